@@ -1,0 +1,1 @@
+# The main window TForm1 and its view controls (Qt).
