@@ -1,0 +1,87 @@
+#include "calc/RichEditOutputLog.h"
+
+#include <QColor>
+#include <QScrollBar>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+QColor ToQColor(Colour colour) {
+    return QColor(static_cast<int>(ColourRed(colour)), static_cast<int>(ColourGreen(colour)),
+                  static_cast<int>(ColourBlue(colour)));
+}
+
+QTextCharFormat FormatFor(Colour colour) {
+    QTextCharFormat format;
+    format.setFont(RichEditOutputLog::OutputFont());
+    format.setForeground(ToQColor(colour));
+    return format;
+}
+
+}  // namespace
+
+QFont RichEditOutputLog::OutputFont() {
+    // "Courier New" resolves to Liberation Mono here, which lacks the angle
+    // sign and the bracket pieces; a fallback font for those would break the
+    // columns. DejaVu Sans Mono has them all at the mono advance.
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setStyleHint(QFont::Monospace, QFont::PreferDefault);
+    font.setFixedPitch(true);
+    font.setPixelSize(11);  // 8 points at 96 dpi, as "height 11 pixels"
+    font.setKerning(false);
+    return font;
+}
+
+void RichEditOutputLog::ConfigureOutputArea(QTextEdit* edit) {
+    if (!edit) return;
+    edit->setReadOnly(false);
+    edit->setAcceptRichText(true);
+    edit->setLineWrapMode(QTextEdit::NoWrap);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edit->document()->setDefaultFont(OutputFont());
+    edit->setFont(OutputFont());
+    edit->setCurrentCharFormat(FormatFor(OutputColours::Default));
+}
+
+RichEditOutputLog::RichEditOutputLog(QTextEdit* edit) : edit_(edit) {
+    ConfigureOutputArea(edit);
+}
+
+void RichEditOutputLog::AppendText(std::string_view text) {
+    if (!edit_ || text.empty()) return;
+    QTextCursor cursor(edit_->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                      FormatFor(colour_));
+}
+
+void RichEditOutputLog::AppendParagraphBreak() {
+    if (!edit_) return;
+    QTextCursor cursor(edit_->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertBlock(cursor.blockFormat(), FormatFor(colour_));
+    ShowEnd();
+}
+
+void RichEditOutputLog::SetOutputColour(Colour colour) {
+    colour_ = colour;
+    if (edit_) edit_->setCurrentCharFormat(FormatFor(colour_));
+}
+
+void RichEditOutputLog::DeleteAllText() {
+    if (!edit_) return;
+    edit_->clear();
+    edit_->setCurrentCharFormat(FormatFor(colour_));
+}
+
+void RichEditOutputLog::ShowEnd() {
+    // Like a caret placed at the end: the newest result is in view.
+    QTextCursor cursor = edit_->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    edit_->setTextCursor(cursor);
+    edit_->ensureCursorVisible();
+    if (QScrollBar* bar = edit_->horizontalScrollBar()) bar->setValue(bar->minimum());
+}

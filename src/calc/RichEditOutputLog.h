@@ -1,0 +1,38 @@
+#pragma once
+// The output area RichEditOut: an editable rich-text control with both
+// scroll bars and no line wrapping, written to through the OutputLog sink.
+#include <QFont>
+#include <QPointer>
+#include <QTextEdit>
+
+#include "calc/OutputLog.h"
+
+class RichEditOutputLog : public OutputLog {
+public:
+    // Configures the control (font, colour, scroll bars, wrapping) and
+    // writes into it from then on. The control stays owned by its window.
+    explicit RichEditOutputLog(QTextEdit* edit);
+
+    void AppendText(std::string_view text) override;
+    void SetOutputColour(Colour colour) override;
+    Colour OutputColour() const override { return colour_; }
+
+    QTextEdit* edit() const { return edit_; }
+
+    // Sets up a control as the output area; safe to call more than once.
+    static void ConfigureOutputArea(QTextEdit* edit);
+    // The one monospace font of the area. It holds every glyph of
+    // SymbolGlyph at the advance of its letters, so typeset equations keep
+    // their columns.
+    static QFont OutputFont();
+
+protected:
+    void AppendParagraphBreak() override;
+    void DeleteAllText() override;
+
+private:
+    void ShowEnd();
+
+    QPointer<QTextEdit> edit_;
+    Colour colour_ = OutputColours::Default;
+};
