@@ -1,0 +1,76 @@
+#pragma once
+// Reading edit fields in both windows, and telling when a field is really
+// left. Qt layer.
+#include <functional>
+
+#include <QString>
+
+#include "numbers/Real.h"
+
+class QLineEdit;
+class QObject;
+class QWidget;
+
+// How the program talks back to the user about bad input. The default
+// implementation uses QApplication::beep and a modal QMessageBox; tests
+// install a recording one so nothing blocks.
+class UserFeedback {
+public:
+    virtual ~UserFeedback() = default;
+    virtual void Beep() = 0;
+    // A modal message with an OK button. parent may be null.
+    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+};
+
+// The feedback in force (the Qt one unless a ScopedUserFeedback is alive).
+UserFeedback& ActiveUserFeedback();
+
+// Installs a feedback for the lifetime of this object, then restores the
+// previous one.
+class ScopedUserFeedback {
+public:
+    explicit ScopedUserFeedback(UserFeedback& feedback);
+    ~ScopedUserFeedback();
+    ScopedUserFeedback(const ScopedUserFeedback&) = delete;
+    ScopedUserFeedback& operator=(const ScopedUserFeedback&) = delete;
+
+private:
+    UserFeedback* previous_;
+};
+
+// "Fehler an Stelle N" in a modal message box.
+void ShowErrorPosition(int position, QWidget* parent = nullptr);
+
+// Gives the keyboard focus back to a field after a failed read (re-activating
+// its window, which a message box has deactivated).
+void ReturnFocusTo(QLineEdit* field);
+
+// Reads a plain number or fraction ("2,5", "2.5", "1/4"). On success stores
+// it in target and returns true. On failure: beep, "Fehler an Stelle N",
+// focus back into the field, text kept, and target keeps its previous value.
+bool ReadNumberField(QLineEdit* field, Real& target);
+
+// Reads one of the six component fields of the line g, whose text is a
+// formula in the family parameter t: syntax check at x = t = 1 (the
+// evaluator's German message for a syntax error), then the value at
+// x = t = 0 (a beep alone when it fails). On failure the focus returns to
+// the field and target keeps its previous value.
+bool ReadFamilyField(QLineEdit* field, Real& target);
+
+// True for focus changes that really move from one control to another:
+// Tab, Backtab, Mouse, Shortcut, Other. A window being (de)activated or a
+// popup opening is not leaving a field.
+bool IsFieldLeaveReason(int focusReason);
+
+// Runs onLeave each time the user really leaves field (see
+// IsFieldLeaveReason). While any such handler runs, further focus-outs are
+// not leaves: a handler that opens a message box or gives the focus back
+// never makes itself, or the field the user clicked, run a second time.
+// The watcher is owned by the field.
+void OnFieldLeft(QLineEdit* field, std::function<void()> onLeave);
+
+// Runs onEnter each time field receives the keyboard focus.
+void OnFieldEntered(QLineEdit* field, std::function<void()> onEnter);
+
+// True while a leave handler installed by OnFieldLeft is running.
+bool IsInsideLeaveHandler();

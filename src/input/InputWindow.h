@@ -1,0 +1,103 @@
+#pragma once
+// The input window "3D-System": every point, vector, line, plane and body
+// the user types in, committed field by field into its Scene, plus the
+// calculation buttons and the output area. A modeless tool window.
+//
+// Widgets carry their component names as objectName, so other folders and
+// the tests find them with findChild (see edit(), checkBox(), button()).
+// The draw, output and calculation buttons are created here without an
+// action; the draw command and the calculations connect them by name.
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QString>
+#include <QWidget>
+
+#include "input/Scene.h"
+#include "plot/Colour.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QColorDialog;
+class QLabel;
+class QLineEdit;
+class QTextEdit;
+class OutputLog;
+class TForm1;
+class ColourPanel;
+
+class TForm3 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm3(TForm1& form1, QWidget* parent = nullptr);
+    ~TForm3() override;
+
+    Scene& scene() { return scene_; }
+    const Scene& scene() const { return scene_; }
+    TForm1& mainWindow() { return form1_; }
+
+    // The output area RichEditOut and the sink that writes into it.
+    QTextEdit* richEditOut() const { return richEditOut_; }
+    OutputLog& outputLog();
+
+    // Widgets by objectName (nullptr when there is none of that kind).
+    QLineEdit* edit(const QString& objectName) const;
+    QCheckBox* checkBox(const QString& objectName) const;
+    QAbstractButton* button(const QString& objectName) const;
+    QLabel* label(const QString& objectName) const;
+    ColourPanel* panel(const QString& objectName) const;
+
+    // The start-up sequence: texts, unchecked boxes, derived fields, the
+    // bulk readers, origin, panel colours, evaluator flag, output area.
+    void FormCreate();
+    // "auf Standardwerte zurückstellen": the main window's view defaults,
+    // then the start-up. Point names, colour panels, "Dreieck DEF", the
+    // spat-vector and coplanarity boxes are kept.
+    void SpeedButton_Standardwerte3D2Click();
+
+    // Bulk readers: each reads its fields in a fixed order; a bad plain
+    // number gives its own message and takes the focus.
+    void Punkte3D_auslesen();
+    void Geraden_auslesen();
+    // Evaluates g's six fields at x = 0, t = scene().familyFrom; no message,
+    // an error only leaves expressionError set (the value is kept).
+    void Geradenschar_auslesen();
+    void Ebenen_auslesen();
+
+    // Colour chooser used by the ten colour panels: given the colour to open
+    // with, returns the confirmed colour or nothing on Cancel. The default
+    // opens the window's one QColorDialog. Tests replace it.
+    using ColourChooser = std::function<std::optional<Colour>(Colour initial)>;
+    void setColourChooser(ColourChooser chooser);
+    // What the panels' dialog opens with next: the colour last confirmed
+    // in it (black before the first use).
+    Colour lastConfirmedColour() const { return lastConfirmedColour_; }
+    // Clicking a panel: choose a colour and, if confirmed, store it.
+    void choosePanelColour(ColourPanel* panel);
+
+private:
+    struct Fields;  // the tables of widgets, built by the layout code
+
+    void buildLayout();
+    void connectHandlers();
+    void commitPointCoordinate(int point, int axis);
+    void commitPointName(int point);
+    void writeDerived(QLineEdit* field, Real value);
+    void readDerived(QLineEdit* field, Real& target);
+    void applyPanelColour(ColourPanel* panel, Colour colour);
+    void copyPanelColoursToScene();
+    void clearOutputArea();
+
+    TForm1& form1_;
+    Scene scene_;
+    std::unique_ptr<Fields> fields_;
+    QTextEdit* richEditOut_ = nullptr;
+    std::unique_ptr<OutputLog> outputLog_;
+    QColorDialog* colourDialog_ = nullptr;
+    ColourChooser colourChooser_;
+    Colour lastConfirmedColour_ = Colours::Black;
+};
