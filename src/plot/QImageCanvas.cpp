@@ -1,0 +1,236 @@
+#include "plot/QImageCanvas.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPolygon>
+#include <QVarLengthArray>
+#include <algorithm>
+
+namespace {
+
+// The faces the drawing asks for by name. Their metric-compatible
+// replacements are preferred over whatever fallback the font system picks,
+// because a different fallback would change every text width.
+void InstallFontSubstitutions() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    const QStringList families = QFontDatabase::families();
+    auto substitute = [&](const char* face, const char* replacement) {
+        if (families.contains(QString::fromLatin1(replacement)) &&
+            !families.contains(QString::fromLatin1(face)))
+            QFont::insertSubstitution(QString::fromLatin1(face), QString::fromLatin1(replacement));
+    };
+    substitute("Arial", "Liberation Sans");
+    substitute("Helvetica", "Liberation Sans");
+    substitute("MS Sans Serif", "Liberation Sans");
+    substitute("Courier New", "Liberation Mono");
+    substitute("Courier", "Liberation Mono");
+    substitute("Times New Roman", "Liberation Serif");
+}
+
+Qt::PenStyle ToQtPenStyle(PenStyle style, int width) {
+    // Like the classic GDI pens, a styled pen wider than one pixel draws solid.
+    if (style == PenStyles::Clear) return Qt::NoPen;
+    if (width > 1) return Qt::SolidLine;
+    switch (style) {
+    case PenStyles::Dash: return Qt::DashLine;
+    case PenStyles::Dot: return Qt::DotLine;
+    case PenStyles::DashDot: return Qt::DashDotLine;
+    case PenStyles::DashDotDot: return Qt::DashDotDotLine;
+    default: return Qt::SolidLine;
+    }
+}
+
+Qt::BrushStyle ToQtBrushStyle(BrushStyle style) {
+    switch (style) {
+    case BrushStyles::Clear: return Qt::NoBrush;
+    case BrushStyles::Horizontal: return Qt::HorPattern;
+    case BrushStyles::Vertical: return Qt::VerPattern;
+    case BrushStyles::FDiagonal: return Qt::FDiagPattern;  // "\" lines
+    case BrushStyles::BDiagonal: return Qt::BDiagPattern;  // "/" lines
+    case BrushStyles::Cross: return Qt::CrossPattern;
+    case BrushStyles::DiagCross: return Qt::DiagCrossPattern;
+    default: return Qt::SolidPattern;
+    }
+}
+
+}  // namespace
+
+QColor QImageCanvas::ToQColor(Colour c) {
+    return QColor(int(ColourRed(c)), int(ColourGreen(c)), int(ColourBlue(c)));
+}
+
+Colour QImageCanvas::FromQRgb(QRgb rgb) {
+    return MakeColour(unsigned(qRed(rgb)), unsigned(qGreen(rgb)), unsigned(qBlue(rgb)));
+}
+
+QImageCanvas::QImageCanvas(int width, int height) {
+    InstallFontSubstitutions();
+    Reset(0, 0, width, height);
+}
+
+QImageCanvas::~QImageCanvas() { endPainter(); }
+
+void QImageCanvas::endPainter() {
+    if (painter_.isActive()) painter_.end();
+}
+
+QPainter& QImageCanvas::painter() {
+    if (!painter_.isActive()) {
+        painter_.begin(&image_);
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        painter_.setRenderHint(QPainter::TextAntialiasing, false);
+        penChanged_ = brushChanged_ = fontChanged_ = true;
+    }
+    if (penChanged_) applyPen();
+    if (brushChanged_) applyBrush();
+    return painter_;
+}
+
+void QImageCanvas::applyPen() {
+    const PenAttributes& p = attr_.pen;
+    const int width = std::max(p.width, 1);
+    pen_ = QPen(ToQColor(p.colour), width == 1 ? 0 : width, ToQtPenStyle(p.style, width),
+                width == 1 ? Qt::SquareCap : Qt::RoundCap, Qt::MiterJoin);
+    painter_.setPen(pen_);
+    painter_.setCompositionMode(p.mode == PenMode::Not ? QPainter::RasterOp_NotDestination
+                                                       : QPainter::CompositionMode_SourceOver);
+    penChanged_ = false;
+}
+
+void QImageCanvas::applyBrush() {
+    const BrushAttributes& b = attr_.brush;
+    brush_ = QBrush(ToQColor(b.colour), ToQtBrushStyle(b.style));
+    painter_.setBrush(brush_);
+    // As on GDI canvases: with a solid brush, text boxes and the gaps of
+    // styled lines are filled in the brush colour; otherwise they stay
+    // transparent, and so do the gaps of hatch patterns.
+    if (b.style == BrushStyles::Solid || ToQtBrushStyle(b.style) == Qt::SolidPattern) {
+        painter_.setBackgroundMode(Qt::OpaqueMode);
+        painter_.setBackground(QBrush(ToQColor(b.colour)));
+    } else {
+        painter_.setBackgroundMode(Qt::TransparentMode);
+    }
+    brushChanged_ = false;
+}
+
+void QImageCanvas::applyFont() {
+    const FontAttributes& f = attr_.font;
+    font_ = QFont(QString::fromStdString(f.name));
+    font_.setPointSize(std::max(f.size, 1));
+    font_.setBold(f.style & FontStyles::Bold);
+    font_.setItalic(f.style & FontStyles::Italic);
+    font_.setUnderline(f.style & FontStyles::Underline);
+    font_.setStrikeOut(f.style & FontStyles::StrikeOut);
+    font_.setStyleStrategy(QFont::NoAntialias);
+    fontChanged_ = false;
+}
+
+QFont QImageCanvas::currentFont() {
+    if (fontChanged_) applyFont();
+    return font_;
+}
+
+void QImageCanvas::Reset(int left, int top, int width, int height) {
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    if (image_.width() != width || image_.height() != height ||
+        image_.format() != QImage::Format_RGB32) {
+        endPainter();
+        image_ = QImage(width, height, QImage::Format_RGB32);
+    }
+    image_.fill(Qt::white);
+    SetBounds(left, top);
+    ResetAttributes();
+}
+
+const QImage& QImageCanvas::image() {
+    endPainter();
+    return image_;
+}
+
+void QImageCanvas::SetPixel(int x, int y, Colour c) {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
+    reinterpret_cast<QRgb*>(image_.scanLine(y))[x] =
+        qRgb(int(ColourRed(c)), int(ColourGreen(c)), int(ColourBlue(c)));
+}
+
+Colour QImageCanvas::GetPixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return Colours::White;
+    return FromQRgb(reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x]);
+}
+
+void QImageCanvas::MoveTo(int x, int y) { penPos_ = {x, y}; }
+
+void QImageCanvas::LineTo(int x, int y) {
+    const PixelPoint from = penPos_;
+    penPos_ = {x, y};
+    QPainter& p = painter();
+    if (attr_.pen.style == PenStyles::Clear) return;
+    if (attr_.pen.width > 1) {
+        p.drawLine(from.x, from.y, x, y);
+        return;
+    }
+    // A one-pixel line leaves its end pixel alone: save it, draw, restore.
+    const bool inside = x >= 0 && y >= 0 && x < image_.width() && y < image_.height();
+    QRgb saved = 0;
+    if (inside) saved = reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x];
+    p.drawLine(from.x, from.y, x, y);
+    if (inside) reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = saved;
+}
+
+void QImageCanvas::Polygon(std::span<const PixelPoint> points) {
+    if (points.empty()) return;
+    QPainter& p = painter();
+    QVarLengthArray<QPoint, 16> qpts;
+    for (const PixelPoint& pt : points) qpts.append(QPoint(pt.x, pt.y));
+    p.drawPolygon(qpts.constData(), int(qpts.size()), Qt::OddEvenFill);
+}
+
+void QImageCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    QPainter& p = painter();
+    const int l = std::min(x1, x2), r = std::max(x1, x2);
+    const int t = std::min(y1, y2), b = std::max(y1, y2);
+    if (r - l < 1 || b - t < 1) return;
+    p.drawEllipse(l, t, r - l - 1, b - t - 1);
+}
+
+void QImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    QPainter& p = painter();
+    const int l = std::min(x1, x2), r = std::max(x1, x2);
+    const int t = std::min(y1, y2), b = std::max(y1, y2);
+    if (r - l < 1 || b - t < 1) return;
+    p.drawRect(l, t, r - l - 1, b - t - 1);
+}
+
+void QImageCanvas::TextOut(int x, int y, const std::string& text) {
+    QPainter& p = painter();
+    if (fontChanged_) applyFont();
+    p.setFont(font_);
+    p.setPen(ToQColor(attr_.font.colour));
+    // Text is never inverted, whatever the pen mode.
+    if (attr_.pen.mode == PenMode::Not) p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QFontMetrics fm(font_, &image_);
+    p.drawText(QPoint(x, y + fm.ascent()), QString::fromStdString(text));
+    penChanged_ = true;  // the text colour replaced the pen
+}
+
+void QImageCanvas::CopyRect(int destX, int destY, int x1, int y1, int x2, int y2) {
+    const QRect source = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                               QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
+    if (source.isEmpty()) return;
+    QPainter& p = painter();
+    const QImage piece = image_.copy(source);
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(QPoint(destX, destY), piece);
+    p.restore();
+}
+
+PixelPoint QImageCanvas::TextExtent(const std::string& text) {
+    if (fontChanged_) applyFont();
+    const QFontMetrics fm(font_, &image_);
+    return {fm.horizontalAdvance(QString::fromStdString(text)), fm.height()};
+}
