@@ -36,6 +36,13 @@ std::string_view SymbolGlyphText(SymbolGlyph glyph) {
     return SymbolGlyphText(static_cast<int>(glyph));
 }
 
+int Utf8Length(std::string_view text) {
+    int n = 0;
+    for (unsigned char ch : text)
+        if ((ch & 0xC0) != 0x80) ++n;
+    return n;
+}
+
 OutputLog::~OutputLog() = default;
 
 void OutputLog::AppendLine(std::string_view text) {

@@ -44,6 +44,9 @@ constexpr int kSymbolGlyphCount = 21;
 std::string_view SymbolGlyphText(SymbolGlyph glyph);
 std::string_view SymbolGlyphText(int code);
 
+// Number of Unicode characters in a UTF-8 text: its width in columns.
+int Utf8Length(std::string_view text);
+
 // Colours the log itself uses.
 namespace OutputColours {
 constexpr Colour Default = Colours::Navy;    // format of a fresh area
