@@ -1,0 +1,112 @@
+// The output area on screen: font coverage, colours, and that typeset
+// formulas keep their columns both as laid-out text and as plain text.
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextLayout>
+
+#include "calc/RichEditOutputLog.h"
+#include "calc/TypesetRows.h"
+#include "calc_test_support.h"
+
+namespace {
+
+std::array<std::string, 3> LastRows(QTextEdit& edit, int count) {
+    std::vector<std::string> lines;
+    for (const QString& line : edit.toPlainText().split(QChar('\n'))) lines.push_back(line.toStdString());
+    while (!lines.empty() && lines.back().empty()) lines.pop_back();
+    EXPECT_GE(static_cast<int>(lines.size()), count);
+    auto n = lines.size();
+    return {lines[n - 3], lines[n - 2], lines[n - 1]};
+}
+
+// Pixel x of character column `column` in the block holding that row.
+qreal XOfColumn(const QTextBlock& block, int column) {
+    QTextLayout* layout = block.layout();
+    EXPECT_NE(layout, nullptr);
+    EXPECT_GE(layout->lineCount(), 1);
+    return layout->lineAt(0).cursorToX(column);
+}
+
+}  // namespace
+
+TEST(RichEditOutputLog, OutputFontHasEveryGlyphAtTheMonoAdvance) {
+    QFont font = RichEditOutputLog::OutputFont();
+    QFontInfo info(font);
+    EXPECT_TRUE(info.fixedPitch()) << info.family().toStdString();
+    EXPECT_EQ(info.family(), QStringLiteral("DejaVu Sans Mono"));
+    QFontMetricsF metrics(font);
+    const qreal advance = metrics.horizontalAdvance(QChar('x'));
+    EXPECT_GT(advance, 0);
+    for (int code = 0; code < kSymbolGlyphCount; ++code) {
+        std::string_view glyph = SymbolGlyphText(code);
+        QString text = QString::fromUtf8(glyph.data(), static_cast<qsizetype>(glyph.size()));
+        ASSERT_EQ(text.size(), 1);
+        EXPECT_TRUE(metrics.inFont(text.at(0))) << "code " << code;
+        EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(text), advance) << "code " << code;
+    }
+    for (const char* umlaut : {"ä", "ö", "ü", "Ä", "ß", "°"}) {
+        QString text = QString::fromUtf8(umlaut);
+        EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(text), advance) << umlaut;
+    }
+}
+
+TEST(RichEditOutputLog, ConfiguresAnEditableAreaWithBothScrollBars) {
+    QTextEdit edit;
+    RichEditOutputLog log(&edit);
+    EXPECT_FALSE(edit.isReadOnly());
+    EXPECT_EQ(edit.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(edit.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(edit.lineWrapMode(), QTextEdit::NoWrap);
+    EXPECT_EQ(log.OutputColour(), Colours::Navy);
+}
+
+TEST(RichEditOutputLog, ClearWritesHeadingInFuchsiaAndFollowingTextInBlue) {
+    QTextEdit edit;
+    RichEditOutputLog log(&edit);
+    log.AppendLine("vorher");
+    log.ClearOutputLog();
+    log.AppendLine("Ergebnis");
+    EXPECT_EQ(edit.toPlainText(), QStringLiteral("       Ausgaben im Textformat\n \nErgebnis\n"));
+    QTextBlock heading = edit.document()->firstBlock();
+    QTextCursor cursor(heading);
+    cursor.movePosition(QTextCursor::Right);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(255, 0, 255));
+    QTextBlock result = heading.next().next();
+    QTextCursor resultCursor(result);
+    resultCursor.movePosition(QTextCursor::Right);
+    EXPECT_EQ(resultCursor.charFormat().foreground().color(), QColor(0, 0, 255));
+    EXPECT_EQ(resultCursor.charFormat().font().family(), QStringLiteral("DejaVu Sans Mono"));
+}
+
+TEST(RichEditOutputLog, TypesetRowsKeepTheirColumnsOnScreenAndAsPlainText) {
+    QTextEdit edit;
+    edit.resize(600, 300);
+    RichEditOutputLog log(&edit);
+    log.ClearOutputLog();
+    PlaneEquationFormula("E1", {"2,5", "  0", "  0"}, {"-1", " 0", " 2"}, {"-12", "  1", "  0"}).WriteTo(log);
+    edit.show();
+    auto rows = LastRows(edit, 3);
+    ExpectColumnsAligned(rows);
+
+    // On screen: the pixel position of each bracket column is the same in
+    // all three rows.
+    QTextBlock row3 = edit.document()->lastBlock();
+    while (row3.isValid() && row3.text().isEmpty()) row3 = row3.previous();
+    QTextBlock row2 = row3.previous();
+    QTextBlock row1 = row2.previous();
+    for (int column : ColumnsOf(rows[0], "⎧")) {
+        EXPECT_DOUBLE_EQ(XOfColumn(row1, column), XOfColumn(row2, column));
+        EXPECT_DOUBLE_EQ(XOfColumn(row1, column), XOfColumn(row3, column));
+    }
+    const int last = Utf8Length(rows[0]);
+    EXPECT_DOUBLE_EQ(XOfColumn(row1, last), XOfColumn(row2, last));
+    EXPECT_DOUBLE_EQ(XOfColumn(row1, last), XOfColumn(row3, last));
+    // Column k starts at k mono advances: no glyph came from another font.
+    QFontMetricsF metrics(RichEditOutputLog::OutputFont());
+    EXPECT_NEAR(XOfColumn(row2, last) - XOfColumn(row2, 0), last * metrics.horizontalAdvance(QChar('x')), 0.01);
+}
