@@ -26,13 +26,20 @@ std::int32_t Gcd(std::int32_t a, std::int32_t b);
 std::int32_t Gcd3(std::int32_t a, std::int32_t b, std::int32_t c);
 std::int64_t Lcm(std::int64_t a, std::int64_t b);
 std::int64_t Lcm3(std::int64_t a, std::int64_t b, std::int64_t c);
+// True when an Lcm/Lcm3 result is a valid 32-bit whole number. Lcm saturates
+// at the 64-bit limits, so an overflowing product never looks valid.
+bool LcmFits32(std::int64_t lcm);
 
 Real DegToRad(Real degrees);
 Real RadToDeg(Real radians);
 
-// x rounded to d decimals through a 64-bit double, ties to even.
+// x rounded to d decimals through a 64-bit double, ties to even. Values the
+// double cannot hold (beyond its range) and infinities/NaN come back unchanged.
 Real RoundToDigits(Real x, int d);
 // General format, 15 significant digits, decimal comma ('2,5', '1E-5', '1,5E20').
+// Infinity and NaN are never printed as such: they give NonFiniteNumberText,
+// so a failed computation shows up as a German word, not as 'inf' or 'nan'.
+inline constexpr const char* NonFiniteNumberText = "nicht berechenbar";
 std::string NumberText(Real x);
 // NumberText(RoundToDigits(x, d)).
 std::string RoundedText(int d, Real x);
