@@ -1,0 +1,45 @@
+#include "input/DrawCommandQt.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QString>
+
+#include "input/DrawCommand.h"
+#include "input/FieldReaders.h"
+#include "input/InputWindow.h"
+#include "plot/MainWindow.h"
+
+// The readers of the input window always fill its own scene, which is the
+// one the draw command was given (see RunDrawCommand).
+
+void QtDrawHost::ShowMessage(const std::string& text) {
+    ActiveUserFeedback().ShowMessage(&form1_, QString::fromStdString(text));
+}
+
+void QtDrawHost::HideInputWindow() { form3_.hide(); }
+
+void QtDrawHost::RereadLines(Scene&) { form3_.Geraden_auslesen(); }
+
+void QtDrawHost::RereadPlanes(Scene&) { form3_.Ebenen_auslesen(); }
+
+void QtDrawHost::RereadFamily(Scene&) { form3_.Geradenschar_auslesen(); }
+
+std::string QtDrawHost::FamilyFromText() {
+    const QLineEdit* field = form3_.edit(QStringLiteral("Edit_t1"));
+    return field ? field->text().toStdString() : std::string();
+}
+
+void RunDrawCommand(TForm1& form1, TForm3& form3) {
+    form1.readViewControls();
+    QtDrawHost host(form1, form3);
+    DrawContext ctx{form1.canvas(), form1.viewState(), form3.scene(), host};
+    SpeedButton_OK_zeichneClick(ctx);
+    form1.updateImage();
+}
+
+void InstallDrawCommand(TForm1& form1, TForm3& form3) {
+    if (QAbstractButton* button = form3.button(QStringLiteral("SpeedButton_OK_zeichne")))
+        QObject::connect(button, &QAbstractButton::clicked, &form3,
+                         [&form1, &form3] { RunDrawCommand(form1, form3); });
+    form1.setRedrawHandler([&form1, &form3] { RunDrawCommand(form1, form3); });
+}

@@ -1,0 +1,162 @@
+#include "render/LineDrawing.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+#include "geometry/LinesPlanes.h"
+#include "geometry/VectorOps.h"
+#include "numbers/Evaluator.h"
+#include "plot/Projection.h"
+#include "render/PointDrawing.h"
+
+bool InsideExtent(PixelPoint pixel) {
+    return pixel.x >= 0 && pixel.x <= ExtentLimit && pixel.y >= 0 && pixel.y <= ExtentLimit;
+}
+
+namespace {
+
+Vector3 Along(const Vector3& p, const Vector3& step, Real k) {
+    Vector3 r = p;
+    r.x = p.x + k * step.x;
+    r.y = p.y + k * step.y;
+    r.z = p.z + k * step.z;
+    return r;
+}
+
+// The walk p, p + step, p + 2 step, ... ends at the first k >= 1 whose pixel
+// is outside. The pixel moves monotonically with k (an affine map followed
+// by rounding and clamping), so the steps inside form one run starting at
+// 1 and the first step outside can be found by doubling, then bisection.
+Vector3 ExitPoint(const ViewState& view, const Vector3& p, const Vector3& step) {
+    auto inside = [&](Real k) { return InsideExtent(PointToPixel(Along(p, step, k), view)); };
+    if (!inside(1)) return Along(p, step, 1);
+    Real lo = 1;  // inside
+    Real hi = 2;
+    while (inside(hi)) {
+        lo = hi;
+        hi *= 2;
+        if (hi > kExtentMaxSteps) return Along(p, step, 1);  // seen end-on
+    }
+    while (hi - lo > 1) {
+        const Real mid = std::floor((lo + hi) / 2);
+        if (inside(mid)) lo = mid;
+        else hi = mid;
+    }
+    return Along(p, step, hi);
+}
+
+bool IsFinite(const Vector3& v) {
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
+// A member whose formulas failed holds the evaluator's error value.
+bool IsUsableFamilyValue(const Vector3& v) {
+    return IsFinite(v) && v.x != ErrorValue && v.y != ErrorValue && v.z != ErrorValue;
+}
+
+}  // namespace
+
+std::pair<Vector3, Vector3> LineExtent(const ViewState& view, const Vector3& p, const Vector3& u) {
+    const Vector3 forward = ScaleVector(u, kExtentStepFactor);
+    const Vector3 backward = ScaleVector(u, -kExtentStepFactor);
+    return {ExitPoint(view, p, forward), ExitPoint(view, p, backward)};
+}
+
+void Gerade_zeichnen(DrawContext& ctx, int k, bool& failed) {
+    failed = false;
+    Scene& scene = ctx.scene;
+    const Colour colour = scene.lineColor[k];
+    if (k == LineH || k == LineG2) ctx.host.RereadLines(scene);
+    const Vector3 p = scene.lineSupport[k];
+    const Vector3 u = scene.lineDirection[k];
+    if (IsNullVector(u)) {
+        ctx.host.ShowMessage(std::string(kNullDirectionMessage));
+        failed = true;
+        return;
+    }
+    const auto [a, b] = LineExtent(ctx.view, p, u);
+    DrawSegment3D(ctx.canvas, ctx.view, a, b, colour, false);
+    if (!ctx.view.controls.tracePoints) return;
+    const LineTraces traces = LineTracePoints(p, u);
+    if (traces.hasSxy) DrawPoint(ctx.canvas, ctx.view, traces.Sxy);
+    if (traces.hasSyz) DrawPoint(ctx.canvas, ctx.view, traces.Syz);
+    if (traces.hasSxz) DrawPoint(ctx.canvas, ctx.view, traces.Sxz);
+}
+
+void Geradenschar_zeichnen(DrawContext& ctx, bool& failed) {
+    Scene& scene = ctx.scene;
+    const std::optional<Real> from = ParsePlainDecimal(ctx.host.FamilyFromText());
+    if (from) scene.familyFrom = *from;
+    if (!scene.familyEnabled) {
+        // t1 plays no part in the single line g.
+        Gerade_zeichnen(ctx, LineG, failed);
+        return;
+    }
+    if (!from) {
+        ctx.host.ShowMessage(std::string(kFamilyStartMessage));
+        return;
+    }
+    // A step that is not positive would never reach t2.
+    const bool stepUsable = scene.familyStep > 0;
+    int members = 0;
+    do {
+        if (members == kMaxFamilyMembers) {
+            ctx.host.ShowMessage(std::string(kFamilyLimitMessage));
+            return;
+        }
+        ctx.host.RereadFamily(scene);
+        if (IsUsableFamilyValue(scene.lineSupport[LineG]) &&
+            IsUsableFamilyValue(scene.lineDirection[LineG])) {
+            Gerade_zeichnen(ctx, LineG, failed);
+            if (failed) return;
+        } else {
+            // Nothing sensible to draw for t values where a formula is
+            // undefined; the flag ends as the line drawer would leave it.
+            failed = false;
+        }
+        ++members;
+        if (!stepUsable) {
+            if (scene.familyFrom <= scene.familyTo)
+                ctx.host.ShowMessage(std::string(kFamilyStepMessage));
+            return;
+        }
+        scene.familyFrom = scene.familyFrom + scene.familyStep;
+    } while (scene.familyFrom <= scene.familyTo);
+}
+
+std::optional<Real> ParsePlainDecimal(std::string_view text) {
+    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    std::string s(text);
+    // Accept exactly: [+-] digits [sep digits] [(E|e) [+-] digits], or a
+    // mantissa that starts or ends at the separator ("0,5", ",5", "5,").
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+    const std::size_t mantissaStart = i;
+    int digits = 0;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+    if (i < s.size() && (s[i] == ',' || s[i] == '.')) {
+        s[i++] = '.';
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+    }
+    if (digits == 0) return std::nullopt;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        int expDigits = 0;
+        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++expDigits;
+        if (expDigits == 0) return std::nullopt;
+    }
+    if (i != s.size()) return std::nullopt;
+    Real value = 0;
+    const char* first = s.data() + mantissaStart;
+    const char* last = s.data() + s.size();
+    const auto result = std::from_chars(first, last, value);
+    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(value))
+        return std::nullopt;
+    return negative ? -value : value;
+}
