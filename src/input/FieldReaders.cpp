@@ -1,0 +1,148 @@
+#include "input/FieldReaders.h"
+
+#include <string>
+#include <utility>
+
+#include <QApplication>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QObject>
+
+#include "numbers/NumberReader.h"
+
+namespace {
+
+class QtUserFeedback : public UserFeedback {
+public:
+    void Beep() override { QApplication::beep(); }
+    void ShowMessage(QWidget* parent, const QString& text) override {
+        QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
+                        QMessageBox::Ok, parent);
+        box.exec();
+    }
+};
+
+QtUserFeedback& QtFeedback() {
+    static QtUserFeedback feedback;
+    return feedback;
+}
+
+UserFeedback* activeFeedback = nullptr;  // null: the Qt one
+
+// Depth of running leave handlers; focus-outs while > 0 are side effects of
+// a handler (a message box, the focus given back), not the user leaving.
+int leaveHandlerDepth = 0;
+
+
+// Watches one field for real leaves. A focus-out only counts when the field
+// had received the focus before: a field that Qt passes the focus through
+// while a handler moves it elsewhere was never entered.
+class LeaveWatcher : public QObject {
+public:
+    LeaveWatcher(QLineEdit* field, std::function<void()> onLeave)
+        : QObject(field), field_(field), onLeave_(std::move(onLeave)), entered_(field->hasFocus()) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != field_) return false;
+        if (event->type() == QEvent::FocusIn) {
+            entered_ = true;
+        } else if (event->type() == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (!IsFieldLeaveReason(reason)) return false;
+            const bool wasEntered = std::exchange(entered_, false);
+            if (!wasEntered || leaveHandlerDepth > 0) return false;
+            {
+                struct DepthGuard {
+                    DepthGuard() { ++leaveHandlerDepth; }
+                    ~DepthGuard() { --leaveHandlerDepth; }
+                } guard;
+                onLeave_();
+            }
+            // The handler gave the focus back: the field keeps its cursor,
+            // so the focus-out must not reach it.
+            if (field_->hasFocus()) return true;
+        }
+        return false;
+    }
+
+private:
+    QLineEdit* field_;
+    std::function<void()> onLeave_;
+    bool entered_;
+};
+
+class EnterWatcher : public QObject {
+public:
+    EnterWatcher(QLineEdit* field, std::function<void()> onEnter)
+        : QObject(field), field_(field), onEnter_(std::move(onEnter)) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != field_ || event->type() != QEvent::FocusIn) return false;
+        onEnter_();
+        // Passed the focus on: the field must not start a cursor of its own.
+        return !field_->hasFocus();
+    }
+
+private:
+    QLineEdit* field_;
+    std::function<void()> onEnter_;
+};
+
+}  // namespace
+
+UserFeedback& ActiveUserFeedback() { return activeFeedback ? *activeFeedback : QtFeedback(); }
+
+ScopedUserFeedback::ScopedUserFeedback(UserFeedback& feedback) : previous_(activeFeedback) {
+    activeFeedback = &feedback;
+}
+
+ScopedUserFeedback::~ScopedUserFeedback() { activeFeedback = previous_; }
+
+void ShowErrorPosition(int position, QWidget* parent) {
+    ActiveUserFeedback().ShowMessage(parent, QStringLiteral("Fehler an Stelle %1").arg(position));
+}
+
+void ReturnFocusTo(QLineEdit* field) {
+    if (!field) return;
+    QWidget* window = field->window();
+    if (window->isVisible() && !window->isActiveWindow()) window->activateWindow();
+    field->setFocus(Qt::OtherFocusReason);
+}
+
+bool ReadNumberField(QLineEdit* field, Real& target) {
+    const std::string text = field->text().toStdString();
+    const NumberReadResult result = ParseNumberOrFraction(text);
+    if (result.ok) {
+        target = result.value;
+        return true;
+    }
+    ActiveUserFeedback().Beep();
+    ShowErrorPosition(result.errorPosition > 0 ? result.errorPosition : 1, field->window());
+    ReturnFocusTo(field);
+    return false;
+}
+
+bool IsFieldLeaveReason(int focusReason) {
+    switch (focusReason) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::OtherFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void OnFieldLeft(QLineEdit* field, std::function<void()> onLeave) {
+    field->installEventFilter(new LeaveWatcher(field, std::move(onLeave)));
+}
+
+void OnFieldEntered(QLineEdit* field, std::function<void()> onEnter) {
+    field->installEventFilter(new EnterWatcher(field, std::move(onEnter)));
+}
+
+bool IsInsideLeaveHandler() { return leaveHandlerDepth > 0; }

@@ -1,0 +1,426 @@
+// The input window's behaviour: committing fields when they are left, the
+// derived read-only fields, the bulk readers, the colour panels and the
+// start-up sequence.
+#include "input/InputWindow.h"
+
+#include <string>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "calc/RichEditOutputLog.h"
+#include "input/ColourPanel.h"
+#include "input/FieldReaders.h"
+#include "input/InputWindowFields.h"
+#include "input/InputWindowTables.h"
+#include "numbers/Evaluator.h"
+#include "numbers/NumberReader.h"
+#include "plot/MainWindow.h"
+
+using namespace inputwindow;
+
+namespace {
+
+// The number a start-up text stands for (the texts are fixed and valid).
+Real StartupValue(const QLineEdit* field) {
+    const NumberReadResult r = ParseNumberOrFraction(field->text().toStdString());
+    return r.ok ? r.value : 0;
+}
+
+void SetTexts(const std::array<QLineEdit*, 3>& fields, const std::array<const char*, 3>& texts) {
+    for (std::size_t a = 0; a < 3; ++a) fields[a]->setText(QString::fromUtf8(texts[a]));
+}
+
+// Writes only x, y, z: the record's name, colour and flag stay.
+void SetDifference(Vector3& target, const Vector3& from, const Vector3& to) {
+    target.x = to.x - from.x;
+    target.y = to.y - from.y;
+    target.z = to.z - from.z;
+}
+
+}  // namespace
+
+TForm3::TForm3(TForm1& form1, QWidget* parent)
+    : QWidget(parent ? parent : &form1, Qt::Tool), form1_(form1), fields_(std::make_unique<Fields>()) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("3D-System"));
+    buildLayout();
+    outputLog_ = std::make_unique<RichEditOutputLog>(richEditOut_);
+    colourChooser_ = [this](Colour initial) -> std::optional<Colour> {
+        if (!colourDialog_) colourDialog_ = new QColorDialog(this);
+        colourDialog_->setCurrentColor(ToQColor(initial));
+        if (colourDialog_->exec() != QDialog::Accepted) return std::nullopt;
+        return FromQColor(colourDialog_->selectedColor());
+    };
+    connectHandlers();
+    form1_.bindParallelPlanes(scene_.parallelPlaneX, scene_.parallelPlaneY, scene_.parallelPlaneZ);
+    FormCreate();
+}
+
+TForm3::~TForm3() = default;
+
+OutputLog& TForm3::outputLog() { return *outputLog_; }
+
+QLineEdit* TForm3::edit(const QString& objectName) const { return findChild<QLineEdit*>(objectName); }
+QCheckBox* TForm3::checkBox(const QString& objectName) const { return findChild<QCheckBox*>(objectName); }
+QAbstractButton* TForm3::button(const QString& objectName) const {
+    return findChild<QAbstractButton*>(objectName);
+}
+QLabel* TForm3::label(const QString& objectName) const { return findChild<QLabel*>(objectName); }
+ColourPanel* TForm3::panel(const QString& objectName) const { return findChild<ColourPanel*>(objectName); }
+
+void TForm3::setColourChooser(ColourChooser chooser) { colourChooser_ = std::move(chooser); }
+
+// ---------------------------------------------------------------------------
+// Handlers
+
+void TForm3::connectHandlers() {
+    Fields& f = *fields_;
+    for (int i = 0; i < PointCount; ++i) {
+        OnFieldLeft(f.pointName[std::size_t(i)], [this, i] { commitPointName(i); });
+        for (int a = 0; a < 3; ++a)
+            OnFieldLeft(f.pointCoord[std::size_t(i)][std::size_t(a)], [this, i, a] { commitPointCoordinate(i, a); });
+    }
+
+    auto numberField = [](QLineEdit* field, Real& target) {
+        OnFieldLeft(field, [field, &target] { ReadNumberField(field, target); });
+    };
+    auto numberTriple = [&](const std::array<QLineEdit*, 3>& fields, Vector3& target) {
+        for (int a = 0; a < 3; ++a) numberField(fields[std::size_t(a)], AxisValue(target, a));
+    };
+    numberTriple(f.uh, scene_.lineSupport[LineH]);
+    numberTriple(f.vh, scene_.lineDirection[LineH]);
+    for (const CoordinatePlaneRow& plane : kCoordinatePlanes)
+        for (std::size_t k = 0; k < 4; ++k)
+            numberField(f.planeCoeff[std::size_t(plane.number)][k], scene_.planeCoeffs[std::size_t(plane.number)][k]);
+    for (const ParameterPlaneRow& plane : kParameterPlanes) {
+        const auto n = std::size_t(plane.number);
+        numberTriple(f.planeP[n], scene_.planeSupport[n]);
+        numberTriple(f.planeU[n], scene_.planeSpanU[n]);
+        numberTriple(f.planeV[n], scene_.planeSpanV[n]);
+    }
+    numberField(f.t1, scene_.familyFrom);
+    numberField(f.t2, scene_.familyTo);
+    numberField(f.deltaT, scene_.familyStep);
+    for (int a = 0; a < 3; ++a) {
+        QLineEdit* u = f.ug[std::size_t(a)];
+        QLineEdit* v = f.vg[std::size_t(a)];
+        OnFieldLeft(u, [this, u, a] { ReadFamilyField(u, AxisValue(scene_.lineSupport[LineG], a)); });
+        OnFieldLeft(v, [this, v, a] { ReadFamilyField(v, AxisValue(scene_.lineDirection[LineG], a)); });
+    }
+
+    // Entering a derived field passes the focus to the field it comes from.
+    auto redirect = [](QLineEdit* from, QLineEdit* to) {
+        OnFieldEntered(from, [to] { to->setFocus(Qt::OtherFocusReason); });
+    };
+    for (std::size_t a = 0; a < 3; ++a) {
+        redirect(f.p5[a], f.pointCoord[PointA][a]);
+        redirect(f.u5[a], f.pointCoord[PointB][a]);
+        redirect(f.v5[a], f.pointCoord[PointC][a]);
+        // AD shares the handler of v5's x field.
+        redirect(f.ad[a], f.pointCoord[PointC][AxisX]);
+        redirect(f.ug1[a], f.pointCoord[PointP][a]);
+        redirect(f.vg1[a], f.pointCoord[PointQ][a]);
+    }
+
+    // Check boxes: the coordinate-path boxes commit into the point at once;
+    // the others keep their flag in the Scene current for the draw command.
+    auto flag = [](QCheckBox* box, bool& target) {
+        QObject::connect(box, &QCheckBox::toggled, box, [&target](bool on) { target = on; });
+    };
+    for (std::size_t i = 0; i < PointCount; ++i) {
+        if (f.pathBox[i]) flag(f.pathBox[i], scene_.points[i].coordinatePaths);
+        flag(f.drawPointBox[i], scene_.drawPointFlag[i]);
+    }
+    for (std::size_t v = 0; v < VectorCount; ++v) flag(f.vectorBox[v], scene_.drawVectorFlag[v]);
+    flag(f.segmentBox, scene_.segmentsInsteadOfVectors);
+    flag(f.coplanarBox, scene_.coplanarGraphic);
+    flag(f.familyBox, scene_.familyEnabled);
+    for (std::size_t n = 1; n < LineSlots; ++n) flag(f.lineBox[n], scene_.drawLineFlag[n]);
+    for (std::size_t n = 1; n < PlaneSlots; ++n) flag(f.planeBox[n], scene_.drawPlaneFlag[n]);
+    for (std::size_t b = 1; b < BodySlots; ++b) flag(f.bodyBox[b], scene_.drawBodyFlag[b]);
+    flag(f.spatVectorsBox, scene_.drawSpatVectors);
+
+    std::vector<ColourPanel*> panels = {f.pointPanel, f.bodyPanel};
+    for (std::size_t n = 1; n < LineSlots; ++n) panels.push_back(f.linePanel[n]);
+    for (std::size_t n = 1; n < PlaneSlots; ++n) panels.push_back(f.planePanel[n]);
+    for (ColourPanel* p : panels)
+        connect(p, &ColourPanel::clicked, this, [this, p] { choosePanelColour(p); });
+
+    connect(f.defaultsButton, &QToolButton::clicked, this, [this] { SpeedButton_Standardwerte3D2Click(); });
+}
+
+void TForm3::commitPointName(int point) {
+    scene_.points[std::size_t(point)].name =
+        CutPointName(fields_->pointName[std::size_t(point)]->text().toStdString());
+}
+
+void TForm3::writeDerived(QLineEdit* field, Real value) {
+    std::string text;
+    if (DerivedFieldText(value, text)) {
+        field->setText(QString::fromStdString(text));
+    } else {
+        // The difference of two huge coordinates does not exist as a number;
+        // reading the field back then fails and the Scene keeps its value.
+        field->setText(QStringLiteral("Überlauf"));
+    }
+}
+
+void TForm3::readDerived(QLineEdit* field, Real& target) {
+    const NumberReadResult r = ParseNumberOrFraction(field->text().toStdString());
+    if (r.ok) target = r.value;
+}
+
+// Leaving a coordinate field of a point: read it, then keep the derived
+// values of that coordinate current. The derived steps run in this order
+// even when the read failed; they then use the point's previous value.
+void TForm3::commitPointCoordinate(int point, int axis) {
+    Fields& f = *fields_;
+    const auto a = std::size_t(axis);
+    QLineEdit* field = f.pointCoord[std::size_t(point)][a];
+    ReadNumberField(field, AxisValue(scene_.points[std::size_t(point)], axis));
+
+    auto value = [this, axis](int p) { return AxisValue(scene_.points[std::size_t(p)], axis); };
+    auto refreshU5 = [&] {
+        writeDerived(f.u5[a], value(PointB) - value(PointA));
+    };
+    auto refreshV5 = [&] {
+        writeDerived(f.v5[a], value(PointC) - value(PointA));
+    };
+    auto refreshAD = [&] {
+        writeDerived(f.ad[a], value(PointD) - value(PointA));
+    };
+    switch (point) {
+    case PointA:
+        f.p5[a]->setText(field->text());
+        refreshU5();
+        refreshV5();
+        refreshAD();
+        readDerived(f.ad[a], AxisValue(scene_.vectorAD, axis));
+        AxisValue(scene_.planeSupport[PlaneE5], axis) = value(PointA);
+        readDerived(f.u5[a], AxisValue(scene_.planeSpanU[PlaneE5], axis));
+        readDerived(f.v5[a], AxisValue(scene_.planeSpanV[PlaneE5], axis));
+        break;
+    case PointB:
+        refreshU5();
+        readDerived(f.u5[a], AxisValue(scene_.planeSpanU[PlaneE5], axis));
+        break;
+    case PointC:
+        refreshV5();
+        readDerived(f.v5[a], AxisValue(scene_.planeSpanV[PlaneE5], axis));
+        break;
+    case PointD:
+        refreshAD();
+        readDerived(f.ad[a], AxisValue(scene_.vectorAD, axis));
+        break;
+    case PointP:
+        f.ug1[a]->setText(field->text());
+        writeDerived(f.vg1[a], value(PointQ) - value(PointP));
+        scene_.lineSupport[LineG2] = scene_.points[PointP];
+        SetDifference(scene_.lineDirection[LineG2], scene_.points[PointP], scene_.points[PointQ]);
+        break;
+    case PointQ:
+        writeDerived(f.vg1[a], value(PointQ) - value(PointP));
+        SetDifference(scene_.lineDirection[LineG2], scene_.points[PointP], scene_.points[PointQ]);
+        break;
+    default:
+        break;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Colour panels
+
+void TForm3::choosePanelColour(ColourPanel* p) {
+    if (!p || !colourChooser_) return;
+    const std::optional<Colour> chosen = colourChooser_(lastConfirmedColour_);
+    if (!chosen) return;
+    lastConfirmedColour_ = *chosen;
+    applyPanelColour(p, *chosen);
+}
+
+void TForm3::applyPanelColour(ColourPanel* p, Colour colour) {
+    Fields& f = *fields_;
+    p->setColour(colour);
+    if (p == f.pointPanel) {
+        scene_.pointColor = colour;
+        for (Vector3& point : scene_.points) point.color = colour;
+        return;
+    }
+    if (p == f.bodyPanel) scene_.bodyColor = colour;
+    for (std::size_t n = 1; n < LineSlots; ++n)
+        if (p == f.linePanel[n]) scene_.lineColor[n] = colour;
+    for (std::size_t n = 1; n < PlaneSlots; ++n)
+        if (p == f.planePanel[n]) scene_.planeColor[n] = colour;
+}
+
+void TForm3::copyPanelColoursToScene() {
+    Fields& f = *fields_;
+    scene_.pointColor = f.pointPanel->colour();
+    scene_.bodyColor = f.bodyPanel->colour();
+    for (std::size_t n = LineSlots - 1; n >= 1; --n) scene_.lineColor[n] = f.linePanel[n]->colour();
+    for (std::size_t n = 1; n < PlaneSlots; ++n) scene_.planeColor[n] = f.planePanel[n]->colour();
+    if (auto* coordPlanes = form1_.findChild<ColourPanel*>(QStringLiteral("Panel_Koordinatenebenen")))
+        form1_.viewState().coordPlaneColor = coordPlanes->colour();
+}
+
+// ---------------------------------------------------------------------------
+// Bulk readers
+
+void TForm3::Punkte3D_auslesen() {
+    Fields& f = *fields_;
+    for (std::size_t i = 0; i < PointCount; ++i) {
+        Vector3& point = scene_.points[i];
+        for (int a = 0; a < 3; ++a) ReadNumberField(f.pointCoord[i][std::size_t(a)], AxisValue(point, a));
+        point.name = CutPointName(f.pointName[i]->text().toStdString());
+        point.color = f.pointPanel->colour();
+        if (f.pathBox[i]) point.coordinatePaths = f.pathBox[i]->isChecked();
+    }
+    for (int a = 0; a < 3; ++a) ReadNumberField(f.ad[std::size_t(a)], AxisValue(scene_.vectorAD, a));
+    scene_.vectorAD.name = "AD";
+    scene_.vectorAD.color = f.pointPanel->colour();
+}
+
+void TForm3::Geraden_auslesen() {
+    Fields& f = *fields_;
+    scene_.lineSupport[LineG2] = scene_.points[PointP];
+    SetDifference(scene_.lineDirection[LineG2], scene_.points[PointP], scene_.points[PointQ]);
+    for (int a = 0; a < 3; ++a) ReadNumberField(f.uh[std::size_t(a)], AxisValue(scene_.lineSupport[LineH], a));
+    for (int a = 0; a < 3; ++a) ReadNumberField(f.vh[std::size_t(a)], AxisValue(scene_.lineDirection[LineH], a));
+}
+
+void TForm3::Geradenschar_auslesen() {
+    Fields& f = *fields_;
+    bool anyError = false;
+    auto evaluate = [&](QLineEdit* field, Real& target) {
+        const EvaluationResult r = EvaluateExpression(field->text().toStdString(), 0, scene_.familyFrom);
+        if (r.error)
+            anyError = true;
+        else
+            target = r.value;
+    };
+    for (int a = 0; a < 3; ++a) evaluate(f.ug[std::size_t(a)], AxisValue(scene_.lineSupport[LineG], a));
+    for (int a = 0; a < 3; ++a) evaluate(f.vg[std::size_t(a)], AxisValue(scene_.lineDirection[LineG], a));
+    // A bad field before a good one must still block drawing.
+    if (anyError) expressionError = true;
+}
+
+void TForm3::Ebenen_auslesen() {
+    Fields& f = *fields_;
+    for (std::size_t k = 0; k < 4; ++k) {
+        ReadNumberField(f.planeCoeff[PlaneE1][k], scene_.planeCoeffs[PlaneE1][k]);
+        ReadNumberField(f.planeCoeff[PlaneE2][k], scene_.planeCoeffs[PlaneE2][k]);
+    }
+    auto readTriple = [](const std::array<QLineEdit*, 3>& fields, Vector3& target) {
+        for (int a = 0; a < 3; ++a) ReadNumberField(fields[std::size_t(a)], AxisValue(target, a));
+    };
+    for (std::size_t n = PlaneE3; n <= PlaneE5; ++n) {
+        readTriple(f.planeP[n], scene_.planeSupport[n]);
+        readTriple(f.planeU[n], scene_.planeSpanU[n]);
+        if (n == PlaneE3) scene_.e3SpanCopyU = scene_.planeSpanU[n];
+        readTriple(f.planeV[n], scene_.planeSpanV[n]);
+        if (n == PlaneE3) scene_.e3SpanCopyV = scene_.planeSpanV[n];
+    }
+    const std::array<const char*, 3> parallelNames = {"Edit_x_gleich_const", "Edit_y_gleich_const",
+                                                       "Edit_z_gleich_const"};
+    const std::array<Real*, 3> parallel = {&scene_.parallelPlaneX, &scene_.parallelPlaneY, &scene_.parallelPlaneZ};
+    for (std::size_t a = 0; a < 3; ++a)
+        if (auto* field = form1_.findChild<QLineEdit*>(QString::fromLatin1(parallelNames[a])))
+            ReadNumberField(field, *parallel[a]);
+}
+
+// ---------------------------------------------------------------------------
+// Start-up
+
+void TForm3::FormCreate() {
+    Fields& f = *fields_;
+    // 1. Points A .. S.
+    for (std::size_t i = 0; i < std::size_t(kPointsWithPaths); ++i) {
+        SetTexts(f.pointCoord[i], kPoints[i].startup);
+        f.drawPointBox[i]->setChecked(false);
+        f.pathBox[i]->setChecked(false);
+    }
+    // 2. The chain of vectors and the segment option.
+    for (std::size_t v = VectorAB; v <= VectorFS; ++v) f.vectorBox[v]->setChecked(false);
+    f.segmentBox->setChecked(false);
+    // 3. AD from the texts of D and A.
+    for (std::size_t a = 0; a < 3; ++a)
+        writeDerived(f.ad[a], StartupValue(f.pointCoord[PointD][a]) - StartupValue(f.pointCoord[PointA][a]));
+    // 4. E1 .. E4.
+    for (const CoordinatePlaneRow& plane : kCoordinatePlanes) {
+        for (std::size_t k = 0; k < 4; ++k)
+            f.planeCoeff[std::size_t(plane.number)][k]->setText(QString::fromUtf8(plane.startup[k]));
+        f.planeBox[std::size_t(plane.number)]->setChecked(false);
+    }
+    for (const ParameterPlaneRow& plane : kParameterPlanes) {
+        const auto n = std::size_t(plane.number);
+        SetTexts(f.planeP[n], plane.p);
+        SetTexts(f.planeU[n], plane.u);
+        SetTexts(f.planeV[n], plane.v);
+        f.planeBox[n]->setChecked(false);
+    }
+    // 5. E5 from A, B, C.
+    for (std::size_t a = 0; a < 3; ++a) {
+        const Real ax = StartupValue(f.pointCoord[PointA][a]);
+        f.p5[a]->setText(f.pointCoord[PointA][a]->text());
+        writeDerived(f.u5[a], StartupValue(f.pointCoord[PointB][a]) - ax);
+        writeDerived(f.v5[a], StartupValue(f.pointCoord[PointC][a]) - ax);
+    }
+    f.planeBox[PlaneE5]->setChecked(false);
+    // 6. P, Q and g2.
+    for (std::size_t i = PointP; i <= PointQ; ++i) {
+        SetTexts(f.pointCoord[i], kPoints[i].startup);
+        f.drawPointBox[i]->setChecked(false);
+    }
+    f.vectorBox[VectorPQ]->setChecked(false);
+    for (std::size_t a = 0; a < 3; ++a) {
+        f.ug1[a]->setText(f.pointCoord[PointP][a]->text());
+        writeDerived(f.vg1[a], StartupValue(f.pointCoord[PointQ][a]) - StartupValue(f.pointCoord[PointP][a]));
+    }
+    // 7. h, g and the family parameters.
+    SetTexts(f.uh, kSupportH.startup);
+    SetTexts(f.vh, kDirectionH.startup);
+    SetTexts(f.ug, kSupportG.startup);
+    SetTexts(f.vg, kDirectionG.startup);
+    f.familyBox->setChecked(false);
+    f.t1->setText(QString::fromLatin1(kStartupT1));
+    f.t2->setText(QString::fromLatin1(kStartupT2));
+    f.deltaT->setText(QString::fromUtf8(kStartupDeltaT));
+    // 8. Lines and the bodies the defaults reset.
+    for (std::size_t n = 1; n < LineSlots; ++n) f.lineBox[n]->setChecked(false);
+    for (std::size_t b = 1; b < BodySlots; ++b)
+        if (kBodies[b - 1].resetByDefaults) f.bodyBox[b]->setChecked(false);
+    // 9. Point marks in the picture.
+    form1_.viewState().pointMarkerSize = 3;
+    form1_.viewState().pointLabelSize = 10;
+    // 10. Read everything into the Scene.
+    Punkte3D_auslesen();
+    Geraden_auslesen();
+    ReadNumberField(f.t1, scene_.familyFrom);
+    ReadNumberField(f.t2, scene_.familyTo);
+    ReadNumberField(f.deltaT, scene_.familyStep);
+    Geradenschar_auslesen();
+    Ebenen_auslesen();
+    // 11. The origin.
+    scene_.origin = Vector3{};
+    scene_.origin.name = "O";
+    scene_.origin.color = Colours::Black;
+    scene_.origin.coordinatePaths = false;
+    // 12. Colours.
+    copyPanelColoursToScene();
+    // 13., 14.
+    expressionError = false;
+    clearOutputArea();
+}
+
+void TForm3::clearOutputArea() { outputLog_->ClearOutputLog(); }
+
+void TForm3::SpeedButton_Standardwerte3D2Click() {
+    form1_.Init_Form1();
+    FormCreate();
+}

@@ -1,0 +1,86 @@
+#include "input/Scene.h"
+
+#include <cmath>
+
+#include "numbers/NumberTools.h"
+
+namespace {
+
+Vector3 MakePoint(Real x, Real y, Real z, const char* name, Colour colour) {
+    Vector3 v;
+    v.x = x;
+    v.y = y;
+    v.z = z;
+    v.name = name;
+    v.color = colour;
+    v.coordinatePaths = false;
+    return v;
+}
+
+Vector3 MakeVector(Real x, Real y, Real z) { return MakePoint(x, y, z, "", Colours::Black); }
+
+}  // namespace
+
+Scene::Scene() {
+    const Colour c = pointColor;
+    points[PointA] = MakePoint(4, 0, 0, "A", c);
+    points[PointB] = MakePoint(0, 6, 0, "B", c);
+    points[PointC] = MakePoint(0, 0, 8, "C", c);
+    points[PointD] = MakePoint(6, 0, 7, "D", c);
+    points[PointE] = MakePoint(-3, -3, 0, "E", c);
+    points[PointF] = MakePoint(-2, -4, 2, "F", c);
+    points[PointS] = MakePoint(6, 8, 8, "S", c);
+    points[PointP] = MakePoint(5, 0, 2, "P", c);
+    points[PointQ] = MakePoint(0, 6, 7, "Q", c);
+    vectorAD = MakePoint(2, 0, 7, "AD", c);
+    origin = MakePoint(0, 0, 0, "O", Colours::Black);
+
+    // g as evaluated at the start of its family (t = 1).
+    lineSupport[LineG] = MakeVector(3, 3, 4);
+    lineDirection[LineG] = MakeVector(-4, 5, 1.5L);
+    lineSupport[LineH] = MakeVector(4, 0, 6);
+    lineDirection[LineH] = MakeVector(0, 7, -6);
+    lineSupport[LineG2] = points[PointP];
+    lineDirection[LineG2] = MakeVector(-5, 6, 5);
+
+    planeCoeffs[PlaneE1] = {15, 12, 10, 60};
+    planeCoeffs[PlaneE2] = {0, 6, 5, 30};
+    planeSupport[PlaneE3] = MakeVector(3, 2, 1);
+    planeSpanU[PlaneE3] = MakeVector(3, -2, 1);
+    planeSpanV[PlaneE3] = MakeVector(-3, 2, 1);
+    planeSupport[PlaneE4] = MakeVector(2, 1, 2);
+    planeSpanU[PlaneE4] = MakeVector(-1, 0, 2);
+    planeSpanV[PlaneE4] = MakeVector(0, 1, 0);
+    planeSupport[PlaneE5] = MakeVector(4, 0, 0);
+    planeSpanU[PlaneE5] = MakeVector(-4, 6, 0);
+    planeSpanV[PlaneE5] = MakeVector(-4, 0, 8);
+    e3SpanCopyU = planeSpanU[PlaneE3];
+    e3SpanCopyV = planeSpanV[PlaneE3];
+
+    lineColor[LineG] = Colours::Red;
+    lineColor[LineH] = Colours::Teal;
+    lineColor[LineG2] = Colours::Blue;
+    planeColor[PlaneE1] = Colours::Green;
+    planeColor[PlaneE2] = Colours::Purple;
+    planeColor[PlaneE3] = Colours::Navy;
+    planeColor[PlaneE4] = Colours::Red;
+    planeColor[PlaneE5] = 0x0055AAFF;  // orange
+}
+
+std::string CutPointName(const std::string& utf8) {
+    std::size_t pos = 0;
+    int count = 0;
+    while (pos < utf8.size() && count < 3) {
+        ++pos;
+        // Skip continuation bytes so a character is never split.
+        while (pos < utf8.size() && (static_cast<unsigned char>(utf8[pos]) & 0xC0) == 0x80) ++pos;
+        ++count;
+    }
+    return utf8.substr(0, pos);
+}
+
+bool DerivedFieldText(Real value, std::string& text) {
+    if (!std::isfinite(value)) return false;
+    text = NumberText(value);
+    return true;
+}
