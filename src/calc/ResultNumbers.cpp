@@ -7,10 +7,6 @@
 
 bool IsFiniteReal(Real x) { return std::isfinite(x); }
 
-bool IsFiniteVector(const Vector3& v) {
-    return IsFiniteReal(v.x) && IsFiniteReal(v.y) && IsFiniteReal(v.z);
-}
-
 std::string ResultNumberText(Real x) {
     if (!IsFiniteReal(x)) return std::string(kNotComputable);
     return NumberText(x + 0.0L);  // + 0 turns a negative zero into zero

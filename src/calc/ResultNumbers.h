@@ -14,7 +14,6 @@
 inline constexpr std::string_view kNotComputable = "nicht berechenbar";
 
 bool IsFiniteReal(Real x);
-bool IsFiniteVector(const Vector3& v);
 
 // x rounded to the given number of decimals, general format, decimal comma
 // ('4,082', '-3', '1E-5'). A negative zero is written '0'.
