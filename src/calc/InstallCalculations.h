@@ -1,0 +1,15 @@
+#pragma once
+// Qt glue of the calculations: connects the output, clear, incidence and
+// measure buttons of the input window (found by objectName) to their
+// commands. Each click re-reads the field groups its command needs, runs the
+// command into the window's output area, shows a refusal as a modal message
+// and updates the coplanarity labels Label_kompl_r and Label_kompl_t.
+#include <QString>
+
+class TForm3;
+
+void InstallCalculations(TForm3& form);
+
+// What one button does when clicked (InstallCalculations connects this).
+// Returns false when no button of that name is known.
+bool RunCalculationButton(TForm3& form, const QString& objectName);
