@@ -52,7 +52,7 @@ TEST(LineExtent, AgreesWithTheLiteralWalkOnRandomLines) {
     std::uniform_int_distribution<int> sys(1, 3), rot(-8, 8), zoomIdx(0, 6), off(-100, 200);
     const Real zooms[] = {0.25L, 0.5L, 1, 2, 4, 8, 16};
     int compared = 0;
-    for (int n = 0; n < 400; ++n) {
+    for (int n = 0; n < 300; ++n) {
         ViewState view;
         view.projectionSystem = sys(rng);
         view.rotationX = 5 * rot(rng);
@@ -63,16 +63,16 @@ TEST(LineExtent, AgreesWithTheLiteralWalkOnRandomLines) {
         view.offsetY = off(rng);
         const Vector3 p = V(coord(rng), coord(rng), coord(rng));
         Vector3 u = V(dir(rng), dir(rng), dir(rng));
-        if (n % 10 == 0) u = V(dir(rng) * 1e-3, dir(rng) * 1e-3, dir(rng) * 1e-3);  // short directions
-        const auto walkA = LiteralWalk(view, p, u, 1, 2000000);
-        const auto walkB = LiteralWalk(view, p, u, -1, 2000000);
+        if (n % 10 == 0) u = V(dir(rng) * 2e-2, dir(rng) * 2e-2, dir(rng) * 2e-2);  // short directions
+        const auto walkA = LiteralWalk(view, p, u, 1, 200000);
+        const auto walkB = LiteralWalk(view, p, u, -1, 200000);
         if (!walkA || !walkB) continue;
         const auto [a, b] = LineExtent(view, p, u);
         EXPECT_EQ(PointToPixel(a, view), PointToPixel(*walkA, view)) << "line " << n;
         EXPECT_EQ(PointToPixel(b, view), PointToPixel(*walkB, view)) << "line " << n;
         ++compared;
     }
-    EXPECT_GT(compared, 350);
+    EXPECT_GT(compared, 270);
 }
 
 // Direction (2, 1, 1) in system 1 without rotation projects to a single
