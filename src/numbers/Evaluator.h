@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "numbers/ExpressionErrors.h"
 #include "numbers/Real.h"
 
 constexpr Real ErrorValue = 1E100L;
@@ -21,8 +22,9 @@ extern bool expressionError;
 
 EvaluationResult EvaluateExpression(std::string_view text, Real x, Real t);
 
-// Verdict of the syntax check at x = t = 1: ok, or one of the eight syntax
-// texts that the caller shows in a message box.
+// Verdict of the syntax check at x = t = 1: ok, or one of the syntax texts
+// (ExpressionErrors::SyntaxTexts: the eight texts of malformed formulas and
+// "Klammertiefe zu groß") that the caller shows in a message box.
 struct SyntaxVerdict {
     bool ok = true;
     std::string message;     // set when !ok
@@ -37,6 +39,6 @@ enum class ReadExpressionOutcome {
 };
 struct ReadExpressionResult {
     ReadExpressionOutcome outcome = ReadExpressionOutcome::Ok;
-    std::string message;     // the syntax text for SyntaxError
+    std::string message;     // the syntax text for SyntaxError, the value error text for ValueError
 };
 ReadExpressionResult ReadExpression(std::string_view text, Real& target);
