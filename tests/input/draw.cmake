@@ -1,1 +1,2 @@
 # Tests of the draw command.
+spatium_add_gtest(draw_command_tests ${CMAKE_CURRENT_SOURCE_DIR}/test_draw_command.cpp)

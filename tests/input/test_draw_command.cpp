@@ -1,0 +1,329 @@
+#include <gtest/gtest.h>
+
+#include "../render/RenderTestSupport.h"
+#include "input/DrawCommand.h"
+#include "numbers/Evaluator.h"
+#include "plot/CoordinateSystem.h"
+#include "render/LineDrawing.h"
+#include "render/PlaneDrawing.h"
+
+namespace {
+
+class DrawCommand : public ::testing::Test {
+protected:
+    DrawBench b;
+    void SetUp() override {
+        expressionError = false;
+        b.scene.lineColor = {0, Colours::Red, Colours::Teal, Colours::Blue};
+        b.scene.planeColor = {0, Colours::Green, Colours::Purple, Colours::Navy, Colours::Red,
+                              0x0055AAFF};
+        b.scene.bodyColor = Colours::Fuchsia;
+    }
+    void TearDown() override { expressionError = false; }
+
+    void Run() { SpeedButton_OK_zeichneClick(b.ctx); }
+
+    // Index of the first recorded call matching pred, or -1.
+    template <class Pred>
+    int FirstIndex(Pred pred) const {
+        const auto& calls = b.canvas.Calls();
+        for (std::size_t i = 0; i < calls.size(); ++i)
+            if (pred(calls[i])) return static_cast<int>(i);
+        return -1;
+    }
+    // Arrow heads: polygons of four vertices whose first and last are the tip.
+    std::vector<CanvasCall> ArrowHeads() const {
+        std::vector<CanvasCall> heads;
+        for (const auto& c : b.canvas.CallsOf("Polygon"))
+            if (c.points.size() == 4 && c.points.front() == c.points.back()) heads.push_back(c);
+        return heads;
+    }
+    // The calls a picture with nothing checked consists of.
+    std::vector<CanvasCall> CoordinateSystemOnly() {
+        RecordingCanvas reference;
+        ViewState view = b.view;
+        Zeichne_3DSys(reference, view);
+        DrawViewDecorations(reference, view, b.scene.parallelPlaneX, b.scene.parallelPlaneY,
+                            b.scene.parallelPlaneZ);
+        return reference.Calls();
+    }
+};
+
+bool SameCalls(const std::vector<CanvasCall>& a, const std::vector<CanvasCall>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].op != b[i].op || a[i].points != b[i].points || a[i].text != b[i].text ||
+            !(a[i].attributes == b[i].attributes))
+            return false;
+    return true;
+}
+
+TEST_F(DrawCommand, SetErrorFlagMeansNothingHiddenNothingDrawn) {
+    expressionError = true;
+    b.scene.drawPointFlag[PointA] = true;
+    Run();
+    EXPECT_TRUE(b.canvas.Calls().empty());
+    EXPECT_EQ(b.host.hideCount, 0);
+    EXPECT_TRUE(expressionError);
+}
+
+TEST_F(DrawCommand, NothingCheckedDrawsTheCoordinateSystemOnly) {
+    const auto expected = CoordinateSystemOnly();
+    Run();
+    EXPECT_EQ(b.host.hideCount, 1);
+    EXPECT_TRUE(SameCalls(b.canvas.Calls(), expected));
+    EXPECT_EQ(b.canvas.Calls().front().op, "Reset");
+}
+
+TEST_F(DrawCommand, MainWindowDecorationsComeWithTheCoordinateSystem) {
+    b.view.controls.cube = true;
+    b.view.controls.zPlane = true;
+    b.view.controls.xyPlane = false;
+    b.view.controls.xzPlane = false;
+    b.view.controls.yzPlane = false;
+    b.scene.parallelPlaneZ = 3;
+    const auto expected = CoordinateSystemOnly();
+    Run();
+    EXPECT_TRUE(SameCalls(b.canvas.Calls(), expected));
+}
+
+TEST_F(DrawCommand, TakesPointColourAndPenWidthsFromTheControls) {
+    b.scene.pointColor = Colours::Olive;
+    b.view.controls.thickVectors = true;
+    b.view.controls.thickLines = true;
+    Run();
+    EXPECT_EQ(b.scene.drawPointColor, Colours::Olive);
+    EXPECT_EQ(b.scene.vectorPenWidth, 2);
+    EXPECT_EQ(b.view.lineWidth, 2);
+    b.view.controls.thickVectors = false;
+    b.view.controls.thickLines = false;
+    Run();
+    EXPECT_EQ(b.scene.vectorPenWidth, 1);
+    EXPECT_EQ(b.view.lineWidth, 1);
+}
+
+TEST_F(DrawCommand, PointsInTheirFixedOrder) {
+    b.scene.drawPointFlag.fill(true);
+    Run();
+    EXPECT_EQ(b.canvas.Texts().size() >= 9, true);
+    std::vector<std::string> labels;
+    for (const auto& t : b.canvas.Texts())
+        if (t.size() == 1 && std::isupper(static_cast<unsigned char>(t[0]))) labels.push_back(t);
+    EXPECT_EQ(labels, (std::vector<std::string>{"A", "B", "C", "D", "E", "F", "S", "P", "Q"}));
+}
+
+TEST_F(DrawCommand, ConnectionsInTheirOrderAsFilledArrowsInThePointColour) {
+    b.scene.drawVectorFlag.fill(true);
+    b.scene.pointColor = Colours::Olive;
+    b.view.controls.thickVectors = true;
+    Run();
+    const auto heads = ArrowHeads();
+    // The axes' three hollow arrows come first.
+    ASSERT_EQ(heads.size(), 3u + 7u);
+    const PointIndex tips[] = {PointB, PointC, PointD, PointE, PointF, PointS, PointQ};
+    for (int i = 0; i < 7; ++i) {
+        const CanvasCall& head = heads[3 + i];
+        EXPECT_EQ(head.points.front(), PointToPixel(b.scene.points[tips[i]], b.view)) << i;
+        EXPECT_EQ(head.attributes.brush.colour, Colours::Olive);
+        EXPECT_EQ(head.attributes.pen.width, 2);
+    }
+}
+
+TEST_F(DrawCommand, SegmentsInsteadOfVectorsAreSolidLinesOfLineWidth) {
+    b.scene.drawVectorFlag[VectorAB] = true;
+    b.scene.segmentsInsteadOfVectors = true;
+    b.scene.pointColor = Colours::Olive;
+    for (bool thick : {false, true}) {
+        b.canvas.ClearCalls();
+        b.view.controls.thickLines = thick;
+        Run();
+        EXPECT_EQ(ArrowHeads().size(), 3u);  // only the axes
+        const PixelPoint a = PointToPixel(b.scene.points[PointA], b.view);
+        const PixelPoint e = PointToPixel(b.scene.points[PointB], b.view);
+        int found = 0;
+        for (const auto& l : LinesOf(b.canvas)) {
+            if (l.from == a && l.to == e) {
+                ++found;
+                EXPECT_EQ(l.attributes.pen.colour, Colours::Olive);
+                EXPECT_EQ(l.attributes.pen.width, thick ? 2 : 1);
+                EXPECT_EQ(l.attributes.pen.style, PenStyles::Solid);
+            }
+        }
+        EXPECT_EQ(found, 1);
+    }
+}
+
+class Coplanarity : public DrawCommand {
+protected:
+    void SetUp() override {
+        DrawCommand::SetUp();
+        Scene& s = b.scene;
+        s.points[PointA] = Named(0, 0, 0, "A", Colours::Blue);
+        s.points[PointB] = Named(4, 0, 0, "B", Colours::Blue);
+        s.points[PointC] = Named(0, 4, 0, "C", Colours::Blue);
+        s.points[PointD] = Named(2, 2, 0, "D", Colours::Blue);
+        s.planeSpanU[PlaneE5] = V(4, 0, 0);
+        s.planeSpanV[PlaneE5] = V(0, 4, 0);
+        s.vectorAD = V(2, 2, 0);
+        s.coplanarGraphic = true;
+        s.segmentsInsteadOfVectors = true;  // the construction stays arrows
+        s.drawPointFlag[PointA] = true;
+        s.drawPointFlag[PointD] = true;
+    }
+    PixelPoint Pix(Real x, Real y, Real z) const { return Px(b.view, x, y, z); }
+};
+
+TEST_F(Coplanarity, WithoutCalculationOnlyTheThreeVectorsAndThePointsOnTop) {
+    Run();
+    const auto heads = ArrowHeads();
+    ASSERT_EQ(heads.size(), 3u + 3u);
+    EXPECT_EQ(heads[3].points.front(), Pix(4, 0, 0));
+    EXPECT_EQ(heads[3].attributes.brush.colour, 0x00FF0000u);
+    EXPECT_EQ(heads[4].points.front(), Pix(0, 4, 0));
+    EXPECT_EQ(heads[4].attributes.brush.colour, 0x00008000u);
+    EXPECT_EQ(heads[5].points.front(), Pix(2, 2, 0));
+    EXPECT_EQ(heads[5].attributes.brush.colour, 0x000000FFu);
+    // A and D are drawn at step 10 and again over the arrows.
+    std::vector<std::string> labels;
+    for (const auto& t : b.canvas.Texts())
+        if (t == "A" || t == "D") labels.push_back(t);
+    EXPECT_EQ(labels, (std::vector<std::string>{"A", "D", "A", "D"}));
+    const auto& calls = b.canvas.Calls();
+    EXPECT_EQ(calls.back().op, "TextOut");
+    EXPECT_EQ(calls.back().text, "D");
+}
+
+TEST_F(Coplanarity, NotCoplanarDrawsNoConstructionEvenWhenValid) {
+    b.scene.coplanarValid = true;
+    b.scene.coplanarR = 0.5L;
+    b.scene.coplanarT = 0.5L;
+    b.scene.vectorAD = V(2, 2, 1);
+    Run();
+    EXPECT_EQ(ArrowHeads().size(), 6u);
+}
+
+TEST_F(Coplanarity, ValidResultDrawsTheParallelogramOfHollowArrows) {
+    b.scene.coplanarValid = true;
+    b.scene.coplanarR = 0.5L;
+    b.scene.coplanarT = 0.5L;
+    b.view.controls.thickVectors = true;
+    Run();
+    const auto heads = ArrowHeads();
+    ASSERT_EQ(heads.size(), 3u + 7u);
+    const PixelPoint tips[] = {Pix(2, 0, 0), Pix(0, 2, 0), Pix(2, 2, 0), Pix(2, 2, 0),
+                               Pix(4, 0, 0), Pix(0, 4, 0), Pix(2, 2, 0)};
+    const Colour pens[] = {0x00FF0000, 0x00008000, 0x00008000, 0x00FF0000,
+                           0x00FF0000, 0x00008000, 0x000000FF};
+    for (int i = 0; i < 7; ++i) {
+        const CanvasCall& head = heads[3 + i];
+        EXPECT_EQ(head.points.front(), tips[i]) << i;
+        EXPECT_EQ(head.attributes.pen.colour, pens[i]) << i;
+        EXPECT_EQ(head.attributes.pen.width, 2);
+        EXPECT_EQ(head.attributes.brush.colour, i < 4 ? Colours::White : pens[i]) << i;
+    }
+}
+
+TEST_F(DrawCommand, ObjectsFollowTheFixedOrder) {
+    Scene& s = b.scene;
+    s.drawPointFlag[PointA] = true;
+    s.drawVectorFlag[VectorAB] = true;
+    s.pointColor = Colours::Olive;
+    s.drawLineFlag[LineG] = true;
+    s.lineSupport[LineG] = V(0, 0, 1);
+    s.lineDirection[LineG] = V(0, 1, 0);
+    s.drawLineFlag[LineH] = true;
+    s.drawLineFlag[LineG2] = true;
+    s.drawPlaneFlag.fill(true);
+    s.drawBodyFlag[BodyTriangleABC] = true;
+    Run();
+    EXPECT_TRUE(b.host.messages.empty());
+    auto penLine = [](Colour c) {
+        return [c](const CanvasCall& k) { return k.op == "LineTo" && k.attributes.pen.colour == c; };
+    };
+    auto polygon = [](Colour c, BrushStyle st) {
+        return [c, st](const CanvasCall& k) {
+            return k.op == "Polygon" && k.attributes.brush.colour == c && k.attributes.brush.style == st;
+        };
+    };
+    const int label = FirstIndex([](const CanvasCall& k) { return k.op == "TextOut" && k.text == "A"; });
+    const int vector = FirstIndex(polygon(Colours::Olive, BrushStyles::Solid));
+    const int g = FirstIndex(penLine(Colours::Red));
+    const int h = FirstIndex(penLine(Colours::Teal));
+    const int g2 = FirstIndex(penLine(Colours::Blue));
+    std::vector<int> order{label, vector, g, h, g2};
+    for (int k = 1; k <= 5; ++k)
+        order.push_back(FirstIndex(polygon(s.planeColor[k], PlaneBrushStyle(k))));
+    order.push_back(FirstIndex(polygon(Colours::Fuchsia, BrushStyles::DiagCross)));
+    for (std::size_t i = 0; i < order.size(); ++i) EXPECT_GE(order[i], 0) << "object " << i;
+    EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
+    EXPECT_EQ(b.host.lineRereads, 2);   // h and g2
+    EXPECT_EQ(b.host.planeRereads, 3);  // E1, E2, E5
+}
+
+// h with a null direction: the message, the rest still drawn, and the flag
+// stays set so that the next redraw from the main window does nothing.
+TEST_F(DrawCommand, RejectedLineHBlocksTheNextRedraw) {
+    Scene& s = b.scene;
+    s.drawLineFlag[LineH] = true;
+    s.lineDirection[LineH] = V(0, 0, 0);
+    s.drawPlaneFlag[PlaneE1] = true;
+    s.drawBodyFlag[BodyTriangleABC] = true;
+    Run();
+    ASSERT_EQ(b.host.messages.size(), 1u);
+    EXPECT_EQ(b.host.messages[0], std::string(kNullDirectionMessage));
+    EXPECT_TRUE(expressionError);
+    EXPECT_GE(FirstIndex([](const CanvasCall& k) {
+                  return k.op == "Polygon" && k.attributes.brush.colour == Colours::Green;
+              }), 0);
+    EXPECT_GE(FirstIndex([](const CanvasCall& k) {
+                  return k.op == "Polygon" && k.attributes.brush.colour == Colours::Fuchsia;
+              }), 0);
+    b.canvas.ClearCalls();
+    Run();  // e.g. the next rotation
+    EXPECT_TRUE(b.canvas.Calls().empty());
+    EXPECT_EQ(b.host.messages.size(), 1u);
+    EXPECT_EQ(b.host.hideCount, 1);
+}
+
+// A valid E3 drawn after the rejected h clears the flag: the next redraw
+// runs (and shows the message again).
+TEST_F(DrawCommand, ValidE3AfterRejectedHClearsTheFlag) {
+    Scene& s = b.scene;
+    s.drawLineFlag[LineH] = true;
+    s.lineDirection[LineH] = V(0, 0, 0);
+    s.drawPlaneFlag[PlaneE3] = true;
+    Run();
+    EXPECT_EQ(b.host.messages.size(), 1u);
+    EXPECT_FALSE(expressionError);
+    b.canvas.ClearCalls();
+    Run();
+    EXPECT_FALSE(b.canvas.Calls().empty());
+    EXPECT_EQ(b.host.messages.size(), 2u);
+}
+
+TEST_F(DrawCommand, RejectedE4IsTheLastVerdict) {
+    Scene& s = b.scene;
+    s.drawPlaneFlag[PlaneE3] = true;
+    s.drawPlaneFlag[PlaneE4] = true;
+    s.planeSpanV[PlaneE4] = V(0, 0, 0);
+    Run();
+    EXPECT_TRUE(expressionError);
+    EXPECT_EQ(b.host.messages, (std::vector<std::string>{std::string(kNullSpanMessage)}));
+}
+
+TEST_F(DrawCommand, ValidFamilyClearsAFlagSetEarlierInTheRun) {
+    Scene& s = b.scene;
+    s.drawLineFlag[LineG] = true;
+    s.familyEnabled = true;
+    b.host.familyFromText = "1";
+    b.host.onRereadFamily = [](Scene& sc) {
+        expressionError = false;  // a successful evaluation clears it
+        sc.lineSupport[LineG] = V(0, 0, sc.familyFrom);
+        sc.lineDirection[LineG] = V(1, 1, 0);
+    };
+    Run();
+    EXPECT_FALSE(expressionError);
+    EXPECT_EQ(b.host.familyRereadsAt.size(), 5u);  // t = 1 .. 3 in steps of 0.5
+}
+
+}  // namespace
