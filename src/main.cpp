@@ -1,11 +1,35 @@
+// Start-up: the main window first (screen check, view defaults, first
+// picture), then the help window, then the event loop until the main window
+// is closed.
 #include <QApplication>
-#include <QMainWindow>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "help/HelpWindow.h"
+#include "plot/MainWindow.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle("Spatium V2.20");
-    w.resize(1009, 721);
-    w.show();
+    app.setApplicationName(QStringLiteral("Spatium"));
+
+    // Qt's own buttons and dialogs in German ("Ja", "Nein", "Abbrechen").
+    QTranslator qtGerman;
+    if (qtGerman.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtGerman);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+
+    TForm1 form1;
+    if (form1.startupAborted())
+        return 1;
+    TForm2 form2(&form1);
+    form1.setHelpWindow(&form2);
+
+    // The main window ends the program; the tool windows never keep it alive.
+    app.setQuitOnLastWindowClosed(false);
+    QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit);
+
+    form1.show();
     return app.exec();
 }

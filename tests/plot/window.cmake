@@ -1,1 +1,3 @@
 # Tests of the main window.
+spatium_add_gtest(test_main_window
+  ${CMAKE_CURRENT_LIST_DIR}/test_main_window.cpp QT)

@@ -1,0 +1,157 @@
+#pragma once
+// TForm1, the plot window: the picture Image1 on the left and the control
+// panel on the right. Owns the ViewState and the plot image; every view
+// control changes the ViewState and asks for a redraw.
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "numbers/Real.h"
+#include "plot/ViewState.h"
+#include "plot/WindowServices.h"
+
+class Canvas;
+class QImageCanvas;
+class PlotImage;
+struct ImageMouseEvent;
+class ColourPanel;
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+struct CheckBoxSpec;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // Runs the start-up (FormCreate). When the screen is too small it shows
+    // "Bildschirm zu klein" and stops; startupAborted() then tells main to end.
+    explicit TForm1(WindowServices services = DefaultWindowServices(), QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // --- used by the input window and the draw command ----------------------
+    ViewState& viewState() { return view_; }
+    const ViewState& viewState() const { return view_; }
+    Canvas& canvas();
+    QImageCanvas& imageCanvas() { return *canvas_; }
+    // The view defaults, shown in the controls. Does not draw by itself, but
+    // each check box it changes runs its own handler (which redraws).
+    void Init_Form1();
+    // Shows the painted image in Image1.
+    void updateImage();
+    // What every view control runs to rebuild the picture (the draw command,
+    // once wired). The default draws the coordinate system with cube,
+    // parallel planes and coordinate planes. An empty function restores it.
+    void setRedrawHandler(std::function<void()> handler);
+    // The window SpeedButton_3DSys shows (not modal).
+    void setInputWindow(QWidget* window);
+    // The window SpeedButton_Hilfe shows (not modal).
+    void setHelpWindow(QWidget* window);
+    // Copies the states of the check boxes, system buttons and the raster
+    // colour panel into viewState().controls. Run before every drawing.
+    void readViewControls();
+    // readViewControls, then the coordinate system (resets the picture).
+    void Zeichne_3DSys();
+    // Rebuilds the picture through the redraw handler and shows it.
+    void redraw();
+
+    // The planes x = c, y = c, z = c. Their values belong to the input
+    // model; bindParallelPlanes makes the edits read into those variables
+    // (they must outlive this window). Until bound, the window keeps them.
+    Real parallelPlaneX() const { return *parallel_[0]; }
+    Real parallelPlaneY() const { return *parallel_[1]; }
+    Real parallelPlaneZ() const { return *parallel_[2]; }
+    void bindParallelPlanes(Real& x, Real& y, Real& z);
+
+    bool startupAborted() const { return startupAborted_; }
+
+    // The hint Image1 shows in each mouse mode.
+    static const QString kTextModeHint;
+    static const QString kMarkingModeHint;
+    static const QString kPanModeHint;
+
+signals:
+    // The user confirmed closing the window: the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Start-up and shut-down.
+    void FormCreate();
+    bool FormClose();
+    void drawStartPicture();
+    void drawDefaultPicture();
+
+    // Building the panel (ControlPanel.cpp).
+    void buildControlPanel(QWidget* panel);
+    void connectControls();
+
+    // Handlers (ControlHandlers.cpp).
+    void checkBoxToggled(const CheckBoxSpec& spec, bool checked);
+    void systemButtonClick(int system);
+    void ComboBox_ZoomfaktorChange();
+    void rotate(int step);
+    void SpeedButton_Drehung_auf_0Click();
+    void SpeedButton_KoordEbenen_ausClick();
+    void colourPanelClick(ColourPanel* panel, Colour& target);
+    void SpeedButton_FontAuswahlClick();
+    void Edit_Text_in_GrafikChange();
+    void Edit_KantenlaengeExit();
+    void parallelPlaneExit(int axis);
+    void Edit_EbenenstreckfaktorExit();
+    void showTextFontInEdit();
+    void showWindow(QWidget* window);
+
+    // Mouse over the image (MouseModes.cpp).
+    void Image1MouseDown(const ImageMouseEvent& e);
+    void Image1MouseMove(const ImageMouseEvent& e);
+    void Image1MouseUp(const ImageMouseEvent& e);
+    void drawSelectionRect();
+    void copyWholePicture();
+
+    WindowServices services_;
+    ViewState view_;
+    std::unique_ptr<QImageCanvas> canvas_;
+    std::function<void()> redrawHandler_;
+    QWidget* inputWindow_ = nullptr;
+    QWidget* helpWindow_ = nullptr;
+    bool startupAborted_ = false;
+    Real ownParallel_[3] = {6.5L, 6.0L, 5.0L};
+    Real* parallel_[3] = {&ownParallel_[0], &ownParallel_[1], &ownParallel_[2]};
+    QColor lastDialogColour_ = Qt::black;  // the shared colour dialog's last choice
+
+    // Widgets.
+    PlotImage* Image1 = nullptr;
+    QToolButton* SpeedButton_Hilfe = nullptr;
+    QToolButton* SpeedButton_3DSys = nullptr;
+    QToolButton* SpeedButton_3DSys1 = nullptr;
+    QToolButton* SpeedButton_3DSys2 = nullptr;
+    QToolButton* SpeedButton_3DSys3 = nullptr;
+    QButtonGroup* systemGroup_ = nullptr;
+    QComboBox* ComboBox_Zoomfaktor = nullptr;
+    QToolButton* SpeedButton_Drehung_z_minus = nullptr;
+    QToolButton* SpeedButton_Drehung_z_plus = nullptr;
+    QToolButton* SpeedButton_Drehung_auf_0 = nullptr;
+    QLineEdit* Edit_Drehwinkel_Achse = nullptr;
+    QToolButton* SpeedButton_KoordEbenen_aus = nullptr;
+    QLineEdit* Edit_Kantenlaenge = nullptr;
+    QLineEdit* Edit_gleich_const[3] = {nullptr, nullptr, nullptr};  // x, y, z
+    QLineEdit* Edit_Ebenenstreckfaktor = nullptr;
+    QLineEdit* Edit_Text_in_Grafik = nullptr;
+    QToolButton* SpeedButton_FontAuswahl = nullptr;
+    ColourPanel* Panel_HintergrundRasterFarbe = nullptr;
+    ColourPanel* Panel_Koordinatenebenen = nullptr;
+    ColourPanel* Panel_Parallelebenen = nullptr;
+    ColourPanel* Panel_Wuerfelfarbe = nullptr;
+    // Every check box, in the order of the check-box table.
+    std::vector<QCheckBox*> checkBoxes_;
+    QCheckBox* box(const char* name) const;
+};

@@ -1,0 +1,40 @@
+#pragma once
+// The widget Image1: shows the plot picture and reports mouse presses,
+// moves and releases in image pixel coordinates.
+#include <QWidget>
+
+class QImageCanvas;
+
+// One mouse event of the image, reduced to what the mouse modes need.
+struct ImageMouseEvent {
+    int x = 0;                  // pixel column relative to the image
+    int y = 0;                  // pixel row relative to the image
+    Qt::MouseButton button = Qt::NoButton;   // the button pressed/released
+    Qt::MouseButtons buttons;   // buttons held (after the event)
+    Qt::KeyboardModifiers modifiers;
+    bool doubleClick = false;   // second press of a double click
+
+    // Only this button is down, no shift/control/alt, not a double click.
+    bool counts(Qt::MouseButton which) const;
+};
+
+class PlotImage : public QWidget {
+    Q_OBJECT
+public:
+    PlotImage(QImageCanvas& canvas, QWidget* parent = nullptr);
+
+signals:
+    void mouseDown(const ImageMouseEvent& event);
+    void mouseMoved(const ImageMouseEvent& event);
+    void mouseUp(const ImageMouseEvent& event);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImageCanvas& canvas_;
+};

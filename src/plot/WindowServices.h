@@ -1,0 +1,33 @@
+#pragma once
+// What the main window asks of the desktop: the screen size, a Yes/No
+// question, the colour and font dialogs. Bundled so that tests can answer
+// them without opening anything modal. Plain messages and beeps go through
+// ActiveUserFeedback() (input/FieldReaders.h), shared with the input window.
+#include <functional>
+
+#include <QColor>
+#include <QFont>
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+struct WindowServices {
+    // Size of the screen the program runs on, in pixels.
+    std::function<QSize()> screenSize;
+    // Modal Yes/No question with a question icon and an empty caption;
+    // true for "Ja".
+    std::function<bool(QWidget* parent, const QString& text)> askYesNo;
+    // Colour dialog opened with `colour`; on confirmation stores the choice
+    // there and returns true.
+    std::function<bool(QWidget* parent, QColor& colour)> chooseColour;
+    // Font dialog (face, size, style and colour) opened with font/colour;
+    // on confirmation stores the choice and returns true.
+    std::function<bool(QWidget* parent, QFont& font, QColor& colour)> chooseFont;
+};
+
+// The real dialogs and the primary screen.
+WindowServices DefaultWindowServices();
+
+// The program needs a screen of at least 1024 x 600 pixels.
+bool ScreenLargeEnough(QSize screen);

@@ -1,0 +1,105 @@
+#pragma once
+// Builds a main window whose dialogs answer at once, and records the
+// messages and beeps it would have shown.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStringList>
+#include <QToolButton>
+#include <QWidget>
+#include <memory>
+
+#include "input/FieldReaders.h"
+#include "input/ColourPanel.h"
+#include "plot/CoordinateSystem.h"
+#include "plot/MainWindow.h"
+#include "plot/PlotImage.h"
+#include "plot/QImageCanvas.h"
+
+class RecordingFeedback : public UserFeedback {
+public:
+    void Beep() override { ++beeps; }
+    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+    int beeps = 0;
+    QStringList messages;
+};
+
+// Answers of the injected dialogs, changeable by the test.
+struct DialogAnswers {
+    QSize screen{1280, 1024};
+    bool closeAnswer = false;
+    int questions = 0;
+    QString lastQuestion;
+    bool colourConfirmed = true;
+    QColor colourToChoose = QColor(10, 20, 30);
+    QColor colourOffered;  // what the colour dialog opened with
+    int colourDialogs = 0;
+    bool fontConfirmed = true;
+    QFont fontToChoose;
+    QColor fontColourToChoose = Qt::red;
+};
+
+inline WindowServices AnsweringServices(DialogAnswers& a) {
+    WindowServices s;
+    s.screenSize = [&a] { return a.screen; };
+    s.askYesNo = [&a](QWidget*, const QString& text) {
+        ++a.questions;
+        a.lastQuestion = text;
+        return a.closeAnswer;
+    };
+    s.chooseColour = [&a](QWidget*, QColor& colour) {
+        ++a.colourDialogs;
+        a.colourOffered = colour;
+        if (!a.colourConfirmed)
+            return false;
+        colour = a.colourToChoose;
+        return true;
+    };
+    s.chooseFont = [&a](QWidget*, QFont& font, QColor& colour) {
+        if (!a.fontConfirmed)
+            return false;
+        font = a.fontToChoose;
+        colour = a.fontColourToChoose;
+        return true;
+    };
+    return s;
+}
+
+// A main window with answering dialogs and recorded messages; counts the
+// redraws it asks for (the default picture is still drawn).
+class WindowFixture {
+public:
+    WindowFixture() : scoped_(feedback), form(AnsweringServices(answers)) {
+        form.setRedrawHandler([this] {
+            ++redraws;
+            defaultRedraw();
+        });
+    }
+
+    template <class W = QWidget>
+    W* find(const char* name) {
+        return form.findChild<W*>(QString::fromLatin1(name));
+    }
+    QCheckBox* box(const char* name) { return find<QCheckBox>(name); }
+    QToolButton* button(const char* name) { return find<QToolButton>(name); }
+    QLineEdit* edit(const char* name) { return find<QLineEdit>(name); }
+    PlotImage* image() { return find<PlotImage>("Image1"); }
+    QImage picture() { return form.imageCanvas().image().copy(); }
+
+    // The picture a redraw would give without counting it.
+    void defaultRedraw() {
+        form.Zeichne_3DSys();
+        DrawViewDecorations(form.canvas(), form.viewState(), form.parallelPlaneX(), form.parallelPlaneY(),
+                            form.parallelPlaneZ());
+    }
+
+    RecordingFeedback feedback;
+    DialogAnswers answers;
+
+private:
+    ScopedUserFeedback scoped_;
+
+public:
+    TForm1 form;
+    int redraws = 0;
+};
