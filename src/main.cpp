@@ -1,12 +1,15 @@
 // Start-up: the main window first (screen check, view defaults, first
-// picture), then the help window, then the event loop until the main window
-// is closed.
+// picture), then the help window, then the input window (its defaults and
+// the draw command as the main window's redraw), then the event loop until
+// the main window is closed.
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 #include "help/HelpWindow.h"
+#include "input/DrawCommandQt.h"
+#include "input/InputWindow.h"
 #include "plot/MainWindow.h"
 
 int main(int argc, char** argv) {
@@ -25,6 +28,9 @@ int main(int argc, char** argv) {
         return 1;
     TForm2 form2(&form1);
     form1.setHelpWindow(&form2);
+    TForm3 form3(form1);
+    form1.setInputWindow(&form3);
+    InstallDrawCommand(form1, form3);
 
     // The main window ends the program; the tool windows never keep it alive.
     app.setQuitOnLastWindowClosed(false);
