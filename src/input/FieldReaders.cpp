@@ -51,6 +51,10 @@ public:
         } else if (event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             if (!IsFieldLeaveReason(reason)) return false;
+            // Leaving means the focus went to another control. No new focus
+            // widget: the focus was cleared, e.g. the field is being destroyed.
+            QWidget* next = QApplication::focusWidget();
+            if (!next || next == field_) return false;
             const bool wasEntered = std::exchange(entered_, false);
             if (!wasEntered || leaveHandlerDepth > 0) return false;
             {

@@ -1,0 +1,94 @@
+#pragma once
+// A main window and an input window whose messages, beeps and colour
+// dialog answer at once, and helpers that type into fields and leave them
+// the way a user does (real focus changes).
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <optional>
+
+#include "input/ColourPanel.h"
+#include "input/FieldReaders.h"
+#include "input/InputWindow.h"
+#include "plot/MainWindow.h"
+
+class RecordingFeedback : public UserFeedback {
+public:
+    void Beep() override { ++beeps; }
+    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+    int beeps = 0;
+    QStringList messages;
+};
+
+inline WindowServices QuietServices() {
+    WindowServices s;
+    s.screenSize = [] { return QSize(1280, 1024); };
+    s.askYesNo = [](QWidget*, const QString&) { return false; };
+    s.chooseColour = [](QWidget*, QColor&) { return false; };
+    s.chooseFont = [](QWidget*, QFont&, QColor&) { return false; };
+    return s;
+}
+
+class InputWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form1 = std::make_unique<TForm1>(QuietServices());
+        form3 = std::make_unique<TForm3>(*form1);
+        form3->setColourChooser([this](Colour initial) -> std::optional<Colour> {
+            offeredColours.push_back(initial);
+            return nextColour;
+        });
+        form3->show();
+        form3->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form3.get()));
+        feedback.beeps = 0;
+        feedback.messages.clear();
+    }
+
+    void TearDown() override {
+        form3.reset();
+        form1.reset();
+    }
+
+    QLineEdit* edit(const char* name) {
+        QLineEdit* e = form3->edit(QString::fromLatin1(name));
+        EXPECT_NE(e, nullptr) << name;
+        return e;
+    }
+
+    // Puts the cursor into a field as a click would.
+    void enter(QLineEdit* field) {
+        field->setFocus(Qt::MouseFocusReason);
+        QApplication::processEvents();
+    }
+
+    // Types text into the field and leaves it with Tab to a neutral control.
+    void typeAndLeave(const char* name, const QString& text) {
+        QLineEdit* field = edit(name);
+        enter(field);
+        ASSERT_TRUE(field->hasFocus()) << name;
+        field->selectAll();
+        field->insert(text);
+        leaveFocusedField();
+    }
+
+    void leaveFocusedField() {
+        QWidget* sink = form3->checkBox(QStringLiteral("CheckBox_Dreieck2"));
+        sink->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+    }
+
+    Scene& scene() { return form3->scene(); }
+
+    RecordingFeedback feedback;
+    ScopedUserFeedback scope{feedback};
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm3> form3;
+    std::optional<Colour> nextColour;
+    std::vector<Colour> offeredColours;
+};

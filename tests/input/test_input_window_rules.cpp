@@ -1,0 +1,295 @@
+// Committing fields of the input window: readers, derived fields, failures.
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <cmath>
+#include <QTimer>
+
+#include "InputTestSupport.h"
+#include "numbers/Evaluator.h"
+#include "numbers/NumberReader.h"
+
+namespace {
+
+QString Text(TForm3& w, const char* name) { return w.edit(QString::fromLatin1(name))->text(); }
+
+TEST_F(InputWindowTest, FractionInACoordinate) {
+    typeAndLeave("Edit_Punkt5_y", QStringLiteral("1/4"));
+    EXPECT_EQ(scene().points[PointE].y, 0.25L);
+    typeAndLeave("Edit_Punkt5_y", QStringLiteral("2.5"));
+    EXPECT_EQ(scene().points[PointE].y, 2.5L);
+    EXPECT_TRUE(feedback.messages.isEmpty());
+}
+
+TEST_F(InputWindowTest, BadNumbersReportThePositionAndKeepTheOldValue) {
+    const std::pair<QString, int> cases[] = {
+        {QStringLiteral("1/0"), 3}, {QStringLiteral("3x"), 2}, {QString(), 1},
+        {QStringLiteral("--3"), 2}, {QStringLiteral("3t"), 2},
+    };
+    for (const auto& [text, position] : cases) {
+        feedback.messages.clear();
+        typeAndLeave("Edit_Punkt6_z", text);
+        ASSERT_EQ(feedback.messages.size(), 1) << text.toStdString();
+        EXPECT_EQ(feedback.messages[0], QStringLiteral("Fehler an Stelle %1").arg(position));
+        EXPECT_EQ(scene().points[PointF].z, 2) << text.toStdString();
+        EXPECT_TRUE(edit("Edit_Punkt6_z")->hasFocus());
+        EXPECT_EQ(Text(*form3, "Edit_Punkt6_z"), text);
+    }
+    EXPECT_EQ(feedback.beeps, 5);
+}
+
+TEST_F(InputWindowTest, EveryPlainFieldKindCommitsIntoItsTarget) {
+    const std::pair<const char*, Real*> fields[] = {
+        {"Edit_c2", &scene().planeCoeffs[PlaneE2][2]},
+        {"Edit_vhy", &scene().lineDirection[LineH].y},
+        {"Edit_uhz", &scene().lineSupport[LineH].z},
+        {"Edit_p4y", &scene().planeSupport[PlaneE4].y},
+        {"Edit_u3z", &scene().planeSpanU[PlaneE3].z},
+        {"Edit_v4x", &scene().planeSpanV[PlaneE4].x},
+        {"Edit_t1", &scene().familyFrom},
+        {"Edit_t2", &scene().familyTo},
+        {"Edit_Delta_t", &scene().familyStep},
+        {"Edit_Punkt7_y", &scene().points[PointS].y},
+    };
+    for (const auto& [name, target] : fields) {
+        typeAndLeave(name, QStringLiteral("-1/8"));
+        EXPECT_EQ(*target, -0.125L) << name;
+    }
+    // A step of 0 is taken as it is; the drawing guards against it.
+    typeAndLeave("Edit_Delta_t", QStringLiteral("0"));
+    EXPECT_EQ(scene().familyStep, 0);
+    EXPECT_TRUE(feedback.messages.isEmpty());
+}
+
+TEST_F(InputWindowTest, PointNamesAreCut) {
+    typeAndLeave("Edit_Punkt4", QStringLiteral("Ecke"));
+    EXPECT_EQ(scene().points[PointD].name, "Eck");
+    typeAndLeave("Edit_Punkt4", QString());
+    EXPECT_EQ(scene().points[PointD].name, "");
+    EXPECT_TRUE(feedback.messages.isEmpty());
+}
+
+TEST_F(InputWindowTest, LeavingBRewritesOnlyU5) {
+    typeAndLeave("Edit_Punkt2_x", QStringLiteral("1"));
+    EXPECT_EQ(Text(*form3, "Edit_u5x"), QStringLiteral("-3"));
+    EXPECT_EQ(scene().planeSpanU[PlaneE5].x, -3);
+    EXPECT_EQ(Text(*form3, "Edit_v5x"), QStringLiteral("-4"));
+    EXPECT_EQ(Text(*form3, "Edit_ADx"), QStringLiteral("2"));
+    EXPECT_EQ(Text(*form3, "Edit_u5y"), QStringLiteral("6"));
+}
+
+TEST_F(InputWindowTest, LeavingARewritesTheXComponentsOfE5AndAD) {
+    typeAndLeave("Edit_Punkt1_x", QStringLiteral("1"));
+    EXPECT_EQ(Text(*form3, "Edit_p5x"), QStringLiteral("1"));
+    EXPECT_EQ(Text(*form3, "Edit_u5x"), QStringLiteral("-1"));
+    EXPECT_EQ(Text(*form3, "Edit_v5x"), QStringLiteral("-1"));
+    EXPECT_EQ(Text(*form3, "Edit_ADx"), QStringLiteral("5"));
+    EXPECT_EQ(scene().planeSupport[PlaneE5].x, 1);
+    EXPECT_EQ(scene().planeSpanU[PlaneE5].x, -1);
+    EXPECT_EQ(scene().planeSpanV[PlaneE5].x, -1);
+    EXPECT_EQ(scene().vectorAD.x, 5);
+    // y and z untouched.
+    EXPECT_EQ(Text(*form3, "Edit_u5y"), QStringLiteral("6"));
+    EXPECT_EQ(Text(*form3, "Edit_ADz"), QStringLiteral("7"));
+}
+
+TEST_F(InputWindowTest, DerivedValuesAreReadBackFromTheirTexts) {
+    typeAndLeave("Edit_Punkt1_x", QStringLiteral("0,1"));
+    typeAndLeave("Edit_Punkt2_x", QStringLiteral("0,3"));
+    EXPECT_EQ(Text(*form3, "Edit_u5x"), QStringLiteral("0,2"));
+    EXPECT_EQ(scene().planeSpanU[PlaneE5].x, ParseNumberOrFraction("0.2").value);
+    EXPECT_NE(scene().planeSpanU[PlaneE5].x, 0.3L - 0.1L);
+}
+
+TEST_F(InputWindowTest, CAndDRewriteTheirOwnDerivedFields) {
+    typeAndLeave("Edit_Punkt3_z", QStringLiteral("10"));
+    EXPECT_EQ(Text(*form3, "Edit_v5z"), QStringLiteral("10"));
+    EXPECT_EQ(scene().planeSpanV[PlaneE5].z, 10);
+    typeAndLeave("Edit_Punkt4_y", QStringLiteral("-2,5"));
+    EXPECT_EQ(Text(*form3, "Edit_ADy"), QStringLiteral("-2,5"));
+    EXPECT_EQ(scene().vectorAD.y, -2.5L);
+    EXPECT_EQ(Text(*form3, "Edit_u5z"), QStringLiteral("0"));
+}
+
+TEST_F(InputWindowTest, DerivedRulesStillRunAfterAFailedRead) {
+    typeAndLeave("Edit_Punkt2_x", QStringLiteral("1"));
+    typeAndLeave("Edit_Punkt1_x", QStringLiteral("1/0"));
+    ASSERT_EQ(feedback.messages.size(), 1);
+    // A keeps 4; the derived fields are computed from it.
+    EXPECT_EQ(scene().points[PointA].x, 4);
+    EXPECT_EQ(Text(*form3, "Edit_u5x"), QStringLiteral("-3"));
+    EXPECT_EQ(scene().planeSpanU[PlaneE5].x, -3);
+    EXPECT_EQ(scene().planeSupport[PlaneE5].x, 4);
+    EXPECT_EQ(scene().vectorAD.x, 2);
+}
+
+TEST_F(InputWindowTest, HugeCoordinatesNeverPutInfinityIntoDerivedFields) {
+    typeAndLeave("Edit_Punkt4_x", QStringLiteral("1e4930"));
+    typeAndLeave("Edit_Punkt1_x", QStringLiteral("-1e4930"));
+    EXPECT_TRUE(std::isfinite(scene().points[PointA].x));
+    const QString ad = Text(*form3, "Edit_ADx");
+    EXPECT_FALSE(ad.contains(QStringLiteral("inf"), Qt::CaseInsensitive)) << ad.toStdString();
+    EXPECT_TRUE(std::isfinite(scene().vectorAD.x));
+}
+
+TEST_F(InputWindowTest, LeavingPCopiesTheWholeRecordIntoG2) {
+    typeAndLeave("Edit_PunktP", QStringLiteral("Pa"));
+    typeAndLeave("Edit_PunktP_y", QStringLiteral("3"));
+    EXPECT_EQ(Text(*form3, "Edit_ug1y"), QStringLiteral("3"));
+    EXPECT_EQ(Text(*form3, "Edit_vg1y"), QStringLiteral("3"));
+    EXPECT_EQ(scene().lineSupport[LineG2].y, 3);
+    EXPECT_EQ(scene().lineSupport[LineG2].name, "Pa");
+    EXPECT_EQ(scene().lineDirection[LineG2].y, 3);
+    EXPECT_EQ(scene().lineDirection[LineG2].x, -5);
+    typeAndLeave("Edit_PunktQ_x", QStringLiteral("2"));
+    EXPECT_EQ(Text(*form3, "Edit_vg1x"), QStringLiteral("-3"));
+    EXPECT_EQ(scene().lineDirection[LineG2].x, -3);
+}
+
+TEST_F(InputWindowTest, FamilyFieldsStoreTheirValueAtTZero) {
+    typeAndLeave("Edit_vgz", QStringLiteral("1,5t"));
+    EXPECT_EQ(scene().lineDirection[LineG].z, 0);
+    typeAndLeave("Edit_ugx", QStringLiteral("3+2t"));
+    EXPECT_EQ(scene().lineSupport[LineG].x, 3);
+    EXPECT_TRUE(feedback.messages.isEmpty());
+    EXPECT_EQ(feedback.beeps, 0);
+}
+
+TEST_F(InputWindowTest, FamilyFieldValueErrorBeepsAndKeepsTheFocus) {
+    typeAndLeave("Edit_vgz", QStringLiteral("ln(t-2)"));
+    EXPECT_EQ(feedback.beeps, 1);
+    EXPECT_TRUE(feedback.messages.isEmpty());
+    EXPECT_TRUE(edit("Edit_vgz")->hasFocus());
+    EXPECT_TRUE(expressionError);
+    EXPECT_EQ(scene().lineDirection[LineG].z, 1.5L) << "no error value in the Scene";
+    expressionError = false;
+}
+
+TEST_F(InputWindowTest, FamilyFieldSyntaxErrorShowsTheEvaluatorText) {
+    typeAndLeave("Edit_vgx", QStringLiteral("3*"));
+    ASSERT_EQ(feedback.messages.size(), 1);
+    EXPECT_EQ(feedback.messages[0], QStringLiteral("Operand erwartet"));
+    EXPECT_TRUE(edit("Edit_vgx")->hasFocus());
+    EXPECT_EQ(scene().lineDirection[LineG].x, -4);
+    expressionError = false;
+}
+
+TEST_F(InputWindowTest, FamilyReaderEvaluatesAtTheCurrentParameter) {
+    scene().familyFrom = 2;
+    form3->Geradenschar_auslesen();
+    EXPECT_EQ(scene().lineDirection[LineG].z, 3);
+    EXPECT_FALSE(expressionError);
+    EXPECT_TRUE(feedback.messages.isEmpty());
+}
+
+TEST_F(InputWindowTest, FamilyReaderKeepsTheErrorOfAnEarlierField) {
+    edit("Edit_ugx")->setText(QStringLiteral("ln(t-5)"));
+    scene().familyFrom = 1;
+    form3->Geradenschar_auslesen();
+    EXPECT_TRUE(expressionError) << "a later good field must not hide the bad one";
+    EXPECT_EQ(scene().lineSupport[LineG].x, 3);
+    EXPECT_TRUE(feedback.messages.isEmpty());
+    EXPECT_EQ(feedback.beeps, 0);
+    expressionError = false;
+}
+
+TEST_F(InputWindowTest, PlaneReaderReportsEveryBadFieldAndFocusesTheLast) {
+    edit("Edit_a1")->setText(QStringLiteral("x"));
+    edit("Edit_d2")->setText(QStringLiteral("1/0"));
+    edit("Edit_u3y")->setText(QStringLiteral("7"));
+    form3->Ebenen_auslesen();
+    ASSERT_EQ(feedback.messages.size(), 2);
+    EXPECT_EQ(feedback.messages[0], QStringLiteral("Fehler an Stelle 1"));
+    EXPECT_EQ(feedback.messages[1], QStringLiteral("Fehler an Stelle 3"));
+    EXPECT_TRUE(edit("Edit_d2")->hasFocus());
+    EXPECT_EQ(scene().planeCoeffs[PlaneE1][0], 15);
+    EXPECT_EQ(scene().planeCoeffs[PlaneE2][3], 30);
+    EXPECT_EQ(scene().planeSpanU[PlaneE3].y, 7);
+    EXPECT_EQ(scene().e3SpanCopyU.y, 7);
+}
+
+TEST_F(InputWindowTest, LinesReaderRereadsHAndRebuildsG2) {
+    edit("Edit_vhx")->setText(QStringLiteral("2"));
+    scene().points[PointQ].z = 12;
+    form3->Geraden_auslesen();
+    EXPECT_EQ(scene().lineDirection[LineH].x, 2);
+    EXPECT_EQ(scene().lineDirection[LineG2].z, 10);
+}
+
+TEST_F(InputWindowTest, HostileTextsKeepOtherInputsAndStayResponsive) {
+    QString longText(100000, QLatin1Char('9'));
+    const QString texts[] = {longText, QStringLiteral("\x01\x02\t"), QStringLiteral("1e5000"),
+                             QStringLiteral("1/0"), QStringLiteral("--3")};
+    QElapsedTimer timer;
+    timer.start();
+    for (const QString& text : texts) {
+        typeAndLeave("Edit_Punkt5_x", text);
+        typeAndLeave("Edit_vgy", text);
+        typeAndLeave("Edit_Punkt3", text);
+    }
+    EXPECT_LT(timer.elapsed(), 10000);
+    EXPECT_TRUE(std::isfinite(scene().points[PointE].x));
+    EXPECT_TRUE(std::isfinite(scene().lineDirection[LineG].y));
+    EXPECT_LE(scene().points[PointC].name.size(), 3u * 4u);
+    // Nothing else moved.
+    EXPECT_EQ(scene().points[PointA].x, 4);
+    EXPECT_EQ(scene().planeCoeffs[PlaneE1][0], 15);
+    EXPECT_EQ(Text(*form3, "Edit_u5x"), QStringLiteral("-4"));
+    expressionError = false;
+}
+
+// A feedback whose message takes the keyboard focus away, as a real modal
+// box does, and gives the window back afterwards.
+class FocusStealingFeedback : public UserFeedback {
+public:
+    void Beep() override { ++beeps; }
+    void ShowMessage(QWidget* parent, const QString& text) override {
+        messages << text;
+        QLineEdit box;
+        box.setWindowTitle(QStringLiteral("Meldung"));
+        box.show();
+        box.activateWindow();
+        QTest::qWaitForWindowActive(&box);
+        box.setFocus(Qt::ActiveWindowFocusReason);
+        QApplication::processEvents();
+        box.close();
+        if (parent) {
+            parent->activateWindow();
+            QTest::qWaitForWindowActive(parent);
+        }
+    }
+    int beeps = 0;
+    QStringList messages;
+};
+
+TEST_F(InputWindowTest, MessageBoxOfALeaveHandlerDoesNotLeaveTwice) {
+    FocusStealingFeedback stealing;
+    ScopedUserFeedback use(stealing);
+    QLineEdit* ax = edit("Edit_Punkt1_x");
+    QLineEdit* bx = edit("Edit_Punkt2_x");
+    bx->setText(QStringLiteral("zz"));  // the field clicked next is bad as well
+    enter(ax);
+    ax->setText(QStringLiteral("1/0"));
+    ax->setCursorPosition(2);
+    QTest::mouseClick(bx, Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_EQ(stealing.messages.size(), 1) << stealing.messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(stealing.messages[0], QStringLiteral("Fehler an Stelle 3"));
+    EXPECT_EQ(stealing.beeps, 1);
+    EXPECT_TRUE(ax->hasFocus());
+    EXPECT_EQ(ax->text(), QStringLiteral("1/0"));
+    EXPECT_EQ(scene().points[PointA].x, 4);
+    EXPECT_EQ(scene().points[PointB].x, 0);
+
+    // Window changes alone never commit.
+    QLineEdit other;
+    other.show();
+    other.activateWindow();
+    QTest::qWaitForWindowActive(&other);
+    form3->activateWindow();
+    QTest::qWaitForWindowActive(form3.get());
+    QApplication::processEvents();
+    EXPECT_EQ(stealing.messages.size(), 1);
+    EXPECT_TRUE(ax->hasFocus());
+}
+
+}  // namespace
