@@ -46,6 +46,8 @@ private:
     void applyBrush();
     void applyFont();
     void endPainter();
+    // Hatch pixels of the polygon's interior, written straight into the image.
+    void FillHatched(std::span<const PixelPoint> points);
 
     QImage image_;
     QPainter painter_;

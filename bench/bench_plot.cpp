@@ -1,0 +1,73 @@
+// Redraw costs of the coordinate system on the QImage canvas.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include "plot/CoordinateSystem.h"
+#include "plot/Projection.h"
+#include "plot/QImageCanvas.h"
+
+namespace {
+
+void EnsureGuiApplication() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "spatium_bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
+                                                                     : qgetenv("QT_QPA_PLATFORM"));
+    static QGuiApplication app(argc, argv);
+}
+
+void BM_PlotStartUpPicture(benchmark::State& state) {
+    EnsureGuiApplication();
+    QImageCanvas canvas;
+    ViewState view;
+    for (auto _ : state) {
+        Zeichne_3DSys(canvas, view);
+        DrawCoordinatePlanes(canvas, view);
+        benchmark::DoNotOptimize(canvas.image().constBits());
+    }
+}
+BENCHMARK(BM_PlotStartUpPicture)->Unit(benchmark::kMillisecond);
+
+void BM_PlotBusyScene(benchmark::State& state) {
+    EnsureGuiApplication();
+    QImageCanvas canvas;
+    ViewState view;
+    view.controls.raster = true;
+    view.controls.axesOnlyPositive = false;
+    view.controls.cube = true;
+    view.controls.xPlane = view.controls.yPlane = view.controls.zPlane = true;
+    for (auto _ : state) {
+        Zeichne_3DSys(canvas, view);
+        DrawViewDecorations(canvas, view, 6.5L, 6, 5);
+        for (int i = 0; i < 100; ++i) {
+            Vector3 a, b;
+            a.x = i * 0.1L;
+            b.y = 9 - i * 0.05L;
+            b.z = i * 0.07L;
+            DrawSegment3D(canvas, view, a, b, Colours::Red, i % 2 == 0);
+            if (i % 10 == 0)
+                FillTriangle3D(canvas, view, a, b, Vector3{}, Colours::Green, BrushStyles::DiagCross);
+            DrawLabel3D(canvas, view, b, Colours::Blue, 10, "P");
+        }
+        benchmark::DoNotOptimize(canvas.image().constBits());
+    }
+}
+BENCHMARK(BM_PlotBusyScene)->Unit(benchmark::kMillisecond);
+
+void BM_PlotPointToPixel(benchmark::State& state) {
+    ViewState view;
+    view.rotationX = 30;
+    view.rotationZ = 45;
+    Vector3 p;
+    p.x = 1.5L;
+    p.y = -2;
+    p.z = 3;
+    for (auto _ : state) benchmark::DoNotOptimize(PointToPixel(p, view));
+}
+BENCHMARK(BM_PlotPointToPixel);
+
+}  // namespace
