@@ -45,11 +45,19 @@ inline std::optional<std::int64_t> CheckedLcm3(std::int64_t a, std::int64_t b, s
     return CheckedLcm(*ab, c);
 }
 
-// Rounding can carry a quotient that is mathematically within [-1, 1] just
-// outside it; arccos/arcsin would then give NaN.
+// The cosine or sine quotients of the angle formulas, made safe for arccos
+// and arcsin. Rounding can carry a quotient that is mathematically within
+// [-1, 1] just outside it (arccos/arcsin would give NaN), or leave one that
+// is mathematically +-1 a few units in the last place inside it: for
+// u = n = (1, 1, 1), 3 / |u| / |n| comes out one unit below 1, and arcsin
+// magnifies that into 89.99999998 degrees. A quotient within 8 units of the
+// last place of +-1 (about 4E-19, the reach of the rounding of two square
+// roots and two divisions) therefore counts as +-1: the angle formulas cannot
+// resolve angles that close to 0 or 90 degrees anyway.
 inline Real ClampToUnit(Real q) {
+    constexpr Real kSnap = 1 - 8 * std::numeric_limits<Real>::epsilon() / 2;
     if (q != q) return 0;
-    if (q < -1) return -1;
-    if (q > 1) return 1;
+    if (q >= kSnap) return 1;
+    if (q <= -kSnap) return -1;
     return q;
 }
