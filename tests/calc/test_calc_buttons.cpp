@@ -1,0 +1,136 @@
+// The calculation buttons wired into a real input window.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <memory>
+
+#include "calc/CalcCommands.h"
+#include "calc/InstallCalculations.h"
+#include "input/FieldReaders.h"
+#include "input/InputWindow.h"
+#include "plot/MainWindow.h"
+
+namespace {
+
+class RecordedFeedback : public UserFeedback {
+public:
+    void Beep() override { ++beeps; }
+    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+    int beeps = 0;
+    QStringList messages;
+};
+
+WindowServices Quiet() {
+    WindowServices s;
+    s.screenSize = [] { return QSize(1280, 1024); };
+    s.askYesNo = [](QWidget*, const QString&) { return false; };
+    s.chooseColour = [](QWidget*, QColor&) { return false; };
+    s.chooseFont = [](QWidget*, QFont&, QColor&) { return false; };
+    return s;
+}
+
+class CalcButtonsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form1 = std::make_unique<TForm1>(Quiet());
+        form3 = std::make_unique<TForm3>(*form1);
+        InstallCalculations(*form3);
+    }
+
+    void click(const char* name) {
+        QAbstractButton* button = form3->findChild<QAbstractButton*>(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr) << name;
+        button->click();
+    }
+
+    QString output() const { return form3->richEditOut()->toPlainText(); }
+
+    void setText(const char* name, const char* text) {
+        QLineEdit* field = form3->edit(QString::fromLatin1(name));
+        ASSERT_NE(field, nullptr) << name;
+        field->setText(QString::fromUtf8(text));
+    }
+
+    RecordedFeedback feedback;
+    ScopedUserFeedback scoped{feedback};
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm3> form3;
+};
+
+}  // namespace
+
+TEST_F(CalcButtonsTest, EveryButtonOfTheTableExistsInTheWindow) {
+    for (const CalculationButton& button : CalculationButtons())
+        EXPECT_NE(form3->findChild<QAbstractButton*>(QString::fromLatin1(button.objectName)), nullptr)
+            << button.objectName;
+    EXPECT_EQ(CalculationButtons().size(), 32u);
+}
+
+TEST_F(CalcButtonsTest, CoplanarityButtonSetsLabelsAndSceneFields) {
+    Scene& scene = form3->scene();
+    scene.planeSpanU[PlaneE5].x = 2;
+    scene.planeSpanU[PlaneE5].y = 0;
+    scene.planeSpanU[PlaneE5].z = 0;
+    scene.planeSpanV[PlaneE5].x = 0;
+    scene.planeSpanV[PlaneE5].y = 1;
+    scene.planeSpanV[PlaneE5].z = 0;
+    scene.vectorAD.x = 1;
+    scene.vectorAD.y = -3;
+    scene.vectorAD.z = 0;
+    click("SpeedButton_komplanarOAOBOC");
+    EXPECT_TRUE(output().contains(QStringLiteral("Gleichung: AD = 1/2·AB - 3·AC"))) << output().toStdString();
+    EXPECT_EQ(form3->label(QStringLiteral("Label_kompl_r"))->text(), QStringLiteral("r=1/2"));
+    EXPECT_EQ(form3->label(QStringLiteral("Label_kompl_t"))->text(), QStringLiteral("t=-3"));
+    EXPECT_TRUE(scene.coplanarValid);
+    EXPECT_EQ(scene.coplanarR, 0.5L);
+    EXPECT_EQ(scene.coplanarT, -3);
+}
+
+TEST_F(CalcButtonsTest, RefusedOutputShowsTheMessageAndWritesNothing) {
+    form3->scene().lineDirection[LineG].x = 0;
+    form3->scene().lineDirection[LineG].y = 0;
+    form3->scene().lineDirection[LineG].z = 0;
+    const QString before = output();
+    click("SpeedButton_g_ausgeben");
+    EXPECT_EQ(feedback.messages, QStringList{QStringLiteral("Richtungsvektor darf nicht Nullvektor sein !")});
+    EXPECT_EQ(output(), before);
+}
+
+TEST_F(CalcButtonsTest, PlaneButtonsReadThePlaneFieldsAgain) {
+    // Typed but not left: the button reads the fields itself.
+    setText("Edit_a1", "0");
+    setText("Edit_b1", "0");
+    setText("Edit_c1", "1");
+    setText("Edit_d1", "5");
+    click("SpeedButton_E1_ausgeben");
+    EXPECT_TRUE(feedback.messages.isEmpty());
+    EXPECT_TRUE(output().contains(QStringLiteral("E1: z=5\n"))) << output().toStdString();
+    EXPECT_TRUE(output().contains(QStringLiteral("Spurgeraden von E1: keine"))) << output().toStdString();
+}
+
+TEST_F(CalcButtonsTest, LineButtonsReadHAgain) {
+    setText("Edit_uhx", "1");
+    setText("Edit_uhy", "2");
+    setText("Edit_uhz", "3");
+    setText("Edit_vhx", "2");
+    setText("Edit_vhy", "4");
+    setText("Edit_vhz", "6");
+    click("SpeedButton_h_ausgeben");
+    const QStringList lines = output().split(QChar('\n'));
+    int row = -1;
+    for (int i = 0; i < lines.size(); ++i)
+        if (lines[i].startsWith(QStringLiteral(" h: x = "))) row = i;
+    ASSERT_GT(row, 0) << output().toStdString();
+    EXPECT_TRUE(lines[row].endsWith(QStringLiteral("⎪2⎟ "))) << lines[row].toStdString();
+    EXPECT_TRUE(output().contains(QStringLiteral("Spurpunkte von h:\nSxy(0|0|0)  \n")));
+}
+
+TEST_F(CalcButtonsTest, ClearButtonRestoresTheHeading) {
+    click("SpeedButton_Winkel_AOC");
+    EXPECT_TRUE(output().contains(QStringLiteral("∠(OA;OB) = 90°")));
+    click("SpeedButton_ClearRichEdit");
+    EXPECT_EQ(output(), QStringLiteral("       Ausgaben im Textformat\n \n"));
+}
