@@ -36,7 +36,10 @@ CommandOutcome OutputPlaneCommand(const Scene& scene, int plane, OutputLog& log)
         log.SetOutputColour(OutputColours::Result);
         AppendPlaneCoordinateEquation(log, name, k[0], k[1], k[2], k[3]);
         const ParameterForm form = CoordinateToParameterForm(k[0], k[1], k[2], k[3]);
-        AppendPlaneParameterEquation(log, form.p, form.u, form.v, name);
+        if (form.ok)
+            AppendPlaneParameterEquation(log, form.p, form.u, form.v, name);
+        else  // the axis point overflowed
+            log.AppendLine(name + ": Parameterform nicht berechenbar !");
         AppendPlaneTraceLines(log, name, k[0], k[1], k[2], k[3]);
         return {};
     }
