@@ -120,7 +120,9 @@ void QImageCanvas::applyBrush() {
 void QImageCanvas::applyFont() {
     const FontAttributes& f = attr_.font;
     font_ = QFont(QString::fromStdString(f.name));
-    font_.setPointSize(std::max(f.size, 1));
+    // Point sizes are taken at 96 dpi whatever screen the program runs on,
+    // so the picture never depends on the display: 10 pt -> 13 px.
+    font_.setPixelSize(std::max((std::max(f.size, 1) * 96 + 36) / 72, 1));
     font_.setBold(f.style & FontStyles::Bold);
     font_.setItalic(f.style & FontStyles::Italic);
     font_.setUnderline(f.style & FontStyles::Underline);
@@ -141,6 +143,8 @@ void QImageCanvas::Reset(int left, int top, int width, int height) {
         image_.format() != QImage::Format_RGB32) {
         endPainter();
         image_ = QImage(width, height, QImage::Format_RGB32);
+        image_.setDotsPerMeterX(3780);  // 96 dpi
+        image_.setDotsPerMeterY(3780);
     }
     image_.fill(Qt::white);
     SetBounds(left, top);

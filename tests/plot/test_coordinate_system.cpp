@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -263,6 +264,21 @@ TEST(Zeichne3DSys, NoAxesLeavesOnlyTheRaster) {
     EXPECT_EQ(raster.canvas.CountOf("LineTo"), 66);
     EXPECT_EQ(raster.canvas.CountOf("TextOut"), 0);
     EXPECT_EQ(raster.canvas.CountOf("Polygon"), 0);
+}
+
+TEST(Zeichne3DSys, UnusableZoomScaleEndsWithoutAxes) {
+    // A zero or non-finite scale would make every tick count and position
+    // meaningless (0/0); the picture stays empty instead of looping.
+    for (Real zoom : {Real(0), -Real(1), std::numeric_limits<Real>::quiet_NaN(),
+                      std::numeric_limits<Real>::infinity()}) {
+        ViewState view;
+        view.zoomScale = zoom;
+        Drawn d(view);
+        EXPECT_EQ(d.canvas.Calls().size(), 1u) << double(zoom);
+        RecordingCanvas canvas;
+        DrawCoordinatePlanes(canvas, d.view);
+        EXPECT_TRUE(canvas.Calls().empty());
+    }
 }
 
 TEST(BackgroundGrid, ThirtyThreeLinesEachWayAtHalfUnits) {

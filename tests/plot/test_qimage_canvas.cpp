@@ -260,6 +260,11 @@ TEST(QImageCanvas, PointSizesAreAt96Dpi) {
     EXPECT_EQ(QFontInfo(canvas.currentFont()).pixelSize(), 13);
     canvas.SetFontSize(20);
     EXPECT_EQ(QFontInfo(canvas.currentFont()).pixelSize(), 27);
+    canvas.SetFontSize(9);
+    EXPECT_EQ(QFontInfo(canvas.currentFont()).pixelSize(), 12);
+    canvas.SetFontSize(16);
+    EXPECT_EQ(QFontInfo(canvas.currentFont()).pixelSize(), 21);
+    EXPECT_EQ(canvas.image().logicalDpiY(), 96);
     canvas.SetFontStyle(FontStyles::Bold | FontStyles::Italic);
     EXPECT_TRUE(canvas.currentFont().bold());
     EXPECT_TRUE(canvas.currentFont().italic());
