@@ -1,5 +1,7 @@
 #include "numbers/ExpressionPreprocessor.h"
 
+#include <cstring>
+
 #include "numbers/ExpressionErrors.h"
 
 namespace {
@@ -29,6 +31,26 @@ bool StartsImplicitFactor(char c) { return c == '(' || c == 'E' || c == 'K' || c
 bool EndsImplicitFactor(char c) { return c == ')' || IsDigit(c) || c == 'E' || c == 'K' || c == 'P' || c == 'X'; }
 
 PreprocessResult Failure(const char* text) { return PreprocessResult{false, {}, text}; }
+
+// Writes a pass's output into a string sized in advance for the pass's
+// longest possible result, then trims it.
+class Writer {
+public:
+    Writer(std::string& target, std::size_t maxLength) : target_(target) {
+        target_.resize(maxLength);
+        next_ = target_.data();
+    }
+    void Put(char c) { *next_++ = c; }
+    void Put(const char* text, std::size_t length) {
+        std::memcpy(next_, text, length);
+        next_ += length;
+    }
+    void Finish() { target_.resize(static_cast<std::size_t>(next_ - target_.data())); }
+
+private:
+    std::string& target_;
+    char* next_;
+};
 
 }  // namespace
 
@@ -89,15 +111,20 @@ PreprocessResult PreprocessExpression(std::string_view utf8) {
     // 6: exponent notation, an upper-case E between a digit and a digit or
     // minus sign, becomes "*10^". First and last character are not E here.
     std::string out;
-    out.reserve(s.size() + 16);
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const char c = s[i];
-        if (c == 'E' && i > 0 && i + 1 < s.size()) {
-            if (!IsDigit(s[i - 1]) || !(s[i + 1] == '-' || IsDigit(s[i + 1]))) return Failure(Err::MisusedE);
-            out += "*10^";
-        } else {
-            out += c;
+    {
+        std::size_t extra = 0;
+        for (char c : s) extra += c == 'E' ? 3 : 0;
+        Writer w(out, s.size() + extra);
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            const char c = s[i];
+            if (c == 'E' && i > 0 && i + 1 < s.size()) {
+                if (!IsDigit(s[i - 1]) || !(s[i + 1] == '-' || IsDigit(s[i + 1]))) return Failure(Err::MisusedE);
+                w.Put("*10^", 4);
+            } else {
+                w.Put(c);
+            }
         }
+        w.Finish();
     }
     s.swap(out);
 
@@ -115,40 +142,59 @@ PreprocessResult PreprocessExpression(std::string_view utf8) {
     if (s.front() == '-') s.insert(0, 1, '0');
 
     // 10: empty parentheses; PI becomes P.
-    out.clear();
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const char next = i + 1 < s.size() ? s[i + 1] : '\0';
-        if (s[i] == '(' && next == ')') return Failure(Err::WrongParentheses);
-        out += s[i];
-        if (s[i] == 'P' && next == 'I') ++i;
+    {
+        Writer w(out, s.size());
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            const char next = i + 1 < s.size() ? s[i + 1] : '\0';
+            if (s[i] == '(' && next == ')') return Failure(Err::WrongParentheses);
+            w.Put(s[i]);
+            if (s[i] == 'P' && next == 'I') ++i;
+        }
+        w.Finish();
     }
     s.swap(out);
 
     // 11 and 12: EXP becomes E^ (e to a power), W the square root.
-    out.clear();
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s.compare(i, 3, "EXP") == 0) {
-            out += "E^";
-            i += 2;
-        } else if (s[i] == 'W') {
-            out += "SQRT";
-        } else {
-            out += s[i];
+    {
+        std::size_t extra = 0;
+        for (char c : s) extra += c == 'W' ? 3 : 0;
+        Writer w(out, s.size() + extra);
+        const std::size_t n = s.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            const char c = s[i];
+            if (c == 'E' && i + 2 < n && s[i + 1] == 'X' && s[i + 2] == 'P') {
+                w.Put("E^", 2);
+                i += 2;
+            } else if (c == 'W') {
+                w.Put("SQRT", 4);
+            } else {
+                w.Put(c);
+            }
         }
+        w.Finish();
     }
     s.swap(out);
 
     // 13: minus after "(", degree sign and superscripts (not in position 1,
     // where they are left for the reader to reject).
-    out.clear();
-    out += s[0];
-    for (std::size_t i = 1; i < s.size(); ++i) {
-        const char c = s[i];
-        if (c == '-' && s[i - 1] == '(') out += "0-";
-        else if (c == DegreeSign) out += "*.0174532925";
-        else if (c == SuperscriptTwo) out += "^2";
-        else if (c == SuperscriptThree) out += "^3";
-        else out += c;
+    {
+        std::size_t extra = 0;
+        for (std::size_t i = 1; i < s.size(); ++i) {
+            const char c = s[i];
+            if (c == DegreeSign) extra += 11;
+            else if (c == SuperscriptTwo || c == SuperscriptThree || (c == '-' && s[i - 1] == '(')) extra += 1;
+        }
+        Writer w(out, s.size() + extra);
+        w.Put(s[0]);
+        for (std::size_t i = 1; i < s.size(); ++i) {
+            const char c = s[i];
+            if (c == '-' && s[i - 1] == '(') w.Put("0-", 2);
+            else if (c == DegreeSign) w.Put("*.0174532925", 12);
+            else if (c == SuperscriptTwo) w.Put("^2", 2);
+            else if (c == SuperscriptThree) w.Put("^3", 2);
+            else w.Put(c);
+        }
+        w.Finish();
     }
     s.swap(out);
 
@@ -162,11 +208,14 @@ PreprocessResult PreprocessExpression(std::string_view utf8) {
     if (n >= 2 && isParameterLetter(s[n - 1]) && !BlocksParameter(s[n - 2])) s[n - 1] = 'K';
 
     // 15: implicit multiplication.
-    out.clear();
-    out += s[0];
-    for (std::size_t i = 1; i < s.size(); ++i) {
-        if (StartsImplicitFactor(s[i]) && EndsImplicitFactor(s[i - 1])) out += '*';
-        out += s[i];
+    {
+        Writer w(out, 2 * n);
+        w.Put(s[0]);
+        for (std::size_t i = 1; i < n; ++i) {
+            if (StartsImplicitFactor(s[i]) && EndsImplicitFactor(s[i - 1])) w.Put('*');
+            w.Put(s[i]);
+        }
+        w.Finish();
     }
     return PreprocessResult{true, std::move(out), nullptr};
 }
