@@ -52,16 +52,18 @@ public:
     const BrushAttributes& Brush() const { return attr_.brush; }
     const FontAttributes& Font() const { return attr_.font; }
 
-    void SetPenColour(Colour c) { attr_.pen.colour = c; penChanged_ = true; }
-    void SetPenWidth(int w) { attr_.pen.width = w; penChanged_ = true; }
-    void SetPenStyle(PenStyle s) { attr_.pen.style = s; penChanged_ = true; }
-    void SetPenMode(PenMode m) { attr_.pen.mode = m; penChanged_ = true; }
-    void SetBrushColour(Colour c) { attr_.brush.colour = c; brushChanged_ = true; }
-    void SetBrushStyle(BrushStyle s) { attr_.brush.style = s; brushChanged_ = true; }
-    void SetFontName(const std::string& name) { attr_.font.name = name; fontChanged_ = true; }
-    void SetFontSize(int points) { attr_.font.size = points; fontChanged_ = true; }
-    void SetFontColour(Colour c) { attr_.font.colour = c; fontChanged_ = true; }
-    void SetFontStyle(FontStyle s) { attr_.font.style = s; fontChanged_ = true; }
+    // Setting an attribute to the value it already has changes nothing, so
+    // implementations only re-apply what really changed.
+    void SetPenColour(Colour c) { Set(attr_.pen.colour, c, penChanged_); }
+    void SetPenWidth(int w) { Set(attr_.pen.width, w, penChanged_); }
+    void SetPenStyle(PenStyle s) { Set(attr_.pen.style, s, penChanged_); }
+    void SetPenMode(PenMode m) { Set(attr_.pen.mode, m, penChanged_); }
+    void SetBrushColour(Colour c) { Set(attr_.brush.colour, c, brushChanged_); }
+    void SetBrushStyle(BrushStyle s) { Set(attr_.brush.style, s, brushChanged_); }
+    void SetFontName(const std::string& name) { Set(attr_.font.name, name, fontChanged_); }
+    void SetFontSize(int points) { Set(attr_.font.size, points, fontChanged_); }
+    void SetFontColour(Colour c) { attr_.font.colour = c; }  // read at each text out
+    void SetFontStyle(FontStyle s) { Set(attr_.font.style, s, fontChanged_); }
 
     PixelPoint PenPosition() const { return penPos_; }
 
@@ -100,6 +102,12 @@ public:
     virtual PixelPoint TextExtent(const std::string& text) = 0;
 
 protected:
+    template <class T>
+    static void Set(T& field, const T& value, bool& changed) {
+        if (field == value) return;
+        field = value;
+        changed = true;
+    }
     void ResetAttributes() {
         attr_ = CanvasAttributes{};
         penPos_ = {};

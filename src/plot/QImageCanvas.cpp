@@ -83,7 +83,8 @@ QPainter& QImageCanvas::painter() {
         painter_.begin(&image_);
         painter_.setRenderHint(QPainter::Antialiasing, false);
         painter_.setRenderHint(QPainter::TextAntialiasing, false);
-        penChanged_ = brushChanged_ = fontChanged_ = true;
+        penChanged_ = brushChanged_ = true;
+        fontOnPainter_ = false;
     }
     if (penChanged_) applyPen();
     if (brushChanged_) applyBrush();
@@ -128,6 +129,8 @@ void QImageCanvas::applyFont() {
     font_.setUnderline(f.style & FontStyles::Underline);
     font_.setStrikeOut(f.style & FontStyles::StrikeOut);
     font_.setStyleStrategy(QFont::NoAntialias);
+    fontAscent_ = QFontMetrics(font_, &image_).ascent();
+    fontOnPainter_ = false;
     fontChanged_ = false;
 }
 
@@ -277,12 +280,14 @@ void QImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 void QImageCanvas::TextOut(int x, int y, const std::string& text) {
     QPainter& p = painter();
     if (fontChanged_) applyFont();
-    p.setFont(font_);
+    if (!fontOnPainter_) {
+        p.setFont(font_);
+        fontOnPainter_ = true;
+    }
     p.setPen(ToQColor(attr_.font.colour));
     // Text is never inverted, whatever the pen mode.
     if (attr_.pen.mode == PenMode::Not) p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    const QFontMetrics fm(font_, &image_);
-    p.drawText(QPoint(x, y + fm.ascent()), QString::fromStdString(text));
+    p.drawText(QPoint(x, y + fontAscent_), QString::fromStdString(text));
     penChanged_ = true;  // the text colour replaced the pen
 }
 

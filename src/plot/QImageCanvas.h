@@ -54,4 +54,6 @@ private:
     QFont font_;
     QPen pen_;
     QBrush brush_;
+    int fontAscent_ = 0;
+    bool fontOnPainter_ = false;
 };
