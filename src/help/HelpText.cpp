@@ -56,8 +56,8 @@ Punktebeschriftung groß
   Größere Schrift für die Namen der Punkte.
 
 Spurpunkte zeichnen
-  Markiert die Spurpunkte von Geraden (in den Koordinatenebenen) und
-  von Ebenen (auf den Koordinatenachsen).
+  Zeichnet bei den Geraden deren Spurpunkte, also die Schnittpunkte
+  mit den Koordinatenebenen, mit ihren Koordinatenzügen ein.
 
 Flächen schraffieren
   Ebenen, Vielecke und Körperflächen werden schraffiert; sonst nur
@@ -75,9 +75,10 @@ KOS drehen
   auf 0°.
 
 Ebenen strecken
-  Ist „an Sx“, „an Sy“ oder „an Sz“ angekreuzt, wird eine gezeichnete
-  Ebene um den Faktor (Feld „Faktor“, größer als 0) am betreffenden
-  Spurpunkt vergrößert.
+  Eine Ebene wird als Dreieck zwischen ihren Spurpunkten Sx, Sy, Sz
+  auf den Achsen gezeichnet. Ist „an Sx“, „an Sy“ oder „an Sz“
+  angekreuzt, wird dieses Stück vom betreffenden Spurpunkt aus um den
+  Faktor (Feld „Faktor“, größer als 0) vergrößert.
 
 Koordinatenebenen einzeichnen
   xy-, xz- und yz-Ebene einzeln ein- und ausschalten. „Farben
