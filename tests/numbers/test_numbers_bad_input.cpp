@@ -173,6 +173,17 @@ TEST(ArsinhOfLargeNegativeArgumentCancels, GivesTheOddMirror) {
     EXPECT_NEAR(EvaluateExpression("arsinh(-100000)", 0, 0).value, -std::asinh(100000.0L), 1E-15L);
 }
 
+TEST(HyperbolicFunctionsCancelForSmallArguments, KeepTheirDigits) {
+    EXPECT_NEAR(EvaluateExpression("sinh(1E-15)", 0, 0).value, 1E-15L, 1E-30L);
+    EXPECT_NEAR(EvaluateExpression("tanh(1E-12)", 0, 0).value, 1E-12L, 1E-27L);
+    const EvaluationResult coth = EvaluateExpression("coth(1E-12)", 0, 0);
+    ASSERT_FALSE(coth.error) << coth.errorText;
+    EXPECT_NEAR(coth.value, 1E12L, 1E-3L);
+    // The overflow limit is still that of the exponentials.
+    ExpectError("cosh(11357)", Err::CoshOverflow);
+    EXPECT_FALSE(EvaluateExpression("cosh(11356)", 0, 0).error);
+}
+
 TEST(PowerByRepeatedMultiplicationHangs, LargeIntegralExponentsAreFast) {
     const auto start = std::chrono::steady_clock::now();
     ExpectError("2^2147483647", Err::PowerFailed);
