@@ -20,6 +20,14 @@ struct EvaluationResult {
 // cleared when an evaluation passes preprocessing. Read by the draw command.
 extern bool expressionError;
 
+// Evaluates a formula in X (x) and the family parameter t ("t" or "n").
+// The text is UTF-8; "°", "²", "³" and "·" are understood, any other
+// non-ASCII character gives "falsche Zeichen". Errors do not stop the
+// reading: the text of the last one is reported. A failed step yields no
+// value, so the steps built on it add no second error ('ln(1/0)' reports the
+// division). Parentheses and function calls nested deeper than
+// ExpressionErrors::MaxNestingDepth end the evaluation with
+// "Klammertiefe zu groß". The value is always finite: ErrorValue on error.
 EvaluationResult EvaluateExpression(std::string_view text, Real x, Real t);
 
 // Verdict of the syntax check at x = t = 1: ok, or one of the syntax texts
