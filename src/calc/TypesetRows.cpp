@@ -77,9 +77,8 @@ namespace {
 
 // Row 1 gets the vector arrow over the x of "name: x = ", row 2 the prefix.
 TypesetFormula StartWithPrefix(std::string_view name) {
-    std::string prefix(name);
-    if (Utf8Length(prefix) == 1) prefix.insert(0, " ");
-    prefix += ": x = ";
+    const std::string prefix =
+        std::string(Utf8Length(name) == 1 ? " " : "") + std::string(name) + ": x = ";
     TypesetFormula formula;
     const int xColumn = Utf8Length(prefix) - 4;  // the prefix ends in "x = "
     formula.Row(0).Spaces(xColumn).Glyph(SymbolGlyph::RightArrow);
