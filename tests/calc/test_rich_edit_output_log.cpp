@@ -2,7 +2,9 @@
 // formulas keep their columns both as laid-out text and as plain text.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -109,4 +111,22 @@ TEST(RichEditOutputLog, TypesetRowsKeepTheirColumnsOnScreenAndAsPlainText) {
     // Column k starts at k mono advances: no glyph came from another font.
     QFontMetricsF metrics(RichEditOutputLog::OutputFont());
     EXPECT_NEAR(XOfColumn(row2, last) - XOfColumn(row2, 0), last * metrics.horizontalAdvance(QChar('x')), 0.01);
+}
+
+TEST(RichEditOutputLog, CopiedPlainTextKeepsTheColumns) {
+    QTextEdit edit;
+    RichEditOutputLog log(&edit);
+    log.ClearOutputLog();
+    LineEquationFormula("g", {" 1", "-2", "30"}, {"0,5", "  1", " -1"}).WriteTo(log);
+    edit.selectAll();
+    edit.copy();
+    const QString copied = QGuiApplication::clipboard()->text();
+    QStringList lines = copied.split(QChar('\n'));
+    while (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    ASSERT_GE(lines.size(), 5);
+    const auto n = lines.size();
+    std::array<std::string, 3> rows{lines[n - 3].toStdString(), lines[n - 2].toStdString(),
+                                    lines[n - 1].toStdString()};
+    ExpectColumnsAligned(rows);
+    EXPECT_EQ(rows[1].rfind(" g: x = ⎪-2⎟+ λ ·⎪  1⎟", 0), 0u) << rows[1];
 }
