@@ -46,6 +46,8 @@ private:
     void applyBrush();
     void applyFont();
     void endPainter();
+    // A one-pixel line without its end pixel, written straight into the image.
+    void DrawThinLine(PixelPoint from, PixelPoint to);
     // Hatch pixels of the polygon's interior, written straight into the image.
     void FillHatched(std::span<const PixelPoint> points);
 

@@ -65,6 +65,24 @@ TEST(QImageCanvas, EndPixelKeepsWhatWasThere) {
     EXPECT_EQ(canvas.GetPixel(20, 10), Colours::Blue);
 }
 
+TEST(QImageCanvas, FarLinesAreClippedOnTheirTrueCourse) {
+    QImageCanvas canvas;
+    // From the clamped far left to the far right, 10 rows down over 20000
+    // columns: at column 0 the line has come 5.545 rows down.
+    DrawLine(canvas, -10090, 450, 9910, 460, Colours::Black, 1, PenStyles::Solid);
+    EXPECT_EQ(canvas.GetPixel(0, 455), Colours::Black);
+    EXPECT_EQ(canvas.GetPixel(0, 454), Colours::White);
+    EXPECT_EQ(canvas.GetPixel(0, 456), Colours::White);
+    EXPECT_EQ(canvas.GetPixel(720, 455), Colours::Black);
+    // Entirely outside, and steep through the image.
+    DrawLine(canvas, -500, -500, -10, 9000, Colours::Red, 1, PenStyles::Solid);
+    DrawLine(canvas, 300, -10000, 301, 10000, Colours::Red, 1, PenStyles::Solid);
+    // It crosses from column 300 to 301 at row 0, so the image shows 301 only.
+    EXPECT_EQ(canvas.GetPixel(301, 100), Colours::Red);
+    EXPECT_EQ(canvas.GetPixel(301, 600), Colours::Red);
+    EXPECT_EQ(canvas.GetPixel(300, 100), Colours::White);
+}
+
 TEST(QImageCanvas, DottedPenLeavesGaps) {
     QImageCanvas canvas;
     DrawLine(canvas, 0, 5, 60, 5, Colours::Black, 1, PenStyles::Dot);
@@ -72,6 +90,20 @@ TEST(QImageCanvas, DottedPenLeavesGaps) {
     for (int x = 0; x < 60; ++x) black += canvas.GetPixel(x, 5) == Colours::Black;
     EXPECT_GT(black, 10);
     EXPECT_LT(black, 40);
+    // With a solid brush the gaps take the brush colour; with a clear one
+    // they keep what was there.
+    canvas.SetBrushColour(Colours::Yellow);
+    canvas.SetBrushStyle(BrushStyles::Solid);
+    canvas.SetPenStyle(PenStyles::Dot);
+    canvas.MoveTo(0, 7);
+    canvas.LineTo(60, 7);
+    int yellow = 0, white = 0;
+    for (int x = 0; x < 60; ++x) {
+        yellow += canvas.GetPixel(x, 7) == Colours::Yellow;
+        white += canvas.GetPixel(x, 7) == Colours::White;
+    }
+    EXPECT_GT(yellow, 10);
+    EXPECT_EQ(white, 0);
 }
 
 TEST(QImageCanvas, InvertingRectangleDrawnTwiceRestoresThePicture) {
