@@ -14,13 +14,17 @@
 
 namespace {
 
-// Angle between a and b in degrees. False when there is none: one of them
-// is the null vector (or so short that its length is lost).
-bool AngleDegrees(const Vector3& a, const Vector3& b, Real& degrees) {
-    if (IsNullVector(a) || IsNullVector(b)) return false;
-    if (VectorLength(a) == 0 || VectorLength(b) == 0) return false;
+enum class AngleOutcome { Defined, NullVector, NotComputable };
+
+// Angle between a and b in degrees. There is none when one of them is the
+// null vector; it cannot be computed when a length under- or overflows.
+AngleOutcome AngleDegrees(const Vector3& a, const Vector3& b, Real& degrees) {
+    if (IsNullVector(a) || IsNullVector(b)) return AngleOutcome::NullVector;
+    const Real la = VectorLength(a);
+    const Real lb = VectorLength(b);
+    if (la == 0 || lb == 0 || !IsFiniteReal(la) || !IsFiniteReal(lb)) return AngleOutcome::NotComputable;
     degrees = RadToDeg(AngleBetween(a, b));
-    return IsFiniteReal(degrees);
+    return IsFiniteReal(degrees) ? AngleOutcome::Defined : AngleOutcome::NotComputable;
 }
 
 Vector3 Negated(const Vector3& v) { return ScaleVector(v, -1); }
@@ -36,20 +40,28 @@ struct InteriorAngle {
 // definiert' and a sentence says why.
 void AppendInteriorAngles(OutputLog& log, const std::vector<InteriorAngle>& angles) {
     log.AppendText("Innenwinkel:  ");
-    bool allDefined = true;
+    bool coincident = false;
+    bool notComputable = false;
     for (const auto& angle : angles) {
         Real degrees = 0;
         log.AppendSymbol(angle.sign);
-        if (AngleDegrees(angle.first, angle.second, degrees)) {
-            log.AppendText("=" + ResultNumberText(RoundToDigits(degrees, 2)) + "°  ");
-        } else {
-            log.AppendText("=nicht definiert  ");
-            allDefined = false;
+        switch (AngleDegrees(angle.first, angle.second, degrees)) {
+            case AngleOutcome::Defined:
+                log.AppendText("=" + ResultNumberText(RoundToDigits(degrees, 2)) + "°  ");
+                break;
+            case AngleOutcome::NullVector:
+                log.AppendText("=nicht definiert  ");
+                coincident = true;
+                break;
+            case AngleOutcome::NotComputable:
+                log.AppendText("=" + std::string(kNotComputable) + "  ");
+                notComputable = true;
+                break;
         }
     }
     log.AppendLine(" ");
-    if (!allDefined)
-        log.AppendLine("Winkel nicht definiert, da zwei Eckpunkte zusammenfallen !");
+    if (coincident) log.AppendLine("Winkel nicht definiert, da zwei Eckpunkte zusammenfallen !");
+    if (notComputable) log.AppendLine("Winkel nicht berechenbar: Koordinaten außerhalb des Rechenbereichs !");
 }
 
 // 'Ha(x/y/z)': foot of the perpendicular from Q on the line through P in
@@ -131,16 +143,20 @@ void AngleAOBCommand(const Scene& scene, OutputLog& log) {
     log.AppendLine(" ");
     log.AppendSymbol(SymbolGlyph::Angle);
     Real degrees = 0;
-    if (AngleDegrees(A, B, degrees)) {
+    const AngleOutcome outcome = AngleDegrees(A, B, degrees);
+    if (outcome == AngleOutcome::Defined) {
         log.AppendLine("(OA;OB) = " + ResultText(2, degrees) + "°");
+        return;
+    }
+    if (outcome == AngleOutcome::NotComputable) {
+        log.AppendLine("(OA;OB) nicht berechenbar: Koordinaten außerhalb des Rechenbereichs !");
         return;
     }
     const bool aNull = IsNullVector(A);
     const bool bNull = IsNullVector(B);
-    std::string reason = aNull && bNull ? "A und B im Ursprung liegen"
-                         : aNull        ? "A im Ursprung liegt"
-                         : bNull        ? "B im Ursprung liegt"
-                                        : "OA oder OB zu kurz ist";
+    const std::string reason = aNull && bNull ? "A und B im Ursprung liegen"
+                               : aNull        ? "A im Ursprung liegt"
+                                              : "B im Ursprung liegt";
     log.AppendLine("(OA;OB) nicht definiert, da " + reason + " !");
 }
 

@@ -60,6 +60,16 @@ TEST(AngleAOB, CornerAtTheOriginGivesASentence) {
     ExpectNoNonFiniteText(log);
 }
 
+TEST(AngleAOB, HugeCoordinatesNeverGiveNaN) {
+    PlainTextOutputLog log;
+    AngleAOBCommand(WithAB(V(1E3000L, 0, 0), V(0, 1E3000L, 0)), log);
+    ExpectNoNonFiniteText(log);
+    const std::string line = log.Lines().at(1);
+    EXPECT_TRUE(line == "∠(OA;OB) = 90°" ||
+                line == "∠(OA;OB) nicht berechenbar: Koordinaten außerhalb des Rechenbereichs !")
+        << line;
+}
+
 TEST(VectorProduct, ColumnOfTheCrossProduct) {
     Scene scene = WithAB(V(1, 0, 0), V(0, 1, 0));
     PlainTextOutputLog log;
