@@ -35,6 +35,13 @@ UserFeedback* activeFeedback = nullptr;  // null: the Qt one
 // a handler (a message box, the focus given back), not the user leaving.
 int leaveHandlerDepth = 0;
 
+struct DepthGuard {
+    DepthGuard() { ++leaveHandlerDepth; }
+    ~DepthGuard() { --leaveHandlerDepth; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+};
+
 
 // Watches one field for real leaves. A focus-out only counts when the field
 // had received the focus before: a field that Qt passes the focus through
@@ -58,10 +65,7 @@ public:
             const bool wasEntered = std::exchange(entered_, false);
             if (!wasEntered || leaveHandlerDepth > 0) return false;
             {
-                struct DepthGuard {
-                    DepthGuard() { ++leaveHandlerDepth; }
-                    ~DepthGuard() { --leaveHandlerDepth; }
-                } guard;
+                DepthGuard guard;
                 onLeave_();
             }
             // The handler gave the focus back: the field keeps its cursor,
@@ -112,6 +116,9 @@ void ReturnFocusTo(QLineEdit* field) {
     if (!field) return;
     QWidget* window = field->window();
     if (window->isVisible() && !window->isActiveWindow()) window->activateWindow();
+    // Moving the focus back is no leaving of the field it comes from: with
+    // several bad fields read in a row, each keeps its own message only.
+    DepthGuard guard;
     field->setFocus(Qt::OtherFocusReason);
 }
 

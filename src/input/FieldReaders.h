@@ -72,5 +72,6 @@ void OnFieldLeft(QLineEdit* field, std::function<void()> onLeave);
 // Runs onEnter each time field receives the keyboard focus.
 void OnFieldEntered(QLineEdit* field, std::function<void()> onEnter);
 
-// True while a leave handler installed by OnFieldLeft is running.
+// True while a leave handler installed by OnFieldLeft runs, or while
+// ReturnFocusTo moves the focus: focus-outs then are no leaves.
 bool IsInsideLeaveHandler();

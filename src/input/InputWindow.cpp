@@ -8,6 +8,8 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextEdit>
@@ -50,6 +52,7 @@ TForm3::TForm3(TForm1& form1, QWidget* parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("3D-System"));
     buildLayout();
+    fitToScreen();
     outputLog_ = std::make_unique<RichEditOutputLog>(richEditOut_);
     colourChooser_ = [this](Colour initial) -> std::optional<Colour> {
         if (!colourDialog_) colourDialog_ = new QColorDialog(this);
@@ -63,6 +66,17 @@ TForm3::TForm3(TForm1& form1, QWidget* parent)
 }
 
 TForm3::~TForm3() = default;
+
+// Start as large as the layout likes, but never larger than the screen
+// (the program runs on screens from 1024 x 600 up).
+void TForm3::fitToScreen() {
+    QSize size = sizeHint();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        size = size.boundedTo(QSize(available.width(), available.height() - 30));
+    }
+    resize(size.expandedTo(minimumSizeHint()));
+}
 
 OutputLog& TForm3::outputLog() { return *outputLog_; }
 

@@ -83,6 +83,7 @@ private:
     struct Fields;  // the tables of widgets, built by the layout code
 
     void buildLayout();
+    void fitToScreen();
     void connectHandlers();
     void commitPointCoordinate(int point, int axis);
     void commitPointName(int point);

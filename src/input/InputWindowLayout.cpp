@@ -21,9 +21,9 @@ using namespace inputwindow;
 
 namespace {
 
-constexpr int kFieldWidth = 34;     // room for about five characters
+constexpr int kFieldWidth = 31;     // room for about five characters at 8 points
 constexpr int kNameWidth = 28;      // point names have at most three
-constexpr int kCaptionWidth = 66;   // check box column of the line and plane rows
+constexpr int kCaptionWidth = 60;   // check box column of the line and plane rows
 
 QString AxisName(int axis) { return QString::fromLatin1(kAxisLetters[std::size_t(axis)]); }
 
@@ -135,8 +135,8 @@ void TForm3::buildLayout() {
     setFont(small);
 
     auto* columns = new QHBoxLayout(this);
-    columns->setContentsMargins(4, 4, 4, 4);
-    columns->setSpacing(4);
+    columns->setContentsMargins(3, 3, 3, 3);
+    columns->setSpacing(3);
     auto* left = new QVBoxLayout;
     auto* middle = new QVBoxLayout;
     auto* right = new QVBoxLayout;
@@ -262,7 +262,7 @@ void TForm3::buildLayout() {
             f.vg = MakeTriple(family, QString::fromLatin1(kDirectionG.prefix));
             row->addWidget(MakeLabel(family, QStringLiteral("(")));
             AddTriple(row, f.ug);
-            row->addWidget(MakeLabel(family, QStringLiteral(") + λ·(")));
+            row->addWidget(MakeLabel(family, QStringLiteral(")+λ(")));
             AddTriple(row, f.vg);
             row->addWidget(MakeLabel(family, QStringLiteral(")")));
             row->addStretch(1);
@@ -301,7 +301,7 @@ void TForm3::buildLayout() {
             row->addStretch(1);
             row->addWidget(MakeLabel(group, QStringLiteral("(")));
             AddTriple(row, support);
-            row->addWidget(MakeLabel(group, QStringLiteral(") + λ·(")));
+            row->addWidget(MakeLabel(group, QStringLiteral(")+λ(")));
             AddTriple(row, direction);
             row->addWidget(MakeLabel(group, QStringLiteral(")")));
             row->addStretch(1);
@@ -445,7 +445,7 @@ void TForm3::buildLayout() {
         right->addLayout(row);
         richEditOut_ = new QTextEdit(this);
         richEditOut_->setObjectName(QStringLiteral("RichEditOut"));
-        richEditOut_->setMinimumWidth(240);
+        richEditOut_->setMinimumWidth(220);
         right->addWidget(richEditOut_, 1);
     }
 }

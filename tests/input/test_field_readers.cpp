@@ -150,8 +150,8 @@ TEST_F(FieldReaderTest, FamilyFieldValueErrorOnlyBeepsAndKeepsValue) {
 
 TEST_F(FieldReaderTest, OnlyRealFocusMovesCountAsLeaving) {
     int leaves = 0;
-    OnFieldLeft(&field, [&] { ++leaves; });
     other.setFocus();  // where the focus went
+    OnFieldLeft(&field, [&] { ++leaves; });
     SendFocus(&field, QEvent::FocusIn, Qt::MouseFocusReason);
     SendFocus(&field, QEvent::FocusOut, Qt::ActiveWindowFocusReason);
     SendFocus(&field, QEvent::FocusOut, Qt::PopupFocusReason);
@@ -179,6 +179,7 @@ TEST_F(FieldReaderTest, DestroyingAFocusedFieldRunsNoHandler) {
     int leaves = 0;
     auto* doomed = new QLineEdit(&window);
     window.layout()->addWidget(doomed);
+    doomed->show();
     OnFieldLeft(doomed, [&] {
         ++leaves;
         ReturnFocusTo(doomed);
