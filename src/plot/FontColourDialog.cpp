@@ -2,16 +2,41 @@
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-FontColourDialog::FontColourDialog(const QFont& font, const QColor& colour, QWidget* parent)
+namespace {
+
+// The chooser lists real families only: an alias such as "Arial" is shown
+// as the family it resolves to, so the list, style and size start selected.
+QFont Resolved(const QFont& font) {
+    QFont resolved = font;
+    const QString family = QFontInfo(font).family();
+    resolved.setFamily(family);
+    // Name the style as the font database does: with a translation loaded the
+    // chooser would look for a translated name ("Fett") and pick a wrong style.
+    for (const QString& style : QFontDatabase::styles(family)) {
+        if (QFontDatabase::weight(family, style) == font.weight() &&
+            QFontDatabase::italic(family, style) == font.italic()) {
+            resolved.setStyleName(style);
+            break;
+        }
+    }
+    return resolved;
+}
+
+}  // namespace
+
+FontColourDialog::FontColourDialog(const QFont& requested, const QColor& colour, QWidget* parent)
     : QDialog(parent), colour_(colour) {
     setWindowTitle(QStringLiteral("Schriftart"));
+    const QFont font = Resolved(requested);
 
     // The standard chooser, used as a plain child widget without its own buttons.
     fonts_ = new QFontDialog(font, this);

@@ -12,3 +12,5 @@ spatium_add_gtest(test_clipboard_x11
 add_test(NAME ClipboardX11.UnderXvfb
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/run_under_xvfb.sh $<TARGET_FILE:test_clipboard_x11>)
 set_tests_properties(ClipboardX11.UnderXvfb PROPERTIES TIMEOUT 60)
+spatium_add_gtest(test_font_dialog
+  ${CMAKE_CURRENT_LIST_DIR}/test_font_dialog.cpp QT)
