@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <queue>
@@ -87,7 +88,14 @@ constexpr Real kWholeRange = 2147483648.0L;
 // Cheap necessary condition for IsWholeNumber, used to skip its fraction
 // expansion for most candidates of a scan.
 inline bool MayBeWhole(Real x) {
-    return std::fabs(x) < kWholeRange && std::fabs(x - std::nearbyint(x)) < kWholeDistance;
+    if (!(std::fabs(x) < kWholeRange)) return false;
+    // Nearest whole number by the add-and-subtract trick (exact for |x| below
+    // 2^62 with a 64-bit mantissa); far cheaper than nearbyint, which saves
+    // and restores the floating-point environment.
+    constexpr Real kRoundingShift = 3 * 4611686018427387904.0L;  // 3 * 2^62
+    const Real shifted = x + kRoundingShift;
+    const Real nearest = shifted - kRoundingShift;
+    return std::fabs(x - nearest) < kWholeDistance;
 }
 
 using Quad = __float128;
@@ -310,6 +318,38 @@ void FastIntegerSupportPoint(Vector3& P, Vector3& u, long limit) {
         streams.push_back(Stream{-1, 1, 1, limit - 1});
     }
 
+    auto tryCandidate = [&](long k) {
+        const Candidate c = CandidatePoint(s, k);
+        if (MayBeWhole(c.x) && MayBeWhole(c.y) && MayBeWhole(c.z) && IsWholeCandidate(c)) {
+            P.x = c.x;
+            P.y = c.y;
+            P.z = c.z;
+            return true;
+        }
+        return false;
+    };
+
+    // At most one stream per sign, each with step 1 (the common case of a
+    // whole-number direction): walk |k| upwards and try +k before -k.
+    const bool unitSteps = streams.size() <= 2 && (streams.size() < 2 || streams[0].sign != streams[1].sign);
+    bool simple = unitSteps;
+    for (const Stream& st : streams) simple = simple && st.step == 1;
+    if (simple) {
+        const Stream* plus = nullptr;
+        const Stream* minus = nullptr;
+        for (const Stream& st : streams) (st.sign > 0 ? plus : minus) = &st;
+        std::int64_t from = INT64_MAX, to = 0;
+        for (const Stream& st : streams) {
+            from = std::min(from, st.m);
+            to = std::max(to, st.last);
+        }
+        for (std::int64_t m = from; m <= to; ++m) {
+            if (plus && m >= plus->m && m <= plus->last && tryCandidate(static_cast<long>(m))) return;
+            if (minus && m >= minus->m && m <= minus->last && tryCandidate(-static_cast<long>(m))) return;
+        }
+        return;
+    }
+
     // Merge the streams in the order of k and test their candidates.
     auto later = [&streams](std::size_t a, std::size_t b) { return streams[a].Key() > streams[b].Key(); };
     std::priority_queue<std::size_t, std::vector<std::size_t>, decltype(later)> queue(later);
@@ -318,13 +358,7 @@ void FastIntegerSupportPoint(Vector3& P, Vector3& u, long limit) {
         const std::size_t i = queue.top();
         queue.pop();
         Stream& stream = streams[i];
-        const Candidate c = CandidatePoint(s, stream.sign * static_cast<long>(stream.m));
-        if (MayBeWhole(c.x) && MayBeWhole(c.y) && MayBeWhole(c.z) && IsWholeCandidate(c)) {
-            P.x = c.x;
-            P.y = c.y;
-            P.z = c.z;
-            return;
-        }
+        if (tryCandidate(stream.sign * static_cast<long>(stream.m))) return;
         stream.m += stream.step;
         if (stream.m <= stream.last) queue.push(i);
     }

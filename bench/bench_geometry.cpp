@@ -1,0 +1,60 @@
+// Geometry kernel benchmarks. The whole-number support point search is
+// measured in both forms on the same lines, so that one run shows the ratio:
+//   ./bench/spatium_bench --benchmark_filter=SupportPoint
+#include <benchmark/benchmark.h>
+
+#include "geometry/LinesPlanes.h"
+#include "geometry/SupportPointSearch.h"
+#include "geometry/VectorOps.h"
+
+namespace {
+
+struct Line {
+    Vector3 P, u;
+};
+
+// Lines without a whole-number point (the search runs to its end) and one
+// whose support point sits a hair off whole numbers, where the candidates
+// have to be evaluated.
+Line LineByIndex(int index) {
+    switch (index) {
+    case 0: return {MakeVector(0, 0, 0.5L), MakeVector(0, 0, 2)};
+    case 1: return {MakeVector(2.5L, 1.0L / 3, 0.2L), MakeVector(4, -7, 5)};
+    case 2: return {MakeVector(-1.0L / 3, 0.25L, 0), MakeVector(1.0L / 3, 0.5L, 2000000000)};
+    default: return {MakeVector(3 + 2E-14L, 5, 7), MakeVector(1, 2, 3)};
+    }
+}
+
+void BM_SupportPointLiteral(benchmark::State& state) {
+    const Line line = LineByIndex(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        Vector3 P = line.P, u = line.u;
+        LiteralIntegerSupportPoint(P, u, SearchLimit);
+        benchmark::DoNotOptimize(P);
+    }
+}
+
+void BM_SupportPointFast(benchmark::State& state) {
+    const Line line = LineByIndex(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        Vector3 P = line.P, u = line.u;
+        FastIntegerSupportPoint(P, u, SearchLimit);
+        benchmark::DoNotOptimize(P);
+    }
+}
+
+void BM_LineLineIncidence(benchmark::State& state) {
+    const Vector3 p = MakeVector(0, 0, 0), u = MakeVector(1, 2, 3), q = MakeVector(4, 1, -2), v = MakeVector(-1, 0, 2);
+    for (auto _ : state) {
+        IncidenceResult r;
+        Vector3 S, F1, F2, Fq;
+        LineLineIncidence(p, u, q, v, r, S, F1, F2, Fq);
+        benchmark::DoNotOptimize(r);
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_SupportPointLiteral)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SupportPointFast)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LineLineIncidence);
