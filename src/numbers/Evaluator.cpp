@@ -18,8 +18,8 @@ namespace Err = ExpressionErrors;
 
 constexpr Real NaN = std::numeric_limits<Real>::quiet_NaN();
 
-// Half the width of a pixel column in world units, 16 / 720 / 20: the
-// tolerance under which SGN counts a value as zero.
+// A twentieth of a pixel's width in world units, 16 / 720 / 20 = 1/900, from
+// the fixed view range and image width: SGN counts smaller values as zero.
 constexpr Real WorldXMax = 8;
 constexpr Real WorldXMin = -8;
 constexpr Real ImageWidth = 720;
