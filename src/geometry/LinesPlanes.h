@@ -87,7 +87,10 @@ struct LineTraces {
 constexpr std::uint8_t StatusDegenerateInput = 255;
 
 // The squared distance is kept as numerator / denominator so that the result
-// texts can show it as an exact root.
+// texts can show it as an exact root. Angles are in degrees, 0..90; their
+// cosine/sine quotients are clamped to [-1, 1] (rounding can carry them just
+// outside) and a quotient within rounding of 1 counts as 1, so that a line
+// perpendicular to a plane gives exactly 90.
 struct IncidenceResult {
     std::uint8_t status = 0;
     Real distSqNumerator = 0;

@@ -51,7 +51,9 @@ Real VectorLength(const Vector3& v);
 // vector (there is no direction to scale to unit length).
 Vector3 UnitVector(const Vector3& v);
 // arccos((a . b) / |a| / |b|) in radians, 0..pi. The quotient is clamped to
-// [-1, 1] so that rounding cannot push it out of arccos' domain. If a or b is
+// [-1, 1] so that rounding cannot push it out of arccos' domain, and a
+// quotient within rounding (8 units in the last place) of +-1 counts as +-1,
+// so that parallel vectors give exactly 0 and pi. If a or b is
 // the null vector there is no angle; the result is 0 (callers test
 // IsNullVector first).
 Real AngleBetween(const Vector3& a, const Vector3& b);

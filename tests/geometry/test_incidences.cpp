@@ -363,6 +363,20 @@ TEST(PlanePlaneIncidence, IdenticalPlanes) {
     EXPECT_EQ(P.x, 9);
 }
 
+TEST(PlanePlaneIncidence, ParallelByEchelonFormButSharingAPointAreIdentical) {
+    // The right-hand sides differ by one unit in the last place: the echelon
+    // form calls the planes parallel, yet the point of the second plane
+    // satisfies the first plane's equation exactly. Parallel planes with a
+    // common point are identical.
+    const Real d1 = 100000003;
+    const Real d2 = std::nextafter(d1, 2 * d1);
+    IncidenceResult r = Marked();
+    Vector3 P, dir;
+    PlanePlaneIncidence(1, 1, 5, d1, 1, 1, 5, d2, r, P, dir);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.distSqNumerator, 123);
+}
+
 TEST(PlanePlaneIncidence, IntersectionLineWithWholeDirection) {
     IncidenceResult r;
     Vector3 P, dir;
