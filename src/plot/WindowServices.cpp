@@ -14,6 +14,10 @@ bool ScreenLargeEnough(QSize screen) {
 WindowServices DefaultWindowServices() {
     WindowServices s;
     s.screenSize = [] {
+        // Headless rendering has no physical screen that could be too small;
+        // its virtual one is only as large as the platform's default.
+        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+            return QSize(1024, 768);
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->size() : QSize(0, 0);
     };

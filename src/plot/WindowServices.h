@@ -13,7 +13,8 @@
 class QWidget;
 
 struct WindowServices {
-    // Size of the screen the program runs on, in pixels.
+    // Size of the screen the program runs on, in pixels (a size large
+    // enough to start on the headless "offscreen" platform).
     std::function<QSize()> screenSize;
     // Modal Yes/No question with a question icon and an empty caption;
     // true for "Ja".

@@ -214,6 +214,16 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ScreenCheck,
                          ::testing::Values(std::make_tuple(1024, 600, true), std::make_tuple(1023, 600, false),
                                            std::make_tuple(1024, 599, false), std::make_tuple(1920, 1080, true)));
 
+TEST(ScreenCheckDefault, HeadlessPlatformStartsWithTheRealServices) {
+    // Other windows' tests build the main window with its real dialogs;
+    // the offscreen platform's small virtual screen must not stop them.
+    RecordingFeedback feedback;
+    ScopedUserFeedback scoped(feedback);
+    TForm1 form;
+    EXPECT_FALSE(form.startupAborted());
+    EXPECT_TRUE(feedback.messages.isEmpty());
+}
+
 TEST(MainWindowClose, NoKeepsTheWindowAndItsPicture) {
     WindowFixture f;
     f.form.show();
