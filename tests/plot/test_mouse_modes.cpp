@@ -134,6 +134,14 @@ TEST(Clipboard, RightClickInMarkingModeCopiesTheWholePictureToo) {
     EXPECT_EQ(f.feedback.messages, QStringList{"Grafik in der Zwischenablage gespeichert !"});
 }
 
+TEST(Clipboard, SecondClickOfADoubleClickDoesNotCopyAgain) {
+    MouseFixture f;
+    f.mouse.rightClick({100, 100});
+    Send(f.image(), QEvent::MouseButtonDblClick, {100, 100}, Qt::RightButton, Qt::RightButton);
+    f.mouse.release({100, 100}, Qt::RightButton);
+    EXPECT_EQ(f.feedback.messages.size(), 1);
+}
+
 TEST(Clipboard, ModifiedRightClickCopiesNothing) {
     MouseFixture f;
     const QImage sentinel = PutSentinelOnClipboard();
