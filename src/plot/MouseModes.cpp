@@ -29,13 +29,14 @@ const QCursor& CursorFor(MouseMode mode) {
     return pan;
 }
 
-}  // namespace
-
-static MouseMode CurrentMode(bool textMode, bool markingMode) {
+// Text mode wins over marking mode; with neither the mouse pans.
+MouseMode CurrentMode(bool textMode, bool markingMode) {
     if (textMode)
         return MouseMode::Text;
     return markingMode ? MouseMode::Marking : MouseMode::Pan;
 }
+
+}  // namespace
 
 void TForm1::Image1MouseDown(const ImageMouseEvent& e) {
     view_.mouseLastX = e.x;
