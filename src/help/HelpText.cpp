@@ -11,8 +11,9 @@ Das Programm besteht aus zwei Fenstern: dem Grafikfenster mit dem
 Koordinatensystem (links das Bild, rechts die Bedienleiste) und dem
 Eingabefenster „3D-System“, in das Punkte, Vektoren, Geraden, Ebenen
 und Körper eingetragen werden. Gezeichnet wird erst, wenn im
-Eingabefenster die Zeichnen-Schaltfläche betätigt wird; jede Änderung
-der Ansicht im Grafikfenster zeichnet das ganze Bild neu.
+Eingabefenster die Zeichnen-Schaltfläche (Gruppe „Steuerung“)
+betätigt wird; jede Änderung der Ansicht im Grafikfenster zeichnet
+das ganze Bild neu.
 
 Zahlen werden mit Dezimalkomma eingegeben (z. B. 2,5). Brüche wie 3/4
 sind erlaubt. Eine fehlerhafte Eingabe wird mit einem Signalton und
