@@ -14,7 +14,7 @@
 
 namespace {
 
-class QtUserFeedback : public UserFeedback {
+class MessageBoxFeedback : public UserFeedback {
 public:
     void Beep() override { QApplication::beep(); }
     void ShowMessage(QWidget* parent, const QString& text) override {
@@ -24,10 +24,6 @@ public:
     }
 };
 
-QtUserFeedback& QtFeedback() {
-    static QtUserFeedback feedback;
-    return feedback;
-}
 
 UserFeedback* activeFeedback = nullptr;  // null: the Qt one
 
@@ -100,7 +96,12 @@ private:
 
 }  // namespace
 
-UserFeedback& ActiveUserFeedback() { return activeFeedback ? *activeFeedback : QtFeedback(); }
+UserFeedback& QtUserFeedback() {
+    static MessageBoxFeedback feedback;
+    return feedback;
+}
+
+UserFeedback& ActiveUserFeedback() { return activeFeedback ? *activeFeedback : QtUserFeedback(); }
 
 ScopedUserFeedback::ScopedUserFeedback(UserFeedback& feedback) : previous_(activeFeedback) {
     activeFeedback = &feedback;

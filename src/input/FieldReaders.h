@@ -24,6 +24,8 @@ public:
 
 // The feedback in force (the Qt one unless a ScopedUserFeedback is alive).
 UserFeedback& ActiveUserFeedback();
+// The Qt one: QApplication::beep and a modal QMessageBox.
+UserFeedback& QtUserFeedback();
 
 // Installs a feedback for the lifetime of this object, then restores the
 // previous one.

@@ -1,5 +1,7 @@
 // Building the widgets of the input window from the tables. No behaviour
 // here except what a widget is by kind (read-only, no focus, ...).
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,7 +25,6 @@ namespace {
 
 constexpr int kFieldWidth = 31;     // room for about five characters at 8 points
 constexpr int kNameWidth = 28;      // point names have at most three
-constexpr int kCaptionWidth = 60;   // check box column of the line and plane rows
 
 QString AxisName(int axis) { return QString::fromLatin1(kAxisLetters[std::size_t(axis)]); }
 
@@ -257,7 +258,6 @@ void TForm3::buildLayout() {
             row->addWidget(f.lineBox[LineG]);
             QLabel* caption = MakeLabel(family, QStringLiteral("t:  x ="));
             row->addWidget(caption);
-            row->addSpacing(qMax(0, kCaptionWidth - 62));
             f.ug = MakeTriple(family, QString::fromLatin1(kSupportG.prefix));
             f.vg = MakeTriple(family, QString::fromLatin1(kDirectionG.prefix));
             row->addWidget(MakeLabel(family, QStringLiteral("(")));
@@ -329,6 +329,14 @@ void TForm3::buildLayout() {
     // Planes.
     {
         QGroupBox* group = MakeGroup(this, QStringLiteral("  Ebenen in Koordinaten- und Parameterform  "));
+        // One column for the five plane boxes, as wide as the widest caption.
+        int captionWidth = 0;
+        for (const char* caption : {"E3:   x =", "E5:  x ="})
+        {
+            QCheckBox probe(QString::fromLatin1(caption));
+            probe.setFont(group->font());
+            captionWidth = std::max(captionWidth, probe.sizeHint().width());
+        }
         auto* box = new QVBoxLayout(group);
         box->setSpacing(1);
         box->setContentsMargins(4, 2, 4, 2);
@@ -337,7 +345,7 @@ void TForm3::buildLayout() {
             QHBoxLayout* row = MakeRow();
             f.planeBox[std::size_t(n)] = MakeBox(group, QStringLiteral("CheckBox_Ebene%1_zeichnen").arg(n),
                                                  QStringLiteral("E%1:").arg(n));
-            f.planeBox[std::size_t(n)]->setFixedWidth(kCaptionWidth);
+            f.planeBox[std::size_t(n)]->setFixedWidth(captionWidth);
             row->addWidget(f.planeBox[std::size_t(n)]);
             const std::array<const char*, 4> after = {" x +", " y +", " z =", ""};
             for (int k = 0; k < 4; ++k) {
@@ -368,7 +376,7 @@ void TForm3::buildLayout() {
             QHBoxLayout* row = MakeRow();
             const QString caption = n == PlaneE5 ? QStringLiteral("E5:  x =") : QStringLiteral("E%1:   x =").arg(n);
             f.planeBox[std::size_t(n)] = MakeBox(group, QStringLiteral("CheckBox_Ebene%1_zeichnen").arg(n), caption);
-            f.planeBox[std::size_t(n)]->setFixedWidth(kCaptionWidth);
+            f.planeBox[std::size_t(n)]->setFixedWidth(captionWidth);
             row->addWidget(f.planeBox[std::size_t(n)]);
             row->addWidget(MakeLabel(group, QStringLiteral("(")));
             AddTriple(row, f.planeP[std::size_t(n)]);
@@ -387,7 +395,7 @@ void TForm3::buildLayout() {
             // What E5 is made of, under its three vectors.
             QHBoxLayout* row = MakeRow();
             QLabel* abc = MakeLabel(group, QStringLiteral("ABC"), QStringLiteral("E5 ist die Ebene durch A, B und C"));
-            abc->setFixedWidth(kCaptionWidth);
+            abc->setFixedWidth(captionWidth);
             abc->setAlignment(Qt::AlignCenter);
             row->addWidget(abc);
             const std::array<const char*, 3> names = {"OA", "AB", "AC"};

@@ -302,4 +302,32 @@ TEST_F(InputWindowTest, MessageBoxOfALeaveHandlerDoesNotLeaveTwice) {
     EXPECT_TRUE(ax->hasFocus());
 }
 
+TEST_F(InputWindowTest, RealMessageBoxOfALeaveHandlerDoesNotLeaveTwice) {
+    ScopedUserFeedback real(QtUserFeedback());
+    QStringList shown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->text();
+            box->accept();
+        }
+    });
+    closer.start(20);
+    QLineEdit* ax = edit("Edit_Punkt1_x");
+    QLineEdit* bx = edit("Edit_Punkt2_x");
+    bx->setText(QStringLiteral("zz"));
+    enter(ax);
+    ax->setText(QStringLiteral("3x"));
+    QTest::mouseClick(bx, Qt::LeftButton);
+    QTest::qWait(200);
+    form3->activateWindow();
+    QTest::qWaitForWindowActive(form3.get());
+    QTest::qWait(100);
+    ASSERT_EQ(shown.size(), 1) << shown.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(shown[0], QStringLiteral("Fehler an Stelle 2"));
+    EXPECT_TRUE(ax->hasFocus());
+    EXPECT_EQ(ax->text(), QStringLiteral("3x"));
+    EXPECT_EQ(scene().points[PointA].x, 4);
+}
+
 }  // namespace
