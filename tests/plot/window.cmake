@@ -14,3 +14,5 @@ add_test(NAME ClipboardX11.UnderXvfb
 set_tests_properties(ClipboardX11.UnderXvfb PROPERTIES TIMEOUT 60)
 spatium_add_gtest(test_font_dialog
   ${CMAKE_CURRENT_LIST_DIR}/test_font_dialog.cpp QT)
+spatium_add_gtest(test_window_wiring
+  ${CMAKE_CURRENT_LIST_DIR}/test_window_wiring.cpp QT)
