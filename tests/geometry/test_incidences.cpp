@@ -219,6 +219,24 @@ TEST(LineLineIncidence, RandomLinesPointsSatisfyBothLines) {
     EXPECT_GT(skew, 1000);
 }
 
+TEST(LineLineIncidence, NearlyParallelLinesGiveFiniteResults) {
+    std::mt19937_64 rng(29);
+    std::uniform_real_distribution<double> coord(-5, 5), tilt(-1e-11, 1e-11);
+    for (int i = 0; i < 2000; ++i) {
+        const Vector3 u = V(coord(rng), coord(rng), coord(rng));
+        const Vector3 v = AddVectors(ScaleVector(u, coord(rng)), V(tilt(rng), tilt(rng), tilt(rng)));
+        if (IsNullVector(u) || IsNullVector(v)) continue;
+        IncidenceResult r;
+        Vector3 S, F1, F2, Fq;
+        LineLineIncidence(V(coord(rng), coord(rng), coord(rng)), u, V(coord(rng), coord(rng), coord(rng)), v, r, S,
+                          F1, F2, Fq);
+        ASSERT_NE(r.status, StatusDegenerateInput);
+        EXPECT_TRUE(IsFiniteVector(S) && IsFiniteVector(F1) && IsFiniteVector(F2) && IsFiniteVector(Fq));
+        EXPECT_FALSE(std::isnan(r.angleDegrees));
+        EXPECT_FALSE(std::isnan(DistanceFromResult(r)));
+    }
+}
+
 // --- PointPlaneTest ----------------------------------------------------------
 
 TEST(PointPlaneTest, InThePlaneGivesParameters) {
@@ -341,6 +359,27 @@ TEST(LinePlaneIncidence, RandomIntersectionsLieOnLineAndPlane) {
         const Real toNormal = AngleBetween(u, V(a, b, c)) / Pi * 180;
         EXPECT_NEAR(static_cast<double>(r.angleDegrees), std::fabs(90.0 - static_cast<double>(toNormal)), 1e-9);
         EXPECT_FALSE(std::isnan(r.angleDegrees));
+    }
+}
+
+TEST(LinePlaneIncidence, NearlyParallelLinesGiveFiniteResults) {
+    std::mt19937_64 rng(23);
+    std::uniform_real_distribution<double> coord(-5, 5), tilt(-1e-10, 1e-10);
+    for (int i = 0; i < 2000; ++i) {
+        const Vector3 n = V(coord(rng), coord(rng), coord(rng));
+        const Vector3 other = V(coord(rng), coord(rng), coord(rng));
+        // A direction inside the plane's direction space, tilted a little.
+        const Vector3 u = AddVectors(CrossProduct(n, other), ScaleVector(n, tilt(rng)));
+        if (IsNullVector(u) || IsNullVector(n)) continue;
+        IncidenceResult r;
+        Vector3 S;
+        LinePlaneIncidence(V(coord(rng), coord(rng), coord(rng)), u, n.x, n.y, n.z, coord(rng), r, S);
+        ASSERT_NE(r.status, StatusDegenerateInput);
+        EXPECT_TRUE(IsFiniteVector(S));
+        EXPECT_FALSE(std::isnan(r.angleDegrees));
+        EXPECT_FALSE(std::isnan(r.distSqNumerator));
+        EXPECT_GE(r.angleDegrees, 0);
+        EXPECT_LE(r.angleDegrees, 90);
     }
 }
 
