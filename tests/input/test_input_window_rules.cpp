@@ -287,6 +287,7 @@ TEST_F(InputWindowTest, MessageBoxOfALeaveHandlerDoesNotLeaveTwice) {
     EXPECT_EQ(stealing.beeps, 1);
     EXPECT_TRUE(ax->hasFocus());
     EXPECT_EQ(ax->text(), QStringLiteral("1/0"));
+    EXPECT_EQ(ax->cursorPosition(), 2) << "the cursor stays where the user left it";
     EXPECT_EQ(scene().points[PointA].x, 4);
     EXPECT_EQ(scene().points[PointB].x, 0);
 
@@ -318,6 +319,7 @@ TEST_F(InputWindowTest, RealMessageBoxOfALeaveHandlerDoesNotLeaveTwice) {
     bx->setText(QStringLiteral("zz"));
     enter(ax);
     ax->setText(QStringLiteral("3x"));
+    ax->setCursorPosition(1);
     QTest::mouseClick(bx, Qt::LeftButton);
     QTest::qWait(200);
     form3->activateWindow();
@@ -327,6 +329,7 @@ TEST_F(InputWindowTest, RealMessageBoxOfALeaveHandlerDoesNotLeaveTwice) {
     EXPECT_EQ(shown[0], QStringLiteral("Fehler an Stelle 2"));
     EXPECT_TRUE(ax->hasFocus());
     EXPECT_EQ(ax->text(), QStringLiteral("3x"));
+    EXPECT_EQ(ax->cursorPosition(), 1);
     EXPECT_EQ(scene().points[PointA].x, 4);
 }
 
