@@ -194,6 +194,8 @@ void BuildModels(const SearchSetup& s, CoordinateModel model[3]) {
     }
 }
 
+inline bool QIsFinite(Quad x) { return x - x == 0; }
+
 // One arithmetic progression of candidates: k = sign * m for m = first,
 // first + step, ... up to last.
 struct Stream {
@@ -202,13 +204,26 @@ struct Stream {
     std::int64_t Key() const { return 2 * m - (sign > 0 ? 1 : 0); }  // the order 1, -1, 2, -2, ...
 };
 
+// Every k of the reach, in order.
+std::vector<Stream> AllCandidates(long limit) {
+    if (limit <= 1) return {};
+    return {Stream{+1, 1, 1, limit - 1}, Stream{-1, 1, 1, limit - 1}};
+}
+
 // The candidate streams that can hold a k with a whole-number point: for each
 // sign of k and each residue class modulo the combined period, the range of
 // |k| in which every coordinate can lie within the whole-number distance of a
 // whole number, and inside the whole-number range.
 std::vector<Stream> CandidateStreams(const SearchSetup& s, long limit) {
+    std::vector<Stream> streams;
+    if (limit <= 1) return streams;
     CoordinateModel model[3];
     BuildModels(s, model);
+    // Entries so extreme that the model itself overflows: rule nothing out.
+    bool modelFinite = true;
+    for (const CoordinateModel& c : model)
+        for (const Quad q : {c.alpha, c.beta, c.errA, c.errB}) modelFinite = modelFinite && QIsFinite(q);
+    if (!modelFinite) return AllCandidates(limit);
 
     constexpr std::int64_t kMaxCombinedPeriod = 4096;
     std::int64_t period = 1;
@@ -225,8 +240,6 @@ std::vector<Stream> CandidateStreams(const SearchSetup& s, long limit) {
     const Quad W = kWholeDistance;
     const Quad G = kWholeRange;
     const Quad mMax = static_cast<Quad>(limit - 1);
-    std::vector<Stream> streams;
-    if (limit <= 1) return streams;
 
     for (const int sign : {+1, -1}) {
         Range side{1, mMax};
@@ -312,10 +325,8 @@ void FastIntegerSupportPoint(Vector3& P, Vector3& u, long limit) {
     std::vector<Stream> streams;
     if (finiteEntries) {
         streams = CandidateStreams(s, limit);
-    } else if (limit > 1) {
-        // Nothing to reason about: scan every candidate in order.
-        streams.push_back(Stream{+1, 1, 1, limit - 1});
-        streams.push_back(Stream{-1, 1, 1, limit - 1});
+    } else {
+        streams = AllCandidates(limit);  // nothing to reason about
     }
 
     auto tryCandidate = [&](long k) {

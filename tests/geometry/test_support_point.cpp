@@ -192,6 +192,9 @@ TEST(IntegerSupportPoint, FastSearchMatchesLiteralSearchOnAdversarialLines) {
         {V(std::sqrt(2.0L), 1, 1), V(1, 1, 1)},
         {V(1, 1, 1.5L), V(std::sqrt(2.0L), 1, 1)},
         {V(std::numeric_limits<Real>::infinity(), 0, 0.5L), V(1, 1, 1)},
+        {V(1E4000L, 0.5L, 1), V(1, 1, 1)},
+        {V(0.5L, 1E-4000L, 3), V(1, 1, 3)},
+        {V(0.5L, 2, 3), V(1E4000L, 1, 1)},
     };
     for (const auto& c : cases) ExpectSameSearch(c[0], c[1], 3000);
 }
