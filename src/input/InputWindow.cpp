@@ -6,6 +6,7 @@
 #include <string>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QGuiApplication>
@@ -65,7 +66,11 @@ TForm3::TForm3(TForm1& form1, QWidget* parent)
     FormCreate();
 }
 
-TForm3::~TForm3() = default;
+TForm3::~TForm3() {
+    // Give up the focus first: no leave handler may run while the window's
+    // fields and tables are taken apart.
+    if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused)) focused->clearFocus();
+}
 
 // Start as large as the layout likes, but never larger than the screen
 // (the program runs on screens from 1024 x 600 up).

@@ -338,4 +338,13 @@ TEST_F(InputWindowTest, RealMessageBoxOfALeaveHandlerDoesNotLeaveTwice) {
     EXPECT_EQ(scene().points[PointA].x, 4);
 }
 
+TEST_F(InputWindowTest, ClosingTheProgramWhileEditingShowsNoMessage) {
+    QLineEdit* ax = edit("Edit_Punkt1_x");
+    enter(ax);
+    ax->setText(QStringLiteral("1/0"));
+    form3.reset();
+    EXPECT_TRUE(feedback.messages.isEmpty());
+    EXPECT_EQ(feedback.beeps, 0);
+}
+
 }  // namespace
