@@ -53,8 +53,8 @@ TForm3::TForm3(TForm1& form1, QWidget* parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("3D-System"));
     buildLayout();
-    fitToScreen();
     outputLog_ = std::make_unique<RichEditOutputLog>(richEditOut_);
+    fitToScreen();
     colourChooser_ = [this](Colour initial) -> std::optional<Colour> {
         if (!colourDialog_) colourDialog_ = new QColorDialog(this);
         colourDialog_->setCurrentColor(ToQColor(initial));
@@ -76,11 +76,16 @@ TForm3::~TForm3() {
 // (the program runs on screens from 1024 x 600 up).
 void TForm3::fitToScreen() {
     QSize size = sizeHint();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        size = size.boundedTo(QSize(available.width(), available.height() - 30));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(size);
+        return;
     }
-    resize(size.expandedTo(minimumSizeHint()));
+    const QRect available = screen->availableGeometry();
+    size = size.boundedTo(QSize(available.width(), available.height() - 30)).expandedTo(minimumSizeHint());
+    resize(size);
+    // Top right: on a wide screen the picture on the left stays in view.
+    move(available.right() - size.width() + 1, available.top());
 }
 
 OutputLog& TForm3::outputLog() { return *outputLog_; }

@@ -1,5 +1,7 @@
 // The input window: start-up, defaults, colour panels, layout, focus.
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -256,8 +258,17 @@ TEST_F(InputWindowTest, WindowFitsTheSmallestScreen) {
         for (QWidget* w : form3->findChildren<QWidget*>())
             if (w->sizeHint().width() > 200)
                 qDebug() << w->metaObject()->className() << w->objectName() << w->sizeHint() << w->minimumSizeHint();
-    if (qEnvironmentVariableIsSet("SPATIUM_SCREENSHOT"))
+    if (qEnvironmentVariableIsSet("SPATIUM_SCREENSHOT")) {
         form3->grab().save(QStringLiteral("/tmp/input-window.png"));
+        // Both windows as the user first sees them.
+        form1->show();
+        form3->close();
+        form3->show();
+        form3->raise();
+        QTest::qWait(300);
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            screen->grabWindow(0).save(QStringLiteral("/tmp/input-screen.png"));
+    }
 }
 
 }  // namespace
