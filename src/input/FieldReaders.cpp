@@ -24,7 +24,6 @@ public:
     }
 };
 
-
 UserFeedback* activeFeedback = nullptr;  // null: the Qt one
 
 // Depth of running leave handlers; focus-outs while > 0 are side effects of
@@ -37,7 +36,6 @@ struct DepthGuard {
     DepthGuard(const DepthGuard&) = delete;
     DepthGuard& operator=(const DepthGuard&) = delete;
 };
-
 
 // Watches one field for real leaves. A focus-out only counts when the field
 // had received the focus before: a field that Qt passes the focus through
