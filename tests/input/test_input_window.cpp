@@ -238,7 +238,9 @@ TEST_F(InputWindowTest, EveryNamedWidgetExists) {
     for (const auto& [name, hint] : hints) {
         QAbstractButton* b = form3->button(QString::fromLatin1(name));
         ASSERT_NE(b, nullptr) << name;
-        if (hint) EXPECT_EQ(b->toolTip(), QString::fromUtf8(hint)) << name;
+        if (hint) {
+            EXPECT_EQ(b->toolTip(), QString::fromUtf8(hint)) << name;
+        }
     }
     EXPECT_EQ(form3->panel(QStringLiteral("Panel_Punkt3DFarbe"))->toolTip(), QStringLiteral("Punktefarbe"));
     EXPECT_EQ(form3->checkBox(QStringLiteral("CheckBox_VektorFS"))->toolTip(), QStringLiteral("von F nach S"));

@@ -263,13 +263,13 @@ public:
         box.setWindowTitle(QStringLiteral("Meldung"));
         box.show();
         box.activateWindow();
-        QTest::qWaitForWindowActive(&box);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
         box.setFocus(Qt::ActiveWindowFocusReason);
         QApplication::processEvents();
         box.close();
         if (parent) {
             parent->activateWindow();
-            QTest::qWaitForWindowActive(parent);
+            EXPECT_TRUE(QTest::qWaitForWindowActive(parent));
         }
     }
     int beeps = 0;
@@ -300,9 +300,9 @@ TEST_F(InputWindowTest, MessageBoxOfALeaveHandlerDoesNotLeaveTwice) {
     QLineEdit other;
     other.show();
     other.activateWindow();
-    QTest::qWaitForWindowActive(&other);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&other));
     form3->activateWindow();
-    QTest::qWaitForWindowActive(form3.get());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form3.get()));
     QApplication::processEvents();
     EXPECT_EQ(stealing.messages.size(), 1);
     EXPECT_TRUE(ax->hasFocus());
@@ -328,7 +328,7 @@ TEST_F(InputWindowTest, RealMessageBoxOfALeaveHandlerDoesNotLeaveTwice) {
     QTest::mouseClick(bx, Qt::LeftButton);
     QTest::qWait(200);
     form3->activateWindow();
-    QTest::qWaitForWindowActive(form3.get());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form3.get()));
     QTest::qWait(100);
     ASSERT_EQ(shown.size(), 1) << shown.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(shown[0], QStringLiteral("Fehler an Stelle 2"));
