@@ -1,0 +1,351 @@
+// Full redraw of a busy scene through the draw command onto the 721 x 721
+// QImage canvas, against the floor: the same primitive calls, recorded once,
+// replayed straight onto a QImage with QPainter. Compare the process_cpu_ms
+// counters: QPainter's pattern fills run partly on Qt's thread pool, which the
+// CPU column (calling thread only) leaves out.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <ctime>
+#include <fstream>
+#include <variant>
+#include <vector>
+
+#include "geometry/VectorOps.h"
+#include "input/DrawCommand.h"
+#include "numbers/Evaluator.h"
+#include "plot/QImageCanvas.h"
+#include "plot/RecordingCanvas.h"
+
+namespace {
+
+void EnsureGuiApp() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "spatium_bench";
+    static char* argv[] = {name, nullptr};
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(argc, argv);
+}
+
+// The windows as the draw command sees them, with the start-up texts of the
+// family fields evaluated for real.
+class BenchHost : public DrawHost {
+public:
+    void ShowMessage(const std::string&) override {}
+    void HideInputWindow() override {}
+    void RereadLines(Scene& s) override {
+        s.lineSupport[LineG2] = s.points[PointP];
+        s.lineDirection[LineG2] = VectorFromTo(s.points[PointP], s.points[PointQ]);
+    }
+    void RereadPlanes(Scene& s) override {
+        s.planeSupport[PlaneE5] = s.points[PointA];
+        s.planeSpanU[PlaneE5] = VectorFromTo(s.points[PointA], s.points[PointB]);
+        s.planeSpanV[PlaneE5] = VectorFromTo(s.points[PointA], s.points[PointC]);
+    }
+    void RereadFamily(Scene& s) override {
+        static const char* const texts[6] = {"3", "3", "4", "-4", "5", "1,5t"};
+        Real values[6];
+        for (int i = 0; i < 6; ++i) values[i] = EvaluateExpression(texts[i], 0, s.familyFrom).value;
+        SetCoordinates(s.lineSupport[LineG], MakeVector(values[0], values[1], values[2]));
+        SetCoordinates(s.lineDirection[LineG], MakeVector(values[3], values[4], values[5]));
+    }
+    std::string FamilyFromText() override { return "1"; }
+};
+
+// Everything drawable switched on: nine points with paths, seven vectors,
+// the coplanarity construction, the family of five, h and g2 with trace
+// points, five hatched planes, eight bodies with spat vectors, the cube,
+// three parallel planes, three coordinate planes and the background raster.
+void MakeBusyScene(Scene& s, ViewState& view) {
+    s.points[PointD] = MakeVector(0, 3, 4);  // D = A + AB/2 + AC/2: coplanar
+    s.points[PointD].name = "D";
+    s.vectorAD = VectorFromTo(s.points[PointA], s.points[PointD]);
+    s.coplanarR = 0.5L;
+    s.coplanarT = 0.5L;
+    s.coplanarValid = true;
+    s.coplanarGraphic = true;
+    for (auto& p : s.points) p.coordinatePaths = true;
+    s.drawPointFlag.fill(true);
+    s.drawVectorFlag.fill(true);
+    s.familyEnabled = true;
+    s.familyTo = 3;
+    s.familyStep = 0.5L;
+    s.drawLineFlag.fill(true);
+    s.drawPlaneFlag.fill(true);
+    s.drawBodyFlag.fill(true);
+    s.drawSpatVectors = true;
+    ViewControls& c = view.controls;
+    c.raster = true;
+    c.tracePoints = true;
+    c.hatchSurfaces = true;
+    c.cube = c.xPlane = c.yPlane = c.zPlane = true;
+    c.xyPlane = c.xzPlane = c.yzPlane = true;
+}
+
+struct BusyRun {
+    ViewState view;
+    Scene scene;
+    BenchHost host;
+    BusyRun() { MakeBusyScene(scene, view); }
+    void Draw(Canvas& canvas) {
+        expressionError = false;
+        DrawContext ctx{canvas, view, scene, host};
+        SpeedButton_OK_zeichneClick(ctx);
+    }
+};
+
+// CPU time of the whole process, all threads: Qt's raster engine hands
+// parts of some fills to its thread pool, which the benchmark's own CPU
+// column (the calling thread only) does not see.
+double ProcessCpuMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+long ResidentKilobytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * 4;
+}
+
+void BM_RenderBusyRedraw(benchmark::State& state) {
+    EnsureGuiApp();
+    QImageCanvas canvas;
+    BusyRun run;
+    const double cpuStart = ProcessCpuMs();
+    for (auto _ : state) {
+        run.Draw(canvas);
+        benchmark::DoNotOptimize(canvas.image().constBits());
+    }
+    state.counters["process_cpu_ms"] = (ProcessCpuMs() - cpuStart) / double(state.iterations());
+}
+BENCHMARK(BM_RenderBusyRedraw)->Unit(benchmark::kMillisecond)->Repetitions(9)
+    ->ReportAggregatesOnly(true)->MinTime(0.5);
+
+// The same redraw onto the recording canvas: the cost of the drawing logic
+// and projection alone, without any painting.
+void BM_RenderBusyRedrawLogicOnly(benchmark::State& state) {
+    RecordingCanvas canvas;
+    BusyRun run;
+    for (auto _ : state) {
+        canvas.ClearCalls();
+        run.Draw(canvas);
+        benchmark::DoNotOptimize(canvas.Calls().data());
+    }
+    state.counters["calls"] = double(canvas.Calls().size());
+}
+BENCHMARK(BM_RenderBusyRedrawLogicOnly)->Unit(benchmark::kMillisecond);
+
+// --- the floor: recorded calls replayed with QPainter ----------------------
+
+Qt::PenStyle QtPen(PenStyle s) {
+    switch (s) {
+    case PenStyles::Dash: return Qt::DashLine;
+    case PenStyles::Dot: return Qt::DotLine;
+    case PenStyles::DashDot: return Qt::DashDotLine;
+    case PenStyles::DashDotDot: return Qt::DashDotDotLine;
+    case PenStyles::Clear: return Qt::NoPen;
+    default: return Qt::SolidLine;
+    }
+}
+Qt::BrushStyle QtBrush(BrushStyle s) {
+    switch (s) {
+    case BrushStyles::Clear: return Qt::NoBrush;
+    case BrushStyles::Horizontal: return Qt::HorPattern;
+    case BrushStyles::Vertical: return Qt::VerPattern;
+    case BrushStyles::FDiagonal: return Qt::FDiagPattern;
+    case BrushStyles::BDiagonal: return Qt::BDiagPattern;
+    case BrushStyles::Cross: return Qt::CrossPattern;
+    case BrushStyles::DiagCross: return Qt::DiagCrossPattern;
+    default: return Qt::SolidPattern;
+    }
+}
+QColor Q(Colour c) { return QColor(int(ColourRed(c)), int(ColourGreen(c)), int(ColourBlue(c))); }
+
+// One painting step with its pen, brush and font already built.
+struct ReplayOp {
+    enum Kind { Line, Polygon, Ellipse, Text, Pixel } kind;
+    QPen pen;
+    QBrush brush;
+    bool opaque = false;
+    int font = -1;  // index into ReplayScript::fonts
+    QColor textColour;
+    QVector<QPoint> points;
+    QString text;
+    int ascent = 0;
+    QRgb rgb = 0;
+};
+
+struct ReplayScript {
+    std::vector<ReplayOp> ops;
+    std::vector<QFont> fonts;  // one per distinct font attribute set
+};
+
+ReplayScript PrepareReplay(const std::vector<CanvasCall>& calls) {
+    ReplayScript script;
+    std::vector<FontAttributes> fontKeys;
+    std::vector<ReplayOp>& ops = script.ops;
+    for (const CanvasCall& c : calls) {
+        ReplayOp op{};
+        const CanvasAttributes& a = c.attributes;
+        const int w = std::max(a.pen.width, 1);
+        op.pen = QPen(Q(a.pen.colour), w == 1 ? 0 : w, w > 1 ? Qt::SolidLine : QtPen(a.pen.style),
+                      w == 1 ? Qt::SquareCap : Qt::RoundCap, Qt::MiterJoin);
+        op.brush = QBrush(Q(a.brush.colour), QtBrush(a.brush.style));
+        op.opaque = a.brush.style == BrushStyles::Solid;
+        for (const PixelPoint& p : c.points) op.points.append(QPoint(p.x, p.y));
+        if (c.op == "LineTo") op.kind = ReplayOp::Line;
+        else if (c.op == "Polygon") op.kind = ReplayOp::Polygon;
+        else if (c.op == "Ellipse") op.kind = ReplayOp::Ellipse;
+        else if (c.op == "SetPixel") {
+            op.kind = ReplayOp::Pixel;
+            op.rgb = Q(c.colour).rgb();
+        } else if (c.op == "TextOut") {
+            op.kind = ReplayOp::Text;
+            FontAttributes key = a.font;
+            key.colour = 0;
+            const auto found = std::find(fontKeys.begin(), fontKeys.end(), key);
+            op.font = int(found - fontKeys.begin());
+            if (found == fontKeys.end()) {
+                QFont font(QString::fromStdString(a.font.name));
+                font.setPointSize(a.font.size);
+                font.setBold(a.font.style & FontStyles::Bold);
+                font.setStyleStrategy(QFont::NoAntialias);
+                fontKeys.push_back(key);
+                script.fonts.push_back(font);
+            }
+            op.textColour = Q(a.font.colour);
+            op.text = QString::fromStdString(c.text);
+            QImage probe(1, 1, QImage::Format_RGB32);
+            op.ascent = QFontMetrics(script.fonts[op.font], &probe).ascent();
+        } else {
+            continue;  // Reset and MoveTo paint nothing
+        }
+        ops.push_back(std::move(op));
+    }
+    return script;
+}
+
+// Pen, brush and font are handed to the painter only when they change, as
+// the canvas does.
+void Replay(QImage& image, const ReplayScript& script) {
+    image.fill(Qt::white);
+    // Raw pixel access for the end-pixel rule, taken before painting starts.
+    QRgb* const bits = reinterpret_cast<QRgb*>(image.bits());
+    const int stride = image.bytesPerLine() / 4;
+    const QRect bounds = image.rect();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    int fontIndex = -1;
+    const ReplayOp* penOf = nullptr;
+    const ReplayOp* brushOf = nullptr;
+    auto usePen = [&](const ReplayOp& op) {
+        if (!penOf || penOf->pen != op.pen) p.setPen(op.pen);
+        penOf = &op;
+    };
+    // As on the canvas: with a solid brush, text boxes and the gaps of
+    // styled lines take the brush colour; otherwise they stay transparent.
+    auto useBrush = [&](const ReplayOp& op) {
+        if (!brushOf || brushOf->brush != op.brush) {
+            p.setBrush(op.brush);
+            p.setBackgroundMode(op.opaque ? Qt::OpaqueMode : Qt::TransparentMode);
+            if (op.opaque) p.setBackground(op.brush);
+        }
+        brushOf = &op;
+    };
+    for (const ReplayOp& op : script.ops) {
+        switch (op.kind) {
+        case ReplayOp::Line: {
+            usePen(op);
+            useBrush(op);
+            const QPoint end = op.points[1];
+            const bool inside = bounds.contains(end) && op.pen.width() <= 1;
+            QRgb saved = 0;
+            if (inside) saved = bits[end.y() * stride + end.x()];
+            p.drawLine(op.points[0], end);
+            if (inside) bits[end.y() * stride + end.x()] = saved;
+            break;
+        }
+        case ReplayOp::Polygon:
+            usePen(op);
+            useBrush(op);
+            p.drawPolygon(op.points.constData(), int(op.points.size()), Qt::OddEvenFill);
+            break;
+        case ReplayOp::Ellipse: {
+            usePen(op);
+            useBrush(op);
+            const QPoint a = op.points[0], b = op.points[1];
+            p.drawEllipse(a.x(), a.y(), b.x() - a.x() - 1, b.y() - a.y() - 1);
+            break;
+        }
+        case ReplayOp::Text:
+            if (op.font != fontIndex) p.setFont(script.fonts[op.font]);
+            fontIndex = op.font;
+            p.setPen(op.textColour);
+            penOf = nullptr;
+            useBrush(op);
+            p.drawText(QPoint(op.points[0].x(), op.points[0].y() + op.ascent), op.text);
+            break;
+        case ReplayOp::Pixel:
+            if (bounds.contains(op.points[0]))
+                bits[op.points[0].y() * stride + op.points[0].x()] = op.rgb;
+            break;
+        }
+    }
+}
+
+void BM_RenderBusyReplayFloor(benchmark::State& state) {
+    EnsureGuiApp();
+    RecordingCanvas recorder;
+    BusyRun run;
+    run.Draw(recorder);
+    const ReplayScript script = PrepareReplay(recorder.Calls());
+    QImage image(721, 721, QImage::Format_RGB32);
+    const double cpuStart = ProcessCpuMs();
+    for (auto _ : state) {
+        Replay(image, script);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["process_cpu_ms"] = (ProcessCpuMs() - cpuStart) / double(state.iterations());
+    state.counters["ops"] = double(script.ops.size());
+    // How far the floor's picture is from the canvas's (a sanity check that
+    // both paint the same scene).
+    QImageCanvas canvas;
+    run.Draw(canvas);
+    const QImage& drawn = canvas.image();
+    int differing = 0;
+    for (int y = 0; y < 721; ++y)
+        for (int x = 0; x < 721; ++x) differing += drawn.pixel(x, y) != image.pixel(x, y);
+    state.counters["pixels_differing"] = differing;
+}
+BENCHMARK(BM_RenderBusyReplayFloor)->Unit(benchmark::kMillisecond)->Repetitions(9)
+    ->ReportAggregatesOnly(true)->MinTime(0.5);
+
+// Memory over 10 000 full redraws: resident size after a warm-up and at the
+// end. rss_growth_kb should stay near zero.
+void BM_RenderBusyRedrawMemory(benchmark::State& state) {
+    EnsureGuiApp();
+    QImageCanvas canvas;
+    BusyRun run;
+    for (int i = 0; i < 200; ++i) run.Draw(canvas);
+    canvas.image();
+    const long before = ResidentKilobytes();
+    for (auto _ : state) {
+        for (int i = 0; i < 10000; ++i) run.Draw(canvas);
+        benchmark::DoNotOptimize(canvas.image().constBits());
+    }
+    state.counters["rss_before_kb"] = double(before);
+    state.counters["rss_growth_kb"] = double(ResidentKilobytes() - before);
+}
+BENCHMARK(BM_RenderBusyRedrawMemory)->Unit(benchmark::kSecond)->Iterations(1);
+
+}  // namespace
