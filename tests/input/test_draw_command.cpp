@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../render/RenderTestSupport.h"
+#include "render/RenderTestSupport.h"
 #include "input/DrawCommand.h"
 #include "numbers/Evaluator.h"
 #include "plot/CoordinateSystem.h"
@@ -105,7 +105,7 @@ TEST_F(DrawCommand, TakesPointColourAndPenWidthsFromTheControls) {
 TEST_F(DrawCommand, PointsInTheirFixedOrder) {
     b.scene.drawPointFlag.fill(true);
     Run();
-    EXPECT_EQ(b.canvas.Texts().size() >= 9, true);
+    EXPECT_GE(b.canvas.Texts().size(), 9u);
     std::vector<std::string> labels;
     for (const auto& t : b.canvas.Texts())
         if (t.size() == 1 && std::isupper(static_cast<unsigned char>(t[0]))) labels.push_back(t);
