@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "calc/InstallCalculations.h"
 #include "help/HelpWindow.h"
 #include "input/DrawCommandQt.h"
 #include "input/InputWindow.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     TForm3 form3(form1);
     form1.setInputWindow(&form3);
     InstallDrawCommand(form1, form3);
+    InstallCalculations(form3);
 
     // The main window ends the program; the tool windows never keep it alive.
     app.setQuitOnLastWindowClosed(false);
