@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "geometry/VectorOps.h"
 #include "numbers/NumberTools.h"
 
 namespace {
@@ -16,8 +17,6 @@ Vector3 MakePoint(Real x, Real y, Real z, const char* name, Colour colour) {
     v.coordinatePaths = false;
     return v;
 }
-
-Vector3 MakeVector(Real x, Real y, Real z) { return MakePoint(x, y, z, "", Colours::Black); }
 
 }  // namespace
 

@@ -5,18 +5,11 @@
 #include <cmath>
 #include <string>
 
+#include "geometry/VectorOps.h"
 #include "numbers/NumberTools.h"
 #include "plot/Projection.h"
 
 namespace {
-
-Vector3 P(Real x, Real y, Real z) {
-    Vector3 v;
-    v.x = x;
-    v.y = y;
-    v.z = z;
-    return v;
-}
 
 // Tick numbers are i S rounded to one decimal, halves to even.
 std::string TickNumber(Real value) {
@@ -37,7 +30,7 @@ constexpr AxisLayout kAxes[3] = {
 };
 
 Vector3 OnAxis(int index, Real value) {
-    return P(index == 0 ? value : 0, index == 1 ? value : 0, index == 2 ? value : 0);
+    return MakeVector(index == 0 ? value : 0, index == 1 ? value : 0, index == 2 ? value : 0);
 }
 
 void DrawTick(Canvas& canvas, const ViewState& view, const AxisLayout& axis, int i,
@@ -59,21 +52,21 @@ void DrawAxes(Canvas& canvas, const ViewState& view) {
     const Real S = view.zoomScale;
     const bool onlyPositive = c.axesOnlyPositive;
 
-    const Vector3 O = P(0, 0, 0);
-    DrawArrow3D(canvas, view, onlyPositive ? O : P(-0.6L * L, 0, 0), P(1.05L * L, 0, 0),
+    const Vector3 O = MakeVector(0, 0, 0);
+    DrawArrow3D(canvas, view, onlyPositive ? O : MakeVector(-0.6L * L, 0, 0), MakeVector(1.05L * L, 0, 0),
                 Colours::Black, 1, false);
-    DrawArrow3D(canvas, view, onlyPositive ? O : P(0, -0.6L * L, 0), P(0, L, 0),
+    DrawArrow3D(canvas, view, onlyPositive ? O : MakeVector(0, -0.6L * L, 0), MakeVector(0, L, 0),
                 Colours::Black, 1, false);
-    DrawArrow3D(canvas, view, onlyPositive ? O : P(0, 0, -0.6L * L), P(0, 0, L),
+    DrawArrow3D(canvas, view, onlyPositive ? O : MakeVector(0, 0, -0.6L * L), MakeVector(0, 0, L),
                 Colours::Black, 1, false);
 
     Real zLetter = 1.035L;
     if (c.shrink075) zLetter = 1.05L;
     if (c.shrink05) zLetter = 1.06L;
     if (c.shrink025) zLetter = 1.12L;
-    DrawLabel3D(canvas, view, P(1.06L * L, 0, 0), Colours::Black, 9, "x");
-    DrawLabel3D(canvas, view, P(0, 1.01L * L, 0), Colours::Black, 9, "y");
-    DrawLabel3D(canvas, view, P(0, 0, zLetter * L), Colours::Black, 9, "z");
+    DrawLabel3D(canvas, view, MakeVector(1.06L * L, 0, 0), Colours::Black, 9, "x");
+    DrawLabel3D(canvas, view, MakeVector(0, 1.01L * L, 0), Colours::Black, 9, "y");
+    DrawLabel3D(canvas, view, MakeVector(0, 0, zLetter * L), Colours::Black, 9, "z");
 
     const int nPos = static_cast<int>(std::trunc(L / S));
     const int nNeg = static_cast<int>(std::trunc(-0.6L * L / S));
@@ -162,16 +155,16 @@ void DrawAxisPlane(Canvas& canvas, const ViewState& view, char letter, Colour co
         const Real t = (static_cast<Real>(n) / 2) * S;
         switch (letter) {
         case 'z':
-            DrawSegment3D(canvas, view, P(lo, t, c), P(E, t, c), colour, true);
-            DrawSegment3D(canvas, view, P(t, lo, c), P(t, E, c), colour, true);
+            DrawSegment3D(canvas, view, MakeVector(lo, t, c), MakeVector(E, t, c), colour, true);
+            DrawSegment3D(canvas, view, MakeVector(t, lo, c), MakeVector(t, E, c), colour, true);
             break;
         case 'y':
-            DrawSegment3D(canvas, view, P(E, c, t), P(lo, c, t), colour, true);
-            DrawSegment3D(canvas, view, P(t, c, lo), P(t, c, E), colour, true);
+            DrawSegment3D(canvas, view, MakeVector(E, c, t), MakeVector(lo, c, t), colour, true);
+            DrawSegment3D(canvas, view, MakeVector(t, c, lo), MakeVector(t, c, E), colour, true);
             break;
         case 'x':
-            DrawSegment3D(canvas, view, P(c, t, lo), P(c, t, E), colour, true);
-            DrawSegment3D(canvas, view, P(c, lo, t), P(c, E, t), colour, true);
+            DrawSegment3D(canvas, view, MakeVector(c, t, lo), MakeVector(c, t, E), colour, true);
+            DrawSegment3D(canvas, view, MakeVector(c, lo, t), MakeVector(c, E, t), colour, true);
             break;
         default:
             return;
@@ -180,15 +173,15 @@ void DrawAxisPlane(Canvas& canvas, const ViewState& view, char letter, Colour co
 
     switch (letter) {
     case 'z':
-        FillQuad3D(canvas, view, P(E, lo, c), P(E, E, c), P(lo, E, c), P(lo, lo, c), colour,
+        FillQuad3D(canvas, view, MakeVector(E, lo, c), MakeVector(E, E, c), MakeVector(lo, E, c), MakeVector(lo, lo, c), colour,
                    BrushStyles::Clear);
         break;
     case 'y':
-        FillQuad3D(canvas, view, P(E, c, lo), P(E, c, E), P(lo, c, E), P(lo, c, lo), colour,
+        FillQuad3D(canvas, view, MakeVector(E, c, lo), MakeVector(E, c, E), MakeVector(lo, c, E), MakeVector(lo, c, lo), colour,
                    BrushStyles::Clear);
         break;
     case 'x':
-        FillQuad3D(canvas, view, P(c, lo, E), P(c, E, E), P(c, E, lo), P(c, lo, lo), colour,
+        FillQuad3D(canvas, view, MakeVector(c, lo, E), MakeVector(c, E, E), MakeVector(c, E, lo), MakeVector(c, lo, lo), colour,
                    BrushStyles::Clear);
         break;
     default:
@@ -211,8 +204,8 @@ void DrawCoordinatePlanes(Canvas& canvas, const ViewState& view) {
 
 void DrawCube(Canvas& canvas, const ViewState& view, Real a) {
     const Colour col = view.cubeColor;
-    const Vector3 O = P(0, 0, 0), X = P(a, 0, 0), Y = P(0, a, 0), Z = P(0, 0, a);
-    const Vector3 XY = P(a, a, 0), XZ = P(a, 0, a), YZ = P(0, a, a), XYZ = P(a, a, a);
+    const Vector3 O = MakeVector(0, 0, 0), X = MakeVector(a, 0, 0), Y = MakeVector(0, a, 0), Z = MakeVector(0, 0, a);
+    const Vector3 XY = MakeVector(a, a, 0), XZ = MakeVector(a, 0, a), YZ = MakeVector(0, a, a), XYZ = MakeVector(a, a, a);
     DrawSegment3D(canvas, view, O, X, col, true);
     DrawSegment3D(canvas, view, O, Y, col, true);
     DrawSegment3D(canvas, view, O, Z, col, true);

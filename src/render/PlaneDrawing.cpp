@@ -19,18 +19,6 @@ BrushStyle PlaneBrushStyle(int k) {
 
 namespace {
 
-Vector3 Point(Real x, Real y, Real z) {
-    Vector3 v;
-    v.x = x;
-    v.y = y;
-    v.z = z;
-    return v;
-}
-
-bool IsFinitePoint(const Vector3& v) {
-    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
-}
-
 struct PlanePen {
     Canvas& canvas;
     const ViewState& view;
@@ -110,8 +98,8 @@ void Ebene_zeichnen(DrawContext& ctx, Colour colour, int k, Real a, Real b, Real
         return;
     }
     const PlaneTraces t = PlaneTracePoints(a, b, c, d);
-    if ((t.hasSx && !IsFinitePoint(t.Sx)) || (t.hasSy && !IsFinitePoint(t.Sy)) ||
-        (t.hasSz && !IsFinitePoint(t.Sz)))
+    if ((t.hasSx && !IsFiniteVector(t.Sx)) || (t.hasSy && !IsFiniteVector(t.Sy)) ||
+        (t.hasSz && !IsFiniteVector(t.Sz)))
         return;
     if (t.hasSx && t.hasSy && t.hasSz) {
         DrawTraceTriangle(pen, t, view.controls, view.planeStretch);
@@ -123,8 +111,8 @@ void Ebene_zeichnen(DrawContext& ctx, Colour colour, int k, Real a, Real b, Real
         DrawStrip(pen, t.Sy, t.Sz, AxisX, R);
     } else if (t.hasSz) {
         const Real z0 = t.Sz.z;
-        const Vector3 t1 = Point(R, 0, z0), t2 = Point(0, R, z0), t3 = Point(R, R, z0);
-        const Vector3 a1 = Point(R, 0, 0), b1 = Point(0, R, 0), c1 = Point(R, R, 0);
+        const Vector3 t1 = MakeVector(R, 0, z0), t2 = MakeVector(0, R, z0), t3 = MakeVector(R, R, z0);
+        const Vector3 a1 = MakeVector(R, 0, 0), b1 = MakeVector(0, R, 0), c1 = MakeVector(R, R, 0);
         pen.Quad(t.Sz, t1, t3, t2);
         pen.Guide(t1, a1);
         pen.Guide(t2, b1);
@@ -133,8 +121,8 @@ void Ebene_zeichnen(DrawContext& ctx, Colour colour, int k, Real a, Real b, Real
         pen.Guide(b1, c1);
     } else if (t.hasSy) {
         const Real y0 = t.Sy.y;
-        const Vector3 t1 = Point(R, y0, 0), t2 = Point(R, y0, R), t3 = Point(0, y0, R);
-        const Vector3 a1 = Point(R, 0, 0), b1 = Point(R, 0, R), c1 = Point(0, 0, R);
+        const Vector3 t1 = MakeVector(R, y0, 0), t2 = MakeVector(R, y0, R), t3 = MakeVector(0, y0, R);
+        const Vector3 a1 = MakeVector(R, 0, 0), b1 = MakeVector(R, 0, R), c1 = MakeVector(0, 0, R);
         pen.Quad(t.Sy, t1, t2, t3);
         pen.Guide(t1, a1);
         pen.Guide(t2, b1);
@@ -143,8 +131,8 @@ void Ebene_zeichnen(DrawContext& ctx, Colour colour, int k, Real a, Real b, Real
         pen.Guide(b1, c1);
     } else if (t.hasSx) {
         const Real x0 = t.Sx.x;
-        const Vector3 t1 = Point(x0, R, 0), t2 = Point(x0, R, R), t3 = Point(x0, 0, R);
-        const Vector3 a1 = Point(0, R, 0), b1 = Point(0, R, R), c1 = Point(0, 0, R);
+        const Vector3 t1 = MakeVector(x0, R, 0), t2 = MakeVector(x0, R, R), t3 = MakeVector(x0, 0, R);
+        const Vector3 a1 = MakeVector(0, R, 0), b1 = MakeVector(0, R, R), c1 = MakeVector(0, 0, R);
         pen.Quad(t.Sx, t1, t2, t3);
         pen.Guide(t1, a1);
         pen.Guide(t2, b1);
