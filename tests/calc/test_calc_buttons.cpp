@@ -7,6 +7,7 @@
 #include <QTextEdit>
 #include <memory>
 
+#include "QtTestDoubles.h"
 #include "calc/CalcCommands.h"
 #include "calc/InstallCalculations.h"
 #include "input/FieldReaders.h"
@@ -15,27 +16,10 @@
 
 namespace {
 
-class RecordedFeedback : public UserFeedback {
-public:
-    void Beep() override { ++beeps; }
-    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
-    int beeps = 0;
-    QStringList messages;
-};
-
-WindowServices Quiet() {
-    WindowServices s;
-    s.screenSize = [] { return QSize(1280, 1024); };
-    s.askYesNo = [](QWidget*, const QString&) { return false; };
-    s.chooseColour = [](QWidget*, QColor&) { return false; };
-    s.chooseFont = [](QWidget*, QFont&, QColor&) { return false; };
-    return s;
-}
-
 class CalcButtonsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form1 = std::make_unique<TForm1>(Quiet());
+        form1 = std::make_unique<TForm1>(QuietServices());
         form3 = std::make_unique<TForm3>(*form1);
         InstallCalculations(*form3);
     }
@@ -54,7 +38,7 @@ protected:
         field->setText(QString::fromUtf8(text));
     }
 
-    RecordedFeedback feedback;
+    RecordingFeedback feedback;
     ScopedUserFeedback scoped{feedback};
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm3> form3;

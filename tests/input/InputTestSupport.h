@@ -12,27 +12,11 @@
 #include <memory>
 #include <optional>
 
+#include "QtTestDoubles.h"
 #include "input/ColourPanel.h"
 #include "input/FieldReaders.h"
 #include "input/InputWindow.h"
 #include "plot/MainWindow.h"
-
-class RecordingFeedback : public UserFeedback {
-public:
-    void Beep() override { ++beeps; }
-    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
-    int beeps = 0;
-    QStringList messages;
-};
-
-inline WindowServices QuietServices() {
-    WindowServices s;
-    s.screenSize = [] { return QSize(1280, 1024); };
-    s.askYesNo = [](QWidget*, const QString&) { return false; };
-    s.chooseColour = [](QWidget*, QColor&) { return false; };
-    s.chooseFont = [](QWidget*, QFont&, QColor&) { return false; };
-    return s;
-}
 
 class InputWindowTest : public ::testing::Test {
 protected:

@@ -9,19 +9,12 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include "QtTestDoubles.h"
 #include "input/FieldReaders.h"
 #include "input/Scene.h"
 #include "numbers/Evaluator.h"
 
 namespace {
-
-class RecordingFeedback : public UserFeedback {
-public:
-    void Beep() override { ++beeps; }
-    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
-    int beeps = 0;
-    QStringList messages;
-};
 
 class FieldReaderTest : public ::testing::Test {
 protected:

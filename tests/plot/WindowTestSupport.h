@@ -9,20 +9,13 @@
 #include <QWidget>
 #include <memory>
 
+#include "QtTestDoubles.h"
 #include "input/FieldReaders.h"
 #include "input/ColourPanel.h"
 #include "plot/CoordinateSystem.h"
 #include "plot/MainWindow.h"
 #include "plot/PlotImage.h"
 #include "plot/QImageCanvas.h"
-
-class RecordingFeedback : public UserFeedback {
-public:
-    void Beep() override { ++beeps; }
-    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
-    int beeps = 0;
-    QStringList messages;
-};
 
 // Answers of the injected dialogs, changeable by the test.
 struct DialogAnswers {

@@ -1,0 +1,26 @@
+#pragma once
+// Test doubles shared by the window tests: feedback that records messages and
+// beeps instead of showing them, and window services whose dialogs answer at
+// once (screen large enough, "No" to the close question, dialogs cancelled).
+#include <QSize>
+#include <QStringList>
+
+#include "input/FieldReaders.h"
+#include "plot/WindowServices.h"
+
+class RecordingFeedback : public UserFeedback {
+public:
+    void Beep() override { ++beeps; }
+    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+    int beeps = 0;
+    QStringList messages;
+};
+
+inline WindowServices QuietServices() {
+    WindowServices s;
+    s.screenSize = [] { return QSize(1280, 1024); };
+    s.askYesNo = [](QWidget*, const QString&) { return false; };
+    s.chooseColour = [](QWidget*, QColor&) { return false; };
+    s.chooseFont = [](QWidget*, QFont&, QColor&) { return false; };
+    return s;
+}
