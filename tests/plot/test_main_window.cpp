@@ -329,15 +329,3 @@ TEST(MainWindowInit, ReadViewControlsMirrorsTheWidgets) {
     EXPECT_EQ(c.systemButton, 2);
     EXPECT_EQ(f.form.viewState().projectionSystem, 2);  // the redraw of the click drew system 2
 }
-
-// Not a check: saves the start-up window as PNG when SPATIUM_SCREENSHOT names
-// a file, so the layout can be looked at.
-TEST(MainWindowStart, ScreenshotOnRequest) {
-    const QString path = qEnvironmentVariable("SPATIUM_SCREENSHOT");
-    if (path.isEmpty())
-        GTEST_SKIP() << "set SPATIUM_SCREENSHOT to a file name to save a screenshot";
-    WindowFixture f;
-    f.form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.form));
-    EXPECT_TRUE(f.form.grab().save(path));
-}

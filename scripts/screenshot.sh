@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Runs the screenshot tool under a virtual X server (real windows, real fonts):
+#   ./scripts/screenshot.sh OUT.png [check:NAME|click:NAME|input:FILE|help:FILE|output]...
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh --target spatium_screenshot
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" ./build/tools/spatium_screenshot "$@"

@@ -1,0 +1,84 @@
+// Screenshot tool for the README and for looking at the program as a user
+// sees it: builds both windows as the program does, applies the actions
+// given on the command line, and saves PNG files.
+//
+//   spatium_screenshot OUT.png [action...]
+//     check:NAME    check the box of that objectName (either window)
+//     click:NAME    click the button of that objectName (either window)
+//     input:FILE    save the input window too
+//     help:FILE     save the help window too
+//     output        print the output area as plain text
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QTest>
+#include <QTextEdit>
+
+#include "calc/InstallCalculations.h"
+#include "help/HelpWindow.h"
+#include "input/DrawCommandQt.h"
+#include "input/InputWindow.h"
+#include "plot/MainWindow.h"
+
+namespace {
+
+template <typename T>
+T* find(TForm1& form1, TForm3& form3, const QString& name) {
+    if (T* w = form3.findChild<T*>(name))
+        return w;
+    return form1.findChild<T*>(name);
+}
+
+void save(QWidget& window, const QString& file) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        qWarning("window not exposed: %s", qPrintable(file));
+    QTest::qWait(100);
+    window.grab().save(file);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        qWarning("usage: spatium_screenshot OUT.png [check:NAME|click:NAME|input:FILE|help:FILE|output]...");
+        return 2;
+    }
+    TForm1 form1;
+    if (form1.startupAborted())
+        return 1;
+    TForm2 form2(&form1);
+    form1.setHelpWindow(&form2);
+    TForm3 form3(form1);
+    form1.setInputWindow(&form3);
+    InstallDrawCommand(form1, form3);
+    InstallCalculations(form3);
+    form1.show();
+    if (!QTest::qWaitForWindowExposed(&form1))
+        qWarning("main window not exposed");
+
+    for (int i = 2; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        const QString value = arg.section(':', 1);
+        if (arg.startsWith("check:")) {
+            if (auto* box = find<QCheckBox>(form1, form3, value))
+                box->setChecked(true);
+            else
+                qWarning("no check box %s", qPrintable(value));
+        } else if (arg.startsWith("click:")) {
+            if (auto* button = find<QAbstractButton>(form1, form3, value))
+                button->click();
+            else
+                qWarning("no button %s", qPrintable(value));
+        } else if (arg.startsWith("input:")) {
+            save(form3, value);
+        } else if (arg.startsWith("help:")) {
+            save(form2, value);
+        } else if (arg == "output") {
+            qInfo("%s", qPrintable(form3.findChild<QTextEdit*>("RichEditOut")->toPlainText()));
+        }
+    }
+    save(form1, QString::fromLocal8Bit(argv[1]));
+    return 0;
+}
