@@ -5,10 +5,12 @@ spatium_add_gtest(test_view_controls
   ${CMAKE_CURRENT_LIST_DIR}/test_view_controls.cpp QT)
 spatium_add_gtest(test_mouse_modes
   ${CMAKE_CURRENT_LIST_DIR}/test_mouse_modes.cpp QT)
-spatium_add_gtest(test_clipboard_x11
-  ${CMAKE_CURRENT_LIST_DIR}/test_clipboard_x11.cpp QT)
-# The same program once more under a virtual X server, where another process
-# (xclip) reads the clipboard.
+# The clipboard test needs a real X server, where another process (xclip)
+# reads the clipboard: it runs only under a virtual X server.
+add_executable(test_clipboard_x11 ${CMAKE_CURRENT_LIST_DIR}/test_clipboard_x11.cpp
+  ${CMAKE_SOURCE_DIR}/tests/qt_gtest_main.cpp)
+target_link_libraries(test_clipboard_x11 PRIVATE spatium_gui Qt6::Test GTest::gtest)
+target_include_directories(test_clipboard_x11 PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 add_test(NAME ClipboardX11.UnderXvfb
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/run_under_xvfb.sh $<TARGET_FILE:test_clipboard_x11>)
 set_tests_properties(ClipboardX11.UnderXvfb PROPERTIES TIMEOUT 60)
