@@ -129,6 +129,39 @@ TEST(LineLineIncidence, SkewWithCommonPerpendicular) {
     EXPECT_EQ(S.x, 9);
 }
 
+TEST(LineLineIncidence, EachCaseWritesOnlyItsOwnOutputs) {
+    // Skew: feet and distance, but no intersection point, angle or Fq.
+    IncidenceResult r = Marked();
+    Vector3 S = V(9, 9, 9), F1 = V(9, 9, 9), F2 = V(9, 9, 9), Fq = V(9, 9, 9);
+    LineLineIncidence(V(0, 0, 0), V(1, 0, 0), V(0, 1, 1), V(0, 1, 0), r, S, F1, F2, Fq);
+    ASSERT_EQ(r.status, 3);
+    EXPECT_EQ(r.angleDegrees, 789);
+    EXPECT_EQ(S.x, 9);
+    EXPECT_EQ(Fq.x, 9);
+    // Intersecting: point and angle, but no feet and no distance.
+    r = Marked();
+    F1 = F2 = Fq = V(9, 9, 9);
+    LineLineIncidence(V(0, 0, 0), V(1, 0, 0), V(2, 3, 0), V(0, 1, 0), r, S, F1, F2, Fq);
+    ASSERT_EQ(r.status, 2);
+    ExpectNear(S, 2, 0, 0);
+    EXPECT_EQ(r.distSqNumerator, 123);
+    EXPECT_EQ(r.distSqDenominator, 456);
+    EXPECT_EQ(F1.x, 9);
+    EXPECT_EQ(F2.x, 9);
+    EXPECT_EQ(Fq.x, 9);
+    // Parallel: Fq and distance, but no point, feet or angle.
+    r = Marked();
+    S = F1 = F2 = V(9, 9, 9);
+    LineLineIncidence(V(0, 0, 0), V(1, 0, 0), V(5, 0, 2), V(-3, 0, 0), r, S, F1, F2, Fq);
+    ASSERT_EQ(r.status, 1);
+    ExpectNear(Fq, 5, 0, 0);
+    EXPECT_EQ(r.distSqNumerator, 4);
+    EXPECT_EQ(r.distSqDenominator, 1);
+    EXPECT_EQ(r.angleDegrees, 789);
+    EXPECT_EQ(S.x, 9);
+    EXPECT_EQ(F1.x, 9);
+}
+
 TEST(LineLineIncidence, AngleIsAcuteAndNeverNaN) {
     IncidenceResult r;
     Vector3 S, F1, F2, Fq;
@@ -306,8 +339,9 @@ TEST(LinePlaneIncidence, ZAxisMeetsPlaneZEquals2AtRightAngle) {
 }
 
 TEST(LinePlaneIncidence, PerpendicularLineAngleIsExactly90NotNaN) {
-    // u = n = (1, 1, 1): the quotient |u . n| / |u| / |n| rounds just above 1;
-    // clamped, arcsin gives exactly 90 degrees.
+    // u = n = (1, 1, 1): the quotient |u . n| / |u| / |n| rounds one unit in
+    // the last place below 1 (arcsin would give 89.99999998); within rounding
+    // of 1 it counts as 1, and arcsin gives exactly 90 degrees.
     IncidenceResult r;
     Vector3 S;
     LinePlaneIncidence(V(0, 0, 0), V(1, 1, 1), 1, 1, 1, 3, r, S);
@@ -427,6 +461,22 @@ TEST(PlanePlaneIncidence, IntersectionLineWithWholeDirection) {
     PlanePlaneIncidence(0, 1, 0, 3, 0, 0, 2, 4, r, P, dir);  // y = 3, z = 2
     EXPECT_EQ(r.status, 2);
     ExpectNear(P, 0, 3, 2);
+}
+
+TEST(PlanePlaneIncidence, PointWithYFreeWhenTheSecondPivotSkipsTheYColumn) {
+    // x + y = 2 and x + y + z = 5: the second pivot lands in the z column, so
+    // y is the free unknown and is set to 0.
+    IncidenceResult r;
+    Vector3 P, dir;
+    PlanePlaneIncidence(1, 1, 0, 2, 1, 1, 1, 5, r, P, dir);
+    ASSERT_EQ(r.status, 2);
+    EXPECT_EQ(P.x, 2);
+    EXPECT_EQ(P.y, 0);
+    EXPECT_EQ(P.z, 3);
+    // N1 x N2 = (1, -1, 0): one negative component, no sign change.
+    EXPECT_EQ(dir.x, 1);
+    EXPECT_EQ(dir.y, -1);
+    EXPECT_EQ(dir.z, 0);
 }
 
 TEST(PlanePlaneIncidence, NullNormalIsReportedAsDegenerate) {
