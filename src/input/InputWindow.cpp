@@ -58,7 +58,11 @@ TForm3::TForm3(TForm1& form1, QWidget* parent)
     colourChooser_ = [this](Colour initial) -> std::optional<Colour> {
         if (!colourDialog_) colourDialog_ = new QColorDialog(this);
         colourDialog_->setCurrentColor(ToQColor(initial));
-        if (colourDialog_->exec() != QDialog::Accepted) return std::nullopt;
+        const bool accepted = colourDialog_->exec() == QDialog::Accepted;
+        // A closed modal dialog leaves no window active: give this one back,
+        // so the user's next keys reach the field they were typing in.
+        if (isVisible()) activateWindow();
+        if (!accepted) return std::nullopt;
         return FromQColor(colourDialog_->selectedColor());
     };
     connectHandlers();

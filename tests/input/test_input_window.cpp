@@ -1,8 +1,10 @@
 // The input window: start-up, defaults, colour panels, layout, focus.
+#include <QColorDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 
 #include "InputTestSupport.h"
@@ -271,6 +273,55 @@ TEST_F(InputWindowTest, WindowFitsTheSmallestScreen) {
         if (QScreen* screen = QGuiApplication::primaryScreen())
             screen->grabWindow(0).save(QStringLiteral("/tmp/input-screen.png"));
     }
+}
+
+// The window's own colour dialog, answered as a user would. When it closes
+// the input window must be active again with the cursor where it was, or
+// the next keys the user types go nowhere.
+TEST_F(InputWindowTest, RealColourDialogGivesTheWindowBackAndOpensWithTheLastColour) {
+    form3.reset();
+    form3 = std::make_unique<TForm3>(*form1);  // with its own colour dialog
+    form3->show();
+    form3->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form3.get()));
+    QLineEdit* ax = edit("Edit_Punkt1_x");
+    enter(ax);
+    ASSERT_TRUE(ax->hasFocus());
+
+    std::vector<QColor> opened;
+    QColor answer(0x12, 0x34, 0x56);
+    bool accept = true;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget())) {
+            opened.push_back(dialog->currentColor());
+            if (accept) {
+                dialog->setCurrentColor(answer);
+                dialog->accept();
+            } else {
+                dialog->reject();
+            }
+        }
+    });
+    answerer.start(20);
+
+    form3->choosePanelColour(form3->panel(QStringLiteral("Panel_EbenenFarbe2")));
+    EXPECT_EQ(scene().planeColor[PlaneE2], MakeColour(0x12, 0x34, 0x56));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form3.get(), 2000)) << "window given back after OK";
+    EXPECT_TRUE(ax->hasFocus());
+
+    accept = false;
+    form3->choosePanelColour(form3->panel(QStringLiteral("Panel_KoerperFarbe")));
+    answerer.stop();
+    EXPECT_EQ(scene().bodyColor, Colours::Purple);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form3.get(), 2000)) << "window given back after Cancel";
+    EXPECT_TRUE(ax->hasFocus());
+    EXPECT_EQ(scene().points[PointA].x, 4) << "choosing a colour commits no field";
+    EXPECT_TRUE(feedback.messages.isEmpty());
+
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0], QColor(Qt::black));
+    EXPECT_EQ(opened[1], answer) << "the dialog opens with the colour last confirmed in it";
 }
 
 }  // namespace
