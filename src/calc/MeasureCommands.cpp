@@ -311,8 +311,10 @@ CommandOutcome CoplanarityCommand(Scene& scene, OutputLog& log) {
     scene.coplanarValid = IsFiniteReal(scene.coplanarR) && IsFiniteReal(scene.coplanarT);
 
     const std::string rText = FractionText(rf);
-    const bool tNegative = RoundToDigits(tf.p / tf.q, 3) < 0;
     const std::string tMagnitude = FractionText(FractionParts{std::fabs(tf.p), tf.q});
+    // A t whose text reads 0 gets no minus sign ('+ 0', not '- 0'); any
+    // other negative t keeps it, also a fraction such as 1/2500.
+    const bool tNegative = tf.p / tf.q < 0 && tMagnitude != "0";
     log.AppendText("Gleichung: AD = " + rText);
     log.AppendSymbol(SymbolGlyph::Dot);
     log.AppendText("AB " + std::string(tNegative ? "- " : "+ ") + tMagnitude);

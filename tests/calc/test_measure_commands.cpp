@@ -209,6 +209,18 @@ TEST(Coplanarity, ZeroCoefficientKeepsItsPlusSign) {
     EXPECT_EQ(scene.coplanarT, 0);
 }
 
+TEST(Coplanarity, SmallNegativeFractionKeepsItsMinusSign) {
+    Scene scene;
+    // AD = AB - 1/2500·AC: t rounds to 0 at three decimals, but its fraction
+    // text does not, so the sign must stay.
+    SetCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(1, -0.0004L, 0));
+    PlainTextOutputLog log;
+    CommandOutcome outcome = CoplanarityCommand(scene, log);
+    EXPECT_EQ(log.Lines().back(), "Gleichung: AD = 1·AB - 1/2500·AC");
+    EXPECT_EQ(outcome.labelT, "t=-1/2500");
+    EXPECT_LT(scene.coplanarT, 0);
+}
+
 TEST(Coplanarity, ParallelABAndACCannotBeSolved) {
     Scene scene;
     scene.coplanarValid = true;
