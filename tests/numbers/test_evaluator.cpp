@@ -226,6 +226,32 @@ TEST(Gauf, SeriesAndItsLimits) {
     EXPECT_EQ(Gauf(0).value, 0.5L);
 }
 
+TEST(Gauf, SeriesStopsAfterTheFirstTermBelow1E10) {
+    // The truncated series, summed exactly: the true distribution function
+    // at 2 is 0.977249868051821, 8E-13 higher, so a different stop rule or
+    // a library erf shows up here.
+    EXPECT_NEAR(Gauf(2).value, 0.97724986805101832969L, 1E-16L);
+    EXPECT_NEAR(Gauf(1).value, 0.84134474606874727163L, 1E-16L);
+}
+
+TEST(EvaluateExpression, SgnCountsValuesUpToTheToleranceAsZero) {
+    // The tolerance is exactly 1/900; the boundary itself is zero.
+    EXPECT_EQ(EvaluateExpression("sgn(1/900)", 0, 0).value, 0);
+    EXPECT_EQ(EvaluateExpression("sgn(-1/900)", 0, 0).value, 0);
+    EXPECT_EQ(EvaluateExpression("sgn(1/899)", 0, 0).value, 1);
+    EXPECT_EQ(EvaluateExpression("sgn(-1/899)", 0, 0).value, -1);
+}
+
+TEST(EvaluateExpression, ArccotIsRightAngleNearZeroAndStaysBetweenZeroAndPi) {
+    EXPECT_EQ(EvaluateExpression("arccot(1E-11)", 0, 0).value, Pi / 2);
+    EXPECT_EQ(EvaluateExpression("arccot(-1E-11)", 0, 0).value, Pi / 2);
+    EXPECT_EQ(EvaluateExpression("arccot(2E-10)", 0, 0).value, std::atan(5E9L));
+    EXPECT_EQ(EvaluateExpression("arccot(-2E-10)", 0, 0).value, std::atan(-5E9L) + Pi);
+    const Real nearPi = EvaluateExpression("arccot(-1000)", 0, 0).value;
+    EXPECT_LT(nearPi, Pi);
+    EXPECT_NEAR(nearPi, Pi - 0.001L, 1E-9L);
+}
+
 TEST(Random, GeneratorSequence) {
     ResetRandomSeed();
     // seed 1, then 134775814, then 134775814 * 134775813 + 1 mod 2^32.

@@ -73,6 +73,20 @@ TEST(ToFraction, OverflowOfThirtyTwoBitConvergentFails) {
     EXPECT_FALSE(ToFraction(1.0L / 3.0L + 1E-12L).ok);
 }
 
+TEST(ToFraction, TriesAtMostTwentyOneConvergents) {
+    // Ratios of Fibonacci numbers have all partial quotients 1, so each one
+    // needs one convergent more than the one before: 28657/17711 is reached
+    // with the 21st convergent, 46368/28657 would need a 22nd.
+    const Fraction last = ToFraction(28657.0L / 17711.0L);
+    ASSERT_TRUE(last.ok);
+    EXPECT_EQ(last.p, 28657);
+    EXPECT_EQ(last.q, 17711);
+    const Fraction tooLong = ToFraction(46368.0L / 28657.0L);
+    EXPECT_FALSE(tooLong.ok);
+    EXPECT_EQ(tooLong.p, 0);
+    EXPECT_EQ(tooLong.q, 1);
+}
+
 TEST(ToFraction, NonFiniteInputFails) {
     EXPECT_FALSE(ToFraction(std::numeric_limits<Real>::infinity()).ok);
     EXPECT_FALSE(ToFraction(std::numeric_limits<Real>::quiet_NaN()).ok);
