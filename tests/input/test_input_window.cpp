@@ -324,4 +324,53 @@ TEST_F(InputWindowTest, RealColourDialogGivesTheWindowBackAndOpensWithTheLastCol
     EXPECT_EQ(opened[1], answer) << "the dialog opens with the colour last confirmed in it";
 }
 
+// Every field, box and panel the window is known by, built from the naming
+// pattern of each kind, so a missing or misspelt objectName is caught.
+TEST_F(InputWindowTest, EveryFieldBoxAndPanelOfTheWindowHasItsName) {
+    QStringList edits, boxes, panels;
+    const char* points[] = {"1", "2", "3", "4", "5", "6", "7", "P", "Q"};
+    for (const char* p : points) {
+        edits << QStringLiteral("Edit_Punkt%1").arg(QLatin1String(p));
+        for (const char* a : {"x", "y", "z"}) edits << QStringLiteral("Edit_Punkt%1_%2").arg(QLatin1String(p), QLatin1String(a));
+        boxes << QStringLiteral("CheckBox_Punkt%1_zeichnen").arg(QLatin1String(p));
+    }
+    for (int i = 1; i <= 7; ++i) boxes << QStringLiteral("CheckBox_Punkt%1_KO_Zuege").arg(i);
+    for (const char* prefix : {"AD", "ug", "vg", "uh", "vh", "ug1", "vg1", "p3", "u3", "v3", "p4", "u4", "v4", "p5",
+                               "u5", "v5"})
+        for (const char* a : {"x", "y", "z"}) edits << QStringLiteral("Edit_%1%2").arg(QLatin1String(prefix), QLatin1String(a));
+    for (const char* c : {"a", "b", "c", "d"})
+        for (int n = 1; n <= 2; ++n) edits << QStringLiteral("Edit_%1%2").arg(QLatin1String(c)).arg(n);
+    edits << QStringLiteral("Edit_t1") << QStringLiteral("Edit_t2") << QStringLiteral("Edit_Delta_t");
+    for (const char* v : {"AB", "BC", "CD", "DE", "EF", "FS", "PQ"}) boxes << QStringLiteral("CheckBox_Vektor%1").arg(QLatin1String(v));
+    for (int n = 1; n <= 5; ++n) {
+        boxes << QStringLiteral("CheckBox_Ebene%1_zeichnen").arg(n);
+        panels << QStringLiteral("Panel_EbenenFarbe%1").arg(n);
+    }
+    for (const char* b : {"CheckBox_Strecke_statt_Vektor", "CheckBox_Gerade_g", "CheckBox_Gerade_h", "CheckBox_Gerade_g2",
+                          "CheckBox_Geradenschar", "CheckBox_Dreieck", "CheckBox_Dreieck2", "CheckBox_Viereck",
+                          "CheckBox_PrismaABCS", "CheckBox_PrismaABCDS", "CheckBox_PyramideABCS",
+                          "CheckBox_PyramideABCDS", "CheckBox_Spat_zeichnen", "CheckBox_Spatvektoren_zeichnen",
+                          "CheckBox_komplanar_grafisch"})
+        boxes << QLatin1String(b);
+    for (const char* p : {"Panel_Punkt3DFarbe", "Panel_KoerperFarbe", "Panel_Geradenscharfarbe", "Panel_GeradehFarbe",
+                          "Panel_Geradeg1Farbe"})
+        panels << QLatin1String(p);
+
+    for (const QString& name : edits) EXPECT_NE(form3->edit(name), nullptr) << name.toStdString();
+    for (const QString& name : boxes) {
+        QCheckBox* box = form3->checkBox(name);
+        ASSERT_NE(box, nullptr) << name.toStdString();
+        EXPECT_FALSE(box->isChecked()) << name.toStdString() << ": every box starts unchecked";
+    }
+    for (const QString& name : panels) EXPECT_NE(form3->panel(name), nullptr) << name.toStdString();
+    EXPECT_EQ(edits.size(), 9 * 4 + 16 * 3 + 8 + 3);
+    // The derived fields are never typed into.
+    for (const QString& name : edits) {
+        bool derived = false;
+        for (const char* prefix : {"Edit_AD", "Edit_p5", "Edit_u5", "Edit_v5", "Edit_ug1", "Edit_vg1"})
+            derived = derived || name.startsWith(QLatin1String(prefix));
+        EXPECT_EQ(form3->edit(name)->isReadOnly(), derived) << name.toStdString();
+    }
+}
+
 }  // namespace
