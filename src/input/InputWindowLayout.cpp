@@ -44,6 +44,9 @@ QLineEdit* MakeDerivedEdit(QWidget* parent, const QString& name) {
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     edit->setPalette(palette);
+    // The field is narrow and cannot be scrolled (a click passes on to the
+    // source field): the hint shows the whole number.
+    QObject::connect(edit, &QLineEdit::textChanged, edit, &QWidget::setToolTip);
     return edit;
 }
 

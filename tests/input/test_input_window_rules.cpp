@@ -100,6 +100,19 @@ TEST_F(InputWindowTest, DerivedValuesAreReadBackFromTheirTexts) {
     EXPECT_NE(scene().planeSpanU[PlaneE5].x, 0.3L - 0.1L);
 }
 
+// A derived number is often longer than its narrow field, and the field
+// cannot be scrolled: its hint shows the whole text.
+TEST_F(InputWindowTest, DerivedFieldsShowTheirWholeTextAsHint) {
+    EXPECT_EQ(edit("Edit_vg1z")->toolTip(), QStringLiteral("5"));
+    typeAndLeave("Edit_Punkt1_x", QStringLiteral("1/3"));
+    EXPECT_EQ(Text(*form3, "Edit_u5x"), QStringLiteral("-0,333333333333333"));
+    for (const char* name : {"Edit_p5x", "Edit_u5x", "Edit_v5x", "Edit_ADx"})
+        EXPECT_EQ(edit(name)->toolTip(), Text(*form3, name)) << name;
+    EXPECT_EQ(edit("Edit_p5x")->toolTip(), QStringLiteral("1/3"));
+    // Typed fields keep no stale hint of their own.
+    EXPECT_TRUE(edit("Edit_Punkt1_x")->toolTip().isEmpty());
+}
+
 TEST_F(InputWindowTest, CAndDRewriteTheirOwnDerivedFields) {
     typeAndLeave("Edit_Punkt3_z", QStringLiteral("10"));
     EXPECT_EQ(Text(*form3, "Edit_v5z"), QStringLiteral("10"));
