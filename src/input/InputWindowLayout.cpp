@@ -1,6 +1,7 @@
 // Building the widgets of the input window from the tables. No behaviour
 // here except what a widget is by kind (read-only, no focus, ...).
 #include <algorithm>
+#include <vector>
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -113,6 +114,11 @@ QHBoxLayout* MakeRow() {
     return row;
 }
 
+// Puts the widgets into the Tab chain one after the other, in this order.
+void ChainTabOrder(const std::vector<QWidget*>& widgets) {
+    for (std::size_t i = 1; i < widgets.size(); ++i) QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+}
+
 // The picture of the draw button: three axes in oblique view.
 QIcon DrawIcon() {
     QPixmap pixmap(24, 24);
@@ -195,6 +201,16 @@ void TForm3::buildLayout() {
                                                   QString::fromLatin1(row.name), QString::fromUtf8(row.hint));
             grid->addWidget(f.vectorBox[std::size_t(v)], 1 + startRow[std::size_t(v)], 6, 1, 2);
         }
+        // Tab runs along each row, ending at the row's vector box.
+        std::vector<QWidget*> tabOrder;
+        for (std::size_t i = 0; i < PointCount; ++i) {
+            if (f.pathBox[i]) tabOrder.push_back(f.pathBox[i]);
+            tabOrder.push_back(f.drawPointBox[i]);
+            tabOrder.push_back(f.pointName[i]);
+            for (QLineEdit* edit : f.pointCoord[i]) tabOrder.push_back(edit);
+            for (std::size_t v = 0; v < VectorCount; ++v)
+                if (startRow[v] == int(i)) tabOrder.push_back(f.vectorBox[v]);
+        }
         const int adRow = 1 + PointCount;
         grid->addWidget(MakeLabel(group, QStringLiteral("AD =")), adRow, 1, 1, 2, Qt::AlignRight);
         f.ad = MakeTriple(group, QStringLiteral("AD"), true);
@@ -202,6 +218,8 @@ void TForm3::buildLayout() {
         f.segmentBox = MakeBox(group, QStringLiteral("CheckBox_Strecke_statt_Vektor"), QStringLiteral("Strecke"),
                                QStringLiteral("Strecken statt Vektoren zeichnen"));
         grid->addWidget(f.segmentBox, adRow, 6, 1, 2);
+        tabOrder.push_back(f.segmentBox);
+        ChainTabOrder(tabOrder);
         left->addWidget(group);
     }
 
@@ -316,6 +334,7 @@ void TForm3::buildLayout() {
         f.uh = MakeTriple(group, QString::fromLatin1(kSupportH.prefix));
         f.vh = MakeTriple(group, QString::fromLatin1(kDirectionH.prefix));
         lineRow(LineH, QStringLiteral("CheckBox_Gerade_h"), QStringLiteral("h:  x ="), {}, f.uh, f.vh);
+        ChainTabOrder({f.lineBox[LineH], f.uh[0], f.uh[1], f.uh[2], f.vh[0], f.vh[1], f.vh[2]});
         f.ug1 = MakeTriple(group, QStringLiteral("ug1"), true);
         f.vg1 = MakeTriple(group, QStringLiteral("vg1"), true);
         lineRow(LineG2, QStringLiteral("CheckBox_Gerade_g2"), QStringLiteral("g"), QStringLiteral("2:  x ="), f.ug1, f.vg1);
@@ -393,6 +412,18 @@ void TForm3::buildLayout() {
             row->addWidget(f.planePanel[std::size_t(n)]);
             row->addWidget(MakeSpeedButton(group, kPlaneOutputButtons[std::size_t(n - 1)]));
             box->addLayout(row);
+        }
+        {
+            // The fields of E3 and E4 were made before their boxes: Tab
+            // still goes from each box along its own row.
+            std::vector<QWidget*> tabOrder;
+            for (int n = PlaneE3; n <= PlaneE5; ++n) {
+                tabOrder.push_back(f.planeBox[std::size_t(n)]);
+                if (n == PlaneE5) break;
+                for (const auto* triple : {&f.planeP[std::size_t(n)], &f.planeU[std::size_t(n)], &f.planeV[std::size_t(n)]})
+                    tabOrder.insert(tabOrder.end(), triple->begin(), triple->end());
+            }
+            ChainTabOrder(tabOrder);
         }
         {
             // What E5 is made of, under its three vectors.

@@ -373,4 +373,32 @@ TEST_F(InputWindowTest, EveryFieldBoxAndPanelOfTheWindowHasItsName) {
     }
 }
 
+// Tab walks the window the way it reads: along each row, from a row's draw
+// box through its fields to its vector box, then on to the next row.
+TEST_F(InputWindowTest, TabFollowsTheRowsOfTheWindow) {
+    auto walk = [&](const char* start, int steps) {
+        QStringList names;
+        enter(edit(start));
+        for (int i = 0; i < steps; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QApplication::processEvents();
+            names << QApplication::focusWidget()->objectName();
+        }
+        return names.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(walk("Edit_Punkt1_y", 8).toStdString(),
+              "Edit_Punkt1_z CheckBox_VektorAB CheckBox_Punkt2_KO_Zuege CheckBox_Punkt2_zeichnen Edit_Punkt2 "
+              "Edit_Punkt2_x Edit_Punkt2_y Edit_Punkt2_z");
+    EXPECT_EQ(walk("Edit_PunktQ_z", 2).toStdString(), "CheckBox_Strecke_statt_Vektor CheckBox_Dreieck");
+    EXPECT_EQ(walk("Edit_Delta_t", 9).toStdString(),
+              "CheckBox_Gerade_h Edit_uhx Edit_uhy Edit_uhz Edit_vhx Edit_vhy Edit_vhz CheckBox_Gerade_g2 "
+              "CheckBox_Ebene1_zeichnen");
+    EXPECT_EQ(walk("Edit_d2", 12).toStdString(),
+              "CheckBox_Ebene3_zeichnen Edit_p3x Edit_p3y Edit_p3z Edit_u3x Edit_u3y Edit_u3z Edit_v3x Edit_v3y "
+              "Edit_v3z CheckBox_Ebene4_zeichnen Edit_p4x");
+    EXPECT_EQ(walk("Edit_v4z", 2).toStdString(), "CheckBox_Ebene5_zeichnen CheckBox_komplanar_grafisch");
+    EXPECT_TRUE(feedback.messages.isEmpty());
+    EXPECT_EQ(scene().points[PointA].x, 4);
+}
+
 }  // namespace
