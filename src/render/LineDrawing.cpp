@@ -3,6 +3,8 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <string>
 
 #include "geometry/LinesPlanes.h"
@@ -17,34 +19,91 @@ bool InsideExtent(PixelPoint pixel) {
 
 namespace {
 
-Vector3 Along(const Vector3& p, const Vector3& step, Real k) {
-    Vector3 r = p;
-    r.x = p.x + k * step.x;
-    r.y = p.y + k * step.y;
-    r.z = p.z + k * step.z;
-    return r;
+// The walk adds the same rounded step again and again, and rounding makes
+// that differ from p + k step in the last bits, which decides the pixel
+// whenever a coordinate lands on a half pixel (common with round inputs).
+// StepSum(a, s, k) gives exactly what k additions of s to a give, in a few
+// operations per binade: inside one binade all values are multiples of one
+// spacing, so away from the binade's ends every addition rounds the exact
+// sum to the same neighbour (when s lies exactly halfway between two
+// multiples, ties go to the even one, and that choice only repeats when
+// the increment keeps the parity). nullopt when that cannot be established
+// quickly (values near the bottom of the range, NaN).
+std::optional<Real> StepSum(Real a, Real s, Real k) {
+    constexpr int kMaxSingleSteps = 20000;
+    constexpr int kDigits = std::numeric_limits<Real>::digits;
+    int single = 0;
+    while (k > 0) {
+        const Real b = a + s;
+        k -= 1;
+        if (b == a) return a;  // s is absorbed: a fixed point
+        const Real before = a;
+        a = b;
+        if (k == 0) return a;
+        if (++single > kMaxSingleSteps) return std::nullopt;
+        if (!std::isfinite(a) || (a > 0) != (before > 0) || before == 0) continue;
+        const Real m = std::fabs(a);
+        if (m < std::numeric_limits<Real>::min() * 0x1p70L) continue;
+        int e = 0;
+        std::frexp(m, &e);  // m in [2^(e-1), 2^e), spacing 2^(e-digits)
+        const Real lo = std::ldexp(Real(1), e - 1), hi = std::ldexp(Real(1), e);
+        if (std::fabs(before) < lo || std::fabs(before) >= hi) continue;
+        const Real delta = a - before;  // exact: both in one binade
+        const Real spacing = std::ldexp(Real(1), e - kDigits);
+        const Real margin = 2 * (std::fabs(s) + std::fabs(delta));
+        const bool growing = (a > 0) == (delta > 0);
+        const Real room = growing ? hi - margin - m : m - lo - margin;
+        if (!(room > 0)) continue;
+        const Real units = std::fabs(s) / spacing;  // below 2^digits: margin < hi
+        if (units - std::floor(units) == 0.5L &&
+            std::fmod(std::fabs(delta) / spacing, Real(2)) != 0)
+            continue;  // a tie whose outcome alternates
+        Real jump = std::floor(room / std::fabs(delta)) - 1;
+        if (jump > k) jump = k;
+        if (jump < 1) continue;
+        a = a + jump * delta;  // exact: a multiple of the spacing inside the binade
+        k -= jump;
+    }
+    return a;
 }
+
+struct Walk {
+    Vector3 p;
+    Vector3 step;
+
+    // The walk's point after k steps; where StepSum gives up, p + k step.
+    Vector3 At(Real k) const {
+        Vector3 r = p;
+        const auto x = StepSum(p.x, step.x, k), y = StepSum(p.y, step.y, k),
+                   z = StepSum(p.z, step.z, k);
+        r.x = x ? *x : p.x + k * step.x;
+        r.y = y ? *y : p.y + k * step.y;
+        r.z = z ? *z : p.z + k * step.z;
+        return r;
+    }
+};
 
 // The walk p, p + step, p + 2 step, ... ends at the first k >= 1 whose pixel
 // is outside. The pixel moves monotonically with k (an affine map followed
 // by rounding and clamping), so the steps inside form one run starting at
 // 1 and the first step outside can be found by doubling, then bisection.
 Vector3 ExitPoint(const ViewState& view, const Vector3& p, const Vector3& step) {
-    auto inside = [&](Real k) { return InsideExtent(PointToPixel(Along(p, step, k), view)); };
-    if (!inside(1)) return Along(p, step, 1);
+    const Walk walk{p, step};
+    auto inside = [&](Real k) { return InsideExtent(PointToPixel(walk.At(k), view)); };
+    if (!inside(1)) return walk.At(1);
     Real lo = 1;  // inside
     Real hi = 2;
     while (inside(hi)) {
         lo = hi;
         hi *= 2;
-        if (hi > kExtentMaxSteps) return Along(p, step, 1);  // seen end-on
+        if (hi > kExtentMaxSteps) return walk.At(1);  // seen end-on
     }
     while (hi - lo > 1) {
         const Real mid = std::floor((lo + hi) / 2);
         if (inside(mid)) lo = mid;
         else hi = mid;
     }
-    return Along(p, step, hi);
+    return walk.At(hi);
 }
 
 bool IsFinite(const Vector3& v) {

@@ -75,6 +75,42 @@ TEST(LineExtent, AgreesWithTheLiteralWalkOnRandomLines) {
     EXPECT_GT(compared, 270);
 }
 
+// Round inputs put coordinates exactly on half pixels, where the rounding
+// of the repeated additions decides the pixel; the end points must be the
+// walk's own, bit for bit.
+TEST(LineExtent, AgreesWithTheLiteralWalkOnRoundNumbers) {
+    int compared = 0, mismatches = 0;
+    for (int system = 1; system <= 3; ++system)
+        for (Real zoom : {0.25L, 0.5L})
+            for (Real px : {-1.5L, 2.0L})
+                for (Real py : {-2.0L, 1.0L})
+                    for (Real pz : {-3.0L, 0.5L})
+                        for (Real ux : {-1.5L, -0.5L, 1.0L})
+                            for (Real uy : {-1.0L, 0.0L, 3.0L})
+                                for (Real uz : {-2.0L, 0.0L, 2.0L}) {
+                                    ViewState view;
+                                    view.projectionSystem = system;
+                                    view.zoomScale = zoom;
+                                    const Vector3 p = V(px, py, pz), u = V(ux, uy, uz);
+                                    const auto walkA = LiteralWalk(view, p, u, 1, 100000);
+                                    const auto walkB = LiteralWalk(view, p, u, -1, 100000);
+                                    if (!walkA || !walkB) continue;
+                                    const auto [a, b] = LineExtent(view, p, u);
+                                    ++compared;
+                                    const bool same = a.x == walkA->x && a.y == walkA->y &&
+                                                      a.z == walkA->z && b.x == walkB->x &&
+                                                      b.y == walkB->y && b.z == walkB->z;
+                                    if (!same) ++mismatches;
+                                    EXPECT_TRUE(same)
+                                        << "system " << system << " zoom " << double(zoom)
+                                        << " p " << double(px) << ' ' << double(py) << ' '
+                                        << double(pz) << " u " << double(ux) << ' '
+                                        << double(uy) << ' ' << double(uz);
+                                    if (mismatches > 5) return;
+                                }
+    EXPECT_GT(compared, 800);
+}
+
 // Direction (2, 1, 1) in system 1 without rotation projects to a single
 // point: the walk would never end.
 TEST(LineExtent, LineSeenEndOnEndsAtOnce) {
