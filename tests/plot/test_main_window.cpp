@@ -317,6 +317,60 @@ TEST(MainWindowInit, ResetsTheViewButKeepsShrinkAndNoAxes) {
     EXPECT_EQ(f.redraws - redrawsBefore, 2);
 }
 
+TEST(MainWindowInit, ResetsColoursTextAndStretchButKeepsRasterModesAndPlaneEdits) {
+    WindowFixture f;
+    ViewState& v = f.form.viewState();
+    auto* raster = f.find<ColourPanel>("Panel_HintergrundRasterFarbe");
+    auto* planes = f.find<ColourPanel>("Panel_Koordinatenebenen");
+    auto* parallel = f.find<ColourPanel>("Panel_Parallelebenen");
+    auto* cube = f.find<ColourPanel>("Panel_Wuerfelfarbe");
+    for (ColourPanel* p : {raster, planes, parallel, cube})
+        p->setColour(0x00123456);
+    v.coordPlaneColor = v.parallelPlaneColor = v.cubeColor = 0x00123456;
+    f.edit("Edit_x_gleich_const")->setText("1,5");
+    f.edit("Edit_Ebenenstreckfaktor")->setText("3,0");
+    v.planeStretch = 3;
+    f.box("CheckBox_SchnittModus")->setChecked(true);
+    f.button("SpeedButton_Drehung_z_plus")->click();
+    ASSERT_EQ(f.edit("Edit_Drehwinkel_Achse")->text(), QStringLiteral("5°"));
+    QFont other(QStringLiteral("Liberation Serif"));
+    other.setPointSize(15);
+    other.setItalic(true);
+    f.answers.fontToChoose = other;
+    f.find<QToolButton>("SpeedButton_FontAuswahl")->click();
+    ASSERT_EQ(v.textSize, 15);
+
+    f.form.Init_Form1();
+
+    EXPECT_EQ(planes->colour(), Colour(0x00BF8200));
+    EXPECT_EQ(v.coordPlaneColor, Colour(0x00BF8200));
+    EXPECT_EQ(parallel->colour(), Colour(0x00000080));
+    EXPECT_EQ(v.parallelPlaneColor, Colour(0x00000080));
+    EXPECT_EQ(cube->colour(), Colours::Black);
+    EXPECT_EQ(v.cubeColor, Colours::Black);
+    EXPECT_EQ(f.edit("Edit_Ebenenstreckfaktor")->text(), "2,0");
+    EXPECT_EQ(v.planeStretch, 2.0L);
+    EXPECT_EQ(f.edit("Edit_Drehwinkel_Achse")->text(), QStringLiteral("0°"));
+    EXPECT_EQ(v.rotationZ, 0);
+    // The text to place and the font it is shown in.
+    EXPECT_EQ(v.textFontName, "Arial");
+    EXPECT_EQ(v.textSize, 10);
+    EXPECT_EQ(v.textStyle, FontStyles::Bold);
+    EXPECT_EQ(v.textColor, Colour(0x00FF0000));
+    EXPECT_EQ(v.textBrushStyle, BrushStyles::Clear);
+    const QFont shown = f.edit("Edit_Text_in_Grafik")->font();
+    EXPECT_EQ(shown.family(), "Arial");
+    EXPECT_EQ(shown.pointSize(), 10);
+    EXPECT_TRUE(shown.bold());
+    EXPECT_FALSE(shown.italic());
+    EXPECT_EQ(f.edit("Edit_Text_in_Grafik")->palette().color(QPalette::Text), QColor(0, 0, 255));
+    EXPECT_EQ(f.edit("Edit_Text_in_Grafik")->size(), QSize(220, 20));
+    // Left alone: the raster colour, the plane edits and the mouse mode.
+    EXPECT_EQ(raster->colour(), Colour(0x00123456));
+    EXPECT_EQ(f.edit("Edit_x_gleich_const")->text(), "1,5");
+    EXPECT_TRUE(f.box("CheckBox_SchnittModus")->isChecked());
+}
+
 TEST(MainWindowInit, ReadViewControlsMirrorsTheWidgets) {
     WindowFixture f;
     f.box("CheckBox_Spurpunkte")->setChecked(true);
