@@ -165,8 +165,12 @@ void Geradenschar_zeichnen(DrawContext& ctx, bool& failed) {
             ctx.host.ShowMessage(std::string(kFamilyLimitMessage));
             return;
         }
+        // The draw command passes the evaluator's own flag as failed, so a
+        // formula that fails at this t shows here, also when the reader kept
+        // the member's previous values instead of storing an error value.
+        failed = false;
         ctx.host.RereadFamily(scene);
-        if (IsUsableFamilyValue(scene.lineSupport[LineG]) &&
+        if (!failed && IsUsableFamilyValue(scene.lineSupport[LineG]) &&
             IsUsableFamilyValue(scene.lineDirection[LineG])) {
             Gerade_zeichnen(ctx, LineG, failed);
             if (failed) return;

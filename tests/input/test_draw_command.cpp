@@ -327,3 +327,35 @@ TEST_F(DrawCommand, ValidFamilyClearsAFlagSetEarlierInTheRun) {
 }
 
 }  // namespace
+
+namespace {
+
+// A member whose formula fails at its t: the reader leaves the values of the
+// previous member and only sets the flag. That member is not drawn (no copy
+// of the previous line), the others are, and the run ends with the flag
+// clear as the last member was drawn.
+TEST_F(DrawCommand, FamilyMemberWithFailedFormulaIsSkipped) {
+    Scene& s = b.scene;
+    s.drawLineFlag[LineG] = true;
+    s.familyEnabled = true;
+    b.host.familyFromText = "1";
+    b.host.onRereadFamily = [](Scene& sc) {
+        if (sc.familyFrom >= 2 && sc.familyFrom < 3) {
+            expressionError = true;  // e.g. ln(2 - t) beyond t = 2
+            return;
+        }
+        expressionError = false;
+        sc.lineSupport[LineG] = V(0, 0, sc.familyFrom);
+        sc.lineDirection[LineG] = V(1, 1, 0);
+    };
+    Run();
+    EXPECT_EQ(b.host.familyRereadsAt.size(), 5u);
+    int red = 0;
+    for (const auto& c : b.canvas.CallsOf("LineTo"))
+        if (c.attributes.pen.colour == Colours::Red) ++red;
+    EXPECT_EQ(red, 3);  // t = 1, 1.5 and 3
+    EXPECT_FALSE(expressionError);
+    EXPECT_TRUE(b.host.messages.empty());
+}
+
+}  // namespace
