@@ -182,8 +182,9 @@ TEST(MainWindowLayout, CaptionClientAreaImageAndPanel) {
     EXPECT_EQ(panel->geometry().right(), 1008);
     // Every control lies inside the panel.
     for (QWidget* w : panel->findChildren<QWidget*>()) {
-        if (!w->isWindow() && w->parentWidget() == panel)
+        if (!w->isWindow() && w->parentWidget() == panel) {
             EXPECT_TRUE(panel->rect().contains(w->geometry())) << w->objectName().toStdString();
+        }
     }
     const ViewState& v = f.form.viewState();
     EXPECT_EQ(v.imageWidth, 720);
