@@ -7,11 +7,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "calc/InstallCalculations.h"
-#include "help/HelpWindow.h"
-#include "input/DrawCommandQt.h"
-#include "input/InputWindow.h"
-#include "plot/MainWindow.h"
+#include "AppWindows.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -24,20 +20,14 @@ int main(int argc, char** argv) {
         app.installTranslator(&qtGerman);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
-    TForm1 form1;
-    if (form1.startupAborted())
+    AppWindows windows;
+    if (windows.aborted())
         return 1;
-    TForm2 form2(&form1);
-    form1.setHelpWindow(&form2);
-    TForm3 form3(form1);
-    form1.setInputWindow(&form3);
-    InstallDrawCommand(form1, form3);
-    InstallCalculations(form3);
 
     // The main window ends the program; the tool windows never keep it alive.
     app.setQuitOnLastWindowClosed(false);
-    QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit);
+    QObject::connect(&windows.form1, &TForm1::closed, &app, &QCoreApplication::quit);
 
-    form1.show();
+    windows.form1.show();
     return app.exec();
 }

@@ -14,11 +14,7 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include "calc/InstallCalculations.h"
-#include "help/HelpWindow.h"
-#include "input/DrawCommandQt.h"
-#include "input/InputWindow.h"
-#include "plot/MainWindow.h"
+#include "AppWindows.h"
 
 namespace {
 
@@ -45,15 +41,12 @@ int main(int argc, char** argv) {
         qWarning("usage: spatium_screenshot OUT.png [check:NAME|click:NAME|input:FILE|help:FILE|output]...");
         return 2;
     }
-    TForm1 form1;
-    if (form1.startupAborted())
+    AppWindows windows;
+    if (windows.aborted())
         return 1;
-    TForm2 form2(&form1);
-    form1.setHelpWindow(&form2);
-    TForm3 form3(form1);
-    form1.setInputWindow(&form3);
-    InstallDrawCommand(form1, form3);
-    InstallCalculations(form3);
+    TForm1& form1 = windows.form1;
+    TForm2& form2 = *windows.form2;
+    TForm3& form3 = *windows.form3;
     form1.show();
     if (!QTest::qWaitForWindowExposed(&form1))
         qWarning("main window not exposed");

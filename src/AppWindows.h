@@ -1,0 +1,22 @@
+#pragma once
+// The program's three windows, created in start-up order and wired together:
+// the main window first (screen check, view defaults, first picture), then the
+// help window, then the input window with its defaults, the draw command as
+// the main window's redraw and the calculation buttons. Destroyed in reverse
+// order, so the input window never outlives the main window it draws into.
+#include <memory>
+
+#include "help/HelpWindow.h"
+#include "input/InputWindow.h"
+#include "plot/MainWindow.h"
+
+struct AppWindows {
+    AppWindows();
+
+    // True when the screen check stopped the start-up; only form1 exists then.
+    bool aborted() const { return form1.startupAborted(); }
+
+    TForm1 form1;
+    std::unique_ptr<TForm2> form2;
+    std::unique_ptr<TForm3> form3;
+};
