@@ -50,9 +50,9 @@ FontStyle StyleOf(const QFont& f) {
 }  // namespace
 
 void TForm1::connectControls() {
-    for (const CheckBoxSpec& spec : CheckBoxTable()) {
-        const CheckBoxSpec* s = &spec;
-        connect(box(spec.name), &QCheckBox::toggled, this, [this, s](bool on) { checkBoxToggled(*s, on); });
+    for (const CheckBoxRow& row : CheckBoxTable()) {
+        const CheckBoxRow* s = &row;
+        connect(box(row.name), &QCheckBox::toggled, this, [this, s](bool on) { checkBoxToggled(*s, on); });
     }
     connect(systemGroup_, &QButtonGroup::idClicked, this, [this](int id) { systemButtonClick(id); });
     connect(ComboBox_Zoomfaktor, &QComboBox::currentTextChanged, this, [this] { ComboBox_ZoomfaktorChange(); });
@@ -101,8 +101,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::checkBoxToggled(const CheckBoxSpec& spec, bool checked) {
-    switch (spec.action) {
+void TForm1::checkBoxToggled(const CheckBoxRow& row, bool checked) {
+    switch (row.action) {
     case BoxAction::None:
         return;
     case BoxAction::Redraw:
@@ -110,7 +110,7 @@ void TForm1::checkBoxToggled(const CheckBoxSpec& spec, bool checked) {
     case BoxAction::Shrink:
         if (checked) {
             for (const char* other : {"CheckBox_schrumpf075", "CheckBox_schrumpf05", "CheckBox_schrumpf025"})
-                if (qstrcmp(other, spec.name) != 0)
+                if (qstrcmp(other, row.name) != 0)
                     box(other)->setChecked(false);
         }
         break;

@@ -26,7 +26,7 @@ constexpr int kBoxTop = 70;
 constexpr int kCol2 = 150;
 constexpr int RowY(int row) { return kBoxTop + row * kRow; }
 
-const CheckBoxSpec kCheckBoxes[] = {
+const CheckBoxRow kCheckBoxes[] = {
     // Rotation axes: only read by the rotation buttons.
     {"CheckBox_x_Drehung", "x", "um die x-Achse", &ViewControls::rotateX, BoxAction::None,
      PanelGroup::Rotate, 8, 22, 34},
@@ -173,7 +173,7 @@ ColourPanel* Panel(QWidget* parent, const char* name, Colour colour, const char*
 
 }  // namespace
 
-std::span<const CheckBoxSpec> CheckBoxTable() { return kCheckBoxes; }
+std::span<const CheckBoxRow> CheckBoxTable() { return kCheckBoxes; }
 
 QCheckBox* TForm1::box(const char* name) const {
     for (QCheckBox* b : checkBoxes_)
@@ -286,13 +286,13 @@ void TForm1::buildControlPanel(QWidget* panel) {
     // The check boxes, in table order (which is also their tab order within a group).
     const std::array<QWidget*, 7> groups = {system, rotate, stretch, planes, cube, parallel, text};
     const ViewControls defaults;
-    for (const CheckBoxSpec& spec : kCheckBoxes) {
-        auto* b = new QCheckBox(QString::fromUtf8(spec.caption), groups[static_cast<int>(spec.group)]);
-        b->setObjectName(spec.name);
-        if (*spec.hint)
-            b->setToolTip(QString::fromUtf8(spec.hint));
-        b->setChecked(defaults.*spec.field);
-        b->setGeometry(spec.x, spec.y, spec.width, 18);
+    for (const CheckBoxRow& row : kCheckBoxes) {
+        auto* b = new QCheckBox(QString::fromUtf8(row.caption), groups[static_cast<int>(row.group)]);
+        b->setObjectName(row.name);
+        if (*row.hint)
+            b->setToolTip(QString::fromUtf8(row.hint));
+        b->setChecked(defaults.*row.field);
+        b->setGeometry(row.x, row.y, row.width, 18);
         checkBoxes_.push_back(b);
     }
 

@@ -18,7 +18,7 @@ enum class BoxAction {
 // Group boxes of the panel that hold check boxes.
 enum class PanelGroup { System, Rotate, Stretch, CoordPlanes, Cube, Parallel, Text };
 
-struct CheckBoxSpec {
+struct CheckBoxRow {
     const char* name;
     const char* caption;
     const char* hint;  // empty: none
@@ -28,4 +28,4 @@ struct CheckBoxSpec {
     int x, y, width;  // inside the group
 };
 
-std::span<const CheckBoxSpec> CheckBoxTable();
+std::span<const CheckBoxRow> CheckBoxTable();

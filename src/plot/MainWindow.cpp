@@ -160,8 +160,8 @@ void TForm1::Init_Form1() {
 
 void TForm1::readViewControls() {
     ViewControls& c = view_.controls;
-    for (const CheckBoxSpec& spec : CheckBoxTable())
-        c.*spec.field = box(spec.name)->isChecked();
+    for (const CheckBoxRow& row : CheckBoxTable())
+        c.*row.field = box(row.name)->isChecked();
     c.systemButton = SpeedButton_3DSys3->isChecked() ? 3 : SpeedButton_3DSys2->isChecked() ? 2 : 1;
     c.rasterPanelColour = Panel_HintergrundRasterFarbe->colour();
 }

@@ -24,7 +24,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QToolButton;
-struct CheckBoxSpec;
+struct CheckBoxRow;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -95,7 +95,7 @@ private:
     void connectControls();
 
     // Handlers (ControlHandlers.cpp).
-    void checkBoxToggled(const CheckBoxSpec& spec, bool checked);
+    void checkBoxToggled(const CheckBoxRow& row, bool checked);
     void systemButtonClick(int system);
     void ComboBox_ZoomfaktorChange();
     void rotate(int step);
