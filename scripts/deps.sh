@@ -1,15 +1,39 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Spatium needs, but only those that are missing,
 # so a second run costs a dpkg query and nothing else.
+#   scripts/deps.sh            what building and running the program needs
+#   scripts/deps.sh test       ... plus what only the tests need
+#   scripts/deps.sh bench      ... plus the benchmark library
 set -euo pipefail
 
-packages=(
+# Building and running the program.
+build_packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-translations-l10n
-  libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xclip
 )
+# Only the tests: test frameworks, a virtual X server with a clipboard
+# reader, and the German locale the number reader is checked under.
+test_packages=(
+  libgtest-dev libgmock-dev
+  xvfb xauth xclip
+  locales
+)
+bench_packages=(
+  libbenchmark-dev
+)
+
+packages=("${build_packages[@]}")
+for group in "$@"; do
+  case "$group" in
+    test) packages+=("${test_packages[@]}") ;;
+    bench) packages+=("${bench_packages[@]}") ;;
+    *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
+  esac
+done
+
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -20,8 +44,14 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Our users run German locales; the tests check the number reader under one.
+if [[ " $* " == *" test "* ]] && ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  echo "Generating the locale de_DE.UTF-8"
+  "${sudo_cmd[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo_cmd[@]}" locale-gen >/dev/null
 fi

@@ -3,5 +3,5 @@
 #   ./scripts/screenshot.sh OUT.png [check:NAME|click:NAME|input:FILE|help:FILE|output]...
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh --target spatium_screenshot
+bash scripts/build.sh --deps test --target spatium_screenshot
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" ./build/tools/spatium_screenshot "$@"
