@@ -23,7 +23,7 @@ constexpr Connection kConnections[] = {
 
 void DrawPoints(DrawContext& ctx) {
     for (int i = 0; i < PointCount; ++i)
-        if (ctx.scene.drawPointFlag[i]) DrawPoint(ctx.canvas, ctx.view, ctx.scene.points[i]);
+        if (ctx.scene.drawPointFlag[i]) DrawNamedPoint(ctx.canvas, ctx.view, ctx.scene.points[i]);
 }
 
 void DrawConnections(DrawContext& ctx) {
@@ -32,6 +32,8 @@ void DrawConnections(DrawContext& ctx) {
         if (!scene.drawVectorFlag[c.flag]) continue;
         const Vector3& from = scene.points[c.from];
         const Vector3& to = scene.points[c.to];
+        const CanvasObject object(ctx.canvas, (scene.segmentsInsteadOfVectors ? "Strecke " : "Vektor ") +
+                                                  from.name + to.name);
         if (scene.segmentsInsteadOfVectors)
             DrawSegment3D(ctx.canvas, ctx.view, from, to, scene.drawPointColor, false);
         else
@@ -65,18 +67,20 @@ void DrawCoplanarity(DrawContext& ctx) {
     DrawArrow3D(canvas, view, a, c, CoplanarColours::AC, width, true);
     DrawArrow3D(canvas, view, a, d, CoplanarColours::AD, width, true);
     for (PointIndex i : {PointA, PointB, PointC, PointD})
-        if (scene.drawPointFlag[i]) DrawPoint(canvas, view, scene.points[i]);
+        if (scene.drawPointFlag[i]) DrawNamedPoint(canvas, view, scene.points[i]);
 }
 
 void DrawPlanes(DrawContext& ctx) {
     Scene& scene = ctx.scene;
     for (int k : {PlaneE1, PlaneE2}) {
         if (!scene.drawPlaneFlag[k]) continue;
+        const CanvasObject object(ctx.canvas, PlaneObjectName(k));
         const auto coeffs = scene.planeCoeffs[k];  // as committed before the re-read
         Ebene_zeichnen(ctx, scene.planeColor[k], k, coeffs[0], coeffs[1], coeffs[2], coeffs[3]);
     }
     for (int k : {PlaneE3, PlaneE4, PlaneE5}) {
         if (!scene.drawPlaneFlag[k]) continue;
+        const CanvasObject object(ctx.canvas, PlaneObjectName(k));
         Ebene_param_zeichnen(ctx, k, scene.planeSupport[k], scene.planeSpanU[k],
                              scene.planeSpanV[k], expressionError);
     }
@@ -95,13 +99,28 @@ void DrawScene(DrawContext& ctx) {
                         scene.parallelPlaneZ);
     DrawPoints(ctx);
     DrawConnections(ctx);
-    if (scene.coplanarGraphic) DrawCoplanarity(ctx);
-    if (scene.drawLineFlag[LineG]) Geradenschar_zeichnen(ctx, expressionError);
-    if (scene.drawLineFlag[LineH]) Gerade_zeichnen(ctx, LineH, expressionError);
-    if (scene.drawLineFlag[LineG2]) Gerade_zeichnen(ctx, LineG2, expressionError);
+    if (scene.coplanarGraphic) {
+        const CanvasObject object(ctx.canvas, "Komplanarität AD = rAB + tAC");
+        DrawCoplanarity(ctx);
+    }
+    if (scene.drawLineFlag[LineG]) {
+        const CanvasObject object(ctx.canvas, scene.familyEnabled ? "Geradenschar gt" : "Gerade g");
+        Geradenschar_zeichnen(ctx, expressionError);
+    }
+    if (scene.drawLineFlag[LineH]) {
+        const CanvasObject object(ctx.canvas, "Gerade h");
+        Gerade_zeichnen(ctx, LineH, expressionError);
+    }
+    if (scene.drawLineFlag[LineG2]) {
+        const CanvasObject object(ctx.canvas, "Gerade g2");
+        Gerade_zeichnen(ctx, LineG2, expressionError);
+    }
     DrawPlanes(ctx);
-    for (int body = BodyTriangleABC; body < BodySlots; ++body)
-        if (scene.drawBodyFlag[body]) kBodyDrawers[body - BodyTriangleABC](ctx);
+    for (int body = BodyTriangleABC; body < BodySlots; ++body) {
+        if (!scene.drawBodyFlag[body]) continue;
+        const CanvasObject object(ctx.canvas, kBodyNames[body - BodyTriangleABC]);
+        kBodyDrawers[body - BodyTriangleABC](ctx);
+    }
 }
 
 void SpeedButton_OK_zeichneClick(DrawContext& ctx) {

@@ -101,6 +101,13 @@ public:
     // Width and height in pixels that TextOut would cover.
     virtual PixelPoint TextExtent(const std::string& text) = 0;
 
+    // --- objects of the picture -------------------------------------------
+    // The calls between BeginObject and the matching EndObject draw one
+    // object of the picture ("Ebene E1", "Punkt A"); pairs may nest. The
+    // screen ignores them; vector exports group each object under its name.
+    virtual void BeginObject(const std::string& name) { (void)name; }
+    virtual void EndObject() {}
+
 protected:
     template <class T>
     static void Set(T& field, const T& value, bool& changed) {
@@ -124,6 +131,18 @@ protected:
 private:
     int left_ = 0;
     int top_ = 0;
+};
+
+// BeginObject(name) for the lifetime of this guard, then EndObject.
+class CanvasObject {
+public:
+    CanvasObject(Canvas& canvas, const std::string& name) : canvas_(canvas) { canvas_.BeginObject(name); }
+    ~CanvasObject() { canvas_.EndObject(); }
+    CanvasObject(const CanvasObject&) = delete;
+    CanvasObject& operator=(const CanvasObject&) = delete;
+
+private:
+    Canvas& canvas_;
 };
 
 // --- two-dimensional primitives (pixel coordinates) ------------------------

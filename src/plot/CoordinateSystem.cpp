@@ -103,11 +103,13 @@ void Zeichne_3DSys(Canvas& canvas, ViewState& view) {
     ResetImage(canvas, view.imageLeft, view.imageTop, view.imagePixelWidth, view.imagePixelHeight);
 
     if (c.raster) {
+        const CanvasObject object(canvas, "Hintergrundraster");
         const Real divisor = view.gridDivisor;
         DrawBackgroundGrid(canvas, view, 1, view.gridStepsX / divisor, view.gridStepsY / divisor);
     }
     if (c.noAxes) return;
     if (!UsableScale(S)) return;
+    const CanvasObject object(canvas, "Koordinatensystem");
     DrawAxes(canvas, view);
 }
 
@@ -197,9 +199,18 @@ void DrawCoordinatePlanes(Canvas& canvas, const ViewState& view) {
         xz = CoordPlaneColours::Xz;
         yz = CoordPlaneColours::Yz;
     }
-    if (c.yzPlane) DrawAxisPlane(canvas, view, 'x', yz, 0);
-    if (c.xzPlane) DrawAxisPlane(canvas, view, 'y', xz, 0);
-    if (c.xyPlane) DrawAxisPlane(canvas, view, 'z', xy, 0);
+    if (c.yzPlane) {
+        const CanvasObject object(canvas, "yz-Ebene");
+        DrawAxisPlane(canvas, view, 'x', yz, 0);
+    }
+    if (c.xzPlane) {
+        const CanvasObject object(canvas, "xz-Ebene");
+        DrawAxisPlane(canvas, view, 'y', xz, 0);
+    }
+    if (c.xyPlane) {
+        const CanvasObject object(canvas, "xy-Ebene");
+        DrawAxisPlane(canvas, view, 'z', xy, 0);
+    }
 }
 
 void DrawCube(Canvas& canvas, const ViewState& view, Real a) {
@@ -221,9 +232,17 @@ void DrawCube(Canvas& canvas, const ViewState& view, Real a) {
 void DrawViewDecorations(Canvas& canvas, const ViewState& view,
                          Real planeX, Real planeY, Real planeZ) {
     const ViewControls& c = view.controls;
-    if (c.cube) DrawCube(canvas, view, view.cubeEdge);
-    if (c.xPlane) DrawAxisPlane(canvas, view, 'x', view.parallelPlaneColor, planeX);
-    if (c.yPlane) DrawAxisPlane(canvas, view, 'y', view.parallelPlaneColor, planeY);
-    if (c.zPlane) DrawAxisPlane(canvas, view, 'z', view.parallelPlaneColor, planeZ);
+    if (c.cube) {
+        const CanvasObject object(canvas, "Würfel");
+        DrawCube(canvas, view, view.cubeEdge);
+    }
+    const bool checked[3] = {c.xPlane, c.yPlane, c.zPlane};
+    const Real at[3] = {planeX, planeY, planeZ};
+    const char letters[3] = {'x', 'y', 'z'};
+    for (int i = 0; i < 3; ++i) {
+        if (!checked[i]) continue;
+        const CanvasObject object(canvas, std::string("Parallelebene ") + letters[i] + " = " + NumberText(at[i]));
+        DrawAxisPlane(canvas, view, letters[i], view.parallelPlaneColor, at[i]);
+    }
     if (c.xyPlane || c.xzPlane || c.yzPlane) DrawCoordinatePlanes(canvas, view);
 }

@@ -77,6 +77,10 @@ PixelPoint RecordingCanvas::TextExtent(const std::string& text) {
     return {static_cast<int>(text.size()) * em * 6 / 10, em * 12 / 10};
 }
 
+void RecordingCanvas::BeginObject(const std::string& name) { Record("BeginObject", {}, name); }
+
+void RecordingCanvas::EndObject() { Record("EndObject", {}); }
+
 std::vector<CanvasCall> RecordingCanvas::CallsOf(const std::string& op) const {
     std::vector<CanvasCall> out;
     for (const auto& c : calls_)

@@ -10,13 +10,13 @@
 
 struct CanvasCall {
     // "Reset", "SetPixel", "MoveTo", "LineTo", "Polygon", "Ellipse",
-    // "Rectangle", "TextOut" or "CopyRect".
+    // "Rectangle", "TextOut", "CopyRect", "BeginObject" or "EndObject".
     std::string op;
     // LineTo: from, to. MoveTo/SetPixel/TextOut: the point. Polygon: the
     // vertices. Ellipse/Rectangle: the two corners. Reset: (left, top),
     // (width, height). CopyRect: destination, source corner 1, corner 2.
     std::vector<PixelPoint> points;
-    std::string text;               // TextOut only
+    std::string text;               // TextOut: the text; BeginObject: the name
     Colour colour = 0;              // SetPixel only
     CanvasAttributes attributes;    // attributes when the call was made
 };
@@ -39,6 +39,8 @@ public:
     void CopyRect(int destX, int destY, int x1, int y1, int x2, int y2) override;
     // A fixed-pitch estimate: 0.6 em per character, height 1.2 em.
     PixelPoint TextExtent(const std::string& text) override;
+    void BeginObject(const std::string& name) override;
+    void EndObject() override;
 
     const std::vector<CanvasCall>& Calls() const { return calls_; }
     void ClearCalls() { calls_.clear(); }

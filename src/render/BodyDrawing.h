@@ -22,3 +22,14 @@ inline constexpr BodyDrawer kBodyDrawers[] = {
     DrawTriangleABC, DrawTriangleDEF, DrawQuadABCD,   DrawPrismABC,
     DrawPrismABCD,   DrawPyramidABC,  DrawPyramidABCD, DrawSpat,
 };
+// Their names as objects of the picture, in the same order.
+inline constexpr const char* kBodyNames[] = {
+    "Dreieck ABC",
+    "Dreieck DEF",
+    "Viereck ABCD",
+    "Prisma mit Grundfläche ABC und Kante AS",
+    "Prisma mit Grundfläche ABCD und Kante AS",
+    "Pyramide mit Grundfläche ABC und Spitze S",
+    "Pyramide mit Grundfläche ABCD und Spitze S",
+    "Spat mit Spannvektoren AB, AC, AS",
+};

@@ -10,6 +10,7 @@
 #include "geometry/LinesPlanes.h"
 #include "geometry/VectorOps.h"
 #include "numbers/Evaluator.h"
+#include "numbers/NumberTools.h"
 #include "plot/Projection.h"
 #include "render/PointDrawing.h"
 
@@ -139,9 +140,9 @@ void Gerade_zeichnen(DrawContext& ctx, int k, bool& failed) {
     DrawSegment3D(ctx.canvas, ctx.view, a, b, colour, false);
     if (!ctx.view.controls.tracePoints) return;
     const LineTraces traces = LineTracePoints(p, u);
-    if (traces.hasSxy) DrawPoint(ctx.canvas, ctx.view, traces.Sxy);
-    if (traces.hasSyz) DrawPoint(ctx.canvas, ctx.view, traces.Syz);
-    if (traces.hasSxz) DrawPoint(ctx.canvas, ctx.view, traces.Sxz);
+    if (traces.hasSxy) DrawNamedPoint(ctx.canvas, ctx.view, traces.Sxy, "Spurpunkt");
+    if (traces.hasSyz) DrawNamedPoint(ctx.canvas, ctx.view, traces.Syz, "Spurpunkt");
+    if (traces.hasSxz) DrawNamedPoint(ctx.canvas, ctx.view, traces.Sxz, "Spurpunkt");
 }
 
 void Geradenschar_zeichnen(DrawContext& ctx, bool& failed) {
@@ -172,6 +173,7 @@ void Geradenschar_zeichnen(DrawContext& ctx, bool& failed) {
         ctx.host.RereadFamily(scene);
         if (!failed && IsUsableFamilyValue(scene.lineSupport[LineG]) &&
             IsUsableFamilyValue(scene.lineDirection[LineG])) {
+            const CanvasObject member(ctx.canvas, "Gerade gt für t = " + NumberText(scene.familyFrom));
             Gerade_zeichnen(ctx, LineG, failed);
             if (failed) return;
         } else {

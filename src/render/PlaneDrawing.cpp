@@ -17,6 +17,8 @@ BrushStyle PlaneBrushStyle(int k) {
     }
 }
 
+std::string PlaneObjectName(int k) { return "Ebene E" + std::to_string(k); }
+
 namespace {
 
 struct PlanePen {

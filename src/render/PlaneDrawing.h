@@ -1,6 +1,7 @@
 #pragma once
 // Planes of space: a triangle through the three trace points, or a strip,
 // square or parallelogram of the view's plane extent, with dotted guides.
+#include <string>
 #include <string_view>
 
 #include "geometry/Vector3.h"
@@ -11,6 +12,9 @@ inline constexpr std::string_view kNullSpanMessage =
 
 // Brush style of plane k (1..5) when surfaces are hatched.
 BrushStyle PlaneBrushStyle(int k);
+
+// "Ebene E1" .. "Ebene E5", the plane's name as an object of the picture.
+std::string PlaneObjectName(int k);
 
 // Draws a x + b y + c z = d in the colour, with the brush style of plane k
 // (outline only when hatching is off). For k = 1, 2 the plane fields are

@@ -45,3 +45,8 @@ void DrawPoint(Canvas& canvas, const ViewState& view, const Vector3& p) {
     DrawText(canvas, at.x + kPointLabelDx, at.y + kPointLabelDy, p.name, "",
              view.pointLabelSize, p.color, FontStyles::Bold, BrushStyles::Solid);
 }
+
+void DrawNamedPoint(Canvas& canvas, const ViewState& view, const Vector3& p, const std::string& kind) {
+    const CanvasObject object(canvas, p.name.empty() ? kind : kind + " " + p.name);
+    DrawPoint(canvas, view, p);
+}

@@ -22,3 +22,8 @@ PathFill PathFillFor(const std::string& name);
 // then the name 6 pixels right of and 17 above the centre. The label always
 // sits on a white box, whatever an earlier fill left in the canvas.
 void DrawPoint(Canvas& canvas, const ViewState& view, const Vector3& p);
+
+// DrawPoint as one object of the picture, "<kind> <name>" ("Punkt A",
+// "Spurpunkt Sxy").
+void DrawNamedPoint(Canvas& canvas, const ViewState& view, const Vector3& p,
+                    const std::string& kind = "Punkt");

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "render/RenderTestSupport.h"
@@ -189,8 +190,12 @@ TEST_F(Coplanarity, WithoutCalculationOnlyTheThreeVectorsAndThePointsOnTop) {
         if (t == "A" || t == "D") labels.push_back(t);
     EXPECT_EQ(labels, (std::vector<std::string>{"A", "D", "A", "D"}));
     const auto& calls = b.canvas.Calls();
-    EXPECT_EQ(calls.back().op, "TextOut");
-    EXPECT_EQ(calls.back().text, "D");
+    const auto last = std::find_if(calls.rbegin(), calls.rend(), [](const CanvasCall& c) {
+        return c.op != "EndObject";  // closing the point's and the construction's objects
+    });
+    ASSERT_NE(last, calls.rend());
+    EXPECT_EQ(last->op, "TextOut");
+    EXPECT_EQ(last->text, "D");
 }
 
 TEST_F(Coplanarity, NotCoplanarDrawsNoConstructionEvenWhenValid) {

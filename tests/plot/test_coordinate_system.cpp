@@ -277,7 +277,8 @@ TEST(Zeichne3DSys, UnusableZoomScaleEndsWithoutAxes) {
         EXPECT_EQ(d.canvas.Calls().size(), 1u) << double(zoom);
         RecordingCanvas canvas;
         DrawCoordinatePlanes(canvas, d.view);
-        EXPECT_TRUE(canvas.Calls().empty());
+        for (const CanvasCall& c : canvas.Calls())  // at most the planes' names
+            EXPECT_TRUE(c.op == "BeginObject" || c.op == "EndObject") << c.op;
     }
 }
 
