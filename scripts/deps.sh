@@ -9,15 +9,17 @@ set -euo pipefail
 # Building and running the program.
 build_packages=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n
   fonts-liberation2 fonts-dejavu-core
 )
 # Only the tests: test frameworks, a virtual X server with a clipboard
-# reader, and the German locale the number reader is checked under.
+# reader, the German locale the number reader is checked under, and a PDF
+# rasteriser that shows what an exported PDF draws.
 test_packages=(
   libgtest-dev libgmock-dev
   xvfb xauth xclip
   locales
+  poppler-utils
 )
 bench_packages=(
   libbenchmark-dev
