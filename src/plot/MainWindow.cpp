@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "input/ColourPanel.h"
+#include "export/PictureRecorder.h"
 #include "input/FieldReaders.h"
 #include "plot/Canvas.h"
 #include "plot/ControlTables.h"
@@ -33,7 +34,8 @@ const QString TForm1::kPanModeHint = QStringLiteral(
 
 TForm1::TForm1(WindowServices services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)),
-      canvas_(std::make_unique<QImageCanvas>(kImageSize + 1, kImageSize + 1)) {
+      canvas_(std::make_unique<QImageCanvas>(kImageSize + 1, kImageSize + 1)),
+      recorder_(std::make_unique<PictureRecorder>(*canvas_)) {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Spatium V2.20"));
 
@@ -55,7 +57,9 @@ TForm1::TForm1(WindowServices services, QWidget* parent)
 
 TForm1::~TForm1() = default;
 
-Canvas& TForm1::canvas() { return *canvas_; }
+Canvas& TForm1::canvas() { return *recorder_; }
+
+const std::vector<CanvasCall>& TForm1::pictureCalls() const { return recorder_->Calls(); }
 
 void TForm1::FormCreate() {
     const QSize screen = services_.screenSize ? services_.screenSize() : QSize();
@@ -81,10 +85,11 @@ void TForm1::FormCreate() {
 
 void TForm1::drawStartPicture() {
     Zeichne_3DSys();
-    DrawCoordinatePlanes(*canvas_, view_);
-    DrawText(*canvas_, 5, 200, "Vektorrechnung und 3D", "Helvetica", 20, Colours::Red,
+    DrawCoordinatePlanes(canvas(), view_);
+    const CanvasObject title(canvas(), "Titel");
+    DrawText(canvas(), 5, 200, "Vektorrechnung und 3D", "Helvetica", 20, Colours::Red,
              FontStyles::Regular, BrushStyles::Solid);
-    DrawText(*canvas_, 5, 230, "Analytische Geometrie im Raum", "Helvetica", 12, Colours::Red,
+    DrawText(canvas(), 5, 230, "Analytische Geometrie im Raum", "Helvetica", 12, Colours::Red,
              FontStyles::Regular, BrushStyles::Solid);
     updateImage();
 }
@@ -168,12 +173,12 @@ void TForm1::readViewControls() {
 
 void TForm1::Zeichne_3DSys() {
     readViewControls();
-    ::Zeichne_3DSys(*canvas_, view_);
+    ::Zeichne_3DSys(canvas(), view_);
 }
 
 void TForm1::drawDefaultPicture() {
     Zeichne_3DSys();
-    DrawViewDecorations(*canvas_, view_, parallelPlaneX(), parallelPlaneY(), parallelPlaneZ());
+    DrawViewDecorations(canvas(), view_, parallelPlaneX(), parallelPlaneY(), parallelPlaneZ());
 }
 
 void TForm1::redraw() {

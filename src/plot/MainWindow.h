@@ -12,7 +12,9 @@
 #include "plot/WindowServices.h"
 
 class Canvas;
+class PictureRecorder;
 class QImageCanvas;
+struct CanvasCall;
 class PlotImage;
 struct ImageMouseEvent;
 class ColourPanel;
@@ -37,8 +39,18 @@ public:
     // --- used by the input window and the draw command ----------------------
     ViewState& viewState() { return view_; }
     const ViewState& viewState() const { return view_; }
+    // What every drawing of the picture goes through: the screen canvas,
+    // with each call kept until the next reset of the picture.
     Canvas& canvas();
+    // The screen canvas itself (its image is what Image1 shows).
     QImageCanvas& imageCanvas() { return *canvas_; }
+    // The drawing calls of the picture shown, since it was last reset: the
+    // recipe every export draws from. The marking rubber band is not among
+    // them; texts placed with the text mode are.
+    const std::vector<CanvasCall>& pictureCalls() const;
+    // The part of the picture last marked in marking mode (picture pixels),
+    // or an empty rectangle when nothing has been marked yet.
+    QRect markedPart() const { return markedPart_; }
     // The view defaults, shown in the controls. Does not draw by itself, but
     // each check box it changes runs its own handler (which redraws).
     void Init_Form1();
@@ -120,6 +132,8 @@ private:
     WindowServices services_;
     ViewState view_;
     std::unique_ptr<QImageCanvas> canvas_;
+    std::unique_ptr<PictureRecorder> recorder_;
+    QRect markedPart_;
     std::function<void()> redrawHandler_;
     QWidget* inputWindow_ = nullptr;
     QWidget* helpWindow_ = nullptr;

@@ -4,8 +4,10 @@
 #include <QCheckBox>
 #include <algorithm>
 #include <QClipboard>
+#include <QMimeData>
 #include <QGuiApplication>
 
+#include "export/PictureExport.h"
 #include "input/FieldReaders.h"
 #include "plot/Canvas.h"
 #include "plot/Cursors.h"
@@ -45,7 +47,9 @@ void TForm1::Image1MouseDown(const ImageMouseEvent& e) {
                                        box("CheckBox_SchnittModus")->isChecked());
     if (e.counts(Qt::RightButton)) {
         if (mode == MouseMode::Text) {
-            DrawText(*canvas_, e.x, e.y, view_.textString, view_.textFontName, view_.textSize,
+            // Through the kept picture, so exports show the text until the next redraw.
+            const CanvasObject object(canvas(), "Text „" + view_.textString + "“");
+            DrawText(canvas(), e.x, e.y, view_.textString, view_.textFontName, view_.textSize,
                      view_.textColor, view_.textStyle, view_.textBrushStyle);
             updateImage();
         } else {
@@ -102,14 +106,15 @@ void TForm1::Image1MouseUp(const ImageMouseEvent&) {
         if (r.y1 > r.y2)
             std::swap(r.y1, r.y2);
         // A drag may end outside the image: only pixels of the picture are copied.
-        const QImage& picture = imageCanvas().image();
-        const QRect part = QRect(r.x1, r.y1, r.x2 - r.x1, r.y2 - r.y1).intersected(picture.rect());
+        const PictureSource picture = PictureOf(*this);
+        const QRect part = QRect(r.x1, r.y1, r.x2 - r.x1, r.y2 - r.y1).intersected(picture.screen.rect());
         view_.selecting = false;
         if (part.isEmpty()) {
             updateImage();
             return;
         }
-        QGuiApplication::clipboard()->setImage(picture.copy(part));
+        markedPart_ = part;
+        QGuiApplication::clipboard()->setMimeData(PictureMimeData(picture, part));
         redraw();
         ActiveUserFeedback().ShowMessage(this, QStringLiteral("Teilgrafik in der Zwischenablage gespeichert !"));
         activateWindow();
@@ -134,5 +139,6 @@ void TForm1::drawSelectionRect() {
 }
 
 void TForm1::copyWholePicture() {
-    QGuiApplication::clipboard()->setImage(imageCanvas().image());
+    const PictureSource picture = PictureOf(*this);
+    QGuiApplication::clipboard()->setMimeData(PictureMimeData(picture, picture.screen.rect()));
 }

@@ -120,16 +120,21 @@ void QImageCanvas::applyBrush() {
     brushChanged_ = false;
 }
 
-void QImageCanvas::applyFont() {
-    const FontAttributes& f = attr_.font;
-    font_ = QFont(QString::fromStdString(f.name));
+QFont QImageCanvas::FontFor(const FontAttributes& f) {
+    InstallFontSubstitutions();
+    QFont font(QString::fromStdString(f.name));
     // Point sizes are taken at 96 dpi whatever screen the program runs on,
     // so the picture never depends on the display: 10 pt -> 13 px.
-    font_.setPixelSize(std::max((std::max(f.size, 1) * 96 + 36) / 72, 1));
-    font_.setBold(f.style & FontStyles::Bold);
-    font_.setItalic(f.style & FontStyles::Italic);
-    font_.setUnderline(f.style & FontStyles::Underline);
-    font_.setStrikeOut(f.style & FontStyles::StrikeOut);
+    font.setPixelSize(std::max((std::max(f.size, 1) * 96 + 36) / 72, 1));
+    font.setBold(f.style & FontStyles::Bold);
+    font.setItalic(f.style & FontStyles::Italic);
+    font.setUnderline(f.style & FontStyles::Underline);
+    font.setStrikeOut(f.style & FontStyles::StrikeOut);
+    return font;
+}
+
+void QImageCanvas::applyFont() {
+    font_ = FontFor(attr_.font);
     font_.setStyleStrategy(QFont::NoAntialias);
     fontAscent_ = QFontMetrics(font_, &image_).ascent();
     fontOnPainter_ = false;

@@ -38,6 +38,9 @@ public:
     QFont currentFont();
 
     static QColor ToQColor(Colour c);
+    // The face, pixel size (points at 96 dpi) and style the font attributes
+    // give, before the screen switches off antialiasing.
+    static QFont FontFor(const FontAttributes& font);
     static Colour FromQRgb(QRgb rgb);
 
 private:

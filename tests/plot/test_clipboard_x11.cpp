@@ -1,6 +1,6 @@
 // The clipboard as another program sees it: under a real X server the copied
-// picture is readable as PNG by xclip while the program runs. Skipped
-// without an X server or without xclip.
+// picture is offered as a bitmap and as SVG, and xclip reads both while the
+// program runs. Skipped without an X server or without xclip.
 #include <QApplication>
 #include <QMouseEvent>
 #include <QProcess>
@@ -26,15 +26,17 @@ void Click(QWidget* w, QPoint p, Qt::MouseButton b, QPoint release) {
 }
 
 // Runs xclip while this process keeps serving the selection.
-QImage PngFromXclip(const QString& xclip) {
+QByteArray FromXclip(const QString& xclip, const char* target) {
     QProcess p;
-    p.start(xclip, {"-selection", "clipboard", "-t", "image/png", "-o"});
+    p.start(xclip, {"-selection", "clipboard", "-t", target, "-o"});
     if (!QTest::qWaitFor([&p] { return p.state() == QProcess::NotRunning; }, 15000)) {
         p.kill();
         return {};
     }
-    return QImage::fromData(p.readAllStandardOutput(), "PNG");
+    return p.readAllStandardOutput();
 }
+
+QImage PngFromXclip(const QString& xclip) { return QImage::fromData(FromXclip(xclip, "image/png"), "PNG"); }
 
 }  // namespace
 
@@ -51,12 +53,19 @@ TEST(ClipboardX11, AnotherProgramReadsTheWholePictureAndAPart) {
 
     Click(f.image(), {100, 100}, Qt::RightButton, {100, 100});
     ASSERT_EQ(f.feedback.messages, QStringList{"Grafik in der Zwischenablage gespeichert !"});
+    const QByteArray targets = FromXclip(xclip, "TARGETS");
+    EXPECT_TRUE(targets.contains("image/png")) << targets.toStdString();
+    EXPECT_TRUE(targets.contains("image/svg+xml")) << targets.toStdString();
     const QImage whole = PngFromXclip(xclip);
     EXPECT_EQ(whole.size(), QSize(721, 721));
     EXPECT_EQ(whole.convertToFormat(QImage::Format_RGB32), f.picture().convertToFormat(QImage::Format_RGB32));
+    const QByteArray svg = FromXclip(xclip, "image/svg+xml");
+    EXPECT_TRUE(svg.contains("viewBox=\"0 0 721 721\"")) << svg.left(300).toStdString();
+    EXPECT_TRUE(svg.contains("<title>Koordinatensystem</title>"));
 
     f.box("CheckBox_SchnittModus")->click();
     Click(f.image(), {100, 100}, Qt::LeftButton, {160, 140});
     const QImage part = PngFromXclip(xclip);
     EXPECT_EQ(part.size(), QSize(60, 40));
+    EXPECT_TRUE(FromXclip(xclip, "image/svg+xml").contains("viewBox=\"0 0 60 40\""));
 }

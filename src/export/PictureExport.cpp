@@ -1,0 +1,178 @@
+#include "export/PictureExport.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <cmath>
+
+#include "export/PictureRecorder.h"
+#include "export/QPainterCanvas.h"
+#include "numbers/NumberTools.h"
+#include "plot/MainWindow.h"
+#include "plot/QImageCanvas.h"
+
+namespace {
+
+constexpr int kScreenDotsPerMetre = 3780;  // 96 dpi
+
+QString Quoted(const QString& text) { return QStringLiteral("„") + text + QStringLiteral("“"); }
+
+QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// Writes the whole file or nothing: QSaveFile renames its temporary file over
+// the target only when every byte is on the disk.
+QString WriteFile(const QString& fileName, const QByteArray& bytes) {
+    const QFileInfo info(fileName);
+    const QString name = Quoted(Native(fileName));
+    if (info.isDir())
+        return QStringLiteral("%1 ist ein Ordner. Bitte einen Dateinamen angeben.").arg(name);
+    const QString folder = Quoted(Native(info.absolutePath()));
+    if (!info.absoluteDir().exists())
+        return QStringLiteral("Den Ordner %1 gibt es nicht. Das Bild wurde nicht gespeichert.").arg(folder);
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (info.exists() && !info.isWritable())
+            return QStringLiteral("Die Datei %1 ist schreibgeschützt. Das Bild wurde nicht gespeichert.")
+                .arg(name);
+        return QStringLiteral("In den Ordner %1 kann nicht geschrieben werden. Das Bild wurde nicht "
+                              "gespeichert.")
+            .arg(folder);
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("Die Datei %1 konnte nicht vollständig geschrieben werden (ist der "
+                              "Datenträger voll?). Es wurde nichts gespeichert; eine vorhandene Datei "
+                              "dieses Namens ist unverändert.")
+            .arg(name);
+    return {};
+}
+
+QString WidthText(double widthCm) { return QString::fromStdString(NumberText(Real(widthCm))); }
+
+}  // namespace
+
+PictureSource PictureOf(TForm1& form1) {
+    return {form1.pictureCalls(), form1.imageCanvas().image()};
+}
+
+std::optional<PictureFormat> FormatOfFileName(const QString& fileName) {
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("png")) return PictureFormat::Png;
+    if (suffix == QLatin1String("svg")) return PictureFormat::Svg;
+    if (suffix == QLatin1String("pdf")) return PictureFormat::Pdf;
+    return std::nullopt;
+}
+
+QRect ExportedPart(QRect part, QSize pictureSize) {
+    const QRect whole(QPoint(0, 0), pictureSize);
+    return part.isEmpty() ? whole : part.intersected(whole);
+}
+
+QString CheckExportRequest(const ExportRequest& request, QSize pictureSize) {
+    if (request.fileName.trimmed().isEmpty())
+        return QStringLiteral("Es wurde kein Dateiname angegeben.");
+    const std::optional<PictureFormat> format = FormatOfFileName(request.fileName);
+    if (!format) {
+        const QString suffix = QFileInfo(request.fileName).suffix();
+        const QString known =
+            QStringLiteral("Bilder werden als PNG (.png), SVG (.svg) oder PDF (.pdf) exportiert.");
+        if (suffix.isEmpty())
+            return QStringLiteral("Der Dateiname %1 hat keine Endung. ").arg(Quoted(QFileInfo(request.fileName).fileName())) +
+                   known;
+        return QStringLiteral("Die Endung %1 ist unbekannt. ").arg(Quoted("." + suffix)) + known;
+    }
+    if (*format == PictureFormat::Png &&
+        (request.scale < kMinExportScale || request.scale > kMaxExportScale))
+        return QStringLiteral("Der Maßstab %1 ist nicht möglich: erlaubt sind 1, 2, 3 und 4.")
+            .arg(request.scale);
+    if (*format == PictureFormat::Pdf && !(request.widthCm > 0 && request.widthCm <= kMaxWidthCm)) {
+        const QString rule = QStringLiteral("Die Breite muss größer als 0 cm sein und darf höchstens "
+                                            "100 cm betragen.");
+        if (!std::isfinite(request.widthCm)) return rule;
+        return QStringLiteral("Die Breite %1 cm ist nicht möglich. ").arg(WidthText(request.widthCm)) + rule;
+    }
+    if (ExportedPart(request.part, pictureSize).isEmpty())
+        return QStringLiteral("Der markierte Ausschnitt liegt außerhalb des Bildes.");
+    return {};
+}
+
+QString ExportPicture(const PictureSource& source, const ExportRequest& request) {
+    const QString problem = CheckExportRequest(request, source.size());
+    if (!problem.isEmpty()) return problem;
+    const QRect part = ExportedPart(request.part, source.size());
+    QByteArray bytes;
+    switch (*FormatOfFileName(request.fileName)) {
+    case PictureFormat::Png:
+        bytes = EncodePng(RenderPictureImage(source, part, request.scale), request.scale);
+        break;
+    case PictureFormat::Svg: bytes = RenderSvg(source, part); break;
+    case PictureFormat::Pdf: bytes = RenderPdf(source, part, request.widthCm); break;
+    }
+    if (bytes.isEmpty())
+        return QStringLiteral("Das Bild konnte nicht erzeugt werden (zu wenig Arbeitsspeicher?). Es "
+                              "wurde nichts gespeichert.");
+    return WriteFile(request.fileName, bytes);
+}
+
+QImage RenderPictureImage(const PictureSource& source, QRect part, int scale) {
+    if (scale <= 1) return source.screen.copy(part);
+    QImage image(part.size() * scale, QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    {
+        QPainterCanvas canvas(painter, part, scale);
+        ReplayCalls(source.calls, canvas);
+    }
+    painter.end();
+    return image;
+}
+
+QByteArray EncodePng(const QImage& image, int scale) {
+    if (image.isNull()) return {};
+    QImage out = image;
+    out.setDotsPerMeterX(kScreenDotsPerMetre * std::max(scale, 1));
+    out.setDotsPerMeterY(kScreenDotsPerMetre * std::max(scale, 1));
+    out.setText(QStringLiteral("Software"), QStringLiteral("Spatium"));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!out.save(&buffer, "PNG")) return {};
+    return bytes;
+}
+
+QByteArray RenderPdf(const PictureSource& source, QRect part, double widthCm) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(QStringLiteral("Spatium"));
+        writer.setTitle(QStringLiteral("Spatium-Grafik"));
+        const double widthMm = widthCm * 10;
+        const double heightMm = widthMm * part.height() / part.width();
+        writer.setPageLayout(QPageLayout(QPageSize(QSizeF(widthMm, heightMm), QPageSize::Millimeter),
+                                         QPageLayout::Portrait, QMarginsF()));
+        QPainter painter;
+        if (!painter.begin(&writer)) return {};
+        // The page measures whole points; the picture fills its width.
+        const double scale = double(writer.width()) / part.width();
+        {
+            QPainterCanvas canvas(painter, part, scale);
+            ReplayCalls(source.calls, canvas);
+        }
+        painter.end();
+    }
+    return bytes;
+}
+
+QMimeData* PictureMimeData(const PictureSource& source, QRect part) {
+    auto* data = new QMimeData;
+    data->setImageData(source.screen.copy(part));
+    data->setData(QStringLiteral("image/svg+xml"), RenderSvg(source, part));
+    return data;
+}

@@ -1,0 +1,149 @@
+// The SVG file. QSvgGenerator writes a flat list of graphics-state groups
+// and has no notion of objects, so every object bracket of the picture is
+// drawn as a marker text with a pen the picture never uses: the generator
+// then puts each marker into a state group of its own, which is replaced
+// afterwards by the opening or closing tag of the object's named group.
+#include <QBuffer>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "export/PictureExport.h"
+#include "export/PictureRecorder.h"
+#include "export/QPainterCanvas.h"
+
+namespace {
+
+const QByteArray kBeginMarker = "spatium-object-";
+const QByteArray kEndMarker = "spatium-object-end";
+
+class SvgObjectMarkers : public QPainterCanvas::ObjectSink {
+public:
+    void Begin(QPainter& painter, const std::string& name) override {
+        Mark(painter, kBeginMarker + QByteArray::number(qsizetype(names_.size())));
+        names_.push_back(name);
+    }
+    void End(QPainter& painter) override { Mark(painter, kEndMarker); }
+    const std::vector<std::string>& names() const { return names_; }
+
+private:
+    static void Mark(QPainter& painter, const QByteArray& marker) {
+        painter.save();
+        // Nearly transparent and a quarter of a unit wide: no drawing of the
+        // picture uses this pen, so the state changes before and after.
+        painter.setPen(QPen(QColor(1, 2, 3, 4), 0.25));
+        painter.drawText(QPointF(0, 0), QString::fromLatin1(marker));
+        painter.restore();
+    }
+
+    std::vector<std::string> names_;
+};
+
+QByteArray XmlEscaped(const std::string& text) {
+    return QString::fromStdString(text).toHtmlEscaped().toUtf8();
+}
+
+// An XML name made of the object's name: letters, digits and single "_"
+// ("Ebene E1" -> "Ebene_E1", "Würfel" -> "Wuerfel"), unique in the file.
+QByteArray GroupId(const std::string& name, std::set<QByteArray>& used) {
+    QByteArray id;
+    const QString text = QString::fromStdString(name);
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        QByteArray piece;
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) piece = QByteArray(1, char(c));
+        else if (c == u'ä') piece = "ae";
+        else if (c == u'ö') piece = "oe";
+        else if (c == u'ü') piece = "ue";
+        else if (c == u'Ä') piece = "Ae";
+        else if (c == u'Ö') piece = "Oe";
+        else if (c == u'Ü') piece = "Ue";
+        else if (c == u'ß') piece = "ss";
+        else if (!id.endsWith('_')) piece = "_";
+        id += piece;
+    }
+    while (id.endsWith('_')) id.chop(1);
+    if (id.isEmpty() || (id[0] >= '0' && id[0] <= '9')) id.prepend("Objekt_");
+    QByteArray unique = id;
+    for (int n = 2; used.count(unique); ++n) unique = id + '_' + QByteArray::number(n);
+    used.insert(unique);
+    return unique;
+}
+
+QByteArray WithoutMarkers(QByteArray svg) {
+    for (qsizetype marker; (marker = svg.indexOf(">" + kBeginMarker)) >= 0;) {
+        const qsizetype start = svg.lastIndexOf("<text", marker);
+        const qsizetype end = svg.indexOf("</text>", marker);
+        if (start < 0 || end < 0) break;
+        svg.remove(start, end + 7 - start);
+    }
+    return svg;
+}
+
+// Replaces every marker's state group by the tag it stands for. When the
+// generator's output does not have the expected shape, only the marker
+// texts are taken out, so the file stays valid without groups.
+QByteArray GroupObjects(const QByteArray& svg, const std::vector<std::string>& names) {
+    QByteArray out;
+    out.reserve(svg.size());
+    std::set<QByteArray> used;
+    qsizetype pos = 0;
+    const QByteArray textEnd = "</text>";
+    for (;;) {
+        const qsizetype marker = svg.indexOf(">" + kBeginMarker, pos);
+        if (marker < 0) break;
+        const qsizetype textStart = svg.lastIndexOf("<text", marker);
+        const qsizetype groupStart = svg.lastIndexOf("<g ", textStart);
+        const qsizetype closeText = svg.indexOf(textEnd, marker);
+        const qsizetype groupEnd = svg.indexOf("</g>", closeText);
+        const QByteArray label = svg.mid(marker + 1, closeText - marker - 1);
+        const bool shaped = textStart > pos && groupStart >= pos && closeText > marker && groupEnd > closeText &&
+                            svg.mid(groupStart + 1, textStart - groupStart - 1).indexOf('<') < 0 &&
+                            svg.mid(closeText + textEnd.size(), groupEnd - closeText - textEnd.size())
+                                    .trimmed()
+                                    .isEmpty();
+        QByteArray tag;
+        if (label == kEndMarker) {
+            tag = "</g>";
+        } else {
+            bool ok = false;
+            const qsizetype index = label.mid(kBeginMarker.size()).toLongLong(&ok);
+            const std::string name = ok && index >= 0 && index < qsizetype(names.size()) ? names[index] : std::string();
+            tag = "<g id=\"" + GroupId(name, used) + "\"><title>" + XmlEscaped(name) + "</title>";
+        }
+        if (!shaped) return WithoutMarkers(svg);
+        out += svg.mid(pos, groupStart - pos);
+        out += tag;
+        pos = groupEnd + 4;
+    }
+    out += svg.mid(pos);
+    return out;
+}
+
+}  // namespace
+
+QByteArray RenderSvg(const PictureSource& source, QRect part) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    SvgObjectMarkers markers;
+    {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(part.size());
+        generator.setViewBox(QRect(QPoint(0, 0), part.size()));
+        generator.setResolution(96);
+        generator.setTitle(QStringLiteral("Spatium-Grafik"));
+        generator.setDescription(QStringLiteral("Erzeugt mit Spatium"));
+        QPainter painter;
+        if (!painter.begin(&generator)) return {};
+        {
+            QPainterCanvas canvas(painter, part, 1.0, QPointF(), &markers);
+            ReplayCalls(source.calls, canvas);
+        }
+        painter.end();
+    }
+    return GroupObjects(bytes, markers.names());
+}
