@@ -1,0 +1,27 @@
+#pragma once
+// The export of a command line such as
+//   spatium --export OUT.svg|OUT.pdf|OUT.png [--scale N] [--width-cm W] SCENE
+// once the scene is read and drawn into the main window: the option values
+// as typed, the file written, an exit status and a German message.
+#include <QString>
+
+class TForm1;
+
+constexpr int kBatchExportWritten = 0;
+constexpr int kBatchExportWriteFailed = 1;  // the file could not be written
+constexpr int kBatchExportBadOption = 2;    // OUT, --scale or --width-cm not usable
+
+struct BatchExportOptions {
+    QString outFile;
+    QString scale;    // as typed; empty: 1
+    QString widthCm;  // as typed, decimal comma or point; empty: 12
+};
+
+struct BatchExportOutcome {
+    int exitStatus = kBatchExportWritten;
+    QString message;  // German, for standard error; empty on success
+};
+
+// Writes the picture the main window shows to outFile (nothing
+// half-written on any failure).
+BatchExportOutcome RunBatchExport(TForm1& form1, const BatchExportOptions& options);
