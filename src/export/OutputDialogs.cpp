@@ -1,0 +1,223 @@
+#include "export/OutputDialogs.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
+
+#include "export/PictureRecorder.h"
+#include "export/QPainterCanvas.h"
+#include "input/FieldReaders.h"
+#include "plot/MainWindow.h"
+#include "plot/QImageCanvas.h"
+
+namespace {
+
+struct TypeFilter {
+    PictureFormat format;
+    const char* filter;
+    const char* extension;
+};
+constexpr TypeFilter kTypes[] = {
+    {PictureFormat::Png, "PNG-Bild (*.png)", ".png"},
+    {PictureFormat::Svg, "SVG-Grafik (*.svg)", ".svg"},
+    {PictureFormat::Pdf, "PDF-Dokument (*.pdf)", ".pdf"},
+};
+
+const TypeFilter& TypeOf(PictureFormat format) {
+    for (const TypeFilter& t : kTypes)
+        if (t.format == format) return t;
+    return kTypes[0];
+}
+
+QRect ChosenPart(const OutputChoices& choices, QRect marked) {
+    return choices.markedPart && !marked.isEmpty() ? marked : QRect();
+}
+
+QString SizeText(QSize size) { return QStringLiteral("%1 × %2 Pixel").arg(size.width()).arg(size.height()); }
+
+}  // namespace
+
+OutputDialogServices DefaultOutputDialogServices() {
+    OutputDialogServices s;
+    s.saveFileName = [](QWidget* parent, const QString& caption, const QString& proposal, const QString& filters,
+                        QString* chosenFilter) {
+        return QFileDialog::getSaveFileName(parent, caption, proposal, filters, chosenFilter);
+    };
+    s.exec = [](QDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
+    return s;
+}
+
+OutputChoices& SessionOutputChoices() {
+    static OutputChoices choices;
+    return choices;
+}
+
+PictureOptions::PictureOptions(QSize pictureSize, bool askScale, bool askWidth, QRect markedPart,
+                               const OutputChoices& choices, QWidget* parent)
+    : QWidget(parent) {
+    setWindowTitle(QStringLiteral("Bild"));
+    auto* form = new QFormLayout(this);
+    if (askScale) {
+        scale_ = new QComboBox(this);
+        scale_->setObjectName(QStringLiteral("ComboBox_Massstab"));
+        for (int s = kMinExportScale; s <= kMaxExportScale; ++s)
+            scale_->addItem(QStringLiteral("%1 (%2)").arg(s).arg(SizeText(pictureSize * s)), s);
+        scale_->setCurrentIndex(std::clamp(choices.scale, kMinExportScale, kMaxExportScale) - kMinExportScale);
+        form->addRow(QStringLiteral("Maßstab:"), scale_);
+    }
+    if (askWidth) {
+        width_ = new QDoubleSpinBox(this);
+        width_->setObjectName(QStringLiteral("Edit_BreiteCm"));
+        width_->setDecimals(1);
+        width_->setRange(0.1, kMaxWidthCm);
+        width_->setSingleStep(0.5);
+        width_->setSuffix(QStringLiteral(" cm"));
+        width_->setValue(choices.widthCm);
+        form->addRow(QStringLiteral("Breite:"), width_);
+    }
+    whole_ = new QRadioButton(QStringLiteral("Ganzes Bild (%1)").arg(SizeText(pictureSize)), this);
+    whole_->setObjectName(QStringLiteral("RadioButton_GanzesBild"));
+    part_ = new QRadioButton(markedPart.isEmpty()
+                                 ? QStringLiteral("Markierter Ausschnitt (noch keiner markiert)")
+                                 : QStringLiteral("Markierter Ausschnitt (%1)").arg(SizeText(markedPart.size())),
+                             this);
+    part_->setObjectName(QStringLiteral("RadioButton_Ausschnitt"));
+    part_->setEnabled(!markedPart.isEmpty());
+    (choices.markedPart && !markedPart.isEmpty() ? part_ : whole_)->setChecked(true);
+    auto* parts = new QVBoxLayout;
+    parts->addWidget(whole_);
+    parts->addWidget(part_);
+    form->addRow(QStringLiteral("Umfang:"), parts);
+}
+
+void PictureOptions::store(OutputChoices& choices) const {
+    if (scale_) choices.scale = scale_->currentData().toInt();
+    if (width_) choices.widthCm = width_->value();
+    if (part_->isEnabled()) choices.markedPart = part_->isChecked();
+}
+
+void ExportPictureWithDialogs(TForm1& form1, const OutputDialogServices& services) {
+    OutputChoices& choices = SessionOutputChoices();
+    QStringList filters;
+    for (const TypeFilter& t : kTypes) filters << QString::fromLatin1(t.filter);
+    QString filter = QString::fromLatin1(TypeOf(choices.format).filter);
+    const QString folder = choices.folder.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
+                               : choices.folder;
+    const QString proposal =
+        QDir(folder).filePath(QStringLiteral("Spatium-Grafik") + QString::fromLatin1(TypeOf(choices.format).extension));
+    QString fileName = services.saveFileName(&form1, QStringLiteral("Bild exportieren"), proposal,
+                                             filters.join(QStringLiteral(";;")), &filter);
+    if (fileName.isEmpty()) return;
+    // A name typed without extension gets the one of the chosen type.
+    if (QFileInfo(fileName).suffix().isEmpty())
+        for (const TypeFilter& t : kTypes)
+            if (filter == QLatin1String(t.filter)) fileName += QString::fromLatin1(t.extension);
+    choices.folder = QFileInfo(fileName).absolutePath();
+
+    const PictureSource before = PictureOf(form1);
+    const std::optional<PictureFormat> format = FormatOfFileName(fileName);
+    if (!format) {
+        ActiveUserFeedback().ShowMessage(&form1, CheckExportRequest(ExportRequest(fileName), before.size()));
+        return;
+    }
+    choices.format = *format;
+    const QRect marked = form1.markedPart();
+    const bool askScale = *format == PictureFormat::Png, askWidth = *format == PictureFormat::Pdf;
+    if (askScale || askWidth || !marked.isEmpty()) {
+        QDialog dialog(&form1);
+        dialog.setWindowTitle(QStringLiteral("Bild exportieren"));
+        auto* layout = new QVBoxLayout(&dialog);
+        auto* options = new PictureOptions(before.size(), askScale, askWidth, marked, choices, &dialog);
+        layout->addWidget(options);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+        buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Exportieren"));
+        buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+        QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+        layout->addWidget(buttons);
+        if (!services.exec(dialog)) return;
+        options->store(choices);
+    }
+    const ExportRequest request{fileName, choices.scale, choices.widthCm, ChosenPart(choices, marked)};
+    // The picture as it is now: nothing can have redrawn it during a modal dialog
+    // that the export needs, but it is taken afresh all the same.
+    const QString problem = ExportPicture(PictureOf(form1), request);
+    if (!problem.isEmpty()) ActiveUserFeedback().ShowMessage(&form1, problem);
+}
+
+bool PrintPictureOn(QPrinter& printer, const PictureSource& source, QRect part, double widthCm) {
+    part = ExportedPart(part, source.size());
+    if (part.isEmpty()) return false;
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const int dpi = printer.resolution();
+    const QRectF sheet = printer.pageLayout().fullRectPixels(dpi);
+    const QRectF printable = printer.pageLayout().paintRectPixels(dpi);
+    double scale = widthCm / 2.54 * dpi / part.width();
+    scale = std::min({scale, printable.width() / part.width(), printable.height() / part.height()});
+    const double width = scale * part.width();
+    // Painter coordinates start at the printable area's corner.
+    const double x = std::clamp((sheet.width() - width) / 2 - printable.left(), 0.0, printable.width() - width);
+    {
+        QPainterCanvas canvas(painter, part, scale, QPointF(x, 0));
+        ReplayCalls(source.calls, canvas);
+    }
+    return painter.end();
+}
+
+namespace {
+
+void ReportPrintFailure(TForm1& form1) {
+    ActiveUserFeedback().ShowMessage(&form1, QStringLiteral("Das Bild konnte nicht gedruckt werden."));
+}
+
+}  // namespace
+
+void PrintPictureWithDialog(TForm1& form1, const OutputDialogServices& services) {
+    OutputChoices& choices = SessionOutputChoices();
+    const QRect marked = form1.markedPart();
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, &form1);
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    auto* options = new PictureOptions(form1.imageCanvas().image().size(), false, true, marked, choices);
+    dialog.setOptionTabs(QList<QWidget*>{options});
+    if (!services.exec(dialog)) return;
+    options->store(choices);
+    if (!PrintPictureOn(printer, PictureOf(form1), ChosenPart(choices, marked), choices.widthCm))
+        ReportPrintFailure(form1);
+}
+
+void PreviewPicturePrint(TForm1& form1, const OutputDialogServices& services) {
+    const OutputChoices& choices = SessionOutputChoices();
+    const PictureSource now = PictureOf(form1);
+    // The preview may repaint while it is open: it keeps its own copy.
+    const std::vector<CanvasCall> calls(now.calls.begin(), now.calls.end());
+    const PictureSource source{calls, now.screen};
+    const QRect part = ChosenPart(choices, form1.markedPart());
+    const double width = choices.widthCm;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, &form1);
+    dialog.setWindowTitle(QStringLiteral("Druckvorschau"));
+    bool failed = false;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+        if (!PrintPictureOn(*target, source, part, width)) failed = true;
+    });
+    services.exec(dialog);
+    if (failed) ReportPrintFailure(form1);
+}

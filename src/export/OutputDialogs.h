@@ -1,0 +1,80 @@
+#pragma once
+// "Bild exportieren …", "Drucken …" and "Druckvorschau …" of the main
+// window: the dialogs around the exporters, as functions the menu calls.
+// The choices (folder, scale, width, whole picture or marked part) are kept
+// for the rest of the run.
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+#include "export/PictureExport.h"
+
+class QComboBox;
+class QDialog;
+class QDoubleSpinBox;
+class QPrinter;
+class QRadioButton;
+class TForm1;
+
+// What the dialogs ask of the desktop; tests answer at once.
+struct OutputDialogServices {
+    // A save-file dialog (QFileDialog::getSaveFileName): the chosen name, or
+    // empty when cancelled; chosenFilter comes in preselected and goes out
+    // as the filter the user chose.
+    std::function<QString(QWidget* parent, const QString& caption, const QString& proposal,
+                          const QString& filters, QString* chosenFilter)>
+        saveFileName;
+    // Runs a modal dialog; true when it was accepted.
+    std::function<bool(QDialog& dialog)> exec;
+};
+OutputDialogServices DefaultOutputDialogServices();
+
+struct OutputChoices {
+    QString folder;                    // empty: the user's picture folder
+    PictureFormat format = PictureFormat::Png;
+    int scale = 1;
+    double widthCm = kDefaultWidthCm;
+    bool markedPart = false;           // the part last marked, when there is one
+};
+// The choices of this run, shared by export, printing and preview.
+OutputChoices& SessionOutputChoices();
+
+// The settings of one output: scale (PNG), width in centimetres (PDF,
+// printing) and whole picture or the marked part, each row only when asked
+// for. Tests find the fields by their object names "ComboBox_Massstab",
+// "Edit_BreiteCm", "RadioButton_GanzesBild" and "RadioButton_Ausschnitt".
+class PictureOptions : public QWidget {
+    Q_OBJECT
+public:
+    // markedPart: the part last marked (empty: only the whole picture).
+    PictureOptions(QSize pictureSize, bool askScale, bool askWidth, QRect markedPart,
+                   const OutputChoices& choices, QWidget* parent = nullptr);
+    // Writes the values shown into choices (only the rows shown).
+    void store(OutputChoices& choices) const;
+
+private:
+    QComboBox* scale_ = nullptr;
+    QDoubleSpinBox* width_ = nullptr;
+    QRadioButton* whole_ = nullptr;
+    QRadioButton* part_ = nullptr;
+};
+
+// "Bild exportieren …": a save-file dialog with one filter per type (PNG,
+// SVG, PDF), then, when there is something to choose, the options of that
+// type, then the export. A failure shows its German message; the picture
+// and the scene stay as they are.
+void ExportPictureWithDialogs(TForm1& form1, const OutputDialogServices& services = DefaultOutputDialogServices());
+
+// "Drucken …": Qt's print dialog with a tab "Bild" for the width and the
+// part, then the picture as vectors, centred at the top of the page.
+void PrintPictureWithDialog(TForm1& form1, const OutputDialogServices& services = DefaultOutputDialogServices());
+
+// "Druckvorschau …": Qt's print preview of the same page, with the width
+// and part last chosen.
+void PreviewPicturePrint(TForm1& form1, const OutputDialogServices& services = DefaultOutputDialogServices());
+
+// The page itself: the part of the picture at the width (never beyond the
+// printable area), centred across the sheet at the top of the printable
+// area. False when the printer could not be started.
+bool PrintPictureOn(QPrinter& printer, const PictureSource& source, QRect part, double widthCm);
