@@ -16,9 +16,10 @@
 #include <variant>
 #include <vector>
 
-#include "geometry/VectorOps.h"
+#include "BusyScene.h"
+#include "export/PictureExport.h"
+#include "export/PictureRecorder.h"
 #include "input/DrawCommand.h"
-#include "numbers/Evaluator.h"
 #include "plot/QImageCanvas.h"
 #include "plot/RecordingCanvas.h"
 
@@ -33,66 +34,11 @@ void EnsureGuiApp() {
     static QGuiApplication app(argc, argv);
 }
 
-// The windows as the draw command sees them, with the start-up texts of the
-// family fields evaluated for real.
-class BenchHost : public DrawHost {
-public:
-    void ShowMessage(const std::string&) override {}
-    void HideInputWindow() override {}
-    void RereadLines(Scene& s) override {
-        s.lineSupport[LineG2] = s.points[PointP];
-        s.lineDirection[LineG2] = VectorFromTo(s.points[PointP], s.points[PointQ]);
-    }
-    void RereadPlanes(Scene& s) override {
-        s.planeSupport[PlaneE5] = s.points[PointA];
-        s.planeSpanU[PlaneE5] = VectorFromTo(s.points[PointA], s.points[PointB]);
-        s.planeSpanV[PlaneE5] = VectorFromTo(s.points[PointA], s.points[PointC]);
-    }
-    void RereadFamily(Scene& s) override {
-        static const char* const texts[6] = {"3", "3", "4", "-4", "5", "1,5t"};
-        Real values[6];
-        for (int i = 0; i < 6; ++i) values[i] = EvaluateExpression(texts[i], 0, s.familyFrom).value;
-        SetCoordinates(s.lineSupport[LineG], MakeVector(values[0], values[1], values[2]));
-        SetCoordinates(s.lineDirection[LineG], MakeVector(values[3], values[4], values[5]));
-    }
-    std::string FamilyFromText() override { return "1"; }
-};
-
-// Everything drawable switched on: nine points with paths, seven vectors,
-// the coplanarity construction, the family of five, h and g2 with trace
-// points, five hatched planes, eight bodies with spat vectors, the cube,
-// three parallel planes, three coordinate planes and the background raster.
-void MakeBusyScene(Scene& s, ViewState& view) {
-    s.points[PointD] = MakeVector(0, 3, 4);  // D = A + AB/2 + AC/2: coplanar
-    s.points[PointD].name = "D";
-    s.vectorAD = VectorFromTo(s.points[PointA], s.points[PointD]);
-    s.coplanarR = 0.5L;
-    s.coplanarT = 0.5L;
-    s.coplanarValid = true;
-    s.coplanarGraphic = true;
-    for (auto& p : s.points) p.coordinatePaths = true;
-    s.drawPointFlag.fill(true);
-    s.drawVectorFlag.fill(true);
-    s.familyEnabled = true;
-    s.familyTo = 3;
-    s.familyStep = 0.5L;
-    s.drawLineFlag.fill(true);
-    s.drawPlaneFlag.fill(true);
-    s.drawBodyFlag.fill(true);
-    s.drawSpatVectors = true;
-    ViewControls& c = view.controls;
-    c.raster = true;
-    c.tracePoints = true;
-    c.hatchSurfaces = true;
-    c.cube = c.xPlane = c.yPlane = c.zPlane = true;
-    c.xyPlane = c.xzPlane = c.yzPlane = true;
-}
-
 struct BusyRun {
     ViewState view;
     Scene scene;
-    BenchHost host;
-    BusyRun() { MakeBusyScene(scene, view); }
+    BusySceneHost host;
+    BusyRun() { MakeBusyScene(scene, view.controls); }
     void Draw(Canvas& canvas) {
         expressionError = false;
         DrawContext ctx{canvas, view, scene, host};
@@ -129,6 +75,78 @@ void BM_RenderBusyRedraw(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderBusyRedraw)->Unit(benchmark::kMillisecond)->Repetitions(9)
     ->ReportAggregatesOnly(true)->MinTime(0.5);
+
+// The redraw as the main window makes it: through the recorder that keeps
+// the picture's calls for the exports, onto the same canvas.
+void BM_RenderBusyRedrawKept(benchmark::State& state) {
+    EnsureGuiApp();
+    QImageCanvas canvas;
+    PictureRecorder recorder(canvas);
+    BusyRun run;
+    const double cpuStart = ProcessCpuMs();
+    for (auto _ : state) {
+        run.Draw(recorder);
+        benchmark::DoNotOptimize(canvas.image().constBits());
+    }
+    state.counters["process_cpu_ms"] = (ProcessCpuMs() - cpuStart) / double(state.iterations());
+    state.counters["kept_calls"] = double(recorder.Calls().size());
+}
+BENCHMARK(BM_RenderBusyRedrawKept)->Unit(benchmark::kMillisecond)->Repetitions(9)
+    ->ReportAggregatesOnly(true)->MinTime(0.5);
+
+// --- exports of the busy picture ------------------------------------------
+
+struct KeptBusyPicture {
+    QImageCanvas canvas;
+    PictureRecorder recorder{canvas};
+    KeptBusyPicture() {
+        BusyRun run;
+        run.Draw(recorder);
+    }
+    PictureSource Source() { return {recorder.Calls(), canvas.image()}; }
+};
+
+void BM_ExportBusySvg(benchmark::State& state) {
+    EnsureGuiApp();
+    KeptBusyPicture picture;
+    const PictureSource source = picture.Source();
+    std::size_t bytes = 0;
+    for (auto _ : state) bytes = RenderSvg(source, source.screen.rect()).size();
+    state.counters["kB"] = double(bytes) / 1024;
+}
+BENCHMARK(BM_ExportBusySvg)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_ExportBusyPdf(benchmark::State& state) {
+    EnsureGuiApp();
+    KeptBusyPicture picture;
+    const PictureSource source = picture.Source();
+    std::size_t bytes = 0;
+    for (auto _ : state) bytes = RenderPdf(source, source.screen.rect(), kDefaultWidthCm).size();
+    state.counters["kB"] = double(bytes) / 1024;
+}
+BENCHMARK(BM_ExportBusyPdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// PNG at scale 4: drawing the 2884 x 2884 image, and encoding it apart.
+void BM_ExportBusyPng4Draw(benchmark::State& state) {
+    EnsureGuiApp();
+    KeptBusyPicture picture;
+    const PictureSource source = picture.Source();
+    const double cpuStart = ProcessCpuMs();
+    for (auto _ : state) benchmark::DoNotOptimize(RenderPictureImage(source, source.screen.rect(), 4).constBits());
+    state.counters["process_cpu_ms"] = (ProcessCpuMs() - cpuStart) / double(state.iterations());
+}
+BENCHMARK(BM_ExportBusyPng4Draw)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_ExportBusyPng4Encode(benchmark::State& state) {
+    EnsureGuiApp();
+    KeptBusyPicture picture;
+    const PictureSource source = picture.Source();
+    const QImage image = RenderPictureImage(source, source.screen.rect(), 4);
+    std::size_t bytes = 0;
+    for (auto _ : state) bytes = EncodePng(image, 4).size();
+    state.counters["kB"] = double(bytes) / 1024;
+}
+BENCHMARK(BM_ExportBusyPng4Encode)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 
 // The same redraw onto the recording canvas: the cost of the drawing logic
 // and projection alone, without any painting.
