@@ -76,3 +76,7 @@ QByteArray RenderPdf(const PictureSource& source, QRect part, double widthCm);
 // before, and beside it the same part as SVG (image/svg+xml). The caller
 // owns the result (QClipboard::setMimeData takes it).
 QMimeData* PictureMimeData(const PictureSource& source, QRect part);
+
+// Puts the whole picture the main window shows on the clipboard, as bitmap
+// and SVG ("Bild kopieren", the right mouse button).
+void CopyPictureToClipboard(TForm1& form1);

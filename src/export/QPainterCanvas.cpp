@@ -57,8 +57,6 @@ QPainterCanvas::QPainterCanvas(QPainter& painter, QRect part, double scale, QPoi
     painter_.translate(at);
     painter_.scale(scale, scale);
     painter_.translate(-part.left(), -part.top());
-    painter_.setRenderHint(QPainter::Antialiasing, true);
-    painter_.setRenderHint(QPainter::TextAntialiasing, true);
     ResetAttributes();
 }
 

@@ -29,8 +29,8 @@ public:
 
     // Draws the part `part` of the picture (in picture pixels) with every
     // picture pixel `scale` units of the painter's coordinates wide, the
-    // part's top-left corner at `at`. The painter must be active; its state
-    // is restored when the canvas goes.
+    // part's top-left corner at `at`. The painter must be active; its render
+    // hints are the caller's; its state is restored when the canvas goes.
     QPainterCanvas(QPainter& painter, QRect part, double scale, QPointF at = {},
                    ObjectSink* objects = nullptr);
     ~QPainterCanvas() override;

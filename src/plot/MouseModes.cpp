@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <algorithm>
 #include <QClipboard>
-#include <QMimeData>
 #include <QGuiApplication>
 
 #include "export/PictureExport.h"
@@ -138,7 +137,4 @@ void TForm1::drawSelectionRect() {
     c.Rectangle(std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::max(r.x1, r.x2), std::max(r.y1, r.y2));
 }
 
-void TForm1::copyWholePicture() {
-    const PictureSource picture = PictureOf(*this);
-    QGuiApplication::clipboard()->setMimeData(PictureMimeData(picture, picture.screen.rect()));
-}
+void TForm1::copyWholePicture() { CopyPictureToClipboard(*this); }
