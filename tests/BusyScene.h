@@ -34,8 +34,7 @@ public:
 // bodies with spat vectors, the cube, three parallel planes, three
 // coordinate planes and the background raster.
 inline void MakeBusyScene(Scene& s, ViewControls& c) {
-    s.points[PointD] = MakeVector(0, 3, 4);  // D = A + AB/2 + AC/2: coplanar
-    s.points[PointD].name = "D";
+    SetCoordinates(s.points[PointD], MakeVector(0, 3, 4));  // D = A + AB/2 + AC/2: coplanar
     s.vectorAD = VectorFromTo(s.points[PointA], s.points[PointD]);
     s.coplanarR = 0.5L;
     s.coplanarT = 0.5L;
