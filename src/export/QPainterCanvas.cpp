@@ -21,17 +21,6 @@ QPointF Centre(PixelPoint p) { return {p.x + 0.5, p.y + 0.5}; }
 bool IsHatched(BrushStyle s) { return s >= BrushStyles::Horizontal && s <= BrushStyles::DiagCross; }
 bool IsSolid(BrushStyle s) { return s != BrushStyles::Clear && !IsHatched(s); }
 
-// Qt's dash patterns are the screen's runs (dash 4-2, dot 1-2, ...).
-Qt::PenStyle DashStyle(PenStyle style) {
-    switch (style) {
-    case PenStyles::Dash: return Qt::DashLine;
-    case PenStyles::Dot: return Qt::DotLine;
-    case PenStyles::DashDot: return Qt::DashDotLine;
-    case PenStyles::DashDotDot: return Qt::DashDotDotLine;
-    default: return Qt::SolidLine;
-    }
-}
-
 // Text metrics as the screen measures them (96 dpi, no antialiasing).
 QFontMetrics ScreenMetrics(const FontAttributes& attributes) {
     static const QImage device = [] {
@@ -89,8 +78,7 @@ QPen QPainterCanvas::OutlinePen() const {
     const PenAttributes& p = attr_.pen;
     if (p.style == PenStyles::Clear) return QPen(Qt::NoPen);
     const int width = std::max(p.width, 1);
-    // Like the screen's pens, a styled pen wider than one pixel draws solid.
-    return QPen(Q(p.colour), width, width > 1 ? Qt::SolidLine : DashStyle(p.style),
+    return QPen(Q(p.colour), width, QImageCanvas::ToQtPenStyle(p.style, width),
                 width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::MiterJoin);
 }
 
@@ -118,7 +106,7 @@ void QPainterCanvas::LineTo(int x, int y) {
     path.moveTo(Centre(from) - back);
     path.lineTo(Centre(to) - back);
     QPen pen(Q(p.colour), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-    const Qt::PenStyle dashes = DashStyle(p.style);
+    const Qt::PenStyle dashes = QImageCanvas::ToQtPenStyle(p.style, 1);
     if (dashes != Qt::SolidLine) {
         // With a solid brush the gaps take the brush colour, as on the screen.
         if (IsSolid(attr_.brush.style))
@@ -149,22 +137,21 @@ void QPainterCanvas::Polygon(std::span<const PixelPoint> points) {
     painter_.drawPolygon(outline, Qt::OddEvenFill);
 }
 
-void QPainterCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+std::optional<QRectF> QPainterCanvas::ShapeBox(int x1, int y1, int x2, int y2) {
     const int l = std::min(x1, x2), r = std::max(x1, x2);
     const int t = std::min(y1, y2), b = std::max(y1, y2);
-    if (r - l < 1 || b - t < 1 || Inverting()) return;
+    if (r - l < 1 || b - t < 1 || Inverting()) return std::nullopt;
     painter_.setPen(OutlinePen());
     painter_.setBrush(IsSolid(attr_.brush.style) ? QBrush(Q(attr_.brush.colour)) : QBrush(Qt::NoBrush));
-    painter_.drawEllipse(QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1));
+    return QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1);
+}
+
+void QPainterCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    if (const auto box = ShapeBox(x1, y1, x2, y2)) painter_.drawEllipse(*box);
 }
 
 void QPainterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-    const int l = std::min(x1, x2), r = std::max(x1, x2);
-    const int t = std::min(y1, y2), b = std::max(y1, y2);
-    if (r - l < 1 || b - t < 1 || Inverting()) return;
-    painter_.setPen(OutlinePen());
-    painter_.setBrush(IsSolid(attr_.brush.style) ? QBrush(Q(attr_.brush.colour)) : QBrush(Qt::NoBrush));
-    painter_.drawRect(QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1));
+    if (const auto box = ShapeBox(x1, y1, x2, y2)) painter_.drawRect(*box);
 }
 
 void QPainterCanvas::TextOut(int x, int y, const std::string& text) {

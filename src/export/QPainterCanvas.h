@@ -9,6 +9,7 @@
 // The screen keeps its own pixel-exact canvas; this one is never used for it.
 #include <QPointF>
 #include <QRect>
+#include <optional>
 #include <string>
 
 #include "export/HatchLines.h"
@@ -61,6 +62,10 @@ public:
 private:
     void Stroke(const class QPainterPath& path, const class QPen& pen);
     class QPen OutlinePen() const;
+    // The box (x1, y1)-(x2, y2) without its right and bottom edges, through
+    // the centres of its outer pixels, with pen and brush set for it; none
+    // when there is nothing to draw.
+    std::optional<QRectF> ShapeBox(int x1, int y1, int x2, int y2);
     bool Inverting() const { return attr_.pen.mode == PenMode::Not; }
 
     QPainter& painter_;

@@ -33,19 +33,6 @@ void InstallFontSubstitutions() {
     substitute("Times New Roman", "Liberation Serif");
 }
 
-Qt::PenStyle ToQtPenStyle(PenStyle style, int width) {
-    // Like the classic GDI pens, a styled pen wider than one pixel draws solid.
-    if (style == PenStyles::Clear) return Qt::NoPen;
-    if (width > 1) return Qt::SolidLine;
-    switch (style) {
-    case PenStyles::Dash: return Qt::DashLine;
-    case PenStyles::Dot: return Qt::DotLine;
-    case PenStyles::DashDot: return Qt::DashDotLine;
-    case PenStyles::DashDotDot: return Qt::DashDotDotLine;
-    default: return Qt::SolidLine;
-    }
-}
-
 Qt::BrushStyle ToQtBrushStyle(BrushStyle style) {
     switch (style) {
     case BrushStyles::Clear: return Qt::NoBrush;
@@ -60,6 +47,19 @@ Qt::BrushStyle ToQtBrushStyle(BrushStyle style) {
 }
 
 }  // namespace
+
+Qt::PenStyle QImageCanvas::ToQtPenStyle(PenStyle style, int width) {
+    // Like the classic GDI pens, a styled pen wider than one pixel draws solid.
+    if (style == PenStyles::Clear) return Qt::NoPen;
+    if (width > 1) return Qt::SolidLine;
+    switch (style) {
+    case PenStyles::Dash: return Qt::DashLine;
+    case PenStyles::Dot: return Qt::DotLine;
+    case PenStyles::DashDot: return Qt::DashDotLine;
+    case PenStyles::DashDotDot: return Qt::DashDotDotLine;
+    default: return Qt::SolidLine;
+    }
+}
 
 QColor QImageCanvas::ToQColor(Colour c) {
     return QColor(int(ColourRed(c)), int(ColourGreen(c)), int(ColourBlue(c)));

@@ -38,6 +38,9 @@ public:
     QFont currentFont();
 
     static QColor ToQColor(Colour c);
+    // Qt's pen style for a style code at a width; the dash patterns are the
+    // screen's (dash 4-2, dot 1-2, ...).
+    static Qt::PenStyle ToQtPenStyle(PenStyle style, int width);
     // The face, pixel size (points at 96 dpi) and style the font attributes
     // give, before the screen switches off antialiasing.
     static QFont FontFor(const FontAttributes& font);
