@@ -102,7 +102,7 @@ void TForm1::Image1MouseUp(const ImageMouseEvent&) {
         if (r.y1 > r.y2)
             std::swap(r.y1, r.y2);
         // A drag may end outside the image: only pixels of the picture are copied.
-        const QImage& picture = imageCanvas().image();
+        const QImage picture = imageCanvas().picture();
         const QRect part = QRect(r.x1, r.y1, r.x2 - r.x1, r.y2 - r.y1).intersected(picture.rect());
         view_.selecting = false;
         if (part.isEmpty()) {
@@ -134,5 +134,5 @@ void TForm1::drawSelectionRect() {
 }
 
 void TForm1::copyWholePicture() {
-    QGuiApplication::clipboard()->setImage(imageCanvas().image());
+    QGuiApplication::clipboard()->setImage(imageCanvas().picture());
 }
