@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QPainter>
 
 #include "plot/CoordinateSystem.h"
 #include "plot/Projection.h"
@@ -57,6 +58,25 @@ void BM_PlotBusyScene(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PlotBusyScene)->Unit(benchmark::kMillisecond);
+
+// What Image1's paint event does after each redraw on a screen with a
+// device pixel ratio of 2: the 1442 x 1442 device pixels into a backing
+// store of the same ratio.
+void BM_PlotImageShownAtRatio2(benchmark::State& state) {
+    EnsureGuiApplication();
+    QImageCanvas canvas(721, 721, 2);
+    ViewState view;
+    Zeichne_3DSys(canvas, view);
+    QImage backingStore(1442, 1442, QImage::Format_RGB32);
+    backingStore.setDevicePixelRatio(2);
+    for (auto _ : state) {
+        QPainter p(&backingStore);
+        p.drawImage(QRect(0, 0, 721, 721), canvas.image(), QRect(0, 0, 1442, 1442));
+        p.end();
+        benchmark::DoNotOptimize(backingStore.constBits());
+    }
+}
+BENCHMARK(BM_PlotImageShownAtRatio2)->Unit(benchmark::kMillisecond);
 
 void BM_PlotPointToPixel(benchmark::State& state) {
     ViewState view;

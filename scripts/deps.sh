@@ -4,22 +4,34 @@
 #   scripts/deps.sh            what building and running the program needs
 #   scripts/deps.sh test       ... plus what only the tests need
 #   scripts/deps.sh bench      ... plus the benchmark library
+#   scripts/deps.sh package    ... plus what building the Debian package needs
 set -euo pipefail
 
-# Building and running the program.
+# Building and running the program (Qt's SVG module writes exported SVG
+# files; its plugin draws the icon, both at run time and when the build
+# renders its PNG sizes).
 build_packages=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n libqt6svg6
   fonts-liberation2 fonts-dejavu-core
 )
 # Only the tests: test frameworks, a virtual X server with a clipboard
-# reader, the German locale the number reader is checked under, and a PDF
-# rasteriser that shows what an exported PDF draws.
+# reader and synthetic key presses (XTest), the German locale the number
+# reader is checked under, the validators of the desktop files, the
+# package tools (the tests build the package and read its file list), and
+# a PDF rasteriser that shows what an exported PDF draws.
 test_packages=(
   libgtest-dev libgmock-dev
-  xvfb xauth xclip
+  xvfb xauth xclip libx11-dev libxtst-dev
   locales
   poppler-utils
+  desktop-file-utils appstream shared-mime-info man-db
+  dpkg-dev file
+)
+# Building the Debian package: CPack's DEB generator reads the linked
+# libraries with dpkg-shlibdeps and finds them with file.
+package_packages=(
+  dpkg-dev file
 )
 bench_packages=(
   libbenchmark-dev
@@ -30,6 +42,7 @@ for group in "$@"; do
   case "$group" in
     test) packages+=("${test_packages[@]}") ;;
     bench) packages+=("${bench_packages[@]}") ;;
+    package) packages+=("${package_packages[@]}") ;;
     *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

@@ -1,9 +1,15 @@
 #include "AppWindows.h"
 
+#include <QGuiApplication>
+
 #include "calc/InstallCalculations.h"
+#include "desktop/AppIcon.h"
 #include "input/DrawCommandQt.h"
 
 AppWindows::AppWindows() {
+    // The program's icon on its three windows and on every dialog and
+    // message box they open.
+    QGuiApplication::setWindowIcon(ApplicationIcon());
     if (form1.startupAborted())
         return;
     form2 = std::make_unique<TForm2>(&form1);

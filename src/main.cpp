@@ -12,6 +12,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Spatium"));
+    app.setDesktopFileName(QStringLiteral(SPATIUM_APP_ID));
 
     // Qt's own buttons and dialogs in German ("Ja", "Nein", "Abbrechen").
     QTranslator qtGerman;

@@ -195,7 +195,7 @@ void PrintPictureWithDialog(TForm1& form1, const OutputDialogServices& services)
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, &form1);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
-    auto* options = new PictureOptions(form1.imageCanvas().image().size(), false, true, marked, choices);
+    auto* options = new PictureOptions(QSize(form1.imageCanvas().Width(), form1.imageCanvas().Height()), false, true, marked, choices);
     dialog.setOptionTabs(QList<QWidget*>{options});
     if (!services.exec(dialog)) return;
     options->store(choices);

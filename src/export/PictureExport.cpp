@@ -58,7 +58,7 @@ QString WidthText(double widthCm) { return QString::fromStdString(NumberText(Rea
 }  // namespace
 
 PictureSource PictureOf(TForm1& form1) {
-    return {form1.pictureCalls(), form1.imageCanvas().image()};
+    return {form1.pictureCalls(), form1.imageCanvas().picture()};
 }
 
 std::optional<PictureFormat> FormatOfFileName(const QString& fileName) {

@@ -44,6 +44,7 @@ TForm1::TForm1(WindowServices services, QWidget* parent)
     setCentralWidget(client);
     Image1 = new PlotImage(*canvas_, client);
     Image1->setGeometry(0, 0, kImageSize, kImageSize);
+    Image1->useScreenResolution();
     auto* panel = new QWidget(client);
     panel->setObjectName("Panel_Steuerung");
     panel->setGeometry(kClientWidth - kPanelWidth, 0, kPanelWidth, kClientHeight);

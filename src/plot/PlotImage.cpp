@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "plot/QImageCanvas.h"
 
@@ -22,6 +23,12 @@ ImageMouseEvent Convert(const QMouseEvent* e, bool doubleClick) {
     return out;
 }
 
+// Whole device pixels per picture pixel: a fractional ratio such as 1.5
+// gets the next whole scale and the painter scales the picture down.
+int DeviceScaleFor(qreal ratio) {
+    return std::max(int(std::ceil(ratio - 0.01)), 1);
+}
+
 }  // namespace
 
 bool ImageMouseEvent::counts(Qt::MouseButton which) const {
@@ -34,13 +41,24 @@ PlotImage::PlotImage(QImageCanvas& canvas, QWidget* parent) : QWidget(parent), c
     setMouseTracking(true);  // cursor and hint follow every move
 }
 
+void PlotImage::useScreenResolution() { canvas_.setDeviceScale(DeviceScaleFor(devicePixelRatioF())); }
+
 void PlotImage::paintEvent(QPaintEvent* event) {
+    // A window moved to a screen of another ratio shows the resampled
+    // picture until the next redraw draws it at the new resolution.
+    useScreenResolution();
     QPainter p(this);
     const QImage& image = canvas_.image();
+    const int scale = canvas_.deviceScale();
+    const QRect area = event->rect();
+    const QRect picture(0, 0, canvas_.Width(), canvas_.Height());
     // Whatever the picture does not cover stays white, like an empty image.
-    if (!image.rect().contains(event->rect()))
-        p.fillRect(event->rect(), Qt::white);
-    p.drawImage(event->rect().topLeft(), image, event->rect());
+    if (!picture.contains(area))
+        p.fillRect(area, Qt::white);
+    if (devicePixelRatioF() != scale)
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect shown = area.intersected(picture);
+    p.drawImage(shown, image, QRect(shown.topLeft() * scale, shown.size() * scale));
 }
 
 void PlotImage::mousePressEvent(QMouseEvent* event) { emit mouseDown(Convert(event, false)); }

@@ -1,6 +1,6 @@
 #pragma once
-// The widget Image1: shows the plot picture and reports mouse presses,
-// moves and releases in image pixel coordinates.
+// The widget Image1: shows the plot picture at the screen's resolution and
+// reports mouse presses, moves and releases in picture pixel coordinates.
 #include <QWidget>
 
 class QImageCanvas;
@@ -22,6 +22,11 @@ class PlotImage : public QWidget {
     Q_OBJECT
 public:
     PlotImage(QImageCanvas& canvas, QWidget* parent = nullptr);
+
+    // Gives the canvas as many device pixels per picture pixel as the
+    // screen has (2 at a device pixel ratio of 2). Run before the first
+    // drawing; painting runs it again when the window changes screens.
+    void useScreenResolution();
 
 signals:
     void mouseDown(const ImageMouseEvent& event);

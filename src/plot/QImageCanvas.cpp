@@ -46,6 +46,15 @@ Qt::BrushStyle ToQtBrushStyle(BrushStyle style) {
     }
 }
 
+constexpr int kMaxDeviceScale = 4;
+constexpr int kDotsPerMeter = 3780;  // 96 dpi per picture pixel
+
+// a mod m in [0, m), also for negative a.
+int Mod(int a, int m) {
+    const int r = a % m;
+    return r < 0 ? r + m : r;
+}
+
 }  // namespace
 
 Qt::PenStyle QImageCanvas::ToQtPenStyle(PenStyle style, int width) {
@@ -69,7 +78,8 @@ Colour QImageCanvas::FromQRgb(QRgb rgb) {
     return MakeColour(unsigned(qRed(rgb)), unsigned(qGreen(rgb)), unsigned(qBlue(rgb)));
 }
 
-QImageCanvas::QImageCanvas(int width, int height) {
+QImageCanvas::QImageCanvas(int width, int height, int deviceScale)
+    : scale_(std::clamp(deviceScale, 1, kMaxDeviceScale)) {
     InstallFontSubstitutions();
     Reset(0, 0, width, height);
 }
@@ -96,12 +106,50 @@ QPainter& QImageCanvas::painter() {
 void QImageCanvas::applyPen() {
     const PenAttributes& p = attr_.pen;
     const int width = std::max(p.width, 1);
-    pen_ = QPen(ToQColor(p.colour), width == 1 ? 0 : width, ToQtPenStyle(p.style, width),
+    // At scale 1 a one-pixel pen is cosmetic; above it the pen is one
+    // picture pixel wide, not one device pixel.
+    pen_ = QPen(ToQColor(p.colour), width == 1 && scale_ == 1 ? 0 : width, ToQtPenStyle(p.style, width),
                 width == 1 ? Qt::SquareCap : Qt::RoundCap, Qt::MiterJoin);
     painter_.setPen(pen_);
     painter_.setCompositionMode(p.mode == PenMode::Not ? QPainter::RasterOp_NotDestination
                                                        : QPainter::CompositionMode_SourceOver);
     penChanged_ = false;
+}
+
+template <class Paint>
+void QImageCanvas::stroke(Paint paint) {
+    QPainter& p = painter();
+    // Above scale 1 a pen is centred on the middle of the picture pixels,
+    // so that it covers the picture pixels it covers at scale 1 (where Qt
+    // draws aliased strokes to the right of and below the ideal line).
+    if (scale_ > 1) p.translate(0.5, 0.5);
+    paint(p);
+    if (scale_ > 1) p.translate(-0.5, -0.5);
+}
+
+template <class Paint>
+void QImageCanvas::paintShape(std::span<const PixelPoint> outline, Paint paint) {
+    QPainter& p = painter();
+    if (scale_ == 1) {
+        paint(p);
+        return;
+    }
+    const bool stroked = pen_.style() != Qt::NoPen;
+    const bool filled = p.brush().style() != Qt::NoBrush;
+    if (filled) {
+        p.setPen(Qt::NoPen);
+        paint(p);
+        p.setPen(pen_);
+    }
+    if (!stroked) return;
+    if (attr_.pen.width <= 1 && !outline.empty()) {
+        const std::size_t n = outline.size();
+        for (std::size_t i = 0; i < n; ++i) DrawThinLine(outline[i], outline[(i + 1) % n]);
+        return;
+    }
+    if (filled) p.setBrush(Qt::NoBrush);
+    stroke(paint);
+    if (filled) p.setBrush(brush_);
 }
 
 void QImageCanvas::applyBrush() {
@@ -147,18 +195,33 @@ QFont QImageCanvas::currentFont() {
 }
 
 void QImageCanvas::Reset(int left, int top, int width, int height) {
-    width = std::max(width, 1);
-    height = std::max(height, 1);
-    if (image_.width() != width || image_.height() != height ||
-        image_.format() != QImage::Format_RGB32) {
+    width_ = std::max(width, 1);
+    height_ = std::max(height, 1);
+    if (image_.width() != width_ * scale_ || image_.height() != height_ * scale_ ||
+        image_.devicePixelRatio() != scale_ || image_.format() != QImage::Format_RGB32) {
         endPainter();
-        image_ = QImage(width, height, QImage::Format_RGB32);
-        image_.setDotsPerMeterX(3780);  // 96 dpi
-        image_.setDotsPerMeterY(3780);
+        image_ = QImage(width_ * scale_, height_ * scale_, QImage::Format_RGB32);
+        image_.setDotsPerMeterX(kDotsPerMeter * scale_);
+        image_.setDotsPerMeterY(kDotsPerMeter * scale_);
+        image_.setDevicePixelRatio(scale_);
     }
     image_.fill(Qt::white);
     SetBounds(left, top);
     ResetAttributes();
+}
+
+void QImageCanvas::setDeviceScale(int scale) {
+    scale = std::clamp(scale, 1, kMaxDeviceScale);
+    if (scale == scale_) return;
+    endPainter();
+    scale_ = scale;
+    QImage resampled = image_.scaled(width_ * scale_, height_ * scale_, Qt::IgnoreAspectRatio,
+                                     Qt::FastTransformation)
+                           .convertToFormat(QImage::Format_RGB32);
+    resampled.setDotsPerMeterX(kDotsPerMeter * scale_);
+    resampled.setDotsPerMeterY(kDotsPerMeter * scale_);
+    resampled.setDevicePixelRatio(scale_);
+    image_ = std::move(resampled);
 }
 
 const QImage& QImageCanvas::image() {
@@ -166,15 +229,32 @@ const QImage& QImageCanvas::image() {
     return image_;
 }
 
+QImage QImageCanvas::picture() {
+    endPainter();
+    if (scale_ == 1) return image_;
+    QImage out(width_, height_, QImage::Format_RGB32);
+    out.setDotsPerMeterX(kDotsPerMeter);
+    out.setDotsPerMeterY(kDotsPerMeter);
+    for (int y = 0; y < height_; ++y) {
+        const QRgb* src = reinterpret_cast<const QRgb*>(image_.constScanLine(y * scale_));
+        QRgb* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < width_; ++x) dst[x] = src[x * scale_];
+    }
+    return out;
+}
+
 void QImageCanvas::SetPixel(int x, int y, Colour c) {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
-    reinterpret_cast<QRgb*>(image_.scanLine(y))[x] =
-        qRgb(int(ColourRed(c)), int(ColourGreen(c)), int(ColourBlue(c)));
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    const QRgb rgb = qRgb(int(ColourRed(c)), int(ColourGreen(c)), int(ColourBlue(c)));
+    for (int row = y * scale_; row < (y + 1) * scale_; ++row) {
+        QRgb* px = reinterpret_cast<QRgb*>(image_.scanLine(row)) + x * scale_;
+        std::fill(px, px + scale_, rgb);
+    }
 }
 
 Colour QImageCanvas::GetPixel(int x, int y) const {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return Colours::White;
-    return FromQRgb(reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x]);
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return Colours::White;
+    return FromQRgb(reinterpret_cast<const QRgb*>(image_.constScanLine(y * scale_))[x * scale_]);
 }
 
 void QImageCanvas::MoveTo(int x, int y) { penPos_ = {x, y}; }
@@ -184,7 +264,7 @@ void QImageCanvas::LineTo(int x, int y) {
     penPos_ = {x, y};
     if (attr_.pen.style == PenStyles::Clear) return;
     if (attr_.pen.width > 1) {
-        painter().drawLine(from.x, from.y, x, y);
+        stroke([&](QPainter& p) { p.drawLine(from.x, from.y, x, y); });
         return;
     }
     DrawThinLine(from, {x, y});
@@ -218,24 +298,34 @@ const DashPattern* PatternOf(PenStyle style) {
 // pixel, as the platform canvases this picture is modelled on do, and the
 // direct writes are several times faster than the painter's per-pixel spans.
 // Each step along the major axis sets one pixel; the minor coordinate is the
-// exact rounding of the ideal line. Only the part inside the image is walked.
+// exact rounding of the ideal line through the pixel centres, halves rounded
+// away from the start. Only the part inside the image is walked.
+//
+// Above scale 1 the walk runs over the device pixels of the same picture
+// pixels along the major axis, and at each one sets a run of `scale` device
+// pixels across it, centred on the ideal line: the line stays one picture
+// pixel thick but steps by single device pixels. At scale 1 this is exactly
+// the walk above.
 void QImageCanvas::DrawThinLine(PixelPoint from, PixelPoint to) {
+    const std::int64_t scale = scale_;
     const std::int64_t dx = std::int64_t(to.x) - from.x;
     const std::int64_t dy = std::int64_t(to.y) - from.y;
     const bool xMajor = std::llabs(dx) >= std::llabs(dy);
-    const std::int64_t steps = xMajor ? std::llabs(dx) : std::llabs(dy);
+    const std::int64_t steps = xMajor ? std::llabs(dx) : std::llabs(dy);  // picture pixels
     if (steps == 0) return;  // the only pixel is the end pixel
-    const std::int64_t major0 = xMajor ? from.x : from.y;
-    const std::int64_t minor0 = xMajor ? from.y : from.x;
     const int majorSign = (xMajor ? dx : dy) < 0 ? -1 : 1;
     const std::int64_t minorDelta = xMajor ? dy : dx;
     const int minorSign = minorDelta < 0 ? -1 : 1;
     const std::int64_t minorAbs = std::llabs(minorDelta);
+    // Device pixel of step 0: the first one of the start pixel in the
+    // direction of travel; the run across starts at the start pixel's first.
+    const std::int64_t major0 = (xMajor ? from.x : from.y) * scale + (majorSign < 0 ? scale - 1 : 0);
+    const std::int64_t minor0 = (xMajor ? from.y : from.x) * scale;
     const std::int64_t majorLimit = (xMajor ? image_.width() : image_.height()) - 1;
     const std::int64_t minorLimit = (xMajor ? image_.height() : image_.width()) - 1;
 
-    // Steps t in [0, steps) whose major coordinate lies inside the image.
-    std::int64_t tFirst = 0, tLast = steps - 1;
+    // Device steps t in [0, scale * steps) whose major coordinate lies inside the image.
+    std::int64_t tFirst = 0, tLast = scale * steps - 1;
     if (majorSign > 0) {
         tFirst = std::max<std::int64_t>(tFirst, -major0);
         tLast = std::min<std::int64_t>(tLast, majorLimit - major0);
@@ -258,31 +348,37 @@ void QImageCanvas::DrawThinLine(PixelPoint from, PixelPoint to) {
     if (pattern)
         for (int i = 0; i < pattern->count; ++i) period += pattern->runs[i];
 
-    // minor(t) = minor0 + minorSign * floor((2 t |d| + steps) / (2 steps)),
+    // Device step t lies (2t + 1 - scale) / 2 device pixels from the start
+    // pixel's centre along the major axis; the run across is offset by
+    // floor(that * |d| / steps + 1/2) = floor(((2t + 1 - scale) |d| + steps) / (2 steps)),
     // carried incrementally from tFirst on.
     const std::int64_t twoSteps = 2 * steps;
-    std::int64_t num = 2 * tFirst * minorAbs + steps;
-    std::int64_t minorOffset = num / twoSteps;
-    std::int64_t rem = num % twoSteps;
+    const std::int64_t num = (2 * tFirst + 1 - scale) * minorAbs + steps;
+    std::int64_t minorOffset = num >= 0 ? num / twoSteps : -((-num + twoSteps - 1) / twoSteps);
+    std::int64_t rem = num - minorOffset * twoSteps;
     const std::int64_t bytesPerLine = image_.bytesPerLine() / 4;
     QRgb* bits = reinterpret_cast<QRgb*>(image_.bits());
 
     for (std::int64_t t = tFirst; t <= tLast; ++t) {
         const std::int64_t major = major0 + majorSign * t;
-        const std::int64_t minor = minor0 + minorSign * minorOffset;
-        if (minor >= 0 && minor <= minorLimit) {
+        const std::int64_t runStart = minor0 + minorSign * minorOffset;
+        const std::int64_t minorFirst = std::max<std::int64_t>(runStart, 0);
+        const std::int64_t minorLast = std::min(runStart + scale - 1, minorLimit);
+        if (minorFirst <= minorLast) {
             bool on = true;
             if (pattern) {
-                int phase = int(t % period);
+                int phase = int((t / scale) % period);
                 int i = 0;
                 while (phase >= pattern->runs[i]) phase -= pattern->runs[i++];
                 on = (i % 2) == 0;
             }
-            QRgb* px = xMajor ? bits + minor * bytesPerLine + major : bits + major * bytesPerLine + minor;
-            if (on)
-                *px = mode == PenMode::Not ? (~*px | 0xFF000000u) : ink;
-            else if (opaqueGaps)
-                *px = gap;
+            for (std::int64_t minor = minorFirst; minor <= minorLast; ++minor) {
+                QRgb* px = xMajor ? bits + minor * bytesPerLine + major : bits + major * bytesPerLine + minor;
+                if (on)
+                    *px = mode == PenMode::Not ? (~*px | 0xFF000000u) : ink;
+                else if (opaqueGaps)
+                    *px = gap;
+            }
         }
         rem += 2 * minorAbs;
         while (rem >= twoSteps) {
@@ -297,6 +393,9 @@ void QImageCanvas::Polygon(std::span<const PixelPoint> points) {
     QPainter& p = painter();
     QVarLengthArray<QPoint, 16> qpts;
     for (const PixelPoint& pt : points) qpts.append(QPoint(pt.x, pt.y));
+    const auto draw = [&](QPainter& painter) {
+        painter.drawPolygon(qpts.constData(), int(qpts.size()), Qt::OddEvenFill);
+    };
     const BrushStyle style = attr_.brush.style;
     const bool hatched = style >= BrushStyles::Horizontal && style <= BrushStyles::DiagCross;
     if (hatched && attr_.pen.mode == PenMode::Copy) {
@@ -305,16 +404,23 @@ void QImageCanvas::Polygon(std::span<const PixelPoint> points) {
         // bulk of a busy picture.
         FillHatched(points);
         p.setBrush(Qt::NoBrush);
-        p.drawPolygon(qpts.constData(), int(qpts.size()), Qt::OddEvenFill);
+        paintShape(points, draw);
         p.setBrush(brush_);
         return;
     }
-    p.drawPolygon(qpts.constData(), int(qpts.size()), Qt::OddEvenFill);
+    paintShape(points, draw);
 }
 
-void QImageCanvas::FillHatched(std::span<const PixelPoint> points) {
-    const int n = int(points.size());
+// Hatch lines are one picture pixel thick, 8 picture pixels apart; the walk
+// runs over device pixels, so above scale 1 the diagonals step by single
+// device pixels like the thin lines.
+void QImageCanvas::FillHatched(std::span<const PixelPoint> picturePoints) {
+    const int n = int(picturePoints.size());
     if (n < 3) return;
+    const int scale = scale_;
+    const int period = 8 * scale;
+    QVarLengthArray<PixelPoint, 16> points;
+    for (const PixelPoint& pt : picturePoints) points.append({pt.x * scale, pt.y * scale});
     int top = points[0].y, bottom = points[0].y;
     for (const PixelPoint& pt : points) {
         top = std::min(top, pt.y);
@@ -344,7 +450,7 @@ void QImageCanvas::FillHatched(std::span<const PixelPoint> points) {
         }
         std::sort(xs.begin(), xs.end());
         QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        const bool fullRow = horizontal && (y & 7) == 0;
+        const bool fullRow = horizontal && Mod(y, period) < scale;
         for (qsizetype k = 0; k + 1 < xs.size(); k += 2) {
             // Pixels whose centre x + 0.5 lies in [xs[k], xs[k+1]).
             const int x0 = std::max(int(std::ceil(xs[k] - 0.5)), 0);
@@ -354,30 +460,30 @@ void QImageCanvas::FillHatched(std::span<const PixelPoint> points) {
                 std::fill(row + x0, row + x1 + 1, colour);
                 continue;
             }
-            if (vertical)
-                for (int x = x0 + ((-x0) & 7); x <= x1; x += 8) row[x] = colour;
-            if (forward)
-                for (int x = x0 + ((y - x0) & 7); x <= x1; x += 8) row[x] = colour;
-            if (backward)
-                for (int x = x0 + ((-y - x0) & 7); x <= x1; x += 8) row[x] = colour;
+            // The pixels x in [x0, x1] with (x - first) mod period < scale.
+            const auto mark = [&](int first) {
+                for (int j = 0; j < scale; ++j)
+                    for (int x = x0 + Mod(first + j - x0, period); x <= x1; x += period) row[x] = colour;
+            };
+            if (vertical) mark(0);                // x mod 8 = 0
+            if (forward) mark(y - scale + 1);     // (y - x) mod 8 = 0
+            if (backward) mark(-y);               // (x + y) mod 8 = 0
         }
     }
 }
 
 void QImageCanvas::Ellipse(int x1, int y1, int x2, int y2) {
-    QPainter& p = painter();
     const int l = std::min(x1, x2), r = std::max(x1, x2);
     const int t = std::min(y1, y2), b = std::max(y1, y2);
     if (r - l < 1 || b - t < 1) return;
-    p.drawEllipse(l, t, r - l - 1, b - t - 1);
+    paintShape({}, [&](QPainter& p) { p.drawEllipse(l, t, r - l - 1, b - t - 1); });
 }
 
 void QImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-    QPainter& p = painter();
     const int l = std::min(x1, x2), r = std::max(x1, x2);
     const int t = std::min(y1, y2), b = std::max(y1, y2);
     if (r - l < 1 || b - t < 1) return;
-    p.drawRect(l, t, r - l - 1, b - t - 1);
+    paintShape({}, [&](QPainter& p) { p.drawRect(l, t, r - l - 1, b - t - 1); });
 }
 
 void QImageCanvas::TextOut(int x, int y, const std::string& text) {
@@ -399,7 +505,8 @@ void QImageCanvas::CopyRect(int destX, int destY, int x1, int y1, int x2, int y2
                                QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
     if (source.isEmpty()) return;
     QPainter& p = painter();
-    const QImage piece = image_.copy(source);
+    QImage piece = image_.copy(QRect(source.topLeft() * scale_, source.size() * scale_));
+    piece.setDevicePixelRatio(scale_);
     p.save();
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(QPoint(destX, destY), piece);

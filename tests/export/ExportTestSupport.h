@@ -51,7 +51,7 @@ protected:
 
     QString path(const QString& name) const { return dir.filePath(name); }
     PictureSource picture() { return PictureOf(form); }
-    QImage screen() { return form.imageCanvas().image().convertToFormat(QImage::Format_RGB32); }
+    QImage screen() { return form.imageCanvas().picture().convertToFormat(QImage::Format_RGB32); }
 
     static QByteArray ReadAll(const QString& file) {
         QFile f(file);

@@ -1,8 +1,10 @@
 #pragma once
 // Builds a main window whose dialogs answer at once, and records the
 // messages and beeps it would have shown.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QStringList>
 #include <QToolButton>
@@ -95,4 +97,33 @@ private:
 public:
     TForm1 form;
     int redraws = 0;
+};
+
+// Mouse events sent straight to a widget, in its own coordinates.
+inline void Send(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons,
+                 Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QMouseEvent e(type, QPointF(p), w->mapToGlobal(QPointF(p)), button, buttons, modifiers);
+    QApplication::sendEvent(w, &e);
+}
+
+struct Mouse {
+    QWidget* w;
+    void press(QPoint p, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        Send(w, QEvent::MouseButtonPress, p, b, b, m);
+    }
+    void move(QPoint p, Qt::MouseButtons held = Qt::LeftButton, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        Send(w, QEvent::MouseMove, p, Qt::NoButton, held, m);
+    }
+    void release(QPoint p, Qt::MouseButton b = Qt::LeftButton) {
+        Send(w, QEvent::MouseButtonRelease, p, b, Qt::NoButton);
+    }
+    void rightClick(QPoint p) {
+        press(p, Qt::RightButton);
+        release(p, Qt::RightButton);
+    }
+    void drag(QPoint from, QPoint to) {
+        press(from);
+        move(to);
+        release(to);
+    }
 };

@@ -12,34 +12,6 @@
 
 namespace {
 
-void Send(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons,
-          Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QMouseEvent e(type, QPointF(p), w->mapToGlobal(QPointF(p)), button, buttons, modifiers);
-    QApplication::sendEvent(w, &e);
-}
-
-struct Mouse {
-    QWidget* w;
-    void press(QPoint p, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        Send(w, QEvent::MouseButtonPress, p, b, b, m);
-    }
-    void move(QPoint p, Qt::MouseButtons held = Qt::LeftButton, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        Send(w, QEvent::MouseMove, p, Qt::NoButton, held, m);
-    }
-    void release(QPoint p, Qt::MouseButton b = Qt::LeftButton) {
-        Send(w, QEvent::MouseButtonRelease, p, b, Qt::NoButton);
-    }
-    void rightClick(QPoint p) {
-        press(p, Qt::RightButton);
-        release(p, Qt::RightButton);
-    }
-    void drag(QPoint from, QPoint to) {
-        press(from);
-        move(to);
-        release(to);
-    }
-};
-
 // A small image on the clipboard, so a test sees whether anything replaced it.
 QImage PutSentinelOnClipboard() {
     QImage sentinel(5, 5, QImage::Format_RGB32);

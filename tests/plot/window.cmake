@@ -18,3 +18,12 @@ spatium_add_gtest(test_font_dialog
   ${CMAKE_CURRENT_LIST_DIR}/test_font_dialog.cpp QT)
 spatium_add_gtest(test_window_wiring
   ${CMAKE_CURRENT_LIST_DIR}/test_window_wiring.cpp QT)
+# The picture on a high-resolution screen: a virtual X server of 2560 x 1600
+# at QT_SCALE_FACTOR=2 (a device pixel ratio of 2).
+add_executable(test_high_dpi_x11 ${CMAKE_CURRENT_LIST_DIR}/test_high_dpi_x11.cpp
+  ${CMAKE_SOURCE_DIR}/tests/qt_gtest_main.cpp)
+target_link_libraries(test_high_dpi_x11 PRIVATE spatium_gui Qt6::Test GTest::gtest)
+target_include_directories(test_high_dpi_x11 PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+add_test(NAME HighDpiX11.UnderXvfb
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/run_under_xvfb.sh --screen 2560x1600x24 $<TARGET_FILE:test_high_dpi_x11>)
+set_tests_properties(HighDpiX11.UnderXvfb PROPERTIES TIMEOUT 60 ENVIRONMENT "QT_SCALE_FACTOR=2")
