@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -49,6 +50,15 @@ QRect ChosenPart(const OutputChoices& choices, QRect marked) {
 }
 
 QString SizeText(QSize size) { return QStringLiteral("%1 × %2 Pixel").arg(size.width()).arg(size.height()); }
+
+// The busy cursor while a large image is drawn, encoded or printed.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
 
 }  // namespace
 
@@ -155,9 +165,11 @@ void ExportPictureWithDialogs(TForm1& form1, const OutputDialogServices& service
         options->store(choices);
     }
     const ExportRequest request{fileName, choices.scale, choices.widthCm, ChosenPart(choices, marked)};
-    // The picture as it is now: nothing can have redrawn it during a modal dialog
-    // that the export needs, but it is taken afresh all the same.
-    const QString problem = ExportPicture(PictureOf(form1), request);
+    QString problem;
+    {
+        const BusyCursor busy;
+        problem = ExportPicture(PictureOf(form1), request);
+    }
     if (!problem.isEmpty()) ActiveUserFeedback().ShowMessage(&form1, problem);
 }
 
@@ -199,8 +211,12 @@ void PrintPictureWithDialog(TForm1& form1, const OutputDialogServices& services)
     dialog.setOptionTabs(QList<QWidget*>{options});
     if (!services.exec(dialog)) return;
     options->store(choices);
-    if (!PrintPictureOn(printer, PictureOf(form1), ChosenPart(choices, marked), choices.widthCm))
-        ReportPrintFailure(form1);
+    bool printed = false;
+    {
+        const BusyCursor busy;
+        printed = PrintPictureOn(printer, PictureOf(form1), ChosenPart(choices, marked), choices.widthCm);
+    }
+    if (!printed) ReportPrintFailure(form1);
 }
 
 void PreviewPicturePrint(TForm1& form1, const OutputDialogServices& services) {
