@@ -49,6 +49,8 @@ QRect ChosenPart(const OutputChoices& choices, QRect marked) {
     return choices.markedPart && !marked.isEmpty() ? marked : QRect();
 }
 
+QSize PictureSize(TForm1& form1) { return {form1.imageCanvas().Width(), form1.imageCanvas().Height()}; }
+
 QString SizeText(QSize size) { return QStringLiteral("%1 × %2 Pixel").arg(size.width()).arg(size.height()); }
 
 // The busy cursor while a large image is drawn, encoded or printed.
@@ -140,10 +142,9 @@ void ExportPictureWithDialogs(TForm1& form1, const OutputDialogServices& service
             if (filter == QLatin1String(t.filter)) fileName += QString::fromLatin1(t.extension);
     choices.folder = QFileInfo(fileName).absolutePath();
 
-    const PictureSource before = PictureOf(form1);
     const std::optional<PictureFormat> format = FormatOfFileName(fileName);
     if (!format) {
-        ActiveUserFeedback().ShowMessage(&form1, CheckExportRequest(ExportRequest(fileName), before.size()));
+        ActiveUserFeedback().ShowMessage(&form1, CheckExportRequest(ExportRequest(fileName), PictureSize(form1)));
         return;
     }
     choices.format = *format;
@@ -153,7 +154,7 @@ void ExportPictureWithDialogs(TForm1& form1, const OutputDialogServices& service
         QDialog dialog(&form1);
         dialog.setWindowTitle(QStringLiteral("Bild exportieren"));
         auto* layout = new QVBoxLayout(&dialog);
-        auto* options = new PictureOptions(before.size(), askScale, askWidth, marked, choices, &dialog);
+        auto* options = new PictureOptions(PictureSize(form1), askScale, askWidth, marked, choices, &dialog);
         layout->addWidget(options);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
         buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Exportieren"));
@@ -207,7 +208,7 @@ void PrintPictureWithDialog(TForm1& form1, const OutputDialogServices& services)
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, &form1);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
-    auto* options = new PictureOptions(QSize(form1.imageCanvas().Width(), form1.imageCanvas().Height()), false, true, marked, choices);
+    auto* options = new PictureOptions(PictureSize(form1), false, true, marked, choices);
     dialog.setOptionTabs(QList<QWidget*>{options});
     if (!services.exec(dialog)) return;
     options->store(choices);

@@ -72,13 +72,39 @@ QByteArray GroupId(const std::string& name, std::set<QByteArray>& used) {
     return unique;
 }
 
-QByteArray WithoutMarkers(QByteArray svg) {
-    for (qsizetype marker; (marker = svg.indexOf(">" + kBeginMarker)) >= 0;) {
-        const qsizetype start = svg.lastIndexOf("<text", marker);
-        const qsizetype end = svg.indexOf("</text>", marker);
-        if (start < 0 || end < 0) break;
-        svg.remove(start, end + 7 - start);
+// The text element of a marker, not a text of the picture that happens to
+// read like one: only markers are drawn in the marker colour, nearly
+// transparent (the picture's texts are opaque).
+bool IsMarkerText(const QByteArray& svg, qsizetype textStart, qsizetype contentStart) {
+    const QByteArray tag = svg.mid(textStart, contentStart - textStart);
+    return tag.contains("fill=\"#010203\"") && !tag.contains("fill-opacity=\"1\"");
+}
+
+struct MarkerText {
+    qsizetype start = -1;    // "<text"
+    qsizetype content = -1;  // the marker's first character
+    qsizetype end = -1;      // just after "</text>"
+    QByteArray label;
+};
+
+// The next marker text at or after pos; start -1 when there is none.
+MarkerText NextMarker(const QByteArray& svg, qsizetype pos) {
+    for (qsizetype found; (found = svg.indexOf(">" + kBeginMarker, pos)) >= 0; pos = found + 1) {
+        MarkerText m;
+        m.start = svg.lastIndexOf("<text", found);
+        m.content = found + 1;
+        const qsizetype close = svg.indexOf("</text>", found);
+        if (m.start < 0 || close < 0) break;
+        if (!IsMarkerText(svg, m.start, m.content)) continue;
+        m.end = close + 7;
+        m.label = svg.mid(m.content, close - m.content);
+        return m;
     }
+    return {};
+}
+
+QByteArray WithoutMarkers(QByteArray svg) {
+    for (MarkerText m; (m = NextMarker(svg, 0)).start >= 0;) svg.remove(m.start, m.end - m.start);
     return svg;
 }
 
@@ -90,32 +116,22 @@ QByteArray GroupObjects(const QByteArray& svg, const std::vector<std::string>& n
     out.reserve(svg.size());
     std::set<QByteArray> used;
     qsizetype pos = 0;
-    const QByteArray textEnd = "</text>";
-    for (;;) {
-        const qsizetype marker = svg.indexOf(">" + kBeginMarker, pos);
-        if (marker < 0) break;
-        const qsizetype textStart = svg.lastIndexOf("<text", marker);
-        const qsizetype groupStart = svg.lastIndexOf("<g ", textStart);
-        const qsizetype closeText = svg.indexOf(textEnd, marker);
-        const qsizetype groupEnd = svg.indexOf("</g>", closeText);
-        const QByteArray label = svg.mid(marker + 1, closeText - marker - 1);
-        const bool shaped = textStart > pos && groupStart >= pos && closeText > marker && groupEnd > closeText &&
-                            svg.mid(groupStart + 1, textStart - groupStart - 1).indexOf('<') < 0 &&
-                            svg.mid(closeText + textEnd.size(), groupEnd - closeText - textEnd.size())
-                                    .trimmed()
-                                    .isEmpty();
-        QByteArray tag;
-        if (label == kEndMarker) {
-            tag = "</g>";
+    for (MarkerText m; (m = NextMarker(svg, pos)).start >= 0;) {
+        // The marker's state group holds the marker and nothing else.
+        const qsizetype groupStart = svg.lastIndexOf("<g ", m.start);
+        const qsizetype groupEnd = svg.indexOf("</g>", m.end);
+        if (groupStart < pos || groupEnd < 0 || svg.mid(groupStart + 1, m.start - groupStart - 1).contains('<') ||
+            !svg.mid(m.end, groupEnd - m.end).trimmed().isEmpty())
+            return WithoutMarkers(svg);
+        out += svg.mid(pos, groupStart - pos);
+        if (m.label == kEndMarker) {
+            out += "</g>";
         } else {
             bool ok = false;
-            const qsizetype index = label.mid(kBeginMarker.size()).toLongLong(&ok);
+            const qsizetype index = m.label.mid(kBeginMarker.size()).toLongLong(&ok);
             const std::string name = ok && index >= 0 && index < qsizetype(names.size()) ? names[index] : std::string();
-            tag = "<g id=\"" + GroupId(name, used) + "\"><title>" + XmlEscaped(name) + "</title>";
+            out += "<g id=\"" + GroupId(name, used) + "\"><title>" + XmlEscaped(name) + "</title>";
         }
-        if (!shaped) return WithoutMarkers(svg);
-        out += svg.mid(pos, groupStart - pos);
-        out += tag;
         pos = groupEnd + 4;
     }
     out += svg.mid(pos);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <cmath>
@@ -327,9 +328,15 @@ TEST_F(ExportFiles, TextModeTextsGoAlongUntilTheNextRedrawAndTheRubberBandNever)
     box("CheckBox_Textmodus")->click();
     Press(image(), {200, 600}, Qt::RightButton);
     Release(image(), {200, 600}, Qt::RightButton);
+    // A text that reads like the SVG writer's own group markers stays a text.
+    form.findChild<QLineEdit*>(QStringLiteral("Edit_Text_in_Grafik"))->setText(QStringLiteral("spatium-object-end"));
+    Press(image(), {200, 650}, Qt::RightButton);
+    Release(image(), {200, 650}, Qt::RightButton);
     SvgContents svg = ReadSvg(Export(QStringLiteral("text.svg")));
+    EXPECT_EQ(svg.groups, ObjectNames(form.pictureCalls()));
     EXPECT_TRUE(svg.groups.contains(QStringLiteral("Text „Gerade g“")));
     EXPECT_TRUE(svg.texts.contains(QStringLiteral("Gerade g")));
+    EXPECT_TRUE(svg.texts.contains(QStringLiteral("spatium-object-end")));
 
     // A marking drag in progress inverts the screen, not the picture's calls.
     box("CheckBox_SchnittModus")->click();
@@ -344,6 +351,7 @@ TEST_F(ExportFiles, TextModeTextsGoAlongUntilTheNextRedrawAndTheRubberBandNever)
     form.redraw();  // the placed text is gone, as on the screen
     svg = ReadSvg(Export(QStringLiteral("redrawn.svg")));
     EXPECT_FALSE(svg.texts.contains(QStringLiteral("Gerade g")));
+    EXPECT_FALSE(svg.texts.contains(QStringLiteral("spatium-object-end")));
 }
 
 TEST_F(ExportFiles, ClipboardOffersTheSameBitmapAndTheSvgBesideIt) {
