@@ -117,23 +117,23 @@ struct KeptBusyPicture {
     PictureSource Source() { return {recorder.Calls(), canvas.picture()}; }
 };
 
-void BM_ExportBusySvg(benchmark::State& state) {
+template <class Render>
+void RunBusyExports(benchmark::State& state, Render render) {
     EnsureGuiApp();
     KeptBusyPicture picture;
     const PictureSource source = picture.Source();
     std::size_t bytes = 0;
-    for (auto _ : state) bytes = RenderSvg(source, source.screen.rect()).size();
+    for (auto _ : state) bytes = render(source).size();
     state.counters["kB"] = double(bytes) / 1024;
+}
+
+void BM_ExportBusySvg(benchmark::State& state) {
+    RunBusyExports(state, [](const PictureSource& s) { return RenderSvg(s, s.screen.rect()); });
 }
 BENCHMARK(BM_ExportBusySvg)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_ExportBusyPdf(benchmark::State& state) {
-    EnsureGuiApp();
-    KeptBusyPicture picture;
-    const PictureSource source = picture.Source();
-    std::size_t bytes = 0;
-    for (auto _ : state) bytes = RenderPdf(source, source.screen.rect(), kDefaultWidthCm).size();
-    state.counters["kB"] = double(bytes) / 1024;
+    RunBusyExports(state, [](const PictureSource& s) { return RenderPdf(s, s.screen.rect(), kDefaultWidthCm); });
 }
 BENCHMARK(BM_ExportBusyPdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
