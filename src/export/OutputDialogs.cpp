@@ -96,7 +96,7 @@ PictureOptions::PictureOptions(QSize pictureSize, bool askScale, bool askWidth, 
         width_ = new QDoubleSpinBox(this);
         width_->setObjectName(QStringLiteral("Edit_BreiteCm"));
         width_->setDecimals(1);
-        width_->setRange(0.1, kMaxWidthCm);
+        width_->setRange(kMinWidthCm, kMaxWidthCm);
         width_->setSingleStep(0.5);
         width_->setSuffix(QStringLiteral(" cm"));
         width_->setValue(choices.widthCm);

@@ -91,9 +91,8 @@ QString CheckExportRequest(const ExportRequest& request, QSize pictureSize) {
         (request.scale < kMinExportScale || request.scale > kMaxExportScale))
         return QStringLiteral("Der Maßstab %1 ist nicht möglich: erlaubt sind 1, 2, 3 und 4.")
             .arg(request.scale);
-    if (*format == PictureFormat::Pdf && !(request.widthCm > 0 && request.widthCm <= kMaxWidthCm)) {
-        const QString rule = QStringLiteral("Die Breite muss größer als 0 cm sein und darf höchstens "
-                                            "100 cm betragen.");
+    if (*format == PictureFormat::Pdf && !(request.widthCm >= kMinWidthCm && request.widthCm <= kMaxWidthCm)) {
+        const QString rule = QStringLiteral("Die Breite muss zwischen 1 cm und 100 cm liegen.");
         if (!std::isfinite(request.widthCm)) return rule;
         return QStringLiteral("Die Breite %1 cm ist nicht möglich. ").arg(WidthText(request.widthCm)) + rule;
     }
@@ -115,8 +114,7 @@ QString ExportPicture(const PictureSource& source, const ExportRequest& request)
     case PictureFormat::Pdf: bytes = RenderPdf(source, part, request.widthCm); break;
     }
     if (bytes.isEmpty())
-        return QStringLiteral("Das Bild konnte nicht erzeugt werden (zu wenig Arbeitsspeicher?). Es "
-                              "wurde nichts gespeichert.");
+        return QStringLiteral("Das Bild konnte nicht erzeugt werden. Es wurde nichts gespeichert.");
     return WriteFile(request.fileName, bytes);
 }
 

@@ -36,6 +36,8 @@ std::optional<PictureFormat> FormatOfFileName(const QString& fileName);
 constexpr int kMinExportScale = 1;
 constexpr int kMaxExportScale = 4;
 constexpr double kDefaultWidthCm = 12;
+// Narrower pictures could not be read, wider ones fit no printer.
+constexpr double kMinWidthCm = 1;
 constexpr double kMaxWidthCm = 100;
 
 struct ExportRequest {
@@ -43,7 +45,7 @@ struct ExportRequest {
         : fileName(std::move(file)), scale(pngScale), widthCm(pdfWidthCm), part(picturePart) {}
     QString fileName;  // .png, .svg or .pdf
     int scale;         // PNG only: 1 .. 4
-    double widthCm;    // PDF only: the page's width
+    double widthCm;    // PDF only: the page's width, 1 .. 100
     QRect part;        // picture pixels; empty: the whole picture
 };
 

@@ -50,8 +50,9 @@ TEST_F(ExportFailures, BadNamesScalesAndWidths) {
         ExpectRefused({path("bild.png"), scale}, QStringLiteral("Der Maßstab %1 ist nicht möglich").arg(scale));
     ExpectRefused({path("bild.pdf"), 1, 0}, QStringLiteral("Die Breite 0 cm ist nicht möglich."));
     ExpectRefused({path("bild.pdf"), 1, -2.5}, QStringLiteral("Die Breite -2,5 cm ist nicht möglich."));
-    ExpectRefused({path("bild.pdf"), 1, 100.5}, QStringLiteral("höchstens 100 cm"));
-    ExpectRefused({path("bild.pdf"), 1, std::nan("")}, QStringLiteral("Die Breite muss größer als 0 cm sein"));
+    ExpectRefused({path("bild.pdf"), 1, 0.2}, QStringLiteral("Die Breite 0,2 cm ist nicht möglich."));
+    ExpectRefused({path("bild.pdf"), 1, 100.5}, QStringLiteral("zwischen 1 cm und 100 cm"));
+    ExpectRefused({path("bild.pdf"), 1, std::nan("")}, QStringLiteral("Die Breite muss zwischen 1 cm und 100 cm liegen."));
     ExpectRefused({path("bild.svg"), 1, 12, QRect(800, 10, 50, 50)},
                   QStringLiteral("Der markierte Ausschnitt liegt außerhalb des Bildes."));
     // What only other formats use does not matter.
