@@ -29,8 +29,9 @@ std::string Join(const std::vector<std::string>& chars, std::size_t from, std::s
     return out;
 }
 
-// How good a break before this character is: best before an implication,
-// then before an equals sign, then before a plus or minus.
+// How good a break before this character is: best before an implication
+// (or after a comma or colon), then before an equals sign, then before a
+// plus or minus.
 int BreakPriority(const std::string& ch) {
     for (const char* op : {"⇒", "⇔", "≈"})
         if (ch == op) return 3;
@@ -59,7 +60,7 @@ std::vector<std::string> WrapLine(const std::string& text, int width) {
         for (std::size_t i = 1; i <= limit && i < rest.size(); ++i) {
             if (rest[i] != " ") continue;
             int priority = i + 1 < rest.size() ? BreakPriority(rest[i + 1]) : 0;
-            if (rest[i - 1] == "," || rest[i - 1] == ":") priority = std::max(priority, 1);
+            if (rest[i - 1] == "," || rest[i - 1] == ":") priority = std::max(priority, 3);
             if (i <= limit / 2) priority = 0;
             if (priority >= best) {
                 best = priority;

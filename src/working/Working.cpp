@@ -1,0 +1,45 @@
+// The table of the buttons that have a working, and writing one.
+#include "working/Working.h"
+
+#include "working/WorkingCommands.h"
+
+namespace working {
+
+namespace {
+
+template <int Line>
+WorkingOutcome PointOnLineButton(const ExactScene& scene, Sheet& sheet) { return PointOnLineWorking(scene, sheet, Line); }
+
+template <int Plane>
+WorkingOutcome PointInPlaneButton(const ExactScene& scene, Sheet& sheet) { return PointInPlaneWorking(scene, sheet, Plane); }
+
+}  // namespace
+
+const std::vector<WorkingEntry>& WorkingEntries() {
+    static const std::vector<WorkingEntry> entries = {
+        {"SpeedButton_S_mit_g", "Punktprobe S auf g", &PointOnLineButton<LineG>},
+        {"SpeedButton_S_mit_h", "Punktprobe S auf h", &PointOnLineButton<LineH>},
+        {"SpeedButton_S_mit_E1", "Punktprobe S auf E1", &PointInPlaneButton<PlaneE1>},
+        {"SpeedButton_S_mit_E3", "Punktprobe S auf E3", &PointInPlaneButton<PlaneE3>},
+    };
+    return entries;
+}
+
+const WorkingEntry* FindWorking(std::string_view objectName) {
+    for (const WorkingEntry& entry : WorkingEntries())
+        if (objectName == entry.objectName) return &entry;
+    return nullptr;
+}
+
+bool WriteWorking(std::string_view objectName, const Scene& scene, const FieldTexts& texts, OutputLog& log,
+                  WorkingOutcome* outcome) {
+    const WorkingEntry* entry = FindWorking(objectName);
+    if (!entry) return false;
+    const ExactScene exact = BuildExactScene(scene, texts);
+    Sheet sheet(log, entry->title);
+    const WorkingOutcome result = entry->write(exact, sheet);
+    if (outcome) *outcome = result;
+    return true;
+}
+
+}  // namespace working
