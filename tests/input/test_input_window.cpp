@@ -351,7 +351,7 @@ TEST_F(InputWindowTest, EveryFieldBoxAndPanelOfTheWindowHasItsName) {
                           "CheckBox_Geradenschar", "CheckBox_Dreieck", "CheckBox_Dreieck2", "CheckBox_Viereck",
                           "CheckBox_PrismaABCS", "CheckBox_PrismaABCDS", "CheckBox_PyramideABCS",
                           "CheckBox_PyramideABCDS", "CheckBox_Spat_zeichnen", "CheckBox_Spatvektoren_zeichnen",
-                          "CheckBox_komplanar_grafisch"})
+                          "CheckBox_komplanar_grafisch", "CheckBox_Rechenweg"})
         boxes << QLatin1String(b);
     for (const char* p : {"Panel_Punkt3DFarbe", "Panel_KoerperFarbe", "Panel_Geradenscharfarbe", "Panel_GeradehFarbe",
                           "Panel_Geradeg1Farbe"})
