@@ -13,6 +13,9 @@ WorkingOutcome PointOnLineButton(const ExactScene& scene, Sheet& sheet) { return
 template <int Plane>
 WorkingOutcome PointInPlaneButton(const ExactScene& scene, Sheet& sheet) { return PointInPlaneWorking(scene, sheet, Plane); }
 
+template <int Line1, int Line2>
+WorkingOutcome LineLineButton(const ExactScene& scene, Sheet& sheet) { return LineLineWorking(scene, sheet, Line1, Line2); }
+
 }  // namespace
 
 const std::vector<WorkingEntry>& WorkingEntries() {
@@ -21,6 +24,8 @@ const std::vector<WorkingEntry>& WorkingEntries() {
         {"SpeedButton_S_mit_h", "Punktprobe S auf h", &PointOnLineButton<LineH>},
         {"SpeedButton_S_mit_E1", "Punktprobe S auf E1", &PointInPlaneButton<PlaneE1>},
         {"SpeedButton_S_mit_E3", "Punktprobe S auf E3", &PointInPlaneButton<PlaneE3>},
+        {"SpeedButton_g_mit_h", "Lage von g und h", &LineLineButton<LineG, LineH>},
+        {"SpeedButton_g_mit_g1", "Lage von g und g2", &LineLineButton<LineG, LineG2>},
     };
     return entries;
 }

@@ -72,7 +72,7 @@ std::optional<Number> WriteMultipleTest(Sheet& sheet, const std::string& uName, 
         sheet.Line(uName + " ist kein Vielfaches von " + vName + ": nicht parallel");
         return std::nullopt;
     }
-    sheet.Line(uName + " = " + Text(k) + kDot + vName + ": " + uName + " und " + vName + " sind parallel");
+    sheet.Line(uName + " = " + LinearText({{k, vName}}) + ": " + uName + " und " + vName + " sind parallel");
     return k;
 }
 
@@ -99,14 +99,17 @@ Number WriteBackSubstitution(Sheet& sheet, const Equation& e, const char* known,
 }
 
 // Multipliers m1, m2 with m1·a1 - m2·a2 = 0 (m1 = a2, m2 = a1), made
-// small for whole numbers and with m1 > 0.
+// whole and small for fractions, with m1 > 0.
 std::array<Number, 2> EliminationFactors(const Number& a1, const Number& a2) {
     Number m1 = a2, m2 = a1;
-    if (a1.IsWhole() && a2.IsWhole()) {
-        mpz_class g;
-        mpz_gcd(g.get_mpz_t(), a1.Rational().get_num_mpz_t(), a2.Rational().get_num_mpz_t());
-        m1 = m1 / Number::Exact(mpq_class(g));
-        m2 = m2 / Number::Exact(mpq_class(g));
+    if (a1.IsExact() && a2.IsExact()) {
+        mpz_class common, divisor;
+        mpz_lcm(common.get_mpz_t(), m1.Rational().get_den_mpz_t(), m2.Rational().get_den_mpz_t());
+        m1 = m1 * Number::Exact(mpq_class(common));
+        m2 = m2 * Number::Exact(mpq_class(common));
+        mpz_gcd(divisor.get_mpz_t(), m1.Rational().get_num_mpz_t(), m2.Rational().get_num_mpz_t());
+        m1 = m1 / Number::Exact(mpq_class(divisor));
+        m2 = m2 / Number::Exact(mpq_class(divisor));
     }
     if (m1.Sign() < 0) {
         m1 = -m1;

@@ -216,3 +216,20 @@ inline Real NumberAfter(const std::string& line, const std::string& marker) {
 }
 
 inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// The three coordinates after `marker` ("S(" in 'g ∩ h = S(3|1|2)  ').
+inline std::array<Real, 3> PointAfter(const std::string& line, const std::string& marker) {
+    const auto at = line.find(marker);
+    if (at == std::string::npos) return {std::nanl(""), std::nanl(""), std::nanl("")};
+    const std::vector<Real> n = NumbersIn(line.substr(at + marker.size()));
+    if (n.size() < 3) return {std::nanl(""), std::nanl(""), std::nanl("")};
+    return {n[0], n[1], n[2]};
+}
+
+inline ::testing::AssertionResult PointAgrees(const std::array<Real, 3>& exact, const std::array<Real, 3>& shown) {
+    for (std::size_t i = 0; i < 3; ++i) {
+        ::testing::AssertionResult r = AgreesAfterRounding(exact[i], shown[i]);
+        if (!r) return r << " in component " << i;
+    }
+    return ::testing::AssertionSuccess();
+}

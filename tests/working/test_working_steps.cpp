@@ -106,7 +106,7 @@ TEST(WorkingSteps, MultipleTestCrossProductAndAngle) {
         "x: 2 = k·(-1)  ⇒  k = -2",
         "y: -4 = -2·2 = -4  wahr",
         "z: 6 = -2·(-3) = 6  wahr",
-        "u = -2·v: u und v sind parallel",
+        "u = -2v: u und v sind parallel",
         "u = k·v ?",
         "y: 5 = k·7  ⇒  k = 5/7",
         "x: -4 ≠ 5/7·0 = 0  falsch",
