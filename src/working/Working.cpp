@@ -16,6 +16,9 @@ WorkingOutcome PointInPlaneButton(const ExactScene& scene, Sheet& sheet) { retur
 template <int Line1, int Line2>
 WorkingOutcome LineLineButton(const ExactScene& scene, Sheet& sheet) { return LineLineWorking(scene, sheet, Line1, Line2); }
 
+template <int Plane>
+WorkingOutcome LinePlaneButton(const ExactScene& scene, Sheet& sheet) { return LinePlaneWorking(scene, sheet, Plane); }
+
 }  // namespace
 
 const std::vector<WorkingEntry>& WorkingEntries() {
@@ -26,6 +29,9 @@ const std::vector<WorkingEntry>& WorkingEntries() {
         {"SpeedButton_S_mit_E3", "Punktprobe S auf E3", &PointInPlaneButton<PlaneE3>},
         {"SpeedButton_g_mit_h", "Lage von g und h", &LineLineButton<LineG, LineH>},
         {"SpeedButton_g_mit_g1", "Lage von g und g2", &LineLineButton<LineG, LineG2>},
+        {"SpeedButton_E1_mit_g", "Lage von E1 und g", &LinePlaneButton<PlaneE1>},
+        {"SpeedButton_E3_mit_g", "Lage von E3 und g", &LinePlaneButton<PlaneE3>},
+        {"SpeedButton_E5_mit_g", "Lage von E5 und g", &LinePlaneButton<PlaneE5>},
     };
     return entries;
 }
