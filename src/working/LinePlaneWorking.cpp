@@ -60,7 +60,7 @@ WorkingOutcome LinePlaneWorking(const ExactScene& scene, Sheet& sheet, int plane
         sheet.Line("Abstand von p zu " + e.name + ": d = |n·p - d| / |n|");
         const Number s = WriteLength(sheet, "n", n);
         outcome.status = 1;
-        outcome.values["d"] = std::sqrt(WriteDistance(sheet, "|" + Text(np) + " - " + FactorText(e.d) + "| / |n|",
+        outcome.values["d"] = std::sqrt(WriteDistance(sheet, "|" + Text(np) + " - " + SubtrahendText(e.d) + "| / |n|",
                                                       np - e.d, s)
                                             .ToReal());
         return outcome;

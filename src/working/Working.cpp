@@ -19,6 +19,11 @@ WorkingOutcome LineLineButton(const ExactScene& scene, Sheet& sheet) { return Li
 template <int Plane>
 WorkingOutcome LinePlaneButton(const ExactScene& scene, Sheet& sheet) { return LinePlaneWorking(scene, sheet, Plane); }
 
+template <int Plane1, int Plane2>
+WorkingOutcome PlanePlaneButton(const ExactScene& scene, Sheet& sheet) {
+    return PlanePlaneWorking(scene, sheet, Plane1, Plane2);
+}
+
 }  // namespace
 
 const std::vector<WorkingEntry>& WorkingEntries() {
@@ -29,6 +34,9 @@ const std::vector<WorkingEntry>& WorkingEntries() {
         {"SpeedButton_S_mit_E3", "Punktprobe S auf E3", &PointInPlaneButton<PlaneE3>},
         {"SpeedButton_g_mit_h", "Lage von g und h", &LineLineButton<LineG, LineH>},
         {"SpeedButton_g_mit_g1", "Lage von g und g2", &LineLineButton<LineG, LineG2>},
+        {"SpeedButton_E1_mit_E2", "Lage von E1 und E2", &PlanePlaneButton<PlaneE1, PlaneE2>},
+        {"SpeedButton_E3_mit_E4", "Lage von E3 und E4", &PlanePlaneButton<PlaneE3, PlaneE4>},
+        {"SpeedButton_E1_mit_E3", "Lage von E1 und E3", &PlanePlaneButton<PlaneE1, PlaneE3>},
         {"SpeedButton_E1_mit_g", "Lage von E1 und g", &LinePlaneButton<PlaneE1>},
         {"SpeedButton_E3_mit_g", "Lage von E3 und g", &LinePlaneButton<PlaneE3>},
         {"SpeedButton_E5_mit_g", "Lage von E5 und g", &LinePlaneButton<PlaneE5>},

@@ -35,6 +35,11 @@ std::string FactorText(const Number& n) {
     return NeedsParentheses(text) ? "(" + text + ")" : text;
 }
 
+std::string SubtrahendText(const Number& n) {
+    const std::string text = Text(n);
+    return text.front() == '-' ? "(" + text + ")" : text;
+}
+
 std::string Text(const Vec& v) { return "(" + Text(v[0]) + "|" + Text(v[1]) + "|" + Text(v[2]) + ")"; }
 
 std::array<std::string, 3> ColumnTexts(const Vec& v) { return AlignComponentTexts({Text(v[0]), Text(v[1]), Text(v[2])}); }
@@ -61,7 +66,9 @@ std::string TermText(const Term& term) {
     if (term.coefficient.IsExact() && term.coefficient.Rational() == 1) return term.name;
     if (term.coefficient.IsExact() && term.coefficient.Rational() == -1) return "-" + term.name;
     const std::string k = Text(term.coefficient);
-    const bool dot = k.find('/') != std::string::npos || term.name.front() == '(';
+    // A dot where the factors would run together: after a fraction, before
+    // a bracket or a name of more than one character ("2·n2").
+    const bool dot = k.find('/') != std::string::npos || term.name.front() == '(' || Utf8Length(term.name) > 1;
     return k + (dot ? std::string(SymbolGlyphText(SymbolGlyph::Dot)) : std::string()) + term.name;
 }
 

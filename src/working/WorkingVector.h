@@ -2,6 +2,7 @@
 // Vectors of the working: three numbers, exact or decimal each, with the
 // operations the school solutions write out.
 #include <array>
+#include <optional>
 
 #include "working/WorkingNumber.h"
 
@@ -26,6 +27,10 @@ Number Triple(const Vec& a, const Vec& b, const Vec& c);
 // All three components zero (exactly, or within the tolerance).
 bool IsNull(const Vec& v);
 std::array<Real, 3> ToReals(const Vec& v);
+// The shortest whole-number vector of the same direction (negated when at
+// least two of its components are negative), for an exact vector that is
+// not null.
+std::optional<Vec> WholeDirection(const Vec& v);
 
 // The names of the axes, for the component equations.
 inline constexpr std::array<const char*, 3> kAxisNames = {"x", "y", "z"};
