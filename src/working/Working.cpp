@@ -40,6 +40,17 @@ const std::vector<WorkingEntry>& WorkingEntries() {
         {"SpeedButton_E1_mit_g", "Lage von E1 und g", &LinePlaneButton<PlaneE1>},
         {"SpeedButton_E3_mit_g", "Lage von E3 und g", &LinePlaneButton<PlaneE3>},
         {"SpeedButton_E5_mit_g", "Lage von E5 und g", &LinePlaneButton<PlaneE5>},
+        {"SpeedButton_Winkel_AOC", "Winkel ∠(OA;OB)", &AngleAOBWorking},
+        {"SpeedButton_OAxOB", "Vektorprodukt OA × OB", &VectorProductWorking},
+        {"SpeedButton_OA_mal_OB", "Skalarprodukt OA·OB", &ScalarProductWorking},
+        {"SpeedButton_Dreiecksflaeche", "Flächeninhalt des Dreiecks ABC", &TriangleWorking},
+        {"SpeedButton_Vierecksflaeche", "Flächeninhalt des Vierecks ABCD", &QuadrilateralWorking},
+        {"SpeedButton_PrismavolumenABC", "Volumen des Prismas ABC_AS", &PrismABCWorking},
+        {"SpeedButton_PrismavolumenABCD", "Volumen des Prismas ABCD_AS", &PrismABCDWorking},
+        {"SpeedButton_Pyramidenvolumen1", "Volumen der Pyramide ABCS", &PyramidABCSWorking},
+        {"SpeedButton_Pyramidenvolumen2", "Volumen der Pyramide ABCDS", &PyramidABCDSWorking},
+        {"SpeedButton_Spatvolumen", "Volumen des Spats AB, AC, AS", &SpatWorking},
+        {"SpeedButton_komplanarOAOBOC", "Komplanarität von AB, AC, AD", &CoplanarityWorking},
     };
     return entries;
 }

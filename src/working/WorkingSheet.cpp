@@ -55,15 +55,24 @@ std::vector<std::string> WrapLine(const std::string& text, int width) {
         }
         // The blank of the best kind in the second half of the line (the
         // last of that kind), else the last blank at all.
+        // A blank outside parentheses (not right at the start) comes
+        // first; among those, the best kind of break in the second half of
+        // the line; among equals, the last one.
         std::size_t cut = 0;
         int best = -1;
+        int depth = 0;
         for (std::size_t i = 1; i <= limit && i < rest.size(); ++i) {
+            if (rest[i - 1] == "(") ++depth;
+            if (rest[i - 1] == ")") --depth;
             if (rest[i] != " ") continue;
             int priority = i + 1 < rest.size() ? BreakPriority(rest[i + 1]) : 0;
             if (rest[i - 1] == "," || rest[i - 1] == ":") priority = std::max(priority, 3);
-            if (i <= limit / 2) priority = 0;
-            if (priority >= best) {
-                best = priority;
+            // An operator starts the continued line rather than ending this one.
+            const bool afterOperator = BreakPriority(rest[i - 1]) > 0;
+            const int score =
+                (depth == 0 && i > limit / 4 ? 10 : 0) + (i > limit / 2 ? priority : 0) - (afterOperator ? 1 : 0);
+            if (score >= best) {
+                best = score;
                 cut = i;
             }
         }

@@ -51,6 +51,24 @@ Number WriteLength(Sheet& sheet, const std::string& name, const Vec& v) {
     return square;
 }
 
+Number WriteDeterminant(Sheet& sheet, const std::string& name, const Vec& a, const Vec& b, const Vec& c) {
+    sheet.Determinant(name, a, b, c);
+    const std::array<std::array<int, 2>, 3> columns = {{{1, 2}, {0, 2}, {0, 1}}};
+    std::array<Number, 3> minors;
+    std::array<std::string, 3> minorTexts;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const auto [j, k] = columns[i];
+        minors[i] = b[j] * c[k] - b[k] * c[j];
+        minorTexts[i] = "(" + Text(b[j]) + kDot + FactorText(c[k]) + " - " + FactorText(b[k]) + kDot + FactorText(c[j]) + ")";
+    }
+    const Number value = a[0] * minors[0] - a[1] * minors[1] + a[2] * minors[2];
+    sheet.Line("= " + Text(a[0]) + kDot + minorTexts[0] + " - " + FactorText(a[1]) + kDot + minorTexts[1] + " + " +
+               FactorText(a[2]) + kDot + minorTexts[2]);
+    sheet.Line("= " + Text(a[0]) + kDot + FactorText(minors[0]) + " - " + FactorText(a[1]) + kDot +
+               FactorText(minors[1]) + " + " + FactorText(a[2]) + kDot + FactorText(minors[2]) + " = " + Text(value));
+    return value;
+}
+
 std::optional<Number> WriteMultipleTest(Sheet& sheet, const std::string& uName, const Vec& u,
                                         const std::string& vName, const Vec& v) {
     sheet.Line(uName + " = k" + kDot + vName + " ?");
@@ -186,7 +204,12 @@ Real WriteAngle(Sheet& sheet, AngleKind kind, const std::string& formula, const 
     Real value = std::clamp<Real>(std::sqrt(std::fabs(square.ToReal())), 0, 1);
     if (!absolute && dot.Sign() < 0) value = -value;
     const Real degrees = (sine ? std::asin(value) : std::acos(value)) / Pi * 180;
-    const std::string shown = absolute ? "|" + Text(dot) + "|" : Text(dot);
+    std::string shown = Text(dot);
+    if (absolute)
+        shown = "|" + shown + "|";
+    else if (shown.find('/') != std::string::npos)
+        shown = "(" + shown + ")";  // a fraction over a product
+
     sheet.Line(function + " = " + formula);
     std::string quotient = function + " = " + shown + " / (" + RootText(s1) + kDot + RootText(s2) + ")";
     if (const std::optional<Number> exact = ExactSquareRoot(square))

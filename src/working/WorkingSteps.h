@@ -19,6 +19,11 @@ Number WriteDot(Sheet& sheet, const std::string& a, const std::string& b, const 
 // "|u| = √((-4)² + 5² + 0²) = √(41) ≈ 6,403". Returns the square of the length.
 Number WriteLength(Sheet& sheet, const std::string& name, const Vec& v);
 
+// The determinant with the rows a, b, c between bars, expanded along its
+// first row with the three minors written out: "= 4·(6·8 - 0·(-4)) - ...",
+// "= 4·48 - 0·0 + 0·12 = 192". Returns its value, a·(b × c).
+Number WriteDeterminant(Sheet& sheet, const std::string& name, const Vec& a, const Vec& b, const Vec& c);
+
 // "u = k·v ?": k from the first component where v is not 0, the other two
 // components checked. Returns k when u = k·v. v must not be the null vector.
 std::optional<Number> WriteMultipleTest(Sheet& sheet, const std::string& uName, const Vec& u,

@@ -136,7 +136,7 @@ TEST_F(CalcButtonsTest, WorkingBoxPutsTheWorkingBeforeTheUnchangedResult) {
     setText("Edit_Punkt7_x", "1/2");
     form3->scene().points[PointS].x = 0.5L;  // as leaving the field commits it
     const QString heading = output();
-    for (const char* name : {"SpeedButton_S_mit_g", "SpeedButton_E1_ausgeben"}) {
+    for (const char* name : {"SpeedButton_S_mit_g", "SpeedButton_Spatvolumen", "SpeedButton_E1_ausgeben"}) {
         click("SpeedButton_ClearRichEdit");
         click(name);
         const QString result = output().mid(heading.size());

@@ -17,6 +17,7 @@
 #include "input/InputWindowTables.h"
 #include "numbers/NumberReader.h"
 #include "working/Working.h"
+#include "working/WorkingSheet.h"
 
 using working::FieldTexts;
 
@@ -232,4 +233,13 @@ inline ::testing::AssertionResult PointAgrees(const std::array<Real, 3>& exact, 
         if (!r) return r << " in component " << i;
     }
     return ::testing::AssertionSuccess();
+}
+
+// The working ends with this sentence (wrapped as the sheet wraps it).
+inline ::testing::AssertionResult EndsWithSentence(const ButtonRun& run, const std::string& sentence) {
+    const std::vector<std::string> expected = working::WrapLine(sentence);
+    if (run.working.size() >= expected.size() &&
+        std::equal(expected.begin(), expected.end(), run.working.end() - std::ptrdiff_t(expected.size())))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "ends with '" << run.working.back() << "'";
 }
