@@ -65,6 +65,9 @@ public:
     virtual void AppendText(std::string_view text) = 0;
     // AppendText, then a paragraph break.
     void AppendLine(std::string_view text);
+    // AppendLine for each, in one go (an implementation may write them
+    // faster together than one by one).
+    virtual void AppendLines(const std::vector<std::string>& lines);
     // Colour of everything inserted from now on, until the next call.
     virtual void SetOutputColour(Colour colour) = 0;
     virtual Colour OutputColour() const = 0;

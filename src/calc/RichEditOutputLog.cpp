@@ -58,6 +58,21 @@ void RichEditOutputLog::AppendText(std::string_view text) {
                       FormatFor(colour_));
 }
 
+void RichEditOutputLog::AppendLines(const std::vector<std::string>& lines) {
+    if (!edit_ || lines.empty()) return;
+    QTextCursor cursor(edit_->document());
+    cursor.movePosition(QTextCursor::End);
+    const QTextCharFormat format = FormatFor(colour_);
+    cursor.beginEditBlock();
+    for (const std::string& line : lines) {
+        if (!line.empty())
+            cursor.insertText(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())), format);
+        cursor.insertBlock(cursor.blockFormat(), format);
+    }
+    cursor.endEditBlock();
+    ShowEnd();
+}
+
 void RichEditOutputLog::AppendParagraphBreak() {
     if (!edit_) return;
     QTextCursor cursor(edit_->document());

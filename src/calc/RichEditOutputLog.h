@@ -14,6 +14,8 @@ public:
     explicit RichEditOutputLog(QTextEdit* edit);
 
     void AppendText(std::string_view text) override;
+    // All lines through one cursor, scrolled to the end once.
+    void AppendLines(const std::vector<std::string>& lines) override;
     void SetOutputColour(Colour colour) override;
     Colour OutputColour() const override { return colour_; }
 

@@ -87,15 +87,17 @@ std::vector<std::string> WrapLine(const std::string& text, int width) {
     }
 }
 
-Sheet::Sheet(OutputLog& log, std::string_view title) : log_(log), previous_(log.OutputColour()) {
+Sheet::Sheet(OutputLog& log, std::string_view title) : log_(log) { Line("Rechenweg: " + std::string(title)); }
+
+Sheet::~Sheet() {
+    const Colour previous = log_.OutputColour();
     log_.SetOutputColour(kWorkingColour);
-    Line("Rechenweg: " + std::string(title));
+    log_.AppendLines(lines_);
+    log_.SetOutputColour(previous);
 }
 
-Sheet::~Sheet() { log_.SetOutputColour(previous_); }
-
 void Sheet::Line(const std::string& text) {
-    for (const std::string& line : WrapLine(text)) log_.AppendLine(line);
+    for (std::string& line : WrapLine(text)) lines_.push_back(std::move(line));
 }
 
 void Sheet::VectorEquation(const std::vector<Piece>& pieces) {
@@ -111,9 +113,9 @@ void Sheet::VectorEquation(const std::vector<Piece>& pieces) {
         }
     }
     formula.AlignRows();
-    // Each row ends with one blank of its own.
+    // Each row ends with one blank of its own, as the result texts' rows.
     if (formula.Row(1).Width() < kWorkingWidth)
-        formula.WriteTo(log_);
+        for (const std::string& row : formula.PlainRows()) lines_.push_back(row + " ");
     else
         Line(oneLine);
 }
@@ -136,7 +138,7 @@ void Sheet::Determinant(const std::string& name, const Vec& first, const Vec& se
         Line(name + " mit den Zeilen " + Text(first) + ", " + Text(second) + ", " + Text(third));
         return;
     }
-    for (const std::string& line : lines) log_.AppendLine(line);
+    for (std::string& line : lines) lines_.push_back(std::move(line));
 }
 
 }  // namespace working

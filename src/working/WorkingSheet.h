@@ -31,10 +31,14 @@ struct Piece {
     std::optional<Vec> vector;
 };
 
+// The lines are collected and written into the log together when the sheet
+// ends.
 class Sheet {
 public:
-    // Sets the working's colour and writes the title line "Rechenweg: ...".
+    // Starts with the title line "Rechenweg: ...".
     Sheet(OutputLog& log, std::string_view title);
+    // Writes the lines in the working's colour, then gives the log its
+    // previous colour back.
     ~Sheet();
     Sheet(const Sheet&) = delete;
     Sheet& operator=(const Sheet&) = delete;
@@ -48,7 +52,7 @@ public:
 
 private:
     OutputLog& log_;
-    Colour previous_;
+    std::vector<std::string> lines_;
 };
 
 }  // namespace working

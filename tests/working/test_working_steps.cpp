@@ -20,17 +20,19 @@ std::vector<std::string> Body(const PlainTextOutputLog& log) {
     return lines;
 }
 
-TEST(WorkingSheet, KeepsItsOwnColourAndGivesTheLogsColourBack) {
+TEST(WorkingSheet, WritesInItsOwnColourAndGivesTheLogsColourBack) {
     PlainTextOutputLog log;
     log.SetOutputColour(Colours::Blue);
     {
         Sheet sheet(log, "Test");
-        EXPECT_EQ(log.OutputColour(), kWorkingColour);
+        sheet.Line("Zeile");
     }
     EXPECT_EQ(log.OutputColour(), Colours::Blue);
-    ASSERT_EQ(log.Runs().size(), 1u);
+    log.AppendLine("Ergebnis");
+    ASSERT_EQ(log.Runs().size(), 2u);
     EXPECT_EQ(log.Runs()[0].colour, kWorkingColour);
-    EXPECT_EQ(log.Text(), "Rechenweg: Test\n");
+    EXPECT_EQ(log.Runs()[0].text, "Rechenweg: Test\nZeile\n");
+    EXPECT_EQ(log.Runs()[1].colour, Colours::Blue);
 }
 
 TEST(WorkingSheet, VectorEquationsAsColumnsOrOnOneLineWhenTooWide) {
