@@ -54,6 +54,10 @@ constexpr Colour Heading = Colours::Fuchsia; // the heading written by ClearOutp
 constexpr Colour Result = Colours::Blue;     // results
 }  // namespace OutputColours
 
+// The widest line the calculations write, in columns (characters): the
+// output area likes to show this many.
+inline constexpr int kOutputColumns = 60;
+
 // Heading line written by ClearOutputLog (seven leading blanks).
 inline constexpr std::string_view kOutputHeading = "       Ausgaben im Textformat";
 

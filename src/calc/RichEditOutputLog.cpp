@@ -1,6 +1,9 @@
 #include "calc/RichEditOutputLog.h"
 
+#include <cmath>
+
 #include <QColor>
+#include <QFontMetricsF>
 #include <QScrollBar>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -32,6 +35,13 @@ QFont RichEditOutputLog::OutputFont() {
     font.setPixelSize(11);  // 8 points at 96 dpi, as "height 11 pixels"
     font.setKerning(false);
     return font;
+}
+
+int RichEditOutputLog::WidthForColumns(const QTextEdit* edit, int columns) {
+    const QFontMetricsF metrics(OutputFont());
+    const qreal text = metrics.horizontalAdvance(QString(columns, QChar('x'))) + 2 * edit->document()->documentMargin();
+    const int scrollBar = edit->verticalScrollBar() ? edit->verticalScrollBar()->sizeHint().width() : 0;
+    return static_cast<int>(std::ceil(text)) + 2 * edit->frameWidth() + scrollBar + 2;  // + the text cursor
 }
 
 void RichEditOutputLog::ConfigureOutputArea(QTextEdit* edit) {

@@ -27,6 +27,9 @@ public:
     // SymbolGlyph at the advance of its letters, so typeset equations keep
     // their columns.
     static QFont OutputFont();
+    // The width the control needs to show `columns` characters of the
+    // output font next to its vertical scroll bar.
+    static int WidthForColumns(const QTextEdit* edit, int columns);
 
 protected:
     void AppendParagraphBreak() override;

@@ -2,8 +2,11 @@
 
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "input/InputWindowTables.h"
+#include "render/LineDrawing.h"
+#include "working/ExactFormula.h"
 
 namespace working {
 
@@ -62,14 +65,64 @@ Vec Derived(const Vec& exact, const Vector3& used) {
     return v;
 }
 
+// The values of t the Scene's g can belong to: t1 (start-up, defaults),
+// 0 (a field of g left), and the later members t1 + k·Δt of a drawn family.
+std::vector<mpq_class> FamilyParameters(const FieldTexts& texts) {
+    std::vector<mpq_class> candidates;
+    const std::optional<mpq_class> t1 = FieldValue(texts, "Edit_t1");
+    if (t1) candidates.push_back(*t1);
+    candidates.push_back(0);
+    const std::optional<mpq_class> t2 = FieldValue(texts, "Edit_t2");
+    const std::optional<mpq_class> step = FieldValue(texts, "Edit_Delta_t");
+    if (t1 && t2 && step && sgn(*step) > 0) {
+        mpq_class t = *t1 + *step;
+        for (int k = 1; k < kMaxFamilyMembers && t <= *t2; ++k, t += *step) candidates.push_back(t);
+    }
+    return candidates;
+}
+
+// g's six fields hold formulas in t. They are exact where every formula
+// that has an exact value at one of the candidate t agrees with the Scene.
+void ExactLineG(const Scene& scene, const FieldTexts& texts, Vec& support, Vec& direction) {
+    const std::array<std::string, 3> supportNames = TripleFieldNames(inputwindow::kSupportG.prefix);
+    const std::array<std::string, 3> directionNames = TripleFieldNames(inputwindow::kDirectionG.prefix);
+    std::array<std::string, 6> formulas;
+    std::array<Real, 6> used;
+    for (int a = 0; a < 3; ++a) {
+        const auto i = std::size_t(a);
+        formulas[i] = texts.count(supportNames[i]) ? texts.at(supportNames[i]) : std::string();
+        formulas[i + 3] = texts.count(directionNames[i]) ? texts.at(directionNames[i]) : std::string();
+        used[i] = AxisValue(scene.lineSupport[LineG], a);
+        used[i + 3] = AxisValue(scene.lineDirection[LineG], a);
+    }
+    std::array<Number, 6> values;
+    for (std::size_t i = 0; i < 6; ++i) values[i] = Number::Decimal(used[i]);
+    for (const mpq_class& t : FamilyParameters(texts)) {
+        std::array<std::optional<mpq_class>, 6> exact;
+        bool agrees = true, any = false;
+        for (std::size_t i = 0; i < 6 && agrees; ++i) {
+            exact[i] = ExactFormulaValue(formulas[i], t);
+            if (exact[i]) {
+                any = true;
+                agrees = Agrees(*exact[i], used[i]);
+            }
+        }
+        if (!agrees || !any) continue;
+        for (std::size_t i = 0; i < 6; ++i)
+            if (exact[i]) values[i] = Number::Exact(*exact[i]);
+        break;
+    }
+    support = MakeVec(values[0], values[1], values[2]);
+    direction = MakeVec(values[3], values[4], values[5]);
+}
+
 }  // namespace
 
 ExactScene BuildExactScene(const Scene& scene, const FieldTexts& texts) {
     ExactScene e;
     for (int i = 0; i < PointCount; ++i) e.points[std::size_t(i)] = FromFields(texts, PointFieldNames(i), scene.points[std::size_t(i)]);
 
-    e.lineSupport[LineG] = FromFields(texts, TripleFieldNames(inputwindow::kSupportG.prefix), scene.lineSupport[LineG]);
-    e.lineDirection[LineG] = FromFields(texts, TripleFieldNames(inputwindow::kDirectionG.prefix), scene.lineDirection[LineG]);
+    ExactLineG(scene, texts, e.lineSupport[LineG], e.lineDirection[LineG]);
     e.lineSupport[LineH] = FromFields(texts, TripleFieldNames(inputwindow::kSupportH.prefix), scene.lineSupport[LineH]);
     e.lineDirection[LineH] = FromFields(texts, TripleFieldNames(inputwindow::kDirectionH.prefix), scene.lineDirection[LineH]);
     const Vec& P = e.points[PointP];

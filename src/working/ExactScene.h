@@ -1,10 +1,11 @@
 #pragma once
 // The Scene's values as the working computes with them: exact fractions
 // read from the field texts as typed, where the text holds a plain number
-// or fraction that agrees with the value the calculation uses; otherwise
-// (a formula of g, a field typed into but not yet committed, a value beyond
-// the exact range) the Scene's own value as a decimal. Derived values (E5,
-// AD, g2) are computed from the exact points.
+// or fraction (for g: a formula in t with an exact value) that agrees with
+// the value the calculation uses; otherwise (a formula such as w(2) or pi, a
+// field typed into but not yet committed, a value beyond the exact range)
+// the Scene's own value as a decimal. Derived values (E5, AD, g2) are
+// computed from the exact points.
 #include <array>
 #include <map>
 #include <string>

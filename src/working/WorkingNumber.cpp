@@ -48,6 +48,9 @@ Number operator-(const Number& a, const Number& b) {
 
 Number operator*(const Number& a, const Number& b) {
     if (a.exact_ && b.exact_) return Number::Exact(a.q_ * b.q_);
+    // Nothing times an exact 0 is 0 exactly: a decimal component does not
+    // spoil a product it plays no part in.
+    if ((a.exact_ && sgn(a.q_) == 0) || (b.exact_ && sgn(b.q_) == 0)) return Number();
     return Number::Decimal(a.ToReal() * b.ToReal());
 }
 

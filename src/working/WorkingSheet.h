@@ -14,7 +14,7 @@
 
 namespace working {
 
-inline constexpr int kWorkingWidth = 60;
+inline constexpr int kWorkingWidth = kOutputColumns;
 inline constexpr Colour kWorkingColour = Colours::Teal;
 
 // The text cut at blanks into lines of at most `width` characters; breaks

@@ -157,4 +157,10 @@ TEST_F(CalcButtonsTest, WorkingBoxPutsTheWorkingBeforeTheUnchangedResult) {
     box->setChecked(true);
     click("SpeedButton_S_mit_g");
     EXPECT_TRUE(output().contains(QStringLiteral("S = (1/2|8|8)"))) << output().toStdString();
+    // The start-up lines: g's "1,5t" is exact at the family's t1 = 1.
+    click("SpeedButton_ClearRichEdit");
+    click("SpeedButton_g_mit_h");
+    EXPECT_TRUE(output().contains(QStringLiteral("g: p = (3|3|4), u = (-4|5|3/2)"))) << output().toStdString();
+    EXPECT_TRUE(output().contains(QStringLiteral("= √(2401/12001)\n    ≈ 0,447"))) << output().toStdString();
+    EXPECT_TRUE(output().contains(QStringLiteral("Abstand d = √(2401/12001) = 0,447")));
 }

@@ -9,6 +9,7 @@
 
 #include "InputTestSupport.h"
 #include "calc/OutputLog.h"
+#include "calc/RichEditOutputLog.h"
 #include "numbers/Evaluator.h"
 
 namespace {
@@ -273,6 +274,19 @@ TEST_F(InputWindowTest, WindowFitsTheSmallestScreen) {
         if (QScreen* screen = QGuiApplication::primaryScreen())
             screen->grabWindow(0).save(QStringLiteral("/tmp/input-screen.png"));
     }
+}
+
+// Where the screen allows, the window starts wide enough for the output
+// area to show its widest lines (60 characters) without scrolling.
+TEST_F(InputWindowTest, StartSizeShowsSixtyColumnsOfOutput) {
+    form3->resize(form3->preferredSize());
+    form3->show();
+    QApplication::processEvents();
+    const QFontMetricsF metrics(RichEditOutputLog::OutputFont());
+    const qreal sixty = metrics.horizontalAdvance(QString(kOutputColumns, QChar('x')));
+    QTextEdit* out = form3->richEditOut();
+    EXPECT_GE(out->viewport()->width() - 2 * out->document()->documentMargin(), sixty);
+    EXPECT_LE(form3->preferredSize().width(), 1280) << "still fits a common 1280 pixel screen";
 }
 
 // The window's own colour dialog, answered as a user would. When it closes

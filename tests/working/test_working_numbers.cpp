@@ -96,3 +96,52 @@ TEST(WorkingNumbers, LongLinesWrapBeforeOperatorsWithinSixtyColumns) {
 }
 
 }  // namespace
+
+#include "numbers/Evaluator.h"
+#include "working/ExactFormula.h"
+#include "working/ExactScene.h"
+
+namespace {
+
+// A formula of g read exactly as the evaluator reads it: the exact value
+// rounds to the evaluator's value; formulas without one give none.
+TEST(WorkingNumbers, FormulasOfGHaveTheEvaluatorsValueExactly) {
+    const std::pair<const char*, const char*> exact[] = {
+        {"1,5t", "3/2"}, {"(t+1)/3", "2/3"}, {"2t²", "2"}, {"-2^2", "-4"}, {"2^3^2", "64"}, {"t/3-1/6", "1/6"},
+        {"3(t-2)", "-3"}, {"2^-1", "1/2"}, {"x+1", "1"}, {"0,2t³+t", "6/5"},
+    };
+    for (const auto& [text, value] : exact) {
+        const std::optional<mpq_class> q = working::ExactFormulaValue(text, mpq_class(1));
+        ASSERT_TRUE(q.has_value()) << text;
+        EXPECT_EQ(q->get_str(), value) << text;
+        const EvaluationResult r = EvaluateExpression(text, 0, 1);
+        ASSERT_FALSE(r.error) << text;
+        EXPECT_NEAR(static_cast<double>(RationalToReal(*q)), static_cast<double>(r.value), 1E-15) << text;
+    }
+    for (const char* text : {"w(2)", "pi", "30°", "t^(1/2)", "1/(t-1)", "e^t", "sin(t)", "2t+", "", "  7"})
+        EXPECT_FALSE(working::ExactFormulaValue(text, mpq_class(1)).has_value()) << text;
+}
+
+// g holds its values at t1 after the start-up, at t = 0 after a field of g
+// was left, and at a later t after the family was drawn: each is found.
+TEST(WorkingNumbers, GIsExactAtTheParameterItsValuesBelongTo) {
+    working::FieldTexts texts = {{"Edit_t1", "1"}, {"Edit_t2", "3"}, {"Edit_Delta_t", "0,5"},
+                                 {"Edit_ugx", "t/3"}, {"Edit_vgx", "1,5t"}, {"Edit_vgy", "w(2)"}};
+    for (const auto& [t, direction] : {std::pair{1.0L, "3/2"}, std::pair{0.0L, "0"}, std::pair{2.5L, "15/4"}}) {
+        Scene scene;
+        scene.lineSupport[LineG].x = t / 3;
+        scene.lineDirection[LineG].x = 1.5L * t;
+        scene.lineDirection[LineG].y = std::sqrt(2.0L);
+        const working::ExactScene e = working::BuildExactScene(scene, texts);
+        EXPECT_TRUE(e.lineSupport[LineG][0].IsExact()) << static_cast<double>(t);
+        EXPECT_EQ(RationalToReal(e.lineSupport[LineG][0].Rational()), t / 3);
+        EXPECT_EQ(working::Text(e.lineDirection[LineG][0]), direction);
+        EXPECT_FALSE(e.lineDirection[LineG][1].IsExact());
+    }
+    // A value that belongs to no t of the family: decimals.
+    Scene scene;
+    scene.lineSupport[LineG].x = 0.7L;
+    EXPECT_FALSE(working::BuildExactScene(scene, texts).lineSupport[LineG][0].IsExact());
+}
+
+}  // namespace

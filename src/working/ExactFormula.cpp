@@ -1,0 +1,157 @@
+#include "working/ExactFormula.h"
+
+#include <string>
+
+#include "numbers/ExpressionPreprocessor.h"
+#include "working/WorkingNumber.h"
+
+namespace working {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Whole exponents up to this size are taken exactly.
+constexpr long kMaxExponent = 64;
+
+// The evaluator's reading of the canonical text (operator precedence,
+// left-associative "^", a unary minus binding tighter than "^"), in
+// fractions. Anything without an exact value fails the reading.
+class ExactReader {
+public:
+    ExactReader(const std::string& text, const mpq_class& t) : text_(text), t_(t) {}
+
+    std::optional<mpq_class> Read() {
+        mpq_class value = Expression();
+        if (failed_) return std::nullopt;
+        return value;
+    }
+
+private:
+    bool AtEnd() const { return position_ >= text_.size(); }
+
+    void ReadOperator() {
+        if (AtEnd()) {
+            operator_ = '\0';
+            priority_ = 0;
+            return;
+        }
+        operator_ = text_[position_++];
+        switch (operator_) {
+            case ')': priority_ = 0; break;
+            case '+': case '-': priority_ = 1; break;
+            case '*': case '/': priority_ = 2; break;
+            case '^': priority_ = 3; break;
+            default:
+                failed_ = true;
+                priority_ = 0;
+                break;
+        }
+    }
+
+    mpq_class Expression() {
+        mpq_class value = SignedOperandWithClimbing();
+        while (priority_ > 0 && !failed_) value = ApplyChain(value);
+        return value;
+    }
+
+    mpq_class SignedOperandWithClimbing() {
+        mpq_class value;
+        if (!AtEnd() && text_[position_] == '-') {
+            ++position_;
+            value = -Operand();
+        } else {
+            value = Operand();
+        }
+        ReadOperator();
+        while (priority_ > level_ && !failed_) value = ApplyChain(value);
+        return value;
+    }
+
+    mpq_class ApplyChain(mpq_class left) {
+        const int savedLevel = level_;
+        do {
+            const char op = operator_;
+            level_ = priority_;
+            const mpq_class right = SignedOperandWithClimbing();
+            left = Apply(op, left, right);
+        } while (priority_ >= level_ && !failed_);
+        level_ = savedLevel;
+        return left;
+    }
+
+    mpq_class Apply(char op, const mpq_class& left, const mpq_class& right) {
+        switch (op) {
+            case '+': return left + right;
+            case '-': return left - right;
+            case '*': return left * right;
+            case '/':
+                if (sgn(right) == 0) break;
+                return left / right;
+            case '^': {
+                if (right.get_den() != 1 || abs(right.get_num()) > kMaxExponent) break;
+                const long n = right.get_num().get_si();
+                if (n < 0 && sgn(left) == 0) break;
+                mpz_class num, den;
+                mpz_pow_ui(num.get_mpz_t(), left.get_num_mpz_t(), static_cast<unsigned long>(n < 0 ? -n : n));
+                mpz_pow_ui(den.get_mpz_t(), left.get_den_mpz_t(), static_cast<unsigned long>(n < 0 ? -n : n));
+                mpq_class power(n < 0 ? den : num, n < 0 ? num : den);
+                power.canonicalize();
+                return power;
+            }
+            default: break;
+        }
+        failed_ = true;
+        return 0;
+    }
+
+    mpq_class Operand() {
+        if (AtEnd()) {
+            failed_ = true;
+            return 0;
+        }
+        const char c = text_[position_];
+        if (c == '(') {
+            ++position_;
+            return Expression();
+        }
+        if (IsDigit(c) || c == '.') return Number();
+        ++position_;
+        if (c == 'K') return t_;
+        if (c == 'X') return 0;  // g is read at x = 0
+        failed_ = true;          // e, pi, a function: no exact value
+        return 0;
+    }
+
+    mpq_class Number() {
+        const std::size_t start = position_;
+        while (!AtEnd() && (IsDigit(text_[position_]) || text_[position_] == '.' || text_[position_] == ','))
+            ++position_;
+        const std::optional<mpq_class> value = ExactFieldValue(std::string_view(text_).substr(start, position_ - start));
+        if (!value) {
+            failed_ = true;
+            return 0;
+        }
+        return *value;
+    }
+
+    const std::string& text_;
+    const mpq_class& t_;
+    std::size_t position_ = 0;
+    char operator_ = '\0';
+    int priority_ = 0;
+    int level_ = 0;
+    bool failed_ = false;
+};
+
+}  // namespace
+
+std::optional<mpq_class> ExactFormulaValue(std::string_view text, const mpq_class& t) {
+    // The degree sign becomes an approximation of pi/180.
+    if (text.find("°") != std::string_view::npos) return std::nullopt;
+    const PreprocessResult pre = PreprocessExpression(text);
+    if (!pre.ok) return std::nullopt;
+    return ExactReader(pre.text, t).Read();
+}
+
+}  // namespace working
