@@ -100,9 +100,9 @@ WorkingOutcome QuadrilateralWorking(const ExactScene& scene, Sheet& sheet) {
         text += " = " + RootWithValue(square);
         outcome.values["A"] = std::sqrt(square.ToReal());
     } else {
-        const Real area = (std::sqrt(s1.ToReal()) + std::sqrt(s2.ToReal())) / 2;
-        text += " " + ApproxText(area);
-        outcome.values["A"] = area;
+        const Number area = (ApproxSquareRoot(s1) + ApproxSquareRoot(s2)) / 2;
+        text += " ≈ " + Text(area);
+        outcome.values["A"] = area.ToReal();
     }
     sheet.Line(text);
     return outcome;

@@ -1,6 +1,7 @@
 #include "working/WorkingNumber.h"
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "geometry/VectorOps.h"
@@ -15,54 +16,80 @@ Number Number::Exact(const mpq_class& q) {
     return n;
 }
 
-Number Number::Decimal(Real x) {
-    Number n;
+Number Number::Approximation(const mpq_class& q) {
+    Number n = Exact(q);
     n.exact_ = false;
-    n.x_ = x == 0 ? 0 : x;  // no negative zero
     return n;
 }
 
-Real Number::ToReal() const { return exact_ ? RationalToReal(q_) : x_; }
+Number Number::Decimal(Real x) {
+    Number n;
+    n.exact_ = false;
+    if (x == 0 || !std::isfinite(x)) return n;
+    // x = m·2^e with 1/2 <= |m| < 1: 64 bits of mantissa, exactly.
+    int e = 0;
+    const Real m = std::frexp(std::fabs(x), &e);
+    mpz_class mantissa;
+    mpz_set_ui(mantissa.get_mpz_t(), static_cast<unsigned long>(std::ldexp(m, 64)));
+    mpq_class value(mantissa);
+    const long shift = static_cast<long>(e) - 64;
+    if (shift >= 0)
+        mpq_mul_2exp(value.get_mpq_t(), value.get_mpq_t(), static_cast<mp_bitcnt_t>(shift));
+    else
+        mpq_div_2exp(value.get_mpq_t(), value.get_mpq_t(), static_cast<mp_bitcnt_t>(-shift));
+    n.q_ = x < 0 ? mpq_class(-value) : value;
+    return n;
+}
+
+Real Number::ToReal() const { return RationalToReal(q_); }
 
 int Number::Sign() const {
-    if (exact_) return sgn(q_);
-    if (IsNearZero(x_)) return 0;
-    return x_ < 0 ? -1 : 1;
+    if (!exact_ && IsNearZero(ToReal())) return 0;
+    return sgn(q_);
 }
 
 bool Number::IsWhole() const { return exact_ && q_.get_den() == 1; }
 
 Number Number::operator-() const {
-    return exact_ ? Exact(-q_) : Decimal(-x_);
+    Number n = *this;
+    n.q_ = -q_;
+    return n;
 }
 
-Number operator+(const Number& a, const Number& b) {
-    if (a.exact_ && b.exact_) return Number::Exact(a.q_ + b.q_);
-    return Number::Decimal(a.ToReal() + b.ToReal());
+namespace {
+
+Number Combined(const Number& a, const Number& b, const mpq_class& value) {
+    return a.IsExact() && b.IsExact() ? Number::Exact(value) : Number::Approximation(value);
 }
 
-Number operator-(const Number& a, const Number& b) {
-    if (a.exact_ && b.exact_) return Number::Exact(a.q_ - b.q_);
-    return Number::Decimal(a.ToReal() - b.ToReal());
-}
+}  // namespace
+
+Number operator+(const Number& a, const Number& b) { return Combined(a, b, a.q_ + b.q_); }
+
+Number operator-(const Number& a, const Number& b) { return Combined(a, b, a.q_ - b.q_); }
 
 Number operator*(const Number& a, const Number& b) {
-    if (a.exact_ && b.exact_) return Number::Exact(a.q_ * b.q_);
     // Nothing times an exact 0 is 0 exactly: a decimal component does not
     // spoil a product it plays no part in.
     if ((a.exact_ && sgn(a.q_) == 0) || (b.exact_ && sgn(b.q_) == 0)) return Number();
-    return Number::Decimal(a.ToReal() * b.ToReal());
+    return Combined(a, b, a.q_ * b.q_);
 }
 
 Number operator/(const Number& a, const Number& b) {
-    if (a.exact_ && b.exact_ && sgn(b.q_) != 0) return Number::Exact(a.q_ / b.q_);
-    return Number::Decimal(a.ToReal() / b.ToReal());
+    if (sgn(b.q_) == 0) return Number::Approximation(0);
+    return Combined(a, b, a.q_ / b.q_);
 }
 
 bool SameValue(const Number& a, const Number& b) { return (a - b).IsZero(); }
 
 Real RationalToReal(const mpq_class& q) {
     if (sgn(q) == 0) return 0;
+    // Far beyond the extended range (2^16384): infinite or 0 without
+    // building huge powers of two.
+    const long bits = static_cast<long>(mpz_sizeinbase(q.get_num_mpz_t(), 2)) -
+                      static_cast<long>(mpz_sizeinbase(q.get_den_mpz_t(), 2));
+    if (bits > 20000) return sgn(q) * std::numeric_limits<Real>::infinity();
+    if (bits < -20000) return 0;
     const mpz_class n = abs(q.get_num());
     const mpz_class& d = q.get_den();
     // Scale so that the integer quotient has 66 or 67 bits, keep its top 64
@@ -172,6 +199,14 @@ std::optional<mpq_class> ExactFieldValue(std::string_view input) {
     }
     if (!WithinExactRange(*value)) return std::nullopt;
     return value;
+}
+
+Number ApproxSquareRoot(const Number& square) {
+    mpf_class root(abs(square.Rational()), 256);
+    root = sqrt(root);
+    mpq_class value;
+    mpq_set_f(value.get_mpq_t(), root.get_mpf_t());
+    return Number::Approximation(value);
 }
 
 std::optional<Number> ExactSquareRoot(const Number& square) {

@@ -21,7 +21,7 @@ std::string DifferenceText(const Number& a, const Number& b, const Number& c, co
 std::string RootChain(const Number& square) {
     std::string text = "√(" + Text(square) + ")";
     if (const std::optional<Number> root = ExactSquareRoot(square)) return text + " = " + Text(*root);
-    return text + " " + ApproxText(std::sqrt(std::fabs(square.ToReal())));
+    return text + " ≈ " + Text(ApproxSquareRoot(square));
 }
 
 }  // namespace

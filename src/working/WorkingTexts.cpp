@@ -15,6 +15,26 @@ std::string DecimalText(Real x) {
     return ResultText(3, x);
 }
 
+// 15 significant digits in the general format's scientific form, for a
+// value beyond the extended range: "1,23456789012346E6021".
+std::string BeyondRangeText(const mpq_class& q) {
+    const mpf_class value(q, 128);
+    mp_exp_t exponent = 0;
+    std::string digits = value.get_str(exponent, 10, 15);
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (negative) digits.erase(0, 1);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    std::string text = (negative ? "-" : "") + digits.substr(0, 1);
+    if (digits.size() > 1) text += "," + digits.substr(1);
+    return text + "E" + std::to_string(exponent - 1);
+}
+
+std::string DecimalText(const Number& n) {
+    const Real x = n.ToReal();
+    if (std::isfinite(x) && (x != 0 || sgn(n.Rational()) == 0)) return DecimalText(x);
+    return BeyondRangeText(n.Rational());
+}
+
 // An exact number short enough to be written as a fraction.
 bool FitsAsFraction(const Number& n) {
     return n.IsExact() && Utf8Length(n.Rational().get_str()) <= kMaxFractionLength;
@@ -27,7 +47,7 @@ bool NeedsParentheses(const std::string& text) {
 }  // namespace
 
 std::string Text(const Number& n) {
-    return FitsAsFraction(n) ? n.Rational().get_str() : DecimalText(n.ToReal());
+    return FitsAsFraction(n) ? n.Rational().get_str() : DecimalText(n);
 }
 
 std::string FactorText(const Number& n) {
@@ -47,14 +67,14 @@ std::array<std::string, 3> ColumnTexts(const Vec& v) { return AlignComponentText
 std::string RootText(const Number& square) {
     if (const std::optional<Number> root = ExactSquareRoot(square)) return Text(*root);
     // A decimal radicand, or one too long for a fraction, gives a decimal root.
-    if (!FitsAsFraction(square)) return DecimalText(std::sqrt(std::fabs(square.ToReal())));
+    if (!FitsAsFraction(square)) return DecimalText(ApproxSquareRoot(square));
     return std::string(SymbolGlyphText(SymbolGlyph::Radical)) + "(" + Text(square) + ")";
 }
 
 std::string RootWithValue(const Number& square) {
     const std::string root = RootText(square);
     if (root.find(SymbolGlyphText(SymbolGlyph::Radical)) == std::string::npos) return root;
-    return root + " " + ApproxText(std::sqrt(std::fabs(square.ToReal())));
+    return root + " ≈ " + Text(ApproxSquareRoot(square));
 }
 
 std::string ApproxText(Real x, int digits) { return "≈ " + ResultText(digits, x); }

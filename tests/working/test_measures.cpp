@@ -337,4 +337,31 @@ TEST(MeasureWorking, EveryIncidenceAndMeasureButtonHasAWorking) {
     EXPECT_EQ(working::WorkingEntries().size(), 23u);
 }
 
+// Values far beyond the exact range and near the ends of the number range:
+// every working stays clean (no inf, nan or "nicht berechenbar" unless the
+// result block has it, no line wider than 60 columns).
+TEST(MeasureWorking, ExtremeInputsGiveCleanWorkingsForEveryButton) {
+    RandomInputs random(1406);
+    for (const char* scale : {"E300", "E-300", "E2000", "E-2000", "/7"}) {
+        TypedScene t;
+        auto big = [&]() { return random.Text(99) + "123456789" + scale; };
+        auto triple = [&]() { return std::array<std::string, 3>{big(), big(), big()}; };
+        for (int point : {PointA, PointB, PointC, PointD, PointS, PointP, PointQ}) {
+            const auto v = triple();
+            t.Point(point, v[0], v[1], v[2]);
+        }
+        t.Line(LineG, triple(), triple());
+        t.Line(LineH, triple(), triple());
+        t.Coefficients(PlaneE1, {big(), big(), big(), big()});
+        t.Coefficients(PlaneE2, {big(), big(), big(), big()});
+        t.Plane(PlaneE3, triple(), triple(), triple());
+        t.Plane(PlaneE4, triple(), triple(), triple());
+        for (const working::WorkingEntry& entry : working::WorkingEntries()) {
+            const ButtonRun run = RunButton(entry.objectName, t);
+            SCOPED_TRACE(std::string(entry.objectName) + " " + scale);
+            ExpectCleanWorking(run);
+        }
+    }
+}
+
 }  // namespace
