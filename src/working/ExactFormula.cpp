@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "numbers/ExpressionErrors.h"
 #include "numbers/ExpressionPreprocessor.h"
+#include "numbers/OperatorPrecedence.h"
 #include "working/WorkingNumber.h"
 
 namespace working {
@@ -14,12 +16,12 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // Whole exponents up to this size are taken exactly.
 constexpr long kMaxExponent = 64;
 
-// The evaluator's reading of the canonical text (operator precedence,
-// left-associative "^", a unary minus binding tighter than "^"), in
-// fractions. Anything without an exact value fails the reading.
-class ExactReader {
+// The evaluator's reading of the canonical text in fractions. Anything
+// without an exact value fails the reading (which then goes on harmlessly
+// with 0, as the evaluator goes on after an error).
+class ExactReader : public OperatorPrecedenceReader<ExactReader, mpq_class> {
 public:
-    ExactReader(const std::string& text, const mpq_class& t) : text_(text), t_(t) {}
+    ExactReader(const std::string& text, const mpq_class& t) : OperatorPrecedenceReader(text), t_(t) {}
 
     std::optional<mpq_class> Read() {
         mpq_class value = Expression();
@@ -28,57 +30,9 @@ public:
     }
 
 private:
-    bool AtEnd() const { return position_ >= text_.size(); }
+    friend class OperatorPrecedenceReader<ExactReader, mpq_class>;
 
-    void ReadOperator() {
-        if (AtEnd()) {
-            operator_ = '\0';
-            priority_ = 0;
-            return;
-        }
-        operator_ = text_[position_++];
-        switch (operator_) {
-            case ')': priority_ = 0; break;
-            case '+': case '-': priority_ = 1; break;
-            case '*': case '/': priority_ = 2; break;
-            case '^': priority_ = 3; break;
-            default:
-                failed_ = true;
-                priority_ = 0;
-                break;
-        }
-    }
-
-    mpq_class Expression() {
-        mpq_class value = SignedOperandWithClimbing();
-        while (priority_ > 0 && !failed_) value = ApplyChain(value);
-        return value;
-    }
-
-    mpq_class SignedOperandWithClimbing() {
-        mpq_class value;
-        if (!AtEnd() && text_[position_] == '-') {
-            ++position_;
-            value = -Operand();
-        } else {
-            value = Operand();
-        }
-        ReadOperator();
-        while (priority_ > level_ && !failed_) value = ApplyChain(value);
-        return value;
-    }
-
-    mpq_class ApplyChain(mpq_class left) {
-        const int savedLevel = level_;
-        do {
-            const char op = operator_;
-            level_ = priority_;
-            const mpq_class right = SignedOperandWithClimbing();
-            left = Apply(op, left, right);
-        } while (priority_ >= level_ && !failed_);
-        level_ = savedLevel;
-        return left;
-    }
+    void BadOperator() { failed_ = true; }
 
     mpq_class Apply(char op, const mpq_class& left, const mpq_class& right) {
         switch (op) {
@@ -113,7 +67,16 @@ private:
         const char c = text_[position_];
         if (c == '(') {
             ++position_;
-            return Expression();
+            // As deep as the evaluator reads, and no deeper: the text may be
+            // one the evaluator refused for its depth.
+            if (++depth_ > ExpressionErrors::MaxNestingDepth) {
+                failed_ = true;
+                position_ = length_;
+                return 0;
+            }
+            const mpq_class value = Expression();
+            --depth_;
+            return value;
         }
         if (IsDigit(c) || c == '.') return Number();
         ++position_;
@@ -135,12 +98,8 @@ private:
         return *value;
     }
 
-    const std::string& text_;
     const mpq_class& t_;
-    std::size_t position_ = 0;
-    char operator_ = '\0';
-    int priority_ = 0;
-    int level_ = 0;
+    int depth_ = 0;
     bool failed_ = false;
 };
 

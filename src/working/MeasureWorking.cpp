@@ -62,30 +62,17 @@ WorkingOutcome TriangleWorking(const ExactScene& scene, Sheet& sheet) {
     return outcome;
 }
 
-namespace {
-
-// det(AB, AC, AD) = 0 ? with AD = D - A. Writes the verdict.
-bool WritePlanarity(Sheet& sheet, const ExactScene& scene, const Vec& AD) {
-    sheet.Line("Liegt ABCD in einer Ebene? AD = D - A = " + Text(AD));
-    const Number det = WriteDeterminant(sheet, "det(AB, AC, AD)", scene.planeSpanU[PlaneE5], scene.planeSpanV[PlaneE5], AD);
-    if (!det.IsZero()) {
-        sheet.Line("det ≠ 0: A, B, C und D liegen nicht in einer Ebene, ABCD ist keine ebene Fläche");
-        return false;
-    }
-    sheet.Line("det = 0: ABCD liegt in einer Ebene");
-    return true;
-}
-
-}  // namespace
-
 WorkingOutcome QuadrilateralWorking(const ExactScene& scene, Sheet& sheet) {
     const Vec& AB = scene.planeSpanU[PlaneE5];
     const Vec& AC = scene.planeSpanV[PlaneE5];
     const Vec AD = scene.points[PointD] - scene.points[PointA];
     WriteABAC(sheet, scene);
+    sheet.Line("Liegt ABCD in einer Ebene? AD = D - A = " + Text(AD));
     WorkingOutcome outcome;
     outcome.status = 0;
-    if (!WritePlanarity(sheet, scene, AD)) return outcome;
+    if (!WriteCoplanarityTest(sheet, "det(AB, AC, AD)", AB, AC, AD, "ABCD liegt in einer Ebene",
+                              "A, B, C und D liegen nicht in einer Ebene, ABCD ist keine ebene Fläche"))
+        return outcome;
     outcome.status = 1;
     sheet.Line("Flächeninhalt aus den Dreiecken ABC und ACD:");
     const Vec n1 = WriteCross(sheet, "AB", "AC", AB, AC);

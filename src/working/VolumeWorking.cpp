@@ -40,15 +40,12 @@ WorkingOutcome WriteQuadVolume(Sheet& sheet, const ExactScene& scene, const Numb
     const Vec AD = scene.points[PointD] - scene.points[PointA];
     sheet.Line("AB = " + Text(scene.planeSpanU[PlaneE5]) + ", AC = " + Text(scene.planeSpanV[PlaneE5]) +
                ", AD = D - A = " + Text(AD));
-    const Number planar =
-        WriteDeterminant(sheet, "det(AB, AC, AD)", scene.planeSpanU[PlaneE5], scene.planeSpanV[PlaneE5], AD);
     WorkingOutcome outcome;
-    if (!planar.IsZero()) {
-        sheet.Line("det ≠ 0: ABCD ist keine ebene Grundfläche, kein Volumen");
-        outcome.status = 0;
+    outcome.status = 0;
+    if (!WriteCoplanarityTest(sheet, "det(AB, AC, AD)", scene.planeSpanU[PlaneE5], scene.planeSpanV[PlaneE5], AD,
+                              "ABCD ist eben. Teilkörper über ABC und ACD:",
+                              "ABCD ist keine ebene Grundfläche, kein Volumen"))
         return outcome;
-    }
-    sheet.Line("det = 0: ABCD ist eben. Teilkörper über ABC und ACD:");
     const Edges k = WriteEdges(sheet, scene, true);
     const Number first = WriteDeterminant(sheet, "det(SA, SB, SC)", k.SA, k.SB, k.SC);
     const Number second = WriteDeterminant(sheet, "det(SA, SC, SD)", k.SA, k.SC, k.SD);
@@ -97,14 +94,11 @@ WorkingOutcome CoplanarityWorking(const ExactScene& scene, Sheet& sheet) {
     const Vec& AC = scene.planeSpanV[PlaneE5];
     const Vec& AD = scene.vectorAD;
     sheet.Line("AB = " + Text(AB) + ", AC = " + Text(AC) + ", AD = " + Text(AD));
-    const Number det = WriteDeterminant(sheet, "det(AB, AC, AD)", AB, AC, AD);
     WorkingOutcome outcome;
-    if (!det.IsZero()) {
-        sheet.Line("det ≠ 0: AB, AC, AD sind nicht komplanar");
-        outcome.status = 0;
+    outcome.status = 0;
+    if (!WriteCoplanarityTest(sheet, "det(AB, AC, AD)", AB, AC, AD, "AB, AC, AD sind komplanar",
+                              "AB, AC, AD sind nicht komplanar"))
         return outcome;
-    }
-    sheet.Line("det = 0: AB, AC, AD sind komplanar");
     sheet.Line("Ansatz: AD = r·AB + t·AC");
     sheet.VectorEquation({AD, " = r·", AB, " + t·", AC});
     std::array<Equation, 3> equations;

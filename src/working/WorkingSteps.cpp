@@ -69,6 +69,13 @@ Number WriteDeterminant(Sheet& sheet, const std::string& name, const Vec& a, con
     return value;
 }
 
+bool WriteCoplanarityTest(Sheet& sheet, const std::string& name, const Vec& a, const Vec& b, const Vec& c,
+                          const std::string& whenZero, const std::string& otherwise) {
+    const bool zero = WriteDeterminant(sheet, name, a, b, c).IsZero();
+    sheet.Line(zero ? "det = 0: " + whenZero : "det ≠ 0: " + otherwise);
+    return zero;
+}
+
 std::optional<Number> WriteMultipleTest(Sheet& sheet, const std::string& uName, const Vec& u,
                                         const std::string& vName, const Vec& v) {
     sheet.Line(uName + " = k" + kDot + vName + " ?");

@@ -24,6 +24,11 @@ Number WriteLength(Sheet& sheet, const std::string& name, const Vec& v);
 // "= 4·48 - 0·0 + 0·12 = 192". Returns its value, a·(b × c).
 Number WriteDeterminant(Sheet& sheet, const std::string& name, const Vec& a, const Vec& b, const Vec& c);
 
+// det(a, b, c) written out, then "det = 0: <whenZero>" or
+// "det ≠ 0: <otherwise>". Returns true when it is 0 (a, b, c coplanar).
+bool WriteCoplanarityTest(Sheet& sheet, const std::string& name, const Vec& a, const Vec& b, const Vec& c,
+                          const std::string& whenZero, const std::string& otherwise);
+
 // "u = k·v ?": k from the first component where v is not 0, the other two
 // components checked. Returns k when u = k·v. v must not be the null vector.
 std::optional<Number> WriteMultipleTest(Sheet& sheet, const std::string& uName, const Vec& u,

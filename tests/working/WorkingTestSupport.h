@@ -243,3 +243,24 @@ inline ::testing::AssertionResult EndsWithSentence(const ButtonRun& run, const s
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "ends with '" << run.working.back() << "'";
 }
+
+// Expected lines put together from parts that several examples share.
+inline std::vector<std::string> Joined(std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> all;
+    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+// The result block's case for a line or plane with a plane: 2 intersecting
+// ("∩"), 1 parallel ("||"), 0 identical or in the plane; -1 when the block
+// says the input is no line or plane, where the working must have stopped.
+inline int IncidenceStatus(const ButtonRun& run) {
+    const std::string& first = run.block.front();
+    if (Contains(first, "Ebene") || Contains(first, "Nullvektor")) {
+        EXPECT_TRUE(run.outcome.stopped) << first;
+        return -1;
+    }
+    const int status = Contains(first, "∩") ? 2 : Contains(first, "||") ? 1 : 0;
+    EXPECT_EQ(run.outcome.status, status) << first;
+    return status;
+}

@@ -25,6 +25,47 @@ TypedScene QuadrilateralScene() {
     return t;
 }
 
+// det(AB, AC, AD) of the plane quadrilateral ABCD.
+const Lines kPlanarity = {
+    "                  | 2   1 0|",
+    "det(AB, AC, AD) = | 1   3 0|",
+    "                  |-1 5/2 0|",
+    "= 2·(3·0 - 0·(5/2)) - 1·(1·0 - 0·(-1))",
+    "    + 0·(1·(5/2) - 3·(-1))",
+    "= 2·0 - 1·0 + 0·(11/2) = 0",
+};
+
+// The edges from S and the determinants, shared by the prism and the
+// pyramid over the same base.
+const Lines kTriangleVolume = {
+    "SA = A - S = (0|-1|-5/2), SB = B - S = (2|0|-5/2)",
+    "SC = C - S = (1|2|-2)",
+    "                  |0 -1 -5/2|",
+    "det(SA, SB, SC) = |2  0 -5/2|",
+    "                  |1  2   -2|",
+    "= 0·(0·(-2) - (-5/2)·2) - (-1)·(2·(-2) - (-5/2)·1)",
+    "    + (-5/2)·(2·2 - 0·1)",
+    "= 0·5 - (-1)·(-3/2) + (-5/2)·4 = -23/2",
+};
+const Lines kQuadrilateralVolume = Joined({{"AB = (2|1|0), AC = (1|3|0), AD = D - A = (-1|5/2|0)"}, kPlanarity, {
+    "det = 0: ABCD ist eben. Teilkörper über ABC und ACD:",
+    "SA = A - S = (0|-1|-5/2), SB = B - S = (2|0|-5/2)",
+    "SC = C - S = (1|2|-5/2), SD = D - S = (-1|3/2|-5/2)",
+    "                  |0 -1 -5/2|",
+    "det(SA, SB, SC) = |2  0 -5/2|",
+    "                  |1  2 -5/2|",
+    "= 0·(0·(-5/2) - (-5/2)·2) - (-1)·(2·(-5/2) - (-5/2)·1)",
+    "    + (-5/2)·(2·2 - 0·1)",
+    "= 0·5 - (-1)·(-5/2) + (-5/2)·4 = -25/2",
+    "                  | 0  -1 -5/2|",
+    "det(SA, SC, SD) = | 1   2 -5/2|",
+    "                  |-1 3/2 -5/2|",
+    "= 0·(2·(-5/2) - (-5/2)·(3/2))",
+    "    - (-1)·(1·(-5/2) - (-5/2)·(-1))",
+    "    + (-5/2)·(1·(3/2) - 2·(-1))",
+    "= 0·(-5/4) - (-1)·(-5) + (-5/2)·(7/2) = -55/4",
+}});
+
 TEST(MeasureWorking, AngleBetweenOAAndOB) {
     EXPECT_EQ(RunButton("SpeedButton_Winkel_AOC", TriangleScene()).working, (Lines{
         "Rechenweg: Winkel ∠(OA;OB)",
@@ -74,33 +115,13 @@ TEST(MeasureWorking, TriangleArea) {
 }
 
 TEST(MeasureWorking, PrismOverABC) {
-    EXPECT_EQ(RunButton("SpeedButton_PrismavolumenABC", TriangleScene()).working, (Lines{
-        "Rechenweg: Volumen des Prismas ABC_AS",
-        "SA = A - S = (0|-1|-5/2), SB = B - S = (2|0|-5/2)",
-        "SC = C - S = (1|2|-2)",
-        "                  |0 -1 -5/2|",
-        "det(SA, SB, SC) = |2  0 -5/2|",
-        "                  |1  2   -2|",
-        "= 0·(0·(-2) - (-5/2)·2) - (-1)·(2·(-2) - (-5/2)·1)",
-        "    + (-5/2)·(2·2 - 0·1)",
-        "= 0·5 - (-1)·(-3/2) + (-5/2)·4 = -23/2",
-        "V = 1/2·|det| = 1/2·|-23/2| = 23/4",
-    }));
+    EXPECT_EQ(RunButton("SpeedButton_PrismavolumenABC", TriangleScene()).working,
+              Joined({{"Rechenweg: Volumen des Prismas ABC_AS"}, kTriangleVolume, {"V = 1/2·|det| = 1/2·|-23/2| = 23/4"}}));
 }
 
 TEST(MeasureWorking, PyramidOverABC) {
-    EXPECT_EQ(RunButton("SpeedButton_Pyramidenvolumen1", TriangleScene()).working, (Lines{
-        "Rechenweg: Volumen der Pyramide ABCS",
-        "SA = A - S = (0|-1|-5/2), SB = B - S = (2|0|-5/2)",
-        "SC = C - S = (1|2|-2)",
-        "                  |0 -1 -5/2|",
-        "det(SA, SB, SC) = |2  0 -5/2|",
-        "                  |1  2   -2|",
-        "= 0·(0·(-2) - (-5/2)·2) - (-1)·(2·(-2) - (-5/2)·1)",
-        "    + (-5/2)·(2·2 - 0·1)",
-        "= 0·5 - (-1)·(-3/2) + (-5/2)·4 = -23/2",
-        "V = 1/6·|det| = 1/6·|-23/2| = 23/12",
-    }));
+    EXPECT_EQ(RunButton("SpeedButton_Pyramidenvolumen1", TriangleScene()).working,
+              Joined({{"Rechenweg: Volumen der Pyramide ABCS"}, kTriangleVolume, {"V = 1/6·|det| = 1/6·|-23/2| = 23/12"}}));
 }
 
 TEST(MeasureWorking, Spat) {
@@ -118,16 +139,11 @@ TEST(MeasureWorking, Spat) {
 }
 
 TEST(MeasureWorking, QuadrilateralArea) {
-    EXPECT_EQ(RunButton("SpeedButton_Vierecksflaeche", QuadrilateralScene()).working, (Lines{
+    EXPECT_EQ(RunButton("SpeedButton_Vierecksflaeche", QuadrilateralScene()).working, Joined({{
         "Rechenweg: Flächeninhalt des Vierecks ABCD",
         "AB = B - A = (2|1|0), AC = C - A = (1|3|0)",
         "Liegt ABCD in einer Ebene? AD = D - A = (-1|5/2|0)",
-        "                  | 2   1 0|",
-        "det(AB, AC, AD) = | 1   3 0|",
-        "                  |-1 5/2 0|",
-        "= 2·(3·0 - 0·(5/2)) - 1·(1·0 - 0·(-1))",
-        "    + 0·(1·(5/2) - 3·(-1))",
-        "= 2·0 - 1·0 + 0·(11/2) = 0",
+    }, kPlanarity, {
         "det = 0: ABCD liegt in einer Ebene",
         "Flächeninhalt aus den Dreiecken ABC und ACD:",
         "AB × AC:",
@@ -143,81 +159,24 @@ TEST(MeasureWorking, QuadrilateralArea) {
         "|AB × AC| = √(0² + 0² + 5²) = √(25) = 5",
         "|AC × AD| = √(0² + 0² + (11/2)²) = √(121/4) = 11/2",
         "A = 1/2·(|AB × AC| + |AC × AD|) = 1/2·(5 + 11/2) = 21/4",
-    }));
+    }}));
 }
 
 TEST(MeasureWorking, PrismOverABCD) {
-    EXPECT_EQ(RunButton("SpeedButton_PrismavolumenABCD", QuadrilateralScene()).working, (Lines{
-        "Rechenweg: Volumen des Prismas ABCD_AS",
-        "AB = (2|1|0), AC = (1|3|0), AD = D - A = (-1|5/2|0)",
-        "                  | 2   1 0|",
-        "det(AB, AC, AD) = | 1   3 0|",
-        "                  |-1 5/2 0|",
-        "= 2·(3·0 - 0·(5/2)) - 1·(1·0 - 0·(-1))",
-        "    + 0·(1·(5/2) - 3·(-1))",
-        "= 2·0 - 1·0 + 0·(11/2) = 0",
-        "det = 0: ABCD ist eben. Teilkörper über ABC und ACD:",
-        "SA = A - S = (0|-1|-5/2), SB = B - S = (2|0|-5/2)",
-        "SC = C - S = (1|2|-5/2), SD = D - S = (-1|3/2|-5/2)",
-        "                  |0 -1 -5/2|",
-        "det(SA, SB, SC) = |2  0 -5/2|",
-        "                  |1  2 -5/2|",
-        "= 0·(0·(-5/2) - (-5/2)·2) - (-1)·(2·(-5/2) - (-5/2)·1)",
-        "    + (-5/2)·(2·2 - 0·1)",
-        "= 0·5 - (-1)·(-5/2) + (-5/2)·4 = -25/2",
-        "                  | 0  -1 -5/2|",
-        "det(SA, SC, SD) = | 1   2 -5/2|",
-        "                  |-1 3/2 -5/2|",
-        "= 0·(2·(-5/2) - (-5/2)·(3/2))",
-        "    - (-1)·(1·(-5/2) - (-5/2)·(-1))",
-        "    + (-5/2)·(1·(3/2) - 2·(-1))",
-        "= 0·(-5/4) - (-1)·(-5) + (-5/2)·(7/2) = -55/4",
-        "V = 1/2·|det(SA, SB, SC)| + 1/2·|det(SA, SC, SD)|",
-        "V = 1/2·|-25/2| + 1/2·|-55/4| = 105/8",
-    }));
+    EXPECT_EQ(RunButton("SpeedButton_PrismavolumenABCD", QuadrilateralScene()).working,
+              Joined({{"Rechenweg: Volumen des Prismas ABCD_AS"}, kQuadrilateralVolume, {"V = 1/2·|det(SA, SB, SC)| + 1/2·|det(SA, SC, SD)|", "V = 1/2·|-25/2| + 1/2·|-55/4| = 105/8"}}));
 }
 
 TEST(MeasureWorking, PyramidOverABCD) {
-    EXPECT_EQ(RunButton("SpeedButton_Pyramidenvolumen2", QuadrilateralScene()).working, (Lines{
-        "Rechenweg: Volumen der Pyramide ABCDS",
-        "AB = (2|1|0), AC = (1|3|0), AD = D - A = (-1|5/2|0)",
-        "                  | 2   1 0|",
-        "det(AB, AC, AD) = | 1   3 0|",
-        "                  |-1 5/2 0|",
-        "= 2·(3·0 - 0·(5/2)) - 1·(1·0 - 0·(-1))",
-        "    + 0·(1·(5/2) - 3·(-1))",
-        "= 2·0 - 1·0 + 0·(11/2) = 0",
-        "det = 0: ABCD ist eben. Teilkörper über ABC und ACD:",
-        "SA = A - S = (0|-1|-5/2), SB = B - S = (2|0|-5/2)",
-        "SC = C - S = (1|2|-5/2), SD = D - S = (-1|3/2|-5/2)",
-        "                  |0 -1 -5/2|",
-        "det(SA, SB, SC) = |2  0 -5/2|",
-        "                  |1  2 -5/2|",
-        "= 0·(0·(-5/2) - (-5/2)·2) - (-1)·(2·(-5/2) - (-5/2)·1)",
-        "    + (-5/2)·(2·2 - 0·1)",
-        "= 0·5 - (-1)·(-5/2) + (-5/2)·4 = -25/2",
-        "                  | 0  -1 -5/2|",
-        "det(SA, SC, SD) = | 1   2 -5/2|",
-        "                  |-1 3/2 -5/2|",
-        "= 0·(2·(-5/2) - (-5/2)·(3/2))",
-        "    - (-1)·(1·(-5/2) - (-5/2)·(-1))",
-        "    + (-5/2)·(1·(3/2) - 2·(-1))",
-        "= 0·(-5/4) - (-1)·(-5) + (-5/2)·(7/2) = -55/4",
-        "V = 1/6·|det(SA, SB, SC)| + 1/6·|det(SA, SC, SD)|",
-        "V = 1/6·|-25/2| + 1/6·|-55/4| = 35/8",
-    }));
+    EXPECT_EQ(RunButton("SpeedButton_Pyramidenvolumen2", QuadrilateralScene()).working,
+              Joined({{"Rechenweg: Volumen der Pyramide ABCDS"}, kQuadrilateralVolume, {"V = 1/6·|det(SA, SB, SC)| + 1/6·|det(SA, SC, SD)|", "V = 1/6·|-25/2| + 1/6·|-55/4| = 35/8"}}));
 }
 
 TEST(MeasureWorking, Coplanarity) {
-    EXPECT_EQ(RunButton("SpeedButton_komplanarOAOBOC", QuadrilateralScene()).working, (Lines{
+    EXPECT_EQ(RunButton("SpeedButton_komplanarOAOBOC", QuadrilateralScene()).working, Joined({{
         "Rechenweg: Komplanarität von AB, AC, AD",
         "AB = (2|1|0), AC = (1|3|0), AD = (-1|5/2|0)",
-        "                  | 2   1 0|",
-        "det(AB, AC, AD) = | 1   3 0|",
-        "                  |-1 5/2 0|",
-        "= 2·(3·0 - 0·(5/2)) - 1·(1·0 - 0·(-1))",
-        "    + 0·(1·(5/2) - 3·(-1))",
-        "= 2·0 - 1·0 + 0·(11/2) = 0",
+    }, kPlanarity, {
         "det = 0: AB, AC, AD sind komplanar",
         "Ansatz: AD = r·AB + t·AC",
         "⎧ -1⎫     ⎧2⎫     ⎧1⎫ ",
@@ -231,7 +190,7 @@ TEST(MeasureWorking, Coplanarity) {
         "t = 6/5 in x: 2r + 6/5 = -1  ⇒  r = -11/10",
         "Probe z: 0·(-11/10) + 0·(6/5) = 0 = 0  erfüllt",
         "AD = -11/10·AB + 6/5·AC",
-    }));
+    }}));
 }
 
 // The value the result block prints after `marker`, or NaN when its line
