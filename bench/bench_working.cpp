@@ -61,6 +61,20 @@ void BM_WorkingCore(benchmark::State& state) {
     state.SetLabel(entry.objectName);
 }
 
+// The worst case of reading g exactly: formulas in t whose values belong
+// to no t of a family of 1000 members, so that every member is tried.
+void BM_WorkingExactGSearch(benchmark::State& state) {
+    working::FieldTexts texts = StartupTexts();
+    texts["Edit_t1"] = "0";
+    texts["Edit_t2"] = "999";
+    texts["Edit_Delta_t"] = "1";
+    for (const char* name : {"Edit_ugx", "Edit_ugy", "Edit_ugz", "Edit_vgx", "Edit_vgy", "Edit_vgz"})
+        texts[name] = "(2t+1)/7";
+    Scene scene;
+    scene.lineSupport[LineG].x = 0.123L;
+    for (auto _ : state) benchmark::DoNotOptimize(working::BuildExactScene(scene, texts));
+}
+
 // The click as the user makes it, output area cleared before each.
 void BM_WorkingClick(benchmark::State& state) {
     if (!QApplication::instance()) {
@@ -94,6 +108,7 @@ void BM_WorkingClick(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_WorkingCore)->DenseRange(0, 22)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WorkingExactGSearch)->Unit(benchmark::kMillisecond);
 // S auf E1, g und h (skew: the longest working), E3 und E4, Viereck ABCD,
 // Pyramide ABCDS, the coplanarity.
 // Each with the box checked and, for comparison, unchecked.

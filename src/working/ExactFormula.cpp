@@ -105,12 +105,22 @@ private:
 
 }  // namespace
 
-std::optional<mpq_class> ExactFormulaValue(std::string_view text, const mpq_class& t) {
+ExactFormula::ExactFormula(std::string_view text) {
     // The degree sign becomes an approximation of pi/180.
-    if (text.find("°") != std::string_view::npos) return std::nullopt;
-    const PreprocessResult pre = PreprocessExpression(text);
-    if (!pre.ok) return std::nullopt;
-    return ExactReader(pre.text, t).Read();
+    if (text.find("°") != std::string_view::npos) return;
+    PreprocessResult pre = PreprocessExpression(text);
+    if (!pre.ok) return;
+    readable_ = true;
+    canonical_ = std::move(pre.text);
+}
+
+std::optional<mpq_class> ExactFormula::ValueAt(const mpq_class& t) const {
+    if (!readable_) return std::nullopt;
+    return ExactReader(canonical_, t).Read();
+}
+
+std::optional<mpq_class> ExactFormulaValue(std::string_view text, const mpq_class& t) {
+    return ExactFormula(text).ValueAt(t);
 }
 
 }  // namespace working

@@ -9,7 +9,23 @@
 #include <optional>
 #include <string_view>
 
+#include <string>
+
 namespace working {
+
+// A formula read once, to be evaluated at several t.
+class ExactFormula {
+public:
+    explicit ExactFormula(std::string_view text);
+    // False when the formula has no exact value at any t.
+    bool Readable() const { return readable_; }
+    bool DependsOnT() const { return canonical_.find('K') != std::string::npos; }
+    std::optional<mpq_class> ValueAt(const mpq_class& t) const;
+
+private:
+    bool readable_ = false;
+    std::string canonical_;  // the evaluator's canonical text
+};
 
 std::optional<mpq_class> ExactFormulaValue(std::string_view text, const mpq_class& t);
 

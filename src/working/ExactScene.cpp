@@ -81,39 +81,60 @@ std::vector<mpq_class> FamilyParameters(const FieldTexts& texts) {
     return candidates;
 }
 
-// g's six fields hold formulas in t. They are exact where every formula
-// that has an exact value at one of the candidate t agrees with the Scene.
+void Assign(const std::array<Number, 6>& values, Vec& support, Vec& direction) {
+    support = MakeVec(values[0], values[1], values[2]);
+    direction = MakeVec(values[3], values[4], values[5]);
+}
+
+// g's six fields hold formulas in t. A formula without t is exact where its
+// value agrees with the Scene's; the formulas in t are exact where they all
+// agree with the Scene at one of the t its g can belong to.
 void ExactLineG(const Scene& scene, const FieldTexts& texts, Vec& support, Vec& direction) {
     const std::array<std::string, 3> supportNames = TripleFieldNames(inputwindow::kSupportG.prefix);
     const std::array<std::string, 3> directionNames = TripleFieldNames(inputwindow::kDirectionG.prefix);
-    std::array<std::string, 6> formulas;
+    std::vector<ExactFormula> formulas;
     std::array<Real, 6> used;
     for (int a = 0; a < 3; ++a) {
         const auto i = std::size_t(a);
-        formulas[i] = texts.count(supportNames[i]) ? texts.at(supportNames[i]) : std::string();
-        formulas[i + 3] = texts.count(directionNames[i]) ? texts.at(directionNames[i]) : std::string();
+        formulas.emplace_back(texts.count(supportNames[i]) ? texts.at(supportNames[i]) : std::string());
         used[i] = AxisValue(scene.lineSupport[LineG], a);
+    }
+    for (int a = 0; a < 3; ++a) {
+        const auto i = std::size_t(a);
+        formulas.emplace_back(texts.count(directionNames[i]) ? texts.at(directionNames[i]) : std::string());
         used[i + 3] = AxisValue(scene.lineDirection[LineG], a);
     }
     std::array<Number, 6> values;
-    for (std::size_t i = 0; i < 6; ++i) values[i] = Number::Decimal(used[i]);
+    std::vector<std::size_t> withT;
+    for (std::size_t i = 0; i < 6; ++i) {
+        values[i] = Number::Decimal(used[i]);
+        if (!formulas[i].Readable()) continue;
+        if (formulas[i].DependsOnT()) {
+            withT.push_back(i);
+        } else if (const std::optional<mpq_class> value = formulas[i].ValueAt(0); value && Agrees(*value, used[i])) {
+            values[i] = Number::Exact(*value);
+        }
+    }
+    // The formulas in t are exact at the first t where they all agree.
+    if (withT.empty()) return Assign(values, support, direction);
     for (const mpq_class& t : FamilyParameters(texts)) {
+        // A formula without an exact value here (a function of t) stays a
+        // decimal and decides nothing.
         std::array<std::optional<mpq_class>, 6> exact;
         bool agrees = true, any = false;
-        for (std::size_t i = 0; i < 6 && agrees; ++i) {
-            exact[i] = ExactFormulaValue(formulas[i], t);
-            if (exact[i]) {
-                any = true;
-                agrees = Agrees(*exact[i], used[i]);
-            }
+        for (std::size_t i : withT) {
+            exact[i] = formulas[i].ValueAt(t);
+            if (!exact[i]) continue;
+            any = true;
+            agrees = Agrees(*exact[i], used[i]);
+            if (!agrees) break;
         }
         if (!agrees || !any) continue;
-        for (std::size_t i = 0; i < 6; ++i)
+        for (std::size_t i : withT)
             if (exact[i]) values[i] = Number::Exact(*exact[i]);
         break;
     }
-    support = MakeVec(values[0], values[1], values[2]);
-    direction = MakeVec(values[3], values[4], values[5]);
+    Assign(values, support, direction);
 }
 
 }  // namespace

@@ -129,12 +129,12 @@ TEST(WorkingNumbers, FormulasOfGHaveTheEvaluatorsValueExactly) {
 // was left, and at a later t after the family was drawn: each is found.
 TEST(WorkingNumbers, GIsExactAtTheParameterItsValuesBelongTo) {
     working::FieldTexts texts = {{"Edit_t1", "1"}, {"Edit_t2", "3"}, {"Edit_Delta_t", "0,5"},
-                                 {"Edit_ugx", "t/3"}, {"Edit_vgx", "1,5t"}, {"Edit_vgy", "w(2)"}};
+                                 {"Edit_ugx", "t/3"}, {"Edit_vgx", "1,5t"}, {"Edit_vgy", "w(t+1)"}};
     for (const auto& [t, direction] : {std::pair{1.0L, "3/2"}, std::pair{0.0L, "0"}, std::pair{2.5L, "15/4"}}) {
         Scene scene;
         scene.lineSupport[LineG].x = t / 3;
         scene.lineDirection[LineG].x = 1.5L * t;
-        scene.lineDirection[LineG].y = std::sqrt(2.0L);
+        scene.lineDirection[LineG].y = std::sqrt(t + 1);
         const working::ExactScene e = working::BuildExactScene(scene, texts);
         EXPECT_TRUE(e.lineSupport[LineG][0].IsExact()) << static_cast<double>(t);
         EXPECT_EQ(RationalToReal(e.lineSupport[LineG][0].Rational()), t / 3);
