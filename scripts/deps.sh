@@ -13,6 +13,7 @@ set -euo pipefail
 build_packages=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libqt6svg6
+  libgmp-dev
   fonts-liberation2 fonts-dejavu-core
 )
 # Only the tests: test frameworks, a virtual X server with a clipboard

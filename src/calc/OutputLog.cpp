@@ -50,6 +50,10 @@ void OutputLog::AppendLine(std::string_view text) {
     AppendParagraphBreak();
 }
 
+void OutputLog::AppendLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) AppendLine(line);
+}
+
 void OutputLog::AppendSymbol(SymbolGlyph glyph) { AppendText(SymbolGlyphText(glyph)); }
 
 void OutputLog::AppendSymbol(int code) { AppendText(SymbolGlyphText(code)); }

@@ -54,6 +54,10 @@ constexpr Colour Heading = Colours::Fuchsia; // the heading written by ClearOutp
 constexpr Colour Result = Colours::Blue;     // results
 }  // namespace OutputColours
 
+// The widest line the calculations write, in columns (characters): the
+// output area likes to show this many.
+inline constexpr int kOutputColumns = 60;
+
 // Heading line written by ClearOutputLog (seven leading blanks).
 inline constexpr std::string_view kOutputHeading = "       Ausgaben im Textformat";
 
@@ -65,6 +69,9 @@ public:
     virtual void AppendText(std::string_view text) = 0;
     // AppendText, then a paragraph break.
     void AppendLine(std::string_view text);
+    // AppendLine for each, in one go (an implementation may write them
+    // faster together than one by one).
+    virtual void AppendLines(const std::vector<std::string>& lines);
     // Colour of everything inserted from now on, until the next call.
     virtual void SetOutputColour(Colour colour) = 0;
     virtual Colour OutputColour() const = 0;

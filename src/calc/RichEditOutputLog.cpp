@@ -1,6 +1,9 @@
 #include "calc/RichEditOutputLog.h"
 
+#include <cmath>
+
 #include <QColor>
+#include <QFontMetricsF>
 #include <QScrollBar>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -34,6 +37,13 @@ QFont RichEditOutputLog::OutputFont() {
     return font;
 }
 
+int RichEditOutputLog::WidthForColumns(const QTextEdit* edit, int columns) {
+    const QFontMetricsF metrics(OutputFont());
+    const qreal text = metrics.horizontalAdvance(QString(columns, QChar('x'))) + 2 * edit->document()->documentMargin();
+    const int scrollBar = edit->verticalScrollBar() ? edit->verticalScrollBar()->sizeHint().width() : 0;
+    return static_cast<int>(std::ceil(text)) + 2 * edit->frameWidth() + scrollBar + 2;  // + the text cursor
+}
+
 void RichEditOutputLog::ConfigureOutputArea(QTextEdit* edit) {
     if (!edit) return;
     edit->setReadOnly(false);
@@ -56,6 +66,21 @@ void RichEditOutputLog::AppendText(std::string_view text) {
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                       FormatFor(colour_));
+}
+
+void RichEditOutputLog::AppendLines(const std::vector<std::string>& lines) {
+    if (!edit_ || lines.empty()) return;
+    QTextCursor cursor(edit_->document());
+    cursor.movePosition(QTextCursor::End);
+    const QTextCharFormat format = FormatFor(colour_);
+    cursor.beginEditBlock();
+    for (const std::string& line : lines) {
+        if (!line.empty())
+            cursor.insertText(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())), format);
+        cursor.insertBlock(cursor.blockFormat(), format);
+    }
+    cursor.endEditBlock();
+    ShowEnd();
 }
 
 void RichEditOutputLog::AppendParagraphBreak() {

@@ -14,6 +14,8 @@ public:
     explicit RichEditOutputLog(QTextEdit* edit);
 
     void AppendText(std::string_view text) override;
+    // All lines through one cursor, scrolled to the end once.
+    void AppendLines(const std::vector<std::string>& lines) override;
     void SetOutputColour(Colour colour) override;
     Colour OutputColour() const override { return colour_; }
 
@@ -25,6 +27,9 @@ public:
     // SymbolGlyph at the advance of its letters, so typeset equations keep
     // their columns.
     static QFont OutputFont();
+    // The width the control needs to show `columns` characters of the
+    // output font next to its vertical scroll bar.
+    static int WidthForColumns(const QTextEdit* edit, int columns);
 
 protected:
     void AppendParagraphBreak() override;

@@ -166,6 +166,11 @@ Berechnungen
   bearbeitet, markiert und kopiert werden; „Ausgabefenster löschen“
   leert es. Die Ausgabe-Schaltflächen schreiben die Gleichungen von
   g, h, g2 und E1 bis E5 dorthin.
+  Ist „Rechenweg anzeigen“ angekreuzt, schreibt jede Berechnung vor
+  ihrem Ergebnis den Lösungsweg wie im Schulheft: Ansatz, Gleichungen,
+  Umformungen und Probe, mit exakten Brüchen und Wurzeln aus den
+  Eingaben, so wie sie eingetippt sind (Formeln wie w(2) oder pi
+  als Dezimalzahlen).
 
 Steuerung
   „auf Standardwerte zurückstellen“ setzt alle Eingaben und die

@@ -3,6 +3,7 @@
 // start-up sequence.
 #include "input/InputWindow.h"
 
+#include <algorithm>
 #include <string>
 
 #include <QAbstractButton>
@@ -76,10 +77,19 @@ TForm3::~TForm3() {
     if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused)) focused->clearFocus();
 }
 
+QSize TForm3::preferredSize() const {
+    // The layout's size, with the output area wide enough for its widest
+    // lines (results and workings).
+    QSize size = sizeHint();
+    const int wanted = RichEditOutputLog::WidthForColumns(richEditOut_, kOutputColumns);
+    size.rwidth() += std::max(0, wanted - richEditOut_->sizeHint().width());
+    return size;
+}
+
 // Start as large as the layout likes, but never larger than the screen
 // (the program runs on screens from 1024 x 600 up).
 void TForm3::fitToScreen() {
-    QSize size = sizeHint();
+    QSize size = preferredSize();
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) {
         resize(size);

@@ -51,6 +51,10 @@ public:
     QLabel* label(const QString& objectName) const;
     ColourPanel* panel(const QString& objectName) const;
 
+    // The size the window starts with where the screen allows: the layout's
+    // size with the output area wide enough for kOutputColumns characters.
+    QSize preferredSize() const;
+
     // The start-up sequence: texts, unchecked boxes, derived fields, the
     // bulk readers, origin, panel colours, evaluator flag, output area.
     void FormCreate();

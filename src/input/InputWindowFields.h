@@ -36,6 +36,7 @@ struct TForm3::Fields {
     std::array<QCheckBox*, BodySlots> bodyBox{};
     QCheckBox* spatVectorsBox = nullptr;
     QCheckBox* coplanarBox = nullptr;
+    QCheckBox* workingBox = nullptr;   // CheckBox_Rechenweg
 
     ColourPanel* pointPanel = nullptr;
     ColourPanel* bodyPanel = nullptr;

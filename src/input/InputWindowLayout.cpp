@@ -472,6 +472,10 @@ void TForm3::buildLayout() {
         t->setObjectName(QStringLiteral("Label_kompl_t"));
         grid->addWidget(r, last, 2);
         grid->addWidget(t, last, 3);
+        // While checked, every button above writes its working first.
+        f.workingBox = MakeBox(group, QStringLiteral("CheckBox_Rechenweg"), QStringLiteral("Rechenweg anzeigen"),
+                               QStringLiteral("Vor jedem Ergebnis den Rechenweg mit exakten Brüchen ausgeben"));
+        grid->addWidget(f.workingBox, last + 1, 0, 1, kColumns);
         middle->addWidget(group);
     }
     middle->addStretch(1);

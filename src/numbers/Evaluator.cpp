@@ -9,6 +9,7 @@
 #include "numbers/EvaluatorFunctions.h"
 #include "numbers/ExpressionErrors.h"
 #include "numbers/ExpressionPreprocessor.h"
+#include "numbers/OperatorPrecedence.h"
 
 bool expressionError = false;
 
@@ -30,76 +31,26 @@ bool StartsFunctionName(char c) {
     return (c >= 'A' && c <= 'D') || (c >= 'F' && c <= 'J') || (c >= 'L' && c <= 'O') || (c >= 'Q' && c <= 'U');
 }
 
-// Operator-precedence reading of the canonical text. Binary operators are
-// left-associative, "^" included; a unary minus binds tighter than "^".
+// Operator-precedence reading of the canonical text (OperatorPrecedence.h).
 // Errors do not stop the reading: the last one detected is reported. A
 // failed step yields NaN, and NaN operands pass through without a second
 // error, so the text names the failure itself rather than its consequences.
-class FormulaReader {
+class FormulaReader : public OperatorPrecedenceReader<FormulaReader, Real> {
 public:
     FormulaReader(const std::string& text, Real x, Real t)
-        : text_(text), length_(text.size()), x_(x), t_(t), nearZero_((WorldXMax - WorldXMin) / ImageWidth / 20.0L) {}
+        : OperatorPrecedenceReader(text), x_(x), t_(t), nearZero_((WorldXMax - WorldXMin) / ImageWidth / 20.0L) {}
 
     Real ReadWholeText() { return Expression(); }
     const char* Error() const { return error_; }
 
 private:
+    friend class OperatorPrecedenceReader<FormulaReader, Real>;
+
     void Fail(const char* text) {
         if (!aborted_) error_ = text;
     }
 
-    bool AtEnd() const { return position_ >= length_; }
-
-    // Reads the next operator and its priority; ")" and the end give 0.
-    void ReadOperator() {
-        if (AtEnd()) {
-            operator_ = '\0';
-            priority_ = 0;
-            return;
-        }
-        operator_ = text_[position_++];
-        switch (operator_) {
-            case ')': priority_ = 0; break;
-            case '+': case '-': priority_ = 1; break;
-            case '*': case '/': priority_ = 2; break;
-            case '^': priority_ = 3; break;
-            default:
-                Fail(Err::OperatorExpected);
-                priority_ = 0;
-                break;
-        }
-    }
-
-    Real Expression() {
-        Real value = SignedOperandWithClimbing();
-        while (priority_ > 0) value = ApplyChain(value);
-        return value;
-    }
-
-    Real SignedOperandWithClimbing() {
-        Real value;
-        if (!AtEnd() && text_[position_] == '-') {
-            ++position_;
-            value = -Operand();
-        } else {
-            value = Operand();
-        }
-        ReadOperator();
-        while (priority_ > level_) value = ApplyChain(value);
-        return value;
-    }
-
-    Real ApplyChain(Real left) {
-        const int savedLevel = level_;
-        do {
-            const char op = operator_;
-            level_ = priority_;
-            const Real right = SignedOperandWithClimbing();
-            left = Apply(op, left, right);
-        } while (priority_ >= level_);
-        level_ = savedLevel;  // the pending operator stays as read
-        return left;
-    }
+    void BadOperator() { Fail(Err::OperatorExpected); }
 
     Real Apply(char op, Real left, Real right) {
         if (!std::isfinite(left) || !std::isfinite(right)) return NaN;
@@ -201,12 +152,6 @@ private:
         return r.value;
     }
 
-    const std::string& text_;
-    const std::size_t length_;
-    std::size_t position_ = 0;
-    char operator_ = '\0';
-    int priority_ = 0;
-    int level_ = 0;
     int depth_ = 0;
     bool aborted_ = false;
     const Real x_;

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTextEdit>
@@ -117,4 +119,48 @@ TEST_F(CalcButtonsTest, ClearButtonRestoresTheHeading) {
     EXPECT_TRUE(output().contains(QStringLiteral("∠(OA;OB) = 90°")));
     click("SpeedButton_ClearRichEdit");
     EXPECT_EQ(output(), QStringLiteral("       Ausgaben im Textformat\n \n"));
+}
+
+// "Rechenweg anzeigen": off at the start; while checked a calculation button
+// writes its working from the field texts as typed, then its result block
+// exactly as without the box.
+TEST_F(CalcButtonsTest, WorkingBoxPutsTheWorkingBeforeTheUnchangedResult) {
+    QCheckBox* box = form3->checkBox(QStringLiteral("CheckBox_Rechenweg"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), QStringLiteral("Rechenweg anzeigen"));
+    EXPECT_FALSE(box->isChecked());
+    auto* group = qobject_cast<QGroupBox*>(box->parentWidget());
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->title(), QStringLiteral("  Berechnungen durchführen  "));
+
+    setText("Edit_Punkt7_x", "1/2");
+    form3->scene().points[PointS].x = 0.5L;  // as leaving the field commits it
+    const QString heading = output();
+    for (const char* name : {"SpeedButton_S_mit_g", "SpeedButton_Spatvolumen", "SpeedButton_E1_ausgeben"}) {
+        click("SpeedButton_ClearRichEdit");
+        click(name);
+        const QString result = output().mid(heading.size());
+        click("SpeedButton_ClearRichEdit");
+        box->setChecked(true);
+        click(name);
+        box->setChecked(false);
+        const QString withWorking = output().mid(heading.size());
+        EXPECT_TRUE(withWorking.endsWith(result)) << name;
+        if (QString::fromLatin1(name) == QStringLiteral("SpeedButton_E1_ausgeben")) {
+            EXPECT_EQ(withWorking, result) << "the equation output has no working";
+            continue;
+        }
+        EXPECT_TRUE(withWorking.startsWith(QStringLiteral("Rechenweg: "))) << withWorking.toStdString();
+        EXPECT_GT(withWorking.size(), result.size() + 40);
+    }
+    click("SpeedButton_ClearRichEdit");
+    box->setChecked(true);
+    click("SpeedButton_S_mit_g");
+    EXPECT_TRUE(output().contains(QStringLiteral("S = (1/2|8|8)"))) << output().toStdString();
+    // The start-up lines: g's "1,5t" is exact at the family's t1 = 1.
+    click("SpeedButton_ClearRichEdit");
+    click("SpeedButton_g_mit_h");
+    EXPECT_TRUE(output().contains(QStringLiteral("g: p = (3|3|4), u = (-4|5|3/2)"))) << output().toStdString();
+    EXPECT_TRUE(output().contains(QStringLiteral("= √(2401/12001)\n    ≈ 0,447"))) << output().toStdString();
+    EXPECT_TRUE(output().contains(QStringLiteral("Abstand d = √(2401/12001) = 0,447")));
 }

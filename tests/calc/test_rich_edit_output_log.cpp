@@ -130,3 +130,37 @@ TEST(RichEditOutputLog, CopiedPlainTextKeepsTheColumns) {
     ExpectColumnsAligned(rows);
     EXPECT_EQ(rows[1].rfind(" g: x = ⎪-2⎟+ λ ·⎪  1⎟", 0), 0u) << rows[1];
 }
+
+// Lines written together (the working) make the same document as the same
+// lines written one by one: same text, same colours, one block per line.
+TEST(RichEditOutputLog, LinesWrittenTogetherEqualLinesWrittenOneByOne) {
+    const std::vector<std::string> lines = {"Rechenweg: Test", "", "x: 2 = 1/2 + 3/4·λ  ⇒  λ = 2", "⎪8⎟ = ⎪3⎟ "};
+    QTextEdit together, single;
+    RichEditOutputLog a(&together), b(&single);
+    for (RichEditOutputLog* log : {&a, &b}) {
+        log->ClearOutputLog();
+        log->SetOutputColour(Colours::Teal);
+    }
+    a.AppendLines(lines);
+    for (const std::string& line : lines) b.AppendLine(line);
+    a.SetOutputColour(Colours::Blue);
+    b.SetOutputColour(Colours::Blue);
+    a.AppendLine("danach");
+    b.AppendLine("danach");
+    EXPECT_EQ(together.toPlainText(), single.toPlainText());
+    EXPECT_EQ(together.document()->blockCount(), single.document()->blockCount());
+    // The colour of every piece of text, block by block.
+    auto colours = [](const QTextEdit& edit) {
+        std::vector<QColor> out;
+        for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next())
+            for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+                out.push_back(it.fragment().charFormat().foreground().color());
+        return out;
+    };
+    EXPECT_EQ(colours(together), colours(single));
+    EXPECT_EQ(colours(together)[2], QColor(0, 128, 128));
+    // The working's arrows, signs and letters are in the output font.
+    const QFontMetricsF metrics(RichEditOutputLog::OutputFont());
+    for (const char* sign : {"⇒", "⇔", "≈", "≠", "φ", "²", "×", "√", "∠"})
+        EXPECT_TRUE(metrics.inFont(QString::fromUtf8(sign).at(0))) << sign;
+}

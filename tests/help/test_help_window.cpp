@@ -29,7 +29,7 @@ TEST(HelpWindow, TextExplainsBothWindowsAndTheMouseModes) {
     const QString text = TForm2::UsageText();
     for (const char* phrase : {"Grafikfenster", "Eingabefenster", "Zwischenablage", "Verschieben",
                                "Teilgrafik-Markiermodus ein", "Textmodus", "Zoomfaktor", "Drehungen zurücknehmen",
-                               "Dezimalkomma", "Würfel", "Flächen schraffieren", "wirklich beendet", "ä", "ö", "ü", "ß"})
+                               "Dezimalkomma", "Würfel", "Flächen schraffieren", "wirklich beendet", "Rechenweg anzeigen", "ä", "ö", "ü", "ß"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(phrase))) << phrase;
     EXPECT_FALSE(text.contains(QChar::ReplacementCharacter));
 }

@@ -9,6 +9,7 @@
 
 #include "InputTestSupport.h"
 #include "calc/OutputLog.h"
+#include "calc/RichEditOutputLog.h"
 #include "numbers/Evaluator.h"
 
 namespace {
@@ -275,6 +276,19 @@ TEST_F(InputWindowTest, WindowFitsTheSmallestScreen) {
     }
 }
 
+// Where the screen allows, the window starts wide enough for the output
+// area to show its widest lines (60 characters) without scrolling.
+TEST_F(InputWindowTest, StartSizeShowsSixtyColumnsOfOutput) {
+    form3->resize(form3->preferredSize());
+    form3->show();
+    QApplication::processEvents();
+    const QFontMetricsF metrics(RichEditOutputLog::OutputFont());
+    const qreal sixty = metrics.horizontalAdvance(QString(kOutputColumns, QChar('x')));
+    QTextEdit* out = form3->richEditOut();
+    EXPECT_GE(out->viewport()->width() - 2 * out->document()->documentMargin(), sixty);
+    EXPECT_LE(form3->preferredSize().width(), 1280) << "still fits a common 1280 pixel screen";
+}
+
 // The window's own colour dialog, answered as a user would. When it closes
 // the input window must be active again with the cursor where it was, or
 // the next keys the user types go nowhere.
@@ -351,7 +365,7 @@ TEST_F(InputWindowTest, EveryFieldBoxAndPanelOfTheWindowHasItsName) {
                           "CheckBox_Geradenschar", "CheckBox_Dreieck", "CheckBox_Dreieck2", "CheckBox_Viereck",
                           "CheckBox_PrismaABCS", "CheckBox_PrismaABCDS", "CheckBox_PyramideABCS",
                           "CheckBox_PyramideABCDS", "CheckBox_Spat_zeichnen", "CheckBox_Spatvektoren_zeichnen",
-                          "CheckBox_komplanar_grafisch"})
+                          "CheckBox_komplanar_grafisch", "CheckBox_Rechenweg"})
         boxes << QLatin1String(b);
     for (const char* p : {"Panel_Punkt3DFarbe", "Panel_KoerperFarbe", "Panel_Geradenscharfarbe", "Panel_GeradehFarbe",
                           "Panel_Geradeg1Farbe"})

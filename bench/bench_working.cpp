@@ -1,0 +1,117 @@
+// The working ("Rechenweg") of the calculation buttons. Goal: a button with
+// the working on answers within 20 ms.
+//   ./bench/spatium_bench --benchmark_filter=Working
+// BM_WorkingCore: the working and the result block of each button into a
+// plain-text log, on the start-up scene (its fields as typed).
+// BM_WorkingClick: a real click in the input window with "Rechenweg
+// anzeigen" checked (and unchecked, for comparison): the fields re-read,
+// the working and the block written into the output area. Run it with the filter above: it needs the widget
+// application it creates itself.
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+
+#include "calc/CalcCommands.h"
+#include "calc/InstallCalculations.h"
+#include "input/InputWindow.h"
+#include "input/InputWindowTables.h"
+#include "plot/MainWindow.h"
+#include "working/Working.h"
+
+namespace {
+
+// The start-up texts of every field the working reads ("1,5t" of g stays a
+// formula: its value is the decimal the Scene holds).
+working::FieldTexts StartupTexts() {
+    using namespace inputwindow;
+    working::FieldTexts texts;
+    for (int i = 0; i < PointCount; ++i)
+        for (int a = 0; a < 3; ++a) texts[working::PointFieldNames(i)[std::size_t(a)]] = kPoints[std::size_t(i)].startup[std::size_t(a)];
+    for (const TripleRow* row : {&kSupportG, &kDirectionG, &kSupportH, &kDirectionH})
+        for (int a = 0; a < 3; ++a) texts[working::TripleFieldNames(row->prefix)[std::size_t(a)]] = row->startup[std::size_t(a)];
+    for (const CoordinatePlaneRow& row : kCoordinatePlanes)
+        for (int k = 0; k < 4; ++k) texts[working::CoefficientFieldName(row.number, k)] = row.startup[std::size_t(k)];
+    for (const ParameterPlaneRow& row : kParameterPlanes) {
+        const std::string n = std::to_string(row.number);
+        for (int a = 0; a < 3; ++a) {
+            texts[working::TripleFieldNames("p" + n)[std::size_t(a)]] = row.p[std::size_t(a)];
+            texts[working::TripleFieldNames("u" + n)[std::size_t(a)]] = row.u[std::size_t(a)];
+            texts[working::TripleFieldNames("v" + n)[std::size_t(a)]] = row.v[std::size_t(a)];
+        }
+    }
+    return texts;
+}
+
+void BM_WorkingCore(benchmark::State& state) {
+    const working::WorkingEntry& entry = working::WorkingEntries()[std::size_t(state.range(0))];
+    const working::FieldTexts texts = StartupTexts();
+    const CalculationButton* button = nullptr;
+    for (const CalculationButton& b : CalculationButtons())
+        if (std::string(b.objectName) == entry.objectName) button = &b;
+    for (auto _ : state) {
+        Scene scene;
+        PlainTextOutputLog log;
+        working::WriteWorking(entry.objectName, scene, texts, log);
+        button->run(scene, log);
+        benchmark::DoNotOptimize(log.Text().size());
+    }
+    state.SetLabel(entry.objectName);
+}
+
+// The worst case of reading g exactly: formulas in t whose values belong
+// to no t of a family of 1000 members, so that every member is tried.
+void BM_WorkingExactGSearch(benchmark::State& state) {
+    working::FieldTexts texts = StartupTexts();
+    texts["Edit_t1"] = "0";
+    texts["Edit_t2"] = "999";
+    texts["Edit_Delta_t"] = "1";
+    for (const char* name : {"Edit_ugx", "Edit_ugy", "Edit_ugz", "Edit_vgx", "Edit_vgy", "Edit_vgz"})
+        texts[name] = "(2t+1)/7";
+    Scene scene;
+    scene.lineSupport[LineG].x = 0.123L;
+    for (auto _ : state) benchmark::DoNotOptimize(working::BuildExactScene(scene, texts));
+}
+
+// The click as the user makes it, output area cleared before each.
+void BM_WorkingClick(benchmark::State& state) {
+    if (!QApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "spatium_bench";
+        static char* argv[] = {name, nullptr};
+        if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+        static QApplication app(argc, argv);
+    }
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        state.SkipWithError("needs a widget application: run with --benchmark_filter=Working");
+        return;
+    }
+    WindowServices services;
+    services.screenSize = [] { return QSize(1280, 1024); };
+    TForm1 form1(services);
+    TForm3 form3(form1);
+    InstallCalculations(form3);
+    form3.checkBox(QStringLiteral("CheckBox_Rechenweg"))->setChecked(state.range(1) != 0);
+    const char* name = working::WorkingEntries()[std::size_t(state.range(0))].objectName;
+    QAbstractButton* button = form3.button(QString::fromLatin1(name));
+    for (auto _ : state) {
+        state.PauseTiming();
+        form3.outputLog().ClearOutputLog();
+        state.ResumeTiming();
+        button->click();
+    }
+    state.SetLabel(std::string(name) + (state.range(1) ? " mit Rechenweg" : " ohne Rechenweg"));
+}
+
+}  // namespace
+
+BENCHMARK(BM_WorkingCore)->DenseRange(0, 22)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WorkingExactGSearch)->Unit(benchmark::kMillisecond);
+// S auf E1, g und h (skew: the longest working), E3 und E4, Viereck ABCD,
+// Pyramide ABCDS, the coplanarity.
+// Each with the box checked and, for comparison, unchecked.
+BENCHMARK(BM_WorkingClick)
+    ->ArgsProduct({{2, 4, 7, 16, 20, 22}, {1, 0}})
+    ->Unit(benchmark::kMillisecond);
