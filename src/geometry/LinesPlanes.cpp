@@ -1,6 +1,7 @@
 #include "geometry/LinesPlanes.h"
 
 #include <cmath>
+#include <limits>
 
 #include "geometry/KernelArithmetic.h"
 #include "geometry/Solver.h"
@@ -23,6 +24,35 @@ bool AllFinite(std::initializer_list<Real> values) {
 }
 
 void MarkDegenerate(IncidenceResult& result) { result.status = StatusDegenerateInput; }
+
+// Directions typed as fractions are stored rounded (1/3 as 0.333...), so a
+// cross or dot product that is zero in exact arithmetic can come out a few
+// units in the last place away from zero. Taken at face value, parallel lines
+// then "intersect" at a point the solver makes up, and a line parallel to a
+// plane meets it near 1E19. A residue within kRoundingResidue of the factors'
+// lengths therefore counts as zero: an angle below about 1E-17 rad cannot be
+// told from 0 in extended precision anyway. Where the lengths are not finite
+// only an exact zero counts.
+constexpr Real kRoundingResidue = 64 * std::numeric_limits<Real>::epsilon();
+
+bool WithinRounding(Real residue, Real scale) {
+    const Real bound = kRoundingResidue * scale;
+    return std::isfinite(bound) && std::fabs(residue) <= bound;
+}
+
+bool ParallelWithinRounding(const Vector3& a, const Vector3& b) {
+    return WithinRounding(VectorLength(CrossProduct(a, b)), VectorLength(a) * VectorLength(b));
+}
+
+bool OrthogonalWithinRounding(const Vector3& a, const Vector3& b) {
+    return WithinRounding(DotProduct(a, b), VectorLength(a) * VectorLength(b));
+}
+
+// P satisfies a x + b y + c z = d up to the rounding of its terms.
+bool OnPlaneWithinRounding(const Vector3& P, Real a, Real b, Real c, Real d) {
+    const Real residue = ((a * P.x + b * P.y) + c * P.z) - d;
+    return WithinRounding(residue, VectorLength(NormalOf(a, b, c)) * VectorLength(P) + std::fabs(d));
+}
 
 // The squared distance of S from the plane as the coordinate-form point test
 // computes it: (n . (F0 - S))^2 over n . n, with F0 = PointOfPlane.
@@ -273,8 +303,10 @@ void LineLineIncidence(const Vector3& p, const Vector3& u, const Vector3& q, con
 
     r.status = 3;
     const Vector3 w = VectorFromTo(p, q);
-    if (u.x * v.y == u.y * v.x && u.x * v.z == u.z * v.x && u.y * v.z == u.z * v.y) r.status = 1;
-    if (r.status == 1 && w.x * v.y == w.y * v.x && w.x * v.z == w.z * v.x && w.y * v.z == w.z * v.y) {
+    if ((u.x * v.y == u.y * v.x && u.x * v.z == u.z * v.x && u.y * v.z == u.z * v.y) || ParallelWithinRounding(u, v))
+        r.status = 1;
+    if (r.status == 1 && ((w.x * v.y == w.y * v.x && w.x * v.z == w.z * v.x && w.y * v.z == w.z * v.y) ||
+                          ParallelWithinRounding(w, v))) {
         result.status = 0;  // identical: nothing more to compute
         return;
     }
@@ -358,8 +390,8 @@ void LinePlaneIncidence(const Vector3& p, const Vector3& u, Real a, Real b, Real
     if (IsNullVector(u) || (a == 0 && b == 0 && c == 0)) return MarkDegenerate(result);
     const Vector3 n = NormalOf(a, b, c);
     const Real nu = DotProduct(n, u);
-    if (nu == 0) {
-        if (SatisfiesPlaneEquation(p, a, b, c, d)) {
+    if (nu == 0 || OrthogonalWithinRounding(n, u)) {
+        if (SatisfiesPlaneEquation(p, a, b, c, d) || OnPlaneWithinRounding(p, a, b, c, d)) {
             result.status = 0;
             return;
         }

@@ -129,6 +129,26 @@ TEST(LineLineIncidence, SkewWithCommonPerpendicular) {
     EXPECT_EQ(S.x, 9);
 }
 
+// Directions typed as fractions are stored rounded: g's (2|-1|1/3) and the
+// direction Q - P of g2 with P(5|-1|1), Q(7|-2|4/3) are parallel, yet their
+// cross product is a few units in the last place off zero. They once came out
+// as intersecting at an invented point at 0 degrees.
+TEST(LineLineIncidence, ParallelFractionalDirectionsStayParallel) {
+    const Vector3 P = V(5, -1, 1), Q = V(7, -2, 4.0L / 3);
+    const Vector3 u = V(2, -1, 1.0L / 3), v = VectorFromTo(P, Q);
+    ASSERT_FALSE(u.z * v.x == u.x * v.z) << "the case needs a rounding residue";
+    IncidenceResult r;
+    Vector3 S = V(9, 9, 9), F1, F2, Fq;
+    LineLineIncidence(V(3, 3, 4), u, P, v, r, S, F1, F2, Fq);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(S.x, 9);
+    EXPECT_NEAR(static_cast<double>(DistanceFromResult(r)), static_cast<double>(DistanceToLine(P, V(3, 3, 4), u)),
+                1e-12);
+    // The same line written with another support point is identical.
+    LineLineIncidence(P, u, Q, v, r, S, F1, F2, Fq);
+    EXPECT_EQ(r.status, 0);
+}
+
 TEST(LineLineIncidence, EachCaseWritesOnlyItsOwnOutputs) {
     // Skew: feet and distance, but no intersection point, angle or Fq.
     IncidenceResult r = Marked();
@@ -349,6 +369,22 @@ TEST(LinePlaneIncidence, PerpendicularLineAngleIsExactly90NotNaN) {
     EXPECT_FALSE(std::isnan(r.angleDegrees));
     EXPECT_EQ(r.angleDegrees, 90);
     ExpectNear(S, 1, 1, 1);
+}
+
+// u = (1/2|1/3|-5/6) is parallel to x + y + z = 7 in exact arithmetic, but
+// the stored fractions leave n . u a unit in the last place off zero: the
+// line once met the plane near 1E19.
+TEST(LinePlaneIncidence, ParallelFractionalDirectionStaysParallel) {
+    const Vector3 u = V(1.0L / 2, 1.0L / 3, -(5.0L / 6));
+    ASSERT_NE(DotProduct(V(1, 1, 1), u), 0) << "the case needs a rounding residue";
+    IncidenceResult r;
+    Vector3 S = V(9, 9, 9);
+    LinePlaneIncidence(V(1, 1, 1), u, 1, 1, 1, 7, r, S);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NEAR(static_cast<double>(DistanceFromResult(r)), 4 / std::sqrt(3.0), 1e-12);
+    EXPECT_EQ(S.x, 9);
+    LinePlaneIncidence(V(1, 2, 4), u, 1, 1, 1, 7, r, S);
+    EXPECT_EQ(r.status, 0);
 }
 
 TEST(LinePlaneIncidence, ParallelAndContainedLines) {
