@@ -211,11 +211,16 @@ void TikzCanvas::Hatch(std::span<const PixelPoint> points) {
 void TikzCanvas::Polygon(std::span<const PixelPoint> points) {
     if (points.empty() || attr_.pen.mode == PenMode::Not) return;
     if (IsHatchBrush(attr_.brush.style)) Hatch(points);
+    // A corner repeated in a row (an arrowhead's tip closes it) adds nothing.
     std::vector<PicturePoint> outline;
-    for (const PixelPoint& p : points) outline.push_back(PixelCentre(p));
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (i == 0 || !(points[i] == points[i - 1])) outline.push_back(PixelCentre(points[i]));
+    if (outline.size() > 1 && points.back() == points.front()) outline.pop_back();
+    // Only an outline that may cross itself needs the screen's even-odd fill.
+    const bool mayCross = outline.size() > 3;
     outline = ClipPolygon(std::move(outline), shapeClip_);
     if (outline.empty()) return;
-    const std::string command = ShapeCommand(true);
+    const std::string command = ShapeCommand(mayCross);
     if (command.empty()) return;
     std::string path;
     for (const PicturePoint& p : outline) path += At(p) + " -- ";
