@@ -137,6 +137,11 @@ void BM_ExportBusyPdf(benchmark::State& state) {
 }
 BENCHMARK(BM_ExportBusyPdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
+void BM_ExportBusyTikz(benchmark::State& state) {
+    RunBusyExports(state, [](const PictureSource& s) { return RenderTikz(s, s.screen.rect(), kDefaultWidthCm, false); });
+}
+BENCHMARK(BM_ExportBusyTikz)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
 // PNG at scale 4: drawing the 2884 x 2884 image, and encoding it apart.
 void BM_ExportBusyPng4Draw(benchmark::State& state) {
     EnsureGuiApp();

@@ -19,13 +19,15 @@ build_packages=(
 # Only the tests: test frameworks, a virtual X server with a clipboard
 # reader and synthetic key presses (XTest), the German locale the number
 # reader is checked under, the validators of the desktop files, the
-# package tools (the tests build the package and read its file list), and
-# a PDF rasteriser that shows what an exported PDF draws.
+# package tools (the tests build the package and read its file list), a
+# PDF rasteriser that shows what an exported PDF draws, and pdflatex with
+# TikZ and geometry, which compile the exported TikZ pictures.
 test_packages=(
   libgtest-dev libgmock-dev
   xvfb xauth xclip libx11-dev libxtst-dev
   locales
   poppler-utils
+  texlive-latex-base texlive-pictures
   desktop-file-utils appstream shared-mime-info man-db
   dpkg-dev file
 )

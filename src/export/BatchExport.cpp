@@ -10,6 +10,7 @@ QString Quoted(const QString& text) { return QStringLiteral("„") + text + QStr
 
 BatchExportOutcome RunBatchExport(TForm1& form1, const BatchExportOptions& options) {
     ExportRequest request(options.outFile);
+    request.tikzStandalone = options.tikzStandalone;
     bool ok = true;
     if (!options.scale.trimmed().isEmpty()) {
         request.scale = options.scale.trimmed().toInt(&ok);

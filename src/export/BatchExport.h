@@ -1,6 +1,7 @@
 #pragma once
 // The export of a command line such as
-//   spatium --export OUT.svg|OUT.pdf|OUT.png [--scale N] [--width-cm W] SCENE
+//   spatium --export OUT.svg|OUT.pdf|OUT.png|OUT.tex [--scale N] [--width-cm W]
+//           [--tikz-standalone] SCENE
 // once the scene is read and drawn into the main window: the option values
 // as typed, the file written, an exit status and a German message.
 #include <QString>
@@ -15,6 +16,7 @@ struct BatchExportOptions {
     QString outFile;
     QString scale;    // as typed; empty: 1
     QString widthCm;  // as typed, decimal comma or point; empty: 12
+    bool tikzStandalone = false;  // --tikz-standalone: OUT.tex a complete document
 };
 
 struct BatchExportOutcome {

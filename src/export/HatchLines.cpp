@@ -17,8 +17,9 @@ constexpr Family kVertical{1, 0};
 constexpr Family kForward{1, -1};
 constexpr Family kBackward{1, 1};
 
-// Cuts the segment a + t (b - a), t in [0, 1], to the clip rectangle
-// (Liang-Barsky); false when nothing of it is inside.
+}  // namespace
+
+// Liang-Barsky.
 bool ClipSegment(HatchSegment& s, const HatchClip& clip) {
     const double dx = s.x2 - s.x1, dy = s.y2 - s.y1;
     double t0 = 0, t1 = 1;
@@ -37,6 +38,8 @@ bool ClipSegment(HatchSegment& s, const HatchClip& clip) {
     s = {s.x1 + t0 * dx, s.y1 + t0 * dy, s.x1 + t1 * dx, s.y1 + t1 * dy};
     return true;
 }
+
+namespace {
 
 void AddFamily(std::span<const PixelPoint> polygon, Family f, const HatchClip& clip,
                std::vector<HatchSegment>& out) {

@@ -38,3 +38,7 @@ struct HatchClip {
 // three corners.
 std::vector<HatchSegment> HatchLines(std::span<const PixelPoint> polygon, BrushStyle style,
                                      const HatchClip& clip);
+
+// Cuts the segment to the clip rectangle; false when nothing of it is
+// inside.
+bool ClipSegment(HatchSegment& segment, const HatchClip& clip);

@@ -1,5 +1,6 @@
 #include "export/OutputDialogs.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -37,6 +38,7 @@ constexpr TypeFilter kTypes[] = {
     {PictureFormat::Png, "PNG-Bild (*.png)", ".png"},
     {PictureFormat::Svg, "SVG-Grafik (*.svg)", ".svg"},
     {PictureFormat::Pdf, "PDF-Dokument (*.pdf)", ".pdf"},
+    {PictureFormat::Tikz, "LaTeX/TikZ (*.tex)", ".tex"},
 };
 
 const TypeFilter& TypeOf(PictureFormat format) {
@@ -79,12 +81,12 @@ OutputChoices& SessionOutputChoices() {
     return choices;
 }
 
-PictureOptions::PictureOptions(QSize pictureSize, bool askScale, bool askWidth, QRect markedPart,
-                               const OutputChoices& choices, QWidget* parent)
+PictureOptions::PictureOptions(QSize pictureSize, OptionRows rows, QRect markedPart, const OutputChoices& choices,
+                               QWidget* parent)
     : QWidget(parent) {
     setWindowTitle(QStringLiteral("Bild"));
     auto* form = new QFormLayout(this);
-    if (askScale) {
+    if (rows.scale) {
         scale_ = new QComboBox(this);
         scale_->setObjectName(QStringLiteral("ComboBox_Massstab"));
         for (int s = kMinExportScale; s <= kMaxExportScale; ++s)
@@ -92,7 +94,7 @@ PictureOptions::PictureOptions(QSize pictureSize, bool askScale, bool askWidth, 
         scale_->setCurrentIndex(std::clamp(choices.scale, kMinExportScale, kMaxExportScale) - kMinExportScale);
         form->addRow(QStringLiteral("Maßstab:"), scale_);
     }
-    if (askWidth) {
+    if (rows.width) {
         width_ = new QDoubleSpinBox(this);
         width_->setObjectName(QStringLiteral("Edit_BreiteCm"));
         width_->setDecimals(1);
@@ -101,6 +103,12 @@ PictureOptions::PictureOptions(QSize pictureSize, bool askScale, bool askWidth, 
         width_->setSuffix(QStringLiteral(" cm"));
         width_->setValue(choices.widthCm);
         form->addRow(QStringLiteral("Breite:"), width_);
+    }
+    if (rows.tikzStandalone) {
+        standalone_ = new QCheckBox(QStringLiteral("Vollständiges LaTeX-Dokument (eigenständig übersetzbar)"), this);
+        standalone_->setObjectName(QStringLiteral("CheckBox_LaTeXDokument"));
+        standalone_->setChecked(choices.tikzStandalone);
+        form->addRow(QStringLiteral("LaTeX:"), standalone_);
     }
     whole_ = new QRadioButton(QStringLiteral("Ganzes Bild (%1)").arg(SizeText(pictureSize)), this);
     whole_->setObjectName(QStringLiteral("RadioButton_GanzesBild"));
@@ -120,6 +128,7 @@ PictureOptions::PictureOptions(QSize pictureSize, bool askScale, bool askWidth, 
 void PictureOptions::store(OutputChoices& choices) const {
     if (scale_) choices.scale = scale_->currentData().toInt();
     if (width_) choices.widthCm = width_->value();
+    if (standalone_) choices.tikzStandalone = standalone_->isChecked();
     if (part_->isEnabled()) choices.markedPart = part_->isChecked();
 }
 
@@ -149,12 +158,13 @@ void ExportPictureWithDialogs(TForm1& form1, const OutputDialogServices& service
     }
     choices.format = *format;
     const QRect marked = form1.markedPart();
-    const bool askScale = *format == PictureFormat::Png, askWidth = *format == PictureFormat::Pdf;
-    if (askScale || askWidth || !marked.isEmpty()) {
+    const bool tikz = *format == PictureFormat::Tikz;
+    const OptionRows rows{*format == PictureFormat::Png, *format == PictureFormat::Pdf || tikz, tikz};
+    if (rows.scale || rows.width || !marked.isEmpty()) {
         QDialog dialog(&form1);
         dialog.setWindowTitle(QStringLiteral("Bild exportieren"));
         auto* layout = new QVBoxLayout(&dialog);
-        auto* options = new PictureOptions(PictureSize(form1), askScale, askWidth, marked, choices, &dialog);
+        auto* options = new PictureOptions(PictureSize(form1), rows, marked, choices, &dialog);
         layout->addWidget(options);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
         buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Exportieren"));
@@ -165,7 +175,8 @@ void ExportPictureWithDialogs(TForm1& form1, const OutputDialogServices& service
         if (!services.exec(dialog)) return;
         options->store(choices);
     }
-    const ExportRequest request{fileName, choices.scale, choices.widthCm, ChosenPart(choices, marked)};
+    const ExportRequest request{fileName, choices.scale, choices.widthCm, ChosenPart(choices, marked),
+                                choices.tikzStandalone};
     QString problem;
     {
         const BusyCursor busy;
@@ -208,7 +219,7 @@ void PrintPictureWithDialog(TForm1& form1, const OutputDialogServices& services)
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, &form1);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
-    auto* options = new PictureOptions(PictureSize(form1), false, true, marked, choices);
+    auto* options = new PictureOptions(PictureSize(form1), OptionRows{.width = true}, marked, choices);
     dialog.setOptionTabs(QList<QWidget*>{options});
     if (!services.exec(dialog)) return;
     options->store(choices);

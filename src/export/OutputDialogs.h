@@ -10,6 +10,7 @@
 
 #include "export/PictureExport.h"
 
+class QCheckBox;
 class QComboBox;
 class QDialog;
 class QDoubleSpinBox;
@@ -35,33 +36,44 @@ struct OutputChoices {
     PictureFormat format = PictureFormat::Png;
     int scale = 1;
     double widthCm = kDefaultWidthCm;
+    bool tikzStandalone = false;       // TikZ: a complete document
     bool markedPart = false;           // the part last marked, when there is one
 };
 // The choices of this run, shared by export, printing and preview.
 OutputChoices& SessionOutputChoices();
 
+// The rows an output asks for besides the whole picture or marked part.
+struct OptionRows {
+    bool scale = false;           // PNG
+    bool width = false;           // PDF, TikZ, printing
+    bool tikzStandalone = false;  // TikZ
+};
+
 // The settings of one output: scale (PNG), width in centimetres (PDF,
-// printing) and whole picture or the marked part, each row only when asked
-// for. Tests find the fields by their object names "ComboBox_Massstab",
-// "Edit_BreiteCm", "RadioButton_GanzesBild" and "RadioButton_Ausschnitt".
+// TikZ, printing), complete LaTeX document or picture only (TikZ) and
+// whole picture or the marked part, each row only when asked for. Tests
+// find the fields by their object names "ComboBox_Massstab",
+// "Edit_BreiteCm", "CheckBox_LaTeXDokument", "RadioButton_GanzesBild" and
+// "RadioButton_Ausschnitt".
 class PictureOptions : public QWidget {
     Q_OBJECT
 public:
     // markedPart: the part last marked (empty: only the whole picture).
-    PictureOptions(QSize pictureSize, bool askScale, bool askWidth, QRect markedPart,
-                   const OutputChoices& choices, QWidget* parent = nullptr);
+    PictureOptions(QSize pictureSize, OptionRows rows, QRect markedPart, const OutputChoices& choices,
+                   QWidget* parent = nullptr);
     // Writes the values shown into choices (only the rows shown).
     void store(OutputChoices& choices) const;
 
 private:
     QComboBox* scale_ = nullptr;
     QDoubleSpinBox* width_ = nullptr;
+    QCheckBox* standalone_ = nullptr;
     QRadioButton* whole_ = nullptr;
     QRadioButton* part_ = nullptr;
 };
 
 // "Bild exportieren …": a save-file dialog with one filter per type (PNG,
-// SVG, PDF), then, when there is something to choose, the options of that
+// SVG, PDF, LaTeX/TikZ), then, when there is something to choose, the options of that
 // type, then the export. A failure shows its German message; the picture
 // and the scene stay as they are.
 void ExportPictureWithDialogs(TForm1& form1, const OutputDialogServices& services = DefaultOutputDialogServices());

@@ -66,6 +66,7 @@ std::optional<PictureFormat> FormatOfFileName(const QString& fileName) {
     if (suffix == QLatin1String("png")) return PictureFormat::Png;
     if (suffix == QLatin1String("svg")) return PictureFormat::Svg;
     if (suffix == QLatin1String("pdf")) return PictureFormat::Pdf;
+    if (suffix == QLatin1String("tex")) return PictureFormat::Tikz;
     return std::nullopt;
 }
 
@@ -81,7 +82,7 @@ QString CheckExportRequest(const ExportRequest& request, QSize pictureSize) {
     if (!format) {
         const QString suffix = QFileInfo(request.fileName).suffix();
         const QString known =
-            QStringLiteral("Bilder werden als PNG (.png), SVG (.svg) oder PDF (.pdf) exportiert.");
+            QStringLiteral("Bilder werden als PNG (.png), SVG (.svg), PDF (.pdf) oder LaTeX/TikZ (.tex) exportiert.");
         if (suffix.isEmpty())
             return QStringLiteral("Der Dateiname %1 hat keine Endung. ").arg(Quoted(QFileInfo(request.fileName).fileName())) +
                    known;
@@ -91,13 +92,21 @@ QString CheckExportRequest(const ExportRequest& request, QSize pictureSize) {
         (request.scale < kMinExportScale || request.scale > kMaxExportScale))
         return QStringLiteral("Der Maßstab %1 ist nicht möglich: erlaubt sind 1, 2, 3 und 4.")
             .arg(request.scale);
-    if (*format == PictureFormat::Pdf && !(request.widthCm >= kMinWidthCm && request.widthCm <= kMaxWidthCm)) {
+    const bool hasWidth = *format == PictureFormat::Pdf || *format == PictureFormat::Tikz;
+    if (hasWidth && !(request.widthCm >= kMinWidthCm && request.widthCm <= kMaxWidthCm)) {
         const QString rule = QStringLiteral("Die Breite muss zwischen 1 cm und 100 cm liegen.");
         if (!std::isfinite(request.widthCm)) return rule;
         return QStringLiteral("Die Breite %1 cm ist nicht möglich. ").arg(WidthText(request.widthCm)) + rule;
     }
-    if (ExportedPart(request.part, pictureSize).isEmpty())
-        return QStringLiteral("Der markierte Ausschnitt liegt außerhalb des Bildes.");
+    const QRect part = ExportedPart(request.part, pictureSize);
+    if (part.isEmpty()) return QStringLiteral("Der markierte Ausschnitt liegt außerhalb des Bildes.");
+    if (*format == PictureFormat::Tikz) {
+        const double heightCm = request.widthCm * part.height() / part.width();
+        if (heightCm > kMaxTikzHeightCm)
+            return QStringLiteral("Bei %1 cm Breite wäre der Ausschnitt %2 cm hoch; LaTeX setzt höchstens 500 cm. "
+                                  "Bitte eine kleinere Breite oder einen breiteren Ausschnitt wählen.")
+                .arg(WidthText(request.widthCm), WidthText(std::round(heightCm)));
+    }
     return {};
 }
 
@@ -112,6 +121,7 @@ QString ExportPicture(const PictureSource& source, const ExportRequest& request)
         break;
     case PictureFormat::Svg: bytes = RenderSvg(source, part); break;
     case PictureFormat::Pdf: bytes = RenderPdf(source, part, request.widthCm); break;
+    case PictureFormat::Tikz: bytes = RenderTikz(source, part, request.widthCm, request.tikzStandalone); break;
     }
     if (bytes.isEmpty())
         return QStringLiteral("Das Bild konnte nicht erzeugt werden. Es wurde nichts gespeichert.");

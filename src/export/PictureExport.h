@@ -1,8 +1,9 @@
 #pragma once
 // Exporting the picture: a PNG (the screen's own image at scale 1, drawn at
-// that resolution at scales 2 to 4), an SVG and a PDF file, and the
-// clipboard's picture. Every output draws the picture's kept calls onto a
-// QPainterCanvas; a further format is one more renderer of that kind.
+// that resolution at scales 2 to 4), an SVG, a PDF and a LaTeX/TikZ file,
+// and the clipboard's picture. Every output replays the picture's kept
+// calls onto a canvas of its own (QPainterCanvas, TikzCanvas); a further
+// format is one more renderer of that kind.
 // Files are written through QSaveFile: on any failure nothing half-written
 // is left and an existing file of that name stays as it was.
 #include <QByteArray>
@@ -28,7 +29,7 @@ struct PictureSource {
 // The picture the main window shows.
 PictureSource PictureOf(TForm1& form1);
 
-enum class PictureFormat { Png, Svg, Pdf };
+enum class PictureFormat { Png, Svg, Pdf, Tikz };
 
 // By the file name's extension, in any case; none for other extensions.
 std::optional<PictureFormat> FormatOfFileName(const QString& fileName);
@@ -39,14 +40,19 @@ constexpr double kDefaultWidthCm = 12;
 // Narrower pictures could not be read, wider ones fit no printer.
 constexpr double kMinWidthCm = 1;
 constexpr double kMaxWidthCm = 100;
+// TeX measures nothing beyond 575 cm: a taller TikZ picture would not compile.
+constexpr double kMaxTikzHeightCm = 500;
 
 struct ExportRequest {
-    ExportRequest(QString file, int pngScale = 1, double pdfWidthCm = kDefaultWidthCm, QRect picturePart = {})
-        : fileName(std::move(file)), scale(pngScale), widthCm(pdfWidthCm), part(picturePart) {}
-    QString fileName;  // .png, .svg or .pdf
-    int scale;         // PNG only: 1 .. 4
-    double widthCm;    // PDF only: the page's width, 1 .. 100
-    QRect part;        // picture pixels; empty: the whole picture
+    ExportRequest(QString file, int pngScale = 1, double pdfWidthCm = kDefaultWidthCm, QRect picturePart = {},
+                  bool tikzDocument = false)
+        : fileName(std::move(file)), scale(pngScale), widthCm(pdfWidthCm), part(picturePart),
+          tikzStandalone(tikzDocument) {}
+    QString fileName;     // .png, .svg, .pdf or .tex
+    int scale;            // PNG only: 1 .. 4
+    double widthCm;       // PDF and TikZ only: the picture's width, 1 .. 100
+    QRect part;           // picture pixels; empty: the whole picture
+    bool tikzStandalone;  // TikZ only: a complete document, not a picture to \input
 };
 
 // The German message for a request that cannot be carried out as asked
@@ -73,6 +79,10 @@ QByteArray EncodePng(const QImage& image, int scale);
 QByteArray RenderSvg(const PictureSource& source, QRect part);
 // PDF document of one page: the part at the given width in centimetres.
 QByteArray RenderPdf(const PictureSource& source, QRect part, double widthCm);
+// LaTeX code (UTF-8): one tikzpicture of the part at the given width, after
+// a comment naming the packages it needs, or (standalone) a complete
+// document whose page is the picture.
+QByteArray RenderTikz(const PictureSource& source, QRect part, double widthCm, bool standalone);
 
 // The clipboard's contents for the part: the screen's bitmap, exactly as
 // before, and beside it the same part as SVG (image/svg+xml). The caller

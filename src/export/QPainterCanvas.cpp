@@ -14,12 +14,7 @@ namespace {
 
 QColor Q(Colour c) { return QImageCanvas::ToQColor(c); }
 
-// Integer picture coordinates name pixels; lines and outlines run through
-// their centres, as the screen's do.
-QPointF Centre(PixelPoint p) { return {p.x + 0.5, p.y + 0.5}; }
-
-bool IsHatched(BrushStyle s) { return s >= BrushStyles::Horizontal && s <= BrushStyles::DiagCross; }
-bool IsSolid(BrushStyle s) { return s != BrushStyles::Clear && !IsHatched(s); }
+QPointF Q(PicturePoint p) { return {p.x, p.y}; }
 
 // Text metrics as the screen measures them (96 dpi, no antialiasing).
 QFontMetrics ScreenMetrics(const FontAttributes& attributes) {
@@ -35,6 +30,11 @@ QFontMetrics ScreenMetrics(const FontAttributes& attributes) {
 }
 
 }  // namespace
+
+TextBox ScreenTextBox(const FontAttributes& font, const std::string& text) {
+    const QFontMetrics metrics = ScreenMetrics(font);
+    return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height(), metrics.ascent()};
+}
 
 QPainterCanvas::QPainterCanvas(QPainter& painter, QRect part, double scale, QPointF at,
                                ObjectSink* objects)
@@ -84,37 +84,22 @@ QPen QPainterCanvas::OutlinePen() const {
 
 void QPainterCanvas::LineTo(int x, int y) {
     const PixelPoint from = penPos_;
-    const PixelPoint to{x, y};
-    penPos_ = to;
-    const PenAttributes& p = attr_.pen;
-    if (p.style == PenStyles::Clear || Inverting()) return;
+    penPos_ = {x, y};
+    const std::optional<LineStroke> stroke = StrokeOfLine(from, penPos_, attr_.pen);
+    if (!stroke) return;
     QPainterPath path;
-    if (p.width > 1) {
-        path.moveTo(Centre(from));
-        path.lineTo(Centre(to));
+    path.moveTo(Q(stroke->from));
+    path.lineTo(Q(stroke->to));
+    if (stroke->width > 1) {
         Stroke(path, OutlinePen());
         return;
     }
-    // The screen sets one pixel per step along the longer axis, from the
-    // start pixel up to, not including, the end pixel. Half a step back from
-    // both centres, a flat-capped line covers exactly those steps, and a dash
-    // pattern in steps puts every dot where the screen has it.
-    const double dx = to.x - from.x, dy = to.y - from.y;
-    const double steps = std::max(std::fabs(dx), std::fabs(dy));
-    if (steps == 0) return;
-    const QPointF back(dx / (2 * steps), dy / (2 * steps));
-    path.moveTo(Centre(from) - back);
-    path.lineTo(Centre(to) - back);
-    QPen pen(Q(p.colour), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
-    const Qt::PenStyle dashes = QImageCanvas::ToQtPenStyle(p.style, 1);
-    if (dashes != Qt::SolidLine) {
+    QPen pen(Q(attr_.pen.colour), 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    if (!stroke->dashes.empty()) {
         // With a solid brush the gaps take the brush colour, as on the screen.
-        if (IsSolid(attr_.brush.style))
+        if (IsSolidBrush(attr_.brush.style))
             Stroke(path, QPen(Q(attr_.brush.colour), 1, Qt::SolidLine, Qt::FlatCap));
-        const double step = std::hypot(dx, dy) / steps;
-        QList<qreal> pattern = QPen(dashes).dashPattern();
-        for (qreal& run : pattern) run *= step;
-        pen.setDashPattern(pattern);
+        pen.setDashPattern(QList<qreal>(stroke->dashes.begin(), stroke->dashes.end()));
     }
     Stroke(path, pen);
 }
@@ -122,9 +107,9 @@ void QPainterCanvas::LineTo(int x, int y) {
 void QPainterCanvas::Polygon(std::span<const PixelPoint> points) {
     if (points.empty() || Inverting()) return;
     QPolygonF outline;
-    for (const PixelPoint& p : points) outline << Centre(p);
+    for (const PixelPoint& p : points) outline << Q(PixelCentre(p));
     const BrushAttributes& b = attr_.brush;
-    if (IsHatched(b.style)) {
+    if (IsHatchBrush(b.style)) {
         QPainterPath hatch;
         for (const HatchSegment& s : HatchLines(points, b.style, hatchClip_)) {
             hatch.moveTo(s.x1 + 0.5, s.y1 + 0.5);
@@ -133,17 +118,16 @@ void QPainterCanvas::Polygon(std::span<const PixelPoint> points) {
         if (!hatch.isEmpty()) Stroke(hatch, QPen(Q(b.colour), 1, Qt::SolidLine, Qt::FlatCap));
     }
     painter_.setPen(OutlinePen());
-    painter_.setBrush(IsSolid(b.style) ? QBrush(Q(b.colour)) : QBrush(Qt::NoBrush));
+    painter_.setBrush(IsSolidBrush(b.style) ? QBrush(Q(b.colour)) : QBrush(Qt::NoBrush));
     painter_.drawPolygon(outline, Qt::OddEvenFill);
 }
 
 std::optional<QRectF> QPainterCanvas::ShapeBox(int x1, int y1, int x2, int y2) {
-    const int l = std::min(x1, x2), r = std::max(x1, x2);
-    const int t = std::min(y1, y2), b = std::max(y1, y2);
-    if (r - l < 1 || b - t < 1 || Inverting()) return std::nullopt;
+    const std::optional<PictureBox> box = ShapeBoxOf(x1, y1, x2, y2);
+    if (!box || Inverting()) return std::nullopt;
     painter_.setPen(OutlinePen());
-    painter_.setBrush(IsSolid(attr_.brush.style) ? QBrush(Q(attr_.brush.colour)) : QBrush(Qt::NoBrush));
-    return QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1);
+    painter_.setBrush(IsSolidBrush(attr_.brush.style) ? QBrush(Q(attr_.brush.colour)) : QBrush(Qt::NoBrush));
+    return QRectF(box->left, box->top, box->width, box->height);
 }
 
 void QPainterCanvas::Ellipse(int x1, int y1, int x2, int y2) {
@@ -156,22 +140,20 @@ void QPainterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 
 void QPainterCanvas::TextOut(int x, int y, const std::string& text) {
     if (text.empty()) return;
-    const QString s = QString::fromStdString(text);
-    const QFontMetrics metrics = ScreenMetrics(attr_.font);
+    const TextBox box = ScreenTextBox(attr_.font, text);
     // The box the screen paints behind text while the brush is solid.
-    if (IsSolid(attr_.brush.style))
-        painter_.fillRect(QRectF(x, y, metrics.horizontalAdvance(s), metrics.height()),
-                          Q(attr_.brush.colour));
+    if (IsSolidBrush(attr_.brush.style))
+        painter_.fillRect(QRectF(x, y, box.width, box.height), Q(attr_.brush.colour));
     painter_.setFont(QImageCanvas::FontFor(attr_.font));
     painter_.setPen(Q(attr_.font.colour));
-    painter_.drawText(QPointF(x, y + metrics.ascent()), s);
+    painter_.drawText(QPointF(x, y + box.ascent), QString::fromStdString(text));
 }
 
 void QPainterCanvas::CopyRect(int, int, int, int, int, int) {}
 
 PixelPoint QPainterCanvas::TextExtent(const std::string& text) {
-    const QFontMetrics metrics = ScreenMetrics(attr_.font);
-    return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
+    const TextBox box = ScreenTextBox(attr_.font, text);
+    return {box.width, box.height};
 }
 
 void QPainterCanvas::BeginObject(const std::string& name) {

@@ -13,9 +13,13 @@
 #include <string>
 
 #include "export/HatchLines.h"
+#include "export/VectorGeometry.h"
 #include "plot/Canvas.h"
 
 class QPainter;
+
+// The size the screen gives a text in the font, in picture pixels.
+TextBox ScreenTextBox(const FontAttributes& font, const std::string& text);
 
 class QPainterCanvas : public Canvas {
 public:

@@ -60,3 +60,7 @@ struct PixelPoint {
 // sans-serif face on every platform we ship to.
 inline const std::string kDefaultFontName = "Arial";
 constexpr int kDefaultFontSize = 10;
+
+// The em of a font of the given point size in picture pixels: points are
+// taken at 96 dpi whatever screen the program runs on (10 pt -> 13 px).
+constexpr int FontPixelSize(int points) { return ((points < 1 ? 1 : points) * 96 + 36) / 72; }

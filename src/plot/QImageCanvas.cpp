@@ -171,9 +171,8 @@ void QImageCanvas::applyBrush() {
 QFont QImageCanvas::FontFor(const FontAttributes& f) {
     InstallFontSubstitutions();
     QFont font(QString::fromStdString(f.name));
-    // Point sizes are taken at 96 dpi whatever screen the program runs on,
-    // so the picture never depends on the display: 10 pt -> 13 px.
-    font.setPixelSize(std::max((std::max(f.size, 1) * 96 + 36) / 72, 1));
+    // Never dependent on the display's resolution.
+    font.setPixelSize(FontPixelSize(f.size));
     font.setBold(f.style & FontStyles::Bold);
     font.setItalic(f.style & FontStyles::Italic);
     font.setUnderline(f.style & FontStyles::Underline);

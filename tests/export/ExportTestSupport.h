@@ -3,10 +3,14 @@
 // scene of its own, files in a temporary folder, and the ways back from an
 // exported file to pixels: a PDF through poppler's pdftoppm, an SVG through
 // Qt's renderer.
+#include <QApplication>
 #include <QByteArray>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -22,6 +26,7 @@
 #include "input/DrawCommand.h"
 #include "numbers/Evaluator.h"
 #include "plot/MainWindow.h"
+#include "plot/PlotImage.h"
 #include "plot/QImageCanvas.h"
 
 class ExportTest : public ::testing::Test {
@@ -47,6 +52,20 @@ protected:
     }
     void DrawBusyScene() {
         DrawWith([](Scene& s, ViewControls& c, ViewState&) { MakeBusyScene(s, c); });
+    }
+
+    // Places a text with the text mode's right click, as a user does; an
+    // empty text keeps the one in the field.
+    void PlaceText(QPoint at, const QString& text = {}) {
+        auto* textMode = form.findChild<QCheckBox*>(QStringLiteral("CheckBox_Textmodus"));
+        if (!textMode->isChecked()) textMode->click();
+        if (!text.isEmpty()) form.findChild<QLineEdit*>(QStringLiteral("Edit_Text_in_Grafik"))->setText(text);
+        auto* image = form.findChild<PlotImage*>(QStringLiteral("Image1"));
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton;
+            QMouseEvent e(type, QPointF(at), image->mapToGlobal(QPointF(at)), Qt::RightButton, held, Qt::NoModifier);
+            QApplication::sendEvent(image, &e);
+        }
     }
 
     QString path(const QString& name) const { return dir.filePath(name); }

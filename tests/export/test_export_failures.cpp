@@ -53,6 +53,11 @@ TEST_F(ExportFailures, BadNamesScalesAndWidths) {
     ExpectRefused({path("bild.pdf"), 1, 0.2}, QStringLiteral("Die Breite 0,2 cm ist nicht möglich."));
     ExpectRefused({path("bild.pdf"), 1, 100.5}, QStringLiteral("zwischen 1 cm und 100 cm"));
     ExpectRefused({path("bild.pdf"), 1, std::nan("")}, QStringLiteral("Die Breite muss zwischen 1 cm und 100 cm liegen."));
+    ExpectRefused({path("bild.tex"), 1, 0}, QStringLiteral("Die Breite 0 cm ist nicht möglich."));
+    ExpectRefused({path("bild.tex"), 1, 101}, QStringLiteral("Die Breite 101 cm ist nicht möglich."));
+    // Taller than TeX can measure: the document would not compile.
+    ExpectRefused({path("hoch.tex"), 1, 80, QRect(0, 0, 100, 721)},
+                  QStringLiteral("Bei 80 cm Breite wäre der Ausschnitt 577 cm hoch; LaTeX setzt höchstens 500 cm."));
     ExpectRefused({path("bild.svg"), 1, 12, QRect(800, 10, 50, 50)},
                   QStringLiteral("Der markierte Ausschnitt liegt außerhalb des Bildes."));
     // What only other formats use does not matter.
@@ -62,6 +67,8 @@ TEST_F(ExportFailures, BadNamesScalesAndWidths) {
 TEST_F(ExportFailures, FoldersThatCannotBeWritten) {
     ExpectRefused({path("fehlt/bild.png")}, QStringLiteral("Den Ordner „%1“ gibt es nicht.").arg(path("fehlt")));
     ExpectRefused({QStringLiteral("/proc/spatium-bild.svg")},
+                  QStringLiteral("In den Ordner „/proc“ kann nicht geschrieben werden."));
+    ExpectRefused({QStringLiteral("/proc/spatium-bild.tex")},
                   QStringLiteral("In den Ordner „/proc“ kann nicht geschrieben werden."));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ordner.pdf")));
     ExpectRefused({path("ordner.pdf")}, QStringLiteral("ist ein Ordner"));
@@ -83,12 +90,15 @@ TEST_F(ExportFailures, FullDiskLeavesTheOldFileAsItWas) {
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     const QString message = ExportPicture(picture(), {path("alt.pdf")});
     const QString svgMessage = ExportPicture(picture(), {path("neu.svg")});
+    const QString texMessage = ExportPicture(picture(), {path("neu.tex")});
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_TRUE(message.contains(QStringLiteral("konnte nicht vollständig geschrieben werden (ist der Datenträger voll?)")))
         << message.toStdString();
     EXPECT_FALSE(svgMessage.isEmpty());
+    EXPECT_FALSE(texMessage.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(path("neu.tex")));
     EXPECT_EQ(ReadAll(path("alt.pdf")), QByteArray("alt"));
     EXPECT_FALSE(QFileInfo::exists(path("neu.svg")));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), kept);
@@ -103,7 +113,10 @@ TEST_F(ExportFailures, CommandLineExportAnswersWithStatusAndMessage) {
     done = RunBatchExport(form, {path("batch.pdf"), "", " 8,5 "});
     EXPECT_EQ(done.exitStatus, kBatchExportWritten);
     EXPECT_TRUE(ReadAll(path("batch.pdf")).startsWith("%PDF"));
-    kept << "batch.pdf" << "batch.png";
+    done = RunBatchExport(form, {path("batch.tex"), "", "8", true});
+    EXPECT_EQ(done.exitStatus, kBatchExportWritten);
+    EXPECT_TRUE(ReadAll(path("batch.tex")).contains("\\usepackage[paperwidth=8cm, paperheight=8cm, margin=0cm]{geometry}"));
+    kept << "batch.pdf" << "batch.png" << "batch.tex";
     kept.sort();
 
     const struct {
@@ -115,6 +128,7 @@ TEST_F(ExportFailures, CommandLineExportAnswersWithStatusAndMessage) {
         {{path("x.png"), "7", ""}, kBatchExportBadOption, "Der Maßstab 7 ist nicht möglich"},
         {{path("x.pdf"), "", "breit"}, kBatchExportBadOption, "Die Breite „breit“ ist keine Zahl."},
         {{path("x.pdf"), "", "0"}, kBatchExportBadOption, "Die Breite 0 cm ist nicht möglich."},
+        {{path("x.tex"), "", "-3", true}, kBatchExportBadOption, "Die Breite -3 cm ist nicht möglich."},
         {{path("x.tiff"), "", ""}, kBatchExportBadOption, "Die Endung „.tiff“ ist unbekannt."},
         {{path("nirgends/x.svg"), "", ""}, kBatchExportWriteFailed, "gibt es nicht"},
     };

@@ -71,7 +71,8 @@ protected:
 TEST_F(OutputDialogs, ExportOffersOneFilterPerTypeAndAddsTheChosenExtension) {
     ExportPictureWithDialogs(form, Answering(path("ohne-endung"), QStringLiteral("SVG-Grafik (*.svg)")));
     EXPECT_EQ(captions, QStringList{"Bild exportieren"});
-    EXPECT_EQ(offeredFilters, QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf)"));
+    EXPECT_EQ(offeredFilters,
+              QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf);;LaTeX/TikZ (*.tex)"));
     EXPECT_TRUE(proposals.front().endsWith(QStringLiteral("Spatium-Grafik.png")));
     // An SVG has nothing to choose while no part is marked: no second dialog.
     EXPECT_EQ(dialogs, 0);
@@ -121,6 +122,29 @@ TEST_F(OutputDialogs, PngScaleAndPdfWidthAndPartAreAskedForAndKept) {
     EXPECT_EQ(feedback.messages.size(), 2);  // the marking's own message, then this one
     EXPECT_TRUE(feedback.messages.back().startsWith(QStringLiteral("Die Endung „.gif“ ist unbekannt.")));
     EXPECT_FALSE(QFileInfo::exists(path("bild.gif")));
+}
+
+// TikZ asks for the width and whether to write a complete document; both
+// reach the file and are kept for the next export.
+TEST_F(OutputDialogs, TikzAsksForWidthAndCompleteDocument) {
+    for (const bool complete : {true, false}) {
+        const QString name = complete ? QStringLiteral("dokument") : QStringLiteral("bild");
+        ExportPictureWithDialogs(form, Answering(path(name), QStringLiteral("LaTeX/TikZ (*.tex)"), [&](QDialog& d) {
+            auto* document = Field<QCheckBox>(d, "CheckBox_LaTeXDokument");
+            EXPECT_EQ(document->text(), QStringLiteral("Vollständiges LaTeX-Dokument (eigenständig übersetzbar)"));
+            EXPECT_EQ(document->isChecked(), !complete);  // as last chosen
+            document->setChecked(complete);
+            Field<QDoubleSpinBox>(d, "Edit_BreiteCm")->setValue(complete ? 10 : 9.5);
+            EXPECT_EQ(d.findChild<QComboBox*>(), nullptr);  // no scale for TikZ
+            return true;
+        }));
+        const QByteArray tex = ReadAll(path(name + ".tex"));
+        EXPECT_EQ(tex.contains("\\documentclass{article}"), complete);
+        EXPECT_TRUE(tex.contains("\\begin{tikzpicture}"));
+        EXPECT_TRUE(tex.contains(complete ? "10 cm breit" : "9.5 cm breit"));
+        EXPECT_EQ(SessionOutputChoices().tikzStandalone, complete);
+    }
+    EXPECT_TRUE(feedback.messages.isEmpty()) << feedback.messages.join("|").toStdString();
 }
 
 TEST_F(OutputDialogs, ExportFailureIsShownAndWritesNothing) {

@@ -1,0 +1,14 @@
+#pragma once
+// Texts of the picture (UTF-8) as LaTeX text that pdflatex sets as the
+// screen shows them, in the default font encoding and in any document: the
+// characters TeX reserves are escaped, German letters pass as UTF-8, the
+// program's own symbols (λ, μ, °, ², ·, ∠, arrows ...) become TeX commands
+// and any other character becomes "?", so no text can break a document.
+#include <string>
+
+std::string TexText(const std::string& utf8);
+
+// The text for a TeX comment line: everything up to the line's end is
+// TeX's to ignore, so only line breaks, other control characters and bytes
+// that are not UTF-8 are replaced (by a space or "?").
+std::string TexCommentText(const std::string& utf8);
