@@ -4,6 +4,8 @@
 #   scripts/deps.sh            what building and running the program needs
 #   scripts/deps.sh test       ... plus what only the tests need
 #   scripts/deps.sh bench      ... plus the benchmark library
+#   scripts/deps.sh sanitize   ... plus g++'s sanitizer runtimes
+#   scripts/deps.sh fuzz       ... plus clang and its libFuzzer runtime
 set -euo pipefail
 
 # Building and running the program.
@@ -22,12 +24,24 @@ test_packages=(
 bench_packages=(
   libbenchmark-dev
 )
+# The sanitizer build of the tests (scripts/test.sh --sanitize): the
+# AddressSanitizer and UndefinedBehaviorSanitizer runtimes of g++ 12.
+sanitize_packages=(
+  libasan8 libubsan1
+)
+# The fuzz targets (scripts/fuzz.sh): clang 14 and compiler-rt, which holds
+# libFuzzer (libclang_rt.fuzzer) and clang's sanitizer runtimes.
+fuzz_packages=(
+  clang libclang-rt-14-dev
+)
 
 packages=("${build_packages[@]}")
 for group in "$@"; do
   case "$group" in
     test) packages+=("${test_packages[@]}") ;;
     bench) packages+=("${bench_packages[@]}") ;;
+    sanitize) packages+=("${sanitize_packages[@]}") ;;
+    fuzz) packages+=("${fuzz_packages[@]}") ;;
     *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done
