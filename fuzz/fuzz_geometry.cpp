@@ -159,24 +159,29 @@ void CheckTexts(const std::array<std::string, 3>& texts) {
     for (const std::string& t : texts) FUZZ_CHECK_TEXT(t);
 }
 
-// Every text form of a number and of a vector.
+// A number and a vector in both text families: the kernel's 15-digit texts
+// and the result texts rounded to decimals. The other text forms are called
+// once per input (CheckEveryTextForm).
 void CheckNumberTexts(Real x) {
     FUZZ_CHECK_TEXT(NumberText(x));
-    FUZZ_CHECK_TEXT(RoundedText(3, x));
     FUZZ_CHECK_TEXT(ResultText(3, x));
-    FUZZ_CHECK_TEXT(ResultText(2, x));
-    FUZZ_CHECK_TEXT(ResultNumberText(x));
-    std::string derived;
-    if (DerivedFieldText(x, derived)) FUZZ_CHECK_TEXT(derived);
 }
 
 void CheckVectorTexts(const Vector3& v) {
     FUZZ_CHECK_TEXT(VectorText(v));
-    FUZZ_CHECK_TEXT(ResultVectorText(v));
     FUZZ_CHECK_TEXT(ResultPointText(v, "P"));
+}
+
+void CheckEveryTextForm(Real x, const Vector3& v) {
+    FUZZ_CHECK_TEXT(RoundedText(3, x));
+    FUZZ_CHECK_TEXT(ResultText(2, x));
+    FUZZ_CHECK_TEXT(ResultNumberText(x));
+    std::string derived;
+    if (DerivedFieldText(x, derived)) FUZZ_CHECK_TEXT(derived);
+    FUZZ_CHECK_TEXT(ResultVectorText(v));
+    FUZZ_CHECK_TEXT(VectorText(RoundVector(v, 3)));
     CheckTexts(AlignComponentTexts(VectorComponentTexts(v)));
     CheckTexts(AlignedComponentTexts(v));
-    FUZZ_CHECK_TEXT(VectorText(RoundVector(v, 3)));
 }
 
 // ---------------------------------------------------------------------------
@@ -220,11 +225,13 @@ void ExerciseVectors(const Vector3& a, const Vector3& b, const Vector3& c, const
         HasIntegerComponents(v);
         CheckNumberTexts(SquaredLength(v));
         CheckNumberTexts(VectorLength(v));
-        for (const char* plane : {"XY", "xz", "YZ", "X", "y", "Z", "?"})
-            CheckVectorTexts(ProjectToCoordinatePlane(plane, v));
         Vector3 zeroed = v;
         ZeroVector(zeroed);
         FUZZ_CHECK(IsNullVector(zeroed));
+    }
+    for (const char* plane : {"XY", "xz", "YZ", "X", "y", "Z", "?"}) {
+        const Vector3 projected = ProjectToCoordinatePlane(plane, a);
+        FUZZ_CHECK(projected.name == a.name && (projected.z == a.z || projected.z == 0));
     }
     CheckVectorTexts(VectorFromTo(a, b));
     CheckVectorTexts(AddVectors(a, b));
@@ -373,6 +380,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RunEveryButton(scene);
 
     const auto& pt = scene.points;
+    CheckEveryTextForm(pt[PointA].x, pt[PointB]);
     ExerciseNumbers(pt[PointA].x, pt[PointB].x);
     ExerciseNumbers(pt[PointA].y, pt[PointA].z);
     ExerciseVectors(pt[PointA], pt[PointB], pt[PointC], pt[PointD]);
