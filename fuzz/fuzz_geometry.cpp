@@ -210,7 +210,7 @@ void ExerciseNumbers(Real x, Real y) {
     IsWholeNumber(x);
     Real a = x, b = y;
     if (ReduceQuotient(a, b)) CheckNumberTexts(a / b);
-    const auto p = static_cast<std::int32_t>(f.p), q = static_cast<std::int32_t>(f.q);
+    const std::int32_t p = f.p, q = f.q;
     Gcd3(p, q, Gcd(p, -q));
     LcmFits32(Lcm3(p, q, Lcm(p, q)));
     CheckNumberTexts(DegToRad(x));
