@@ -21,6 +21,9 @@ Line LineByIndex(int index) {
     case 0: return {MakeVector(0, 0, 0.5L), MakeVector(0, 0, 2)};
     case 1: return {MakeVector(2.5L, 1.0L / 3, 0.2L), MakeVector(4, -7, 5)};
     case 2: return {MakeVector(-1.0L / 3, 0.25L, 0), MakeVector(1.0L / 3, 0.5L, 2000000000)};
+    // A trace line whose direction keeps large denominators.
+    case 3: return {MakeVector(0.52421652212421677677L, 0, 0),
+                    MakeVector(-0.52421652212421677677L, 0, 1.1151515131093357522L)};
     default: return {MakeVector(3 + 2E-14L, 5, 7), MakeVector(1, 2, 3)};
     }
 }
@@ -55,6 +58,6 @@ void BM_LineLineIncidence(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_SupportPointLiteral)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SupportPointFast)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SupportPointLiteral)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SupportPointFast)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LineLineIncidence);

@@ -5,6 +5,8 @@
 #   scripts/deps.sh test       ... plus what only the tests need
 #   scripts/deps.sh bench      ... plus the benchmark library
 #   scripts/deps.sh package    ... plus what building the Debian package needs
+#   scripts/deps.sh sanitize   ... plus g++'s sanitizer runtimes
+#   scripts/deps.sh fuzz       ... plus clang and its libFuzzer runtime
 set -euo pipefail
 
 # Building and running the program (Qt's SVG module writes exported SVG
@@ -39,6 +41,16 @@ package_packages=(
 bench_packages=(
   libbenchmark-dev
 )
+# The sanitizer build of the tests (scripts/test.sh --sanitize): the
+# AddressSanitizer and UndefinedBehaviorSanitizer runtimes of g++ 12.
+sanitize_packages=(
+  libasan8 libubsan1
+)
+# The fuzz targets (scripts/fuzz.sh): clang 14 and compiler-rt, which holds
+# libFuzzer (libclang_rt.fuzzer) and clang's sanitizer runtimes.
+fuzz_packages=(
+  clang libclang-rt-14-dev
+)
 
 packages=("${build_packages[@]}")
 for group in "$@"; do
@@ -46,6 +58,8 @@ for group in "$@"; do
     test) packages+=("${test_packages[@]}") ;;
     bench) packages+=("${bench_packages[@]}") ;;
     package) packages+=("${package_packages[@]}") ;;
+    sanitize) packages+=("${sanitize_packages[@]}") ;;
+    fuzz) packages+=("${fuzz_packages[@]}") ;;
     *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
   esac
 done

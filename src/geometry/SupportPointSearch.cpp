@@ -79,11 +79,11 @@ inline long NextK(long k) { return k > 0 ? -k : 1 - k; }
 
 // --- Bounds used to rule candidates out --------------------------------------
 //
-// IsWholeNumber(x) holds only for |x| < 2^31 - 1 within 1E-14 of a whole
+// IsWholeNumber(x) holds only for |x| <= 2^31 - 1 within 1E-14 of a whole
 // number (a fraction with denominator 1 of 32-bit numbers, accepted at that
 // distance). Tests of the kernel check this property of the number tools.
 constexpr Real kWholeDistance = 1.0001E-14L;
-constexpr Real kWholeRange = 2147483648.0L;
+constexpr Real kWholeRange = 2147483647.5L;
 
 // Cheap necessary condition for IsWholeNumber, used to skip its fraction
 // expansion for most candidates of a scan.
@@ -196,6 +196,48 @@ void BuildModels(const SearchSetup& s, CoordinateModel model[3]) {
 
 inline bool QIsFinite(Quad x) { return x - x == 0; }
 
+// The m of r at which a value h + e m, computed within errA + errB m, can
+// lie within the whole-number distance of one of the whole numbers
+// n = nFirst .. nLast: the hull of the m near each of them.
+Range NearWholeNumbers(const Range& r, Quad h, Quad e, Quad errA, Quad errB, std::int64_t nFirst,
+                       std::int64_t nLast) {
+    const Quad W = kWholeDistance;
+    Range hull{1, 0};
+    for (std::int64_t n = nFirst; n <= nLast; ++n) {
+        const Quad offset = h - static_cast<Quad>(n);
+        Range near = r;
+        // |offset + e m| < W + errA + errB m
+        RestrictLess(near, e - errB, W + errA - offset);
+        RestrictGreater(near, e + errB, -(W + errA) - offset);
+        if (near.Empty()) continue;
+        if (hull.Empty()) {
+            hull = near;
+        } else {
+            if (near.lo < hull.lo) hull.lo = near.lo;
+            if (near.hi > hull.hi) hull.hi = near.hi;
+        }
+    }
+    return hull;
+}
+
+// A coordinate alpha + slope m that passes only a few whole numbers over the
+// whole of r can be whole only near them: the m of r near one of them (none
+// when it passes none). Otherwise r itself. This rules out a line whose
+// direction keeps large denominators: it steps by tiny amounts and may never
+// come near a whole number, and without it every candidate of the reach
+// would be evaluated.
+Range NearFewWholeNumbers(const Range& r, Quad alpha, Quad slope, Quad errA, Quad errB) {
+    constexpr Quad kMaxWholeNumbers = 8;
+    if (r.Empty()) return r;
+    const Quad reach = kWholeDistance + errA + errB * r.hi;
+    const Quad atLo = alpha + slope * r.lo;
+    const Quad atHi = alpha + slope * r.hi;
+    const Quad lo = (atLo < atHi ? atLo : atHi) - reach;
+    const Quad hi = (atLo < atHi ? atHi : atLo) + reach;
+    if (!(hi - lo < kMaxWholeNumbers) || !(QAbs(lo) < 1e17 && QAbs(hi) < 1e17)) return r;
+    return NearWholeNumbers(r, alpha, slope, errA, errB, QFloor(lo), QFloor(hi) + 1);
+}
+
 // One arithmetic progression of candidates: k = sign * m for m = first,
 // first + step, ... up to last.
 struct Stream {
@@ -249,6 +291,7 @@ std::vector<Stream> CandidateStreams(const SearchSetup& s, long limit) {
             RestrictLess(side, slope - c.errB, G + c.errA - c.alpha);
             RestrictGreater(side, slope + c.errB, -(G + c.errA) - c.alpha);
         }
+        for (const CoordinateModel& c : model) side = NearFewWholeNumbers(side, c.alpha, sign * c.beta, c.errA, c.errB);
         if (side.Empty()) continue;
 
         for (std::int64_t rho = 0; rho < period; ++rho) {
@@ -263,22 +306,7 @@ std::vector<Stream> CandidateStreams(const SearchSetup& s, long limit) {
                 const Quad phi = c.alpha + static_cast<Quad>((shift + c.B) % c.B) / static_cast<Quad>(c.B);
                 if (QAbs(phi) > static_cast<Quad>(1e17)) continue;
                 const std::int64_t n0 = QFloor(phi + 0.5);
-                Range hull{1, 0};
-                for (std::int64_t n = n0 - 1; n <= n0 + 1; ++n) {
-                    const Quad h = phi - static_cast<Quad>(n);
-                    Range near = r;
-                    // |h + e m| < W + errA + errB m
-                    RestrictLess(near, e - c.errB, W + c.errA - h);
-                    RestrictGreater(near, e + c.errB, -(W + c.errA) - h);
-                    if (near.Empty()) continue;
-                    if (hull.Empty()) {
-                        hull = near;
-                    } else {
-                        if (near.lo < hull.lo) hull.lo = near.lo;
-                        if (near.hi > hull.hi) hull.hi = near.hi;
-                    }
-                }
-                r = hull;
+                r = NearWholeNumbers(r, phi, e, c.errA, c.errB, n0 - 1, n0 + 1);
             }
             if (r.Empty()) continue;
             // Whole m, widened by one on each side against the rounding of
@@ -320,6 +348,10 @@ void FastIntegerSupportPoint(Vector3& P, Vector3& u, long limit) {
     if (!setup) return;
     const SearchSetup& s = *setup;
 
+    // A right-hand side that is not finite makes its coordinate inf or NaN
+    // at every k ((inf - t) / m14, inf - m24 z, NaN in anything): no candidate
+    // can be whole.
+    if (!std::isfinite(s.m15) || !std::isfinite(s.m25) || !std::isfinite(s.m35)) return;
     const bool finiteEntries = std::isfinite(s.m14) && std::isfinite(s.m15) && std::isfinite(s.m24) &&
                                std::isfinite(s.m25) && std::isfinite(s.m34) && std::isfinite(s.m35);
     std::vector<Stream> streams;

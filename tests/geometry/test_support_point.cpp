@@ -195,14 +195,40 @@ TEST(IntegerSupportPoint, FastSearchMatchesLiteralSearchOnAdversarialLines) {
         {V(1E4000L, 0.5L, 1), V(1, 1, 1)},
         {V(0.5L, 1E-4000L, 3), V(1, 1, 3)},
         {V(0.5L, 2, 3), V(1E4000L, 1, 1)},
+        {V(2147483647, -2147483648.0L, 1), V(0, 0, 1)},
+        {V(-2147483647, 0.5L, 2147483647.5L), V(0, 1, 1)},
+        {V(5E4931L, -3.5E4930L, 0), V(-99, 1, 28)},
     };
     for (const auto& c : cases) ExpectSameSearch(c[0], c[1], 3000);
 }
 
+TEST(IntegerSupportPoint, FastSearchMatchesLiteralSearchOnDirectionsWithLargeDenominators) {
+    // Directions whose whole-number form leaves 32 bits through their
+    // denominators stay fractional: the candidates then step by tiny amounts,
+    // and most coordinates pass few whole numbers or none over the reach.
+    // Support points a hair off whole numbers make some candidates whole.
+    std::mt19937_64 rng(1313);
+    std::uniform_int_distribution<int> num(-99999, 99999), den(10000, 99999), whole(-40, 40), pick(0, 6);
+    const Real offsets[] = {0, 4E-15L, -7E-15L, 2E-14L, -3E-13L, 0.5L, 1.0L / 3};
+    const long limit = 3000;
+    int moved = 0;
+    for (int i = 0; i < 400; ++i) {
+        Vector3 u, P;
+        for (Real* c : {&u.x, &u.y, &u.z}) *c = static_cast<Real>(num(rng)) / static_cast<Real>(den(rng));
+        for (Real* c : {&P.x, &P.y, &P.z}) *c = static_cast<Real>(whole(rng)) + offsets[pick(rng)];
+        if (i % 6 == 0) u.y = 0;
+        moved += ExpectSameSearch(P, u, limit);
+    }
+    EXPECT_GT(moved, 0);
+}
+
 TEST(IntegerSupportPoint, FastSearchMatchesLiteralSearchAtTheFullReach) {
-    // A few lines over the whole reach of about two million candidates.
+    // A few lines over the whole reach of about two million candidates; the
+    // last is a trace line of a plane through points with fractional
+    // coordinates, whose direction keeps large denominators.
     const Vector3 cases[][2] = {
         {V(0, 0, 0.5L), V(0, 0, 2)},
+        {V(0.52421652212421677677L, 0, 0), V(-0.52421652212421677677L, 0, 1.1151515131093357522L)},
         {V(3 + 2E-14L, 5 - 5E-15L, 7), V(1, 2, 3)},
         {V(-1.0L / 3, 0.25L, 0), V(1.0L / 3, 0.5L, 2000000000)},
         {V(2.5L, 1.0L / 3, 0.2L), V(4, -7, 5)},

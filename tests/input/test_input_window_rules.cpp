@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "InputTestSupport.h"
+#include "SanitizerBuild.h"
 #include "numbers/Evaluator.h"
 #include "numbers/NumberReader.h"
 
@@ -253,7 +254,9 @@ TEST_F(InputWindowTest, HostileTextsKeepOtherInputsAndStayResponsive) {
         }
         typeAndLeave("Edit_Punkt3", text);
     }
-    EXPECT_LT(timer.elapsed(), 10000);
+    if (kMeasuresTimeAndMemory) {
+        EXPECT_LT(timer.elapsed(), 10000);
+    }
     EXPECT_EQ(scene().points[PointE].x, 1);
     EXPECT_EQ(scene().lineDirection[LineG].y, 1);
     EXPECT_EQ(scene().familyTo, 1);

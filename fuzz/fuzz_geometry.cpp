@@ -1,0 +1,391 @@
+// Fuzz target: the geometry kernel and the result texts.
+//
+// The input holds one field text per line, in the order of SceneFields()
+// below: the coordinates of the nine points, the family parameter t1, the
+// six formula fields of g, then h, E1, E2, E3 and E4. Each text goes through
+// the reader of its field, as in the input window: a field that fails to
+// read keeps its previous value, a missing line keeps the start-up value.
+// The derived values (E5, AD, g2) follow as the window derives them. So
+// every value here is one the readers can produce: 1E-4000, 1E4000, whole
+// numbers beyond 32 bits, exact zeros, quotients.
+//
+// Then every calculation button runs on its own copy of that scene, and
+// every incidence, measure, trace and text function of the kernel runs on
+// its values directly, degenerate ones included. Checked: no text shows
+// "nan" or "inf", and no scene value becomes NaN.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "FuzzCheck.h"
+#include "calc/CalcCommands.h"
+#include "calc/OutputLog.h"
+#include "calc/ResultNumbers.h"
+#include "calc/ResultTexts.h"
+#include "calc/TypesetRows.h"
+#include "geometry/LinesPlanes.h"
+#include "geometry/Solver.h"
+#include "geometry/VectorOps.h"
+#include "input/Scene.h"
+#include "numbers/Evaluator.h"
+#include "numbers/NumberReader.h"
+#include "numbers/NumberTools.h"
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Building the scene from field texts
+
+enum class FieldReader { Number, Formula };
+
+struct SceneField {
+    FieldReader reader;
+    std::function<Real&(Scene&)> value;
+};
+
+void AddTriple(std::vector<SceneField>& fields, FieldReader reader, std::function<Vector3&(Scene&)> vector) {
+    for (int axis = 0; axis < 3; ++axis)
+        fields.push_back({reader, [vector, axis](Scene& s) -> Real& { return AxisValue(vector(s), axis); }});
+}
+
+const std::vector<SceneField>& SceneFields() {
+    static const std::vector<SceneField> fields = [] {
+        std::vector<SceneField> f;
+        for (std::size_t i = 0; i < PointCount; ++i)
+            AddTriple(f, FieldReader::Number, [i](Scene& s) -> Vector3& { return s.points[i]; });
+        f.push_back({FieldReader::Number, [](Scene& s) -> Real& { return s.familyFrom; }});
+        AddTriple(f, FieldReader::Formula, [](Scene& s) -> Vector3& { return s.lineSupport[LineG]; });
+        AddTriple(f, FieldReader::Formula, [](Scene& s) -> Vector3& { return s.lineDirection[LineG]; });
+        AddTriple(f, FieldReader::Number, [](Scene& s) -> Vector3& { return s.lineSupport[LineH]; });
+        AddTriple(f, FieldReader::Number, [](Scene& s) -> Vector3& { return s.lineDirection[LineH]; });
+        for (std::size_t plane : {std::size_t(PlaneE1), std::size_t(PlaneE2)})
+            for (std::size_t k = 0; k < 4; ++k)
+                f.push_back({FieldReader::Number, [plane, k](Scene& s) -> Real& { return s.planeCoeffs[plane][k]; }});
+        for (std::size_t plane : {std::size_t(PlaneE3), std::size_t(PlaneE4)}) {
+            AddTriple(f, FieldReader::Number, [plane](Scene& s) -> Vector3& { return s.planeSupport[plane]; });
+            AddTriple(f, FieldReader::Number, [plane](Scene& s) -> Vector3& { return s.planeSpanU[plane]; });
+            AddTriple(f, FieldReader::Number, [plane](Scene& s) -> Vector3& { return s.planeSpanV[plane]; });
+        }
+        return f;
+    }();
+    return fields;
+}
+
+void ReadField(const SceneField& field, std::string_view text, Scene& scene) {
+    Real& target = field.value(scene);
+    if (field.reader == FieldReader::Number) {
+        const NumberReadResult r = ParseNumberOrFraction(text);
+        if (r.ok) target = r.value;
+        return;
+    }
+    // The family fields at the family's start, as the draw command reads them.
+    const EvaluationResult r = EvaluateExpression(text, 0, scene.familyFrom);
+    if (!r.error) target = r.value;
+}
+
+// A derived field shows the difference as text and is read back from it;
+// a difference that is not finite leaves the field, and so the value, as
+// it was.
+void Derive(Real difference, Real& target) {
+    std::string text;
+    if (!DerivedFieldText(difference, text)) return;
+    FUZZ_CHECK_TEXT(text);
+    const NumberReadResult r = ParseNumberOrFraction(text);
+    if (r.ok) target = r.value;
+}
+
+void DeriveValues(Scene& s) {
+    for (int axis = 0; axis < 3; ++axis) {
+        auto value = [&](PointIndex p) { return AxisValue(s.points[p], axis); };
+        AxisValue(s.planeSupport[PlaneE5], axis) = value(PointA);
+        Derive(value(PointB) - value(PointA), AxisValue(s.planeSpanU[PlaneE5], axis));
+        Derive(value(PointC) - value(PointA), AxisValue(s.planeSpanV[PlaneE5], axis));
+        Derive(value(PointD) - value(PointA), AxisValue(s.vectorAD, axis));
+    }
+    SetCoordinates(s.lineSupport[LineG2], s.points[PointP]);
+    SetCoordinates(s.lineDirection[LineG2], VectorFromTo(s.points[PointP], s.points[PointQ]));
+    s.e3SpanCopyU = s.planeSpanU[PlaneE3];
+    s.e3SpanCopyV = s.planeSpanV[PlaneE3];
+}
+
+Scene SceneFromText(std::string_view text) {
+    Scene scene;
+    const std::vector<SceneField>& fields = SceneFields();
+    std::size_t start = 0;
+    for (const SceneField& field : fields) {
+        if (start > text.size()) break;
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = text.substr(start, end - start);
+        if (!line.empty()) ReadField(field, line, scene);
+        start = end + 1;
+    }
+    DeriveValues(scene);
+    return scene;
+}
+
+// ---------------------------------------------------------------------------
+// Checks
+
+void CheckNoNaN(Real x) { FUZZ_CHECK(x == x); }
+void CheckNoNaN(const Vector3& v) {
+    CheckNoNaN(v.x);
+    CheckNoNaN(v.y);
+    CheckNoNaN(v.z);
+}
+
+void CheckSceneHasNoNaN(const Scene& s) {
+    for (const Vector3& v : s.points) CheckNoNaN(v);
+    CheckNoNaN(s.vectorAD);
+    for (std::size_t i = 1; i < LineSlots; ++i) {
+        CheckNoNaN(s.lineSupport[i]);
+        CheckNoNaN(s.lineDirection[i]);
+    }
+    for (const auto& k : s.planeCoeffs)
+        for (Real x : k) CheckNoNaN(x);
+    for (std::size_t i = 1; i < PlaneSlots; ++i) {
+        CheckNoNaN(s.planeSupport[i]);
+        CheckNoNaN(s.planeSpanU[i]);
+        CheckNoNaN(s.planeSpanV[i]);
+    }
+    for (Real x : {s.familyFrom, s.coplanarR, s.coplanarT}) CheckNoNaN(x);
+}
+
+void CheckTexts(const std::array<std::string, 3>& texts) {
+    for (const std::string& t : texts) FUZZ_CHECK_TEXT(t);
+}
+
+// A number and a vector in both text families: the kernel's 15-digit texts
+// and the result texts rounded to decimals. The other text forms are called
+// once per input (CheckEveryTextForm).
+void CheckNumberTexts(Real x) {
+    FUZZ_CHECK_TEXT(NumberText(x));
+    FUZZ_CHECK_TEXT(ResultText(3, x));
+}
+
+void CheckVectorTexts(const Vector3& v) {
+    FUZZ_CHECK_TEXT(VectorText(v));
+    FUZZ_CHECK_TEXT(ResultPointText(v, "P"));
+}
+
+void CheckEveryTextForm(Real x, const Vector3& v) {
+    FUZZ_CHECK_TEXT(RoundedText(3, x));
+    FUZZ_CHECK_TEXT(ResultText(2, x));
+    FUZZ_CHECK_TEXT(ResultNumberText(x));
+    std::string derived;
+    if (DerivedFieldText(x, derived)) FUZZ_CHECK_TEXT(derived);
+    FUZZ_CHECK_TEXT(ResultVectorText(v));
+    FUZZ_CHECK_TEXT(VectorText(RoundVector(v, 3)));
+    CheckTexts(AlignComponentTexts(VectorComponentTexts(v)));
+    CheckTexts(AlignedComponentTexts(v));
+}
+
+// ---------------------------------------------------------------------------
+// The calculation buttons
+
+void RunEveryButton(const Scene& scene) {
+    for (const CalculationButton& button : CalculationButtons()) {
+        Scene copy = scene;
+        PlainTextOutputLog log;
+        const CommandOutcome outcome = button.run(copy, log);
+        FUZZ_CHECK_TEXT(log.Text());
+        FUZZ_CHECK_TEXT(outcome.message);
+        FUZZ_CHECK_TEXT(outcome.labelR);
+        FUZZ_CHECK_TEXT(outcome.labelT);
+        CheckSceneHasNoNaN(copy);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The kernel and the texts, called directly
+
+void ExerciseNumbers(Real x, Real y) {
+    CheckNumberTexts(x);
+    const Fraction f = ToFraction(x);
+    if (f.ok) FUZZ_CHECK(f.q > 0);
+    IsWholeNumber(x);
+    Real a = x, b = y;
+    if (ReduceQuotient(a, b)) CheckNumberTexts(a / b);
+    const std::int32_t p = f.p, q = f.q;
+    Gcd3(p, q, Gcd(p, -q));
+    LcmFits32(Lcm3(p, q, Lcm(p, q)));
+    CheckNumberTexts(DegToRad(x));
+    CheckNumberTexts(RadToDeg(x));
+}
+
+void ExerciseVectors(const Vector3& a, const Vector3& b, const Vector3& c, const Vector3& d) {
+    for (const Vector3& v : {a, b, c, d}) {
+        CheckVectorTexts(v);
+        CheckVectorTexts(UnitVector(v));
+        CheckVectorTexts(IntegerDirection(v));
+        HasIntegerComponents(v);
+        CheckNumberTexts(SquaredLength(v));
+        CheckNumberTexts(VectorLength(v));
+        Vector3 zeroed = v;
+        ZeroVector(zeroed);
+        FUZZ_CHECK(IsNullVector(zeroed));
+    }
+    for (const char* plane : {"XY", "xz", "YZ", "X", "y", "Z", "?"}) {
+        const Vector3 projected = ProjectToCoordinatePlane(plane, a);
+        FUZZ_CHECK(projected.name == a.name && (projected.z == a.z || projected.z == 0));
+    }
+    CheckVectorTexts(VectorFromTo(a, b));
+    CheckVectorTexts(AddVectors(a, b));
+    CheckVectorTexts(ScaleVector(a, b.x));
+    CheckVectorTexts(CrossProduct(a, b));
+    CheckVectorTexts(Centroid(a, b, c));
+    CheckNumberTexts(DotProduct(a, b));
+    CheckNumberTexts(TripleProduct(a, b, c));
+    CheckNumberTexts(RadToDeg(AngleBetween(a, b)));
+    AreParallel(a, b);
+    AreCoplanar(a, b, c);
+    CheckNumberTexts(ParallelogramArea(a, b));
+    CheckNumberTexts(TriangleArea(a, b));
+    CheckNumberTexts(QuadrilateralArea(a, b, c));
+    CheckNumberTexts(SpatVolume(a, b, c));
+    CheckNumberTexts(TriangularPrismVolume(a, b, c));
+    CheckNumberTexts(QuadPrismVolume(a, b, c, d));
+    CheckNumberTexts(TriangularPyramidVolume(a, b, c));
+    CheckNumberTexts(QuadPyramidVolume(a, b, c, d));
+
+    Real k[4] = {a.x, a.y, a.z, b.x};
+    if (IntegerCoefficients(k[0], k[1], k[2], k[3]))
+        for (Real x : k) CheckNumberTexts(x);
+
+    WorkMatrix M;
+    SetRow(M, 1, {a.x, b.x, c.x, d.x});
+    SetRow(M, 2, {a.y, b.y, c.y, d.y});
+    SetRow(M, 3, {a.z, b.z, c.z, d.z});
+    SwapRows(M, 1, 3, 4);
+    SolveLinearSystem(M, 3, 4);
+}
+
+void CheckIncidence(const IncidenceResult& result) {
+    PlainTextOutputLog log;
+    AppendDistanceLine(log, result);
+    AppendAngleLine(log, result.angleDegrees);
+    FUZZ_CHECK_TEXT(log.Text());
+    CheckNumberTexts(DistanceFromResult(result));
+}
+
+void ExerciseLinesAndPlanes(const Scene& s) {
+    const Vector3& S = s.points[PointS];
+    const Vector3& p = s.lineSupport[LineG];
+    const Vector3& u = s.lineDirection[LineG];
+    const Vector3& q = s.lineSupport[LineH];
+    const Vector3& v = s.lineDirection[LineH];
+    const auto& e1 = s.planeCoeffs[PlaneE1];
+    const auto& e2 = s.planeCoeffs[PlaneE2];
+    const Vector3& p3 = s.planeSupport[PlaneE3];
+    const Vector3& u3 = s.planeSpanU[PlaneE3];
+    const Vector3& v3 = s.planeSpanV[PlaneE3];
+
+    CheckVectorTexts(PointOfPlane(e1[0], e1[1], e1[2], e1[3]));
+    SatisfiesPlaneEquation(S, e1[0], e1[1], e1[2], e1[3]);
+
+    const ParameterForm form = CoordinateToParameterForm(e1[0], e1[1], e1[2], e1[3]);
+    for (const Vector3& w : {form.p, form.u, form.v}) CheckVectorTexts(w);
+    Vector3 fp, fu, fv;
+    CoordinateToParameterForm(e2[0], e2[1], e2[2], e2[3], fp, fu, fv);
+    const CoordinateForm k3 = ParameterToCoordinateForm(p3, u3, v3);
+    Real a = 0, b = 0, c = 0, d = 0;
+    ParameterToCoordinateForm(fp, fu, fv, a, b, c, d);
+    for (Real x : {k3.a, k3.b, k3.c, k3.d, a, b, c, d}) CheckNumberTexts(x);
+
+    Vector3 sp = p3, su = u3, sv = v3;
+    if (SimplifyParameterForm(sp, su, sv))
+        for (const Vector3& w : {sp, su, sv}) CheckVectorTexts(w);
+    Vector3 ip = q, iu = v;
+    IntegerSupportPoint(ip, iu);
+    CheckVectorTexts(ip);
+    CheckVectorTexts(iu);
+
+    const PlaneTraces planeTraces = PlaneTracePoints(k3.a, k3.b, k3.c, k3.d);
+    for (const Vector3& w : {planeTraces.Sx, planeTraces.Sy, planeTraces.Sz}) CheckVectorTexts(w);
+    const LineTraces lineTraces = LineTracePoints(p, u);
+    for (const Vector3& w : {lineTraces.Sxy, lineTraces.Sxz, lineTraces.Syz}) CheckVectorTexts(w);
+
+    CheckVectorTexts(FootOnLine(p, u, S));
+    Vector3 m;
+    CheckNumberTexts(SignedDistanceToPlane(p3, u3, v3, S, m));
+    CheckVectorTexts(m);
+    CheckVectorTexts(FootOnPlane(p3, u3, v3, S));
+
+    // The incidence operations on raw input: null directions and normals
+    // take their degenerate path here, the buttons never pass them.
+    IncidenceResult result;
+    Vector3 F, S2, F1, F2, Fq, P, direction;
+    Real t = 0, r = 0, s2 = 0;
+    PointOnLineTest(S, p, u, result, F, t);
+    CheckIncidence(result);
+    CheckVectorTexts(F);
+    CheckNumberTexts(t);
+    LineLineIncidence(p, u, q, v, result, S2, F1, F2, Fq);
+    CheckIncidence(result);
+    for (const Vector3& w : {S2, F1, F2, Fq}) CheckVectorTexts(w);
+    PointPlaneTest(S, p3, u3, v3, k3.a, k3.b, k3.c, k3.d, false, result, F, r, s2);
+    CheckIncidence(result);
+    PointPlaneTest(S, fp, fu, fv, e2[0], e2[1], e2[2], e2[3], true, result, F, r, s2);
+    CheckIncidence(result);
+    CheckVectorTexts(F);
+    CheckNumberTexts(r);
+    CheckNumberTexts(s2);
+    LinePlaneIncidence(p, u, e1[0], e1[1], e1[2], e1[3], result, S2);
+    CheckIncidence(result);
+    CheckVectorTexts(S2);
+    PlanePlaneIncidence(e1[0], e1[1], e1[2], e1[3], e2[0], e2[1], e2[2], e2[3], result, P, direction);
+    CheckIncidence(result);
+    CheckVectorTexts(P);
+    CheckVectorTexts(direction);
+
+    bool noIntersection = true;
+    Vector3 diagonals;
+    DiagonalIntersection(s.points[PointA], s.points[PointB], s.points[PointC], s.points[PointD],
+                         noIntersection, diagonals);
+    CheckVectorTexts(diagonals);
+}
+
+// The result texts called directly, also with values the buttons screen out.
+void ExerciseResultTexts(const Scene& s) {
+    const Vector3& p = s.lineSupport[LineH];
+    const Vector3& u = s.lineDirection[LineH];
+    const auto& e1 = s.planeCoeffs[PlaneE1];
+    PlainTextOutputLog log;
+    AppendPointLine(log, s.points[PointS], "S");
+    AppendLineEquation(log, p, u, "h");
+    AppendPlaneParameterEquation(log, s.planeSupport[PlaneE4], s.planeSpanU[PlaneE4], s.planeSpanV[PlaneE4],
+                                 "E4");
+    AppendPlaneCoordinateEquation(log, "E1", e1[0], e1[1], e1[2], e1[3]);
+    AppendLineTracePoints(log, p, u, "h");
+    AppendPlaneTraceLines(log, "E1", e1[0], e1[1], e1[2], e1[3]);
+    FUZZ_CHECK_TEXT(log.Text());
+
+    const auto texts = AlignedComponentTexts(s.points[PointA]);
+    const auto others = AlignedComponentTexts(s.points[PointB]);
+    for (const TypesetFormula& formula :
+         {LineEquationFormula("g", texts, others), PlaneEquationFormula("E", texts, others, texts),
+          VectorProductFormula(others)})
+        CheckTexts(formula.PlainRows());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const Scene scene = SceneFromText(std::string_view(reinterpret_cast<const char*>(data), size));
+    CheckSceneHasNoNaN(scene);
+    RunEveryButton(scene);
+
+    const auto& pt = scene.points;
+    CheckEveryTextForm(pt[PointA].x, pt[PointB]);
+    ExerciseNumbers(pt[PointA].x, pt[PointB].x);
+    ExerciseNumbers(pt[PointA].y, pt[PointA].z);
+    ExerciseVectors(pt[PointA], pt[PointB], pt[PointC], pt[PointD]);
+    ExerciseVectors(pt[PointE], pt[PointF], pt[PointS], scene.lineDirection[LineG]);
+    ExerciseLinesAndPlanes(scene);
+    ExerciseResultTexts(scene);
+    return 0;
+}
