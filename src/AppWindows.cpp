@@ -1,9 +1,11 @@
 #include "AppWindows.h"
 
+#include <QSettings>
+
 #include "calc/InstallCalculations.h"
 #include "input/DrawCommandQt.h"
 
-AppWindows::AppWindows() {
+AppWindows::AppWindows(const AppOptions& options) : form1(options.services) {
     if (form1.startupAborted())
         return;
     form2 = std::make_unique<TForm2>(&form1);
@@ -12,4 +14,9 @@ AppWindows::AppWindows() {
     form1.setInputWindow(form3.get());
     InstallDrawCommand(form1, *form3);
     InstallCalculations(*form3);
+    auto settings = options.settingsFile.isEmpty()
+                        ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                      QStringLiteral("Spatium"), QStringLiteral("Spatium"))
+                        : std::make_unique<QSettings>(options.settingsFile, QSettings::IniFormat);
+    scenes = std::make_unique<SceneController>(form1, *form3, options.services, std::move(settings));
 }

@@ -8,9 +8,18 @@
 //     input:FILE    save the input window too
 //     help:FILE     save the help window too
 //     output        print the output area as plain text
+//     open:FILE     open the scene file FILE
+//     type:NAME=TEXT  put TEXT into the field NAME and commit it
+//     menu:NAME     open the menu of that objectName (Menu_Datei, ...)
+//     screen:FILE   save the whole screen (with open menus and dialogs)
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <QTextEdit>
 
@@ -41,7 +50,10 @@ int main(int argc, char** argv) {
         qWarning("usage: spatium_screenshot OUT.png [check:NAME|click:NAME|input:FILE|help:FILE|output]...");
         return 2;
     }
-    AppWindows windows;
+    // Never the user's recent files.
+    AppOptions options;
+    options.settingsFile = QDir::temp().filePath(QStringLiteral("spatium-screenshot.ini"));
+    AppWindows windows(options);
     if (windows.aborted())
         return 1;
     TForm1& form1 = windows.form1;
@@ -68,6 +80,23 @@ int main(int argc, char** argv) {
             save(form3, value);
         } else if (arg.startsWith("help:")) {
             save(form2, value);
+        } else if (arg.startsWith("open:")) {
+            windows.scenes->openFile(value);
+        } else if (arg.startsWith("type:")) {
+            if (auto* edit = find<QLineEdit>(form1, form3, value.section('=', 0, 0))) {
+                edit->setFocus(Qt::MouseFocusReason);
+                edit->setText(value.section('=', 1));
+                form3.findChild<QCheckBox*>("CheckBox_Dreieck2")->setFocus(Qt::TabFocusReason);
+            }
+        } else if (arg.startsWith("menu:")) {
+            if (auto* menu = form1.findChild<QMenu*>(value)) {
+                const QMenuBar* bar = form1.menuBar();
+                menu->popup(bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).bottomLeft()));
+                QTest::qWait(200);
+            }
+        } else if (arg.startsWith("screen:")) {
+            QTest::qWait(200);
+            QGuiApplication::primaryScreen()->grabWindow(0).save(value);
         } else if (arg == "output") {
             qInfo("%s", qPrintable(form3.findChild<QTextEdit*>("RichEditOut")->toPlainText()));
         }

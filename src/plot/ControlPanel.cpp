@@ -182,6 +182,13 @@ QCheckBox* TForm1::box(const char* name) const {
     return nullptr;
 }
 
+QCheckBox* TForm1::box(bool ViewControls::*field) const {
+    for (const CheckBoxRow& row : kCheckBoxes)
+        if (row.field == field)
+            return box(row.name);
+    return nullptr;
+}
+
 void TForm1::buildControlPanel(QWidget* panel) {
     // A compact face for the many captions of the 288-pixel panel.
     QFont panelFont(QStringLiteral("Arial"));

@@ -49,9 +49,7 @@ void TForm1::Image1MouseDown(const ImageMouseEvent& e) {
                      view_.textColor, view_.textStyle, view_.textBrushStyle);
             updateImage();
         } else {
-            copyWholePicture();
-            ActiveUserFeedback().ShowMessage(this, QStringLiteral("Grafik in der Zwischenablage gespeichert !"));
-            activateWindow();
+            copyPictureToClipboard();
         }
     }
     if (e.counts(Qt::LeftButton)) {
@@ -135,4 +133,10 @@ void TForm1::drawSelectionRect() {
 
 void TForm1::copyWholePicture() {
     QGuiApplication::clipboard()->setImage(imageCanvas().image());
+}
+
+void TForm1::copyPictureToClipboard() {
+    copyWholePicture();
+    ActiveUserFeedback().ShowMessage(this, QStringLiteral("Grafik in der Zwischenablage gespeichert !"));
+    activateWindow();
 }
