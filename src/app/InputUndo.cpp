@@ -124,6 +124,9 @@ void InputUndo::record(const QString& objectName) {
     }
     committed_ = std::move(now);
     committedScene_ = form3_.scene();
+    // A field left for good starts a fresh typing history: its typing is
+    // now a step here, so Ctrl+Z in it undoes that step, not the typing.
+    if (auto* left = form3_.edit(objectName); left && !left->hasFocus()) left->setText(left->text());
 }
 
 void InputUndo::restore(const SceneState& controls, const Scene& scene) {
