@@ -13,6 +13,17 @@ QColor ToQColor(Colour colour) {
                   static_cast<int>(ColourBlue(colour)));
 }
 
+// The area's document. Its text may come from a scene file or the clipboard
+// and name files as pictures or style sheets; it never reads them (a device
+// or a pipe named there could block the program or fill its memory).
+class ClosedTextDocument : public QTextDocument {
+public:
+    using QTextDocument::QTextDocument;
+
+protected:
+    QVariant loadResource(int, const QUrl&) override { return {}; }
+};
+
 QTextCharFormat FormatFor(Colour colour) {
     QTextCharFormat format;
     format.setFont(RichEditOutputLog::OutputFont());
@@ -36,6 +47,7 @@ QFont RichEditOutputLog::OutputFont() {
 
 void RichEditOutputLog::ConfigureOutputArea(QTextEdit* edit) {
     if (!edit) return;
+    if (!dynamic_cast<ClosedTextDocument*>(edit->document())) edit->setDocument(new ClosedTextDocument(edit));
     edit->setReadOnly(false);
     edit->setAcceptRichText(true);
     edit->setLineWrapMode(QTextEdit::NoWrap);

@@ -74,9 +74,7 @@ protected:
         options.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
         app = std::make_unique<AppWindows>(options);
         ASSERT_FALSE(app->aborted());
-        form1().show();
-        form1().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form1()));
+        activate(&form1());
         feedback.beeps = 0;
         feedback.messages.clear();
     }
@@ -105,20 +103,30 @@ protected:
         return b ? b : form1().findChild<QAbstractButton*>(QLatin1String(name));
     }
 
-    void showInputWindow() {
-        form3().show();
-        form3().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form3()));
+    // Shows a window and makes it the active one.
+    void activate(QWidget* window) {
+        QApplication::processEvents();  // activations still on their way
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        auto isActive = [window] { return QApplication::activeWindow() == window; };
+        if (isActive()) return;
+        // Offscreen, a window hidden while it was active (the draw command
+        // hides the input window) is activated again only after another one.
+        if (window != &form1()) {
+            form1().activateWindow();
+            ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &form1(); }));
+        }
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor(isActive));
     }
+    void showInputWindow() { activate(&form3()); }
 
     // Types text into a field of either window and leaves it with Tab, as a
     // user does (the window is shown and activated first).
     void typeAndLeave(const char* name, const QString& text) {
         QLineEdit* field = edit(name);
         QWidget* window = field->window();
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        activate(window);
         field->setFocus(Qt::MouseFocusReason);
         QApplication::processEvents();
         ASSERT_TRUE(field->hasFocus()) << name;

@@ -173,9 +173,7 @@ TEST_F(UndoTest, EveryShortcutWorksWithTheFocusInAFieldOfEitherWindow) {
         for (const Key& key : keys) {
             SCOPED_TRACE(std::string(fieldName) + " " + key.action);
             QLineEdit* field = edit(fieldName);
-            field->window()->show();
-            field->window()->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(field->window()));
+            activate(field->window());
             field->setFocus(Qt::MouseFocusReason);
             QApplication::processEvents();
             ASSERT_TRUE(field->hasFocus());
@@ -193,8 +191,7 @@ TEST_F(UndoTest, EveryShortcutWorksWithTheFocusInAFieldOfEitherWindow) {
 
     // Copy, paste, cut and select-all stay with the field.
     QLineEdit* field = edit("Edit_Punkt1_x");
-    field->window()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(field->window()));
+    activate(field->window());
     field->setFocus(Qt::MouseFocusReason);
     field->setText(QStringLiteral("123"));
     QList<QSignalSpy*> spies;
@@ -244,4 +241,35 @@ TEST(CommandLine, FileAndErrorsAsPlainData) {
                                        "Es wird nur eine Szene geöffnet, „a.spatium“; nicht geöffnet: „b.spatium“."}));
     // After "--" a name that looks like an option is a file.
     EXPECT_EQ(ParseCommandLine(QStringList{"spatium", "--", "-x.spatium"}).files, QStringList{"-x.spatium"});
+}
+
+using ConsistencyTest = AppTest;
+
+// The check other tests rely on: it must see a field and the Scene part,
+// and must not see a rejected field or the family drawer's running values.
+TEST_F(ConsistencyTest, NamesEveryFieldThatDisagreesAndNothingElse) {
+    EXPECT_EQ(disagreeing(), QStringList{});
+    // A family drawn: t1 and g's fields hold the drawer's last values.
+    typeAndLeave("Edit_vgz", "t*t");
+    click("CheckBox_Geradenschar");
+    click("CheckBox_Gerade_g");
+    click("SpeedButton_OK_zeichne");
+    ASSERT_GT(scene().familyFrom, 3);
+    EXPECT_EQ(disagreeing(), QStringList{});
+    // A rejected text says nothing about the Scene.
+    typeAndLeave("Edit_a2", "1/0");
+    EXPECT_EQ(disagreeing(), QStringList{});
+
+    scene().points[PointB].x = 1;       // B's field and E5's u
+    scene().lineDirection[LineG].z = 2;  // no parameter gives 2 for t*t... except none
+    scene().drawBodyFlag[BodySpat] = true;
+    scene().planeColor[PlaneE4] = Colours::Black;
+    form1().viewState().cubeEdge = 1;
+    form3().edit(QStringLiteral("Edit_ADy"))->setText(QStringLiteral("1"));
+    QStringList expected = {"Edit_Punkt2_x", "Edit_u5x", "Edit_vgz", "CheckBox_Spat_zeichnen",
+                            "Panel_EbenenFarbe4", "Edit_Kantenlaenge", "Edit_ADy"};
+    QStringList found = disagreeing();
+    expected.sort();
+    found.sort();
+    EXPECT_EQ(found, expected);
 }

@@ -10,6 +10,10 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QApplication>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QUrl>
 
 #include "calc/RichEditOutputLog.h"
 #include "calc/TypesetRows.h"
@@ -129,4 +133,22 @@ TEST(RichEditOutputLog, CopiedPlainTextKeepsTheColumns) {
                                     lines[n - 1].toStdString()};
     ExpectColumnsAligned(rows);
     EXPECT_EQ(rows[1].rfind(" g: x = ⎪-2⎟+ λ ·⎪  1⎟", 0), 0u) << rows[1];
+}
+
+// Text put into the output area (opened from a scene file, or pasted) may
+// name files as pictures or style sheets: the area never reads them, so a
+// device or pipe named there can neither block nor fill the memory.
+TEST(RichEditOutputLog, NeverReadsFilesNamedInItsText) {
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("p.png"));
+    QImage(4, 4, QImage::Format_RGB32).save(picture);
+    QTextEdit edit;
+    RichEditOutputLog log(&edit);
+    const QUrl url = QUrl::fromLocalFile(picture);
+    edit.setHtml(QStringLiteral("<p>Bild <img src=\"%1\"></p>").arg(url.toString()));
+    edit.resize(300, 200);
+    edit.show();
+    QApplication::processEvents();
+    EXPECT_FALSE(edit.document()->resource(QTextDocument::ImageResource, url).isValid());
+    EXPECT_TRUE(edit.toPlainText().startsWith(QStringLiteral("Bild")));
 }
