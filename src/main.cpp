@@ -4,25 +4,18 @@
 // then the scene files with the menu bar; the command line's file is opened
 // once the event loop runs, which lasts until the main window is closed.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 #include "AppWindows.h"
 #include "app/CommandLine.h"
+#include "app/German.h"
 
 int main(int argc, char** argv) {
     const CommandLine commandLine = ParseCommandLine(argc, argv);
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Spatium"));
 
-    // Qt's own buttons and dialogs in German ("Ja", "Nein", "Abbrechen").
-    QTranslator qtGerman;
-    if (qtGerman.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtGerman);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    InstallGermanLanguage();
 
     AppWindows windows;
     if (windows.aborted())

@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -57,7 +58,12 @@ WindowServices DefaultWindowServices() {
         return QFileDialog::getOpenFileName(parent, QStringLiteral("Szene öffnen"), folder, filter);
     };
     s.chooseSaveFile = [](QWidget* parent, const QString& suggestedPath) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Szene speichern unter"), suggestedPath, filter);
+        const QFileInfo suggested(suggestedPath);
+        QFileDialog dialog(parent, QStringLiteral("Szene speichern unter"), suggested.absolutePath(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("spatium"));  // "Würfel" is saved as "Würfel.spatium"
+        dialog.selectFile(suggested.fileName());
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
     return s;
 }

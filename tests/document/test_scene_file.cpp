@@ -187,7 +187,7 @@ TEST(SceneFileFormat, DocumentedExampleIsAGoodScene) {
         << reason.toStdString();
     // A complete example: the points, a family field, the output and the view.
     EXPECT_EQ(state.texts.at(QStringLiteral("Edit_Punkt1_x")), QStringLiteral("4"));
-    EXPECT_EQ(state.texts.at(QStringLiteral("Edit_vgz")), QStringLiteral("1,5t"));
+    EXPECT_EQ(state.texts.at(QStringLiteral("Edit_vgz")), QStringLiteral("2t"));
     EXPECT_TRUE(state.richTexts.count(QStringLiteral("RichEditOut")));
     EXPECT_TRUE(state.fonts.count(QStringLiteral("Edit_Text_in_Grafik")));
     EXPECT_EQ(state.view.size(), 5u);
