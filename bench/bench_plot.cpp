@@ -1,6 +1,8 @@
 // Redraw costs of the coordinate system on the QImage canvas.
 #include <benchmark/benchmark.h>
 
+#include "BenchApp.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 
@@ -10,18 +12,8 @@
 
 namespace {
 
-void EnsureGuiApplication() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "spatium_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
-    static QGuiApplication app(argc, argv);
-}
-
 void BM_PlotStartUpPicture(benchmark::State& state) {
-    EnsureGuiApplication();
+    EnsureApplication();
     QImageCanvas canvas;
     ViewState view;
     for (auto _ : state) {
@@ -33,7 +25,7 @@ void BM_PlotStartUpPicture(benchmark::State& state) {
 BENCHMARK(BM_PlotStartUpPicture)->Unit(benchmark::kMillisecond);
 
 void BM_PlotBusyScene(benchmark::State& state) {
-    EnsureGuiApplication();
+    EnsureApplication();
     QImageCanvas canvas;
     ViewState view;
     view.controls.raster = true;

@@ -5,6 +5,8 @@
 // CPU column (calling thread only) leaves out.
 #include <benchmark/benchmark.h>
 
+#include "BenchApp.h"
+
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -23,15 +25,6 @@
 #include "plot/RecordingCanvas.h"
 
 namespace {
-
-void EnsureGuiApp() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "spatium_bench";
-    static char* argv[] = {name, nullptr};
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
-}
 
 // The windows as the draw command sees them, with the start-up texts of the
 // family fields evaluated for real.
@@ -117,7 +110,7 @@ long ResidentKilobytes() {
 }
 
 void BM_RenderBusyRedraw(benchmark::State& state) {
-    EnsureGuiApp();
+    EnsureApplication();
     QImageCanvas canvas;
     BusyRun run;
     const double cpuStart = ProcessCpuMs();
@@ -304,7 +297,7 @@ void Replay(QImage& image, const ReplayScript& script) {
 }
 
 void BM_RenderBusyReplayFloor(benchmark::State& state) {
-    EnsureGuiApp();
+    EnsureApplication();
     RecordingCanvas recorder;
     BusyRun run;
     run.Draw(recorder);
@@ -333,7 +326,7 @@ BENCHMARK(BM_RenderBusyReplayFloor)->Unit(benchmark::kMillisecond)->Repetitions(
 // Memory over 10 000 full redraws: resident size after a warm-up and at the
 // end. rss_growth_kb should stay near zero.
 void BM_RenderBusyRedrawMemory(benchmark::State& state) {
-    EnsureGuiApp();
+    EnsureApplication();
     QImageCanvas canvas;
     BusyRun run;
     for (int i = 0; i < 200; ++i) run.Draw(canvas);

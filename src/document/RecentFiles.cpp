@@ -39,6 +39,10 @@ void RecentFiles::remove(const QString& path) {
 }
 
 void RecentFiles::store(const QStringList& files) {
+    // Reopening the newest file changes nothing: no write to the disk. A
+    // change reaches the disk when Qt next syncs the settings (from the
+    // event loop, and at the latest when they are destroyed), not in the
+    // middle of opening a scene.
+    if (settings_.value(QLatin1String(kKey)).toStringList() == files) return;
     settings_.setValue(QLatin1String(kKey), files);
-    settings_.sync();
 }

@@ -11,7 +11,7 @@ public:
     static constexpr int kMaxEntries = 8;
 
     // Keeps the list in `settings` (which must outlive this object) under
-    // the key "recentFiles".
+    // the key "recentFiles"; Qt writes it to the disk when it syncs them.
     explicit RecentFiles(QSettings& settings);
 
     // Newest first, at most kMaxEntries absolute paths.
