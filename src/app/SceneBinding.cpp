@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTextEdit>
 
 #include "calc/OutputLog.h"
 #include "input/ColourPanel.h"
@@ -92,7 +91,6 @@ void CaptureControls(const QWidget& root, SceneState& s) {
     });
     ForEachBound<ColourPanel>(root, [&s](ColourPanel* p) { s.colours[p->objectName()] = p->colour(); });
     ForEachBound<QComboBox>(root, [&s](QComboBox* c) { s.choices[c->objectName()] = c->currentIndex(); });
-    ForEachBound<QTextEdit>(root, [&s](QTextEdit* t) { s.richTexts[t->objectName()].html = t->toHtml(); });
 }
 
 void ApplyControls(QWidget& root, const SceneState& s) {
@@ -114,15 +112,11 @@ void ApplyControls(QWidget& root, const SceneState& s) {
         const int* item = Find(s.choices, c->objectName());
         if (item && *item >= -1 && *item < c->count()) c->setCurrentIndex(*item);
     });
-    ForEachBound<QTextEdit>(root, [&s](QTextEdit* t) {
-        if (const RichText* text = Find(s.richTexts, t->objectName())) t->setHtml(text->html);
-    });
 }
 
 SceneState CaptureInputWindow(const TForm3& form3) {
     SceneState s;
     CaptureControls(form3, s);
-    s.richTexts.clear();
     return s;
 }
 
@@ -130,7 +124,10 @@ SceneState CaptureScene(const TForm1& form1, const TForm3& form3) {
     SceneState s;
     CaptureControls(form3, s);
     CaptureControls(form1, s);
-    s.richTexts[QLatin1String(kOutputAreaName)].colour = form3.outputLog().OutputColour();
+    OutputText& output = s.outputs[QLatin1String(kOutputAreaName)];
+    for (const OutputRun& run : form3.outputLog().Contents())
+        output.runs.push_back({QString::fromStdString(run.text), run.colour});
+    output.colour = form3.outputLog().OutputColour();
     const ViewState& v = form1.viewState();
     s.view[QLatin1String(ViewValueNames::OffsetX)] = v.offsetX;
     s.view[QLatin1String(ViewValueNames::OffsetY)] = v.offsetY;
@@ -153,8 +150,12 @@ void LoadScene(TForm1& form1, TForm3& form3, const SceneState& scene, const Scen
         ApplyControls(form3, whole);
         ApplyControls(form1, whole);
         ApplyViewValues(form1, whole);
-        if (const RichText* output = Find(whole.richTexts, QLatin1String(kOutputAreaName)))
+        if (const OutputText* output = Find(whole.outputs, QLatin1String(kOutputAreaName))) {
+            std::vector<OutputRun> runs;
+            for (const TextRun& run : output->runs) runs.push_back({run.colour, run.text.toStdString()});
+            form3.outputLog().ReplaceContents(runs);
             form3.outputLog().SetOutputColour(output->colour);
+        }
         form3.readAllFields();
         form1.takeViewFromControls();
         if (draw) RunDrawCommand(form1, form3);

@@ -8,7 +8,9 @@
 //   QCheckBox, checkable button    -> checks
 //   ColourPanel                    -> colours
 //   QComboBox                      -> choices    (the selected item)
-//   QTextEdit                      -> richTexts  (HTML; colour see below)
+//
+// The output area is kept by CaptureScene and LoadScene through its
+// OutputLog (outputs: the text with its colours).
 //
 // Controls without an object name and Qt's own parts ("qt_..." names, such
 // as the editor inside a combo box) are skipped, and so is everything that
@@ -29,8 +31,7 @@ void CaptureControls(const QWidget& root, SceneState& state);
 // signals fire), never as a user's click or leave.
 void ApplyControls(QWidget& root, const SceneState& state);
 
-// The input window's controls without its output area: what an undo step
-// keeps.
+// The input window's controls: what an undo step keeps.
 SceneState CaptureInputWindow(const TForm3& form3);
 
 // The whole scene as a file holds it: the controls of both windows, the
@@ -38,7 +39,7 @@ SceneState CaptureInputWindow(const TForm3& form3);
 // rotation angles and the font of the text placed into the picture.
 SceneState CaptureScene(const TForm1& form1, const TForm3& form3);
 
-// The object name under which the output area and the text font are kept.
+// The names under which the output area and the text font are kept.
 inline constexpr char kOutputAreaName[] = "RichEditOut";
 inline constexpr char kTextFontName[] = "Edit_Text_in_Grafik";
 

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QScrollBar>
 #include <QTextCharFormat>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -76,6 +77,37 @@ void RichEditOutputLog::AppendParagraphBreak() {
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock(cursor.blockFormat(), FormatFor(colour_));
     ShowEnd();
+}
+
+std::vector<OutputRun> RichEditOutputLog::Contents() const {
+    std::vector<OutputRun> runs;
+    if (!edit_) return runs;
+    Colour last = OutputColours::Default;
+    auto add = [&runs, &last](Colour colour, const QString& text) {
+        if (text.isEmpty()) return;
+        last = colour;
+        if (!runs.empty() && runs.back().colour == colour)
+            runs.back().text += text.toStdString();
+        else
+            runs.push_back({colour, text.toStdString()});
+    };
+    const QTextDocument* document = edit_->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block != document->begin()) add(last, QStringLiteral("\n"));
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            QString text = it.fragment().text();
+            text.remove(QChar::ObjectReplacementCharacter);
+            text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+            const Colour colour = format.hasProperty(QTextFormat::ForegroundBrush)
+                                      ? MakeColour(unsigned(format.foreground().color().red()),
+                                                   unsigned(format.foreground().color().green()),
+                                                   unsigned(format.foreground().color().blue()))
+                                      : OutputColours::Default;
+            add(colour, text);
+        }
+    }
+    return runs;
 }
 
 void RichEditOutputLog::SetOutputColour(Colour colour) {

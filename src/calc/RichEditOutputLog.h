@@ -16,6 +16,9 @@ public:
     void AppendText(std::string_view text) override;
     void SetOutputColour(Colour colour) override;
     Colour OutputColour() const override { return colour_; }
+    // Pictures, tables and fonts pasted into the area are not part of it:
+    // only the text and its colours (a line break counts as a paragraph).
+    std::vector<OutputRun> Contents() const override;
 
     QTextEdit* edit() const { return edit_; }
 

@@ -22,7 +22,7 @@ constexpr char kChecks[] = "checks";
 constexpr char kColours[] = "colours";
 constexpr char kChoices[] = "choices";
 constexpr char kFonts[] = "fonts";
-constexpr char kRichTexts[] = "richTexts";
+constexpr char kOutputs[] = "outputs";
 constexpr char kView[] = "view";
 
 // The view values a file may hold, with the range each must lie in.
@@ -101,13 +101,20 @@ bool ReadFont(const QJsonValue& value, TextFont& font) {
     return ReadColour(o.value(QLatin1String("colour")), font.colour);
 }
 
-bool ReadRichText(const QJsonValue& value, RichText& text) {
+bool ReadOutput(const QJsonValue& value, OutputText& output) {
     if (!value.isObject()) return false;
     const QJsonObject o = value.toObject();
-    const QJsonValue html = o.value(QLatin1String("html"));
-    if (!html.isString()) return false;
-    text.html = html.toString();
-    return ReadColour(o.value(QLatin1String("colour")), text.colour);
+    const QJsonValue runs = o.value(QLatin1String("runs"));
+    if (!runs.isArray()) return false;
+    for (const QJsonValue& run : runs.toArray()) {
+        if (!run.isObject()) return false;
+        const QJsonValue text = run.toObject().value(QLatin1String("text"));
+        TextRun piece;
+        if (!text.isString() || !ReadColour(run.toObject().value(QLatin1String("colour")), piece.colour)) return false;
+        piece.text = text.toString();
+        output.runs.push_back(piece);
+    }
+    return ReadColour(o.value(QLatin1String("colour")), output.colour);
 }
 
 // Reads the entries of one group with `convert` (JSON value -> entry).
@@ -167,7 +174,8 @@ bool ReadGroups(const QJsonObject& top, SceneState& s, QString& reason) {
                          return true;
                      }) &&
            ReadGroup(r, top, kFonts, "keine vollständige Schriftangabe", s.fonts, ReadFont) &&
-           ReadGroup(r, top, kRichTexts, "kein Text mit Farbe", s.richTexts, ReadRichText) && ReadView(r, top, s.view);
+           ReadGroup(r, top, kOutputs, "keine Ausgabe aus Textstücken mit Farben", s.outputs, ReadOutput) &&
+           ReadView(r, top, s.view);
 }
 
 QJsonObject FontObject(const TextFont& f) {
@@ -228,14 +236,16 @@ QByteArray SceneToJson(const SceneState& s) {
     const auto colour = [](Colour c) { return QJsonValue(ColourToText(c)); };
     const auto item = [](int i) { return QJsonValue(i); };
     const auto font = [](const TextFont& f) { return QJsonValue(FontObject(f)); };
-    const auto rich = [](const RichText& r) {
-        return QJsonValue(QJsonObject{{"html", r.html}, {"colour", ColourToText(r.colour)}});
+    const auto output = [](const OutputText& o) {
+        QJsonArray runs;
+        for (const TextRun& run : o.runs) runs.append(QJsonObject{{"colour", ColourToText(run.colour)}, {"text", run.text}});
+        return QJsonValue(QJsonObject{{"colour", ColourToText(o.colour)}, {"runs", runs}});
     };
     const auto number = [](double d) { return QJsonValue(d); };
     const QJsonObject groups{
         {kTexts, GroupObject(s.texts, text)},     {kChecks, GroupObject(s.checks, flag)},
         {kColours, GroupObject(s.colours, colour)}, {kChoices, GroupObject(s.choices, item)},
-        {kFonts, GroupObject(s.fonts, font)},      {kRichTexts, GroupObject(s.richTexts, rich)},
+        {kFonts, GroupObject(s.fonts, font)},      {kOutputs, GroupObject(s.outputs, output)},
         {kView, GroupObject(s.view, number)},
     };
     // The format and its version open the file, before the groups that

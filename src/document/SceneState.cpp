@@ -35,7 +35,7 @@ void ForEachGroup(F f, States&... s) {
     f(s.colours...);
     f(s.choices...);
     f(s.fonts...);
-    f(s.richTexts...);
+    f(s.outputs...);
     f(s.view...);
 }
 

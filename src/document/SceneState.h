@@ -6,6 +6,7 @@
 //
 // Needs Qt Core only (QString), never Qt Gui or Widgets.
 #include <map>
+#include <vector>
 
 #include <QString>
 #include <QStringList>
@@ -24,12 +25,19 @@ struct TextFont {
     bool operator==(const TextFont&) const = default;
 };
 
-// A rich-text area: its content as HTML and the colour the next inserted
-// text gets.
-struct RichText {
-    QString html;
+// A piece of an output area's text in one colour; '\n' ends a paragraph.
+struct TextRun {
+    QString text;
     Colour colour = Colours::Black;
-    bool operator==(const RichText&) const = default;
+    bool operator==(const TextRun&) const = default;
+};
+
+// An output area: its text with its colours, and the colour the next text
+// written into it gets.
+struct OutputText {
+    std::vector<TextRun> runs;
+    Colour colour = Colours::Black;
+    bool operator==(const OutputText&) const = default;
 };
 
 struct SceneState {
@@ -38,7 +46,7 @@ struct SceneState {
     std::map<QString, Colour> colours;       // colour panels
     std::map<QString, int> choices;          // drop-down lists: the selected item
     std::map<QString, TextFont> fonts;       // edits shown in a font of the user's choice
-    std::map<QString, RichText> richTexts;   // rich-text areas
+    std::map<QString, OutputText> outputs;   // output areas
     std::map<QString, double> view;          // view values without a control (see ViewValueNames)
 
     bool operator==(const SceneState&) const = default;

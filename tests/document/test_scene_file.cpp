@@ -30,7 +30,8 @@ SceneState Sample() {
     s.colours[QStringLiteral("Panel_Punkt3DFarbe")] = 0x00123456;
     s.choices[QStringLiteral("ComboBox_Zoomfaktor")] = 4;
     s.fonts[QStringLiteral("Edit_Text_in_Grafik")] = TextFont{QStringLiteral("DejaVu Serif"), 14, true, true, false, true, 0x0000FF00};
-    s.richTexts[QStringLiteral("RichEditOut")] = RichText{QStringLiteral("<p style=\"color:#ff00ff\">α · β</p>"), 0x00FF0000};
+    s.outputs[QStringLiteral("RichEditOut")] =
+        OutputText{{{QStringLiteral("       Ausgaben\n \n"), 0x00FF00FF}, {QStringLiteral("α · β ⎧3⎫\n"), 0x00FF0000}}, 0x00800000};
     s.view[QStringLiteral("offsetX")] = -2147483648.0;
     s.view[QStringLiteral("offsetY")] = 46;
     s.view[QStringLiteral("rotationZ")] = -715;
@@ -108,8 +109,11 @@ TEST(SceneFileFormat, EveryMalformedFileIsRefusedWholeWithAReason) {
          SceneFileStatus::NotAScene},
         {"font without size", Replaced(good, "\"pointSize\": 14,", ""), SceneFileStatus::NotAScene},
         {"font size 0", Replaced(good, "\"pointSize\": 14", "\"pointSize\": 0"), SceneFileStatus::NotAScene},
-        {"rich text without colour", Replaced(good, "\"colour\": \"#0000ff\",\n            \"html\"", "\"html\""),
+        {"output without colour", Replaced(good, "\"colour\": \"#000080\",\n            \"runs\"", "\"runs\""),
          SceneFileStatus::NotAScene},
+        {"output run without text", Replaced(good, "\"text\": \"α · β ⎧3⎫\\n\"", "\"txt\": \"\""),
+         SceneFileStatus::NotAScene},
+        {"output runs no list", Replaced(good, "\"runs\": [", "\"runs\": 5, \"x\": ["), SceneFileStatus::NotAScene},
         {"rotation beyond 720", Replaced(good, "-715", "725"), SceneFileStatus::NotAScene},
         {"offset fraction", Replaced(good, "\"offsetY\": 46", "\"offsetY\": 46.5"), SceneFileStatus::NotAScene},
         {"offset beyond int", Replaced(good, "\"offsetY\": 46", "\"offsetY\": 3e9"), SceneFileStatus::NotAScene},
@@ -188,7 +192,7 @@ TEST(SceneFileFormat, DocumentedExampleIsAGoodScene) {
     // A complete example: the points, a family field, the output and the view.
     EXPECT_EQ(state.texts.at(QStringLiteral("Edit_Punkt1_x")), QStringLiteral("4"));
     EXPECT_EQ(state.texts.at(QStringLiteral("Edit_vgz")), QStringLiteral("2t"));
-    EXPECT_TRUE(state.richTexts.count(QStringLiteral("RichEditOut")));
+    EXPECT_FALSE(state.outputs.at(QStringLiteral("RichEditOut")).runs.empty());
     EXPECT_TRUE(state.fonts.count(QStringLiteral("Edit_Text_in_Grafik")));
     EXPECT_EQ(state.view.size(), 5u);
     EXPECT_GT(state.texts.size(), 100u);
