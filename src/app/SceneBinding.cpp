@@ -96,10 +96,7 @@ void CaptureControls(const QWidget& root, SceneState& s) {
 void ApplyControls(QWidget& root, const SceneState& s) {
     ForEachBound<QLineEdit>(root, [&s](QLineEdit* e) {
         const QString* text = Find(s.texts, e->objectName());
-        if (!text || *text == e->text()) return;
-        // The text as it was typed, however long.
-        if (text->size() > e->maxLength()) e->setMaxLength(int(text->size()));
-        e->setText(*text);
+        if (text && *text != e->text()) e->setText(*text);
     });
     ForEachBound<QAbstractButton>(root, [&s](QAbstractButton* b) {
         if (const bool* checked = Find(s.checks, b->objectName()); checked && b->isCheckable())

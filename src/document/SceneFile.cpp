@@ -14,6 +14,8 @@
 #include <QJsonValue>
 #include <QSaveFile>
 
+#include "plot/ViewState.h"
+
 namespace {
 
 // JSON names of the groups.
@@ -30,13 +32,15 @@ struct ViewValueRule {
     const char* name;
     double min;
     double max;
+    bool whole;             // a whole number
+    const char* otherwise;  // what the value is when it is not good
 };
 constexpr ViewValueRule kViewValues[] = {
-    {ViewValueNames::OffsetX, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()},
-    {ViewValueNames::OffsetY, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()},
-    {ViewValueNames::RotationX, -720, 720},
-    {ViewValueNames::RotationY, -720, 720},
-    {ViewValueNames::RotationZ, -720, 720},
+    {ViewValueNames::OffsetX, -kMaxPanOffset, kMaxPanOffset, true, "keine ganze Zahl von -1000000 bis 1000000"},
+    {ViewValueNames::OffsetY, -kMaxPanOffset, kMaxPanOffset, true, "keine ganze Zahl von -1000000 bis 1000000"},
+    {ViewValueNames::RotationX, -720, 720, false, "keine Zahl von -720 bis 720"},
+    {ViewValueNames::RotationY, -720, 720, false, "keine Zahl von -720 bis 720"},
+    {ViewValueNames::RotationZ, -720, 720, false, "keine Zahl von -720 bis 720"},
 };
 
 constexpr int kMaxFontPointSize = 1000;
@@ -139,14 +143,10 @@ bool ReadView(GroupReader& reader, const QJsonObject& top, std::map<QString, dou
     for (const ViewValueRule& rule : kViewValues) {
         const QJsonValue v = group.value(QLatin1String(rule.name));
         if (v.isUndefined()) continue;
-        const bool whole = rule.min == std::numeric_limits<int>::min();
-        const bool ok = whole ? IsWholeNumber(v, rule.min, rule.max)
-                              : v.isDouble() && std::isfinite(v.toDouble()) && v.toDouble() >= rule.min &&
-                                    v.toDouble() <= rule.max;
-        if (!ok)
-            return reader.wrongType(kView, QLatin1String(rule.name),
-                                    whole ? "keine ganze Zahl im erlaubten Bereich"
-                                          : "keine Zahl von -720 bis 720");
+        const double d = v.toDouble();
+        const bool inRange = v.isDouble() && std::isfinite(d) && d >= rule.min && d <= rule.max;
+        if (!inRange || (rule.whole && std::floor(d) != d))
+            return reader.wrongType(kView, QLatin1String(rule.name), rule.otherwise);
         view[QLatin1String(rule.name)] = v.toDouble();
     }
     return true;

@@ -13,6 +13,11 @@ class QLineEdit;
 class QObject;
 class QWidget;
 
+// The longest text a field of either window holds (Qt's default is 32767
+// characters): a scene file may bring texts up to its 10 MB, and they open
+// as they are.
+inline constexpr int kMaxFieldLength = 10 * 1024 * 1024;
+
 // How the program talks back to the user about bad input. The default
 // implementation uses QApplication::beep and a modal QMessageBox; tests
 // install a recording one so nothing blocks.

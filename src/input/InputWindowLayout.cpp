@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "input/ColourPanel.h"
+#include "input/FieldReaders.h"
 #include "input/InputWindow.h"
 #include "input/InputWindowFields.h"
 #include "input/InputWindowTables.h"
@@ -33,6 +34,7 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, int width = kFieldWidt
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setFixedWidth(width);
+    edit->setMaxLength(kMaxFieldLength);
     return edit;
 }
 

@@ -80,8 +80,9 @@ void TForm1::Image1MouseMove(const ImageMouseEvent& e) {
         drawSelectionRect();
         updateImage();
     } else if (mode == MouseMode::Pan) {
-        view_.offsetX += view_.mouseLastX - e.x;
-        view_.offsetY += e.y - view_.mouseLastY;
+        // Bounded far beyond the picture, so pixel sums never overflow.
+        view_.offsetX = std::clamp(view_.offsetX + (view_.mouseLastX - e.x), -kMaxPanOffset, kMaxPanOffset);
+        view_.offsetY = std::clamp(view_.offsetY + (e.y - view_.mouseLastY), -kMaxPanOffset, kMaxPanOffset);
         view_.mouseLastX = e.x;
         view_.mouseLastY = e.y;
         redraw();

@@ -43,6 +43,10 @@ struct ViewControls {
     Colour rasterPanelColour = 0x00CACACA;  // Panel_HintergrundRasterFarbe
 };
 
+// The pan offsets stay within +-kMaxPanOffset pixels: the picture is empty
+// long before, and pixel positions plus offsets never overflow an int.
+inline constexpr int kMaxPanOffset = 1000000;
+
 struct SelectionRect {
     int x1 = 0;
     int y1 = 0;

@@ -435,3 +435,34 @@ TEST_F(SceneFilesTest, AboutNamesVersionLicenceAndPurposeHelpShowsTheUsageNotes)
     EXPECT_EQ(feedback.messages.last(), QStringLiteral("Grafik in der Zwischenablage gespeichert !"));
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(721, 721));
 }
+
+// 100 000 characters in a field: opened as they are, with the message that
+// leaving the field with that text gives.
+TEST_F(SceneFilesTest, VeryLongTextsOpenAsTheyAreWithTheMessagesLeavingGives) {
+    const std::pair<const char*, QString> texts[] = {
+        {"Edit_Punkt1_x", QString(99999, QLatin1Char('7')) + QLatin1Char('x')},     // rejected at its end
+        {"Edit_Punkt2", QString(100000, QLatin1Char('N'))},                         // a name: cut to three
+        {"Edit_vgx", QStringLiteral("t") + QStringLiteral("+t").repeated(49999) + QLatin1Char('*')},  // syntax error
+    };
+    SceneState longTexts;
+    QStringList leaving;
+    for (const auto& [name, text] : texts) {
+        // Each in a fresh program: a rejected field keeps the focus, and
+        // leaving it again would say the same again.
+        start();
+        ASSERT_EQ(text.size(), 100000);
+        typeAndLeave(name, text);
+        leaving << feedback.messages;
+        longTexts.texts[QLatin1String(name)] = text;
+    }
+    ASSERT_EQ(leaving.size(), 2);
+    EXPECT_EQ(leaving[0], QStringLiteral("Fehler an Stelle 100000"));
+    ASSERT_TRUE(WriteSceneFile(file("long.spatium"), longTexts).ok());
+
+    start();
+    ASSERT_TRUE(scenes().openFile(file("long.spatium")));
+    EXPECT_EQ(feedback.messages, leaving);
+    for (const auto& [name, text] : texts) EXPECT_EQ(edit(name)->text(), text) << name;
+    EXPECT_EQ(scene().points[PointB].name, "NNN");
+    EXPECT_EQ(disagreeing(), QStringList{});
+}

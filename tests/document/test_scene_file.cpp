@@ -32,7 +32,7 @@ SceneState Sample() {
     s.fonts[QStringLiteral("Edit_Text_in_Grafik")] = TextFont{QStringLiteral("DejaVu Serif"), 14, true, true, false, true, 0x0000FF00};
     s.outputs[QStringLiteral("RichEditOut")] =
         OutputText{{{QStringLiteral("       Ausgaben\n \n"), 0x00FF00FF}, {QStringLiteral("α · β ⎧3⎫\n"), 0x00FF0000}}, 0x00800000};
-    s.view[QStringLiteral("offsetX")] = -2147483648.0;
+    s.view[QStringLiteral("offsetX")] = -1000000;
     s.view[QStringLiteral("offsetY")] = 46;
     s.view[QStringLiteral("rotationZ")] = -715;
     return s;
@@ -116,7 +116,7 @@ TEST(SceneFileFormat, EveryMalformedFileIsRefusedWholeWithAReason) {
         {"output runs no list", Replaced(good, "\"runs\": [", "\"runs\": 5, \"x\": ["), SceneFileStatus::NotAScene},
         {"rotation beyond 720", Replaced(good, "-715", "725"), SceneFileStatus::NotAScene},
         {"offset fraction", Replaced(good, "\"offsetY\": 46", "\"offsetY\": 46.5"), SceneFileStatus::NotAScene},
-        {"offset beyond int", Replaced(good, "\"offsetY\": 46", "\"offsetY\": 3e9"), SceneFileStatus::NotAScene},
+        {"offset too far", Replaced(good, "\"offsetY\": 46", "\"offsetY\": 1000001"), SceneFileStatus::NotAScene},
         {"bad UTF-8", Replaced(good, "1,5t", "1,5\xff"), SceneFileStatus::NotAScene},
     };
     for (const BadFile& c : cases) {
