@@ -466,3 +466,17 @@ TEST_F(SceneFilesTest, VeryLongTextsOpenAsTheyAreWithTheMessagesLeavingGives) {
     EXPECT_EQ(scene().points[PointB].name, "NNN");
     EXPECT_EQ(disagreeing(), QStringList{});
 }
+
+// A box added to the input window later is kept without any list to extend.
+TEST_F(SceneFilesTest, ABoxAddedLaterIsSavedAndOpenedByItsName) {
+    auto* later = new QCheckBox(QStringLiteral("Rechenweg"), &form3());
+    later->setObjectName(QStringLiteral("CheckBox_Rechenweg"));
+    later->setChecked(true);
+    answers.savePath = file("later.spatium");
+    ASSERT_TRUE(scenes().saveAs());
+    later->setChecked(false);
+    EXPECT_TRUE(scenes().isModified());
+    answers.saveAnswer = WindowServices::SaveAnswer::Discard;
+    ASSERT_TRUE(scenes().openFile(file("later.spatium")));
+    EXPECT_TRUE(later->isChecked());
+}
