@@ -12,10 +12,10 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include "Version.h"
 #include "app/CommandLine.h"
 #include "app/SceneBinding.h"
 #include "app/ShortcutRouter.h"
-#include "app/Version.h"
 #include "document/SceneFile.h"
 #include "input/ColourPanel.h"
 #include "input/FieldReaders.h"

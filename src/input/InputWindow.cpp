@@ -182,8 +182,8 @@ void TForm3::connectHandlers() {
     for (ColourPanel* p : panels)
         connect(p, &ColourPanel::clicked, this, [this, p] { choosePanelColour(p); });
 
-    // Every box of the window, also those added later, reports its click
-    // (after its own toggled handler has run).
+    // Every box the layout made reports its click, after its own toggled
+    // handler has run (a box added to the layout needs no line here).
     for (QCheckBox* box : findChildren<QCheckBox*>())
         connect(box, &QCheckBox::clicked, this, [this, box] { emit inputCommitted(box->objectName()); });
 

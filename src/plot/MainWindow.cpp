@@ -9,8 +9,7 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include "app/Version.h"
-
+#include "Version.h"
 #include "input/ColourPanel.h"
 #include "input/FieldReaders.h"
 #include "plot/Canvas.h"
