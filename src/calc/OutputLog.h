@@ -90,7 +90,7 @@ public:
     virtual std::vector<OutputRun> Contents() const = 0;
     // Deletes all text and writes `runs` instead. The colour of the text
     // inserted next stays as it was.
-    void ReplaceContents(const std::vector<OutputRun>& runs);
+    virtual void ReplaceContents(const std::vector<OutputRun>& runs);
 
 protected:
     virtual void AppendParagraphBreak() = 0;

@@ -76,6 +76,19 @@ void RichEditOutputLog::AppendParagraphBreak() {
     QTextCursor cursor(edit_->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock(cursor.blockFormat(), FormatFor(colour_));
+    if (!replacing_) ShowEnd();
+}
+
+void RichEditOutputLog::ReplaceContents(const std::vector<OutputRun>& runs) {
+    if (!edit_) return;
+    // One edit block: the area is laid out once, not after every line.
+    DeleteAllText();
+    QTextCursor batch(edit_->document());
+    batch.beginEditBlock();
+    replacing_ = true;
+    OutputLog::ReplaceContents(runs);
+    replacing_ = false;
+    batch.endEditBlock();
     ShowEnd();
 }
 
