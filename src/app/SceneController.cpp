@@ -76,7 +76,6 @@ void SceneController::newScene() {
     if (!keepChangesAsked()) return;
     LoadScene(form1_, form3_, SceneState{}, startUp_, startUpScene_, false);
     form1_.drawStartPicture();
-    path_.clear();
     remember(QString(), CaptureScene(form1_, form3_));
 }
 
@@ -97,7 +96,8 @@ bool SceneController::openFile(const QString& path) {
 bool SceneController::save() { return path_.isEmpty() ? saveAs() : writeTo(path_); }
 
 bool SceneController::saveAs() {
-    const QString suggestion = path_.isEmpty() ? QDir(folder()).filePath(kUntitled + QStringLiteral(".spatium")) : path_;
+    const QString untitled = kUntitled + QLatin1Char('.') + QLatin1String(kSceneFileSuffix);
+    const QString suggestion = path_.isEmpty() ? QDir(folder()).filePath(untitled) : path_;
     const QString path = services_.chooseSaveFile ? services_.chooseSaveFile(&form1_, suggestion) : QString();
     return !path.isEmpty() && writeTo(path);
 }
@@ -154,7 +154,7 @@ bool SceneController::writeTo(const QString& path) {
         updateTitle();
         return false;
     }
-    path_ = path;
+    path_ = QFileInfo(path).absoluteFilePath();
     saved_ = std::move(scene);
     recent_.add(path);
     fillRecentMenu();
@@ -165,7 +165,7 @@ bool SceneController::writeTo(const QString& path) {
 // A new scene or an opened file: its path (empty for a new one), the state
 // it counts as unchanged in, and a fresh undo history.
 void SceneController::remember(const QString& path, SceneState saved) {
-    path_ = path;
+    path_ = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
     saved_ = std::move(saved);
     undo_.restart();
     if (!path.isEmpty()) recent_.add(path);

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include "document/SceneFile.h"
 #include "plot/FontColourDialog.h"
 
 bool ScreenLargeEnough(QSize screen) {
@@ -61,7 +62,7 @@ WindowServices DefaultWindowServices() {
         const QFileInfo suggested(suggestedPath);
         QFileDialog dialog(parent, QStringLiteral("Szene speichern unter"), suggested.absolutePath(), filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("spatium"));  // "Würfel" is saved as "Würfel.spatium"
+        dialog.setDefaultSuffix(QLatin1String(kSceneFileSuffix));  // "Würfel" is saved as "Würfel.spatium"
         dialog.selectFile(suggested.fileName());
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
