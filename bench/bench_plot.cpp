@@ -1,6 +1,8 @@
 // Redraw costs of the coordinate system on the QImage canvas.
 #include <benchmark/benchmark.h>
 
+#include "BenchApp.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
@@ -11,18 +13,8 @@
 
 namespace {
 
-void EnsureGuiApplication() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "spatium_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
-    static QGuiApplication app(argc, argv);
-}
-
 void BM_PlotStartUpPicture(benchmark::State& state) {
-    EnsureGuiApplication();
+    EnsureApplication();
     QImageCanvas canvas;
     ViewState view;
     for (auto _ : state) {
@@ -34,7 +26,7 @@ void BM_PlotStartUpPicture(benchmark::State& state) {
 BENCHMARK(BM_PlotStartUpPicture)->Unit(benchmark::kMillisecond);
 
 void BM_PlotBusyScene(benchmark::State& state) {
-    EnsureGuiApplication();
+    EnsureApplication();
     QImageCanvas canvas;
     ViewState view;
     view.controls.raster = true;
@@ -63,7 +55,7 @@ BENCHMARK(BM_PlotBusyScene)->Unit(benchmark::kMillisecond);
 // device pixel ratio of 2: the 1442 x 1442 device pixels into a backing
 // store of the same ratio.
 void BM_PlotImageShownAtRatio2(benchmark::State& state) {
-    EnsureGuiApplication();
+    EnsureApplication();
     QImageCanvas canvas(721, 721, 2);
     ViewState view;
     Zeichne_3DSys(canvas, view);

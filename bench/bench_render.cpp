@@ -5,6 +5,8 @@
 // CPU column (calling thread only) leaves out.
 #include <benchmark/benchmark.h>
 
+#include "BenchApp.h"
+
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -24,15 +26,6 @@
 #include "plot/RecordingCanvas.h"
 
 namespace {
-
-void EnsureGuiApp() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "spatium_bench";
-    static char* argv[] = {name, nullptr};
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(argc, argv);
-}
 
 struct BusyRun {
     ViewState view;
@@ -65,7 +58,7 @@ long ResidentKilobytes() {
 // The busy scene redrawn again and again onto a canvas of the given
 // device scale.
 void RunBusyRedraws(benchmark::State& state, int deviceScale) {
-    EnsureGuiApp();
+    EnsureApplication();
     QImageCanvas canvas(721, 721, deviceScale);
     BusyRun run;
     const double cpuStart = ProcessCpuMs();
@@ -90,7 +83,7 @@ BENCHMARK(BM_RenderBusyRedrawAtRatio2)->Unit(benchmark::kMillisecond)->Repetitio
 // The redraw as the main window makes it: through the recorder that keeps
 // the picture's calls for the exports, onto the same canvas.
 void BM_RenderBusyRedrawKept(benchmark::State& state) {
-    EnsureGuiApp();
+    EnsureApplication();
     QImageCanvas canvas;
     PictureRecorder recorder(canvas);
     BusyRun run;
@@ -119,7 +112,7 @@ struct KeptBusyPicture {
 
 template <class Render>
 void RunBusyExports(benchmark::State& state, Render render) {
-    EnsureGuiApp();
+    EnsureApplication();
     KeptBusyPicture picture;
     const PictureSource source = picture.Source();
     std::size_t bytes = 0;
@@ -144,7 +137,7 @@ BENCHMARK(BM_ExportBusyTikz)->Unit(benchmark::kMillisecond)->Repetitions(5)->Rep
 
 // PNG at scale 4: drawing the 2884 x 2884 image, and encoding it apart.
 void BM_ExportBusyPng4Draw(benchmark::State& state) {
-    EnsureGuiApp();
+    EnsureApplication();
     KeptBusyPicture picture;
     const PictureSource source = picture.Source();
     const double cpuStart = ProcessCpuMs();
@@ -154,7 +147,7 @@ void BM_ExportBusyPng4Draw(benchmark::State& state) {
 BENCHMARK(BM_ExportBusyPng4Draw)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_ExportBusyPng4Encode(benchmark::State& state) {
-    EnsureGuiApp();
+    EnsureApplication();
     KeptBusyPicture picture;
     const PictureSource source = picture.Source();
     const QImage image = RenderPictureImage(source, source.screen.rect(), 4);
@@ -338,7 +331,7 @@ void Replay(QImage& image, const ReplayScript& script) {
 }
 
 void BM_RenderBusyReplayFloor(benchmark::State& state) {
-    EnsureGuiApp();
+    EnsureApplication();
     RecordingCanvas recorder;
     BusyRun run;
     run.Draw(recorder);
@@ -367,7 +360,7 @@ BENCHMARK(BM_RenderBusyReplayFloor)->Unit(benchmark::kMillisecond)->Repetitions(
 // Memory over 10 000 full redraws: resident size after a warm-up and at the
 // end. rss_growth_kb should stay near zero.
 void BM_RenderBusyRedrawMemory(benchmark::State& state) {
-    EnsureGuiApp();
+    EnsureApplication();
     QImageCanvas canvas;
     BusyRun run;
     for (int i = 0; i < 200; ++i) run.Draw(canvas);

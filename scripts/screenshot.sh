@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the screenshot tool under a virtual X server (real windows, real fonts):
-#   ./scripts/screenshot.sh OUT.png [check:NAME|click:NAME|input:FILE|help:FILE|output]...
+#   ./scripts/screenshot.sh OUT.png [ACTION]...   (the actions: tools/screenshot.cpp)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh --deps test --target spatium_screenshot

@@ -1,12 +1,13 @@
 #include "AppWindows.h"
 
 #include <QGuiApplication>
+#include <QSettings>
 
 #include "calc/InstallCalculations.h"
 #include "desktop/AppIcon.h"
 #include "input/DrawCommandQt.h"
 
-AppWindows::AppWindows() {
+AppWindows::AppWindows(const AppOptions& options) : form1(options.services) {
     // The program's icon on its three windows and on every dialog and
     // message box they open.
     QGuiApplication::setWindowIcon(ApplicationIcon());
@@ -18,4 +19,9 @@ AppWindows::AppWindows() {
     form1.setInputWindow(form3.get());
     InstallDrawCommand(form1, *form3);
     InstallCalculations(*form3);
+    auto settings = options.settingsFile.isEmpty()
+                        ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                      QStringLiteral("Spatium"), QStringLiteral("Spatium"))
+                        : std::make_unique<QSettings>(options.settingsFile, QSettings::IniFormat);
+    scenes = std::make_unique<SceneController>(form1, *form3, options.services, std::move(settings));
 }

@@ -2,16 +2,29 @@
 // The program's three windows, created in start-up order and wired together:
 // the main window first (screen check, view defaults, first picture), then the
 // help window, then the input window with its defaults, the draw command as
-// the main window's redraw and the calculation buttons. Destroyed in reverse
-// order, so the input window never outlives the main window it draws into.
+// the main window's redraw and the calculation buttons; last the scene files
+// with the menu bar, which take this state as the start-up scene. Destroyed
+// in reverse order, so the input window never outlives the main window it
+// draws into.
 #include <memory>
 
+#include <QString>
+
+#include "app/SceneController.h"
 #include "help/HelpWindow.h"
 #include "input/InputWindow.h"
 #include "plot/MainWindow.h"
+#include "plot/WindowServices.h"
+
+struct AppOptions {
+    WindowServices services = DefaultWindowServices();
+    // The settings file that keeps the recent files (INI format); empty:
+    // the user's own settings.
+    QString settingsFile;
+};
 
 struct AppWindows {
-    AppWindows();
+    explicit AppWindows(const AppOptions& options = AppOptions());
 
     // True when the screen check stopped the start-up; only form1 exists then.
     bool aborted() const { return form1.startupAborted(); }
@@ -19,4 +32,5 @@ struct AppWindows {
     TForm1 form1;
     std::unique_ptr<TForm2> form2;
     std::unique_ptr<TForm3> form3;
+    std::unique_ptr<SceneController> scenes;
 };

@@ -1,25 +1,22 @@
-// Start-up: the main window first (screen check, view defaults, first
-// picture), then the help window, then the input window (its defaults and
-// the draw command as the main window's redraw), then the event loop until
-// the main window is closed.
+// Start-up: the command line is read first, then the main window (screen
+// check, view defaults, first picture), then the help window, then the input
+// window (its defaults and the draw command as the main window's redraw),
+// then the scene files with the menu bar; the command line's file is opened
+// once the event loop runs, which lasts until the main window is closed.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+#include <QTimer>
 
 #include "AppWindows.h"
+#include "app/CommandLine.h"
+#include "app/German.h"
 
 int main(int argc, char** argv) {
+    const CommandLine commandLine = ParseCommandLine(argc, argv);
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Spatium"));
     app.setDesktopFileName(QStringLiteral(SPATIUM_APP_ID));
 
-    // Qt's own buttons and dialogs in German ("Ja", "Nein", "Abbrechen").
-    QTranslator qtGerman;
-    if (qtGerman.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtGerman);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    InstallGermanLanguage();
 
     AppWindows windows;
     if (windows.aborted())
@@ -30,5 +27,6 @@ int main(int argc, char** argv) {
     QObject::connect(&windows.form1, &TForm1::closed, &app, &QCoreApplication::quit);
 
     windows.form1.show();
+    QTimer::singleShot(0, windows.scenes.get(), [&] { windows.scenes->openAtStart(commandLine); });
     return app.exec();
 }

@@ -22,5 +22,8 @@ inline WindowServices QuietServices() {
     s.askYesNo = [](QWidget*, const QString&) { return false; };
     s.chooseColour = [](QWidget*, QColor&) { return false; };
     s.chooseFont = [](QWidget*, QFont&, QColor&) { return false; };
+    s.askSaveChanges = [](QWidget*, const QString&) { return WindowServices::SaveAnswer::Cancel; };
+    s.chooseOpenFile = [](QWidget*, const QString&) { return QString(); };
+    s.chooseSaveFile = [](QWidget*, const QString&) { return QString(); };
     return s;
 }

@@ -8,13 +8,32 @@
 //     input:FILE    save the input window too
 //     help:FILE     save the help window too
 //     output        print the output area as plain text
+//     open:FILE     open the scene file FILE
+//     save:FILE     save the scene as FILE
+//     type:NAME=TEXT  put TEXT into the field NAME and commit it
+//     menu:NAME     open the menu of that objectName (Menu_Datei, ...)
+//     screen:FILE   save the whole screen (with open menus and dialogs)
+//     dialog:FILE   at the next modal dialog: save the whole screen, close it
+//     action:NAME   trigger the menu entry of that objectName (Action_Neu, ...)
+//     title         print the main window's title as the window system shows it
 #include <QAbstractButton>
+#include <QAction>
+#include <QTimer>
+#include <QWindow>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <QTextEdit>
 
 #include "AppWindows.h"
+#include "app/German.h"
+#include "app/SceneBinding.h"
+#include "document/SceneFile.h"
 
 namespace {
 
@@ -37,11 +56,15 @@ void save(QWidget& window, const QString& file) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    InstallGermanLanguage();
     if (argc < 2) {
         qWarning("usage: spatium_screenshot OUT.png [check:NAME|click:NAME|input:FILE|help:FILE|output]...");
         return 2;
     }
-    AppWindows windows;
+    // Never the user's recent files.
+    AppOptions options;
+    options.settingsFile = QDir::temp().filePath(QStringLiteral("spatium-screenshot.ini"));
+    AppWindows windows(options);
     if (windows.aborted())
         return 1;
     TForm1& form1 = windows.form1;
@@ -68,6 +91,49 @@ int main(int argc, char** argv) {
             save(form3, value);
         } else if (arg.startsWith("help:")) {
             save(form2, value);
+        } else if (arg.startsWith("open:")) {
+            windows.scenes->openFile(value);
+        } else if (arg.startsWith("save:")) {
+            if (!WriteSceneFile(value, CaptureScene(form1, form3)).ok())
+                qWarning("could not save %s", qPrintable(value));
+        } else if (arg.startsWith("type:")) {
+            if (auto* edit = find<QLineEdit>(form1, form3, value.section('=', 0, 0))) {
+                // Typed and left as a user does: in the active window.
+                QWidget* window = edit->window();
+                window->show();
+                window->activateWindow();
+                QTest::qWaitForWindowActive(window);
+                edit->setFocus(Qt::MouseFocusReason);
+                edit->setText(value.section('=', 1));
+                QWidget* next = window == &form3 ? static_cast<QWidget*>(form3.findChild<QCheckBox*>("CheckBox_Dreieck2"))
+                                                 : form1.findChild<QWidget*>("ComboBox_Zoomfaktor");
+                next->setFocus(Qt::TabFocusReason);
+                QApplication::processEvents();
+            }
+        } else if (arg.startsWith("menu:")) {
+            if (auto* menu = form1.findChild<QMenu*>(value)) {
+                const QMenuBar* bar = form1.menuBar();
+                menu->popup(bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).bottomLeft()));
+                QTest::qWait(200);
+            }
+        } else if (arg.startsWith("screen:")) {
+            QTest::qWait(200);
+            QGuiApplication::primaryScreen()->grabWindow(0).save(value);
+        } else if (arg.startsWith("dialog:")) {
+            QTimer::singleShot(700, [value] {
+                QGuiApplication::primaryScreen()->grabWindow(0).save(value);
+                if (QWidget* dialog = QApplication::activeModalWidget())
+                    dialog->close();
+            });
+        } else if (arg.startsWith("action:")) {
+            if (auto* action = form1.findChild<QAction*>(value))
+                action->trigger();
+            else
+                qWarning("no menu entry %s", qPrintable(value));
+        } else if (arg == "title") {
+            QApplication::processEvents();
+            // As the window system shows it, with "[*]" resolved.
+            qInfo("%s", qPrintable(form1.windowHandle() ? form1.windowHandle()->title() : form1.windowTitle()));
         } else if (arg == "output") {
             qInfo("%s", qPrintable(form3.findChild<QTextEdit*>("RichEditOut")->toPlainText()));
         }

@@ -70,6 +70,21 @@ void OutputLog::ClearOutputLog() {
     AppendLine(" ");
 }
 
+void OutputLog::ReplaceContents(const std::vector<OutputRun>& runs) {
+    const Colour next = OutputColour();
+    DeleteAllText();
+    for (const OutputRun& run : runs) {
+        SetOutputColour(run.colour);
+        std::string_view rest = run.text;
+        for (std::size_t end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
+            AppendLine(rest.substr(0, end));
+            rest.remove_prefix(end + 1);
+        }
+        AppendText(rest);
+    }
+    SetOutputColour(next);
+}
+
 void PlainTextOutputLog::Add(std::string_view text) {
     if (text.empty()) return;
     text_.append(text);

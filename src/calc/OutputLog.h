@@ -61,6 +61,13 @@ inline constexpr int kOutputColumns = 60;
 // Heading line written by ClearOutputLog (seven leading blanks).
 inline constexpr std::string_view kOutputHeading = "       Ausgaben im Textformat";
 
+// A piece of the log's text in one colour; '\n' ends a paragraph.
+struct OutputRun {
+    Colour colour;
+    std::string text;
+    bool operator==(const OutputRun&) const = default;
+};
+
 class OutputLog {
 public:
     virtual ~OutputLog();
@@ -85,6 +92,13 @@ public:
     // blue, then a line holding one blank. The colour stays blue.
     void ClearOutputLog();
 
+    // The whole text as runs of one colour each, neighbours of equal colour
+    // merged; a paragraph break belongs to the run of the text before it.
+    virtual std::vector<OutputRun> Contents() const = 0;
+    // Deletes all text and writes `runs` instead. The colour of the text
+    // inserted next stays as it was.
+    virtual void ReplaceContents(const std::vector<OutputRun>& runs);
+
 protected:
     virtual void AppendParagraphBreak() = 0;
     virtual void DeleteAllText() = 0;
@@ -95,10 +109,7 @@ protected:
 // that wants the log's content as text.
 class PlainTextOutputLog : public OutputLog {
 public:
-    struct Run {
-        Colour colour;
-        std::string text;
-    };
+    using Run = OutputRun;
 
     void AppendText(std::string_view text) override;
     void SetOutputColour(Colour colour) override;
@@ -111,6 +122,7 @@ public:
     // Consecutive pieces of equal colour are merged; paragraph breaks are
     // part of the run text as '\n'.
     const std::vector<Run>& Runs() const { return runs_; }
+    std::vector<OutputRun> Contents() const override { return runs_; }
 
 protected:
     void AppendParagraphBreak() override;

@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QScrollBar>
 #include <QTextCharFormat>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -15,6 +16,17 @@ QColor ToQColor(Colour colour) {
     return QColor(static_cast<int>(ColourRed(colour)), static_cast<int>(ColourGreen(colour)),
                   static_cast<int>(ColourBlue(colour)));
 }
+
+// The area's document. Its text may come from a scene file or the clipboard
+// and name files as pictures or style sheets; it never reads them (a device
+// or a pipe named there could block the program or fill its memory).
+class ClosedTextDocument : public QTextDocument {
+public:
+    using QTextDocument::QTextDocument;
+
+protected:
+    QVariant loadResource(int, const QUrl&) override { return {}; }
+};
 
 QTextCharFormat FormatFor(Colour colour) {
     QTextCharFormat format;
@@ -46,6 +58,7 @@ int RichEditOutputLog::WidthForColumns(const QTextEdit* edit, int columns) {
 
 void RichEditOutputLog::ConfigureOutputArea(QTextEdit* edit) {
     if (!edit) return;
+    if (!dynamic_cast<ClosedTextDocument*>(edit->document())) edit->setDocument(new ClosedTextDocument(edit));
     edit->setReadOnly(false);
     edit->setAcceptRichText(true);
     edit->setLineWrapMode(QTextEdit::NoWrap);
@@ -88,7 +101,51 @@ void RichEditOutputLog::AppendParagraphBreak() {
     QTextCursor cursor(edit_->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock(cursor.blockFormat(), FormatFor(colour_));
+    if (!replacing_) ShowEnd();
+}
+
+void RichEditOutputLog::ReplaceContents(const std::vector<OutputRun>& runs) {
+    if (!edit_) return;
+    // One edit block: the area is laid out once, not after every line.
+    DeleteAllText();
+    QTextCursor batch(edit_->document());
+    batch.beginEditBlock();
+    replacing_ = true;
+    OutputLog::ReplaceContents(runs);
+    replacing_ = false;
+    batch.endEditBlock();
     ShowEnd();
+}
+
+std::vector<OutputRun> RichEditOutputLog::Contents() const {
+    std::vector<OutputRun> runs;
+    if (!edit_) return runs;
+    Colour last = OutputColours::Default;
+    auto add = [&runs, &last](Colour colour, const QString& text) {
+        if (text.isEmpty()) return;
+        last = colour;
+        if (!runs.empty() && runs.back().colour == colour)
+            runs.back().text += text.toStdString();
+        else
+            runs.push_back({colour, text.toStdString()});
+    };
+    const QTextDocument* document = edit_->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        if (block != document->begin()) add(last, QStringLiteral("\n"));
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            QString text = it.fragment().text();
+            text.remove(QChar::ObjectReplacementCharacter);
+            text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+            const Colour colour = format.hasProperty(QTextFormat::ForegroundBrush)
+                                      ? MakeColour(unsigned(format.foreground().color().red()),
+                                                   unsigned(format.foreground().color().green()),
+                                                   unsigned(format.foreground().color().blue()))
+                                      : OutputColours::Default;
+            add(colour, text);
+        }
+    }
+    return runs;
 }
 
 void RichEditOutputLog::SetOutputColour(Colour colour) {

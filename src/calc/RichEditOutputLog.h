@@ -18,6 +18,11 @@ public:
     void AppendLines(const std::vector<std::string>& lines) override;
     void SetOutputColour(Colour colour) override;
     Colour OutputColour() const override { return colour_; }
+    // Pictures, tables and fonts pasted into the area are not part of it:
+    // only the text and its colours (a line break counts as a paragraph).
+    std::vector<OutputRun> Contents() const override;
+    // Written at once: the end is brought into view once, not per line.
+    void ReplaceContents(const std::vector<OutputRun>& runs) override;
 
     QTextEdit* edit() const { return edit_; }
 
@@ -39,5 +44,6 @@ private:
     void ShowEnd();
 
     QPointer<QTextEdit> edit_;
+    bool replacing_ = false;
     Colour colour_ = OutputColours::Default;
 };

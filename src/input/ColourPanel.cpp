@@ -23,6 +23,7 @@ void ColourPanel::setColour(Colour colour) {
     if (colour == colour_) return;
     colour_ = colour;
     update();
+    emit colourChanged(colour);
 }
 
 void ColourPanel::mouseReleaseEvent(QMouseEvent* event) {

@@ -16,6 +16,8 @@ public:
 
 signals:
     void clicked();
+    // The panel shows another colour (set by the program or a dialog).
+    void colourChanged(Colour colour);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

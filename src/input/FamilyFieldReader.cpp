@@ -8,23 +8,36 @@
 #include "input/FieldReaders.h"
 #include "numbers/Evaluator.h"
 
+namespace {
+
+// The message leaving the field gives for a rejected result (empty: a beep).
+QString RejectionMessage(const ReadExpressionResult& result) {
+    return result.outcome == ReadExpressionOutcome::SyntaxError ? QString::fromStdString(result.message) : QString();
+}
+
+}  // namespace
+
 bool ReadFamilyField(QLineEdit* field, Real& target) {
     const std::string text = field->text().toStdString();
     Real value = target;
     const ReadExpressionResult result = ReadExpression(text, value);
-    switch (result.outcome) {
-    case ReadExpressionOutcome::Ok:
+    if (result.outcome == ReadExpressionOutcome::Ok) {
         target = value;
         return true;
-    case ReadExpressionOutcome::SyntaxError:
-        ActiveUserFeedback().ShowMessage(field->window(), QString::fromStdString(result.message));
-        break;
-    case ReadExpressionOutcome::ValueError:
-        // The stored value stays as it was; the error flag stays set.
-        ActiveUserFeedback().Beep();
-        break;
     }
+    const QString message = RejectionMessage(result);
+    if (QuietFieldReads::Note(field, message)) return false;
+    if (!message.isEmpty())
+        ActiveUserFeedback().ShowMessage(field->window(), message);
+    else
+        ActiveUserFeedback().Beep();  // a value error: the stored value stays, the error flag stays set
     ReturnFocusTo(field);
     return false;
 }
 
+void NoteFamilyFieldVerdict(QLineEdit* field) {
+    if (!QuietFieldReads::IsActive()) return;
+    Real ignored = 0;
+    const ReadExpressionResult result = ReadExpression(field->text().toStdString(), ignored);
+    if (result.outcome != ReadExpressionOutcome::Ok) QuietFieldReads::Note(field, RejectionMessage(result));
+}

@@ -1,5 +1,6 @@
 #include "input/FieldReaders.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -25,6 +26,7 @@ public:
 };
 
 UserFeedback* activeFeedback = nullptr;  // null: the Qt one
+QuietFieldReads* quietReads = nullptr;    // the innermost living one
 
 // Depth of running leave handlers; focus-outs while > 0 are side effects of
 // a handler (a message box, the focus given back), not the user leaving.
@@ -94,6 +96,20 @@ private:
 
 }  // namespace
 
+QuietFieldReads::QuietFieldReads() : previous_(std::exchange(quietReads, this)) {}
+
+QuietFieldReads::~QuietFieldReads() { quietReads = previous_; }
+
+bool QuietFieldReads::Note(QLineEdit* field, const QString& message) {
+    if (!quietReads) return false;
+    auto& list = quietReads->rejections_;
+    const bool known = std::any_of(list.begin(), list.end(), [field](const Rejection& r) { return r.field == field; });
+    if (!known) list.push_back({field, message});
+    return true;
+}
+
+bool QuietFieldReads::IsActive() { return quietReads != nullptr; }
+
 UserFeedback& QtUserFeedback() {
     static MessageBoxFeedback feedback;
     return feedback;
@@ -128,8 +144,10 @@ bool ReadNumberField(QLineEdit* field, Real& target) {
         target = result.value;
         return true;
     }
+    const int position = result.errorPosition > 0 ? result.errorPosition : 1;
+    if (QuietFieldReads::Note(field, QStringLiteral("Fehler an Stelle %1").arg(position))) return false;
     ActiveUserFeedback().Beep();
-    ShowErrorPosition(result.errorPosition > 0 ? result.errorPosition : 1, field->window());
+    ShowErrorPosition(position, field->window());
     ReturnFocusTo(field);
     return false;
 }

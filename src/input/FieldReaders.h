@@ -2,7 +2,9 @@
 // Reading edit fields in both windows, and telling when a field is really
 // left. Qt layer.
 #include <functional>
+#include <vector>
 
+#include <QPointer>
 #include <QString>
 
 #include "numbers/Real.h"
@@ -10,6 +12,11 @@
 class QLineEdit;
 class QObject;
 class QWidget;
+
+// The longest text a field of either window holds (Qt's default is 32767
+// characters): a scene file may bring texts up to its 10 MB, and they open
+// as they are.
+inline constexpr int kMaxFieldLength = 10 * 1024 * 1024;
 
 // How the program talks back to the user about bad input. The default
 // implementation uses QApplication::beep and a modal QMessageBox; tests
@@ -39,6 +46,39 @@ public:
 private:
     UserFeedback* previous_;
 };
+
+// While one lives, ReadNumberField and ReadFamilyField neither beep nor show
+// a message nor move the focus; they note each field they reject, once, in
+// the order they meet them, with the message leaving the field would show.
+// For reading a whole scene at once and showing the messages afterwards.
+class QuietFieldReads {
+public:
+    struct Rejection {
+        QPointer<QLineEdit> field;
+        QString message;  // empty: leaving the field gives a beep alone
+    };
+
+    QuietFieldReads();
+    ~QuietFieldReads();
+    QuietFieldReads(const QuietFieldReads&) = delete;
+    QuietFieldReads& operator=(const QuietFieldReads&) = delete;
+
+    const std::vector<Rejection>& rejections() const { return rejections_; }
+
+    // Notes a rejection in the innermost living QuietFieldReads; false when
+    // there is none (the caller then reports as usual).
+    static bool Note(QLineEdit* field, const QString& message);
+    static bool IsActive();
+
+private:
+    QuietFieldReads* previous_;
+    std::vector<Rejection> rejections_;
+};
+
+// Notes what ReadFamilyField would say about the field's text, without
+// reading it into anything; does nothing unless a QuietFieldReads lives.
+// May change expressionError.
+void NoteFamilyFieldVerdict(QLineEdit* field);
 
 // "Fehler an Stelle N" in a modal message box.
 void ShowErrorPosition(int position, QWidget* parent = nullptr);

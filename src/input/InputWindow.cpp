@@ -30,12 +30,6 @@ using namespace inputwindow;
 
 namespace {
 
-// The number a start-up text stands for (the texts are fixed and valid).
-Real StartupValue(const QLineEdit* field) {
-    const NumberReadResult r = ParseNumberOrFraction(field->text().toStdString());
-    return r.ok ? r.value : 0;
-}
-
 void SetTexts(const std::array<QLineEdit*, 3>& fields, const std::array<const char*, 3>& texts) {
     for (std::size_t a = 0; a < 3; ++a) fields[a]->setText(QString::fromUtf8(texts[a]));
 }
@@ -103,6 +97,7 @@ void TForm3::fitToScreen() {
 }
 
 OutputLog& TForm3::outputLog() { return *outputLog_; }
+const OutputLog& TForm3::outputLog() const { return *outputLog_; }
 
 QLineEdit* TForm3::edit(const QString& objectName) const { return findChild<QLineEdit*>(objectName); }
 QCheckBox* TForm3::checkBox(const QString& objectName) const { return findChild<QCheckBox*>(objectName); }
@@ -117,16 +112,23 @@ void TForm3::setColourChooser(ColourChooser chooser) { colourChooser_ = std::mov
 // ---------------------------------------------------------------------------
 // Handlers
 
+void TForm3::onFieldLeft(QLineEdit* field, std::function<void()> read) {
+    OnFieldLeft(field, [this, field, read = std::move(read)] {
+        read();
+        emit inputCommitted(field->objectName());
+    });
+}
+
 void TForm3::connectHandlers() {
     Fields& f = *fields_;
     for (int i = 0; i < PointCount; ++i) {
-        OnFieldLeft(f.pointName[std::size_t(i)], [this, i] { commitPointName(i); });
+        onFieldLeft(f.pointName[std::size_t(i)], [this, i] { commitPointName(i); });
         for (int a = 0; a < 3; ++a)
-            OnFieldLeft(f.pointCoord[std::size_t(i)][std::size_t(a)], [this, i, a] { commitPointCoordinate(i, a); });
+            onFieldLeft(f.pointCoord[std::size_t(i)][std::size_t(a)], [this, i, a] { commitPointCoordinate(i, a); });
     }
 
-    auto numberField = [](QLineEdit* field, Real& target) {
-        OnFieldLeft(field, [field, &target] { ReadNumberField(field, target); });
+    auto numberField = [this](QLineEdit* field, Real& target) {
+        onFieldLeft(field, [field, &target] { ReadNumberField(field, target); });
     };
     auto numberTriple = [&](const std::array<QLineEdit*, 3>& fields, Vector3& target) {
         for (int a = 0; a < 3; ++a) numberField(fields[std::size_t(a)], AxisValue(target, a));
@@ -148,8 +150,8 @@ void TForm3::connectHandlers() {
     for (int a = 0; a < 3; ++a) {
         QLineEdit* u = f.ug[std::size_t(a)];
         QLineEdit* v = f.vg[std::size_t(a)];
-        OnFieldLeft(u, [this, u, a] { ReadFamilyField(u, AxisValue(scene_.lineSupport[LineG], a)); });
-        OnFieldLeft(v, [this, v, a] { ReadFamilyField(v, AxisValue(scene_.lineDirection[LineG], a)); });
+        onFieldLeft(u, [this, u, a] { ReadFamilyField(u, AxisValue(scene_.lineSupport[LineG], a)); });
+        onFieldLeft(v, [this, v, a] { ReadFamilyField(v, AxisValue(scene_.lineDirection[LineG], a)); });
     }
 
     // Entering a derived field passes the focus to the field it comes from.
@@ -190,7 +192,15 @@ void TForm3::connectHandlers() {
     for (ColourPanel* p : panels)
         connect(p, &ColourPanel::clicked, this, [this, p] { choosePanelColour(p); });
 
-    connect(f.defaultsButton, &QToolButton::clicked, this, [this] { SpeedButton_Standardwerte3D2Click(); });
+    // Every box the layout made reports its click, after its own toggled
+    // handler has run (a box added to the layout needs no line here).
+    for (QCheckBox* box : findChildren<QCheckBox*>())
+        connect(box, &QCheckBox::clicked, this, [this, box] { emit inputCommitted(box->objectName()); });
+
+    connect(f.defaultsButton, &QToolButton::clicked, this, [this] {
+        SpeedButton_Standardwerte3D2Click();
+        emit inputCommitted(fields_->defaultsButton->objectName());
+    });
 }
 
 void TForm3::commitPointName(int point) {
@@ -280,6 +290,7 @@ void TForm3::choosePanelColour(ColourPanel* p) {
     if (!chosen) return;
     lastConfirmedColour_ = *chosen;
     applyPanelColour(p, *chosen);
+    emit inputCommitted(p->objectName());
 }
 
 void TForm3::applyPanelColour(ColourPanel* p, Colour colour) {
@@ -386,9 +397,7 @@ void TForm3::FormCreate() {
     // 2. The chain of vectors and the segment option.
     for (std::size_t v = VectorAB; v <= VectorFS; ++v) f.vectorBox[v]->setChecked(false);
     f.segmentBox->setChecked(false);
-    // 3. AD from the texts of D and A.
-    for (std::size_t a = 0; a < 3; ++a)
-        writeDerived(f.ad[a], StartupValue(f.pointCoord[PointD][a]) - StartupValue(f.pointCoord[PointA][a]));
+    // 3. AD, like E5 and g2 below, is written by readAllFields.
     // 4. E1 .. E4.
     for (const CoordinatePlaneRow& plane : kCoordinatePlanes) {
         for (std::size_t k = 0; k < 4; ++k)
@@ -402,24 +411,14 @@ void TForm3::FormCreate() {
         SetTexts(f.planeV[n], plane.v);
         f.planeBox[n]->setChecked(false);
     }
-    // 5. E5 from A, B, C.
-    for (std::size_t a = 0; a < 3; ++a) {
-        const Real ax = StartupValue(f.pointCoord[PointA][a]);
-        f.p5[a]->setText(f.pointCoord[PointA][a]->text());
-        writeDerived(f.u5[a], StartupValue(f.pointCoord[PointB][a]) - ax);
-        writeDerived(f.v5[a], StartupValue(f.pointCoord[PointC][a]) - ax);
-    }
+    // 5. E5's box.
     f.planeBox[PlaneE5]->setChecked(false);
-    // 6. P, Q and g2.
+    // 6. P and Q.
     for (std::size_t i = PointP; i <= PointQ; ++i) {
         SetTexts(f.pointCoord[i], kPoints[i].startup);
         f.drawPointBox[i]->setChecked(false);
     }
     f.vectorBox[VectorPQ]->setChecked(false);
-    for (std::size_t a = 0; a < 3; ++a) {
-        f.ug1[a]->setText(f.pointCoord[PointP][a]->text());
-        writeDerived(f.vg1[a], StartupValue(f.pointCoord[PointQ][a]) - StartupValue(f.pointCoord[PointP][a]));
-    }
     // 7. h, g and the family parameters.
     SetTexts(f.uh, kSupportH.startup);
     SetTexts(f.vh, kDirectionH.startup);
@@ -436,6 +435,27 @@ void TForm3::FormCreate() {
     // 9. Point marks in the picture.
     form1_.viewState().pointMarkerSize = 3;
     form1_.viewState().pointLabelSize = 10;
+    // 3., 5., 6. (derived fields) and 10. to 13.
+    readAllFields();
+    // 14.
+    clearOutputArea();
+}
+
+void TForm3::readAllFields() {
+    Fields& f = *fields_;
+    // The derived fields, from the values the point reader will leave.
+    auto value = [&](std::size_t point, std::size_t axis) {
+        const NumberReadResult r = ParseNumberOrFraction(f.pointCoord[point][axis]->text().toStdString());
+        return r.ok ? r.value : AxisValue(scene_.points[point], int(axis));
+    };
+    for (std::size_t a = 0; a < 3; ++a) {
+        writeDerived(f.ad[a], value(PointD, a) - value(PointA, a));
+        f.p5[a]->setText(f.pointCoord[PointA][a]->text());
+        writeDerived(f.u5[a], value(PointB, a) - value(PointA, a));
+        writeDerived(f.v5[a], value(PointC, a) - value(PointA, a));
+        f.ug1[a]->setText(f.pointCoord[PointP][a]->text());
+        writeDerived(f.vg1[a], value(PointQ, a) - value(PointP, a));
+    }
     // 10. Read everything into the Scene.
     Punkte3D_auslesen();
     Geraden_auslesen();
@@ -443,6 +463,10 @@ void TForm3::FormCreate() {
     ReadNumberField(f.t2, scene_.familyTo);
     ReadNumberField(f.deltaT, scene_.familyStep);
     Geradenschar_auslesen();
+    // The family reader itself says nothing; when the messages are being
+    // collected, note what leaving each of g's fields would say.
+    for (const auto* triple : {&f.ug, &f.vg})
+        for (QLineEdit* field : *triple) NoteFamilyFieldVerdict(field);
     Ebenen_auslesen();
     // 11. The origin.
     scene_.origin = Vector3{};
@@ -451,9 +475,14 @@ void TForm3::FormCreate() {
     scene_.origin.coordinatePaths = false;
     // 12. Colours.
     copyPanelColoursToScene();
-    // 13., 14.
+    // 13.
     expressionError = false;
-    clearOutputArea();
+}
+
+void TForm3::resetScene(const Scene& scene) {
+    scene_ = scene;
+    if (QLabel* r = label(QStringLiteral("Label_kompl_r"))) r->setText(QString::fromUtf8(kCoplanarLabelR));
+    if (QLabel* t = label(QStringLiteral("Label_kompl_t"))) t->setText(QString::fromUtf8(kCoplanarLabelT));
 }
 
 void TForm3::clearOutputArea() { outputLog_->ClearOutputLog(); }

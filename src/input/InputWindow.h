@@ -43,6 +43,7 @@ public:
     // The output area RichEditOut and the sink that writes into it.
     QTextEdit* richEditOut() const { return richEditOut_; }
     OutputLog& outputLog();
+    const OutputLog& outputLog() const;
 
     // Widgets by objectName (nullptr when there is none of that kind).
     QLineEdit* edit(const QString& objectName) const;
@@ -55,9 +56,19 @@ public:
     // size with the output area wide enough for kOutputColumns characters.
     QSize preferredSize() const;
 
-    // The start-up sequence: texts, unchecked boxes, derived fields, the
-    // bulk readers, origin, panel colours, evaluator flag, output area.
+    // The start-up sequence: texts, unchecked boxes, then readAllFields,
+    // then the output area is cleared.
     void FormCreate();
+    // Reads every field into the Scene as the start-up does: the derived
+    // fields (AD, E5, g2) from the points' texts (a text the reader will
+    // reject counts with the point's present value), then the points, h and
+    // g2, t1, t2, delta t, the family, the planes; the origin and the panel
+    // colours; clears expressionError. Draws nothing.
+    void readAllFields();
+    // Puts the whole Scene back to `scene` and the coplanarity labels to
+    // their first captions (a new scene or an opened file starts from the
+    // start-up values).
+    void resetScene(const Scene& scene);
     // "auf Standardwerte zurückstellen": the main window's view defaults,
     // then the start-up. Point names, colour panels, "Dreieck DEF", the
     // spat-vector and coplanarity boxes are kept.
@@ -83,12 +94,21 @@ public:
     // Clicking a panel: choose a colour and, if confirmed, store it.
     void choosePanelColour(ColourPanel* panel);
 
+signals:
+    // The user committed a change in this window: left a field, clicked a
+    // check box, chose a colour or pressed the defaults button. The name is
+    // that of the field, box, panel or button. Emitted after the Scene and
+    // the derived fields are up to date.
+    void inputCommitted(const QString& objectName);
+
 private:
     struct Fields;  // the tables of widgets, built by the layout code
 
     void buildLayout();
     void fitToScreen();
     void connectHandlers();
+    // OnFieldLeft, then inputCommitted with the field's name.
+    void onFieldLeft(QLineEdit* field, std::function<void()> read);
     void commitPointCoordinate(int point, int axis);
     void commitPointName(int point);
     void writeDerived(QLineEdit* field, Real value);

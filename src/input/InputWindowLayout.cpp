@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "input/ColourPanel.h"
+#include "input/FieldReaders.h"
 #include "input/InputWindow.h"
 #include "input/InputWindowFields.h"
 #include "input/InputWindowTables.h"
@@ -33,6 +34,7 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, int width = kFieldWidt
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setFixedWidth(width);
+    edit->setMaxLength(kMaxFieldLength);
     return edit;
 }
 
@@ -466,9 +468,9 @@ void TForm3::buildLayout() {
         f.coplanarBox = MakeBox(group, QStringLiteral("CheckBox_komplanar_grafisch"),
                                 QStringLiteral("Komplanarität AD=rAB+tAC grafisch"));
         grid->addWidget(f.coplanarBox, last, 0, 1, 2);
-        QLabel* r = MakeLabel(group, QStringLiteral("r="));
+        QLabel* r = MakeLabel(group, QString::fromUtf8(kCoplanarLabelR));
         r->setObjectName(QStringLiteral("Label_kompl_r"));
-        QLabel* t = MakeLabel(group, QStringLiteral("t="));
+        QLabel* t = MakeLabel(group, QString::fromUtf8(kCoplanarLabelT));
         t->setObjectName(QStringLiteral("Label_kompl_t"));
         grid->addWidget(r, last, 2);
         grid->addWidget(t, last, 3);

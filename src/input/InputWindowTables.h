@@ -71,6 +71,10 @@ inline constexpr std::array<ParameterPlaneRow, 2> kParameterPlanes = {{
     {4, {"2", "1", "2"}, {"-1", "0", "2"}, {"0", "1", "0"}},
 }};
 
+// First captions of the coplanarity labels Label_kompl_r and Label_kompl_t.
+inline constexpr const char* kCoplanarLabelR = "r=";
+inline constexpr const char* kCoplanarLabelT = "t=";
+
 inline constexpr const char* kStartupT1 = "1";
 inline constexpr const char* kStartupT2 = "3";
 inline constexpr const char* kStartupDeltaT = "0,5";

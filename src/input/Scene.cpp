@@ -66,6 +66,22 @@ Scene::Scene() {
     planeColor[PlaneE5] = 0x0055AAFF;  // orange
 }
 
+void RestoreInputValues(Scene& scene, const Scene& saved) {
+    const Scene kept = scene;
+    scene = saved;
+    scene.drawPointColor = kept.drawPointColor;
+    scene.vectorPenWidth = kept.vectorPenWidth;
+    scene.coplanarR = kept.coplanarR;
+    scene.coplanarT = kept.coplanarT;
+    scene.coplanarValid = kept.coplanarValid;
+    scene.e3SpanCopyU = kept.e3SpanCopyU;
+    scene.e3SpanCopyV = kept.e3SpanCopyV;
+    scene.origin = kept.origin;
+    scene.parallelPlaneX = kept.parallelPlaneX;
+    scene.parallelPlaneY = kept.parallelPlaneY;
+    scene.parallelPlaneZ = kept.parallelPlaneZ;
+}
+
 std::string CutPointName(const std::string& utf8) {
     std::size_t pos = 0;
     int count = 0;

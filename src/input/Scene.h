@@ -91,6 +91,13 @@ struct Scene {
     bool coplanarValid = false;
 };
 
+// Puts back into `scene` every value the input window's fields, boxes and
+// panels define, as `saved` holds them (an undo step). Keeps what only the
+// draw command, the calculations and the plane reader write: the draw
+// colour and pen width, the coplanarity result, E3's span copies, the
+// origin, and the parallel planes edited in the main window.
+void RestoreInputValues(Scene& scene, const Scene& saved);
+
 // The first three characters (code points) of a UTF-8 point name.
 std::string CutPointName(const std::string& utf8);
 

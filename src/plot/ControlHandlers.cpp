@@ -137,11 +137,15 @@ void TForm1::systemButtonClick(int system) {
 }
 
 void TForm1::ComboBox_ZoomfaktorChange() {
-    // A typed text that is no item keeps the scale; the picture is redrawn anyway.
+    takeZoomFromList();
+    redraw();  // also when the scale stayed
+}
+
+void TForm1::takeZoomFromList() {
+    // A typed text that is no item keeps the scale.
     const int item = ComboBox_Zoomfaktor->findText(ComboBox_Zoomfaktor->currentText(), Qt::MatchExactly);
     if (item >= 0 && item < static_cast<int>(kZoomScales.size()))
         view_.zoomScale = kZoomScales[static_cast<std::size_t>(item)];
-    redraw();
 }
 
 void TForm1::rotate(int step) {
@@ -199,6 +203,7 @@ void TForm1::SpeedButton_FontAuswahlClick() {
     view_.textStyle = StyleOf(font);
     view_.textBrushStyle = BrushStyles::Clear;
     showTextFontInEdit();
+    emit viewChanged();
 }
 
 void TForm1::showTextFontInEdit() {
@@ -225,12 +230,36 @@ void TForm1::parallelPlaneExit(int axis) {
 void TForm1::Edit_EbenenstreckfaktorExit() {
     // A factor of 0 or less is not taken: it would collapse or mirror the
     // stretched planes at the next redraw. The focus stays in the field.
-    Real factor = view_.planeStretch;
-    const bool read = ReadNumberField(Edit_Ebenenstreckfaktor, factor);
-    if (read && factor <= 0) {
+    if (!readStretchFactor()) {
         ReturnFocusTo(Edit_Ebenenstreckfaktor);
         return;
     }
-    view_.planeStretch = factor;
     redraw();
+}
+
+// Reads the stretch factor; false (and the factor kept) for a number that is
+// not greater than 0. A malformed text reports itself and still counts as
+// read, as the field's leave handler has always done.
+bool TForm1::readStretchFactor() {
+    Real factor = view_.planeStretch;
+    const bool read = ReadNumberField(Edit_Ebenenstreckfaktor, factor);
+    if (read && factor <= 0)
+        return false;
+    view_.planeStretch = factor;
+    return true;
+}
+
+void TForm1::takeViewFromControls() {
+    takeZoomFromList();
+    view_.pointLabelSize = box("CheckBox_PunktBeschriftung_gross")->isChecked() ? 16 : 10;
+    view_.coordPlaneColor = Panel_Koordinatenebenen->colour();
+    view_.gridColor = Panel_HintergrundRasterFarbe->colour();
+    view_.parallelPlaneColor = Panel_Parallelebenen->colour();
+    view_.cubeColor = Panel_Wuerfelfarbe->colour();
+    view_.textString = Edit_Text_in_Grafik->text().toStdString();
+    view_.cubeEdge = kViewDefaults.cubeEdge;
+    ReadNumberField(Edit_Kantenlaenge, view_.cubeEdge);
+    view_.planeStretch = kViewDefaults.planeStretch;
+    readStretchFactor();
+    readViewControls();
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "input/ColourPanel.h"
+#include "input/FieldReaders.h"
 #include "plot/ControlTables.h"
 #include "plot/MainWindow.h"
 
@@ -160,6 +161,7 @@ QLineEdit* Edit(QWidget* parent, const char* name, const char* text, QRect geome
     auto* e = new QLineEdit(QString::fromUtf8(text), parent);
     e->setObjectName(name);
     e->setGeometry(geometry);
+    e->setMaxLength(kMaxFieldLength);
     return e;
 }
 
@@ -179,6 +181,13 @@ QCheckBox* TForm1::box(const char* name) const {
     for (QCheckBox* b : checkBoxes_)
         if (b->objectName() == QLatin1String(name))
             return b;
+    return nullptr;
+}
+
+QCheckBox* TForm1::box(bool ViewControls::*field) const {
+    for (const CheckBoxRow& row : kCheckBoxes)
+        if (row.field == field)
+            return box(row.name);
     return nullptr;
 }
 

@@ -5,9 +5,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "Version.h"
 #include "input/ColourPanel.h"
 #include "export/PictureRecorder.h"
 #include "input/FieldReaders.h"
@@ -37,11 +39,14 @@ TForm1::TForm1(WindowServices services, QWidget* parent)
       canvas_(std::make_unique<QImageCanvas>(kImageSize + 1, kImageSize + 1)),
       recorder_(std::make_unique<PictureRecorder>(*canvas_)) {
     setObjectName("Form1");
-    setWindowTitle(QStringLiteral("Spatium V2.20"));
+    setWindowTitle(ProgramCaption());
 
     auto* client = new QWidget(this);
     client->setObjectName("Client");
+    client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
+    // The window is as large as the client area plus a menu bar, if any.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     Image1 = new PlotImage(*canvas_, client);
     Image1->setGeometry(0, 0, kImageSize, kImageSize);
     Image1->useScreenResolution();
@@ -49,7 +54,7 @@ TForm1::TForm1(WindowServices services, QWidget* parent)
     panel->setObjectName("Panel_Steuerung");
     panel->setGeometry(kClientWidth - kPanelWidth, 0, kPanelWidth, kClientHeight);
     buildControlPanel(panel);
-    setFixedSize(kClientWidth, kClientHeight);
+    layout()->activate();
 
     FormCreate();
     if (!startupAborted_)
@@ -96,13 +101,14 @@ void TForm1::drawStartPicture() {
 }
 
 void TForm1::Init_Form1() {
+    const ViewDefaults& d = kViewDefaults;
     // 1. World window and raster steps.
-    view_.worldXMin = -8;
-    view_.worldXMax = 8;
-    view_.worldYMin = -8;
-    view_.worldYMax = 8;
-    view_.gridStepsX = 1;
-    view_.gridStepsY = 1;
+    view_.worldXMin = d.worldMin;
+    view_.worldXMax = d.worldMax;
+    view_.worldYMin = d.worldMin;
+    view_.worldYMax = d.worldMax;
+    view_.gridStepsX = d.gridSteps;
+    view_.gridStepsY = d.gridSteps;
     // 2. The image gets one pixel more than its layout size.
     Image1->setGeometry(view_.imageLeft, view_.imageTop, view_.imageWidth + 1, view_.imageHeight + 1);
     view_.imagePixelWidth = view_.imageWidth + 1;
@@ -110,57 +116,47 @@ void TForm1::Init_Form1() {
     // 3. Zoom 1 (setting the list from code is no user change: no redraw).
     {
         const QSignalBlocker block(ComboBox_Zoomfaktor);
-        ComboBox_Zoomfaktor->setCurrentIndex(2);
+        ComboBox_Zoomfaktor->setCurrentIndex(d.zoomItem);
     }
-    view_.zoomScale = 1.0L;
+    view_.zoomScale = d.zoomScale;
     // 4. Pan offsets.
-    view_.offsetX = 90;
-    view_.offsetY = 90;
+    view_.offsetX = d.offset;
+    view_.offsetY = d.offset;
     // 5. Text placed into the graphic.
-    view_.textFontName = "Arial";
-    view_.textColor = 0x00FF0000;
-    view_.textSize = 10;
-    view_.textStyle = FontStyles::Bold;
-    view_.textBrushStyle = BrushStyles::Clear;
-    view_.textString = "Gerade g";
-    Edit_Text_in_Grafik->setText(QStringLiteral("Gerade g"));
-    Edit_Text_in_Grafik->resize(220, 20);
+    view_.textFontName = d.textFontName;
+    view_.textColor = d.textColor;
+    view_.textSize = d.textSize;
+    view_.textStyle = d.textStyle;
+    view_.textBrushStyle = d.textBrushStyle;
+    view_.textString = d.textString;
+    Edit_Text_in_Grafik->setText(QString::fromUtf8(d.textString));
+    Edit_Text_in_Grafik->resize(d.textEditWidth, d.textEditHeight);
     showTextFontInEdit();
     // 6. System 1.
-    SpeedButton_3DSys1->setChecked(true);
+    systemGroup_->button(d.systemButton)->setChecked(true);
     // 7. No rotation.
-    view_.rotationX = 0;
-    view_.rotationY = 0;
-    view_.rotationZ = 0;
-    Edit_Drehwinkel_Achse->setText(QStringLiteral("0°"));
+    view_.rotationX = d.rotation;
+    view_.rotationY = d.rotation;
+    view_.rotationZ = d.rotation;
+    Edit_Drehwinkel_Achse->setText(QString::fromUtf8(d.rotationText));
     // 8. Check boxes (each one that changes runs its handler).
-    const std::pair<const char*, bool> states[] = {
-        {"CheckBox_x_Drehung", false},           {"CheckBox_y_Drehung", false},
-        {"CheckBox_z_Drehung", true},            {"CheckBox_3D_Raster_mittel", false},
-        {"CheckBox_nur_positive_3D_Achsen", true}, {"CheckBox_3DLinien_dick", false},
-        {"CheckBox_Vektor_dick", false},         {"CheckBox_Flaechen_schraffieren", true},
-        {"CheckBox_Spurpunkte", false},          {"CheckBox_PunktBeschriftung_gross", false},
-        {"CheckBox_xy_Ebene", true},             {"CheckBox_xz_Ebene", true},
-        {"CheckBox_yz_Ebene", true},             {"CheckBox_AutoFarben", false},
-    };
-    for (const auto& [name, checked] : states)
-        box(name)->setChecked(checked);
+    for (const ControlDefault& row : kOptionBoxDefaults)
+        box(row.field)->setChecked(row.checked);
     // 9. Coordinate-plane colour.
-    Panel_Koordinatenebenen->setColour(0x00BF8200);
+    Panel_Koordinatenebenen->setColour(d.coordPlaneColor);
     view_.coordPlaneColor = Panel_Koordinatenebenen->colour();
     // 10. Plane stretching and the cube.
-    Edit_Ebenenstreckfaktor->setText(QStringLiteral("2,0"));
-    view_.planeStretch = 2.0L;
-    Edit_Kantenlaenge->setText(QStringLiteral("9,0"));
-    view_.cubeEdge = 9.0L;
-    box("CheckBox_Wuerfel")->setChecked(false);
-    Panel_Wuerfelfarbe->setColour(Colours::Black);
+    Edit_Ebenenstreckfaktor->setText(QString::fromUtf8(d.planeStretchText));
+    view_.planeStretch = d.planeStretch;
+    Edit_Kantenlaenge->setText(QString::fromUtf8(d.cubeEdgeText));
+    view_.cubeEdge = d.cubeEdge;
+    box(kCubeBoxDefault.field)->setChecked(kCubeBoxDefault.checked);
+    Panel_Wuerfelfarbe->setColour(d.cubeColor);
     view_.cubeColor = Panel_Wuerfelfarbe->colour();
     // 11. Parallel planes off.
-    box("CheckBox_x_gleich_const")->setChecked(false);
-    box("CheckBox_y_gleich_const")->setChecked(false);
-    box("CheckBox_z_gleich_const")->setChecked(false);
-    Panel_Parallelebenen->setColour(0x00000080);
+    for (const ControlDefault& row : kParallelBoxDefaults)
+        box(row.field)->setChecked(row.checked);
+    Panel_Parallelebenen->setColour(d.parallelPlaneColor);
     view_.parallelPlaneColor = Panel_Parallelebenen->colour();
 }
 
@@ -183,12 +179,15 @@ void TForm1::drawDefaultPicture() {
 }
 
 void TForm1::redraw() {
+    if (redrawPauses_ > 0)
+        return;
     readViewControls();
     if (redrawHandler_)
         redrawHandler_();
     else
         drawDefaultPicture();
     updateImage();
+    emit viewChanged();
 }
 
 void TForm1::updateImage() {
@@ -200,6 +199,10 @@ void TForm1::setRedrawHandler(std::function<void()> handler) { redrawHandler_ = 
 void TForm1::setInputWindow(QWidget* window) { inputWindow_ = window; }
 
 void TForm1::setHelpWindow(QWidget* window) { helpWindow_ = window; }
+
+void TForm1::showHelp() { showWindow(helpWindow_); }
+
+void TForm1::setCloseQuestion(std::function<bool()> question) { closeQuestion_ = std::move(question); }
 
 void TForm1::bindParallelPlanes(Real& x, Real& y, Real& z) {
     parallel_[0] = &x;
@@ -223,7 +226,7 @@ bool TForm1::FormClose() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (FormClose()) {
+    if (closeQuestion_ ? closeQuestion_() : FormClose()) {
         event->accept();
         emit closed();
     } else {

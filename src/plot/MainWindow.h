@@ -82,6 +82,39 @@ public:
 
     bool startupAborted() const { return startupAborted_; }
 
+    // --- used by the scene files and the menu ------------------------------
+    // The start-up picture: coordinate system, coordinate planes, title.
+    void drawStartPicture();
+    // "Bild kopieren": the whole picture to the clipboard with the
+    // confirming message, as a right click on the picture does.
+    void copyPictureToClipboard();
+    // Shows the help window (not modal).
+    void showHelp();
+    // Shows the view's text font in Edit_Text_in_Grafik.
+    void showTextFontInEdit();
+    // Takes into the view what the controls show, as their own handlers do:
+    // the zoom item, the point-label size, the four colour panels, the text
+    // to place, and the cube edge and stretch factor read from their edits
+    // (a text their reader rejects gives the start-up value). Draws nothing.
+    void takeViewFromControls();
+    // The question closing the window asks: true lets it close. Without
+    // one, "Wirklich beenden ?" (FormClose).
+    void setCloseQuestion(std::function<bool()> question);
+    bool FormClose();
+
+    // While one lives, redraw() draws nothing: a whole scene is being put
+    // into the controls, whose handlers would each redraw.
+    class RedrawPause {
+    public:
+        explicit RedrawPause(TForm1& form) : form_(form) { ++form_.redrawPauses_; }
+        ~RedrawPause() { --form_.redrawPauses_; }
+        RedrawPause(const RedrawPause&) = delete;
+        RedrawPause& operator=(const RedrawPause&) = delete;
+
+    private:
+        TForm1& form_;
+    };
+
     // The hint Image1 shows in each mouse mode.
     static const QString kTextModeHint;
     static const QString kMarkingModeHint;
@@ -90,6 +123,8 @@ public:
 signals:
     // The user confirmed closing the window: the program ends.
     void closed();
+    // The view changed: after every redraw and after a new text font.
+    void viewChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,8 +133,6 @@ protected:
 private:
     // Start-up and shut-down.
     void FormCreate();
-    bool FormClose();
-    void drawStartPicture();
     void drawDefaultPicture();
 
     // Building the panel (ControlPanel.cpp).
@@ -119,7 +152,8 @@ private:
     void Edit_KantenlaengeExit();
     void parallelPlaneExit(int axis);
     void Edit_EbenenstreckfaktorExit();
-    void showTextFontInEdit();
+    bool readStretchFactor();
+    void takeZoomFromList();
     void showWindow(QWidget* window);
 
     // Mouse over the image (MouseModes.cpp).
@@ -135,6 +169,8 @@ private:
     std::unique_ptr<PictureRecorder> recorder_;
     QRect markedPart_;
     std::function<void()> redrawHandler_;
+    std::function<bool()> closeQuestion_;
+    int redrawPauses_ = 0;
     QWidget* inputWindow_ = nullptr;
     QWidget* helpWindow_ = nullptr;
     bool startupAborted_ = false;
@@ -168,4 +204,5 @@ private:
     // Every check box, in the order of the check-box table.
     std::vector<QCheckBox*> checkBoxes_;
     QCheckBox* box(const char* name) const;
+    QCheckBox* box(bool ViewControls::*field) const;
 };

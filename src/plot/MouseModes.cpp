@@ -52,9 +52,7 @@ void TForm1::Image1MouseDown(const ImageMouseEvent& e) {
                      view_.textColor, view_.textStyle, view_.textBrushStyle);
             updateImage();
         } else {
-            copyWholePicture();
-            ActiveUserFeedback().ShowMessage(this, QStringLiteral("Grafik in der Zwischenablage gespeichert !"));
-            activateWindow();
+            copyPictureToClipboard();
         }
     }
     if (e.counts(Qt::LeftButton)) {
@@ -85,8 +83,9 @@ void TForm1::Image1MouseMove(const ImageMouseEvent& e) {
         drawSelectionRect();
         updateImage();
     } else if (mode == MouseMode::Pan) {
-        view_.offsetX += view_.mouseLastX - e.x;
-        view_.offsetY += e.y - view_.mouseLastY;
+        // Bounded far beyond the picture, so pixel sums never overflow.
+        view_.offsetX = std::clamp(view_.offsetX + (view_.mouseLastX - e.x), -kMaxPanOffset, kMaxPanOffset);
+        view_.offsetY = std::clamp(view_.offsetY + (e.y - view_.mouseLastY), -kMaxPanOffset, kMaxPanOffset);
         view_.mouseLastX = e.x;
         view_.mouseLastY = e.y;
         redraw();
@@ -138,3 +137,9 @@ void TForm1::drawSelectionRect() {
 }
 
 void TForm1::copyWholePicture() { CopyPictureToClipboard(*this); }
+
+void TForm1::copyPictureToClipboard() {
+    copyWholePicture();
+    ActiveUserFeedback().ShowMessage(this, QStringLiteral("Grafik in der Zwischenablage gespeichert !"));
+    activateWindow();
+}

@@ -1,53 +1,39 @@
 #include "plot/ViewState.h"
 
 void ResetViewDefaults(ViewState& view) {
-    view.worldXMin = -8;
-    view.worldXMax = 8;
-    view.worldYMin = -8;
-    view.worldYMax = 8;
-    view.gridStepsX = 1;
-    view.gridStepsY = 1;
+    const ViewDefaults& d = kViewDefaults;
+    view.worldXMin = d.worldMin;
+    view.worldXMax = d.worldMax;
+    view.worldYMin = d.worldMin;
+    view.worldYMax = d.worldMax;
+    view.gridStepsX = d.gridSteps;
+    view.gridStepsY = d.gridSteps;
     view.imagePixelWidth = view.imageWidth + 1;
     view.imagePixelHeight = view.imageHeight + 1;
-    view.zoomScale = 1.0L;
-    view.offsetX = 90;
-    view.offsetY = 90;
+    view.zoomScale = d.zoomScale;
+    view.offsetX = d.offset;
+    view.offsetY = d.offset;
 
-    view.textFontName = "Arial";
-    view.textColor = 0x00FF0000;
-    view.textSize = 10;
-    view.textStyle = FontStyles::Bold;
-    view.textBrushStyle = BrushStyles::Clear;
-    view.textString = "Gerade g";
+    view.textFontName = d.textFontName;
+    view.textColor = d.textColor;
+    view.textSize = d.textSize;
+    view.textStyle = d.textStyle;
+    view.textBrushStyle = d.textBrushStyle;
+    view.textString = d.textString;
 
-    view.rotationX = 0;
-    view.rotationY = 0;
-    view.rotationZ = 0;
+    view.rotationX = d.rotation;
+    view.rotationY = d.rotation;
+    view.rotationZ = d.rotation;
 
     ViewControls& c = view.controls;
-    c.systemButton = 1;
-    c.rotateX = false;
-    c.rotateY = false;
-    c.rotateZ = true;
-    c.raster = false;
-    c.axesOnlyPositive = true;
-    c.thickLines = false;
-    c.thickVectors = false;
-    c.hatchSurfaces = true;
-    c.tracePoints = false;
-    c.largeLabels = false;
-    c.xyPlane = true;
-    c.xzPlane = true;
-    c.yzPlane = true;
-    c.autoColours = false;
+    c.systemButton = d.systemButton;
+    for (const ControlDefault& box : kOptionBoxDefaults) c.*box.field = box.checked;
+    c.*kCubeBoxDefault.field = kCubeBoxDefault.checked;
+    for (const ControlDefault& box : kParallelBoxDefaults) c.*box.field = box.checked;
 
-    view.coordPlaneColor = 0x00BF8200;
-    view.planeStretch = 2.0L;
-    view.cubeEdge = 9.0L;
-    c.cube = false;
-    view.cubeColor = Colours::Black;
-    c.xPlane = false;
-    c.yPlane = false;
-    c.zPlane = false;
-    view.parallelPlaneColor = 0x00000080;
+    view.coordPlaneColor = d.coordPlaneColor;
+    view.planeStretch = d.planeStretch;
+    view.cubeEdge = d.cubeEdge;
+    view.cubeColor = d.cubeColor;
+    view.parallelPlaneColor = d.parallelPlaneColor;
 }

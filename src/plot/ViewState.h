@@ -43,6 +43,10 @@ struct ViewControls {
     Colour rasterPanelColour = 0x00CACACA;  // Panel_HintergrundRasterFarbe
 };
 
+// The pan offsets stay within +-kMaxPanOffset pixels: the picture is empty
+// long before, and pixel positions plus offsets never overflow an int.
+inline constexpr int kMaxPanOffset = 1000000;
+
 struct SelectionRect {
     int x1 = 0;
     int y1 = 0;
@@ -112,6 +116,57 @@ struct ViewState {
 
     ViewControls controls;
 };
+
+// The view defaults that Init_Form1 sets and shows in the controls, in one
+// place for the window and for ResetViewDefaults.
+struct ViewDefaults {
+    Real worldMin = -8;
+    Real worldMax = 8;
+    int gridSteps = 1;
+    int zoomItem = 2;                    // ComboBox_Zoomfaktor item "1"
+    Real zoomScale = 1.0L;
+    int offset = 90;                     // offsetX and offsetY
+    const char* textFontName = "Arial";
+    Colour textColor = 0x00FF0000;
+    int textSize = 10;
+    FontStyle textStyle = FontStyles::Bold;
+    BrushStyle textBrushStyle = BrushStyles::Clear;
+    const char* textString = "Gerade g";
+    int textEditWidth = 220;             // Edit_Text_in_Grafik
+    int textEditHeight = 20;
+    int systemButton = 1;
+    Real rotation = 0;
+    const char* rotationText = "0°";     // Edit_Drehwinkel_Achse
+    Colour coordPlaneColor = 0x00BF8200;
+    Real planeStretch = 2.0L;
+    const char* planeStretchText = "2,0";
+    Real cubeEdge = 9.0L;
+    const char* cubeEdgeText = "9,0";
+    Colour cubeColor = Colours::Black;
+    Colour parallelPlaneColor = 0x00000080;
+};
+inline constexpr ViewDefaults kViewDefaults{};
+
+// A check box Init_Form1 sets, by the ViewControls field that mirrors it.
+struct ControlDefault {
+    bool ViewControls::*field;
+    bool checked;
+};
+// In the order Init_Form1 sets them: the option boxes, then the cube box,
+// then the three parallel-plane boxes. Each box that changes runs its own
+// click handler, which redraws with the values set up to that moment.
+inline constexpr ControlDefault kOptionBoxDefaults[] = {
+    {&ViewControls::rotateX, false},      {&ViewControls::rotateY, false},
+    {&ViewControls::rotateZ, true},       {&ViewControls::raster, false},
+    {&ViewControls::axesOnlyPositive, true}, {&ViewControls::thickLines, false},
+    {&ViewControls::thickVectors, false}, {&ViewControls::hatchSurfaces, true},
+    {&ViewControls::tracePoints, false},  {&ViewControls::largeLabels, false},
+    {&ViewControls::xyPlane, true},       {&ViewControls::xzPlane, true},
+    {&ViewControls::yzPlane, true},       {&ViewControls::autoColours, false},
+};
+inline constexpr ControlDefault kCubeBoxDefault = {&ViewControls::cube, false};
+inline constexpr ControlDefault kParallelBoxDefaults[] = {
+    {&ViewControls::xPlane, false}, {&ViewControls::yPlane, false}, {&ViewControls::zPlane, false}};
 
 // The values part of Init_Form1: resets the world window, raster steps, image
 // size, zoom, offsets, text defaults, rotations, the plane/cube values and

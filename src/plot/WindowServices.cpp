@@ -1,10 +1,14 @@
 #include "plot/WindowServices.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPushButton>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 
+#include "document/SceneFile.h"
 #include "plot/FontColourDialog.h"
 
 bool ScreenLargeEnough(QSize screen) {
@@ -36,6 +40,31 @@ WindowServices DefaultWindowServices() {
     };
     s.chooseFont = [](QWidget* parent, QFont& font, QColor& colour) {
         return FontColourDialog::choose(parent, font, colour);
+    };
+    s.askSaveChanges = [](QWidget* parent, const QString& text) {
+        QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::NoButton, parent);
+        QPushButton* save = box.addButton(QStringLiteral("Speichern"), QMessageBox::AcceptRole);
+        QPushButton* discard = box.addButton(QStringLiteral("Nicht speichern"), QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        box.setDefaultButton(save);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == save)
+            return WindowServices::SaveAnswer::Save;
+        return box.clickedButton() == discard ? WindowServices::SaveAnswer::Discard
+                                              : WindowServices::SaveAnswer::Cancel;
+    };
+    static const QString filter = QStringLiteral("Spatium-Szenen (*.spatium);;Alle Dateien (*)");
+    s.chooseOpenFile = [](QWidget* parent, const QString& folder) {
+        return QFileDialog::getOpenFileName(parent, QStringLiteral("Szene öffnen"), folder, filter);
+    };
+    s.chooseSaveFile = [](QWidget* parent, const QString& suggestedPath) {
+        const QFileInfo suggested(suggestedPath);
+        QFileDialog dialog(parent, QStringLiteral("Szene speichern unter"), suggested.absolutePath(), filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QLatin1String(kSceneFileSuffix));  // "Würfel" is saved as "Würfel.spatium"
+        dialog.selectFile(suggested.fileName());
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };
     return s;
 }

@@ -25,6 +25,14 @@ struct WindowServices {
     // Font dialog (face, size, style and colour) opened with font/colour;
     // on confirmation stores the choice and returns true.
     std::function<bool(QWidget* parent, QFont& font, QColor& colour)> chooseFont;
+
+    // The question before unsaved changes are lost: the text with the
+    // buttons "Speichern", "Nicht speichern" and "Abbrechen".
+    enum class SaveAnswer { Save, Discard, Cancel };
+    std::function<SaveAnswer(QWidget* parent, const QString& text)> askSaveChanges;
+    // File dialogs for scene files; an empty path means cancelled.
+    std::function<QString(QWidget* parent, const QString& folder)> chooseOpenFile;
+    std::function<QString(QWidget* parent, const QString& suggestedPath)> chooseSaveFile;
 };
 
 // The real dialogs and the primary screen.

@@ -10,6 +10,11 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QTextCursor>
+#include <QApplication>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QUrl>
 
 #include "calc/RichEditOutputLog.h"
 #include "calc/TypesetRows.h"
@@ -163,4 +168,59 @@ TEST(RichEditOutputLog, LinesWrittenTogetherEqualLinesWrittenOneByOne) {
     const QFontMetricsF metrics(RichEditOutputLog::OutputFont());
     for (const char* sign : {"⇒", "⇔", "≈", "≠", "φ", "²", "×", "√", "∠"})
         EXPECT_TRUE(metrics.inFont(QString::fromUtf8(sign).at(0))) << sign;
+}
+
+// Text put into the output area (opened from a scene file, or pasted) may
+// name files as pictures or style sheets: the area never reads them, so a
+// device or pipe named there can neither block nor fill the memory.
+TEST(RichEditOutputLog, NeverReadsFilesNamedInItsText) {
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("p.png"));
+    QImage(4, 4, QImage::Format_RGB32).save(picture);
+    QTextEdit edit;
+    RichEditOutputLog log(&edit);
+    const QUrl url = QUrl::fromLocalFile(picture);
+    edit.setHtml(QStringLiteral("<p>Bild <img src=\"%1\"></p>").arg(url.toString()));
+    edit.resize(300, 200);
+    edit.show();
+    QApplication::processEvents();
+    EXPECT_FALSE(edit.document()->resource(QTextDocument::ImageResource, url).isValid());
+    EXPECT_TRUE(edit.toPlainText().startsWith(QStringLiteral("Bild")));
+}
+
+// What a scene file keeps of the area: its text and colours, as the plain
+// log records the same calls; written back, the area holds the same again.
+TEST(RichEditOutputLog, ContentsAreTheTextWithItsColoursAndComeBackWhole) {
+    QTextEdit edit;
+    RichEditOutputLog rich(&edit);
+    PlainTextOutputLog plain;
+    for (OutputLog* log : {static_cast<OutputLog*>(&rich), static_cast<OutputLog*>(&plain)}) {
+        log->ClearOutputLog();
+        log->AppendLine("E1: 2x+3y-z=5");
+        log->SetOutputColour(Colours::Red);
+        log->AppendText("Abstand d = ");
+        log->AppendSymbol(SymbolGlyph::Radical);
+        log->AppendLine("(50/3)");
+        log->AppendLine("");
+        log->SetOutputColour(Colours::Green);
+        log->AppendText("ohne Zeilenende");
+    }
+    const std::vector<OutputRun> runs = rich.Contents();
+    EXPECT_EQ(runs, plain.Contents());
+
+    QTextEdit other;
+    RichEditOutputLog copy(&other);
+    copy.SetOutputColour(Colours::Teal);
+    copy.ReplaceContents(runs);
+    EXPECT_EQ(copy.Contents(), runs);
+    EXPECT_EQ(other.toPlainText(), edit.toPlainText());
+    EXPECT_EQ(copy.OutputColour(), Colours::Teal);  // the next text's colour stays
+
+    // A pasted picture and line break: the text alone.
+    QTextCursor cursor(other.document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertHtml(QStringLiteral("<img src=\"x.png\">a<br>b"));
+    std::string text;
+    for (const OutputRun& run : copy.Contents()) text += run.text;
+    EXPECT_TRUE(text.ends_with("ohne Zeilenendea\nb")) << text;
 }

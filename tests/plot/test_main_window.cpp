@@ -372,6 +372,39 @@ TEST(MainWindowInit, ResetsColoursTextAndStretchButKeepsRasterModesAndPlaneEdits
     EXPECT_TRUE(f.box("CheckBox_SchnittModus")->isChecked());
 }
 
+// The window's defaults and ResetViewDefaults come from one table: a view
+// reset by either holds the same values.
+TEST(MainWindowInit, InitForm1AndResetViewDefaultsAgree) {
+    WindowFixture f;
+    f.button("SpeedButton_3DSys3")->click();
+    f.button("SpeedButton_Drehung_z_plus")->click();
+    f.box("CheckBox_Wuerfel")->setChecked(true);
+    f.box("CheckBox_xy_Ebene")->setChecked(false);
+    f.form.viewState().cubeEdge = 3;
+    f.form.Init_Form1();
+    f.form.readViewControls();
+    ViewState reset = f.form.viewState();
+    reset.cubeEdge = 3;
+    reset.offsetX = 1;
+    reset.controls.cube = true;
+    ResetViewDefaults(reset);
+    const ViewState& v = f.form.viewState();
+    EXPECT_EQ(v.offsetX, reset.offsetX);
+    EXPECT_EQ(v.offsetY, reset.offsetY);
+    EXPECT_EQ(v.zoomScale, reset.zoomScale);
+    EXPECT_EQ(v.rotationZ, reset.rotationZ);
+    EXPECT_EQ(v.cubeEdge, reset.cubeEdge);
+    EXPECT_EQ(v.planeStretch, reset.planeStretch);
+    EXPECT_EQ(v.coordPlaneColor, reset.coordPlaneColor);
+    EXPECT_EQ(v.cubeColor, reset.cubeColor);
+    EXPECT_EQ(v.parallelPlaneColor, reset.parallelPlaneColor);
+    EXPECT_EQ(v.textFontName, reset.textFontName);
+    EXPECT_EQ(v.textString, reset.textString);
+    for (const ControlDefault& row : kOptionBoxDefaults) EXPECT_EQ(v.controls.*row.field, reset.controls.*row.field);
+    EXPECT_EQ(v.controls.cube, reset.controls.cube);
+    EXPECT_EQ(v.controls.systemButton, reset.controls.systemButton);
+}
+
 TEST(MainWindowInit, ReadViewControlsMirrorsTheWidgets) {
     WindowFixture f;
     f.box("CheckBox_Spurpunkte")->setChecked(true);

@@ -60,6 +60,19 @@ TEST(PanMode, DragMovesTheOriginWithThePointer) {
     EXPECT_EQ(img.pixel(711, 470), qRgb(0, 0, 0));
 }
 
+// Far beyond the picture the offsets stop, so no pixel sum can overflow.
+TEST(PanMode, OffsetsStopAtTheirBound) {
+    MouseFixture f;
+    ViewState& v = f.form.viewState();
+    v.offsetX = -kMaxPanOffset + 10;
+    v.offsetY = kMaxPanOffset - 10;
+    f.mouse.press({300, 300});
+    f.mouse.move({340, 340});
+    f.mouse.release({340, 340});
+    EXPECT_EQ(v.offsetX, -kMaxPanOffset);
+    EXPECT_EQ(v.offsetY, kMaxPanOffset);
+}
+
 TEST(PanMode, ModifiersOtherButtonsAndDoubleClicksDoNotPan) {
     MouseFixture f;
     const ViewState& v = f.form.viewState();

@@ -1,0 +1,13 @@
+#pragma once
+// One QApplication for every benchmark of the executable (some need
+// widgets), on the offscreen platform unless another one is asked for.
+#include <QApplication>
+
+inline void EnsureApplication() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "spatium_bench";
+    static char* argv[] = {name, nullptr};
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+}

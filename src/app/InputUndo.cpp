@@ -1,0 +1,139 @@
+#include "app/InputUndo.h"
+
+#include <utility>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QUndoCommand>
+
+#include "app/SceneBinding.h"
+#include "input/ColourPanel.h"
+#include "input/InputWindow.h"
+
+// One committed change: the controls it changed and the Scene, each before
+// and after.
+class InputStep : public QUndoCommand {
+public:
+    InputStep(InputUndo& owner, const QString& text, SceneState before, SceneState after, Scene sceneBefore,
+              Scene sceneAfter)
+        : QUndoCommand(text), owner_(owner), before_(std::move(before)), after_(std::move(after)),
+          sceneBefore_(std::move(sceneBefore)), sceneAfter_(std::move(sceneAfter)) {}
+
+    void undo() override { owner_.restore(before_, sceneBefore_); }
+    void redo() override {
+        // The user made the change before it was pushed.
+        if (std::exchange(pushed_, false)) return;
+        owner_.restore(after_, sceneAfter_);
+    }
+
+private:
+    InputUndo& owner_;
+    SceneState before_, after_;
+    Scene sceneBefore_, sceneAfter_;
+    bool pushed_ = true;
+};
+
+namespace {
+
+// The letter of a point by the suffix of its fields (Edit_Punkt1 .. 7, P, Q).
+QString PointLetter(const QString& suffix) {
+    static const QString letters = QStringLiteral("ABCDEFS");
+    const int n = suffix.toInt();
+    return n >= 1 && n <= 7 ? QString(letters[n - 1]) : suffix;
+}
+
+QString VectorPart(const QString& letter) {
+    if (letter == QLatin1String("p")) return QStringLiteral("Stützvektor");
+    if (letter == QLatin1String("u")) return QStringLiteral("Spannvektor u");
+    return QStringLiteral("Spannvektor v");
+}
+
+// A readable name of a field or box from its object name; empty if none fits.
+QString CaptionFromName(const QString& name) {
+    QRegularExpressionMatch m;
+    auto is = [&](const char* pattern) {
+        m = QRegularExpression(QLatin1String(pattern)).match(name);
+        return m.hasMatch();
+    };
+    if (is("^Edit_Punkt(\\w)_([xyz])$")) return PointLetter(m.captured(1)) + QLatin1Char(' ') + m.captured(2);
+    if (is("^Edit_Punkt(\\w)$")) return QStringLiteral("Name von ") + PointLetter(m.captured(1));
+    if (is("^Edit_([uv])([gh])([xyz])$"))
+        return m.captured(2) + (m.captured(1) == QLatin1String("u") ? QStringLiteral(" Stützvektor ")
+                                                                     : QStringLiteral(" Richtungsvektor ")) +
+               m.captured(3);
+    if (is("^Edit_([abcd])([12])$")) return QStringLiteral("E%1 %2").arg(m.captured(2), m.captured(1));
+    if (is("^Edit_([puv])([34])([xyz])$"))
+        return QStringLiteral("E%1 %2 %3").arg(m.captured(2), VectorPart(m.captured(1)), m.captured(3));
+    if (is("^Edit_Delta_t$")) return QStringLiteral("Δt");
+    if (is("^CheckBox_Vektor(\\w+)$")) return QStringLiteral("Vektor ") + m.captured(1);
+    if (is("^CheckBox_Gerade_(\\w+)$")) return QStringLiteral("Gerade ") + m.captured(1);
+    if (is("^CheckBox_Ebene(\\d)_zeichnen$")) return QStringLiteral("Ebene E") + m.captured(1);
+    return {};
+}
+
+// Long texts are cut for the menu.
+QString Shortened(const QString& text) {
+    constexpr int kMax = 24;
+    return text.size() <= kMax ? text : text.left(kMax - 1) + QStringLiteral("…");
+}
+
+}  // namespace
+
+InputUndo::InputUndo(TForm3& form3, QObject* parent) : QObject(parent), form3_(form3) {
+    stack_.setUndoLimit(kStepLimit);
+    connect(&form3_, &TForm3::inputCommitted, this, [this](const QString& name) { record(name); });
+    restart();
+}
+
+void InputUndo::restart() {
+    stack_.clear();
+    committed_ = CaptureInputWindow(form3_);
+    committedScene_ = form3_.scene();
+}
+
+QString InputUndo::StepName(const TForm3& form3, const QString& objectName) {
+    const QWidget* control = form3.findChild<QWidget*>(objectName);
+    QString caption = CaptionFromName(objectName);
+    if (caption.isEmpty() && control) caption = control->toolTip();
+    const auto* button = qobject_cast<const QAbstractButton*>(control);
+    if (caption.isEmpty() && button) caption = button->text();
+    if (caption.isEmpty()) caption = objectName.section(QLatin1Char('_'), 1).replace(QLatin1Char('_'), QLatin1Char(' '));
+    if (const auto* edit = qobject_cast<const QLineEdit*>(control))
+        return caption + QStringLiteral(" = ") + Shortened(edit->text());
+    if (button && button->isCheckable())
+        return caption + (button->isChecked() ? QStringLiteral(" ein") : QStringLiteral(" aus"));
+    return caption;
+}
+
+void InputUndo::record(const QString& objectName) {
+    if (restoring_) return;
+    SceneState now = CaptureInputWindow(form3_);
+    // A colour panel takes no focus: the field being typed in keeps its
+    // text uncommitted until it is left.
+    if (qobject_cast<ColourPanel*>(form3_.findChild<QWidget*>(objectName)))
+        if (auto* typing = qobject_cast<QLineEdit*>(QApplication::focusWidget()); typing && typing->window() == &form3_)
+            if (const auto old = committed_.texts.find(typing->objectName()); old != committed_.texts.end())
+                now.texts[old->first] = old->second;
+    SceneState after = ChangedEntries(committed_, now);
+    if (after.size() > 0) {
+        SceneState before = ChangedEntries(now, committed_);
+        stack_.push(new InputStep(*this, StepName(form3_, objectName), std::move(before), std::move(after),
+                                  committedScene_, form3_.scene()));
+    }
+    committed_ = std::move(now);
+    committedScene_ = form3_.scene();
+    // A field left for good starts a fresh typing history: its typing is
+    // now a step here, so Ctrl+Z in it undoes that step, not the typing.
+    if (auto* left = form3_.edit(objectName); left && !left->hasFocus()) left->setText(left->text());
+}
+
+void InputUndo::restore(const SceneState& controls, const Scene& scene) {
+    const bool wasRestoring = std::exchange(restoring_, true);
+    ApplyControls(form3_, controls);
+    RestoreInputValues(form3_.scene(), scene);
+    restoring_ = wasRestoring;
+    committed_.overlay(controls);
+    committedScene_ = form3_.scene();
+}

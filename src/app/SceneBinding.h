@@ -1,0 +1,58 @@
+#pragma once
+// Binds the controls of the windows to the plain scene value SceneState by
+// their object names. The binding goes by the kind of control, not by a
+// list of names, so a control added to a window later is saved, restored
+// and undone without further work:
+//
+//   QLineEdit                      -> texts      (the text exactly as shown)
+//   QCheckBox, checkable button    -> checks
+//   ColourPanel                    -> colours
+//   QComboBox                      -> choices    (the selected item)
+//
+// The output area is kept by CaptureScene and LoadScene through its
+// OutputLog (outputs: the text with its colours).
+//
+// Controls without an object name and Qt's own parts ("qt_..." names, such
+// as the editor inside a combo box) are skipped, and so is everything that
+// belongs to another window.
+#include "document/SceneState.h"
+
+class QWidget;
+struct Scene;
+class TForm1;
+class TForm3;
+
+// Adds the state of every bound control of root's window to state.
+void CaptureControls(const QWidget& root, SceneState& state);
+
+// Sets every bound control of root's window that state names; names without
+// such a control are ignored, and so is an item a list does not have.
+// Controls report the change as if the program set them (their change
+// signals fire), never as a user's click or leave.
+void ApplyControls(QWidget& root, const SceneState& state);
+
+// The input window's controls: what an undo step keeps.
+SceneState CaptureInputWindow(const TForm3& form3);
+
+// The whole scene as a file holds it: the controls of both windows, the
+// output area with the colour of its next text, the pan offsets, the three
+// rotation angles and the font of the text placed into the picture.
+SceneState CaptureScene(const TForm1& form1, const TForm3& form3);
+
+// The names under which the output area and the text font are kept.
+inline constexpr char kOutputAreaName[] = "RichEditOut";
+inline constexpr char kTextFontName[] = "Edit_Text_in_Grafik";
+
+// Puts a whole scene into the windows as opening a file does, starting from
+// the start-up values (`startUp`: the start-up's controls, `startUpScene`:
+// its Scene) for everything the scene does not name:
+//  1. the controls of both windows, the output area, the view values and
+//     the text font;
+//  2. every field read as the start-up reads them (points, lines, family,
+//     planes), then the main window's cube edge and stretch factor;
+//  3. if `draw`, the draw command once, as the draw button runs it;
+//  4. for every field a reader rejected, the message leaving that field
+//     gives (or its beep), one per field, in reading order.
+// No redraw happens on the way, and no undo step is recorded.
+void LoadScene(TForm1& form1, TForm3& form3, const SceneState& scene, const SceneState& startUp,
+               const Scene& startUpScene, bool draw);

@@ -1,0 +1,338 @@
+#include "document/SceneFile.h"
+
+#include <cctype>
+#include <cmath>
+#include <limits>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <QSaveFile>
+
+#include "plot/ViewState.h"
+
+namespace {
+
+// JSON names of the groups.
+constexpr char kTexts[] = "texts";
+constexpr char kChecks[] = "checks";
+constexpr char kColours[] = "colours";
+constexpr char kChoices[] = "choices";
+constexpr char kFonts[] = "fonts";
+constexpr char kOutputs[] = "outputs";
+constexpr char kView[] = "view";
+
+// The view values a file may hold, with the range each must lie in.
+struct ViewValueRule {
+    const char* name;
+    double min;
+    double max;
+    bool whole;             // a whole number
+    const char* otherwise;  // what the value is when it is not good
+};
+constexpr ViewValueRule kViewValues[] = {
+    {ViewValueNames::OffsetX, -kMaxPanOffset, kMaxPanOffset, true, "keine ganze Zahl von -1000000 bis 1000000"},
+    {ViewValueNames::OffsetY, -kMaxPanOffset, kMaxPanOffset, true, "keine ganze Zahl von -1000000 bis 1000000"},
+    {ViewValueNames::RotationX, -720, 720, false, "keine Zahl von -720 bis 720"},
+    {ViewValueNames::RotationY, -720, 720, false, "keine Zahl von -720 bis 720"},
+    {ViewValueNames::RotationZ, -720, 720, false, "keine Zahl von -720 bis 720"},
+};
+
+constexpr int kMaxFontPointSize = 1000;
+constexpr int kMaxChoice = 9999;
+
+QString Quoted(const QString& text) { return QStringLiteral("„%1“").arg(text); }
+
+bool IsWholeNumber(const QJsonValue& v, double min, double max) {
+    if (!v.isDouble()) return false;
+    const double d = v.toDouble();
+    return std::isfinite(d) && std::floor(d) == d && d >= min && d <= max;
+}
+
+// Reading one group: every value must have the group's type. Sets `reason`
+// and returns false at the first value that has not.
+class GroupReader {
+public:
+    explicit GroupReader(QString& reason) : reason_(reason) {}
+
+    // The group's object, or nullptr when the file has no such group
+    // (then its entries keep their start-up values). False: not an object.
+    bool object(const QJsonObject& top, const char* name, QJsonObject& group, bool& present) {
+        const QJsonValue v = top.value(QLatin1String(name));
+        present = !v.isUndefined();
+        if (!present) return true;
+        if (!v.isObject()) return fail(QStringLiteral("%1 ist kein JSON-Objekt").arg(Quoted(QLatin1String(name))));
+        group = v.toObject();
+        return true;
+    }
+
+    bool wrongType(const char* group, const QString& key, const char* expected) {
+        return fail(QStringLiteral("der Wert von %1 in %2 ist %3")
+                        .arg(Quoted(key), Quoted(QLatin1String(group)), QLatin1String(expected)));
+    }
+
+    bool fail(const QString& reason) {
+        reason_ = reason;
+        return false;
+    }
+
+private:
+    QString& reason_;
+};
+
+bool ReadColour(const QJsonValue& v, Colour& colour) { return v.isString() && ColourFromText(v.toString(), colour); }
+
+bool ReadFont(const QJsonValue& value, TextFont& font) {
+    if (!value.isObject()) return false;
+    const QJsonObject o = value.toObject();
+    const QJsonValue family = o.value(QLatin1String("family"));
+    const QJsonValue size = o.value(QLatin1String("pointSize"));
+    if (!family.isString() || !IsWholeNumber(size, 1, kMaxFontPointSize)) return false;
+    font.family = family.toString();
+    font.pointSize = size.toInt();
+    const std::pair<const char*, bool*> flags[] = {
+        {"bold", &font.bold}, {"italic", &font.italic}, {"underline", &font.underline}, {"strikeOut", &font.strikeOut}};
+    for (const auto& [name, target] : flags) {
+        const QJsonValue flag = o.value(QLatin1String(name));
+        if (!flag.isBool()) return false;
+        *target = flag.toBool();
+    }
+    return ReadColour(o.value(QLatin1String("colour")), font.colour);
+}
+
+bool ReadOutput(const QJsonValue& value, OutputText& output) {
+    if (!value.isObject()) return false;
+    const QJsonObject o = value.toObject();
+    const QJsonValue runs = o.value(QLatin1String("runs"));
+    if (!runs.isArray()) return false;
+    for (const QJsonValue& run : runs.toArray()) {
+        if (!run.isObject()) return false;
+        const QJsonValue text = run.toObject().value(QLatin1String("text"));
+        TextRun piece;
+        if (!text.isString() || !ReadColour(run.toObject().value(QLatin1String("colour")), piece.colour)) return false;
+        piece.text = text.toString();
+        output.runs.push_back(piece);
+    }
+    return ReadColour(o.value(QLatin1String("colour")), output.colour);
+}
+
+// Reads the entries of one group with `convert` (JSON value -> entry).
+template <class Map, class Convert>
+bool ReadGroup(GroupReader& reader, const QJsonObject& top, const char* name, const char* expected, Map& into,
+               Convert convert) {
+    QJsonObject group;
+    bool present = false;
+    if (!reader.object(top, name, group, present)) return false;
+    for (auto it = group.begin(); it != group.end(); ++it) {
+        typename Map::mapped_type entry{};
+        if (!convert(it.value(), entry)) return reader.wrongType(name, it.key(), expected);
+        into.insert_or_assign(it.key(), entry);
+    }
+    return true;
+}
+
+bool ReadView(GroupReader& reader, const QJsonObject& top, std::map<QString, double>& view) {
+    QJsonObject group;
+    bool present = false;
+    if (!reader.object(top, kView, group, present)) return false;
+    for (const ViewValueRule& rule : kViewValues) {
+        const QJsonValue v = group.value(QLatin1String(rule.name));
+        if (v.isUndefined()) continue;
+        const double d = v.toDouble();
+        const bool inRange = v.isDouble() && std::isfinite(d) && d >= rule.min && d <= rule.max;
+        if (!inRange || (rule.whole && std::floor(d) != d))
+            return reader.wrongType(kView, QLatin1String(rule.name), rule.otherwise);
+        view[QLatin1String(rule.name)] = v.toDouble();
+    }
+    return true;
+}
+
+bool ReadGroups(const QJsonObject& top, SceneState& s, QString& reason) {
+    GroupReader r(reason);
+    return ReadGroup(r, top, kTexts, "kein Text", s.texts,
+                     [](const QJsonValue& v, QString& text) {
+                         if (!v.isString()) return false;
+                         text = v.toString();
+                         return true;
+                     }) &&
+           ReadGroup(r, top, kChecks, "weder true noch false", s.checks,
+                     [](const QJsonValue& v, bool& checked) {
+                         if (!v.isBool()) return false;
+                         checked = v.toBool();
+                         return true;
+                     }) &&
+           ReadGroup(r, top, kColours, "keine Farbe der Form #rrggbb", s.colours, ReadColour) &&
+           ReadGroup(r, top, kChoices, "keine Auswahlnummer", s.choices,
+                     [](const QJsonValue& v, int& item) {
+                         if (!IsWholeNumber(v, -1, kMaxChoice)) return false;
+                         item = v.toInt();
+                         return true;
+                     }) &&
+           ReadGroup(r, top, kFonts, "keine vollständige Schriftangabe", s.fonts, ReadFont) &&
+           ReadGroup(r, top, kOutputs, "keine Ausgabe aus Textstücken mit Farben", s.outputs, ReadOutput) &&
+           ReadView(r, top, s.view);
+}
+
+QJsonObject FontObject(const TextFont& f) {
+    return QJsonObject{{"family", f.family},       {"pointSize", f.pointSize},
+                       {"bold", f.bold},           {"italic", f.italic},
+                       {"underline", f.underline}, {"strikeOut", f.strikeOut},
+                       {"colour", ColourToText(f.colour)}};
+}
+
+template <class Map, class Convert>
+QJsonObject GroupObject(const Map& entries, Convert convert) {
+    QJsonObject o;
+    for (const auto& [name, value] : entries) o.insert(name, convert(value));
+    return o;
+}
+
+QString FileName(const QString& path) { return Quoted(QDir::toNativeSeparators(path)); }
+
+QString SaveFailure(const QString& path, QFileDevice::FileError error) {
+    QString reason;
+    switch (error) {
+    case QFileDevice::OpenError:
+    case QFileDevice::PermissionsError:
+        reason = QStringLiteral("den Ordner gibt es nicht, oder er ist schreibgeschützt");
+        break;
+    case QFileDevice::RenameError:
+        reason = QStringLiteral("die geschriebene Datei konnte nicht an ihren Platz gebracht werden");
+        break;
+    default:
+        reason = QStringLiteral("beim Schreiben trat ein Fehler auf (ist der Datenträger voll?)");
+        break;
+    }
+    return QStringLiteral("%1 konnte nicht gespeichert werden: %2. Die Szene bleibt ungespeichert.")
+        .arg(FileName(path), reason);
+}
+
+}  // namespace
+
+QString ColourToText(Colour colour) {
+    return QStringLiteral("#%1%2%3")
+        .arg(ColourRed(colour), 2, 16, QLatin1Char('0'))
+        .arg(ColourGreen(colour), 2, 16, QLatin1Char('0'))
+        .arg(ColourBlue(colour), 2, 16, QLatin1Char('0'));
+}
+
+bool ColourFromText(const QString& text, Colour& colour) {
+    if (text.size() != 7 || text[0] != QLatin1Char('#')) return false;
+    for (int i = 1; i < 7; ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(text[i].toLatin1()))) return false;
+    const uint rgb = text.mid(1).toUInt(nullptr, 16);
+    colour = MakeColour((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+    return true;
+}
+
+QByteArray SceneToJson(const SceneState& s) {
+    const auto text = [](const QString& t) { return QJsonValue(t); };
+    const auto flag = [](bool b) { return QJsonValue(b); };
+    const auto colour = [](Colour c) { return QJsonValue(ColourToText(c)); };
+    const auto item = [](int i) { return QJsonValue(i); };
+    const auto font = [](const TextFont& f) { return QJsonValue(FontObject(f)); };
+    const auto output = [](const OutputText& o) {
+        QJsonArray runs;
+        for (const TextRun& run : o.runs) runs.append(QJsonObject{{"colour", ColourToText(run.colour)}, {"text", run.text}});
+        return QJsonValue(QJsonObject{{"colour", ColourToText(o.colour)}, {"runs", runs}});
+    };
+    const auto number = [](double d) { return QJsonValue(d); };
+    const QJsonObject groups{
+        {kTexts, GroupObject(s.texts, text)},     {kChecks, GroupObject(s.checks, flag)},
+        {kColours, GroupObject(s.colours, colour)}, {kChoices, GroupObject(s.choices, item)},
+        {kFonts, GroupObject(s.fonts, font)},      {kOutputs, GroupObject(s.outputs, output)},
+        {kView, GroupObject(s.view, number)},
+    };
+    // The format and its version open the file, before the groups that
+    // QJsonObject writes in the order of their names.
+    QByteArray bytes = QJsonDocument(groups).toJson(QJsonDocument::Indented);
+    const QByteArray head = QByteArray("{\n    \"format\": \"") + kSceneFormatName + "\",\n    \"version\": " +
+                            QByteArray::number(kSceneFormatVersion) + ",\n";
+    return bytes.replace(0, 2, head);
+}
+
+SceneFileStatus SceneFromJson(const QByteArray& bytes, SceneState& state, QString& reason) {
+    if (bytes.trimmed().isEmpty()) {
+        reason = QStringLiteral("die Datei ist leer");
+        return SceneFileStatus::NotAScene;
+    }
+    QJsonParseError error{};
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        reason = QStringLiteral("der Inhalt ist kein gültiges JSON (Fehler bei Byte %1)").arg(error.offset + 1);
+        return SceneFileStatus::NotAScene;
+    }
+    if (!doc.isObject()) {
+        reason = QStringLiteral("der Inhalt ist kein JSON-Objekt");
+        return SceneFileStatus::NotAScene;
+    }
+    const QJsonObject top = doc.object();
+    if (top.value(QLatin1String("format")) != QJsonValue(QLatin1String(kSceneFormatName))) {
+        reason = QStringLiteral("die Angabe \"format\": \"%1\" fehlt").arg(QLatin1String(kSceneFormatName));
+        return SceneFileStatus::NotAScene;
+    }
+    const QJsonValue version = top.value(QLatin1String("version"));
+    if (!IsWholeNumber(version, 1, std::numeric_limits<double>::max())) {
+        reason = QStringLiteral("die Versionsangabe \"version\" fehlt oder ist keine ganze Zahl ab 1");
+        return SceneFileStatus::NotAScene;
+    }
+    if (version.toDouble() > kSceneFormatVersion) {
+        reason = QStringLiteral("Format-Version %1").arg(version.toDouble(), 0, 'g', 17);
+        return SceneFileStatus::NewerVersion;
+    }
+    SceneState read;
+    if (!ReadGroups(top, read, reason)) return SceneFileStatus::NotAScene;
+    state = std::move(read);
+    return SceneFileStatus::Ok;
+}
+
+SceneFileResult ReadSceneFile(const QString& path, SceneState& state) {
+    const QString name = FileName(path);
+    const QFileInfo info(path);
+    if (!info.exists()) return {SceneFileStatus::Missing, QStringLiteral("Die Datei %1 gibt es nicht.").arg(name)};
+    auto notAScene = [&name](const QString& reason) {
+        return SceneFileResult{SceneFileStatus::NotAScene,
+                               QStringLiteral("%1 ist keine Spatium-Szene: %2.").arg(name, reason)};
+    };
+    // Devices and pipes are never opened: reading one may never end.
+    if (!info.isFile()) return notAScene(QStringLiteral("das ist keine gewöhnliche Datei"));
+    const QString tooLarge = QStringLiteral("die Datei ist größer als %1 MB").arg(kMaxSceneFileBytes / (1024 * 1024));
+    if (info.size() > kMaxSceneFileBytes) return notAScene(tooLarge);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {SceneFileStatus::Unreadable, QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(name)};
+    const QByteArray bytes = file.read(kMaxSceneFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {SceneFileStatus::Unreadable, QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(name)};
+    if (bytes.size() > kMaxSceneFileBytes) return notAScene(tooLarge);
+    QString reason;
+    switch (SceneFromJson(bytes, state, reason)) {
+    case SceneFileStatus::Ok:
+        return {};
+    case SceneFileStatus::NewerVersion:
+        return {SceneFileStatus::NewerVersion,
+                QStringLiteral("%1 wurde mit einer neueren Version von Spatium gespeichert (%2) und kann mit "
+                               "dieser Version nicht geöffnet werden.")
+                    .arg(name, reason)};
+    default:
+        return notAScene(reason);
+    }
+}
+
+SceneFileResult WriteSceneFile(const QString& path, const SceneState& state) {
+    const QByteArray bytes = SceneToJson(state);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return {SceneFileStatus::Unreadable, SaveFailure(path, file.error())};
+    if (file.write(bytes) != bytes.size()) {
+        const QFileDevice::FileError error = file.error();
+        file.cancelWriting();
+        return {SceneFileStatus::Unreadable, SaveFailure(path, error == QFileDevice::NoError ? QFileDevice::WriteError : error)};
+    }
+    if (!file.commit()) return {SceneFileStatus::Unreadable, SaveFailure(path, file.error())};
+    return {};
+}

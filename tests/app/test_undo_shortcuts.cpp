@@ -1,0 +1,275 @@
+// Undo and redo of the input window, and the keys of the menu with the
+// focus in a field of either window.
+#include <QComboBox>
+#include <QSignalSpy>
+
+#include "AppTestSupport.h"
+#include "app/CommandLine.h"
+#include "document/SceneFile.h"
+#include "input/ColourPanel.h"
+
+namespace {
+
+// What an undo must bring back: the input window's controls and the values
+// the Scene holds for them.
+using Xyz = std::array<Real, 3>;
+Xyz Coordinates(const Vector3& v) { return {v.x, v.y, v.z}; }
+
+struct Snapshot {
+    SceneState controls;
+    Xyz a, u5, ad;
+    bool triangle;
+    Colour pointColour;
+    std::array<Real, 4> e1;
+    bool operator==(const Snapshot&) const = default;
+};
+
+QString Plain(QString text) { return text.remove(QLatin1Char('&')).replace(QStringLiteral("&&"), QStringLiteral("&")); }
+
+}  // namespace
+
+class UndoTest : public AppTest {
+protected:
+    Snapshot snapshot() {
+        const Scene& s = scene();
+        return {CaptureInputWindow(form3()), Coordinates(s.points[PointA]), Coordinates(s.planeSpanU[PlaneE5]),
+                Coordinates(s.vectorAD),
+                s.drawBodyFlag[BodyTriangleABC], s.pointColor, s.planeCoeffs[PlaneE1]};
+    }
+    QString undoText() { return Plain(action("Action_Rueckgaengig")->text()); }
+    QString redoText() { return Plain(action("Action_Wiederholen")->text()); }
+};
+
+TEST_F(UndoTest, FieldEditsBoxClicksColoursAndTheDefaultsButtonUndoAndRedoExactly) {
+    showInputWindow();
+    EXPECT_FALSE(action("Action_Rueckgaengig")->isEnabled());
+    std::vector<Snapshot> states{snapshot()};
+    typeAndLeave("Edit_Punkt1_x", "7");
+    states.push_back(snapshot());
+    EXPECT_EQ(undoText(), QStringLiteral("Rückgängig: A x = 7"));
+    typeAndLeave("Edit_Punkt1_x", "7");  // left unchanged: no step
+    typeAndLeave("Edit_a1", "1/3");
+    states.push_back(snapshot());
+    click("CheckBox_Dreieck");
+    states.push_back(snapshot());
+    EXPECT_EQ(undoText(), QStringLiteral("Rückgängig: Dreieck ABC ein"));
+    form3().setColourChooser([](Colour) { return std::optional<Colour>(0x00336699); });
+    form3().choosePanelColour(form3().panel(QStringLiteral("Panel_Punkt3DFarbe")));
+    states.push_back(snapshot());
+    EXPECT_EQ(undoText(), QStringLiteral("Rückgängig: Punktefarbe"));
+    typeAndLeave("Edit_Punkt1_x", "3x");  // a rejected text is a step too
+    states.push_back(snapshot());
+    EXPECT_EQ(feedback.messages, QStringList{"Fehler an Stelle 2"});
+    click("SpeedButton_Standardwerte3D2");
+    states.push_back(snapshot());
+    EXPECT_EQ(undoText(), QStringLiteral("Rückgängig: auf Standardwerte zurückstellen"));
+    click("SpeedButton_OK_zeichne");
+    showInputWindow();
+    const QImage drawn = picture();
+    ASSERT_EQ(scenes().undoStack().count(), 6);
+
+    for (int i = 6; i > 0; --i) {
+        SCOPED_TRACE(i);
+        action("Action_Rueckgaengig")->trigger();
+        EXPECT_TRUE(snapshot() == states[std::size_t(i - 1)]);
+        EXPECT_EQ(disagreeing(), QStringList{});
+    }
+    EXPECT_EQ(redoText(), QStringLiteral("Wiederholen: A x = 7"));
+    EXPECT_FALSE(action("Action_Rueckgaengig")->isEnabled());
+    for (int i = 1; i <= 6; ++i) {
+        SCOPED_TRACE(i);
+        action("Action_Wiederholen")->trigger();
+        EXPECT_TRUE(snapshot() == states[std::size_t(i)]);
+        EXPECT_EQ(disagreeing(), QStringList{});
+    }
+    // Undo draws nothing and leaves the input window open.
+    EXPECT_TRUE(picture() == drawn);
+    EXPECT_TRUE(form3().isVisible());
+    EXPECT_EQ(feedback.messages.size(), 1);
+}
+
+TEST_F(UndoTest, ViewChangesAndOutputAreNoStepsNewAndOpenStartAFreshHistory) {
+    click("SpeedButton_Drehung_z_plus");
+    click("CheckBox_Wuerfel");
+    click("SpeedButton_g_ausgeben");
+    EXPECT_EQ(scenes().undoStack().count(), 0);
+    for (int i = 0; i < 120; ++i) typeAndLeave("Edit_t2", QString::number(4 + i));
+    EXPECT_EQ(scenes().undoStack().count(), 120);
+    for (int i = 0; i < 100; ++i) scenes().undoStack().undo();
+    EXPECT_EQ(edit("Edit_t2")->text(), QStringLiteral("23"));
+    EXPECT_EQ(scene().familyTo, 23);
+    answers.savePath = file("fresh.spatium");
+    ASSERT_TRUE(scenes().saveAs());
+    EXPECT_EQ(scenes().undoStack().count(), 120);  // saving keeps the history
+    action("Action_Neu")->trigger();
+    EXPECT_EQ(scenes().undoStack().count(), 0);
+    typeAndLeave("Edit_t2", "9");
+    answers.saveAnswer = WindowServices::SaveAnswer::Discard;
+    ASSERT_TRUE(scenes().openFile(file("fresh.spatium")));
+    EXPECT_EQ(scenes().undoStack().count(), 0);
+    EXPECT_FALSE(action("Action_Rueckgaengig")->isEnabled());
+}
+
+// Ctrl+Z undoes the field's own typing while it has some, then the last
+// committed step; the menu entry always undoes the committed step.
+TEST_F(UndoTest, CtrlZGoesToTheFieldsOwnTypingFirstThenToTheHistory) {
+    typeAndLeave("Edit_Punkt2_y", "5");
+    QLineEdit* field = edit("Edit_Punkt1_x");
+    field->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(field, "12");
+    ASSERT_EQ(field->text(), QStringLiteral("412"));
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), QStringLiteral("4"));
+    EXPECT_EQ(edit("Edit_Punkt2_y")->text(), QStringLiteral("5"));
+    QTest::keyClick(field, Qt::Key_Y, Qt::ControlModifier);  // the field's own redo
+    EXPECT_EQ(field->text(), QStringLiteral("412"));
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);  // nothing of its own left
+    EXPECT_EQ(edit("Edit_Punkt2_y")->text(), QStringLiteral("6"));
+    EXPECT_EQ(scene().points[PointB].y, 6);
+    // Redo alike: the field's own first, then the history's.
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(field->text(), QStringLiteral("412"));
+    EXPECT_EQ(edit("Edit_Punkt2_y")->text(), QStringLiteral("6"));
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(edit("Edit_Punkt2_y")->text(), QStringLiteral("5"));
+    // A field left for good is a step: Ctrl+Z there undoes the step.
+    QTest::keyClicks(field, "9");
+    leaveField(&form3());
+    field->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), QStringLiteral("4"));
+    EXPECT_EQ(scene().points[PointA].x, 4);
+    // The menu entry while typing: the committed step, not the typing.
+    QTest::keyClicks(field, "0");
+    action("Action_Rueckgaengig")->trigger();
+    EXPECT_EQ(edit("Edit_Punkt2_y")->text(), QStringLiteral("6"));
+    EXPECT_EQ(field->text(), QStringLiteral("40"));
+}
+
+// Every key of the menu, with the focus in a field of the input window and
+// in one of the main window; the clipboard keys stay with the field.
+TEST_F(UndoTest, EveryShortcutWorksWithTheFocusInAFieldOfEitherWindow) {
+    typeAndLeave("Edit_t2", "5");
+    typeAndLeave("Edit_t2", "6");
+    scenes().undoStack().undo();  // something to undo and to redo
+    struct Key {
+        const char* action;
+        QKeyCombination keys;
+    };
+    const Key keys[] = {
+        {"Action_Neu", Qt::CTRL | Qt::Key_N},
+        {"Action_Oeffnen", Qt::CTRL | Qt::Key_O},
+        {"Action_Speichern", Qt::CTRL | Qt::Key_S},
+        {"Action_Speichern_unter", Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+        {"Action_Beenden", Qt::CTRL | Qt::Key_Q},
+        {"Action_Bild_kopieren", Qt::CTRL | Qt::SHIFT | Qt::Key_C},
+        {"Action_Bedienungshinweise", Qt::Key_F1},
+        {"Action_Rueckgaengig", Qt::CTRL | Qt::Key_Z},
+        {"Action_Wiederholen", Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
+        {"Action_Wiederholen", Qt::CTRL | Qt::Key_Y},
+    };
+    for (const char* fieldName : {"Edit_Punkt1_x", "Edit_Kantenlaenge"}) {
+        for (const Key& key : keys) {
+            SCOPED_TRACE(std::string(fieldName) + " " + key.action);
+            QLineEdit* field = edit(fieldName);
+            activate(field->window());
+            field->setFocus(Qt::MouseFocusReason);
+            QApplication::processEvents();
+            ASSERT_TRUE(field->hasFocus());
+            QSignalSpy triggered(action(key.action), &QAction::triggered);
+            QTest::keyClick(field, key.keys.key(), key.keys.keyboardModifiers());
+            EXPECT_EQ(triggered.count(), 1);
+            // Keep undo and redo both possible.
+            if (!scenes().undoStack().canUndo()) scenes().undoStack().redo();
+            if (!scenes().undoStack().canRedo()) scenes().undoStack().undo();
+        }
+    }
+    // "Neu", "Öffnen …" and "Beenden" asked about the changes, answered "Abbrechen".
+    EXPECT_EQ(answers.saveQuestions.size(), 6);
+    EXPECT_TRUE(form1().isVisible());
+
+    // Copy, paste, cut and select-all stay with the field.
+    QLineEdit* field = edit("Edit_Punkt1_x");
+    activate(field->window());
+    field->setFocus(Qt::MouseFocusReason);
+    field->setText(QStringLiteral("123"));
+    QList<QSignalSpy*> spies;
+    for (QAction* a : scenes().menu().shortcutActions()) spies << new QSignalSpy(a, &QAction::triggered);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(field->selectedText(), QStringLiteral("123"));
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), QString());
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), QStringLiteral("123123"));
+    for (QSignalSpy* spy : spies) EXPECT_EQ(spy->count(), 0);
+    qDeleteAll(spies);
+}
+
+TEST_F(UndoTest, TheCommandLineFileOpensAfterTheStartUpABadOneLeavesTheDefaults) {
+    typeAndLeave("Edit_Punkt1_z", "2,5");
+    answers.savePath = file("start.spatium");
+    ASSERT_TRUE(scenes().saveAs());
+    start();
+    scenes().openAtStart(ParseCommandLine(QStringList{"spatium", file("start.spatium")}));
+    EXPECT_EQ(scenes().sceneName(), QStringLiteral("start.spatium"));
+    EXPECT_EQ(scene().points[PointA].z, 2.5L);
+    EXPECT_TRUE(feedback.messages.isEmpty());
+
+    start();
+    WriteSceneFile(file("bad.spatium"), SceneState{});
+    QFile(file("bad.spatium")).resize(3);
+    scenes().openAtStart(ParseCommandLine(QStringList{"spatium", "--zoom", file("bad.spatium")}));
+    ASSERT_EQ(feedback.messages.size(), 2);
+    EXPECT_EQ(feedback.messages[0], QStringLiteral("Die Option „--zoom“ gibt es nicht."));
+    EXPECT_TRUE(feedback.messages[1].contains(QStringLiteral("ist keine Spatium-Szene")));
+    EXPECT_EQ(capture(), scenes().startUpState());
+    EXPECT_EQ(scenes().sceneName(), QStringLiteral("Unbenannt"));
+}
+
+TEST(CommandLine, FileAndErrorsAsPlainData) {
+    const char* argv[] = {"spatium", "Würfel.spatium"};
+    CommandLine one = ParseCommandLine(2, argv);
+    EXPECT_EQ(one.files, QStringList{"Würfel.spatium"});
+    EXPECT_TRUE(one.errors.isEmpty());
+    EXPECT_TRUE(ParseCommandLine(QStringList{"spatium"}).files.isEmpty());
+    CommandLine two = ParseCommandLine(QStringList{"spatium", "a.spatium", "b.spatium", "-q"});
+    EXPECT_EQ(two.files, QStringList{"a.spatium"});
+    EXPECT_EQ(two.errors, (QStringList{"Die Option „-q“ gibt es nicht.",
+                                       "Es wird nur eine Szene geöffnet, „a.spatium“; nicht geöffnet: „b.spatium“."}));
+    // After "--" a name that looks like an option is a file.
+    EXPECT_EQ(ParseCommandLine(QStringList{"spatium", "--", "-x.spatium"}).files, QStringList{"-x.spatium"});
+}
+
+using ConsistencyTest = AppTest;
+
+// The check other tests rely on: it must see a field and the Scene part,
+// and must not see a rejected field or the family drawer's running values.
+TEST_F(ConsistencyTest, NamesEveryFieldThatDisagreesAndNothingElse) {
+    EXPECT_EQ(disagreeing(), QStringList{});
+    // A family drawn: t1 and g's fields hold the drawer's last values.
+    typeAndLeave("Edit_vgz", "t*t");
+    click("CheckBox_Geradenschar");
+    click("CheckBox_Gerade_g");
+    click("SpeedButton_OK_zeichne");
+    ASSERT_GT(scene().familyFrom, 3);
+    EXPECT_EQ(disagreeing(), QStringList{});
+    // A rejected text says nothing about the Scene.
+    typeAndLeave("Edit_a2", "1/0");
+    EXPECT_EQ(disagreeing(), QStringList{});
+
+    scene().points[PointB].x = 1;       // B's field and E5's u
+    scene().lineDirection[LineG].z = 2;  // no parameter gives 2 for t*t... except none
+    scene().drawBodyFlag[BodySpat] = true;
+    scene().planeColor[PlaneE4] = Colours::Black;
+    form1().viewState().cubeEdge = 1;
+    form3().edit(QStringLiteral("Edit_ADy"))->setText(QStringLiteral("1"));
+    QStringList expected = {"Edit_Punkt2_x", "Edit_u5x", "Edit_vgz", "CheckBox_Spat_zeichnen",
+                            "Panel_EbenenFarbe4", "Edit_Kantenlaenge", "Edit_ADy"};
+    QStringList found = disagreeing();
+    expected.sort();
+    found.sort();
+    EXPECT_EQ(found, expected);
+}

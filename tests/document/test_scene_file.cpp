@@ -1,0 +1,336 @@
+// The scene file format: what is written is read back unchanged, and every
+// file that is not a scene is refused as a whole with a German reason that
+// names it, leaving the caller's value as it was.
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "document/SceneFile.h"
+
+namespace {
+
+// A state with entries in every group, including texts a file must keep
+// exactly: quotes, backslashes, umlauts, symbols, an empty and a very long one.
+SceneState Sample() {
+    SceneState s;
+    s.texts[QStringLiteral("Edit_Punkt1_x")] = QStringLiteral("1/4");
+    s.texts[QStringLiteral("Edit_vgz")] = QStringLiteral("1,5t");
+    s.texts[QStringLiteral("Edit_Punkt1")] = QStringLiteral("Äö\"\\∠");
+    s.texts[QStringLiteral("Edit_t1")] = QString();
+    s.texts[QStringLiteral("Edit_a1")] = QString(100000, QLatin1Char('7'));
+    s.checks[QStringLiteral("CheckBox_Gerade_g")] = true;
+    s.checks[QStringLiteral("CheckBox_Dreieck")] = false;
+    s.colours[QStringLiteral("Panel_Punkt3DFarbe")] = 0x00123456;
+    s.choices[QStringLiteral("ComboBox_Zoomfaktor")] = 4;
+    s.fonts[QStringLiteral("Edit_Text_in_Grafik")] = TextFont{QStringLiteral("DejaVu Serif"), 14, true, true, false, true, 0x0000FF00};
+    s.outputs[QStringLiteral("RichEditOut")] =
+        OutputText{{{QStringLiteral("       Ausgaben\n \n"), 0x00FF00FF}, {QStringLiteral("α · β ⎧3⎫\n"), 0x00FF0000}}, 0x00800000};
+    s.view[QStringLiteral("offsetX")] = -1000000;
+    s.view[QStringLiteral("offsetY")] = 46;
+    s.view[QStringLiteral("rotationZ")] = -715;
+    return s;
+}
+
+SceneState Sentinel() {
+    SceneState s;
+    s.texts[QStringLiteral("untouched")] = QStringLiteral("yes");
+    return s;
+}
+
+QByteArray SampleBytes() { return SceneToJson(Sample()); }
+
+QByteArray Replaced(QByteArray bytes, const char* from, const char* to) {
+    EXPECT_TRUE(bytes.contains(from)) << from;
+    return bytes.replace(from, to);
+}
+
+}  // namespace
+
+TEST(SceneFileFormat, WritesFormatAndVersionFirstAndReadsEveryGroupBack) {
+    const QByteArray bytes = SampleBytes();
+    EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"spatium-scene\",\n    \"version\": 1,\n")) << bytes.left(80).data();
+    SceneState read;
+    QString reason;
+    ASSERT_EQ(SceneFromJson(bytes, read, reason), SceneFileStatus::Ok) << reason.toStdString();
+    EXPECT_EQ(read, Sample());
+    EXPECT_EQ(SceneToJson(read), bytes);  // stable: a second save writes the same bytes
+}
+
+TEST(SceneFileFormat, UnknownKeysAreIgnoredAndMissingGroupsAreEmpty) {
+    const QByteArray bytes = R"({"version": 1, "format": "spatium-scene", "comment": [1, 2],
+        "view": {"offsetX": 12, "zoomLevel": "unknown"}, "future": {"x": true}})";
+    SceneState read = Sentinel();
+    QString reason;
+    ASSERT_EQ(SceneFromJson(bytes, read, reason), SceneFileStatus::Ok) << reason.toStdString();
+    SceneState expected;
+    expected.view[QStringLiteral("offsetX")] = 12;
+    EXPECT_EQ(read, expected);
+}
+
+struct BadFile {
+    const char* what;
+    QByteArray bytes;
+    SceneFileStatus status;
+};
+
+TEST(SceneFileFormat, EveryMalformedFileIsRefusedWholeWithAReason) {
+    const QByteArray good = SampleBytes();
+    const BadFile cases[] = {
+        {"empty", "", SceneFileStatus::NotAScene},
+        {"blanks", " \n\t ", SceneFileStatus::NotAScene},
+        {"not JSON", "Punkte: A(1|2|3)", SceneFileStatus::NotAScene},
+        {"binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), SceneFileStatus::NotAScene},
+        {"truncated", good.left(good.size() / 2), SceneFileStatus::NotAScene},
+        {"array", "[1, 2, 3]", SceneFileStatus::NotAScene},
+        {"no format", R"({"version": 1})", SceneFileStatus::NotAScene},
+        {"other format", R"({"format": "kig", "version": 1})", SceneFileStatus::NotAScene},
+        {"no version", R"({"format": "spatium-scene"})", SceneFileStatus::NotAScene},
+        {"version text", R"({"format": "spatium-scene", "version": "1"})", SceneFileStatus::NotAScene},
+        {"version 0", R"({"format": "spatium-scene", "version": 0})", SceneFileStatus::NotAScene},
+        {"version 1.5", R"({"format": "spatium-scene", "version": 1.5})", SceneFileStatus::NotAScene},
+        {"newer", Replaced(good, "\"version\": 1,", "\"version\": 2,"), SceneFileStatus::NewerVersion},
+        {"newer, other shape", R"({"format": "spatium-scene", "version": 7, "texts": []})",
+         SceneFileStatus::NewerVersion},
+        {"texts array", R"({"format": "spatium-scene", "version": 1, "texts": ["4"]})", SceneFileStatus::NotAScene},
+        {"text number", Replaced(good, "\"1/4\"", "0.25"), SceneFileStatus::NotAScene},
+        {"check text", Replaced(good, "\"CheckBox_Gerade_g\": true", "\"CheckBox_Gerade_g\": \"ja\""),
+         SceneFileStatus::NotAScene},
+        {"colour name", Replaced(good, "\"#563412\"", "\"blue\""), SceneFileStatus::NotAScene},
+        {"colour short", Replaced(good, "\"#563412\"", "\"#56341\""), SceneFileStatus::NotAScene},
+        {"colour letter", Replaced(good, "\"#563412\"", "\"#56341g\""), SceneFileStatus::NotAScene},
+        {"choice fraction", Replaced(good, "\"ComboBox_Zoomfaktor\": 4", "\"ComboBox_Zoomfaktor\": 4.5"),
+         SceneFileStatus::NotAScene},
+        {"font without size", Replaced(good, "\"pointSize\": 14,", ""), SceneFileStatus::NotAScene},
+        {"font size 0", Replaced(good, "\"pointSize\": 14", "\"pointSize\": 0"), SceneFileStatus::NotAScene},
+        {"output without colour", Replaced(good, "\"colour\": \"#000080\",\n            \"runs\"", "\"runs\""),
+         SceneFileStatus::NotAScene},
+        {"output run without text", Replaced(good, "\"text\": \"α · β ⎧3⎫\\n\"", "\"txt\": \"\""),
+         SceneFileStatus::NotAScene},
+        {"output runs no list", Replaced(good, "\"runs\": [", "\"runs\": 5, \"x\": ["), SceneFileStatus::NotAScene},
+        {"rotation beyond 720", Replaced(good, "-715", "725"), SceneFileStatus::NotAScene},
+        {"offset fraction", Replaced(good, "\"offsetY\": 46", "\"offsetY\": 46.5"), SceneFileStatus::NotAScene},
+        {"offset too far", Replaced(good, "\"offsetY\": 46", "\"offsetY\": 1000001"), SceneFileStatus::NotAScene},
+        {"bad UTF-8", Replaced(good, "1,5t", "1,5\xff"), SceneFileStatus::NotAScene},
+    };
+    for (const BadFile& c : cases) {
+        SCOPED_TRACE(c.what);
+        SceneState state = Sentinel();
+        QString reason;
+        EXPECT_EQ(SceneFromJson(c.bytes, state, reason), c.status);
+        EXPECT_EQ(state, Sentinel());
+        EXPECT_FALSE(reason.isEmpty());
+    }
+}
+
+// Mutations of a good file: flipped, dropped, doubled and swapped bytes, cut
+// ends and replaced values. Whatever comes out, the reader either takes the
+// file whole (and then writes it back unchanged) or refuses it whole.
+TEST(SceneFileFormat, ThousandsOfMutatedFilesAreTakenOrRefusedWhole) {
+    const QByteArray good = SampleBytes().replace(QByteArray(100000, '7'), "7777");
+    std::uint64_t seed = 0x5eed5eedULL;
+    auto next = [&seed](std::uint64_t bound) {
+        seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+        return (seed >> 33) % bound;
+    };
+    const char* tokens[] = {"true", "false", "null", "0", "-1", "1e400", "\"\"", "{}", "[]", "\"#ffffff\"", "\"",
+                            ",", ":", "}", "{", "\\u0000", "\xc3\xa4", "\xff"};
+    int taken = 0;
+    int refused = 0;
+    for (int round = 0; round < 4000; ++round) {
+        QByteArray bytes = good;
+        const int edits = 1 + int(next(4));
+        for (int e = 0; e < edits && !bytes.isEmpty(); ++e) {
+            const auto at = qsizetype(next(std::uint64_t(bytes.size())));
+            switch (next(6)) {
+            case 0: bytes[at] = char(bytes[at] ^ (1 << next(8))); break;
+            case 1: bytes.remove(at, qsizetype(1 + next(16))); break;
+            case 2: bytes.insert(at, bytes.mid(qsizetype(next(std::uint64_t(bytes.size()))), 12)); break;
+            case 3: bytes.truncate(at); break;
+            case 4: bytes.insert(at, tokens[next(std::size(tokens))]); break;
+            default: std::swap(bytes[at], bytes[qsizetype(next(std::uint64_t(bytes.size())))]); break;
+            }
+        }
+        SceneState state = Sentinel();
+        QString reason;
+        const SceneFileStatus status = SceneFromJson(bytes, state, reason);
+        if (status == SceneFileStatus::Ok) {
+            ++taken;
+            SceneState again;
+            QString second;
+            ASSERT_EQ(SceneFromJson(SceneToJson(state), again, second), SceneFileStatus::Ok) << round;
+            ASSERT_EQ(again, state) << round;
+        } else {
+            ++refused;
+            ASSERT_EQ(state, Sentinel()) << round;
+            ASSERT_FALSE(reason.isEmpty()) << round;
+        }
+    }
+    // Both outcomes occur, or the mutations test nothing.
+    EXPECT_GT(taken, 100);
+    EXPECT_GT(refused, 1000);
+}
+
+TEST(SceneFileFormat, DocumentedExampleIsAGoodScene) {
+    QFile doc(QStringLiteral(SPATIUM_SOURCE_DIR "/docs/scene-format.md"));
+    ASSERT_TRUE(doc.open(QIODevice::ReadOnly));
+    const QByteArray text = doc.readAll();
+    const qsizetype start = text.indexOf("```json\n");
+    ASSERT_GE(start, 0);
+    const qsizetype end = text.indexOf("\n```", start + 8);
+    ASSERT_GT(end, start);
+    SceneState state;
+    QString reason;
+    ASSERT_EQ(SceneFromJson(text.mid(start + 8, end - start - 8), state, reason), SceneFileStatus::Ok)
+        << reason.toStdString();
+    // A complete example: the points, a family field, the output and the view.
+    EXPECT_EQ(state.texts.at(QStringLiteral("Edit_Punkt1_x")), QStringLiteral("4"));
+    EXPECT_EQ(state.texts.at(QStringLiteral("Edit_vgz")), QStringLiteral("2t"));
+    EXPECT_FALSE(state.outputs.at(QStringLiteral("RichEditOut")).runs.empty());
+    EXPECT_TRUE(state.fonts.count(QStringLiteral("Edit_Text_in_Grafik")));
+    EXPECT_EQ(state.view.size(), 5u);
+    EXPECT_GT(state.texts.size(), 100u);
+}
+
+class SceneFiles : public ::testing::Test {
+protected:
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+    static void Write(const QString& path, const QByteArray& bytes) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    static QByteArray Contents(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(SceneFiles, WrittenFileReadsBackAndReplacesTheOldOne) {
+    const QString file = path("a.spatium");
+    Write(file, "old");
+    ASSERT_TRUE(WriteSceneFile(file, Sample()).ok());
+    SceneState read;
+    ASSERT_TRUE(ReadSceneFile(file, read).ok());
+    EXPECT_EQ(read, Sample());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.spatium"});  // no temporary left over
+}
+
+TEST_F(SceneFiles, FilesThatAreNoScenesNameTheFileAndTheReason) {
+    struct Case {
+        const char* what;
+        QString path;
+        SceneFileStatus status;
+        const char* says;
+    };
+    Write(path("empty.spatium"), "");
+    Write(path("newer.spatium"), R"({"format": "spatium-scene", "version": 2})");
+    {
+        QFile big(path("big.spatium"));
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(big.resize(kMaxSceneFileBytes + 1));
+    }
+    QDir(dir.path()).mkdir(QStringLiteral("folder.spatium"));
+    ASSERT_EQ(mkfifo(path("pipe.spatium").toLocal8Bit().constData(), 0600), 0);
+    const Case cases[] = {
+        {"missing", path("none.spatium"), SceneFileStatus::Missing, "gibt es nicht"},
+        {"empty", path("empty.spatium"), SceneFileStatus::NotAScene, "ist keine Spatium-Szene: die Datei ist leer"},
+        {"newer", path("newer.spatium"), SceneFileStatus::NewerVersion, "wurde mit einer neueren Version"},
+        {"over 10 MB", path("big.spatium"), SceneFileStatus::NotAScene, "größer als 10 MB"},
+        {"folder", path("folder.spatium"), SceneFileStatus::NotAScene, "ist keine Spatium-Szene"},
+        // A pipe would block the reader for ever; a device would never end.
+        {"pipe", path("pipe.spatium"), SceneFileStatus::NotAScene, "keine gewöhnliche Datei"},
+        {"device", QStringLiteral("/dev/zero"), SceneFileStatus::NotAScene, "keine gewöhnliche Datei"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SceneState state = Sentinel();
+        const SceneFileResult r = ReadSceneFile(c.path, state);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_TRUE(r.message.contains(QStringLiteral("„%1“").arg(c.path))) << r.message.toStdString();
+        EXPECT_TRUE(r.message.contains(QString::fromUtf8(c.says))) << r.message.toStdString();
+        EXPECT_EQ(state, Sentinel());
+    }
+}
+
+TEST_F(SceneFiles, FailedWriteKeepsTheOldFileAndSaysWhy) {
+    const QString missingFolder = path("gone/a.spatium");
+    const SceneFileResult r = WriteSceneFile(missingFolder, Sample());
+    EXPECT_EQ(r.status, SceneFileStatus::Unreadable);
+    EXPECT_TRUE(r.message.contains(QStringLiteral("konnte nicht gespeichert werden"))) << r.message.toStdString();
+    EXPECT_FALSE(QFile::exists(missingFolder));
+
+    // A folder of that name cannot be replaced by the file.
+    QDir(dir.path()).mkdir(QStringLiteral("taken.spatium"));
+    EXPECT_FALSE(WriteSceneFile(path("taken.spatium"), Sample()).ok());
+    EXPECT_TRUE(QFileInfo(path("taken.spatium")).isDir());
+}
+
+// The disk fills up in the middle of writing, or the program is killed
+// there: the file written before stays whole.
+TEST_F(SceneFiles, WriteStoppedMidwayLeavesThePreviousFileWhole) {
+    const QString file = path("scene.spatium");
+    SceneState previous;
+    previous.texts[QStringLiteral("Edit_Punkt1_x")] = QStringLiteral("5");
+    ASSERT_TRUE(WriteSceneFile(file, previous).ok());
+    const QByteArray before = Contents(file);
+    ASSERT_LT(before.size(), 4096);
+    ASSERT_GT(SceneToJson(Sample()).size(), 8192);
+
+    auto limitFileSize = [] {
+        rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    };
+    // Full disk: the write fails and says so.
+    EXPECT_EXIT(
+        {
+            limitFileSize();
+            std::signal(SIGXFSZ, SIG_IGN);
+            const SceneFileResult r = WriteSceneFile(file, Sample());
+            _exit(!r.ok() && r.message.contains(QStringLiteral("Datenträger voll")) ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(Contents(file), before);
+    // Killed while writing.
+    EXPECT_EXIT(
+        {
+            limitFileSize();
+            WriteSceneFile(file, Sample());
+            _exit(0);
+        },
+        ::testing::KilledBySignal(SIGXFSZ), "");
+    EXPECT_EQ(Contents(file), before);
+    SceneState read;
+    ASSERT_TRUE(ReadSceneFile(file, read).ok());
+    EXPECT_EQ(read, previous);
+}
+
+TEST(SceneStateValue, OverlayComparisonAndChangedEntries) {
+    SceneState startUp;
+    startUp.texts[QStringLiteral("Edit_Punkt1_x")] = QStringLiteral("4");
+    startUp.checks[QStringLiteral("CheckBox_Dreieck")] = false;
+    startUp.view[QStringLiteral("offsetX")] = 90;
+    SceneState file;
+    file.texts[QStringLiteral("Edit_Punkt1_x")] = QStringLiteral("7");
+    file.colours[QStringLiteral("Panel_KoerperFarbe")] = 0x00FF00;
+
+    SceneState merged = startUp;
+    merged.overlay(file);
+    EXPECT_EQ(merged.size(), 4);
+    EXPECT_EQ(merged.texts.at(QStringLiteral("Edit_Punkt1_x")), QStringLiteral("7"));
+    EXPECT_FALSE(merged.checks.at(QStringLiteral("CheckBox_Dreieck")));
+    EXPECT_NE(merged, startUp);
+    EXPECT_EQ(merged.differingNames(startUp), (QStringList{"Edit_Punkt1_x", "Panel_KoerperFarbe"}));
+
+    const SceneState changed = ChangedEntries(startUp, merged);
+    EXPECT_EQ(changed, file);
+    EXPECT_EQ(ChangedEntries(merged, startUp).size(), 1);  // the panel has no start-up entry to go back to
+    EXPECT_TRUE(merged.differingNames(merged).isEmpty());
+}
