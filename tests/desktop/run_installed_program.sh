@@ -16,7 +16,7 @@ trap 'rm -rf "$home"' EXIT
 cd "$home"
 QT_QPA_PLATFORM=xcb HOME="$home" XDG_CONFIG_HOME="$home/.config" "$prefix/bin/spatium" &
 pid=$!
-if ! "$helper" "Spatium V2.20" 5000; then
+if ! "$helper" "Unbenannt – Spatium V2.20" 5000; then
   kill "$pid" 2>/dev/null
   exit 1
 fi
