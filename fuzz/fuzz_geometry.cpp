@@ -1,15 +1,17 @@
-// Fuzz target: the geometry kernel and the result texts.
+// Fuzz target: the geometry kernel, the result texts and the working.
 //
 // The input holds one field text per line, in the order of SceneFields()
 // below: the coordinates of the nine points, the family parameter t1, the
-// six formula fields of g, then h, E1, E2, E3 and E4. Each text goes through
-// the reader of its field, as in the input window: a field that fails to
-// read keeps its previous value, a missing line keeps the start-up value.
-// The derived values (E5, AD, g2) follow as the window derives them. So
-// every value here is one the readers can produce: 1E-4000, 1E4000, whole
-// numbers beyond 32 bits, exact zeros, quotients.
+// six formula fields of g, then h, E1, E2, E3 and E4, then t2 and delta t.
+// Each text goes through the reader of its field, as in the input window: a
+// field that fails to read keeps its previous value but shows the text, a
+// missing line keeps the start-up text and value. The derived values (E5,
+// AD, g2) follow as the window derives them. So every value here is one the
+// readers can produce: 1E-4000, 1E4000, whole numbers beyond 32 bits, exact
+// zeros, quotients.
 //
-// Then every calculation button runs on its own copy of that scene, and
+// Then every calculation button runs on its own copy of that scene, with
+// its working ("Rechenweg") from the field texts where it has one, and
 // every incidence, measure, trace and text function of the kernel runs on
 // its values directly, degenerate ones included. Checked: no text shows
 // "nan" or "inf", and no scene value becomes NaN.
@@ -30,10 +32,12 @@
 #include "geometry/LinesPlanes.h"
 #include "geometry/Solver.h"
 #include "geometry/VectorOps.h"
+#include "input/InputWindowTables.h"
 #include "input/Scene.h"
 #include "numbers/Evaluator.h"
 #include "numbers/NumberReader.h"
 #include "numbers/NumberTools.h"
+#include "working/Working.h"
 
 namespace {
 
@@ -43,33 +47,53 @@ namespace {
 enum class FieldReader { Number, Formula };
 
 struct SceneField {
+    std::string objectName;
+    const char* startupText;
     FieldReader reader;
     std::function<Real&(Scene&)> value;
 };
 
-void AddTriple(std::vector<SceneField>& fields, FieldReader reader, std::function<Vector3&(Scene&)> vector) {
+void AddTriple(std::vector<SceneField>& fields, const std::array<std::string, 3>& names,
+               const std::array<const char*, 3>& startup, FieldReader reader,
+               std::function<Vector3&(Scene&)> vector) {
     for (int axis = 0; axis < 3; ++axis)
-        fields.push_back({reader, [vector, axis](Scene& s) -> Real& { return AxisValue(vector(s), axis); }});
+        fields.push_back({names[std::size_t(axis)], startup[std::size_t(axis)], reader,
+                          [vector, axis](Scene& s) -> Real& { return AxisValue(vector(s), axis); }});
 }
 
 const std::vector<SceneField>& SceneFields() {
+    using namespace inputwindow;
+    using working::TripleFieldNames;
     static const std::vector<SceneField> fields = [] {
         std::vector<SceneField> f;
         for (std::size_t i = 0; i < PointCount; ++i)
-            AddTriple(f, FieldReader::Number, [i](Scene& s) -> Vector3& { return s.points[i]; });
-        f.push_back({FieldReader::Number, [](Scene& s) -> Real& { return s.familyFrom; }});
-        AddTriple(f, FieldReader::Formula, [](Scene& s) -> Vector3& { return s.lineSupport[LineG]; });
-        AddTriple(f, FieldReader::Formula, [](Scene& s) -> Vector3& { return s.lineDirection[LineG]; });
-        AddTriple(f, FieldReader::Number, [](Scene& s) -> Vector3& { return s.lineSupport[LineH]; });
-        AddTriple(f, FieldReader::Number, [](Scene& s) -> Vector3& { return s.lineDirection[LineH]; });
-        for (std::size_t plane : {std::size_t(PlaneE1), std::size_t(PlaneE2)})
+            AddTriple(f, working::PointFieldNames(int(i)), kPoints[i].startup, FieldReader::Number,
+                      [i](Scene& s) -> Vector3& { return s.points[i]; });
+        f.push_back({"Edit_t1", kStartupT1, FieldReader::Number, [](Scene& s) -> Real& { return s.familyFrom; }});
+        AddTriple(f, TripleFieldNames(kSupportG.prefix), kSupportG.startup, FieldReader::Formula,
+                  [](Scene& s) -> Vector3& { return s.lineSupport[LineG]; });
+        AddTriple(f, TripleFieldNames(kDirectionG.prefix), kDirectionG.startup, FieldReader::Formula,
+                  [](Scene& s) -> Vector3& { return s.lineDirection[LineG]; });
+        AddTriple(f, TripleFieldNames(kSupportH.prefix), kSupportH.startup, FieldReader::Number,
+                  [](Scene& s) -> Vector3& { return s.lineSupport[LineH]; });
+        AddTriple(f, TripleFieldNames(kDirectionH.prefix), kDirectionH.startup, FieldReader::Number,
+                  [](Scene& s) -> Vector3& { return s.lineDirection[LineH]; });
+        for (const CoordinatePlaneRow& row : kCoordinatePlanes)
             for (std::size_t k = 0; k < 4; ++k)
-                f.push_back({FieldReader::Number, [plane, k](Scene& s) -> Real& { return s.planeCoeffs[plane][k]; }});
-        for (std::size_t plane : {std::size_t(PlaneE3), std::size_t(PlaneE4)}) {
-            AddTriple(f, FieldReader::Number, [plane](Scene& s) -> Vector3& { return s.planeSupport[plane]; });
-            AddTriple(f, FieldReader::Number, [plane](Scene& s) -> Vector3& { return s.planeSpanU[plane]; });
-            AddTriple(f, FieldReader::Number, [plane](Scene& s) -> Vector3& { return s.planeSpanV[plane]; });
+                f.push_back({working::CoefficientFieldName(row.number, int(k)), row.startup[k], FieldReader::Number,
+                             [plane = std::size_t(row.number), k](Scene& s) -> Real& { return s.planeCoeffs[plane][k]; }});
+        for (const ParameterPlaneRow& row : kParameterPlanes) {
+            const auto plane = std::size_t(row.number);
+            const std::string number = std::to_string(row.number);
+            AddTriple(f, TripleFieldNames("p" + number), row.p, FieldReader::Number,
+                      [plane](Scene& s) -> Vector3& { return s.planeSupport[plane]; });
+            AddTriple(f, TripleFieldNames("u" + number), row.u, FieldReader::Number,
+                      [plane](Scene& s) -> Vector3& { return s.planeSpanU[plane]; });
+            AddTriple(f, TripleFieldNames("v" + number), row.v, FieldReader::Number,
+                      [plane](Scene& s) -> Vector3& { return s.planeSpanV[plane]; });
         }
+        f.push_back({"Edit_t2", kStartupT2, FieldReader::Number, [](Scene& s) -> Real& { return s.familyTo; }});
+        f.push_back({"Edit_Delta_t", kStartupDeltaT, FieldReader::Number, [](Scene& s) -> Real& { return s.familyStep; }});
         return f;
     }();
     return fields;
@@ -112,47 +136,39 @@ void DeriveValues(Scene& s) {
     s.e3SpanCopyV = s.planeSpanV[PlaneE3];
 }
 
-Scene SceneFromText(std::string_view text) {
+// The scene and the texts its fields show.
+struct FieldScene {
     Scene scene;
-    const std::vector<SceneField>& fields = SceneFields();
+    working::FieldTexts texts;
+};
+
+FieldScene SceneFromText(std::string_view text) {
+    FieldScene result;
     std::size_t start = 0;
-    for (const SceneField& field : fields) {
-        if (start > text.size()) break;
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        const std::string_view line = text.substr(start, end - start);
-        if (!line.empty()) ReadField(field, line, scene);
-        start = end + 1;
+    for (const SceneField& field : SceneFields()) {
+        std::string_view line = field.startupText;
+        if (start <= text.size()) {
+            std::size_t end = text.find('\n', start);
+            if (end == std::string_view::npos) end = text.size();
+            if (end > start) {
+                line = text.substr(start, end - start);
+                ReadField(field, line, result.scene);
+            }
+            start = end + 1;
+        }
+        result.texts[field.objectName] = std::string(line);
     }
-    DeriveValues(scene);
-    return scene;
+    DeriveValues(result.scene);
+    return result;
 }
 
 // ---------------------------------------------------------------------------
 // Checks
 
-void CheckNoNaN(Real x) { FUZZ_CHECK(x == x); }
-void CheckNoNaN(const Vector3& v) {
-    CheckNoNaN(v.x);
-    CheckNoNaN(v.y);
-    CheckNoNaN(v.z);
-}
-
 void CheckSceneHasNoNaN(const Scene& s) {
-    for (const Vector3& v : s.points) CheckNoNaN(v);
-    CheckNoNaN(s.vectorAD);
-    for (std::size_t i = 1; i < LineSlots; ++i) {
-        CheckNoNaN(s.lineSupport[i]);
-        CheckNoNaN(s.lineDirection[i]);
-    }
-    for (const auto& k : s.planeCoeffs)
-        for (Real x : k) CheckNoNaN(x);
-    for (std::size_t i = 1; i < PlaneSlots; ++i) {
-        CheckNoNaN(s.planeSupport[i]);
-        CheckNoNaN(s.planeSpanU[i]);
-        CheckNoNaN(s.planeSpanV[i]);
-    }
-    for (Real x : {s.familyFrom, s.coplanarR, s.coplanarT}) CheckNoNaN(x);
+    const std::string name = NaNValueName(s);
+    if (!name.empty()) std::fprintf(stderr, "scene value %s is NaN\n", name.c_str());
+    FUZZ_CHECK(name.empty());
 }
 
 void CheckTexts(const std::array<std::string, 3>& texts) {
@@ -187,10 +203,11 @@ void CheckEveryTextForm(Real x, const Vector3& v) {
 // ---------------------------------------------------------------------------
 // The calculation buttons
 
-void RunEveryButton(const Scene& scene) {
+void RunEveryButton(const FieldScene& fields) {
     for (const CalculationButton& button : CalculationButtons()) {
-        Scene copy = scene;
+        Scene copy = fields.scene;
         PlainTextOutputLog log;
+        working::WriteWorking(button.objectName, copy, fields.texts, log);
         const CommandOutcome outcome = button.run(copy, log);
         FUZZ_CHECK_TEXT(log.Text());
         FUZZ_CHECK_TEXT(outcome.message);
@@ -375,9 +392,10 @@ void ExerciseResultTexts(const Scene& s) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const Scene scene = SceneFromText(std::string_view(reinterpret_cast<const char*>(data), size));
+    const FieldScene fields = SceneFromText(std::string_view(reinterpret_cast<const char*>(data), size));
+    const Scene& scene = fields.scene;
     CheckSceneHasNoNaN(scene);
-    RunEveryButton(scene);
+    RunEveryButton(fields);
 
     const auto& pt = scene.points;
     CheckEveryTextForm(pt[PointA].x, pt[PointB]);

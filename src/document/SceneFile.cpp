@@ -1,5 +1,6 @@
 #include "document/SceneFile.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <limits>
@@ -291,6 +292,20 @@ SceneFileStatus SceneFromJson(const QByteArray& bytes, SceneState& state, QStrin
     return SceneFileStatus::Ok;
 }
 
+QByteArray ReadUpTo(QIODevice& device, qint64 maxBytes) {
+    // Steps of what the device says it holds, and at least 64 KB for devices
+    // that do not know their size: QIODevice::read allocates its whole
+    // argument before it reads.
+    const qint64 step = std::max<qint64>(device.size() - device.pos() + 1, 64 * 1024);
+    QByteArray bytes;
+    while (bytes.size() < maxBytes) {
+        const QByteArray chunk = device.read(std::min<qint64>(step, maxBytes - bytes.size()));
+        if (chunk.isEmpty()) break;
+        bytes += chunk;
+    }
+    return bytes;
+}
+
 SceneFileResult ReadSceneFile(const QString& path, SceneState& state) {
     const QString name = FileName(path);
     const QFileInfo info(path);
@@ -306,7 +321,7 @@ SceneFileResult ReadSceneFile(const QString& path, SceneState& state) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {SceneFileStatus::Unreadable, QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(name)};
-    const QByteArray bytes = file.read(kMaxSceneFileBytes + 1);
+    const QByteArray bytes = ReadUpTo(file, kMaxSceneFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return {SceneFileStatus::Unreadable, QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(name)};
     if (bytes.size() > kMaxSceneFileBytes) return notAScene(tooLarge);

@@ -7,6 +7,7 @@
 //
 // Needs Qt Core only.
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 #include "document/SceneState.h"
@@ -49,6 +50,10 @@ SceneFileResult ReadSceneFile(const QString& path, SceneState& state);
 // Writes `state` to path through QSaveFile: the file is replaced only when
 // everything was written. On failure the previous file is left as it was.
 SceneFileResult WriteSceneFile(const QString& path, const SceneState& state);
+
+// Reads from device until its end, but at most maxBytes. The buffer grows
+// with what the device holds: a small file never costs a buffer of maxBytes.
+QByteArray ReadUpTo(QIODevice& device, qint64 maxBytes);
 
 // "#rrggbb" for a Colour (0x00BBGGRR) and back; false for any other text.
 QString ColourToText(Colour colour);

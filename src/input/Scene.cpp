@@ -82,6 +82,53 @@ void RestoreInputValues(Scene& scene, const Scene& saved) {
     scene.parallelPlaneZ = kept.parallelPlaneZ;
 }
 
+namespace {
+
+// Calls f(name, value) for every Real of the scene.
+template <class F>
+void ForEachValue(const Scene& s, F f) {
+    auto vector = [&f](const std::string& name, const Vector3& v) {
+        f(name + ".x", v.x);
+        f(name + ".y", v.y);
+        f(name + ".z", v.z);
+    };
+    auto indexed = [](const char* name, std::size_t i) { return std::string(name) + "[" + std::to_string(i) + "]"; };
+    for (std::size_t i = 0; i < s.points.size(); ++i) vector(indexed("points", i), s.points[i]);
+    vector("vectorAD", s.vectorAD);
+    vector("origin", s.origin);
+    for (std::size_t i = 0; i < LineSlots; ++i) {
+        vector(indexed("lineSupport", i), s.lineSupport[i]);
+        vector(indexed("lineDirection", i), s.lineDirection[i]);
+    }
+    for (std::size_t i = 0; i < s.planeCoeffs.size(); ++i)
+        for (std::size_t k = 0; k < 4; ++k) f(indexed("planeCoeffs", i) + "[" + std::to_string(k) + "]", s.planeCoeffs[i][k]);
+    for (std::size_t i = 0; i < PlaneSlots; ++i) {
+        vector(indexed("planeSupport", i), s.planeSupport[i]);
+        vector(indexed("planeSpanU", i), s.planeSpanU[i]);
+        vector(indexed("planeSpanV", i), s.planeSpanV[i]);
+    }
+    vector("e3SpanCopyU", s.e3SpanCopyU);
+    vector("e3SpanCopyV", s.e3SpanCopyV);
+    f("familyFrom", s.familyFrom);
+    f("familyTo", s.familyTo);
+    f("familyStep", s.familyStep);
+    f("parallelPlaneX", s.parallelPlaneX);
+    f("parallelPlaneY", s.parallelPlaneY);
+    f("parallelPlaneZ", s.parallelPlaneZ);
+    f("coplanarR", s.coplanarR);
+    f("coplanarT", s.coplanarT);
+}
+
+}  // namespace
+
+std::string NaNValueName(const Scene& scene) {
+    std::string first;
+    ForEachValue(scene, [&first](const std::string& name, Real value) {
+        if (first.empty() && std::isnan(value)) first = name;
+    });
+    return first;
+}
+
 std::string CutPointName(const std::string& utf8) {
     std::size_t pos = 0;
     int count = 0;

@@ -98,6 +98,12 @@ struct Scene {
 // origin, and the parallel planes edited in the main window.
 void RestoreInputValues(Scene& scene, const Scene& saved);
 
+// The name of the first value of the scene that is NaN ("points[2].y",
+// "planeCoeffs[1][3]", ...), or an empty text when there is none. A NaN in
+// the model would reach a picture or a text; the checks of the fuzz targets
+// and the random-use test look for one with this.
+std::string NaNValueName(const Scene& scene);
+
 // The first three characters (code points) of a UTF-8 point name.
 std::string CutPointName(const std::string& utf8);
 

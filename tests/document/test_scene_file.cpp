@@ -7,7 +7,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -310,6 +312,51 @@ TEST_F(SceneFiles, WriteStoppedMidwayLeavesThePreviousFileWhole) {
     SceneState read;
     ASSERT_TRUE(ReadSceneFile(file, read).ok());
     EXPECT_EQ(read, previous);
+}
+
+// A device that says how large the largest read asked of it was, and can
+// hide its size as pipes and files under /proc do.
+class ReadRecorder : public QIODevice {
+public:
+    ReadRecorder(QByteArray data, bool knowsSize) : data_(std::move(data)), knowsSize_(knowsSize) {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return !knowsSize_; }
+    qint64 size() const override { return knowsSize_ ? data_.size() : 0; }
+    qint64 largestRequest = 0;
+
+protected:
+    qint64 readData(char* into, qint64 max) override {
+        largestRequest = std::max(largestRequest, max);
+        const qint64 n = std::min<qint64>(max, data_.size() - at_);
+        std::memcpy(into, data_.constData() + at_, std::size_t(n));
+        at_ += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray data_;
+    qint64 at_ = 0;
+    bool knowsSize_;
+};
+
+// Found by fuzzing: every file read reserved a buffer of the whole 10 MB
+// limit, however small the file.
+TEST(SceneFileFormat, ReadingASmallFileNeverReservesTheWholeLimit) {
+    const QByteArray small = SampleBytes();
+    for (const bool knowsSize : {true, false}) {
+        ReadRecorder device(small, knowsSize);
+        EXPECT_EQ(ReadUpTo(device, kMaxSceneFileBytes + 1), small);
+        EXPECT_LE(device.largestRequest, std::max<qint64>(small.size() + 1, 64 * 1024)) << knowsSize;
+    }
+    // Larger than the limit: one byte beyond it tells, whether or not the
+    // device knows its size.
+    const QByteArray large(300000, 'x');
+    for (const bool knowsSize : {true, false}) {
+        ReadRecorder device(large, knowsSize);
+        EXPECT_EQ(ReadUpTo(device, 200001).size(), 200001) << knowsSize;
+    }
 }
 
 TEST(SceneStateValue, OverlayComparisonAndChangedEntries) {

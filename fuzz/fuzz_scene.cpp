@@ -1,0 +1,131 @@
+// Fuzz target: reading scene files and the settings file of the recent
+// files, the two kinds of file the program turns into values.
+//
+// The input is the content of a file. It is read
+//  - by SceneFromJson into a value that already holds entries: a file the
+//    reader refuses must leave that value exactly as it was (compared with a
+//    copy) and give a reason; a file it takes replaces the value by the
+//    file's entries, which lie in the format's ranges, and writing them out
+//    again gives a file that reads back to the same value, so saving what
+//    was opened never loses it;
+//  - from the disk by ReadSceneFile, which must come to the same verdict and
+//    value, and on failure name the file in its message;
+//  - as the settings file (INI) the recent files are kept in: the list
+//    holds at most RecentFiles::kMaxEntries non-empty paths, each once.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <set>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QString>
+
+#include "FuzzCheck.h"
+#include "document/RecentFiles.h"
+#include "document/SceneFile.h"
+#include "document/SceneState.h"
+
+namespace {
+
+// What the program holds before a file is opened: an entry in every group,
+// some of them under names a file may also hold.
+const SceneState& Before() {
+    static const SceneState before = [] {
+        SceneState s;
+        s.texts[QStringLiteral("Edit_Punkt1_x")] = QStringLiteral("4");
+        s.texts[QStringLiteral("Edit_vgz")] = QStringLiteral("1,5t");
+        s.checks[QStringLiteral("CheckBox_Gerade_g")] = true;
+        s.colours[QStringLiteral("Panel_Punkt3DFarbe")] = 0x00FF0000;
+        s.choices[QStringLiteral("ComboBox_Zoomfaktor")] = 2;
+        s.fonts[QStringLiteral("Edit_Text_in_Grafik")] = TextFont{QStringLiteral("DejaVu Sans"), 10, false, false, false, false, 0};
+        s.outputs[QStringLiteral("RichEditOut")] = OutputText{{{QStringLiteral("Ausgaben\n"), 0x00FF00FF}}, 0};
+        s.view[QStringLiteral("offsetX")] = 12;
+        return s;
+    }();
+    return before;
+}
+
+// The ranges SceneFile.cpp promises for the values it takes.
+void CheckRanges(const SceneState& s) {
+    static const std::set<QString> viewNames = {ViewValueNames::OffsetX, ViewValueNames::OffsetY,
+                                                ViewValueNames::RotationX, ViewValueNames::RotationY,
+                                                ViewValueNames::RotationZ};
+    for (const auto& [name, value] : s.view) {
+        FUZZ_CHECK(viewNames.count(name));
+        FUZZ_CHECK(std::isfinite(value) && std::fabs(value) <= 1000000);
+    }
+    for (const auto& [name, item] : s.choices) FUZZ_CHECK(item >= -1 && item <= 9999);
+    for (const auto& [name, font] : s.fonts) FUZZ_CHECK(font.pointSize >= 1 && font.pointSize <= 1000);
+    for (const auto& [name, colour] : s.colours) FUZZ_CHECK((colour & 0xFF000000u) == 0);
+}
+
+SceneFileStatus CheckSceneReader(const QByteArray& bytes, SceneState& state) {
+    state = Before();
+    QString reason;
+    const SceneFileStatus status = SceneFromJson(bytes, state, reason);
+    if (status != SceneFileStatus::Ok) {
+        FUZZ_CHECK(status == SceneFileStatus::NotAScene || status == SceneFileStatus::NewerVersion);
+        FUZZ_CHECK(state == Before());
+        FUZZ_CHECK(!reason.isEmpty());
+        return status;
+    }
+    CheckRanges(state);
+    // Saved again, the file reads back to the same value.
+    SceneState again;
+    QString second;
+    FUZZ_CHECK(SceneFromJson(SceneToJson(state), again, second) == SceneFileStatus::Ok);
+    FUZZ_CHECK(again == state);
+    return status;
+}
+
+// One file of this process's own, written anew for every input and removed
+// at the end.
+const QString& FilePath() {
+    static const QString path = [] {
+        const QString p = QDir::temp().filePath(QStringLiteral("fuzz_scene_%1.spatium").arg(::getpid()));
+        std::atexit([] { QFile::remove(FilePath()); });
+        return p;
+    }();
+    return path;
+}
+
+void CheckFileReader(const QByteArray& bytes, SceneFileStatus expected, const SceneState& expectedState) {
+    QFile file(FilePath());
+    FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    FUZZ_CHECK(file.write(bytes) == bytes.size());
+    file.close();
+
+    SceneState state = Before();
+    const SceneFileResult result = ReadSceneFile(FilePath(), state);
+    FUZZ_CHECK(result.status == expected);
+    if (result.ok()) {
+        FUZZ_CHECK(result.message.isEmpty());
+        FUZZ_CHECK(state == expectedState);
+    } else {
+        FUZZ_CHECK(state == Before());
+        FUZZ_CHECK(result.message.contains(QFileInfo(FilePath()).fileName()));
+    }
+
+    // The same bytes as the settings file of the recent files.
+    QSettings settings(FilePath(), QSettings::IniFormat);
+    QStringList files = RecentFiles(settings).files();
+    FUZZ_CHECK(files.size() <= RecentFiles::kMaxEntries);
+    FUZZ_CHECK(files.removeDuplicates() == 0);
+    for (const QString& f : files) FUZZ_CHECK(!f.isEmpty());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    SceneState state;
+    const SceneFileStatus status = CheckSceneReader(bytes, state);
+    CheckFileReader(bytes, status, state);
+    return 0;
+}
