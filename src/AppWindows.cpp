@@ -23,5 +23,6 @@ AppWindows::AppWindows(const AppOptions& options) : form1(options.services) {
                         ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                                       QStringLiteral("Spatium"), QStringLiteral("Spatium"))
                         : std::make_unique<QSettings>(options.settingsFile, QSettings::IniFormat);
-    scenes = std::make_unique<SceneController>(form1, *form3, options.services, std::move(settings));
+    scenes = std::make_unique<SceneController>(form1, *form3, options.services, std::move(settings),
+                                               options.outputDialogs);
 }

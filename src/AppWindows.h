@@ -21,6 +21,8 @@ struct AppOptions {
     // The settings file that keeps the recent files (INI format); empty:
     // the user's own settings.
     QString settingsFile;
+    // The dialogs of "Bild exportieren …", "Drucken …" and "Druckvorschau …".
+    OutputDialogServices outputDialogs = DefaultOutputDialogServices();
 };
 
 struct AppWindows {

@@ -2,6 +2,8 @@
 // Test doubles shared by the window tests: feedback that records messages and
 // beeps instead of showing them, and window services whose dialogs answer at
 // once (screen large enough, "No" to the close question, dialogs cancelled).
+#include <QIcon>
+#include <QList>
 #include <QSize>
 #include <QStringList>
 
@@ -12,8 +14,15 @@ class RecordingFeedback : public UserFeedback {
 public:
     void Beep() override { ++beeps; }
     void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+    void ShowInformation(QWidget*, const QString& caption, const QString& text, const QIcon& icon) override {
+        captions << caption;
+        icons << icon;
+        messages << text;
+    }
     int beeps = 0;
     QStringList messages;
+    QStringList captions;  // of the messages with a picture
+    QList<QIcon> icons;
 };
 
 inline WindowServices QuietServices() {

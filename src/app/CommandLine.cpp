@@ -1,23 +1,144 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
+#include <cstdio>
+
+#include "Version.h"
+
+namespace {
+
+// Every option once: the parser and the help text are built from this.
+struct OptionSpec {
+    QStringList names;
+    QString valueName;  // empty: a switch
+    QString description;
+};
+
+const QList<OptionSpec>& Options() {
+    static const QList<OptionSpec> options = {
+        {{"h", "help"}, {}, QStringLiteral("Zeigt diese Hilfe und beendet das Programm.")},
+        {{"v", "version"}, {}, QStringLiteral("Zeigt die Version und beendet das Programm.")},
+        {{"export"},
+         QStringLiteral("AUSGABE"),
+         QStringLiteral("Schreibt das Bild der Szene DATEI nach AUSGABE und beendet das Programm, ohne ein "
+                        "Fenster zu zeigen (auch ohne Bildschirm). Die Endung wählt das Format: .png, .svg, "
+                        ".pdf oder .tex (LaTeX/TikZ).")},
+        {{"scale"},
+         QStringLiteral("N"),
+         QStringLiteral("Mit --export: Auflösung eines PNG-Bildes als Vielfaches der Bildschirmgröße, 1 bis 4 "
+                        "(Standard: 1).")},
+        {{"width-cm"},
+         QStringLiteral("W"),
+         QStringLiteral("Mit --export: Breite des Bildes in Zentimetern für PDF und TikZ (Standard: 12).")},
+        {{"tikz-standalone"},
+         {},
+         QStringLiteral("Mit --export und .tex: ein vollständiges LaTeX-Dokument statt einer einzelnen "
+                        "tikzpicture-Umgebung.")},
+    };
+    return options;
+}
+
+const QString kFileArgument = QStringLiteral("DATEI");
+const QString kFileDescription =
+    QStringLiteral("Die Szenendatei (.spatium), die nach dem Start geöffnet wird; mit --export die Szene, "
+                   "deren Bild geschrieben wird.");
+
+QString Spelled(const QString& name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+QString Quoted(const QString& text) { return QStringLiteral("„") + text + QStringLiteral("“"); }
+
+// The parser's own errors besides unknown options, in German. Its texts are
+// English until a translator exists, which it cannot before the application.
+QString GermanParseError(const QString& errorText) {
+    static const QRegularExpression named(QStringLiteral("'([^']*)'"));
+    const QString option = named.match(errorText).captured(1);
+    if (errorText.startsWith(QLatin1String("Missing value")))
+        return QStringLiteral("Nach der Option %1 fehlt ihr Wert.").arg(Quoted(option));
+    if (errorText.startsWith(QLatin1String("Unexpected value")))
+        return QStringLiteral("Die Option %1 nimmt keinen Wert.").arg(Quoted(option));
+    return errorText;
+}
+
+// `start`, then `text` wrapped at word boundaries into lines of at most 80
+// characters, each further line indented to `column`; ends with a newline.
+QString Wrapped(const QString& start, const QString& text, int column) {
+    constexpr int kWidth = 80;
+    QString result = start;
+    qsizetype used = start.size();
+    bool first = true;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        if (!first && used + 1 + word.size() > kWidth) {
+            result += QLatin1Char('\n') + QString(column, QLatin1Char(' '));
+            used = column;
+        } else if (!first) {
+            result += QLatin1Char(' ');
+            ++used;
+        }
+        result += word;
+        used += word.size();
+        first = false;
+    }
+    return result + QLatin1Char('\n');
+}
+
+void Print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+}  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("DATEI"),
-                                 QStringLiteral("Die Szenendatei, die nach dem Start geöffnet wird."));
+    QStringList spellings;  // every way an option is written
+    for (const OptionSpec& spec : Options()) {
+        parser.addOption(QCommandLineOption(spec.names, spec.description, spec.valueName));
+        for (const QString& name : spec.names) spellings << Spelled(name);
+    }
+    parser.addPositionalArgument(kFileArgument, kFileDescription);
+
     CommandLine result;
     if (!parser.parse(arguments)) {
         for (const QString& name : parser.unknownOptionNames())
-            result.errors << QStringLiteral("Die Option „%1%2“ gibt es nicht.")
-                                 .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name);
-        if (result.errors.isEmpty()) result.errors << parser.errorText();
+            result.errors << QStringLiteral("Die Option %1 gibt es nicht.").arg(Quoted(Spelled(name)));
+        if (result.errors.isEmpty()) result.errors << GermanParseError(parser.errorText());
+        return result;
     }
+    for (const OptionSpec& spec : Options()) {
+        const QString& name = spec.names.last();
+        if (spec.valueName.isEmpty()) continue;
+        const QStringList values = parser.values(name);
+        if (values.size() > 1)
+            result.errors << QStringLiteral("Die Option %1 ist mehrfach angegeben.").arg(Quoted(Spelled(name)));
+        // "--export --scale 2": the parser took the next option as the value.
+        else if (values.size() == 1 && spellings.contains(values.front()))
+            result.errors << QStringLiteral("Nach der Option %1 fehlt ihr Wert.").arg(Quoted(Spelled(name)));
+    }
+
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty()) result.files << files.front();
     if (files.size() > 1)
         result.errors << QStringLiteral("Es wird nur eine Szene geöffnet, „%1“; nicht geöffnet: „%2“.")
                              .arg(files.front(), files.mid(1).join(QStringLiteral("“, „")));
+
+    result.help = parser.isSet(QStringLiteral("help"));
+    result.version = parser.isSet(QStringLiteral("version"));
+    if (parser.isSet(QStringLiteral("export"))) {
+        result.exportOptions = BatchExportOptions{parser.value(QStringLiteral("export")),
+                                                  parser.value(QStringLiteral("scale")),
+                                                  parser.value(QStringLiteral("width-cm")),
+                                                  parser.isSet(QStringLiteral("tikz-standalone"))};
+        if (files.isEmpty())
+            result.errors << QStringLiteral("Zu --export fehlt die Szenendatei: spatium --export AUSGABE DATEI");
+    } else {
+        for (const char* name : {"scale", "width-cm", "tikz-standalone"})
+            if (parser.isSet(QLatin1String(name)))
+                result.errors << QStringLiteral("Die Option %1 gilt nur zusammen mit --export.")
+                                     .arg(Quoted(Spelled(QLatin1String(name))));
+    }
     return result;
 }
 
@@ -26,3 +147,48 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     return ParseCommandLine(arguments);
 }
+
+QString CommandLineHelp() {
+    constexpr int kColumn = 24;  // where the descriptions start
+    auto row = [](const QString& left, const QString& description) {
+        return Wrapped(QStringLiteral("  ") + left.leftJustified(kColumn - 3) + QLatin1Char(' '), description,
+                       kColumn);
+    };
+    QString text = QStringLiteral(
+        "Aufruf: spatium [DATEI]\n"
+        "        spatium --export AUSGABE [--scale N] [--width-cm W] [--tikz-standalone] DATEI\n"
+        "        spatium --help | --version\n\n"
+        "Spatium zeichnet und berechnet analytische Geometrie im Raum für den Unterricht.\n\n"
+        "Argumente:\n");
+    text += row(kFileArgument, kFileDescription);
+    text += QStringLiteral("\nOptionen:\n");
+    for (const OptionSpec& spec : Options()) {
+        QStringList spelled;
+        for (const QString& name : spec.names) spelled << Spelled(name);
+        QString left = spelled.join(QStringLiteral(", "));
+        if (!spec.valueName.isEmpty()) left += QLatin1Char(' ') + spec.valueName;
+        text += row(left, spec.description);
+    }
+    text += QLatin1Char('\n') +
+            Wrapped(QString(),
+                    QStringLiteral("Rückgabewert: 0 bei Erfolg, 1 wenn die Ausgabedatei nicht geschrieben werden "
+                                   "konnte, 2 bei einem falschen Aufruf, einem unbrauchbaren Optionswert oder "
+                                   "einer Szenendatei, die sich nicht öffnen lässt."),
+                    0);
+    return text;
+}
+
+int AnswerOnTerminal(const CommandLine& commandLine) {
+    if (!commandLine.errors.isEmpty()) {
+        for (const QString& error : commandLine.errors) PrintError(error);
+        PrintError(QStringLiteral("Alle Optionen zeigt „spatium --help“."));
+        return kExitBadCall;
+    }
+    if (commandLine.help)
+        Print(stdout, CommandLineHelp());
+    else
+        Print(stdout, QStringLiteral("Spatium %1\n").arg(QLatin1String(kSpatiumVersion)));
+    return kExitDone;
+}
+
+void PrintError(const QString& message) { Print(stderr, QStringLiteral("spatium: ") + message + QLatin1Char('\n')); }

@@ -22,6 +22,12 @@ MainMenu::MainMenu(QMainWindow& window) {
     save = AddEntry(fileMenu, "Action_Speichern", QStringLiteral("&Speichern"), {QKeySequence(Qt::CTRL | Qt::Key_S)});
     saveAs = AddEntry(fileMenu, "Action_Speichern_unter", QStringLiteral("Speichern &unter …"),
                       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+    fileMenu->addSeparator();
+    // Ctrl+Shift+E: plain Ctrl+E stays with the text fields.
+    exportPicture = AddEntry(fileMenu, "Action_Bild_exportieren", QStringLiteral("Bild &exportieren …"),
+                             {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)});
+    print = AddEntry(fileMenu, "Action_Drucken", QStringLiteral("&Drucken …"), {QKeySequence(Qt::CTRL | Qt::Key_P)});
+    printPreview = AddEntry(fileMenu, "Action_Druckvorschau", QStringLiteral("Druck&vorschau …"));
     quitSeparator_ = fileMenu->addSeparator();
     quit = AddEntry(fileMenu, "Action_Beenden", QStringLiteral("&Beenden"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 

@@ -19,8 +19,8 @@ public:
     // A new entry at the end of `menu`.
     static QAction* AddEntry(QMenu* menu, const char* objectName, const QString& text,
                              const QList<QKeySequence>& keys = {});
-    // A new entry of "Datei" in the group above "Beenden" (after "Speichern
-    // unter …" and the entries added before), for exporting and printing.
+    // A new entry of "Datei" at the end of the group above "Beenden" (after
+    // "Druckvorschau …" and the entries added before).
     QAction* addFileEntry(const char* objectName, const QString& text, const QList<QKeySequence>& keys = {});
 
     // Every action of the menus that has a shortcut.
@@ -35,6 +35,9 @@ public:
     QAction* open = nullptr;
     QAction* save = nullptr;
     QAction* saveAs = nullptr;
+    QAction* exportPicture = nullptr;
+    QAction* print = nullptr;
+    QAction* printPreview = nullptr;
     QAction* quit = nullptr;
     QAction* undo = nullptr;
     QAction* redo = nullptr;

@@ -16,6 +16,7 @@
 #include "app/CommandLine.h"
 #include "app/SceneBinding.h"
 #include "app/ShortcutRouter.h"
+#include "desktop/AppIcon.h"
 #include "document/SceneFile.h"
 #include "input/ColourPanel.h"
 #include "input/FieldReaders.h"
@@ -41,14 +42,20 @@ QString AboutText() {
 }
 
 SceneController::SceneController(TForm1& form1, TForm3& form3, WindowServices services,
-                                 std::unique_ptr<QSettings> settings, QObject* parent)
-    : QObject(parent), form1_(form1), form3_(form3), services_(std::move(services)), settings_(std::move(settings)),
+                                 std::unique_ptr<QSettings> settings, OutputDialogServices outputDialogs,
+                                 QObject* parent)
+    : QObject(parent), form1_(form1), form3_(form3), services_(std::move(services)),
+      outputDialogs_(std::move(outputDialogs)), settings_(std::move(settings)),
       recent_(*settings_), menu_(form1), undo_(form3, this), startUp_(CaptureScene(form1, form3)),
       startUpScene_(form3.scene()), saved_(startUp_) {
     connect(menu_.newScene, &QAction::triggered, this, [this] { newScene(); });
     connect(menu_.open, &QAction::triggered, this, [this] { open(); });
     connect(menu_.save, &QAction::triggered, this, [this] { save(); });
     connect(menu_.saveAs, &QAction::triggered, this, [this] { saveAs(); });
+    connect(menu_.exportPicture, &QAction::triggered, this,
+            [this] { ExportPictureWithDialogs(form1_, outputDialogs_); });
+    connect(menu_.print, &QAction::triggered, this, [this] { PrintPictureWithDialog(form1_, outputDialogs_); });
+    connect(menu_.printPreview, &QAction::triggered, this, [this] { PreviewPicturePrint(form1_, outputDialogs_); });
     connect(menu_.quit, &QAction::triggered, &form1_, &QWidget::close);
     connect(menu_.undo, &QAction::triggered, &undo_.stack(), &QUndoStack::undo);
     connect(menu_.redo, &QAction::triggered, &undo_.stack(), &QUndoStack::redo);
@@ -102,10 +109,11 @@ bool SceneController::saveAs() {
     return !path.isEmpty() && writeTo(path);
 }
 
-void SceneController::showAbout() { ActiveUserFeedback().ShowMessage(&form1_, AboutText()); }
+void SceneController::showAbout() {
+    ActiveUserFeedback().ShowInformation(&form1_, QStringLiteral("Über Spatium"), AboutText(), ApplicationIcon());
+}
 
 void SceneController::openAtStart(const CommandLine& commandLine) {
-    for (const QString& error : commandLine.errors) ActiveUserFeedback().ShowMessage(&form1_, error);
     if (!commandLine.files.isEmpty()) openFile(commandLine.files.front());
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Scenes as files: the main window's menu bar and what its entries do
 // ("Neu", "Öffnen …", "Zuletzt geöffnet", "Speichern", "Speichern unter …",
-// "Beenden", "Rückgängig", "Wiederholen", "Bild kopieren",
+// "Bild exportieren …", "Drucken …", "Druckvorschau …", "Beenden",
+// "Rückgängig", "Wiederholen", "Bild kopieren",
 // "Bedienungshinweise", "Über Spatium"), the question about unsaved changes,
 // the window title with the scene's name and "*", and the undo history of
 // the input window.
@@ -18,6 +19,7 @@
 #include "app/MainMenu.h"
 #include "document/RecentFiles.h"
 #include "document/SceneState.h"
+#include "export/OutputDialogs.h"
 #include "input/Scene.h"
 #include "plot/WindowServices.h"
 
@@ -31,8 +33,9 @@ class SceneController : public QObject {
 public:
     // Takes the windows as they are now as the start-up scene. The recent
     // files are kept in `settings`.
+    // The export and print entries open their dialogs through `outputDialogs`.
     SceneController(TForm1& form1, TForm3& form3, WindowServices services, std::unique_ptr<QSettings> settings,
-                    QObject* parent = nullptr);
+                    OutputDialogServices outputDialogs = DefaultOutputDialogServices(), QObject* parent = nullptr);
     ~SceneController() override;
 
     // The menu entries. Each that would replace a changed scene asks first.
@@ -46,8 +49,8 @@ public:
     bool saveAs();
     void showAbout();
 
-    // After the start-up: says what was wrong on the command line and opens
-    // its file; a file that cannot be opened leaves the start-up scene.
+    // After the start-up: opens the command line's file; a file that cannot
+    // be opened leaves the start-up scene and says why.
     void openAtStart(const CommandLine& commandLine);
 
     bool isModified() const;
@@ -58,6 +61,7 @@ public:
     const RecentFiles& recentFiles() const { return recent_; }
     MainMenu& menu() { return menu_; }
     const SceneState& startUpState() const { return startUp_; }
+    const Scene& startUpScene() const { return startUpScene_; }
     // Puts the window title in line with the scene's name and state (done
     // by itself shortly after every change).
     void updateTitle();
@@ -78,6 +82,7 @@ private:
     TForm1& form1_;
     TForm3& form3_;
     WindowServices services_;
+    OutputDialogServices outputDialogs_;
     std::unique_ptr<QSettings> settings_;
     RecentFiles recent_;
     MainMenu menu_;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QObject>
@@ -23,7 +24,20 @@ public:
                         QMessageBox::Ok, parent);
         box.exec();
     }
+    void ShowInformation(QWidget* parent, const QString& caption, const QString& text, const QIcon& icon) override {
+        QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+        box.setIconPixmap(icon.pixmap(QSize(64, 64), box.devicePixelRatioF()));
+        box.exec();
+    }
 };
+
+}  // namespace
+
+void UserFeedback::ShowInformation(QWidget* parent, const QString&, const QString& text, const QIcon&) {
+    ShowMessage(parent, text);
+}
+
+namespace {
 
 UserFeedback* activeFeedback = nullptr;  // null: the Qt one
 QuietFieldReads* quietReads = nullptr;    // the innermost living one

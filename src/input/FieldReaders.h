@@ -9,6 +9,7 @@
 
 #include "numbers/Real.h"
 
+class QIcon;
 class QLineEdit;
 class QObject;
 class QWidget;
@@ -27,6 +28,9 @@ public:
     virtual void Beep() = 0;
     // A modal message with an OK button. parent may be null.
     virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // A modal message under a caption with a picture beside the text (the
+    // program's icon in "Über Spatium"); by default a plain message.
+    virtual void ShowInformation(QWidget* parent, const QString& caption, const QString& text, const QIcon& icon);
 };
 
 // The feedback in force (the Qt one unless a ScopedUserFeedback is alive).

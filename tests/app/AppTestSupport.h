@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,6 +34,7 @@ struct AppAnswers {
     QColor colour = QColor(10, 20, 30);              // every colour dialog confirms this
     QFont font = QFont(QStringLiteral("DejaVu Serif"), 14);
     QColor fontColour = QColor(0, 128, 0);
+    QStringList outputDialogs;  // captions of the export and print dialogs, each cancelled
 };
 
 inline WindowServices AnsweringAppServices(AppAnswers& a) {
@@ -62,6 +64,19 @@ inline WindowServices AnsweringAppServices(AppAnswers& a) {
     return s;
 }
 
+inline OutputDialogServices CancellingOutputDialogs(AppAnswers& a) {
+    OutputDialogServices s;
+    s.saveFileName = [&a](QWidget*, const QString& caption, const QString&, const QString&, QString*) {
+        a.outputDialogs << caption;
+        return QString();
+    };
+    s.exec = [&a](QDialog& dialog) {
+        a.outputDialogs << dialog.windowTitle();
+        return false;
+    };
+    return s;
+}
+
 class AppTest : public ::testing::Test {
 protected:
     void SetUp() override { start(); }
@@ -71,6 +86,7 @@ protected:
         app.reset();
         AppOptions options;
         options.services = AnsweringAppServices(answers);
+        options.outputDialogs = CancellingOutputDialogs(answers);
         options.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
         app = std::make_unique<AppWindows>(options);
         ASSERT_FALSE(app->aborted());

@@ -13,6 +13,7 @@
 
 #include "AppTestSupport.h"
 #include "calc/OutputLog.h"
+#include "desktop/AppIcon.h"
 #include "document/SceneFile.h"
 #include "input/ColourPanel.h"
 #include "numbers/Evaluator.h"
@@ -416,11 +417,16 @@ TEST_F(SceneFilesTest, MenuBarEntriesShortcutsAndTheWindowGrowingByItsHeight) {
     EXPECT_EQ(image->mapTo(&form1(), QPoint(0, 0)), QPoint(0, bar->height()));
     QWidget* panel = form1().findChild<QWidget*>(QStringLiteral("Panel_Steuerung"));
     EXPECT_TRUE(form1().rect().contains(QRect(panel->mapTo(&form1(), QPoint(0, 0)), panel->size())));
-    // Later entries of "Datei" go above "Beenden".
+    // "Datei": the scene group, the output group, "Beenden", each apart;
+    // later entries join the output group.
     QAction* extra = scenes().menu().addFileEntry("Action_Test", QStringLiteral("Test …"));
-    const QList<QAction*> file = scenes().menu().fileMenu->actions();
-    EXPECT_EQ(file.indexOf(extra), file.indexOf(action("Action_Speichern_unter")) + 1);
-    EXPECT_LT(file.indexOf(extra), file.indexOf(action("Action_Beenden")));
+    QStringList file;
+    for (const QAction* a : scenes().menu().fileMenu->actions())
+        file << (a->isSeparator() ? QStringLiteral("|") : a->menu() ? QStringLiteral("Menu") : a->objectName());
+    EXPECT_EQ(file.join(' '), QStringLiteral("Action_Neu Action_Oeffnen Menu | Action_Speichern "
+                                             "Action_Speichern_unter | Action_Bild_exportieren Action_Drucken "
+                                             "Action_Druckvorschau Action_Test | Action_Beenden"));
+    EXPECT_EQ(extra->objectName(), QStringLiteral("Action_Test"));
 }
 
 TEST_F(SceneFilesTest, AboutNamesVersionLicenceAndPurposeHelpShowsTheUsageNotes) {
@@ -429,6 +435,10 @@ TEST_F(SceneFilesTest, AboutNamesVersionLicenceAndPurposeHelpShowsTheUsageNotes)
     EXPECT_TRUE(feedback.messages[0].startsWith(QStringLiteral("Spatium 2.20")));
     EXPECT_TRUE(feedback.messages[0].contains(QStringLiteral("GPL-3.0-or-later")));
     EXPECT_TRUE(feedback.messages[0].contains(QStringLiteral("Analytische Geometrie")));
+    ASSERT_EQ(feedback.icons.size(), 1);  // the program's icon beside the text
+    EXPECT_EQ(feedback.icons[0].pixmap(64).toImage(), ApplicationIcon().pixmap(64).toImage());
+    EXPECT_FALSE(feedback.icons[0].isNull());
+    EXPECT_EQ(feedback.captions, QStringList{"Über Spatium"});
     action("Action_Bedienungshinweise")->trigger();
     EXPECT_TRUE(app->form2->isVisible());
     action("Action_Bild_kopieren")->trigger();

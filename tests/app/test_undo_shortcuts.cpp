@@ -162,6 +162,8 @@ TEST_F(UndoTest, EveryShortcutWorksWithTheFocusInAFieldOfEitherWindow) {
         {"Action_Oeffnen", Qt::CTRL | Qt::Key_O},
         {"Action_Speichern", Qt::CTRL | Qt::Key_S},
         {"Action_Speichern_unter", Qt::CTRL | Qt::SHIFT | Qt::Key_S},
+        {"Action_Bild_exportieren", Qt::CTRL | Qt::SHIFT | Qt::Key_E},
+        {"Action_Drucken", Qt::CTRL | Qt::Key_P},
         {"Action_Beenden", Qt::CTRL | Qt::Key_Q},
         {"Action_Bild_kopieren", Qt::CTRL | Qt::SHIFT | Qt::Key_C},
         {"Action_Bedienungshinweise", Qt::Key_F1},
@@ -188,14 +190,21 @@ TEST_F(UndoTest, EveryShortcutWorksWithTheFocusInAFieldOfEitherWindow) {
     // "Neu", "Öffnen …" and "Beenden" asked about the changes, answered "Abbrechen".
     EXPECT_EQ(answers.saveQuestions.size(), 6);
     EXPECT_TRUE(form1().isVisible());
+    // The output entries opened their dialogs; the preview has no key.
+    action("Action_Druckvorschau")->trigger();
+    EXPECT_EQ(answers.outputDialogs, (QStringList{"Bild exportieren", "Drucken", "Bild exportieren", "Drucken",
+                                                   "Druckvorschau"}));
 
-    // Copy, paste, cut and select-all stay with the field.
+    // Copy, paste, cut, select-all and plain Ctrl+E stay with the field.
     QLineEdit* field = edit("Edit_Punkt1_x");
     activate(field->window());
     field->setFocus(Qt::MouseFocusReason);
     field->setText(QStringLiteral("123"));
     QList<QSignalSpy*> spies;
     for (QAction* a : scenes().menu().shortcutActions()) spies << new QSignalSpy(a, &QAction::triggered);
+    field->setCursorPosition(0);
+    QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier);  // the line edit's "to the end"
+    EXPECT_EQ(field->cursorPosition(), 3);
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(field->selectedText(), QStringLiteral("123"));
     QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
@@ -221,26 +230,59 @@ TEST_F(UndoTest, TheCommandLineFileOpensAfterTheStartUpABadOneLeavesTheDefaults)
     start();
     WriteSceneFile(file("bad.spatium"), SceneState{});
     QFile(file("bad.spatium")).resize(3);
-    scenes().openAtStart(ParseCommandLine(QStringList{"spatium", "--zoom", file("bad.spatium")}));
-    ASSERT_EQ(feedback.messages.size(), 2);
-    EXPECT_EQ(feedback.messages[0], QStringLiteral("Die Option „--zoom“ gibt es nicht."));
-    EXPECT_TRUE(feedback.messages[1].contains(QStringLiteral("ist keine Spatium-Szene")));
+    scenes().openAtStart(ParseCommandLine(QStringList{"spatium", file("bad.spatium")}));
+    ASSERT_EQ(feedback.messages.size(), 1);
+    EXPECT_TRUE(feedback.messages[0].contains(QStringLiteral("ist keine Spatium-Szene")));
     EXPECT_EQ(capture(), scenes().startUpState());
     EXPECT_EQ(scenes().sceneName(), QStringLiteral("Unbenannt"));
 }
 
-TEST(CommandLine, FileAndErrorsAsPlainData) {
+TEST(CommandLine, FileOptionsAndErrorsAsPlainData) {
     const char* argv[] = {"spatium", "Würfel.spatium"};
     CommandLine one = ParseCommandLine(2, argv);
     EXPECT_EQ(one.files, QStringList{"Würfel.spatium"});
     EXPECT_TRUE(one.errors.isEmpty());
+    EXPECT_FALSE(one.endsOnTerminal() || one.exportOptions);
     EXPECT_TRUE(ParseCommandLine(QStringList{"spatium"}).files.isEmpty());
-    CommandLine two = ParseCommandLine(QStringList{"spatium", "a.spatium", "b.spatium", "-q"});
-    EXPECT_EQ(two.files, QStringList{"a.spatium"});
-    EXPECT_EQ(two.errors, (QStringList{"Die Option „-q“ gibt es nicht.",
-                                       "Es wird nur eine Szene geöffnet, „a.spatium“; nicht geöffnet: „b.spatium“."}));
     // After "--" a name that looks like an option is a file.
     EXPECT_EQ(ParseCommandLine(QStringList{"spatium", "--", "-x.spatium"}).files, QStringList{"-x.spatium"});
+
+    const CommandLine batch = ParseCommandLine(QStringList{"spatium", "a.spatium", "--width-cm", "8,5", "--export",
+                                                            "a.tex", "--tikz-standalone", "--scale", "2"});
+    ASSERT_TRUE(batch.exportOptions && batch.errors.isEmpty());
+    EXPECT_EQ(batch.files, QStringList{"a.spatium"});
+    EXPECT_EQ(batch.exportOptions->outFile, QStringLiteral("a.tex"));
+    EXPECT_EQ(batch.exportOptions->scale, QStringLiteral("2"));
+    EXPECT_EQ(batch.exportOptions->widthCm, QStringLiteral("8,5"));
+    EXPECT_TRUE(batch.exportOptions->tikzStandalone);
+    EXPECT_TRUE(ParseCommandLine(QStringList{"spatium", "-v"}).version);
+    EXPECT_TRUE(ParseCommandLine(QStringList{"spatium", "--help", "a.spatium"}).endsOnTerminal());
+
+    const struct {
+        QStringList arguments;
+        QStringList errors;
+    } wrong[] = {
+        {{"-q", "a.spatium", "b.spatium", "c.spatium"},
+         {"Die Option „-q“ gibt es nicht."}},
+        {{"a.spatium", "b.spatium", "c.spatium"},
+         {"Es wird nur eine Szene geöffnet, „a.spatium“; nicht geöffnet: „b.spatium“, „c.spatium“."}},
+        {{"a.spatium", "--export"}, {"Nach der Option „--export“ fehlt ihr Wert."}},
+        {{"--export", "--scale", "2", "a.spatium"},
+         {"Nach der Option „--export“ fehlt ihr Wert.",
+          "Es wird nur eine Szene geöffnet, „2“; nicht geöffnet: „a.spatium“."}},
+        {{"--version=2"}, {"Die Option „--version“ nimmt keinen Wert."}},
+        {{"--export", "a.png", "--export", "b.png", "a.spatium"}, {"Die Option „--export“ ist mehrfach angegeben."}},
+        {{"--export", "a.png"}, {"Zu --export fehlt die Szenendatei: spatium --export AUSGABE DATEI"}},
+        {{"--scale", "2", "--tikz-standalone", "a.spatium"},
+         {"Die Option „--scale“ gilt nur zusammen mit --export.",
+          "Die Option „--tikz-standalone“ gilt nur zusammen mit --export."}},
+        {{"--width-cm", "8", "--help"}, {"Die Option „--width-cm“ gilt nur zusammen mit --export."}},
+    };
+    for (const auto& w : wrong) {
+        const CommandLine parsed = ParseCommandLine(QStringList{"spatium"} + w.arguments);
+        EXPECT_EQ(parsed.errors, w.errors) << w.arguments.join(' ').toStdString();
+        EXPECT_TRUE(parsed.endsOnTerminal());
+    }
 }
 
 using ConsistencyTest = AppTest;

@@ -1,0 +1,212 @@
+// The built program started as a user starts it from a terminal, with no
+// display at all: help, version, wrong calls and the export of a saved
+// scene to every format.
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QXmlStreamReader>
+
+#include "AppTestSupport.h"
+#include "document/SceneFile.h"
+
+namespace {
+
+struct Run {
+    int status = -1;  // -1: crashed or did not end
+    QString out;
+    QString err;
+};
+
+Run RunSpatium(const QStringList& arguments) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(QLatin1String(name));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(SPATIUM_PROGRAM), arguments);
+    Run run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    if (process.exitStatus() == QProcess::NormalExit) run.status = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+std::string Shown(const QStringList& arguments, const Run& run) {
+    return (arguments.join(' ') + QStringLiteral(" -> %1\nstdout: %2\nstderr: %3").arg(run.status).arg(run.out, run.err))
+        .toStdString();
+}
+
+// The option names and argument names in a text: "--width-cm", "-h", "DATEI".
+QSet<QString> OptionNames(const QString& text) {
+    static const QRegularExpression name(QStringLiteral("(?<![\\w-])(--?[a-z][a-z-]*|[A-Z]{2,})\\b"));
+    QSet<QString> names;
+    for (const QRegularExpressionMatch& m : name.globalMatch(text)) names << m.captured(1);
+    return names;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+TEST(CommandLineRun, HelpVersionAndWrongCallsAnswerOnTheTerminalWithoutADisplay) {
+    const Run help = RunSpatium({"--help"});
+    ASSERT_EQ(help.status, 0) << Shown({"--help"}, help);
+    EXPECT_TRUE(help.err.isEmpty());
+    for (const char* row : {"Aufruf: spatium [DATEI]", "  DATEI ", "  -h, --help ", "  -v, --version ",
+                            "  --export AUSGABE ", "  --scale N ", "  --width-cm W ", "  --tikz-standalone ",
+                            "Zeigt diese Hilfe und beendet das Programm.", "Rückgabewert:"})
+        EXPECT_TRUE(help.out.contains(QString::fromUtf8(row))) << row << "\n" << help.out.toStdString();
+    for (const QString& line : help.out.split('\n')) EXPECT_LE(line.size(), 80) << line.toStdString();
+
+    const Run version = RunSpatium({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, QStringLiteral("Spatium 2.20\n"));
+
+    // With no display a window could not even start: status 2 and the
+    // message show the call was answered before any.
+    const struct {
+        QStringList arguments;
+        const char* message;
+    } wrong[] = {
+        {{"--zoom"}, "spatium: Die Option „--zoom“ gibt es nicht.\n"},
+        {{"a.spatium", "b.spatium"}, "Es wird nur eine Szene geöffnet, „a.spatium“; nicht geöffnet: „b.spatium“."},
+        {{"a.spatium", "--export"}, "Nach der Option „--export“ fehlt ihr Wert."},
+        {{"--scale", "2", "a.spatium"}, "Die Option „--scale“ gilt nur zusammen mit --export."},
+        {{"--export", "a.png"}, "Zu --export fehlt die Szenendatei"},
+    };
+    for (const auto& w : wrong) {
+        const Run run = RunSpatium(w.arguments);
+        EXPECT_EQ(run.status, 2) << Shown(w.arguments, run);
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(w.message))) << Shown(w.arguments, run);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("„spatium --help“")));
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+}
+
+// The manual page's OPTIONEN list names exactly the arguments and options
+// the help lists.
+TEST(CommandLineRun, ManualPageListsExactlyTheOptionsOfTheHelp) {
+    const Run help = RunSpatium({"--help"});
+    ASSERT_EQ(help.status, 0);
+    QSet<QString> helpNames;
+    for (const QString& line : help.out.split('\n'))
+        if (line.startsWith(QLatin1String("  ")) && !line.startsWith(QLatin1String("   ")))
+            helpNames += OptionNames(line.trimmed().split(QRegularExpression(QStringLiteral("\\s{2,}"))).front());
+
+    QString page = QString::fromUtf8(ReadAll(QStringLiteral(SPATIUM_MAN_PAGE)));
+    page.replace(QStringLiteral("\\-"), QStringLiteral("-"));
+    const qsizetype from = page.indexOf(QStringLiteral("\n.SH OPTIONEN"));
+    ASSERT_GE(from, 0);
+    const QStringList lines = page.mid(from + 1, page.indexOf(QStringLiteral("\n.SH "), from + 1) - from).split('\n');
+    QSet<QString> pageNames;
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        if (lines[i] == QLatin1String(".TP"))  // the next line is the option's tag
+            pageNames += OptionNames(QString(lines[i + 1]).remove(QRegularExpression(QStringLiteral("^\\.[A-Z]+"))));
+
+    const QSet<QString> expected{"DATEI", "-h",    "--help",   "-v", "--version",        "--export",
+                                 "AUSGABE", "--scale", "--width-cm", "--tikz-standalone"};
+    EXPECT_EQ(helpNames, expected);
+    EXPECT_EQ(pageNames, helpNames);
+}
+
+using CommandLineExport = AppTest;
+
+// The export opens the scene with its view and draws it as the draw button
+// does: its PNG is the picture the program shows after opening the file.
+TEST_F(CommandLineExport, WritesEveryFormatOfASavedSceneWithoutADisplay) {
+    const QImage startUp = picture();
+    typeAndLeave("Edit_Punkt1_z", "2,5");
+    click("CheckBox_Wuerfel");
+    click("SpeedButton_Drehung_z_plus");
+    answers.savePath = file("Aufgabe 3.spatium");
+    ASSERT_TRUE(scenes().saveAs());
+    start();
+    ASSERT_TRUE(scenes().openFile(file("Aufgabe 3.spatium")));
+    const QImage opened = picture().convertToFormat(QImage::Format_RGB32);
+    ASSERT_NE(opened, startUp.convertToFormat(QImage::Format_RGB32));
+
+    const QString scene = file("Aufgabe 3.spatium");
+    const struct {
+        const char* out;
+        QStringList options;
+    } runs[] = {
+        {"bild.png", {}},
+        {"bild2.png", {"--scale", "2"}},
+        {"bild.svg", {}},
+        {"bild.pdf", {"--width-cm", "8,5"}},
+        {"bild.tex", {}},
+        {"dokument.tex", {"--tikz-standalone", "--width-cm", "8"}},
+    };
+    for (const auto& r : runs) {
+        const QStringList arguments = QStringList{"--export", file(r.out)} + r.options + QStringList{scene};
+        const Run run = RunSpatium(arguments);
+        EXPECT_EQ(run.status, 0) << Shown(arguments, run);
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+    EXPECT_EQ(QImage(file("bild.png")).convertToFormat(QImage::Format_RGB32), opened);
+    EXPECT_EQ(QImage(file("bild2.png")).size(), QSize(1442, 1442));
+
+    QXmlStreamReader svg(ReadAll(file("bild.svg")));
+    int groups = 0;
+    while (!svg.atEnd())
+        if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == QLatin1String("g")) ++groups;
+    EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+    EXPECT_GT(groups, 3);
+
+    const QByteArray pdf = ReadAll(file("bild.pdf"));
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
+    const QByteArray picture = ReadAll(file("bild.tex"));
+    EXPECT_TRUE(picture.contains("\\begin{tikzpicture}") && picture.contains("\\end{tikzpicture}"));
+    EXPECT_FALSE(picture.contains("\\documentclass"));
+    const QByteArray document = ReadAll(file("dokument.tex"));
+    EXPECT_TRUE(document.contains("\\documentclass") && document.contains("\\begin{tikzpicture}"));
+    EXPECT_TRUE(document.contains("paperwidth=8cm"));
+}
+
+// A bad scene, option value or folder: a German message on standard error,
+// a status that is not 0, and nothing written; an older file at AUSGABE
+// stays as it was.
+TEST(CommandLineRun, FailedExportsSayWhyAndWriteNothing) {
+    QTemporaryDir dir;
+    auto path = [&dir](const char* name) { return dir.filePath(QLatin1String(name)); };
+    ASSERT_TRUE(WriteSceneFile(path("szene.spatium"), SceneState{}).ok());
+    QFile text(path("notiz.spatium"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("Punkt A(1|2|3)") > 0);
+    text.close();
+    QFile old(path("alt.png"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("alt") == 3);
+    old.close();
+    const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot);
+
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* message;
+    } bad[] = {
+        {{"--export", path("nirgends/bild.svg"), path("szene.spatium")}, 1, "nirgends"},
+        {{"--export", path("alt.png"), "--scale", "7", path("szene.spatium")}, 2, "Der Maßstab 7 ist nicht möglich"},
+        {{"--export", path("bild.png"), "--scale", "1,5", path("szene.spatium")}, 2, "ist keine ganze Zahl"},
+        {{"--export", path("bild.pdf"), "--width-cm", "0", path("szene.spatium")}, 2, "Die Breite 0 cm"},
+        {{"--export", path("bild.pdf"), "--width-cm", "500", path("szene.spatium")}, 2, "Die Breite 500 cm"},
+        {{"--export", path("bild.gif"), path("szene.spatium")}, 2, "Die Endung „.gif“ ist unbekannt."},
+        {{"--export", path("alt.png"), path("fehlt.spatium")}, 2, "fehlt.spatium"},
+        {{"--export", path("bild.png"), path("notiz.spatium")}, 2, "ist keine Spatium-Szene"},
+    };
+    for (const auto& b : bad) {
+        const Run run = RunSpatium(b.arguments);
+        EXPECT_EQ(run.status, b.status) << Shown(b.arguments, run);
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(b.message))) << Shown(b.arguments, run);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot), before);
+    EXPECT_EQ(ReadAll(path("alt.png")), QByteArray("alt"));
+}
