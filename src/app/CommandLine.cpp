@@ -156,7 +156,8 @@ QString CommandLineHelp() {
     };
     QString text = QStringLiteral(
         "Aufruf: spatium [DATEI]\n"
-        "        spatium --export AUSGABE [--scale N] [--width-cm W] [--tikz-standalone] DATEI\n"
+        "        spatium --export AUSGABE [--scale N] [--width-cm W]\n"
+        "                [--tikz-standalone] DATEI\n"
         "        spatium --help | --version\n\n"
         "Spatium zeichnet und berechnet analytische Geometrie im Raum für den Unterricht.\n\n"
         "Argumente:\n");

@@ -13,19 +13,19 @@
 
 namespace {
 
-struct Run {
+struct ProgramRun {
     int status = -1;  // -1: crashed or did not end
     QString out;
     QString err;
 };
 
-Run RunSpatium(const QStringList& arguments) {
+ProgramRun RunSpatium(const QStringList& arguments) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(QLatin1String(name));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(SPATIUM_PROGRAM), arguments);
-    Run run;
+    ProgramRun run;
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();
@@ -37,7 +37,7 @@ Run RunSpatium(const QStringList& arguments) {
     return run;
 }
 
-std::string Shown(const QStringList& arguments, const Run& run) {
+std::string Shown(const QStringList& arguments, const ProgramRun& run) {
     return (arguments.join(' ') + QStringLiteral(" -> %1\nstdout: %2\nstderr: %3").arg(run.status).arg(run.out, run.err))
         .toStdString();
 }
@@ -58,7 +58,7 @@ QByteArray ReadAll(const QString& path) {
 }  // namespace
 
 TEST(CommandLineRun, HelpVersionAndWrongCallsAnswerOnTheTerminalWithoutADisplay) {
-    const Run help = RunSpatium({"--help"});
+    const ProgramRun help = RunSpatium({"--help"});
     ASSERT_EQ(help.status, 0) << Shown({"--help"}, help);
     EXPECT_TRUE(help.err.isEmpty());
     for (const char* row : {"Aufruf: spatium [DATEI]", "  DATEI ", "  -h, --help ", "  -v, --version ",
@@ -67,7 +67,7 @@ TEST(CommandLineRun, HelpVersionAndWrongCallsAnswerOnTheTerminalWithoutADisplay)
         EXPECT_TRUE(help.out.contains(QString::fromUtf8(row))) << row << "\n" << help.out.toStdString();
     for (const QString& line : help.out.split('\n')) EXPECT_LE(line.size(), 80) << line.toStdString();
 
-    const Run version = RunSpatium({"--version"});
+    const ProgramRun version = RunSpatium({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, QStringLiteral("Spatium 2.20\n"));
 
@@ -84,7 +84,7 @@ TEST(CommandLineRun, HelpVersionAndWrongCallsAnswerOnTheTerminalWithoutADisplay)
         {{"--export", "a.png"}, "Zu --export fehlt die Szenendatei"},
     };
     for (const auto& w : wrong) {
-        const Run run = RunSpatium(w.arguments);
+        const ProgramRun run = RunSpatium(w.arguments);
         EXPECT_EQ(run.status, 2) << Shown(w.arguments, run);
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(w.message))) << Shown(w.arguments, run);
         EXPECT_TRUE(run.err.contains(QStringLiteral("„spatium --help“")));
@@ -95,7 +95,7 @@ TEST(CommandLineRun, HelpVersionAndWrongCallsAnswerOnTheTerminalWithoutADisplay)
 // The manual page's OPTIONEN list names exactly the arguments and options
 // the help lists.
 TEST(CommandLineRun, ManualPageListsExactlyTheOptionsOfTheHelp) {
-    const Run help = RunSpatium({"--help"});
+    const ProgramRun help = RunSpatium({"--help"});
     ASSERT_EQ(help.status, 0);
     QSet<QString> helpNames;
     for (const QString& line : help.out.split('\n'))
@@ -148,7 +148,7 @@ TEST_F(CommandLineExport, WritesEveryFormatOfASavedSceneWithoutADisplay) {
     };
     for (const auto& r : runs) {
         const QStringList arguments = QStringList{"--export", file(r.out)} + r.options + QStringList{scene};
-        const Run run = RunSpatium(arguments);
+        const ProgramRun run = RunSpatium(arguments);
         EXPECT_EQ(run.status, 0) << Shown(arguments, run);
         EXPECT_TRUE(run.out.isEmpty());
     }
@@ -203,7 +203,7 @@ TEST(CommandLineRun, FailedExportsSayWhyAndWriteNothing) {
         {{"--export", path("bild.png"), path("notiz.spatium")}, 2, "ist keine Spatium-Szene"},
     };
     for (const auto& b : bad) {
-        const Run run = RunSpatium(b.arguments);
+        const ProgramRun run = RunSpatium(b.arguments);
         EXPECT_EQ(run.status, b.status) << Shown(b.arguments, run);
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(b.message))) << Shown(b.arguments, run);
     }

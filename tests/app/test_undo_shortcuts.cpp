@@ -202,9 +202,7 @@ TEST_F(UndoTest, EveryShortcutWorksWithTheFocusInAFieldOfEitherWindow) {
     field->setText(QStringLiteral("123"));
     QList<QSignalSpy*> spies;
     for (QAction* a : scenes().menu().shortcutActions()) spies << new QSignalSpy(a, &QAction::triggered);
-    field->setCursorPosition(0);
-    QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier);  // the line edit's "to the end"
-    EXPECT_EQ(field->cursorPosition(), 3);
+    QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier);  // the field's, not "Bild exportieren …"
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(field->selectedText(), QStringLiteral("123"));
     QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
