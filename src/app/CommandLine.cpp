@@ -9,14 +9,14 @@
 namespace {
 
 // Every option once: the parser and the help text are built from this.
-struct OptionSpec {
+struct OptionRow {
     QStringList names;
     QString valueName;  // empty: a switch
     QString description;
 };
 
-const QList<OptionSpec>& Options() {
-    static const QList<OptionSpec> options = {
+const QList<OptionRow>& Options() {
+    static const QList<OptionRow> options = {
         {{"h", "help"}, {}, QStringLiteral("Zeigt diese Hilfe und beendet das Programm.")},
         {{"v", "version"}, {}, QStringLiteral("Zeigt die Version und beendet das Programm.")},
         {{"export"},
@@ -94,9 +94,9 @@ void Print(std::FILE* stream, const QString& text) {
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     QStringList spellings;  // every way an option is written
-    for (const OptionSpec& spec : Options()) {
-        parser.addOption(QCommandLineOption(spec.names, spec.description, spec.valueName));
-        for (const QString& name : spec.names) spellings << Spelled(name);
+    for (const OptionRow& option : Options()) {
+        parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
+        for (const QString& name : option.names) spellings << Spelled(name);
     }
     parser.addPositionalArgument(kFileArgument, kFileDescription);
 
@@ -107,9 +107,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         if (result.errors.isEmpty()) result.errors << GermanParseError(parser.errorText());
         return result;
     }
-    for (const OptionSpec& spec : Options()) {
-        const QString& name = spec.names.last();
-        if (spec.valueName.isEmpty()) continue;
+    for (const OptionRow& option : Options()) {
+        const QString& name = option.names.last();
+        if (option.valueName.isEmpty()) continue;
         const QStringList values = parser.values(name);
         if (values.size() > 1)
             result.errors << QStringLiteral("Die Option %1 ist mehrfach angegeben.").arg(Quoted(Spelled(name)));
@@ -163,12 +163,12 @@ QString CommandLineHelp() {
         "Argumente:\n");
     text += row(kFileArgument, kFileDescription);
     text += QStringLiteral("\nOptionen:\n");
-    for (const OptionSpec& spec : Options()) {
+    for (const OptionRow& option : Options()) {
         QStringList spelled;
-        for (const QString& name : spec.names) spelled << Spelled(name);
+        for (const QString& name : option.names) spelled << Spelled(name);
         QString left = spelled.join(QStringLiteral(", "));
-        if (!spec.valueName.isEmpty()) left += QLatin1Char(' ') + spec.valueName;
-        text += row(left, spec.description);
+        if (!option.valueName.isEmpty()) left += QLatin1Char(' ') + option.valueName;
+        text += row(left, option.description);
     }
     text += QLatin1Char('\n') +
             Wrapped(QString(),
