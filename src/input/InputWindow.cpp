@@ -144,7 +144,17 @@ void TForm3::connectHandlers() {
         numberTriple(f.planeU[n], scene_.planeSpanU[n]);
         numberTriple(f.planeV[n], scene_.planeSpanV[n]);
     }
-    numberField(f.t1, scene_.familyFrom);
+    // g holds its formulas' values at t1, as the start-up and an opened file
+    // read them: a new t1 takes g along, or g would keep the values of a t
+    // that no field shows any more. Leaving a number field never changed
+    // the draw command's gate, and this one still does not.
+    onFieldLeft(f.t1, [this, &f] {
+        const Real before = scene_.familyFrom;
+        if (!ReadNumberField(f.t1, scene_.familyFrom) || scene_.familyFrom == before) return;
+        const bool gate = expressionError;
+        Geradenschar_auslesen();
+        expressionError = gate;
+    });
     numberField(f.t2, scene_.familyTo);
     numberField(f.deltaT, scene_.familyStep);
     for (int a = 0; a < 3; ++a) {

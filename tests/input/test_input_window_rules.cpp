@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "InputTestSupport.h"
+#include "input/SceneConsistency.h"
 #include "SanitizerBuild.h"
 #include "numbers/Evaluator.h"
 #include "numbers/NumberReader.h"
@@ -196,6 +197,23 @@ TEST_F(InputWindowTest, FamilyReaderEvaluatesAtTheCurrentParameter) {
     scene().familyFrom = 2;
     form3->Geradenschar_auslesen();
     EXPECT_EQ(scene().lineDirection[LineG].z, 3);
+    EXPECT_FALSE(expressionError);
+    EXPECT_TRUE(feedback.messages.isEmpty());
+}
+
+// g holds its values at t1 (the start-up read them there), so a new t1
+// takes g along; otherwise no field would show the t of g's values.
+TEST_F(InputWindowTest, ANewT1TakesGAlongWithoutTouchingTheDrawGate) {
+    typeAndLeave("Edit_t1", QStringLiteral("2"));
+    EXPECT_EQ(scene().lineDirection[LineG].z, 3);
+    EXPECT_TRUE(FieldsDisagreeingWithScene(*form3, *form1).isEmpty());
+    // A formula undefined at the new t1 keeps its value and, as leaving
+    // a number field always did, leaves the draw command's gate alone.
+    typeAndLeave("Edit_ugx", QStringLiteral("ln(4-t)"));
+    ASSERT_FALSE(expressionError);
+    typeAndLeave("Edit_t1", QStringLiteral("5"));
+    EXPECT_EQ(scene().lineDirection[LineG].z, 7.5L);
+    EXPECT_EQ(scene().lineSupport[LineG].x, std::log(4.0L));
     EXPECT_FALSE(expressionError);
     EXPECT_TRUE(feedback.messages.isEmpty());
 }
