@@ -180,8 +180,9 @@ void TForm3::connectHandlers() {
 
     // Check boxes: the coordinate-path boxes commit into the point at once;
     // the others keep their flag in the Scene current for the draw command.
-    auto flag = [](QCheckBox* box, bool& target) {
+    auto flag = [this](QCheckBox* box, bool& target) {
         QObject::connect(box, &QCheckBox::toggled, box, [&target](bool on) { target = on; });
+        boxFlags_.emplace_back(box, &target);
     };
     for (std::size_t i = 0; i < PointCount; ++i) {
         if (f.pathBox[i]) flag(f.pathBox[i], scene_.points[i].coordinatePaths);
@@ -485,6 +486,9 @@ void TForm3::readAllFields() {
     scene_.origin.coordinatePaths = false;
     // 12. Colours.
     copyPanelColoursToScene();
+    // The flags as the boxes show them: a box set to the state it already
+    // had (opening a file) reports no toggle.
+    for (const auto& [box, target] : boxFlags_) *target = box->isChecked();
     // 13.
     expressionError = false;
 }
