@@ -473,6 +473,17 @@ void TForm3::readAllFields() {
     ReadNumberField(f.t1, scene_.familyFrom);
     ReadNumberField(f.t2, scene_.familyTo);
     ReadNumberField(f.deltaT, scene_.familyStep);
+    // g first as leaving each field stores it (at t = 0), then at t1: a
+    // formula undefined at t1 keeps its own value at t = 0, never the value
+    // of the text it replaced.
+    for (std::size_t a = 0; a < 3; ++a) {
+        for (auto [field, target] : {std::pair{f.ug[a], &AxisValue(scene_.lineSupport[LineG], int(a))},
+                                     std::pair{f.vg[a], &AxisValue(scene_.lineDirection[LineG], int(a))}}) {
+            Real value = *target;
+            if (ReadExpression(field->text().toStdString(), value).outcome == ReadExpressionOutcome::Ok)
+                *target = value;
+        }
+    }
     Geradenschar_auslesen();
     // The family reader itself says nothing; when the messages are being
     // collected, note what leaving each of g's fields would say.

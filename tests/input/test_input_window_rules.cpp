@@ -218,6 +218,16 @@ TEST_F(InputWindowTest, ANewT1TakesGAlongWithoutTouchingTheDrawGate) {
     EXPECT_TRUE(feedback.messages.isEmpty());
 }
 
+// Reading all fields (an opened file) gives what typing gives: a formula
+// undefined at t1 keeps its value at t = 0, not that of the text before.
+TEST_F(InputWindowTest, ReadingAllFieldsKeepsTheValueAtTZeroOfAFormulaUndefinedAtT1) {
+    edit("Edit_ugz")->setText(QStringLiteral("41/(t-1)"));
+    form3->readAllFields();
+    EXPECT_EQ(scene().lineSupport[LineG].z, -41);
+    EXPECT_EQ(scene().lineDirection[LineG].z, 1.5L);
+    EXPECT_TRUE(FieldsDisagreeingWithScene(*form3, *form1).isEmpty());
+}
+
 TEST_F(InputWindowTest, FamilyReaderKeepsTheErrorOfAnEarlierField) {
     edit("Edit_ugx")->setText(QStringLiteral("ln(t-5)"));
     scene().familyFrom = 1;
