@@ -570,7 +570,10 @@ private:
                 for (qsizetype at = text.indexOf(name, std::max<qsizetype>(0, m.capturedEnd() - name.size()));
                      at >= 0 && at <= m.capturedStart(); at = text.indexOf(name, at + 1))
                     typed = typed || at + name.size() >= m.capturedEnd();
-            if (!typed) return text.mid(std::max<qsizetype>(0, m.capturedStart() - 40), 100);
+            if (!typed) {
+                const QString around = text.mid(std::max<qsizetype>(0, m.capturedStart() - 40), 80);
+                return QStringLiteral("\"%1\" in \"…%2…\"").arg(m.captured(), QString(around).replace(QLatin1Char('\n'), QStringLiteral(" / ")));
+            }
         }
         return {};
     }
