@@ -41,6 +41,23 @@ void SetDifference(Vector3& target, const Vector3& from, const Vector3& to) {
     target.z = to.z - from.z;
 }
 
+// g as leaving each of its fields stores it (at t = 0), then at t1 where
+// the formula is defined there: what the start-up and an opened file read,
+// and where a new t1 takes g. A formula undefined at t1 keeps its own
+// value at t = 0, never one of an earlier text or t.
+void ReadFamilyAtT1(TForm3& form, const std::array<QLineEdit*, 3>& ug, const std::array<QLineEdit*, 3>& vg) {
+    Scene& scene = form.scene();
+    for (std::size_t a = 0; a < 3; ++a) {
+        for (auto [field, target] : {std::pair{ug[a], &AxisValue(scene.lineSupport[LineG], int(a))},
+                                     std::pair{vg[a], &AxisValue(scene.lineDirection[LineG], int(a))}}) {
+            Real value = *target;
+            if (ReadExpression(field->text().toStdString(), value).outcome == ReadExpressionOutcome::Ok)
+                *target = value;
+        }
+    }
+    form.Geradenschar_auslesen();
+}
+
 }  // namespace
 
 TForm3::TForm3(TForm1& form1, QWidget* parent)
@@ -144,15 +161,14 @@ void TForm3::connectHandlers() {
         numberTriple(f.planeU[n], scene_.planeSpanU[n]);
         numberTriple(f.planeV[n], scene_.planeSpanV[n]);
     }
-    // g holds its formulas' values at t1, as the start-up and an opened file
-    // read them: a new t1 takes g along, or g would keep the values of a t
-    // that no field shows any more. Leaving a number field never changed
-    // the draw command's gate, and this one still does not.
+    // A new t1 takes g along, or g would keep the values of a t that no
+    // field shows any more. Leaving a number field never changed the draw
+    // command's gate, and this one still does not.
     onFieldLeft(f.t1, [this, &f] {
         const Real before = scene_.familyFrom;
         if (!ReadNumberField(f.t1, scene_.familyFrom) || scene_.familyFrom == before) return;
         const bool gate = expressionError;
-        Geradenschar_auslesen();
+        ReadFamilyAtT1(*this, f.ug, f.vg);
         expressionError = gate;
     });
     numberField(f.t2, scene_.familyTo);
@@ -473,18 +489,7 @@ void TForm3::readAllFields() {
     ReadNumberField(f.t1, scene_.familyFrom);
     ReadNumberField(f.t2, scene_.familyTo);
     ReadNumberField(f.deltaT, scene_.familyStep);
-    // g first as leaving each field stores it (at t = 0), then at t1: a
-    // formula undefined at t1 keeps its own value at t = 0, never the value
-    // of the text it replaced.
-    for (std::size_t a = 0; a < 3; ++a) {
-        for (auto [field, target] : {std::pair{f.ug[a], &AxisValue(scene_.lineSupport[LineG], int(a))},
-                                     std::pair{f.vg[a], &AxisValue(scene_.lineDirection[LineG], int(a))}}) {
-            Real value = *target;
-            if (ReadExpression(field->text().toStdString(), value).outcome == ReadExpressionOutcome::Ok)
-                *target = value;
-        }
-    }
-    Geradenschar_auslesen();
+    ReadFamilyAtT1(*this, f.ug, f.vg);
     // The family reader itself says nothing; when the messages are being
     // collected, note what leaving each of g's fields would say.
     for (const auto* triple : {&f.ug, &f.vg})

@@ -215,6 +215,10 @@ TEST_F(InputWindowTest, ANewT1TakesGAlongWithoutTouchingTheDrawGate) {
     EXPECT_EQ(scene().lineDirection[LineG].z, 7.5L);
     EXPECT_EQ(scene().lineSupport[LineG].x, std::log(4.0L));
     EXPECT_FALSE(expressionError);
+    // 1,5t overflows at this t1: its value at t = 0, not the one at t = 5.
+    typeAndLeave("Edit_t1", QStringLiteral("1E4932"));
+    EXPECT_EQ(scene().lineDirection[LineG].z, 0);
+    EXPECT_TRUE(FieldsDisagreeingWithScene(*form3, *form1).isEmpty());
     EXPECT_TRUE(feedback.messages.isEmpty());
 }
 
