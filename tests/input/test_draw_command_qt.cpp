@@ -7,6 +7,7 @@
 #include "InputTestSupport.h"
 #include "SanitizerBuild.h"
 #include "input/DrawCommandQt.h"
+#include "input/SceneConsistency.h"
 #include "numbers/Evaluator.h"
 #include "plot/Projection.h"
 #include "plot/QImageCanvas.h"
@@ -101,6 +102,18 @@ TEST_F(DrawCommandWiring, FamilyStartIsReadFromItsField) {
     form1->redraw();
     ASSERT_EQ(feedback.messages.size(), 1);
     EXPECT_TRUE(feedback.messages[0].startsWith(QStringLiteral("Der Anfangswert t1")));
+}
+
+// The drawer draws the member at t1 also when t1 lies beyond t2, and its
+// running parameter steps once: fields and Scene still agree.
+TEST_F(DrawCommandWiring, AFamilyStartingBeyondT2AgreesWithItsFields) {
+    check("CheckBox_Gerade_g");
+    check("CheckBox_Geradenschar");
+    typeAndLeave("Edit_t1", QStringLiteral("4"));
+    clickDraw();
+    EXPECT_EQ(scene().familyFrom, 4.5L);
+    EXPECT_EQ(scene().lineDirection[LineG].z, 6);
+    EXPECT_TRUE(FieldsDisagreeingWithScene(*form3, *form1).isEmpty());
 }
 
 long ResidentKilobytes() {
