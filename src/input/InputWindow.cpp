@@ -161,18 +161,25 @@ void TForm3::connectHandlers() {
         numberTriple(f.planeU[n], scene_.planeSpanU[n]);
         numberTriple(f.planeV[n], scene_.planeSpanV[n]);
     }
-    // A new t1 takes g along, or g would keep the values of a t that no
-    // field shows any more. Leaving a number field never changed the draw
-    // command's gate, and this one still does not.
-    onFieldLeft(f.t1, [this, &f] {
-        const Real before = scene_.familyFrom;
-        if (!ReadNumberField(f.t1, scene_.familyFrom) || scene_.familyFrom == before) return;
+    // A new t1, t2 or delta t takes the family back to its start, as the
+    // start-up reads it: the running parameter at t1 and g there. Otherwise
+    // the Scene would keep g at a t (the drawer's last member) that the
+    // fields no longer give. Leaving a number field never changed the draw
+    // command's gate, and these still do not.
+    auto restartFamily = [this, &f] {
+        if (const NumberReadResult t1 = ParseNumberOrFraction(f.t1->text().toStdString()); t1.ok)
+            scene_.familyFrom = t1.value;
         const bool gate = expressionError;
         ReadFamilyAtT1(*this, f.ug, f.vg);
         expressionError = gate;
-    });
-    numberField(f.t2, scene_.familyTo);
-    numberField(f.deltaT, scene_.familyStep);
+    };
+    for (auto [field, target] : {std::pair{f.t1, &scene_.familyFrom}, std::pair{f.t2, &scene_.familyTo},
+                                 std::pair{f.deltaT, &scene_.familyStep}}) {
+        onFieldLeft(field, [field, target, restartFamily] {
+            const Real before = *target;
+            if (ReadNumberField(field, *target) && *target != before) restartFamily();
+        });
+    }
     for (int a = 0; a < 3; ++a) {
         QLineEdit* u = f.ug[std::size_t(a)];
         QLineEdit* v = f.vg[std::size_t(a)];

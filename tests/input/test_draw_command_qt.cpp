@@ -116,6 +116,30 @@ TEST_F(DrawCommandWiring, AFamilyStartingBeyondT2AgreesWithItsFields) {
     EXPECT_TRUE(FieldsDisagreeingWithScene(*form3, *form1).isEmpty());
 }
 
+// After a drawn family (t = 1 to 3), a new end or step takes it back to t1:
+// g at t1, as the fields now give it.
+TEST_F(DrawCommandWiring, ANewEndOrStepTakesTheDrawnFamilyBackToT1) {
+    check("CheckBox_Gerade_g");
+    check("CheckBox_Geradenschar");
+    for (const char* field : {"Edit_t2", "Edit_Delta_t"}) {
+        clickDraw();
+        ASSERT_EQ(scene().familyFrom, 3.5L);
+        ASSERT_EQ(scene().lineDirection[LineG].z, 4.5L);
+        // The draw command hid the input window; offscreen, it is active
+        // again only after another window was.
+        for (QWidget* window : {static_cast<QWidget*>(form1.get()), static_cast<QWidget*>(form3.get())}) {
+            window->show();
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        }
+        typeAndLeave(field, QStringLiteral("2"));
+        EXPECT_EQ(scene().familyFrom, 1) << field;
+        EXPECT_EQ(scene().lineDirection[LineG].z, 1.5L) << field;
+        EXPECT_TRUE(FieldsDisagreeingWithScene(*form3, *form1).isEmpty()) << field;
+        typeAndLeave(field, QString::fromLatin1(field == std::string("Edit_t2") ? "3" : "0,5"));
+    }
+}
+
 long ResidentKilobytes() {
     std::ifstream statm("/proc/self/statm");
     long pages = 0, resident = 0;
