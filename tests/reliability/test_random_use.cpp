@@ -181,9 +181,10 @@ private:
         s.askSaveChanges = [this, real](QWidget* parent, const QString& text) {
             if (realDialogNow()) return answerReal([&] { return real.askSaveChanges(parent, text); });
             using A = WindowServices::SaveAnswer;
-            const A answer = std::array{A::Save, A::Discard, A::Cancel}[std::size_t(random_.below(3))];
-            note(QStringLiteral("  question %1 -> %2").arg(Shown(text)).arg(int(answer)));
-            return answer;
+            const int n = random_.below(3);
+            note(QStringLiteral("  question %1 -> %2")
+                     .arg(Shown(text), std::array{"Speichern", "Nicht speichern", "Abbrechen"}[std::size_t(n)]));
+            return std::array{A::Save, A::Discard, A::Cancel}[std::size_t(n)];
         };
         s.chooseColour = [this, real](QWidget* parent, QColor& colour) {
             if (realDialogNow()) return answerReal([&] { return real.chooseColour(parent, colour); });
