@@ -43,8 +43,8 @@ void SetDifference(Vector3& target, const Vector3& from, const Vector3& to) {
 
 // g as leaving each of its fields stores it (at t = 0), then at t1 where
 // the formula is defined there: what the start-up and an opened file read,
-// and where a new t1 takes g. A formula undefined at t1 keeps its own
-// value at t = 0, never one of an earlier text or t.
+// and where a new t1, t2 or delta t takes g. A formula undefined at t1
+// keeps its own value at t = 0, never one of an earlier text or t.
 void ReadFamilyAtT1(TForm3& form, const std::array<QLineEdit*, 3>& ug, const std::array<QLineEdit*, 3>& vg) {
     Scene& scene = form.scene();
     for (std::size_t a = 0; a < 3; ++a) {
