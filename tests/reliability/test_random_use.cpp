@@ -53,7 +53,6 @@
 #include "AppWindows.h"
 #include "QtTestDoubles.h"
 #include "RandomTexts.h"
-#include "SanitizerBuild.h"
 #include "input/ColourPanel.h"
 #include "input/SceneConsistency.h"
 #include "plot/PlotImage.h"
@@ -61,9 +60,7 @@
 namespace {
 
 constexpr std::uint64_t kDefaultSeed = 20240613;
-// The sanitizer build runs several times slower; it takes fewer actions by
-// default so that both builds stay within their time.
-constexpr int kDefaultActions = kMeasuresTimeAndMemory ? 3000 : 2000;
+constexpr int kDefaultActions = 3000;
 constexpr int kDefaultCheckEvery = 50;
 constexpr int kActionsShown = 8;
 
