@@ -110,10 +110,15 @@ Corners CornersOf(const Scene& scene) {
     return k;
 }
 
-// AD = D - A, computed again and stored into the scene.
+// AD = D - A for the calculation. The Scene keeps what AD's read-only field
+// gives back, as leaving A or D stores it, so field and Scene agree.
 Vector3 RefreshAD(Scene& scene) {
-    SetCoordinates(scene.vectorAD, VectorFromTo(scene.points[PointA], scene.points[PointD]));
-    return scene.vectorAD;
+    Vector3 AD = scene.vectorAD;
+    SetCoordinates(AD, VectorFromTo(scene.points[PointA], scene.points[PointD]));
+    for (int axis = 0; axis < 3; ++axis)
+        if (const std::optional<Real> shown = DerivedFieldValue(AxisValue(AD, axis)))
+            AxisValue(scene.vectorAD, axis) = *shown;
+    return AD;
 }
 
 // p/q of ToFraction(x) where it exists, x/1 otherwise.

@@ -41,6 +41,23 @@ void SetDifference(Vector3& target, const Vector3& from, const Vector3& to) {
     target.z = to.z - from.z;
 }
 
+// g as leaving each of its fields stores it (at t = 0), then at t1 where
+// the formula is defined there: what the start-up and an opened file read,
+// and where a new t1, t2 or delta t takes g. A formula undefined at t1
+// keeps its own value at t = 0, never one of an earlier text or t.
+void ReadFamilyAtT1(TForm3& form, const std::array<QLineEdit*, 3>& ug, const std::array<QLineEdit*, 3>& vg) {
+    Scene& scene = form.scene();
+    for (std::size_t a = 0; a < 3; ++a) {
+        for (auto [field, target] : {std::pair{ug[a], &AxisValue(scene.lineSupport[LineG], int(a))},
+                                     std::pair{vg[a], &AxisValue(scene.lineDirection[LineG], int(a))}}) {
+            Real value = *target;
+            if (ReadExpression(field->text().toStdString(), value).outcome == ReadExpressionOutcome::Ok)
+                *target = value;
+        }
+    }
+    form.Geradenschar_auslesen();
+}
+
 }  // namespace
 
 TForm3::TForm3(TForm1& form1, QWidget* parent)
@@ -144,9 +161,25 @@ void TForm3::connectHandlers() {
         numberTriple(f.planeU[n], scene_.planeSpanU[n]);
         numberTriple(f.planeV[n], scene_.planeSpanV[n]);
     }
-    numberField(f.t1, scene_.familyFrom);
-    numberField(f.t2, scene_.familyTo);
-    numberField(f.deltaT, scene_.familyStep);
+    // A new t1, t2 or delta t takes the family back to its start, as the
+    // start-up reads it: the running parameter at t1 and g there. Otherwise
+    // the Scene would keep g at a t (the drawer's last member) that the
+    // fields no longer give. Leaving a number field never changed the draw
+    // command's gate, and these still do not.
+    auto restartFamily = [this, &f] {
+        if (const NumberReadResult t1 = ParseNumberOrFraction(f.t1->text().toStdString()); t1.ok)
+            scene_.familyFrom = t1.value;
+        const bool gate = expressionError;
+        ReadFamilyAtT1(*this, f.ug, f.vg);
+        expressionError = gate;
+    };
+    for (auto [field, target] : {std::pair{f.t1, &scene_.familyFrom}, std::pair{f.t2, &scene_.familyTo},
+                                 std::pair{f.deltaT, &scene_.familyStep}}) {
+        onFieldLeft(field, [field, target, restartFamily] {
+            const Real before = *target;
+            if (ReadNumberField(field, *target) && *target != before) restartFamily();
+        });
+    }
     for (int a = 0; a < 3; ++a) {
         QLineEdit* u = f.ug[std::size_t(a)];
         QLineEdit* v = f.vg[std::size_t(a)];
@@ -170,8 +203,9 @@ void TForm3::connectHandlers() {
 
     // Check boxes: the coordinate-path boxes commit into the point at once;
     // the others keep their flag in the Scene current for the draw command.
-    auto flag = [](QCheckBox* box, bool& target) {
+    auto flag = [this](QCheckBox* box, bool& target) {
         QObject::connect(box, &QCheckBox::toggled, box, [&target](bool on) { target = on; });
+        boxFlags_.emplace_back(box, &target);
     };
     for (std::size_t i = 0; i < PointCount; ++i) {
         if (f.pathBox[i]) flag(f.pathBox[i], scene_.points[i].coordinatePaths);
@@ -462,7 +496,7 @@ void TForm3::readAllFields() {
     ReadNumberField(f.t1, scene_.familyFrom);
     ReadNumberField(f.t2, scene_.familyTo);
     ReadNumberField(f.deltaT, scene_.familyStep);
-    Geradenschar_auslesen();
+    ReadFamilyAtT1(*this, f.ug, f.vg);
     // The family reader itself says nothing; when the messages are being
     // collected, note what leaving each of g's fields would say.
     for (const auto* triple : {&f.ug, &f.vg})
@@ -475,6 +509,9 @@ void TForm3::readAllFields() {
     scene_.origin.coordinatePaths = false;
     // 12. Colours.
     copyPanelColoursToScene();
+    // The flags as the boxes show them: a box set to the state it already
+    // had (opening a file) reports no toggle.
+    for (const auto& [box, target] : boxFlags_) *target = box->isChecked();
     // 13.
     expressionError = false;
 }

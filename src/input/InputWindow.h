@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <QString>
@@ -63,7 +64,7 @@ public:
     // fields (AD, E5, g2) from the points' texts (a text the reader will
     // reject counts with the point's present value), then the points, h and
     // g2, t1, t2, delta t, the family, the planes; the origin and the panel
-    // colours; clears expressionError. Draws nothing.
+    // colours and the boxes' flags; clears expressionError. Draws nothing.
     void readAllFields();
     // Puts the whole Scene back to `scene` and the coplanarity labels to
     // their first captions (a new scene or an opened file starts from the
@@ -124,5 +125,7 @@ private:
     std::unique_ptr<OutputLog> outputLog_;
     QColorDialog* colourDialog_ = nullptr;
     ColourChooser colourChooser_;
+    // Every box with the Scene flag it drives.
+    std::vector<std::pair<QCheckBox*, bool*>> boxFlags_;
     Colour lastConfirmedColour_ = Colours::Black;
 };

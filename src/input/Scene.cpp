@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "geometry/VectorOps.h"
+#include "numbers/NumberReader.h"
 #include "numbers/NumberTools.h"
 
 namespace {
@@ -145,4 +146,11 @@ bool DerivedFieldText(Real value, std::string& text) {
     if (!std::isfinite(value)) return false;
     text = NumberText(value);
     return true;
+}
+
+std::optional<Real> DerivedFieldValue(Real value) {
+    std::string text;
+    if (!DerivedFieldText(value, text)) return std::nullopt;
+    const NumberReadResult r = ParseNumberOrFraction(text);
+    return r.ok ? std::optional<Real>(r.value) : std::nullopt;
 }

@@ -8,6 +8,7 @@
 // lines 1 = g, 2 = h, 3 = g2; planes 1..5 = E1..E5; bodies 1..8. Those arrays
 // are one longer than needed and index 0 is unused.
 #include <array>
+#include <optional>
 #include <string>
 
 #include "geometry/Vector3.h"
@@ -111,3 +112,8 @@ std::string CutPointName(const std::string& utf8);
 // format with a decimal comma. Returns false (and leaves text alone) when
 // the value is not finite, so no "inf" or "nan" ever reaches a field.
 bool DerivedFieldText(Real value, std::string& text);
+
+// The value such a field gives back when it is read: value through its text
+// (15 digits). Nothing when the value is not finite (the field then keeps
+// the value it had).
+std::optional<Real> DerivedFieldValue(Real value);

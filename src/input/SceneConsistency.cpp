@@ -117,7 +117,8 @@ private:
 
     // The parameters the family reader may have evaluated g at: t1, then
     // t1 + dt, ... as the family drawer adds them up; and the last value of
-    // its running parameter.
+    // its running parameter. The drawer draws the member at t1 also when t1
+    // lies beyond t2, and steps once past it.
     std::vector<Real> familyParameters() const {
         std::vector<Real> starts;
         if (const QLineEdit* t1 = edit(QStringLiteral("Edit_t1"))) {
@@ -128,9 +129,10 @@ private:
         for (Real t : starts) {
             values.push_back(t);
             if (!(scene_.familyStep > 0)) continue;
-            for (int member = 1; member <= kMaxFamilyMembers && t <= scene_.familyTo; ++member) {
+            for (int member = 1; member <= kMaxFamilyMembers; ++member) {
                 t = t + scene_.familyStep;
                 values.push_back(t);
+                if (!(t <= scene_.familyTo)) break;
             }
         }
         return values;

@@ -192,6 +192,20 @@ TEST_F(SceneFilesTest, OpeningAFamilySceneWithARejectedFieldEqualsTypingIt) {
     EXPECT_EQ(disagreeing(), QStringList{});
 }
 
+// Opening sets each box to the file's state; a box already in that state
+// reports no toggle, and its object must still be drawn.
+TEST_F(SceneFilesTest, OpeningKeepsTheFlagsOfBoxesAlreadyInTheFilesState) {
+    showInputWindow();
+    click("CheckBox_Dreieck");
+    click("CheckBox_Spatvektoren_zeichnen");
+    answers.savePath = file("boxes.spatium");
+    ASSERT_TRUE(scenes().saveAs());
+    ASSERT_TRUE(scenes().openFile(file("boxes.spatium")));
+    EXPECT_TRUE(scene().drawBodyFlag[BodyTriangleABC]);
+    EXPECT_TRUE(scene().drawSpatVectors);
+    EXPECT_EQ(disagreeing(), QStringList{});
+}
+
 // Each kind of file that is no scene: one message naming the file and the
 // reason, and everything as it was, the undo history included.
 TEST_F(SceneFilesTest, FilesThatAreNoScenesLeaveEverythingAsItWas) {

@@ -14,6 +14,7 @@
 #include "calc/InstallCalculations.h"
 #include "input/FieldReaders.h"
 #include "input/InputWindow.h"
+#include "input/SceneConsistency.h"
 #include "plot/MainWindow.h"
 
 namespace {
@@ -53,6 +54,20 @@ TEST_F(CalcButtonsTest, EveryButtonOfTheTableExistsInTheWindow) {
         EXPECT_NE(form3->findChild<QAbstractButton*>(QString::fromLatin1(button.objectName)), nullptr)
             << button.objectName;
     EXPECT_EQ(CalculationButtons().size(), 32u);
+}
+
+// What a calculation writes into the Scene is what the fields read back as:
+// AD of a quadrilateral with a third in D is kept as its field shows it.
+TEST_F(CalcButtonsTest, EveryButtonLeavesFieldsAndSceneInAgreement) {
+    setText("Edit_Punkt4_x", "1/3");
+    setText("Edit_Punkt1_y", "-2/7");
+    form3->readAllFields();
+    ASSERT_EQ(FieldsDisagreeingWithScene(*form3, *form1), QStringList{});
+    for (const CalculationButton& button : CalculationButtons()) {
+        click(button.objectName);
+        const QStringList disagreeing = FieldsDisagreeingWithScene(*form3, *form1);
+        EXPECT_TRUE(disagreeing.isEmpty()) << button.objectName << ": " << disagreeing.join(' ').toStdString();
+    }
 }
 
 TEST_F(CalcButtonsTest, CoplanarityButtonSetsLabelsAndSceneFields) {

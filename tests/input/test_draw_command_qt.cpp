@@ -7,6 +7,7 @@
 #include "InputTestSupport.h"
 #include "SanitizerBuild.h"
 #include "input/DrawCommandQt.h"
+#include "input/SceneConsistency.h"
 #include "numbers/Evaluator.h"
 #include "plot/Projection.h"
 #include "plot/QImageCanvas.h"
@@ -101,6 +102,42 @@ TEST_F(DrawCommandWiring, FamilyStartIsReadFromItsField) {
     form1->redraw();
     ASSERT_EQ(feedback.messages.size(), 1);
     EXPECT_TRUE(feedback.messages[0].startsWith(QStringLiteral("Der Anfangswert t1")));
+}
+
+// The drawer draws the member at t1 also when t1 lies beyond t2, and its
+// running parameter steps once: fields and Scene still agree.
+TEST_F(DrawCommandWiring, AFamilyStartingBeyondT2AgreesWithItsFields) {
+    check("CheckBox_Gerade_g");
+    check("CheckBox_Geradenschar");
+    typeAndLeave("Edit_t1", QStringLiteral("4"));
+    clickDraw();
+    EXPECT_EQ(scene().familyFrom, 4.5L);
+    EXPECT_EQ(scene().lineDirection[LineG].z, 6);
+    EXPECT_TRUE(FieldsDisagreeingWithScene(*form3, *form1).isEmpty());
+}
+
+// After a drawn family (t = 1 to 3), a new end or step takes it back to t1:
+// g at t1, as the fields now give it.
+TEST_F(DrawCommandWiring, ANewEndOrStepTakesTheDrawnFamilyBackToT1) {
+    check("CheckBox_Gerade_g");
+    check("CheckBox_Geradenschar");
+    for (const char* field : {"Edit_t2", "Edit_Delta_t"}) {
+        clickDraw();
+        ASSERT_EQ(scene().familyFrom, 3.5L);
+        ASSERT_EQ(scene().lineDirection[LineG].z, 4.5L);
+        // The draw command hid the input window; offscreen, it is active
+        // again only after another window was.
+        for (QWidget* window : {static_cast<QWidget*>(form1.get()), static_cast<QWidget*>(form3.get())}) {
+            window->show();
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        }
+        typeAndLeave(field, QStringLiteral("2"));
+        EXPECT_EQ(scene().familyFrom, 1) << field;
+        EXPECT_EQ(scene().lineDirection[LineG].z, 1.5L) << field;
+        EXPECT_TRUE(FieldsDisagreeingWithScene(*form3, *form1).isEmpty()) << field;
+        typeAndLeave(field, QString::fromLatin1(field == std::string("Edit_t2") ? "3" : "0,5"));
+    }
 }
 
 long ResidentKilobytes() {

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "InputTestSupport.h"
+#include "input/SceneConsistency.h"
 #include "SanitizerBuild.h"
 #include "numbers/Evaluator.h"
 #include "numbers/NumberReader.h"
@@ -198,6 +199,37 @@ TEST_F(InputWindowTest, FamilyReaderEvaluatesAtTheCurrentParameter) {
     EXPECT_EQ(scene().lineDirection[LineG].z, 3);
     EXPECT_FALSE(expressionError);
     EXPECT_TRUE(feedback.messages.isEmpty());
+}
+
+// g holds its values at t1 (the start-up read them there), so a new t1
+// takes g along; otherwise no field would show the t of g's values.
+TEST_F(InputWindowTest, ANewT1TakesGAlongWithoutTouchingTheDrawGate) {
+    typeAndLeave("Edit_t1", QStringLiteral("2"));
+    EXPECT_EQ(scene().lineDirection[LineG].z, 3);
+    EXPECT_TRUE(FieldsDisagreeingWithScene(*form3, *form1).isEmpty());
+    // A formula undefined at the new t1 keeps its value and, as leaving
+    // a number field always did, leaves the draw command's gate alone.
+    typeAndLeave("Edit_ugx", QStringLiteral("ln(4-t)"));
+    ASSERT_FALSE(expressionError);
+    typeAndLeave("Edit_t1", QStringLiteral("5"));
+    EXPECT_EQ(scene().lineDirection[LineG].z, 7.5L);
+    EXPECT_EQ(scene().lineSupport[LineG].x, std::log(4.0L));
+    EXPECT_FALSE(expressionError);
+    // 1,5t overflows at this t1: its value at t = 0, not the one at t = 5.
+    typeAndLeave("Edit_t1", QStringLiteral("1E4932"));
+    EXPECT_EQ(scene().lineDirection[LineG].z, 0);
+    EXPECT_TRUE(FieldsDisagreeingWithScene(*form3, *form1).isEmpty());
+    EXPECT_TRUE(feedback.messages.isEmpty());
+}
+
+// Reading all fields (an opened file) gives what typing gives: a formula
+// undefined at t1 keeps its value at t = 0, not that of the text before.
+TEST_F(InputWindowTest, ReadingAllFieldsKeepsTheValueAtTZeroOfAFormulaUndefinedAtT1) {
+    edit("Edit_ugz")->setText(QStringLiteral("41/(t-1)"));
+    form3->readAllFields();
+    EXPECT_EQ(scene().lineSupport[LineG].z, -41);
+    EXPECT_EQ(scene().lineDirection[LineG].z, 1.5L);
+    EXPECT_TRUE(FieldsDisagreeingWithScene(*form3, *form1).isEmpty());
 }
 
 TEST_F(InputWindowTest, FamilyReaderKeepsTheErrorOfAnEarlierField) {
