@@ -4,7 +4,7 @@
 // clicks, drags and chooses at random: valid numbers and formulas up to
 // 100 000 characters of garbage, real key presses with the menu's
 // shortcuts, every question answered at random and every dialog opened and
-// cancelled (mostly through the test doubles, now and then the real dialog,
+// cancelled or accepted (mostly through the test doubles, now and then the real dialog,
 // closed by a timer). Every few actions and at the end the program must
 // still answer, the fields and the Scene must agree, no Scene value may be
 // NaN and no output may spell out a non-finite number.
@@ -28,6 +28,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -53,13 +55,14 @@
 #include "AppWindows.h"
 #include "QtTestDoubles.h"
 #include "RandomTexts.h"
+#include "export/OutputDialogs.h"
 #include "input/ColourPanel.h"
 #include "input/SceneConsistency.h"
 #include "plot/PlotImage.h"
 
 namespace {
 
-constexpr std::uint64_t kDefaultSeed = 20240613;
+constexpr std::uint64_t kDefaultSeed = 1;
 constexpr int kDefaultActions = 3000;
 constexpr int kDefaultCheckEvery = 50;
 constexpr int kActionsShown = 8;
@@ -145,6 +148,7 @@ private:
         app_.reset();
         AppOptions options;
         options.services = services();
+        options.outputDialogs = outputDialogs();
         options.settingsFile = QDir(folder_).filePath(QStringLiteral("settings.ini"));
         app_ = std::make_unique<AppWindows>(options);
         form3().setColourChooser([this](Colour) -> std::optional<Colour> {
@@ -213,6 +217,38 @@ private:
                                           : sceneFile(random_.below(4));
             note(QStringLiteral("  save as %1").arg(path.isEmpty() ? QStringLiteral("cancelled") : path));
             return path;
+        };
+        return s;
+    }
+
+    // The export, print and preview dialogs: cancelled or accepted at random,
+    // now and then the real one. Accepted exports go to the test's folder
+    // (or a missing one, or an unknown extension), prints into a PDF there.
+    OutputDialogServices outputDialogs() {
+        OutputDialogServices real = DefaultOutputDialogServices();
+        OutputDialogServices s;
+        s.saveFileName = [this, real](QWidget* parent, const QString& caption, const QString& proposal,
+                                      const QString& filters, QString* chosenFilter) {
+            if (realDialogNow())
+                return answerReal([&] { return real.saveFileName(parent, caption, proposal, filters, chosenFilter); });
+            QString path;
+            if (random_.chance(60)) {
+                static const char* const kNames[] = {"bild.png", "bild.svg", "bild.pdf", "bild.tex",
+                                                     "bild.xyz", "bild", "missing/folder/bild.svg"};
+                path = QDir(folder_).filePath(QString::fromLatin1(random_.pick(kNames)));
+            }
+            note(QStringLiteral("  export to %1").arg(path.isEmpty() ? QStringLiteral("cancelled") : path));
+            return path;
+        };
+        s.exec = [this, real](QDialog& dialog) {
+            if (auto* print = qobject_cast<QPrintDialog*>(&dialog)) {
+                print->printer()->setOutputFormat(QPrinter::PdfFormat);
+                print->printer()->setOutputFileName(QDir(folder_).filePath(QStringLiteral("druck.pdf")));
+            }
+            if (realDialogNow()) return answerReal([&] { return real.exec(dialog); });
+            const bool accepted = random_.chance(50);
+            note(QStringLiteral("  dialog %1 -> %2").arg(Shown(dialog.windowTitle()), accepted ? "OK" : "Abbrechen"));
+            return accepted;
         };
         return s;
     }
@@ -357,9 +393,13 @@ private:
         case 1: QTest::keyClick(field, Qt::Key_Backtab, Qt::ShiftModifier); break;
         case 2: QTest::keyClick(field, Qt::Key_Return); break;
         case 3: {  // a click into another control of the window
+            // Only its own controls: the input window is a child of the main
+            // window, and a click there would first make it the active one.
             QList<QWidget*> others;
             for (QWidget* w : field->window()->findChildren<QWidget*>())
-                if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus)) others << w;
+                if (w->window() == field->window() && w->isVisible() && w->isEnabled() &&
+                    (w->focusPolicy() & Qt::ClickFocus))
+                    others << w;
             if (!others.isEmpty()) random_.pick(others)->setFocus(Qt::MouseFocusReason);
             break;
         }
