@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QObject>
+#include <QTimer>
 
 #include "numbers/NumberReader.h"
 
@@ -73,11 +74,18 @@ public:
             QWidget* next = QApplication::focusWidget();
             if (!next || next == field_) return false;
             const bool wasEntered = std::exchange(entered_, false);
-            if (!wasEntered || leaveHandlerDepth > 0) return false;
-            {
-                DepthGuard guard;
-                onLeave_();
+            if (!wasEntered) return false;
+            if (leaveHandlerDepth > 0) {
+                // Another field's handler took the focus (a rejected field
+                // gets it back). Typing of this field's own would stay unread
+                // beside a different Scene value: read it once that handler
+                // is done. A field read since, or not typed into, waits for
+                // nothing, so two bad fields never hand the focus back and
+                // forth.
+                if (field_->isModified()) leaveLater();
+                return false;
             }
+            leave();
             // The handler gave the focus back: the field keeps its cursor,
             // so the focus-out must not reach it.
             if (field_->hasFocus()) return true;
@@ -86,6 +94,21 @@ public:
     }
 
 private:
+    void leave() {
+        DepthGuard guard;
+        field_->setModified(false);
+        onLeave_();
+    }
+
+    void leaveLater(int delayMs = 0) {
+        QTimer::singleShot(delayMs, this, [this] {
+            // Inside a handler's message box the event loop runs too: wait
+            // for the handler's end.
+            if (leaveHandlerDepth > 0) return leaveLater(50);
+            if (field_->isModified() && !field_->hasFocus()) leave();
+        });
+    }
+
     QLineEdit* field_;
     std::function<void()> onLeave_;
     bool entered_;

@@ -313,3 +313,21 @@ TEST_F(ConsistencyTest, NamesEveryFieldThatDisagreesAndNothingElse) {
     found.sort();
     EXPECT_EQ(found, expected);
 }
+
+// A calculation whose own field is rejected takes the focus into that field.
+// Typing the user left in another field is then read right after, as
+// leaving that field reads it, and once: the rejected field keeps the focus
+// and its single message.
+TEST_F(UndoTest, TypingLeftForACalculationWithARejectedFieldIsReadAfterIt) {
+    showInputWindow();
+    edit("Edit_p4x")->setText(QStringLiteral("1,2,3"));  // opened from a file as typed
+    QLineEdit* name = edit("Edit_PunktQ");
+    name->setFocus(Qt::MouseFocusReason);
+    name->selectAll();
+    name->insert(QStringLiteral("Rand"));
+    click("SpeedButton_E4_ausgeben");
+    EXPECT_EQ(scene().points[PointQ].name, "Ran");
+    EXPECT_TRUE(edit("Edit_p4x")->hasFocus());
+    EXPECT_EQ(feedback.messages.size(), 1) << feedback.messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(disagreeing().isEmpty()) << disagreeing().join(QLatin1Char(' ')).toStdString();
+}

@@ -384,7 +384,7 @@ private:
         }
         switch (way) {
         case 0: field->selectAll(); field->insert(text); break;  // typed over the selection, or pasted
-        case 1: field->setText(text); break;
+        case 1: field->setText(text); field->setModified(true); break;  // pasted over everything
         case 2: field->end(false); field->insert(text); break;   // appended
         default: field->selectAll(); QTest::keyClicks(field, Typable(text.left(30))); break;
         }
