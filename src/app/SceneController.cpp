@@ -94,8 +94,10 @@ void SceneController::open() {
 }
 
 bool SceneController::openFile(const QString& path) {
+    // The question comes before the read: answered "Speichern", it may write
+    // the very file that is to be opened, which must then be read as saved.
     SceneState file;
-    if (!readFile(path, file) || !keepChangesAsked()) return false;
+    if (!keepChangesAsked() || !readFile(path, file)) return false;
     adoptFile(path, file);
     return true;
 }

@@ -41,8 +41,8 @@ public:
     // The menu entries. Each that would replace a changed scene asks first.
     void newScene();
     void open();
-    // Opens path (as "Zuletzt geöffnet" does): the file is read first, and
-    // only a good one leads to the question and replaces the scene. False
+    // Opens path (as "Zuletzt geöffnet" does): asks about unsaved changes
+    // first, then reads the file; only a good one replaces the scene. False
     // when nothing was opened.
     bool openFile(const QString& path);
     bool save();

@@ -340,7 +340,7 @@ TEST_F(SceneFilesTest, NotSavingDiscardsAndOpensARecentFileAfterTheQuestion) {
     action("Action_Neu")->trigger();
     EXPECT_EQ(form1().viewState().rotationZ, 0);
     EXPECT_EQ(capture(), scenes().startUpState());
-    // A recent file is read first, then the question comes.
+    // A recent file: the question comes, then the file is read.
     click("CheckBox_Vektor_dick");
     answers.saveQuestions.clear();
     QMenu* recent = scenes().menu().recentMenu;
@@ -349,6 +349,26 @@ TEST_F(SceneFilesTest, NotSavingDiscardsAndOpensARecentFileAfterTheQuestion) {
     EXPECT_EQ(answers.saveQuestions.size(), 1);
     EXPECT_EQ(scenes().sceneName(), QStringLiteral("first.spatium"));
     EXPECT_FALSE(starred());
+}
+
+// "Zuletzt geöffnet" on the open file itself, with changes answered
+// "Speichern": the edits are saved into it and then read back, not lost to
+// a copy read before the save.
+TEST_F(SceneFilesTest, ReopeningTheOpenFileAfterSavingItKeepsTheEdits) {
+    answers.savePath = file("same.spatium");
+    ASSERT_TRUE(scenes().saveAs());
+    typeAndLeave("Edit_Punkt1_x", "7/3");
+    ASSERT_TRUE(starred());
+    const SceneState edited = capture();
+    answers.saveAnswer = WindowServices::SaveAnswer::Save;
+    scenes().menu().recentMenu->actions()[0]->trigger();
+    EXPECT_EQ(answers.saveQuestions.size(), 1);
+    EXPECT_EQ(edit("Edit_Punkt1_x")->text(), QStringLiteral("7/3"));
+    EXPECT_FALSE(starred());
+    SceneState file;
+    ASSERT_TRUE(ReadSceneFile(this->file("same.spatium"), file).ok());
+    EXPECT_EQ(file.texts.at(QStringLiteral("Edit_Punkt1_x")), QStringLiteral("7/3"));
+    EXPECT_EQ(capture().texts, edited.texts);
 }
 
 TEST_F(SceneFilesTest, RecentFilesKeepEightNewestFirstAndDropMissingOnesWithAMessage) {
