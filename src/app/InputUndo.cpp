@@ -1,5 +1,6 @@
 #include "app/InputUndo.h"
 
+#include <tuple>
 #include <utility>
 
 #include <QAbstractButton>
@@ -11,27 +12,31 @@
 #include "app/SceneBinding.h"
 #include "input/ColourPanel.h"
 #include "input/InputWindow.h"
+#include "plot/MainWindow.h"
 
 // One committed change: the controls it changed and the Scene, each before
-// and after.
+// and after; for the defaults button also the main window.
 class InputStep : public QUndoCommand {
 public:
+    using MainWindowPart = InputUndo::MainWindowPart;
     InputStep(InputUndo& owner, const QString& text, SceneState before, SceneState after, Scene sceneBefore,
-              Scene sceneAfter)
+              Scene sceneAfter, std::optional<std::pair<MainWindowPart, MainWindowPart>> mainWindow)
         : QUndoCommand(text), owner_(owner), before_(std::move(before)), after_(std::move(after)),
-          sceneBefore_(std::move(sceneBefore)), sceneAfter_(std::move(sceneAfter)) {}
+          sceneBefore_(std::move(sceneBefore)), sceneAfter_(std::move(sceneAfter)),
+          mainWindow_(std::move(mainWindow)) {}
 
-    void undo() override { owner_.restore(before_, sceneBefore_); }
+    void undo() override { owner_.restore(before_, sceneBefore_, mainWindow_ ? &mainWindow_->first : nullptr); }
     void redo() override {
         // The user made the change before it was pushed.
         if (std::exchange(pushed_, false)) return;
-        owner_.restore(after_, sceneAfter_);
+        owner_.restore(after_, sceneAfter_, mainWindow_ ? &mainWindow_->second : nullptr);
     }
 
 private:
     InputUndo& owner_;
     SceneState before_, after_;
     Scene sceneBefore_, sceneAfter_;
+    std::optional<std::pair<MainWindowPart, MainWindowPart>> mainWindow_;
     bool pushed_ = true;
 };
 
@@ -84,6 +89,7 @@ QString Shortened(const QString& text) {
 InputUndo::InputUndo(TForm3& form3, QObject* parent) : QObject(parent), form3_(form3) {
     stack_.setUndoLimit(kStepLimit);
     connect(&form3_, &TForm3::inputCommitted, this, [this](const QString& name) { record(name); });
+    connect(&form3_, &TForm3::defaultsAboutToBeApplied, this, [this] { beforeDefaults_ = captureMainWindow(); });
     restart();
 }
 
@@ -107,7 +113,14 @@ QString InputUndo::StepName(const TForm3& form3, const QString& objectName) {
     return caption;
 }
 
+InputUndo::MainWindowPart InputUndo::captureMainWindow() const {
+    const Scene& scene = form3_.scene();
+    return {CaptureMainWindow(form3_.mainWindow()), form3_.mainWindow().viewState(),
+            {scene.parallelPlaneX, scene.parallelPlaneY, scene.parallelPlaneZ}};
+}
+
 void InputUndo::record(const QString& objectName) {
+    std::optional<MainWindowPart> mainBefore = std::exchange(beforeDefaults_, std::nullopt);
     if (restoring_) return;
     SceneState now = CaptureInputWindow(form3_);
     // A colour panel takes no focus: the field being typed in keeps its
@@ -117,10 +130,12 @@ void InputUndo::record(const QString& objectName) {
             if (const auto old = committed_.texts.find(typing->objectName()); old != committed_.texts.end())
                 now.texts[old->first] = old->second;
     SceneState after = ChangedEntries(committed_, now);
-    if (after.size() > 0) {
+    std::optional<std::pair<MainWindowPart, MainWindowPart>> mainWindow;
+    if (mainBefore) mainWindow.emplace(std::move(*mainBefore), captureMainWindow());
+    if (after.size() > 0 || (mainWindow && mainWindow->first.controls != mainWindow->second.controls)) {
         SceneState before = ChangedEntries(now, committed_);
         stack_.push(new InputStep(*this, StepName(form3_, objectName), std::move(before), std::move(after),
-                                  committedScene_, form3_.scene()));
+                                  committedScene_, form3_.scene(), std::move(mainWindow)));
     }
     committed_ = std::move(now);
     committedScene_ = form3_.scene();
@@ -129,11 +144,35 @@ void InputUndo::record(const QString& objectName) {
     if (auto* left = form3_.edit(objectName); left && !left->hasFocus()) left->setText(left->text());
 }
 
-void InputUndo::restore(const SceneState& controls, const Scene& scene) {
+void InputUndo::restore(const SceneState& controls, const Scene& scene, const MainWindowPart* mainWindow) {
     const bool wasRestoring = std::exchange(restoring_, true);
-    ApplyControls(form3_, controls);
-    RestoreInputValues(form3_.scene(), scene);
+    TForm1& form1 = form3_.mainWindow();
+    {
+        const TForm1::RedrawPause pause(form1);
+        if (mainWindow) {
+            // The boxes' own handlers change the view as they are set; the
+            // view kept with the step then replaces what they left.
+            ApplyControls(form1, mainWindow->controls);
+            form1.viewState() = mainWindow->view;
+            form1.showTextFontInEdit();
+        }
+        ApplyControls(form3_, controls);
+        RestoreInputValues(form3_.scene(), scene);
+        if (mainWindow) {
+            Scene& s = form3_.scene();
+            std::tie(s.parallelPlaneX, s.parallelPlaneY, s.parallelPlaneZ) =
+                std::tuple(mainWindow->parallelPlanes[0], mainWindow->parallelPlanes[1], mainWindow->parallelPlanes[2]);
+        }
+    }
     restoring_ = wasRestoring;
     committed_.overlay(controls);
     committedScene_ = form3_.scene();
+    // The defaults button redraws with the settings it makes; its undo and
+    // redo redraw with the settings they bring back.
+    // Undo hides no window: the input window the user undoes in stays open.
+    if (mainWindow) {
+        const bool shown = form3_.isVisible();
+        form1.redraw();
+        if (shown) form3_.show();
+    }
 }

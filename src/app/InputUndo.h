@@ -5,13 +5,19 @@
 // controls it changed, before and after, and the Scene before and after, so
 // undoing restores the texts, boxes, colours and the Scene's values
 // (derived ones included) exactly, and draws nothing. View changes and
-// calculation output are no steps.
+// calculation output are no steps. The defaults button resets the main
+// window's view too, and redraws: its step also holds the main window's
+// controls and view before and after, and undoing or redoing it redraws.
+#include <array>
+#include <optional>
+
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
 
 #include "document/SceneState.h"
 #include "input/Scene.h"
+#include "plot/ViewState.h"
 
 class TForm3;
 
@@ -30,14 +36,23 @@ public:
     // "Punktefarbe", "Standardwerte").
     static QString StepName(const TForm3& form3, const QString& objectName);
 
+    // The main window's part of a step: what the defaults button resets.
+    struct MainWindowPart {
+        SceneState controls;
+        ViewState view;
+        std::array<Real, 3> parallelPlanes{};
+    };
+
 private:
     friend class InputStep;
+    MainWindowPart captureMainWindow() const;
     void record(const QString& objectName);
-    void restore(const SceneState& controls, const Scene& scene);
+    void restore(const SceneState& controls, const Scene& scene, const MainWindowPart* mainWindow);
 
     TForm3& form3_;
     QUndoStack stack_;
     SceneState committed_;   // the controls as the last step left them
     Scene committedScene_;
     bool restoring_ = false;
+    std::optional<MainWindowPart> beforeDefaults_;  // the main window as the defaults button found it
 };

@@ -83,6 +83,10 @@ public:
     // an error only leaves expressionError set (the value is kept).
     void Geradenschar_auslesen();
     void Ebenen_auslesen();
+    // Takes each of g's fields named in `parameters` (support x, y, z, then
+    // direction x, y, z) at that t, as the file it comes from had it; a
+    // field whose formula fails there keeps the value it has.
+    void readLineGAt(const std::array<std::optional<Real>, 6>& parameters);
 
     // Colour chooser used by the ten colour panels: given the colour to open
     // with, returns the confirmed colour or nothing on Cancel. The default
@@ -101,6 +105,8 @@ signals:
     // that of the field, box, panel or button. Emitted after the Scene and
     // the derived fields are up to date.
     void inputCommitted(const QString& objectName);
+    // The defaults button was pressed and is about to reset both windows.
+    void defaultsAboutToBeApplied();
 
 private:
     struct Fields;  // the tables of widgets, built by the layout code

@@ -82,10 +82,47 @@ TEST_F(UndoTest, FieldEditsBoxClicksColoursAndTheDefaultsButtonUndoAndRedoExactl
         EXPECT_TRUE(snapshot() == states[std::size_t(i)]);
         EXPECT_EQ(disagreeing(), QStringList{});
     }
-    // Undo draws nothing and leaves the input window open.
+    // Undo leaves the input window open; the picture is the one drawn (only
+    // the defaults button's step redraws, with the same settings).
     EXPECT_TRUE(picture() == drawn);
     EXPECT_TRUE(form3().isVisible());
     EXPECT_EQ(feedback.messages.size(), 1);
+}
+
+// The defaults button resets the main window's view as well and redraws:
+// one undo gives back both windows and redraws with what it gave back.
+TEST_F(UndoTest, UndoingTheDefaultsButtonGivesBackTheMainWindowAndRedraws) {
+    click("CheckBox_Wuerfel");
+    typeAndLeave("Edit_Kantenlaenge", "4");
+    typeAndLeave("Edit_Text_in_Grafik", "Spat");
+    form1().findChild<QComboBox*>(QStringLiteral("ComboBox_Zoomfaktor"))->setCurrentIndex(3);
+    click("SpeedButton_Drehung_z_plus");
+    typeAndLeave("Edit_Punkt1_x", "2");
+    click("CheckBox_Dreieck");
+    click("SpeedButton_OK_zeichne");
+    const SceneState before = capture();
+    const ViewState viewBefore = form1().viewState();
+    const QImage pictureBefore = picture();
+
+    showInputWindow();
+    click("SpeedButton_Standardwerte3D2");
+    ASSERT_NE(capture(), before);
+    ASSERT_FALSE(box("CheckBox_Wuerfel")->isChecked());
+    action("Action_Rueckgaengig")->trigger();
+    QStringList differing = capture().differingNames(before);
+    differing.removeAll(QLatin1String(kOutputAreaName));  // the output area is no part of undo
+    EXPECT_EQ(differing, QStringList{});
+    EXPECT_EQ(form1().viewState().cubeEdge, 4);
+    EXPECT_EQ(form1().viewState().zoomScale, viewBefore.zoomScale);
+    EXPECT_EQ(form1().viewState().rotationZ, viewBefore.rotationZ);
+    EXPECT_EQ(form1().viewState().textString, "Spat");
+    EXPECT_EQ(disagreeing(), QStringList{});
+    EXPECT_TRUE(picture() == pictureBefore);  // redrawn with the restored settings
+
+    action("Action_Wiederholen")->trigger();
+    EXPECT_FALSE(box("CheckBox_Wuerfel")->isChecked());
+    EXPECT_EQ(form1().viewState().rotationZ, 0);
+    EXPECT_EQ(disagreeing(), QStringList{});
 }
 
 TEST_F(UndoTest, ViewChangesAndOutputAreNoStepsNewAndOpenStartAFreshHistory) {
