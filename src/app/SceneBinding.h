@@ -34,6 +34,10 @@ void ApplyControls(QWidget& root, const SceneState& state);
 // The input window's controls: what an undo step keeps.
 SceneState CaptureInputWindow(const TForm3& form3);
 
+// The main window's part of a scene: its controls, the pan offsets, the
+// three rotation angles and the font of the text placed into the picture.
+SceneState CaptureMainWindow(const TForm1& form1);
+
 // The whole scene as a file holds it: the controls of both windows, the
 // output area with the colour of its next text, the pan offsets, the three
 // rotation angles and the font of the text placed into the picture.

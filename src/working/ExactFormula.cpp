@@ -1,5 +1,6 @@
 #include "working/ExactFormula.h"
 
+#include <algorithm>
 #include <string>
 
 #include "numbers/ExpressionErrors.h"
@@ -28,6 +29,7 @@ public:
         if (failed_) return std::nullopt;
         return value;
     }
+    bool BeyondBound() const { return beyondBound_; }
 
 private:
     friend class OperatorPrecedenceReader<ExactReader, mpq_class>;
@@ -35,6 +37,18 @@ private:
     void BadOperator() { failed_ = true; }
 
     mpq_class Apply(char op, const mpq_class& left, const mpq_class& right) {
+        if (failed_) return 0;  // the rest of a failed reading computes nothing
+        mpq_class value = Step(op, left, right);
+        if (!failed_ && !WithinExactBound(value)) Exceed();
+        return failed_ ? mpq_class(0) : value;
+    }
+
+    void Exceed() {
+        beyondBound_ = true;
+        failed_ = true;
+    }
+
+    mpq_class Step(char op, const mpq_class& left, const mpq_class& right) {
         switch (op) {
             case '+': return left + right;
             case '-': return left - right;
@@ -46,6 +60,14 @@ private:
                 if (right.get_den() != 1 || abs(right.get_num()) > kMaxExponent) break;
                 const long n = right.get_num().get_si();
                 if (n < 0 && sgn(left) == 0) break;
+                // Judged before it is built: a power far past the bound
+                // would take minutes and gigabytes to compute.
+                const std::size_t bits = std::max(mpz_sizeinbase(left.get_num_mpz_t(), 2),
+                                                  mpz_sizeinbase(left.get_den_mpz_t(), 2));
+                if (sgn(left) != 0 && bits > 1 && (bits - 1) * std::size_t(n < 0 ? -n : n) > kMaxExactBits) {
+                    Exceed();
+                    return 0;
+                }
                 mpz_class num, den;
                 mpz_pow_ui(num.get_mpz_t(), left.get_num_mpz_t(), static_cast<unsigned long>(n < 0 ? -n : n));
                 mpz_pow_ui(den.get_mpz_t(), left.get_den_mpz_t(), static_cast<unsigned long>(n < 0 ? -n : n));
@@ -101,6 +123,7 @@ private:
     const mpq_class& t_;
     int depth_ = 0;
     bool failed_ = false;
+    bool beyondBound_ = false;
 };
 
 }  // namespace
@@ -114,9 +137,12 @@ ExactFormula::ExactFormula(std::string_view text) {
     canonical_ = std::move(pre.text);
 }
 
-std::optional<mpq_class> ExactFormula::ValueAt(const mpq_class& t) const {
+std::optional<mpq_class> ExactFormula::ValueAt(const mpq_class& t, bool* beyondBound) const {
     if (!readable_) return std::nullopt;
-    return ExactReader(canonical_, t).Read();
+    ExactReader reader(canonical_, t);
+    std::optional<mpq_class> value = reader.Read();
+    if (beyondBound) *beyondBound = reader.BeyondBound();
+    return value;
 }
 
 std::optional<mpq_class> ExactFormulaValue(std::string_view text, const mpq_class& t) {

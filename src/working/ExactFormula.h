@@ -20,7 +20,9 @@ public:
     // False when the formula has no exact value at any t.
     bool Readable() const { return readable_; }
     bool DependsOnT() const { return canonical_.find('K') != std::string::npos; }
-    std::optional<mpq_class> ValueAt(const mpq_class& t) const;
+    // Nothing also when a step of the formula leaves the exact bound
+    // (kMaxExactBits); *beyondBound then tells so.
+    std::optional<mpq_class> ValueAt(const mpq_class& t, bool* beyondBound = nullptr) const;
 
 private:
     bool readable_ = false;

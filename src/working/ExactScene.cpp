@@ -89,7 +89,7 @@ void Assign(const std::array<Number, 6>& values, Vec& support, Vec& direction) {
 // g's six fields hold formulas in t. A formula without t is exact where its
 // value agrees with the Scene's; the formulas in t are exact where they all
 // agree with the Scene at one of the t its g can belong to.
-void ExactLineG(const Scene& scene, const FieldTexts& texts, Vec& support, Vec& direction) {
+void ExactLineG(const Scene& scene, const FieldTexts& texts, Vec& support, Vec& direction, bool& beyondBound) {
     const std::array<std::string, 3> supportNames = TripleFieldNames(inputwindow::kSupportG.prefix);
     const std::array<std::string, 3> directionNames = TripleFieldNames(inputwindow::kDirectionG.prefix);
     std::vector<ExactFormula> formulas;
@@ -111,8 +111,11 @@ void ExactLineG(const Scene& scene, const FieldTexts& texts, Vec& support, Vec& 
         if (!formulas[i].Readable()) continue;
         if (formulas[i].DependsOnT()) {
             withT.push_back(i);
-        } else if (const std::optional<mpq_class> value = formulas[i].ValueAt(0); value && Agrees(*value, used[i])) {
-            values[i] = Number::Exact(*value);
+        } else {
+            bool beyond = false;
+            const std::optional<mpq_class> value = formulas[i].ValueAt(0, &beyond);
+            beyondBound = beyondBound || beyond;
+            if (value && Agrees(*value, used[i])) values[i] = Number::Exact(*value);
         }
     }
     // The formulas in t are exact at the first t where they all agree.
@@ -123,7 +126,9 @@ void ExactLineG(const Scene& scene, const FieldTexts& texts, Vec& support, Vec& 
         std::array<std::optional<mpq_class>, 6> exact;
         bool agrees = true, any = false;
         for (std::size_t i : withT) {
-            exact[i] = formulas[i].ValueAt(t);
+            bool beyond = false;
+            exact[i] = formulas[i].ValueAt(t, &beyond);
+            beyondBound = beyondBound || beyond;
             if (!exact[i]) continue;
             any = true;
             agrees = Agrees(*exact[i], used[i]);
@@ -143,7 +148,7 @@ ExactScene BuildExactScene(const Scene& scene, const FieldTexts& texts) {
     ExactScene e;
     for (int i = 0; i < PointCount; ++i) e.points[std::size_t(i)] = FromFields(texts, PointFieldNames(i), scene.points[std::size_t(i)]);
 
-    ExactLineG(scene, texts, e.lineSupport[LineG], e.lineDirection[LineG]);
+    ExactLineG(scene, texts, e.lineSupport[LineG], e.lineDirection[LineG], e.lineGBeyondExactBound);
     e.lineSupport[LineH] = FromFields(texts, TripleFieldNames(inputwindow::kSupportH.prefix), scene.lineSupport[LineH]);
     e.lineDirection[LineH] = FromFields(texts, TripleFieldNames(inputwindow::kDirectionH.prefix), scene.lineDirection[LineH]);
     const Vec& P = e.points[PointP];

@@ -28,6 +28,8 @@ struct ExactScene {
     std::array<Vec, PlaneSlots> planeSpanV;
     Vec e3SpanCopyU, e3SpanCopyV;
     Vec vectorAD;
+    // A formula of g has a value beyond the exact bound: g is in decimals.
+    bool lineGBeyondExactBound = false;
 };
 
 ExactScene BuildExactScene(const Scene& scene, const FieldTexts& texts);

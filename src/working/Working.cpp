@@ -28,18 +28,18 @@ WorkingOutcome PlanePlaneButton(const ExactScene& scene, Sheet& sheet) {
 
 const std::vector<WorkingEntry>& WorkingEntries() {
     static const std::vector<WorkingEntry> entries = {
-        {"SpeedButton_S_mit_g", "Punktprobe S auf g", &PointOnLineButton<LineG>},
+        {"SpeedButton_S_mit_g", "Punktprobe S auf g", &PointOnLineButton<LineG>, true},
         {"SpeedButton_S_mit_h", "Punktprobe S auf h", &PointOnLineButton<LineH>},
         {"SpeedButton_S_mit_E1", "Punktprobe S auf E1", &PointInPlaneButton<PlaneE1>},
         {"SpeedButton_S_mit_E3", "Punktprobe S auf E3", &PointInPlaneButton<PlaneE3>},
-        {"SpeedButton_g_mit_h", "Lage von g und h", &LineLineButton<LineG, LineH>},
-        {"SpeedButton_g_mit_g1", "Lage von g und g2", &LineLineButton<LineG, LineG2>},
+        {"SpeedButton_g_mit_h", "Lage von g und h", &LineLineButton<LineG, LineH>, true},
+        {"SpeedButton_g_mit_g1", "Lage von g und g2", &LineLineButton<LineG, LineG2>, true},
         {"SpeedButton_E1_mit_E2", "Lage von E1 und E2", &PlanePlaneButton<PlaneE1, PlaneE2>},
         {"SpeedButton_E3_mit_E4", "Lage von E3 und E4", &PlanePlaneButton<PlaneE3, PlaneE4>},
         {"SpeedButton_E1_mit_E3", "Lage von E1 und E3", &PlanePlaneButton<PlaneE1, PlaneE3>},
-        {"SpeedButton_E1_mit_g", "Lage von E1 und g", &LinePlaneButton<PlaneE1>},
-        {"SpeedButton_E3_mit_g", "Lage von E3 und g", &LinePlaneButton<PlaneE3>},
-        {"SpeedButton_E5_mit_g", "Lage von E5 und g", &LinePlaneButton<PlaneE5>},
+        {"SpeedButton_E1_mit_g", "Lage von E1 und g", &LinePlaneButton<PlaneE1>, true},
+        {"SpeedButton_E3_mit_g", "Lage von E3 und g", &LinePlaneButton<PlaneE3>, true},
+        {"SpeedButton_E5_mit_g", "Lage von E5 und g", &LinePlaneButton<PlaneE5>, true},
         {"SpeedButton_Winkel_AOC", "Winkel ∠(OA;OB)", &AngleAOBWorking},
         {"SpeedButton_OAxOB", "Vektorprodukt OA × OB", &VectorProductWorking},
         {"SpeedButton_OA_mal_OB", "Skalarprodukt OA·OB", &ScalarProductWorking},
@@ -67,6 +67,7 @@ bool WriteWorking(std::string_view objectName, const Scene& scene, const FieldTe
     if (!entry) return false;
     const ExactScene exact = BuildExactScene(scene, texts);
     Sheet sheet(log, entry->title);
+    if (entry->usesLineG && exact.lineGBeyondExactBound) sheet.Line(kBeyondExactBoundSentence);
     const WorkingOutcome result = entry->write(exact, sheet);
     if (outcome) *outcome = result;
     return true;

@@ -33,6 +33,7 @@ struct WorkingEntry {
     const char* objectName;  // the calculation button
     const char* title;       // after "Rechenweg: "
     WorkingFunction write;
+    bool usesLineG = false;
 };
 
 // Every calculation button that has a working (the incidence and measure

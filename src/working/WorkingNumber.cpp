@@ -56,10 +56,30 @@ Number Number::operator-() const {
     return n;
 }
 
+bool WithinExactBound(const mpq_class& q) {
+    return mpz_sizeinbase(q.get_num_mpz_t(), 2) <= kMaxExactBits && mpz_sizeinbase(q.get_den_mpz_t(), 2) <= kMaxExactBits;
+}
+
 namespace {
 
+// A value far beyond what any working's few steps make from bounded
+// inputs; past it a number is rounded, so no chain of steps can grow the
+// arithmetic without end.
+constexpr std::size_t kMaxWorkingBits = 16 * kMaxExactBits;
+
+mpq_class Rounded(const mpq_class& value) {
+    if (mpz_sizeinbase(value.get_num_mpz_t(), 2) <= kMaxWorkingBits &&
+        mpz_sizeinbase(value.get_den_mpz_t(), 2) <= kMaxWorkingBits)
+        return value;
+    mpf_class f(value, 256);
+    mpq_class rounded;
+    mpq_set_f(rounded.get_mpq_t(), f.get_mpf_t());
+    return rounded;
+}
+
 Number Combined(const Number& a, const Number& b, const mpq_class& value) {
-    return a.IsExact() && b.IsExact() ? Number::Exact(value) : Number::Approximation(value);
+    if (a.IsExact() && b.IsExact() && WithinExactBound(value)) return Number::Exact(value);
+    return Number::Approximation(Rounded(value));
 }
 
 }  // namespace

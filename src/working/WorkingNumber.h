@@ -15,6 +15,16 @@
 
 namespace working {
 
+// Exact numbers are kept to this many bits in numerator and denominator.
+// Inputs beyond it (a formula of g such as 9^64^64^64) have no exact value,
+// and the working goes on with decimals instead of growing without end.
+inline constexpr std::size_t kMaxExactBits = 4096;
+bool WithinExactBound(const mpq_class& q);
+
+// What the working says when an input is too large to be kept exactly.
+inline constexpr char kBeyondExactBoundSentence[] =
+    "Zu große Zahlen: es wird mit Dezimalzahlen weitergerechnet.";
+
 class Number {
 public:
     Number() = default;  // exact 0

@@ -3,6 +3,11 @@
 #include "WorkingTestSupport.h"
 #include "calc/calc_test_support.h"
 
+#include <chrono>
+
+#include "SanitizerBuild.h"
+#include "numbers/Evaluator.h"
+
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -319,6 +324,42 @@ TEST(MeasureWorking, ExtremeInputsGiveCleanWorkingsForEveryButton) {
             const ButtonRun run = RunButton(entry.objectName, t);
             SCOPED_TRACE(std::string(entry.objectName) + " " + scale);
             ExpectCleanWorking(run);
+        }
+    }
+}
+
+// Formulas of g whose exact values would grow without end (chained powers,
+// long products): every working that uses g answers within 0,2 s, says
+// once that it goes on in decimals where g is too large, and stays clean.
+TEST(MeasureWorking, HugeFormulasInGGoOnInDecimalsQuickly) {
+    std::mt19937 engine(1907);
+    auto pick = [&engine](std::initializer_list<const char*> items) {
+        return std::string(*(items.begin() + std::uniform_int_distribution<std::size_t>(0, items.size() - 1)(engine)));
+    };
+    std::vector<std::string> formulas = {"9^64^64^64^64^64^64", "(2t+1/3)^64^64^64", "t^64^64^64^64-1"};
+    while (formulas.size() < 12) {
+        std::string f = pick({"9", "t", "(t+7/3)", "123456789/7"});
+        while (f.size() < 990) f += pick({"^64", "^63", "*99999^64", "/3^64", "+t^64"});
+        formulas.push_back(f.substr(0, 1000));
+    }
+    for (const std::string& formula : formulas) {
+        TypedScene t;
+        const std::string field = working::TripleFieldNames(inputwindow::kDirectionG.prefix)[2];
+        t.texts[field] = formula;
+        Real value = 1;
+        if (ReadExpression(formula, value).outcome != ReadExpressionOutcome::Ok) value = 1;
+        t.scene.lineDirection[LineG].z = value;
+        for (const working::WorkingEntry& entry : working::WorkingEntries()) {
+            if (!entry.usesLineG) continue;
+            SCOPED_TRACE(std::string(entry.objectName) + " " + formula.substr(0, 40));
+            const auto start = std::chrono::steady_clock::now();
+            const ButtonRun run = RunButton(entry.objectName, t);
+            const auto elapsed = std::chrono::steady_clock::now() - start;
+            if (kMeasuresTimeAndMemory) EXPECT_LT(elapsed, std::chrono::milliseconds(200));
+            ExpectCleanWorking(run);
+            ASSERT_GE(run.working.size(), 2u);
+            if (formula.rfind("9^64^64", 0) == 0)
+                EXPECT_EQ(run.working[1], working::kBeyondExactBoundSentence);
         }
     }
 }
