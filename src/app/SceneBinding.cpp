@@ -9,6 +9,8 @@
 #include "input/DrawCommandQt.h"
 #include "input/FieldReaders.h"
 #include "input/InputWindow.h"
+#include "input/InputWindowTables.h"
+#include "numbers/Evaluator.h"
 #include "plot/MainWindow.h"
 
 namespace {
@@ -50,6 +52,16 @@ void SetViewFont(ViewState& v, const TextFont& f) {
                   (f.underline ? FontStyles::Underline : 0) | (f.strikeOut ? FontStyles::StrikeOut : 0);
     v.textColor = f.colour;
     v.textBrushStyle = BrushStyles::Clear;
+}
+
+// g's fields in the order of Scene::lineGParameters.
+std::array<QString, 6> LineGFieldNames() {
+    std::array<QString, 6> names;
+    for (std::size_t a = 0; a < 3; ++a) {
+        names[a] = QStringLiteral("Edit_%1%2").arg(QLatin1String(inputwindow::kSupportG.prefix), QLatin1String(inputwindow::kAxisLetters[a]));
+        names[a + 3] = QStringLiteral("Edit_%1%2").arg(QLatin1String(inputwindow::kDirectionG.prefix), QLatin1String(inputwindow::kAxisLetters[a]));
+    }
+    return names;
 }
 
 // The view values of `scene` (each one it holds) into the main window.
@@ -117,14 +129,9 @@ SceneState CaptureInputWindow(const TForm3& form3) {
     return s;
 }
 
-SceneState CaptureScene(const TForm1& form1, const TForm3& form3) {
+SceneState CaptureMainWindow(const TForm1& form1) {
     SceneState s;
-    CaptureControls(form3, s);
     CaptureControls(form1, s);
-    OutputText& output = s.outputs[QLatin1String(kOutputAreaName)];
-    for (const OutputRun& run : form3.outputLog().Contents())
-        output.runs.push_back({QString::fromStdString(run.text), run.colour});
-    output.colour = form3.outputLog().OutputColour();
     const ViewState& v = form1.viewState();
     s.view[QLatin1String(ViewValueNames::OffsetX)] = v.offsetX;
     s.view[QLatin1String(ViewValueNames::OffsetY)] = v.offsetY;
@@ -132,6 +139,18 @@ SceneState CaptureScene(const TForm1& form1, const TForm3& form3) {
     s.view[QLatin1String(ViewValueNames::RotationY)] = double(v.rotationY);
     s.view[QLatin1String(ViewValueNames::RotationZ)] = double(v.rotationZ);
     s.fonts[QLatin1String(kTextFontName)] = FontOfView(v);
+    return s;
+}
+
+SceneState CaptureScene(const TForm1& form1, const TForm3& form3) {
+    SceneState s = CaptureMainWindow(form1);
+    CaptureControls(form3, s);
+    OutputText& output = s.outputs[QLatin1String(kOutputAreaName)];
+    for (const OutputRun& run : form3.outputLog().Contents())
+        output.runs.push_back({QString::fromStdString(run.text), run.colour});
+    output.colour = form3.outputLog().OutputColour();
+    const std::array<QString, 6> names = LineGFieldNames();
+    for (std::size_t i = 0; i < names.size(); ++i) s.parameters[names[i]] = form3.scene().lineGParameters[i];
     return s;
 }
 
@@ -154,6 +173,16 @@ void LoadScene(TForm1& form1, TForm3& form3, const SceneState& scene, const Scen
             form3.outputLog().SetOutputColour(output->colour);
         }
         form3.readAllFields();
+        // g at the t the file says it was left at (a file without them
+        // keeps g as the reading above leaves it).
+        std::array<std::optional<Real>, 6> parameters;
+        const std::array<QString, 6> names = LineGFieldNames();
+        for (std::size_t i = 0; i < names.size(); ++i)
+            if (const long double* t = Find(scene.parameters, names[i])) parameters[i] = *t;
+        form3.readLineGAt(parameters);
+        // Typed, a formula of g its reader rejects leaves the evaluator's
+        // flag set, and the draw button then draws nothing: so here too.
+        if (form3.lineGFieldRejected()) expressionError = true;
         form1.takeViewFromControls();
         if (draw) RunDrawCommand(form1, form3);
         rejections = quiet.rejections();

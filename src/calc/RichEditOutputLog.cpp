@@ -1,6 +1,8 @@
 #include "calc/RichEditOutputLog.h"
 
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include <QColor>
 #include <QFontMetricsF>
@@ -79,6 +81,7 @@ void RichEditOutputLog::AppendText(std::string_view text) {
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
                       FormatFor(colour_));
+    ForgetOwnEdits();
 }
 
 void RichEditOutputLog::AppendLines(const std::vector<std::string>& lines) {
@@ -93,6 +96,7 @@ void RichEditOutputLog::AppendLines(const std::vector<std::string>& lines) {
         cursor.insertBlock(cursor.blockFormat(), format);
     }
     cursor.endEditBlock();
+    ForgetOwnEdits();
     ShowEnd();
 }
 
@@ -101,26 +105,83 @@ void RichEditOutputLog::AppendParagraphBreak() {
     QTextCursor cursor(edit_->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertBlock(cursor.blockFormat(), FormatFor(colour_));
-    if (!replacing_) ShowEnd();
-}
-
-void RichEditOutputLog::ReplaceContents(const std::vector<OutputRun>& runs) {
-    if (!edit_) return;
-    // One edit block: the area is laid out once, not after every line.
-    DeleteAllText();
-    QTextCursor batch(edit_->document());
-    batch.beginEditBlock();
-    replacing_ = true;
-    OutputLog::ReplaceContents(runs);
-    replacing_ = false;
-    batch.endEditBlock();
+    ForgetOwnEdits();
     ShowEnd();
 }
 
+namespace {
+
+// Where the shown tail of `runs` starts: the run and the byte in it. The
+// tail has at most `lines` line breaks and `characters` bytes, and starts
+// at the start of a line unless its last line alone is longer than that.
+std::pair<std::size_t, std::size_t> TailStart(const std::vector<OutputRun>& runs, std::size_t lines,
+                                              std::size_t characters) {
+    std::size_t breaks = 0, bytes = 0;
+    std::optional<std::pair<std::size_t, std::size_t>> lineStart;  // of the longest whole-line tail so far
+    for (std::size_t r = runs.size(); r-- > 0;) {
+        const std::string& text = runs[r].text;
+        for (std::size_t end = text.size();;) {
+            const std::size_t at = end == 0 ? std::string::npos : text.rfind('\n', end - 1);
+            const std::size_t from = at == std::string::npos ? 0 : at + 1;
+            bytes += end - from;
+            if (bytes > characters) {
+                if (lineStart) return *lineStart;
+                std::size_t cut = end - (characters - (bytes - (end - from)));
+                while (cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) ++cut;
+                return {r, cut};
+            }
+            if (at == std::string::npos) break;
+            if (++breaks > lines) return {r, at + 1};
+            ++bytes;
+            lineStart = std::pair{r, at + 1};
+            end = at;
+        }
+    }
+    return {0, 0};
+}
+
+}  // namespace
+
+void RichEditOutputLog::ReplaceContents(const std::vector<OutputRun>& all) {
+    if (!edit_) return;
+    const Colour next = colour_;
+    DeleteAllText();
+    const auto [run, at] = TailStart(all, kShownLines, kShownCharacters);
+    unshown_.assign(all.begin(), all.begin() + std::ptrdiff_t(run));
+    std::vector<OutputRun> runs(all.begin() + std::ptrdiff_t(run), all.end());
+    if (!runs.empty() && at > 0) {
+        unshown_.push_back({runs.front().colour, runs.front().text.substr(0, at)});
+        runs.front().text.erase(0, at);
+    }
+    QTextDocument* document = edit_->document();
+    // Nothing of this is the user's to undo, and an undo record per line
+    // would cost more than the text. One edit block and one insertion per
+    // run (its line breaks become paragraphs): a file of millions of lines
+    // opens in linear time and is laid out once.
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    for (const OutputRun& run : runs) {
+        if (run.text.empty()) continue;
+        cursor.insertText(QString::fromStdString(run.text), FormatFor(run.colour));
+    }
+    cursor.endEditBlock();
+    document->setUndoRedoEnabled(true);
+    SetOutputColour(next);
+    ShowEnd();
+}
+
+void RichEditOutputLog::ForgetOwnEdits() {
+    // The area's own undo then only ever takes back what the user typed
+    // since the program last wrote: never a result line or an opened file.
+    edit_->document()->clearUndoRedoStacks();
+}
+
 std::vector<OutputRun> RichEditOutputLog::Contents() const {
-    std::vector<OutputRun> runs;
+    std::vector<OutputRun> runs = unshown_;
     if (!edit_) return runs;
-    Colour last = OutputColours::Default;
+    // A line break takes the colour of the text before it.
+    Colour last = runs.empty() ? OutputColours::Default : runs.back().colour;
     auto add = [&runs, &last](Colour colour, const QString& text) {
         if (text.isEmpty()) return;
         last = colour;
@@ -154,9 +215,11 @@ void RichEditOutputLog::SetOutputColour(Colour colour) {
 }
 
 void RichEditOutputLog::DeleteAllText() {
+    unshown_.clear();
     if (!edit_) return;
     edit_->clear();
     edit_->setCurrentCharFormat(FormatFor(colour_));
+    ForgetOwnEdits();
 }
 
 void RichEditOutputLog::ShowEnd() {

@@ -22,6 +22,15 @@ public:
     // only the text and its colours (a line break counts as a paragraph).
     std::vector<OutputRun> Contents() const override;
     // Written at once: the end is brought into view once, not per line.
+    // Every write of the program clears the area's own undo history.
+    // A text of more than kShownLines lines or kShownCharacters characters
+    // (a scene file may hold 10 MB of them) shows its last lines only: a
+    // text document lays out a few hundred thousand lines a second, so
+    // showing it all would keep the program busy for minutes. The lines
+    // before them stay part of the contents, are saved with the scene and
+    // go with the next clearing of the area.
+    static constexpr std::size_t kShownLines = 20000;
+    static constexpr std::size_t kShownCharacters = 400000;
     void ReplaceContents(const std::vector<OutputRun>& runs) override;
 
     QTextEdit* edit() const { return edit_; }
@@ -42,8 +51,9 @@ protected:
 
 private:
     void ShowEnd();
+    void ForgetOwnEdits();
 
     QPointer<QTextEdit> edit_;
-    bool replacing_ = false;
+    std::vector<OutputRun> unshown_;  // the head of a very long text, before what the area shows
     Colour colour_ = OutputColours::Default;
 };

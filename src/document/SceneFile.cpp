@@ -1,6 +1,7 @@
 #include "document/SceneFile.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cctype>
 #include <cmath>
 #include <limits>
@@ -27,6 +28,7 @@ constexpr char kChoices[] = "choices";
 constexpr char kFonts[] = "fonts";
 constexpr char kOutputs[] = "outputs";
 constexpr char kView[] = "view";
+constexpr char kParameters[] = "parameters";
 
 // The view values a file may hold, with the range each must lie in.
 struct ViewValueRule {
@@ -45,6 +47,9 @@ constexpr ViewValueRule kViewValues[] = {
 };
 
 constexpr int kMaxFontPointSize = 1000;
+// The family's t comes from t1 + k·Δt with fields of at most 1E100 or so;
+// no good file holds more.
+constexpr long double kMaxParameter = 1E100L;
 constexpr int kMaxChoice = 9999;
 
 QString Quoted(const QString& text) { return QStringLiteral("„%1“").arg(text); }
@@ -153,6 +158,26 @@ bool ReadView(GroupReader& reader, const QJsonObject& top, std::map<QString, dou
     return true;
 }
 
+// A value of t: a number, or a text holding one in C notation with every
+// digit of the extended precision the program computes in.
+bool ReadParameter(const QJsonValue& v, long double& t) {
+    if (v.isDouble()) {
+        t = v.toDouble();
+    } else {
+        const QByteArray text = v.toString().toLatin1();
+        if (!v.isString() || text.isEmpty()) return false;
+        const auto [end, error] = std::from_chars(text.constData(), text.constData() + text.size(), t);
+        if (error != std::errc() || end != text.constData() + text.size()) return false;
+    }
+    return std::isfinite(t) && std::fabs(t) <= kMaxParameter;
+}
+
+QJsonValue ParameterValue(long double t) {
+    char text[64];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, t);
+    return QJsonValue(QString::fromLatin1(text, error == std::errc() ? int(end - text) : 0));
+}
+
 bool ReadGroups(const QJsonObject& top, SceneState& s, QString& reason) {
     GroupReader r(reason);
     return ReadGroup(r, top, kTexts, "kein Text", s.texts,
@@ -176,7 +201,8 @@ bool ReadGroups(const QJsonObject& top, SceneState& s, QString& reason) {
                      }) &&
            ReadGroup(r, top, kFonts, "keine vollständige Schriftangabe", s.fonts, ReadFont) &&
            ReadGroup(r, top, kOutputs, "keine Ausgabe aus Textstücken mit Farben", s.outputs, ReadOutput) &&
-           ReadView(r, top, s.view);
+           ReadView(r, top, s.view) &&
+           ReadGroup(r, top, kParameters, "keine Zahl von -1E100 bis 1E100", s.parameters, ReadParameter);
 }
 
 QJsonObject FontObject(const TextFont& f) {
@@ -247,7 +273,7 @@ QByteArray SceneToJson(const SceneState& s) {
         {kTexts, GroupObject(s.texts, text)},     {kChecks, GroupObject(s.checks, flag)},
         {kColours, GroupObject(s.colours, colour)}, {kChoices, GroupObject(s.choices, item)},
         {kFonts, GroupObject(s.fonts, font)},      {kOutputs, GroupObject(s.outputs, output)},
-        {kView, GroupObject(s.view, number)},
+        {kView, GroupObject(s.view, number)},      {kParameters, GroupObject(s.parameters, ParameterValue)},
     };
     // The format and its version open the file, before the groups that
     // QJsonObject writes in the order of their names.

@@ -37,6 +37,7 @@ void ForEachGroup(F f, States&... s) {
     f(s.fonts...);
     f(s.outputs...);
     f(s.view...);
+    f(s.parameters...);
 }
 
 }  // namespace

@@ -48,6 +48,9 @@ struct SceneState {
     std::map<QString, TextFont> fonts;       // edits shown in a font of the user's choice
     std::map<QString, OutputText> outputs;   // output areas
     std::map<QString, double> view;          // view values without a control (see ViewValueNames)
+    // The family parameter t at which each field of the line g was last
+    // taken (its value in the extended precision of the model).
+    std::map<QString, long double> parameters;
 
     bool operator==(const SceneState&) const = default;
 

@@ -41,18 +41,29 @@ void SetDifference(Vector3& target, const Vector3& from, const Vector3& to) {
     target.z = to.z - from.z;
 }
 
+// g's six fields with their values, in the order of Scene::lineGParameters.
+std::array<std::pair<QLineEdit*, Real*>, 6> LineGFields(Scene& scene, const std::array<QLineEdit*, 3>& ug,
+                                                         const std::array<QLineEdit*, 3>& vg) {
+    std::array<std::pair<QLineEdit*, Real*>, 6> fields;
+    for (std::size_t a = 0; a < 3; ++a) {
+        fields[a] = {ug[a], &AxisValue(scene.lineSupport[LineG], int(a))};
+        fields[a + 3] = {vg[a], &AxisValue(scene.lineDirection[LineG], int(a))};
+    }
+    return fields;
+}
+
 // g as leaving each of its fields stores it (at t = 0), then at t1 where
 // the formula is defined there: what the start-up and an opened file read,
 // and where a new t1, t2 or delta t takes g. A formula undefined at t1
 // keeps its own value at t = 0, never one of an earlier text or t.
 void ReadFamilyAtT1(TForm3& form, const std::array<QLineEdit*, 3>& ug, const std::array<QLineEdit*, 3>& vg) {
     Scene& scene = form.scene();
-    for (std::size_t a = 0; a < 3; ++a) {
-        for (auto [field, target] : {std::pair{ug[a], &AxisValue(scene.lineSupport[LineG], int(a))},
-                                     std::pair{vg[a], &AxisValue(scene.lineDirection[LineG], int(a))}}) {
-            Real value = *target;
-            if (ReadExpression(field->text().toStdString(), value).outcome == ReadExpressionOutcome::Ok)
-                *target = value;
+    const auto fields = LineGFields(scene, ug, vg);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        Real value = *fields[i].second;
+        if (ReadExpression(fields[i].first->text().toStdString(), value).outcome == ReadExpressionOutcome::Ok) {
+            *fields[i].second = value;
+            scene.lineGParameters[i] = 0;
         }
     }
     form.Geradenschar_auslesen();
@@ -180,11 +191,12 @@ void TForm3::connectHandlers() {
             if (ReadNumberField(field, *target) && *target != before) restartFamily();
         });
     }
-    for (int a = 0; a < 3; ++a) {
-        QLineEdit* u = f.ug[std::size_t(a)];
-        QLineEdit* v = f.vg[std::size_t(a)];
-        onFieldLeft(u, [this, u, a] { ReadFamilyField(u, AxisValue(scene_.lineSupport[LineG], a)); });
-        onFieldLeft(v, [this, v, a] { ReadFamilyField(v, AxisValue(scene_.lineDirection[LineG], a)); });
+    for (std::size_t i = 0; i < 6; ++i) {
+        QLineEdit* field = LineGFields(scene_, f.ug, f.vg)[i].first;
+        onFieldLeft(field, [this, field, i] {
+            if (ReadFamilyField(field, *LineGFields(scene_, fields_->ug, fields_->vg)[i].second))
+                scene_.lineGParameters[i] = 0;
+        });
     }
 
     // Entering a derived field passes the focus to the field it comes from.
@@ -232,6 +244,7 @@ void TForm3::connectHandlers() {
         connect(box, &QCheckBox::clicked, this, [this, box] { emit inputCommitted(box->objectName()); });
 
     connect(f.defaultsButton, &QToolButton::clicked, this, [this] {
+        emit defaultsAboutToBeApplied();
         SpeedButton_Standardwerte3D2Click();
         emit inputCommitted(fields_->defaultsButton->objectName());
     });
@@ -378,19 +391,45 @@ void TForm3::Geraden_auslesen() {
 }
 
 void TForm3::Geradenschar_auslesen() {
-    Fields& f = *fields_;
     bool anyError = false;
-    auto evaluate = [&](QLineEdit* field, Real& target) {
-        const EvaluationResult r = EvaluateExpression(field->text().toStdString(), 0, scene_.familyFrom);
-        if (r.error)
+    const auto fields = LineGFields(scene_, fields_->ug, fields_->vg);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const EvaluationResult r = EvaluateExpression(fields[i].first->text().toStdString(), 0, scene_.familyFrom);
+        if (r.error) {
             anyError = true;
-        else
-            target = r.value;
-    };
-    for (int a = 0; a < 3; ++a) evaluate(f.ug[std::size_t(a)], AxisValue(scene_.lineSupport[LineG], a));
-    for (int a = 0; a < 3; ++a) evaluate(f.vg[std::size_t(a)], AxisValue(scene_.lineDirection[LineG], a));
+        } else {
+            *fields[i].second = r.value;
+            scene_.lineGParameters[i] = scene_.familyFrom;
+        }
+    }
     // A bad field before a good one must still block drawing.
     if (anyError) expressionError = true;
+}
+
+bool TForm3::lineGFieldRejected() const {
+    const bool gate = expressionError;
+    bool rejected = false;
+    for (const auto* triple : {&fields_->ug, &fields_->vg})
+        for (QLineEdit* field : *triple) {
+            Real ignored = 0;
+            rejected = rejected ||
+                       ReadExpression(field->text().toStdString(), ignored).outcome != ReadExpressionOutcome::Ok;
+        }
+    expressionError = gate;
+    return rejected;
+}
+
+void TForm3::readLineGAt(const std::array<std::optional<Real>, 6>& parameters) {
+    const auto fields = LineGFields(scene_, fields_->ug, fields_->vg);
+    const bool gate = expressionError;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (!parameters[i]) continue;
+        const EvaluationResult r = EvaluateExpression(fields[i].first->text().toStdString(), 0, *parameters[i]);
+        if (r.error) continue;
+        *fields[i].second = r.value;
+        scene_.lineGParameters[i] = *parameters[i];
+    }
+    expressionError = gate;
 }
 
 void TForm3::Ebenen_auslesen() {

@@ -87,6 +87,9 @@ public:
     // direction x, y, z) at that t, as the file it comes from had it; a
     // field whose formula fails there keeps the value it has.
     void readLineGAt(const std::array<std::optional<Real>, 6>& parameters);
+    // Whether leaving one of g's fields would reject its text (the formula
+    // fails at t = 0): typed, that leaves the draw command's gate closed.
+    bool lineGFieldRejected() const;
 
     // Colour chooser used by the ten colour panels: given the colour to open
     // with, returns the confirmed colour or nothing on Cancel. The default

@@ -110,6 +110,7 @@ void ForEachValue(const Scene& s, F f) {
     }
     vector("e3SpanCopyU", s.e3SpanCopyU);
     vector("e3SpanCopyV", s.e3SpanCopyV);
+    for (std::size_t i = 0; i < s.lineGParameters.size(); ++i) f(indexed("lineGParameters", i), s.lineGParameters[i]);
     f("familyFrom", s.familyFrom);
     f("familyTo", s.familyTo);
     f("familyStep", s.familyStep);

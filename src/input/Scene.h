@@ -49,6 +49,12 @@ struct Scene {
 
     std::array<Vector3, LineSlots> lineSupport;    // [1] g, [2] h, [3] g2
     std::array<Vector3, LineSlots> lineDirection;
+    // The family parameter t at which each of g's six values was last
+    // taken from its formula: support x, y, z, then direction x, y, z.
+    // Leaving a field of g takes it at t = 0, the start-up and a new t1 at
+    // t1, the family's drawing at each member's t; a scene file keeps these,
+    // so g opens as it was left.
+    std::array<Real, 6> lineGParameters{1, 1, 1, 1, 1, 1};
     Real familyFrom = 1;      // t1
     Real familyTo = 3;        // t2
     Real familyStep = 0.5L;   // delta t

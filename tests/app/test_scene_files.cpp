@@ -6,12 +6,16 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTextEdit>
 
+#include <chrono>
+
 #include "AppTestSupport.h"
+#include "SanitizerBuild.h"
 #include "calc/OutputLog.h"
 #include "desktop/AppIcon.h"
 #include "document/SceneFile.h"
@@ -190,6 +194,80 @@ TEST_F(SceneFilesTest, OpeningAFamilySceneWithARejectedFieldEqualsTypingIt) {
     EXPECT_EQ(Summary(scene()), typedScene);
     EXPECT_TRUE(picture() == typedPicture);
     EXPECT_EQ(disagreeing(), QStringList{});
+}
+
+// A formula of g the reader rejects: typed, its leaving says why and the
+// draw button then draws nothing; opened, the same message and the same
+// (undrawn) picture.
+TEST_F(SceneFilesTest, OpeningARejectedFormulaOfGEqualsTypingItAndDrawing) {
+    for (const char* text : {"2*", "1/0"}) {
+        SCOPED_TRACE(text);
+        start();
+        showInputWindow();
+        click("CheckBox_Gerade_g");
+        click("CheckBox_Ebene1_zeichnen");
+        typeAndLeave("Edit_vgz", text);
+        click("SpeedButton_OK_zeichne");
+        const QStringList typedMessages = feedback.messages;
+        const int typedBeeps = feedback.beeps;
+        const QImage typedPicture = picture();
+        const QString typedScene = Summary(scene());
+        answers.savePath = file("rejected.spatium");
+        ASSERT_TRUE(scenes().saveAs());
+
+        start();
+        ASSERT_TRUE(scenes().openFile(file("rejected.spatium")));
+        EXPECT_EQ(feedback.messages, typedMessages);
+        EXPECT_EQ(feedback.beeps, typedBeeps);
+        EXPECT_TRUE(picture() == typedPicture);
+        EXPECT_EQ(Summary(scene()), typedScene);
+    }
+}
+
+// g's formulas are taken at different t: typing at t = 0, the family's
+// drawing at each member's t. Saved, the scene reopens with g where it was
+// left, for the single line and after a drawn family, and draws the same.
+TEST_F(SceneFilesTest, GReopensAtTheTItWasLeftAt) {
+    typeAndLeave("Edit_vgz", "2t");
+    typeAndLeave("Edit_ugx", "t/3");
+    click("CheckBox_Gerade_g");
+    click("CheckBox_Spurpunkte");
+    click("SpeedButton_OK_zeichne");
+    for (bool family : {false, true}) {
+        SCOPED_TRACE(family);
+        if (family) {
+            showInputWindow();
+            click("CheckBox_Geradenschar");
+            click("SpeedButton_OK_zeichne");  // leaves g at the last member, t = 3
+            ASSERT_EQ(scene().lineDirection[LineG].z, 6);
+        } else {
+            ASSERT_EQ(scene().lineDirection[LineG].z, 0);
+        }
+        const QString typedScene = Summary(scene());
+        const QImage typedPicture = picture();
+        const SceneState typed = capture();
+        answers.savePath = file("g.spatium");
+        ASSERT_TRUE(scenes().saveAs());
+        start();
+        ASSERT_TRUE(scenes().openFile(file("g.spatium")));
+        EXPECT_EQ(Summary(scene()), typedScene);
+        EXPECT_EQ(capture(), typed) << capture().differingNames(typed).join(' ').toStdString();
+        EXPECT_TRUE(picture() == typedPicture);
+    }
+    // A file without the entry opens as before: g at t1.
+    SceneState file;
+    ASSERT_TRUE(ReadSceneFile(this->file("g.spatium"), file).ok());
+    file.parameters.clear();
+    ASSERT_TRUE(WriteSceneFile(this->file("old.spatium"), file).ok());
+    ASSERT_TRUE(scenes().openFile(this->file("old.spatium")));
+    EXPECT_EQ(scene().lineDirection[LineG].z, 6);  // drawn once more as a family: t2 = 3
+    answers.saveAnswer = WindowServices::SaveAnswer::Discard;
+    showInputWindow();
+    click("CheckBox_Geradenschar");
+    file.checks[QStringLiteral("CheckBox_Geradenschar")] = false;
+    ASSERT_TRUE(WriteSceneFile(this->file("old.spatium"), file).ok());
+    ASSERT_TRUE(scenes().openFile(this->file("old.spatium")));
+    EXPECT_EQ(scene().lineDirection[LineG].z, 2);  // at t1 = 1
 }
 
 // Opening sets each box to the file's state; a box already in that state
@@ -509,6 +587,25 @@ TEST_F(SceneFilesTest, VeryLongTextsOpenAsTheyAreWithTheMessagesLeavingGives) {
     for (const auto& [name, text] : texts) EXPECT_EQ(edit(name)->text(), text) << name;
     EXPECT_EQ(scene().points[PointB].name, "NNN");
     EXPECT_EQ(disagreeing(), QStringList{});
+}
+
+// An output area of millions of line breaks (a whole 10 MB file of them)
+// opens within 2 s, title and all, and is saved back whole.
+TEST_F(SceneFilesTest, AnOutputAreaOfMillionsOfLinesOpensQuicklyAndIsSavedWhole) {
+    SceneState big;
+    big.outputs[QLatin1String(kOutputAreaName)] = OutputText{{{QString(5'200'000, QLatin1Char('\n')), 0x00FF0000}}, 0x00FF0000};
+    ASSERT_TRUE(WriteSceneFile(file("big.spatium"), big).ok());
+    ASSERT_GT(QFileInfo(file("big.spatium")).size(), 10'000'000);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(scenes().openFile(file("big.spatium")));
+    EXPECT_FALSE(starred());
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    if (kMeasuresTimeAndMemory) EXPECT_LT(elapsed, std::chrono::seconds(2));
+    answers.savePath = file("again.spatium");
+    ASSERT_TRUE(scenes().saveAs());
+    SceneState again;
+    ASSERT_TRUE(ReadSceneFile(file("again.spatium"), again).ok());
+    EXPECT_EQ(again.outputs, big.outputs);
 }
 
 // A box added to the input window later is kept without any list to extend.

@@ -2,6 +2,7 @@
 // focus in a field of either window.
 #include <QComboBox>
 #include <QSignalSpy>
+#include <QTextEdit>
 
 #include "AppTestSupport.h"
 #include "app/CommandLine.h"
@@ -182,6 +183,32 @@ TEST_F(UndoTest, CtrlZGoesToTheFieldsOwnTypingFirstThenToTheHistory) {
     action("Action_Rueckgaengig")->trigger();
     EXPECT_EQ(edit("Edit_Punkt2_y")->text(), QStringLiteral("6"));
     EXPECT_EQ(field->text(), QStringLiteral("40"));
+}
+
+// The output area's own undo holds only what the user typed since the
+// program last wrote there: Ctrl+Z takes that back, then the last committed
+// step, never a result line.
+TEST_F(UndoTest, CtrlZInTheOutputAreaNeverTakesBackTheProgramsOwnOutput) {
+    typeAndLeave("Edit_Punkt2_y", "5");
+    click("SpeedButton_g_ausgeben");
+    QTextEdit* area = form3().richEditOut();
+    const QString written = area->toPlainText();
+    area->setFocus(Qt::MouseFocusReason);
+    area->moveCursor(QTextCursor::End);
+    QTest::keyClicks(area, "Notiz");
+    ASSERT_EQ(area->toPlainText(), written + QStringLiteral("Notiz"));
+    QTest::keyClick(area, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(area->toPlainText(), written);  // the typing, and only that
+    QTest::keyClick(area, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(area->toPlainText(), written);  // the result stays
+    EXPECT_EQ(edit("Edit_Punkt2_y")->text(), QStringLiteral("6"));  // the committed step went back
+    // Typing, then new output: the typing is no longer the area's to undo.
+    QTest::keyClicks(area, "x");
+    click("SpeedButton_h_ausgeben");
+    const QString after = area->toPlainText();
+    area->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(area, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(area->toPlainText(), after);
 }
 
 // Every key of the menu, with the focus in a field of the input window and

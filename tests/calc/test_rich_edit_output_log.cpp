@@ -2,6 +2,8 @@
 // formulas keep their columns both as laid-out text and as plain text.
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <QClipboard>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -15,6 +17,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QUrl>
+
+#include "SanitizerBuild.h"
 
 #include "calc/RichEditOutputLog.h"
 #include "calc/TypesetRows.h"
@@ -223,4 +227,30 @@ TEST(RichEditOutputLog, ContentsAreTheTextWithItsColoursAndComeBackWhole) {
     std::string text;
     for (const OutputRun& run : copy.Contents()) text += run.text;
     EXPECT_TRUE(text.ends_with("ohne Zeilenendea\nb")) << text;
+}
+
+// An output area of millions of lines, as a scene file may bring it: it
+// opens within 2 s showing its last lines, and keeps every line as the
+// area's contents, so saving writes it whole; clearing clears it all.
+TEST(RichEditOutputLog, MillionsOfLinesOpenQuicklyAndAreKeptWhole) {
+    QTextEdit edit;
+    RichEditOutputLog log(&edit);
+    edit.show();
+    const std::vector<OutputRun> huge = {
+        {Colours::Blue, std::string(4'800'000, '\n')},
+        {Colours::Red, "Zeile " + std::string(100, 'x') + "\n" + std::string(2'400'000, '\n') + "Ende"}};
+    const std::vector<OutputRun> oneLine = {{Colours::Green, std::string(3'000'000, 'y') + "ä"}};
+    for (const auto& runs : {huge, oneLine}) {
+        const auto start = std::chrono::steady_clock::now();
+        log.ReplaceContents(runs);
+        QApplication::processEvents();
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        if (kMeasuresTimeAndMemory) EXPECT_LT(elapsed, std::chrono::seconds(2));
+        EXPECT_LE(std::size_t(edit.document()->blockCount()), RichEditOutputLog::kShownLines + 1);
+        EXPECT_TRUE(edit.toPlainText().endsWith(QString::fromStdString(runs.back().text.substr(runs.back().text.size() - 4))));
+        EXPECT_FALSE(edit.document()->isUndoAvailable());
+        EXPECT_EQ(log.Contents(), runs);
+    }
+    log.ClearOutputLog();
+    EXPECT_EQ(log.Contents().size(), 2u);  // the heading and its blank line
 }

@@ -37,6 +37,9 @@ SceneState Sample() {
     s.view[QStringLiteral("offsetX")] = -1000000;
     s.view[QStringLiteral("offsetY")] = 46;
     s.view[QStringLiteral("rotationZ")] = -715;
+    // A t no double holds: the file keeps every bit of it.
+    s.parameters[QStringLiteral("Edit_vgz")] = 0.1L + 0.1L + 0.1L;
+    s.parameters[QStringLiteral("Edit_ugx")] = -1E100L;
     return s;
 }
 
@@ -197,6 +200,7 @@ TEST(SceneFileFormat, DocumentedExampleIsAGoodScene) {
     EXPECT_FALSE(state.outputs.at(QStringLiteral("RichEditOut")).runs.empty());
     EXPECT_TRUE(state.fonts.count(QStringLiteral("Edit_Text_in_Grafik")));
     EXPECT_EQ(state.view.size(), 5u);
+    EXPECT_EQ(state.parameters.at(QStringLiteral("Edit_vgz")), 2.0L);
     EXPECT_GT(state.texts.size(), 100u);
 }
 
