@@ -13,8 +13,8 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
-#include <QSaveFile>
 
+#include "document/FileWrite.h"
 #include "plot/ViewState.h"
 
 namespace {
@@ -195,24 +195,6 @@ QJsonObject GroupObject(const Map& entries, Convert convert) {
 
 QString FileName(const QString& path) { return Quoted(QDir::toNativeSeparators(path)); }
 
-QString SaveFailure(const QString& path, QFileDevice::FileError error) {
-    QString reason;
-    switch (error) {
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-        reason = QStringLiteral("den Ordner gibt es nicht, oder er ist schreibgeschützt");
-        break;
-    case QFileDevice::RenameError:
-        reason = QStringLiteral("die geschriebene Datei konnte nicht an ihren Platz gebracht werden");
-        break;
-    default:
-        reason = QStringLiteral("beim Schreiben trat ein Fehler auf (ist der Datenträger voll?)");
-        break;
-    }
-    return QStringLiteral("%1 konnte nicht gespeichert werden: %2. Die Szene bleibt ungespeichert.")
-        .arg(FileName(path), reason);
-}
-
 }  // namespace
 
 QString ColourToText(Colour colour) {
@@ -340,14 +322,9 @@ SceneFileResult ReadSceneFile(const QString& path, SceneState& state) {
 }
 
 SceneFileResult WriteSceneFile(const QString& path, const SceneState& state) {
-    const QByteArray bytes = SceneToJson(state);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return {SceneFileStatus::Unreadable, SaveFailure(path, file.error())};
-    if (file.write(bytes) != bytes.size()) {
-        const QFileDevice::FileError error = file.error();
-        file.cancelWriting();
-        return {SceneFileStatus::Unreadable, SaveFailure(path, error == QFileDevice::NoError ? QFileDevice::WriteError : error)};
-    }
-    if (!file.commit()) return {SceneFileStatus::Unreadable, SaveFailure(path, file.error())};
-    return {};
+    const QString reason = WriteWholeFile(path, SceneToJson(state));
+    if (reason.isEmpty()) return {};
+    return {SceneFileStatus::Unreadable, QStringLiteral("%1 konnte nicht gespeichert werden: %2. Die Szene bleibt "
+                                                        "ungespeichert.")
+                                             .arg(FileName(path), reason)};
 }

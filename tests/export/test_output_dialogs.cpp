@@ -150,7 +150,7 @@ TEST_F(OutputDialogs, TikzAsksForWidthAndCompleteDocument) {
 TEST_F(OutputDialogs, ExportFailureIsShownAndWritesNothing) {
     ExportPictureWithDialogs(form, Answering(path("fehlt/bild.svg"), QString()));
     ASSERT_EQ(feedback.messages.size(), 1);
-    EXPECT_TRUE(feedback.messages[0].startsWith(QStringLiteral("Den Ordner"))) << feedback.messages[0].toStdString();
+    EXPECT_TRUE(feedback.messages[0].startsWith(QStringLiteral("Das Bild konnte nicht als „%1“ gespeichert werden: den Ordner").arg(path("fehlt/bild.svg")))) << feedback.messages[0].toStdString();
 }
 
 // The picture lies centred across the sheet at the top of the printable
