@@ -74,7 +74,7 @@ public:
 
     bool wrongType(const char* group, const QString& key, const char* expected) {
         return fail(QStringLiteral("der Wert von %1 in %2 ist %3")
-                        .arg(Quoted(key), Quoted(QLatin1String(group)), QLatin1String(expected)));
+                        .arg(Quoted(key), Quoted(QLatin1String(group)), QString::fromUtf8(expected)));
     }
 
     bool fail(const QString& reason) {
@@ -153,6 +153,16 @@ bool ReadView(GroupReader& reader, const QJsonObject& top, std::map<QString, dou
     return true;
 }
 
+// A family reaches other formats' markup (an SVG's attributes) as it is.
+bool FontFamiliesUsable(GroupReader& reader, const std::map<QString, TextFont>& fonts) {
+    for (const auto& [name, font] : fonts)
+        if (!IsUsableFontFamily(font.family))
+            return reader.wrongType(kFonts, name,
+                                    "eine Schrift, deren Name ein Anführungszeichen, <, >, & oder ein Steuerzeichen "
+                                    "enthält");
+    return true;
+}
+
 bool ReadGroups(const QJsonObject& top, SceneState& s, QString& reason) {
     GroupReader r(reason);
     return ReadGroup(r, top, kTexts, "kein Text", s.texts,
@@ -175,6 +185,7 @@ bool ReadGroups(const QJsonObject& top, SceneState& s, QString& reason) {
                          return true;
                      }) &&
            ReadGroup(r, top, kFonts, "keine vollständige Schriftangabe", s.fonts, ReadFont) &&
+           FontFamiliesUsable(r, s.fonts) &&
            ReadGroup(r, top, kOutputs, "keine Ausgabe aus Textstücken mit Farben", s.outputs, ReadOutput) &&
            ReadView(r, top, s.view);
 }
@@ -202,6 +213,13 @@ QString ColourToText(Colour colour) {
         .arg(ColourRed(colour), 2, 16, QLatin1Char('0'))
         .arg(ColourGreen(colour), 2, 16, QLatin1Char('0'))
         .arg(ColourBlue(colour), 2, 16, QLatin1Char('0'));
+}
+
+bool IsUsableFontFamily(const QString& family) {
+    return std::none_of(family.begin(), family.end(), [](QChar ch) {
+        const char16_t c = ch.unicode();
+        return c == u'"' || c == u'<' || c == u'>' || c == u'&' || c < 0x20 || (c >= 0x7F && c <= 0x9F);
+    });
 }
 
 bool ColourFromText(const QString& text, Colour& colour) {

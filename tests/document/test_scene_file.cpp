@@ -133,6 +133,42 @@ TEST(SceneFileFormat, EveryMalformedFileIsRefusedWholeWithAReason) {
     }
 }
 
+// A font entry that cannot be used is refused whole, naming the entry in
+// readable German; so is a family that would break out of another
+// format's markup (an SVG attribute) or hold a control character.
+TEST(SceneFileFormat, UnusableFontEntriesAreRefusedByName) {
+    const QByteArray good = SampleBytes();
+    const QString entry = QStringLiteral("der Wert von „Edit_Text_in_Grafik“ in „fonts“ ist ");
+    const struct {
+        QByteArray bytes;
+        QString reason;
+    } cases[] = {
+        {Replaced(good, "\"colour\": \"#00ff00\",", ""), entry + QStringLiteral("keine vollständige Schriftangabe")},
+        {Replaced(good, "\"DejaVu Serif\"", R"j("Evil\" onload=\"alert(1)")j"), {}},
+        {Replaced(good, "\"DejaVu Serif\"", R"j("<script>")j"), {}},
+        {Replaced(good, "\"DejaVu Serif\"", R"j("Fish & Chips")j"), {}},
+        {Replaced(good, "\"DejaVu Serif\"", R"j("Sans\u0000")j"), {}},
+        {Replaced(good, "\"DejaVu Serif\"", R"j("\u0001")j"), {}},
+        {Replaced(good, "\"DejaVu Serif\"", R"j("Sans\tSerif")j"), {}},
+        {Replaced(good, "\"DejaVu Serif\"", R"j("Sans\u009b")j"), {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.mid(c.bytes.indexOf("family"), 40).toStdString());
+        SceneState state = Sentinel();
+        QString reason;
+        EXPECT_EQ(SceneFromJson(c.bytes, state, reason), SceneFileStatus::NotAScene);
+        EXPECT_EQ(reason, c.reason.isEmpty() ? entry + QStringLiteral("eine Schrift, deren Name ein Anführungszeichen, "
+                                                                      "<, >, & oder ein Steuerzeichen enthält")
+                                             : c.reason);
+        EXPECT_EQ(state, Sentinel());
+    }
+    SceneState state;
+    QString reason;
+    EXPECT_EQ(SceneFromJson(Replaced(good, "\"DejaVu Serif\"", "\"Noto Sans CJK JP (Ärger's 2)\""), state, reason),
+              SceneFileStatus::Ok)
+        << reason.toStdString();
+}
+
 // Mutations of a good file: flipped, dropped, doubled and swapped bytes, cut
 // ends and replaced values. Whatever comes out, the reader either takes the
 // file whole (and then writes it back unchanged) or refuses it whole.
