@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cstdio>
 
 #include "Version.h"
@@ -42,7 +43,7 @@ const QList<OptionRow>& Options() {
 const QString kFileArgument = QStringLiteral("DATEI");
 const QString kFileDescription =
     QStringLiteral("Die Szenendatei (.spatium), die nach dem Start geöffnet wird; mit --export die Szene, "
-                   "deren Bild geschrieben wird.");
+                   "deren Bild geschrieben wird. Ein Dateiname, der mit „-“ beginnt, steht hinter „--“.");
 
 QString Spelled(const QString& name) {
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
@@ -84,6 +85,32 @@ QString Wrapped(const QString& start, const QString& text, int column) {
     return result + QLatin1Char('\n');
 }
 
+// The parser reads "-szene.spatium" as the short options -s, -z, -e ...:
+// one message for each such word instead of one per letter, with the way
+// to give a file name that begins with a dash.
+QStringList UnknownOptionErrors(const QStringList& arguments, const QStringList& unknownNames,
+                                const QStringList& spellings) {
+    QStringList errors;
+    QStringList letters;  // unknown names already reported as part of a word
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--")) break;
+        if (argument.size() <= 2 || !argument.startsWith(QLatin1Char('-')) || argument[1] == QLatin1Char('-') ||
+            spellings.contains(argument))
+            continue;
+        QStringList word;
+        for (const QChar ch : argument.mid(1)) word << QString(ch);
+        if (std::none_of(word.begin(), word.end(), [&](const QString& c) { return unknownNames.contains(c); }))
+            continue;  // valid short options written together
+        errors << QStringLiteral("Die Option %1 gibt es nicht. Ist es ein Dateiname, gehört er hinter „--“, zum "
+                                 "Beispiel: spatium -- %2")
+                      .arg(Quoted(argument), argument);
+        letters += word;
+    }
+    for (const QString& name : unknownNames)
+        if (!letters.contains(name)) errors << QStringLiteral("Die Option %1 gibt es nicht.").arg(Quoted(Spelled(name)));
+    return errors;
+}
+
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
@@ -102,8 +129,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
     CommandLine result;
     if (!parser.parse(arguments)) {
-        for (const QString& name : parser.unknownOptionNames())
-            result.errors << QStringLiteral("Die Option %1 gibt es nicht.").arg(Quoted(Spelled(name)));
+        result.errors = UnknownOptionErrors(arguments, parser.unknownOptionNames(), spellings);
         if (result.errors.isEmpty()) result.errors << GermanParseError(parser.errorText());
         return result;
     }
@@ -116,6 +142,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         // "--export --scale 2": the parser took the next option as the value.
         else if (values.size() == 1 && spellings.contains(values.front()))
             result.errors << QStringLiteral("Nach der Option %1 fehlt ihr Wert.").arg(Quoted(Spelled(name)));
+        else if (values.size() == 1 && values.front().trimmed().isEmpty())
+            result.errors << QStringLiteral("Der Wert der Option %1 ist leer.").arg(Quoted(Spelled(name)));
     }
 
     const QStringList files = parser.positionalArguments();

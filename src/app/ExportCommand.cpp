@@ -1,5 +1,8 @@
 #include "app/ExportCommand.h"
 
+#include <QDir>
+#include <QLineEdit>
+
 #include "app/CommandLine.h"
 #include "app/SceneBinding.h"
 #include "document/SceneFile.h"
@@ -15,6 +18,20 @@ public:
     void ShowMessage(QWidget*, const QString& text) override { PrintError(text); }
 };
 
+// "a.spatium: Feld Edit_Punkt1_x „1+*2“: Fehler an Stelle 3": where the
+// message belongs, since no field shows it. A long text is cut, and control
+// characters would break the line.
+QString FieldRejection(const QString& sceneFile, const QLineEdit& field, const QString& message) {
+    constexpr int kShownCharacters = 60;
+    QString text = field.text();
+    for (QChar& ch : text)
+        if (ch.category() == QChar::Other_Control) ch = QLatin1Char(' ');
+    if (text.size() > kShownCharacters)
+        text = text.left(kShownCharacters) + QStringLiteral("… (%1 Zeichen)").arg(field.text().size());
+    return QStringLiteral("%1: Feld %2 „%3“: %4")
+        .arg(QDir::toNativeSeparators(sceneFile), field.objectName(), text, message);
+}
+
 }  // namespace
 
 int RunExportCommand(const CommandLine& commandLine, const AppOptions& options) {
@@ -28,7 +45,11 @@ int RunExportCommand(const CommandLine& commandLine, const AppOptions& options) 
     AppWindows windows(options);
     if (windows.aborted()) return kExitBadCall;
     SceneController& scenes = *windows.scenes;
-    LoadScene(windows.form1, *windows.form3, file, scenes.startUpState(), scenes.startUpScene(), true);
+    const QString& sceneFile = commandLine.files.front();
+    LoadScene(windows.form1, *windows.form3, file, scenes.startUpState(), scenes.startUpScene(), true,
+              [&sceneFile](const QLineEdit& field, const QString& message) {
+                  if (!message.isEmpty()) PrintError(FieldRejection(sceneFile, field, message));
+              });
     const BatchExportOutcome outcome = RunBatchExport(windows.form1, *commandLine.exportOptions);
     if (!outcome.message.isEmpty()) PrintError(outcome.message);
     return outcome.exitStatus;

@@ -82,12 +82,14 @@ void ApplyViewValues(TForm1& form1, const SceneState& scene) {
     }
 }
 
-void ShowRejections(const std::vector<QuietFieldReads::Rejection>& rejections) {
+void ShowRejections(const std::vector<QuietFieldReads::Rejection>& rejections, const RejectionReport& report) {
     for (const QuietFieldReads::Rejection& r : rejections) {
         // A derived field fails only because its source did, which has its
         // own message.
         if (!r.field || r.field->isReadOnly()) continue;
-        if (r.message.isEmpty())
+        if (report)
+            report(*r.field, r.message);
+        else if (r.message.isEmpty())
             ActiveUserFeedback().Beep();
         else
             ActiveUserFeedback().ShowMessage(r.field->window(), r.message);
@@ -155,7 +157,7 @@ SceneState CaptureScene(const TForm1& form1, const TForm3& form3) {
 }
 
 void LoadScene(TForm1& form1, TForm3& form3, const SceneState& scene, const SceneState& startUp,
-               const Scene& startUpScene, bool draw) {
+               const Scene& startUpScene, bool draw, const RejectionReport& report) {
     SceneState whole = startUp;
     whole.overlay(scene);
     std::vector<QuietFieldReads::Rejection> rejections;
@@ -187,5 +189,5 @@ void LoadScene(TForm1& form1, TForm3& form3, const SceneState& scene, const Scen
         if (draw) RunDrawCommand(form1, form3);
         rejections = quiet.rejections();
     }
-    ShowRejections(rejections);
+    ShowRejections(rejections, report);
 }

@@ -15,8 +15,11 @@
 // Controls without an object name and Qt's own parts ("qt_..." names, such
 // as the editor inside a combo box) are skipped, and so is everything that
 // belongs to another window.
+#include <functional>
+
 #include "document/SceneState.h"
 
+class QLineEdit;
 class QWidget;
 struct Scene;
 class TForm1;
@@ -56,7 +59,10 @@ inline constexpr char kTextFontName[] = "Edit_Text_in_Grafik";
 //     planes), then the main window's cube edge and stretch factor;
 //  3. if `draw`, the draw command once, as the draw button runs it;
 //  4. for every field a reader rejected, the message leaving that field
-//     gives (or its beep), one per field, in reading order.
+//     gives (or its beep), one per field, in reading order; with `report`,
+//     that is called with the field and the message instead (an empty
+//     message for a beep).
 // No redraw happens on the way, and no undo step is recorded.
+using RejectionReport = std::function<void(const QLineEdit& field, const QString& message)>;
 void LoadScene(TForm1& form1, TForm3& form3, const SceneState& scene, const SceneState& startUp,
-               const Scene& startUpScene, bool draw);
+               const Scene& startUpScene, bool draw, const RejectionReport& report = {});

@@ -107,7 +107,9 @@ bool SceneController::save() { return path_.isEmpty() ? saveAs() : writeTo(path_
 bool SceneController::saveAs() {
     const QString untitled = kUntitled + QLatin1Char('.') + QLatin1String(kSceneFileSuffix);
     const QString suggestion = path_.isEmpty() ? QDir(folder()).filePath(untitled) : path_;
-    const QString path = services_.chooseSaveFile ? services_.chooseSaveFile(&form1_, suggestion) : QString();
+    QString path = services_.chooseSaveFile ? services_.chooseSaveFile(&form1_, suggestion) : QString();
+    // "Würfel" is saved as "Würfel.spatium", asking first when that exists.
+    path = CompletedSaveFileName(&form1_, path, QLatin1Char('.') + QLatin1String(kSceneFileSuffix), services_.askYesNo);
     return !path.isEmpty() && writeTo(path);
 }
 

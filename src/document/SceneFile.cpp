@@ -14,8 +14,8 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
-#include <QSaveFile>
 
+#include "document/FileWrite.h"
 #include "plot/ViewState.h"
 
 namespace {
@@ -79,7 +79,7 @@ public:
 
     bool wrongType(const char* group, const QString& key, const char* expected) {
         return fail(QStringLiteral("der Wert von %1 in %2 ist %3")
-                        .arg(Quoted(key), Quoted(QLatin1String(group)), QLatin1String(expected)));
+                        .arg(Quoted(key), Quoted(QLatin1String(group)), QString::fromUtf8(expected)));
     }
 
     bool fail(const QString& reason) {
@@ -178,6 +178,16 @@ QJsonValue ParameterValue(long double t) {
     return QJsonValue(QString::fromLatin1(text, error == std::errc() ? int(end - text) : 0));
 }
 
+// A family reaches other formats' markup (an SVG's attributes) as it is.
+bool FontFamiliesUsable(GroupReader& reader, const std::map<QString, TextFont>& fonts) {
+    for (const auto& [name, font] : fonts)
+        if (!IsUsableFontFamily(font.family))
+            return reader.wrongType(kFonts, name,
+                                    "eine Schrift, deren Name ein Anführungszeichen, <, >, & oder ein Steuerzeichen "
+                                    "enthält");
+    return true;
+}
+
 bool ReadGroups(const QJsonObject& top, SceneState& s, QString& reason) {
     GroupReader r(reason);
     return ReadGroup(r, top, kTexts, "kein Text", s.texts,
@@ -200,6 +210,7 @@ bool ReadGroups(const QJsonObject& top, SceneState& s, QString& reason) {
                          return true;
                      }) &&
            ReadGroup(r, top, kFonts, "keine vollständige Schriftangabe", s.fonts, ReadFont) &&
+           FontFamiliesUsable(r, s.fonts) &&
            ReadGroup(r, top, kOutputs, "keine Ausgabe aus Textstücken mit Farben", s.outputs, ReadOutput) &&
            ReadView(r, top, s.view) &&
            ReadGroup(r, top, kParameters, "keine Zahl von -1E100 bis 1E100", s.parameters, ReadParameter);
@@ -221,24 +232,6 @@ QJsonObject GroupObject(const Map& entries, Convert convert) {
 
 QString FileName(const QString& path) { return Quoted(QDir::toNativeSeparators(path)); }
 
-QString SaveFailure(const QString& path, QFileDevice::FileError error) {
-    QString reason;
-    switch (error) {
-    case QFileDevice::OpenError:
-    case QFileDevice::PermissionsError:
-        reason = QStringLiteral("den Ordner gibt es nicht, oder er ist schreibgeschützt");
-        break;
-    case QFileDevice::RenameError:
-        reason = QStringLiteral("die geschriebene Datei konnte nicht an ihren Platz gebracht werden");
-        break;
-    default:
-        reason = QStringLiteral("beim Schreiben trat ein Fehler auf (ist der Datenträger voll?)");
-        break;
-    }
-    return QStringLiteral("%1 konnte nicht gespeichert werden: %2. Die Szene bleibt ungespeichert.")
-        .arg(FileName(path), reason);
-}
-
 }  // namespace
 
 QString ColourToText(Colour colour) {
@@ -246,6 +239,13 @@ QString ColourToText(Colour colour) {
         .arg(ColourRed(colour), 2, 16, QLatin1Char('0'))
         .arg(ColourGreen(colour), 2, 16, QLatin1Char('0'))
         .arg(ColourBlue(colour), 2, 16, QLatin1Char('0'));
+}
+
+bool IsUsableFontFamily(const QString& family) {
+    return std::none_of(family.begin(), family.end(), [](QChar ch) {
+        const char16_t c = ch.unicode();
+        return c == u'"' || c == u'<' || c == u'>' || c == u'&' || c < 0x20 || (c >= 0x7F && c <= 0x9F);
+    });
 }
 
 bool ColourFromText(const QString& text, Colour& colour) {
@@ -366,14 +366,9 @@ SceneFileResult ReadSceneFile(const QString& path, SceneState& state) {
 }
 
 SceneFileResult WriteSceneFile(const QString& path, const SceneState& state) {
-    const QByteArray bytes = SceneToJson(state);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return {SceneFileStatus::Unreadable, SaveFailure(path, file.error())};
-    if (file.write(bytes) != bytes.size()) {
-        const QFileDevice::FileError error = file.error();
-        file.cancelWriting();
-        return {SceneFileStatus::Unreadable, SaveFailure(path, error == QFileDevice::NoError ? QFileDevice::WriteError : error)};
-    }
-    if (!file.commit()) return {SceneFileStatus::Unreadable, SaveFailure(path, file.error())};
-    return {};
+    const QString reason = WriteWholeFile(path, SceneToJson(state));
+    if (reason.isEmpty()) return {};
+    return {SceneFileStatus::Unreadable, QStringLiteral("%1 konnte nicht gespeichert werden: %2. Die Szene bleibt "
+                                                        "ungespeichert.")
+                                             .arg(FileName(path), reason)};
 }

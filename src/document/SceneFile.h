@@ -58,3 +58,7 @@ QByteArray ReadUpTo(QIODevice& device, qint64 maxBytes);
 // "#rrggbb" for a Colour (0x00BBGGRR) and back; false for any other text.
 QString ColourToText(Colour colour);
 bool ColourFromText(const QString& text, Colour& colour);
+
+// False for a font family holding a quote, "<", ">", "&" or a control
+// character: a file naming one is refused, and no output passes one on.
+bool IsUsableFontFamily(const QString& family);

@@ -26,6 +26,7 @@
 #include "input/FieldReaders.h"
 #include "plot/MainWindow.h"
 #include "plot/QImageCanvas.h"
+#include "plot/WindowServices.h"
 
 namespace {
 
@@ -73,7 +74,19 @@ OutputDialogServices DefaultOutputDialogServices() {
         return QFileDialog::getSaveFileName(parent, caption, proposal, filters, chosenFilter);
     };
     s.exec = [](QDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
+    s.askYesNo = DefaultWindowServices().askYesNo;
     return s;
+}
+
+QString CompletedSaveFileName(QWidget* parent, const QString& fileName, const QString& extension,
+                              const std::function<bool(QWidget* parent, const QString& text)>& askYesNo) {
+    if (fileName.isEmpty() || !QFileInfo(fileName).suffix().isEmpty()) return fileName;
+    const QString completed = fileName + extension;
+    const QFileInfo target(completed);
+    if (!target.exists()) return completed;
+    const QString question = QStringLiteral("„%1“ ist bereits vorhanden.\nSoll die Datei ersetzt werden?")
+                                 .arg(target.fileName());
+    return askYesNo && askYesNo(parent, question) ? completed : QString();
 }
 
 OutputChoices& SessionOutputChoices() {
@@ -144,11 +157,11 @@ void ExportPictureWithDialogs(TForm1& form1, const OutputDialogServices& service
         QDir(folder).filePath(QStringLiteral("Spatium-Grafik") + QString::fromLatin1(TypeOf(choices.format).extension));
     QString fileName = services.saveFileName(&form1, QStringLiteral("Bild exportieren"), proposal,
                                              filters.join(QStringLiteral(";;")), &filter);
-    if (fileName.isEmpty()) return;
     // A name typed without extension gets the one of the chosen type.
-    if (QFileInfo(fileName).suffix().isEmpty())
-        for (const TypeFilter& t : kTypes)
-            if (filter == QLatin1String(t.filter)) fileName += QString::fromLatin1(t.extension);
+    for (const TypeFilter& t : kTypes)
+        if (filter == QLatin1String(t.filter))
+            fileName = CompletedSaveFileName(&form1, fileName, QString::fromLatin1(t.extension), services.askYesNo);
+    if (fileName.isEmpty()) return;
     choices.folder = QFileInfo(fileName).absolutePath();
 
     const std::optional<PictureFormat> format = FormatOfFileName(fileName);

@@ -28,8 +28,17 @@ struct OutputDialogServices {
         saveFileName;
     // Runs a modal dialog; true when it was accepted.
     std::function<bool(QDialog& dialog)> exec;
+    // A Yes/No question (WindowServices::askYesNo); true for "Ja".
+    std::function<bool(QWidget* parent, const QString& text)> askYesNo;
 };
 OutputDialogServices DefaultOutputDialogServices();
+
+// A name chosen in a save-file dialog, typed without extension, gets
+// `extension` (".png"). The dialog asked about replacing only the name as
+// typed: when the completed name is an existing file, askYesNo asks first.
+// Empty when the answer is no (or there is no one to ask).
+QString CompletedSaveFileName(QWidget* parent, const QString& fileName, const QString& extension,
+                              const std::function<bool(QWidget* parent, const QString& text)>& askYesNo);
 
 struct OutputChoices {
     QString folder;                    // empty: the user's picture folder

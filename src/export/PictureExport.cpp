@@ -9,9 +9,9 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <cmath>
 
+#include "document/FileWrite.h"
 #include "export/PictureRecorder.h"
 #include "export/QPainterCanvas.h"
 #include "numbers/NumberTools.h"
@@ -26,31 +26,11 @@ QString Quoted(const QString& text) { return QStringLiteral("„") + text + QStr
 
 QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
-// Writes the whole file or nothing: QSaveFile renames its temporary file over
-// the target only when every byte is on the disk.
+// Writes the whole file or nothing (an existing file stays as it was).
 QString WriteFile(const QString& fileName, const QByteArray& bytes) {
-    const QFileInfo info(fileName);
-    const QString name = Quoted(Native(fileName));
-    if (info.isDir())
-        return QStringLiteral("%1 ist ein Ordner. Bitte einen Dateinamen angeben.").arg(name);
-    const QString folder = Quoted(Native(info.absolutePath()));
-    if (!info.absoluteDir().exists())
-        return QStringLiteral("Den Ordner %1 gibt es nicht. Das Bild wurde nicht gespeichert.").arg(folder);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (info.exists() && !info.isWritable())
-            return QStringLiteral("Die Datei %1 ist schreibgeschützt. Das Bild wurde nicht gespeichert.")
-                .arg(name);
-        return QStringLiteral("In den Ordner %1 kann nicht geschrieben werden. Das Bild wurde nicht "
-                              "gespeichert.")
-            .arg(folder);
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("Die Datei %1 konnte nicht vollständig geschrieben werden (ist der "
-                              "Datenträger voll?). Es wurde nichts gespeichert; eine vorhandene Datei "
-                              "dieses Namens ist unverändert.")
-            .arg(name);
-    return {};
+    const QString reason = WriteWholeFile(fileName, bytes);
+    if (reason.isEmpty()) return {};
+    return QStringLiteral("Das Bild konnte nicht als %1 gespeichert werden: %2.").arg(Quoted(Native(fileName)), reason);
 }
 
 QString WidthText(double widthCm) { return QString::fromStdString(NumberText(Real(widthCm))); }

@@ -6,10 +6,12 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "document/SceneFile.h"
 #include "export/PictureExport.h"
 #include "export/PictureRecorder.h"
 #include "export/QPainterCanvas.h"
@@ -41,8 +43,56 @@ private:
     std::vector<std::string> names_;
 };
 
-QByteArray XmlEscaped(const std::string& text) {
-    return QString::fromStdString(text).toHtmlEscaped().toUtf8();
+// XML 1.0 allows no control character but tab, line feed and carriage
+// return, not even as a reference, and neither U+FFFE nor U+FFFF; labels
+// and names from a file may hold them, so the SVG leaves them out.
+bool IsXmlChar(QChar ch) {
+    const char16_t c = ch.unicode();
+    return (c >= 0x20 || c == u'\t' || c == u'\n' || c == u'\r') && c != 0xFFFE && c != 0xFFFF;
+}
+
+QString XmlText(const std::string& text) {
+    QString xml = QString::fromStdString(text);
+    xml.removeIf([](QChar ch) { return !IsXmlChar(ch); });
+    return xml;
+}
+
+// The same test on the UTF-8 bytes (bytes that are no UTF-8 become U+FFFD,
+// which XML allows).
+bool IsXmlText(const std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b < 0x20 && b != '\t' && b != '\n' && b != '\r') return false;
+        if (b == 0xEF && i + 2 < text.size() && text[i + 1] == '\xBF' && (text[i + 2] == '\xBE' || text[i + 2] == '\xBF'))
+            return false;  // U+FFFE, U+FFFF
+    }
+    return true;
+}
+
+QByteArray XmlEscaped(const std::string& text) { return XmlText(text).toHtmlEscaped().toUtf8(); }
+
+// The calls as the SVG may paint them: QSvgGenerator writes texts and font
+// families as they are, so texts lose what XML cannot hold and a family
+// that could break out of its attribute becomes the default one. The
+// calls themselves are copied only when one of them needs it.
+std::span<const CanvasCall> SvgSafeCalls(std::span<const CanvasCall> calls, std::vector<CanvasCall>& copy) {
+    std::string family = kDefaultFontName;  // the family last looked at, and whether it is usable
+    bool usable = true;
+    auto usableFamily = [&](const std::string& name) {
+        if (name != family) {
+            family = name;
+            usable = IsUsableFontFamily(QString::fromStdString(name));
+        }
+        return usable;
+    };
+    auto safe = [&](const CanvasCall& c) { return IsXmlText(c.text) && usableFamily(c.attributes.font.name); };
+    if (std::all_of(calls.begin(), calls.end(), safe)) return calls;
+    copy.assign(calls.begin(), calls.end());
+    for (CanvasCall& c : copy) {
+        if (!IsXmlText(c.text)) c.text = XmlText(c.text).toStdString();
+        if (!usableFamily(c.attributes.font.name)) c.attributes.font.name = kDefaultFontName;
+    }
+    return copy;
 }
 
 // An XML name made of the object's name: letters, digits and single "_"
@@ -157,7 +207,8 @@ QByteArray RenderSvg(const PictureSource& source, QRect part) {
         if (!painter.begin(&generator)) return {};
         {
             QPainterCanvas canvas(painter, part, 1.0, QPointF(), &markers);
-            ReplayCalls(source.calls, canvas);
+            std::vector<CanvasCall> copy;
+            ReplayCalls(SvgSafeCalls(source.calls, copy), canvas);
         }
         painter.end();
     }

@@ -80,6 +80,9 @@ constexpr TexSymbol kSymbols[] = {
     // German typography.
     {U'„', ",\\kern-.02em,"}, {U'“', "``"}, {U'”', "''"}, {U'‚', ","}, {U'‘', "`"},
     {U'’', "'"}, {U'–', "--"}, {U'—', "---"},
+    // The default fonts have no euro sign in outline form (TS1 is a bitmap
+    // font without cm-super): its meaning stays.
+    {U'€', "EUR"},
 };
 
 bool IsGermanLetter(char32_t c) {
@@ -88,9 +91,17 @@ bool IsGermanLetter(char32_t c) {
 
 // Pairs that TeX's fonts join into a single glyph (-- into a dash, `` and
 // '' into quotes, ,, into a low quote, !` into ¡).
-bool FormsLigature(char32_t first, char32_t second) {
-    if (second == U'`' && (first == U'!' || first == U'?')) return true;
-    return first == second && std::u32string_view(U"-`',").find(first) != std::u32string_view::npos;
+bool FormsLigature(char first, char second) {
+    if (second == '`' && (first == '!' || first == '?')) return true;
+    return first == second && std::string_view("-`',").find(first) != std::string_view::npos;
+}
+
+// Appends the TeX text of one character. A pair that would form a ligature
+// across two characters is kept apart by an empty group; within the text
+// of one character ("--" for an en dash) it is meant.
+void AppendPiece(std::string& out, std::string_view piece) {
+    if (!out.empty() && !piece.empty() && FormsLigature(out.back(), piece.front())) out += "{}";
+    out += piece;
 }
 
 }  // namespace
@@ -112,12 +123,13 @@ std::string TexText(const std::string& utf8) {
         for (const TexSymbol& s : kSymbols)
             if (s.c == c) symbol = &s;
         if (symbol) {
-            out += symbol->tex;
+            AppendPiece(out, symbol->tex);
         } else if ((c > 0x20 && c < 0x7F) || IsGermanLetter(c)) {
-            AppendUtf8(out, c);
-            if (FormsLigature(c, next)) out += "{}";
+            std::string letter;
+            AppendUtf8(letter, c);
+            AppendPiece(out, letter);
         } else {
-            out += '?';
+            AppendPiece(out, "?");
         }
     }
     return out;

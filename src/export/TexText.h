@@ -2,8 +2,9 @@
 // Texts of the picture (UTF-8) as LaTeX text that pdflatex sets as the
 // screen shows them, in the default font encoding and in any document: the
 // characters TeX reserves are escaped, German letters pass as UTF-8, the
-// program's own symbols (λ, μ, °, ², ·, ∠, arrows ...) become TeX commands
-// and any other character becomes "?", so no text can break a document.
+// program's own symbols (λ, μ, °, ², ·, ∠, arrows ...) become TeX commands,
+// "€" becomes "EUR" and any other character becomes "?", so no text can
+// break a document. No two characters join into a ligature.
 #include <string>
 
 std::string TexText(const std::string& utf8);

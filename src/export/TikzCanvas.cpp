@@ -306,7 +306,9 @@ std::string TikzFile(std::span<const CanvasCall> calls, TikzPart part, double wi
     ReplayCalls(calls, canvas);
     const std::string width = Fixed(widthCm, 3);
     if (!standalone)
-        return "% Spatium-Grafik, " + width + " cm breit, als TikZ-Bild: einbinden mit \\input{Dateiname}.\n"
+        return "% Spatium-Grafik, " + width + " cm breit, als TikZ-Bild: einbinden mit \\input{Dateiname},\n"
+               "% nach \\noindent oder in einer center- oder figure-Umgebung (in einer\n"
+               "% eingerückten Zeile ragt ein breites Bild über den Rand).\n"
                "% Die Präambel des Dokuments braucht:\n"
                "% \\usepackage[utf8]{inputenc}\n"
                "% \\usepackage{tikz}\n" +

@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QScreen>
 
-#include "document/SceneFile.h"
 #include "plot/FontColourDialog.h"
 
 bool ScreenLargeEnough(QSize screen) {
@@ -61,8 +60,7 @@ WindowServices DefaultWindowServices() {
     s.chooseSaveFile = [](QWidget* parent, const QString& suggestedPath) {
         const QFileInfo suggested(suggestedPath);
         QFileDialog dialog(parent, QStringLiteral("Szene speichern unter"), suggested.absolutePath(), filter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QLatin1String(kSceneFileSuffix));  // "Würfel" is saved as "Würfel.spatium"
+        dialog.setAcceptMode(QFileDialog::AcceptSave);  // the caller adds ".spatium" to a name without one
         dialog.selectFile(suggested.fileName());
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     };

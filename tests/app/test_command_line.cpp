@@ -210,3 +210,45 @@ TEST(CommandLineRun, FailedExportsSayWhyAndWriteNothing) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot), before);
     EXPECT_EQ(ReadAll(path("alt.png")), QByteArray("alt"));
 }
+
+// Mistakes a user makes at the terminal are named where they are: an empty
+// option value, a scene name taken for options (one message, the way out
+// with "--", which works), and each field the scene's reader rejects, with
+// the scene, the field and its text.
+TEST(CommandLineRun, ProblemsNameWhereTheyAreAndFileNamesMayFollowTwoDashes) {
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    SceneState scene;
+    scene.texts[QStringLiteral("Edit_Punkt1_x")] = QStringLiteral("1+*2");
+    scene.texts[QStringLiteral("Edit_Punkt2_y")] = QStringLiteral("2*(") + QString(300, QLatin1Char('7'));
+    ASSERT_TRUE(WriteSceneFile(QStringLiteral("-szene.spatium"), scene).ok());
+
+    for (const char* option : {"--scale", "--width-cm"}) {
+        const QStringList arguments{"--export", "bild.png", QLatin1String(option), "", "--", "-szene.spatium"};
+        const ProgramRun run = RunSpatium(arguments);
+        EXPECT_EQ(run.status, 2) << Shown(arguments, run);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("Der Wert der Option „%1“ ist leer.").arg(option)))
+            << Shown(arguments, run);
+    }
+    const QStringList dashed{"--export", "bild.svg", "-szene.spatium"};
+    const ProgramRun wrong = RunSpatium(dashed);
+    EXPECT_EQ(wrong.status, 2) << Shown(dashed, wrong);
+    EXPECT_EQ(wrong.err, QStringLiteral("spatium: Die Option „-szene.spatium“ gibt es nicht. Ist es ein Dateiname, "
+                                        "gehört er hinter „--“, zum Beispiel: spatium -- -szene.spatium\n"
+                                        "spatium: Alle Optionen zeigt „spatium --help“.\n"));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("bild.svg")));
+
+    const QStringList right{"--export", "bild.svg", "--", "-szene.spatium"};
+    const ProgramRun run = RunSpatium(right);
+    EXPECT_EQ(run.status, 0) << Shown(right, run);
+    EXPECT_TRUE(ReadAll(QStringLiteral("bild.svg")).contains("<svg"));
+    const QStringList lines = run.err.split('\n').filter(QRegularExpression(QStringLiteral("^spatium: ")));
+    ASSERT_EQ(lines.size(), 2) << Shown(right, run);
+    EXPECT_EQ(lines[0], QStringLiteral("spatium: -szene.spatium: Feld Edit_Punkt1_x „1+*2“: Fehler an Stelle 2"));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("spatium: -szene.spatium: Feld Edit_Punkt2_y „2*(%1… (303 Zeichen)“: ")
+                                        .arg(QString(57, QLatin1Char('7')))))
+        << lines[1].toStdString();
+    QDir::setCurrent(previous);
+}
+

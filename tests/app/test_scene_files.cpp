@@ -351,6 +351,31 @@ TEST_F(SceneFilesTest, FilesThatAreNoScenesLeaveEverythingAsItWas) {
     EXPECT_EQ(capture(), before);
 }
 
+// A name typed without extension is saved as a scene file; when that file
+// exists, the question comes first (the dialog asked about the name as typed).
+TEST_F(SceneFilesTest, ANameWithoutExtensionBecomesASceneFileAfterAsking) {
+    answers.savePath = file("aufgabe.spatium");
+    ASSERT_TRUE(scenes().saveAs());
+    const QByteArray old = ReadBytes(file("aufgabe.spatium"));
+    click("SpeedButton_Drehung_z_plus");
+    answers.savePath = file("aufgabe");
+    answers.closeAnswer = false;
+    EXPECT_FALSE(scenes().saveAs());
+    EXPECT_EQ(answers.yesNoQuestions, QStringList{"„aufgabe.spatium“ ist bereits vorhanden.\nSoll die Datei ersetzt werden?"});
+    EXPECT_EQ(ReadBytes(file("aufgabe.spatium")), old);
+    EXPECT_TRUE(starred());
+    answers.closeAnswer = true;
+    EXPECT_TRUE(scenes().saveAs());
+    EXPECT_NE(ReadBytes(file("aufgabe.spatium")), old);
+    EXPECT_EQ(scenes().filePath(), file("aufgabe.spatium"));
+    answers.savePath = file("neu");
+    EXPECT_TRUE(scenes().saveAs());
+    EXPECT_EQ(scenes().filePath(), file("neu.spatium"));
+    EXPECT_EQ(answers.yesNoQuestions.size(), 2);
+    EXPECT_FALSE(QFile::exists(file("aufgabe")) || QFile::exists(file("neu")));
+    EXPECT_TRUE(feedback.messages.isEmpty()) << feedback.messages.join("|").toStdString();
+}
+
 TEST_F(SceneFilesTest, AFailedSaveKeepsTheOldFileAndTheSceneChanged) {
     answers.savePath = file("kept.spatium");
     ASSERT_TRUE(scenes().saveAs());

@@ -8,12 +8,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "document/FileWrite.h"
 #include "document/SceneFile.h"
 
 namespace {
@@ -132,6 +134,42 @@ TEST(SceneFileFormat, EveryMalformedFileIsRefusedWholeWithAReason) {
         EXPECT_EQ(state, Sentinel());
         EXPECT_FALSE(reason.isEmpty());
     }
+}
+
+// A font entry that cannot be used is refused whole, naming the entry in
+// readable German; so is a family that would break out of another
+// format's markup (an SVG attribute) or hold a control character.
+TEST(SceneFileFormat, UnusableFontEntriesAreRefusedByName) {
+    const QByteArray good = SampleBytes();
+    const QString entry = QStringLiteral("der Wert von „Edit_Text_in_Grafik“ in „fonts“ ist ");
+    const struct {
+        QByteArray bytes;
+        QString reason;
+    } cases[] = {
+        {Replaced(good, "\"colour\": \"#00ff00\",", ""), entry + QStringLiteral("keine vollständige Schriftangabe")},
+        {Replaced(good, "\"DejaVu Serif\"", R"j("Evil\" onload=\"alert(1)")j"), {}},
+        {Replaced(good, "\"DejaVu Serif\"", R"j("<script>")j"), {}},
+        {Replaced(good, "\"DejaVu Serif\"", R"j("Fish & Chips")j"), {}},
+        {Replaced(good, "\"DejaVu Serif\"", R"j("Sans\u0000")j"), {}},
+        {Replaced(good, "\"DejaVu Serif\"", R"j("\u0001")j"), {}},
+        {Replaced(good, "\"DejaVu Serif\"", R"j("Sans\tSerif")j"), {}},
+        {Replaced(good, "\"DejaVu Serif\"", R"j("Sans\u009b")j"), {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.mid(c.bytes.indexOf("family"), 40).toStdString());
+        SceneState state = Sentinel();
+        QString reason;
+        EXPECT_EQ(SceneFromJson(c.bytes, state, reason), SceneFileStatus::NotAScene);
+        EXPECT_EQ(reason, c.reason.isEmpty() ? entry + QStringLiteral("eine Schrift, deren Name ein Anführungszeichen, "
+                                                                      "<, >, & oder ein Steuerzeichen enthält")
+                                             : c.reason);
+        EXPECT_EQ(state, Sentinel());
+    }
+    SceneState state;
+    QString reason;
+    EXPECT_EQ(SceneFromJson(Replaced(good, "\"DejaVu Serif\"", "\"Noto Sans CJK JP (Ärger's 2)\""), state, reason),
+              SceneFileStatus::Ok)
+        << reason.toStdString();
 }
 
 // Mutations of a good file: flipped, dropped, doubled and swapped bytes, cut
@@ -275,8 +313,42 @@ TEST_F(SceneFiles, FailedWriteKeepsTheOldFileAndSaysWhy) {
 
     // A folder of that name cannot be replaced by the file.
     QDir(dir.path()).mkdir(QStringLiteral("taken.spatium"));
-    EXPECT_FALSE(WriteSceneFile(path("taken.spatium"), Sample()).ok());
+    const SceneFileResult folder = WriteSceneFile(path("taken.spatium"), Sample());
+    EXPECT_FALSE(folder.ok());
+    EXPECT_TRUE(folder.message.contains(QStringLiteral("„taken.spatium“ ist ein Ordner"))) << folder.message.toStdString();
     EXPECT_TRUE(QFileInfo(path("taken.spatium")).isDir());
+}
+
+// The reason a failed write names comes from the target, its folder and
+// the system's error, not from a guess: a read-only file is no full disk.
+// (Root may write read-only files, so the system's answers are given here.)
+TEST_F(SceneFiles, FailedWriteNamesTheRealReason) {
+    Write(path("alt.spatium"), "alt");
+    QDir(dir.path()).mkdir(QStringLiteral("ordner"));
+    const struct {
+        QString path;
+        QFileDevice::FileError error;
+        int errorNumber;
+        QString reason;
+    } cases[] = {
+        {path("alt.spatium"), QFileDevice::WriteError, EACCES, "keine Schreibberechtigung, die Datei ist schreibgeschützt"},
+        {path("alt.spatium"), QFileDevice::OpenError, EPERM, "keine Schreibberechtigung, die Datei ist schreibgeschützt"},
+        {path("neu.spatium"), QFileDevice::OpenError, EACCES,
+         QStringLiteral("keine Schreibberechtigung für den Ordner „%1“").arg(dir.path())},
+        {path("ordner"), QFileDevice::WriteError, 0, "„ordner“ ist ein Ordner"},
+        {path("fehlt/neu.spatium"), QFileDevice::OpenError, ENOENT,
+         QStringLiteral("den Ordner „%1“ gibt es nicht").arg(path("fehlt"))},
+        {path("alt.spatium"), QFileDevice::WriteError, EROFS, "der Datenträger ist schreibgeschützt"},
+        {path("alt.spatium"), QFileDevice::WriteError, ENOSPC, "der Datenträger ist voll"},
+        {path("neu.spatium"), QFileDevice::WriteError, EDQUOT, "der Datenträger ist voll"},
+        {path("alt.spatium"), QFileDevice::RenameError, EXDEV,
+         "die geschriebene Datei konnte nicht an ihren Platz gebracht werden"},
+        {path("neu.spatium"), QFileDevice::WriteError, EIO, "beim Schreiben trat ein Fehler auf (ist der Datenträger voll?)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString() + " errno " + std::to_string(c.errorNumber));
+        EXPECT_EQ(WriteFailureReason(c.path, c.error, c.errorNumber), c.reason);
+    }
 }
 
 // The disk fills up in the middle of writing, or the program is killed

@@ -65,11 +65,11 @@ TEST_F(ExportFailures, BadNamesScalesAndWidths) {
 }
 
 TEST_F(ExportFailures, FoldersThatCannotBeWritten) {
-    ExpectRefused({path("fehlt/bild.png")}, QStringLiteral("Den Ordner „%1“ gibt es nicht.").arg(path("fehlt")));
+    ExpectRefused({path("fehlt/bild.png")}, QStringLiteral("den Ordner „%1“ gibt es nicht.").arg(path("fehlt")));
     ExpectRefused({QStringLiteral("/proc/spatium-bild.svg")},
-                  QStringLiteral("In den Ordner „/proc“ kann nicht geschrieben werden."));
+                  QStringLiteral("in den Ordner „/proc“ kann nicht geschrieben werden."));
     ExpectRefused({QStringLiteral("/proc/spatium-bild.tex")},
-                  QStringLiteral("In den Ordner „/proc“ kann nicht geschrieben werden."));
+                  QStringLiteral("in den Ordner „/proc“ kann nicht geschrieben werden."));
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ordner.pdf")));
     ExpectRefused({path("ordner.pdf")}, QStringLiteral("ist ein Ordner"));
     if (geteuid() != 0) {  // root may write anything
@@ -94,7 +94,7 @@ TEST_F(ExportFailures, FullDiskLeavesTheOldFileAsItWas) {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_TRUE(message.contains(QStringLiteral("konnte nicht vollständig geschrieben werden (ist der Datenträger voll?)")))
+    EXPECT_TRUE(message.contains(QStringLiteral("beim Schreiben trat ein Fehler auf (ist der Datenträger voll?)")))
         << message.toStdString();
     EXPECT_FALSE(svgMessage.isEmpty());
     EXPECT_FALSE(texMessage.isEmpty());

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <cmath>
+#include <random>
 
 #include "ExportTestSupport.h"
 #include "PictureProbes.h"
@@ -161,6 +162,41 @@ TEST_F(ExportFiles, SvgGroupsEveryObjectWithLabelsAsTextAndHatchingAsPaths) {
     }
     EXPECT_GT(expected, 20);
     EXPECT_EQ(svg.subpaths.at(QStringLiteral("Ebene E1")), expected);
+}
+
+// Labels and names as a file may bring them (control characters, NUL,
+// what XML reserves, broken UTF-8, marker look-alikes) and a font family
+// that would break out of its attribute: every SVG parses as XML, the
+// family never reaches it, and the printable rest of a label stays.
+TEST_F(ExportFiles, SvgOfAnyLabelsAndFontFamilyIsWellFormedXml) {
+    const std::string pieces[] = {std::string("\0", 1), "\x01", "\x0b", "\x1f", "\t", "\n", "\r", "\x7f",
+                                  "\xef\xbf\xbe", "\xef\xbf\xbf", "\xff", "\xc3", "<", ">", "&", "\"", "'",
+                                  "]]>", "spatium-object-0", "spatium-object-end", "Ä", "€", "a", " "};
+    std::mt19937 random(7);
+    auto label = [&](int pieceCount) {
+        std::string text;
+        for (int i = 0; i < pieceCount; ++i) text += pieces[random() % std::size(pieces)];
+        return text;
+    };
+    for (int round = 0; round < 6; ++round) {
+        SCOPED_TRACE(round);
+        std::vector<std::string> names;
+        for (int i = 0; i < 9; ++i) names.push_back(label(3));
+        DrawWith([&names](Scene& s, ViewControls& c, ViewState&) {
+            MakeBusyScene(s, c);
+            for (std::size_t i = 0; i < names.size(); ++i) s.points[i].name = names[i];
+        });
+        form.viewState().textFontName = round % 2 ? "Evil\" onload=\"alert(1)" : "Sans<&>\x01";
+        PlaceText({40, 690}, QString::fromStdString("x\x01y" + label(8)));
+        const QByteArray svg = Export(QStringLiteral("fuzz%1.svg").arg(round));
+        QXmlStreamReader xml(svg);
+        while (!xml.atEnd()) xml.readNext();
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString() << " at line " << xml.lineNumber();
+        EXPECT_FALSE(svg.contains("alert") || svg.contains("Sans<")) << "a font family reached the file";
+        const QStringList texts = ReadSvg(svg).texts;
+        EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const QString& t) { return t.startsWith("xy"); }), 1)
+            << texts.join('|').toStdString();
+    }
 }
 
 TEST_F(ExportFiles, PdfPageHasTheChosenWidthAndItsTextsAreText) {

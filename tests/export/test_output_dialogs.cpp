@@ -85,6 +85,39 @@ TEST_F(OutputDialogs, ExportOffersOneFilterPerTypeAndAddsTheChosenExtension) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);  // cancelled: nothing written
 }
 
+// The file dialog asked about the name as typed; the extension added after
+// it may name an existing file, which is replaced only after a "Ja".
+TEST_F(OutputDialogs, ExtensionAddedAfterTheDialogAsksBeforeReplacingAFile) {
+    QFile old(path("bild.svg"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("alt") == 3);
+    old.close();
+    QStringList questions;
+    bool yes = false;
+    OutputDialogServices services = Answering(path("bild"), QStringLiteral("SVG-Grafik (*.svg)"));
+    services.askYesNo = [&](QWidget* parent, const QString& text) {
+        EXPECT_EQ(parent, &form);
+        questions << text;
+        return yes;
+    };
+    ExportPictureWithDialogs(form, services);
+    EXPECT_EQ(questions, QStringList{"„bild.svg“ ist bereits vorhanden.\nSoll die Datei ersetzt werden?"});
+    EXPECT_EQ(ReadAll(path("bild.svg")), QByteArray("alt"));
+    yes = true;
+    ExportPictureWithDialogs(form, services);
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_TRUE(ReadAll(path("bild.svg")).contains("<svg"));
+    // A new name, and a name typed with its extension (the dialog asked), go without a question.
+    for (const char* name : {"neu", "bild.svg"}) {
+        services = Answering(path(name), QStringLiteral("SVG-Grafik (*.svg)"));
+        services.askYesNo = [&](QWidget*, const QString& text) { return questions << text, false; };
+        ExportPictureWithDialogs(form, services);
+    }
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_TRUE(ReadAll(path("neu.svg")).contains("<svg"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"bild.svg", "neu.svg"}));
+    EXPECT_TRUE(feedback.messages.isEmpty()) << feedback.messages.join("|").toStdString();
+}
+
 TEST_F(OutputDialogs, PngScaleAndPdfWidthAndPartAreAskedForAndKept) {
     DrawBusyScene();
     ExportPictureWithDialogs(form, Answering(path("gross.png"), QString(), [](QDialog& d) {
@@ -150,7 +183,7 @@ TEST_F(OutputDialogs, TikzAsksForWidthAndCompleteDocument) {
 TEST_F(OutputDialogs, ExportFailureIsShownAndWritesNothing) {
     ExportPictureWithDialogs(form, Answering(path("fehlt/bild.svg"), QString()));
     ASSERT_EQ(feedback.messages.size(), 1);
-    EXPECT_TRUE(feedback.messages[0].startsWith(QStringLiteral("Den Ordner"))) << feedback.messages[0].toStdString();
+    EXPECT_TRUE(feedback.messages[0].startsWith(QStringLiteral("Das Bild konnte nicht als „%1“ gespeichert werden: den Ordner").arg(path("fehlt/bild.svg")))) << feedback.messages[0].toStdString();
 }
 
 // The picture lies centred across the sheet at the top of the printable

@@ -17,9 +17,11 @@ namespace {
 using namespace probes;
 
 // Every character the file must escape or translate, and one it cannot
-// show ("€"), in point names (three characters each) and a placed text.
+// show ("中"), in point names (three characters each) and a placed text;
+// pairs that would form ligatures across characters ("-–" an em dash,
+// "é`" and "!`" inverted marks).
 const char* const kSpecialNames[] = {"\\{}", "$&#", "^_%", "~äö", "üßÄ", "λμ°", "²³·", "∠→€", "\"<|"};
-const QString kSpecialText = QString::fromUtf8("x\\{}$&#^_%~ äöüß ÄÖÜ λ μ ° ² ³ · ∠ → ← € -- \"<>|");
+const QString kSpecialText = QString::fromUtf8("x\\{}$&#^_%~ äöüß ÄÖÜ λ μ ° ² ³ · ∠ → ← € 中 -- \"<>| -– é`` !“");
 
 class TikzExport : public ExportTest {
 protected:
@@ -160,6 +162,7 @@ TEST_F(TikzExport, BusySceneWithEverySpecialCharacterCompilesAsInputAndAsDocumen
         if (line.startsWith(QStringLiteral("% \\usepackage")) || line.startsWith(QStringLiteral("% \\usetikzlibrary")))
             preamble += line.mid(2) + QLatin1Char('\n');
     EXPECT_TRUE(preamble.contains(QStringLiteral("\\usepackage{tikz}")));
+    EXPECT_TRUE(tex.left(begin).contains(QStringLiteral("\\noindent")));
     Write(QStringLiteral("arbeitsblatt.tex"), QStringLiteral("\\documentclass{article}\n") + preamble +
                                                   QStringLiteral("\\begin{document}\nAufgabe 1:\n\n\\input{busy.tex}\n\n"
                                                                  "Aufgabe 2.\n\\end{document}\n"));
@@ -181,12 +184,16 @@ TEST_F(TikzExport, BusySceneWithEverySpecialCharacterCompilesAsInputAndAsDocumen
     ASSERT_TRUE(p.waitForFinished(30000));
     const QString text = QString::fromUtf8(p.readAllStandardOutput()).normalized(QString::NormalizationForm_C);
     // (The Greek mu reads back as the micro sign.)
-    for (const char* shown : {"$&#", "\\{}", "üßÄ", "λµ", "→?", "·"})
+    for (const char* shown : {"$&#", "\\{}", "üßÄ", "λµ", "→EUR", "·", "← EUR ?", "-–", "?‘‘", "!“"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown << " in\n" << text.toStdString();
+    for (const char* ligature : {"—", "¿", "¡"})
+        EXPECT_FALSE(text.contains(QString::fromUtf8(ligature))) << ligature << " in\n" << text.toStdString();
 }
 
 // What TeX would take as a command, a group, a shorthand or a ligature is
-// escaped; German letters pass; anything else is "?", even broken UTF-8.
+// escaped, also where a translated character meets its neighbour; German
+// letters pass; "€" keeps its meaning; anything else is "?", even broken
+// UTF-8.
 TEST(TexText, EscapesTranslatesOrReplacesEveryCharacter) {
     EXPECT_EQ(TexText("Würfel ÄÖÜ ß"), "Würfel ÄÖÜ ß");
     EXPECT_EQ(TexText("a_b^2 50% #1 & $x$ {y} \\z ~"),
@@ -194,7 +201,9 @@ TEST(TexText, EscapesTranslatesOrReplacesEveryCharacter) {
     EXPECT_EQ(TexText("λ·μ → 90°"), "$\\lambda$$\\cdot$$\\mu$ $\\rightarrow$ 90$^\\circ$");
     EXPECT_EQ(TexText(" a  b "), "\\ a \\ b\\ ");
     EXPECT_EQ(TexText("--'' ,,"), "-{}-'{}' ,{},");
-    EXPECT_EQ(TexText("€中é\x80\xC3(\xED\xA0\x80)"), "?????" "(???" ")");
+    EXPECT_EQ(TexText("-–— é`` !“ ‘‘ ’'"), "-{}--{}--- ?{}`{}` !{}`` `{}` '{}'");
+    EXPECT_EQ(TexText("5 €"), "5 EUR");
+    EXPECT_EQ(TexText("中é\x80\xC3(\xED\xA0\x80)"), "????" "(???" ")");
     EXPECT_EQ(TexCommentText("Text „a\nb\x01“\xFF"), "Text „a b “?");
 }
 
