@@ -33,9 +33,9 @@ constexpr int kClientHeight = 721;
 constexpr int kMinPicture = 200;
 
 // The width the panel takes beside the picture: with a scroll bar when the
-// client area is lower than the panel.
+// client area is lower than the panel's controls.
 int PanelAreaWidth(const QScrollArea* area, int clientHeight) {
-    if (clientHeight >= kClientHeight)
+    if (clientHeight >= area->widget()->minimumHeight())
         return kPanelWidth;
     return kPanelWidth + area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area->verticalScrollBar());
 }
@@ -113,12 +113,18 @@ TForm1::TForm1(WindowServices services, QWidget* parent)
     panel->setObjectName("Panel_Steuerung");
     panel->resize(kPanelWidth, kClientHeight);
     buildControlPanel(panel);
+    // As high as the area it is shown in, but never lower than its controls.
+    panel->setMinimumSize(kPanelWidth, panel->childrenRect().bottom() + 4);
+    panelArea_->setWidgetResizable(true);
     panelArea_->setWidget(panel);
     client->setParts(Image1, panelArea_);
-    // A control reached with the keyboard scrolls into view.
+    // A control reached with the keyboard scrolls into view, all of it (an
+    // edit's own request would show only its text cursor).
     connect(qApp, &QApplication::focusChanged, this, [this, panel](QWidget*, QWidget* now) {
-        if (now && panel->isAncestorOf(now))
-            panelArea_->ensureWidgetVisible(now);
+        if (!now || !panel->isAncestorOf(now))
+            return;
+        const QPoint centre = now->mapTo(panel, now->rect().center());
+        panelArea_->ensureVisible(centre.x(), centre.y(), now->width() / 2 + 4, now->height() / 2 + 4);
     });
     layout()->activate();
 
