@@ -330,9 +330,10 @@ void TForm1::fitToScreen() {
     fitting_ = true;
     auto* client = static_cast<ClientArea*>(centralWidget());
     layout()->activate();
-    // Menu bar, title bar and borders around the client area.
-    const QSize chrome = frameGeometry().size() - client->size();
-    const QSize room = available.size() - chrome;
+    // The menu bar above the client area, and the title bar and borders
+    // around the window (once the window manager has added them).
+    const QSize bars = size() - client->size();
+    const QSize room = available.size() - (frameGeometry().size() - size()) - bars;
     if (room.width() >= kClientWidth && room.height() >= kClientHeight) {
         client->setFixedSize(kClientWidth, kClientHeight);
         layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -346,7 +347,7 @@ void TForm1::fitToScreen() {
         client->setMaximumSize(kClientWidth, kClientHeight);
         layout()->setSizeConstraint(QLayout::SetMinAndMaxSize);
         layout()->activate();
-        resize(QSize(side + PanelAreaWidth(panelArea_, height), height) + size() - client->size());
+        resize(QSize(side + PanelAreaWidth(panelArea_, height), height) + bars);
         move(available.topLeft());
     }
     fitting_ = false;
