@@ -7,7 +7,12 @@
 #include <QComboBox>
 #include <QLayout>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 
 #include "Version.h"
 #include "input/ColourPanel.h"
@@ -24,6 +29,56 @@ constexpr int kImageSize = 720;   // the image in the layout; 721 once initialis
 constexpr int kPanelWidth = 288;
 constexpr int kClientWidth = 1009;
 constexpr int kClientHeight = 721;
+// The smallest picture a user can shrink the window to.
+constexpr int kMinPicture = 200;
+
+// The width the panel takes beside the picture: with a scroll bar when the
+// client area is lower than the panel's controls.
+int PanelAreaWidth(const QScrollArea* area, int clientHeight) {
+    if (clientHeight >= area->widget()->minimumHeight())
+        return kPanelWidth;
+    return kPanelWidth + area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area->verticalScrollBar());
+}
+
+// The control panel's scroll area: without a frame, so the panel sits where
+// it would sit without one.
+class PanelScrollArea : public QScrollArea {
+public:
+    explicit PanelScrollArea(QWidget* parent) : QScrollArea(parent) {
+        setFrameShape(QFrame::NoFrame);
+        setViewportMargins(0, 0, 0, 0);  // lays the viewport out at once, before the first showing
+    }
+};
+
+// The client area: the picture Image1 on the left, the control panel on the
+// right. At its full size the picture takes 721 x 721 pixels. In a smaller
+// area the picture widget gets what the panel leaves (and shows the picture
+// scaled down), and the panel scrolls when it is taller than the area.
+class ClientArea : public QWidget {
+public:
+    explicit ClientArea(QWidget* parent) : QWidget(parent) {}
+    QSize sizeHint() const override { return {kClientWidth, kClientHeight}; }
+    void setParts(QWidget* image, QScrollArea* panelArea) {
+        image_ = image;
+        panelArea_ = panelArea;
+        arrange();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { arrange(); }
+
+private:
+    void arrange() {
+        if (!image_)
+            return;
+        const int panelWidth = PanelAreaWidth(panelArea_, height());
+        panelArea_->setGeometry(width() - panelWidth, 0, panelWidth, height());
+        image_->setGeometry(0, 0, std::max(width() - panelWidth, 1), height());
+    }
+
+    QWidget* image_ = nullptr;
+    QScrollArea* panelArea_ = nullptr;
+};
 }  // namespace
 
 const QString TForm1::kTextModeHint = QStringLiteral("Drücken der rechten Maustaste setzt den Text");
@@ -41,19 +96,36 @@ TForm1::TForm1(WindowServices services, QWidget* parent)
     setObjectName("Form1");
     setWindowTitle(ProgramCaption());
 
-    auto* client = new QWidget(this);
+    auto* client = new ClientArea(this);
     client->setObjectName("Client");
     client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
-    // The window is as large as the client area plus a menu bar, if any.
+    // The window is as large as the client area plus a menu bar, if any;
+    // showing it fits it into a smaller screen (fitToScreen).
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Image1 = new PlotImage(*canvas_, client);
-    Image1->setGeometry(0, 0, kImageSize, kImageSize);
     Image1->useScreenResolution();
-    auto* panel = new QWidget(client);
+    panelArea_ = new PanelScrollArea(client);
+    panelArea_->setObjectName("ScrollBox_Steuerung");
+    panelArea_->setFocusPolicy(Qt::NoFocus);
+    panelArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* panel = new QWidget;
     panel->setObjectName("Panel_Steuerung");
-    panel->setGeometry(kClientWidth - kPanelWidth, 0, kPanelWidth, kClientHeight);
+    panel->resize(kPanelWidth, kClientHeight);
     buildControlPanel(panel);
+    // As high as the area it is shown in, but never lower than its controls.
+    panel->setMinimumSize(kPanelWidth, panel->childrenRect().bottom() + 4);
+    panelArea_->setWidgetResizable(true);
+    panelArea_->setWidget(panel);
+    client->setParts(Image1, panelArea_);
+    // A control reached with the keyboard scrolls into view, all of it (an
+    // edit's own request would show only its text cursor).
+    connect(qApp, &QApplication::focusChanged, this, [this, panel](QWidget*, QWidget* now) {
+        if (!now || !panel->isAncestorOf(now))
+            return;
+        const QPoint centre = now->mapTo(panel, now->rect().center());
+        panelArea_->ensureVisible(centre.x(), centre.y(), now->width() / 2 + 4, now->height() / 2 + 4);
+    });
     layout()->activate();
 
     FormCreate();
@@ -75,10 +147,10 @@ void TForm1::FormCreate() {
         return;
     }
     // Double buffering: Qt paints every widget through a back buffer already.
-    view_.imageLeft = Image1->x();
-    view_.imageTop = Image1->y();
-    view_.imageWidth = Image1->width();
-    view_.imageHeight = Image1->height();
+    view_.imageLeft = 0;
+    view_.imageTop = 0;
+    view_.imageWidth = kImageSize;
+    view_.imageHeight = kImageSize;
     view_.tickLabelSize = 9;
     view_.gridDivisor = 2;
     view_.gridPenStyle = PenStyles::Solid;
@@ -109,8 +181,8 @@ void TForm1::Init_Form1() {
     view_.worldYMax = d.worldMax;
     view_.gridStepsX = d.gridSteps;
     view_.gridStepsY = d.gridSteps;
-    // 2. The image gets one pixel more than its layout size.
-    Image1->setGeometry(view_.imageLeft, view_.imageTop, view_.imageWidth + 1, view_.imageHeight + 1);
+    // 2. The picture gets one pixel more than its layout size (Image1
+    // shows all of it, at whatever size the window leaves it).
     view_.imagePixelWidth = view_.imageWidth + 1;
     view_.imagePixelHeight = view_.imageHeight + 1;
     // 3. Zoom 1 (setting the list from code is no user change: no redraw).
@@ -232,4 +304,51 @@ void TForm1::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        fitToScreen();
+}
+
+// A window manager that adds a title bar after the window was first shown
+// may leave its frame larger than the screen: fit again.
+void TForm1::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    const QRect available = services_.availableArea ? services_.availableArea(this) : QRect();
+    const QSize frame = frameGeometry().size();
+    if (isVisible() && !available.isEmpty() &&
+        (frame.width() > available.width() || frame.height() > available.height()))
+        fitToScreen();
+}
+
+void TForm1::fitToScreen() {
+    const QRect available = services_.availableArea ? services_.availableArea(this) : QRect();
+    if (available.isEmpty() || fitting_)
+        return;
+    fitting_ = true;
+    auto* client = static_cast<ClientArea*>(centralWidget());
+    layout()->activate();
+    // The menu bar above the client area, and the title bar and borders
+    // around the window (once the window manager has added them).
+    const QSize bars = size() - client->size();
+    const QSize room = available.size() - (frameGeometry().size() - size()) - bars;
+    if (room.width() >= kClientWidth && room.height() >= kClientHeight) {
+        client->setFixedSize(kClientWidth, kClientHeight);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+    } else {
+        // Too small for the whole window: the picture shrinks to the room the
+        // screen leaves, and the user may resize the window up to its full size.
+        const int height = std::clamp(room.height(), kMinPicture, kClientHeight);
+        const int side =
+            std::clamp(std::min(height, room.width() - PanelAreaWidth(panelArea_, height)), kMinPicture, kImageSize + 1);
+        client->setMinimumSize(kMinPicture + PanelAreaWidth(panelArea_, kMinPicture), kMinPicture);
+        client->setMaximumSize(kClientWidth, kClientHeight);
+        layout()->setSizeConstraint(QLayout::SetMinAndMaxSize);
+        layout()->activate();
+        resize(QSize(side + PanelAreaWidth(panelArea_, height), height) + bars);
+        move(available.topLeft());
+    }
+    fitting_ = false;
 }

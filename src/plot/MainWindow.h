@@ -25,6 +25,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 class QToolButton;
 struct CheckBoxRow;
 
@@ -128,12 +129,17 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Start-up and shut-down.
     void FormCreate();
     void drawDefaultPicture();
+    // Keeps the window inside the screen's free area: at full size where it
+    // fits, else shrunk, with the picture scaled and the panel scrolling.
+    void fitToScreen();
 
     // Building the panel (ControlPanel.cpp).
     void buildControlPanel(QWidget* panel);
@@ -174,12 +180,14 @@ private:
     QWidget* inputWindow_ = nullptr;
     QWidget* helpWindow_ = nullptr;
     bool startupAborted_ = false;
+    bool fitting_ = false;
     Real ownParallel_[3] = {6.5L, 6.0L, 5.0L};
     Real* parallel_[3] = {&ownParallel_[0], &ownParallel_[1], &ownParallel_[2]};
     QColor lastDialogColour_ = Qt::black;  // the shared colour dialog's last choice
 
     // Widgets.
     PlotImage* Image1 = nullptr;
+    QScrollArea* panelArea_ = nullptr;  // scrolls the control panel on low screens
     QToolButton* SpeedButton_Hilfe = nullptr;
     QToolButton* SpeedButton_3DSys = nullptr;
     QToolButton* SpeedButton_3DSys1 = nullptr;

@@ -1,6 +1,9 @@
 #pragma once
 // The widget Image1: shows the plot picture at the screen's resolution and
 // reports mouse presses, moves and releases in picture pixel coordinates.
+// A widget smaller than the picture shows it scaled down into the largest
+// square that fits; the picture itself keeps its size.
+#include <QRect>
 #include <QWidget>
 
 class QImageCanvas;
@@ -18,6 +21,12 @@ struct ImageMouseEvent {
     bool counts(Qt::MouseButton which) const;
 };
 
+// Between the picture's pixels and the positions of a square of `shown`
+// widget pixels that displays `picture` pixels (shown <= picture). A widget
+// position names the pixel under it; equal sizes map one to one.
+int PicturePixelAt(double widgetPos, int shown, int picture);
+int WidgetPixelOf(int picturePixel, int shown, int picture);
+
 class PlotImage : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +36,14 @@ public:
     // screen has (2 at a device pixel ratio of 2). Run before the first
     // drawing; painting runs it again when the window changes screens.
     void useScreenResolution();
+
+    // Where the picture is shown: the top left square of the widget, as
+    // large as the picture or as the widget allows.
+    QRect shownRect() const;
+    // The picture pixel under a widget position, and a widget position over
+    // a picture pixel: what every mouse event goes through.
+    QPoint toPicture(QPointF widgetPos) const;
+    QPoint toWidget(QPoint picturePixel) const;
 
 signals:
     void mouseDown(const ImageMouseEvent& event);
@@ -41,5 +58,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    ImageMouseEvent convert(const QMouseEvent* e, bool doubleClick) const;
+
     QImageCanvas& canvas_;
 };

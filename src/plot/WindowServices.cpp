@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QWidget>
 
 #include "plot/FontColourDialog.h"
 
@@ -23,6 +24,12 @@ WindowServices DefaultWindowServices() {
             return QSize(1024, 768);
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->size() : QSize(0, 0);
+    };
+    s.availableArea = [](const QWidget* window) {
+        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+            return QRect();
+        const QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
+        return screen ? screen->availableGeometry() : QRect();
     };
     s.askYesNo = [](QWidget* parent, const QString& text) {
         QMessageBox box(QMessageBox::Question, QString(), text,

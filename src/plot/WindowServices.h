@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -16,6 +17,10 @@ struct WindowServices {
     // Size of the screen the program runs on, in pixels (a size large
     // enough to start on the headless "offscreen" platform).
     std::function<QSize()> screenSize;
+    // The part of the window's screen that windows may cover (without the
+    // desktop's panels), in desktop coordinates. Empty or unset: no
+    // limit, the main window keeps its full size.
+    std::function<QRect(const QWidget* window)> availableArea;
     // Modal Yes/No question with a question icon and an empty caption;
     // true for "Ja".
     std::function<bool(QWidget* parent, const QString& text)> askYesNo;

@@ -22,6 +22,7 @@
 // Answers of the injected dialogs, changeable by the test.
 struct DialogAnswers {
     QSize screen{1280, 1024};
+    QRect available;  // the screen's free area; empty: no limit
     bool closeAnswer = false;
     int questions = 0;
     QString lastQuestion;
@@ -37,6 +38,7 @@ struct DialogAnswers {
 inline WindowServices AnsweringServices(DialogAnswers& a) {
     WindowServices s;
     s.screenSize = [&a] { return a.screen; };
+    s.availableArea = [&a](const QWidget*) { return a.available; };
     s.askYesNo = [&a](QWidget*, const QString& text) {
         ++a.questions;
         a.lastQuestion = text;

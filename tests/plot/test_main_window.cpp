@@ -179,7 +179,7 @@ TEST(MainWindowLayout, CaptionClientAreaImageAndPanel) {
     QWidget* panel = f.find("Panel_Steuerung");
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->width(), 288);
-    EXPECT_EQ(panel->geometry().right(), 1008);
+    EXPECT_EQ(panel->mapTo(&f.form, QPoint(panel->width() - 1, 0)), QPoint(1008, 0));
     // Every control lies inside the panel.
     for (QWidget* w : panel->findChildren<QWidget*>()) {
         if (!w->isWindow() && w->parentWidget() == panel) {

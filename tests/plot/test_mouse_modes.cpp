@@ -286,3 +286,70 @@ TEST(Cursors, ThreeDistinctMonochromeCursorsWithTheirHotSpots) {
     EXPECT_NE(shapes[1], shapes[2]);
     EXPECT_NE(shapes[0], shapes[2]);
 }
+
+// On a screen too low for the whole window the picture is shown scaled into
+// a smaller square; every widget pixel names the picture pixel under its
+// centre, and the full size stays one to one.
+TEST(ScaledPicture, WidgetPixelsMapToThePictureUnderThem) {
+    for (int shown : {200, 360, 361, 577, 675, 720}) {
+        int previous = -1;
+        for (int w = 0; w < shown; ++w) {
+            const int p = PicturePixelAt(w, shown, 721);
+            const double centre = (w + 0.5) * 721.0 / shown;
+            EXPECT_TRUE(p <= centre && centre < p + 1) << shown << " " << w;
+            EXPECT_GT(p, previous) << shown << " " << w;
+            EXPECT_EQ(WidgetPixelOf(p, shown, 721), w) << shown << " " << w;
+            previous = p;
+        }
+        // The corners: the last widget pixel shows the last picture pixel,
+        // and the picture's corners land inside the square.
+        EXPECT_LE(720 - PicturePixelAt(shown - 1, shown, 721), 721 / (2 * shown));
+        EXPECT_EQ(WidgetPixelOf(0, shown, 721), 0);
+        EXPECT_EQ(WidgetPixelOf(720, shown, 721), shown - 1);
+        // Positions beyond the square (a drag past the edge) go on linearly.
+        EXPECT_NEAR(PicturePixelAt(-shown / 2, shown, 721), -360, 2);
+        EXPECT_NEAR(PicturePixelAt(shown + shown / 2, shown, 721), 721 + 360, 2);
+    }
+    for (double w : {-40.0, 0.0, 10.4, 10.6, 359.0, 720.0, 900.0})
+        EXPECT_EQ(PicturePixelAt(w, 721, 721), qRound(w)) << w;
+
+    // Through the widget: a screen 600 pixels high leaves the picture a
+    // square as high as the window without its frame, and marking and
+    // placing text work in picture pixels.
+    MouseFixture f;
+    f.answers.available = QRect(0, 0, 1024, 600);
+    f.form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.form));
+    EXPECT_EQ(f.form.frameGeometry().height(), 600);
+    PlotImage* image = f.image();
+    const QRect shownRect = image->shownRect();
+    const int side = f.form.height();
+    ASSERT_EQ(shownRect, QRect(0, 0, side, side));
+    ASSERT_GT(side, 580);
+    const double scale = 721.0 / side;
+    f.box("CheckBox_SchnittModus")->click();
+    f.mouse.drag({100, 80}, {400, 300});
+    const QRect part = f.form.markedPart();
+    EXPECT_NEAR(part.left(), 100 * scale, 1);
+    EXPECT_NEAR(part.top(), 80 * scale, 1);
+    EXPECT_NEAR(part.right() + 1, 400 * scale, 1);
+    EXPECT_NEAR(part.bottom() + 1, 300 * scale, 1);
+    EXPECT_EQ(ClipboardImage().size(), part.size());
+    f.box("CheckBox_Textmodus")->click();
+    f.mouse.rightClick(image->toWidget({500, 600}));
+    EXPECT_GT(CountColour(f.picture(), QRect(500, 600, 60, 15), qRgb(0, 0, 255)), 20);
+    EXPECT_EQ(CountColour(f.picture(), QRect(440, 540, 55, 55), qRgb(0, 0, 255)), 0);
+    // The widget shows the text scaled down, where the pointer was.
+    const QImage shown = image->grab(shownRect).toImage().convertToFormat(QImage::Format_RGB32);
+    int bluish = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            if (c.blue() > 150 && c.red() < 100 && c.green() < 100) {
+                ++bluish;
+                EXPECT_TRUE(QRect(QPointF(500 / scale, 600 / scale).toPoint() - QPoint(1, 1), QSize(52, 14)).contains(x, y))
+                    << x << "," << y;
+            }
+        }
+    EXPECT_GT(bluish, 10);
+}
