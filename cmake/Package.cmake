@@ -23,7 +23,12 @@ incidences, intersection angles, distances, areas, volumes and coplanarity
 with German result texts. Teachers prepare worksheets with it, pupils check
 their results. The program speaks German.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
-set(CPACK_STRIP_FILES ON)
+# The debug information of the program goes into a package of its own,
+# spatium-dbgsym (found by the program's build id). CPack splits it off only
+# from a program it has not stripped itself, and strips it then.
+set(CPACK_STRIP_FILES OFF)
+set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/FixDebugPackage.cmake)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)

@@ -10,14 +10,24 @@
 // readers can produce: 1E-4000, 1E4000, whole numbers beyond 32 bits, exact
 // zeros, quotients.
 //
-// Then every calculation button runs on its own copy of that scene, with
-// its working ("Rechenweg") from the field texts where it has one, and
-// every incidence, measure, trace and text function of the kernel runs on
-// its values directly, degenerate ones included. Checked: no text shows
-// "nan" or "inf", and no scene value becomes NaN.
+// Then the chosen work runs on that scene: a calculation button on its own
+// copy of the scene, with its working ("Rechenweg") from the field texts
+// where it has one, or a group of the kernel's incidence, measure, trace
+// and text functions on its values directly, degenerate ones included.
+// Checked: no text shows "nan" or "inf", and no scene value becomes NaN.
+//
+// An input chooses its work in a first line "@..." whose bytes (at most
+// kMaxChoices of them) each choose one piece of work by their value modulo
+// WorkCount(); the field texts follow that line. An input without it runs
+// every button and every group, as all inputs did before the choice came:
+// the seeds and the regression-* inputs are such inputs. The mutator below
+// gives every mutated input a choice, so the fuzzer spends its time on many
+// inputs with little work each instead of on the full run of the seeds.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -203,18 +213,16 @@ void CheckEveryTextForm(Real x, const Vector3& v) {
 // ---------------------------------------------------------------------------
 // The calculation buttons
 
-void RunEveryButton(const FieldScene& fields) {
-    for (const CalculationButton& button : CalculationButtons()) {
-        Scene copy = fields.scene;
-        PlainTextOutputLog log;
-        working::WriteWorking(button.objectName, copy, fields.texts, log);
-        const CommandOutcome outcome = button.run(copy, log);
-        FUZZ_CHECK_TEXT(log.Text());
-        FUZZ_CHECK_TEXT(outcome.message);
-        FUZZ_CHECK_TEXT(outcome.labelR);
-        FUZZ_CHECK_TEXT(outcome.labelT);
-        CheckSceneHasNoNaN(copy);
-    }
+void RunButton(const CalculationButton& button, const FieldScene& fields) {
+    Scene copy = fields.scene;
+    PlainTextOutputLog log;
+    working::WriteWorking(button.objectName, copy, fields.texts, log);
+    const CommandOutcome outcome = button.run(copy, log);
+    FUZZ_CHECK_TEXT(log.Text());
+    FUZZ_CHECK_TEXT(outcome.message);
+    FUZZ_CHECK_TEXT(outcome.labelR);
+    FUZZ_CHECK_TEXT(outcome.labelT);
+    CheckSceneHasNoNaN(copy);
 }
 
 // ---------------------------------------------------------------------------
@@ -389,21 +397,78 @@ void ExerciseResultTexts(const Scene& s) {
         CheckTexts(formula.PlainRows());
 }
 
+// ---------------------------------------------------------------------------
+// The work an input chooses
+
+// After the buttons, the groups of direct kernel calls.
+enum KernelGroup { NumberTexts, Vectors, LinesAndPlanes, ResultTextsGroup, KernelGroupCount };
+
+std::size_t WorkCount() { return CalculationButtons().size() + KernelGroupCount; }
+
+constexpr std::size_t kMaxChoices = 3;
+
+void RunKernelGroup(int group, const Scene& scene) {
+    const auto& pt = scene.points;
+    switch (group) {
+    case NumberTexts:
+        CheckEveryTextForm(pt[PointA].x, pt[PointB]);
+        ExerciseNumbers(pt[PointA].x, pt[PointB].x);
+        ExerciseNumbers(pt[PointA].y, pt[PointA].z);
+        break;
+    case Vectors:
+        ExerciseVectors(pt[PointA], pt[PointB], pt[PointC], pt[PointD]);
+        ExerciseVectors(pt[PointE], pt[PointF], pt[PointS], scene.lineDirection[LineG]);
+        break;
+    case LinesAndPlanes:
+        ExerciseLinesAndPlanes(scene);
+        break;
+    case ResultTextsGroup:
+        ExerciseResultTexts(scene);
+        break;
+    }
+}
+
+void RunWork(std::size_t work, const FieldScene& fields) {
+    const auto& buttons = CalculationButtons();
+    if (work < buttons.size())
+        RunButton(buttons[work], fields);
+    else
+        RunKernelGroup(int(work - buttons.size()), fields.scene);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const FieldScene fields = SceneFromText(std::string_view(reinterpret_cast<const char*>(data), size));
-    const Scene& scene = fields.scene;
-    CheckSceneHasNoNaN(scene);
-    RunEveryButton(fields);
-
-    const auto& pt = scene.points;
-    CheckEveryTextForm(pt[PointA].x, pt[PointB]);
-    ExerciseNumbers(pt[PointA].x, pt[PointB].x);
-    ExerciseNumbers(pt[PointA].y, pt[PointA].z);
-    ExerciseVectors(pt[PointA], pt[PointB], pt[PointC], pt[PointD]);
-    ExerciseVectors(pt[PointE], pt[PointF], pt[PointS], scene.lineDirection[LineG]);
-    ExerciseLinesAndPlanes(scene);
-    ExerciseResultTexts(scene);
+    std::string_view text(reinterpret_cast<const char*>(data), size);
+    std::vector<std::size_t> works;
+    if (!text.empty() && text.front() == '@') {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        for (std::size_t i = 1; i < end && works.size() < kMaxChoices; ++i)
+            works.push_back(std::uint8_t(text[i]) % WorkCount());
+        text.remove_prefix(std::min(end + 1, text.size()));
+    } else {
+        for (std::size_t work = 0; work < WorkCount(); ++work) works.push_back(work);
+    }
+    const FieldScene fields = SceneFromText(text);
+    CheckSceneHasNoNaN(fields.scene);
+    for (std::size_t work : works) RunWork(work, fields);
     return 0;
+}
+
+extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
+
+// libFuzzer's own mutations, then a choice line "@X" in front of an input
+// that has none: X is one of WorkCount() printable bytes from 'A' on, one
+// for each piece of work, chosen by the mutation's seed.
+extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size, std::size_t maxSize,
+                                               unsigned int seed) {
+    size = LLVMFuzzerMutate(data, size, maxSize);
+    constexpr std::size_t header = 3;
+    if ((size > 0 && data[0] == '@') || maxSize <= header) return size;
+    size = std::min(size, maxSize - header);
+    std::memmove(data + header, data, size);
+    data[0] = '@';
+    data[1] = std::uint8_t('A' + seed % WorkCount());
+    data[2] = '\n';
+    return size + header;
 }

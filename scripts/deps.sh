@@ -21,8 +21,8 @@ build_packages=(
 # Only the tests: test frameworks, a virtual X server with a clipboard
 # reader and synthetic key presses (XTest), the German locale the number
 # reader is checked under, the validators of the desktop files, the
-# package tools (the tests build the package and read its file list), a
-# PDF rasteriser that shows what an exported PDF draws, and pdflatex with
+# package tools (the tests build the package, read its file list and check
+# it with lintian), a PDF rasteriser that shows what an exported PDF draws, and pdflatex with
 # TikZ and geometry, which compile the exported TikZ pictures.
 test_packages=(
   libgtest-dev libgmock-dev
@@ -31,12 +31,14 @@ test_packages=(
   poppler-utils
   texlive-latex-base texlive-pictures
   desktop-file-utils appstream shared-mime-info man-db
-  dpkg-dev file
+  dpkg-dev file binutils lintian
 )
 # Building the Debian package: CPack's DEB generator reads the linked
-# libraries with dpkg-shlibdeps and finds them with file.
+# libraries with dpkg-shlibdeps and finds them with file, and splits the
+# debug information off into the debug package with objcopy and readelf
+# (binutils); dpkg-buildflags (dpkg-dev) gives Debian's hardening flags.
 package_packages=(
-  dpkg-dev file
+  dpkg-dev file binutils
 )
 bench_packages=(
   libbenchmark-dev

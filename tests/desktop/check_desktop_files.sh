@@ -8,7 +8,10 @@
 #       mime       the scene file type registers with shared-mime-info
 #       manual     the manual page renders without warnings and lists every option
 #       icons      the icon as SVG and as PNG of each size
-#   check_desktop_files.sh package BUILD APP_ID     the package, built twice
+#   check_desktop_files.sh package BUILD APP_ID     the package, built twice; the
+#       first stays in BUILD/test-package-1 for the next check
+#   check_desktop_files.sh lintian BUILD            lintian on that package and its
+#       debug package: no error, no warning
 set -eu
 check="$1"
 shift
@@ -33,6 +36,8 @@ installed_files() {
   done
   echo share/man/man1/spatium.1.gz
   echo share/doc/spatium/copyright
+  echo share/doc/spatium/changelog.gz
+  echo share/lintian/overrides/spatium
 }
 
 case "$check" in
@@ -42,10 +47,10 @@ install)
   ;;
 entry)
   entry="$1/share/applications/$2.desktop"
-  # Hints (such as two main categories, which the menu is meant to show) pass.
+  # Hints pass; one main category only, so that no menu lists the program twice.
   desktop-file-validate "$entry" >"$scratch/out" 2>&1 || fail "desktop-file-validate: $(cat "$scratch/out")"
   if grep -E "error|warning" "$scratch/out"; then fail "desktop-file-validate complains"; fi
-  for line in "Categories=Education;Math;Science;" "Exec=spatium %f" "MimeType=$mime_type;" "Icon=$2"; do
+  for line in "Categories=Education;Math;" "Exec=spatium %f" "MimeType=$mime_type;" "Icon=$2"; do
     grep -qxF "$line" "$entry" || fail "no line $line"
   done
   grep -q '^GenericName\[de\]=' "$entry" && grep -q '^Comment\[de\]=' "$entry" || fail "no German name and comment"
@@ -61,6 +66,8 @@ metainfo)
       '<release version="2.20" date="' '<content_rating type="oars-1.1"' '<summary xml:lang="de">'; do
     grep -qF "$text" "$metainfo" || fail "no $text"
   done
+  categories="Categories=$(sed -n 's|^ *<category>\(.*\)</category>$|\1;|p' "$metainfo" | tr -d '\n')"
+  grep -qxF "$categories" "$1/share/applications/$2.desktop" || fail "the metainfo's $categories differ from the entry's"
   ;;
 mime)
   cp -R "$1/share/mime" "$scratch/mime"
@@ -97,6 +104,9 @@ package)
   done
   cmp -s "$scratch/files1" "$scratch/files2" ||
     fail "two builds hold different files: $(diff "$scratch/files1" "$scratch/files2")"
+  rm -rf "$build/test-package-2"
+  out="$build/test-package-1"
+  deb=$(ls "$out"/spatium_*.deb)
   for f in $(installed_files "$2"); do
     grep -qxF "./usr/$f" "$scratch/files1" || fail "the package lacks /usr/$f"
   done
@@ -107,7 +117,21 @@ package)
       qt6-qpa-plugins libqt6svg6; do
     echo "$depends" | tr ',' '\n' | grep -q "^ *$d\( \|$\)" || fail "Depends lacks $d: $depends"
   done
-  rm -rf "$build/test-package-1" "$build/test-package-2"
+  dpkg-deb -x "$deb" "$scratch/root"
+  gunzip -c "$scratch/root/usr/share/doc/spatium/changelog.gz" >"$scratch/changelog"
+  [ "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)" = 2.20 ] || fail "the changelog's version"
+  # The program is stripped; its debug information is in the debug package,
+  # under the program's build id.
+  file "$scratch/root/usr/bin/spatium" | grep -qF ", stripped" || fail "the program is not stripped"
+  build_id=$(readelf -n "$scratch/root/usr/bin/spatium" | sed -n 's/^ *Build ID: *//p')
+  ddeb=$(ls "$out"/spatium-dbgsym_*.ddeb) || fail "no debug package"
+  dpkg-deb -c "$ddeb" | grep " ./usr/lib/debug/.build-id/$(echo "$build_id" | cut -c1-2)/$(echo "$build_id" | cut -c3-).debug$" >/dev/null ||
+    fail "the debug package lacks the debug information of build id $build_id"
+  ;;
+lintian)
+  # Every tag is shown, pedantic ones too; errors and warnings fail.
+  lintian --fail-on error,warning --display-info --pedantic --display-experimental --tag-display-limit 0 \
+    "$1"/test-package-1/spatium_*.deb "$1"/test-package-1/spatium-dbgsym_*.ddeb
   ;;
 *)
   fail "unknown check $check"
