@@ -41,5 +41,14 @@ void InstallDrawCommand(TForm1& form1, TForm3& form3) {
     if (QAbstractButton* button = form3.button(QStringLiteral("SpeedButton_OK_zeichne")))
         QObject::connect(button, &QAbstractButton::clicked, &form3,
                          [&form1, &form3] { RunDrawCommand(form1, form3); });
-    form1.setRedrawHandler([&form1, &form3] { RunDrawCommand(form1, form3); });
+    // A redraw of the view (panning, zooming, a box of the main window, a
+    // key typed into the zoom list) rereads the fields as the draw button
+    // does, but says nothing: a rejected text was reported when its field
+    // was left and is again at the draw button. Otherwise each mouse move
+    // of a pan, or each key typed, brought the same message once more, and
+    // every box closed let the next one in without end.
+    form1.setRedrawHandler([&form1, &form3] {
+        const QuietFieldReads quiet;
+        RunDrawCommand(form1, form3);
+    });
 }

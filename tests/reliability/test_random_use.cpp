@@ -469,6 +469,21 @@ private:
                                         Qt::Key_PageUp, Qt::Key_1, Qt::Key_5};
         const Qt::Key key = random_.pick(kKeys);
         const int repeat = random_.between(1, 3);
+        // An editable list (the zoom factor) is typed into now and then, and
+        // what was typed confirmed with Return.
+        if (box->isEditable() && random_.chance(40)) {
+            const QString text = random_.chance(30) ? QStringLiteral("2") : RandomFieldText(random_).left(80);
+            note(QStringLiteral("combo box %1: typed %2, Return").arg(box->objectName(), Shown(text)));
+            if (!activate(box->window())) return note(QStringLiteral("  window not active"));
+            box->setFocus(Qt::MouseFocusReason);
+            box->lineEdit()->selectAll();
+            for (QChar c : text) {
+                if (QApplication::focusWidget() != box->lineEdit() && QApplication::focusWidget() != box) break;
+                box->lineEdit()->insert(QString(c));
+            }
+            if (QWidget* focused = QApplication::focusWidget()) QTest::keyClick(focused, Qt::Key_Return);
+            return;
+        }
         note(QStringLiteral("combo box %1: %2 x %3").arg(box->objectName(), QKeySequence(key).toString()).arg(repeat));
         if (!activate(box->window())) return note(QStringLiteral("  window not active"));
         box->setFocus(Qt::MouseFocusReason);
