@@ -1,6 +1,5 @@
 #include "app/InputUndo.h"
 
-#include <tuple>
 #include <utility>
 
 #include <QAbstractButton>
@@ -160,16 +159,16 @@ void InputUndo::restore(const SceneState& controls, const Scene& scene, const Ma
         RestoreInputValues(form3_.scene(), scene);
         if (mainWindow) {
             Scene& s = form3_.scene();
-            std::tie(s.parallelPlaneX, s.parallelPlaneY, s.parallelPlaneZ) =
-                std::tuple(mainWindow->parallelPlanes[0], mainWindow->parallelPlanes[1], mainWindow->parallelPlanes[2]);
+            s.parallelPlaneX = mainWindow->parallelPlanes[0];
+            s.parallelPlaneY = mainWindow->parallelPlanes[1];
+            s.parallelPlaneZ = mainWindow->parallelPlanes[2];
         }
     }
     restoring_ = wasRestoring;
     committed_.overlay(controls);
     committedScene_ = form3_.scene();
     // The defaults button redraws with the settings it makes; its undo and
-    // redo redraw with the settings they bring back.
-    // Undo hides no window: the input window the user undoes in stays open.
+    // redo redraw with the settings they bring back, and hide no window.
     if (mainWindow) {
         const bool shown = form3_.isVisible();
         form1.redraw();
