@@ -173,21 +173,29 @@ public:
         return s;
     }
 
-    // A text for the field of that object name.
+    // A text for the field of that object name. While `clean` is set, only
+    // texts every reader takes.
     std::string text(const std::string& name) {
+        const bool any = !clean && coin(25);
         if (name == "Edit_t1" || name == "Edit_t2" || name == "Edit_Delta_t")
-            return coin(70) ? pick(ParameterTexts()) : pick(NumberTexts());
+            return any ? pick(NumberTexts()) : first(ParameterTexts(), 6);
         for (const char* g : {"Edit_ug", "Edit_vg"})
-            if (name.rfind(g, 0) == 0 && name.size() == 8) return coin(70) ? pick(FormulaTexts()) : pick(NumberTexts());
+            if (name.rfind(g, 0) == 0 && name.size() == 8) {
+                if (clean) return pick(std::vector<std::string>{"2t", "t^2+1", "sin(30°)*t", "1,5t", "-t", "3", "t²"});
+                return coin(70) ? pick(FormulaTexts()) : pick(NumberTexts());
+            }
         if (name.rfind("Edit_Punkt", 0) == 0 && name.find('_', 10) == std::string::npos) return pick(NameTexts());
-        // Mostly numbers the reader takes (the first 16), so that most
-        // fields of a scene are read.
-        const auto& numbers = NumberTexts();
-        if (coin(25)) return pick(numbers);
-        return numbers[std::uniform_int_distribution<std::size_t>(0, 15)(random_)];
+        return any ? pick(NumberTexts()) : first(NumberTexts(), clean ? 13 : 16);  // 13 to 15: huge
     }
 
+    bool clean = false;
+
 private:
+    // One of the first `count` texts (the ones the readers take).
+    std::string first(const std::vector<std::string>& texts, std::size_t count) {
+        return texts[std::uniform_int_distribution<std::size_t>(0, count - 1)(random_)];
+    }
+
     std::mt19937 random_;
 };
 
