@@ -22,6 +22,7 @@
 #include "input/FieldReaders.h"
 #include "input/InputWindowFields.h"
 #include "input/InputWindowTables.h"
+#include "input/SceneInput.h"
 #include "numbers/Evaluator.h"
 #include "numbers/NumberReader.h"
 #include "plot/MainWindow.h"
@@ -52,21 +53,20 @@ std::array<std::pair<QLineEdit*, Real*>, 6> LineGFields(Scene& scene, const std:
     return fields;
 }
 
-// g as leaving each of its fields stores it (at t = 0), then at t1 where
-// the formula is defined there: what the start-up and an opened file read,
-// and where a new t1, t2 or delta t takes g. A formula undefined at t1
-// keeps its own value at t = 0, never one of an earlier text or t.
-void ReadFamilyAtT1(TForm3& form, const std::array<QLineEdit*, 3>& ug, const std::array<QLineEdit*, 3>& vg) {
-    Scene& scene = form.scene();
-    const auto fields = LineGFields(scene, ug, vg);
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        Real value = *fields[i].second;
-        if (ReadExpression(fields[i].first->text().toStdString(), value).outcome == ReadExpressionOutcome::Ok) {
-            *fields[i].second = value;
-            scene.lineGParameters[i] = 0;
-        }
+// g's six texts in the order of Scene::lineGParameters.
+std::array<std::string, 6> LineGTexts(const std::array<QLineEdit*, 3>& ug, const std::array<QLineEdit*, 3>& vg) {
+    std::array<std::string, 6> texts;
+    for (std::size_t a = 0; a < 3; ++a) {
+        texts[a] = ug[a]->text().toStdString();
+        texts[a + 3] = vg[a]->text().toStdString();
     }
-    form.Geradenschar_auslesen();
+    return texts;
+}
+
+// g as the start-up and an opened file read it (see ReadLineGAtStart); a
+// formula failing at t1 leaves the evaluator's error flag set.
+void ReadFamilyAtT1(TForm3& form, const std::array<QLineEdit*, 3>& ug, const std::array<QLineEdit*, 3>& vg) {
+    if (!ReadLineGAtStart(form.scene(), LineGTexts(ug, vg))) expressionError = true;
 }
 
 }  // namespace
@@ -256,14 +256,9 @@ void TForm3::commitPointName(int point) {
 }
 
 void TForm3::writeDerived(QLineEdit* field, Real value) {
-    std::string text;
-    if (DerivedFieldText(value, text)) {
-        field->setText(QString::fromStdString(text));
-    } else {
-        // The difference of two huge coordinates does not exist as a number;
-        // reading the field back then fails and the Scene keeps its value.
-        field->setText(QStringLiteral("Überlauf"));
-    }
+    // The difference of two huge coordinates does not exist as a number;
+    // the field then says so, and reading it back keeps the Scene's value.
+    field->setText(QString::fromStdString(DerivedFieldShownText(value)));
 }
 
 void TForm3::readDerived(QLineEdit* field, Real& target) {
@@ -391,19 +386,8 @@ void TForm3::Geraden_auslesen() {
 }
 
 void TForm3::Geradenschar_auslesen() {
-    bool anyError = false;
-    const auto fields = LineGFields(scene_, fields_->ug, fields_->vg);
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const EvaluationResult r = EvaluateExpression(fields[i].first->text().toStdString(), 0, scene_.familyFrom);
-        if (r.error) {
-            anyError = true;
-        } else {
-            *fields[i].second = r.value;
-            scene_.lineGParameters[i] = scene_.familyFrom;
-        }
-    }
     // A bad field before a good one must still block drawing.
-    if (anyError) expressionError = true;
+    if (!TakeLineGAt(scene_, LineGTexts(fields_->ug, fields_->vg), scene_.familyFrom)) expressionError = true;
 }
 
 bool TForm3::lineGFieldRejected() const {
