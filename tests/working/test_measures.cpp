@@ -360,8 +360,9 @@ TEST(MeasureWorking, HugeFormulasInGGoOnInDecimalsQuickly) {
             }
             ExpectCleanWorking(run);
             ASSERT_GE(run.working.size(), 2u);
-            if (formula.rfind("9^64^64", 0) == 0)
+            if (formula.rfind("9^64^64", 0) == 0) {
                 EXPECT_EQ(run.working[1], working::kBeyondExactBoundSentence);
+            }
         }
     }
 }
