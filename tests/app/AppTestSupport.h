@@ -18,7 +18,7 @@
 #include "QtTestDoubles.h"
 #include "app/SceneBinding.h"
 #include "input/InputWindow.h"
-#include "input/SceneConsistency.h"
+#include "SceneConsistency.h"
 #include "plot/MainWindow.h"
 #include "plot/QImageCanvas.h"
 

@@ -14,7 +14,7 @@
 #include "calc/InstallCalculations.h"
 #include "input/FieldReaders.h"
 #include "input/InputWindow.h"
-#include "input/SceneConsistency.h"
+#include "SceneConsistency.h"
 #include "plot/MainWindow.h"
 
 namespace {

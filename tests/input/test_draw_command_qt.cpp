@@ -7,7 +7,7 @@
 #include "InputTestSupport.h"
 #include "SanitizerBuild.h"
 #include "input/DrawCommandQt.h"
-#include "input/SceneConsistency.h"
+#include "SceneConsistency.h"
 #include "numbers/Evaluator.h"
 #include "plot/Projection.h"
 #include "plot/QImageCanvas.h"

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "InputTestSupport.h"
-#include "input/SceneConsistency.h"
+#include "SceneConsistency.h"
 #include "SanitizerBuild.h"
 #include "numbers/Evaluator.h"
 #include "numbers/NumberReader.h"

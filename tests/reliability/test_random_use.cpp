@@ -57,7 +57,7 @@
 #include "RandomTexts.h"
 #include "export/OutputDialogs.h"
 #include "input/ColourPanel.h"
-#include "input/SceneConsistency.h"
+#include "SceneConsistency.h"
 #include "plot/PlotImage.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "input/SceneConsistency.h"
+#include "SceneConsistency.h"
 
 #include <algorithm>
 #include <optional>
