@@ -48,90 +48,89 @@ int CharacterPosition(std::string_view text, std::size_t byteIndex) {
 
 }  // namespace
 
-DecimalConversionResult ConvertDecimal(std::string_view text) {
-    DecimalConversionResult fail{};
+DecimalSyntax ScanDecimal(std::string_view text) {
+    DecimalSyntax syntax;
+    auto fail = [&syntax](std::size_t at) {
+        syntax.ok = false;
+        syntax.errorIndex = at;
+        return syntax;
+    };
     const std::size_t n = text.size();
     std::size_t i = 0;
     while (i < n && text[i] == ' ') ++i;
-    if (i == n) {
-        fail.errorIndex = static_cast<int>(i);
-        return fail;
-    }
-    bool negative = false;
+    if (i == n) return fail(i);
     if (text[i] == '+' || text[i] == '-') {
-        negative = text[i] == '-';
-        if (i + 1 == n) {
-            fail.errorIndex = static_cast<int>(i);
-            return fail;
-        }
+        syntax.negative = text[i] == '-';
+        if (i + 1 == n) return fail(i);
         ++i;
     }
-    const std::size_t mantissaStart = i;
+    syntax.mantissaStart = i;
     bool seenPoint = false;
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (IsDigit(c))
+            ++syntax.digits;
+        else if (c == '.' && !seenPoint)
+            seenPoint = true;
+        else
+            break;
+    }
+    syntax.mantissaEnd = i;
+    if (i == syntax.mantissaStart && i < n) return fail(i);  // neither digit nor point
+    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+        syntax.exponentIndex = i;
+        if (i + 1 == n) return fail(i);
+        ++i;
+        if (text[i] == '+' || text[i] == '-') {
+            if (i + 1 == n) return fail(i);
+            ++i;
+        }
+        if (!IsDigit(text[i])) return fail(i);
+        while (i < n && IsDigit(text[i])) ++i;
+    }
+    if (i < n) return fail(i);
+    syntax.ok = true;
+    return syntax;
+}
+
+DecimalConversionResult ConvertDecimal(std::string_view text) {
+    const DecimalSyntax syntax = ScanDecimal(text);
+    if (!syntax.ok) return DecimalConversionResult{false, 0, static_cast<int>(syntax.errorIndex)};
     bool nonZeroDigit = false;
+    bool seenPoint = false;
     int significantDigits = 0;
     int fractionDigits = 0;
     std::uint64_t mantissa = 0;
-    for (; i < n; ++i) {
+    for (std::size_t i = syntax.mantissaStart; i < syntax.mantissaEnd; ++i) {
         const char c = text[i];
-        if (IsDigit(c)) {
-            if (c != '0') nonZeroDigit = true;
-            if (significantDigits > 0 || c != '0') ++significantDigits;
-            if (significantDigits <= 19) mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-            if (seenPoint) ++fractionDigits;
-        } else if (c == '.' && !seenPoint) {
+        if (c == '.') {
             seenPoint = true;
-        } else {
-            break;
+            continue;
         }
+        if (c != '0') nonZeroDigit = true;
+        if (significantDigits > 0 || c != '0') ++significantDigits;
+        if (significantDigits <= 19) mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        if (seenPoint) ++fractionDigits;
     }
-    if (i == mantissaStart && i < n) {  // neither digit nor point
-        fail.errorIndex = static_cast<int>(i);
-        return fail;
-    }
-    std::size_t exponentIndex = std::string_view::npos;
-    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
-        exponentIndex = i;
-        if (i + 1 == n) {
-            fail.errorIndex = static_cast<int>(i);
-            return fail;
-        }
-        ++i;
-        if (text[i] == '+' || text[i] == '-') {
-            if (i + 1 == n) {
-                fail.errorIndex = static_cast<int>(i);
-                return fail;
-            }
-            ++i;
-        }
-        if (!IsDigit(text[i])) {
-            fail.errorIndex = static_cast<int>(i);
-            return fail;
-        }
-        while (i < n && IsDigit(text[i])) ++i;
-    }
-    if (i < n) {
-        fail.errorIndex = static_cast<int>(i);
-        return fail;
-    }
-
     Real value;
-    if (exponentIndex == std::string_view::npos && significantDigits <= 19 && fractionDigits <= ExactPowersOfTen) {
+    if (syntax.exponentIndex == std::string_view::npos && significantDigits <= 19 &&
+        fractionDigits <= ExactPowersOfTen) {
         // Both operands are exact, so one correctly rounded division gives
         // the correctly rounded value, as strtold would.
         value = static_cast<Real>(mantissa) / PowerOfTen(fractionDigits);
     } else {
         // The leading "0" makes forms like '.e5' acceptable to strtold.
         std::string digits = "0";
-        digits += text.substr(mantissaStart);
+        digits += text.substr(syntax.mantissaStart);
         value = StringToReal(digits);
     }
     const bool vanished = value == 0 && nonZeroDigit;
     if (!std::isfinite(value) || vanished) {
-        fail.errorIndex = static_cast<int>(exponentIndex != std::string_view::npos ? exponentIndex : mantissaStart);
-        return fail;
+        const std::size_t at =
+            syntax.exponentIndex != std::string_view::npos ? syntax.exponentIndex : syntax.mantissaStart;
+        return DecimalConversionResult{false, 0, static_cast<int>(at)};
     }
-    return DecimalConversionResult{true, negative ? -value : value, 0};
+    return DecimalConversionResult{true, syntax.negative ? -value : value, 0};
 }
 
 NumberReadResult ParseNumberOrFraction(std::string_view input) {

@@ -1,7 +1,5 @@
 #include "render/LineDrawing.h"
 
-#include <cctype>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -9,6 +7,7 @@
 
 #include "geometry/LinesPlanes.h"
 #include "geometry/VectorOps.h"
+#include "numbers/DecimalConversion.h"
 #include "numbers/Evaluator.h"
 #include "numbers/NumberTools.h"
 #include "plot/Projection.h"
@@ -192,36 +191,16 @@ void Geradenschar_zeichnen(DrawContext& ctx, bool& failed) {
 }
 
 std::optional<Real> ParsePlainDecimal(std::string_view text) {
+    // The decimal grammar with blanks and tabs at both ends, the comma as
+    // well as the point, and at least one digit (a point alone is none).
     auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
     std::string s(text);
-    // Accept exactly: [+-] digits [sep digits] [(E|e) [+-] digits], or a
-    // mantissa that starts or ends at the separator ("0,5", ",5", "5,").
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-    const std::size_t mantissaStart = i;
-    int digits = 0;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
-    if (i < s.size() && (s[i] == ',' || s[i] == '.')) {
-        s[i++] = '.';
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
-    }
-    if (digits == 0) return std::nullopt;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-        int expDigits = 0;
-        while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++expDigits;
-        if (expDigits == 0) return std::nullopt;
-    }
-    if (i != s.size()) return std::nullopt;
-    Real value = 0;
-    const char* first = s.data() + mantissaStart;
-    const char* last = s.data() + s.size();
-    const auto result = std::from_chars(first, last, value);
-    if (result.ec != std::errc() || result.ptr != last || !std::isfinite(value))
-        return std::nullopt;
-    return negative ? -value : value;
+    for (char& c : s)
+        if (c == ',') c = '.';
+    if (ScanDecimal(s).digits == 0) return std::nullopt;
+    const DecimalConversionResult r = ConvertDecimal(s);
+    if (!r.ok) return std::nullopt;
+    return r.value;
 }

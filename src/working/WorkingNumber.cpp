@@ -5,6 +5,7 @@
 #include <string>
 
 #include "geometry/VectorOps.h"
+#include "numbers/DecimalConversion.h"
 #include "numbers/NumberReader.h"
 
 namespace working {
@@ -148,19 +149,16 @@ namespace {
 // the exact range: the working shows them as decimals.
 constexpr std::size_t kExactDigits = 30;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// One decimal of the number reader's grammar, known to be valid: blanks,
-// sign, digits with at most one point, exponent.
+// The exact value of one decimal of the number reader's grammar (with '.'
+// as its separator), or nothing where the grammar rejects it or the value
+// lies far beyond the exact range.
 std::optional<mpq_class> ExactDecimal(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const DecimalSyntax syntax = ScanDecimal(text);
+    if (!syntax.ok) return std::nullopt;
     std::string digits;
     long fractionDigits = 0;
     bool seenPoint = false;
-    for (; i < text.size() && (IsDigit(text[i]) || text[i] == '.'); ++i) {
+    for (std::size_t i = syntax.mantissaStart; i < syntax.mantissaEnd; ++i) {
         if (text[i] == '.') {
             seenPoint = true;
             continue;
@@ -169,11 +167,11 @@ std::optional<mpq_class> ExactDecimal(std::string_view text) {
         if (seenPoint) ++fractionDigits;
     }
     long exponent = 0;
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
-        ++i;
-        bool negativeExponent = false;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
-        for (; i < text.size() && IsDigit(text[i]); ++i) {
+    if (syntax.exponentIndex != std::string_view::npos) {
+        std::size_t i = syntax.exponentIndex + 1;
+        const bool negativeExponent = text[i] == '-';
+        if (text[i] == '+' || text[i] == '-') ++i;
+        for (; i < text.size(); ++i) {
             exponent = exponent * 10 + (text[i] - '0');
             if (exponent > 100000) return std::nullopt;
         }
@@ -193,7 +191,7 @@ std::optional<mpq_class> ExactDecimal(std::string_view text) {
     else
         value /= power;
     value.canonicalize();
-    if (negative) value = -value;
+    if (syntax.negative) value = -value;
     return value;
 }
 

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
+#include <random>
 
 #include "calc/OutputLog.h"
 #include "numbers/NumberReader.h"
+#include "render/LineDrawing.h"
 #include "working/WorkingSheet.h"
 #include "working/WorkingTexts.h"
 
@@ -36,6 +39,43 @@ TEST(WorkingNumbers, FieldTextsReadExactlyWhatTheNumberReaderTakes) {
         EXPECT_FALSE(ExactFieldValue(text).has_value()) << text;
     EXPECT_TRUE(ExactFieldValue("1E28").has_value());
     EXPECT_FALSE(ExactFieldValue("1E29").has_value());
+}
+
+// The readers of numbers share one grammar: over random texts of its
+// alphabet, the plain decimal of t1 takes exactly the field reader's texts
+// with a digit before any exponent and no quotient, with the same value,
+// and the exact
+// reading gives the fraction the field reader rounds.
+TEST(WorkingNumbers, EveryNumberReaderFollowsTheOneGrammar) {
+    std::mt19937 engine(2026);
+    const std::string alphabet = "0123456789,.eE+- /";
+    int plain = 0, exact = 0;
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        const int length = std::uniform_int_distribution<int>(0, 9)(engine);
+        for (int i = 0; i < length; ++i)
+            text += alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(engine)];
+        const NumberReadResult field = ParseNumberOrFraction(text);
+        const std::optional<Real> t1 = ParsePlainDecimal(text);
+        std::string trimmed = text;
+        while (!trimmed.empty() && trimmed.back() == ' ') trimmed.pop_back();
+        const bool digit = text.substr(0, text.find_first_of("eE")).find_first_of("0123456789") != std::string::npos;
+        const bool quotient = text.find('/') != std::string::npos;
+        // t1 also takes trailing blanks, which the field reader refuses.
+        const bool fieldTakesTrimmed = ParseNumberOrFraction(trimmed).ok;
+        ASSERT_EQ(t1.has_value(), fieldTakesTrimmed && digit && !quotient) << '"' << text << '"';
+        if (t1) {
+            ++plain;
+            ASSERT_EQ(*t1, ParseNumberOrFraction(trimmed).value) << '"' << text << '"';
+        }
+        if (const std::optional<mpq_class> q = ExactFieldValue(text)) {
+            ++exact;
+            ASSERT_TRUE(field.ok) << '"' << text << '"';
+            ASSERT_LE(std::fabs(RationalToReal(*q) - field.value), 1E-18L * std::fabs(field.value)) << '"' << text << '"';
+        }
+    }
+    EXPECT_GT(plain, 1000);
+    EXPECT_GT(exact, 1000);
 }
 
 TEST(WorkingNumbers, ExactArithmeticAndDecimalFallback) {
