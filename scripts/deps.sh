@@ -18,14 +18,15 @@ build_packages=(
   libgmp-dev
   fonts-liberation2 fonts-dejavu-core
 )
-# Only the tests: test frameworks, a virtual X server with a clipboard
+# Only the tests: test frameworks, zlib (the gzip-packed golden data of the
+# results), a virtual X server with a clipboard
 # reader and synthetic key presses (XTest), the German locale the number
 # reader is checked under, the validators of the desktop files, the
 # package tools (the tests build the package, read its file list and check
 # it with lintian), a PDF rasteriser that shows what an exported PDF draws, and pdflatex with
 # TikZ and geometry, which compile the exported TikZ pictures.
 test_packages=(
-  libgtest-dev libgmock-dev
+  libgtest-dev libgmock-dev zlib1g-dev
   xvfb xauth xclip libx11-dev libxtst-dev
   locales
   poppler-utils
