@@ -229,13 +229,13 @@ ReplayScript PrepareReplay(const std::vector<CanvasCall>& calls) {
         op.brush = QBrush(Q(a.brush.colour), QtBrush(a.brush.style));
         op.opaque = a.brush.style == BrushStyles::Solid;
         for (const PixelPoint& p : c.points) op.points.append(QPoint(p.x, p.y));
-        if (c.op == "LineTo") op.kind = ReplayOp::Line;
-        else if (c.op == "Polygon") op.kind = ReplayOp::Polygon;
-        else if (c.op == "Ellipse") op.kind = ReplayOp::Ellipse;
-        else if (c.op == "SetPixel") {
+        if (c.op == CanvasOp::LineTo) op.kind = ReplayOp::Line;
+        else if (c.op == CanvasOp::Polygon) op.kind = ReplayOp::Polygon;
+        else if (c.op == CanvasOp::Ellipse) op.kind = ReplayOp::Ellipse;
+        else if (c.op == CanvasOp::SetPixel) {
             op.kind = ReplayOp::Pixel;
             op.rgb = Q(c.colour).rgb();
-        } else if (c.op == "TextOut") {
+        } else if (c.op == CanvasOp::TextOut) {
             op.kind = ReplayOp::Text;
             FontAttributes key = a.font;
             key.colour = 0;

@@ -12,7 +12,6 @@ Canvas& PictureRecorder::Screen() {
     screen_.SetPenColour(a.pen.colour);
     screen_.SetPenWidth(a.pen.width);
     screen_.SetPenStyle(a.pen.style);
-    screen_.SetPenMode(a.pen.mode);
     screen_.SetBrushColour(a.brush.colour);
     screen_.SetBrushStyle(a.brush.style);
     screen_.SetFontName(a.font.name);
@@ -32,8 +31,6 @@ void PictureRecorder::SetPixel(int x, int y, Colour c) {
     RecordingCanvas::SetPixel(x, y, c);
     Screen().SetPixel(x, y, c);
 }
-
-Colour PictureRecorder::GetPixel(int x, int y) const { return screen_.GetPixel(x, y); }
 
 void PictureRecorder::MoveTo(int x, int y) {
     RecordingCanvas::MoveTo(x, y);
@@ -65,11 +62,6 @@ void PictureRecorder::TextOut(int x, int y, const std::string& text) {
     Screen().TextOut(x, y, text);
 }
 
-void PictureRecorder::CopyRect(int destX, int destY, int x1, int y1, int x2, int y2) {
-    RecordingCanvas::CopyRect(destX, destY, x1, y1, x2, y2);
-    Screen().CopyRect(destX, destY, x1, y1, x2, y2);
-}
-
 PixelPoint PictureRecorder::TextExtent(const std::string& text) { return Screen().TextExtent(text); }
 
 namespace {
@@ -78,7 +70,6 @@ void ApplyAttributes(Canvas& target, const CanvasAttributes& a) {
     target.SetPenColour(a.pen.colour);
     target.SetPenWidth(a.pen.width);
     target.SetPenStyle(a.pen.style);
-    target.SetPenMode(a.pen.mode);
     target.SetBrushColour(a.brush.colour);
     target.SetBrushStyle(a.brush.style);
     target.SetFontName(a.font.name);
@@ -87,7 +78,7 @@ void ApplyAttributes(Canvas& target, const CanvasAttributes& a) {
     target.SetFontStyle(a.font.style);
 }
 
-bool Draws(const std::string& op) { return op != "MoveTo" && op != "BeginObject" && op != "EndObject"; }
+bool Draws(CanvasOp op) { return op != CanvasOp::MoveTo && op != CanvasOp::BeginObject && op != CanvasOp::EndObject; }
 
 // For each call: whether to pass it on. Object brackets are passed on only
 // around drawing; unmatched EndObject calls never.
@@ -99,10 +90,10 @@ std::vector<bool> ObjectsWorthKeeping(std::span<const CanvasCall> calls, int& le
     };
     std::vector<Open> open;
     for (std::size_t i = 0; i < calls.size(); ++i) {
-        const std::string& op = calls[i].op;
-        if (op == "BeginObject") {
+        const CanvasOp op = calls[i].op;
+        if (op == CanvasOp::BeginObject) {
             open.push_back({i, false});
-        } else if (op == "EndObject") {
+        } else if (op == CanvasOp::EndObject) {
             if (open.empty()) {
                 keep[i] = false;
                 continue;
@@ -136,26 +127,27 @@ void ReplayCalls(std::span<const CanvasCall> calls, Canvas& target) {
     for (std::size_t i = 0; i < calls.size(); ++i) {
         if (!keep[i]) continue;
         const CanvasCall& c = calls[i];
-        const std::string& op = c.op;
         const auto& p = c.points;
-        if (op == "Reset") {
+        if (c.op == CanvasOp::Reset) {
             target.Reset(p.at(0).x, p.at(0).y, p.at(1).x, p.at(1).y);
             continue;
         }
         ApplyAttributes(target, c.attributes);
-        if (op == "SetPixel") target.SetPixel(p.at(0).x, p.at(0).y, c.colour);
-        else if (op == "MoveTo") target.MoveTo(p.at(0).x, p.at(0).y);
-        else if (op == "LineTo") {
+        switch (c.op) {
+        case CanvasOp::Reset: break;
+        case CanvasOp::SetPixel: target.SetPixel(p.at(0).x, p.at(0).y, c.colour); break;
+        case CanvasOp::MoveTo: target.MoveTo(p.at(0).x, p.at(0).y); break;
+        case CanvasOp::LineTo:
             if (!(target.PenPosition() == p.at(0))) target.MoveTo(p[0].x, p[0].y);
             target.LineTo(p.at(1).x, p.at(1).y);
-        } else if (op == "Polygon") target.Polygon(p);
-        else if (op == "Ellipse") target.Ellipse(p.at(0).x, p.at(0).y, p.at(1).x, p.at(1).y);
-        else if (op == "Rectangle") target.Rectangle(p.at(0).x, p.at(0).y, p.at(1).x, p.at(1).y);
-        else if (op == "TextOut") target.TextOut(p.at(0).x, p.at(0).y, c.text);
-        else if (op == "CopyRect")
-            target.CopyRect(p.at(0).x, p.at(0).y, p.at(1).x, p.at(1).y, p.at(2).x, p.at(2).y);
-        else if (op == "BeginObject") target.BeginObject(c.text);
-        else if (op == "EndObject") target.EndObject();
+            break;
+        case CanvasOp::Polygon: target.Polygon(p); break;
+        case CanvasOp::Ellipse: target.Ellipse(p.at(0).x, p.at(0).y, p.at(1).x, p.at(1).y); break;
+        case CanvasOp::Rectangle: target.Rectangle(p.at(0).x, p.at(0).y, p.at(1).x, p.at(1).y); break;
+        case CanvasOp::TextOut: target.TextOut(p.at(0).x, p.at(0).y, c.text); break;
+        case CanvasOp::BeginObject: target.BeginObject(c.kind, c.text); break;
+        case CanvasOp::EndObject: target.EndObject(); break;
+        }
     }
     for (int i = 0; i < leftOpen; ++i) target.EndObject();
 }

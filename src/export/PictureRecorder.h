@@ -16,14 +16,12 @@ public:
     // Starts a new picture: the kept calls are dropped.
     void Reset(int left, int top, int width, int height) override;
     void SetPixel(int x, int y, Colour c) override;
-    Colour GetPixel(int x, int y) const override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void Polygon(std::span<const PixelPoint> points) override;
     void Ellipse(int x1, int y1, int x2, int y2) override;
     void Rectangle(int x1, int y1, int x2, int y2) override;
     void TextOut(int x, int y, const std::string& text) override;
-    void CopyRect(int destX, int destY, int x1, int y1, int x2, int y2) override;
     PixelPoint TextExtent(const std::string& text) override;
 
 private:

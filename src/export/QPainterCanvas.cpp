@@ -64,8 +64,6 @@ void QPainterCanvas::SetPixel(int x, int y, Colour c) {
     painter_.fillRect(QRectF(x, y, 1, 1), Q(c));
 }
 
-Colour QPainterCanvas::GetPixel(int, int) const { return Colours::White; }
-
 void QPainterCanvas::MoveTo(int x, int y) { penPos_ = {x, y}; }
 
 void QPainterCanvas::Stroke(const QPainterPath& path, const QPen& pen) {
@@ -105,7 +103,7 @@ void QPainterCanvas::LineTo(int x, int y) {
 }
 
 void QPainterCanvas::Polygon(std::span<const PixelPoint> points) {
-    if (points.empty() || Inverting()) return;
+    if (points.empty()) return;
     QPolygonF outline;
     for (const PixelPoint& p : points) outline << Q(PixelCentre(p));
     const BrushAttributes& b = attr_.brush;
@@ -124,7 +122,7 @@ void QPainterCanvas::Polygon(std::span<const PixelPoint> points) {
 
 std::optional<QRectF> QPainterCanvas::ShapeBox(int x1, int y1, int x2, int y2) {
     const std::optional<PictureBox> box = ShapeBoxOf(x1, y1, x2, y2);
-    if (!box || Inverting()) return std::nullopt;
+    if (!box) return std::nullopt;
     painter_.setPen(OutlinePen());
     painter_.setBrush(IsSolidBrush(attr_.brush.style) ? QBrush(Q(attr_.brush.colour)) : QBrush(Qt::NoBrush));
     return QRectF(box->left, box->top, box->width, box->height);
@@ -149,15 +147,13 @@ void QPainterCanvas::TextOut(int x, int y, const std::string& text) {
     painter_.drawText(QPointF(x, y + box.ascent), QString::fromStdString(text));
 }
 
-void QPainterCanvas::CopyRect(int, int, int, int, int, int) {}
-
 PixelPoint QPainterCanvas::TextExtent(const std::string& text) {
     const TextBox box = ScreenTextBox(attr_.font, text);
     return {box.width, box.height};
 }
 
-void QPainterCanvas::BeginObject(const std::string& name) {
-    if (objects_) objects_->Begin(painter_, name);
+void QPainterCanvas::BeginObject(ObjectKind kind, const std::string& name) {
+    if (objects_) objects_->Begin(painter_, kind, name);
 }
 
 void QPainterCanvas::EndObject() {

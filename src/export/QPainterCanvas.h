@@ -28,7 +28,7 @@ public:
     class ObjectSink {
     public:
         virtual ~ObjectSink() = default;
-        virtual void Begin(QPainter& painter, const std::string& name) = 0;
+        virtual void Begin(QPainter& painter, ObjectKind kind, const std::string& name) = 0;
         virtual void End(QPainter& painter) = 0;
     };
 
@@ -47,8 +47,6 @@ public:
     int Width() const override { return width_; }
     int Height() const override { return height_; }
     void SetPixel(int x, int y, Colour c) override;
-    // A vector picture has no pixels to read: always white.
-    Colour GetPixel(int x, int y) const override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void Polygon(std::span<const PixelPoint> points) override;
@@ -56,11 +54,9 @@ public:
     void Ellipse(int x1, int y1, int x2, int y2) override;
     void Rectangle(int x1, int y1, int x2, int y2) override;
     void TextOut(int x, int y, const std::string& text) override;
-    // Nothing: there are no pixels to copy.
-    void CopyRect(int destX, int destY, int x1, int y1, int x2, int y2) override;
     // The screen's text metrics, so boxes and layout match it.
     PixelPoint TextExtent(const std::string& text) override;
-    void BeginObject(const std::string& name) override;
+    void BeginObject(ObjectKind kind, const std::string& name) override;
     void EndObject() override;
 
 private:
@@ -70,7 +66,6 @@ private:
     // the centres of its outer pixels, with pen and brush set for it; none
     // when there is nothing to draw.
     std::optional<QRectF> ShapeBox(int x1, int y1, int x2, int y2);
-    bool Inverting() const { return attr_.pen.mode == PenMode::Not; }
 
     QPainter& painter_;
     QRect part_;

@@ -23,7 +23,7 @@ const QByteArray kEndMarker = "spatium-object-end";
 
 class SvgObjectMarkers : public QPainterCanvas::ObjectSink {
 public:
-    void Begin(QPainter& painter, const std::string& name) override {
+    void Begin(QPainter& painter, ObjectKind, const std::string& name) override {
         Mark(painter, kBeginMarker + QByteArray::number(qsizetype(names_.size())));
         names_.push_back(name);
     }

@@ -156,8 +156,6 @@ void TikzCanvas::SetPixel(int x, int y, Colour c) {
     Emit("\\fill[" + Named(c) + "] " + At(x, y) + " rectangle " + At(x + 1, y + 1) + ";");
 }
 
-Colour TikzCanvas::GetPixel(int, int) const { return Colours::White; }
-
 void TikzCanvas::MoveTo(int x, int y) { penPos_ = {x, y}; }
 
 void TikzCanvas::LineTo(int x, int y) {
@@ -209,7 +207,7 @@ void TikzCanvas::Hatch(std::span<const PixelPoint> points) {
 }
 
 void TikzCanvas::Polygon(std::span<const PixelPoint> points) {
-    if (points.empty() || attr_.pen.mode == PenMode::Not) return;
+    if (points.empty()) return;
     if (IsHatchBrush(attr_.brush.style)) Hatch(points);
     // A corner repeated in a row (an arrowhead's tip closes it) adds nothing.
     std::vector<PicturePoint> outline;
@@ -229,8 +227,7 @@ void TikzCanvas::Polygon(std::span<const PixelPoint> points) {
 
 void TikzCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     const std::optional<PictureBox> box = ShapeBoxOf(x1, y1, x2, y2);
-    if (!box || attr_.pen.mode == PenMode::Not ||
-        Outside(box->left, box->top, box->left + box->width, box->top + box->height, kShapeMargin))
+    if (!box || Outside(box->left, box->top, box->left + box->width, box->top + box->height, kShapeMargin))
         return;
     const std::string command = ShapeCommand();
     if (command.empty()) return;
@@ -244,7 +241,7 @@ void TikzCanvas::Ellipse(int x1, int y1, int x2, int y2) {
 
 void TikzCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     const std::optional<PictureBox> box = ShapeBoxOf(x1, y1, x2, y2);
-    if (!box || attr_.pen.mode == PenMode::Not) return;
+    if (!box) return;
     const double right = box->left + box->width, bottom = box->top + box->height;
     if (Outside(box->left, box->top, right, bottom, kShapeMargin)) return;
     const std::string command = ShapeCommand();
@@ -270,14 +267,12 @@ void TikzCanvas::TextOut(int x, int y, const std::string& text) {
          At(x, y + box.ascent) + " {" + FontSwitches(attr_.font) + content + "};");
 }
 
-void TikzCanvas::CopyRect(int, int, int, int, int, int) {}
-
 PixelPoint TikzCanvas::TextExtent(const std::string& text) {
     const TextBox box = measure_(attr_.font, text);
     return {box.width, box.height};
 }
 
-void TikzCanvas::BeginObject(const std::string& name) { body_ += "% " + TexCommentText(name) + "\n"; }
+void TikzCanvas::BeginObject(ObjectKind, const std::string& name) { body_ += "% " + TexCommentText(name) + "\n"; }
 
 std::string TikzCanvas::HeightText() const { return Fixed(part_.height * cmPerPixel_, 3); }
 

@@ -38,18 +38,15 @@ public:
     int Width() const override { return width_; }
     int Height() const override { return height_; }
     void SetPixel(int x, int y, Colour c) override;
-    // A picture of commands has no pixels to read: always white.
-    Colour GetPixel(int x, int y) const override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void Polygon(std::span<const PixelPoint> points) override;
     void Ellipse(int x1, int y1, int x2, int y2) override;
     void Rectangle(int x1, int y1, int x2, int y2) override;
     void TextOut(int x, int y, const std::string& text) override;
-    // Nothing: there are no pixels to copy.
-    void CopyRect(int destX, int destY, int x1, int y1, int x2, int y2) override;
     PixelPoint TextExtent(const std::string& text) override;
-    void BeginObject(const std::string& name) override;
+    // A comment naming the object ("% Ebene E1").
+    void BeginObject(ObjectKind kind, const std::string& name) override;
 
     // The tikzpicture environment of what was drawn.
     std::string Picture() const;

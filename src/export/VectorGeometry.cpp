@@ -15,7 +15,7 @@ std::vector<double> DashRuns(PenStyle style, int width) {
 }
 
 std::optional<LineStroke> StrokeOfLine(PixelPoint from, PixelPoint to, const PenAttributes& pen) {
-    if (pen.style == PenStyles::Clear || pen.mode == PenMode::Not) return std::nullopt;
+    if (pen.style == PenStyles::Clear) return std::nullopt;
     LineStroke s;
     s.width = std::max(pen.width, 1);
     s.from = PixelCentre(from);

@@ -34,7 +34,7 @@ struct LineStroke {
 };
 
 // The stroke of LineTo(to) from `from` with the pen; none when the pen
-// draws nothing (clear, inverting, or a one-pixel line of no length). A
+// draws nothing (clear, or a one-pixel line of no length). A
 // one-pixel line covers what the screen sets: one pixel per step along
 // the longer axis from the start pixel up to, not including, the end
 // pixel, so it runs from half a step before the start centre to half a

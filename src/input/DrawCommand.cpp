@@ -32,8 +32,9 @@ void DrawConnections(DrawContext& ctx) {
         if (!scene.drawVectorFlag[c.flag]) continue;
         const Vector3& from = scene.points[c.from];
         const Vector3& to = scene.points[c.to];
-        const CanvasObject object(ctx.canvas, (scene.segmentsInsteadOfVectors ? "Strecke " : "Vektor ") +
-                                                  from.name + to.name);
+        const bool segment = scene.segmentsInsteadOfVectors;
+        const CanvasObject object(ctx.canvas, segment ? ObjectKind::Segment : ObjectKind::Vector,
+                                  (segment ? "Strecke " : "Vektor ") + from.name + to.name);
         if (scene.segmentsInsteadOfVectors)
             DrawSegment3D(ctx.canvas, ctx.view, from, to, scene.drawPointColor, false);
         else
@@ -74,13 +75,13 @@ void DrawPlanes(DrawContext& ctx) {
     Scene& scene = ctx.scene;
     for (int k : {PlaneE1, PlaneE2}) {
         if (!scene.drawPlaneFlag[k]) continue;
-        const CanvasObject object(ctx.canvas, PlaneObjectName(k));
+        const CanvasObject object(ctx.canvas, ObjectKind::Plane, PlaneObjectName(k));
         const auto coeffs = scene.planeCoeffs[k];  // as committed before the re-read
         Ebene_zeichnen(ctx, scene.planeColor[k], k, coeffs[0], coeffs[1], coeffs[2], coeffs[3]);
     }
     for (int k : {PlaneE3, PlaneE4, PlaneE5}) {
         if (!scene.drawPlaneFlag[k]) continue;
-        const CanvasObject object(ctx.canvas, PlaneObjectName(k));
+        const CanvasObject object(ctx.canvas, ObjectKind::Plane, PlaneObjectName(k));
         Ebene_param_zeichnen(ctx, k, scene.planeSupport[k], scene.planeSpanU[k],
                              scene.planeSpanV[k], expressionError);
     }
@@ -100,25 +101,26 @@ void DrawScene(DrawContext& ctx) {
     DrawPoints(ctx);
     DrawConnections(ctx);
     if (scene.coplanarGraphic) {
-        const CanvasObject object(ctx.canvas, "Komplanarität AD = rAB + tAC");
+        const CanvasObject object(ctx.canvas, ObjectKind::Coplanarity, "Komplanarität AD = rAB + tAC");
         DrawCoplanarity(ctx);
     }
     if (scene.drawLineFlag[LineG]) {
-        const CanvasObject object(ctx.canvas, scene.familyEnabled ? "Geradenschar gt" : "Gerade g");
+        const CanvasObject object(ctx.canvas, scene.familyEnabled ? ObjectKind::LineFamily : ObjectKind::Line,
+                                  scene.familyEnabled ? "Geradenschar gt" : "Gerade g");
         Geradenschar_zeichnen(ctx, expressionError);
     }
     if (scene.drawLineFlag[LineH]) {
-        const CanvasObject object(ctx.canvas, "Gerade h");
+        const CanvasObject object(ctx.canvas, ObjectKind::Line, "Gerade h");
         Gerade_zeichnen(ctx, LineH, expressionError);
     }
     if (scene.drawLineFlag[LineG2]) {
-        const CanvasObject object(ctx.canvas, "Gerade g2");
+        const CanvasObject object(ctx.canvas, ObjectKind::Line, "Gerade g2");
         Gerade_zeichnen(ctx, LineG2, expressionError);
     }
     DrawPlanes(ctx);
     for (int body = BodyTriangleABC; body < BodySlots; ++body) {
         if (!scene.drawBodyFlag[body]) continue;
-        const CanvasObject object(ctx.canvas, kBodyNames[body - BodyTriangleABC]);
+        const CanvasObject object(ctx.canvas, ObjectKind::Body, kBodyNames[body - BodyTriangleABC]);
         kBodyDrawers[body - BodyTriangleABC](ctx);
     }
 }

@@ -15,7 +15,6 @@ struct PenAttributes {
     Colour colour = Colours::Black;
     int width = 1;
     PenStyle style = PenStyles::Solid;
-    PenMode mode = PenMode::Copy;
     friend bool operator==(const PenAttributes&, const PenAttributes&) = default;
 };
 
@@ -40,7 +39,30 @@ struct CanvasAttributes {
     friend bool operator==(const CanvasAttributes&, const CanvasAttributes&) = default;
 };
 
-// Abstract canvas. The attribute state lives here; implementations read it
+// What an object of the picture is. Vector exports can treat each kind in
+// its own way (a plane as a plane, not as the triangles it is drawn with).
+enum class ObjectKind {
+    Title,             // the start picture's title
+    Text,              // a text placed with the mouse
+    CoordinateSystem,  // the axes with their ticks and names
+    Grid,              // the background grid
+    CoordinatePlane,   // the xy, xz or yz plane
+    Cube,              // the unit cube
+    ParallelPlane,     // a plane parallel to a coordinate plane
+    Point,             // a point of the scene
+    TracePoint,        // where a line meets a coordinate plane
+    Vector,            // the arrow between two points
+    Segment,           // the segment between two points
+    Coplanarity,       // AD = rAB + tAC
+    Line,              // g, h or g2
+    LineFamily,        // the family gt
+    LineFamilyMember,  // one line of the family
+    Plane,             // E1 .. E5
+    Body,              // a triangle, pyramid, box, ...
+};
+
+// Abstract drawing surface: what every picture is drawn with, on the screen
+// or into a file. The attribute state lives here; implementations read it
 // when they draw (the *Changed flags tell them what to re-apply).
 class Canvas {
 public:
@@ -57,7 +79,6 @@ public:
     void SetPenColour(Colour c) { Set(attr_.pen.colour, c, penChanged_); }
     void SetPenWidth(int w) { Set(attr_.pen.width, w, penChanged_); }
     void SetPenStyle(PenStyle s) { Set(attr_.pen.style, s, penChanged_); }
-    void SetPenMode(PenMode m) { Set(attr_.pen.mode, m, penChanged_); }
     void SetBrushColour(Colour c) { Set(attr_.brush.colour, c, brushChanged_); }
     void SetBrushStyle(BrushStyle s) { Set(attr_.brush.style, s, brushChanged_); }
     void SetFontName(const std::string& name) { Set(attr_.font.name, name, fontChanged_); }
@@ -69,7 +90,7 @@ public:
 
     // --- platform operations ----------------------------------------------
     // Clears the picture to white at the given size and returns every
-    // attribute to its default (pen black 1 solid copy, brush white solid,
+    // attribute to its default (pen black 1 solid, brush white solid,
     // default font). left/top are the image's position in its window.
     virtual void Reset(int left, int top, int width, int height) = 0;
     virtual int Width() const = 0;
@@ -77,9 +98,8 @@ public:
     int Left() const { return left_; }
     int Top() const { return top_; }
 
-    // Pixels outside the picture are ignored on writing and read as white.
+    // Pixels outside the picture are ignored.
     virtual void SetPixel(int x, int y, Colour c) = 0;
-    virtual Colour GetPixel(int x, int y) const = 0;
 
     virtual void MoveTo(int x, int y) = 0;
     // Line with the pen from the pen position to (x, y); the end pixel itself
@@ -95,17 +115,18 @@ public:
     // Text with its top-left corner at (x, y), in the font. With brush style
     // solid it sits on an opaque box in the brush colour.
     virtual void TextOut(int x, int y, const std::string& text) = 0;
-    // Copies the pixels of source (x1, y1)-(x2, y2) (right/bottom excluded)
-    // so that its top-left corner lands at (destX, destY).
-    virtual void CopyRect(int destX, int destY, int x1, int y1, int x2, int y2) = 0;
     // Width and height in pixels that TextOut would cover.
     virtual PixelPoint TextExtent(const std::string& text) = 0;
 
     // --- objects of the picture -------------------------------------------
     // The calls between BeginObject and the matching EndObject draw one
-    // object of the picture ("Ebene E1", "Punkt A"); pairs may nest. The
-    // screen ignores them; vector exports group each object under its name.
-    virtual void BeginObject(const std::string& name) { (void)name; }
+    // object of the picture, of a kind and with a display name (Plane,
+    // "Ebene E1"; Point, "Punkt A"); pairs may nest. The screen ignores
+    // them; vector exports group each object under its name.
+    virtual void BeginObject(ObjectKind kind, const std::string& name) {
+        (void)kind;
+        (void)name;
+    }
     virtual void EndObject() {}
 
 protected:
@@ -133,10 +154,12 @@ private:
     int top_ = 0;
 };
 
-// BeginObject(name) for the lifetime of this guard, then EndObject.
+// BeginObject(kind, name) for the lifetime of this guard, then EndObject.
 class CanvasObject {
 public:
-    CanvasObject(Canvas& canvas, const std::string& name) : canvas_(canvas) { canvas_.BeginObject(name); }
+    CanvasObject(Canvas& canvas, ObjectKind kind, const std::string& name) : canvas_(canvas) {
+        canvas_.BeginObject(kind, name);
+    }
     ~CanvasObject() { canvas_.EndObject(); }
     CanvasObject(const CanvasObject&) = delete;
     CanvasObject& operator=(const CanvasObject&) = delete;

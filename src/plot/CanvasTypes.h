@@ -45,10 +45,6 @@ constexpr FontStyle Underline = 4;
 constexpr FontStyle StrikeOut = 8;
 }  // namespace FontStyles
 
-// Copy paints the pen colour; Not inverts the destination pixels the pen
-// touches (so drawing the same figure twice restores the picture).
-enum class PenMode { Copy, Not };
-
 // An image pixel: column x (to the right), row y (downwards).
 struct PixelPoint {
     int x = 0;

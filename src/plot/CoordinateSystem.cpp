@@ -103,13 +103,13 @@ void Zeichne_3DSys(Canvas& canvas, ViewState& view) {
     ResetImage(canvas, view.imageLeft, view.imageTop, view.imagePixelWidth, view.imagePixelHeight);
 
     if (c.raster) {
-        const CanvasObject object(canvas, "Hintergrundraster");
+        const CanvasObject object(canvas, ObjectKind::Grid, "Hintergrundraster");
         const Real divisor = view.gridDivisor;
         DrawBackgroundGrid(canvas, view, 1, view.gridStepsX / divisor, view.gridStepsY / divisor);
     }
     if (c.noAxes) return;
     if (!UsableScale(S)) return;
-    const CanvasObject object(canvas, "Koordinatensystem");
+    const CanvasObject object(canvas, ObjectKind::CoordinateSystem, "Koordinatensystem");
     DrawAxes(canvas, view);
 }
 
@@ -200,15 +200,15 @@ void DrawCoordinatePlanes(Canvas& canvas, const ViewState& view) {
         yz = CoordPlaneColours::Yz;
     }
     if (c.yzPlane) {
-        const CanvasObject object(canvas, "yz-Ebene");
+        const CanvasObject object(canvas, ObjectKind::CoordinatePlane, "yz-Ebene");
         DrawAxisPlane(canvas, view, 'x', yz, 0);
     }
     if (c.xzPlane) {
-        const CanvasObject object(canvas, "xz-Ebene");
+        const CanvasObject object(canvas, ObjectKind::CoordinatePlane, "xz-Ebene");
         DrawAxisPlane(canvas, view, 'y', xz, 0);
     }
     if (c.xyPlane) {
-        const CanvasObject object(canvas, "xy-Ebene");
+        const CanvasObject object(canvas, ObjectKind::CoordinatePlane, "xy-Ebene");
         DrawAxisPlane(canvas, view, 'z', xy, 0);
     }
 }
@@ -233,7 +233,7 @@ void DrawViewDecorations(Canvas& canvas, const ViewState& view,
                          Real planeX, Real planeY, Real planeZ) {
     const ViewControls& c = view.controls;
     if (c.cube) {
-        const CanvasObject object(canvas, "Würfel");
+        const CanvasObject object(canvas, ObjectKind::Cube, "Würfel");
         DrawCube(canvas, view, view.cubeEdge);
     }
     const bool checked[3] = {c.xPlane, c.yPlane, c.zPlane};
@@ -241,7 +241,8 @@ void DrawViewDecorations(Canvas& canvas, const ViewState& view,
     const char letters[3] = {'x', 'y', 'z'};
     for (int i = 0; i < 3; ++i) {
         if (!checked[i]) continue;
-        const CanvasObject object(canvas, std::string("Parallelebene ") + letters[i] + " = " + NumberText(at[i]));
+        const CanvasObject object(canvas, ObjectKind::ParallelPlane,
+                                  std::string("Parallelebene ") + letters[i] + " = " + NumberText(at[i]));
         DrawAxisPlane(canvas, view, letters[i], view.parallelPlaneColor, at[i]);
     }
     if (c.xyPlane || c.xzPlane || c.yzPlane) DrawCoordinatePlanes(canvas, view);

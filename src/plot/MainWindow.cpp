@@ -164,7 +164,7 @@ void TForm1::FormCreate() {
 void TForm1::drawStartPicture() {
     Zeichne_3DSys();
     DrawCoordinatePlanes(canvas(), view_);
-    const CanvasObject title(canvas(), "Titel");
+    const CanvasObject title(canvas(), ObjectKind::Title, "Titel");
     DrawText(canvas(), 5, 200, "Vektorrechnung und 3D", "Helvetica", 20, Colours::Red,
              FontStyles::Regular, BrushStyles::Solid);
     DrawText(canvas(), 5, 230, "Analytische Geometrie im Raum", "Helvetica", 12, Colours::Red,

@@ -47,7 +47,7 @@ void TForm1::Image1MouseDown(const ImageMouseEvent& e) {
     if (e.counts(Qt::RightButton)) {
         if (mode == MouseMode::Text) {
             // Through the kept picture, so exports show the text until the next redraw.
-            const CanvasObject object(canvas(), "Text „" + view_.textString + "“");
+            const CanvasObject object(canvas(), ObjectKind::Text, "Text „" + view_.textString + "“");
             DrawText(canvas(), e.x, e.y, view_.textString, view_.textFontName, view_.textSize,
                      view_.textColor, view_.textStyle, view_.textBrushStyle);
             updateImage();
@@ -128,12 +128,14 @@ void TForm1::drawSelectionRect() {
     const SelectionRect& r = view_.selectionRect;
     if (r.x1 == r.x2 || r.y1 == r.y2)
         return;
-    Canvas& c = *canvas_;
+    ScreenCanvas& c = *canvas_;
     c.SetBrushStyle(BrushStyles::Clear);
     c.SetPenMode(PenMode::Not);
     c.SetPenWidth(1);
     c.SetPenStyle(PenStyles::Dot);
     c.Rectangle(std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::max(r.x1, r.x2), std::max(r.y1, r.y2));
+    // The picture's own drawing goes on to the screen with a copying pen.
+    c.SetPenMode(PenMode::Copy);
 }
 
 void TForm1::copyWholePicture() { CopyPictureToClipboard(*this); }

@@ -111,8 +111,8 @@ void QImageCanvas::applyPen() {
     pen_ = QPen(ToQColor(p.colour), width == 1 && scale_ == 1 ? 0 : width, ToQtPenStyle(p.style, width),
                 width == 1 ? Qt::SquareCap : Qt::RoundCap, Qt::MiterJoin);
     painter_.setPen(pen_);
-    painter_.setCompositionMode(p.mode == PenMode::Not ? QPainter::RasterOp_NotDestination
-                                                       : QPainter::CompositionMode_SourceOver);
+    painter_.setCompositionMode(penMode_ == PenMode::Not ? QPainter::RasterOp_NotDestination
+                                                         : QPainter::CompositionMode_SourceOver);
     penChanged_ = false;
 }
 
@@ -334,7 +334,7 @@ void QImageCanvas::DrawThinLine(PixelPoint from, PixelPoint to) {
     }
     if (tFirst > tLast) return;
 
-    const PenMode mode = attr_.pen.mode;
+    const PenMode mode = penMode_;
     const QRgb ink = qRgb(int(ColourRed(attr_.pen.colour)), int(ColourGreen(attr_.pen.colour)),
                           int(ColourBlue(attr_.pen.colour)));
     const DashPattern* pattern = PatternOf(attr_.pen.style);
@@ -397,7 +397,7 @@ void QImageCanvas::Polygon(std::span<const PixelPoint> points) {
     };
     const BrushStyle style = attr_.brush.style;
     const bool hatched = style >= BrushStyles::Horizontal && style <= BrushStyles::DiagCross;
-    if (hatched && attr_.pen.mode == PenMode::Copy) {
+    if (hatched && penMode_ == PenMode::Copy) {
         // Qt fills pattern brushes through a blended texture, several times
         // slower than touching only the hatch pixels; hatched planes are the
         // bulk of a busy picture.
@@ -494,7 +494,7 @@ void QImageCanvas::TextOut(int x, int y, const std::string& text) {
     }
     p.setPen(ToQColor(attr_.font.colour));
     // Text is never inverted, whatever the pen mode.
-    if (attr_.pen.mode == PenMode::Not) p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (penMode_ == PenMode::Not) p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.drawText(QPoint(x, y + fontAscent_), QString::fromStdString(text));
     penChanged_ = true;  // the text colour replaced the pen
 }

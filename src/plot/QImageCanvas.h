@@ -13,9 +13,9 @@
 #include <QPainter>
 #include <memory>
 
-#include "plot/Canvas.h"
+#include "plot/ScreenCanvas.h"
 
-class QImageCanvas : public Canvas {
+class QImageCanvas : public ScreenCanvas {
 public:
     explicit QImageCanvas(int width = 721, int height = 721, int deviceScale = 1);
     ~QImageCanvas() override;

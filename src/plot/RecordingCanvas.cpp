@@ -11,15 +11,31 @@ RecordingCanvas::RecordingCanvas(int width, int height) : width_(width), height_
     ResetAttributes();
 }
 
-void RecordingCanvas::Record(std::string op, std::vector<PixelPoint> points, std::string text,
-                             Colour colour) {
+std::string_view CanvasOpName(CanvasOp op) {
+    switch (op) {
+    case CanvasOp::Reset: return "Reset";
+    case CanvasOp::SetPixel: return "SetPixel";
+    case CanvasOp::MoveTo: return "MoveTo";
+    case CanvasOp::LineTo: return "LineTo";
+    case CanvasOp::Polygon: return "Polygon";
+    case CanvasOp::Ellipse: return "Ellipse";
+    case CanvasOp::Rectangle: return "Rectangle";
+    case CanvasOp::TextOut: return "TextOut";
+    case CanvasOp::BeginObject: return "BeginObject";
+    case CanvasOp::EndObject: return "EndObject";
+    }
+    return "?";
+}
+
+CanvasCall& RecordingCanvas::Record(CanvasOp op, std::vector<PixelPoint> points, std::string text,
+                                    Colour colour) {
     CanvasCall call;
-    call.op = std::move(op);
+    call.op = op;
     call.points = std::move(points);
     call.text = std::move(text);
     call.colour = colour;
     call.attributes = attr_;
-    calls_.push_back(std::move(call));
+    return calls_.emplace_back(std::move(call));
 }
 
 void RecordingCanvas::Reset(int left, int top, int width, int height) {
@@ -28,11 +44,11 @@ void RecordingCanvas::Reset(int left, int top, int width, int height) {
     SetBounds(left, top);
     ResetAttributes();
     pixels_.clear();
-    Record("Reset", {{left, top}, {width, height}});
+    Record(CanvasOp::Reset, {{left, top}, {width, height}});
 }
 
 void RecordingCanvas::SetPixel(int x, int y, Colour c) {
-    Record("SetPixel", {{x, y}}, {}, c);
+    Record(CanvasOp::SetPixel, {{x, y}}, {}, c);
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
     pixels_[PixelKey(x, y)] = c;
 }
@@ -43,33 +59,29 @@ Colour RecordingCanvas::GetPixel(int x, int y) const {
 }
 
 void RecordingCanvas::MoveTo(int x, int y) {
-    Record("MoveTo", {{x, y}});
+    Record(CanvasOp::MoveTo, {{x, y}});
     penPos_ = {x, y};
 }
 
 void RecordingCanvas::LineTo(int x, int y) {
-    Record("LineTo", {penPos_, {x, y}});
+    Record(CanvasOp::LineTo, {penPos_, {x, y}});
     penPos_ = {x, y};
 }
 
 void RecordingCanvas::Polygon(std::span<const PixelPoint> points) {
-    Record("Polygon", std::vector<PixelPoint>(points.begin(), points.end()));
+    Record(CanvasOp::Polygon, std::vector<PixelPoint>(points.begin(), points.end()));
 }
 
 void RecordingCanvas::Ellipse(int x1, int y1, int x2, int y2) {
-    Record("Ellipse", {{x1, y1}, {x2, y2}});
+    Record(CanvasOp::Ellipse, {{x1, y1}, {x2, y2}});
 }
 
 void RecordingCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-    Record("Rectangle", {{x1, y1}, {x2, y2}});
+    Record(CanvasOp::Rectangle, {{x1, y1}, {x2, y2}});
 }
 
 void RecordingCanvas::TextOut(int x, int y, const std::string& text) {
-    Record("TextOut", {{x, y}}, text);
-}
-
-void RecordingCanvas::CopyRect(int destX, int destY, int x1, int y1, int x2, int y2) {
-    Record("CopyRect", {{destX, destY}, {x1, y1}, {x2, y2}});
+    Record(CanvasOp::TextOut, {{x, y}}, text);
 }
 
 PixelPoint RecordingCanvas::TextExtent(const std::string& text) {
@@ -77,18 +89,20 @@ PixelPoint RecordingCanvas::TextExtent(const std::string& text) {
     return {static_cast<int>(text.size()) * em * 6 / 10, em * 12 / 10};
 }
 
-void RecordingCanvas::BeginObject(const std::string& name) { Record("BeginObject", {}, name); }
+void RecordingCanvas::BeginObject(ObjectKind kind, const std::string& name) {
+    Record(CanvasOp::BeginObject, {}, name).kind = kind;
+}
 
-void RecordingCanvas::EndObject() { Record("EndObject", {}); }
+void RecordingCanvas::EndObject() { Record(CanvasOp::EndObject, {}); }
 
-std::vector<CanvasCall> RecordingCanvas::CallsOf(const std::string& op) const {
+std::vector<CanvasCall> RecordingCanvas::CallsOf(CanvasOp op) const {
     std::vector<CanvasCall> out;
     for (const auto& c : calls_)
         if (c.op == op) out.push_back(c);
     return out;
 }
 
-int RecordingCanvas::CountOf(const std::string& op) const {
+int RecordingCanvas::CountOf(CanvasOp op) const {
     return static_cast<int>(std::count_if(calls_.begin(), calls_.end(),
                                           [&](const CanvasCall& c) { return c.op == op; }));
 }
@@ -96,6 +110,6 @@ int RecordingCanvas::CountOf(const std::string& op) const {
 std::vector<std::string> RecordingCanvas::Texts() const {
     std::vector<std::string> out;
     for (const auto& c : calls_)
-        if (c.op == "TextOut") out.push_back(c.text);
+        if (c.op == CanvasOp::TextOut) out.push_back(c.text);
     return out;
 }

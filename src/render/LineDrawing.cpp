@@ -139,9 +139,9 @@ void Gerade_zeichnen(DrawContext& ctx, int k, bool& failed) {
     DrawSegment3D(ctx.canvas, ctx.view, a, b, colour, false);
     if (!ctx.view.controls.tracePoints) return;
     const LineTraces traces = LineTracePoints(p, u);
-    if (traces.hasSxy) DrawNamedPoint(ctx.canvas, ctx.view, traces.Sxy, "Spurpunkt");
-    if (traces.hasSyz) DrawNamedPoint(ctx.canvas, ctx.view, traces.Syz, "Spurpunkt");
-    if (traces.hasSxz) DrawNamedPoint(ctx.canvas, ctx.view, traces.Sxz, "Spurpunkt");
+    if (traces.hasSxy) DrawNamedPoint(ctx.canvas, ctx.view, traces.Sxy, ObjectKind::TracePoint);
+    if (traces.hasSyz) DrawNamedPoint(ctx.canvas, ctx.view, traces.Syz, ObjectKind::TracePoint);
+    if (traces.hasSxz) DrawNamedPoint(ctx.canvas, ctx.view, traces.Sxz, ObjectKind::TracePoint);
 }
 
 void Geradenschar_zeichnen(DrawContext& ctx, bool& failed) {
@@ -172,7 +172,8 @@ void Geradenschar_zeichnen(DrawContext& ctx, bool& failed) {
         ctx.host.RereadFamily(scene);
         if (!failed && IsUsableFamilyValue(scene.lineSupport[LineG]) &&
             IsUsableFamilyValue(scene.lineDirection[LineG])) {
-            const CanvasObject member(ctx.canvas, "Gerade gt für t = " + NumberText(scene.familyFrom));
+            const CanvasObject member(ctx.canvas, ObjectKind::LineFamilyMember,
+                                      "Gerade gt für t = " + NumberText(scene.familyFrom));
             Gerade_zeichnen(ctx, LineG, failed);
             if (failed) return;
         } else {

@@ -46,7 +46,8 @@ void DrawPoint(Canvas& canvas, const ViewState& view, const Vector3& p) {
              view.pointLabelSize, p.color, FontStyles::Bold, BrushStyles::Solid);
 }
 
-void DrawNamedPoint(Canvas& canvas, const ViewState& view, const Vector3& p, const std::string& kind) {
-    const CanvasObject object(canvas, p.name.empty() ? kind : kind + " " + p.name);
+void DrawNamedPoint(Canvas& canvas, const ViewState& view, const Vector3& p, ObjectKind kind) {
+    const std::string word = kind == ObjectKind::TracePoint ? "Spurpunkt" : "Punkt";
+    const CanvasObject object(canvas, kind, p.name.empty() ? word : word + " " + p.name);
     DrawPoint(canvas, view, p);
 }

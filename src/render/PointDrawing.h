@@ -23,7 +23,7 @@ PathFill PathFillFor(const std::string& name);
 // sits on a white box, whatever an earlier fill left in the canvas.
 void DrawPoint(Canvas& canvas, const ViewState& view, const Vector3& p);
 
-// DrawPoint as one object of the picture, "<kind> <name>" ("Punkt A",
-// "Spurpunkt Sxy").
+// DrawPoint as one object of the picture of the kind Point or TracePoint,
+// named "<kind> <name>" ("Punkt A", "Spurpunkt Sxy").
 void DrawNamedPoint(Canvas& canvas, const ViewState& view, const Vector3& p,
-                    const std::string& kind = "Punkt");
+                    ObjectKind kind = ObjectKind::Point);

@@ -125,8 +125,8 @@ inline std::vector<Probe> ProbesOf(const ViewState& view, const std::vector<Canv
     // The arrowhead of AB, filled, and nothing beyond its tip.
     bool inVector = false;
     for (const CanvasCall& call : calls) {
-        if (call.op == "BeginObject") inVector = call.text == "Vektor AB";
-        if (!inVector || call.op != "Polygon" || call.points.size() != 4) continue;
+        if (call.op == CanvasOp::BeginObject) inVector = call.text == "Vektor AB";
+        if (!inVector || call.op != CanvasOp::Polygon || call.points.size() != 4) continue;
         const PixelPoint tip = call.points[0], b = call.points[1], d = call.points[2];
         const double mx = (tip.x + b.x + d.x) / 3.0 + 0.5, my = (tip.y + b.y + d.y) / 3.0 + 0.5;
         probes.push_back({"Pfeilspitze", mx, my, Colours::Blue, true, 0.5});
@@ -143,7 +143,7 @@ inline QStringList ObjectNames(std::span<const CanvasCall> calls) {
     ReplayCalls(calls, replayed);
     QStringList names;
     for (const CanvasCall& c : replayed.Calls())
-        if (c.op == "BeginObject") names << QString::fromStdString(c.text);
+        if (c.op == CanvasOp::BeginObject) names << QString::fromStdString(c.text);
     return names;
 }
 

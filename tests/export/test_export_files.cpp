@@ -154,11 +154,11 @@ TEST_F(ExportFiles, SvgGroupsEveryObjectWithLabelsAsTextAndHatchingAsPaths) {
     int expected = 0;
     bool inE1 = false;
     for (const CanvasCall& c : form.pictureCalls()) {
-        if (c.op == "BeginObject") inE1 = c.text == "Ebene E1";
+        if (c.op == CanvasOp::BeginObject) inE1 = c.text == "Ebene E1";
         if (!inE1) continue;
-        if (c.op == "Polygon")
+        if (c.op == CanvasOp::Polygon)
             expected += int(HatchLines(c.points, c.attributes.brush.style, {-1, -1, 722, 722}).size()) + 1;
-        if (c.op == "LineTo") ++expected;
+        if (c.op == CanvasOp::LineTo) ++expected;
     }
     EXPECT_GT(expected, 20);
     EXPECT_EQ(svg.subpaths.at(QStringLiteral("Ebene E1")), expected);
@@ -250,10 +250,11 @@ TEST_F(ExportFiles, TextModeTextsGoAlongUntilTheNextRedrawAndTheRubberBandNever)
     // A marking drag in progress inverts the screen, not the picture's calls.
     box("CheckBox_SchnittModus")->click();
     const QImage before = screen();
+    const std::vector<CanvasCall> callsBefore = form.pictureCalls();
     Press(image(), {100, 100}, Qt::LeftButton);
     Drag(image(), {300, 250});
     ASSERT_NE(screen(), before);
-    for (const CanvasCall& c : form.pictureCalls()) EXPECT_EQ(c.attributes.pen.mode, PenMode::Copy) << c.op;
+    EXPECT_EQ(form.pictureCalls().size(), callsBefore.size());
     Release(image(), {300, 250}, Qt::LeftButton);
     EXPECT_EQ(form.markedPart(), QRect(100, 100, 200, 150));
 

@@ -35,7 +35,7 @@ protected:
     // Arrow heads: polygons of four vertices whose first and last are the tip.
     std::vector<CanvasCall> ArrowHeads() const {
         std::vector<CanvasCall> heads;
-        for (const auto& c : b.canvas.CallsOf("Polygon"))
+        for (const auto& c : b.canvas.CallsOf(CanvasOp::Polygon))
             if (c.points.size() == 4 && c.points.front() == c.points.back()) heads.push_back(c);
         return heads;
     }
@@ -53,7 +53,7 @@ protected:
 bool SameCalls(const std::vector<CanvasCall>& a, const std::vector<CanvasCall>& b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i].op != b[i].op || a[i].points != b[i].points || a[i].text != b[i].text ||
+        if (a[i].op != b[i].op || a[i].points != b[i].points || a[i].text != b[i].text || a[i].kind != b[i].kind ||
             !(a[i].attributes == b[i].attributes))
             return false;
     return true;
@@ -73,7 +73,7 @@ TEST_F(DrawCommand, NothingCheckedDrawsTheCoordinateSystemOnly) {
     Run();
     EXPECT_EQ(b.host.hideCount, 1);
     EXPECT_TRUE(SameCalls(b.canvas.Calls(), expected));
-    EXPECT_EQ(b.canvas.Calls().front().op, "Reset");
+    EXPECT_EQ(b.canvas.Calls().front().op, CanvasOp::Reset);
 }
 
 TEST_F(DrawCommand, MainWindowDecorationsComeWithTheCoordinateSystem) {
@@ -191,10 +191,10 @@ TEST_F(Coplanarity, WithoutCalculationOnlyTheThreeVectorsAndThePointsOnTop) {
     EXPECT_EQ(labels, (std::vector<std::string>{"A", "D", "A", "D"}));
     const auto& calls = b.canvas.Calls();
     const auto last = std::find_if(calls.rbegin(), calls.rend(), [](const CanvasCall& c) {
-        return c.op != "EndObject";  // closing the point's and the construction's objects
+        return c.op != CanvasOp::EndObject;  // closing the point's and the construction's objects
     });
     ASSERT_NE(last, calls.rend());
-    EXPECT_EQ(last->op, "TextOut");
+    EXPECT_EQ(last->op, CanvasOp::TextOut);
     EXPECT_EQ(last->text, "D");
 }
 
@@ -243,14 +243,14 @@ TEST_F(DrawCommand, ObjectsFollowTheFixedOrder) {
     Run();
     EXPECT_TRUE(b.host.messages.empty());
     auto penLine = [](Colour c) {
-        return [c](const CanvasCall& k) { return k.op == "LineTo" && k.attributes.pen.colour == c; };
+        return [c](const CanvasCall& k) { return k.op == CanvasOp::LineTo && k.attributes.pen.colour == c; };
     };
     auto polygon = [](Colour c, BrushStyle st) {
         return [c, st](const CanvasCall& k) {
-            return k.op == "Polygon" && k.attributes.brush.colour == c && k.attributes.brush.style == st;
+            return k.op == CanvasOp::Polygon && k.attributes.brush.colour == c && k.attributes.brush.style == st;
         };
     };
-    const int label = FirstIndex([](const CanvasCall& k) { return k.op == "TextOut" && k.text == "A"; });
+    const int label = FirstIndex([](const CanvasCall& k) { return k.op == CanvasOp::TextOut && k.text == "A"; });
     const int vector = FirstIndex(polygon(Colours::Olive, BrushStyles::Solid));
     const int g = FirstIndex(penLine(Colours::Red));
     const int h = FirstIndex(penLine(Colours::Teal));
@@ -278,10 +278,10 @@ TEST_F(DrawCommand, RejectedLineHBlocksTheNextRedraw) {
     EXPECT_EQ(b.host.messages[0], std::string(kNullDirectionMessage));
     EXPECT_TRUE(expressionError);
     EXPECT_GE(FirstIndex([](const CanvasCall& k) {
-                  return k.op == "Polygon" && k.attributes.brush.colour == Colours::Green;
+                  return k.op == CanvasOp::Polygon && k.attributes.brush.colour == Colours::Green;
               }), 0);
     EXPECT_GE(FirstIndex([](const CanvasCall& k) {
-                  return k.op == "Polygon" && k.attributes.brush.colour == Colours::Fuchsia;
+                  return k.op == CanvasOp::Polygon && k.attributes.brush.colour == Colours::Fuchsia;
               }), 0);
     b.canvas.ClearCalls();
     Run();  // e.g. the next rotation
@@ -356,7 +356,7 @@ TEST_F(DrawCommand, FamilyMemberWithFailedFormulaIsSkipped) {
     Run();
     EXPECT_EQ(b.host.familyRereadsAt.size(), 5u);
     int red = 0;
-    for (const auto& c : b.canvas.CallsOf("LineTo"))
+    for (const auto& c : b.canvas.CallsOf(CanvasOp::LineTo))
         if (c.attributes.pen.colour == Colours::Red) ++red;
     EXPECT_EQ(red, 3);  // t = 1, 1.5 and 3
     EXPECT_FALSE(expressionError);

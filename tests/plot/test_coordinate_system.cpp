@@ -27,7 +27,7 @@ Vector3 V(Real x, Real y, Real z) {
 // Tick lines are the only 10-pixel axis-parallel lines Zeichne_3DSys draws.
 int CountTicks(const RecordingCanvas& canvas) {
     int n = 0;
-    for (const auto& c : canvas.CallsOf("LineTo")) {
+    for (const auto& c : canvas.CallsOf(CanvasOp::LineTo)) {
         const int dx = std::abs(c.points[1].x - c.points[0].x);
         const int dy = std::abs(c.points[1].y - c.points[0].y);
         if ((dx == 10 && dy == 0) || (dx == 0 && dy == 10)) ++n;
@@ -54,13 +54,13 @@ TEST(Zeichne3DSys, StartUpPictureSequence) {
     DrawCoordinatePlanes(canvas, view);
     const auto& calls = canvas.Calls();
     ASSERT_FALSE(calls.empty());
-    EXPECT_EQ(calls[0].op, "Reset");
+    EXPECT_EQ(calls[0].op, CanvasOp::Reset);
     EXPECT_EQ(calls[0].points, (Points{{0, 0}, {721, 721}}));
 
     // Three hollow arrows from the origin (only positive axes by default).
-    const auto heads = canvas.CallsOf("Polygon");
+    const auto heads = canvas.CallsOf(CanvasOp::Polygon);
     ASSERT_EQ(heads.size(), 3u + 3u);
-    const auto lines = canvas.CallsOf("LineTo");
+    const auto lines = canvas.CallsOf(CanvasOp::LineTo);
     EXPECT_EQ(lines[0].points[0], (PixelPoint{270, 450}));
     EXPECT_EQ(heads[0].points[0], (PixelPoint{46, 674}));   // x: (9.975, 0, 0)
     EXPECT_EQ(heads[1].points[0], (PixelPoint{698, 450}));  // y: (0, 9.5, 0)
@@ -73,7 +73,7 @@ TEST(Zeichne3DSys, StartUpPictureSequence) {
     // Letters, then per axis nine ticks with the numbers 2, 4, 6, 8.
     EXPECT_EQ(canvas.Texts(), (Strings{"x", "y", "z", "2", "4", "6", "8", "2", "4", "6", "8",
                                        "2", "4", "6", "8"}));
-    const auto texts = canvas.CallsOf("TextOut");
+    const auto texts = canvas.CallsOf(CanvasOp::TextOut);
     EXPECT_EQ(texts[1].points[0], (PixelPoint{702, 450}));
     EXPECT_EQ(texts[2].points[0], (PixelPoint{270, 8}));
     EXPECT_EQ(texts[0].attributes.font.name, kDefaultFontName);
@@ -207,7 +207,7 @@ TEST(Zeichne3DSys, PictureIsTheSameAtEveryZoomExceptForTheNumbers) {
         EXPECT_EQ(one.canvas.Calls()[i].points, sixteen.canvas.Calls()[i].points) << i;
     }
     // The x axis at zoom 16 runs from -91.2 to 159.6 units.
-    EXPECT_EQ(sixteen.canvas.CallsOf("LineTo")[0].points[0],
+    EXPECT_EQ(sixteen.canvas.CallsOf(CanvasOp::LineTo)[0].points[0],
               PointToPixel(V(-91.2L, 0, 0), sixteen.view));
 }
 
@@ -223,7 +223,7 @@ TEST(Zeichne3DSys, LetterPositionsFollowTheShrinkBoxes) {
         view.controls.shrink05 = c.q2;
         view.controls.shrink075 = c.q3;
         Drawn d(view);
-        const auto texts = d.canvas.CallsOf("TextOut");
+        const auto texts = d.canvas.CallsOf(CanvasOp::TextOut);
         ASSERT_GE(texts.size(), 3u);
         EXPECT_EQ(texts[0].points[0], PointToPixel(V(1.06L * c.L, 0, 0), d.view));
         EXPECT_EQ(texts[1].points[0], PointToPixel(V(0, 1.01L * c.L, 0), d.view));
@@ -235,7 +235,7 @@ TEST(Zeichne3DSys, NegativeAxesStartAtSixTenths) {
     ViewState view;
     view.controls.axesOnlyPositive = false;
     Drawn d(view);
-    const auto lines = d.canvas.CallsOf("LineTo");
+    const auto lines = d.canvas.CallsOf(CanvasOp::LineTo);
     // -0.6 L is computed as a product in extended precision; on the y and z
     // axes it lands on a pixel tie (103.5, 616.5) that the last bit decides.
     const Real tail = -0.6L * 9.5L;
@@ -247,7 +247,7 @@ TEST(Zeichne3DSys, NegativeAxesStartAtSixTenths) {
     // Number -2 on the x axis at (+9, -4) from its tick.
     const PixelPoint tick = PointToPixel(V(-2, 0, 0), d.view);
     bool found = false;
-    for (const auto& t : d.canvas.CallsOf("TextOut"))
+    for (const auto& t : d.canvas.CallsOf(CanvasOp::TextOut))
         if (t.text == "-2" && t.points[0] == PixelPoint{tick.x + 9, tick.y - 4}) found = true;
     EXPECT_TRUE(found);
 }
@@ -257,13 +257,13 @@ TEST(Zeichne3DSys, NoAxesLeavesOnlyTheRaster) {
     view.controls.noAxes = true;
     Drawn bare(view);
     ASSERT_EQ(bare.canvas.Calls().size(), 1u);
-    EXPECT_EQ(bare.canvas.Calls()[0].op, "Reset");
+    EXPECT_EQ(bare.canvas.Calls()[0].op, CanvasOp::Reset);
 
     view.controls.raster = true;
     Drawn raster(view);
-    EXPECT_EQ(raster.canvas.CountOf("LineTo"), 66);
-    EXPECT_EQ(raster.canvas.CountOf("TextOut"), 0);
-    EXPECT_EQ(raster.canvas.CountOf("Polygon"), 0);
+    EXPECT_EQ(raster.canvas.CountOf(CanvasOp::LineTo), 66);
+    EXPECT_EQ(raster.canvas.CountOf(CanvasOp::TextOut), 0);
+    EXPECT_EQ(raster.canvas.CountOf(CanvasOp::Polygon), 0);
 }
 
 TEST(Zeichne3DSys, UnusableZoomScaleEndsWithoutAxes) {
@@ -278,7 +278,7 @@ TEST(Zeichne3DSys, UnusableZoomScaleEndsWithoutAxes) {
         RecordingCanvas canvas;
         DrawCoordinatePlanes(canvas, d.view);
         for (const CanvasCall& c : canvas.Calls())  // at most the planes' names
-            EXPECT_TRUE(c.op == "BeginObject" || c.op == "EndObject") << c.op;
+            EXPECT_TRUE(c.op == CanvasOp::BeginObject || c.op == CanvasOp::EndObject) << CanvasOpName(c.op);
     }
 }
 
@@ -290,7 +290,7 @@ TEST(BackgroundGrid, ThirtyThreeLinesEachWayAtHalfUnits) {
     view.rotationZ = 30;      // rotation
     view.offsetX = 17;        // and pan
     Drawn d(view);
-    const auto lines = d.canvas.CallsOf("LineTo");
+    const auto lines = d.canvas.CallsOf(CanvasOp::LineTo);
     ASSERT_GE(lines.size(), 66u);
     const int expected[] = {0, 22, 45, 68, 90, 112, 135, 158, 180};
     for (int i = 0; i < 9; ++i) {
@@ -301,7 +301,7 @@ TEST(BackgroundGrid, ThirtyThreeLinesEachWayAtHalfUnits) {
     EXPECT_EQ(lines[31].points[0].x, 698);  // 697.5 rounds to even
     EXPECT_EQ(lines[32].points[0].x, 720);  // the closing line at worldXMax
     EXPECT_EQ(lines[65].points[0].y, 0);
-    EXPECT_EQ(lines[0].attributes.pen, (PenAttributes{Colours::Silver, 1, PenStyles::Solid, PenMode::Copy}));
+    EXPECT_EQ(lines[0].attributes.pen, (PenAttributes{Colours::Silver, 1, PenStyles::Solid}));
     EXPECT_EQ(lines[0].attributes.brush.style, BrushStyles::Clear);
 }
 
@@ -309,12 +309,12 @@ TEST(BackgroundGrid, UnusableStepDrawsOnlyTheClosingLines) {
     ViewState view;
     RecordingCanvas canvas;
     DrawBackgroundGrid(canvas, view, 1, 0, -1);
-    EXPECT_EQ(canvas.CountOf("LineTo"), 2);
+    EXPECT_EQ(canvas.CountOf(CanvasOp::LineTo), 2);
 }
 
 int DottedLines(const RecordingCanvas& canvas) {
     int n = 0;
-    for (const auto& c : canvas.CallsOf("LineTo"))
+    for (const auto& c : canvas.CallsOf(CanvasOp::LineTo))
         if (c.attributes.pen.style == PenStyles::Dot) ++n;
     return n;
 }
@@ -324,13 +324,13 @@ TEST(AxisPlane, HatchCountsWithAndWithoutOnlyPositiveAxes) {
     RecordingCanvas canvas;
     DrawAxisPlane(canvas, view, 'z', Colours::Red, 0);
     EXPECT_EQ(DottedLines(canvas), 36);
-    auto lines = canvas.CallsOf("LineTo");
+    auto lines = canvas.CallsOf(CanvasOp::LineTo);
     // The first pair lies at t = 0.5: (0, 0.5, 0)-(9, 0.5, 0) and (0.5, 0, 0)-(0.5, 9, 0).
     EXPECT_EQ(lines[0].points, (Points{PointToPixel(V(0, 0.5L, 0), view), PointToPixel(V(9, 0.5L, 0), view)}));
     EXPECT_EQ(lines[1].points, (Points{PointToPixel(V(0.5L, 0, 0), view), PointToPixel(V(0.5L, 9, 0), view)}));
     EXPECT_EQ(lines[35].points[1], PointToPixel(V(9, 9, 0), view));
-    EXPECT_EQ(lines[0].attributes.pen, (PenAttributes{Colours::Red, 1, PenStyles::Dot, PenMode::Copy}));
-    auto border = canvas.CallsOf("Polygon");
+    EXPECT_EQ(lines[0].attributes.pen, (PenAttributes{Colours::Red, 1, PenStyles::Dot}));
+    auto border = canvas.CallsOf(CanvasOp::Polygon);
     ASSERT_EQ(border.size(), 1u);
     EXPECT_EQ(border[0].points, (Points{PointToPixel(V(9, 0, 0), view), PointToPixel(V(9, 9, 0), view),
                                         PointToPixel(V(0, 9, 0), view), PointToPixel(V(0, 0, 0), view)}));
@@ -339,10 +339,10 @@ TEST(AxisPlane, HatchCountsWithAndWithoutOnlyPositiveAxes) {
     canvas.ClearCalls();
     DrawAxisPlane(canvas, view, 'z', Colours::Red, 0);
     EXPECT_EQ(DottedLines(canvas), 56);
-    lines = canvas.CallsOf("LineTo");
+    lines = canvas.CallsOf(CanvasOp::LineTo);
     EXPECT_EQ(lines[0].points, (Points{PointToPixel(V(-4.5L, -4.5L, 0), view),
                                        PointToPixel(V(9, -4.5L, 0), view)}));
-    border = canvas.CallsOf("Polygon");
+    border = canvas.CallsOf(CanvasOp::Polygon);
     EXPECT_EQ(border[0].points[3], PointToPixel(V(-4.5L, -4.5L, 0), view));
 }
 
@@ -362,26 +362,26 @@ TEST(AxisPlane, EachLetterPlacesItsPlane) {
     ViewState view;
     RecordingCanvas canvas;
     DrawAxisPlane(canvas, view, 'y', Colours::Red, 6);
-    auto border = canvas.CallsOf("Polygon")[0];
+    auto border = canvas.CallsOf(CanvasOp::Polygon)[0];
     EXPECT_EQ(border.points, (Points{PointToPixel(V(9, 6, 0), view), PointToPixel(V(9, 6, 9), view),
                                      PointToPixel(V(0, 6, 9), view), PointToPixel(V(0, 6, 0), view)}));
-    auto lines = canvas.CallsOf("LineTo");
+    auto lines = canvas.CallsOf(CanvasOp::LineTo);
     EXPECT_EQ(lines[0].points, (Points{PointToPixel(V(9, 6, 0.5L), view), PointToPixel(V(0, 6, 0.5L), view)}));
 
     canvas.ClearCalls();
     DrawAxisPlane(canvas, view, 'x', Colours::Red, 6.5L);
-    border = canvas.CallsOf("Polygon")[0];
+    border = canvas.CallsOf(CanvasOp::Polygon)[0];
     EXPECT_EQ(border.points, (Points{PointToPixel(V(6.5L, 0, 9), view), PointToPixel(V(6.5L, 9, 9), view),
                                      PointToPixel(V(6.5L, 9, 0), view), PointToPixel(V(6.5L, 0, 0), view)}));
-    lines = canvas.CallsOf("LineTo");
+    lines = canvas.CallsOf(CanvasOp::LineTo);
     EXPECT_EQ(lines[1].points, (Points{PointToPixel(V(6.5L, 0, 0.5L), view), PointToPixel(V(6.5L, 9, 0.5L), view)}));
 
     view.lineWidth = 2;
     canvas.ClearCalls();
     DrawAxisPlane(canvas, view, 'z', Colours::Red, 5);
     EXPECT_EQ(DottedLines(canvas), 36);  // hatching stays one pixel wide
-    for (const auto& l : canvas.CallsOf("LineTo")) EXPECT_EQ(l.attributes.pen.width, 1);
-    EXPECT_EQ(canvas.CallsOf("Polygon")[0].attributes.pen.width, 2);
+    for (const auto& l : canvas.CallsOf(CanvasOp::LineTo)) EXPECT_EQ(l.attributes.pen.width, 1);
+    EXPECT_EQ(canvas.CallsOf(CanvasOp::Polygon)[0].attributes.pen.width, 2);
 }
 
 TEST(CoordinatePlanes, ColoursAndOrder) {
@@ -389,7 +389,7 @@ TEST(CoordinatePlanes, ColoursAndOrder) {
     view.coordPlaneColor = Colours::Purple;
     RecordingCanvas canvas;
     DrawCoordinatePlanes(canvas, view);
-    auto borders = canvas.CallsOf("Polygon");
+    auto borders = canvas.CallsOf(CanvasOp::Polygon);
     ASSERT_EQ(borders.size(), 3u);
     for (const auto& b : borders) EXPECT_EQ(b.attributes.pen.colour, Colours::Purple);
     // yz first (x = 0), then xz (y = 0), then xy (z = 0).
@@ -400,7 +400,7 @@ TEST(CoordinatePlanes, ColoursAndOrder) {
     view.controls.autoColours = true;
     canvas.ClearCalls();
     DrawCoordinatePlanes(canvas, view);
-    borders = canvas.CallsOf("Polygon");
+    borders = canvas.CallsOf(CanvasOp::Polygon);
     EXPECT_EQ(borders[0].attributes.pen.colour, Colour(0x0000AA00));
     EXPECT_EQ(borders[1].attributes.pen.colour, Colour(0x009D9DFF));
     EXPECT_EQ(borders[2].attributes.pen.colour, Colour(0x00FF8C8C));
@@ -409,11 +409,11 @@ TEST(CoordinatePlanes, ColoursAndOrder) {
     view.controls.yzPlane = false;
     canvas.ClearCalls();
     DrawCoordinatePlanes(canvas, view);
-    borders = canvas.CallsOf("Polygon");
+    borders = canvas.CallsOf(CanvasOp::Polygon);
     ASSERT_EQ(borders.size(), 1u);
     EXPECT_EQ(borders[0].attributes.pen.colour, Colour(0x009D9DFF));
     EXPECT_EQ(borders[0].points[1], PointToPixel(V(9, 0, 9), view));
-    for (const auto& l : canvas.CallsOf("LineTo")) EXPECT_EQ(l.attributes.pen.colour, Colour(0x009D9DFF));
+    for (const auto& l : canvas.CallsOf(CanvasOp::LineTo)) EXPECT_EQ(l.attributes.pen.colour, Colour(0x009D9DFF));
 }
 
 TEST(Cube, EdgesInOrderDottedAndSolid) {
@@ -423,7 +423,7 @@ TEST(Cube, EdgesInOrderDottedAndSolid) {
     RecordingCanvas canvas;
     DrawCube(canvas, view, 4);
     auto px = [&](Real x, Real y, Real z) { return PointToPixel(V(x, y, z), view); };
-    const auto lines = canvas.CallsOf("LineTo");
+    const auto lines = canvas.CallsOf(CanvasOp::LineTo);
     ASSERT_EQ(lines.size(), 9u);
     const PixelPoint expectedEnds[] = {px(4, 0, 0), px(0, 4, 0), px(0, 0, 4), px(4, 4, 0), px(4, 4, 0),
                                        px(4, 0, 4), px(4, 4, 4), px(0, 4, 4), px(0, 0, 4)};
@@ -434,7 +434,7 @@ TEST(Cube, EdgesInOrderDottedAndSolid) {
         EXPECT_EQ(lines[i].attributes.pen.width, dotted[i] ? 1 : 2) << i;
         EXPECT_EQ(lines[i].attributes.pen.colour, Colours::Green);
     }
-    const auto top = canvas.CallsOf("Polygon");
+    const auto top = canvas.CallsOf(CanvasOp::Polygon);
     ASSERT_EQ(top.size(), 1u);
     EXPECT_EQ(top[0].points, (Points{px(4, 0, 4), px(4, 4, 4), px(0, 4, 4), px(0, 0, 4)}));
     EXPECT_EQ(top[0].attributes.brush.style, BrushStyles::Clear);
@@ -442,8 +442,8 @@ TEST(Cube, EdgesInOrderDottedAndSolid) {
     const auto& calls = canvas.Calls();
     int polygonIndex = 0, lineCount = 0;
     for (size_t i = 0; i < calls.size(); ++i) {
-        if (calls[i].op == "Polygon") polygonIndex = lineCount;
-        if (calls[i].op == "LineTo") ++lineCount;
+        if (calls[i].op == CanvasOp::Polygon) polygonIndex = lineCount;
+        if (calls[i].op == CanvasOp::LineTo) ++lineCount;
     }
     EXPECT_EQ(polygonIndex, 5);
 }
@@ -456,7 +456,7 @@ TEST(ViewDecorations, OrderOfCubeParallelAndCoordinatePlanes) {
     view.cubeColor = Colours::Olive;
     RecordingCanvas canvas;
     DrawViewDecorations(canvas, view, 6.5L, 6, 5);
-    const auto polys = canvas.CallsOf("Polygon");
+    const auto polys = canvas.CallsOf(CanvasOp::Polygon);
     ASSERT_EQ(polys.size(), 1u + 2u + 3u);
     EXPECT_EQ(polys[0].attributes.pen.colour, Colours::Olive);
     EXPECT_EQ(polys[1].attributes.pen.colour, Colours::Maroon);

@@ -74,7 +74,7 @@ struct RecordedLine {
 inline std::vector<RecordedLine> LinesOf(const RecordingCanvas& canvas) {
     std::vector<RecordedLine> lines;
     for (const CanvasCall& call : canvas.Calls())
-        if (call.op == "LineTo") lines.push_back({call.points.at(0), call.points.at(1), call.attributes});
+        if (call.op == CanvasOp::LineTo) lines.push_back({call.points.at(0), call.points.at(1), call.attributes});
     return lines;
 }
 

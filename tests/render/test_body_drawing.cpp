@@ -26,7 +26,7 @@ protected:
         for (const Vector3& v : pts) out.push_back(PointToPixel(v, b.view));
         return out;
     }
-    std::vector<CanvasCall> Polygons() const { return b.canvas.CallsOf("Polygon"); }
+    std::vector<CanvasCall> Polygons() const { return b.canvas.CallsOf(CanvasOp::Polygon); }
     std::vector<std::pair<PixelPoint, PixelPoint>> Edges() const {
         std::vector<std::pair<PixelPoint, PixelPoint>> out;
         for (const auto& l : LinesOf(b.canvas)) {
@@ -44,8 +44,8 @@ protected:
     void ExpectFacesBeforeEdges() const {
         bool seenLine = false;
         for (const CanvasCall& c : b.canvas.Calls()) {
-            if (c.op == "LineTo") seenLine = true;
-            if (c.op == "Polygon") {
+            if (c.op == CanvasOp::LineTo) seenLine = true;
+            if (c.op == CanvasOp::Polygon) {
                 EXPECT_FALSE(seenLine);
             }
         }
@@ -144,7 +144,7 @@ TEST_F(BodyDrawing, SpatVectorsAreThreeFilledArrowsOverTheFrame) {
         EXPECT_EQ(head.attributes.brush.style, BrushStyles::Solid);
         EXPECT_EQ(head.attributes.pen.width, 2);
     }
-    EXPECT_EQ(calls.back().op, "Polygon");
+    EXPECT_EQ(calls.back().op, CanvasOp::Polygon);
     b.canvas.ClearCalls();
     b.scene.drawSpatVectors = false;
     DrawSpat(b.ctx);

@@ -205,7 +205,7 @@ TEST_F(LineDrawing, TracePointsInOrderSxySyzSxzInPurpleWithPaths) {
     b.scene.lineDirection[LineH] = V(1, 1, 1);
     bool failed = false;
     Gerade_zeichnen(b.ctx, LineH, failed);
-    const auto texts = b.canvas.CallsOf("TextOut");
+    const auto texts = b.canvas.CallsOf(CanvasOp::TextOut);
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[0].text, "Sxy");
     EXPECT_EQ(texts[1].text, "Syz");
@@ -217,7 +217,7 @@ TEST_F(LineDrawing, TracePointsInOrderSxySyzSxzInPurpleWithPaths) {
     EXPECT_EQ(texts[2].points[0], (PixelPoint{sxz.x + 6, sxz.y - 17}));
     for (const auto& t : texts) EXPECT_EQ(t.attributes.font.colour, Colours::Purple);
     // Paths: Syz and Sxz have their rectangles (pink, cyan); Sxy lies in the xy-plane.
-    const auto polys = b.canvas.CallsOf("Polygon");
+    const auto polys = b.canvas.CallsOf(CanvasOp::Polygon);
     ASSERT_EQ(polys.size(), 2u);
     EXPECT_EQ(polys[0].attributes.brush.colour, 0x00FF88FFu);
     EXPECT_EQ(polys[1].attributes.brush.colour, 0x00FFFF88u);
@@ -255,7 +255,7 @@ protected:
             s.lineDirection[LineG] = V(0, 1, 0);
         };
     }
-    int LineCount() const { return b.canvas.CountOf("LineTo"); }
+    int LineCount() const { return b.canvas.CountOf(CanvasOp::LineTo); }
 };
 
 TEST_F(FamilyDrawing, OneToThreeInHalfStepsDrawsFiveLines) {
@@ -296,7 +296,7 @@ TEST_F(FamilyDrawing, StepZeroOrNegativeDrawsOnlyTheFirstMemberAndSaysSo) {
         bool failed = false;
         Geradenschar_zeichnen(fresh.ctx, failed);
         EXPECT_EQ(fresh.host.familyRereadsAt, (std::vector<Real>{1})) << "step " << double(step);
-        EXPECT_EQ(fresh.canvas.CountOf("LineTo"), 1);
+        EXPECT_EQ(fresh.canvas.CountOf(CanvasOp::LineTo), 1);
         ASSERT_EQ(fresh.host.messages.size(), 1u);
         EXPECT_EQ(fresh.host.messages[0], std::string(kFamilyStepMessage));
     }
@@ -340,7 +340,7 @@ TEST_F(FamilyDrawing, InvalidStartGivesMessageAndDrawsNoFamily) {
         fresh.host.familyFromText = text;
         bool failed = false;
         Geradenschar_zeichnen(fresh.ctx, failed);
-        EXPECT_EQ(fresh.canvas.CountOf("LineTo"), 0) << text;
+        EXPECT_EQ(fresh.canvas.CountOf(CanvasOp::LineTo), 0) << text;
         ASSERT_EQ(fresh.host.messages.size(), 1u) << text;
         EXPECT_EQ(fresh.host.messages[0], std::string(kFamilyStartMessage));
         EXPECT_FALSE(failed);
@@ -363,7 +363,7 @@ TEST_F(FamilyDrawing, DisabledFamilyDrawsGOnceAsItStands) {
     other.scene = b.scene;
     other.host.familyFromText = "x";
     Geradenschar_zeichnen(other.ctx, failed);
-    EXPECT_EQ(other.canvas.CountOf("LineTo"), 1);
+    EXPECT_EQ(other.canvas.CountOf(CanvasOp::LineTo), 1);
     EXPECT_TRUE(other.host.messages.empty());
 }
 

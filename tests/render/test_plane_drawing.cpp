@@ -19,7 +19,7 @@ protected:
         for (const Vector3& v : pts) out.push_back(PointToPixel(v, b.view));
         return out;
     }
-    std::vector<CanvasCall> Polygons() const { return b.canvas.CallsOf("Polygon"); }
+    std::vector<CanvasCall> Polygons() const { return b.canvas.CallsOf(CanvasOp::Polygon); }
     // Dotted guide lines as (from, to) pixel pairs.
     std::vector<std::pair<PixelPoint, PixelPoint>> Guides() const {
         std::vector<std::pair<PixelPoint, PixelPoint>> out;
@@ -42,7 +42,7 @@ TEST_F(PlaneDrawing, ThreeTracePointsGiveAHatchedTriangle) {
     EXPECT_EQ(polys[0].attributes.brush.style, BrushStyles::FDiagonal);
     EXPECT_EQ(polys[0].attributes.brush.colour, kGreen);
     EXPECT_EQ(polys[0].attributes.pen.colour, kGreen);
-    EXPECT_EQ(b.canvas.CountOf("LineTo"), 0);
+    EXPECT_EQ(b.canvas.CountOf(CanvasOp::LineTo), 0);
 }
 
 TEST_F(PlaneDrawing, StretchingAtSxKeepsTheTriangleInThePlane) {

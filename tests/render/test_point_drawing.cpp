@@ -7,13 +7,13 @@ namespace {
 
 constexpr Colour kBlue = Colours::Blue;
 
-std::vector<CanvasCall> Polygons(const RecordingCanvas& c) { return c.CallsOf("Polygon"); }
+std::vector<CanvasCall> Polygons(const RecordingCanvas& c) { return c.CallsOf(CanvasOp::Polygon); }
 
 TEST(DrawPoint, MarkerIsWhiteDiscWithTwoPixelRimAndLabelAboveRight) {
     DrawBench b;
     DrawPoint(b.canvas, b.view, Named(1, 2, 3, "A", kBlue));
     const PixelPoint at = Px(b.view, 1, 2, 3);
-    const auto ellipses = b.canvas.CallsOf("Ellipse");
+    const auto ellipses = b.canvas.CallsOf(CanvasOp::Ellipse);
     ASSERT_EQ(ellipses.size(), 1u);
     EXPECT_EQ(ellipses[0].points[0], (PixelPoint{at.x - 3, at.y - 3}));
     EXPECT_EQ(ellipses[0].points[1], (PixelPoint{at.x + 3, at.y + 3}));
@@ -22,7 +22,7 @@ TEST(DrawPoint, MarkerIsWhiteDiscWithTwoPixelRimAndLabelAboveRight) {
     EXPECT_EQ(ellipses[0].attributes.brush.colour, Colours::White);
     EXPECT_EQ(ellipses[0].attributes.brush.style, BrushStyles::Solid);
 
-    const auto texts = b.canvas.CallsOf("TextOut");
+    const auto texts = b.canvas.CallsOf(CanvasOp::TextOut);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].text, "A");
     EXPECT_EQ(texts[0].points[0], (PixelPoint{at.x + 6, at.y - 17}));
@@ -31,8 +31,8 @@ TEST(DrawPoint, MarkerIsWhiteDiscWithTwoPixelRimAndLabelAboveRight) {
     EXPECT_EQ(texts[0].attributes.font.style, FontStyles::Bold);
     EXPECT_EQ(texts[0].attributes.brush.style, BrushStyles::Solid);
     // Without a path there is nothing but marker and label.
-    EXPECT_EQ(b.canvas.CountOf("LineTo"), 0);
-    EXPECT_EQ(b.canvas.CountOf("Polygon"), 0);
+    EXPECT_EQ(b.canvas.CountOf(CanvasOp::LineTo), 0);
+    EXPECT_EQ(b.canvas.CountOf(CanvasOp::Polygon), 0);
 }
 
 TEST(DrawPoint, LargeLabelsAndFaceLeftAlone) {
@@ -40,7 +40,7 @@ TEST(DrawPoint, LargeLabelsAndFaceLeftAlone) {
     b.view.pointLabelSize = 16;
     b.canvas.SetFontName("Courier New");
     DrawPoint(b.canvas, b.view, Named(0, 0, 0, "O", Colours::Black));
-    const auto texts = b.canvas.CallsOf("TextOut");
+    const auto texts = b.canvas.CallsOf(CanvasOp::TextOut);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].attributes.font.size, 16);
     EXPECT_EQ(texts[0].attributes.font.name, "Courier New");
@@ -52,7 +52,7 @@ TEST(DrawPoint, LabelBoxIsWhiteAfterHatchedPath) {
     DrawBench b;
     b.canvas.SetBrushColour(Colours::Red);
     DrawPoint(b.canvas, b.view, Named(0, 1, 2, "Syz", Colours::Purple, true));
-    const auto texts = b.canvas.CallsOf("TextOut");
+    const auto texts = b.canvas.CallsOf(CanvasOp::TextOut);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].attributes.brush.colour, Colours::White);
     EXPECT_EQ(texts[0].attributes.brush.style, BrushStyles::Solid);
@@ -96,7 +96,7 @@ TEST(DrawPoint, PathOfGeneralPointDropsToFootAndRunsToAxes) {
     EXPECT_EQ(lines[2].to, Px(b.view, 0, 3, 0));
     for (const auto& l : lines) EXPECT_EQ(l.attributes.pen.width, 1);
     // The rectangle lies under the dotted lines: it comes first.
-    EXPECT_EQ(b.canvas.Calls()[1].op, "Polygon");
+    EXPECT_EQ(b.canvas.Calls()[1].op, CanvasOp::Polygon);
 }
 
 TEST(DrawPoint, PointInYzPlaneNamedSyzGetsPinkRectangleInThatPlane) {
@@ -160,7 +160,7 @@ TEST(DrawPoint, LabelFollowsPanOffsets) {
     b.view.offsetX = 0;
     b.view.offsetY = 0;
     DrawPoint(b.canvas, b.view, Named(0, 0, 0, "O", Colours::Black));
-    const auto texts = b.canvas.CallsOf("TextOut");
+    const auto texts = b.canvas.CallsOf(CanvasOp::TextOut);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].points[0], (PixelPoint{360 + 6, 360 - 17}));
 }
