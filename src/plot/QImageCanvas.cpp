@@ -420,7 +420,7 @@ void QImageCanvas::FillHatched(std::span<const PixelPoint> picturePoints) {
     const int period = 8 * scale;
     QVarLengthArray<PixelPoint, 16> points;
     for (const PixelPoint& pt : picturePoints) points.append({pt.x * scale, pt.y * scale});
-    int top = points[0].y, bottom = points[0].y;
+    int top = picturePoints[0].y * scale, bottom = top;
     for (const PixelPoint& pt : points) {
         top = std::min(top, pt.y);
         bottom = std::max(bottom, pt.y);
