@@ -53,9 +53,9 @@ SceneController::SceneController(TForm1& form1, TForm3& form3, WindowServices se
     connect(menu_.save, &QAction::triggered, this, [this] { save(); });
     connect(menu_.saveAs, &QAction::triggered, this, [this] { saveAs(); });
     connect(menu_.exportPicture, &QAction::triggered, this,
-            [this] { ExportPictureWithDialogs(form1_, outputDialogs_); });
-    connect(menu_.print, &QAction::triggered, this, [this] { PrintPictureWithDialog(form1_, outputDialogs_); });
-    connect(menu_.printPreview, &QAction::triggered, this, [this] { PreviewPicturePrint(form1_, outputDialogs_); });
+            [this] { ExportPictureWithDialogs(form1_, outputChoices_, outputDialogs_); });
+    connect(menu_.print, &QAction::triggered, this, [this] { PrintPictureWithDialog(form1_, outputChoices_, outputDialogs_); });
+    connect(menu_.printPreview, &QAction::triggered, this, [this] { PreviewPicturePrint(form1_, outputChoices_, outputDialogs_); });
     connect(menu_.quit, &QAction::triggered, &form1_, &QWidget::close);
     connect(menu_.undo, &QAction::triggered, &undo_.stack(), &QUndoStack::undo);
     connect(menu_.redo, &QAction::triggered, &undo_.stack(), &QUndoStack::redo);

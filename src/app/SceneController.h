@@ -83,6 +83,7 @@ private:
     TForm3& form3_;
     WindowServices services_;
     OutputDialogServices outputDialogs_;
+    OutputChoices outputChoices_;  // what the export and print dialogs last chose in this run
     std::unique_ptr<QSettings> settings_;
     RecentFiles recent_;
     MainMenu menu_;

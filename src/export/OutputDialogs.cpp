@@ -89,11 +89,6 @@ QString CompletedSaveFileName(QWidget* parent, const QString& fileName, const QS
     return askYesNo && askYesNo(parent, question) ? completed : QString();
 }
 
-OutputChoices& SessionOutputChoices() {
-    static OutputChoices choices;
-    return choices;
-}
-
 PictureOptions::PictureOptions(QSize pictureSize, OptionRows rows, QRect markedPart, const OutputChoices& choices,
                                QWidget* parent)
     : QWidget(parent) {
@@ -145,8 +140,7 @@ void PictureOptions::store(OutputChoices& choices) const {
     if (part_->isEnabled()) choices.markedPart = part_->isChecked();
 }
 
-void ExportPictureWithDialogs(TForm1& form1, const OutputDialogServices& services) {
-    OutputChoices& choices = SessionOutputChoices();
+void ExportPictureWithDialogs(TForm1& form1, OutputChoices& choices, const OutputDialogServices& services) {
     QStringList filters;
     for (const TypeFilter& t : kTypes) filters << QString::fromLatin1(t.filter);
     QString filter = QString::fromLatin1(TypeOf(choices.format).filter);
@@ -226,8 +220,7 @@ void ReportPrintFailure(TForm1& form1) {
 
 }  // namespace
 
-void PrintPictureWithDialog(TForm1& form1, const OutputDialogServices& services) {
-    OutputChoices& choices = SessionOutputChoices();
+void PrintPictureWithDialog(TForm1& form1, OutputChoices& choices, const OutputDialogServices& services) {
     const QRect marked = form1.markedPart();
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, &form1);
@@ -244,8 +237,7 @@ void PrintPictureWithDialog(TForm1& form1, const OutputDialogServices& services)
     if (!printed) ReportPrintFailure(form1);
 }
 
-void PreviewPicturePrint(TForm1& form1, const OutputDialogServices& services) {
-    const OutputChoices& choices = SessionOutputChoices();
+void PreviewPicturePrint(TForm1& form1, const OutputChoices& choices, const OutputDialogServices& services) {
     const PictureSource now = PictureOf(form1);
     // The preview may repaint while it is open: it keeps its own copy.
     const std::vector<CanvasCall> calls(now.calls.begin(), now.calls.end());

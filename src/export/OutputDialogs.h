@@ -48,8 +48,6 @@ struct OutputChoices {
     bool tikzStandalone = false;       // TikZ: a complete document
     bool markedPart = false;           // the part last marked, when there is one
 };
-// The choices of this run, shared by export, printing and preview.
-OutputChoices& SessionOutputChoices();
 
 // The rows an output asks for besides the whole picture or marked part.
 struct OptionRows {
@@ -85,15 +83,19 @@ private:
 // SVG, PDF, LaTeX/TikZ), then, when there is something to choose, the options of that
 // type, then the export. A failure shows its German message; the picture
 // and the scene stay as they are.
-void ExportPictureWithDialogs(TForm1& form1, const OutputDialogServices& services = DefaultOutputDialogServices());
+// `choices` are the session's: what the dialogs show first and keep.
+void ExportPictureWithDialogs(TForm1& form1, OutputChoices& choices,
+                              const OutputDialogServices& services = DefaultOutputDialogServices());
 
 // "Drucken …": Qt's print dialog with a tab "Bild" for the width and the
 // part, then the picture as vectors, centred at the top of the page.
-void PrintPictureWithDialog(TForm1& form1, const OutputDialogServices& services = DefaultOutputDialogServices());
+void PrintPictureWithDialog(TForm1& form1, OutputChoices& choices,
+                            const OutputDialogServices& services = DefaultOutputDialogServices());
 
 // "Druckvorschau …": Qt's print preview of the same page, with the width
 // and part last chosen.
-void PreviewPicturePrint(TForm1& form1, const OutputDialogServices& services = DefaultOutputDialogServices());
+void PreviewPicturePrint(TForm1& form1, const OutputChoices& choices,
+                         const OutputDialogServices& services = DefaultOutputDialogServices());
 
 // The page itself: the part of the picture at the width (never beyond the
 // printable area), centred across the sheet at the top of the printable

@@ -19,7 +19,7 @@ namespace {
 
 class OutputDialogs : public ExportTest {
 protected:
-    void SetUp() override { SessionOutputChoices() = OutputChoices{}; }
+    OutputChoices choices;  // the session's, new for each test
 
     // A file dialog that answers `name` with `filter` chosen, and option
     // dialogs handled by `answer` (not called: the test fails).
@@ -69,7 +69,7 @@ protected:
 };
 
 TEST_F(OutputDialogs, ExportOffersOneFilterPerTypeAndAddsTheChosenExtension) {
-    ExportPictureWithDialogs(form, Answering(path("ohne-endung"), QStringLiteral("SVG-Grafik (*.svg)")));
+    ExportPictureWithDialogs(form, choices, Answering(path("ohne-endung"), QStringLiteral("SVG-Grafik (*.svg)")));
     EXPECT_EQ(captions, QStringList{"Bild exportieren"});
     EXPECT_EQ(offeredFilters,
               QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf);;LaTeX/TikZ (*.tex)"));
@@ -80,7 +80,7 @@ TEST_F(OutputDialogs, ExportOffersOneFilterPerTypeAndAddsTheChosenExtension) {
     EXPECT_TRUE(feedback.messages.isEmpty()) << feedback.messages.join("|").toStdString();
 
     // The next export proposes the folder and type last used.
-    ExportPictureWithDialogs(form, Answering(QString(), QString()));
+    ExportPictureWithDialogs(form, choices, Answering(QString(), QString()));
     EXPECT_EQ(proposals.back(), path("Spatium-Grafik.svg"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);  // cancelled: nothing written
 }
@@ -99,18 +99,18 @@ TEST_F(OutputDialogs, ExtensionAddedAfterTheDialogAsksBeforeReplacingAFile) {
         questions << text;
         return yes;
     };
-    ExportPictureWithDialogs(form, services);
+    ExportPictureWithDialogs(form, choices, services);
     EXPECT_EQ(questions, QStringList{"„bild.svg“ ist bereits vorhanden.\nSoll die Datei ersetzt werden?"});
     EXPECT_EQ(ReadAll(path("bild.svg")), QByteArray("alt"));
     yes = true;
-    ExportPictureWithDialogs(form, services);
+    ExportPictureWithDialogs(form, choices, services);
     EXPECT_EQ(questions.size(), 2);
     EXPECT_TRUE(ReadAll(path("bild.svg")).contains("<svg"));
     // A new name, and a name typed with its extension (the dialog asked), go without a question.
     for (const char* name : {"neu", "bild.svg"}) {
         services = Answering(path(name), QStringLiteral("SVG-Grafik (*.svg)"));
         services.askYesNo = [&](QWidget*, const QString& text) { return questions << text, false; };
-        ExportPictureWithDialogs(form, services);
+        ExportPictureWithDialogs(form, choices, services);
     }
     EXPECT_EQ(questions.size(), 2);
     EXPECT_TRUE(ReadAll(path("neu.svg")).contains("<svg"));
@@ -120,7 +120,7 @@ TEST_F(OutputDialogs, ExtensionAddedAfterTheDialogAsksBeforeReplacingAFile) {
 
 TEST_F(OutputDialogs, PngScaleAndPdfWidthAndPartAreAskedForAndKept) {
     DrawBusyScene();
-    ExportPictureWithDialogs(form, Answering(path("gross.png"), QString(), [](QDialog& d) {
+    ExportPictureWithDialogs(form, choices, Answering(path("gross.png"), QString(), [](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Bild exportieren"));
         auto* scale = Field<QComboBox>(d, "ComboBox_Massstab");
         EXPECT_EQ(scale->count(), 4);
@@ -131,10 +131,10 @@ TEST_F(OutputDialogs, PngScaleAndPdfWidthAndPartAreAskedForAndKept) {
         return true;
     }));
     EXPECT_EQ(QImage(path("gross.png")).size(), QSize(2163, 2163));
-    EXPECT_EQ(SessionOutputChoices().scale, 3);
+    EXPECT_EQ(choices.scale, 3);
 
     MarkPart({100, 120}, {400, 270});
-    ExportPictureWithDialogs(form, Answering(path("teil.pdf"), QString(), [](QDialog& d) {
+    ExportPictureWithDialogs(form, choices, Answering(path("teil.pdf"), QString(), [](QDialog& d) {
         auto* width = Field<QDoubleSpinBox>(d, "Edit_BreiteCm");
         EXPECT_EQ(width->value(), 12.0);
         width->setValue(6);
@@ -146,12 +146,12 @@ TEST_F(OutputDialogs, PngScaleAndPdfWidthAndPartAreAskedForAndKept) {
     const QSizeF page = PdfPageCm(ReadAll(path("teil.pdf")));
     EXPECT_NEAR(page.width(), 6, 0.02);
     EXPECT_NEAR(page.height(), 3, 0.02);
-    EXPECT_EQ(SessionOutputChoices().widthCm, 6.0);
+    EXPECT_EQ(choices.widthCm, 6.0);
 
     // Cancelling the options writes nothing; an unknown type is named.
-    ExportPictureWithDialogs(form, Answering(path("nicht.pdf"), QString(), [](QDialog&) { return false; }));
+    ExportPictureWithDialogs(form, choices, Answering(path("nicht.pdf"), QString(), [](QDialog&) { return false; }));
     EXPECT_FALSE(QFileInfo::exists(path("nicht.pdf")));
-    ExportPictureWithDialogs(form, Answering(path("bild.gif"), QString()));
+    ExportPictureWithDialogs(form, choices, Answering(path("bild.gif"), QString()));
     EXPECT_EQ(feedback.messages.size(), 2);  // the marking's own message, then this one
     EXPECT_TRUE(feedback.messages.back().startsWith(QStringLiteral("Die Endung „.gif“ ist unbekannt.")));
     EXPECT_FALSE(QFileInfo::exists(path("bild.gif")));
@@ -162,7 +162,7 @@ TEST_F(OutputDialogs, PngScaleAndPdfWidthAndPartAreAskedForAndKept) {
 TEST_F(OutputDialogs, TikzAsksForWidthAndCompleteDocument) {
     for (const bool complete : {true, false}) {
         const QString name = complete ? QStringLiteral("dokument") : QStringLiteral("bild");
-        ExportPictureWithDialogs(form, Answering(path(name), QStringLiteral("LaTeX/TikZ (*.tex)"), [&](QDialog& d) {
+        ExportPictureWithDialogs(form, choices, Answering(path(name), QStringLiteral("LaTeX/TikZ (*.tex)"), [&](QDialog& d) {
             auto* document = Field<QCheckBox>(d, "CheckBox_LaTeXDokument");
             EXPECT_EQ(document->text(), QStringLiteral("Vollständiges LaTeX-Dokument (eigenständig übersetzbar)"));
             EXPECT_EQ(document->isChecked(), !complete);  // as last chosen
@@ -175,13 +175,13 @@ TEST_F(OutputDialogs, TikzAsksForWidthAndCompleteDocument) {
         EXPECT_EQ(tex.contains("\\documentclass{article}"), complete);
         EXPECT_TRUE(tex.contains("\\begin{tikzpicture}"));
         EXPECT_TRUE(tex.contains(complete ? "10 cm breit" : "9.5 cm breit"));
-        EXPECT_EQ(SessionOutputChoices().tikzStandalone, complete);
+        EXPECT_EQ(choices.tikzStandalone, complete);
     }
     EXPECT_TRUE(feedback.messages.isEmpty()) << feedback.messages.join("|").toStdString();
 }
 
 TEST_F(OutputDialogs, ExportFailureIsShownAndWritesNothing) {
-    ExportPictureWithDialogs(form, Answering(path("fehlt/bild.svg"), QString()));
+    ExportPictureWithDialogs(form, choices, Answering(path("fehlt/bild.svg"), QString()));
     ASSERT_EQ(feedback.messages.size(), 1);
     EXPECT_TRUE(feedback.messages[0].startsWith(QStringLiteral("Das Bild konnte nicht als „%1“ gespeichert werden: den Ordner").arg(path("fehlt/bild.svg")))) << feedback.messages[0].toStdString();
 }
@@ -191,7 +191,7 @@ TEST_F(OutputDialogs, ExportFailureIsShownAndWritesNothing) {
 TEST_F(OutputDialogs, PrintPutsThePictureCentredAtTheTopOfThePage) {
     DrawWith([](Scene&, ViewControls& c, ViewState&) { c.raster = true; });  // the raster marks the picture's edges
     const QString pdf = path("gedruckt.pdf");
-    PrintPictureWithDialog(form, Answering(QString(), QString(), [pdf](QDialog& d) {
+    PrintPictureWithDialog(form, choices, Answering(QString(), QString(), [pdf](QDialog& d) {
         auto* print = qobject_cast<QPrintDialog*>(&d);
         EXPECT_NE(print, nullptr);
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Drucken"));
@@ -219,13 +219,13 @@ TEST_F(OutputDialogs, PrintPutsThePictureCentredAtTheTopOfThePage) {
     EXPECT_NEAR(bottom - top + 1, 450, 4);
     EXPECT_NEAR(left, 1050 - 1 - right, 3);  // centred
     EXPECT_NEAR(top, 100, 3);                 // at the top margin
-    EXPECT_EQ(SessionOutputChoices().widthCm, 9.0);
+    EXPECT_EQ(choices.widthCm, 9.0);
 }
 
 TEST_F(OutputDialogs, PreviewDrawsThePictureOnOnePage) {
-    SessionOutputChoices().widthCm = 7;
+    choices.widthCm = 7;
     int pages = -1;
-    PreviewPicturePrint(form, Answering(QString(), QString(), [&pages](QDialog& d) {
+    PreviewPicturePrint(form, choices, Answering(QString(), QString(), [&pages](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Druckvorschau"));
         auto* preview = d.findChild<QPrintPreviewWidget*>();
         EXPECT_NE(preview, nullptr);
