@@ -13,7 +13,7 @@
 #include <QTest>
 #include <memory>
 
-#include "AppWindows.h"
+#include "app/AppWindows.h"
 #include "app/SceneBinding.h"
 #include "calc/CalcCommands.h"
 #include "calc/InstallCalculations.h"

@@ -9,7 +9,7 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "AppWindows.h"
+#include "app/AppWindows.h"
 #include "app/CommandLine.h"
 #include "app/ExportCommand.h"
 #include "app/German.h"

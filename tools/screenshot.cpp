@@ -30,7 +30,7 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include "AppWindows.h"
+#include "app/AppWindows.h"
 #include "app/German.h"
 #include "app/SceneBinding.h"
 #include "document/SceneFile.h"

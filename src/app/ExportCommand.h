@@ -2,7 +2,7 @@
 // `spatium --export AUSGABE … DATEI`: the picture of a scene file written
 // without any window shown. Every message goes to standard error; no
 // message box opens.
-#include "AppWindows.h"
+#include "app/AppWindows.h"
 
 struct CommandLine;
 

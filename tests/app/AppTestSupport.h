@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "AppWindows.h"
+#include "app/AppWindows.h"
 #include "QtTestDoubles.h"
 #include "app/SceneBinding.h"
 #include "input/InputWindow.h"

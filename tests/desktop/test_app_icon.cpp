@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <gtest/gtest.h>
 
-#include "AppWindows.h"
+#include "app/AppWindows.h"
 #include "desktop/AppIcon.h"
 
 TEST(AppIcon, DrawnSharpAtEverySizeAndShownByTheThreeWindows) {

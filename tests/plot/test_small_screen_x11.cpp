@@ -14,7 +14,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "AppWindows.h"
+#include "app/AppWindows.h"
 #include "WindowTestSupport.h"
 #include "plot/Projection.h"
 

@@ -52,7 +52,7 @@
 #include <sanitizer/common_interface_defs.h>
 #endif
 
-#include "AppWindows.h"
+#include "app/AppWindows.h"
 #include "QtTestDoubles.h"
 #include "RandomTexts.h"
 #include "export/OutputDialogs.h"

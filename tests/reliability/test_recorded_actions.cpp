@@ -17,7 +17,7 @@
 #include <deque>
 #include <memory>
 
-#include "AppWindows.h"
+#include "app/AppWindows.h"
 #include "QtTestDoubles.h"
 #include "input/InputWindow.h"
 #include "plot/MainWindow.h"

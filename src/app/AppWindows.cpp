@@ -1,4 +1,4 @@
-#include "AppWindows.h"
+#include "app/AppWindows.h"
 
 #include <QGuiApplication>
 #include <QSettings>
