@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
     if (windows.aborted())
         return 1;
     TForm1& form1 = windows.form1;
-    TForm2& form2 = *windows.form2;
+    HelpWindow& help = *windows.helpWindow;
     TForm3& form3 = *windows.form3;
     form1.show();
     if (!QTest::qWaitForWindowExposed(&form1))
@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
         } else if (arg.startsWith("input:")) {
             save(form3, value);
         } else if (arg.startsWith("help:")) {
-            save(form2, value);
+            save(help, value);
         } else if (arg.startsWith("open:")) {
             windows.scenes->openFile(value);
         } else if (arg.startsWith("save:")) {

@@ -13,8 +13,8 @@ AppWindows::AppWindows(const AppOptions& options) : form1(options.services) {
     QGuiApplication::setWindowIcon(ApplicationIcon());
     if (form1.startupAborted())
         return;
-    form2 = std::make_unique<TForm2>(&form1);
-    form1.setHelpWindow(form2.get());
+    helpWindow = std::make_unique<HelpWindow>(&form1);
+    form1.setHelpWindow(helpWindow.get());
     form3 = std::make_unique<TForm3>(form1);
     form1.setInputWindow(form3.get());
     InstallDrawCommand(form1, *form3);

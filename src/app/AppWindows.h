@@ -32,7 +32,7 @@ struct AppWindows {
     bool aborted() const { return form1.startupAborted(); }
 
     TForm1 form1;
-    std::unique_ptr<TForm2> form2;
+    std::unique_ptr<HelpWindow> helpWindow;
     std::unique_ptr<TForm3> form3;
     std::unique_ptr<SceneController> scenes;
 };

@@ -2,7 +2,7 @@
 // and the three mouse modes of the picture; keep it in step with the controls.
 #include "help/HelpWindow.h"
 
-QString TForm2::UsageText() {
+QString HelpWindow::usageText() {
     return QStringLiteral(
 R"(Spatium V2.20 – Vektorrechnung und analytische Geometrie im Raum
 

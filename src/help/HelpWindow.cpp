@@ -3,20 +3,20 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Tool) {
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Tool) {
     setObjectName("Form2");
     setWindowTitle(QStringLiteral("Bedienungshinweise"));
     resize(560, 620);
 
-    m_text = new QPlainTextEdit(this);
-    m_text->setObjectName("Memo_Hilfe");
-    m_text->setReadOnly(true);
-    m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_text->setPlainText(UsageText());
+    text_ = new QPlainTextEdit(this);
+    text_->setObjectName("Memo_Hilfe");
+    text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text_->setPlainText(usageText());
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(m_text);
+    layout->addWidget(text_);
 }

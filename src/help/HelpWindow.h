@@ -4,14 +4,14 @@
 
 class QPlainTextEdit;
 
-class TForm2 : public QWidget {
+class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm2(QWidget* parent = nullptr);
+    explicit HelpWindow(QWidget* parent = nullptr);
 
     // The usage text shown in the window (also used by tests).
-    static QString UsageText();
+    static QString usageText();
 
 private:
-    QPlainTextEdit* m_text = nullptr;
+    QPlainTextEdit* text_ = nullptr;
 };

@@ -577,7 +577,7 @@ TEST_F(SceneFilesTest, AboutNamesVersionLicenceAndPurposeHelpShowsTheUsageNotes)
     EXPECT_FALSE(feedback.icons[0].isNull());
     EXPECT_EQ(feedback.captions, QStringList{"Über Spatium"});
     action("Action_Bedienungshinweise")->trigger();
-    EXPECT_TRUE(app->form2->isVisible());
+    EXPECT_TRUE(app->helpWindow->isVisible());
     action("Action_Bild_kopieren")->trigger();
     EXPECT_EQ(feedback.messages.last(), QStringLiteral("Grafik in der Zwischenablage gespeichert !"));
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(721, 721));

@@ -22,7 +22,7 @@ TEST(AppIcon, DrawnSharpAtEverySizeAndShownByTheThreeWindows) {
     AppWindows windows;
     ASSERT_FALSE(windows.aborted());
     const QImage expected = icon.pixmap(32).toImage();
-    for (QWidget* window : {static_cast<QWidget*>(&windows.form1), static_cast<QWidget*>(windows.form2.get()),
+    for (QWidget* window : {static_cast<QWidget*>(&windows.form1), static_cast<QWidget*>(windows.helpWindow.get()),
                             static_cast<QWidget*>(windows.form3.get())}) {
         SCOPED_TRACE(window->objectName().toStdString());
         EXPECT_EQ(window->windowIcon().pixmap(32).toImage(), expected);

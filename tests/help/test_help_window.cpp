@@ -11,13 +11,13 @@
 #include "plot/WindowServices.h"
 
 TEST(HelpWindow, IsAReadOnlyScrollingToolWindow) {
-    TForm2 help;
+    HelpWindow help;
     EXPECT_EQ(help.windowTitle(), "Bedienungshinweise");
     EXPECT_TRUE(help.windowFlags().testFlag(Qt::Tool));
     auto* text = help.findChild<QPlainTextEdit*>();
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(text->isReadOnly());
-    EXPECT_EQ(text->toPlainText(), TForm2::UsageText());
+    EXPECT_EQ(text->toPlainText(), HelpWindow::usageText());
     help.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&help));
     // The text is longer than the window: it scrolls vertically, never sideways.
@@ -26,7 +26,7 @@ TEST(HelpWindow, IsAReadOnlyScrollingToolWindow) {
 }
 
 TEST(HelpWindow, TextExplainsBothWindowsAndTheMouseModes) {
-    const QString text = TForm2::UsageText();
+    const QString text = HelpWindow::usageText();
     for (const char* phrase : {"Grafikfenster", "Eingabefenster", "Zwischenablage", "Verschieben",
                                "Teilgrafik-Markiermodus ein", "Textmodus", "Zoomfaktor", "Drehungen zurücknehmen",
                                "Dezimalkomma", "Würfel", "Flächen schraffieren", "wirklich beendet", "Rechenweg anzeigen", "ä", "ö", "ü", "ß"})
@@ -38,7 +38,7 @@ TEST(HelpWindow, HelpButtonShowsItWithoutBlocking) {
     WindowServices services = DefaultWindowServices();
     services.screenSize = [] { return QSize(1280, 1024); };
     TForm1 form(services);
-    TForm2 help(&form);
+    HelpWindow help(&form);
     form.setHelpWindow(&help);
     auto* button = form.findChild<QAbstractButton*>("SpeedButton_Hilfe");
     ASSERT_NE(button, nullptr);

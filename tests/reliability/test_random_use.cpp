@@ -553,7 +553,7 @@ private:
         case 0: form3().close(); break;
         case 1: activate(&form3()); break;
         case 2: activate(&form1()); break;
-        case 3: if (app_->form2) app_->form2->close(); break;
+        case 3: if (app_->helpWindow) app_->helpWindow->close(); break;
         case 4: form1().close(); break;  // the close button: the close question
         default: QFile::remove(sceneFile(random_.below(4))); break;  // a recent file gone
         }
