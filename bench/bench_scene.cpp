@@ -38,8 +38,8 @@ struct BusyProgram {
         options.services.askSaveChanges = [](QWidget*, const QString&) { return WindowServices::SaveAnswer::Discard; };
         options.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
         windows = std::make_unique<AppWindows>(options);
-        TForm3& form3 = *windows->form3;
-        TForm1& form1 = windows->form1;
+        InputWindow& form3 = *windows->form3;
+        PlotWindow& form1 = windows->form1;
         const std::pair<const char*, const char*> texts[] = {{"Edit_Punkt4_x", "0"}, {"Edit_Punkt4_y", "3"}, {"Edit_Punkt4_z", "4"}};
         for (const auto& [name, text] : texts) typeAndLeave(form3.edit(QLatin1String(name)), QLatin1String(text));
         for (QCheckBox* box : form3.findChildren<QCheckBox*>()) box->setChecked(true);

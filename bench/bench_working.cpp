@@ -90,8 +90,8 @@ void BM_WorkingClick(benchmark::State& state) {
     }
     WindowServices services;
     services.screenSize = [] { return QSize(1280, 1024); };
-    TForm1 form1(services);
-    TForm3 form3(form1);
+    PlotWindow form1(services);
+    InputWindow form3(form1);
     InstallCalculations(form3);
     form3.checkBox(QStringLiteral("CheckBox_Rechenweg"))->setChecked(state.range(1) != 0);
     const char* name = working::WorkingEntries()[std::size_t(state.range(0))].objectName;

@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
 
     // The main window ends the program; the tool windows never keep it alive.
     app.setQuitOnLastWindowClosed(false);
-    QObject::connect(&windows.form1, &TForm1::closed, &app, &QCoreApplication::quit);
+    QObject::connect(&windows.form1, &PlotWindow::closed, &app, &QCoreApplication::quit);
 
     windows.form1.show();
     QTimer::singleShot(0, windows.scenes.get(), [&] { windows.scenes->openAtStart(commandLine); });

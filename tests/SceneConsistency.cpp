@@ -36,7 +36,7 @@ QString DerivedText(Real value) {
 
 class Checker {
 public:
-    Checker(const TForm3& form3, const TForm1& form1) : form3_(form3), form1_(form1), scene_(form3.scene()) {}
+    Checker(const InputWindow& form3, const PlotWindow& form1) : form3_(form3), form1_(form1), scene_(form3.scene()) {}
 
     QStringList run() {
         const bool savedFlag = expressionError;
@@ -236,15 +236,15 @@ private:
         }
     }
 
-    const TForm3& form3_;
-    const TForm1& form1_;
+    const InputWindow& form3_;
+    const PlotWindow& form1_;
     const Scene& scene_;
     QStringList disagreeing_;
 };
 
 }  // namespace
 
-QStringList FieldsDisagreeingWithScene(const TForm3& form3, const TForm1& form1) {
+QStringList FieldsDisagreeingWithScene(const InputWindow& form3, const PlotWindow& form1) {
     QStringList names = Checker(form3, form1).run();
     names.removeDuplicates();
     return names;

@@ -32,9 +32,9 @@
 //    pointColor and the colour of all nine points).
 #include <QStringList>
 
-class TForm1;
-class TForm3;
+class PlotWindow;
+class InputWindow;
 
 // The object names of the fields, boxes and panels that disagree; empty
 // when everything agrees.
-QStringList FieldsDisagreeingWithScene(const TForm3& form3, const TForm1& form1);
+QStringList FieldsDisagreeingWithScene(const InputWindow& form3, const PlotWindow& form1);

@@ -38,7 +38,7 @@
 namespace {
 
 template <typename T>
-T* find(TForm1& form1, TForm3& form3, const QString& name) {
+T* find(PlotWindow& form1, InputWindow& form3, const QString& name) {
     if (T* w = form3.findChild<T*>(name))
         return w;
     return form1.findChild<T*>(name);
@@ -67,9 +67,9 @@ int main(int argc, char** argv) {
     AppWindows windows(options);
     if (windows.aborted())
         return 1;
-    TForm1& form1 = windows.form1;
+    PlotWindow& form1 = windows.form1;
     HelpWindow& help = *windows.helpWindow;
-    TForm3& form3 = *windows.form3;
+    InputWindow& form3 = *windows.form3;
     form1.show();
     if (!QTest::qWaitForWindowExposed(&form1))
         qWarning("main window not exposed");

@@ -15,7 +15,7 @@ AppWindows::AppWindows(const AppOptions& options) : form1(options.services) {
         return;
     helpWindow = std::make_unique<HelpWindow>(&form1);
     form1.setHelpWindow(helpWindow.get());
-    form3 = std::make_unique<TForm3>(form1);
+    form3 = std::make_unique<InputWindow>(form1);
     form1.setInputWindow(form3.get());
     InstallDrawCommand(form1, *form3);
     InstallCalculations(*form3);

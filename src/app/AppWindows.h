@@ -31,8 +31,8 @@ struct AppWindows {
     // True when the screen check stopped the start-up; only form1 exists then.
     bool aborted() const { return form1.startupAborted(); }
 
-    TForm1 form1;
+    PlotWindow form1;
     std::unique_ptr<HelpWindow> helpWindow;
-    std::unique_ptr<TForm3> form3;
+    std::unique_ptr<InputWindow> form3;
     std::unique_ptr<SceneController> scenes;
 };

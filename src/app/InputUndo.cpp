@@ -85,10 +85,10 @@ QString Shortened(const QString& text) {
 
 }  // namespace
 
-InputUndo::InputUndo(TForm3& form3, QObject* parent) : QObject(parent), form3_(form3) {
+InputUndo::InputUndo(InputWindow& form3, QObject* parent) : QObject(parent), form3_(form3) {
     stack_.setUndoLimit(kStepLimit);
-    connect(&form3_, &TForm3::inputCommitted, this, [this](const QString& name) { record(name); });
-    connect(&form3_, &TForm3::defaultsAboutToBeApplied, this, [this] { beforeDefaults_ = captureMainWindow(); });
+    connect(&form3_, &InputWindow::inputCommitted, this, [this](const QString& name) { record(name); });
+    connect(&form3_, &InputWindow::defaultsAboutToBeApplied, this, [this] { beforeDefaults_ = captureMainWindow(); });
     restart();
 }
 
@@ -98,7 +98,7 @@ void InputUndo::restart() {
     committedScene_ = form3_.scene();
 }
 
-QString InputUndo::StepName(const TForm3& form3, const QString& objectName) {
+QString InputUndo::StepName(const InputWindow& form3, const QString& objectName) {
     const QWidget* control = form3.findChild<QWidget*>(objectName);
     QString caption = CaptionFromName(objectName);
     if (caption.isEmpty() && control) caption = control->toolTip();
@@ -145,9 +145,9 @@ void InputUndo::record(const QString& objectName) {
 
 void InputUndo::restore(const SceneState& controls, const Scene& scene, const MainWindowPart* mainWindow) {
     const bool wasRestoring = std::exchange(restoring_, true);
-    TForm1& form1 = form3_.mainWindow();
+    PlotWindow& form1 = form3_.mainWindow();
     {
-        const TForm1::RedrawPause pause(form1);
+        const PlotWindow::RedrawPause pause(form1);
         if (mainWindow) {
             // The boxes' own handlers change the view as they are set; the
             // view kept with the step then replaces what they left.

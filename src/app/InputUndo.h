@@ -19,13 +19,13 @@
 #include "input/Scene.h"
 #include "plot/ViewState.h"
 
-class TForm3;
+class InputWindow;
 
 class InputUndo : public QObject {
 public:
     static constexpr int kStepLimit = 500;
 
-    explicit InputUndo(TForm3& form3, QObject* parent = nullptr);
+    explicit InputUndo(InputWindow& form3, QObject* parent = nullptr);
 
     QUndoStack& stack() { return stack_; }
     // Forgets every step; the window's present state is where the next
@@ -34,7 +34,7 @@ public:
 
     // What a step is called in the menu ("A x = 7", "Vektor AB ein",
     // "Punktefarbe", "Standardwerte").
-    static QString StepName(const TForm3& form3, const QString& objectName);
+    static QString StepName(const InputWindow& form3, const QString& objectName);
 
     // The main window's part of a step: what the defaults button resets.
     struct MainWindowPart {
@@ -49,7 +49,7 @@ private:
     void record(const QString& objectName);
     void restore(const SceneState& controls, const Scene& scene, const MainWindowPart* mainWindow);
 
-    TForm3& form3_;
+    InputWindow& form3_;
     QUndoStack stack_;
     SceneState committed_;   // the controls as the last step left them
     Scene committedScene_;

@@ -65,7 +65,7 @@ std::array<QString, 6> LineGFieldNames() {
 }
 
 // The view values of `scene` (each one it holds) into the main window.
-void ApplyViewValues(TForm1& form1, const SceneState& scene) {
+void ApplyViewValues(PlotWindow& form1, const SceneState& scene) {
     ViewState& v = form1.viewState();
     auto set = [&scene](const char* name, auto& target) {
         if (const double* value = Find(scene.view, QLatin1String(name)))
@@ -125,13 +125,13 @@ void ApplyControls(QWidget& root, const SceneState& s) {
     });
 }
 
-SceneState CaptureInputWindow(const TForm3& form3) {
+SceneState CaptureInputWindow(const InputWindow& form3) {
     SceneState s;
     CaptureControls(form3, s);
     return s;
 }
 
-SceneState CaptureMainWindow(const TForm1& form1) {
+SceneState CaptureMainWindow(const PlotWindow& form1) {
     SceneState s;
     CaptureControls(form1, s);
     const ViewState& v = form1.viewState();
@@ -144,7 +144,7 @@ SceneState CaptureMainWindow(const TForm1& form1) {
     return s;
 }
 
-SceneState CaptureScene(const TForm1& form1, const TForm3& form3) {
+SceneState CaptureScene(const PlotWindow& form1, const InputWindow& form3) {
     SceneState s = CaptureMainWindow(form1);
     CaptureControls(form3, s);
     OutputText& output = s.outputs[QLatin1String(kOutputAreaName)];
@@ -156,13 +156,13 @@ SceneState CaptureScene(const TForm1& form1, const TForm3& form3) {
     return s;
 }
 
-void LoadScene(TForm1& form1, TForm3& form3, const SceneState& scene, const SceneState& startUp,
+void LoadScene(PlotWindow& form1, InputWindow& form3, const SceneState& scene, const SceneState& startUp,
                const Scene& startUpScene, bool draw, const RejectionReport& report) {
     SceneState whole = startUp;
     whole.overlay(scene);
     std::vector<QuietFieldReads::Rejection> rejections;
     {
-        const TForm1::RedrawPause pause(form1);
+        const PlotWindow::RedrawPause pause(form1);
         const QuietFieldReads quiet;
         form3.resetScene(startUpScene);
         ApplyControls(form3, whole);

@@ -22,8 +22,8 @@
 class QLineEdit;
 class QWidget;
 struct Scene;
-class TForm1;
-class TForm3;
+class PlotWindow;
+class InputWindow;
 
 // Adds the state of every bound control of root's window to state.
 void CaptureControls(const QWidget& root, SceneState& state);
@@ -35,16 +35,16 @@ void CaptureControls(const QWidget& root, SceneState& state);
 void ApplyControls(QWidget& root, const SceneState& state);
 
 // The input window's controls: what an undo step keeps.
-SceneState CaptureInputWindow(const TForm3& form3);
+SceneState CaptureInputWindow(const InputWindow& form3);
 
 // The main window's part of a scene: its controls, the pan offsets, the
 // three rotation angles and the font of the text placed into the picture.
-SceneState CaptureMainWindow(const TForm1& form1);
+SceneState CaptureMainWindow(const PlotWindow& form1);
 
 // The whole scene as a file holds it: the controls of both windows, the
 // output area with the colour of its next text, the pan offsets, the three
 // rotation angles and the font of the text placed into the picture.
-SceneState CaptureScene(const TForm1& form1, const TForm3& form3);
+SceneState CaptureScene(const PlotWindow& form1, const InputWindow& form3);
 
 // The names under which the output area and the text font are kept.
 inline constexpr char kOutputAreaName[] = "RichEditOut";
@@ -64,5 +64,5 @@ inline constexpr char kTextFontName[] = "Edit_Text_in_Grafik";
 //     message for a beep).
 // No redraw happens on the way, and no undo step is recorded.
 using RejectionReport = std::function<void(const QLineEdit& field, const QString& message)>;
-void LoadScene(TForm1& form1, TForm3& form3, const SceneState& scene, const SceneState& startUp,
+void LoadScene(PlotWindow& form1, InputWindow& form3, const SceneState& scene, const SceneState& startUp,
                const Scene& startUpScene, bool draw, const RejectionReport& report = {});

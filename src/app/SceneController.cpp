@@ -41,7 +41,7 @@ QString AboutText() {
         .arg(QLatin1String(kSpatiumVersion));
 }
 
-SceneController::SceneController(TForm1& form1, TForm3& form3, WindowServices services,
+SceneController::SceneController(PlotWindow& form1, InputWindow& form3, WindowServices services,
                                  std::unique_ptr<QSettings> settings, OutputDialogServices outputDialogs,
                                  QObject* parent)
     : QObject(parent), form1_(form1), form3_(form3), services_(std::move(services)),
@@ -59,8 +59,8 @@ SceneController::SceneController(TForm1& form1, TForm3& form3, WindowServices se
     connect(menu_.quit, &QAction::triggered, &form1_, &QWidget::close);
     connect(menu_.undo, &QAction::triggered, &undo_.stack(), &QUndoStack::undo);
     connect(menu_.redo, &QAction::triggered, &undo_.stack(), &QUndoStack::redo);
-    connect(menu_.copyPicture, &QAction::triggered, &form1_, &TForm1::copyPictureToClipboard);
-    connect(menu_.usageNotes, &QAction::triggered, &form1_, &TForm1::showHelp);
+    connect(menu_.copyPicture, &QAction::triggered, &form1_, &PlotWindow::copyPictureToClipboard);
+    connect(menu_.usageNotes, &QAction::triggered, &form1_, &PlotWindow::showHelp);
     connect(menu_.about, &QAction::triggered, this, [this] { showAbout(); });
     connect(&undo_.stack(), &QUndoStack::indexChanged, this, [this] { refreshUndoEntries(); });
 
@@ -241,7 +241,7 @@ void SceneController::watchForChanges() {
             connect(c, &QComboBox::currentIndexChanged, this, changed);
         for (QTextEdit* t : window->findChildren<QTextEdit*>()) connect(t, &QTextEdit::textChanged, this, changed);
     }
-    connect(&form1_, &TForm1::viewChanged, this, changed);
+    connect(&form1_, &PlotWindow::viewChanged, this, changed);
     connect(&undo_.stack(), &QUndoStack::indexChanged, this, changed);
 }
 

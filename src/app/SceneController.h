@@ -25,8 +25,8 @@
 
 class QSettings;
 class ShortcutRouter;
-class TForm1;
-class TForm3;
+class PlotWindow;
+class InputWindow;
 struct CommandLine;
 
 class SceneController : public QObject {
@@ -34,7 +34,7 @@ public:
     // Takes the windows as they are now as the start-up scene. The recent
     // files are kept in `settings`.
     // The export and print entries open their dialogs through `outputDialogs`.
-    SceneController(TForm1& form1, TForm3& form3, WindowServices services, std::unique_ptr<QSettings> settings,
+    SceneController(PlotWindow& form1, InputWindow& form3, WindowServices services, std::unique_ptr<QSettings> settings,
                     OutputDialogServices outputDialogs = DefaultOutputDialogServices(), QObject* parent = nullptr);
     ~SceneController() override;
 
@@ -79,8 +79,8 @@ private:
     bool mayClose();
     QString folder() const;
 
-    TForm1& form1_;
-    TForm3& form3_;
+    PlotWindow& form1_;
+    InputWindow& form3_;
     WindowServices services_;
     OutputDialogServices outputDialogs_;
     OutputChoices outputChoices_;  // what the export and print dialogs last chose in this run

@@ -13,7 +13,7 @@
 
 namespace {
 
-void Run(TForm3& form, const CalculationButton& button) {
+void Run(InputWindow& form, const CalculationButton& button) {
     // The field groups are read again so that the calculation sees what the
     // fields show, as the drawers do.
     if (button.readers & ReadLines) form.Geraden_auslesen();
@@ -45,14 +45,14 @@ const CalculationButton* FindButton(const QString& objectName) {
 
 }  // namespace
 
-bool RunCalculationButton(TForm3& form, const QString& objectName) {
+bool RunCalculationButton(InputWindow& form, const QString& objectName) {
     const CalculationButton* button = FindButton(objectName);
     if (!button) return false;
     Run(form, *button);
     return true;
 }
 
-void InstallCalculations(TForm3& form) {
+void InstallCalculations(InputWindow& form) {
     for (const CalculationButton& entry : CalculationButtons()) {
         const QString name = QLatin1String(entry.objectName);
         QAbstractButton* button = form.findChild<QAbstractButton*>(name);

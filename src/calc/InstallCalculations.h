@@ -7,10 +7,10 @@
 // and updates the coplanarity labels Label_kompl_r and Label_kompl_t.
 #include <QString>
 
-class TForm3;
+class InputWindow;
 
-void InstallCalculations(TForm3& form);
+void InstallCalculations(InputWindow& form);
 
 // What one button does when clicked (InstallCalculations connects this).
 // Returns false when no button of that name is known.
-bool RunCalculationButton(TForm3& form, const QString& objectName);
+bool RunCalculationButton(InputWindow& form, const QString& objectName);

@@ -8,7 +8,7 @@ QString Quoted(const QString& text) { return QStringLiteral("„") + text + QStr
 
 }  // namespace
 
-BatchExportOutcome RunBatchExport(TForm1& form1, const BatchExportOptions& options) {
+BatchExportOutcome RunBatchExport(PlotWindow& form1, const BatchExportOptions& options) {
     ExportRequest request(options.outFile);
     request.tikzStandalone = options.tikzStandalone;
     bool ok = true;

@@ -6,7 +6,7 @@
 // as typed, the file written, an exit status and a German message.
 #include <QString>
 
-class TForm1;
+class PlotWindow;
 
 constexpr int kBatchExportWritten = 0;
 constexpr int kBatchExportWriteFailed = 1;  // the file could not be written
@@ -26,4 +26,4 @@ struct BatchExportOutcome {
 
 // Writes the picture the main window shows to outFile (nothing
 // half-written on any failure).
-BatchExportOutcome RunBatchExport(TForm1& form1, const BatchExportOptions& options);
+BatchExportOutcome RunBatchExport(PlotWindow& form1, const BatchExportOptions& options);

@@ -52,7 +52,7 @@ QRect ChosenPart(const OutputChoices& choices, QRect marked) {
     return choices.markedPart && !marked.isEmpty() ? marked : QRect();
 }
 
-QSize PictureSize(TForm1& form1) { return {form1.imageCanvas().Width(), form1.imageCanvas().Height()}; }
+QSize PictureSize(PlotWindow& form1) { return {form1.imageCanvas().Width(), form1.imageCanvas().Height()}; }
 
 QString SizeText(QSize size) { return QStringLiteral("%1 × %2 Pixel").arg(size.width()).arg(size.height()); }
 
@@ -140,7 +140,7 @@ void PictureOptions::store(OutputChoices& choices) const {
     if (part_->isEnabled()) choices.markedPart = part_->isChecked();
 }
 
-void ExportPictureWithDialogs(TForm1& form1, OutputChoices& choices, const OutputDialogServices& services) {
+void ExportPictureWithDialogs(PlotWindow& form1, OutputChoices& choices, const OutputDialogServices& services) {
     QStringList filters;
     for (const TypeFilter& t : kTypes) filters << QString::fromLatin1(t.filter);
     QString filter = QString::fromLatin1(TypeOf(choices.format).filter);
@@ -214,13 +214,13 @@ bool PrintPictureOn(QPrinter& printer, const PictureSource& source, QRect part, 
 
 namespace {
 
-void ReportPrintFailure(TForm1& form1) {
+void ReportPrintFailure(PlotWindow& form1) {
     ActiveUserFeedback().ShowMessage(&form1, QStringLiteral("Das Bild konnte nicht gedruckt werden."));
 }
 
 }  // namespace
 
-void PrintPictureWithDialog(TForm1& form1, OutputChoices& choices, const OutputDialogServices& services) {
+void PrintPictureWithDialog(PlotWindow& form1, OutputChoices& choices, const OutputDialogServices& services) {
     const QRect marked = form1.markedPart();
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, &form1);
@@ -237,7 +237,7 @@ void PrintPictureWithDialog(TForm1& form1, OutputChoices& choices, const OutputD
     if (!printed) ReportPrintFailure(form1);
 }
 
-void PreviewPicturePrint(TForm1& form1, const OutputChoices& choices, const OutputDialogServices& services) {
+void PreviewPicturePrint(PlotWindow& form1, const OutputChoices& choices, const OutputDialogServices& services) {
     const PictureSource now = PictureOf(form1);
     // The preview may repaint while it is open: it keeps its own copy.
     const std::vector<CanvasCall> calls(now.calls.begin(), now.calls.end());

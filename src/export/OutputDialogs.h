@@ -16,7 +16,7 @@ class QDialog;
 class QDoubleSpinBox;
 class QPrinter;
 class QRadioButton;
-class TForm1;
+class PlotWindow;
 
 // What the dialogs ask of the desktop; tests answer at once.
 struct OutputDialogServices {
@@ -84,17 +84,17 @@ private:
 // type, then the export. A failure shows its German message; the picture
 // and the scene stay as they are.
 // `choices` are the session's: what the dialogs show first and keep.
-void ExportPictureWithDialogs(TForm1& form1, OutputChoices& choices,
+void ExportPictureWithDialogs(PlotWindow& form1, OutputChoices& choices,
                               const OutputDialogServices& services = DefaultOutputDialogServices());
 
 // "Drucken …": Qt's print dialog with a tab "Bild" for the width and the
 // part, then the picture as vectors, centred at the top of the page.
-void PrintPictureWithDialog(TForm1& form1, OutputChoices& choices,
+void PrintPictureWithDialog(PlotWindow& form1, OutputChoices& choices,
                             const OutputDialogServices& services = DefaultOutputDialogServices());
 
 // "Druckvorschau …": Qt's print preview of the same page, with the width
 // and part last chosen.
-void PreviewPicturePrint(TForm1& form1, const OutputChoices& choices,
+void PreviewPicturePrint(PlotWindow& form1, const OutputChoices& choices,
                          const OutputDialogServices& services = DefaultOutputDialogServices());
 
 // The page itself: the part of the picture at the width (never beyond the

@@ -37,7 +37,7 @@ QString WidthText(double widthCm) { return QString::fromStdString(NumberText(Rea
 
 }  // namespace
 
-PictureSource PictureOf(TForm1& form1) {
+PictureSource PictureOf(PlotWindow& form1) {
     return {form1.pictureCalls(), form1.imageCanvas().picture()};
 }
 
@@ -165,7 +165,7 @@ QByteArray RenderPdf(const PictureSource& source, QRect part, double widthCm) {
     return bytes;
 }
 
-void CopyPictureToClipboard(TForm1& form1) {
+void CopyPictureToClipboard(PlotWindow& form1) {
     const PictureSource picture = PictureOf(form1);
     QGuiApplication::clipboard()->setMimeData(PictureMimeData(picture, picture.screen.rect()));
 }

@@ -17,7 +17,7 @@
 #include "plot/RecordingCanvas.h"
 
 class QMimeData;
-class TForm1;
+class PlotWindow;
 
 // What an export draws from.
 struct PictureSource {
@@ -27,7 +27,7 @@ struct PictureSource {
 };
 
 // The picture the main window shows.
-PictureSource PictureOf(TForm1& form1);
+PictureSource PictureOf(PlotWindow& form1);
 
 enum class PictureFormat { Png, Svg, Pdf, Tikz };
 
@@ -91,4 +91,4 @@ QMimeData* PictureMimeData(const PictureSource& source, QRect part);
 
 // Puts the whole picture the main window shows on the clipboard, as bitmap
 // and SVG ("Bild kopieren", the right mouse button).
-void CopyPictureToClipboard(TForm1& form1);
+void CopyPictureToClipboard(PlotWindow& form1);

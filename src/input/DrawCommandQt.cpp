@@ -29,7 +29,7 @@ std::string QtDrawHost::FamilyFromText() {
     return field ? field->text().toStdString() : std::string();
 }
 
-void RunDrawCommand(TForm1& form1, TForm3& form3) {
+void RunDrawCommand(PlotWindow& form1, InputWindow& form3) {
     form1.readViewControls();
     QtDrawHost host(form1, form3);
     DrawContext ctx{form1.canvas(), form1.viewState(), form3.scene(), host};
@@ -37,7 +37,7 @@ void RunDrawCommand(TForm1& form1, TForm3& form3) {
     form1.updateImage();
 }
 
-void InstallDrawCommand(TForm1& form1, TForm3& form3) {
+void InstallDrawCommand(PlotWindow& form1, InputWindow& form3) {
     if (QAbstractButton* button = form3.button(QStringLiteral("SpeedButton_OK_zeichne")))
         QObject::connect(button, &QAbstractButton::clicked, &form3,
                          [&form1, &form3] { RunDrawCommand(form1, form3); });

@@ -5,14 +5,14 @@
 
 #include "render/DrawHost.h"
 
-class TForm1;
-class TForm3;
+class PlotWindow;
+class InputWindow;
 
 // The draw command's access to the two windows. Messages go through the
 // active UserFeedback (a modal QMessageBox unless a test replaced it).
 class QtDrawHost : public DrawHost {
 public:
-    QtDrawHost(TForm1& form1, TForm3& form3) : form1_(form1), form3_(form3) {}
+    QtDrawHost(PlotWindow& form1, InputWindow& form3) : form1_(form1), form3_(form3) {}
 
     void ShowMessage(const std::string& text) override;
     void HideInputWindow() override;
@@ -22,14 +22,14 @@ public:
     std::string FamilyFromText() override;
 
 private:
-    TForm1& form1_;
-    TForm3& form3_;
+    PlotWindow& form1_;
+    InputWindow& form3_;
 };
 
 // Runs the draw command on the main window's picture and shows the result.
-void RunDrawCommand(TForm1& form1, TForm3& form3);
+void RunDrawCommand(PlotWindow& form1, InputWindow& form3);
 
 // Connects the input window's SpeedButton_OK_zeichne to the draw command and
 // makes it the main window's redraw handler. Both windows must outlive the
 // connection (they live for the whole run).
-void InstallDrawCommand(TForm1& form1, TForm3& form3);
+void InstallDrawCommand(PlotWindow& form1, InputWindow& form3);

@@ -65,13 +65,13 @@ std::array<std::string, 6> LineGTexts(const std::array<QLineEdit*, 3>& ug, const
 
 // g as the start-up and an opened file read it (see ReadLineGAtStart); a
 // formula failing at t1 leaves the evaluator's error flag set.
-void ReadFamilyAtT1(TForm3& form, const std::array<QLineEdit*, 3>& ug, const std::array<QLineEdit*, 3>& vg) {
+void ReadFamilyAtT1(InputWindow& form, const std::array<QLineEdit*, 3>& ug, const std::array<QLineEdit*, 3>& vg) {
     if (!ReadLineGAtStart(form.scene(), LineGTexts(ug, vg))) expressionError = true;
 }
 
 }  // namespace
 
-TForm3::TForm3(TForm1& form1, QWidget* parent)
+InputWindow::InputWindow(PlotWindow& form1, QWidget* parent)
     : QWidget(parent ? parent : &form1, Qt::Tool), form1_(form1), fields_(std::make_unique<Fields>()) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("3D-System"));
@@ -93,13 +93,13 @@ TForm3::TForm3(TForm1& form1, QWidget* parent)
     FormCreate();
 }
 
-TForm3::~TForm3() {
+InputWindow::~InputWindow() {
     // Give up the focus first: no leave handler may run while the window's
     // fields and tables are taken apart.
     if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused)) focused->clearFocus();
 }
 
-QSize TForm3::preferredSize() const {
+QSize InputWindow::preferredSize() const {
     // The layout's size, with the output area wide enough for its widest
     // lines (results and workings).
     QSize size = sizeHint();
@@ -110,7 +110,7 @@ QSize TForm3::preferredSize() const {
 
 // Start as large as the layout likes, but never larger than the screen
 // (the program runs on screens from 1024 x 600 up).
-void TForm3::fitToScreen() {
+void InputWindow::fitToScreen() {
     QSize size = preferredSize();
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) {
@@ -124,30 +124,30 @@ void TForm3::fitToScreen() {
     move(available.right() - size.width() + 1, available.top());
 }
 
-OutputLog& TForm3::outputLog() { return *outputLog_; }
-const OutputLog& TForm3::outputLog() const { return *outputLog_; }
+OutputLog& InputWindow::outputLog() { return *outputLog_; }
+const OutputLog& InputWindow::outputLog() const { return *outputLog_; }
 
-QLineEdit* TForm3::edit(const QString& objectName) const { return findChild<QLineEdit*>(objectName); }
-QCheckBox* TForm3::checkBox(const QString& objectName) const { return findChild<QCheckBox*>(objectName); }
-QAbstractButton* TForm3::button(const QString& objectName) const {
+QLineEdit* InputWindow::edit(const QString& objectName) const { return findChild<QLineEdit*>(objectName); }
+QCheckBox* InputWindow::checkBox(const QString& objectName) const { return findChild<QCheckBox*>(objectName); }
+QAbstractButton* InputWindow::button(const QString& objectName) const {
     return findChild<QAbstractButton*>(objectName);
 }
-QLabel* TForm3::label(const QString& objectName) const { return findChild<QLabel*>(objectName); }
-ColourPanel* TForm3::panel(const QString& objectName) const { return findChild<ColourPanel*>(objectName); }
+QLabel* InputWindow::label(const QString& objectName) const { return findChild<QLabel*>(objectName); }
+ColourPanel* InputWindow::panel(const QString& objectName) const { return findChild<ColourPanel*>(objectName); }
 
-void TForm3::setColourChooser(ColourChooser chooser) { colourChooser_ = std::move(chooser); }
+void InputWindow::setColourChooser(ColourChooser chooser) { colourChooser_ = std::move(chooser); }
 
 // ---------------------------------------------------------------------------
 // Handlers
 
-void TForm3::onFieldLeft(QLineEdit* field, std::function<void()> read) {
+void InputWindow::onFieldLeft(QLineEdit* field, std::function<void()> read) {
     OnFieldLeft(field, [this, field, read = std::move(read)] {
         read();
         emit inputCommitted(field->objectName());
     });
 }
 
-void TForm3::connectHandlers() {
+void InputWindow::connectHandlers() {
     Fields& f = *fields_;
     for (int i = 0; i < PointCount; ++i) {
         onFieldLeft(f.pointName[std::size_t(i)], [this, i] { commitPointName(i); });
@@ -250,18 +250,18 @@ void TForm3::connectHandlers() {
     });
 }
 
-void TForm3::commitPointName(int point) {
+void InputWindow::commitPointName(int point) {
     scene_.points[std::size_t(point)].name =
         CutPointName(fields_->pointName[std::size_t(point)]->text().toStdString());
 }
 
-void TForm3::writeDerived(QLineEdit* field, Real value) {
+void InputWindow::writeDerived(QLineEdit* field, Real value) {
     // The difference of two huge coordinates does not exist as a number;
     // the field then says so, and reading it back keeps the Scene's value.
     field->setText(QString::fromStdString(DerivedFieldShownText(value)));
 }
 
-void TForm3::readDerived(QLineEdit* field, Real& target) {
+void InputWindow::readDerived(QLineEdit* field, Real& target) {
     const NumberReadResult r = ParseNumberOrFraction(field->text().toStdString());
     if (r.ok) target = r.value;
 }
@@ -269,7 +269,7 @@ void TForm3::readDerived(QLineEdit* field, Real& target) {
 // Leaving a coordinate field of a point: read it, then keep the derived
 // values of that coordinate current. The derived steps run in this order
 // even when the read failed; they then use the point's previous value.
-void TForm3::commitPointCoordinate(int point, int axis) {
+void InputWindow::commitPointCoordinate(int point, int axis) {
     Fields& f = *fields_;
     const auto a = std::size_t(axis);
     QLineEdit* field = f.pointCoord[std::size_t(point)][a];
@@ -326,7 +326,7 @@ void TForm3::commitPointCoordinate(int point, int axis) {
 // ---------------------------------------------------------------------------
 // Colour panels
 
-void TForm3::choosePanelColour(ColourPanel* p) {
+void InputWindow::choosePanelColour(ColourPanel* p) {
     if (!p || !colourChooser_) return;
     const std::optional<Colour> chosen = colourChooser_(lastConfirmedColour_);
     if (!chosen) return;
@@ -335,7 +335,7 @@ void TForm3::choosePanelColour(ColourPanel* p) {
     emit inputCommitted(p->objectName());
 }
 
-void TForm3::applyPanelColour(ColourPanel* p, Colour colour) {
+void InputWindow::applyPanelColour(ColourPanel* p, Colour colour) {
     Fields& f = *fields_;
     p->setColour(colour);
     if (p == f.pointPanel) {
@@ -350,7 +350,7 @@ void TForm3::applyPanelColour(ColourPanel* p, Colour colour) {
         if (p == f.planePanel[n]) scene_.planeColor[n] = colour;
 }
 
-void TForm3::copyPanelColoursToScene() {
+void InputWindow::copyPanelColoursToScene() {
     Fields& f = *fields_;
     scene_.pointColor = f.pointPanel->colour();
     scene_.bodyColor = f.bodyPanel->colour();
@@ -363,7 +363,7 @@ void TForm3::copyPanelColoursToScene() {
 // ---------------------------------------------------------------------------
 // Bulk readers
 
-void TForm3::Punkte3D_auslesen() {
+void InputWindow::Punkte3D_auslesen() {
     Fields& f = *fields_;
     for (std::size_t i = 0; i < PointCount; ++i) {
         Vector3& point = scene_.points[i];
@@ -377,7 +377,7 @@ void TForm3::Punkte3D_auslesen() {
     scene_.vectorAD.color = f.pointPanel->colour();
 }
 
-void TForm3::Geraden_auslesen() {
+void InputWindow::Geraden_auslesen() {
     Fields& f = *fields_;
     scene_.lineSupport[LineG2] = scene_.points[PointP];
     SetDifference(scene_.lineDirection[LineG2], scene_.points[PointP], scene_.points[PointQ]);
@@ -385,12 +385,12 @@ void TForm3::Geraden_auslesen() {
     for (int a = 0; a < 3; ++a) ReadNumberField(f.vh[std::size_t(a)], AxisValue(scene_.lineDirection[LineH], a));
 }
 
-void TForm3::Geradenschar_auslesen() {
+void InputWindow::Geradenschar_auslesen() {
     // A bad field before a good one must still block drawing.
     if (!TakeLineGAt(scene_, LineGTexts(fields_->ug, fields_->vg), scene_.familyFrom)) expressionError = true;
 }
 
-bool TForm3::lineGFieldRejected() const {
+bool InputWindow::lineGFieldRejected() const {
     const bool gate = expressionError;
     bool rejected = false;
     for (const auto* triple : {&fields_->ug, &fields_->vg})
@@ -403,7 +403,7 @@ bool TForm3::lineGFieldRejected() const {
     return rejected;
 }
 
-void TForm3::readLineGAt(const std::array<std::optional<Real>, 6>& parameters) {
+void InputWindow::readLineGAt(const std::array<std::optional<Real>, 6>& parameters) {
     const auto fields = LineGFields(scene_, fields_->ug, fields_->vg);
     const bool gate = expressionError;
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -416,7 +416,7 @@ void TForm3::readLineGAt(const std::array<std::optional<Real>, 6>& parameters) {
     expressionError = gate;
 }
 
-void TForm3::Ebenen_auslesen() {
+void InputWindow::Ebenen_auslesen() {
     Fields& f = *fields_;
     for (std::size_t k = 0; k < 4; ++k) {
         ReadNumberField(f.planeCoeff[PlaneE1][k], scene_.planeCoeffs[PlaneE1][k]);
@@ -443,7 +443,7 @@ void TForm3::Ebenen_auslesen() {
 // ---------------------------------------------------------------------------
 // Start-up
 
-void TForm3::FormCreate() {
+void InputWindow::FormCreate() {
     Fields& f = *fields_;
     // 1. Points A .. S.
     for (std::size_t i = 0; i < std::size_t(kPointsWithPaths); ++i) {
@@ -498,7 +498,7 @@ void TForm3::FormCreate() {
     clearOutputArea();
 }
 
-void TForm3::readAllFields() {
+void InputWindow::readAllFields() {
     Fields& f = *fields_;
     // The derived fields, from the values the point reader will leave.
     auto value = [&](std::size_t point, std::size_t axis) {
@@ -539,15 +539,15 @@ void TForm3::readAllFields() {
     expressionError = false;
 }
 
-void TForm3::resetScene(const Scene& scene) {
+void InputWindow::resetScene(const Scene& scene) {
     scene_ = scene;
     if (QLabel* r = label(QStringLiteral("Label_kompl_r"))) r->setText(QString::fromUtf8(kCoplanarLabelR));
     if (QLabel* t = label(QStringLiteral("Label_kompl_t"))) t->setText(QString::fromUtf8(kCoplanarLabelT));
 }
 
-void TForm3::clearOutputArea() { outputLog_->ClearOutputLog(); }
+void InputWindow::clearOutputArea() { outputLog_->ClearOutputLog(); }
 
-void TForm3::SpeedButton_Standardwerte3D2Click() {
+void InputWindow::SpeedButton_Standardwerte3D2Click() {
     form1_.Init_Form1();
     FormCreate();
 }

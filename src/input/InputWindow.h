@@ -27,19 +27,19 @@ class QLabel;
 class QLineEdit;
 class QTextEdit;
 class OutputLog;
-class TForm1;
+class PlotWindow;
 class ColourPanel;
 
-class TForm3 : public QWidget {
+class InputWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm3(TForm1& form1, QWidget* parent = nullptr);
-    ~TForm3() override;
+    explicit InputWindow(PlotWindow& form1, QWidget* parent = nullptr);
+    ~InputWindow() override;
 
     Scene& scene() { return scene_; }
     const Scene& scene() const { return scene_; }
-    TForm1& mainWindow() { return form1_; }
+    PlotWindow& mainWindow() { return form1_; }
 
     // The output area RichEditOut and the sink that writes into it.
     QTextEdit* richEditOut() const { return richEditOut_; }
@@ -127,7 +127,7 @@ private:
     void copyPanelColoursToScene();
     void clearOutputArea();
 
-    TForm1& form1_;
+    PlotWindow& form1_;
     Scene scene_;
     std::unique_ptr<Fields> fields_;
     QTextEdit* richEditOut_ = nullptr;

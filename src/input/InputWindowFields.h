@@ -9,7 +9,7 @@ class QCheckBox;
 class QLineEdit;
 class QToolButton;
 
-struct TForm3::Fields {
+struct InputWindow::Fields {
     using Triple = std::array<QLineEdit*, 3>;
 
     std::array<QLineEdit*, PointCount> pointName{};

@@ -140,7 +140,7 @@ QIcon DrawIcon() {
 
 }  // namespace
 
-void TForm3::buildLayout() {
+void InputWindow::buildLayout() {
     Fields& f = *fields_;
     QFont small = font();
     small.setPointSize(8);

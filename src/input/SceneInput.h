@@ -4,7 +4,7 @@
 // SceneInput holds what the input window's controls and the main window's
 // parallel-plane fields show: every field's text exactly as typed, every
 // box, every colour panel, each by its control's object name. ReadScene
-// reads it as the input window's start-up does (TForm3::readAllFields), in
+// reads it as the input window's start-up does (InputWindow::readAllFields), in
 // the same order, and returns the Scene, the texts of the derived read-only
 // fields and the fields whose text was rejected. What reading keeps from
 // earlier (the value of a field whose text is rejected, the family's t at

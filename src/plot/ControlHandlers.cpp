@@ -49,7 +49,7 @@ FontStyle StyleOf(const QFont& f) {
 
 }  // namespace
 
-void TForm1::connectControls() {
+void PlotWindow::connectControls() {
     for (const CheckBoxRow& row : CheckBoxTable()) {
         const CheckBoxRow* s = &row;
         connect(box(row.name), &QCheckBox::toggled, this, [this, s](bool on) { checkBoxToggled(*s, on); });
@@ -89,7 +89,7 @@ void TForm1::connectControls() {
         e->installEventFilter(this);
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool PlotWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
@@ -101,7 +101,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TForm1::checkBoxToggled(const CheckBoxRow& row, bool checked) {
+void PlotWindow::checkBoxToggled(const CheckBoxRow& row, bool checked) {
     switch (row.action) {
     case BoxAction::None:
         return;
@@ -129,26 +129,26 @@ void TForm1::checkBoxToggled(const CheckBoxRow& row, bool checked) {
     redraw();
 }
 
-void TForm1::systemButtonClick(int system) {
+void PlotWindow::systemButtonClick(int system) {
     // Also for the button already down: it undoes a pan.
     view_.offsetX = system == 3 ? 45 : 90;
     view_.offsetY = system == 3 ? 46 : 90;
     redraw();
 }
 
-void TForm1::ComboBox_ZoomfaktorChange() {
+void PlotWindow::ComboBox_ZoomfaktorChange() {
     takeZoomFromList();
     redraw();  // also when the scale stayed
 }
 
-void TForm1::takeZoomFromList() {
+void PlotWindow::takeZoomFromList() {
     // A typed text that is no item keeps the scale.
     const int item = ComboBox_Zoomfaktor->findText(ComboBox_Zoomfaktor->currentText(), Qt::MatchExactly);
     if (item >= 0 && item < static_cast<int>(kZoomScales.size()))
         view_.zoomScale = kZoomScales[static_cast<std::size_t>(item)];
 }
 
-void TForm1::rotate(int step) {
+void PlotWindow::rotate(int step) {
     Real* angles[3] = {&view_.rotationX, &view_.rotationY, &view_.rotationZ};
     const char* axes[3] = {"CheckBox_x_Drehung", "CheckBox_y_Drehung", "CheckBox_z_Drehung"};
     for (int i = 0; i < 3; ++i) {
@@ -166,7 +166,7 @@ void TForm1::rotate(int step) {
     redraw();
 }
 
-void TForm1::SpeedButton_Drehung_auf_0Click() {
+void PlotWindow::SpeedButton_Drehung_auf_0Click() {
     Edit_Drehwinkel_Achse->setText(QStringLiteral("0°"));
     view_.rotationX = 0;
     view_.rotationY = 0;
@@ -174,13 +174,13 @@ void TForm1::SpeedButton_Drehung_auf_0Click() {
     redraw();
 }
 
-void TForm1::SpeedButton_KoordEbenen_ausClick() {
+void PlotWindow::SpeedButton_KoordEbenen_ausClick() {
     // Each box that changes runs its own handler, which redraws.
     for (const char* name : {"CheckBox_xy_Ebene", "CheckBox_xz_Ebene", "CheckBox_yz_Ebene"})
         box(name)->setChecked(false);
 }
 
-void TForm1::colourPanelClick(ColourPanel* panel, Colour& target) {
+void PlotWindow::colourPanelClick(ColourPanel* panel, Colour& target) {
     // One dialog for all four panels: it opens with the colour last chosen in it.
     QColor colour = lastDialogColour_;
     if (services_.chooseColour && services_.chooseColour(this, colour)) {
@@ -191,7 +191,7 @@ void TForm1::colourPanelClick(ColourPanel* panel, Colour& target) {
     redraw();  // also after Cancel
 }
 
-void TForm1::SpeedButton_FontAuswahlClick() {
+void PlotWindow::SpeedButton_FontAuswahlClick() {
     QFont font = TextFont(view_);
     QColor colour = ToQColor(view_.textColor);
     if (services_.chooseFont)
@@ -206,28 +206,28 @@ void TForm1::SpeedButton_FontAuswahlClick() {
     emit viewChanged();
 }
 
-void TForm1::showTextFontInEdit() {
+void PlotWindow::showTextFontInEdit() {
     Edit_Text_in_Grafik->setFont(TextFont(view_));
     QPalette palette = Edit_Text_in_Grafik->palette();
     palette.setColor(QPalette::Text, ToQColor(view_.textColor));
     Edit_Text_in_Grafik->setPalette(palette);
 }
 
-void TForm1::Edit_Text_in_GrafikChange() {
+void PlotWindow::Edit_Text_in_GrafikChange() {
     view_.textString = Edit_Text_in_Grafik->text().toStdString();
 }
 
-void TForm1::Edit_KantenlaengeExit() {
+void PlotWindow::Edit_KantenlaengeExit() {
     ReadNumberField(Edit_Kantenlaenge, view_.cubeEdge);
     redraw();
 }
 
-void TForm1::parallelPlaneExit(int axis) {
+void PlotWindow::parallelPlaneExit(int axis) {
     ReadNumberField(Edit_gleich_const[axis], *parallel_[axis]);
     redraw();
 }
 
-void TForm1::Edit_EbenenstreckfaktorExit() {
+void PlotWindow::Edit_EbenenstreckfaktorExit() {
     // A factor of 0 or less is not taken: it would collapse or mirror the
     // stretched planes at the next redraw. The focus stays in the field.
     if (!readStretchFactor()) {
@@ -240,7 +240,7 @@ void TForm1::Edit_EbenenstreckfaktorExit() {
 // Reads the stretch factor; false (and the factor kept) for a number that is
 // not greater than 0. A malformed text reports itself and still counts as
 // read, as the field's leave handler has always done.
-bool TForm1::readStretchFactor() {
+bool PlotWindow::readStretchFactor() {
     Real factor = view_.planeStretch;
     const bool read = ReadNumberField(Edit_Ebenenstreckfaktor, factor);
     if (read && factor <= 0)
@@ -249,7 +249,7 @@ bool TForm1::readStretchFactor() {
     return true;
 }
 
-void TForm1::takeViewFromControls() {
+void PlotWindow::takeViewFromControls() {
     takeZoomFromList();
     view_.pointLabelSize = box("CheckBox_PunktBeschriftung_gross")->isChecked() ? 16 : 10;
     view_.coordPlaneColor = Panel_Koordinatenebenen->colour();

@@ -177,21 +177,21 @@ ColourPanel* Panel(QWidget* parent, const char* name, Colour colour, const char*
 
 std::span<const CheckBoxRow> CheckBoxTable() { return kCheckBoxes; }
 
-QCheckBox* TForm1::box(const char* name) const {
+QCheckBox* PlotWindow::box(const char* name) const {
     for (QCheckBox* b : checkBoxes_)
         if (b->objectName() == QLatin1String(name))
             return b;
     return nullptr;
 }
 
-QCheckBox* TForm1::box(bool ViewControls::*field) const {
+QCheckBox* PlotWindow::box(bool ViewControls::*field) const {
     for (const CheckBoxRow& row : kCheckBoxes)
         if (row.field == field)
             return box(row.name);
     return nullptr;
 }
 
-void TForm1::buildControlPanel(QWidget* panel) {
+void PlotWindow::buildControlPanel(QWidget* panel) {
     // A compact face for the many captions of the 288-pixel panel.
     QFont panelFont(QStringLiteral("Arial"));
     panelFont.setPointSize(8);

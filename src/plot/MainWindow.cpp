@@ -81,15 +81,15 @@ private:
 };
 }  // namespace
 
-const QString TForm1::kTextModeHint = QStringLiteral("Drücken der rechten Maustaste setzt den Text");
-const QString TForm1::kMarkingModeHint = QStringLiteral(
+const QString PlotWindow::kTextModeHint = QStringLiteral("Drücken der rechten Maustaste setzt den Text");
+const QString PlotWindow::kMarkingModeHint = QStringLiteral(
     "Bewegen der Maus bei gedrückter linker Taste \r\nzieht einen Rahmen auf.\r\n"
     "Loslassen der Taste speichert den Grafikausschnitt.");
-const QString TForm1::kPanModeHint = QStringLiteral(
+const QString PlotWindow::kPanModeHint = QStringLiteral(
     "Bewegen der Maus bei gedrückter linker Taste \r\nverschiebt das KOS.\r\n\n"
     "Drücken der rechten Maustaste speichert \r\ndie Grafik in die Zwischenablage");
 
-TForm1::TForm1(WindowServices services, QWidget* parent)
+PlotWindow::PlotWindow(WindowServices services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)),
       canvas_(std::make_unique<QImageCanvas>(kImageSize + 1, kImageSize + 1)),
       recorder_(std::make_unique<PictureRecorder>(*canvas_)) {
@@ -133,13 +133,13 @@ TForm1::TForm1(WindowServices services, QWidget* parent)
         connectControls();
 }
 
-TForm1::~TForm1() = default;
+PlotWindow::~PlotWindow() = default;
 
-Canvas& TForm1::canvas() { return *recorder_; }
+Canvas& PlotWindow::canvas() { return *recorder_; }
 
-const std::vector<CanvasCall>& TForm1::pictureCalls() const { return recorder_->Calls(); }
+const std::vector<CanvasCall>& PlotWindow::pictureCalls() const { return recorder_->Calls(); }
 
-void TForm1::FormCreate() {
+void PlotWindow::FormCreate() {
     const QSize screen = services_.screenSize ? services_.screenSize() : QSize();
     if (!ScreenLargeEnough(screen)) {
         ActiveUserFeedback().ShowMessage(nullptr, QStringLiteral("Bildschirm zu klein"));
@@ -161,7 +161,7 @@ void TForm1::FormCreate() {
     drawStartPicture();
 }
 
-void TForm1::drawStartPicture() {
+void PlotWindow::drawStartPicture() {
     Zeichne_3DSys();
     DrawCoordinatePlanes(canvas(), view_);
     const CanvasObject title(canvas(), ObjectKind::Title, "Titel");
@@ -172,7 +172,7 @@ void TForm1::drawStartPicture() {
     updateImage();
 }
 
-void TForm1::Init_Form1() {
+void PlotWindow::Init_Form1() {
     const ViewDefaults& d = kViewDefaults;
     // 1. World window and raster steps.
     view_.worldXMin = d.worldMin;
@@ -232,7 +232,7 @@ void TForm1::Init_Form1() {
     view_.parallelPlaneColor = Panel_Parallelebenen->colour();
 }
 
-void TForm1::readViewControls() {
+void PlotWindow::readViewControls() {
     ViewControls& c = view_.controls;
     for (const CheckBoxRow& row : CheckBoxTable())
         c.*row.field = box(row.name)->isChecked();
@@ -240,17 +240,17 @@ void TForm1::readViewControls() {
     c.rasterPanelColour = Panel_HintergrundRasterFarbe->colour();
 }
 
-void TForm1::Zeichne_3DSys() {
+void PlotWindow::Zeichne_3DSys() {
     readViewControls();
     ::Zeichne_3DSys(canvas(), view_);
 }
 
-void TForm1::drawDefaultPicture() {
+void PlotWindow::drawDefaultPicture() {
     Zeichne_3DSys();
     DrawViewDecorations(canvas(), view_, parallelPlaneX(), parallelPlaneY(), parallelPlaneZ());
 }
 
-void TForm1::redraw() {
+void PlotWindow::redraw() {
     if (redrawPauses_ > 0)
         return;
     readViewControls();
@@ -262,27 +262,27 @@ void TForm1::redraw() {
     emit viewChanged();
 }
 
-void TForm1::updateImage() {
+void PlotWindow::updateImage() {
     Image1->update();
 }
 
-void TForm1::setRedrawHandler(std::function<void()> handler) { redrawHandler_ = std::move(handler); }
+void PlotWindow::setRedrawHandler(std::function<void()> handler) { redrawHandler_ = std::move(handler); }
 
-void TForm1::setInputWindow(QWidget* window) { inputWindow_ = window; }
+void PlotWindow::setInputWindow(QWidget* window) { inputWindow_ = window; }
 
-void TForm1::setHelpWindow(QWidget* window) { helpWindow_ = window; }
+void PlotWindow::setHelpWindow(QWidget* window) { helpWindow_ = window; }
 
-void TForm1::showHelp() { showWindow(helpWindow_); }
+void PlotWindow::showHelp() { showWindow(helpWindow_); }
 
-void TForm1::setCloseQuestion(std::function<bool()> question) { closeQuestion_ = std::move(question); }
+void PlotWindow::setCloseQuestion(std::function<bool()> question) { closeQuestion_ = std::move(question); }
 
-void TForm1::bindParallelPlanes(Real& x, Real& y, Real& z) {
+void PlotWindow::bindParallelPlanes(Real& x, Real& y, Real& z) {
     parallel_[0] = &x;
     parallel_[1] = &y;
     parallel_[2] = &z;
 }
 
-void TForm1::showWindow(QWidget* window) {
+void PlotWindow::showWindow(QWidget* window) {
     if (!window)
         return;
     window->show();
@@ -290,14 +290,14 @@ void TForm1::showWindow(QWidget* window) {
     window->activateWindow();
 }
 
-bool TForm1::FormClose() {
+bool PlotWindow::FormClose() {
     const bool yes = services_.askYesNo && services_.askYesNo(this, QStringLiteral("Wirklich beenden ?"));
     if (!yes)
         activateWindow();  // the question box left no window active
     return yes;
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void PlotWindow::closeEvent(QCloseEvent* event) {
     if (closeQuestion_ ? closeQuestion_() : FormClose()) {
         event->accept();
         emit closed();
@@ -306,7 +306,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
 }
 
-void TForm1::showEvent(QShowEvent* event) {
+void PlotWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!event->spontaneous())
         fitToScreen();
@@ -314,7 +314,7 @@ void TForm1::showEvent(QShowEvent* event) {
 
 // A window manager that adds a title bar after the window was first shown
 // may leave its frame larger than the screen: fit again.
-void TForm1::moveEvent(QMoveEvent* event) {
+void PlotWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     const QRect available = services_.availableArea ? services_.availableArea(this) : QRect();
     const QSize frame = frameGeometry().size();
@@ -323,7 +323,7 @@ void TForm1::moveEvent(QMoveEvent* event) {
         fitToScreen();
 }
 
-void TForm1::fitToScreen() {
+void PlotWindow::fitToScreen() {
     const QRect available = services_.availableArea ? services_.availableArea(this) : QRect();
     if (available.isEmpty() || fitting_)
         return;

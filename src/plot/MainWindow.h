@@ -1,5 +1,5 @@
 #pragma once
-// TForm1, the plot window: the picture Image1 on the left and the control
+// PlotWindow, the plot window: the picture Image1 on the left and the control
 // panel on the right. Owns the ViewState and the plot image; every view
 // control changes the ViewState and asks for a redraw.
 #include <QMainWindow>
@@ -29,13 +29,13 @@ class QScrollArea;
 class QToolButton;
 struct CheckBoxRow;
 
-class TForm1 : public QMainWindow {
+class PlotWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Runs the start-up (FormCreate). When the screen is too small it shows
     // "Bildschirm zu klein" and stops; startupAborted() then tells main to end.
-    explicit TForm1(WindowServices services = DefaultWindowServices(), QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit PlotWindow(WindowServices services = DefaultWindowServices(), QWidget* parent = nullptr);
+    ~PlotWindow() override;
 
     // --- used by the input window and the draw command ----------------------
     ViewState& viewState() { return view_; }
@@ -107,13 +107,13 @@ public:
     // into the controls, whose handlers would each redraw.
     class RedrawPause {
     public:
-        explicit RedrawPause(TForm1& form) : form_(form) { ++form_.redrawPauses_; }
+        explicit RedrawPause(PlotWindow& form) : form_(form) { ++form_.redrawPauses_; }
         ~RedrawPause() { --form_.redrawPauses_; }
         RedrawPause(const RedrawPause&) = delete;
         RedrawPause& operator=(const RedrawPause&) = delete;
 
     private:
-        TForm1& form_;
+        PlotWindow& form_;
     };
 
     // The hint Image1 shows in each mouse mode.

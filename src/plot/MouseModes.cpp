@@ -39,7 +39,7 @@ MouseMode CurrentMode(bool textMode, bool markingMode) {
 
 }  // namespace
 
-void TForm1::Image1MouseDown(const ImageMouseEvent& e) {
+void PlotWindow::Image1MouseDown(const ImageMouseEvent& e) {
     view_.mouseLastX = e.x;
     view_.mouseLastY = e.y;
     const MouseMode mode = CurrentMode(box("CheckBox_Textmodus")->isChecked(),
@@ -63,7 +63,7 @@ void TForm1::Image1MouseDown(const ImageMouseEvent& e) {
     }
 }
 
-void TForm1::Image1MouseMove(const ImageMouseEvent& e) {
+void PlotWindow::Image1MouseMove(const ImageMouseEvent& e) {
     const MouseMode mode = CurrentMode(box("CheckBox_Textmodus")->isChecked(),
                                        box("CheckBox_SchnittModus")->isChecked());
     Image1->setCursor(CursorFor(mode));
@@ -92,7 +92,7 @@ void TForm1::Image1MouseMove(const ImageMouseEvent& e) {
     }
 }
 
-void TForm1::Image1MouseUp(const ImageMouseEvent&) {
+void PlotWindow::Image1MouseUp(const ImageMouseEvent&) {
     const bool marking = !box("CheckBox_Textmodus")->isChecked() && box("CheckBox_SchnittModus")->isChecked();
     if (marking && view_.selecting) {
         drawSelectionRect();  // erases the frame
@@ -124,7 +124,7 @@ void TForm1::Image1MouseUp(const ImageMouseEvent&) {
 // The rubber band: a dotted frame with the inverting pen, so drawing the
 // same frame twice restores the picture. A frame without width or height
 // encloses nothing and is not drawn.
-void TForm1::drawSelectionRect() {
+void PlotWindow::drawSelectionRect() {
     const SelectionRect& r = view_.selectionRect;
     if (r.x1 == r.x2 || r.y1 == r.y2)
         return;
@@ -138,9 +138,9 @@ void TForm1::drawSelectionRect() {
     c.SetPenMode(PenMode::Copy);
 }
 
-void TForm1::copyWholePicture() { CopyPictureToClipboard(*this); }
+void PlotWindow::copyWholePicture() { CopyPictureToClipboard(*this); }
 
-void TForm1::copyPictureToClipboard() {
+void PlotWindow::copyPictureToClipboard() {
     copyWholePicture();
     ActiveUserFeedback().ShowMessage(this, QStringLiteral("Grafik in der Zwischenablage gespeichert !"));
     activateWindow();

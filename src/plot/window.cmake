@@ -1,4 +1,4 @@
-# The main window TForm1 and its view controls (Qt).
+# The main window PlotWindow and its view controls (Qt).
 target_sources(spatium_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/MainWindow.h
   ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp

@@ -95,8 +95,8 @@ protected:
         feedback.messages.clear();
     }
 
-    TForm1& form1() { return app->form1; }
-    TForm3& form3() { return *app->form3; }
+    PlotWindow& form1() { return app->form1; }
+    InputWindow& form3() { return *app->form3; }
     SceneController& scenes() { return *app->scenes; }
     Scene& scene() { return form3().scene(); }
     QString file(const char* name) const { return dir.filePath(QLatin1String(name)); }

@@ -402,7 +402,7 @@ TEST_F(SceneFilesTest, AFailedSaveKeepsTheOldFileAndTheSceneChanged) {
 }
 
 TEST_F(SceneFilesTest, ClosingWithoutChangesAsksAsBeforeWithChangesAsksToSave) {
-    QSignalSpy closed(&form1(), &TForm1::closed);
+    QSignalSpy closed(&form1(), &PlotWindow::closed);
     // Unchanged: "Wirklich beenden ?" as always.
     EXPECT_FALSE(form1().close());
     EXPECT_EQ(answers.yesNoQuestions, QStringList{"Wirklich beenden ?"});

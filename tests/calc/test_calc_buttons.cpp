@@ -22,8 +22,8 @@ namespace {
 class CalcButtonsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form1 = std::make_unique<TForm1>(QuietServices());
-        form3 = std::make_unique<TForm3>(*form1);
+        form1 = std::make_unique<PlotWindow>(QuietServices());
+        form3 = std::make_unique<InputWindow>(*form1);
         InstallCalculations(*form3);
     }
 
@@ -43,8 +43,8 @@ protected:
 
     RecordingFeedback feedback;
     ScopedUserFeedback scoped{feedback};
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TForm3> form3;
+    std::unique_ptr<PlotWindow> form1;
+    std::unique_ptr<InputWindow> form3;
 };
 
 }  // namespace

@@ -120,7 +120,7 @@ protected:
     RecordingFeedback feedback;
     ScopedUserFeedback scope{feedback};
     QTemporaryDir dir;
-    TForm1 form{QuietServices()};
+    PlotWindow form{QuietServices()};
     Scene scene;
     BusySceneHost host;
 

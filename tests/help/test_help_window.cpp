@@ -37,7 +37,7 @@ TEST(HelpWindow, TextExplainsBothWindowsAndTheMouseModes) {
 TEST(HelpWindow, HelpButtonShowsItWithoutBlocking) {
     WindowServices services = DefaultWindowServices();
     services.screenSize = [] { return QSize(1280, 1024); };
-    TForm1 form(services);
+    PlotWindow form(services);
     HelpWindow help(&form);
     form.setHelpWindow(&help);
     auto* button = form.findChild<QAbstractButton*>("SpeedButton_Hilfe");

@@ -21,8 +21,8 @@
 class InputWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form1 = std::make_unique<TForm1>(QuietServices());
-        form3 = std::make_unique<TForm3>(*form1);
+        form1 = std::make_unique<PlotWindow>(QuietServices());
+        form3 = std::make_unique<InputWindow>(*form1);
         form3->setColourChooser([this](Colour initial) -> std::optional<Colour> {
             offeredColours.push_back(initial);
             return nextColour;
@@ -71,8 +71,8 @@ protected:
 
     RecordingFeedback feedback;
     ScopedUserFeedback scope{feedback};
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TForm3> form3;
+    std::unique_ptr<PlotWindow> form1;
+    std::unique_ptr<InputWindow> form3;
     std::optional<Colour> nextColour;
     std::vector<Colour> offeredColours;
 };

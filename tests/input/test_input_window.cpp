@@ -14,7 +14,7 @@
 
 namespace {
 
-QString Text(TForm3& w, const char* name) { return w.edit(QString::fromLatin1(name))->text(); }
+QString Text(InputWindow& w, const char* name) { return w.edit(QString::fromLatin1(name))->text(); }
 
 TEST_F(InputWindowTest, StartupShowsDerivedFields) {
     const std::pair<const char*, const char*> expected[] = {
@@ -294,7 +294,7 @@ TEST_F(InputWindowTest, StartSizeShowsSixtyColumnsOfOutput) {
 // the next keys the user types go nowhere.
 TEST_F(InputWindowTest, RealColourDialogGivesTheWindowBackAndOpensWithTheLastColour) {
     form3.reset();
-    form3 = std::make_unique<TForm3>(*form1);  // with its own colour dialog
+    form3 = std::make_unique<InputWindow>(*form1);  // with its own colour dialog
     form3->show();
     form3->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form3.get()));

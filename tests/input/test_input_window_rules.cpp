@@ -12,7 +12,7 @@
 
 namespace {
 
-QString Text(TForm3& w, const char* name) { return w.edit(QString::fromLatin1(name))->text(); }
+QString Text(InputWindow& w, const char* name) { return w.edit(QString::fromLatin1(name))->text(); }
 
 TEST_F(InputWindowTest, FractionInACoordinate) {
     typeAndLeave("Edit_Punkt5_y", QStringLiteral("1/4"));

@@ -26,7 +26,7 @@ bool IsParallelPlaneField(const QString& name) {
            name == QLatin1String("Edit_z_gleich_const");
 }
 
-std::vector<QLineEdit*> Fields(TForm1& form1, TForm3& form3) {
+std::vector<QLineEdit*> Fields(PlotWindow& form1, InputWindow& form3) {
     std::vector<QLineEdit*> fields;
     for (QLineEdit* e : form3.findChildren<QLineEdit*>())
         if (e->objectName().startsWith(QLatin1String("Edit_"))) fields.push_back(e);
@@ -36,7 +36,7 @@ std::vector<QLineEdit*> Fields(TForm1& form1, TForm3& form3) {
 }
 
 // What the controls show, as a SceneInput.
-SceneInput Capture(TForm1& form1, TForm3& form3) {
+SceneInput Capture(PlotWindow& form1, InputWindow& form3) {
     SceneInput in;
     for (QLineEdit* e : Fields(form1, form3)) in.texts[e->objectName().toStdString()] = e->text().toStdString();
     for (QCheckBox* b : form3.findChildren<QCheckBox*>())
@@ -48,8 +48,8 @@ SceneInput Capture(TForm1& form1, TForm3& form3) {
 TEST(SceneInputWidgetsTest, ReadSceneEqualsTheInputWindowsReading) {
     RecordingFeedback feedback;
     ScopedUserFeedback scope(feedback);
-    TForm1 form1(QuietServices());
-    TForm3 form3(form1);
+    PlotWindow form1(QuietServices());
+    InputWindow form3(form1);
     const std::vector<QLineEdit*> fields = Fields(form1, form3);
     ASSERT_EQ(fields.size(), 98u);  // 95 of the input window, 3 parallel planes
 

@@ -97,7 +97,7 @@ private:
     ScopedUserFeedback scoped_;
 
 public:
-    TForm1 form;
+    PlotWindow form;
     int redraws = 0;
 };
 

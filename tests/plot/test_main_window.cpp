@@ -201,7 +201,7 @@ TEST_P(ScreenCheck, SmallScreensStopTheStart) {
     ScopedUserFeedback scoped(feedback);
     DialogAnswers answers;
     answers.screen = QSize(w, h);
-    TForm1 form(AnsweringServices(answers));
+    PlotWindow form(AnsweringServices(answers));
     EXPECT_EQ(form.startupAborted(), !starts);
     if (starts) {
         EXPECT_TRUE(feedback.messages.isEmpty());
@@ -220,7 +220,7 @@ TEST(ScreenCheckDefault, HeadlessPlatformStartsWithTheRealServices) {
     // the offscreen platform's small virtual screen must not stop them.
     RecordingFeedback feedback;
     ScopedUserFeedback scoped(feedback);
-    TForm1 form;
+    PlotWindow form;
     EXPECT_FALSE(form.startupAborted());
     EXPECT_TRUE(feedback.messages.isEmpty());
 }
@@ -229,7 +229,7 @@ TEST(MainWindowClose, NoKeepsTheWindowAndItsPicture) {
     WindowFixture f;
     f.form.show();
     const QImage before = f.picture();
-    QSignalSpy closed(&f.form, &TForm1::closed);
+    QSignalSpy closed(&f.form, &PlotWindow::closed);
     f.answers.closeAnswer = false;
     EXPECT_FALSE(f.form.close());
     EXPECT_EQ(f.answers.questions, 1);
@@ -243,7 +243,7 @@ TEST(MainWindowClose, NoKeepsTheWindowAndItsPicture) {
 TEST(MainWindowClose, YesClosesAndEndsTheProgram) {
     WindowFixture f;
     f.form.show();
-    QSignalSpy closed(&f.form, &TForm1::closed);
+    QSignalSpy closed(&f.form, &PlotWindow::closed);
     f.answers.closeAnswer = true;
     EXPECT_TRUE(f.form.close());
     EXPECT_FALSE(f.form.isVisible());

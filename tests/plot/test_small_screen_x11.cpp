@@ -44,7 +44,7 @@ TEST(SmallScreenX11, WindowFitsAndPictureAndControlsStayUsable) {
     options.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
     AppWindows app(options);
     ASSERT_FALSE(app.aborted());
-    TForm1& form = app.form1;
+    PlotWindow& form = app.form1;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.activateWindow();

@@ -14,7 +14,7 @@ void Click(QAbstractButton* b, int times = 1) {
 }
 
 // Shows the window and waits until it can take the keyboard focus.
-void ShowActive(TForm1& form) {
+void ShowActive(PlotWindow& form) {
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));

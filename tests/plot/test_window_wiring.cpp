@@ -17,7 +17,7 @@ struct Wired : WindowFixture {
         form.setInputWindow(&form3);
         InstallDrawCommand(form, form3);
     }
-    TForm3 form3;
+    InputWindow form3;
 };
 
 }  // namespace

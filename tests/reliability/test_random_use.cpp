@@ -164,8 +164,8 @@ private:
         start();
     }
 
-    TForm1& form1() { return app_->form1; }
-    TForm3& form3() { return *app_->form3; }
+    PlotWindow& form1() { return app_->form1; }
+    InputWindow& form3() { return *app_->form3; }
     QList<QWidget*> windows() { return {&form1(), &form3()}; }
 
     // The doubles of every question and dialog: a random answer, now and
