@@ -526,10 +526,7 @@ void InputWindow::readAllFields() {
         for (QLineEdit* field : *triple) NoteFamilyFieldVerdict(field);
     Ebenen_auslesen();
     // 11. The origin.
-    scene_.origin = Vector3{};
-    scene_.origin.name = "O";
-    scene_.origin.color = Colours::Black;
-    scene_.origin.coordinatePaths = false;
+    scene_.origin = OriginPoint();
     // 12. Colours.
     copyPanelColoursToScene();
     // The flags as the boxes show them: a box set to the state it already

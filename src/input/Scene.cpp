@@ -33,7 +33,7 @@ Scene::Scene() {
     points[PointP] = MakePoint(5, 0, 2, "P", c);
     points[PointQ] = MakePoint(0, 6, 7, "Q", c);
     vectorAD = MakePoint(2, 0, 7, "AD", c);
-    origin = MakePoint(0, 0, 0, "O", Colours::Black);
+    origin = OriginPoint();
 
     // g as evaluated at the start of its family (t = 1).
     lineSupport[LineG] = MakeVector(3, 3, 4);
@@ -66,6 +66,8 @@ Scene::Scene() {
     planeColor[PlaneE4] = Colours::Red;
     planeColor[PlaneE5] = 0x0055AAFF;  // orange
 }
+
+Vector3 OriginPoint() { return MakePoint(0, 0, 0, "O", Colours::Black); }
 
 void RestoreInputValues(Scene& scene, const Scene& saved) {
     const Scene kept = scene;

@@ -98,6 +98,9 @@ struct Scene {
     bool coplanarValid = false;
 };
 
+// The origin as every reading of the fields sets it: (0,0,0), "O", black.
+Vector3 OriginPoint();
+
 // Puts back into `scene` every value the input window's fields, boxes and
 // panels define, as `saved` holds them (an undo step). Keeps what only the
 // draw command, the calculations and the plane reader write: the draw

@@ -86,10 +86,7 @@ public:
         number("Edit_Delta_t", scene_.familyStep);
         family();
         planes();
-        scene_.origin = Vector3{};
-        scene_.origin.name = "O";
-        scene_.origin.color = Colours::Black;
-        scene_.origin.coordinatePaths = false;
+        scene_.origin = OriginPoint();
         colours();
         flags();
     }
