@@ -42,24 +42,16 @@ void SetDifference(Vector3& target, const Vector3& from, const Vector3& to) {
     target.z = to.z - from.z;
 }
 
-// g's six fields with their values, in the order of Scene::lineGParameters.
-std::array<std::pair<QLineEdit*, Real*>, 6> LineGFields(Scene& scene, const std::array<QLineEdit*, 3>& ug,
-                                                         const std::array<QLineEdit*, 3>& vg) {
-    std::array<std::pair<QLineEdit*, Real*>, 6> fields;
-    for (std::size_t a = 0; a < 3; ++a) {
-        fields[a] = {ug[a], &AxisValue(scene.lineSupport[LineG], int(a))};
-        fields[a + 3] = {vg[a], &AxisValue(scene.lineDirection[LineG], int(a))};
-    }
-    return fields;
+// g's six fields in the order of Scene::lineGParameters (see LineGValue).
+std::array<QLineEdit*, 6> LineGEdits(const std::array<QLineEdit*, 3>& ug, const std::array<QLineEdit*, 3>& vg) {
+    return {ug[0], ug[1], ug[2], vg[0], vg[1], vg[2]};
 }
 
 // g's six texts in the order of Scene::lineGParameters.
 std::array<std::string, 6> LineGTexts(const std::array<QLineEdit*, 3>& ug, const std::array<QLineEdit*, 3>& vg) {
     std::array<std::string, 6> texts;
-    for (std::size_t a = 0; a < 3; ++a) {
-        texts[a] = ug[a]->text().toStdString();
-        texts[a + 3] = vg[a]->text().toStdString();
-    }
+    const std::array<QLineEdit*, 6> edits = LineGEdits(ug, vg);
+    for (std::size_t i = 0; i < edits.size(); ++i) texts[i] = edits[i]->text().toStdString();
     return texts;
 }
 
@@ -191,11 +183,11 @@ void InputWindow::connectHandlers() {
             if (ReadNumberField(field, *target) && *target != before) restartFamily();
         });
     }
-    for (std::size_t i = 0; i < 6; ++i) {
-        QLineEdit* field = LineGFields(scene_, f.ug, f.vg)[i].first;
+    const std::array<QLineEdit*, 6> lineG = LineGEdits(f.ug, f.vg);
+    for (std::size_t i = 0; i < lineG.size(); ++i) {
+        QLineEdit* field = lineG[i];
         onFieldLeft(field, [this, field, i] {
-            if (ReadFamilyField(field, *LineGFields(scene_, fields_->ug, fields_->vg)[i].second))
-                scene_.lineGParameters[i] = 0;
+            if (ReadFamilyField(field, LineGValue(scene_, i))) scene_.lineGParameters[i] = 0;
         });
     }
 
@@ -404,13 +396,13 @@ bool InputWindow::lineGFieldRejected() const {
 }
 
 void InputWindow::readLineGAt(const std::array<std::optional<Real>, 6>& parameters) {
-    const auto fields = LineGFields(scene_, fields_->ug, fields_->vg);
+    const std::array<QLineEdit*, 6> fields = LineGEdits(fields_->ug, fields_->vg);
     const bool gate = expressionError;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (!parameters[i]) continue;
-        const EvaluationResult r = EvaluateExpression(fields[i].first->text().toStdString(), 0, *parameters[i]);
+        const EvaluationResult r = EvaluateExpression(fields[i]->text().toStdString(), 0, *parameters[i]);
         if (r.error) continue;
-        *fields[i].second = r.value;
+        LineGValue(scene_, i) = r.value;
         scene_.lineGParameters[i] = *parameters[i];
     }
     expressionError = gate;
