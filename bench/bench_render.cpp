@@ -30,11 +30,15 @@ namespace {
 struct BusyRun {
     ViewState view;
     Scene scene;
+    SceneInput input;
     BusySceneHost host;
-    BusyRun() { MakeBusyScene(scene, view.controls); }
+    BusyRun() {
+        MakeBusyScene(scene, view.controls);
+        input = InputShowing(scene);
+    }
     void Draw(Canvas& canvas) {
         expressionError = false;
-        DrawContext ctx{canvas, view, scene, host};
+        DrawContext ctx{canvas, view, scene, input, host};
         SpeedButton_OK_zeichneClick(ctx);
     }
 };

@@ -1,33 +1,53 @@
 #pragma once
 // The busy scene shared by the export tests and the benchmarks: everything
-// drawable switched on, and a host that reads the windows' fields as the
-// start-up leaves them (the family formulas evaluated for real).
+// drawable switched on, the scene as typed that shows it, and a host that
+// tells nobody.
 #include "geometry/VectorOps.h"
-#include "numbers/Evaluator.h"
+#include "input/SceneInput.h"
 #include "render/DrawHost.h"
 
 class BusySceneHost : public DrawHost {
 public:
     void ShowMessage(const std::string&) override {}
     void HideInputWindow() override {}
-    void RereadLines(Scene& s) override {
-        s.lineSupport[LineG2] = s.points[PointP];
-        s.lineDirection[LineG2] = VectorFromTo(s.points[PointP], s.points[PointQ]);
-    }
-    void RereadPlanes(Scene& s) override {
-        s.planeSupport[PlaneE5] = s.points[PointA];
-        s.planeSpanU[PlaneE5] = VectorFromTo(s.points[PointA], s.points[PointB]);
-        s.planeSpanV[PlaneE5] = VectorFromTo(s.points[PointA], s.points[PointC]);
-    }
-    void RereadFamily(Scene& s) override {
-        static const char* const texts[6] = {"3", "3", "4", "-4", "5", "1,5t"};
-        Real values[6];
-        for (int i = 0; i < 6; ++i) values[i] = EvaluateExpression(texts[i], 0, s.familyFrom).value;
-        SetCoordinates(s.lineSupport[LineG], MakeVector(values[0], values[1], values[2]));
-        SetCoordinates(s.lineDirection[LineG], MakeVector(values[3], values[4], values[5]));
-    }
-    std::string FamilyFromText() override { return "1"; }
+    void ReportRejections(const std::vector<FieldRejection>&) override {}
 };
+
+// The scene as the input window shows `s`: h, the planes and the parallel
+// planes with the Scene's values, E5 from the points A, B and C, g with its
+// start-up formulas (the family in t) and t1 = 1.
+inline SceneInput InputShowing(const Scene& s) {
+    SceneInput in;
+    auto triple = [&in](const std::string& prefix, const Vector3& v) {
+        in.texts["Edit_" + prefix + "x"] = DerivedFieldShownText(v.x);
+        in.texts["Edit_" + prefix + "y"] = DerivedFieldShownText(v.y);
+        in.texts["Edit_" + prefix + "z"] = DerivedFieldShownText(v.z);
+    };
+    triple("uh", s.lineSupport[LineH]);
+    triple("vh", s.lineDirection[LineH]);
+    for (int n : {PlaneE1, PlaneE2})
+        for (std::size_t k = 0; k < 4; ++k)
+            in.texts["Edit_" + std::string("abcd").substr(k, 1) + std::to_string(n)] =
+                DerivedFieldShownText(s.planeCoeffs[std::size_t(n)][k]);
+    for (int n : {PlaneE3, PlaneE4}) {
+        triple("p" + std::to_string(n), s.planeSupport[std::size_t(n)]);
+        triple("u" + std::to_string(n), s.planeSpanU[std::size_t(n)]);
+        triple("v" + std::to_string(n), s.planeSpanV[std::size_t(n)]);
+    }
+    triple("p5", s.points[PointA]);
+    triple("u5", VectorFromTo(s.points[PointA], s.points[PointB]));
+    triple("v5", VectorFromTo(s.points[PointA], s.points[PointC]));
+    in.texts["Edit_x_gleich_const"] = DerivedFieldShownText(s.parallelPlaneX);
+    in.texts["Edit_y_gleich_const"] = DerivedFieldShownText(s.parallelPlaneY);
+    in.texts["Edit_z_gleich_const"] = DerivedFieldShownText(s.parallelPlaneZ);
+    const char* const g[6] = {"3", "3", "4", "-4", "5", "1,5t"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        in.texts["Edit_ug" + std::string("xyz").substr(i, 1)] = g[i];
+        in.texts["Edit_vg" + std::string("xyz").substr(i, 1)] = g[i + 3];
+    }
+    in.texts["Edit_t1"] = "1";
+    return in;
+}
 
 // Nine points with paths, seven vectors, the coplanarity construction, the
 // family of five, h and g2 with trace points, five hatched planes, eight

@@ -21,7 +21,7 @@ public:
 // "a.spatium: Feld Edit_Punkt1_x „1+*2“: Fehler an Stelle 3": where the
 // message belongs, since no field shows it. A long text is cut, and control
 // characters would break the line.
-QString FieldRejection(const QString& sceneFile, const QLineEdit& field, const QString& message) {
+QString RejectionLine(const QString& sceneFile, const QLineEdit& field, const QString& message) {
     constexpr int kShownCharacters = 60;
     QString text = field.text();
     for (QChar& ch : text)
@@ -48,7 +48,7 @@ int RunExportCommand(const CommandLine& commandLine, const AppOptions& options) 
     const QString& sceneFile = commandLine.files.front();
     LoadScene(windows.form1, *windows.form3, file, scenes.startUpState(), scenes.startUpScene(), true,
               [&sceneFile](const QLineEdit& field, const QString& message) {
-                  if (!message.isEmpty()) PrintError(FieldRejection(sceneFile, field, message));
+                  if (!message.isEmpty()) PrintError(RejectionLine(sceneFile, field, message));
               });
     const BatchExportOutcome outcome = RunBatchExport(windows.form1, *commandLine.exportOptions);
     if (!outcome.message.isEmpty()) PrintError(outcome.message);

@@ -181,10 +181,10 @@ void LoadScene(PlotWindow& form1, InputWindow& form3, const SceneState& scene, c
         const std::array<QString, 6> names = LineGFieldNames();
         for (std::size_t i = 0; i < names.size(); ++i)
             if (const long double* t = Find(scene.parameters, names[i])) parameters[i] = *t;
-        form3.readLineGAt(parameters);
+        TakeLineGAtParameters(form3.scene(), form3.input(), parameters);
         // Typed, a formula of g its reader rejects leaves the evaluator's
         // flag set, and the draw button then draws nothing: so here too.
-        if (form3.lineGFieldRejected()) expressionError = true;
+        if (LineGFieldRejected(form3.input())) expressionError = true;
         form1.takeViewFromControls();
         if (draw) RunDrawCommand(form1, form3);
         rejections = quiet.rejections();

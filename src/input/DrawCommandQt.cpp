@@ -9,30 +9,20 @@
 #include "input/InputWindow.h"
 #include "plot/MainWindow.h"
 
-// The readers of the input window always fill its own scene, which is the
-// one the draw command was given (see RunDrawCommand).
-
 void QtDrawHost::ShowMessage(const std::string& text) {
     ActiveUserFeedback().ShowMessage(&form1_, QString::fromStdString(text));
 }
 
 void QtDrawHost::HideInputWindow() { form3_.hide(); }
 
-void QtDrawHost::RereadLines(Scene&) { form3_.Geraden_auslesen(); }
-
-void QtDrawHost::RereadPlanes(Scene&) { form3_.Ebenen_auslesen(); }
-
-void QtDrawHost::RereadFamily(Scene&) { form3_.Geradenschar_auslesen(); }
-
-std::string QtDrawHost::FamilyFromText() {
-    const QLineEdit* field = form3_.edit(QStringLiteral("Edit_t1"));
-    return field ? field->text().toStdString() : std::string();
+void QtDrawHost::ReportRejections(const std::vector<FieldRejection>& rejections) {
+    form3_.reportRejections(rejections);
 }
 
 void RunDrawCommand(PlotWindow& form1, InputWindow& form3) {
     form1.readViewControls();
     QtDrawHost host(form1, form3);
-    DrawContext ctx{form1.canvas(), form1.viewState(), form3.scene(), host};
+    DrawContext ctx{form1.canvas(), form1.viewState(), form3.scene(), form3.input(), host};
     SpeedButton_OK_zeichneClick(ctx);
     form1.updateImage();
 }

@@ -16,10 +16,7 @@ public:
 
     void ShowMessage(const std::string& text) override;
     void HideInputWindow() override;
-    void RereadLines(Scene& scene) override;
-    void RereadPlanes(Scene& scene) override;
-    void RereadFamily(Scene& scene) override;
-    std::string FamilyFromText() override;
+    void ReportRejections(const std::vector<FieldRejection>& rejections) override;
 
 private:
     PlotWindow& form1_;

@@ -160,9 +160,6 @@ ScopedUserFeedback::ScopedUserFeedback(UserFeedback& feedback) : previous_(activ
 
 ScopedUserFeedback::~ScopedUserFeedback() { activeFeedback = previous_; }
 
-void ShowErrorPosition(int position, QWidget* parent) {
-    ActiveUserFeedback().ShowMessage(parent, QStringLiteral("Fehler an Stelle %1").arg(position));
-}
 
 void ReturnFocusTo(QLineEdit* field) {
     if (!field) return;
@@ -182,11 +179,15 @@ bool ReadNumberField(QLineEdit* field, Real& target) {
         return true;
     }
     const int position = result.errorPosition > 0 ? result.errorPosition : 1;
-    if (QuietFieldReads::Note(field, QStringLiteral("Fehler an Stelle %1").arg(position))) return false;
-    ActiveUserFeedback().Beep();
-    ShowErrorPosition(position, field->window());
-    ReturnFocusTo(field);
+    ReportRejectedNumberField(field, QStringLiteral("Fehler an Stelle %1").arg(position));
     return false;
+}
+
+void ReportRejectedNumberField(QLineEdit* field, const QString& message) {
+    if (QuietFieldReads::Note(field, message)) return;
+    ActiveUserFeedback().Beep();
+    ActiveUserFeedback().ShowMessage(field->window(), message);
+    ReturnFocusTo(field);
 }
 
 bool IsFieldLeaveReason(int focusReason) {

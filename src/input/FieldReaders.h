@@ -84,8 +84,6 @@ private:
 // May change expressionError.
 void NoteFamilyFieldVerdict(QLineEdit* field);
 
-// "Fehler an Stelle N" in a modal message box.
-void ShowErrorPosition(int position, QWidget* parent = nullptr);
 
 // Gives the keyboard focus back to a field after a failed read (re-activating
 // its window, which a message box has deactivated).
@@ -95,6 +93,11 @@ void ReturnFocusTo(QLineEdit* field);
 // it in target and returns true. On failure: beep, "Fehler an Stelle N",
 // focus back into the field, text kept, and target keeps its previous value.
 bool ReadNumberField(QLineEdit* field, Real& target);
+
+// What a failed ReadNumberField does with its message ("Fehler an Stelle
+// N"): noted by a living QuietFieldReads, otherwise beep, the message in a
+// modal box, focus back into the field.
+void ReportRejectedNumberField(QLineEdit* field, const QString& message);
 
 // Reads one of the six component fields of the line g, whose text is a
 // formula in the family parameter t: syntax check at x = t = 1 (the

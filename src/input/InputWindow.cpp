@@ -47,18 +47,10 @@ std::array<QLineEdit*, 6> LineGEdits(const std::array<QLineEdit*, 3>& ug, const 
     return {ug[0], ug[1], ug[2], vg[0], vg[1], vg[2]};
 }
 
-// g's six texts in the order of Scene::lineGParameters.
-std::array<std::string, 6> LineGTexts(const std::array<QLineEdit*, 3>& ug, const std::array<QLineEdit*, 3>& vg) {
-    std::array<std::string, 6> texts;
-    const std::array<QLineEdit*, 6> edits = LineGEdits(ug, vg);
-    for (std::size_t i = 0; i < edits.size(); ++i) texts[i] = edits[i]->text().toStdString();
-    return texts;
-}
-
 // g as the start-up and an opened file read it (see ReadLineGAtStart); a
 // formula failing at t1 leaves the evaluator's error flag set.
-void ReadFamilyAtT1(InputWindow& form, const std::array<QLineEdit*, 3>& ug, const std::array<QLineEdit*, 3>& vg) {
-    if (!ReadLineGAtStart(form.scene(), LineGTexts(ug, vg))) expressionError = true;
+void ReadFamilyAtT1(InputWindow& form) {
+    if (!ReadLineGAtStart(form.scene(), LineGTexts(form.input()))) expressionError = true;
 }
 
 }  // namespace
@@ -68,6 +60,7 @@ InputWindow::InputWindow(PlotWindow& form1, QWidget* parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("3D-System"));
     buildLayout();
+    bindInput();
     outputLog_ = std::make_unique<RichEditOutputLog>(richEditOut_);
     fitToScreen();
     colourChooser_ = [this](Colour initial) -> std::optional<Colour> {
@@ -173,7 +166,7 @@ void InputWindow::connectHandlers() {
         if (const NumberReadResult t1 = ParseNumberOrFraction(f.t1->text().toStdString()); t1.ok)
             scene_.familyFrom = t1.value;
         const bool gate = expressionError;
-        ReadFamilyAtT1(*this, f.ug, f.vg);
+        ReadFamilyAtT1(*this);
         expressionError = gate;
     };
     for (auto [field, target] : {std::pair{f.t1, &scene_.familyFrom}, std::pair{f.t2, &scene_.familyTo},
@@ -369,67 +362,52 @@ void InputWindow::Punkte3D_auslesen() {
     scene_.vectorAD.color = f.pointPanel->colour();
 }
 
-void InputWindow::Geraden_auslesen() {
-    Fields& f = *fields_;
-    scene_.lineSupport[LineG2] = scene_.points[PointP];
-    SetDifference(scene_.lineDirection[LineG2], scene_.points[PointP], scene_.points[PointQ]);
-    for (int a = 0; a < 3; ++a) ReadNumberField(f.uh[std::size_t(a)], AxisValue(scene_.lineSupport[LineH], a));
-    for (int a = 0; a < 3; ++a) ReadNumberField(f.vh[std::size_t(a)], AxisValue(scene_.lineDirection[LineH], a));
-}
+void InputWindow::Geraden_auslesen() { reportRejections(RereadLines(input_, scene_)); }
 
 void InputWindow::Geradenschar_auslesen() {
     // A bad field before a good one must still block drawing.
-    if (!TakeLineGAt(scene_, LineGTexts(fields_->ug, fields_->vg), scene_.familyFrom)) expressionError = true;
+    if (!TakeLineGAt(scene_, LineGTexts(input_), scene_.familyFrom)) expressionError = true;
 }
 
-bool InputWindow::lineGFieldRejected() const {
-    const bool gate = expressionError;
-    bool rejected = false;
-    for (const auto* triple : {&fields_->ug, &fields_->vg})
-        for (QLineEdit* field : *triple) {
-            Real ignored = 0;
-            rejected = rejected ||
-                       ReadExpression(field->text().toStdString(), ignored).outcome != ReadExpressionOutcome::Ok;
-        }
-    expressionError = gate;
-    return rejected;
-}
+void InputWindow::Ebenen_auslesen() { reportRejections(RereadPlanes(input_, scene_)); }
 
-void InputWindow::readLineGAt(const std::array<std::optional<Real>, 6>& parameters) {
-    const std::array<QLineEdit*, 6> fields = LineGEdits(fields_->ug, fields_->vg);
-    const bool gate = expressionError;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (!parameters[i]) continue;
-        const EvaluationResult r = EvaluateExpression(fields[i]->text().toStdString(), 0, *parameters[i]);
-        if (r.error) continue;
-        LineGValue(scene_, i) = r.value;
-        scene_.lineGParameters[i] = *parameters[i];
+// Rereads read plain number fields only.
+void InputWindow::reportRejections(const std::vector<FieldRejection>& rejections) {
+    for (const FieldRejection& r : rejections) {
+        const QString name = QString::fromStdString(r.field);
+        QLineEdit* field = edit(name);
+        if (!field) field = form1_.findChild<QLineEdit*>(name);
+        if (field) ReportRejectedNumberField(field, QString::fromStdString(r.message));
     }
-    expressionError = gate;
 }
 
-void InputWindow::Ebenen_auslesen() {
-    Fields& f = *fields_;
-    for (std::size_t k = 0; k < 4; ++k) {
-        ReadNumberField(f.planeCoeff[PlaneE1][k], scene_.planeCoeffs[PlaneE1][k]);
-        ReadNumberField(f.planeCoeff[PlaneE2][k], scene_.planeCoeffs[PlaneE2][k]);
-    }
-    auto readTriple = [](const std::array<QLineEdit*, 3>& fields, Vector3& target) {
-        for (int a = 0; a < 3; ++a) ReadNumberField(fields[std::size_t(a)], AxisValue(target, a));
+void InputWindow::bindInput() {
+    auto bound = [](const QObject* w) {
+        return !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
     };
-    for (std::size_t n = PlaneE3; n <= PlaneE5; ++n) {
-        readTriple(f.planeP[n], scene_.planeSupport[n]);
-        readTriple(f.planeU[n], scene_.planeSpanU[n]);
-        if (n == PlaneE3) scene_.e3SpanCopyU = scene_.planeSpanU[n];
-        readTriple(f.planeV[n], scene_.planeSpanV[n]);
-        if (n == PlaneE3) scene_.e3SpanCopyV = scene_.planeSpanV[n];
+    auto bindText = [this](QLineEdit* e) {
+        std::string& text = input_.texts[e->objectName().toStdString()];
+        text = e->text().toStdString();
+        connect(e, &QLineEdit::textChanged, this, [&text](const QString& now) { text = now.toStdString(); });
+    };
+    for (QLineEdit* e : findChildren<QLineEdit*>())
+        if (bound(e)) bindText(e);
+    // The parallel planes are typed into the main window but read with the
+    // planes.
+    for (const char* name : {"Edit_x_gleich_const", "Edit_y_gleich_const", "Edit_z_gleich_const"})
+        if (auto* e = form1_.findChild<QLineEdit*>(QString::fromLatin1(name))) bindText(e);
+    for (QCheckBox* box : findChildren<QCheckBox*>()) {
+        if (!bound(box)) continue;
+        bool& checked = input_.checks[box->objectName().toStdString()];
+        checked = box->isChecked();
+        connect(box, &QCheckBox::toggled, this, [&checked](bool now) { checked = now; });
     }
-    const std::array<const char*, 3> parallelNames = {"Edit_x_gleich_const", "Edit_y_gleich_const",
-                                                       "Edit_z_gleich_const"};
-    const std::array<Real*, 3> parallel = {&scene_.parallelPlaneX, &scene_.parallelPlaneY, &scene_.parallelPlaneZ};
-    for (std::size_t a = 0; a < 3; ++a)
-        if (auto* field = form1_.findChild<QLineEdit*>(QString::fromLatin1(parallelNames[a])))
-            ReadNumberField(field, *parallel[a]);
+    for (ColourPanel* panel : findChildren<ColourPanel*>()) {
+        if (!bound(panel)) continue;
+        Colour& colour = input_.colours[panel->objectName().toStdString()];
+        colour = panel->colour();
+        connect(panel, &ColourPanel::colourChanged, this, [&colour](Colour now) { colour = now; });
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -511,7 +489,7 @@ void InputWindow::readAllFields() {
     ReadNumberField(f.t1, scene_.familyFrom);
     ReadNumberField(f.t2, scene_.familyTo);
     ReadNumberField(f.deltaT, scene_.familyStep);
-    ReadFamilyAtT1(*this, f.ug, f.vg);
+    ReadFamilyAtT1(*this);
     // The family reader itself says nothing; when the messages are being
     // collected, note what leaving each of g's fields would say.
     for (const auto* triple : {&f.ug, &f.vg})

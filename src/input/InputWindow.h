@@ -18,6 +18,7 @@
 #include <QWidget>
 
 #include "input/Scene.h"
+#include "input/SceneInput.h"
 #include "plot/Colour.h"
 
 class QAbstractButton;
@@ -40,6 +41,10 @@ public:
     Scene& scene() { return scene_; }
     const Scene& scene() const { return scene_; }
     PlotWindow& mainWindow() { return form1_; }
+    // The scene as typed: every field's text, box and colour panel of this
+    // window and the main window's parallel planes, kept up to date by the
+    // widgets as they change.
+    const SceneInput& input() const { return input_; }
 
     // The output area RichEditOut and the sink that writes into it.
     QTextEdit* richEditOut() const { return richEditOut_; }
@@ -83,13 +88,9 @@ public:
     // an error only leaves expressionError set (the value is kept).
     void Geradenschar_auslesen();
     void Ebenen_auslesen();
-    // Takes each of g's fields named in `parameters` (support x, y, z, then
-    // direction x, y, z) at that t, as the file it comes from had it; a
-    // field whose formula fails there keeps the value it has.
-    void readLineGAt(const std::array<std::optional<Real>, 6>& parameters);
-    // Whether leaving one of g's fields would reject its text (the formula
-    // fails at t = 0): typed, that leaves the draw command's gate closed.
-    bool lineGFieldRejected() const;
+    // Tells each rejected field (by object name, in this window or the
+    // main window) as a failed read of a number field does.
+    void reportRejections(const std::vector<FieldRejection>& rejections);
 
     // Colour chooser used by the ten colour panels: given the colour to open
     // with, returns the confirmed colour or nothing on Cancel. The default
@@ -115,6 +116,8 @@ private:
     struct Fields;  // the tables of widgets, built by the layout code
 
     void buildLayout();
+    // Makes every field, box and panel write its state into input_.
+    void bindInput();
     void fitToScreen();
     void connectHandlers();
     // OnFieldLeft, then inputCommitted with the field's name.
@@ -129,6 +132,7 @@ private:
 
     PlotWindow& form1_;
     Scene scene_;
+    SceneInput input_;
     std::unique_ptr<Fields> fields_;
     QTextEdit* richEditOut_ = nullptr;
     std::unique_ptr<OutputLog> outputLog_;

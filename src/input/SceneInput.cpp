@@ -73,10 +73,24 @@ void SetDifference(Vector3& target, const Vector3& from, const Vector3& to) {
     target.z = to.z - from.z;
 }
 
+std::array<std::string, 6> LineGFieldNames() {
+    std::array<std::string, 6> names;
+    for (std::size_t a = 0; a < 3; ++a) {
+        names[a] = TripleName(kSupportG.prefix, a);
+        names[a + 3] = TripleName(kDirectionG.prefix, a);
+    }
+    return names;
+}
+
 class Reader {
 public:
-    Reader(const SceneInput& input, SceneReading& out) : input_(input), out_(out), scene_(out.scene) {}
+    // Reads into `scene`, noting rejections in `rejections`; the full
+    // reading also writes the derived fields' texts into `derivedTexts`.
+    Reader(const SceneInput& input, Scene& scene, std::vector<FieldRejection>& rejections,
+           std::map<std::string, std::string>& derivedTexts)
+        : input_(input), scene_(scene), rejections_(rejections), derivedTexts_(derivedTexts) {}
 
+    // The full reading, in the order of the start-up.
     void run() {
         derivedFields();
         points();
@@ -91,16 +105,40 @@ public:
         flags();
     }
 
+    void lines() {
+        scene_.lineSupport[LineG2] = scene_.points[PointP];
+        SetDifference(scene_.lineDirection[LineG2], scene_.points[PointP], scene_.points[PointQ]);
+        triple(kSupportH.prefix, scene_.lineSupport[LineH]);
+        triple(kDirectionH.prefix, scene_.lineDirection[LineH]);
+    }
+
+    void planes() {
+        for (std::size_t k = 0; k < 4; ++k)
+            for (std::size_t n = PlaneE1; n <= PlaneE2; ++n)
+                number("Edit_" + std::string(kCoefficientLetters[k]) + std::to_string(n), scene_.planeCoeffs[n][k]);
+        for (std::size_t n = PlaneE3; n <= PlaneE5; ++n) {
+            const std::string suffix = std::to_string(n);
+            triple("p" + suffix, scene_.planeSupport[n]);
+            triple("u" + suffix, scene_.planeSpanU[n]);
+            if (n == PlaneE3) scene_.e3SpanCopyU = scene_.planeSpanU[n];
+            triple("v" + suffix, scene_.planeSpanV[n]);
+            if (n == PlaneE3) scene_.e3SpanCopyV = scene_.planeSpanV[n];
+        }
+        number("Edit_x_gleich_const", scene_.parallelPlaneX);
+        number("Edit_y_gleich_const", scene_.parallelPlaneY);
+        number("Edit_z_gleich_const", scene_.parallelPlaneZ);
+    }
+
 private:
     // A derived field shows what the reading wrote into it; any other field
     // what the input holds.
     const std::string& text(const std::string& name) const {
-        const auto it = out_.derivedTexts.find(name);
-        return it == out_.derivedTexts.end() ? input_.text(name) : it->second;
+        const auto it = derivedTexts_.find(name);
+        return it == derivedTexts_.end() ? input_.text(name) : it->second;
     }
 
     void reject(const std::string& field, std::string message) {
-        auto& list = out_.rejections;
+        auto& list = rejections_;
         const bool known =
             std::any_of(list.begin(), list.end(), [&field](const FieldRejection& r) { return r.field == field; });
         if (!known) list.push_back({field, std::move(message)});
@@ -126,7 +164,7 @@ private:
             const NumberReadResult r = ParseNumberOrFraction(input_.text(CoordinateField(point, a)));
             return r.ok ? r.value : AxisValue(scene_.points[point], int(a));
         };
-        auto& shown = out_.derivedTexts;
+        auto& shown = derivedTexts_;
         for (std::size_t a = 0; a < 3; ++a) {
             shown[TripleName("AD", a)] = DerivedFieldShownText(value(PointD, a) - value(PointA, a));
             shown[TripleName("p5", a)] = input_.text(CoordinateField(PointA, a));
@@ -151,21 +189,10 @@ private:
         scene_.vectorAD.color = colour;
     }
 
-    void lines() {
-        scene_.lineSupport[LineG2] = scene_.points[PointP];
-        SetDifference(scene_.lineDirection[LineG2], scene_.points[PointP], scene_.points[PointQ]);
-        triple(kSupportH.prefix, scene_.lineSupport[LineH]);
-        triple(kDirectionH.prefix, scene_.lineDirection[LineH]);
-    }
-
     // g at t = 0, then at t1; then what leaving each of its fields would say.
     void family() {
-        std::array<std::string, 6> names;
+        const std::array<std::string, 6> names = LineGFieldNames();
         std::array<std::string, 6> texts;
-        for (std::size_t a = 0; a < 3; ++a) {
-            names[a] = TripleName(kSupportG.prefix, a);
-            names[a + 3] = TripleName(kDirectionG.prefix, a);
-        }
         for (std::size_t i = 0; i < 6; ++i) texts[i] = text(names[i]);
         ReadLineGAtStart(scene_, texts);
         for (std::size_t i = 0; i < 6; ++i) {
@@ -176,23 +203,6 @@ private:
             else if (r.outcome == ReadExpressionOutcome::ValueError)
                 reject(names[i], std::string());
         }
-    }
-
-    void planes() {
-        for (std::size_t k = 0; k < 4; ++k)
-            for (std::size_t n = PlaneE1; n <= PlaneE2; ++n)
-                number("Edit_" + std::string(kCoefficientLetters[k]) + std::to_string(n), scene_.planeCoeffs[n][k]);
-        for (std::size_t n = PlaneE3; n <= PlaneE5; ++n) {
-            const std::string suffix = std::to_string(n);
-            triple("p" + suffix, scene_.planeSupport[n]);
-            triple("u" + suffix, scene_.planeSpanU[n]);
-            if (n == PlaneE3) scene_.e3SpanCopyU = scene_.planeSpanU[n];
-            triple("v" + suffix, scene_.planeSpanV[n]);
-            if (n == PlaneE3) scene_.e3SpanCopyV = scene_.planeSpanV[n];
-        }
-        number("Edit_x_gleich_const", scene_.parallelPlaneX);
-        number("Edit_y_gleich_const", scene_.parallelPlaneY);
-        number("Edit_z_gleich_const", scene_.parallelPlaneZ);
     }
 
     void colours() {
@@ -226,8 +236,9 @@ private:
     }
 
     const SceneInput& input_;
-    SceneReading& out_;
     Scene& scene_;
+    std::vector<FieldRejection>& rejections_;
+    std::map<std::string, std::string>& derivedTexts_;
 };
 
 }  // namespace
@@ -236,7 +247,53 @@ SceneReading ReadScene(const SceneInput& input, Scene start) {
     const bool gate = expressionError;
     SceneReading out;
     out.scene = std::move(start);
-    Reader(input, out).run();
+    Reader(input, out.scene, out.rejections, out.derivedTexts).run();
     expressionError = gate;
     return out;
+}
+
+std::array<std::string, 6> LineGTexts(const SceneInput& input) {
+    const std::array<std::string, 6> names = LineGFieldNames();
+    std::array<std::string, 6> texts;
+    for (std::size_t i = 0; i < names.size(); ++i) texts[i] = input.text(names[i]);
+    return texts;
+}
+
+std::vector<FieldRejection> RereadLines(const SceneInput& input, Scene& scene) {
+    std::vector<FieldRejection> rejections;
+    std::map<std::string, std::string> noDerivedTexts;
+    Reader(input, scene, rejections, noDerivedTexts).lines();
+    return rejections;
+}
+
+std::vector<FieldRejection> RereadPlanes(const SceneInput& input, Scene& scene) {
+    std::vector<FieldRejection> rejections;
+    std::map<std::string, std::string> noDerivedTexts;
+    Reader(input, scene, rejections, noDerivedTexts).planes();
+    return rejections;
+}
+
+void TakeLineGAtParameters(Scene& scene, const SceneInput& input,
+                           const std::array<std::optional<Real>, 6>& parameters) {
+    const std::array<std::string, 6> texts = LineGTexts(input);
+    const bool gate = expressionError;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (!parameters[i]) continue;
+        const EvaluationResult r = EvaluateExpression(texts[i], 0, *parameters[i]);
+        if (r.error) continue;
+        LineGValue(scene, i) = r.value;
+        scene.lineGParameters[i] = *parameters[i];
+    }
+    expressionError = gate;
+}
+
+bool LineGFieldRejected(const SceneInput& input) {
+    const bool gate = expressionError;
+    bool rejected = false;
+    for (const std::string& text : LineGTexts(input)) {
+        Real ignored = 0;
+        rejected = rejected || ReadExpression(text, ignored).outcome != ReadExpressionOutcome::Ok;
+    }
+    expressionError = gate;
+    return rejected;
 }

@@ -12,6 +12,7 @@
 // Scene the reading starts from. Core type: no Qt.
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,8 +69,30 @@ Real& LineGValue(Scene& scene, std::size_t i);
 // one that fails keeps both. False when any failed.
 bool TakeLineGAt(Scene& scene, const std::array<std::string, 6>& texts, Real t);
 
+// g's six texts in the order of Scene::lineGParameters.
+std::array<std::string, 6> LineGTexts(const SceneInput& input);
+
+// The draw command's rereads of what may have been typed since the fields
+// were last read, each reading into `scene` as the full reading does and
+// returning the fields it rejected, in reading order (a rejected field
+// keeps its value). Lines: g2 from the points P and Q as the Scene holds
+// them, then h's fields. Planes: E1 and E2's coefficients, the fields of
+// E3 to E5, the three parallel planes.
+std::vector<FieldRejection> RereadLines(const SceneInput& input, Scene& scene);
+std::vector<FieldRejection> RereadPlanes(const SceneInput& input, Scene& scene);
+
 // g as leaving each of its fields stores it (at t = 0), then at t1 where
 // the formula is defined there: what the start-up and an opened file read.
 // A formula undefined at t1 keeps its own value at t = 0, never one of an
 // earlier text or t. False when a formula failed at t1.
 bool ReadLineGAtStart(Scene& scene, const std::array<std::string, 6>& texts);
+
+// Takes each of g's fields named in `parameters` (support x, y, z, then
+// direction x, y, z) at that t, as the file it comes from had it; a field
+// whose formula fails there keeps the value it has.
+void TakeLineGAtParameters(Scene& scene, const SceneInput& input,
+                           const std::array<std::optional<Real>, 6>& parameters);
+
+// Whether leaving one of g's fields would reject its text (the formula
+// fails at t = 0): typed, that leaves the draw command's gate closed.
+bool LineGFieldRejected(const SceneInput& input);

@@ -1,11 +1,14 @@
 #pragma once
 // What the object drawers need besides the canvas, the view and the scene:
-// the few things only the windows can do. The draw command and the drawers
-// talk to the windows through this interface, so they stay free of Qt and
-// can be run against a RecordingCanvas in tests.
+// the few things only the windows can do, all of them telling the user
+// something. The draw command and the drawers talk to the windows through
+// this interface, so they stay free of Qt and can be run against a
+// RecordingCanvas in tests.
 #include <string>
+#include <vector>
 
 #include "input/Scene.h"
+#include "input/SceneInput.h"
 #include "plot/Canvas.h"
 #include "plot/ViewState.h"
 
@@ -18,21 +21,18 @@ public:
     // Hides the input window; it can be shown again with its state intact.
     virtual void HideInputWindow() = 0;
 
-    // Re-reading fields of the input window into the scene. Invalid texts
-    // report themselves (beep, message, focus) and leave what the reader
-    // left; the drawing goes on either way.
-    virtual void RereadLines(Scene& scene) = 0;    // h from its fields, g2 from P and Q
-    virtual void RereadPlanes(Scene& scene) = 0;   // all plane fields, E5 from A, B, C
-    // Evaluates the six formulas of g at t = scene.familyFrom.
-    virtual void RereadFamily(Scene& scene) = 0;
-    // Current text of the field t1.
-    virtual std::string FamilyFromText() = 0;
+    // Fields whose text a reread of the drawing rejected, in reading order:
+    // each is told as leaving the field tells it (beep, message, focus);
+    // the drawing goes on either way.
+    virtual void ReportRejections(const std::vector<FieldRejection>& rejections) = 0;
 };
 
-// Everything one drawing run works on.
+// Everything one drawing run works on. The drawers read the fields again
+// from `input` (the scene as typed) and write into `scene`.
 struct DrawContext {
     Canvas& canvas;
     ViewState& view;
     Scene& scene;
+    const SceneInput& input;
     DrawHost& host;
 };

@@ -127,7 +127,7 @@ void Gerade_zeichnen(DrawContext& ctx, int k, bool& failed) {
     failed = false;
     Scene& scene = ctx.scene;
     const Colour colour = scene.lineColor[k];
-    if (k == LineH || k == LineG2) ctx.host.RereadLines(scene);
+    if (k == LineH || k == LineG2) ctx.host.ReportRejections(RereadLines(ctx.input, scene));
     const Vector3 p = scene.lineSupport[k];
     const Vector3 u = scene.lineDirection[k];
     if (IsNullVector(u)) {
@@ -146,7 +146,7 @@ void Gerade_zeichnen(DrawContext& ctx, int k, bool& failed) {
 
 void Geradenschar_zeichnen(DrawContext& ctx, bool& failed) {
     Scene& scene = ctx.scene;
-    const std::optional<Real> from = ParsePlainDecimal(ctx.host.FamilyFromText());
+    const std::optional<Real> from = ParsePlainDecimal(ctx.input.text("Edit_t1"));
     if (from) scene.familyFrom = *from;
     if (!scene.familyEnabled) {
         // t1 plays no part in the single line g.
@@ -157,6 +157,7 @@ void Geradenschar_zeichnen(DrawContext& ctx, bool& failed) {
         ctx.host.ShowMessage(std::string(kFamilyStartMessage));
         return;
     }
+    const std::array<std::string, 6> texts = LineGTexts(ctx.input);
     // A step that is not positive would never reach t2.
     const bool stepUsable = scene.familyStep > 0;
     int members = 0;
@@ -165,11 +166,9 @@ void Geradenschar_zeichnen(DrawContext& ctx, bool& failed) {
             ctx.host.ShowMessage(std::string(kFamilyLimitMessage));
             return;
         }
-        // The draw command passes the evaluator's own flag as failed, so a
-        // formula that fails at this t shows here, also when the reader kept
-        // the member's previous values instead of storing an error value.
-        failed = false;
-        ctx.host.RereadFamily(scene);
+        // A formula that fails at this t shows here, also when the member
+        // keeps its previous values instead of storing an error value.
+        failed = !TakeLineGAt(scene, texts, scene.familyFrom);
         if (!failed && IsUsableFamilyValue(scene.lineSupport[LineG]) &&
             IsUsableFamilyValue(scene.lineDirection[LineG])) {
             const CanvasObject member(ctx.canvas, ObjectKind::LineFamilyMember,

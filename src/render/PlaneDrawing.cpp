@@ -87,7 +87,7 @@ void DrawStrip(const PlanePen& pen, Vector3 s1, Vector3 s2, int axis, Real R) {
 }  // namespace
 
 void Ebene_zeichnen(DrawContext& ctx, Colour colour, int k, Real a, Real b, Real c, Real d) {
-    if (k == PlaneE1 || k == PlaneE2) ctx.host.RereadPlanes(ctx.scene);
+    if (k == PlaneE1 || k == PlaneE2) ctx.host.ReportRejections(RereadPlanes(ctx.input, ctx.scene));
     if (a == 0 && b == 0 && c == 0) return;
     // Overflowing input has no picture; it must not reach a pixel as inf.
     if (!std::isfinite(a) || !std::isfinite(b) || !std::isfinite(c) || !std::isfinite(d)) return;
@@ -150,7 +150,7 @@ void Ebene_param_zeichnen(DrawContext& ctx, int k, Vector3 p, Vector3 u, Vector3
     Scene& scene = ctx.scene;
     const Colour colour = scene.planeColor[k];
     if (k == PlaneE5) {
-        ctx.host.RereadPlanes(scene);
+        ctx.host.ReportRejections(RereadPlanes(ctx.input, scene));
         p = scene.planeSupport[PlaneE5];
         u = scene.planeSpanU[PlaneE5];
         v = scene.planeSpanV[PlaneE5];

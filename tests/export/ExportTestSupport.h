@@ -45,7 +45,8 @@ protected:
             setUp_(scene, controls, view);
             view.controls = controls;
             expressionError = false;
-            DrawContext ctx{form.canvas(), view, scene, host};
+            const SceneInput input = InputShowing(scene);
+            DrawContext ctx{form.canvas(), view, scene, input, host};
             SpeedButton_OK_zeichneClick(ctx);
         });
         form.redraw();

@@ -31,7 +31,8 @@ void DrawBusy(Canvas& canvas) {
     Scene scene;
     BusySceneHost host;
     MakeBusyScene(scene, view.controls);
-    DrawContext ctx{canvas, view, scene, host};
+    const SceneInput input = InputShowing(scene);
+    DrawContext ctx{canvas, view, scene, input, host};
     DrawScene(ctx);
 }
 

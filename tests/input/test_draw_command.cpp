@@ -261,8 +261,13 @@ TEST_F(DrawCommand, ObjectsFollowTheFixedOrder) {
     order.push_back(FirstIndex(polygon(Colours::Fuchsia, BrushStyles::DiagCross)));
     for (std::size_t i = 0; i < order.size(); ++i) EXPECT_GE(order[i], 0) << "object " << i;
     EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
-    EXPECT_EQ(b.host.lineRereads, 2);   // h and g2
-    EXPECT_EQ(b.host.planeRereads, 3);  // E1, E2, E5
+    // Fields read again while drawing (the input is empty: each rejected).
+    auto rereads = [this](const std::string& field) {
+        return std::count_if(b.host.rejections.begin(), b.host.rejections.end(),
+                             [&field](const FieldRejection& r) { return r.field == field; });
+    };
+    EXPECT_EQ(rereads("Edit_vhx"), 2);  // h and g2
+    EXPECT_EQ(rereads("Edit_a1"), 3);   // E1, E2, E5
 }
 
 // h with a null direction: the message, the rest still drawn, and the flag
@@ -320,15 +325,14 @@ TEST_F(DrawCommand, ValidFamilyClearsAFlagSetEarlierInTheRun) {
     Scene& s = b.scene;
     s.drawLineFlag[LineG] = true;
     s.familyEnabled = true;
-    b.host.familyFromText = "1";
-    b.host.onRereadFamily = [](Scene& sc) {
-        expressionError = false;  // a successful evaluation clears it
-        sc.lineSupport[LineG] = V(0, 0, sc.familyFrom);
-        sc.lineDirection[LineG] = V(1, 1, 0);
-    };
+    b.input.texts["Edit_t1"] = "1";
+    b.setLineG({"0", "0", "t"}, {"1", "1", "0"});
     Run();
     EXPECT_FALSE(expressionError);
-    EXPECT_EQ(b.host.familyRereadsAt.size(), 5u);  // t = 1 .. 3 in steps of 0.5
+    const auto objects = b.canvas.CallsOf(CanvasOp::BeginObject);
+    EXPECT_EQ(std::count_if(objects.begin(), objects.end(),
+                            [](const CanvasCall& c) { return c.kind == ObjectKind::LineFamilyMember; }),
+              5);  // t = 1 .. 3 in steps of 0.5
 }
 
 }  // namespace
@@ -343,18 +347,10 @@ TEST_F(DrawCommand, FamilyMemberWithFailedFormulaIsSkipped) {
     Scene& s = b.scene;
     s.drawLineFlag[LineG] = true;
     s.familyEnabled = true;
-    b.host.familyFromText = "1";
-    b.host.onRereadFamily = [](Scene& sc) {
-        if (sc.familyFrom >= 2 && sc.familyFrom < 3) {
-            expressionError = true;  // e.g. ln(2 - t) beyond t = 2
-            return;
-        }
-        expressionError = false;
-        sc.lineSupport[LineG] = V(0, 0, sc.familyFrom);
-        sc.lineDirection[LineG] = V(1, 1, 0);
-    };
+    b.input.texts["Edit_t1"] = "1";
+    b.setLineG({"0", "0", "t"}, {"1", "1+0/((t-2)*(t-2,5))", "0"});  // fails at t = 2 and 2,5
     Run();
-    EXPECT_EQ(b.host.familyRereadsAt.size(), 5u);
+    EXPECT_EQ(s.familyFrom, 3.5L);
     int red = 0;
     for (const auto& c : b.canvas.CallsOf(CanvasOp::LineTo))
         if (c.attributes.pen.colour == Colours::Red) ++red;

@@ -79,6 +79,12 @@ TEST(SceneInputWidgetsTest, ReadSceneEqualsTheInputWindowsReading) {
                                             r.message.toStdString()});
         }
         const SceneReading reading = ReadScene(input, start);
+        // The value the widgets keep is what they show, also after the
+        // reading wrote the derived fields.
+        const SceneInput shown = Capture(form1, form3);
+        ASSERT_EQ(form3.input().texts, shown.texts);
+        ASSERT_EQ(form3.input().checks, shown.checks);
+        ASSERT_EQ(form3.input().colours, shown.colours);
 
         ASSERT_EQ(Differences(form3.scene(), reading.scene), "");
         ASSERT_EQ(widgetRejections, reading.rejections);

@@ -1,6 +1,7 @@
 #pragma once
 // Shared helpers of the drawing tests: a host that records what the drawers
 // asked of the windows, and short ways to name pixels and recorded lines.
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,31 +17,13 @@ class FakeHost : public DrawHost {
 public:
     std::vector<std::string> messages;
     int hideCount = 0;
-    int lineRereads = 0;
-    int planeRereads = 0;
-    std::vector<Real> familyRereadsAt;  // familyFrom at each family re-read
-    std::string familyFromText = "1";
-
-    // Optional effects of the re-readers on the scene.
-    std::function<void(Scene&)> onRereadLines;
-    std::function<void(Scene&)> onRereadPlanes;
-    std::function<void(Scene&)> onRereadFamily;
+    std::vector<FieldRejection> rejections;  // every reported one, in order
 
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void HideInputWindow() override { ++hideCount; }
-    void RereadLines(Scene& scene) override {
-        ++lineRereads;
-        if (onRereadLines) onRereadLines(scene);
+    void ReportRejections(const std::vector<FieldRejection>& r) override {
+        rejections.insert(rejections.end(), r.begin(), r.end());
     }
-    void RereadPlanes(Scene& scene) override {
-        ++planeRereads;
-        if (onRereadPlanes) onRereadPlanes(scene);
-    }
-    void RereadFamily(Scene& scene) override {
-        familyRereadsAt.push_back(scene.familyFrom);
-        if (onRereadFamily) onRereadFamily(scene);
-    }
-    std::string FamilyFromText() override { return familyFromText; }
 };
 
 inline Vector3 V(Real x, Real y, Real z) {
@@ -78,12 +61,24 @@ inline std::vector<RecordedLine> LinesOf(const RecordingCanvas& canvas) {
     return lines;
 }
 
-// Test fixture pieces: a canvas, the default view, a start-up scene, a host
-// and the context joining them.
+// Test fixture pieces: a canvas, the default view, a start-up scene, the
+// scene as typed (empty: every reread field rejected and kept), a host and
+// the context joining them.
 struct DrawBench {
     RecordingCanvas canvas;
     ViewState view;
     Scene scene;
+    SceneInput input;
     FakeHost host;
-    DrawContext ctx{canvas, view, scene, host};
+    DrawContext ctx{canvas, view, scene, input, host};
+
+    // The input's fields of a triple such as "uh" or "Punkt1_": x, y, z.
+    void setTriple(const std::string& prefix, const std::array<std::string, 3>& texts) {
+        for (std::size_t a = 0; a < 3; ++a) input.texts["Edit_" + prefix + "xyz"[a]] = texts[a];
+    }
+    // g's support and direction fields (formulas in t).
+    void setLineG(const std::array<std::string, 3>& support, const std::array<std::string, 3>& direction) {
+        setTriple("ug", support);
+        setTriple("vg", direction);
+    }
 };

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -158,7 +159,7 @@ protected:
 };
 
 TEST_F(LineDrawing, NullDirectionShowsMessageAndDrawsNothing) {
-    b.scene.lineDirection[LineG2] = V(0, 0, 0);
+    b.scene.points[PointQ] = b.scene.points[PointP];  // g2's direction is PQ
     bool failed = false;
     Gerade_zeichnen(b.ctx, LineG2, failed);
     EXPECT_TRUE(failed);
@@ -185,18 +186,34 @@ TEST_F(LineDrawing, ValidLineClearsFailedAndDrawsOneSolidSegment) {
     EXPECT_EQ(lines[0].attributes.pen.style, PenStyles::Solid);
 }
 
+// h is read again from its fields as typed, g2 from P and Q as the Scene
+// holds them; g's fields are left alone.
 TEST_F(LineDrawing, HAndG2AreReReadButGIsNot) {
     bool failed = false;
-    b.host.onRereadLines = [](Scene& s) { s.lineDirection[LineH] = V(0, 0, 0); };
+    b.scene.lineSupport[LineG] = V(1, 0, 0);
+    b.scene.lineDirection[LineG] = V(0, 1, 0);
+    b.setLineG({"7", "7", "7"}, {"0", "0", "0"});
+    b.setTriple("uh", {"1", "2", "3"});
+    b.setTriple("vh", {"0", "0", "0"});
+    b.scene.points[PointP] = V(1, 1, 1);
+    b.scene.points[PointQ] = V(2, 3, 4);
     Gerade_zeichnen(b.ctx, LineG, failed);
-    EXPECT_EQ(b.host.lineRereads, 0);
     EXPECT_FALSE(failed);
+    EXPECT_EQ(b.scene.lineSupport[LineG].x, 1);
     Gerade_zeichnen(b.ctx, LineG2, failed);
-    EXPECT_EQ(b.host.lineRereads, 1);
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(b.scene.lineDirection[LineG2].z, 3);
     // The re-read value is the one drawn (here rejected).
     Gerade_zeichnen(b.ctx, LineH, failed);
-    EXPECT_EQ(b.host.lineRereads, 2);
     EXPECT_TRUE(failed);
+    EXPECT_EQ(b.scene.lineSupport[LineH].z, 3);
+    EXPECT_TRUE(b.host.rejections.empty());
+    // A text the reread rejects is reported and keeps the value.
+    b.input.texts["Edit_vhy"] = "1+";
+    Gerade_zeichnen(b.ctx, LineH, failed);
+    ASSERT_EQ(b.host.rejections.size(), 1u);
+    EXPECT_EQ(b.host.rejections[0].field, "Edit_vhy");
+    EXPECT_EQ(b.host.rejections[0].message.rfind("Fehler an Stelle ", 0), 0u);
 }
 
 TEST_F(LineDrawing, TracePointsInOrderSxySyzSxzInPurpleWithPaths) {
@@ -240,8 +257,8 @@ TEST_F(LineDrawing, NoTracePointsUnlessChecked) {
     EXPECT_TRUE(b.canvas.Texts().empty());
 }
 
-// The family: each member is g evaluated at the running t (here the fake
-// reader puts t into the support point's z).
+// The family: each member is g evaluated at the running t (here t is the
+// support point's z).
 class FamilyDrawing : public LineDrawing {
 protected:
     void SetUp() override {
@@ -249,19 +266,30 @@ protected:
         b.scene.familyEnabled = true;
         b.scene.familyTo = 3;
         b.scene.familyStep = 0.5L;
-        b.host.familyFromText = "1";
-        b.host.onRereadFamily = [](Scene& s) {
-            s.lineSupport[LineG] = V(0, 0, s.familyFrom);
-            s.lineDirection[LineG] = V(0, 1, 0);
-        };
+        Prepare(b, "1");
+    }
+    static void Prepare(DrawBench& bench, const std::string& t1) {
+        bench.input.texts["Edit_t1"] = t1;
+        bench.setLineG({"0", "0", "t"}, {"0", "1", "0"});
     }
     int LineCount() const { return b.canvas.CountOf(CanvasOp::LineTo); }
+    // The t of every member drawn.
+    static std::vector<Real> MemberTs(const DrawBench& bench) {
+        std::vector<Real> ts;
+        for (const CanvasCall& call : bench.canvas.CallsOf(CanvasOp::BeginObject))
+            if (call.kind == ObjectKind::LineFamilyMember) {
+                std::string t = call.text.substr(call.text.rfind(' ') + 1);
+                std::replace(t.begin(), t.end(), ',', '.');
+                ts.push_back(std::stold(t));
+            }
+        return ts;
+    }
 };
 
 TEST_F(FamilyDrawing, OneToThreeInHalfStepsDrawsFiveLines) {
     bool failed = false;
     Geradenschar_zeichnen(b.ctx, failed);
-    EXPECT_EQ(b.host.familyRereadsAt, (std::vector<Real>{1, 1.5L, 2, 2.5L, 3}));
+    EXPECT_EQ(MemberTs(b), (std::vector<Real>{1, 1.5L, 2, 2.5L, 3}));
     EXPECT_EQ(LineCount(), 5);
     EXPECT_TRUE(b.host.messages.empty());
     EXPECT_FALSE(failed);
@@ -270,32 +298,31 @@ TEST_F(FamilyDrawing, OneToThreeInHalfStepsDrawsFiveLines) {
 }
 
 TEST_F(FamilyDrawing, StartAfterEndDrawsOneLineAtStart) {
-    b.host.familyFromText = "3";
+    b.input.texts["Edit_t1"] = "3";
     b.scene.familyTo = 1;
     bool failed = false;
     Geradenschar_zeichnen(b.ctx, failed);
-    EXPECT_EQ(b.host.familyRereadsAt, (std::vector<Real>{3}));
+    EXPECT_EQ(MemberTs(b), (std::vector<Real>{3}));
     EXPECT_EQ(LineCount(), 1);
 }
 
 TEST_F(FamilyDrawing, StartIsReadFromTheFieldWithDecimalComma) {
-    b.host.familyFromText = "2,5";
+    b.input.texts["Edit_t1"] = "2,5";
     b.scene.familyFrom = 1;  // the committed value is not used
     bool failed = false;
     Geradenschar_zeichnen(b.ctx, failed);
-    EXPECT_EQ(b.host.familyRereadsAt, (std::vector<Real>{2.5L, 3}));
+    EXPECT_EQ(MemberTs(b), (std::vector<Real>{2.5L, 3}));
 }
 
 TEST_F(FamilyDrawing, StepZeroOrNegativeDrawsOnlyTheFirstMemberAndSaysSo) {
     for (Real step : {0.0L, -0.5L}) {
         DrawBench fresh;
         fresh.scene = b.scene;
-        fresh.host.onRereadFamily = b.host.onRereadFamily;
-        fresh.host.familyFromText = "1";
+        Prepare(fresh, "1");
         fresh.scene.familyStep = step;
         bool failed = false;
         Geradenschar_zeichnen(fresh.ctx, failed);
-        EXPECT_EQ(fresh.host.familyRereadsAt, (std::vector<Real>{1})) << "step " << double(step);
+        EXPECT_EQ(MemberTs(fresh), (std::vector<Real>{1})) << "step " << double(step);
         EXPECT_EQ(fresh.canvas.CountOf(CanvasOp::LineTo), 1);
         ASSERT_EQ(fresh.host.messages.size(), 1u);
         EXPECT_EQ(fresh.host.messages[0], std::string(kFamilyStepMessage));
@@ -303,7 +330,7 @@ TEST_F(FamilyDrawing, StepZeroOrNegativeDrawsOnlyTheFirstMemberAndSaysSo) {
 }
 
 TEST_F(FamilyDrawing, ZeroStepWithStartAfterEndIsAnOrdinarySingleLine) {
-    b.host.familyFromText = "5";
+    b.input.texts["Edit_t1"] = "5";
     b.scene.familyStep = 0;
     bool failed = false;
     Geradenschar_zeichnen(b.ctx, failed);
@@ -318,7 +345,6 @@ TEST_F(FamilyDrawing, TinyStepStopsAtTheMemberLimitAndTellsTheUser) {
     Geradenschar_zeichnen(b.ctx, failed);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     EXPECT_EQ(LineCount(), kMaxFamilyMembers);
-    EXPECT_EQ(static_cast<int>(b.host.familyRereadsAt.size()), kMaxFamilyMembers);
     ASSERT_EQ(b.host.messages.size(), 1u);
     EXPECT_EQ(b.host.messages[0], "Es wurden nur die ersten 1000 Geraden der Schar gezeichnet.");
 }
@@ -336,8 +362,7 @@ TEST_F(FamilyDrawing, InvalidStartGivesMessageAndDrawsNoFamily) {
     for (const char* text : {"abc", "1/2", "", "2t", "1,5,0"}) {
         DrawBench fresh;
         fresh.scene = b.scene;
-        fresh.host.onRereadFamily = b.host.onRereadFamily;
-        fresh.host.familyFromText = text;
+        Prepare(fresh, text);
         bool failed = false;
         Geradenschar_zeichnen(fresh.ctx, failed);
         EXPECT_EQ(fresh.canvas.CountOf(CanvasOp::LineTo), 0) << text;
@@ -351,31 +376,29 @@ TEST_F(FamilyDrawing, DisabledFamilyDrawsGOnceAsItStands) {
     b.scene.familyEnabled = false;
     b.scene.lineSupport[LineG] = V(1, 1, 1);
     b.scene.lineDirection[LineG] = V(0, 0, 1);
-    b.host.familyFromText = "2";
+    b.input.texts["Edit_t1"] = "2";
     bool failed = true;
     Geradenschar_zeichnen(b.ctx, failed);
-    EXPECT_TRUE(b.host.familyRereadsAt.empty());
+    EXPECT_TRUE(MemberTs(b).empty());
+    EXPECT_EQ(b.scene.lineSupport[LineG].z, 1);  // g's formulas are not evaluated
     EXPECT_EQ(LineCount(), 1);
     EXPECT_FALSE(failed);
     EXPECT_EQ(b.scene.familyFrom, 2);
     // A bad t1 plays no part then.
     DrawBench other;
     other.scene = b.scene;
-    other.host.familyFromText = "x";
+    other.input.texts["Edit_t1"] = "x";
     Geradenschar_zeichnen(other.ctx, failed);
     EXPECT_EQ(other.canvas.CountOf(CanvasOp::LineTo), 1);
     EXPECT_TRUE(other.host.messages.empty());
 }
 
 TEST_F(FamilyDrawing, NullDirectionMemberStopsTheLoopWithFlagSet) {
-    b.host.onRereadFamily = [](Scene& s) {
-        s.lineSupport[LineG] = V(0, 0, 0);
-        s.lineDirection[LineG] = V(0, s.familyFrom - 2, 0);  // null at t = 2
-    };
+    b.setLineG({"0", "0", "0"}, {"0", "t-2", "0"});  // null at t = 2
     bool failed = false;
     Geradenschar_zeichnen(b.ctx, failed);
     EXPECT_TRUE(failed);
-    EXPECT_EQ(b.host.familyRereadsAt, (std::vector<Real>{1, 1.5L, 2}));
+    EXPECT_EQ(MemberTs(b), (std::vector<Real>{1, 1.5L, 2}));
     EXPECT_EQ(LineCount(), 2);
     EXPECT_EQ(b.host.messages.size(), 1u);
 }
@@ -383,13 +406,11 @@ TEST_F(FamilyDrawing, NullDirectionMemberStopsTheLoopWithFlagSet) {
 // Where a formula is undefined (the evaluator's error value) there is no
 // line to draw; the other members are drawn.
 TEST_F(FamilyDrawing, MembersWithFailedFormulaAreSkipped) {
-    b.host.onRereadFamily = [](Scene& s) {
-        s.lineSupport[LineG] = V(0, 0, 0);
-        s.lineDirection[LineG] = V(1, s.familyFrom < 2 ? ErrorValue : 1, 0);
-    };
+    b.setLineG({"0", "0", "0"}, {"1", "w(t-2)*0+1", "0"});  // undefined below t = 2
     bool failed = false;
     Geradenschar_zeichnen(b.ctx, failed);
-    EXPECT_EQ(b.host.familyRereadsAt.size(), 5u);
+    EXPECT_EQ(MemberTs(b), (std::vector<Real>{2, 2.5L, 3}));
+    EXPECT_EQ(b.scene.familyFrom, 3.5L);
     EXPECT_EQ(LineCount(), 3);
     EXPECT_FALSE(failed);
 }

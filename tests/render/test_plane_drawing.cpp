@@ -180,12 +180,14 @@ TEST_F(PlaneDrawing, OverflowingCoefficientsDrawNothing) {
 }
 
 TEST_F(PlaneDrawing, E1AndE2ReReadTheFieldsButDrawTheCoefficientsPassed) {
-    b.host.onRereadPlanes = [](Scene& s) { s.planeCoeffs[1] = {0, 0, 1, 5}; };
+    for (auto [field, text] : {std::pair{"Edit_a1", "0"}, {"Edit_b1", "0"}, {"Edit_c1", "1"}, {"Edit_d1", "5"}})
+        b.input.texts[field] = text;
     Ebene_zeichnen(b.ctx, kGreen, 1, 1, 1, 1, 3);
-    EXPECT_EQ(b.host.planeRereads, 1);
+    EXPECT_EQ(b.scene.planeCoeffs[1], (std::array<Real, 4>{0, 0, 1, 5}));
     EXPECT_EQ(Polygons().at(0).points, P({V(3, 0, 0), V(0, 3, 0), V(0, 0, 3)}));
+    b.scene.planeCoeffs[1] = {};
     Ebene_zeichnen(b.ctx, kGreen, 3, 1, 1, 1, 3);
-    EXPECT_EQ(b.host.planeRereads, 1);
+    EXPECT_EQ(b.scene.planeCoeffs[1], (std::array<Real, 4>{}));
 }
 
 TEST_F(PlaneDrawing, DrawingPlanesLeavesTheScenePointsAlone) {
@@ -233,15 +235,12 @@ TEST_F(PlaneDrawing, NullSpanningVectorShowsMessageAndSetsFailed) {
 }
 
 TEST_F(PlaneDrawing, E5IsReReadAndDrawnAsRebuilt) {
-    b.host.onRereadPlanes = [](Scene& s) {
-        s.planeSupport[5] = V(0, 0, 2);
-        s.planeSpanU[5] = V(1, 0, 0);
-        s.planeSpanV[5] = V(0, 1, 0);
-    };
+    b.setTriple("p5", {"0", "0", "2"});
+    b.setTriple("u5", {"1", "0", "0"});
+    b.setTriple("v5", {"0", "1", "0"});
     bool failed = true;
     // The arguments are the stale E5 (null u): the rebuilt one is drawn.
     Ebene_param_zeichnen(b.ctx, 5, V(0, 0, 0), V(0, 0, 0), V(1, 0, 0), failed);
-    EXPECT_EQ(b.host.planeRereads, 1);
     EXPECT_FALSE(failed);
     EXPECT_TRUE(b.host.messages.empty());
     const auto polys = Polygons();

@@ -18,8 +18,9 @@ protected:
     QImageCanvas canvas{721, 721};
     ViewState view;
     Scene scene;
+    SceneInput input;
     FakeHost host;
-    DrawContext ctx{canvas, view, scene, host};
+    DrawContext ctx{canvas, view, scene, input, host};
 
     void SetUp() override { ResetImage(canvas, 0, 0, 721, 721); }
 
@@ -84,11 +85,9 @@ TEST_F(Picture, FamilyDrawsFiveLinesOrOne) {
     scene.familyEnabled = true;
     scene.familyTo = 3;
     scene.familyStep = 0.5L;
-    host.onRereadFamily = [](Scene& s) {
-        s.lineSupport[LineG] = V(0, 0, s.familyFrom);
-        s.lineDirection[LineG] = V(0, 1, 0);
-    };
-    host.familyFromText = "1";
+    for (auto [field, text] : {std::pair{"Edit_ugx", "0"}, {"Edit_ugy", "0"}, {"Edit_ugz", "t"},
+                               {"Edit_vgx", "0"}, {"Edit_vgy", "1"}, {"Edit_vgz", "0"}, {"Edit_t1", "1"}})
+        input.texts[field] = text;
     bool failed = false;
     Geradenschar_zeichnen(ctx, failed);
     // Horizontal lines at z = 1 .. 3: rows 450 - 45 z, halves to even.
@@ -97,7 +96,7 @@ TEST_F(Picture, FamilyDrawsFiveLinesOrOne) {
     EXPECT_EQ(At(500, 428), Colours::White);
 
     ResetImage(canvas, 0, 0, 721, 721);
-    host.familyFromText = "3";
+    input.texts["Edit_t1"] = "3";
     scene.familyTo = 1;
     Geradenschar_zeichnen(ctx, failed);
     EXPECT_EQ(At(500, 315), Colours::Red);
