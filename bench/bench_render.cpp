@@ -30,7 +30,7 @@ namespace {
 struct BusyRun {
     ViewState view;
     Scene scene;
-    SceneInput input;
+    SceneState input;
     BusySceneHost host;
     BusyRun() {
         MakeBusyScene(scene, view.controls);

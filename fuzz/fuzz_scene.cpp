@@ -29,7 +29,7 @@
 #include "FuzzCheck.h"
 #include "document/RecentFiles.h"
 #include "document/SceneFile.h"
-#include "document/SceneState.h"
+#include "input/SceneState.h"
 
 namespace {
 
@@ -38,14 +38,14 @@ namespace {
 const SceneState& Before() {
     static const SceneState before = [] {
         SceneState s;
-        s.texts[QStringLiteral("Edit_Punkt1_x")] = QStringLiteral("4");
-        s.texts[QStringLiteral("Edit_vgz")] = QStringLiteral("1,5t");
-        s.checks[QStringLiteral("CheckBox_Gerade_g")] = true;
-        s.colours[QStringLiteral("Panel_Punkt3DFarbe")] = 0x00FF0000;
-        s.choices[QStringLiteral("ComboBox_Zoomfaktor")] = 2;
-        s.fonts[QStringLiteral("Edit_Text_in_Grafik")] = TextFont{QStringLiteral("DejaVu Sans"), 10, false, false, false, false, 0};
-        s.outputs[QStringLiteral("RichEditOut")] = OutputText{{{QStringLiteral("Ausgaben\n"), 0x00FF00FF}}, 0};
-        s.view[QStringLiteral("offsetX")] = 12;
+        s.texts["Edit_Punkt1_x"] = "4";
+        s.texts["Edit_vgz"] = "1,5t";
+        s.checks["CheckBox_Gerade_g"] = true;
+        s.colours["Panel_Punkt3DFarbe"] = 0x00FF0000;
+        s.choices["ComboBox_Zoomfaktor"] = 2;
+        s.fonts["Edit_Text_in_Grafik"] = TextFont{"DejaVu Sans", 10, false, false, false, false, 0};
+        s.outputs["RichEditOut"] = OutputText{{{"Ausgaben\n", 0x00FF00FF}}, 0};
+        s.view["offsetX"] = 12;
         return s;
     }();
     return before;
@@ -53,7 +53,7 @@ const SceneState& Before() {
 
 // The ranges SceneFile.cpp promises for the values it takes.
 void CheckRanges(const SceneState& s) {
-    static const std::set<QString> viewNames = {ViewValueNames::OffsetX, ViewValueNames::OffsetY,
+    static const std::set<std::string> viewNames = {ViewValueNames::OffsetX, ViewValueNames::OffsetY,
                                                 ViewValueNames::RotationX, ViewValueNames::RotationY,
                                                 ViewValueNames::RotationZ};
     for (const auto& [name, value] : s.view) {

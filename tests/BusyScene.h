@@ -16,8 +16,8 @@ public:
 // The scene as the input window shows `s`: h, the planes and the parallel
 // planes with the Scene's values, E5 from the points A, B and C, g with its
 // start-up formulas (the family in t) and t1 = 1.
-inline SceneInput InputShowing(const Scene& s) {
-    SceneInput in;
+inline SceneState InputShowing(const Scene& s) {
+    SceneState in;
     auto triple = [&in](const std::string& prefix, const Vector3& v) {
         in.texts["Edit_" + prefix + "x"] = DerivedFieldShownText(v.x);
         in.texts["Edit_" + prefix + "y"] = DerivedFieldShownText(v.y);

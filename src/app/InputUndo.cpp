@@ -126,7 +126,7 @@ void InputUndo::record(const QString& objectName) {
     // text uncommitted until it is left.
     if (qobject_cast<ColourPanel*>(form3_.findChild<QWidget*>(objectName)))
         if (auto* typing = qobject_cast<QLineEdit*>(QApplication::focusWidget()); typing && typing->window() == &form3_)
-            if (const auto old = committed_.texts.find(typing->objectName()); old != committed_.texts.end())
+            if (const auto old = committed_.texts.find(typing->objectName().toStdString()); old != committed_.texts.end())
                 now.texts[old->first] = old->second;
     SceneState after = ChangedEntries(committed_, now);
     std::optional<std::pair<MainWindowPart, MainWindowPart>> mainWindow;

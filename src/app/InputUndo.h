@@ -15,7 +15,7 @@
 #include <QString>
 #include <QUndoStack>
 
-#include "document/SceneState.h"
+#include "input/SceneState.h"
 #include "input/Scene.h"
 #include "plot/ViewState.h"
 

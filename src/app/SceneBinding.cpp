@@ -10,6 +10,8 @@
 #include "input/FieldReaders.h"
 #include "input/InputWindow.h"
 #include "input/InputWindowTables.h"
+#include "input/SceneInput.h"
+#include "input/SceneView.h"
 #include "numbers/Evaluator.h"
 #include "plot/MainWindow.h"
 
@@ -26,60 +28,18 @@ void ForEachBound(const QWidget& root, F f) {
         if (IsBound(root, w)) f(w);
 }
 
+std::string Key(const QObject* w) { return w->objectName().toStdString(); }
+
 // The entry of `name` in a group, or nullptr.
 template <class Map>
-const typename Map::mapped_type* Find(const Map& group, const QString& name) {
+const typename Map::mapped_type* Find(const Map& group, const std::string& name) {
     const auto it = group.find(name);
     return it == group.end() ? nullptr : &it->second;
 }
 
-TextFont FontOfView(const ViewState& v) {
-    TextFont f;
-    f.family = QString::fromStdString(v.textFontName);
-    f.pointSize = v.textSize;
-    f.bold = v.textStyle & FontStyles::Bold;
-    f.italic = v.textStyle & FontStyles::Italic;
-    f.underline = v.textStyle & FontStyles::Underline;
-    f.strikeOut = v.textStyle & FontStyles::StrikeOut;
-    f.colour = v.textColor;
-    return f;
-}
-
-void SetViewFont(ViewState& v, const TextFont& f) {
-    v.textFontName = f.family.toStdString();
-    v.textSize = f.pointSize;
-    v.textStyle = (f.bold ? FontStyles::Bold : 0) | (f.italic ? FontStyles::Italic : 0) |
-                  (f.underline ? FontStyles::Underline : 0) | (f.strikeOut ? FontStyles::StrikeOut : 0);
-    v.textColor = f.colour;
-    v.textBrushStyle = BrushStyles::Clear;
-}
-
-// g's fields in the order of Scene::lineGParameters.
-std::array<QString, 6> LineGFieldNames() {
-    std::array<QString, 6> names;
-    for (std::size_t a = 0; a < 3; ++a) {
-        names[a] = QStringLiteral("Edit_%1%2").arg(QLatin1String(inputwindow::kSupportG.prefix), QLatin1String(inputwindow::kAxisLetters[a]));
-        names[a + 3] = QStringLiteral("Edit_%1%2").arg(QLatin1String(inputwindow::kDirectionG.prefix), QLatin1String(inputwindow::kAxisLetters[a]));
-    }
-    return names;
-}
-
 // The view values of `scene` (each one it holds) into the main window.
 void ApplyViewValues(PlotWindow& form1, const SceneState& scene) {
-    ViewState& v = form1.viewState();
-    auto set = [&scene](const char* name, auto& target) {
-        if (const double* value = Find(scene.view, QLatin1String(name)))
-            target = static_cast<std::remove_reference_t<decltype(target)>>(*value);
-    };
-    set(ViewValueNames::OffsetX, v.offsetX);
-    set(ViewValueNames::OffsetY, v.offsetY);
-    set(ViewValueNames::RotationX, v.rotationX);
-    set(ViewValueNames::RotationY, v.rotationY);
-    set(ViewValueNames::RotationZ, v.rotationZ);
-    if (const TextFont* font = Find(scene.fonts, QLatin1String(kTextFontName))) {
-        SetViewFont(v, *font);
-        form1.showTextFontInEdit();
-    }
+    if (ApplyViewValues(form1.viewState(), scene)) form1.showTextFontInEdit();
 }
 
 void ShowRejections(const std::vector<QuietFieldReads::Rejection>& rejections, const RejectionReport& report) {
@@ -99,28 +59,28 @@ void ShowRejections(const std::vector<QuietFieldReads::Rejection>& rejections, c
 }  // namespace
 
 void CaptureControls(const QWidget& root, SceneState& s) {
-    ForEachBound<QLineEdit>(root, [&s](QLineEdit* e) { s.texts[e->objectName()] = e->text(); });
+    ForEachBound<QLineEdit>(root, [&s](QLineEdit* e) { s.texts[Key(e)] = e->text().toStdString(); });
     ForEachBound<QAbstractButton>(root, [&s](QAbstractButton* b) {
-        if (b->isCheckable()) s.checks[b->objectName()] = b->isChecked();
+        if (b->isCheckable()) s.checks[Key(b)] = b->isChecked();
     });
-    ForEachBound<ColourPanel>(root, [&s](ColourPanel* p) { s.colours[p->objectName()] = p->colour(); });
-    ForEachBound<QComboBox>(root, [&s](QComboBox* c) { s.choices[c->objectName()] = c->currentIndex(); });
+    ForEachBound<ColourPanel>(root, [&s](ColourPanel* p) { s.colours[Key(p)] = p->colour(); });
+    ForEachBound<QComboBox>(root, [&s](QComboBox* c) { s.choices[Key(c)] = c->currentIndex(); });
 }
 
 void ApplyControls(QWidget& root, const SceneState& s) {
     ForEachBound<QLineEdit>(root, [&s](QLineEdit* e) {
-        const QString* text = Find(s.texts, e->objectName());
-        if (text && *text != e->text()) e->setText(*text);
+        const std::string* text = Find(s.texts, Key(e));
+        if (text && *text != e->text().toStdString()) e->setText(QString::fromStdString(*text));
     });
     ForEachBound<QAbstractButton>(root, [&s](QAbstractButton* b) {
-        if (const bool* checked = Find(s.checks, b->objectName()); checked && b->isCheckable())
+        if (const bool* checked = Find(s.checks, Key(b)); checked && b->isCheckable())
             b->setChecked(*checked);
     });
     ForEachBound<ColourPanel>(root, [&s](ColourPanel* p) {
-        if (const Colour* colour = Find(s.colours, p->objectName())) p->setColour(*colour);
+        if (const Colour* colour = Find(s.colours, Key(p))) p->setColour(*colour);
     });
     ForEachBound<QComboBox>(root, [&s](QComboBox* c) {
-        const int* item = Find(s.choices, c->objectName());
+        const int* item = Find(s.choices, Key(c));
         if (item && *item >= -1 && *item < c->count()) c->setCurrentIndex(*item);
     });
 }
@@ -134,25 +94,17 @@ SceneState CaptureInputWindow(const InputWindow& form3) {
 SceneState CaptureMainWindow(const PlotWindow& form1) {
     SceneState s;
     CaptureControls(form1, s);
-    const ViewState& v = form1.viewState();
-    s.view[QLatin1String(ViewValueNames::OffsetX)] = v.offsetX;
-    s.view[QLatin1String(ViewValueNames::OffsetY)] = v.offsetY;
-    s.view[QLatin1String(ViewValueNames::RotationX)] = double(v.rotationX);
-    s.view[QLatin1String(ViewValueNames::RotationY)] = double(v.rotationY);
-    s.view[QLatin1String(ViewValueNames::RotationZ)] = double(v.rotationZ);
-    s.fonts[QLatin1String(kTextFontName)] = FontOfView(v);
+    CaptureViewValues(form1.viewState(), s);
     return s;
 }
 
 SceneState CaptureScene(const PlotWindow& form1, const InputWindow& form3) {
     SceneState s = CaptureMainWindow(form1);
     CaptureControls(form3, s);
-    OutputText& output = s.outputs[QLatin1String(kOutputAreaName)];
-    for (const OutputRun& run : form3.outputLog().Contents())
-        output.runs.push_back({QString::fromStdString(run.text), run.colour});
+    OutputText& output = s.outputs[kOutputAreaName];
+    for (const OutputRun& run : form3.outputLog().Contents()) output.runs.push_back({run.text, run.colour});
     output.colour = form3.outputLog().OutputColour();
-    const std::array<QString, 6> names = LineGFieldNames();
-    for (std::size_t i = 0; i < names.size(); ++i) s.parameters[names[i]] = form3.scene().lineGParameters[i];
+    CaptureLineGParameters(form3.scene(), s);
     return s;
 }
 
@@ -168,20 +120,16 @@ void LoadScene(PlotWindow& form1, InputWindow& form3, const SceneState& scene, c
         ApplyControls(form3, whole);
         ApplyControls(form1, whole);
         ApplyViewValues(form1, whole);
-        if (const OutputText* output = Find(whole.outputs, QLatin1String(kOutputAreaName))) {
+        if (const OutputText* output = Find(whole.outputs, std::string(kOutputAreaName))) {
             std::vector<OutputRun> runs;
-            for (const TextRun& run : output->runs) runs.push_back({run.colour, run.text.toStdString()});
+            for (const TextRun& run : output->runs) runs.push_back({run.colour, run.text});
             form3.outputLog().ReplaceContents(runs);
             form3.outputLog().SetOutputColour(output->colour);
         }
         form3.readAllFields();
         // g at the t the file says it was left at (a file without them
         // keeps g as the reading above leaves it).
-        std::array<std::optional<Real>, 6> parameters;
-        const std::array<QString, 6> names = LineGFieldNames();
-        for (std::size_t i = 0; i < names.size(); ++i)
-            if (const long double* t = Find(scene.parameters, names[i])) parameters[i] = *t;
-        TakeLineGAtParameters(form3.scene(), form3.input(), parameters);
+        TakeLineGAtParameters(form3.scene(), form3.input(), LineGParametersOf(scene));
         // Typed, a formula of g its reader rejects leaves the evaluator's
         // flag set, and the draw button then draws nothing: so here too.
         if (LineGFieldRejected(form3.input())) expressionError = true;

@@ -17,7 +17,9 @@
 // belongs to another window.
 #include <functional>
 
-#include "document/SceneState.h"
+#include <QString>
+
+#include "input/SceneState.h"
 
 class QLineEdit;
 class QWidget;
@@ -45,10 +47,6 @@ SceneState CaptureMainWindow(const PlotWindow& form1);
 // output area with the colour of its next text, the pan offsets, the three
 // rotation angles and the font of the text placed into the picture.
 SceneState CaptureScene(const PlotWindow& form1, const InputWindow& form3);
-
-// The names under which the output area and the text font are kept.
-inline constexpr char kOutputAreaName[] = "RichEditOut";
-inline constexpr char kTextFontName[] = "Edit_Text_in_Grafik";
 
 // Puts a whole scene into the windows as opening a file does, starting from
 // the start-up values (`startUp`: the start-up's controls, `startUpScene`:

@@ -18,7 +18,7 @@
 #include "app/InputUndo.h"
 #include "app/MainMenu.h"
 #include "document/RecentFiles.h"
-#include "document/SceneState.h"
+#include "input/SceneState.h"
 #include "export/OutputDialogs.h"
 #include "input/Scene.h"
 #include "plot/WindowServices.h"

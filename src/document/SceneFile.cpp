@@ -99,7 +99,7 @@ bool ReadFont(const QJsonValue& value, TextFont& font) {
     const QJsonValue family = o.value(QLatin1String("family"));
     const QJsonValue size = o.value(QLatin1String("pointSize"));
     if (!family.isString() || !IsWholeNumber(size, 1, kMaxFontPointSize)) return false;
-    font.family = family.toString();
+    font.family = family.toString().toStdString();
     font.pointSize = size.toInt();
     const std::pair<const char*, bool*> flags[] = {
         {"bold", &font.bold}, {"italic", &font.italic}, {"underline", &font.underline}, {"strikeOut", &font.strikeOut}};
@@ -121,7 +121,7 @@ bool ReadOutput(const QJsonValue& value, OutputText& output) {
         const QJsonValue text = run.toObject().value(QLatin1String("text"));
         TextRun piece;
         if (!text.isString() || !ReadColour(run.toObject().value(QLatin1String("colour")), piece.colour)) return false;
-        piece.text = text.toString();
+        piece.text = text.toString().toStdString();
         output.runs.push_back(piece);
     }
     return ReadColour(o.value(QLatin1String("colour")), output.colour);
@@ -137,12 +137,12 @@ bool ReadGroup(GroupReader& reader, const QJsonObject& top, const char* name, co
     for (auto it = group.begin(); it != group.end(); ++it) {
         typename Map::mapped_type entry{};
         if (!convert(it.value(), entry)) return reader.wrongType(name, it.key(), expected);
-        into.insert_or_assign(it.key(), entry);
+        into.insert_or_assign(it.key().toStdString(), entry);
     }
     return true;
 }
 
-bool ReadView(GroupReader& reader, const QJsonObject& top, std::map<QString, double>& view) {
+bool ReadView(GroupReader& reader, const QJsonObject& top, std::map<std::string, double>& view) {
     QJsonObject group;
     bool present = false;
     if (!reader.object(top, kView, group, present)) return false;
@@ -153,7 +153,7 @@ bool ReadView(GroupReader& reader, const QJsonObject& top, std::map<QString, dou
         const bool inRange = v.isDouble() && std::isfinite(d) && d >= rule.min && d <= rule.max;
         if (!inRange || (rule.whole && std::floor(d) != d))
             return reader.wrongType(kView, QLatin1String(rule.name), rule.otherwise);
-        view[QLatin1String(rule.name)] = v.toDouble();
+        view[rule.name] = v.toDouble();
     }
     return true;
 }
@@ -179,10 +179,10 @@ QJsonValue ParameterValue(long double t) {
 }
 
 // A family reaches other formats' markup (an SVG's attributes) as it is.
-bool FontFamiliesUsable(GroupReader& reader, const std::map<QString, TextFont>& fonts) {
+bool FontFamiliesUsable(GroupReader& reader, const std::map<std::string, TextFont>& fonts) {
     for (const auto& [name, font] : fonts)
-        if (!IsUsableFontFamily(font.family))
-            return reader.wrongType(kFonts, name,
+        if (!IsUsableFontFamily(QString::fromStdString(font.family)))
+            return reader.wrongType(kFonts, QString::fromStdString(name),
                                     "eine Schrift, deren Name ein Anführungszeichen, <, >, & oder ein Steuerzeichen "
                                     "enthält");
     return true;
@@ -191,9 +191,9 @@ bool FontFamiliesUsable(GroupReader& reader, const std::map<QString, TextFont>& 
 bool ReadGroups(const QJsonObject& top, SceneState& s, QString& reason) {
     GroupReader r(reason);
     return ReadGroup(r, top, kTexts, "kein Text", s.texts,
-                     [](const QJsonValue& v, QString& text) {
+                     [](const QJsonValue& v, std::string& text) {
                          if (!v.isString()) return false;
-                         text = v.toString();
+                         text = v.toString().toStdString();
                          return true;
                      }) &&
            ReadGroup(r, top, kChecks, "weder true noch false", s.checks,
@@ -217,7 +217,7 @@ bool ReadGroups(const QJsonObject& top, SceneState& s, QString& reason) {
 }
 
 QJsonObject FontObject(const TextFont& f) {
-    return QJsonObject{{"family", f.family},       {"pointSize", f.pointSize},
+    return QJsonObject{{"family", QString::fromStdString(f.family)},       {"pointSize", f.pointSize},
                        {"bold", f.bold},           {"italic", f.italic},
                        {"underline", f.underline}, {"strikeOut", f.strikeOut},
                        {"colour", ColourToText(f.colour)}};
@@ -226,7 +226,7 @@ QJsonObject FontObject(const TextFont& f) {
 template <class Map, class Convert>
 QJsonObject GroupObject(const Map& entries, Convert convert) {
     QJsonObject o;
-    for (const auto& [name, value] : entries) o.insert(name, convert(value));
+    for (const auto& [name, value] : entries) o.insert(QString::fromStdString(name), convert(value));
     return o;
 }
 
@@ -258,14 +258,14 @@ bool ColourFromText(const QString& text, Colour& colour) {
 }
 
 QByteArray SceneToJson(const SceneState& s) {
-    const auto text = [](const QString& t) { return QJsonValue(t); };
+    const auto text = [](const std::string& t) { return QJsonValue(QString::fromStdString(t)); };
     const auto flag = [](bool b) { return QJsonValue(b); };
     const auto colour = [](Colour c) { return QJsonValue(ColourToText(c)); };
     const auto item = [](int i) { return QJsonValue(i); };
     const auto font = [](const TextFont& f) { return QJsonValue(FontObject(f)); };
     const auto output = [](const OutputText& o) {
         QJsonArray runs;
-        for (const TextRun& run : o.runs) runs.append(QJsonObject{{"colour", ColourToText(run.colour)}, {"text", run.text}});
+        for (const TextRun& run : o.runs) runs.append(QJsonObject{{"colour", ColourToText(run.colour)}, {"text", QString::fromStdString(run.text)}});
         return QJsonValue(QJsonObject{{"colour", ColourToText(o.colour)}, {"runs", runs}});
     };
     const auto number = [](double d) { return QJsonValue(d); };

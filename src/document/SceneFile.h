@@ -10,7 +10,7 @@
 #include <QIODevice>
 #include <QString>
 
-#include "document/SceneState.h"
+#include "input/SceneState.h"
 
 inline constexpr char kSceneFormatName[] = "spatium-scene";
 inline constexpr int kSceneFormatVersion = 1;

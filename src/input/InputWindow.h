@@ -44,7 +44,7 @@ public:
     // The scene as typed: every field's text, box and colour panel of this
     // window and the main window's parallel planes, kept up to date by the
     // widgets as they change.
-    const SceneInput& input() const { return input_; }
+    const SceneState& input() const { return input_; }
 
     // The output area RichEditOut and the sink that writes into it.
     QTextEdit* richEditOut() const { return richEditOut_; }
@@ -132,7 +132,7 @@ private:
 
     PlotWindow& form1_;
     Scene scene_;
-    SceneInput input_;
+    SceneState input_;
     std::unique_ptr<Fields> fields_;
     QTextEdit* richEditOut_ = nullptr;
     std::unique_ptr<OutputLog> outputLog_;

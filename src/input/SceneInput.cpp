@@ -9,22 +9,6 @@
 
 using namespace inputwindow;
 
-const std::string& SceneInput::text(const std::string& name) const {
-    static const std::string empty;
-    const auto it = texts.find(name);
-    return it == texts.end() ? empty : it->second;
-}
-
-bool SceneInput::checked(const std::string& name) const {
-    const auto it = checks.find(name);
-    return it != checks.end() && it->second;
-}
-
-Colour SceneInput::colour(const std::string& name, Colour fallback) const {
-    const auto it = colours.find(name);
-    return it == colours.end() ? fallback : it->second;
-}
-
 std::string DerivedFieldShownText(Real value) {
     std::string text;
     return DerivedFieldText(value, text) ? text : std::string("Überlauf");
@@ -86,7 +70,7 @@ class Reader {
 public:
     // Reads into `scene`, noting rejections in `rejections`; the full
     // reading also writes the derived fields' texts into `derivedTexts`.
-    Reader(const SceneInput& input, Scene& scene, std::vector<FieldRejection>& rejections,
+    Reader(const SceneState& input, Scene& scene, std::vector<FieldRejection>& rejections,
            std::map<std::string, std::string>& derivedTexts)
         : input_(input), scene_(scene), rejections_(rejections), derivedTexts_(derivedTexts) {}
 
@@ -235,7 +219,7 @@ private:
         scene_.drawSpatVectors = input_.checked("CheckBox_Spatvektoren_zeichnen");
     }
 
-    const SceneInput& input_;
+    const SceneState& input_;
     Scene& scene_;
     std::vector<FieldRejection>& rejections_;
     std::map<std::string, std::string>& derivedTexts_;
@@ -243,7 +227,7 @@ private:
 
 }  // namespace
 
-SceneReading ReadScene(const SceneInput& input, Scene start) {
+SceneReading ReadScene(const SceneState& input, Scene start) {
     const bool gate = expressionError;
     SceneReading out;
     out.scene = std::move(start);
@@ -252,28 +236,28 @@ SceneReading ReadScene(const SceneInput& input, Scene start) {
     return out;
 }
 
-std::array<std::string, 6> LineGTexts(const SceneInput& input) {
+std::array<std::string, 6> LineGTexts(const SceneState& input) {
     const std::array<std::string, 6> names = LineGFieldNames();
     std::array<std::string, 6> texts;
     for (std::size_t i = 0; i < names.size(); ++i) texts[i] = input.text(names[i]);
     return texts;
 }
 
-std::vector<FieldRejection> RereadLines(const SceneInput& input, Scene& scene) {
+std::vector<FieldRejection> RereadLines(const SceneState& input, Scene& scene) {
     std::vector<FieldRejection> rejections;
     std::map<std::string, std::string> noDerivedTexts;
     Reader(input, scene, rejections, noDerivedTexts).lines();
     return rejections;
 }
 
-std::vector<FieldRejection> RereadPlanes(const SceneInput& input, Scene& scene) {
+std::vector<FieldRejection> RereadPlanes(const SceneState& input, Scene& scene) {
     std::vector<FieldRejection> rejections;
     std::map<std::string, std::string> noDerivedTexts;
     Reader(input, scene, rejections, noDerivedTexts).planes();
     return rejections;
 }
 
-void TakeLineGAtParameters(Scene& scene, const SceneInput& input,
+void TakeLineGAtParameters(Scene& scene, const SceneState& input,
                            const std::array<std::optional<Real>, 6>& parameters) {
     const std::array<std::string, 6> texts = LineGTexts(input);
     const bool gate = expressionError;
@@ -287,7 +271,7 @@ void TakeLineGAtParameters(Scene& scene, const SceneInput& input,
     expressionError = gate;
 }
 
-bool LineGFieldRejected(const SceneInput& input) {
+bool LineGFieldRejected(const SceneState& input) {
     const bool gate = expressionError;
     bool rejected = false;
     for (const std::string& text : LineGTexts(input)) {
@@ -296,4 +280,17 @@ bool LineGFieldRejected(const SceneInput& input) {
     }
     expressionError = gate;
     return rejected;
+}
+
+std::array<std::optional<Real>, 6> LineGParametersOf(const SceneState& state) {
+    std::array<std::optional<Real>, 6> parameters;
+    const std::array<std::string, 6> names = LineGFieldNames();
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (const auto it = state.parameters.find(names[i]); it != state.parameters.end()) parameters[i] = it->second;
+    return parameters;
+}
+
+void CaptureLineGParameters(const Scene& scene, SceneState& state) {
+    const std::array<std::string, 6> names = LineGFieldNames();
+    for (std::size_t i = 0; i < names.size(); ++i) state.parameters[names[i]] = scene.lineGParameters[i];
 }

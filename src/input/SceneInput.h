@@ -1,11 +1,12 @@
 #pragma once
-// The scene as typed, without widgets, and its reading into the Scene.
+// The reading of the scene as typed into the Scene, without widgets.
 //
-// SceneInput holds what the input window's controls and the main window's
-// parallel-plane fields show: every field's text exactly as typed, every
-// box, every colour panel, each by its control's object name. ReadScene
-// reads it as the input window's start-up does (InputWindow::readAllFields), in
-// the same order, and returns the Scene, the texts of the derived read-only
+// The reading reads the part of the scene value (SceneState) that the
+// input window's controls and the main window's parallel-plane fields
+// show: every field's text exactly as typed, every box, every colour
+// panel, each by its control's object name. ReadScene reads it as the
+// input window's start-up does (InputWindow::readAllFields), in the same
+// order, and returns the Scene, the texts of the derived read-only
 // fields and the fields whose text was rejected. What reading keeps from
 // earlier (the value of a field whose text is rejected, the family's t at
 // which g was last taken, the coplanarity result, E3's spans) comes from the
@@ -18,18 +19,7 @@
 #include <vector>
 
 #include "input/Scene.h"
-
-struct SceneInput {
-    std::map<std::string, std::string> texts;   // fields: the text as typed (UTF-8)
-    std::map<std::string, bool> checks;         // check boxes
-    std::map<std::string, Colour> colours;      // colour panels
-
-    // A field the input does not hold reads as an empty field, a box it
-    // does not hold as unchecked, a panel it does not hold as `fallback`.
-    const std::string& text(const std::string& name) const;
-    bool checked(const std::string& name) const;
-    Colour colour(const std::string& name, Colour fallback) const;
-};
+#include "input/SceneState.h"
 
 // A field whose text its reader rejected, with the message leaving it would
 // show (empty: a beep alone).
@@ -53,7 +43,7 @@ struct SceneReading {
 // Reads `input` into a copy of `start` exactly as the input window's
 // start-up reads its fields into its Scene. Leaves the evaluator's error
 // flag as it found it (the window's reading clears it).
-SceneReading ReadScene(const SceneInput& input, Scene start);
+SceneReading ReadScene(const SceneState& input, Scene start);
 
 // The text a derived read-only field shows for `value`: the number as
 // DerivedFieldText writes it, or "Überlauf" when the value is not finite
@@ -70,7 +60,7 @@ Real& LineGValue(Scene& scene, std::size_t i);
 bool TakeLineGAt(Scene& scene, const std::array<std::string, 6>& texts, Real t);
 
 // g's six texts in the order of Scene::lineGParameters.
-std::array<std::string, 6> LineGTexts(const SceneInput& input);
+std::array<std::string, 6> LineGTexts(const SceneState& input);
 
 // The draw command's rereads of what may have been typed since the fields
 // were last read, each reading into `scene` as the full reading does and
@@ -78,8 +68,8 @@ std::array<std::string, 6> LineGTexts(const SceneInput& input);
 // keeps its value). Lines: g2 from the points P and Q as the Scene holds
 // them, then h's fields. Planes: E1 and E2's coefficients, the fields of
 // E3 to E5, the three parallel planes.
-std::vector<FieldRejection> RereadLines(const SceneInput& input, Scene& scene);
-std::vector<FieldRejection> RereadPlanes(const SceneInput& input, Scene& scene);
+std::vector<FieldRejection> RereadLines(const SceneState& input, Scene& scene);
+std::vector<FieldRejection> RereadPlanes(const SceneState& input, Scene& scene);
 
 // g as leaving each of its fields stores it (at t = 0), then at t1 where
 // the formula is defined there: what the start-up and an opened file read.
@@ -90,9 +80,14 @@ bool ReadLineGAtStart(Scene& scene, const std::array<std::string, 6>& texts);
 // Takes each of g's fields named in `parameters` (support x, y, z, then
 // direction x, y, z) at that t, as the file it comes from had it; a field
 // whose formula fails there keeps the value it has.
-void TakeLineGAtParameters(Scene& scene, const SceneInput& input,
+void TakeLineGAtParameters(Scene& scene, const SceneState& input,
                            const std::array<std::optional<Real>, 6>& parameters);
 
 // Whether leaving one of g's fields would reject its text (the formula
 // fails at t = 0): typed, that leaves the draw command's gate closed.
-bool LineGFieldRejected(const SceneInput& input);
+bool LineGFieldRejected(const SceneState& input);
+
+// The t of each of g's fields as the value keeps it (`parameters`, by
+// field name; none for a field the value does not name), and back.
+std::array<std::optional<Real>, 6> LineGParametersOf(const SceneState& state);
+void CaptureLineGParameters(const Scene& scene, SceneState& state);

@@ -33,6 +33,6 @@ struct DrawContext {
     Canvas& canvas;
     ViewState& view;
     Scene& scene;
-    const SceneInput& input;
+    const SceneState& input;
     DrawHost& host;
 };

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/AppWindows.h"
 #include "QtTestDoubles.h"
@@ -21,6 +23,13 @@
 #include "SceneConsistency.h"
 #include "plot/MainWindow.h"
 #include "plot/QImageCanvas.h"
+
+// Names joined by blanks, for failure messages.
+inline std::string Joined(const std::vector<std::string>& names) {
+    std::string all;
+    for (const std::string& name : names) all += (all.empty() ? "" : " ") + name;
+    return all;
+}
 
 // Answers of the injected dialogs; the test changes them as it goes.
 struct AppAnswers {

@@ -220,8 +220,8 @@ TEST(CommandLineRun, ProblemsNameWhereTheyAreAndFileNamesMayFollowTwoDashes) {
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
     SceneState scene;
-    scene.texts[QStringLiteral("Edit_Punkt1_x")] = QStringLiteral("1+*2");
-    scene.texts[QStringLiteral("Edit_Punkt2_y")] = QStringLiteral("2*(") + QString(300, QLatin1Char('7'));
+    scene.texts["Edit_Punkt1_x"] = "1+*2";
+    scene.texts["Edit_Punkt2_y"] = "2*(" + std::string(300, '7');
     ASSERT_TRUE(WriteSceneFile(QStringLiteral("-szene.spatium"), scene).ok());
 
     for (const char* option : {"--scale", "--width-cm"}) {

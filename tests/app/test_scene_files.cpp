@@ -91,30 +91,30 @@ TEST_F(SceneFilesTest, EveryFieldBoxColourAndViewControlComesBackAfterSaveNewAnd
     // Every field that can be typed into, in both windows, gets a new text.
     int k = 1;
     for (const auto& [name, text] : startUp.texts) {
-        QLineEdit* field = edit(name.toLatin1().constData());
+        QLineEdit* field = edit(name.c_str());
         if (field->isReadOnly()) continue;
         ++k;
         QString typed = QStringLiteral("%1,25").arg(k * k);
-        if (name.startsWith(QLatin1String("Edit_ug")) || name.startsWith(QLatin1String("Edit_vg")))
+        if (name.starts_with("Edit_ug") || name.starts_with("Edit_vg"))
             typed = QStringLiteral("%1t-1").arg(k);
-        else if (QRegularExpression(QStringLiteral("^Edit_Punkt\\w$")).match(name).hasMatch())
+        else if (QRegularExpression(QStringLiteral("^Edit_Punkt\\w$")).match(QString::fromStdString(name)).hasMatch())
             typed = QStringLiteral("N%1").arg(k);
-        else if (name == QLatin1String("Edit_Text_in_Grafik"))
+        else if (name == "Edit_Text_in_Grafik")
             typed = QStringLiteral("Ebene E%1").arg(k);
-        typeAndLeave(name.toLatin1().constData(), typed);
+        typeAndLeave(name.c_str(), typed);
     }
     // Every box and system button once clicked (the exclusive ones keep one).
-    for (const auto& [name, checked] : startUp.checks) click(name.toLatin1().constData());
+    for (const auto& [name, checked] : startUp.checks) click(name.c_str());
     // Every colour panel gets a colour of its own.
     int c = 0;
     for (const auto& [name, colour] : startUp.colours) {
         answers.colour = QColor(20 + c, 40 + 2 * c, 60 + 3 * c);
         ++c;
-        if (ColourPanel* panel = form3().panel(name)) {
+        if (ColourPanel* panel = form3().panel(QString::fromStdString(name))) {
             form3().setColourChooser([&](Colour) { return std::optional<Colour>(FromQColor(answers.colour)); });
             form3().choosePanelColour(panel);
         } else {
-            QTest::mouseClick(form1().findChild<ColourPanel*>(name), Qt::LeftButton);
+            QTest::mouseClick(form1().findChild<ColourPanel*>(QString::fromStdString(name)), Qt::LeftButton);
         }
     }
     // The view: zoom, rotation about x and z, a pan, the text font.
@@ -133,9 +133,9 @@ TEST_F(SceneFilesTest, EveryFieldBoxColourAndViewControlComesBackAfterSaveNewAnd
     const QImage changedPicture = picture();
     // Nothing escaped: only buttons of exclusive groups kept their state,
     // and the angle about z, which is no longer a rotation axis.
-    QStringList unchanged = startUp.differingNames(SceneState{});
-    for (const QString& name : changed.differingNames(startUp)) unchanged.removeAll(name);
-    EXPECT_EQ(unchanged, (QStringList{"CheckBox_SchnittModus", "CheckBox_schrumpf025", "CheckBox_schrumpf05",
+    std::vector<std::string> unchanged = startUp.differingNames(SceneState{});
+    for (const std::string& name : changed.differingNames(startUp)) std::erase(unchanged, name);
+    EXPECT_EQ(unchanged, (std::vector<std::string>{"CheckBox_SchnittModus", "CheckBox_schrumpf025", "CheckBox_schrumpf05",
                                       "SpeedButton_3DSys2", "rotationZ"}));
 
     answers.savePath = file("round.spatium");
@@ -150,7 +150,7 @@ TEST_F(SceneFilesTest, EveryFieldBoxColourAndViewControlComesBackAfterSaveNewAnd
 
     answers.openPath = file("round.spatium");
     action("Action_Oeffnen")->trigger();
-    EXPECT_EQ(capture(), changed) << capture().differingNames(changed).join(' ').toStdString();
+    EXPECT_EQ(capture(), changed) << Joined(capture().differingNames(changed));
     EXPECT_TRUE(disagreeing().isEmpty()) << disagreeing().join(' ').toStdString();
     EXPECT_FALSE(starred());
     EXPECT_EQ(title(), QStringLiteral("round.spatium[*] – Spatium V2.20"));
@@ -190,7 +190,7 @@ TEST_F(SceneFilesTest, OpeningAFamilySceneWithARejectedFieldEqualsTypingIt) {
     ASSERT_NE(Summary(scene()), typedScene);
     ASSERT_TRUE(scenes().openFile(file("family.spatium")));
     EXPECT_EQ(feedback.messages, QStringList{"Fehler an Stelle 2"});
-    EXPECT_EQ(capture(), typed) << capture().differingNames(typed).join(' ').toStdString();
+    EXPECT_EQ(capture(), typed) << Joined(capture().differingNames(typed));
     EXPECT_EQ(Summary(scene()), typedScene);
     EXPECT_TRUE(picture() == typedPicture);
     EXPECT_EQ(disagreeing(), QStringList{});
@@ -251,7 +251,7 @@ TEST_F(SceneFilesTest, GReopensAtTheTItWasLeftAt) {
         start();
         ASSERT_TRUE(scenes().openFile(file("g.spatium")));
         EXPECT_EQ(Summary(scene()), typedScene);
-        EXPECT_EQ(capture(), typed) << capture().differingNames(typed).join(' ').toStdString();
+        EXPECT_EQ(capture(), typed) << Joined(capture().differingNames(typed));
         EXPECT_TRUE(picture() == typedPicture);
     }
     // A file without the entry opens as before: g at t1.
@@ -264,7 +264,7 @@ TEST_F(SceneFilesTest, GReopensAtTheTItWasLeftAt) {
     answers.saveAnswer = WindowServices::SaveAnswer::Discard;
     showInputWindow();
     click("CheckBox_Geradenschar");
-    file.checks[QStringLiteral("CheckBox_Geradenschar")] = false;
+    file.checks["CheckBox_Geradenschar"] = false;
     ASSERT_TRUE(WriteSceneFile(this->file("old.spatium"), file).ok());
     ASSERT_TRUE(scenes().openFile(this->file("old.spatium")));
     EXPECT_EQ(scene().lineDirection[LineG].z, 2);  // at t1 = 1
@@ -470,7 +470,7 @@ TEST_F(SceneFilesTest, ReopeningTheOpenFileAfterSavingItKeepsTheEdits) {
     EXPECT_FALSE(starred());
     SceneState file;
     ASSERT_TRUE(ReadSceneFile(this->file("same.spatium"), file).ok());
-    EXPECT_EQ(file.texts.at(QStringLiteral("Edit_Punkt1_x")), QStringLiteral("7/3"));
+    EXPECT_EQ(file.texts.at("Edit_Punkt1_x"), "7/3");
     EXPECT_EQ(capture().texts, edited.texts);
 }
 
@@ -600,7 +600,7 @@ TEST_F(SceneFilesTest, VeryLongTextsOpenAsTheyAreWithTheMessagesLeavingGives) {
         ASSERT_EQ(text.size(), 100000);
         typeAndLeave(name, text);
         leaving << feedback.messages;
-        longTexts.texts[QLatin1String(name)] = text;
+        longTexts.texts[name] = text.toStdString();
     }
     ASSERT_EQ(leaving.size(), 2);
     EXPECT_EQ(leaving[0], QStringLiteral("Fehler an Stelle 100000"));
@@ -618,7 +618,7 @@ TEST_F(SceneFilesTest, VeryLongTextsOpenAsTheyAreWithTheMessagesLeavingGives) {
 // opens within 2 s, title and all, and is saved back whole.
 TEST_F(SceneFilesTest, AnOutputAreaOfMillionsOfLinesOpensQuicklyAndIsSavedWhole) {
     SceneState big;
-    big.outputs[QLatin1String(kOutputAreaName)] = OutputText{{{QString(5'200'000, QLatin1Char('\n')), 0x00FF0000}}, 0x00FF0000};
+    big.outputs[kOutputAreaName] = OutputText{{{std::string(5'200'000, '\n'), 0x00FF0000}}, 0x00FF0000};
     ASSERT_TRUE(WriteSceneFile(file("big.spatium"), big).ok());
     ASSERT_GT(QFileInfo(file("big.spatium")).size(), 10'000'000);
     const auto start = std::chrono::steady_clock::now();

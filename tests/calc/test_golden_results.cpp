@@ -43,7 +43,7 @@ class SceneMaker {
 public:
     explicit SceneMaker(unsigned seed) : engine_(seed) {}
 
-    SceneInput Make() {
+    SceneState Make() {
         texts_.clear();
         Vec A = point(), B = point(), C = point(), D = point(), S = point(), P = point(), Q2 = point();
         Vec pg = point(), vg = vector(), ph = point(), vh = vector();
@@ -106,7 +106,7 @@ public:
         triple(working::TripleFieldNames("p4"), p4);
         triple(working::TripleFieldNames("u4"), u4);
         triple(working::TripleFieldNames("v4"), v4);
-        SceneInput input;
+        SceneState input;
         input.texts = texts_;
         return input;
     }
@@ -189,7 +189,7 @@ std::vector<std::string> ResultBlock(const CalculationButton& button, const Scen
 
 // "#scene", then "name=text" lines, then per button ">name" and its lines
 // each behind "|".
-std::string Record(const SceneInput& input) {
+std::string Record(const SceneState& input) {
     std::string out = "#scene\n";
     for (const auto& [name, text] : input.texts) out += name + "=" + text + "\n";
     const Scene scene = ReadScene(input, Scene()).scene;
@@ -230,7 +230,7 @@ TEST(GoldenResults, EveryResultBlockIsAsRecorded) {
     std::istringstream in(golden);
     std::string line;
     std::string recorded;
-    SceneInput input;
+    SceneState input;
     auto finish = [&] {
         if (input.texts.empty()) return;
         ++scenes;
@@ -242,7 +242,7 @@ TEST(GoldenResults, EveryResultBlockIsAsRecorded) {
             while (std::getline(a, x) && std::getline(b, y) && x == y) {}
             if (++differing <= 5) ADD_FAILURE() << "scene " << scenes << ": recorded '" << x << "', now '" << y << "'";
         }
-        input = SceneInput();
+        input = SceneState();
         recorded.clear();
     };
     while (std::getline(in, line)) {

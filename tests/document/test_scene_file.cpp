@@ -24,30 +24,30 @@ namespace {
 // exactly: quotes, backslashes, umlauts, symbols, an empty and a very long one.
 SceneState Sample() {
     SceneState s;
-    s.texts[QStringLiteral("Edit_Punkt1_x")] = QStringLiteral("1/4");
-    s.texts[QStringLiteral("Edit_vgz")] = QStringLiteral("1,5t");
-    s.texts[QStringLiteral("Edit_Punkt1")] = QStringLiteral("Äö\"\\∠");
-    s.texts[QStringLiteral("Edit_t1")] = QString();
-    s.texts[QStringLiteral("Edit_a1")] = QString(100000, QLatin1Char('7'));
-    s.checks[QStringLiteral("CheckBox_Gerade_g")] = true;
-    s.checks[QStringLiteral("CheckBox_Dreieck")] = false;
-    s.colours[QStringLiteral("Panel_Punkt3DFarbe")] = 0x00123456;
-    s.choices[QStringLiteral("ComboBox_Zoomfaktor")] = 4;
-    s.fonts[QStringLiteral("Edit_Text_in_Grafik")] = TextFont{QStringLiteral("DejaVu Serif"), 14, true, true, false, true, 0x0000FF00};
-    s.outputs[QStringLiteral("RichEditOut")] =
-        OutputText{{{QStringLiteral("       Ausgaben\n \n"), 0x00FF00FF}, {QStringLiteral("α · β ⎧3⎫\n"), 0x00FF0000}}, 0x00800000};
-    s.view[QStringLiteral("offsetX")] = -1000000;
-    s.view[QStringLiteral("offsetY")] = 46;
-    s.view[QStringLiteral("rotationZ")] = -715;
+    s.texts["Edit_Punkt1_x"] = "1/4";
+    s.texts["Edit_vgz"] = "1,5t";
+    s.texts["Edit_Punkt1"] = "Äö\"\\∠";
+    s.texts["Edit_t1"] = std::string();
+    s.texts["Edit_a1"] = std::string(100000, '7');
+    s.checks["CheckBox_Gerade_g"] = true;
+    s.checks["CheckBox_Dreieck"] = false;
+    s.colours["Panel_Punkt3DFarbe"] = 0x00123456;
+    s.choices["ComboBox_Zoomfaktor"] = 4;
+    s.fonts["Edit_Text_in_Grafik"] = TextFont{"DejaVu Serif", 14, true, true, false, true, 0x0000FF00};
+    s.outputs["RichEditOut"] =
+        OutputText{{{"       Ausgaben\n \n", 0x00FF00FF}, {"α · β ⎧3⎫\n", 0x00FF0000}}, 0x00800000};
+    s.view["offsetX"] = -1000000;
+    s.view["offsetY"] = 46;
+    s.view["rotationZ"] = -715;
     // A t no double holds: the file keeps every bit of it.
-    s.parameters[QStringLiteral("Edit_vgz")] = 0.1L + 0.1L + 0.1L;
-    s.parameters[QStringLiteral("Edit_ugx")] = -1E100L;
+    s.parameters["Edit_vgz"] = 0.1L + 0.1L + 0.1L;
+    s.parameters["Edit_ugx"] = -1E100L;
     return s;
 }
 
 SceneState Sentinel() {
     SceneState s;
-    s.texts[QStringLiteral("untouched")] = QStringLiteral("yes");
+    s.texts["untouched"] = "yes";
     return s;
 }
 
@@ -77,7 +77,7 @@ TEST(SceneFileFormat, UnknownKeysAreIgnoredAndMissingGroupsAreEmpty) {
     QString reason;
     ASSERT_EQ(SceneFromJson(bytes, read, reason), SceneFileStatus::Ok) << reason.toStdString();
     SceneState expected;
-    expected.view[QStringLiteral("offsetX")] = 12;
+    expected.view["offsetX"] = 12;
     EXPECT_EQ(read, expected);
 }
 
@@ -233,12 +233,12 @@ TEST(SceneFileFormat, DocumentedExampleIsAGoodScene) {
     ASSERT_EQ(SceneFromJson(text.mid(start + 8, end - start - 8), state, reason), SceneFileStatus::Ok)
         << reason.toStdString();
     // A complete example: the points, a family field, the output and the view.
-    EXPECT_EQ(state.texts.at(QStringLiteral("Edit_Punkt1_x")), QStringLiteral("4"));
-    EXPECT_EQ(state.texts.at(QStringLiteral("Edit_vgz")), QStringLiteral("2t"));
-    EXPECT_FALSE(state.outputs.at(QStringLiteral("RichEditOut")).runs.empty());
-    EXPECT_TRUE(state.fonts.count(QStringLiteral("Edit_Text_in_Grafik")));
+    EXPECT_EQ(state.texts.at("Edit_Punkt1_x"), "4");
+    EXPECT_EQ(state.texts.at("Edit_vgz"), "2t");
+    EXPECT_FALSE(state.outputs.at("RichEditOut").runs.empty());
+    EXPECT_TRUE(state.fonts.count("Edit_Text_in_Grafik"));
     EXPECT_EQ(state.view.size(), 5u);
-    EXPECT_EQ(state.parameters.at(QStringLiteral("Edit_vgz")), 2.0L);
+    EXPECT_EQ(state.parameters.at("Edit_vgz"), 2.0L);
     EXPECT_GT(state.texts.size(), 100u);
 }
 
@@ -356,7 +356,7 @@ TEST_F(SceneFiles, FailedWriteNamesTheRealReason) {
 TEST_F(SceneFiles, WriteStoppedMidwayLeavesThePreviousFileWhole) {
     const QString file = path("scene.spatium");
     SceneState previous;
-    previous.texts[QStringLiteral("Edit_Punkt1_x")] = QStringLiteral("5");
+    previous.texts["Edit_Punkt1_x"] = "5";
     ASSERT_TRUE(WriteSceneFile(file, previous).ok());
     const QByteArray before = Contents(file);
     ASSERT_LT(before.size(), 4096);
@@ -437,23 +437,23 @@ TEST(SceneFileFormat, ReadingASmallFileNeverReservesTheWholeLimit) {
 
 TEST(SceneStateValue, OverlayComparisonAndChangedEntries) {
     SceneState startUp;
-    startUp.texts[QStringLiteral("Edit_Punkt1_x")] = QStringLiteral("4");
-    startUp.checks[QStringLiteral("CheckBox_Dreieck")] = false;
-    startUp.view[QStringLiteral("offsetX")] = 90;
+    startUp.texts["Edit_Punkt1_x"] = "4";
+    startUp.checks["CheckBox_Dreieck"] = false;
+    startUp.view["offsetX"] = 90;
     SceneState file;
-    file.texts[QStringLiteral("Edit_Punkt1_x")] = QStringLiteral("7");
-    file.colours[QStringLiteral("Panel_KoerperFarbe")] = 0x00FF00;
+    file.texts["Edit_Punkt1_x"] = "7";
+    file.colours["Panel_KoerperFarbe"] = 0x00FF00;
 
     SceneState merged = startUp;
     merged.overlay(file);
     EXPECT_EQ(merged.size(), 4);
-    EXPECT_EQ(merged.texts.at(QStringLiteral("Edit_Punkt1_x")), QStringLiteral("7"));
-    EXPECT_FALSE(merged.checks.at(QStringLiteral("CheckBox_Dreieck")));
+    EXPECT_EQ(merged.texts.at("Edit_Punkt1_x"), "7");
+    EXPECT_FALSE(merged.checks.at("CheckBox_Dreieck"));
     EXPECT_NE(merged, startUp);
-    EXPECT_EQ(merged.differingNames(startUp), (QStringList{"Edit_Punkt1_x", "Panel_KoerperFarbe"}));
+    EXPECT_EQ(merged.differingNames(startUp), (std::vector<std::string>{"Edit_Punkt1_x", "Panel_KoerperFarbe"}));
 
     const SceneState changed = ChangedEntries(startUp, merged);
     EXPECT_EQ(changed, file);
     EXPECT_EQ(ChangedEntries(merged, startUp).size(), 1);  // the panel has no start-up entry to go back to
-    EXPECT_TRUE(merged.differingNames(merged).isEmpty());
+    EXPECT_TRUE(merged.differingNames(merged).empty());
 }

@@ -45,7 +45,7 @@ protected:
             setUp_(scene, controls, view);
             view.controls = controls;
             expressionError = false;
-            const SceneInput input = InputShowing(scene);
+            const SceneState input = InputShowing(scene);
             DrawContext ctx{form.canvas(), view, scene, input, host};
             SpeedButton_OK_zeichneClick(ctx);
         });

@@ -31,7 +31,7 @@ void DrawBusy(Canvas& canvas) {
     Scene scene;
     BusySceneHost host;
     MakeBusyScene(scene, view.controls);
-    const SceneInput input = InputShowing(scene);
+    const SceneState input = InputShowing(scene);
     DrawContext ctx{canvas, view, scene, input, host};
     DrawScene(ctx);
 }

@@ -18,8 +18,8 @@ std::string Coordinate(std::size_t point, std::size_t a) {
 
 // The texts the start-up puts into the fields (the parallel planes: the
 // main window's), the names the points start with, every box unchecked.
-SceneInput StartUpInput() {
-    SceneInput in;
+SceneState StartUpInput() {
+    SceneState in;
     for (std::size_t i = 0; i < PointCount; ++i) {
         in.texts[std::string("Edit_Punkt") + kPoints[i].suffix] = kPoints[i].name;
         for (std::size_t a = 0; a < 3; ++a) in.texts[Coordinate(i, a)] = kPoints[i].startup[a];
@@ -47,8 +47,8 @@ SceneInput StartUpInput() {
 
 // Random texts in every field of StartUpInput, and in the derived fields,
 // whose texts the reading must ignore; random boxes and panels.
-SceneInput RandomInput(Generator& g) {
-    SceneInput in = StartUpInput();
+SceneState RandomInput(Generator& g) {
+    SceneState in = StartUpInput();
     for (auto& [name, text] : in.texts) text = g.text(name);
     for (const char* derived : {"AD", "p5", "u5", "v5", "ug1", "vg1"})
         for (std::size_t a = 0; a < 3; ++a) in.texts[Triple(derived, a)] = g.text("");
@@ -83,7 +83,7 @@ TEST(SceneInputTest, ReadingIsAFixedPointAndIgnoresTheDerivedFieldsTexts) {
     int rejecting = 0;
     for (int round = 0; round < 400; ++round) {
         SCOPED_TRACE(round);
-        SceneInput in = RandomInput(g);
+        SceneState in = RandomInput(g);
         const Scene start = g.startScene();
         const bool flag = g.coin();
         expressionError = flag;

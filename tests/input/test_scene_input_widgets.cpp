@@ -35,9 +35,9 @@ std::vector<QLineEdit*> Fields(PlotWindow& form1, InputWindow& form3) {
     return fields;
 }
 
-// What the controls show, as a SceneInput.
-SceneInput Capture(PlotWindow& form1, InputWindow& form3) {
-    SceneInput in;
+// What the controls show, as a SceneState.
+SceneState Capture(PlotWindow& form1, InputWindow& form3) {
+    SceneState in;
     for (QLineEdit* e : Fields(form1, form3)) in.texts[e->objectName().toStdString()] = e->text().toStdString();
     for (QCheckBox* b : form3.findChildren<QCheckBox*>())
         if (!b->objectName().isEmpty()) in.checks[b->objectName().toStdString()] = b->isChecked();
@@ -67,7 +67,7 @@ TEST(SceneInputWidgetsTest, ReadSceneEqualsTheInputWindowsReading) {
         for (ColourPanel* p : form3.findChildren<ColourPanel*>()) p->setColour(g.colour());
         const Scene start = g.startScene();
         form3.resetScene(start);
-        const SceneInput input = Capture(form1, form3);
+        const SceneState input = Capture(form1, form3);
         expressionError = g.coin();
 
         std::vector<FieldRejection> widgetRejections;
@@ -81,7 +81,7 @@ TEST(SceneInputWidgetsTest, ReadSceneEqualsTheInputWindowsReading) {
         const SceneReading reading = ReadScene(input, start);
         // The value the widgets keep is what they show, also after the
         // reading wrote the derived fields.
-        const SceneInput shown = Capture(form1, form3);
+        const SceneState shown = Capture(form1, form3);
         ASSERT_EQ(form3.input().texts, shown.texts);
         ASSERT_EQ(form3.input().checks, shown.checks);
         ASSERT_EQ(form3.input().colours, shown.colours);

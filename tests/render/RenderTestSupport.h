@@ -68,7 +68,7 @@ struct DrawBench {
     RecordingCanvas canvas;
     ViewState view;
     Scene scene;
-    SceneInput input;
+    SceneState input;
     FakeHost host;
     DrawContext ctx{canvas, view, scene, input, host};
 

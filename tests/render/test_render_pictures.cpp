@@ -18,7 +18,7 @@ protected:
     QImageCanvas canvas{721, 721};
     ViewState view;
     Scene scene;
-    SceneInput input;
+    SceneState input;
     FakeHost host;
     DrawContext ctx{canvas, view, scene, input, host};
 

@@ -1,4 +1,4 @@
-#include "document/SceneState.h"
+#include "input/SceneState.h"
 
 #include <set>
 
@@ -10,7 +10,7 @@ void OverlayGroup(Map& into, const Map& from) {
 }
 
 template <class Map>
-void CollectDifferences(const Map& a, const Map& b, std::set<QString>& names) {
+void CollectDifferences(const Map& a, const Map& b, std::set<std::string>& names) {
     for (const auto& [name, value] : a) {
         const auto other = b.find(name);
         if (other == b.end() || !(other->second == value)) names.insert(name);
@@ -52,10 +52,26 @@ int SceneState::size() const {
     return n;
 }
 
-QStringList SceneState::differingNames(const SceneState& other) const {
-    std::set<QString> names;
+std::vector<std::string> SceneState::differingNames(const SceneState& other) const {
+    std::set<std::string> names;
     ForEachGroup([&names](const auto& a, const auto& b) { CollectDifferences(a, b, names); }, *this, other);
-    return QStringList(names.begin(), names.end());
+    return {names.begin(), names.end()};
+}
+
+const std::string& SceneState::text(const std::string& name) const {
+    static const std::string empty;
+    const auto it = texts.find(name);
+    return it == texts.end() ? empty : it->second;
+}
+
+bool SceneState::checked(const std::string& name) const {
+    const auto it = checks.find(name);
+    return it != checks.end() && it->second;
+}
+
+Colour SceneState::colour(const std::string& name, Colour fallback) const {
+    const auto it = colours.find(name);
+    return it == colours.end() ? fallback : it->second;
 }
 
 SceneState ChangedEntries(const SceneState& before, const SceneState& after) {

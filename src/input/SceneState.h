@@ -1,21 +1,19 @@
 #pragma once
-// The plain value of a scene: what every control of the two windows shows,
-// by the control's object name, plus the few view values that have no
-// control of their own. One value serves the scene file, the undo steps and
-// the tests; code without widgets can build and compare it.
-//
-// Needs Qt Core only (QString), never Qt Gui or Widgets.
+// The scene as typed, as one plain value: what every control of the two
+// windows shows, by the control's object name, plus the few view values
+// that have no control of their own. The scene file, the undo steps, the
+// "changed" mark, the reading into the Scene (ReadScene), the command-line
+// export and the tests all work on it; the windows show it and write into
+// it. Texts are UTF-8. Core type: no Qt.
 #include <map>
+#include <string>
 #include <vector>
-
-#include <QString>
-#include <QStringList>
 
 #include "plot/Colour.h"
 
 // The font an edit shows its text in (the text placed into the picture).
 struct TextFont {
-    QString family;
+    std::string family;
     int pointSize = 10;
     bool bold = false;
     bool italic = false;
@@ -27,7 +25,7 @@ struct TextFont {
 
 // A piece of an output area's text in one colour; '\n' ends a paragraph.
 struct TextRun {
-    QString text;
+    std::string text;
     Colour colour = Colours::Black;
     bool operator==(const TextRun&) const = default;
 };
@@ -41,18 +39,24 @@ struct OutputText {
 };
 
 struct SceneState {
-    std::map<QString, QString> texts;        // line edits: the text exactly as typed
-    std::map<QString, bool> checks;          // check boxes and the system buttons
-    std::map<QString, Colour> colours;       // colour panels
-    std::map<QString, int> choices;          // drop-down lists: the selected item
-    std::map<QString, TextFont> fonts;       // edits shown in a font of the user's choice
-    std::map<QString, OutputText> outputs;   // output areas
-    std::map<QString, double> view;          // view values without a control (see ViewValueNames)
+    std::map<std::string, std::string> texts;   // line edits: the text exactly as typed
+    std::map<std::string, bool> checks;         // check boxes and the system buttons
+    std::map<std::string, Colour> colours;      // colour panels
+    std::map<std::string, int> choices;         // drop-down lists: the selected item
+    std::map<std::string, TextFont> fonts;      // edits shown in a font of the user's choice
+    std::map<std::string, OutputText> outputs;  // output areas
+    std::map<std::string, double> view;         // view values without a control (see ViewValueNames)
     // The family parameter t at which each field of the line g was last
     // taken (its value in the extended precision of the model).
-    std::map<QString, long double> parameters;
+    std::map<std::string, long double> parameters;
 
     bool operator==(const SceneState&) const = default;
+
+    // A field the value does not hold reads as an empty field, a box it
+    // does not hold as unchecked, a panel it does not hold as `fallback`.
+    const std::string& text(const std::string& name) const;
+    bool checked(const std::string& name) const;
+    Colour colour(const std::string& name, Colour fallback) const;
 
     // Every entry of `other` replaces the entry of the same name here or is
     // added; entries only here stay.
@@ -61,7 +65,7 @@ struct SceneState {
     int size() const;
     // The names of the entries that differ between this and `other` or that
     // only one of them has, sorted, each once.
-    QStringList differingNames(const SceneState& other) const;
+    std::vector<std::string> differingNames(const SceneState& other) const;
 };
 
 // The entries of `after` that `before` lacks or holds with another value.
@@ -76,3 +80,8 @@ inline constexpr char RotationX[] = "rotationX";
 inline constexpr char RotationY[] = "rotationY";
 inline constexpr char RotationZ[] = "rotationZ";
 }  // namespace ViewValueNames
+
+// The names under which the output area and the font of the text placed
+// into the picture are kept.
+inline constexpr char kOutputAreaName[] = "RichEditOut";
+inline constexpr char kTextFontName[] = "Edit_Text_in_Grafik";
