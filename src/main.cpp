@@ -1,12 +1,13 @@
 // Start-up: the command line is read first, before any application object,
 // so help, version and its errors need no display, and an export runs on
-// the offscreen platform without any window. Otherwise the main window
+// the offscreen platform with no widget at all. Otherwise the main window
 // (screen check, view defaults, first picture), then the help window, then
 // the input window (its defaults and the draw command as the main window's
 // redraw), then the scene files with the menu bar; the command line's file
 // is opened once the event loop runs, which lasts until the main window is
 // closed.
 #include <QApplication>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include "app/AppWindows.h"
@@ -22,12 +23,18 @@ int main(int argc, char** argv) {
     if (commandLine.exportOptions)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    if (commandLine.exportOptions) {
+        // Fonts for the picture's texts, no widgets.
+        QGuiApplication app(argc, argv);
+        app.setApplicationName(QStringLiteral("Spatium"));
+        InstallGermanLanguage();
+        return RunExportCommand(commandLine);
+    }
+
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Spatium"));
     app.setDesktopFileName(QStringLiteral(SPATIUM_APP_ID));
     InstallGermanLanguage();
-    if (commandLine.exportOptions)
-        return RunExportCommand(commandLine);
 
     AppWindows windows;
     if (windows.aborted())

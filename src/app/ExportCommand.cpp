@@ -1,56 +1,59 @@
 #include "app/ExportCommand.h"
 
 #include <QDir>
-#include <QLineEdit>
 
 #include "app/CommandLine.h"
-#include "app/SceneBinding.h"
 #include "document/SceneFile.h"
-#include "input/FieldReaders.h"
+#include "export/BatchExport.h"
+#include "export/PictureExport.h"
+#include "export/PictureRecorder.h"
+#include "input/DrawCommand.h"
+#include "input/SceneOpening.h"
+#include "plot/QImageCanvas.h"
 
 namespace {
 
-// Messages on the terminal instead of boxes: a field the reader rejects
-// still opens as typed and is reported, as a box would report it.
-class TerminalFeedback : public UserFeedback {
+// The drawing's messages on the terminal.
+class TerminalDrawHost : public DrawHost {
 public:
-    void Beep() override {}
-    void ShowMessage(QWidget*, const QString& text) override { PrintError(text); }
+    void ShowMessage(const std::string& text) override { PrintError(QString::fromStdString(text)); }
+    void HideInputWindow() override {}
+    void ReportRejections(const std::vector<FieldRejection>&) override {}
 };
 
 // "a.spatium: Feld Edit_Punkt1_x „1+*2“: Fehler an Stelle 3": where the
 // message belongs, since no field shows it. A long text is cut, and control
 // characters would break the line.
-QString RejectionLine(const QString& sceneFile, const QLineEdit& field, const QString& message) {
+QString RejectionLine(const QString& sceneFile, const FieldRejection& rejection, const std::string& typed) {
     constexpr int kShownCharacters = 60;
-    QString text = field.text();
+    const QString whole = QString::fromStdString(typed);
+    QString text = whole;
     for (QChar& ch : text)
         if (ch.category() == QChar::Other_Control) ch = QLatin1Char(' ');
     if (text.size() > kShownCharacters)
-        text = text.left(kShownCharacters) + QStringLiteral("… (%1 Zeichen)").arg(field.text().size());
+        text = text.left(kShownCharacters) + QStringLiteral("… (%1 Zeichen)").arg(whole.size());
     return QStringLiteral("%1: Feld %2 „%3“: %4")
-        .arg(QDir::toNativeSeparators(sceneFile), field.objectName(), text, message);
+        .arg(QDir::toNativeSeparators(sceneFile), QString::fromStdString(rejection.field), text,
+             QString::fromStdString(rejection.message));
 }
 
 }  // namespace
 
-int RunExportCommand(const CommandLine& commandLine, const AppOptions& options) {
-    TerminalFeedback terminal;
-    const ScopedUserFeedback scope(terminal);
+int RunExportCommand(const CommandLine& commandLine) {
+    const QString& sceneFile = commandLine.files.front();
     SceneState file;
-    if (const SceneFileResult read = ReadSceneFile(commandLine.files.front(), file); !read.ok()) {
+    if (const SceneFileResult read = ReadSceneFile(sceneFile, file); !read.ok()) {
         PrintError(read.message);
         return kExitBadCall;
     }
-    AppWindows windows(options);
-    if (windows.aborted()) return kExitBadCall;
-    SceneController& scenes = *windows.scenes;
-    const QString& sceneFile = commandLine.files.front();
-    LoadScene(windows.form1, *windows.form3, file, scenes.startUpState(), scenes.startUpScene(), true,
-              [&sceneFile](const QLineEdit& field, const QString& message) {
-                  if (!message.isEmpty()) PrintError(RejectionLine(sceneFile, field, message));
-              });
-    const BatchExportOutcome outcome = RunBatchExport(windows.form1, *commandLine.exportOptions);
+    OpenedScene opened = OpenScene(file);
+    QImageCanvas screen(opened.view.imagePixelWidth, opened.view.imagePixelHeight);
+    PictureRecorder picture(screen);
+    TerminalDrawHost host;
+    DrawOpenedScene(picture, opened, host);
+    for (const FieldRejection& r : opened.rejections)
+        if (!r.message.empty()) PrintError(RejectionLine(sceneFile, r, opened.input.text(r.field)));
+    const BatchExportOutcome outcome = RunBatchExport({picture.Calls(), screen.picture()}, *commandLine.exportOptions);
     if (!outcome.message.isEmpty()) PrintError(outcome.message);
     return outcome.exitStatus;
 }

@@ -8,7 +8,7 @@ QString Quoted(const QString& text) { return QStringLiteral("„") + text + QStr
 
 }  // namespace
 
-BatchExportOutcome RunBatchExport(PlotWindow& form1, const BatchExportOptions& options) {
+BatchExportOutcome RunBatchExport(const PictureSource& picture, const BatchExportOptions& options) {
     ExportRequest request(options.outFile);
     request.tikzStandalone = options.tikzStandalone;
     bool ok = true;
@@ -29,7 +29,6 @@ BatchExportOutcome RunBatchExport(PlotWindow& form1, const BatchExportOptions& o
                                    "Beispiel 12 oder 8,5.")
                         .arg(Quoted(options.widthCm))};
     }
-    const PictureSource picture = PictureOf(form1);
     if (QString problem = CheckExportRequest(request, picture.size()); !problem.isEmpty())
         return {kBatchExportBadOption, problem};
     if (QString problem = ExportPicture(picture, request); !problem.isEmpty())

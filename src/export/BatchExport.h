@@ -2,11 +2,11 @@
 // The export of a command line such as
 //   spatium --export OUT.svg|OUT.pdf|OUT.png|OUT.tex [--scale N] [--width-cm W]
 //           [--tikz-standalone] SCENE
-// once the scene is read and drawn into the main window: the option values
-// as typed, the file written, an exit status and a German message.
+// once the scene is read and drawn: the option values as typed, the file
+// written, an exit status and a German message.
 #include <QString>
 
-class PlotWindow;
+struct PictureSource;
 
 constexpr int kBatchExportWritten = 0;
 constexpr int kBatchExportWriteFailed = 1;  // the file could not be written
@@ -24,6 +24,5 @@ struct BatchExportOutcome {
     QString message;  // German, for standard error; empty on success
 };
 
-// Writes the picture the main window shows to outFile (nothing
-// half-written on any failure).
-BatchExportOutcome RunBatchExport(PlotWindow& form1, const BatchExportOptions& options);
+// Writes the picture to outFile (nothing half-written on any failure).
+BatchExportOutcome RunBatchExport(const PictureSource& picture, const BatchExportOptions& options);

@@ -1,6 +1,7 @@
 #include "input/DrawCommand.h"
 
 #include "geometry/VectorOps.h"
+#include "input/SceneOpening.h"
 #include "numbers/Evaluator.h"
 #include "plot/CoordinateSystem.h"
 #include "render/BodyDrawing.h"
@@ -128,5 +129,35 @@ void DrawScene(DrawContext& ctx) {
 void SpeedButton_OK_zeichneClick(DrawContext& ctx) {
     if (expressionError) return;
     ctx.host.HideInputWindow();
+    DrawScene(ctx);
+}
+
+namespace {
+
+// Passes messages on and keeps the rejections with the opening's.
+class OpeningHost : public DrawHost {
+public:
+    OpeningHost(DrawHost& host, std::vector<FieldRejection>& rejections) : host_(host), rejections_(rejections) {}
+    void ShowMessage(const std::string& text) override { host_.ShowMessage(text); }
+    void HideInputWindow() override {}
+    void ReportRejections(const std::vector<FieldRejection>& rejections) override {
+        for (const FieldRejection& r : rejections) AddOpeningRejection(rejections_, r);
+    }
+
+private:
+    DrawHost& host_;
+    std::vector<FieldRejection>& rejections_;
+};
+
+}  // namespace
+
+void DrawOpenedScene(Canvas& canvas, OpenedScene& opened, DrawHost& host) {
+    if (opened.drawBlocked) {
+        ViewState start = StartUpView();
+        DrawStartPicture(canvas, start);
+        return;
+    }
+    OpeningHost opening(host, opened.rejections);
+    DrawContext ctx{canvas, opened.view, opened.scene, opened.input, opening};
     DrawScene(ctx);
 }

@@ -23,3 +23,12 @@ void SpeedButton_OK_zeichneClick(DrawContext& ctx);
 // The picture part of the draw command (everything after hiding the input
 // window), without the expressionError gate.
 void DrawScene(DrawContext& ctx);
+
+struct OpenedScene;
+
+// Draws a scene opened without windows (OpenScene) as opening it and
+// drawing does in the program: the draw command's picture, or the start
+// picture when the draw button would draw nothing. The drawing's messages
+// go to `host`; fields its rereads reject are added to the opening's
+// rejections (each field once).
+void DrawOpenedScene(Canvas& canvas, OpenedScene& opened, DrawHost& host);

@@ -23,6 +23,7 @@
 #include "input/InputWindowFields.h"
 #include "input/InputWindowTables.h"
 #include "input/SceneInput.h"
+#include "input/SceneOpening.h"
 #include "numbers/Evaluator.h"
 #include "numbers/NumberReader.h"
 #include "plot/MainWindow.h"
@@ -30,10 +31,6 @@
 using namespace inputwindow;
 
 namespace {
-
-void SetTexts(const std::array<QLineEdit*, 3>& fields, const std::array<const char*, 3>& texts) {
-    for (std::size_t a = 0; a < 3; ++a) fields[a]->setText(QString::fromUtf8(texts[a]));
-}
 
 // Writes only x, y, z: the record's name, colour and flag stay.
 void SetDifference(Vector3& target, const Vector3& from, const Vector3& to) {
@@ -414,57 +411,16 @@ void InputWindow::bindInput() {
 // Start-up
 
 void InputWindow::FormCreate() {
-    Fields& f = *fields_;
-    // 1. Points A .. S.
-    for (std::size_t i = 0; i < std::size_t(kPointsWithPaths); ++i) {
-        SetTexts(f.pointCoord[i], kPoints[i].startup);
-        f.drawPointBox[i]->setChecked(false);
-        f.pathBox[i]->setChecked(false);
-    }
-    // 2. The chain of vectors and the segment option.
-    for (std::size_t v = VectorAB; v <= VectorFS; ++v) f.vectorBox[v]->setChecked(false);
-    f.segmentBox->setChecked(false);
-    // 3. AD, like E5 and g2 below, is written by readAllFields.
-    // 4. E1 .. E4.
-    for (const CoordinatePlaneRow& plane : kCoordinatePlanes) {
-        for (std::size_t k = 0; k < 4; ++k)
-            f.planeCoeff[std::size_t(plane.number)][k]->setText(QString::fromUtf8(plane.startup[k]));
-        f.planeBox[std::size_t(plane.number)]->setChecked(false);
-    }
-    for (const ParameterPlaneRow& plane : kParameterPlanes) {
-        const auto n = std::size_t(plane.number);
-        SetTexts(f.planeP[n], plane.p);
-        SetTexts(f.planeU[n], plane.u);
-        SetTexts(f.planeV[n], plane.v);
-        f.planeBox[n]->setChecked(false);
-    }
-    // 5. E5's box.
-    f.planeBox[PlaneE5]->setChecked(false);
-    // 6. P and Q.
-    for (std::size_t i = PointP; i <= PointQ; ++i) {
-        SetTexts(f.pointCoord[i], kPoints[i].startup);
-        f.drawPointBox[i]->setChecked(false);
-    }
-    f.vectorBox[VectorPQ]->setChecked(false);
-    // 7. h, g and the family parameters.
-    SetTexts(f.uh, kSupportH.startup);
-    SetTexts(f.vh, kDirectionH.startup);
-    SetTexts(f.ug, kSupportG.startup);
-    SetTexts(f.vg, kDirectionG.startup);
-    f.familyBox->setChecked(false);
-    f.t1->setText(QString::fromLatin1(kStartupT1));
-    f.t2->setText(QString::fromLatin1(kStartupT2));
-    f.deltaT->setText(QString::fromUtf8(kStartupDeltaT));
-    // 8. Lines and the bodies the defaults reset.
-    for (std::size_t n = 1; n < LineSlots; ++n) f.lineBox[n]->setChecked(false);
-    for (std::size_t b = 1; b < BodySlots; ++b)
-        if (kBodies[b - 1].resetByDefaults) f.bodyBox[b]->setChecked(false);
-    // 9. Point marks in the picture.
+    // The texts of the points, planes, lines and the family, and their
+    // boxes unchecked (names, colours and a few boxes stay as they are).
+    const SceneState defaults = DefaultInputEntries();
+    for (const auto& [name, text] : defaults.texts) edit(QString::fromStdString(name))->setText(QString::fromStdString(text));
+    for (const auto& [name, checked] : defaults.checks) checkBox(QString::fromStdString(name))->setChecked(checked);
+    // Point marks in the picture.
     form1_.viewState().pointMarkerSize = 3;
     form1_.viewState().pointLabelSize = 10;
-    // 3., 5., 6. (derived fields) and 10. to 13.
+    // The derived fields (AD, E5, g2) and the whole Scene.
     readAllFields();
-    // 14.
     clearOutputArea();
 }
 

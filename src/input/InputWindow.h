@@ -62,8 +62,9 @@ public:
     // size with the output area wide enough for kOutputColumns characters.
     QSize preferredSize() const;
 
-    // The start-up sequence: texts, unchecked boxes, then readAllFields,
-    // then the output area is cleared.
+    // The start-up sequence: the default texts and unchecked boxes
+    // (DefaultInputEntries), then readAllFields, then the output area is
+    // cleared.
     void FormCreate();
     // Reads every field into the Scene as the start-up does: the derived
     // fields (AD, E5, g2) from the points' texts (a text the reader will

@@ -294,3 +294,10 @@ void CaptureLineGParameters(const Scene& scene, SceneState& state) {
     const std::array<std::string, 6> names = LineGFieldNames();
     for (std::size_t i = 0; i < names.size(); ++i) state.parameters[names[i]] = scene.lineGParameters[i];
 }
+
+bool IsDerivedField(const std::string& name) {
+    for (const char* prefix : {"AD", "p5", "u5", "v5", "ug1", "vg1"})
+        for (std::size_t a = 0; a < 3; ++a)
+            if (name == TripleName(prefix, a)) return true;
+    return false;
+}

@@ -45,6 +45,11 @@ struct SceneReading {
 // flag as it found it (the window's reading clears it).
 SceneReading ReadScene(const SceneState& input, Scene start);
 
+// Whether a field is one of the derived read-only ones (AD, p5, u5, v5,
+// ug1, vg1): its text is written from the points, and when it fails only
+// its source field has something to say.
+bool IsDerivedField(const std::string& name);
+
 // The text a derived read-only field shows for `value`: the number as
 // DerivedFieldText writes it, or "Überlauf" when the value is not finite
 // (reading that text back fails, so the Scene keeps its value).

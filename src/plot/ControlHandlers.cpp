@@ -21,9 +21,6 @@ namespace {
 constexpr int kRotationStep = 5;
 constexpr int kRotationLimit = 720;
 
-// Scales of the zoom list, in the order of its items.
-constexpr std::array<Real, 7> kZoomScales = {0.25L, 0.5L, 1.0L, 2.0L, 4.0L, 8.0L, 16.0L};
-
 QFont TextFont(const ViewState& v) {
     QFont f(QString::fromStdString(v.textFontName));
     f.setPointSize(v.textSize);
@@ -144,8 +141,8 @@ void PlotWindow::ComboBox_ZoomfaktorChange() {
 void PlotWindow::takeZoomFromList() {
     // A typed text that is no item keeps the scale.
     const int item = ComboBox_Zoomfaktor->findText(ComboBox_Zoomfaktor->currentText(), Qt::MatchExactly);
-    if (item >= 0 && item < static_cast<int>(kZoomScales.size()))
-        view_.zoomScale = kZoomScales[static_cast<std::size_t>(item)];
+    if (item >= 0 && item < static_cast<int>(kZoomItems.size()))
+        view_.zoomScale = kZoomItems[static_cast<std::size_t>(item)].scale;
 }
 
 void PlotWindow::rotate(int step) {

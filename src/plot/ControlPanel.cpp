@@ -20,78 +20,6 @@
 
 namespace {
 
-constexpr int kRow = 19;  // check-box row pitch
-
-// Rows of the check boxes inside the "3DSystem" group.
-constexpr int kBoxTop = 70;
-constexpr int kCol2 = 150;
-constexpr int RowY(int row) { return kBoxTop + row * kRow; }
-
-const CheckBoxRow kCheckBoxes[] = {
-    // Rotation axes: only read by the rotation buttons.
-    {"CheckBox_x_Drehung", "x", "um die x-Achse", &ViewControls::rotateX, BoxAction::None,
-     PanelGroup::Rotate, 8, 22, 34},
-    {"CheckBox_y_Drehung", "y", "um die y-Achse", &ViewControls::rotateY, BoxAction::None,
-     PanelGroup::Rotate, 44, 22, 34},
-    {"CheckBox_z_Drehung", "z", "um die z-Achse", &ViewControls::rotateZ, BoxAction::None,
-     PanelGroup::Rotate, 80, 22, 34},
-    // Picture options, in pairs where the captions are short enough.
-    {"CheckBox_3D_Raster_mittel", "Hintergrundraster ein", "", &ViewControls::raster,
-     BoxAction::Redraw, PanelGroup::System, 8, RowY(0), 130},
-    {"CheckBox_nur_positive_3D_Achsen", "Achsen nur positiv", "", &ViewControls::axesOnlyPositive,
-     BoxAction::Redraw, PanelGroup::System, 8, RowY(1), 136},
-    {"CheckBox_keine_Achsen", "keine Achsen", "", &ViewControls::noAxes, BoxAction::Redraw,
-     PanelGroup::System, kCol2, RowY(1), 128},
-    {"CheckBox_3DLinien_dick", "Strecken/Geraden dick", "", &ViewControls::thickLines,
-     BoxAction::Redraw, PanelGroup::System, 8, RowY(2), 140},
-    {"CheckBox_Vektor_dick", "Vektoren dick", "", &ViewControls::thickVectors, BoxAction::Redraw,
-     PanelGroup::System, kCol2, RowY(2), 128},
-    {"CheckBox_Flaechen_schraffieren", "Flächen schraffieren", "", &ViewControls::hatchSurfaces,
-     BoxAction::Redraw, PanelGroup::System, 8, RowY(3), 136},
-    {"CheckBox_Spurpunkte", "Spurpunkte zeichnen", "", &ViewControls::tracePoints,
-     BoxAction::Redraw, PanelGroup::System, kCol2, RowY(3), 130},
-    {"CheckBox_PunktBeschriftung_gross", "Punktebeschriftung groß", "", &ViewControls::largeLabels,
-     BoxAction::LargeLabels, PanelGroup::System, 8, RowY(4), 160},
-    {"CheckBox_SchnittModus", "Teilgrafik-Markiermodus ein",
-     "Erlaubt das Speichern einer markierten Teilgrafik", &ViewControls::markingMode,
-     BoxAction::MarkingMode, PanelGroup::System, 8, RowY(5), 200},
-    // Shrinking: at most one of the three.
-    {"CheckBox_schrumpf075", "3/4", "", &ViewControls::shrink075, BoxAction::Shrink,
-     PanelGroup::System, 128, RowY(6), 46},
-    {"CheckBox_schrumpf05", "2/4", "", &ViewControls::shrink05, BoxAction::Shrink,
-     PanelGroup::System, 176, RowY(6), 46},
-    {"CheckBox_schrumpf025", "1/4", "", &ViewControls::shrink025, BoxAction::Shrink,
-     PanelGroup::System, 224, RowY(6), 46},
-    // Stretching planes at their trace points.
-    {"CheckBox_EbenenZoomSx", "an Sx", "", &ViewControls::stretchAtSx, BoxAction::Redraw,
-     PanelGroup::Stretch, 8, 22, 58},
-    {"CheckBox_EbenenZoomSy", "an Sy", "", &ViewControls::stretchAtSy, BoxAction::Redraw,
-     PanelGroup::Stretch, 68, 22, 58},
-    {"CheckBox_EbenenZoomSz", "an Sz", "", &ViewControls::stretchAtSz, BoxAction::Redraw,
-     PanelGroup::Stretch, 128, 22, 58},
-    // Coordinate planes.
-    {"CheckBox_xy_Ebene", "xy-Ebene", "", &ViewControls::xyPlane, BoxAction::Redraw,
-     PanelGroup::CoordPlanes, 8, 22, 74},
-    {"CheckBox_xz_Ebene", "xz-Ebene", "", &ViewControls::xzPlane, BoxAction::Redraw,
-     PanelGroup::CoordPlanes, 82, 22, 74},
-    {"CheckBox_yz_Ebene", "yz-Ebene", "", &ViewControls::yzPlane, BoxAction::Redraw,
-     PanelGroup::CoordPlanes, 156, 22, 74},
-    {"CheckBox_AutoFarben", "Farben automatisch", "3 Farben automatisch festlegen",
-     &ViewControls::autoColours, BoxAction::Redraw, PanelGroup::CoordPlanes, 8, 44, 140},
-    // Cube and parallel planes.
-    {"CheckBox_Wuerfel", "Kantenlänge = ", "", &ViewControls::cube, BoxAction::Redraw,
-     PanelGroup::Cube, 8, 22, 104},
-    {"CheckBox_x_gleich_const", "x=", "", &ViewControls::xPlane, BoxAction::Redraw,
-     PanelGroup::Parallel, 8, 22, 36},
-    {"CheckBox_y_gleich_const", "y=", "", &ViewControls::yPlane, BoxAction::Redraw,
-     PanelGroup::Parallel, 92, 22, 36},
-    {"CheckBox_z_gleich_const", "z=", "", &ViewControls::zPlane, BoxAction::Redraw,
-     PanelGroup::Parallel, 176, 22, 36},
-    // Text mode.
-    {"CheckBox_Textmodus", "T", "Textmodus ein", &ViewControls::textMode, BoxAction::TextMode,
-     PanelGroup::Text, 255, 24, 28},
-};
-
 // --- icons of the speed buttons ---------------------------------------------
 
 QPixmap BlankIcon(int w, int h) {
@@ -175,8 +103,6 @@ ColourPanel* Panel(QWidget* parent, const char* name, Colour colour, const char*
 
 }  // namespace
 
-std::span<const CheckBoxRow> CheckBoxTable() { return kCheckBoxes; }
-
 QCheckBox* PlotWindow::box(const char* name) const {
     for (QCheckBox* b : checkBoxes_)
         if (b->objectName() == QLatin1String(name))
@@ -185,7 +111,7 @@ QCheckBox* PlotWindow::box(const char* name) const {
 }
 
 QCheckBox* PlotWindow::box(bool ViewControls::*field) const {
-    for (const CheckBoxRow& row : kCheckBoxes)
+    for (const CheckBoxRow& row : CheckBoxTable())
         if (row.field == field)
             return box(row.name);
     return nullptr;
@@ -232,7 +158,7 @@ void PlotWindow::buildControlPanel(QWidget* panel) {
     ComboBox_Zoomfaktor->setObjectName("ComboBox_Zoomfaktor");
     ComboBox_Zoomfaktor->setEditable(true);
     ComboBox_Zoomfaktor->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox_Zoomfaktor->addItems({"0,25", "0,5", "1", "2", "4", "8", "16"});
+    for (const ZoomItem& item : kZoomItems) ComboBox_Zoomfaktor->addItem(QString::fromLatin1(item.text));
     ComboBox_Zoomfaktor->setCurrentIndex(2);
     ComboBox_Zoomfaktor->setGeometry(10, 18, 112, 24);
 
@@ -278,11 +204,9 @@ void PlotWindow::buildControlPanel(QWidget* panel) {
 
     auto* parallel = Group(panel, "GroupBox_Parallelebenen", " Parallelebenen  zu den KO-Ebenen ",
                            {2, 508, 284, 52});
-    const std::array<const char*, 3> names = {"Edit_x_gleich_const", "Edit_y_gleich_const",
-                                              "Edit_z_gleich_const"};
-    const std::array<const char*, 3> texts = {"6,5", "6,0", "5,0"};
     for (int i = 0; i < 3; ++i)
-        Edit_gleich_const[i] = Edit(parallel, names[i], texts[i], {44 + 84 * i, 20, 40, 22});
+        Edit_gleich_const[i] = Edit(parallel, kParallelPlaneFields[std::size_t(i)].name,
+                                    kParallelPlaneFields[std::size_t(i)].startup, {44 + 84 * i, 20, 40, 22});
     Panel_Parallelebenen = Panel(parallel, "Panel_Parallelebenen", view_.parallelPlaneColor,
                                  "Farbe der Parallelebenen", {258, 22, 18, 18});
 
@@ -295,7 +219,7 @@ void PlotWindow::buildControlPanel(QWidget* panel) {
     // The check boxes, in table order (which is also their tab order within a group).
     const std::array<QWidget*, 7> groups = {system, rotate, stretch, planes, cube, parallel, text};
     const ViewControls defaults;
-    for (const CheckBoxRow& row : kCheckBoxes) {
+    for (const CheckBoxRow& row : CheckBoxTable()) {
         auto* b = new QCheckBox(QString::fromUtf8(row.caption), groups[static_cast<int>(row.group)]);
         b->setObjectName(row.name);
         if (*row.hint)

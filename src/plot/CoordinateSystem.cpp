@@ -247,3 +247,13 @@ void DrawViewDecorations(Canvas& canvas, const ViewState& view,
     }
     if (c.xyPlane || c.xzPlane || c.yzPlane) DrawCoordinatePlanes(canvas, view);
 }
+
+void DrawStartPicture(Canvas& canvas, ViewState& view) {
+    Zeichne_3DSys(canvas, view);
+    DrawCoordinatePlanes(canvas, view);
+    const CanvasObject title(canvas, ObjectKind::Title, "Titel");
+    DrawText(canvas, 5, 200, "Vektorrechnung und 3D", "Helvetica", 20, Colours::Red, FontStyles::Regular,
+             BrushStyles::Solid);
+    DrawText(canvas, 5, 230, "Analytische Geometrie im Raum", "Helvetica", 12, Colours::Red, FontStyles::Regular,
+             BrushStyles::Solid);
+}

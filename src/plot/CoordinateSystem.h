@@ -36,6 +36,10 @@ void DrawCube(Canvas& canvas, const ViewState& view, Real edge);
 void DrawViewDecorations(Canvas& canvas, const ViewState& view,
                          Real planeX, Real planeY, Real planeZ);
 
+// The picture the program starts with: the coordinate system, the
+// coordinate planes and the title.
+void DrawStartPicture(Canvas& canvas, ViewState& view);
+
 // Automatic colours of the coordinate planes.
 namespace CoordPlaneColours {
 constexpr Colour Xy = 0x00FF8C8C;

@@ -162,13 +162,8 @@ void PlotWindow::FormCreate() {
 }
 
 void PlotWindow::drawStartPicture() {
-    Zeichne_3DSys();
-    DrawCoordinatePlanes(canvas(), view_);
-    const CanvasObject title(canvas(), ObjectKind::Title, "Titel");
-    DrawText(canvas(), 5, 200, "Vektorrechnung und 3D", "Helvetica", 20, Colours::Red,
-             FontStyles::Regular, BrushStyles::Solid);
-    DrawText(canvas(), 5, 230, "Analytische Geometrie im Raum", "Helvetica", 12, Colours::Red,
-             FontStyles::Regular, BrushStyles::Solid);
+    readViewControls();
+    DrawStartPicture(canvas(), view_);
     updateImage();
 }
 

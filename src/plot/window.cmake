@@ -2,7 +2,6 @@
 target_sources(spatium_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/MainWindow.h
   ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ControlTables.h
   ${CMAKE_CURRENT_LIST_DIR}/ControlPanel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ControlHandlers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MouseModes.cpp

@@ -106,14 +106,14 @@ TEST_F(ExportFailures, FullDiskLeavesTheOldFileAsItWas) {
 }
 
 TEST_F(ExportFailures, CommandLineExportAnswersWithStatusAndMessage) {
-    BatchExportOutcome done = RunBatchExport(form, {path("batch.png"), "2", ""});
+    BatchExportOutcome done = RunBatchExport(PictureOf(form), {path("batch.png"), "2", ""});
     EXPECT_EQ(done.exitStatus, kBatchExportWritten);
     EXPECT_TRUE(done.message.isEmpty());
     EXPECT_EQ(QImage(path("batch.png")).size(), QSize(1442, 1442));
-    done = RunBatchExport(form, {path("batch.pdf"), "", " 8,5 "});
+    done = RunBatchExport(PictureOf(form), {path("batch.pdf"), "", " 8,5 "});
     EXPECT_EQ(done.exitStatus, kBatchExportWritten);
     EXPECT_TRUE(ReadAll(path("batch.pdf")).startsWith("%PDF"));
-    done = RunBatchExport(form, {path("batch.tex"), "", "8", true});
+    done = RunBatchExport(PictureOf(form), {path("batch.tex"), "", "8", true});
     EXPECT_EQ(done.exitStatus, kBatchExportWritten);
     EXPECT_TRUE(ReadAll(path("batch.tex")).contains("\\usepackage[paperwidth=8cm, paperheight=8cm, margin=0cm]{geometry}"));
     kept << "batch.pdf" << "batch.png" << "batch.tex";
@@ -133,7 +133,7 @@ TEST_F(ExportFailures, CommandLineExportAnswersWithStatusAndMessage) {
         {{path("nirgends/x.svg"), "", ""}, kBatchExportWriteFailed, "gibt es nicht"},
     };
     for (const auto& b : bad) {
-        const BatchExportOutcome outcome = RunBatchExport(form, b.options);
+        const BatchExportOutcome outcome = RunBatchExport(PictureOf(form), b.options);
         EXPECT_EQ(outcome.exitStatus, b.status) << b.message;
         EXPECT_TRUE(outcome.message.contains(QString::fromUtf8(b.message))) << outcome.message.toStdString();
     }

@@ -2,6 +2,7 @@
 // Random scenes as typed, random starting Scenes, and an exact listing of a
 // Scene for comparing two of them value by value. No Qt.
 #include <cstdio>
+#include <ostream>
 #include <random>
 #include <string>
 #include <utility>
@@ -10,6 +11,8 @@
 #include "input/InputWindowTables.h"
 #include "input/Scene.h"
 #include "input/SceneInput.h"
+
+inline void PrintTo(const FieldRejection& r, std::ostream* os) { *os << r.field << ": \"" << r.message << "\""; }
 
 namespace sceneinput {
 
