@@ -37,7 +37,7 @@ struct BusyRun {
         input = InputShowing(scene);
     }
     void Draw(Canvas& canvas) {
-        expressionError = false;
+        scene.drawBlocked = false;
         DrawContext ctx{canvas, view, scene, input, host};
         SpeedButton_OK_zeichneClick(ctx);
     }

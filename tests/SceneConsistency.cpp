@@ -39,7 +39,6 @@ public:
     Checker(const InputWindow& form3, const PlotWindow& form1) : form3_(form3), form1_(form1), scene_(form3.scene()) {}
 
     QStringList run() {
-        const bool savedFlag = expressionError;
         points();
         derived();
         lines();
@@ -47,7 +46,6 @@ public:
         boxes();
         panels();
         mainWindow();
-        expressionError = savedFlag;
         return disagreeing_;
     }
 

@@ -132,7 +132,7 @@ void LoadScene(PlotWindow& form1, InputWindow& form3, const SceneState& scene, c
         TakeLineGAtParameters(form3.scene(), form3.input(), LineGParametersOf(scene));
         // Typed, a formula of g its reader rejects leaves the evaluator's
         // flag set, and the draw button then draws nothing: so here too.
-        if (LineGFieldRejected(form3.input())) expressionError = true;
+        if (LineGFieldRejected(form3.input())) form3.scene().drawBlocked = true;
         form1.takeViewFromControls();
         if (draw) RunDrawCommand(form1, form3);
         rejections = quiet.rejections();

@@ -1,9 +1,7 @@
 #include "calc/InstallCalculations.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QtGlobal>
 
 #include "calc/CalcCommands.h"
@@ -18,14 +16,9 @@ void Run(InputWindow& form, const CalculationButton& button) {
     // fields show, as the drawers do.
     if (button.readers & ReadLines) form.Geraden_auslesen();
     if (button.readers & ReadPlanes) form.Ebenen_auslesen();
-    const QCheckBox* workingBox = form.checkBox(QStringLiteral("CheckBox_Rechenweg"));
-    if (workingBox && workingBox->isChecked() && working::FindWorking(button.objectName)) {
-        // The working computes exactly from the texts as typed.
-        working::FieldTexts texts;
-        for (const QLineEdit* field : form.findChildren<QLineEdit*>())
-            texts[field->objectName().toStdString()] = field->text().toStdString();
-        working::WriteWorking(button.objectName, form.scene(), texts, form.outputLog());
-    }
+    // The working computes exactly from the texts as typed.
+    if (form.input().checked("CheckBox_Rechenweg") && working::FindWorking(button.objectName))
+        working::WriteWorking(button.objectName, form.scene(), form.input().texts, form.outputLog());
     const CommandOutcome outcome = button.run(form.scene(), form.outputLog());
     if (!outcome.message.empty())
         ActiveUserFeedback().ShowMessage(&form, QString::fromStdString(outcome.message));

@@ -2,7 +2,6 @@
 
 #include "geometry/VectorOps.h"
 #include "input/SceneOpening.h"
-#include "numbers/Evaluator.h"
 #include "plot/CoordinateSystem.h"
 #include "render/BodyDrawing.h"
 #include "render/LineDrawing.h"
@@ -84,7 +83,7 @@ void DrawPlanes(DrawContext& ctx) {
         if (!scene.drawPlaneFlag[k]) continue;
         const CanvasObject object(ctx.canvas, ObjectKind::Plane, PlaneObjectName(k));
         Ebene_param_zeichnen(ctx, k, scene.planeSupport[k], scene.planeSpanU[k],
-                             scene.planeSpanV[k], expressionError);
+                             scene.planeSpanV[k], scene.drawBlocked);
     }
 }
 
@@ -108,15 +107,15 @@ void DrawScene(DrawContext& ctx) {
     if (scene.drawLineFlag[LineG]) {
         const CanvasObject object(ctx.canvas, scene.familyEnabled ? ObjectKind::LineFamily : ObjectKind::Line,
                                   scene.familyEnabled ? "Geradenschar gt" : "Gerade g");
-        Geradenschar_zeichnen(ctx, expressionError);
+        Geradenschar_zeichnen(ctx, scene.drawBlocked);
     }
     if (scene.drawLineFlag[LineH]) {
         const CanvasObject object(ctx.canvas, ObjectKind::Line, "Gerade h");
-        Gerade_zeichnen(ctx, LineH, expressionError);
+        Gerade_zeichnen(ctx, LineH, scene.drawBlocked);
     }
     if (scene.drawLineFlag[LineG2]) {
         const CanvasObject object(ctx.canvas, ObjectKind::Line, "Gerade g2");
-        Gerade_zeichnen(ctx, LineG2, expressionError);
+        Gerade_zeichnen(ctx, LineG2, scene.drawBlocked);
     }
     DrawPlanes(ctx);
     for (int body = BodyTriangleABC; body < BodySlots; ++body) {
@@ -127,7 +126,7 @@ void DrawScene(DrawContext& ctx) {
 }
 
 void SpeedButton_OK_zeichneClick(DrawContext& ctx) {
-    if (expressionError) return;
+    if (ctx.scene.drawBlocked) return;
     ctx.host.HideInputWindow();
     DrawScene(ctx);
 }
@@ -152,7 +151,7 @@ private:
 }  // namespace
 
 void DrawOpenedScene(Canvas& canvas, OpenedScene& opened, DrawHost& host) {
-    if (opened.drawBlocked) {
+    if (opened.scene.drawBlocked) {
         ViewState start = StartUpView();
         DrawStartPicture(canvas, start);
         return;

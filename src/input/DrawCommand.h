@@ -12,16 +12,16 @@ constexpr Colour AC = 0x00008000;  // green
 constexpr Colour AD = 0x000000FF;  // red
 }  // namespace CoplanarColours
 
-// Does nothing while the evaluator's flag expressionError is set. Otherwise
-// hides the input window and draws. The line drawers of h and g2, the family
-// and the parameter-form planes each clear the flag when they start and set
-// it when they reject their object, so afterwards it holds the verdict of the
-// last of them that ran. Writes scene.drawPointColor, scene.vectorPenWidth
-// and view.lineWidth.
+// Does nothing while scene.drawBlocked is set. Otherwise hides the input
+// window and draws. The line drawers of h and g2, the family and the
+// parameter-form planes each clear the flag when they start and set it when
+// they reject their object, so afterwards it holds the verdict of the last
+// of them that ran. Writes scene.drawPointColor, scene.vectorPenWidth and
+// view.lineWidth.
 void SpeedButton_OK_zeichneClick(DrawContext& ctx);
 
 // The picture part of the draw command (everything after hiding the input
-// window), without the expressionError gate.
+// window), without the drawBlocked gate.
 void DrawScene(DrawContext& ctx);
 
 struct OpenedScene;

@@ -30,7 +30,7 @@ bool ReadFamilyField(QLineEdit* field, Real& target) {
     if (!message.isEmpty())
         ActiveUserFeedback().ShowMessage(field->window(), message);
     else
-        ActiveUserFeedback().Beep();  // a value error: the stored value stays, the error flag stays set
+        ActiveUserFeedback().Beep();  // a value error: the stored value stays
     ReturnFocusTo(field);
     return false;
 }

@@ -81,7 +81,6 @@ private:
 
 // Notes what ReadFamilyField would say about the field's text, without
 // reading it into anything; does nothing unless a QuietFieldReads lives.
-// May change expressionError.
 void NoteFamilyFieldVerdict(QLineEdit* field);
 
 

@@ -44,11 +44,8 @@ std::array<QLineEdit*, 6> LineGEdits(const std::array<QLineEdit*, 3>& ug, const 
     return {ug[0], ug[1], ug[2], vg[0], vg[1], vg[2]};
 }
 
-// g as the start-up and an opened file read it (see ReadLineGAtStart); a
-// formula failing at t1 leaves the evaluator's error flag set.
-void ReadFamilyAtT1(InputWindow& form) {
-    if (!ReadLineGAtStart(form.scene(), LineGTexts(form.input()))) expressionError = true;
-}
+// g as the start-up and an opened file read it (see ReadLineGAtStart).
+void ReadFamilyAtT1(InputWindow& form) { ReadLineGAtStart(form.scene(), LineGTexts(form.input())); }
 
 }  // namespace
 
@@ -162,9 +159,7 @@ void InputWindow::connectHandlers() {
     auto restartFamily = [this, &f] {
         if (const NumberReadResult t1 = ParseNumberOrFraction(f.t1->text().toStdString()); t1.ok)
             scene_.familyFrom = t1.value;
-        const bool gate = expressionError;
         ReadFamilyAtT1(*this);
-        expressionError = gate;
     };
     for (auto [field, target] : {std::pair{f.t1, &scene_.familyFrom}, std::pair{f.t2, &scene_.familyTo},
                                  std::pair{f.deltaT, &scene_.familyStep}}) {
@@ -177,7 +172,9 @@ void InputWindow::connectHandlers() {
     for (std::size_t i = 0; i < lineG.size(); ++i) {
         QLineEdit* field = lineG[i];
         onFieldLeft(field, [this, field, i] {
-            if (ReadFamilyField(field, LineGValue(scene_, i))) scene_.lineGParameters[i] = 0;
+            const bool taken = ReadFamilyField(field, LineGValue(scene_, i));
+            if (taken) scene_.lineGParameters[i] = 0;
+            scene_.drawBlocked = !taken;
         });
     }
 
@@ -363,7 +360,7 @@ void InputWindow::Geraden_auslesen() { reportRejections(RereadLines(input_, scen
 
 void InputWindow::Geradenschar_auslesen() {
     // A bad field before a good one must still block drawing.
-    if (!TakeLineGAt(scene_, LineGTexts(input_), scene_.familyFrom)) expressionError = true;
+    scene_.drawBlocked = !TakeLineGAt(scene_, LineGTexts(input_), scene_.familyFrom);
 }
 
 void InputWindow::Ebenen_auslesen() { reportRejections(RereadPlanes(input_, scene_)); }
@@ -458,8 +455,7 @@ void InputWindow::readAllFields() {
     // The flags as the boxes show them: a box set to the state it already
     // had (opening a file) reports no toggle.
     for (const auto& [box, target] : boxFlags_) *target = box->isChecked();
-    // 13.
-    expressionError = false;
+    scene_.drawBlocked = false;
 }
 
 void InputWindow::resetScene(const Scene& scene) {

@@ -70,7 +70,7 @@ public:
     // fields (AD, E5, g2) from the points' texts (a text the reader will
     // reject counts with the point's present value), then the points, h and
     // g2, t1, t2, delta t, the family, the planes; the origin and the panel
-    // colours and the boxes' flags; clears expressionError. Draws nothing.
+    // colours and the boxes' flags; clears drawBlocked. Draws nothing.
     void readAllFields();
     // Puts the whole Scene back to `scene` and the coplanarity labels to
     // their first captions (a new scene or an opened file starts from the
@@ -86,7 +86,7 @@ public:
     void Punkte3D_auslesen();
     void Geraden_auslesen();
     // Evaluates g's six fields at x = 0, t = scene().familyFrom; no message,
-    // an error only leaves expressionError set (the value is kept).
+    // a failing formula keeps its value and sets drawBlocked.
     void Geradenschar_auslesen();
     void Ebenen_auslesen();
     // Tells each rejected field (by object name, in this window or the

@@ -96,6 +96,12 @@ struct Scene {
     Real coplanarR = 0;
     Real coplanarT = 0;
     bool coplanarValid = false;
+
+    // While set, the draw button draws nothing. Leaving one of g's fields
+    // sets it to whether the formula was rejected, reading all fields clears
+    // it, and a drawing leaves the verdict of the last drawer of h, g2, the
+    // family or a plane in parameter form (set when it rejected its object).
+    bool drawBlocked = false;
 };
 
 // The origin as every reading of the fields sets it: (0,0,0), "O", black.

@@ -228,11 +228,10 @@ private:
 }  // namespace
 
 SceneReading ReadScene(const SceneState& input, Scene start) {
-    const bool gate = expressionError;
     SceneReading out;
     out.scene = std::move(start);
     Reader(input, out.scene, out.rejections, out.derivedTexts).run();
-    expressionError = gate;
+    out.scene.drawBlocked = false;
     return out;
 }
 
@@ -260,7 +259,6 @@ std::vector<FieldRejection> RereadPlanes(const SceneState& input, Scene& scene) 
 void TakeLineGAtParameters(Scene& scene, const SceneState& input,
                            const std::array<std::optional<Real>, 6>& parameters) {
     const std::array<std::string, 6> texts = LineGTexts(input);
-    const bool gate = expressionError;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         if (!parameters[i]) continue;
         const EvaluationResult r = EvaluateExpression(texts[i], 0, *parameters[i]);
@@ -268,18 +266,14 @@ void TakeLineGAtParameters(Scene& scene, const SceneState& input,
         LineGValue(scene, i) = r.value;
         scene.lineGParameters[i] = *parameters[i];
     }
-    expressionError = gate;
 }
 
 bool LineGFieldRejected(const SceneState& input) {
-    const bool gate = expressionError;
-    bool rejected = false;
     for (const std::string& text : LineGTexts(input)) {
         Real ignored = 0;
-        rejected = rejected || ReadExpression(text, ignored).outcome != ReadExpressionOutcome::Ok;
+        if (ReadExpression(text, ignored).outcome != ReadExpressionOutcome::Ok) return true;
     }
-    expressionError = gate;
-    return rejected;
+    return false;
 }
 
 std::array<std::optional<Real>, 6> LineGParametersOf(const SceneState& state) {

@@ -41,8 +41,7 @@ struct SceneReading {
 };
 
 // Reads `input` into a copy of `start` exactly as the input window's
-// start-up reads its fields into its Scene. Leaves the evaluator's error
-// flag as it found it (the window's reading clears it).
+// start-up reads its fields into its Scene (which clears drawBlocked).
 SceneReading ReadScene(const SceneState& input, Scene start);
 
 // Whether a field is one of the derived read-only ones (AD, p5, u5, v5,

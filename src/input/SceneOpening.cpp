@@ -130,7 +130,7 @@ OpenedScene OpenScene(const SceneState& file) {
         if (!IsDerivedField(r.field)) AddOpeningRejection(opened.rejections, r);
     opened.scene = std::move(reading.scene);
     TakeLineGAtParameters(opened.scene, opened.input, LineGParametersOf(file));
-    opened.drawBlocked = LineGFieldRejected(opened.input);
+    opened.scene.drawBlocked = LineGFieldRejected(opened.input);
     opened.view = StartUpView();
     ReadViewControls(file, opened.view, opened.rejections);
     return opened;

@@ -41,15 +41,15 @@ void ReadViewControls(const SceneState& state, ViewState& view, std::vector<Fiel
 // A scene file's value opened as the program opens it.
 struct OpenedScene {
     SceneState input;   // the start-up input with the file's entries and the derived fields' texts
+    // Its drawBlocked is set for a formula of g that leaving its field
+    // would reject: typed, that keeps the draw button from drawing, and so
+    // it does here.
     Scene scene;
     ViewState view;
     // Every field whose text was rejected, once, in the order opening meets
     // them; the derived read-only fields are left out (their source field
     // has a rejection of its own).
     std::vector<FieldRejection> rejections;
-    // A formula of g that leaving its field would reject: typed, that
-    // keeps the draw button from drawing, and so it does here.
-    bool drawBlocked = false;
 };
 OpenedScene OpenScene(const SceneState& file);
 

@@ -11,7 +11,6 @@
 #include "numbers/ExpressionPreprocessor.h"
 #include "numbers/OperatorPrecedence.h"
 
-bool expressionError = false;
 
 namespace {
 
@@ -161,7 +160,6 @@ private:
 };
 
 EvaluationResult Failed(const char* text) {
-    expressionError = true;
     return EvaluationResult{ErrorValue, true, text};
 }
 
@@ -171,7 +169,6 @@ EvaluationResult EvaluateExpression(std::string_view text, Real x, Real t) {
     const PreprocessResult pre = PreprocessExpression(text);
     if (!pre.ok) return Failed(pre.error);
 
-    expressionError = false;
     FormulaReader reader(pre.text, x, t);
     const Real value = reader.ReadWholeText();
     if (reader.Error()) return Failed(reader.Error());

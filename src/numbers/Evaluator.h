@@ -16,10 +16,6 @@ struct EvaluationResult {
     std::string errorText;   // text of the last error detected, UTF-8
 };
 
-// Outcome of the latest evaluation anywhere in the program: set by any error,
-// cleared when an evaluation passes preprocessing. Read by the draw command.
-extern bool expressionError;
-
 // Evaluates a formula in X (x) and the family parameter t ("t" or "n").
 // The text is UTF-8; "°", "²", "³" and "·" are understood, any other
 // non-ASCII character gives "falsche Zeichen". Errors do not stop the

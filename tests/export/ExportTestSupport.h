@@ -44,7 +44,6 @@ protected:
             ViewControls controls;
             setUp_(scene, controls, view);
             view.controls = controls;
-            expressionError = false;
             const SceneState input = InputShowing(scene);
             DrawContext ctx{form.canvas(), view, scene, input, host};
             SpeedButton_OK_zeichneClick(ctx);

@@ -50,6 +50,7 @@ inline std::vector<std::pair<std::string, std::string>> Listing(const Scene& s) 
     real("familyTo", s.familyTo);
     real("familyStep", s.familyStep);
     word("familyEnabled", s.familyEnabled);
+    word("drawBlocked", s.drawBlocked);
     for (std::size_t i = 0; i < s.planeCoeffs.size(); ++i)
         for (std::size_t k = 0; k < 4; ++k) real(at("planeCoeffs", i) + at("", k), s.planeCoeffs[i][k]);
     for (std::size_t i = 0; i < PlaneSlots; ++i) {

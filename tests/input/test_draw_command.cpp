@@ -14,13 +14,11 @@ class DrawCommand : public ::testing::Test {
 protected:
     DrawBench b;
     void SetUp() override {
-        expressionError = false;
         b.scene.lineColor = {0, Colours::Red, Colours::Teal, Colours::Blue};
         b.scene.planeColor = {0, Colours::Green, Colours::Purple, Colours::Navy, Colours::Red,
                               0x0055AAFF};
         b.scene.bodyColor = Colours::Fuchsia;
     }
-    void TearDown() override { expressionError = false; }
 
     void Run() { SpeedButton_OK_zeichneClick(b.ctx); }
 
@@ -60,12 +58,12 @@ bool SameCalls(const std::vector<CanvasCall>& a, const std::vector<CanvasCall>& 
 }
 
 TEST_F(DrawCommand, SetErrorFlagMeansNothingHiddenNothingDrawn) {
-    expressionError = true;
+    b.scene.drawBlocked = true;
     b.scene.drawPointFlag[PointA] = true;
     Run();
     EXPECT_TRUE(b.canvas.Calls().empty());
     EXPECT_EQ(b.host.hideCount, 0);
-    EXPECT_TRUE(expressionError);
+    EXPECT_TRUE(b.scene.drawBlocked);
 }
 
 TEST_F(DrawCommand, NothingCheckedDrawsTheCoordinateSystemOnly) {
@@ -281,7 +279,7 @@ TEST_F(DrawCommand, RejectedLineHBlocksTheNextRedraw) {
     Run();
     ASSERT_EQ(b.host.messages.size(), 1u);
     EXPECT_EQ(b.host.messages[0], std::string(kNullDirectionMessage));
-    EXPECT_TRUE(expressionError);
+    EXPECT_TRUE(b.scene.drawBlocked);
     EXPECT_GE(FirstIndex([](const CanvasCall& k) {
                   return k.op == CanvasOp::Polygon && k.attributes.brush.colour == Colours::Green;
               }), 0);
@@ -304,7 +302,7 @@ TEST_F(DrawCommand, ValidE3AfterRejectedHClearsTheFlag) {
     s.drawPlaneFlag[PlaneE3] = true;
     Run();
     EXPECT_EQ(b.host.messages.size(), 1u);
-    EXPECT_FALSE(expressionError);
+    EXPECT_FALSE(b.scene.drawBlocked);
     b.canvas.ClearCalls();
     Run();
     EXPECT_FALSE(b.canvas.Calls().empty());
@@ -317,7 +315,7 @@ TEST_F(DrawCommand, RejectedE4IsTheLastVerdict) {
     s.drawPlaneFlag[PlaneE4] = true;
     s.planeSpanV[PlaneE4] = V(0, 0, 0);
     Run();
-    EXPECT_TRUE(expressionError);
+    EXPECT_TRUE(b.scene.drawBlocked);
     EXPECT_EQ(b.host.messages, (std::vector<std::string>{std::string(kNullSpanMessage)}));
 }
 
@@ -328,7 +326,7 @@ TEST_F(DrawCommand, ValidFamilyClearsAFlagSetEarlierInTheRun) {
     b.input.texts["Edit_t1"] = "1";
     b.setLineG({"0", "0", "t"}, {"1", "1", "0"});
     Run();
-    EXPECT_FALSE(expressionError);
+    EXPECT_FALSE(b.scene.drawBlocked);
     const auto objects = b.canvas.CallsOf(CanvasOp::BeginObject);
     EXPECT_EQ(std::count_if(objects.begin(), objects.end(),
                             [](const CanvasCall& c) { return c.kind == ObjectKind::LineFamilyMember; }),
@@ -355,7 +353,7 @@ TEST_F(DrawCommand, FamilyMemberWithFailedFormulaIsSkipped) {
     for (const auto& c : b.canvas.CallsOf(CanvasOp::LineTo))
         if (c.attributes.pen.colour == Colours::Red) ++red;
     EXPECT_EQ(red, 3);  // t = 1, 1.5 and 3
-    EXPECT_FALSE(expressionError);
+    EXPECT_FALSE(b.scene.drawBlocked);
     EXPECT_TRUE(b.host.messages.empty());
 }
 

@@ -18,11 +18,9 @@ class DrawCommandWiring : public InputWindowTest {
 protected:
     void SetUp() override {
         InputWindowTest::SetUp();
-        expressionError = false;
         InstallDrawCommand(*form1, *form3);
     }
     void TearDown() override {
-        expressionError = false;
         InputWindowTest::TearDown();
     }
     void clickDraw() {
@@ -75,7 +73,7 @@ TEST_F(DrawCommandWiring, NullDirectionOfHIsReportedAndBlocksTheNextRedraw) {
     feedback.messages.clear();
     clickDraw();
     EXPECT_EQ(feedback.messages, QStringList{QStringLiteral("Richtungsvektor darf nicht der Nullvektor sein !")});
-    EXPECT_TRUE(expressionError);
+    EXPECT_TRUE(scene().drawBlocked);
     // Now a point is switched on; the redraw does nothing while the flag is set.
     check("CheckBox_Punkt1_zeichnen");
     form1->redraw();
@@ -84,7 +82,7 @@ TEST_F(DrawCommandWiring, NullDirectionOfHIsReportedAndBlocksTheNextRedraw) {
 }
 
 TEST_F(DrawCommandWiring, SetErrorFlagLeavesTheInputWindowOpen) {
-    expressionError = true;
+    scene().drawBlocked = true;
     clickDraw();
     EXPECT_TRUE(form3->isVisible());
 }

@@ -111,7 +111,6 @@ TEST_F(FieldReaderTest, FamilyFieldValueAtTZero) {
     field.setText(QStringLiteral("2+3t"));
     EXPECT_TRUE(ReadFamilyField(&field, target));
     EXPECT_EQ(target, 2);
-    EXPECT_FALSE(expressionError);
 }
 
 TEST_F(FieldReaderTest, FamilyFieldSyntaxErrorShowsEvaluatorMessage) {
@@ -136,9 +135,7 @@ TEST_F(FieldReaderTest, FamilyFieldValueErrorOnlyBeepsAndKeepsValue) {
     EXPECT_TRUE(feedback.messages.isEmpty());
     EXPECT_EQ(feedback.beeps, 1);
     EXPECT_EQ(target, 9) << "the error value must not replace the stored one";
-    EXPECT_TRUE(expressionError);
     EXPECT_TRUE(field.hasFocus());
-    expressionError = false;
 }
 
 TEST_F(FieldReaderTest, OnlyRealFocusMovesCountAsLeaving) {

@@ -50,7 +50,7 @@ TEST_F(InputWindowTest, StartupFillsTheScene) {
     EXPECT_EQ(s.origin.name, "O");
     EXPECT_EQ(s.planeColor[PlaneE5], Colour(0x55AAFF));
     EXPECT_EQ(s.lineColor[LineH], Colours::Teal);
-    EXPECT_FALSE(expressionError);
+    EXPECT_FALSE(scene().drawBlocked);
     EXPECT_EQ(form1->viewState().pointMarkerSize, 3);
     EXPECT_EQ(form1->viewState().pointLabelSize, 10);
     EXPECT_TRUE(feedback.messages.isEmpty());
@@ -109,9 +109,9 @@ TEST_F(InputWindowTest, DefaultsButtonRestoresTextsButKeepsNamesColoursAndSomeBo
 }
 
 TEST_F(InputWindowTest, DefaultsButtonClearsTheEvaluatorFlag) {
-    expressionError = true;
+    scene().drawBlocked = true;
     form3->SpeedButton_Standardwerte3D2Click();
-    EXPECT_FALSE(expressionError);
+    EXPECT_FALSE(scene().drawBlocked);
 }
 
 TEST_F(InputWindowTest, PointColourRecoloursPointsButNotAD) {

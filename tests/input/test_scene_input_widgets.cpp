@@ -65,10 +65,10 @@ TEST(SceneInputWidgetsTest, ReadSceneEqualsTheInputWindowsReading) {
         for (QLineEdit* e : fields) e->setText(QString::fromStdString(g.text(e->objectName().toStdString())));
         for (QCheckBox* b : form3.findChildren<QCheckBox*>()) b->setChecked(g.coin());
         for (ColourPanel* p : form3.findChildren<ColourPanel*>()) p->setColour(g.colour());
-        const Scene start = g.startScene();
+        Scene start = g.startScene();
+        start.drawBlocked = g.coin();
         form3.resetScene(start);
         const SceneState input = Capture(form1, form3);
-        expressionError = g.coin();
 
         std::vector<FieldRejection> widgetRejections;
         {
