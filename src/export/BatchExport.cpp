@@ -1,6 +1,7 @@
 #include "export/BatchExport.h"
 
 #include "export/PictureExport.h"
+#include "plot/MainWindow.h"
 
 namespace {
 

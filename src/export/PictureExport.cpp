@@ -1,8 +1,6 @@
 #include "export/PictureExport.h"
 
 #include <QBuffer>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
@@ -15,8 +13,6 @@
 #include "export/PictureRecorder.h"
 #include "export/QPainterCanvas.h"
 #include "numbers/NumberTools.h"
-#include "plot/MainWindow.h"
-#include "plot/QImageCanvas.h"
 
 namespace {
 
@@ -36,10 +32,6 @@ QString WriteFile(const QString& fileName, const QByteArray& bytes) {
 QString WidthText(double widthCm) { return QString::fromStdString(NumberText(Real(widthCm))); }
 
 }  // namespace
-
-PictureSource PictureOf(PlotWindow& form1) {
-    return {form1.pictureCalls(), form1.imageCanvas().picture()};
-}
 
 std::optional<PictureFormat> FormatOfFileName(const QString& fileName) {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
@@ -163,11 +155,6 @@ QByteArray RenderPdf(const PictureSource& source, QRect part, double widthCm) {
         painter.end();
     }
     return bytes;
-}
-
-void CopyPictureToClipboard(PlotWindow& form1) {
-    const PictureSource picture = PictureOf(form1);
-    QGuiApplication::clipboard()->setMimeData(PictureMimeData(picture, picture.screen.rect()));
 }
 
 QMimeData* PictureMimeData(const PictureSource& source, QRect part) {

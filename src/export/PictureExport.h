@@ -17,7 +17,6 @@
 #include "plot/RecordingCanvas.h"
 
 class QMimeData;
-class PlotWindow;
 
 // What an export draws from.
 struct PictureSource {
@@ -25,9 +24,6 @@ struct PictureSource {
     QImage screen;                      // the screen canvas's image
     QSize size() const { return screen.size(); }
 };
-
-// The picture the main window shows.
-PictureSource PictureOf(PlotWindow& form1);
 
 enum class PictureFormat { Png, Svg, Pdf, Tikz };
 
@@ -88,7 +84,3 @@ QByteArray RenderTikz(const PictureSource& source, QRect part, double widthCm, b
 // before, and beside it the same part as SVG (image/svg+xml). The caller
 // owns the result (QClipboard::setMimeData takes it).
 QMimeData* PictureMimeData(const PictureSource& source, QRect part);
-
-// Puts the whole picture the main window shows on the clipboard, as bitmap
-// and SVG ("Bild kopieren", the right mouse button).
-void CopyPictureToClipboard(PlotWindow& form1);

@@ -15,6 +15,7 @@ class Canvas;
 class PictureRecorder;
 class QImageCanvas;
 struct CanvasCall;
+struct PictureSource;
 class PlotImage;
 struct ImageMouseEvent;
 class ColourPanel;
@@ -214,3 +215,7 @@ private:
     QCheckBox* box(const char* name) const;
     QCheckBox* box(bool ViewControls::*field) const;
 };
+
+// The picture the main window shows: what the exports and the clipboard
+// draw from.
+PictureSource PictureOf(PlotWindow& form1);

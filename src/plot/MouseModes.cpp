@@ -138,7 +138,16 @@ void PlotWindow::drawSelectionRect() {
     c.SetPenMode(PenMode::Copy);
 }
 
-void PlotWindow::copyWholePicture() { CopyPictureToClipboard(*this); }
+PictureSource PictureOf(PlotWindow& form1) {
+    return {form1.pictureCalls(), form1.imageCanvas().picture()};
+}
+
+// The whole picture on the clipboard, as bitmap and SVG ("Bild kopieren",
+// the right mouse button).
+void PlotWindow::copyWholePicture() {
+    const PictureSource picture = PictureOf(*this);
+    QGuiApplication::clipboard()->setMimeData(PictureMimeData(picture, picture.screen.rect()));
+}
 
 void PlotWindow::copyPictureToClipboard() {
     copyWholePicture();
