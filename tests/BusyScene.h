@@ -2,9 +2,9 @@
 // The busy scene shared by the export tests and the benchmarks: everything
 // drawable switched on, and a host that reads the windows' fields as the
 // start-up leaves them (the family formulas evaluated for real).
-#include "geometry/VectorOps.h"
-#include "numbers/Evaluator.h"
-#include "render/DrawHost.h"
+#include "core/geometry/VectorOps.h"
+#include "core/numbers/Evaluator.h"
+#include "core/render/DrawHost.h"
 
 class BusySceneHost : public DrawHost {
 public:

@@ -11,7 +11,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "plot/Colour.h"
+#include "core/geometry/Colour.h"
 
 // The font an edit shows its text in (the text placed into the picture).
 struct TextFont {

@@ -14,13 +14,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/AppWindows.h"
+#include "gui/app/AppWindows.h"
 #include "QtTestDoubles.h"
-#include "app/SceneBinding.h"
-#include "input/InputWindow.h"
+#include "gui/app/SceneBinding.h"
+#include "gui/input/InputWindow.h"
 #include "SceneConsistency.h"
-#include "plot/MainWindow.h"
-#include "plot/QImageCanvas.h"
+#include "gui/plot/PlotWindow.h"
+#include "gui/canvas/QImageCanvas.h"
 
 // Answers of the injected dialogs; the test changes them as it goes.
 struct AppAnswers {

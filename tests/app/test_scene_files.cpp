@@ -16,11 +16,11 @@
 
 #include "AppTestSupport.h"
 #include "SanitizerBuild.h"
-#include "calc/OutputLog.h"
-#include "desktop/AppIcon.h"
+#include "core/output/OutputLog.h"
+#include "gui/desktop/AppIcon.h"
 #include "document/SceneFile.h"
-#include "input/ColourPanel.h"
-#include "numbers/Evaluator.h"
+#include "gui/widgets/ColourPanel.h"
+#include "core/numbers/Evaluator.h"
 
 namespace {
 

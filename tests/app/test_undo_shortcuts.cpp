@@ -5,9 +5,9 @@
 #include <QTextEdit>
 
 #include "AppTestSupport.h"
-#include "app/CommandLine.h"
+#include "gui/app/CommandLine.h"
 #include "document/SceneFile.h"
-#include "input/ColourPanel.h"
+#include "gui/widgets/ColourPanel.h"
 
 namespace {
 

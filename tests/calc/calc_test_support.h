@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/OutputLog.h"
+#include "core/output/OutputLog.h"
 
 // Column (in characters) of the first occurrence of needle, -1 if absent.
 inline int ColumnOf(const std::string& row, std::string_view needle, std::size_t from = 0) {
@@ -64,8 +64,8 @@ inline void ExpectNoNonFiniteText(const PlainTextOutputLog& log) {
     EXPECT_EQ(lower.find("inf"), std::string::npos) << log.Text();
 }
 
-#include "geometry/Vector3.h"
-#include "input/Scene.h"
+#include "core/geometry/Vector3.h"
+#include "core/model/Scene.h"
 
 inline Vector3 V(Real x, Real y, Real z) {
     Vector3 v;

@@ -10,12 +10,12 @@
 #include <memory>
 
 #include "QtTestDoubles.h"
-#include "calc/CalcCommands.h"
-#include "calc/InstallCalculations.h"
-#include "input/FieldReaders.h"
-#include "input/InputWindow.h"
+#include "core/calc/CalcCommands.h"
+#include "gui/input/InstallCalculations.h"
+#include "gui/widgets/FieldReaders.h"
+#include "gui/input/InputWindow.h"
 #include "SceneConsistency.h"
-#include "plot/MainWindow.h"
+#include "gui/plot/PlotWindow.h"
 
 namespace {
 

@@ -20,11 +20,11 @@
 #include <string>
 #include <vector>
 
-#include "calc/CalcCommands.h"
-#include "calc/OutputLog.h"
-#include "input/InputWindowTables.h"
-#include "input/SceneInput.h"
-#include "working/ExactScene.h"
+#include "core/calc/CalcCommands.h"
+#include "core/output/OutputLog.h"
+#include "core/model/InputWindowTables.h"
+#include "core/model/SceneInput.h"
+#include "core/working/ExactScene.h"
 
 #ifndef SPATIUM_GOLDEN_FILE
 #error "SPATIUM_GOLDEN_FILE must name the golden data"

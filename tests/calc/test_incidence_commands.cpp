@@ -1,7 +1,7 @@
 // The incidence and point-test buttons.
 #include <gtest/gtest.h>
 
-#include "calc/CalcCommands.h"
+#include "core/calc/CalcCommands.h"
 #include "calc_test_support.h"
 
 using Lines = std::vector<std::string>;

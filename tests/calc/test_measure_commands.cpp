@@ -2,7 +2,7 @@
 // the coplanarity of AB, AC, AD.
 #include <gtest/gtest.h>
 
-#include "calc/CalcCommands.h"
+#include "core/calc/CalcCommands.h"
 #include "calc_test_support.h"
 
 using Lines = std::vector<std::string>;

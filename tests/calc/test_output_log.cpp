@@ -3,8 +3,8 @@
 
 #include <set>
 
-#include "calc/OutputLog.h"
-#include "calc/TypesetRows.h"
+#include "core/output/OutputLog.h"
+#include "core/output/TypesetRows.h"
 #include "calc_test_support.h"
 
 TEST(SymbolGlyphs, EveryCodeIsOneDistinctCharacter) {

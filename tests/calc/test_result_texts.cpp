@@ -4,9 +4,9 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/CalcCommands.h"
-#include "calc/ResultNumbers.h"
-#include "calc/ResultTexts.h"
+#include "core/calc/CalcCommands.h"
+#include "core/output/ResultNumbers.h"
+#include "core/output/ResultTexts.h"
 #include "calc_test_support.h"
 
 using Lines = std::vector<std::string>;

@@ -20,8 +20,8 @@
 
 #include "SanitizerBuild.h"
 
-#include "calc/RichEditOutputLog.h"
-#include "calc/TypesetRows.h"
+#include "gui/output/RichEditOutputLog.h"
+#include "core/output/TypesetRows.h"
 #include "calc_test_support.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QPixmap>
 #include <gtest/gtest.h>
 
-#include "app/AppWindows.h"
-#include "desktop/AppIcon.h"
+#include "gui/app/AppWindows.h"
+#include "gui/desktop/AppIcon.h"
 
 TEST(AppIcon, DrawnSharpAtEverySizeAndShownByTheThreeWindows) {
     const QIcon icon = ApplicationIcon();

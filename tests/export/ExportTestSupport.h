@@ -22,12 +22,12 @@
 
 #include "BusyScene.h"
 #include "QtTestDoubles.h"
-#include "export/PictureExport.h"
-#include "input/DrawCommand.h"
-#include "numbers/Evaluator.h"
-#include "plot/MainWindow.h"
-#include "plot/PlotImage.h"
-#include "plot/QImageCanvas.h"
+#include "gui/picture/PictureExport.h"
+#include "core/render/DrawCommand.h"
+#include "core/numbers/Evaluator.h"
+#include "gui/plot/PlotWindow.h"
+#include "gui/plot/PlotImage.h"
+#include "gui/canvas/QImageCanvas.h"
 
 class ExportTest : public ::testing::Test {
 protected:

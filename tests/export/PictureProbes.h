@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "export/PictureRecorder.h"
-#include "input/Scene.h"
-#include "plot/Projection.h"
-#include "plot/QImageCanvas.h"
-#include "plot/ViewState.h"
+#include "core/canvas/PictureRecorder.h"
+#include "core/model/Scene.h"
+#include "core/canvas/Projection.h"
+#include "gui/canvas/QImageCanvas.h"
+#include "core/canvas/ViewState.h"
 
 namespace probes {
 

@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "ExportTestSupport.h"
-#include "export/BatchExport.h"
+#include "gui/export/BatchExport.h"
 
 namespace {
 

@@ -16,10 +16,10 @@
 
 #include "ExportTestSupport.h"
 #include "PictureProbes.h"
-#include "export/HatchLines.h"
-#include "export/PictureRecorder.h"
-#include "plot/PlotImage.h"
-#include "plot/Projection.h"
+#include "core/tikz/HatchLines.h"
+#include "core/canvas/PictureRecorder.h"
+#include "gui/plot/PlotImage.h"
+#include "core/canvas/Projection.h"
 
 namespace {
 

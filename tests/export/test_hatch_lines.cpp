@@ -6,8 +6,8 @@
 #include <array>
 #include <cmath>
 
-#include "export/HatchLines.h"
-#include "plot/QImageCanvas.h"
+#include "core/tikz/HatchLines.h"
+#include "gui/canvas/QImageCanvas.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <QRadioButton>
 
 #include "ExportTestSupport.h"
-#include "export/OutputDialogs.h"
-#include "plot/PlotImage.h"
+#include "gui/export/OutputDialogs.h"
+#include "gui/plot/PlotImage.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <set>
 
 #include "BusyScene.h"
-#include "export/PictureRecorder.h"
-#include "input/DrawCommand.h"
+#include "core/canvas/PictureRecorder.h"
+#include "core/render/DrawCommand.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "ExportTestSupport.h"
 #include "PictureProbes.h"
-#include "export/TexText.h"
+#include "core/tikz/TexText.h"
 
 namespace {
 

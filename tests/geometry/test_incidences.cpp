@@ -5,8 +5,8 @@
 #include <cmath>
 #include <random>
 
-#include "geometry/LinesPlanes.h"
-#include "geometry/VectorOps.h"
+#include "core/geometry/LinesPlanes.h"
+#include "core/geometry/VectorOps.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <random>
 
-#include "geometry/LinesPlanes.h"
-#include "geometry/VectorOps.h"
+#include "core/geometry/LinesPlanes.h"
+#include "core/geometry/VectorOps.h"
 
 namespace {
 

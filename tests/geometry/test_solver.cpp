@@ -4,8 +4,8 @@
 #include <cmath>
 #include <random>
 
-#include "geometry/Solver.h"
-#include "geometry/VectorOps.h"
+#include "core/geometry/Solver.h"
+#include "core/geometry/VectorOps.h"
 
 TEST(SolveLinearSystem, SwapsToTheFirstUsablePivot) {
     WorkMatrix M;

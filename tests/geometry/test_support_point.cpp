@@ -6,9 +6,9 @@
 #include <random>
 #include <sstream>
 
-#include "geometry/LinesPlanes.h"
-#include "geometry/SupportPointSearch.h"
-#include "geometry/VectorOps.h"
+#include "core/geometry/LinesPlanes.h"
+#include "core/geometry/SupportPointSearch.h"
+#include "core/geometry/VectorOps.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <random>
 
-#include "geometry/VectorOps.h"
-#include "numbers/NumberTools.h"
+#include "core/geometry/VectorOps.h"
+#include "core/numbers/NumberTools.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "help/HelpWindow.h"
-#include "plot/MainWindow.h"
-#include "plot/WindowServices.h"
+#include "gui/help/HelpWindow.h"
+#include "gui/plot/PlotWindow.h"
+#include "gui/plot/WindowServices.h"
 
 TEST(HelpWindow, IsAReadOnlyScrollingToolWindow) {
     HelpWindow help;

@@ -13,10 +13,10 @@
 #include <optional>
 
 #include "QtTestDoubles.h"
-#include "input/ColourPanel.h"
-#include "input/FieldReaders.h"
-#include "input/InputWindow.h"
-#include "plot/MainWindow.h"
+#include "gui/widgets/ColourPanel.h"
+#include "gui/widgets/FieldReaders.h"
+#include "gui/input/InputWindow.h"
+#include "gui/plot/PlotWindow.h"
 
 class InputWindowTest : public ::testing::Test {
 protected:

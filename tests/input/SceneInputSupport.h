@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "input/InputWindowTables.h"
-#include "input/Scene.h"
-#include "input/SceneInput.h"
+#include "core/model/InputWindowTables.h"
+#include "core/model/Scene.h"
+#include "core/model/SceneInput.h"
 
 namespace sceneinput {
 

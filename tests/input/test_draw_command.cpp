@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "render/RenderTestSupport.h"
-#include "input/DrawCommand.h"
-#include "numbers/Evaluator.h"
-#include "plot/CoordinateSystem.h"
-#include "render/LineDrawing.h"
-#include "render/PlaneDrawing.h"
+#include "core/render/DrawCommand.h"
+#include "core/numbers/Evaluator.h"
+#include "core/canvas/CoordinateSystem.h"
+#include "core/render/LineDrawing.h"
+#include "core/render/PlaneDrawing.h"
 
 namespace {
 

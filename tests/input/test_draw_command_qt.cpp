@@ -6,11 +6,11 @@
 
 #include "InputTestSupport.h"
 #include "SanitizerBuild.h"
-#include "input/DrawCommandQt.h"
+#include "gui/input/DrawCommandQt.h"
 #include "SceneConsistency.h"
-#include "numbers/Evaluator.h"
-#include "plot/Projection.h"
-#include "plot/QImageCanvas.h"
+#include "core/numbers/Evaluator.h"
+#include "core/canvas/Projection.h"
+#include "gui/canvas/QImageCanvas.h"
 
 namespace {
 

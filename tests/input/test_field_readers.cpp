@@ -10,9 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "QtTestDoubles.h"
-#include "input/FieldReaders.h"
-#include "input/Scene.h"
-#include "numbers/Evaluator.h"
+#include "gui/widgets/FieldReaders.h"
+#include "core/model/Scene.h"
+#include "core/numbers/Evaluator.h"
 
 namespace {
 

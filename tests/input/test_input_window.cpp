@@ -8,9 +8,9 @@
 #include <QToolButton>
 
 #include "InputTestSupport.h"
-#include "calc/OutputLog.h"
-#include "calc/RichEditOutputLog.h"
-#include "numbers/Evaluator.h"
+#include "core/output/OutputLog.h"
+#include "gui/output/RichEditOutputLog.h"
+#include "core/numbers/Evaluator.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "InputTestSupport.h"
 #include "SceneConsistency.h"
 #include "SanitizerBuild.h"
-#include "numbers/Evaluator.h"
-#include "numbers/NumberReader.h"
+#include "core/numbers/Evaluator.h"
+#include "core/numbers/NumberReader.h"
 
 namespace {
 

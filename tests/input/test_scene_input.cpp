@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "SceneInputSupport.h"
-#include "numbers/Evaluator.h"
+#include "core/numbers/Evaluator.h"
 
 using namespace inputwindow;
 using namespace sceneinput;

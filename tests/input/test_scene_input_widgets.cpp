@@ -11,11 +11,11 @@
 
 #include "QtTestDoubles.h"
 #include "SceneInputSupport.h"
-#include "input/ColourPanel.h"
-#include "input/FieldReaders.h"
-#include "input/InputWindow.h"
-#include "numbers/Evaluator.h"
-#include "plot/MainWindow.h"
+#include "gui/widgets/ColourPanel.h"
+#include "gui/widgets/FieldReaders.h"
+#include "gui/input/InputWindow.h"
+#include "core/numbers/Evaluator.h"
+#include "gui/plot/PlotWindow.h"
 
 using namespace sceneinput;
 

@@ -4,8 +4,8 @@
 #include <numbers>
 #include <string>
 
-#include "numbers/Evaluator.h"
-#include "numbers/EvaluatorFunctions.h"
+#include "core/numbers/Evaluator.h"
+#include "core/numbers/EvaluatorFunctions.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "numbers/ExpressionErrors.h"
-#include "numbers/ExpressionPreprocessor.h"
+#include "core/numbers/ExpressionErrors.h"
+#include "core/numbers/ExpressionPreprocessor.h"
 
 namespace {
 

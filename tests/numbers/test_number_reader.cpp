@@ -3,7 +3,7 @@
 #include <clocale>
 #include <cmath>
 
-#include "numbers/NumberReader.h"
+#include "core/numbers/NumberReader.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <numbers>
 #include <random>
 
-#include "numbers/NumberReader.h"
-#include "numbers/NumberTools.h"
+#include "core/numbers/NumberReader.h"
+#include "core/numbers/NumberTools.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <random>
 #include <string>
 
-#include "numbers/Evaluator.h"
-#include "numbers/EvaluatorFunctions.h"
-#include "numbers/NumberReader.h"
-#include "numbers/NumberTools.h"
+#include "core/numbers/Evaluator.h"
+#include "core/numbers/EvaluatorFunctions.h"
+#include "core/numbers/NumberReader.h"
+#include "core/numbers/NumberTools.h"
 
 namespace {
 

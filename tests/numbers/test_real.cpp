@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include <cfloat>
-#include "numbers/Real.h"
+#include "core/numbers/Real.h"
 
 TEST(Real, IsExtendedPrecision) {
     EXPECT_EQ(sizeof(Real) >= 10, true);

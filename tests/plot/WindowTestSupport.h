@@ -12,12 +12,12 @@
 #include <memory>
 
 #include "QtTestDoubles.h"
-#include "input/FieldReaders.h"
-#include "input/ColourPanel.h"
-#include "plot/CoordinateSystem.h"
-#include "plot/MainWindow.h"
-#include "plot/PlotImage.h"
-#include "plot/QImageCanvas.h"
+#include "gui/widgets/FieldReaders.h"
+#include "gui/widgets/ColourPanel.h"
+#include "core/canvas/CoordinateSystem.h"
+#include "gui/plot/PlotWindow.h"
+#include "gui/plot/PlotImage.h"
+#include "gui/canvas/QImageCanvas.h"
 
 // Answers of the injected dialogs, changeable by the test.
 struct DialogAnswers {

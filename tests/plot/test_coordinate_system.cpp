@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "plot/CoordinateSystem.h"
-#include "plot/Projection.h"
-#include "plot/RecordingCanvas.h"
+#include "core/canvas/CoordinateSystem.h"
+#include "core/canvas/Projection.h"
+#include "core/canvas/RecordingCanvas.h"
 
 namespace {
 

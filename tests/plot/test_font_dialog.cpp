@@ -6,7 +6,7 @@
 #include <QTranslator>
 #include <gtest/gtest.h>
 
-#include "plot/FontColourDialog.h"
+#include "gui/plot/FontColourDialog.h"
 
 class FontDialogStart : public ::testing::TestWithParam<std::pair<bool, bool>> {};
 

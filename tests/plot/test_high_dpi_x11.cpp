@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "WindowTestSupport.h"
-#include "plot/Projection.h"
+#include "core/canvas/Projection.h"
 
 namespace {
 

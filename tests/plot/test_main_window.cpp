@@ -6,7 +6,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "plot/Projection.h"
+#include "core/canvas/Projection.h"
 #include "WindowTestSupport.h"
 
 namespace {

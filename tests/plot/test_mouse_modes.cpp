@@ -6,8 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "plot/Cursors.h"
-#include "plot/Projection.h"
+#include "gui/plot/Cursors.h"
+#include "core/canvas/Projection.h"
 #include "WindowTestSupport.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "plot/Canvas.h"
-#include "plot/Projection.h"
-#include "plot/RecordingCanvas.h"
+#include "core/canvas/Canvas.h"
+#include "core/canvas/Projection.h"
+#include "core/canvas/RecordingCanvas.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "plot/Projection.h"
+#include "core/canvas/Projection.h"
 
 namespace {
 

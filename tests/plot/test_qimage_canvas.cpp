@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "plot/CoordinateSystem.h"
-#include "plot/Projection.h"
-#include "plot/QImageCanvas.h"
+#include "core/canvas/CoordinateSystem.h"
+#include "core/canvas/Projection.h"
+#include "gui/canvas/QImageCanvas.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <QImage>
 #include <vector>
 
-#include "plot/Canvas.h"
-#include "plot/QImageCanvas.h"
+#include "core/canvas/Canvas.h"
+#include "gui/canvas/QImageCanvas.h"
 
 namespace {
 

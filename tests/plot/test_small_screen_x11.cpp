@@ -14,9 +14,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/AppWindows.h"
+#include "gui/app/AppWindows.h"
 #include "WindowTestSupport.h"
-#include "plot/Projection.h"
+#include "core/canvas/Projection.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "input/DrawCommandQt.h"
-#include "input/InputWindow.h"
-#include "plot/Projection.h"
+#include "gui/input/DrawCommandQt.h"
+#include "gui/input/InputWindow.h"
+#include "core/canvas/Projection.h"
 #include "WindowTestSupport.h"
 
 namespace {

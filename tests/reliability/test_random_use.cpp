@@ -52,13 +52,13 @@
 #include <sanitizer/common_interface_defs.h>
 #endif
 
-#include "app/AppWindows.h"
+#include "gui/app/AppWindows.h"
 #include "QtTestDoubles.h"
 #include "RandomTexts.h"
-#include "export/OutputDialogs.h"
-#include "input/ColourPanel.h"
+#include "gui/export/OutputDialogs.h"
+#include "gui/widgets/ColourPanel.h"
 #include "SceneConsistency.h"
-#include "plot/PlotImage.h"
+#include "gui/plot/PlotImage.h"
 
 namespace {
 

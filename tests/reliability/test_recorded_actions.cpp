@@ -17,10 +17,10 @@
 #include <deque>
 #include <memory>
 
-#include "app/AppWindows.h"
+#include "gui/app/AppWindows.h"
 #include "QtTestDoubles.h"
-#include "input/InputWindow.h"
-#include "plot/MainWindow.h"
+#include "gui/input/InputWindow.h"
+#include "gui/plot/PlotWindow.h"
 
 #ifndef SPATIUM_TEST_DATA_DIR
 #error "SPATIUM_TEST_DATA_DIR must name the folder of the recorded sessions"

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "geometry/Vector3.h"
-#include "input/Scene.h"
-#include "plot/Projection.h"
-#include "plot/RecordingCanvas.h"
-#include "plot/ViewState.h"
-#include "render/DrawHost.h"
+#include "core/geometry/Vector3.h"
+#include "core/model/Scene.h"
+#include "core/canvas/Projection.h"
+#include "core/canvas/RecordingCanvas.h"
+#include "core/canvas/ViewState.h"
+#include "core/render/DrawHost.h"
 
 class FakeHost : public DrawHost {
 public:

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "RenderTestSupport.h"
-#include "render/BodyDrawing.h"
+#include "core/render/BodyDrawing.h"
 
 namespace {
 

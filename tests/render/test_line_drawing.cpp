@@ -4,8 +4,8 @@
 #include <random>
 
 #include "RenderTestSupport.h"
-#include "numbers/Evaluator.h"
-#include "render/LineDrawing.h"
+#include "core/numbers/Evaluator.h"
+#include "core/render/LineDrawing.h"
 
 namespace {
 

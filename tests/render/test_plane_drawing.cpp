@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "RenderTestSupport.h"
-#include "render/PlaneDrawing.h"
+#include "core/render/PlaneDrawing.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "RenderTestSupport.h"
-#include "render/PointDrawing.h"
+#include "core/render/PointDrawing.h"
 
 namespace {
 

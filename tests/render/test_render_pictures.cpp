@@ -5,11 +5,11 @@
 #include <cmath>
 
 #include "RenderTestSupport.h"
-#include "plot/QImageCanvas.h"
-#include "render/BodyDrawing.h"
-#include "render/LineDrawing.h"
-#include "render/PlaneDrawing.h"
-#include "render/PointDrawing.h"
+#include "gui/canvas/QImageCanvas.h"
+#include "core/render/BodyDrawing.h"
+#include "core/render/LineDrawing.h"
+#include "core/render/PlaneDrawing.h"
+#include "core/render/PointDrawing.h"
 
 namespace {
 

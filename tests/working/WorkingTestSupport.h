@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "calc/CalcCommands.h"
-#include "calc/OutputLog.h"
-#include "input/InputWindowTables.h"
-#include "numbers/NumberReader.h"
-#include "working/Working.h"
-#include "working/WorkingSheet.h"
+#include "core/calc/CalcCommands.h"
+#include "core/output/OutputLog.h"
+#include "core/model/InputWindowTables.h"
+#include "core/numbers/NumberReader.h"
+#include "core/working/Working.h"
+#include "core/working/WorkingSheet.h"
 
 using working::FieldTexts;
 

@@ -6,7 +6,7 @@
 #include <chrono>
 
 #include "SanitizerBuild.h"
-#include "numbers/Evaluator.h"
+#include "core/numbers/Evaluator.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <optional>
 #include <random>
 
-#include "calc/OutputLog.h"
-#include "numbers/NumberReader.h"
-#include "render/LineDrawing.h"
-#include "working/WorkingSheet.h"
-#include "working/WorkingTexts.h"
+#include "core/output/OutputLog.h"
+#include "core/numbers/NumberReader.h"
+#include "core/render/LineDrawing.h"
+#include "core/working/WorkingSheet.h"
+#include "core/working/WorkingTexts.h"
 
 using namespace working;
 
@@ -137,9 +137,9 @@ TEST(WorkingNumbers, LongLinesWrapBeforeOperatorsWithinSixtyColumns) {
 
 }  // namespace
 
-#include "numbers/Evaluator.h"
-#include "working/ExactFormula.h"
-#include "working/ExactScene.h"
+#include "core/numbers/Evaluator.h"
+#include "core/working/ExactFormula.h"
+#include "core/working/ExactScene.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // and angles.
 #include <gtest/gtest.h>
 
-#include "calc/OutputLog.h"
-#include "working/WorkingSteps.h"
+#include "core/output/OutputLog.h"
+#include "core/working/WorkingSteps.h"
 
 using namespace working;
 

@@ -1,0 +1,43 @@
+// Start-up: the command line is read first, before any application object,
+// so help, version and its errors need no display, and an export runs on
+// the offscreen platform without any window. Otherwise the main window
+// (screen check, view defaults, first picture), then the help window, then
+// the input window (its defaults and the draw command as the main window's
+// redraw), then the scene files with the menu bar; the command line's file
+// is opened once the event loop runs, which lasts until the main window is
+// closed.
+#include <QApplication>
+#include <QTimer>
+
+#include "gui/app/AppWindows.h"
+#include "gui/app/CommandLine.h"
+#include "gui/app/ExportCommand.h"
+#include "gui/app/German.h"
+
+int main(int argc, char** argv) {
+    const CommandLine commandLine = ParseCommandLine(argc, argv);
+    if (commandLine.endsOnTerminal())
+        return AnswerOnTerminal(commandLine);
+    // An export shows no window: it needs no display, and never one.
+    if (commandLine.exportOptions)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Spatium"));
+    app.setDesktopFileName(QStringLiteral(SPATIUM_APP_ID));
+    InstallGermanLanguage();
+    if (commandLine.exportOptions)
+        return RunExportCommand(commandLine);
+
+    AppWindows windows;
+    if (windows.aborted())
+        return 1;
+
+    // The main window ends the program; the tool windows never keep it alive.
+    app.setQuitOnLastWindowClosed(false);
+    QObject::connect(&windows.form1, &PlotWindow::closed, &app, &QCoreApplication::quit);
+
+    windows.form1.show();
+    QTimer::singleShot(0, windows.scenes.get(), [&] { windows.scenes->openAtStart(commandLine); });
+    return app.exec();
+}
