@@ -22,7 +22,7 @@
 
 #include "gui/output/RichEditOutputLog.h"
 #include "core/output/TypesetRows.h"
-#include "calc_test_support.h"
+#include "core/calc/calc_test_support.h"
 
 namespace {
 

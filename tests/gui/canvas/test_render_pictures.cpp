@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "RenderTestSupport.h"
+#include "core/render/RenderTestSupport.h"
 #include "gui/canvas/QImageCanvas.h"
 #include "core/render/BodyDrawing.h"
 #include "core/render/LineDrawing.h"

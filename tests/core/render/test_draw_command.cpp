@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include "render/RenderTestSupport.h"
+#include "RenderTestSupport.h"
 #include "core/render/DrawCommand.h"
 #include "core/numbers/Evaluator.h"
 #include "core/canvas/CoordinateSystem.h"

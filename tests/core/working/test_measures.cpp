@@ -1,7 +1,7 @@
 // The working of the measure buttons: angle, products, areas, volumes and
 // coplanarity.
 #include "WorkingTestSupport.h"
-#include "calc/calc_test_support.h"
+#include "core/calc/calc_test_support.h"
 
 #include <chrono>
 

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "QtTestDoubles.h"
-#include "SceneInputSupport.h"
+#include "core/model/SceneInputSupport.h"
 #include "gui/widgets/ColourPanel.h"
 #include "gui/widgets/FieldReaders.h"
 #include "gui/input/InputWindow.h"

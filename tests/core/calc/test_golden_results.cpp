@@ -6,9 +6,9 @@
 // the program wrote them when the data was recorded. Every block must come
 // out the same: a change of any result line shows here first.
 //
-// The data: tests/calc/data/golden-results.txt.gz (gzip). Recording anew
+// The data: tests/core/calc/data/golden-results.txt.gz (gzip). Recording anew
 // (only when a change of the results is meant):
-//   SPATIUM_WRITE_GOLDEN=tests/calc/data/golden-results.txt.gz build/tests/calc/calc_golden_tests
+//   SPATIUM_WRITE_GOLDEN=tests/core/calc/data/golden-results.txt.gz build/tests/core/calc/calc_golden_tests
 #include <gtest/gtest.h>
 #include <gmpxx.h>
 #include <zlib.h>

@@ -1,6 +1,6 @@
 // The working of the buttons E1 und E2, E3 und E4, E1 und E3.
 #include "WorkingTestSupport.h"
-#include "calc/calc_test_support.h"
+#include "core/calc/calc_test_support.h"
 
 namespace {
 
