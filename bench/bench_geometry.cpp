@@ -3,9 +3,9 @@
 //   ./bench/spatium_bench --benchmark_filter=SupportPoint
 #include <benchmark/benchmark.h>
 
-#include "geometry/LinesPlanes.h"
-#include "geometry/SupportPointSearch.h"
-#include "geometry/VectorOps.h"
+#include "core/geometry/LinesPlanes.h"
+#include "core/geometry/SupportPointSearch.h"
+#include "core/geometry/VectorOps.h"
 
 namespace {
 

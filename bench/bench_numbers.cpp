@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "numbers/Evaluator.h"
-#include "numbers/NumberReader.h"
-#include "numbers/NumberTools.h"
+#include "core/numbers/Evaluator.h"
+#include "core/numbers/NumberReader.h"
+#include "core/numbers/NumberTools.h"
 
 namespace {
 

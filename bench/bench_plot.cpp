@@ -7,9 +7,9 @@
 #include <QGuiApplication>
 #include <QPainter>
 
-#include "plot/CoordinateSystem.h"
-#include "plot/Projection.h"
-#include "plot/QImageCanvas.h"
+#include "core/canvas/CoordinateSystem.h"
+#include "core/canvas/Projection.h"
+#include "gui/canvas/QImageCanvas.h"
 
 namespace {
 

@@ -19,11 +19,11 @@
 #include <vector>
 
 #include "BusyScene.h"
-#include "export/PictureExport.h"
-#include "export/PictureRecorder.h"
-#include "input/DrawCommand.h"
-#include "plot/QImageCanvas.h"
-#include "plot/RecordingCanvas.h"
+#include "gui/picture/PictureExport.h"
+#include "core/canvas/PictureRecorder.h"
+#include "core/render/DrawCommand.h"
+#include "gui/canvas/QImageCanvas.h"
+#include "core/canvas/RecordingCanvas.h"
 
 namespace {
 

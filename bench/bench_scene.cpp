@@ -13,12 +13,12 @@
 #include <QTest>
 #include <memory>
 
-#include "app/AppWindows.h"
-#include "app/SceneBinding.h"
-#include "calc/CalcCommands.h"
-#include "calc/InstallCalculations.h"
+#include "gui/app/AppWindows.h"
+#include "gui/app/SceneBinding.h"
+#include "core/calc/CalcCommands.h"
+#include "gui/input/InstallCalculations.h"
 #include "document/SceneFile.h"
-#include "input/FieldReaders.h"
+#include "gui/widgets/FieldReaders.h"
 
 namespace {
 

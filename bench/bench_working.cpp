@@ -14,12 +14,12 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include "calc/CalcCommands.h"
-#include "calc/InstallCalculations.h"
-#include "input/InputWindow.h"
-#include "input/InputWindowTables.h"
-#include "plot/MainWindow.h"
-#include "working/Working.h"
+#include "core/calc/CalcCommands.h"
+#include "gui/input/InstallCalculations.h"
+#include "gui/input/InputWindow.h"
+#include "core/model/InputWindowTables.h"
+#include "gui/plot/PlotWindow.h"
+#include "core/working/Working.h"
 
 namespace {
 

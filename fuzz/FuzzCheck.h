@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "numbers/Real.h"
+#include "core/numbers/Real.h"
 
 #define FUZZ_CHECK(condition)                                                          \
     do {                                                                               \

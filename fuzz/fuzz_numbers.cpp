@@ -17,11 +17,11 @@
 #include <string_view>
 
 #include "FuzzCheck.h"
-#include "numbers/DecimalConversion.h"
-#include "numbers/Evaluator.h"
-#include "numbers/EvaluatorFunctions.h"
-#include "numbers/ExpressionErrors.h"
-#include "numbers/NumberReader.h"
+#include "core/numbers/DecimalConversion.h"
+#include "core/numbers/Evaluator.h"
+#include "core/numbers/EvaluatorFunctions.h"
+#include "core/numbers/ExpressionErrors.h"
+#include "core/numbers/NumberReader.h"
 
 namespace {
 

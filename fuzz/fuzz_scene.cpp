@@ -29,7 +29,7 @@
 #include "FuzzCheck.h"
 #include "document/RecentFiles.h"
 #include "document/SceneFile.h"
-#include "input/SceneState.h"
+#include "core/model/SceneState.h"
 
 namespace {
 

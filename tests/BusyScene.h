@@ -2,9 +2,9 @@
 // The busy scene shared by the export tests and the benchmarks: everything
 // drawable switched on, the scene as typed that shows it, and a host that
 // tells nobody.
-#include "geometry/VectorOps.h"
-#include "input/SceneInput.h"
-#include "render/DrawHost.h"
+#include "core/geometry/VectorOps.h"
+#include "core/model/SceneInput.h"
+#include "core/render/DrawHost.h"
 
 class BusySceneHost : public DrawHost {
 public:

@@ -7,8 +7,8 @@
 #include <QSize>
 #include <QStringList>
 
-#include "input/FieldReaders.h"
-#include "plot/WindowServices.h"
+#include "gui/widgets/FieldReaders.h"
+#include "gui/plot/WindowServices.h"
 
 class RecordingFeedback : public UserFeedback {
 public:

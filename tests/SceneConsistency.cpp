@@ -9,13 +9,13 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "input/ColourPanel.h"
-#include "input/InputWindow.h"
-#include "input/InputWindowTables.h"
-#include "numbers/Evaluator.h"
-#include "numbers/NumberReader.h"
-#include "plot/MainWindow.h"
-#include "render/LineDrawing.h"
+#include "gui/widgets/ColourPanel.h"
+#include "gui/input/InputWindow.h"
+#include "core/model/InputWindowTables.h"
+#include "core/numbers/Evaluator.h"
+#include "core/numbers/NumberReader.h"
+#include "gui/plot/PlotWindow.h"
+#include "core/render/LineDrawing.h"
 
 using namespace inputwindow;
 

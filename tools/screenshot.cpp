@@ -30,9 +30,9 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include "app/AppWindows.h"
-#include "app/German.h"
-#include "app/SceneBinding.h"
+#include "gui/app/AppWindows.h"
+#include "gui/app/German.h"
+#include "gui/app/SceneBinding.h"
 #include "document/SceneFile.h"
 
 namespace {

@@ -16,7 +16,7 @@
 #include <QJsonValue>
 
 #include "document/FileWrite.h"
-#include "plot/ViewState.h"
+#include "core/canvas/ViewState.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QIODevice>
 #include <QString>
 
-#include "input/SceneState.h"
+#include "core/model/SceneState.h"
 
 inline constexpr char kSceneFormatName[] = "spatium-scene";
 inline constexpr int kSceneFormatVersion = 1;

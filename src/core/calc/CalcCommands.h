@@ -1,0 +1,76 @@
+#pragma once
+// The calculation and output commands of the input window, free of any
+// widget: each reads the Scene, writes German result lines into an
+// OutputLog and reports what the window must still do (a modal message, new
+// label captions). Degenerate input is reported as German sentences in the
+// log; only the output commands refuse with a message box, as before.
+#include <string>
+#include <vector>
+
+#include "core/output/OutputLog.h"
+#include "core/model/Scene.h"
+
+struct CommandOutcome {
+    // Text of a modal message box; empty when there is none. When set,
+    // nothing was written to the log.
+    std::string message;
+    // New captions of the labels Label_kompl_r and Label_kompl_t.
+    bool labelsChanged = false;
+    std::string labelR;
+    std::string labelT;
+};
+
+inline CommandOutcome RefusedWith(std::string message) {
+    CommandOutcome outcome;
+    outcome.message = std::move(message);
+    return outcome;
+}
+
+// Modal messages of the output commands.
+inline constexpr const char* kNullDirectionMessage = "Richtungsvektor darf nicht Nullvektor sein !";
+inline constexpr const char* kNoPlaneMessage = "Es liegt keine Ebene vor !";
+inline constexpr const char* kNullSpanMessage = "Spannvektoren dürfen nicht Nullvektor sein !";
+
+// --- Output of equations (lines 1 = g, 2 = h, 3 = g2; planes 1..5) --------
+CommandOutcome OutputLineCommand(const Scene& scene, int line, OutputLog& log);
+CommandOutcome OutputPlaneCommand(const Scene& scene, int plane, OutputLog& log);
+void ClearOutputCommand(OutputLog& log);
+
+// --- Incidence and point tests --------------------------------------------
+void PointOnLineCommand(const Scene& scene, int line, OutputLog& log);   // S with g or h
+void PointInE1Command(const Scene& scene, OutputLog& log);
+void PointInE3Command(const Scene& scene, OutputLog& log);
+void LineLineCommand(const Scene& scene, int line1, int line2, OutputLog& log);  // g,h / g,g2
+void PlanePlaneCommand(const Scene& scene, int plane1, int plane2, OutputLog& log);
+void LinePlaneCommand(const Scene& scene, int plane, OutputLog& log);    // g with E1, E3, E5
+
+// --- Measures (each sets the log colour to blue first) --------------------
+void AngleAOBCommand(const Scene& scene, OutputLog& log);
+void VectorProductCommand(const Scene& scene, OutputLog& log);
+void ScalarProductCommand(const Scene& scene, OutputLog& log);
+void TriangleCommand(const Scene& scene, OutputLog& log);
+void QuadrilateralCommand(Scene& scene, OutputLog& log);      // stores AD = D - A
+void PrismABCCommand(const Scene& scene, OutputLog& log);
+void PrismABCDCommand(Scene& scene, OutputLog& log);          // stores AD
+void PyramidABCSCommand(const Scene& scene, OutputLog& log);
+void PyramidABCDSCommand(Scene& scene, OutputLog& log);       // stores AD
+void SpatCommand(const Scene& scene, OutputLog& log);
+// AD = r·AB + t·AC: sets coplanarR, coplanarT, coplanarValid and the labels.
+CommandOutcome CoplanarityCommand(Scene& scene, OutputLog& log);
+
+// --- The buttons -----------------------------------------------------------
+// Which groups of fields a button re-reads before it runs.
+enum ReaderNeed : unsigned {
+    ReadNothing = 0,
+    ReadLines = 1,   // h and g2 (Geraden_auslesen)
+    ReadPlanes = 2,  // E1 .. E5 (Ebenen_auslesen)
+};
+
+struct CalculationButton {
+    const char* objectName;
+    unsigned readers;
+    CommandOutcome (*run)(Scene& scene, OutputLog& log);
+};
+
+// Every output, clear, incidence and measure button of the input window.
+const std::vector<CalculationButton>& CalculationButtons();

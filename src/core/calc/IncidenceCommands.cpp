@@ -1,0 +1,244 @@
+// The incidence and point-test buttons: S on g or h, S in E1 or E3, two
+// lines, two planes, a line and a plane.
+#include "core/calc/CalcCommands.h"
+#include "core/output/ResultNumbers.h"
+#include "core/output/ResultTexts.h"
+#include "core/geometry/LinesPlanes.h"
+#include "core/geometry/VectorOps.h"
+
+namespace {
+
+const char* kDegenerateText = "Keine Aussage möglich: die Eingaben beschreiben keine Gerade oder Ebene !";
+
+struct LineData {
+    std::string name;
+    Vector3 p;
+    Vector3 u;
+};
+
+LineData LineOf(const Scene& scene, int line) {
+    static const char* names[] = {"", "g", "h", "g2"};
+    return {names[line], scene.lineSupport[static_cast<std::size_t>(line)],
+            scene.lineDirection[static_cast<std::size_t>(line)]};
+}
+
+// A null direction is no line: say so instead of testing against it.
+bool CheckLine(const LineData& line, OutputLog& log) {
+    if (!IsNullVector(line.u)) return true;
+    log.AppendLine(line.name + ": " + kNullDirectionMessage);
+    return false;
+}
+
+struct PlaneData {
+    std::string name;
+    std::string problem;  // why the input is no plane; empty when it is one
+    Real a = 0, b = 0, c = 0, d = 0;
+    Vector3 p, u, v;      // a parameter form of the same plane
+};
+
+// E1, E2 from their coefficients with the parameter form derived from them;
+// E3 .. E5 from their parameter form with the coordinate form derived from
+// it. useE3Copies takes E3's spanning vectors from the copies the plane
+// reader keeps for the point test.
+PlaneData PlaneOf(const Scene& scene, int plane, bool useE3Copies = false) {
+    PlaneData data;
+    data.name = "E" + std::to_string(plane);
+    const auto index = static_cast<std::size_t>(plane);
+    if (plane == PlaneE1 || plane == PlaneE2) {
+        const auto& k = scene.planeCoeffs[index];
+        data.a = k[0];
+        data.b = k[1];
+        data.c = k[2];
+        data.d = k[3];
+        if (data.a == 0 && data.b == 0 && data.c == 0) {
+            data.problem = kNoPlaneMessage;
+            return data;
+        }
+        const ParameterForm form = CoordinateToParameterForm(data.a, data.b, data.c, data.d);
+        data.p = form.p;
+        data.u = form.u;
+        data.v = form.v;
+        return data;
+    }
+    data.p = scene.planeSupport[index];
+    data.u = (useE3Copies && plane == PlaneE3) ? scene.e3SpanCopyU : scene.planeSpanU[index];
+    data.v = (useE3Copies && plane == PlaneE3) ? scene.e3SpanCopyV : scene.planeSpanV[index];
+    if (IsNullVector(data.u) || IsNullVector(data.v)) {
+        data.problem = kNullSpanMessage;
+        return data;
+    }
+    const CoordinateForm k = ParameterToCoordinateForm(data.p, data.u, data.v);
+    data.a = k.a;
+    data.b = k.b;
+    data.c = k.c;
+    data.d = k.d;
+    if (data.a == 0 && data.b == 0 && data.c == 0) data.problem = kNoPlaneMessage;
+    return data;
+}
+
+bool CheckPlane(const PlaneData& plane, OutputLog& log) {
+    if (plane.problem.empty()) return true;
+    log.AppendLine(plane.name + ": " + plane.problem);
+    return false;
+}
+
+void AppendIntersection(OutputLog& log, const std::string& name1, const std::string& name2) {
+    log.AppendText(name1 + " ");
+    log.AppendSymbol(SymbolGlyph::Intersection);
+    log.AppendText(" " + name2 + " = ");
+}
+
+void AppendPointPlaneResult(OutputLog& log, const std::string& name, const IncidenceResult& result,
+                            const Vector3& foot, Real r, Real s) {
+    if (result.status == 2) {
+        log.AppendText("S liegt auf " + name + " mit ");
+        log.AppendSymbol(SymbolGlyph::Lambda);
+        log.AppendText(" = " + ResultText(3, r) + "   ");
+        log.AppendSymbol(SymbolGlyph::Mu);
+        log.AppendLine(" = " + ResultText(3, s));
+    } else if (result.status == 1) {
+        log.AppendLine("S liegt nicht auf " + name);
+        AppendDistanceLine(log, result);
+        AppendPointLine(log, foot, "Lotfußpunkt F");
+    } else {
+        log.AppendLine(kDegenerateText);
+    }
+}
+
+}  // namespace
+
+void PointOnLineCommand(const Scene& scene, int line, OutputLog& log) {
+    const LineData g = LineOf(scene, line);
+    if (!CheckLine(g, log)) return;
+    const Vector3& S = scene.points[PointS];
+    IncidenceResult result;
+    Vector3 foot;
+    Real t = 0;
+    PointOnLineTest(S, g.p, g.u, result, foot, t);
+    if (result.status == 2) {
+        log.AppendText("S liegt auf " + g.name + " mit ");
+        log.AppendSymbol(SymbolGlyph::Lambda);
+        log.AppendLine(" = " + ResultText(3, t));
+    } else if (result.status == 1) {
+        log.AppendLine("S liegt nicht auf " + g.name);
+        AppendDistanceLine(log, result);
+        AppendPointLine(log, foot, "Lotfußpunkt F");
+    } else {
+        log.AppendLine(kDegenerateText);
+    }
+}
+
+void PointInE1Command(const Scene& scene, OutputLog& log) {
+    const PlaneData e1 = PlaneOf(scene, PlaneE1);
+    if (!CheckPlane(e1, log)) return;
+    // λ and μ refer to a parameter form of E1 itself: support point
+    // PointOfPlane(E1) (coordinateForm = true) and the spanning vectors of
+    // E1's own parameter form.
+    IncidenceResult result;
+    Vector3 foot;
+    Real r = 0, s = 0;
+    PointPlaneTest(scene.points[PointS], e1.p, e1.u, e1.v, e1.a, e1.b, e1.c, e1.d, true, result, foot,
+                   r, s);
+    AppendPointPlaneResult(log, e1.name, result, foot, r, s);
+}
+
+void PointInE3Command(const Scene& scene, OutputLog& log) {
+    const PlaneData e3 = PlaneOf(scene, PlaneE3, /*useE3Copies=*/true);
+    if (!CheckPlane(e3, log)) return;
+    IncidenceResult result;
+    Vector3 foot;
+    Real r = 0, s = 0;
+    PointPlaneTest(scene.points[PointS], e3.p, e3.u, e3.v, e3.a, e3.b, e3.c, e3.d, false, result, foot,
+                   r, s);
+    AppendPointPlaneResult(log, e3.name, result, foot, r, s);
+}
+
+void LineLineCommand(const Scene& scene, int line1, int line2, OutputLog& log) {
+    const LineData g = LineOf(scene, line1);
+    const LineData h = LineOf(scene, line2);
+    const bool gOk = CheckLine(g, log);
+    const bool hOk = CheckLine(h, log);
+    if (!gOk || !hOk) return;
+    IncidenceResult result;
+    Vector3 S, F1, F2, Fq;
+    LineLineIncidence(g.p, g.u, h.p, h.u, result, S, F1, F2, Fq);
+    switch (result.status) {
+        case 0:
+            log.AppendLine(g.name + " = " + h.name + " ");
+            break;
+        case 1:
+            log.AppendLine(g.name + " || " + h.name + " ");
+            AppendDistanceLine(log, result);
+            break;
+        case 2:
+            AppendIntersection(log, g.name, h.name);
+            AppendPointLine(log, S, "S");
+            AppendAngleLine(log, result.angleDegrees);
+            break;
+        case 3:
+            log.AppendLine(g.name + " , " + h.name + "  windschief ");
+            AppendDistanceLine(log, result);
+            log.AppendLine("Lotfußpunkte:");
+            AppendPointLine(log, F1, "P");
+            AppendPointLine(log, F2, "Q");
+            break;
+        default:
+            log.AppendLine(kDegenerateText);
+    }
+}
+
+void PlanePlaneCommand(const Scene& scene, int plane1, int plane2, OutputLog& log) {
+    const PlaneData e1 = PlaneOf(scene, plane1);
+    const PlaneData e2 = PlaneOf(scene, plane2);
+    const bool ok1 = CheckPlane(e1, log);
+    const bool ok2 = CheckPlane(e2, log);
+    if (!ok1 || !ok2) return;
+    IncidenceResult result;
+    Vector3 P, direction;
+    PlanePlaneIncidence(e1.a, e1.b, e1.c, e1.d, e2.a, e2.b, e2.c, e2.d, result, P, direction);
+    switch (result.status) {
+        case 0:
+            log.AppendLine(e1.name + " = " + e2.name + " ");
+            break;
+        case 1:
+            log.AppendLine(e1.name + " || " + e2.name + " ");
+            AppendDistanceLine(log, result);
+            break;
+        case 2:
+            log.AppendText(e1.name + " ");
+            log.AppendSymbol(SymbolGlyph::Intersection);
+            log.AppendLine(" " + e2.name + " = g mit:");
+            AppendLineEquation(log, P, direction, "g");
+            AppendAngleLine(log, result.angleDegrees);
+            break;
+        default:
+            log.AppendLine(kDegenerateText);
+    }
+}
+
+void LinePlaneCommand(const Scene& scene, int plane, OutputLog& log) {
+    const PlaneData e = PlaneOf(scene, plane);
+    const LineData g = LineOf(scene, LineG);
+    const bool planeOk = CheckPlane(e, log);
+    const bool lineOk = CheckLine(g, log);
+    if (!planeOk || !lineOk) return;
+    IncidenceResult result;
+    Vector3 S;
+    LinePlaneIncidence(g.p, g.u, e.a, e.b, e.c, e.d, result, S);
+    switch (result.status) {
+        case 0:
+            log.AppendLine(g.name + " liegt auf " + e.name + " ");
+            break;
+        case 1:
+            log.AppendLine(g.name + " || " + e.name + " ");
+            AppendDistanceLine(log, result);
+            break;
+        case 2:
+            AppendIntersection(log, e.name, g.name);
+            AppendPointLine(log, S, "S");
+            AppendAngleLine(log, result.angleDegrees);
+            break;
+        default:
+            log.AppendLine(kDegenerateText);
+    }
+}

@@ -1,0 +1,82 @@
+#include "core/model/SceneState.h"
+
+#include <set>
+
+namespace {
+
+template <class Map>
+void OverlayGroup(Map& into, const Map& from) {
+    for (const auto& [name, value] : from) into.insert_or_assign(name, value);
+}
+
+template <class Map>
+void CollectDifferences(const Map& a, const Map& b, std::set<std::string>& names) {
+    for (const auto& [name, value] : a) {
+        const auto other = b.find(name);
+        if (other == b.end() || !(other->second == value)) names.insert(name);
+    }
+    for (const auto& [name, value] : b)
+        if (!a.count(name)) names.insert(name);
+}
+
+template <class Map>
+void CopyChanged(const Map& before, const Map& after, Map& into) {
+    for (const auto& [name, value] : after) {
+        const auto old = before.find(name);
+        if (old == before.end() || !(old->second == value)) into.emplace(name, value);
+    }
+}
+
+// Calls f with the matching groups of every state given, group by group.
+template <class F, class... States>
+void ForEachGroup(F f, States&... s) {
+    f(s.texts...);
+    f(s.checks...);
+    f(s.colours...);
+    f(s.choices...);
+    f(s.fonts...);
+    f(s.outputs...);
+    f(s.view...);
+    f(s.parameters...);
+}
+
+}  // namespace
+
+void SceneState::overlay(const SceneState& other) {
+    ForEachGroup([](auto& into, const auto& from) { OverlayGroup(into, from); }, *this, other);
+}
+
+int SceneState::size() const {
+    int n = 0;
+    ForEachGroup([&n](const auto& group) { n += int(group.size()); }, *this);
+    return n;
+}
+
+std::vector<std::string> SceneState::differingNames(const SceneState& other) const {
+    std::set<std::string> names;
+    ForEachGroup([&names](const auto& a, const auto& b) { CollectDifferences(a, b, names); }, *this, other);
+    return {names.begin(), names.end()};
+}
+
+const std::string& SceneState::text(const std::string& name) const {
+    static const std::string empty;
+    const auto it = texts.find(name);
+    return it == texts.end() ? empty : it->second;
+}
+
+bool SceneState::checked(const std::string& name) const {
+    const auto it = checks.find(name);
+    return it != checks.end() && it->second;
+}
+
+Colour SceneState::colour(const std::string& name, Colour fallback) const {
+    const auto it = colours.find(name);
+    return it == colours.end() ? fallback : it->second;
+}
+
+SceneState ChangedEntries(const SceneState& before, const SceneState& after) {
+    SceneState changed;
+    ForEachGroup([](const auto& from, const auto& to, auto& into) { CopyChanged(from, to, into); }, before, after,
+                 changed);
+    return changed;
+}

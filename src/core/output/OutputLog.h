@@ -1,0 +1,137 @@
+#pragma once
+// The output area of the input window seen as an append-only sink: text,
+// lines, a current colour, and the special characters of the result texts.
+//
+// The special characters are identified by a SymbolGlyph code 0..20 and are
+// written as Unicode characters. Every implementation shows them in one
+// monospace font that has all of them at the same advance as a letter, so a
+// typeset equation keeps its columns on screen and as copied plain text:
+// one character is one column.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/geometry/Colour.h"
+
+enum class SymbolGlyph : int {
+    RightArrow = 0,      // vector arrow over x
+    Angle = 1,           // angle sign
+    Cross = 2,           // multiplication cross
+    Alpha = 3,
+    Beta = 4,
+    Gamma = 5,
+    Delta = 6,
+    Epsilon = 7,
+    Sigma = 8,
+    Summation = 9,
+    Lambda = 10,
+    Mu = 11,
+    Dot = 12,            // multiplication dot
+    Intersection = 13,
+    Radical = 14,        // root sign
+    UpperLeftHook = 15,  // left curly bracket, upper hook
+    UpperRightHook = 16, // right curly bracket, upper hook
+    LowerLeftHook = 17,  // left curly bracket, lower hook
+    LowerRightHook = 18, // right curly bracket, lower hook
+    LeftBar = 19,        // curly bracket extension (left bar of a middle row)
+    RightBar = 20,       // right parenthesis extension (right bar of a middle row)
+};
+
+constexpr int kSymbolGlyphCount = 21;
+
+// UTF-8 text of one glyph (exactly one Unicode character); "?" for a code
+// outside 0..20.
+std::string_view SymbolGlyphText(SymbolGlyph glyph);
+std::string_view SymbolGlyphText(int code);
+
+// Number of Unicode characters in a UTF-8 text: its width in columns.
+int Utf8Length(std::string_view text);
+
+// Colours the log itself uses.
+namespace OutputColours {
+constexpr Colour Default = Colours::Navy;    // format of a fresh area
+constexpr Colour Heading = Colours::Fuchsia; // the heading written by ClearOutputLog
+constexpr Colour Result = Colours::Blue;     // results
+}  // namespace OutputColours
+
+// The widest line the calculations write, in columns (characters): the
+// output area likes to show this many.
+inline constexpr int kOutputColumns = 60;
+
+// Heading line written by ClearOutputLog (seven leading blanks).
+inline constexpr std::string_view kOutputHeading = "       Ausgaben im Textformat";
+
+// A piece of the log's text in one colour; '\n' ends a paragraph.
+struct OutputRun {
+    Colour colour;
+    std::string text;
+    bool operator==(const OutputRun&) const = default;
+};
+
+class OutputLog {
+public:
+    virtual ~OutputLog();
+
+    // Inserts UTF-8 text at the end in the current colour.
+    virtual void AppendText(std::string_view text) = 0;
+    // AppendText, then a paragraph break.
+    void AppendLine(std::string_view text);
+    // AppendLine for each, in one go (an implementation may write them
+    // faster together than one by one).
+    virtual void AppendLines(const std::vector<std::string>& lines);
+    // Colour of everything inserted from now on, until the next call.
+    virtual void SetOutputColour(Colour colour) = 0;
+    virtual Colour OutputColour() const = 0;
+
+    void AppendSymbol(SymbolGlyph glyph);
+    void AppendSymbol(int code);
+    // n blanks, used to align the rows of typeset equations.
+    void AppendSymbolSpaces(int n);
+
+    // Deletes all text and writes the heading: fuchsia heading line, then
+    // blue, then a line holding one blank. The colour stays blue.
+    void ClearOutputLog();
+
+    // The whole text as runs of one colour each, neighbours of equal colour
+    // merged; a paragraph break belongs to the run of the text before it.
+    virtual std::vector<OutputRun> Contents() const = 0;
+    // Deletes all text and writes `runs` instead. The colour of the text
+    // inserted next stays as it was.
+    virtual void ReplaceContents(const std::vector<OutputRun>& runs);
+
+protected:
+    virtual void AppendParagraphBreak() = 0;
+    virtual void DeleteAllText() = 0;
+};
+
+// Records everything as plain UTF-8 text with '\n' as paragraph break, and
+// the colour each piece was written in. Used by the tests and by anything
+// that wants the log's content as text.
+class PlainTextOutputLog : public OutputLog {
+public:
+    using Run = OutputRun;
+
+    void AppendText(std::string_view text) override;
+    void SetOutputColour(Colour colour) override;
+    Colour OutputColour() const override { return colour_; }
+
+    const std::string& Text() const { return text_; }
+    // The text split at paragraph breaks; a trailing break gives no extra
+    // empty line.
+    std::vector<std::string> Lines() const;
+    // Consecutive pieces of equal colour are merged; paragraph breaks are
+    // part of the run text as '\n'.
+    const std::vector<Run>& Runs() const { return runs_; }
+    std::vector<OutputRun> Contents() const override { return runs_; }
+
+protected:
+    void AppendParagraphBreak() override;
+    void DeleteAllText() override;
+
+private:
+    void Add(std::string_view text);
+
+    Colour colour_ = OutputColours::Default;
+    std::string text_;
+    std::vector<Run> runs_;
+};

@@ -1,0 +1,162 @@
+#include "core/render/DrawCommand.h"
+
+#include "core/geometry/VectorOps.h"
+#include "core/model/SceneOpening.h"
+#include "core/canvas/CoordinateSystem.h"
+#include "core/render/BodyDrawing.h"
+#include "core/render/LineDrawing.h"
+#include "core/render/PlaneDrawing.h"
+#include "core/render/PointDrawing.h"
+
+namespace {
+
+struct Connection {
+    VectorIndex flag;
+    PointIndex from;
+    PointIndex to;
+};
+constexpr Connection kConnections[] = {
+    {VectorAB, PointA, PointB}, {VectorBC, PointB, PointC}, {VectorCD, PointC, PointD},
+    {VectorDE, PointD, PointE}, {VectorEF, PointE, PointF}, {VectorFS, PointF, PointS},
+    {VectorPQ, PointP, PointQ},
+};
+
+void DrawPoints(DrawContext& ctx) {
+    for (int i = 0; i < PointCount; ++i)
+        if (ctx.scene.drawPointFlag[i]) DrawNamedPoint(ctx.canvas, ctx.view, ctx.scene.points[i]);
+}
+
+void DrawConnections(DrawContext& ctx) {
+    const Scene& scene = ctx.scene;
+    for (const Connection& c : kConnections) {
+        if (!scene.drawVectorFlag[c.flag]) continue;
+        const Vector3& from = scene.points[c.from];
+        const Vector3& to = scene.points[c.to];
+        const bool segment = scene.segmentsInsteadOfVectors;
+        const CanvasObject object(ctx.canvas, segment ? ObjectKind::Segment : ObjectKind::Vector,
+                                  (segment ? "Strecke " : "Vektor ") + from.name + to.name);
+        if (scene.segmentsInsteadOfVectors)
+            DrawSegment3D(ctx.canvas, ctx.view, from, to, scene.drawPointColor, false);
+        else
+            DrawArrow3D(ctx.canvas, ctx.view, from, to, scene.drawPointColor,
+                        scene.vectorPenWidth, true);
+    }
+}
+
+// AD = r AB + t AC as a parallelogram of hollow arrows (when the last
+// coplanarity calculation found r and t and AB, AC, AD are still coplanar),
+// always the three vectors AB, AC, AD, then the four points on top.
+void DrawCoplanarity(DrawContext& ctx) {
+    const Scene& scene = ctx.scene;
+    Canvas& canvas = ctx.canvas;
+    const ViewState& view = ctx.view;
+    const int width = scene.vectorPenWidth;
+    const Vector3& a = scene.points[PointA];
+    const Vector3& b = scene.points[PointB];
+    const Vector3& c = scene.points[PointC];
+    const Vector3& d = scene.points[PointD];
+    if (AreCoplanar(scene.planeSpanU[PlaneE5], scene.planeSpanV[PlaneE5], scene.vectorAD) &&
+        scene.coplanarValid) {
+        const Vector3 r = AddVectors(a, ScaleVector(VectorFromTo(a, b), scene.coplanarR));
+        const Vector3 t = AddVectors(a, ScaleVector(VectorFromTo(a, c), scene.coplanarT));
+        DrawArrow3D(canvas, view, a, r, CoplanarColours::AB, width, false);
+        DrawArrow3D(canvas, view, a, t, CoplanarColours::AC, width, false);
+        DrawArrow3D(canvas, view, r, d, CoplanarColours::AC, width, false);
+        DrawArrow3D(canvas, view, t, d, CoplanarColours::AB, width, false);
+    }
+    DrawArrow3D(canvas, view, a, b, CoplanarColours::AB, width, true);
+    DrawArrow3D(canvas, view, a, c, CoplanarColours::AC, width, true);
+    DrawArrow3D(canvas, view, a, d, CoplanarColours::AD, width, true);
+    for (PointIndex i : {PointA, PointB, PointC, PointD})
+        if (scene.drawPointFlag[i]) DrawNamedPoint(canvas, view, scene.points[i]);
+}
+
+void DrawPlanes(DrawContext& ctx) {
+    Scene& scene = ctx.scene;
+    for (int k : {PlaneE1, PlaneE2}) {
+        if (!scene.drawPlaneFlag[k]) continue;
+        const CanvasObject object(ctx.canvas, ObjectKind::Plane, PlaneObjectName(k));
+        const auto coeffs = scene.planeCoeffs[k];  // as committed before the re-read
+        Ebene_zeichnen(ctx, scene.planeColor[k], k, coeffs[0], coeffs[1], coeffs[2], coeffs[3]);
+    }
+    for (int k : {PlaneE3, PlaneE4, PlaneE5}) {
+        if (!scene.drawPlaneFlag[k]) continue;
+        const CanvasObject object(ctx.canvas, ObjectKind::Plane, PlaneObjectName(k));
+        Ebene_param_zeichnen(ctx, k, scene.planeSupport[k], scene.planeSpanU[k],
+                             scene.planeSpanV[k], scene.drawBlocked);
+    }
+}
+
+}  // namespace
+
+void DrawScene(DrawContext& ctx) {
+    Scene& scene = ctx.scene;
+    ViewState& view = ctx.view;
+    Zeichne_3DSys(ctx.canvas, view);
+    scene.drawPointColor = scene.pointColor;
+    scene.vectorPenWidth = view.controls.thickVectors ? 2 : 1;
+    view.lineWidth = view.controls.thickLines ? 2 : 1;
+    DrawViewDecorations(ctx.canvas, view, scene.parallelPlaneX, scene.parallelPlaneY,
+                        scene.parallelPlaneZ);
+    DrawPoints(ctx);
+    DrawConnections(ctx);
+    if (scene.coplanarGraphic) {
+        const CanvasObject object(ctx.canvas, ObjectKind::Coplanarity, "Komplanarität AD = rAB + tAC");
+        DrawCoplanarity(ctx);
+    }
+    if (scene.drawLineFlag[LineG]) {
+        const CanvasObject object(ctx.canvas, scene.familyEnabled ? ObjectKind::LineFamily : ObjectKind::Line,
+                                  scene.familyEnabled ? "Geradenschar gt" : "Gerade g");
+        Geradenschar_zeichnen(ctx, scene.drawBlocked);
+    }
+    if (scene.drawLineFlag[LineH]) {
+        const CanvasObject object(ctx.canvas, ObjectKind::Line, "Gerade h");
+        Gerade_zeichnen(ctx, LineH, scene.drawBlocked);
+    }
+    if (scene.drawLineFlag[LineG2]) {
+        const CanvasObject object(ctx.canvas, ObjectKind::Line, "Gerade g2");
+        Gerade_zeichnen(ctx, LineG2, scene.drawBlocked);
+    }
+    DrawPlanes(ctx);
+    for (int body = BodyTriangleABC; body < BodySlots; ++body) {
+        if (!scene.drawBodyFlag[body]) continue;
+        const CanvasObject object(ctx.canvas, ObjectKind::Body, kBodyNames[body - BodyTriangleABC]);
+        kBodyDrawers[body - BodyTriangleABC](ctx);
+    }
+}
+
+void SpeedButton_OK_zeichneClick(DrawContext& ctx) {
+    if (ctx.scene.drawBlocked) return;
+    ctx.host.HideInputWindow();
+    DrawScene(ctx);
+}
+
+namespace {
+
+// Passes messages on and keeps the rejections with the opening's.
+class OpeningHost : public DrawHost {
+public:
+    OpeningHost(DrawHost& host, std::vector<FieldRejection>& rejections) : host_(host), rejections_(rejections) {}
+    void ShowMessage(const std::string& text) override { host_.ShowMessage(text); }
+    void HideInputWindow() override {}
+    void ReportRejections(const std::vector<FieldRejection>& rejections) override {
+        for (const FieldRejection& r : rejections) AddOpeningRejection(rejections_, r);
+    }
+
+private:
+    DrawHost& host_;
+    std::vector<FieldRejection>& rejections_;
+};
+
+}  // namespace
+
+void DrawOpenedScene(Canvas& canvas, OpenedScene& opened, DrawHost& host) {
+    if (opened.scene.drawBlocked) {
+        ViewState start = StartUpView();
+        DrawStartPicture(canvas, start);
+        return;
+    }
+    OpeningHost opening(host, opened.rejections);
+    DrawContext ctx{canvas, opened.view, opened.scene, opened.input, opening};
+    DrawScene(ctx);
+}

@@ -1,3 +1,0 @@
-#include "desktop/AppIcon.h"
-
-QIcon ApplicationIcon() { return QIcon(QStringLiteral(":/icons/spatium.svg")); }

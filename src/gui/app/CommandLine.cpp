@@ -1,0 +1,223 @@
+#include "gui/app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <algorithm>
+#include <cstdio>
+
+#include "gui/Version.h"
+
+namespace {
+
+// Every option once: the parser and the help text are built from this.
+struct OptionRow {
+    QStringList names;
+    QString valueName;  // empty: a switch
+    QString description;
+};
+
+const QList<OptionRow>& Options() {
+    static const QList<OptionRow> options = {
+        {{"h", "help"}, {}, QStringLiteral("Zeigt diese Hilfe und beendet das Programm.")},
+        {{"v", "version"}, {}, QStringLiteral("Zeigt die Version und beendet das Programm.")},
+        {{"export"},
+         QStringLiteral("AUSGABE"),
+         QStringLiteral("Schreibt das Bild der Szene DATEI nach AUSGABE und beendet das Programm, ohne ein "
+                        "Fenster zu zeigen (auch ohne Bildschirm). Die Endung wählt das Format: .png, .svg, "
+                        ".pdf oder .tex (LaTeX/TikZ).")},
+        {{"scale"},
+         QStringLiteral("N"),
+         QStringLiteral("Mit --export: Auflösung eines PNG-Bildes als Vielfaches der Bildschirmgröße, 1 bis 4 "
+                        "(Standard: 1).")},
+        {{"width-cm"},
+         QStringLiteral("W"),
+         QStringLiteral("Mit --export: Breite des Bildes in Zentimetern für PDF und TikZ (Standard: 12).")},
+        {{"tikz-standalone"},
+         {},
+         QStringLiteral("Mit --export und .tex: ein vollständiges LaTeX-Dokument statt einer einzelnen "
+                        "tikzpicture-Umgebung.")},
+    };
+    return options;
+}
+
+const QString kFileArgument = QStringLiteral("DATEI");
+const QString kFileDescription =
+    QStringLiteral("Die Szenendatei (.spatium), die nach dem Start geöffnet wird; mit --export die Szene, "
+                   "deren Bild geschrieben wird. Ein Dateiname, der mit „-“ beginnt, steht hinter „--“.");
+
+QString Spelled(const QString& name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+QString Quoted(const QString& text) { return QStringLiteral("„") + text + QStringLiteral("“"); }
+
+// The parser's own errors besides unknown options, in German. Its texts are
+// English until a translator exists, which it cannot before the application.
+QString GermanParseError(const QString& errorText) {
+    static const QRegularExpression named(QStringLiteral("'([^']*)'"));
+    const QString option = named.match(errorText).captured(1);
+    if (errorText.startsWith(QLatin1String("Missing value")))
+        return QStringLiteral("Nach der Option %1 fehlt ihr Wert.").arg(Quoted(option));
+    if (errorText.startsWith(QLatin1String("Unexpected value")))
+        return QStringLiteral("Die Option %1 nimmt keinen Wert.").arg(Quoted(option));
+    return errorText;
+}
+
+// `start`, then `text` wrapped at word boundaries into lines of at most 80
+// characters, each further line indented to `column`; ends with a newline.
+QString Wrapped(const QString& start, const QString& text, int column) {
+    constexpr int kWidth = 80;
+    QString result = start;
+    qsizetype used = start.size();
+    bool first = true;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        if (!first && used + 1 + word.size() > kWidth) {
+            result += QLatin1Char('\n') + QString(column, QLatin1Char(' '));
+            used = column;
+        } else if (!first) {
+            result += QLatin1Char(' ');
+            ++used;
+        }
+        result += word;
+        used += word.size();
+        first = false;
+    }
+    return result + QLatin1Char('\n');
+}
+
+// The parser reads "-szene.spatium" as the short options -s, -z, -e ...:
+// one message for each such word instead of one per letter, with the way
+// to give a file name that begins with a dash.
+QStringList UnknownOptionErrors(const QStringList& arguments, const QStringList& unknownNames,
+                                const QStringList& spellings) {
+    QStringList errors;
+    QStringList letters;  // unknown names already reported as part of a word
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--")) break;
+        if (argument.size() <= 2 || !argument.startsWith(QLatin1Char('-')) || argument[1] == QLatin1Char('-') ||
+            spellings.contains(argument))
+            continue;
+        QStringList word;
+        for (const QChar ch : argument.mid(1)) word << QString(ch);
+        if (std::none_of(word.begin(), word.end(), [&](const QString& c) { return unknownNames.contains(c); }))
+            continue;  // valid short options written together
+        errors << QStringLiteral("Die Option %1 gibt es nicht. Ist es ein Dateiname, gehört er hinter „--“, zum "
+                                 "Beispiel: spatium -- %2")
+                      .arg(Quoted(argument), argument);
+        letters += word;
+    }
+    for (const QString& name : unknownNames)
+        if (!letters.contains(name)) errors << QStringLiteral("Die Option %1 gibt es nicht.").arg(Quoted(Spelled(name)));
+    return errors;
+}
+
+void Print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    QStringList spellings;  // every way an option is written
+    for (const OptionRow& option : Options()) {
+        parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
+        for (const QString& name : option.names) spellings << Spelled(name);
+    }
+    parser.addPositionalArgument(kFileArgument, kFileDescription);
+
+    CommandLine result;
+    if (!parser.parse(arguments)) {
+        result.errors = UnknownOptionErrors(arguments, parser.unknownOptionNames(), spellings);
+        if (result.errors.isEmpty()) result.errors << GermanParseError(parser.errorText());
+        return result;
+    }
+    for (const OptionRow& option : Options()) {
+        const QString& name = option.names.last();
+        if (option.valueName.isEmpty()) continue;
+        const QStringList values = parser.values(name);
+        if (values.size() > 1)
+            result.errors << QStringLiteral("Die Option %1 ist mehrfach angegeben.").arg(Quoted(Spelled(name)));
+        // "--export --scale 2": the parser took the next option as the value.
+        else if (values.size() == 1 && spellings.contains(values.front()))
+            result.errors << QStringLiteral("Nach der Option %1 fehlt ihr Wert.").arg(Quoted(Spelled(name)));
+        else if (values.size() == 1 && values.front().trimmed().isEmpty())
+            result.errors << QStringLiteral("Der Wert der Option %1 ist leer.").arg(Quoted(Spelled(name)));
+    }
+
+    const QStringList files = parser.positionalArguments();
+    if (!files.isEmpty()) result.files << files.front();
+    if (files.size() > 1)
+        result.errors << QStringLiteral("Es wird nur eine Szene geöffnet, „%1“; nicht geöffnet: „%2“.")
+                             .arg(files.front(), files.mid(1).join(QStringLiteral("“, „")));
+
+    result.help = parser.isSet(QStringLiteral("help"));
+    result.version = parser.isSet(QStringLiteral("version"));
+    if (parser.isSet(QStringLiteral("export"))) {
+        result.exportOptions = BatchExportOptions{parser.value(QStringLiteral("export")),
+                                                  parser.value(QStringLiteral("scale")),
+                                                  parser.value(QStringLiteral("width-cm")),
+                                                  parser.isSet(QStringLiteral("tikz-standalone"))};
+        if (files.isEmpty())
+            result.errors << QStringLiteral("Zu --export fehlt die Szenendatei: spatium --export AUSGABE DATEI");
+    } else {
+        for (const char* name : {"scale", "width-cm", "tikz-standalone"})
+            if (parser.isSet(QLatin1String(name)))
+                result.errors << QStringLiteral("Die Option %1 gilt nur zusammen mit --export.")
+                                     .arg(Quoted(Spelled(QLatin1String(name))));
+    }
+    return result;
+}
+
+CommandLine ParseCommandLine(int argc, const char* const* argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return ParseCommandLine(arguments);
+}
+
+QString CommandLineHelp() {
+    constexpr int kColumn = 24;  // where the descriptions start
+    auto row = [](const QString& left, const QString& description) {
+        return Wrapped(QStringLiteral("  ") + left.leftJustified(kColumn - 3) + QLatin1Char(' '), description,
+                       kColumn);
+    };
+    QString text = QStringLiteral(
+        "Aufruf: spatium [DATEI]\n"
+        "        spatium --export AUSGABE [--scale N] [--width-cm W]\n"
+        "                [--tikz-standalone] DATEI\n"
+        "        spatium --help | --version\n\n"
+        "Spatium zeichnet und berechnet analytische Geometrie im Raum für den Unterricht.\n\n"
+        "Argumente:\n");
+    text += row(kFileArgument, kFileDescription);
+    text += QStringLiteral("\nOptionen:\n");
+    for (const OptionRow& option : Options()) {
+        QStringList spelled;
+        for (const QString& name : option.names) spelled << Spelled(name);
+        QString left = spelled.join(QStringLiteral(", "));
+        if (!option.valueName.isEmpty()) left += QLatin1Char(' ') + option.valueName;
+        text += row(left, option.description);
+    }
+    text += QLatin1Char('\n') +
+            Wrapped(QString(),
+                    QStringLiteral("Rückgabewert: 0 bei Erfolg, 1 wenn die Ausgabedatei nicht geschrieben werden "
+                                   "konnte, 2 bei einem falschen Aufruf, einem unbrauchbaren Optionswert oder "
+                                   "einer Szenendatei, die sich nicht öffnen lässt."),
+                    0);
+    return text;
+}
+
+int AnswerOnTerminal(const CommandLine& commandLine) {
+    if (!commandLine.errors.isEmpty()) {
+        for (const QString& error : commandLine.errors) PrintError(error);
+        PrintError(QStringLiteral("Alle Optionen zeigt „spatium --help“."));
+        return kExitBadCall;
+    }
+    if (commandLine.help)
+        Print(stdout, CommandLineHelp());
+    else
+        Print(stdout, QStringLiteral("Spatium %1\n").arg(QLatin1String(kSpatiumVersion)));
+    return kExitDone;
+}
+
+void PrintError(const QString& message) { Print(stderr, QStringLiteral("spatium: ") + message + QLatin1Char('\n')); }

@@ -1,0 +1,3 @@
+#include "gui/desktop/AppIcon.h"
+
+QIcon ApplicationIcon() { return QIcon(QStringLiteral(":/icons/spatium.svg")); }

@@ -1,0 +1,60 @@
+#include "gui/input/InstallCalculations.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QtGlobal>
+
+#include "core/calc/CalcCommands.h"
+#include "gui/widgets/FieldReaders.h"
+#include "gui/input/InputWindow.h"
+#include "core/working/Working.h"
+
+namespace {
+
+void Run(InputWindow& form, const CalculationButton& button) {
+    // The field groups are read again so that the calculation sees what the
+    // fields show, as the drawers do.
+    if (button.readers & ReadLines) form.Geraden_auslesen();
+    if (button.readers & ReadPlanes) form.Ebenen_auslesen();
+    // The working computes exactly from the texts as typed.
+    if (form.input().checked("CheckBox_Rechenweg") && working::FindWorking(button.objectName))
+        working::WriteWorking(button.objectName, form.scene(), form.input().texts, form.outputLog());
+    const CommandOutcome outcome = button.run(form.scene(), form.outputLog());
+    if (!outcome.message.empty())
+        ActiveUserFeedback().ShowMessage(&form, QString::fromStdString(outcome.message));
+    if (outcome.labelsChanged) {
+        if (QLabel* r = form.label(QStringLiteral("Label_kompl_r")))
+            r->setText(QString::fromStdString(outcome.labelR));
+        if (QLabel* t = form.label(QStringLiteral("Label_kompl_t")))
+            t->setText(QString::fromStdString(outcome.labelT));
+    }
+}
+
+const CalculationButton* FindButton(const QString& objectName) {
+    for (const CalculationButton& button : CalculationButtons())
+        if (objectName == QLatin1String(button.objectName)) return &button;
+    return nullptr;
+}
+
+}  // namespace
+
+bool RunCalculationButton(InputWindow& form, const QString& objectName) {
+    const CalculationButton* button = FindButton(objectName);
+    if (!button) return false;
+    Run(form, *button);
+    return true;
+}
+
+void InstallCalculations(InputWindow& form) {
+    for (const CalculationButton& entry : CalculationButtons()) {
+        const QString name = QLatin1String(entry.objectName);
+        QAbstractButton* button = form.findChild<QAbstractButton*>(name);
+        if (!button) {
+            qWarning("InstallCalculations: no button %s", entry.objectName);
+            continue;
+        }
+        const CalculationButton* command = &entry;
+        QObject::connect(button, &QAbstractButton::clicked, &form,
+                         [&form, command]() { Run(form, *command); });
+    }
+}

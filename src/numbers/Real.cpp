@@ -1,1 +1,0 @@
-#include "numbers/Real.h"

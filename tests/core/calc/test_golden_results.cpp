@@ -1,0 +1,264 @@
+// Golden data of the result blocks: thousands of random scenes typed with
+// whole numbers, decimals with a comma and fractions, many of them with the
+// relations a verdict turns on (a point on a line or in a plane, parallel
+// and identical lines and planes, a line in a plane, coplanar vectors, null
+// vectors), and the result block of every calculation button on each, as
+// the program wrote them when the data was recorded. Every block must come
+// out the same: a change of any result line shows here first.
+//
+// The data: tests/core/calc/data/golden-results.txt.gz (gzip). Recording anew
+// (only when a change of the results is meant):
+//   SPATIUM_WRITE_GOLDEN=tests/core/calc/data/golden-results.txt.gz build/tests/core/calc/calc_golden_tests
+#include <gtest/gtest.h>
+#include <gmpxx.h>
+#include <zlib.h>
+
+#include <array>
+#include <cstdlib>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/calc/CalcCommands.h"
+#include "core/output/OutputLog.h"
+#include "core/model/InputWindowTables.h"
+#include "core/model/SceneInput.h"
+#include "core/working/ExactScene.h"
+
+#ifndef SPATIUM_GOLDEN_FILE
+#error "SPATIUM_GOLDEN_FILE must name the golden data"
+#endif
+
+namespace {
+
+using Q = mpq_class;
+using Vec = std::array<Q, 3>;
+
+constexpr int kScenes = 3000;
+
+// --- Random scenes ------------------------------------------------------------
+
+class SceneMaker {
+public:
+    explicit SceneMaker(unsigned seed) : engine_(seed) {}
+
+    SceneState Make() {
+        texts_.clear();
+        Vec A = point(), B = point(), C = point(), D = point(), S = point(), P = point(), Q2 = point();
+        Vec pg = point(), vg = vector(), ph = point(), vh = vector();
+        std::array<Q, 4> e1 = plane(), e2 = plane();
+        Vec p3 = point(), u3 = vector(), v3 = vector(), p4 = point(), u4 = vector(), v4 = vector();
+        const Vec n1{e1[0], e1[1], e1[2]};
+        // The relations, each now and then.
+        if (chance(4)) S = add(pg, scale(vg, number()));                      // S on g
+        if (chance(6)) S = add(ph, scale(vh, number()));                      // S on h
+        if (chance(4)) e1[3] = dot(n1, S);                                     // S in E1
+        if (chance(4)) S = add(p3, add(scale(u3, number()), scale(v3, number())));  // S in E3
+        if (chance(4)) vh = scale(vg, nonzero());                              // h parallel to g
+        if (chance(6)) ph = add(pg, scale(vg, number()));                      // ... and through g
+        if (chance(6)) Q2 = add(P, scale(vg, nonzero()));                      // g2 parallel to g
+        if (chance(8)) {                                                        // g2 = g
+            P = add(pg, scale(vg, number()));
+            Q2 = add(P, scale(vg, nonzero()));
+        }
+        if (chance(4)) {                                                        // E2 = E1, or parallel
+            e2 = scaled(e1, nonzero());
+            if (chance(2)) e2[3] += nonzero();
+        }
+        if (chance(5)) {                                                        // E4 parallel to E3
+            u4 = add(scale(u3, number()), scale(v3, number()));
+            v4 = add(scale(u3, number()), scale(v3, nonzero()));
+        }
+        if (chance(6)) p4 = add(p3, add(scale(u3, number()), scale(v3, number())));
+        if (chance(5)) vg = cross(n1, vector());                              // g parallel to E1
+        if (chance(6)) pg = onPlane(e1, pg);                                   // ... and in it
+        if (chance(5)) vg = add(scale(u3, number()), scale(v3, number()));     // g parallel to E3
+        if (chance(6)) pg = add(p3, scale(u3, number()));
+        if (chance(6)) vg = add(scale(sub(B, A), number()), scale(sub(C, A), number()));  // g parallel to E5
+        if (chance(8)) pg = add(A, scale(sub(B, A), number()));
+        if (chance(4)) D = add(A, add(scale(sub(B, A), number()), scale(sub(C, A), number())));  // ABCD plane
+        if (chance(5)) {                                                        // E3 = E1
+            p3 = onPlane(e1, p3);
+            u3 = cross(n1, vector());
+            v3 = cross(n1, u3);
+        }
+        if (chance(15)) vg = Vec{};
+        if (chance(15)) vh = Vec{};
+        if (chance(20)) u3 = Vec{};
+        if (chance(20)) e1 = {0, 0, 0, e1[3]};
+        if (chance(20)) C = add(A, scale(sub(B, A), number()));               // A, B, C on a line
+        const std::pair<int, Vec> points[] = {{PointA, A}, {PointB, B}, {PointC, C}, {PointD, D},
+                                               {PointE, point()}, {PointF, point()}, {PointS, S},
+                                               {PointP, P}, {PointQ, Q2}};
+        for (const auto& [i, v] : points) triple(working::PointFieldNames(i), v);
+        triple(working::TripleFieldNames(inputwindow::kSupportG.prefix), pg);
+        triple(working::TripleFieldNames(inputwindow::kDirectionG.prefix), vg);
+        triple(working::TripleFieldNames(inputwindow::kSupportH.prefix), ph);
+        triple(working::TripleFieldNames(inputwindow::kDirectionH.prefix), vh);
+        for (int k = 0; k < 4; ++k) {
+            texts_[working::CoefficientFieldName(PlaneE1, k)] = Text(e1[std::size_t(k)]);
+            texts_[working::CoefficientFieldName(PlaneE2, k)] = Text(e2[std::size_t(k)]);
+        }
+        triple(working::TripleFieldNames("p3"), p3);
+        triple(working::TripleFieldNames("u3"), u3);
+        triple(working::TripleFieldNames("v3"), v3);
+        triple(working::TripleFieldNames("p4"), p4);
+        triple(working::TripleFieldNames("u4"), u4);
+        triple(working::TripleFieldNames("v4"), v4);
+        SceneState input;
+        input.texts = texts_;
+        return input;
+    }
+
+    // A decimal with a comma where the value has one of at most six places,
+    // else a fraction.
+    static std::string Text(const Q& q) {
+        mpz_class den = q.get_den();
+        int twos = 0, fives = 0;
+        while (mpz_divisible_ui_p(den.get_mpz_t(), 2)) den /= 2, ++twos;
+        while (mpz_divisible_ui_p(den.get_mpz_t(), 5)) den /= 5, ++fives;
+        const int places = std::max(twos, fives);
+        if (den != 1 || places > 6) return q.get_str();
+        mpz_class scaled = q.get_num();
+        mpz_class factor;
+        mpz_ui_pow_ui(factor.get_mpz_t(), 10, static_cast<unsigned long>(places));
+        scaled = scaled * factor / q.get_den();
+        const bool negative = scaled < 0;
+        std::string digits = mpz_class(abs(scaled)).get_str();
+        if (places == 0) return (negative ? "-" : "") + digits;
+        if (int(digits.size()) <= places) digits.insert(0, std::size_t(places + 1) - digits.size(), '0');
+        digits.insert(digits.size() - std::size_t(places), ",");
+        return (negative ? "-" : "") + digits;
+    }
+
+private:
+    bool chance(int n) { return std::uniform_int_distribution<int>(1, n)(engine_) == 1; }
+    long whole(long range) { return std::uniform_int_distribution<long>(-range, range)(engine_); }
+    // Whole numbers, decimals with one or two places, fractions.
+    Q number() {
+        switch (std::uniform_int_distribution<int>(0, 9)(engine_)) {
+        case 0: case 1: case 2: case 3: return Q(whole(9));
+        case 4: case 5: return Canonical(Q(whole(99), 10));
+        case 6: return Canonical(Q(whole(999), 100));
+        default: return Canonical(Q(whole(19), std::uniform_int_distribution<long>(2, 9)(engine_)));
+        }
+    }
+    static Q Canonical(Q q) {
+        q.canonicalize();
+        return q;
+    }
+    Q nonzero() {
+        Q q = number();
+        return q == 0 ? Q(1, 3) : q;
+    }
+    Vec point() { return {number(), number(), number()}; }
+    Vec vector() { return point(); }
+    std::array<Q, 4> plane() { return {number(), number(), number(), number()}; }
+    static Vec add(const Vec& a, const Vec& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2]}; }
+    static Vec sub(const Vec& a, const Vec& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
+    static Vec scale(const Vec& a, const Q& k) { return {a[0] * k, a[1] * k, a[2] * k}; }
+    static Q dot(const Vec& a, const Vec& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+    static Vec cross(const Vec& a, const Vec& b) {
+        return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+    }
+    static std::array<Q, 4> scaled(const std::array<Q, 4>& e, const Q& k) { return {e[0] * k, e[1] * k, e[2] * k, e[3] * k}; }
+    // The point of the plane a·x + b·y + c·z = d nearest to p along its normal.
+    static Vec onPlane(const std::array<Q, 4>& e, const Vec& p) {
+        const Vec n{e[0], e[1], e[2]};
+        const Q nn = dot(n, n);
+        if (nn == 0) return p;
+        return add(p, scale(n, (e[3] - dot(n, p)) / nn));
+    }
+    void triple(const std::array<std::string, 3>& names, const Vec& v) {
+        for (std::size_t a = 0; a < 3; ++a) texts_[names[a]] = Text(v[a]);
+    }
+
+    std::mt19937 engine_;
+    std::map<std::string, std::string> texts_;
+};
+
+// --- Result blocks --------------------------------------------------------------
+
+std::vector<std::string> ResultBlock(const CalculationButton& button, const Scene& read) {
+    Scene scene = read;
+    PlainTextOutputLog log;
+    button.run(scene, log);
+    return log.Lines();
+}
+
+// "#scene", then "name=text" lines, then per button ">name" and its lines
+// each behind "|".
+std::string Record(const SceneState& input) {
+    std::string out = "#scene\n";
+    for (const auto& [name, text] : input.texts) out += name + "=" + text + "\n";
+    const Scene scene = ReadScene(input, Scene()).scene;
+    for (const CalculationButton& button : CalculationButtons()) {
+        if (std::string(button.objectName) == "SpeedButton_ClearRichEdit") continue;
+        out += std::string(">") + button.objectName + "\n";
+        for (const std::string& line : ResultBlock(button, scene)) out += "|" + line + "\n";
+    }
+    return out;
+}
+
+std::string Gunzip(const std::string& path) {
+    gzFile file = gzopen(path.c_str(), "rb");
+    if (!file) return {};
+    std::string text;
+    char buffer[1 << 16];
+    for (int n; (n = gzread(file, buffer, sizeof buffer)) > 0;) text.append(buffer, std::size_t(n));
+    gzclose(file);
+    return text;
+}
+
+TEST(GoldenResults, EveryResultBlockIsAsRecorded) {
+    if (const char* out = std::getenv("SPATIUM_WRITE_GOLDEN")) {
+        SceneMaker maker(21);
+        gzFile file = gzopen(out, "wb9");
+        ASSERT_NE(file, nullptr) << out;
+        for (int i = 0; i < kScenes; ++i) {
+            const std::string record = Record(maker.Make());
+            gzwrite(file, record.data(), unsigned(record.size()));
+        }
+        gzclose(file);
+        GTEST_SKIP() << "golden data written to " << out;
+    }
+    const std::string golden = Gunzip(SPATIUM_GOLDEN_FILE);
+    ASSERT_FALSE(golden.empty()) << SPATIUM_GOLDEN_FILE;
+    // Each recorded scene is read again from its texts and run again.
+    int scenes = 0, blocks = 0, differing = 0;
+    std::istringstream in(golden);
+    std::string line;
+    std::string recorded;
+    SceneState input;
+    auto finish = [&] {
+        if (input.texts.empty()) return;
+        ++scenes;
+        const std::string now = Record(input);
+        if (now != recorded) {
+            // Name the first differing line.
+            std::istringstream a(recorded), b(now);
+            std::string x, y;
+            while (std::getline(a, x) && std::getline(b, y) && x == y) {}
+            if (++differing <= 5) ADD_FAILURE() << "scene " << scenes << ": recorded '" << x << "', now '" << y << "'";
+        }
+        input = SceneState();
+        recorded.clear();
+    };
+    while (std::getline(in, line)) {
+        if (line == "#scene") finish();
+        recorded += line + "\n";
+        if (line.empty() || line[0] == '#' || line[0] == '>' || line[0] == '|') {
+            if (!line.empty() && line[0] == '>') ++blocks;
+            continue;
+        }
+        const std::size_t eq = line.find('=');
+        input.texts[line.substr(0, eq)] = line.substr(eq + 1);
+    }
+    finish();
+    EXPECT_EQ(scenes, kScenes);
+    EXPECT_EQ(blocks, kScenes * int(CalculationButtons().size() - 1));
+    EXPECT_EQ(differing, 0);
+}
+
+}  // namespace

@@ -1,0 +1,370 @@
+// The working of the measure buttons: angle, products, areas, volumes and
+// coplanarity.
+#include "WorkingTestSupport.h"
+#include "core/calc/calc_test_support.h"
+
+#include <chrono>
+
+#include "SanitizerBuild.h"
+#include "core/numbers/Evaluator.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// A, B, C with a triangle of irrational area, S above; the second scene
+// moves C and adds D so that ABCD is a plane quadrilateral.
+TypedScene TriangleScene() {
+    TypedScene t;
+    t.Point(PointA, "1", "0", "0,5");
+    t.Point(PointB, "3", "1", "1/2");
+    t.Point(PointC, "2", "3", "1");
+    t.Point(PointS, "1", "1", "3");
+    return t;
+}
+
+TypedScene QuadrilateralScene() {
+    TypedScene t = TriangleScene();
+    t.Point(PointC, "2", "3", "1/2");
+    t.Point(PointD, "0", "5/2", "1/2");
+    return t;
+}
+
+// det(AB, AC, AD) of the plane quadrilateral ABCD.
+const Lines kPlanarity = {
+    "                  | 2   1 0|",
+    "det(AB, AC, AD) = | 1   3 0|",
+    "                  |-1 5/2 0|",
+    "= 2·(3·0 - 0·(5/2)) - 1·(1·0 - 0·(-1))",
+    "    + 0·(1·(5/2) - 3·(-1))",
+    "= 2·0 - 1·0 + 0·(11/2) = 0",
+};
+
+// The edges from S and the determinants, shared by the prism and the
+// pyramid over the same base.
+const Lines kTriangleVolume = {
+    "SA = A - S = (0|-1|-5/2), SB = B - S = (2|0|-5/2)",
+    "SC = C - S = (1|2|-2)",
+    "                  |0 -1 -5/2|",
+    "det(SA, SB, SC) = |2  0 -5/2|",
+    "                  |1  2   -2|",
+    "= 0·(0·(-2) - (-5/2)·2) - (-1)·(2·(-2) - (-5/2)·1)",
+    "    + (-5/2)·(2·2 - 0·1)",
+    "= 0·5 - (-1)·(-3/2) + (-5/2)·4 = -23/2",
+};
+const Lines kQuadrilateralVolume = Joined({{"AB = (2|1|0), AC = (1|3|0), AD = D - A = (-1|5/2|0)"}, kPlanarity, {
+    "det = 0: ABCD ist eben. Teilkörper über ABC und ACD:",
+    "SA = A - S = (0|-1|-5/2), SB = B - S = (2|0|-5/2)",
+    "SC = C - S = (1|2|-5/2), SD = D - S = (-1|3/2|-5/2)",
+    "                  |0 -1 -5/2|",
+    "det(SA, SB, SC) = |2  0 -5/2|",
+    "                  |1  2 -5/2|",
+    "= 0·(0·(-5/2) - (-5/2)·2) - (-1)·(2·(-5/2) - (-5/2)·1)",
+    "    + (-5/2)·(2·2 - 0·1)",
+    "= 0·5 - (-1)·(-5/2) + (-5/2)·4 = -25/2",
+    "                  | 0  -1 -5/2|",
+    "det(SA, SC, SD) = | 1   2 -5/2|",
+    "                  |-1 3/2 -5/2|",
+    "= 0·(2·(-5/2) - (-5/2)·(3/2))",
+    "    - (-1)·(1·(-5/2) - (-5/2)·(-1))",
+    "    + (-5/2)·(1·(3/2) - 2·(-1))",
+    "= 0·(-5/4) - (-1)·(-5) + (-5/2)·(7/2) = -55/4",
+}});
+
+TEST(MeasureWorking, AngleBetweenOAAndOB) {
+    EXPECT_EQ(RunButton("SpeedButton_Winkel_AOC", TriangleScene()).working, (Lines{
+        "Rechenweg: Winkel ∠(OA;OB)",
+        "OA = (1|0|1/2), OB = (3|1|1/2)",
+        "OA·OB = 1·3 + 0·1 + 1/2·(1/2) = 13/4",
+        "|OA| = √(1² + 0² + (1/2)²) = √(5/4) ≈ 1,118",
+        "|OB| = √(3² + 1² + (1/2)²) = √(41/4) ≈ 3,202",
+        "cos φ = OA·OB / (|OA|·|OB|)",
+        "cos φ = (13/4) / (√(5/4)·√(41/4)) ≈ 0,908",
+        "φ ≈ 24,78°",
+    }));
+}
+
+TEST(MeasureWorking, VectorProduct) {
+    EXPECT_EQ(RunButton("SpeedButton_OAxOB", TriangleScene()).working, (Lines{
+        "Rechenweg: Vektorprodukt OA × OB",
+        "OA = (1|0|1/2), OB = (3|1|1/2)",
+        "OA × OB:",
+        "x: 0·(1/2) - (1/2)·1 = -1/2",
+        "y: 1/2·3 - 1·(1/2) = 1",
+        "z: 1·1 - 0·3 = 1",
+        "OA × OB = (-1/2|1|1)",
+    }));
+}
+
+TEST(MeasureWorking, ScalarProduct) {
+    EXPECT_EQ(RunButton("SpeedButton_OA_mal_OB", TriangleScene()).working, (Lines{
+        "Rechenweg: Skalarprodukt OA·OB",
+        "OA = (1|0|1/2), OB = (3|1|1/2)",
+        "OA·OB = 1·3 + 0·1 + 1/2·(1/2) = 13/4",
+    }));
+}
+
+TEST(MeasureWorking, TriangleArea) {
+    EXPECT_EQ(RunButton("SpeedButton_Dreiecksflaeche", TriangleScene()).working, (Lines{
+        "Rechenweg: Flächeninhalt des Dreiecks ABC",
+        "AB = B - A = (2|1|0), AC = C - A = (1|3|1/2)",
+        "Flächeninhalt A = 1/2·|AB × AC|:",
+        "AB × AC:",
+        "x: 1·(1/2) - 0·3 = 1/2",
+        "y: 0·1 - 2·(1/2) = -1",
+        "z: 2·3 - 1·1 = 5",
+        "AB × AC = (1/2|-1|5)",
+        "|AB × AC| = √((1/2)² + (-1)² + 5²) = √(105/4) ≈ 5,123",
+        "A = 1/2·√(105/4) = √(105/16) ≈ 2,562",
+    }));
+}
+
+TEST(MeasureWorking, PrismOverABC) {
+    EXPECT_EQ(RunButton("SpeedButton_PrismavolumenABC", TriangleScene()).working,
+              Joined({{"Rechenweg: Volumen des Prismas ABC_AS"}, kTriangleVolume, {"V = 1/2·|det| = 1/2·|-23/2| = 23/4"}}));
+}
+
+TEST(MeasureWorking, PyramidOverABC) {
+    EXPECT_EQ(RunButton("SpeedButton_Pyramidenvolumen1", TriangleScene()).working,
+              Joined({{"Rechenweg: Volumen der Pyramide ABCS"}, kTriangleVolume, {"V = 1/6·|det| = 1/6·|-23/2| = 23/12"}}));
+}
+
+TEST(MeasureWorking, Spat) {
+    EXPECT_EQ(RunButton("SpeedButton_Spatvolumen", TriangleScene()).working, (Lines{
+        "Rechenweg: Volumen des Spats AB, AC, AS",
+        "AB = (2|1|0), AC = (1|3|1/2), SA = A - S = (0|-1|-5/2)",
+        "                  |2  1    0|",
+        "det(AB, AC, SA) = |1  3  1/2|",
+        "                  |0 -1 -5/2|",
+        "= 2·(3·(-5/2) - (1/2)·(-1)) - 1·(1·(-5/2) - (1/2)·0)",
+        "    + 0·(1·(-1) - 3·0)",
+        "= 2·(-7) - 1·(-5/2) + 0·(-1) = -23/2",
+        "V = |det| = |-23/2| = 23/2",
+    }));
+}
+
+TEST(MeasureWorking, QuadrilateralArea) {
+    EXPECT_EQ(RunButton("SpeedButton_Vierecksflaeche", QuadrilateralScene()).working, Joined({{
+        "Rechenweg: Flächeninhalt des Vierecks ABCD",
+        "AB = B - A = (2|1|0), AC = C - A = (1|3|0)",
+        "Liegt ABCD in einer Ebene? AD = D - A = (-1|5/2|0)",
+    }, kPlanarity, {
+        "det = 0: ABCD liegt in einer Ebene",
+        "Flächeninhalt aus den Dreiecken ABC und ACD:",
+        "AB × AC:",
+        "x: 1·0 - 0·3 = 0",
+        "y: 0·1 - 2·0 = 0",
+        "z: 2·3 - 1·1 = 5",
+        "AB × AC = (0|0|5)",
+        "AC × AD:",
+        "x: 3·0 - 0·(5/2) = 0",
+        "y: 0·(-1) - 1·0 = 0",
+        "z: 1·(5/2) - 3·(-1) = 11/2",
+        "AC × AD = (0|0|11/2)",
+        "|AB × AC| = √(0² + 0² + 5²) = √(25) = 5",
+        "|AC × AD| = √(0² + 0² + (11/2)²) = √(121/4) = 11/2",
+        "A = 1/2·(|AB × AC| + |AC × AD|) = 1/2·(5 + 11/2) = 21/4",
+    }}));
+}
+
+TEST(MeasureWorking, PrismOverABCD) {
+    EXPECT_EQ(RunButton("SpeedButton_PrismavolumenABCD", QuadrilateralScene()).working,
+              Joined({{"Rechenweg: Volumen des Prismas ABCD_AS"}, kQuadrilateralVolume, {"V = 1/2·|det(SA, SB, SC)| + 1/2·|det(SA, SC, SD)|", "V = 1/2·|-25/2| + 1/2·|-55/4| = 105/8"}}));
+}
+
+TEST(MeasureWorking, PyramidOverABCD) {
+    EXPECT_EQ(RunButton("SpeedButton_Pyramidenvolumen2", QuadrilateralScene()).working,
+              Joined({{"Rechenweg: Volumen der Pyramide ABCDS"}, kQuadrilateralVolume, {"V = 1/6·|det(SA, SB, SC)| + 1/6·|det(SA, SC, SD)|", "V = 1/6·|-25/2| + 1/6·|-55/4| = 35/8"}}));
+}
+
+TEST(MeasureWorking, Coplanarity) {
+    EXPECT_EQ(RunButton("SpeedButton_komplanarOAOBOC", QuadrilateralScene()).working, Joined({{
+        "Rechenweg: Komplanarität von AB, AC, AD",
+        "AB = (2|1|0), AC = (1|3|0), AD = (-1|5/2|0)",
+    }, kPlanarity, {
+        "det = 0: AB, AC, AD sind komplanar",
+        "Ansatz: AD = r·AB + t·AC",
+        "⎧ -1⎫     ⎧2⎫     ⎧1⎫ ",
+        "⎪5/2⎟ = r·⎪1⎟ + t·⎪3⎟ ",
+        "⎩  0⎭     ⎩0⎭     ⎩0⎭ ",
+        "x: 2r + t = -1",
+        "y: r + 3t = 5/2",
+        "z: 0 = 0",
+        "x- und y-Gleichung lösen:",
+        "(x) - 2·(y): -5t = -6  ⇒  t = 6/5",
+        "t = 6/5 in x: 2r + 6/5 = -1  ⇒  r = -11/10",
+        "Probe z: 0·(-11/10) + 0·(6/5) = 0 = 0  erfüllt",
+        "AD = -11/10·AB + 6/5·AC",
+    }}));
+}
+
+// The value the result block prints after `marker`, or NaN when its line
+// says there is none.
+Real BlockValue(const ButtonRun& run, const std::string& marker) {
+    for (const auto& line : run.block)
+        if (Contains(line, marker)) return NumberAfter(line, marker);
+    return std::nanl("");
+}
+
+// Random whole-number corners, a third with D in the plane ABC, a few with
+// A at the origin or C on the line AB: every measure agrees with the result
+// block after its rounding.
+TEST(MeasureWorking, AgreesWithTheResultBlockOnRandomInputs) {
+    RandomInputs random(1405);
+    for (int sample = 0; sample < 300; ++sample) {
+        std::array<long, 3> A = Whole3(random.Triple()), B = Whole3(random.Triple()), C = Whole3(random.Triple());
+        std::array<long, 3> D = Whole3(random.Triple());
+        const std::array<long, 3> S = Whole3(random.Triple());
+        const long j = random.Whole(3), k = random.Whole(3);
+        if (random.OneIn(20)) A = {0, 0, 0};
+        if (random.OneIn(20))
+            for (std::size_t i = 0; i < 3; ++i) C[i] = A[i] + j * (B[i] - A[i]);
+        if (random.OneIn(3))
+            for (std::size_t i = 0; i < 3; ++i) D[i] = A[i] + j * (B[i] - A[i]) + k * (C[i] - A[i]);
+        TypedScene t;
+        for (const auto& [point, v] : {std::pair{PointA, A}, std::pair{PointB, B}, std::pair{PointC, C},
+                                       std::pair{PointD, D}, std::pair{PointS, S}})
+            t.Point(point, std::to_string(v[0]), std::to_string(v[1]), std::to_string(v[2]));
+
+        const std::pair<const char*, const char*> volumes[] = {
+            {"SpeedButton_Dreiecksflaeche", "A_Dreieck_ABC = "}, {"SpeedButton_Vierecksflaeche", "A_Viereck_ABCD = "},
+            {"SpeedButton_PrismavolumenABC", "V_Prisma_ABC_AS = "}, {"SpeedButton_PrismavolumenABCD", "V_Prisma_ABCD_AS = "},
+            {"SpeedButton_Pyramidenvolumen1", "V_Pyr_ABCS = "}, {"SpeedButton_Pyramidenvolumen2", "V_Pyr_ABCDS = "},
+            {"SpeedButton_Spatvolumen", "V_Spat_AB_AC_AS = "}};
+        for (const auto& [name, marker] : volumes) {
+            const ButtonRun run = RunButton(name, t);
+            ExpectCleanWorking(run);
+            const Real shown = BlockValue(run, marker);
+            const auto& values = run.outcome.values;
+            const bool has = values.count("A") || values.count("V");
+            ASSERT_EQ(has, !std::isnan(shown)) << name << ": " << run.block.front();
+            if (has) {
+                EXPECT_TRUE(AgreesAfterRounding(values.count("A") ? values.at("A") : values.at("V"), shown)) << name;
+            }
+        }
+
+        const ButtonRun angle = RunButton("SpeedButton_Winkel_AOC", t);
+        ExpectCleanWorking(angle);
+        if (Contains(angle.block[1], "nicht definiert")) {
+            EXPECT_TRUE(angle.outcome.stopped);
+        } else {
+            EXPECT_TRUE(AgreesAfterRounding(angle.outcome.values.at("φ"), NumberAfter(angle.block[1], "= "), 2));
+        }
+        const ButtonRun dot = RunButton("SpeedButton_OA_mal_OB", t);
+        EXPECT_TRUE(AgreesAfterRounding(dot.outcome.values.at("OA·OB"), BlockValue(dot, "OA * OB = ")));
+        const ButtonRun cross = RunButton("SpeedButton_OAxOB", t);
+        const auto columns = ColumnVectors({cross.block[1], cross.block[2], cross.block[3]});
+        ASSERT_EQ(columns.size(), 1u);
+        for (std::size_t i = 0; i < 3; ++i)
+            EXPECT_TRUE(AgreesAfterRounding(cross.outcome.vectors.at("OA × OB")[i], NumbersIn(columns[0][i]).at(0)));
+
+        const ButtonRun coplanar = RunButton("SpeedButton_komplanarOAOBOC", t);
+        ExpectCleanWorking(coplanar);
+        const int status = Contains(coplanar.block[1], "nicht komplanar") ? 0 : Contains(coplanar.block[2], "nicht lösbar") ? 1 : 2;
+        ASSERT_EQ(coplanar.outcome.status, status) << coplanar.block[1];
+        if (status == 2) {
+            const std::string& equation = coplanar.block[2];  // 'Gleichung: AD = 1/2·AB - 3·AC'
+            const Real t = NumberAfter(equation, "AB ") * (Contains(equation, "AB - ") ? -1 : 1);
+            EXPECT_TRUE(AgreesAfterRounding(coplanar.outcome.values.at("r"), NumberAfter(equation, "AD = ")));
+            EXPECT_TRUE(AgreesAfterRounding(coplanar.outcome.values.at("t"), t)) << equation;
+        }
+    }
+}
+
+TEST(MeasureWorking, DegenerateCornersEndWithASentenceOrAZeroMeasure) {
+    TypedScene t;
+    t.Point(PointA, "0", "0", "0");
+    t.Point(PointB, "1", "2", "3");
+    t.Point(PointC, "2", "4", "6");
+    t.Point(PointD, "3", "6", "9");
+    const ButtonRun angle = RunButton("SpeedButton_Winkel_AOC", t);
+    EXPECT_TRUE(EndsWithSentence(
+        angle, "OA ist der Nullvektor (A liegt im Ursprung), es gibt keinen Winkel; der Rechenweg endet hier."));
+    EXPECT_TRUE(EndsWithSentence(RunButton("SpeedButton_Dreiecksflaeche", t), "A, B und C liegen auf einer Geraden"));
+    const ButtonRun coplanar = RunButton("SpeedButton_komplanarOAOBOC", t);
+    EXPECT_TRUE(EndsWithSentence(coplanar, "AB und AC sind parallel, r und t sind nicht eindeutig"));
+    EXPECT_EQ(coplanar.block.back(), "AB und AC parallel !");
+    for (const ButtonRun* run : {&angle, &coplanar}) ExpectCleanWorking(*run);
+}
+
+// Every calculation button has a working; the equation output and clear
+// buttons have none.
+TEST(MeasureWorking, EveryIncidenceAndMeasureButtonHasAWorking) {
+    int withWorking = 0;
+    for (const CalculationButton& button : CalculationButtons()) {
+        const std::string name = button.objectName;
+        const bool output = Contains(name, "_ausgeben") || name == "SpeedButton_ClearRichEdit";
+        EXPECT_EQ(working::FindWorking(name) != nullptr, !output) << name;
+        withWorking += !output;
+    }
+    EXPECT_EQ(withWorking, 23);
+    EXPECT_EQ(working::WorkingEntries().size(), 23u);
+}
+
+// Values far beyond the exact range and near the ends of the number range:
+// every working stays clean (no inf, nan or "nicht berechenbar" unless the
+// result block has it, no line wider than 60 columns).
+TEST(MeasureWorking, ExtremeInputsGiveCleanWorkingsForEveryButton) {
+    RandomInputs random(1406);
+    for (const char* scale : {"E300", "E-300", "E2000", "E-2000", "/7"}) {
+        TypedScene t;
+        auto big = [&]() { return random.Text(99) + "123456789" + scale; };
+        auto triple = [&]() { return std::array<std::string, 3>{big(), big(), big()}; };
+        for (int point : {PointA, PointB, PointC, PointD, PointS, PointP, PointQ}) {
+            const auto v = triple();
+            t.Point(point, v[0], v[1], v[2]);
+        }
+        t.Line(LineG, triple(), triple());
+        t.Line(LineH, triple(), triple());
+        t.Coefficients(PlaneE1, {big(), big(), big(), big()});
+        t.Coefficients(PlaneE2, {big(), big(), big(), big()});
+        t.Plane(PlaneE3, triple(), triple(), triple());
+        t.Plane(PlaneE4, triple(), triple(), triple());
+        for (const working::WorkingEntry& entry : working::WorkingEntries()) {
+            const ButtonRun run = RunButton(entry.objectName, t);
+            SCOPED_TRACE(std::string(entry.objectName) + " " + scale);
+            ExpectCleanWorking(run);
+        }
+    }
+}
+
+// Formulas of g whose exact values would grow without end (chained powers,
+// long products): every working that uses g answers within 0,2 s, says
+// once that it goes on in decimals where g is too large, and stays clean.
+TEST(MeasureWorking, HugeFormulasInGGoOnInDecimalsQuickly) {
+    std::mt19937 engine(1907);
+    auto pick = [&engine](std::initializer_list<const char*> items) {
+        return std::string(*(items.begin() + std::uniform_int_distribution<std::size_t>(0, items.size() - 1)(engine)));
+    };
+    std::vector<std::string> formulas = {"9^64^64^64^64^64^64", "(2t+1/3)^64^64^64", "t^64^64^64^64-1"};
+    while (formulas.size() < 12) {
+        std::string f = pick({"9", "t", "(t+7/3)", "123456789/7"});
+        while (f.size() < 990) f += pick({"^64", "^63", "*99999^64", "/3^64", "+t^64"});
+        formulas.push_back(f.substr(0, 1000));
+    }
+    for (const std::string& formula : formulas) {
+        TypedScene t;
+        const std::string field = working::TripleFieldNames(inputwindow::kDirectionG.prefix)[2];
+        t.texts[field] = formula;
+        Real value = 1;
+        if (ReadExpression(formula, value).outcome != ReadExpressionOutcome::Ok) value = 1;
+        t.scene.lineDirection[LineG].z = value;
+        for (const working::WorkingEntry& entry : working::WorkingEntries()) {
+            if (!entry.usesLineG) continue;
+            SCOPED_TRACE(std::string(entry.objectName) + " " + formula.substr(0, 40));
+            const auto start = std::chrono::steady_clock::now();
+            const ButtonRun run = RunButton(entry.objectName, t);
+            const auto elapsed = std::chrono::steady_clock::now() - start;
+            if (kMeasuresTimeAndMemory) {
+                EXPECT_LT(elapsed, std::chrono::milliseconds(200));
+            }
+            ExpectCleanWorking(run);
+            ASSERT_GE(run.working.size(), 2u);
+            if (formula.rfind("9^64^64", 0) == 0) {
+                EXPECT_EQ(run.working[1], working::kBeyondExactBoundSentence);
+            }
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,134 @@
+// The shared steps of the working as they appear in the output area:
+// typeset vector equations, determinants, the test u = k·v, linear systems
+// and angles.
+#include <gtest/gtest.h>
+
+#include "core/output/OutputLog.h"
+#include "core/working/WorkingSteps.h"
+
+using namespace working;
+
+namespace {
+
+Number Q(long p, long q = 1) { return Number::Exact(mpq_class(p, q)); }
+Vec V(long x, long y, long z) { return MakeVec(Q(x), Q(y), Q(z)); }
+
+// The lines the sheet wrote after its title.
+std::vector<std::string> Body(const PlainTextOutputLog& log) {
+    std::vector<std::string> lines = log.Lines();
+    lines.erase(lines.begin());
+    return lines;
+}
+
+TEST(WorkingSheet, WritesInItsOwnColourAndGivesTheLogsColourBack) {
+    PlainTextOutputLog log;
+    log.SetOutputColour(Colours::Blue);
+    {
+        Sheet sheet(log, "Test");
+        sheet.Line("Zeile");
+    }
+    EXPECT_EQ(log.OutputColour(), Colours::Blue);
+    log.AppendLine("Ergebnis");
+    ASSERT_EQ(log.Runs().size(), 2u);
+    EXPECT_EQ(log.Runs()[0].colour, kWorkingColour);
+    EXPECT_EQ(log.Runs()[0].text, "Rechenweg: Test\nZeile\n");
+    EXPECT_EQ(log.Runs()[1].colour, Colours::Blue);
+}
+
+TEST(WorkingSheet, VectorEquationsAsColumnsOrOnOneLineWhenTooWide) {
+    PlainTextOutputLog log;
+    {
+        Sheet sheet(log, "Test");
+        sheet.VectorEquation({V(6, 8, 8), " = ", V(3, 3, 4), " + λ·", V(-4, 5, 0)});
+        const Vec wide = MakeVec(Q(12345678, 9876541), Q(-1), Q(1, 3));
+        sheet.VectorEquation({wide, " = ", wide, " + λ·", wide});
+        sheet.Determinant("det", V(4, 0, 0), V(0, 6, 0), V(-2, -4, 8));
+    }
+    const std::vector<std::string> expected = {
+        "⎧6⎫   ⎧3⎫     ⎧-4⎫ ",
+        "⎪8⎟ = ⎪3⎟ + λ·⎪ 5⎟ ",
+        "⎩8⎭   ⎩4⎭     ⎩ 0⎭ ",
+        "(12345678/9876541|-1|1/3) = (12345678/9876541|-1|1/3)",
+        "    + λ·(12345678/9876541|-1|1/3)",
+        "      | 4  0 0|",
+        "det = | 0  6 0|",
+        "      |-2 -4 8|",
+    };
+    EXPECT_EQ(Body(log), expected);
+}
+
+TEST(WorkingSteps, SystemsOfThreeEquationsInTwoUnknowns) {
+    PlainTextOutputLog log;
+    SystemSolution contradiction, solved, irregular;
+    {
+        Sheet sheet(log, "Test");
+        // x and y are dependent: x and z are solved, y is the check.
+        contradiction = WriteSolveSystem(
+            sheet, {{{"x", Q(3), Q(-3), Q(3)}, {"y", Q(-2), Q(2), Q(6)}, {"z", Q(1), Q(1), Q(7)}}}, "λ", "μ");
+        // x holds μ alone.
+        solved = WriteSolveSystem(
+            sheet, {{{"x", Q(0), Q(2), Q(4)}, {"y", Q(1), Q(1), Q(5)}, {"z", Q(2), Q(0), Q(6)}}}, "λ", "μ");
+        irregular = WriteSolveSystem(
+            sheet, {{{"x", Q(1), Q(2), Q(1)}, {"y", Q(2), Q(4), Q(1)}, {"z", Q(3), Q(6), Q(1)}}}, "λ", "μ");
+    }
+    const std::vector<std::string> expected = {
+        "x- und z-Gleichung lösen:",
+        "(x) - 3·(z): -6μ = -18  ⇒  μ = 3",
+        "μ = 3 in x: 3λ - 9 = 3  ⇒  λ = 4",
+        "Probe y: -2·4 + 2·3 = -2 ≠ 6  Widerspruch",
+        "x- und y-Gleichung lösen:",
+        "x: 2μ = 4  ⇒  μ = 2",
+        "μ = 2 in y: λ + 2 = 5  ⇒  λ = 3",
+        "Probe z: 2·3 + 0·2 = 6 = 6  erfüllt",
+    };
+    EXPECT_EQ(Body(log), expected);
+    EXPECT_TRUE(contradiction.regular);
+    EXPECT_FALSE(contradiction.consistent);
+    EXPECT_EQ(contradiction.contradiction, 1);
+    EXPECT_TRUE(solved.consistent);
+    EXPECT_EQ(Text(solved.x), "3");
+    EXPECT_EQ(Text(solved.y), "2");
+    EXPECT_FALSE(irregular.regular);
+}
+
+TEST(WorkingSteps, MultipleTestCrossProductAndAngle) {
+    PlainTextOutputLog log;
+    std::optional<Number> k, none;
+    Vec cross;
+    Real degrees = 0;
+    {
+        Sheet sheet(log, "Test");
+        k = WriteMultipleTest(sheet, "u", V(2, -4, 6), "v", V(-1, 2, -3));
+        none = WriteMultipleTest(sheet, "u", V(-4, 5, 0), "v", V(0, 7, -6));
+        cross = WriteCross(sheet, "u", "v", V(-4, 5, 0), V(0, 7, -6));
+        degrees = WriteAngle(sheet, AngleKind::Cosine, "OA·OB / (|OA|·|OB|)", Q(-1), Q(2), Q(2), 2);
+    }
+    const std::vector<std::string> expected = {
+        "u = k·v ?",
+        "x: 2 = k·(-1)  ⇒  k = -2",
+        "y: -4 = -2·2 = -4  wahr",
+        "z: 6 = -2·(-3) = 6  wahr",
+        "u = -2v: u und v sind parallel",
+        "u = k·v ?",
+        "y: 5 = k·7  ⇒  k = 5/7",
+        "x: -4 ≠ 5/7·0 = 0  falsch",
+        "z: 0 ≠ 5/7·(-6) = -30/7  falsch",
+        "u ist kein Vielfaches von v: nicht parallel",
+        "u × v:",
+        "x: 5·(-6) - 0·7 = -30",
+        "y: 0·0 - (-4)·(-6) = -24",
+        "z: -4·7 - 5·0 = -28",
+        "u × v = (-30|-24|-28)",
+        "cos φ = OA·OB / (|OA|·|OB|)",
+        "cos φ = -1 / (√(2)·√(2)) = -1/2",
+        "φ ≈ 120°",
+    };
+    EXPECT_EQ(Body(log), expected);
+    ASSERT_TRUE(k.has_value());
+    EXPECT_EQ(Text(*k), "-2");
+    EXPECT_FALSE(none.has_value());
+    EXPECT_EQ(Text(cross), "(-30|-24|-28)");
+    EXPECT_NEAR(static_cast<double>(degrees), 120.0, 1E-12);
+}
+
+}  // namespace

@@ -1,0 +1,115 @@
+// The widget-free reading of a scene against the input window's own: for
+// random texts, boxes, panels and starting Scenes, ReadScene on what the
+// controls show gives the Scene readAllFields gives, value for value, the
+// same rejected fields with the same messages in the same order, and the
+// same texts in the derived fields.
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "QtTestDoubles.h"
+#include "core/model/SceneInputSupport.h"
+#include "gui/widgets/ColourPanel.h"
+#include "gui/widgets/FieldReaders.h"
+#include "gui/input/InputWindow.h"
+#include "core/numbers/Evaluator.h"
+#include "gui/plot/PlotWindow.h"
+
+using namespace sceneinput;
+
+namespace {
+
+bool IsParallelPlaneField(const QString& name) {
+    return name == QLatin1String("Edit_x_gleich_const") || name == QLatin1String("Edit_y_gleich_const") ||
+           name == QLatin1String("Edit_z_gleich_const");
+}
+
+std::vector<QLineEdit*> Fields(PlotWindow& form1, InputWindow& form3) {
+    std::vector<QLineEdit*> fields;
+    for (QLineEdit* e : form3.findChildren<QLineEdit*>())
+        if (e->objectName().startsWith(QLatin1String("Edit_"))) fields.push_back(e);
+    for (QLineEdit* e : form1.findChildren<QLineEdit*>())
+        if (IsParallelPlaneField(e->objectName())) fields.push_back(e);
+    return fields;
+}
+
+// What the controls show, as a SceneState.
+SceneState Capture(PlotWindow& form1, InputWindow& form3) {
+    SceneState in;
+    for (QLineEdit* e : Fields(form1, form3)) in.texts[e->objectName().toStdString()] = e->text().toStdString();
+    for (QCheckBox* b : form3.findChildren<QCheckBox*>())
+        if (!b->objectName().isEmpty()) in.checks[b->objectName().toStdString()] = b->isChecked();
+    for (ColourPanel* p : form3.findChildren<ColourPanel*>()) in.colours[p->objectName().toStdString()] = p->colour();
+    return in;
+}
+
+TEST(SceneInputWidgetsTest, ReadSceneEqualsTheInputWindowsReading) {
+    RecordingFeedback feedback;
+    ScopedUserFeedback scope(feedback);
+    PlotWindow form1(QuietServices());
+    InputWindow form3(form1);
+    const std::vector<QLineEdit*> fields = Fields(form1, form3);
+    ASSERT_EQ(fields.size(), 98u);  // 95 of the input window, 3 parallel planes
+
+    Generator g(7031);
+    int rejecting = 0;
+    int clean = 0;
+    int overflowing = 0;
+    int syntaxMessages = 0;
+    const int rounds = 300;
+    for (int round = 0; round < rounds; ++round) {
+        SCOPED_TRACE(round);
+        g.clean = g.coin(20);
+        for (QLineEdit* e : fields) e->setText(QString::fromStdString(g.text(e->objectName().toStdString())));
+        for (QCheckBox* b : form3.findChildren<QCheckBox*>()) b->setChecked(g.coin());
+        for (ColourPanel* p : form3.findChildren<ColourPanel*>()) p->setColour(g.colour());
+        Scene start = g.startScene();
+        start.drawBlocked = g.coin();
+        form3.resetScene(start);
+        const SceneState input = Capture(form1, form3);
+
+        std::vector<FieldRejection> widgetRejections;
+        {
+            const QuietFieldReads quiet;
+            form3.readAllFields();
+            for (const QuietFieldReads::Rejection& r : quiet.rejections())
+                widgetRejections.push_back({r.field ? r.field->objectName().toStdString() : std::string("(gone)"),
+                                            r.message.toStdString()});
+        }
+        const SceneReading reading = ReadScene(input, start);
+        // The value the widgets keep is what they show, also after the
+        // reading wrote the derived fields.
+        const SceneState shown = Capture(form1, form3);
+        ASSERT_EQ(form3.input().texts, shown.texts);
+        ASSERT_EQ(form3.input().checks, shown.checks);
+        ASSERT_EQ(form3.input().colours, shown.colours);
+
+        ASSERT_EQ(Differences(form3.scene(), reading.scene), "");
+        ASSERT_EQ(widgetRejections, reading.rejections);
+        ASSERT_EQ(reading.derivedTexts.size(), 18u);
+        for (const auto& [name, text] : reading.derivedTexts) {
+            const QLineEdit* e = form3.edit(QString::fromStdString(name));
+            ASSERT_NE(e, nullptr) << name;
+            EXPECT_EQ(e->text().toStdString(), text) << name;
+            overflowing += text == "Überlauf";
+        }
+        rejecting += !reading.rejections.empty();
+        clean += g.clean;
+        if (g.clean) {
+            EXPECT_EQ(reading.rejections, std::vector<FieldRejection>());
+        }
+        for (const FieldRejection& r : reading.rejections) syntaxMessages += !r.message.empty() && r.message[0] != 'F';
+    }
+    EXPECT_EQ(feedback.messages, QStringList());
+    EXPECT_EQ(feedback.beeps, 0);
+    // The random scenes reach scenes read without a rejection, rejections,
+    // syntax messages of g and overflowing differences.
+    EXPECT_GT(clean, 20);
+    EXPECT_GT(rejecting, rounds / 2);
+    EXPECT_GT(syntaxMessages, 20);
+    EXPECT_GT(overflowing, 5);
+}
+
+}  // namespace
