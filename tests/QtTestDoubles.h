@@ -25,8 +25,9 @@ public:
     QList<QIcon> icons;
 };
 
-inline WindowServices QuietServices() {
+inline WindowServices QuietServices(UserFeedback* feedback = nullptr) {
     WindowServices s;
+    s.feedback = feedback;
     s.screenSize = [] { return QSize(1280, 1024); };
     s.askYesNo = [](QWidget*, const QString&) { return false; };
     s.chooseColour = [](QWidget*, QColor&) { return false; };

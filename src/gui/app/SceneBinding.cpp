@@ -42,7 +42,8 @@ void ApplyViewValues(PlotWindow& form1, const SceneState& scene) {
     if (ApplyViewValues(form1.viewState(), scene)) form1.showTextFontInEdit();
 }
 
-void ShowRejections(const std::vector<QuietFieldReads::Rejection>& rejections, const RejectionReport& report) {
+void ShowRejections(const std::vector<QuietFieldReads::Rejection>& rejections, const RejectionReport& report,
+                    UserFeedback& feedback) {
     for (const QuietFieldReads::Rejection& r : rejections) {
         // A derived field fails only because its source did, which has its
         // own message.
@@ -50,9 +51,9 @@ void ShowRejections(const std::vector<QuietFieldReads::Rejection>& rejections, c
         if (report)
             report(*r.field, r.message);
         else if (r.message.isEmpty())
-            ActiveUserFeedback().Beep();
+            feedback.Beep();
         else
-            ActiveUserFeedback().ShowMessage(r.field->window(), r.message);
+            feedback.ShowMessage(r.field->window(), r.message);
     }
 }
 
@@ -137,5 +138,5 @@ void LoadScene(PlotWindow& form1, InputWindow& form3, const SceneState& scene, c
         if (draw) RunDrawCommand(form1, form3);
         rejections = quiet.rejections();
     }
-    ShowRejections(rejections, report);
+    ShowRejections(rejections, report, form1.feedback());
 }

@@ -114,7 +114,7 @@ bool SceneController::saveAs() {
 }
 
 void SceneController::showAbout() {
-    ActiveUserFeedback().ShowInformation(&form1_, QStringLiteral("Über Spatium"), AboutText(), ApplicationIcon());
+    form1_.feedback().ShowInformation(&form1_, QStringLiteral("Über Spatium"), AboutText(), ApplicationIcon());
 }
 
 void SceneController::openAtStart(const CommandLine& commandLine) {
@@ -149,7 +149,7 @@ bool SceneController::readFile(const QString& path, SceneState& file) {
         fillRecentMenu();
         message += QStringLiteral(" Sie wurde aus der Liste „Zuletzt geöffnet“ entfernt.");
     }
-    ActiveUserFeedback().ShowMessage(&form1_, message);
+    form1_.feedback().ShowMessage(&form1_, message);
     return false;
 }
 
@@ -162,7 +162,7 @@ bool SceneController::writeTo(const QString& path) {
     SceneState scene = CaptureScene(form1_, form3_);
     const SceneFileResult result = WriteSceneFile(path, scene);
     if (!result.ok()) {
-        ActiveUserFeedback().ShowMessage(&form1_, result.message);
+        form1_.feedback().ShowMessage(&form1_, result.message);
         updateTitle();
         return false;
     }

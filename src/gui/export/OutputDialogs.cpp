@@ -160,7 +160,7 @@ void ExportPictureWithDialogs(PlotWindow& form1, OutputChoices& choices, const O
 
     const std::optional<PictureFormat> format = FormatOfFileName(fileName);
     if (!format) {
-        ActiveUserFeedback().ShowMessage(&form1, CheckExportRequest(ExportRequest(fileName), PictureSize(form1)));
+        form1.feedback().ShowMessage(&form1, CheckExportRequest(ExportRequest(fileName), PictureSize(form1)));
         return;
     }
     choices.format = *format;
@@ -189,7 +189,7 @@ void ExportPictureWithDialogs(PlotWindow& form1, OutputChoices& choices, const O
         const BusyCursor busy;
         problem = ExportPicture(PictureOf(form1), request);
     }
-    if (!problem.isEmpty()) ActiveUserFeedback().ShowMessage(&form1, problem);
+    if (!problem.isEmpty()) form1.feedback().ShowMessage(&form1, problem);
 }
 
 bool PrintPictureOn(QPrinter& printer, const PictureSource& source, QRect part, double widthCm) {
@@ -215,7 +215,7 @@ bool PrintPictureOn(QPrinter& printer, const PictureSource& source, QRect part, 
 namespace {
 
 void ReportPrintFailure(PlotWindow& form1) {
-    ActiveUserFeedback().ShowMessage(&form1, QStringLiteral("Das Bild konnte nicht gedruckt werden."));
+    form1.feedback().ShowMessage(&form1, QStringLiteral("Das Bild konnte nicht gedruckt werden."));
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include "gui/plot/PlotWindow.h"
 
 void QtDrawHost::ShowMessage(const std::string& text) {
-    ActiveUserFeedback().ShowMessage(&form1_, QString::fromStdString(text));
+    form1_.feedback().ShowMessage(&form1_, QString::fromStdString(text));
 }
 
 void QtDrawHost::HideInputWindow() { form3_.hide(); }

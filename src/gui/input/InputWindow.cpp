@@ -135,7 +135,7 @@ void InputWindow::connectHandlers() {
     }
 
     auto numberField = [this](QLineEdit* field, Real& target) {
-        onFieldLeft(field, [field, &target] { ReadNumberField(field, target); });
+        onFieldLeft(field, [this, field, &target] { ReadNumberField(field, target, feedback()); });
     };
     auto numberTriple = [&](const std::array<QLineEdit*, 3>& fields, Vector3& target) {
         for (int a = 0; a < 3; ++a) numberField(fields[std::size_t(a)], AxisValue(target, a));
@@ -163,16 +163,16 @@ void InputWindow::connectHandlers() {
     };
     for (auto [field, target] : {std::pair{f.t1, &scene_.familyFrom}, std::pair{f.t2, &scene_.familyTo},
                                  std::pair{f.deltaT, &scene_.familyStep}}) {
-        onFieldLeft(field, [field, target, restartFamily] {
+        onFieldLeft(field, [this, field, target, restartFamily] {
             const Real before = *target;
-            if (ReadNumberField(field, *target) && *target != before) restartFamily();
+            if (ReadNumberField(field, *target, feedback()) && *target != before) restartFamily();
         });
     }
     const std::array<QLineEdit*, 6> lineG = LineGEdits(f.ug, f.vg);
     for (std::size_t i = 0; i < lineG.size(); ++i) {
         QLineEdit* field = lineG[i];
         onFieldLeft(field, [this, field, i] {
-            const bool taken = ReadFamilyField(field, LineGValue(scene_, i));
+            const bool taken = ReadFamilyField(field, LineGValue(scene_, i), feedback());
             if (taken) scene_.lineGParameters[i] = 0;
             scene_.drawBlocked = !taken;
         });
@@ -252,7 +252,7 @@ void InputWindow::commitPointCoordinate(int point, int axis) {
     Fields& f = *fields_;
     const auto a = std::size_t(axis);
     QLineEdit* field = f.pointCoord[std::size_t(point)][a];
-    ReadNumberField(field, AxisValue(scene_.points[std::size_t(point)], axis));
+    ReadNumberField(field, AxisValue(scene_.points[std::size_t(point)], axis), feedback());
 
     auto value = [this, axis](int p) { return AxisValue(scene_.points[std::size_t(p)], axis); };
     auto refreshU5 = [&] {
@@ -346,15 +346,17 @@ void InputWindow::Punkte3D_auslesen() {
     Fields& f = *fields_;
     for (std::size_t i = 0; i < PointCount; ++i) {
         Vector3& point = scene_.points[i];
-        for (int a = 0; a < 3; ++a) ReadNumberField(f.pointCoord[i][std::size_t(a)], AxisValue(point, a));
+        for (int a = 0; a < 3; ++a) ReadNumberField(f.pointCoord[i][std::size_t(a)], AxisValue(point, a), feedback());
         point.name = CutPointName(f.pointName[i]->text().toStdString());
         point.color = f.pointPanel->colour();
         if (f.pathBox[i]) point.coordinatePaths = f.pathBox[i]->isChecked();
     }
-    for (int a = 0; a < 3; ++a) ReadNumberField(f.ad[std::size_t(a)], AxisValue(scene_.vectorAD, a));
+    for (int a = 0; a < 3; ++a) ReadNumberField(f.ad[std::size_t(a)], AxisValue(scene_.vectorAD, a), feedback());
     scene_.vectorAD.name = "AD";
     scene_.vectorAD.color = f.pointPanel->colour();
 }
+
+UserFeedback& InputWindow::feedback() const { return form1_.feedback(); }
 
 void InputWindow::Geraden_auslesen() { reportRejections(RereadLines(input_, scene_)); }
 
@@ -371,7 +373,7 @@ void InputWindow::reportRejections(const std::vector<FieldRejection>& rejections
         const QString name = QString::fromStdString(r.field);
         QLineEdit* field = edit(name);
         if (!field) field = form1_.findChild<QLineEdit*>(name);
-        if (field) ReportRejectedNumberField(field, QString::fromStdString(r.message));
+        if (field) ReportRejectedNumberField(field, QString::fromStdString(r.message), feedback());
     }
 }
 
@@ -439,9 +441,9 @@ void InputWindow::readAllFields() {
     // 10. Read everything into the Scene.
     Punkte3D_auslesen();
     Geraden_auslesen();
-    ReadNumberField(f.t1, scene_.familyFrom);
-    ReadNumberField(f.t2, scene_.familyTo);
-    ReadNumberField(f.deltaT, scene_.familyStep);
+    ReadNumberField(f.t1, scene_.familyFrom, feedback());
+    ReadNumberField(f.t2, scene_.familyTo, feedback());
+    ReadNumberField(f.deltaT, scene_.familyStep, feedback());
     ReadFamilyAtT1(*this);
     // The family reader itself says nothing; when the messages are being
     // collected, note what leaving each of g's fields would say.

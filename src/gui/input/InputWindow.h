@@ -29,6 +29,7 @@ class QLineEdit;
 class QTextEdit;
 class OutputLog;
 class PlotWindow;
+class UserFeedback;
 class ColourPanel;
 
 class InputWindow : public QWidget {
@@ -41,6 +42,8 @@ public:
     Scene& scene() { return scene_; }
     const Scene& scene() const { return scene_; }
     PlotWindow& mainWindow() { return form1_; }
+    // Where this window's messages and beeps go: the main window's feedback.
+    UserFeedback& feedback() const;
     // The scene as typed: every field's text, box and colour panel of this
     // window and the main window's parallel planes, kept up to date by the
     // widgets as they change.

@@ -21,7 +21,7 @@ void Run(InputWindow& form, const CalculationButton& button) {
         working::WriteWorking(button.objectName, form.scene(), form.input().texts, form.outputLog());
     const CommandOutcome outcome = button.run(form.scene(), form.outputLog());
     if (!outcome.message.empty())
-        ActiveUserFeedback().ShowMessage(&form, QString::fromStdString(outcome.message));
+        form.feedback().ShowMessage(&form, QString::fromStdString(outcome.message));
     if (outcome.labelsChanged) {
         if (QLabel* r = form.label(QStringLiteral("Label_kompl_r")))
             r->setText(QString::fromStdString(outcome.labelR));

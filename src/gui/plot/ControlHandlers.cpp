@@ -215,12 +215,12 @@ void PlotWindow::Edit_Text_in_GrafikChange() {
 }
 
 void PlotWindow::Edit_KantenlaengeExit() {
-    ReadNumberField(Edit_Kantenlaenge, view_.cubeEdge);
+    ReadNumberField(Edit_Kantenlaenge, view_.cubeEdge, feedback());
     redraw();
 }
 
 void PlotWindow::parallelPlaneExit(int axis) {
-    ReadNumberField(Edit_gleich_const[axis], *parallel_[axis]);
+    ReadNumberField(Edit_gleich_const[axis], *parallel_[axis], feedback());
     redraw();
 }
 
@@ -239,7 +239,7 @@ void PlotWindow::Edit_EbenenstreckfaktorExit() {
 // read, as the field's leave handler has always done.
 bool PlotWindow::readStretchFactor() {
     Real factor = view_.planeStretch;
-    const bool read = ReadNumberField(Edit_Ebenenstreckfaktor, factor);
+    const bool read = ReadNumberField(Edit_Ebenenstreckfaktor, factor, feedback());
     if (read && factor <= 0)
         return false;
     view_.planeStretch = factor;
@@ -255,7 +255,7 @@ void PlotWindow::takeViewFromControls() {
     view_.cubeColor = Panel_Wuerfelfarbe->colour();
     view_.textString = Edit_Text_in_Grafik->text().toStdString();
     view_.cubeEdge = kViewDefaults.cubeEdge;
-    ReadNumberField(Edit_Kantenlaenge, view_.cubeEdge);
+    ReadNumberField(Edit_Kantenlaenge, view_.cubeEdge, feedback());
     view_.planeStretch = kViewDefaults.planeStretch;
     readStretchFactor();
     readViewControls();

@@ -114,7 +114,7 @@ void PlotWindow::Image1MouseUp(const ImageMouseEvent&) {
         markedPart_ = part;
         QGuiApplication::clipboard()->setMimeData(PictureMimeData(picture, part));
         redraw();
-        ActiveUserFeedback().ShowMessage(this, QStringLiteral("Teilgrafik in der Zwischenablage gespeichert !"));
+        feedback().ShowMessage(this, QStringLiteral("Teilgrafik in der Zwischenablage gespeichert !"));
         activateWindow();
     }
     view_.selecting = false;
@@ -151,6 +151,6 @@ void PlotWindow::copyWholePicture() {
 
 void PlotWindow::copyPictureToClipboard() {
     copyWholePicture();
-    ActiveUserFeedback().ShowMessage(this, QStringLiteral("Grafik in der Zwischenablage gespeichert !"));
+    feedback().ShowMessage(this, QStringLiteral("Grafik in der Zwischenablage gespeichert !"));
     activateWindow();
 }

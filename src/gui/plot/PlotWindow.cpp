@@ -135,6 +135,8 @@ PlotWindow::PlotWindow(WindowServices services, QWidget* parent)
 
 PlotWindow::~PlotWindow() = default;
 
+UserFeedback& PlotWindow::feedback() const { return services_.feedback ? *services_.feedback : QtUserFeedback(); }
+
 Canvas& PlotWindow::canvas() { return *recorder_; }
 
 const std::vector<CanvasCall>& PlotWindow::pictureCalls() const { return recorder_->Calls(); }
@@ -142,7 +144,7 @@ const std::vector<CanvasCall>& PlotWindow::pictureCalls() const { return recorde
 void PlotWindow::FormCreate() {
     const QSize screen = services_.screenSize ? services_.screenSize() : QSize();
     if (!ScreenLargeEnough(screen)) {
-        ActiveUserFeedback().ShowMessage(nullptr, QStringLiteral("Bildschirm zu klein"));
+        feedback().ShowMessage(nullptr, QStringLiteral("Bildschirm zu klein"));
         startupAborted_ = true;
         return;
     }

@@ -22,6 +22,7 @@ class ColourPanel;
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class UserFeedback;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -83,6 +84,10 @@ public:
     void bindParallelPlanes(Real& x, Real& y, Real& z);
 
     bool startupAborted() const { return startupAborted_; }
+
+    // Where both windows' messages and beeps go (WindowServices::feedback).
+    UserFeedback& feedback() const;
+    void setFeedback(UserFeedback* feedback) { services_.feedback = feedback; }
 
     // --- used by the scene files and the menu ------------------------------
     // The start-up picture: coordinate system, coordinate planes, title.

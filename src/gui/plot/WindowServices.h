@@ -1,8 +1,8 @@
 #pragma once
 // What the main window asks of the desktop: the screen size, a Yes/No
-// question, the colour and font dialogs. Bundled so that tests can answer
-// them without opening anything modal. Plain messages and beeps go through
-// ActiveUserFeedback() (gui/widgets/FieldReaders.h), shared with the input window.
+// question, the colour and font dialogs, and the feedback that carries
+// plain messages and beeps (shared with the input window). Bundled so that
+// tests can answer them without opening anything modal.
 #include <functional>
 
 #include <QColor>
@@ -12,6 +12,7 @@
 #include <QString>
 
 class QWidget;
+class UserFeedback;
 
 struct WindowServices {
     // Size of the screen the program runs on, in pixels (a size large
@@ -38,6 +39,8 @@ struct WindowServices {
     // File dialogs for scene files; an empty path means cancelled.
     std::function<QString(QWidget* parent, const QString& folder)> chooseOpenFile;
     std::function<QString(QWidget* parent, const QString& suggestedPath)> chooseSaveFile;
+    // Messages and beeps; null: QtUserFeedback(). Not owned.
+    UserFeedback* feedback = nullptr;
 };
 
 // The real dialogs and the primary screen.

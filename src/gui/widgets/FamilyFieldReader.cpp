@@ -17,7 +17,7 @@ QString RejectionMessage(const ReadExpressionResult& result) {
 
 }  // namespace
 
-bool ReadFamilyField(QLineEdit* field, Real& target) {
+bool ReadFamilyField(QLineEdit* field, Real& target, UserFeedback& feedback) {
     const std::string text = field->text().toStdString();
     Real value = target;
     const ReadExpressionResult result = ReadExpression(text, value);
@@ -28,9 +28,9 @@ bool ReadFamilyField(QLineEdit* field, Real& target) {
     const QString message = RejectionMessage(result);
     if (QuietFieldReads::Note(field, message)) return false;
     if (!message.isEmpty())
-        ActiveUserFeedback().ShowMessage(field->window(), message);
+        feedback.ShowMessage(field->window(), message);
     else
-        ActiveUserFeedback().Beep();  // a value error: the stored value stays
+        feedback.Beep();  // a value error: the stored value stays
     ReturnFocusTo(field);
     return false;
 }

@@ -40,7 +40,6 @@ void UserFeedback::ShowInformation(QWidget* parent, const QString&, const QStrin
 
 namespace {
 
-UserFeedback* activeFeedback = nullptr;  // null: the Qt one
 QuietFieldReads* quietReads = nullptr;    // the innermost living one
 
 // Depth of running leave handlers; focus-outs while > 0 are side effects of
@@ -152,15 +151,6 @@ UserFeedback& QtUserFeedback() {
     return feedback;
 }
 
-UserFeedback& ActiveUserFeedback() { return activeFeedback ? *activeFeedback : QtUserFeedback(); }
-
-ScopedUserFeedback::ScopedUserFeedback(UserFeedback& feedback) : previous_(activeFeedback) {
-    activeFeedback = &feedback;
-}
-
-ScopedUserFeedback::~ScopedUserFeedback() { activeFeedback = previous_; }
-
-
 void ReturnFocusTo(QLineEdit* field) {
     if (!field) return;
     QWidget* window = field->window();
@@ -171,7 +161,7 @@ void ReturnFocusTo(QLineEdit* field) {
     field->setFocus(Qt::OtherFocusReason);
 }
 
-bool ReadNumberField(QLineEdit* field, Real& target) {
+bool ReadNumberField(QLineEdit* field, Real& target, UserFeedback& feedback) {
     const std::string text = field->text().toStdString();
     const NumberReadResult result = ParseNumberOrFraction(text);
     if (result.ok) {
@@ -179,14 +169,14 @@ bool ReadNumberField(QLineEdit* field, Real& target) {
         return true;
     }
     const int position = result.errorPosition > 0 ? result.errorPosition : 1;
-    ReportRejectedNumberField(field, QStringLiteral("Fehler an Stelle %1").arg(position));
+    ReportRejectedNumberField(field, QStringLiteral("Fehler an Stelle %1").arg(position), feedback);
     return false;
 }
 
-void ReportRejectedNumberField(QLineEdit* field, const QString& message) {
+void ReportRejectedNumberField(QLineEdit* field, const QString& message, UserFeedback& feedback) {
     if (QuietFieldReads::Note(field, message)) return;
-    ActiveUserFeedback().Beep();
-    ActiveUserFeedback().ShowMessage(field->window(), message);
+    feedback.Beep();
+    feedback.ShowMessage(field->window(), message);
     ReturnFocusTo(field);
 }
 

@@ -19,9 +19,9 @@ class QWidget;
 // as they are.
 inline constexpr int kMaxFieldLength = 10 * 1024 * 1024;
 
-// How the program talks back to the user about bad input. The default
-// implementation uses QApplication::beep and a modal QMessageBox; tests
-// install a recording one so nothing blocks.
+// How the program talks back to the user about bad input. The windows are
+// given one (WindowServices::feedback; by default QtUserFeedback) and pass
+// it to the readers; tests give a recording one so nothing blocks.
 class UserFeedback {
 public:
     virtual ~UserFeedback() = default;
@@ -33,23 +33,8 @@ public:
     virtual void ShowInformation(QWidget* parent, const QString& caption, const QString& text, const QIcon& icon);
 };
 
-// The feedback in force (the Qt one unless a ScopedUserFeedback is alive).
-UserFeedback& ActiveUserFeedback();
 // The Qt one: QApplication::beep and a modal QMessageBox.
 UserFeedback& QtUserFeedback();
-
-// Installs a feedback for the lifetime of this object, then restores the
-// previous one.
-class ScopedUserFeedback {
-public:
-    explicit ScopedUserFeedback(UserFeedback& feedback);
-    ~ScopedUserFeedback();
-    ScopedUserFeedback(const ScopedUserFeedback&) = delete;
-    ScopedUserFeedback& operator=(const ScopedUserFeedback&) = delete;
-
-private:
-    UserFeedback* previous_;
-};
 
 // While one lives, ReadNumberField and ReadFamilyField neither beep nor show
 // a message nor move the focus; they note each field they reject, once, in
@@ -91,19 +76,19 @@ void ReturnFocusTo(QLineEdit* field);
 // Reads a plain number or fraction ("2,5", "2.5", "1/4"). On success stores
 // it in target and returns true. On failure: beep, "Fehler an Stelle N",
 // focus back into the field, text kept, and target keeps its previous value.
-bool ReadNumberField(QLineEdit* field, Real& target);
+bool ReadNumberField(QLineEdit* field, Real& target, UserFeedback& feedback);
 
 // What a failed ReadNumberField does with its message ("Fehler an Stelle
 // N"): noted by a living QuietFieldReads, otherwise beep, the message in a
 // modal box, focus back into the field.
-void ReportRejectedNumberField(QLineEdit* field, const QString& message);
+void ReportRejectedNumberField(QLineEdit* field, const QString& message, UserFeedback& feedback);
 
 // Reads one of the six component fields of the line g, whose text is a
 // formula in the family parameter t: syntax check at x = t = 1 (the
 // evaluator's German message for a syntax error), then the value at
 // x = t = 0 (a beep alone when it fails). On failure the focus returns to
 // the field and target keeps its previous value.
-bool ReadFamilyField(QLineEdit* field, Real& target);
+bool ReadFamilyField(QLineEdit* field, Real& target, UserFeedback& feedback);
 
 // True for focus changes that really move from one control to another:
 // Tab, Backtab, Mouse, Shortcut, Other. A window being (de)activated or a

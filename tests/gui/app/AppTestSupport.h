@@ -95,6 +95,7 @@ protected:
         app.reset();
         AppOptions options;
         options.services = AnsweringAppServices(answers);
+        options.services.feedback = &feedback;
         options.outputDialogs = CancellingOutputDialogs(answers);
         options.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
         app = std::make_unique<AppWindows>(options);
@@ -190,6 +191,5 @@ protected:
     QTemporaryDir dir;
     AppAnswers answers;
     RecordingFeedback feedback;
-    ScopedUserFeedback scope{feedback};
     std::unique_ptr<AppWindows> app;
 };

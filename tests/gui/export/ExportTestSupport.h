@@ -118,9 +118,8 @@ protected:
     }
 
     RecordingFeedback feedback;
-    ScopedUserFeedback scope{feedback};
     QTemporaryDir dir;
-    PlotWindow form{QuietServices()};
+    PlotWindow form{QuietServices(&feedback)};
     Scene scene;
     BusySceneHost host;
 

@@ -21,7 +21,7 @@
 class InputWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form1 = std::make_unique<PlotWindow>(QuietServices());
+        form1 = std::make_unique<PlotWindow>(QuietServices(&feedback));
         form3 = std::make_unique<InputWindow>(*form1);
         form3->setColourChooser([this](Colour initial) -> std::optional<Colour> {
             offeredColours.push_back(initial);
@@ -70,7 +70,6 @@ protected:
     Scene& scene() { return form3->scene(); }
 
     RecordingFeedback feedback;
-    ScopedUserFeedback scope{feedback};
     std::unique_ptr<PlotWindow> form1;
     std::unique_ptr<InputWindow> form3;
     std::optional<Colour> nextColour;

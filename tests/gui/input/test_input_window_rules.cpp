@@ -322,7 +322,7 @@ public:
 
 TEST_F(InputWindowTest, MessageBoxOfALeaveHandlerDoesNotLeaveTwice) {
     FocusStealingFeedback stealing;
-    ScopedUserFeedback use(stealing);
+    form1->setFeedback(&stealing);
     QLineEdit* ax = edit("Edit_Punkt1_x");
     QLineEdit* bx = edit("Edit_Punkt2_x");
     bx->setText(QStringLiteral("zz"));  // the field clicked next is bad as well
@@ -353,7 +353,7 @@ TEST_F(InputWindowTest, MessageBoxOfALeaveHandlerDoesNotLeaveTwice) {
 }
 
 TEST_F(InputWindowTest, RealMessageBoxOfALeaveHandlerDoesNotLeaveTwice) {
-    ScopedUserFeedback real(QtUserFeedback());
+    form1->setFeedback(nullptr);  // the real message boxes
     QStringList shown;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {

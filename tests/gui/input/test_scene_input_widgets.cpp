@@ -47,8 +47,7 @@ SceneState Capture(PlotWindow& form1, InputWindow& form3) {
 
 TEST(SceneInputWidgetsTest, ReadSceneEqualsTheInputWindowsReading) {
     RecordingFeedback feedback;
-    ScopedUserFeedback scope(feedback);
-    PlotWindow form1(QuietServices());
+    PlotWindow form1(QuietServices(&feedback));
     InputWindow form3(form1);
     const std::vector<QLineEdit*> fields = Fields(form1, form3);
     ASSERT_EQ(fields.size(), 98u);  // 95 of the input window, 3 parallel planes

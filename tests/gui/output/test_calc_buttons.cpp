@@ -22,7 +22,7 @@ namespace {
 class CalcButtonsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form1 = std::make_unique<PlotWindow>(QuietServices());
+        form1 = std::make_unique<PlotWindow>(QuietServices(&feedback));
         form3 = std::make_unique<InputWindow>(*form1);
         InstallCalculations(*form3);
     }
@@ -42,7 +42,6 @@ protected:
     }
 
     RecordingFeedback feedback;
-    ScopedUserFeedback scoped{feedback};
     std::unique_ptr<PlotWindow> form1;
     std::unique_ptr<InputWindow> form3;
 };

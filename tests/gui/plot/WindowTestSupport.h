@@ -35,8 +35,9 @@ struct DialogAnswers {
     QColor fontColourToChoose = Qt::red;
 };
 
-inline WindowServices AnsweringServices(DialogAnswers& a) {
+inline WindowServices AnsweringServices(DialogAnswers& a, UserFeedback* feedback = nullptr) {
     WindowServices s;
+    s.feedback = feedback;
     s.screenSize = [&a] { return a.screen; };
     s.availableArea = [&a](const QWidget*) { return a.available; };
     s.askYesNo = [&a](QWidget*, const QString& text) {
@@ -66,7 +67,7 @@ inline WindowServices AnsweringServices(DialogAnswers& a) {
 // redraws it asks for (the default picture is still drawn).
 class WindowFixture {
 public:
-    WindowFixture() : scoped_(feedback), form(AnsweringServices(answers)) {
+    WindowFixture() : form(AnsweringServices(answers, &feedback)) {
         form.setRedrawHandler([this] {
             ++redraws;
             defaultRedraw();
@@ -94,7 +95,6 @@ public:
     DialogAnswers answers;
 
 private:
-    ScopedUserFeedback scoped_;
 
 public:
     PlotWindow form;

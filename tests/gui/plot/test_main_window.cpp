@@ -198,10 +198,9 @@ class ScreenCheck : public ::testing::TestWithParam<std::tuple<int, int, bool>> 
 TEST_P(ScreenCheck, SmallScreensStopTheStart) {
     const auto [w, h, starts] = GetParam();
     RecordingFeedback feedback;
-    ScopedUserFeedback scoped(feedback);
     DialogAnswers answers;
     answers.screen = QSize(w, h);
-    PlotWindow form(AnsweringServices(answers));
+    PlotWindow form(AnsweringServices(answers, &feedback));
     EXPECT_EQ(form.startupAborted(), !starts);
     if (starts) {
         EXPECT_TRUE(feedback.messages.isEmpty());
@@ -219,8 +218,9 @@ TEST(ScreenCheckDefault, HeadlessPlatformStartsWithTheRealServices) {
     // Other windows' tests build the main window with its real dialogs;
     // the offscreen platform's small virtual screen must not stop them.
     RecordingFeedback feedback;
-    ScopedUserFeedback scoped(feedback);
-    PlotWindow form;
+    WindowServices services = DefaultWindowServices();
+    services.feedback = &feedback;
+    PlotWindow form(services);
     EXPECT_FALSE(form.startupAborted());
     EXPECT_TRUE(feedback.messages.isEmpty());
 }

@@ -38,9 +38,9 @@ TEST(SmallScreenX11, WindowFitsAndPictureAndControlsStayUsable) {
     ASSERT_LT(available.height(), 740) << "run on a screen lower than the full window";
 
     RecordingFeedback feedback;
-    ScopedUserFeedback scoped(feedback);
     QTemporaryDir dir;
     AppOptions options;  // the real screen, as the program sees it
+    options.services.feedback = &feedback;
     options.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
     AppWindows app(options);
     ASSERT_FALSE(app.aborted());

@@ -172,7 +172,7 @@ private:
     // then from the real dialog, which a timer then cancels or answers.
     WindowServices services() {
         WindowServices real = DefaultWindowServices();
-        WindowServices s = QuietServices();
+        WindowServices s = QuietServices(&feedback_);
         s.askYesNo = [this, real](QWidget* parent, const QString& text) {
             if (realDialogNow()) return answerReal([&] { return real.askYesNo(parent, text); });
             const bool yes = random_.chance(50);
@@ -669,7 +669,6 @@ private:
     RandomSource random_;
     QString folder_;
     Feedback feedback_{*this};
-    ScopedUserFeedback scope_{feedback_};  // outlives the program
     std::unique_ptr<AppWindows> app_;
     int index_ = 0;
     int realDialogs_ = 0;

@@ -123,7 +123,7 @@ class Replay {
 public:
     Replay() {
         AppOptions options;
-        options.services = QuietServices();
+        options.services = QuietServices(&feedback_);
         options.settingsFile = dir_.filePath(QStringLiteral("settings.ini"));
         app_ = std::make_unique<AppWindows>(options);
         app_->form1.show();
@@ -204,7 +204,6 @@ private:
 
     QTemporaryDir dir_;
     AnsweringFeedback feedback_;
-    ScopedUserFeedback scope_{feedback_};
     std::unique_ptr<AppWindows> app_;
 };
 

@@ -28,7 +28,6 @@ protected:
     }
 
     RecordingFeedback feedback;
-    ScopedUserFeedback scope{feedback};
     QWidget window;
     QLineEdit field;
     QLineEdit other;
@@ -45,7 +44,7 @@ TEST_F(FieldReaderTest, NumbersAndFractionsAreStored) {
     for (const Case& c : cases) {
         Real target = 99;
         field.setText(QString::fromLatin1(c.text));
-        EXPECT_TRUE(ReadNumberField(&field, target)) << c.text;
+        EXPECT_TRUE(ReadNumberField(&field, target, feedback)) << c.text;
         EXPECT_EQ(target, c.value) << c.text;
     }
     EXPECT_EQ(feedback.beeps, 0);
@@ -64,7 +63,7 @@ TEST_F(FieldReaderTest, FailedReadReportsPositionAndKeepsTargetAndText) {
         other.setFocus();
         Real target = 7;
         field.setText(c.text);
-        EXPECT_FALSE(ReadNumberField(&field, target)) << c.text.toStdString();
+        EXPECT_FALSE(ReadNumberField(&field, target, feedback)) << c.text.toStdString();
         EXPECT_EQ(target, 7) << "a failed read must not touch the stored value: " << c.text.toStdString();
         EXPECT_EQ(field.text(), c.text);
         EXPECT_EQ(feedback.beeps, 1);
@@ -77,7 +76,7 @@ TEST_F(FieldReaderTest, FailedReadReportsPositionAndKeepsTargetAndText) {
 TEST_F(FieldReaderTest, HugeAndOverflowingTextsFailWithoutCorruption) {
     Real target = 5;
     field.setText(QStringLiteral("1e5000"));
-    EXPECT_FALSE(ReadNumberField(&field, target));
+    EXPECT_FALSE(ReadNumberField(&field, target, feedback));
     EXPECT_EQ(target, 5);
 
     // A very long text is rejected at its first bad character, quickly.
@@ -88,7 +87,7 @@ TEST_F(FieldReaderTest, HugeAndOverflowingTextsFailWithoutCorruption) {
     feedback.messages.clear();
     QElapsedTimer timer;
     timer.start();
-    EXPECT_FALSE(ReadNumberField(&field, target));
+    EXPECT_FALSE(ReadNumberField(&field, target, feedback));
     EXPECT_LT(timer.elapsed(), 2000);
     EXPECT_EQ(target, 5);
     ASSERT_EQ(feedback.messages.size(), 1);
@@ -97,7 +96,7 @@ TEST_F(FieldReaderTest, HugeAndOverflowingTextsFailWithoutCorruption) {
     // All digits: too large a number, reported at its first character.
     field.setText(QString(100000, QLatin1Char('9')));
     feedback.messages.clear();
-    EXPECT_FALSE(ReadNumberField(&field, target));
+    EXPECT_FALSE(ReadNumberField(&field, target, feedback));
     EXPECT_EQ(target, 5);
     ASSERT_EQ(feedback.messages.size(), 1);
     EXPECT_EQ(feedback.messages[0], QStringLiteral("Fehler an Stelle 1"));
@@ -106,10 +105,10 @@ TEST_F(FieldReaderTest, HugeAndOverflowingTextsFailWithoutCorruption) {
 TEST_F(FieldReaderTest, FamilyFieldValueAtTZero) {
     Real target = 9;
     field.setText(QStringLiteral("1,5t"));
-    EXPECT_TRUE(ReadFamilyField(&field, target));
+    EXPECT_TRUE(ReadFamilyField(&field, target, feedback));
     EXPECT_EQ(target, 0);
     field.setText(QStringLiteral("2+3t"));
-    EXPECT_TRUE(ReadFamilyField(&field, target));
+    EXPECT_TRUE(ReadFamilyField(&field, target, feedback));
     EXPECT_EQ(target, 2);
 }
 
@@ -117,7 +116,7 @@ TEST_F(FieldReaderTest, FamilyFieldSyntaxErrorShowsEvaluatorMessage) {
     Real target = 9;
     other.setFocus();
     field.setText(QStringLiteral("3*"));
-    EXPECT_FALSE(ReadFamilyField(&field, target));
+    EXPECT_FALSE(ReadFamilyField(&field, target, feedback));
     ASSERT_EQ(feedback.messages.size(), 1);
     EXPECT_EQ(feedback.messages[0], QStringLiteral("Operand erwartet"));
     EXPECT_EQ(feedback.beeps, 0);
@@ -131,7 +130,7 @@ TEST_F(FieldReaderTest, FamilyFieldValueErrorOnlyBeepsAndKeepsValue) {
     // Passes the syntax check at t = 1 (a domain error there is no syntax
     // error) but has no value at t = 0.
     field.setText(QStringLiteral("ln(t-2)"));
-    EXPECT_FALSE(ReadFamilyField(&field, target));
+    EXPECT_FALSE(ReadFamilyField(&field, target, feedback));
     EXPECT_TRUE(feedback.messages.isEmpty());
     EXPECT_EQ(feedback.beeps, 1);
     EXPECT_EQ(target, 9) << "the error value must not replace the stored one";
