@@ -36,6 +36,7 @@ struct BusyProgram {
         EnsureApplication();
         AppOptions options;
         options.services.askSaveChanges = [](QWidget*, const QString&) { return WindowServices::SaveAnswer::Discard; };
+        options.services.feedback = &feedback;
         options.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
         windows = std::make_unique<AppWindows>(options);
         InputWindow& form3 = *windows->form3;
@@ -64,7 +65,6 @@ struct BusyProgram {
     }
 
     QuietFeedback feedback;
-    ScopedUserFeedback scope{feedback};
     QTemporaryDir dir;
     std::unique_ptr<AppWindows> windows;
     QString path;
