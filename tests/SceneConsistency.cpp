@@ -1,5 +1,7 @@
 #include "SceneConsistency.h"
 
+#include "gui/widgets/ControlBinding.h"
+
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -244,6 +246,13 @@ private:
 
 QStringList FieldsDisagreeingWithScene(const InputWindow& form3, const PlotWindow& form1) {
     QStringList names = Checker(form3, form1).run();
+    // The value each window keeps is what its controls show.
+    SceneState shown;
+    CaptureControls(form1, shown);
+    CaptureControls(form3, shown);
+    SceneState kept = form1.controls();
+    kept.overlay(form3.boundInput());
+    for (const std::string& name : kept.differingNames(shown)) names << QString::fromStdString(name);
     names.removeDuplicates();
     return names;
 }

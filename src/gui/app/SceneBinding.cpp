@@ -9,6 +9,7 @@
 #include "gui/input/DrawCommandQt.h"
 #include "gui/widgets/FieldReaders.h"
 #include "gui/input/InputWindow.h"
+#include "core/canvas/ControlTables.h"
 #include "core/model/InputWindowTables.h"
 #include "core/model/SceneInput.h"
 #include "core/model/SceneView.h"
@@ -16,19 +17,6 @@
 #include "gui/plot/PlotWindow.h"
 
 namespace {
-
-bool IsBound(const QWidget& root, const QWidget* w) {
-    const QString name = w->objectName();
-    return !name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && w->window() == root.window();
-}
-
-template <class W, class F>
-void ForEachBound(const QWidget& root, F f) {
-    for (W* w : root.window()->findChildren<W*>())
-        if (IsBound(root, w)) f(w);
-}
-
-std::string Key(const QObject* w) { return w->objectName().toStdString(); }
 
 // The entry of `name` in a group, or nullptr.
 template <class Map>
@@ -59,49 +47,22 @@ void ShowRejections(const std::vector<QuietFieldReads::Rejection>& rejections, c
 
 }  // namespace
 
-void CaptureControls(const QWidget& root, SceneState& s) {
-    ForEachBound<QLineEdit>(root, [&s](QLineEdit* e) { s.texts[Key(e)] = e->text().toStdString(); });
-    ForEachBound<QAbstractButton>(root, [&s](QAbstractButton* b) {
-        if (b->isCheckable()) s.checks[Key(b)] = b->isChecked();
-    });
-    ForEachBound<ColourPanel>(root, [&s](ColourPanel* p) { s.colours[Key(p)] = p->colour(); });
-    ForEachBound<QComboBox>(root, [&s](QComboBox* c) { s.choices[Key(c)] = c->currentIndex(); });
-}
-
-void ApplyControls(QWidget& root, const SceneState& s) {
-    ForEachBound<QLineEdit>(root, [&s](QLineEdit* e) {
-        const std::string* text = Find(s.texts, Key(e));
-        if (text && *text != e->text().toStdString()) e->setText(QString::fromStdString(*text));
-    });
-    ForEachBound<QAbstractButton>(root, [&s](QAbstractButton* b) {
-        if (const bool* checked = Find(s.checks, Key(b)); checked && b->isCheckable())
-            b->setChecked(*checked);
-    });
-    ForEachBound<ColourPanel>(root, [&s](ColourPanel* p) {
-        if (const Colour* colour = Find(s.colours, Key(p))) p->setColour(*colour);
-    });
-    ForEachBound<QComboBox>(root, [&s](QComboBox* c) {
-        const int* item = Find(s.choices, Key(c));
-        if (item && *item >= -1 && *item < c->count()) c->setCurrentIndex(*item);
-    });
-}
-
 SceneState CaptureInputWindow(const InputWindow& form3) {
-    SceneState s;
-    CaptureControls(form3, s);
+    SceneState s = form3.boundInput();
+    // The parallel planes belong to the main window.
+    for (const ParallelPlaneField& field : kParallelPlaneFields) s.texts.erase(field.name);
     return s;
 }
 
 SceneState CaptureMainWindow(const PlotWindow& form1) {
-    SceneState s;
-    CaptureControls(form1, s);
+    SceneState s = form1.controls();
     CaptureViewValues(form1.viewState(), s);
     return s;
 }
 
 SceneState CaptureScene(const PlotWindow& form1, const InputWindow& form3) {
     SceneState s = CaptureMainWindow(form1);
-    CaptureControls(form3, s);
+    s.overlay(CaptureInputWindow(form3));
     OutputText& output = s.outputs[kOutputAreaName];
     for (const OutputRun& run : form3.outputLog().Contents()) output.runs.push_back({run.text, run.colour});
     output.colour = form3.outputLog().OutputColour();

@@ -1,40 +1,20 @@
 #pragma once
-// Binds the controls of the windows to the plain scene value SceneState by
-// their object names. The binding goes by the kind of control, not by a
-// list of names, so a control added to a window later is saved, restored
-// and undone without further work:
-//
-//   QLineEdit                      -> texts      (the text exactly as shown)
-//   QCheckBox, checkable button    -> checks
-//   ColourPanel                    -> colours
-//   QComboBox                      -> choices    (the selected item)
-//
-// The output area is kept by CaptureScene and LoadScene through its
+// The scene value of both windows: taken from the values the windows keep
+// (see gui/widgets/ControlBinding.h for how controls map to the value) and
+// put back into their controls. The output area is kept through its
 // OutputLog (outputs: the text with its colours).
-//
-// Controls without an object name and Qt's own parts ("qt_..." names, such
-// as the editor inside a combo box) are skipped, and so is everything that
-// belongs to another window.
 #include <functional>
 
 #include <QString>
 
 #include "core/model/SceneState.h"
+#include "gui/widgets/ControlBinding.h"
 
 class QLineEdit;
 class QWidget;
 struct Scene;
 class PlotWindow;
 class InputWindow;
-
-// Adds the state of every bound control of root's window to state.
-void CaptureControls(const QWidget& root, SceneState& state);
-
-// Sets every bound control of root's window that state names; names without
-// such a control are ignored, and so is an item a list does not have.
-// Controls report the change as if the program set them (their change
-// signals fire), never as a user's click or leave.
-void ApplyControls(QWidget& root, const SceneState& state);
 
 // The input window's controls: what an undo step keeps.
 SceneState CaptureInputWindow(const InputWindow& form3);

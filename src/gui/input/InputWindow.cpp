@@ -19,8 +19,10 @@
 
 #include "gui/output/RichEditOutputLog.h"
 #include "gui/widgets/ColourPanel.h"
+#include "gui/widgets/ControlBinding.h"
 #include "gui/widgets/FieldReaders.h"
 #include "gui/input/InputWindowFields.h"
+#include "core/canvas/ControlTables.h"
 #include "core/model/InputWindowTables.h"
 #include "core/model/SceneInput.h"
 #include "core/model/SceneOpening.h"
@@ -377,33 +379,17 @@ void InputWindow::reportRejections(const std::vector<FieldRejection>& rejections
     }
 }
 
+const SceneState& InputWindow::boundInput() const {
+    BindControls(*this, input_, binding_);
+    return input_;
+}
+
 void InputWindow::bindInput() {
-    auto bound = [](const QObject* w) {
-        return !w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_"));
-    };
-    auto bindText = [this](QLineEdit* e) {
-        std::string& text = input_.texts[e->objectName().toStdString()];
-        text = e->text().toStdString();
-        connect(e, &QLineEdit::textChanged, this, [&text](const QString& now) { text = now.toStdString(); });
-    };
-    for (QLineEdit* e : findChildren<QLineEdit*>())
-        if (bound(e)) bindText(e);
+    BindControls(*this, input_, binding_);
     // The parallel planes are typed into the main window but read with the
     // planes.
-    for (const char* name : {"Edit_x_gleich_const", "Edit_y_gleich_const", "Edit_z_gleich_const"})
-        if (auto* e = form1_.findChild<QLineEdit*>(QString::fromLatin1(name))) bindText(e);
-    for (QCheckBox* box : findChildren<QCheckBox*>()) {
-        if (!bound(box)) continue;
-        bool& checked = input_.checks[box->objectName().toStdString()];
-        checked = box->isChecked();
-        connect(box, &QCheckBox::toggled, this, [&checked](bool now) { checked = now; });
-    }
-    for (ColourPanel* panel : findChildren<ColourPanel*>()) {
-        if (!bound(panel)) continue;
-        Colour& colour = input_.colours[panel->objectName().toStdString()];
-        colour = panel->colour();
-        connect(panel, &ColourPanel::colourChanged, this, [&colour](Colour now) { colour = now; });
-    }
+    for (const ParallelPlaneField& field : kParallelPlaneFields)
+        if (auto* e = form1_.findChild<QLineEdit*>(QString::fromLatin1(field.name))) BindText(*e, input_, binding_);
 }
 
 // ---------------------------------------------------------------------------

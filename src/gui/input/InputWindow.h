@@ -44,10 +44,12 @@ public:
     PlotWindow& mainWindow() { return form1_; }
     // Where this window's messages and beeps go: the main window's feedback.
     UserFeedback& feedback() const;
-    // The scene as typed: every field's text, box and colour panel of this
-    // window and the main window's parallel planes, kept up to date by the
-    // widgets as they change.
+    // The scene as typed: every field's text, box, colour panel and list of
+    // this window and the main window's parallel planes, kept up to date by
+    // the widgets as they change.
     const SceneState& input() const { return input_; }
+    // The same, with any control added to the window since bound first.
+    const SceneState& boundInput() const;
 
     // The output area RichEditOut and the sink that writes into it.
     QTextEdit* richEditOut() const { return richEditOut_; }
@@ -136,7 +138,8 @@ private:
 
     PlotWindow& form1_;
     Scene scene_;
-    SceneState input_;
+    mutable SceneState input_;
+    mutable QObject binding_;  // ends input_'s binding before input_ goes
     std::unique_ptr<Fields> fields_;
     QTextEdit* richEditOut_ = nullptr;
     std::unique_ptr<OutputLog> outputLog_;

@@ -21,7 +21,7 @@ namespace {
 constexpr int kRotationStep = 5;
 constexpr int kRotationLimit = 720;
 
-QFont TextFont(const ViewState& v) {
+QFont PictureTextFont(const ViewState& v) {
     QFont f(QString::fromStdString(v.textFontName));
     f.setPointSize(v.textSize);
     f.setBold(v.textStyle & FontStyles::Bold);
@@ -189,7 +189,7 @@ void PlotWindow::colourPanelClick(ColourPanel* panel, Colour& target) {
 }
 
 void PlotWindow::SpeedButton_FontAuswahlClick() {
-    QFont font = TextFont(view_);
+    QFont font = PictureTextFont(view_);
     QColor colour = ToQColor(view_.textColor);
     if (services_.chooseFont)
         services_.chooseFont(this, font, colour);  // unchanged when cancelled
@@ -204,7 +204,7 @@ void PlotWindow::SpeedButton_FontAuswahlClick() {
 }
 
 void PlotWindow::showTextFontInEdit() {
-    Edit_Text_in_Grafik->setFont(TextFont(view_));
+    Edit_Text_in_Grafik->setFont(PictureTextFont(view_));
     QPalette palette = Edit_Text_in_Grafik->palette();
     palette.setColor(QPalette::Text, ToQColor(view_.textColor));
     Edit_Text_in_Grafik->setPalette(palette);

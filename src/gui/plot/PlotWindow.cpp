@@ -1,4 +1,5 @@
 #include "gui/plot/PlotWindow.h"
+#include "gui/widgets/ControlBinding.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -127,6 +128,7 @@ PlotWindow::PlotWindow(WindowServices services, QWidget* parent)
         panelArea_->ensureVisible(centre.x(), centre.y(), now->width() / 2 + 4, now->height() / 2 + 4);
     });
     layout()->activate();
+    BindControls(*this, controls_, binding_);
 
     FormCreate();
     if (!startupAborted_)
@@ -134,6 +136,11 @@ PlotWindow::PlotWindow(WindowServices services, QWidget* parent)
 }
 
 PlotWindow::~PlotWindow() = default;
+
+const SceneState& PlotWindow::controls() const {
+    BindControls(*this, controls_, binding_);
+    return controls_;
+}
 
 UserFeedback& PlotWindow::feedback() const { return services_.feedback ? *services_.feedback : QtUserFeedback(); }
 
@@ -184,7 +191,7 @@ void PlotWindow::Init_Form1() {
     view_.imagePixelHeight = view_.imageHeight + 1;
     // 3. Zoom 1 (setting the list from code is no user change: no redraw).
     {
-        const QSignalBlocker block(ComboBox_Zoomfaktor);
+        const RedrawPause pause(*this);
         ComboBox_Zoomfaktor->setCurrentIndex(d.zoomItem);
     }
     view_.zoomScale = d.zoomScale;

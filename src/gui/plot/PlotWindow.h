@@ -9,6 +9,7 @@
 
 #include "core/numbers/Real.h"
 #include "core/canvas/ViewState.h"
+#include "core/model/SceneState.h"
 #include "gui/plot/WindowServices.h"
 
 class Canvas;
@@ -84,6 +85,12 @@ public:
     void bindParallelPlanes(Real& x, Real& y, Real& z);
 
     bool startupAborted() const { return startupAborted_; }
+
+    // The window's part of the scene as typed: every field, box, button,
+    // colour panel and list by its object name, kept up to date by the
+    // controls as they change.
+    // Controls added to the window since are bound first.
+    const SceneState& controls() const;
 
     // Where both windows' messages and beeps go (WindowServices::feedback).
     UserFeedback& feedback() const;
@@ -176,6 +183,8 @@ private:
     void copyWholePicture();
 
     WindowServices services_;
+    mutable SceneState controls_;
+    mutable QObject binding_;  // ends controls_'s binding before controls_ goes
     ViewState view_;
     std::unique_ptr<QImageCanvas> canvas_;
     std::unique_ptr<PictureRecorder> recorder_;
