@@ -3,7 +3,7 @@
 // widgets), on the offscreen platform unless another one is asked for.
 #include <QApplication>
 
-inline void EnsureApplication() {
+inline void ensureApplication() {
     if (QCoreApplication::instance()) return;
     static int argc = 1;
     static char name[] = "spatium_bench";

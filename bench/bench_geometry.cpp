@@ -16,42 +16,42 @@ struct Line {
 // Lines without a whole-number point (the search runs to its end) and one
 // whose support point sits a hair off whole numbers, where the candidates
 // have to be evaluated.
-Line LineByIndex(int index) {
+Line lineByIndex(int index) {
     switch (index) {
-    case 0: return {MakeVector(0, 0, 0.5L), MakeVector(0, 0, 2)};
-    case 1: return {MakeVector(2.5L, 1.0L / 3, 0.2L), MakeVector(4, -7, 5)};
-    case 2: return {MakeVector(-1.0L / 3, 0.25L, 0), MakeVector(1.0L / 3, 0.5L, 2000000000)};
+    case 0: return {makeVector(0, 0, 0.5L), makeVector(0, 0, 2)};
+    case 1: return {makeVector(2.5L, 1.0L / 3, 0.2L), makeVector(4, -7, 5)};
+    case 2: return {makeVector(-1.0L / 3, 0.25L, 0), makeVector(1.0L / 3, 0.5L, 2000000000)};
     // A trace line whose direction keeps large denominators.
-    case 3: return {MakeVector(0.52421652212421677677L, 0, 0),
-                    MakeVector(-0.52421652212421677677L, 0, 1.1151515131093357522L)};
-    default: return {MakeVector(3 + 2E-14L, 5, 7), MakeVector(1, 2, 3)};
+    case 3: return {makeVector(0.52421652212421677677L, 0, 0),
+                    makeVector(-0.52421652212421677677L, 0, 1.1151515131093357522L)};
+    default: return {makeVector(3 + 2E-14L, 5, 7), makeVector(1, 2, 3)};
     }
 }
 
 void BM_SupportPointLiteral(benchmark::State& state) {
-    const Line line = LineByIndex(static_cast<int>(state.range(0)));
+    const Line line = lineByIndex(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         Vector3 P = line.P, u = line.u;
-        LiteralIntegerSupportPoint(P, u, SearchLimit);
+        literalIntegerSupportPoint(P, u, kSearchLimit);
         benchmark::DoNotOptimize(P);
     }
 }
 
 void BM_SupportPointFast(benchmark::State& state) {
-    const Line line = LineByIndex(static_cast<int>(state.range(0)));
+    const Line line = lineByIndex(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         Vector3 P = line.P, u = line.u;
-        FastIntegerSupportPoint(P, u, SearchLimit);
+        fastIntegerSupportPoint(P, u, kSearchLimit);
         benchmark::DoNotOptimize(P);
     }
 }
 
 void BM_LineLineIncidence(benchmark::State& state) {
-    const Vector3 p = MakeVector(0, 0, 0), u = MakeVector(1, 2, 3), q = MakeVector(4, 1, -2), v = MakeVector(-1, 0, 2);
+    const Vector3 p = makeVector(0, 0, 0), u = makeVector(1, 2, 3), q = makeVector(4, 1, -2), v = makeVector(-1, 0, 2);
     for (auto _ : state) {
         IncidenceResult r;
         Vector3 S, F1, F2, Fq;
-        LineLineIncidence(p, u, q, v, r, S, F1, F2, Fq);
+        lineLineIncidence(p, u, q, v, r, S, F1, F2, Fq);
         benchmark::DoNotOptimize(r);
     }
 }

@@ -14,19 +14,19 @@
 namespace {
 
 void BM_PlotStartUpPicture(benchmark::State& state) {
-    EnsureApplication();
+    ensureApplication();
     QImageCanvas canvas;
     ViewState view;
     for (auto _ : state) {
-        Zeichne_3DSys(canvas, view);
-        DrawCoordinatePlanes(canvas, view);
+        drawCoordinateSystem(canvas, view);
+        drawCoordinatePlanes(canvas, view);
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
 }
 BENCHMARK(BM_PlotStartUpPicture)->Unit(benchmark::kMillisecond);
 
 void BM_PlotBusyScene(benchmark::State& state) {
-    EnsureApplication();
+    ensureApplication();
     QImageCanvas canvas;
     ViewState view;
     view.controls.raster = true;
@@ -34,17 +34,17 @@ void BM_PlotBusyScene(benchmark::State& state) {
     view.controls.cube = true;
     view.controls.xPlane = view.controls.yPlane = view.controls.zPlane = true;
     for (auto _ : state) {
-        Zeichne_3DSys(canvas, view);
-        DrawViewDecorations(canvas, view, 6.5L, 6, 5);
+        drawCoordinateSystem(canvas, view);
+        drawViewDecorations(canvas, view, 6.5L, 6, 5);
         for (int i = 0; i < 100; ++i) {
             Vector3 a, b;
             a.x = i * 0.1L;
             b.y = 9 - i * 0.05L;
             b.z = i * 0.07L;
-            DrawSegment3D(canvas, view, a, b, Colours::Red, i % 2 == 0);
+            drawSegment3D(canvas, view, a, b, Colours::Red, i % 2 == 0);
             if (i % 10 == 0)
-                FillTriangle3D(canvas, view, a, b, Vector3{}, Colours::Green, BrushStyles::DiagCross);
-            DrawLabel3D(canvas, view, b, Colours::Blue, 10, "P");
+                fillTriangle3D(canvas, view, a, b, Vector3{}, Colours::Green, BrushStyles::DiagCross);
+            drawLabel3D(canvas, view, b, Colours::Blue, 10, "P");
         }
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
@@ -55,10 +55,10 @@ BENCHMARK(BM_PlotBusyScene)->Unit(benchmark::kMillisecond);
 // device pixel ratio of 2: the 1442 x 1442 device pixels into a backing
 // store of the same ratio.
 void BM_PlotImageShownAtRatio2(benchmark::State& state) {
-    EnsureApplication();
+    ensureApplication();
     QImageCanvas canvas(721, 721, 2);
     ViewState view;
-    Zeichne_3DSys(canvas, view);
+    drawCoordinateSystem(canvas, view);
     QImage backingStore(1442, 1442, QImage::Format_RGB32);
     backingStore.setDevicePixelRatio(2);
     for (auto _ : state) {
@@ -78,7 +78,7 @@ void BM_PlotPointToPixel(benchmark::State& state) {
     p.x = 1.5L;
     p.y = -2;
     p.z = 3;
-    for (auto _ : state) benchmark::DoNotOptimize(PointToPixel(p, view));
+    for (auto _ : state) benchmark::DoNotOptimize(pointToPixel(p, view));
 }
 BENCHMARK(BM_PlotPointToPixel);
 

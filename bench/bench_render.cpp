@@ -33,26 +33,26 @@ struct BusyRun {
     SceneState input;
     BusySceneHost host;
     BusyRun() {
-        MakeBusyScene(scene, view.controls);
-        input = InputShowing(scene);
+        makeBusyScene(scene, view.controls);
+        input = inputShowing(scene);
     }
-    void Draw(Canvas& canvas) {
+    void draw(Canvas& canvas) {
         scene.drawBlocked = false;
         DrawContext ctx{canvas, view, scene, input, host};
-        SpeedButton_OK_zeichneClick(ctx);
+        executeDrawCommand(ctx);
     }
 };
 
 // CPU time of the whole process, all threads: Qt's raster engine hands
 // parts of some fills to its thread pool, which the benchmark's own CPU
 // column (the calling thread only) does not see.
-double ProcessCpuMs() {
+double processCpuMs() {
     timespec ts{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
 
-long ResidentKilobytes() {
+long residentKilobytes() {
     std::ifstream statm("/proc/self/statm");
     long pages = 0, resident = 0;
     statm >> pages >> resident;
@@ -61,25 +61,25 @@ long ResidentKilobytes() {
 
 // The busy scene redrawn again and again onto a canvas of the given
 // device scale.
-void RunBusyRedraws(benchmark::State& state, int deviceScale) {
-    EnsureApplication();
+void runBusyRedraws(benchmark::State& state, int deviceScale) {
+    ensureApplication();
     QImageCanvas canvas(721, 721, deviceScale);
     BusyRun run;
-    const double cpuStart = ProcessCpuMs();
+    const double cpuStart = processCpuMs();
     for (auto _ : state) {
-        run.Draw(canvas);
+        run.draw(canvas);
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
-    state.counters["process_cpu_ms"] = (ProcessCpuMs() - cpuStart) / double(state.iterations());
+    state.counters["process_cpu_ms"] = (processCpuMs() - cpuStart) / double(state.iterations());
 }
 
-void BM_RenderBusyRedraw(benchmark::State& state) { RunBusyRedraws(state, 1); }
+void BM_RenderBusyRedraw(benchmark::State& state) { runBusyRedraws(state, 1); }
 BENCHMARK(BM_RenderBusyRedraw)->Unit(benchmark::kMillisecond)->Repetitions(9)
     ->ReportAggregatesOnly(true)->MinTime(0.5);
 
 // The same redraw on a screen with a device pixel ratio of 2: the canvas
 // draws 1442 x 1442 device pixels. Goal: within 12 ms.
-void BM_RenderBusyRedrawAtRatio2(benchmark::State& state) { RunBusyRedraws(state, 2); }
+void BM_RenderBusyRedrawAtRatio2(benchmark::State& state) { runBusyRedraws(state, 2); }
 BENCHMARK(BM_RenderBusyRedrawAtRatio2)->Unit(benchmark::kMillisecond)->Repetitions(9)
     ->ReportAggregatesOnly(true)->MinTime(0.5);
 
@@ -87,17 +87,17 @@ BENCHMARK(BM_RenderBusyRedrawAtRatio2)->Unit(benchmark::kMillisecond)->Repetitio
 // The redraw as the main window makes it: through the recorder that keeps
 // the picture's calls for the exports, onto the same canvas.
 void BM_RenderBusyRedrawKept(benchmark::State& state) {
-    EnsureApplication();
+    ensureApplication();
     QImageCanvas canvas;
     PictureRecorder recorder(canvas);
     BusyRun run;
-    const double cpuStart = ProcessCpuMs();
+    const double cpuStart = processCpuMs();
     for (auto _ : state) {
-        run.Draw(recorder);
+        run.draw(recorder);
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
-    state.counters["process_cpu_ms"] = (ProcessCpuMs() - cpuStart) / double(state.iterations());
-    state.counters["kept_calls"] = double(recorder.Calls().size());
+    state.counters["process_cpu_ms"] = (processCpuMs() - cpuStart) / double(state.iterations());
+    state.counters["kept_calls"] = double(recorder.calls().size());
 }
 BENCHMARK(BM_RenderBusyRedrawKept)->Unit(benchmark::kMillisecond)->Repetitions(9)
     ->ReportAggregatesOnly(true)->MinTime(0.5);
@@ -109,54 +109,54 @@ struct KeptBusyPicture {
     PictureRecorder recorder{canvas};
     KeptBusyPicture() {
         BusyRun run;
-        run.Draw(recorder);
+        run.draw(recorder);
     }
-    PictureSource Source() { return {recorder.Calls(), canvas.picture()}; }
+    PictureSource source() { return {recorder.calls(), canvas.picture()}; }
 };
 
 template <class Render>
-void RunBusyExports(benchmark::State& state, Render render) {
-    EnsureApplication();
+void runBusyExports(benchmark::State& state, Render render) {
+    ensureApplication();
     KeptBusyPicture picture;
-    const PictureSource source = picture.Source();
+    const PictureSource source = picture.source();
     std::size_t bytes = 0;
     for (auto _ : state) bytes = render(source).size();
     state.counters["kB"] = double(bytes) / 1024;
 }
 
 void BM_ExportBusySvg(benchmark::State& state) {
-    RunBusyExports(state, [](const PictureSource& s) { return RenderSvg(s, s.screen.rect()); });
+    runBusyExports(state, [](const PictureSource& s) { return renderSvg(s, s.screen.rect()); });
 }
 BENCHMARK(BM_ExportBusySvg)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_ExportBusyPdf(benchmark::State& state) {
-    RunBusyExports(state, [](const PictureSource& s) { return RenderPdf(s, s.screen.rect(), kDefaultWidthCm); });
+    runBusyExports(state, [](const PictureSource& s) { return renderPdf(s, s.screen.rect(), kDefaultWidthCm); });
 }
 BENCHMARK(BM_ExportBusyPdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_ExportBusyTikz(benchmark::State& state) {
-    RunBusyExports(state, [](const PictureSource& s) { return RenderTikz(s, s.screen.rect(), kDefaultWidthCm, false); });
+    runBusyExports(state, [](const PictureSource& s) { return renderTikz(s, s.screen.rect(), kDefaultWidthCm, false); });
 }
 BENCHMARK(BM_ExportBusyTikz)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // PNG at scale 4: drawing the 2884 x 2884 image, and encoding it apart.
 void BM_ExportBusyPng4Draw(benchmark::State& state) {
-    EnsureApplication();
+    ensureApplication();
     KeptBusyPicture picture;
-    const PictureSource source = picture.Source();
-    const double cpuStart = ProcessCpuMs();
-    for (auto _ : state) benchmark::DoNotOptimize(RenderPictureImage(source, source.screen.rect(), 4).constBits());
-    state.counters["process_cpu_ms"] = (ProcessCpuMs() - cpuStart) / double(state.iterations());
+    const PictureSource source = picture.source();
+    const double cpuStart = processCpuMs();
+    for (auto _ : state) benchmark::DoNotOptimize(renderPictureImage(source, source.screen.rect(), 4).constBits());
+    state.counters["process_cpu_ms"] = (processCpuMs() - cpuStart) / double(state.iterations());
 }
 BENCHMARK(BM_ExportBusyPng4Draw)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void BM_ExportBusyPng4Encode(benchmark::State& state) {
-    EnsureApplication();
+    ensureApplication();
     KeptBusyPicture picture;
-    const PictureSource source = picture.Source();
-    const QImage image = RenderPictureImage(source, source.screen.rect(), 4);
+    const PictureSource source = picture.source();
+    const QImage image = renderPictureImage(source, source.screen.rect(), 4);
     std::size_t bytes = 0;
-    for (auto _ : state) bytes = EncodePng(image, 4).size();
+    for (auto _ : state) bytes = encodePng(image, 4).size();
     state.counters["kB"] = double(bytes) / 1024;
 }
 BENCHMARK(BM_ExportBusyPng4Encode)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
@@ -167,17 +167,17 @@ void BM_RenderBusyRedrawLogicOnly(benchmark::State& state) {
     RecordingCanvas canvas;
     BusyRun run;
     for (auto _ : state) {
-        canvas.ClearCalls();
-        run.Draw(canvas);
-        benchmark::DoNotOptimize(canvas.Calls().data());
+        canvas.clearCalls();
+        run.draw(canvas);
+        benchmark::DoNotOptimize(canvas.calls().data());
     }
-    state.counters["calls"] = double(canvas.Calls().size());
+    state.counters["calls"] = double(canvas.calls().size());
 }
 BENCHMARK(BM_RenderBusyRedrawLogicOnly)->Unit(benchmark::kMillisecond);
 
 // --- the floor: recorded calls replayed with QPainter ----------------------
 
-Qt::PenStyle QtPen(PenStyle s) {
+Qt::PenStyle qtPen(PenStyle s) {
     switch (s) {
     case PenStyles::Dash: return Qt::DashLine;
     case PenStyles::Dot: return Qt::DotLine;
@@ -187,7 +187,7 @@ Qt::PenStyle QtPen(PenStyle s) {
     default: return Qt::SolidLine;
     }
 }
-Qt::BrushStyle QtBrush(BrushStyle s) {
+Qt::BrushStyle qtBrush(BrushStyle s) {
     switch (s) {
     case BrushStyles::Clear: return Qt::NoBrush;
     case BrushStyles::Horizontal: return Qt::HorPattern;
@@ -199,7 +199,7 @@ Qt::BrushStyle QtBrush(BrushStyle s) {
     default: return Qt::SolidPattern;
     }
 }
-QColor Q(Colour c) { return QColor(int(ColourRed(c)), int(ColourGreen(c)), int(ColourBlue(c))); }
+QColor toQt(Colour c) { return QColor(int(colourRed(c)), int(colourGreen(c)), int(colourBlue(c))); }
 
 // One painting step with its pen, brush and font already built.
 struct ReplayOp {
@@ -220,7 +220,7 @@ struct ReplayScript {
     std::vector<QFont> fonts;  // one per distinct font attribute set
 };
 
-ReplayScript PrepareReplay(const std::vector<CanvasCall>& calls) {
+ReplayScript prepareReplay(const std::vector<CanvasCall>& calls) {
     ReplayScript script;
     std::vector<FontAttributes> fontKeys;
     std::vector<ReplayOp>& ops = script.ops;
@@ -228,9 +228,9 @@ ReplayScript PrepareReplay(const std::vector<CanvasCall>& calls) {
         ReplayOp op{};
         const CanvasAttributes& a = c.attributes;
         const int w = std::max(a.pen.width, 1);
-        op.pen = QPen(Q(a.pen.colour), w == 1 ? 0 : w, w > 1 ? Qt::SolidLine : QtPen(a.pen.style),
+        op.pen = QPen(toQt(a.pen.colour), w == 1 ? 0 : w, w > 1 ? Qt::SolidLine : qtPen(a.pen.style),
                       w == 1 ? Qt::SquareCap : Qt::RoundCap, Qt::MiterJoin);
-        op.brush = QBrush(Q(a.brush.colour), QtBrush(a.brush.style));
+        op.brush = QBrush(toQt(a.brush.colour), qtBrush(a.brush.style));
         op.opaque = a.brush.style == BrushStyles::Solid;
         for (const PixelPoint& p : c.points) op.points.append(QPoint(p.x, p.y));
         if (c.op == CanvasOp::LineTo) op.kind = ReplayOp::Line;
@@ -238,7 +238,7 @@ ReplayScript PrepareReplay(const std::vector<CanvasCall>& calls) {
         else if (c.op == CanvasOp::Ellipse) op.kind = ReplayOp::Ellipse;
         else if (c.op == CanvasOp::SetPixel) {
             op.kind = ReplayOp::Pixel;
-            op.rgb = Q(c.colour).rgb();
+            op.rgb = toQt(c.colour).rgb();
         } else if (c.op == CanvasOp::TextOut) {
             op.kind = ReplayOp::Text;
             FontAttributes key = a.font;
@@ -253,7 +253,7 @@ ReplayScript PrepareReplay(const std::vector<CanvasCall>& calls) {
                 fontKeys.push_back(key);
                 script.fonts.push_back(font);
             }
-            op.textColour = Q(a.font.colour);
+            op.textColour = toQt(a.font.colour);
             op.text = QString::fromStdString(c.text);
             QImage probe(1, 1, QImage::Format_RGB32);
             op.ascent = QFontMetrics(script.fonts[op.font], &probe).ascent();
@@ -267,7 +267,7 @@ ReplayScript PrepareReplay(const std::vector<CanvasCall>& calls) {
 
 // Pen, brush and font are handed to the painter only when they change, as
 // the canvas does.
-void Replay(QImage& image, const ReplayScript& script) {
+void replay(QImage& image, const ReplayScript& script) {
     image.fill(Qt::white);
     // Raw pixel access for the end-pixel rule, taken before painting starts.
     QRgb* const bits = reinterpret_cast<QRgb*>(image.bits());
@@ -335,23 +335,23 @@ void Replay(QImage& image, const ReplayScript& script) {
 }
 
 void BM_RenderBusyReplayFloor(benchmark::State& state) {
-    EnsureApplication();
+    ensureApplication();
     RecordingCanvas recorder;
     BusyRun run;
-    run.Draw(recorder);
-    const ReplayScript script = PrepareReplay(recorder.Calls());
+    run.draw(recorder);
+    const ReplayScript script = prepareReplay(recorder.calls());
     QImage image(721, 721, QImage::Format_RGB32);
-    const double cpuStart = ProcessCpuMs();
+    const double cpuStart = processCpuMs();
     for (auto _ : state) {
-        Replay(image, script);
+        replay(image, script);
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.counters["process_cpu_ms"] = (ProcessCpuMs() - cpuStart) / double(state.iterations());
+    state.counters["process_cpu_ms"] = (processCpuMs() - cpuStart) / double(state.iterations());
     state.counters["ops"] = double(script.ops.size());
     // How far the floor's picture is from the canvas's (a sanity check that
     // both paint the same scene).
     QImageCanvas canvas;
-    run.Draw(canvas);
+    run.draw(canvas);
     const QImage& drawn = canvas.image();
     int differing = 0;
     for (int y = 0; y < 721; ++y)
@@ -364,18 +364,18 @@ BENCHMARK(BM_RenderBusyReplayFloor)->Unit(benchmark::kMillisecond)->Repetitions(
 // Memory over 10 000 full redraws: resident size after a warm-up and at the
 // end. rss_growth_kb should stay near zero.
 void BM_RenderBusyRedrawMemory(benchmark::State& state) {
-    EnsureApplication();
+    ensureApplication();
     QImageCanvas canvas;
     BusyRun run;
-    for (int i = 0; i < 200; ++i) run.Draw(canvas);
+    for (int i = 0; i < 200; ++i) run.draw(canvas);
     canvas.image();
-    const long before = ResidentKilobytes();
+    const long before = residentKilobytes();
     for (auto _ : state) {
-        for (int i = 0; i < 10000; ++i) run.Draw(canvas);
+        for (int i = 0; i < 10000; ++i) run.draw(canvas);
         benchmark::DoNotOptimize(canvas.image().constBits());
     }
     state.counters["rss_before_kb"] = double(before);
-    state.counters["rss_growth_kb"] = double(ResidentKilobytes() - before);
+    state.counters["rss_growth_kb"] = double(residentKilobytes() - before);
 }
 BENCHMARK(BM_RenderBusyRedrawMemory)->Unit(benchmark::kSecond)->Iterations(1);
 

@@ -24,8 +24,8 @@ namespace {
 
 class QuietFeedback : public UserFeedback {
 public:
-    void Beep() override {}
-    void ShowMessage(QWidget*, const QString&) override {}
+    void beep() override {}
+    void showMessage(QWidget*, const QString&) override {}
 };
 
 // The program with the busy scene in it: every box of the input window, the
@@ -33,24 +33,24 @@ public:
 // that AB, AC, AD are coplanar, every calculation run once into the output.
 struct BusyProgram {
     BusyProgram() {
-        EnsureApplication();
+        ensureApplication();
         AppOptions options;
         options.services.askSaveChanges = [](QWidget*, const QString&) { return WindowServices::SaveAnswer::Discard; };
         options.services.feedback = &feedback;
         options.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
         windows = std::make_unique<AppWindows>(options);
-        InputWindow& form3 = *windows->form3;
-        PlotWindow& form1 = windows->form1;
+        InputWindow& inputWindow = *windows->inputWindow;
+        PlotWindow& plotWindow = windows->plotWindow;
         const std::pair<const char*, const char*> texts[] = {{"Edit_Punkt4_x", "0"}, {"Edit_Punkt4_y", "3"}, {"Edit_Punkt4_z", "4"}};
-        for (const auto& [name, text] : texts) typeAndLeave(form3.edit(QLatin1String(name)), QLatin1String(text));
-        for (QCheckBox* box : form3.findChildren<QCheckBox*>()) box->setChecked(true);
+        for (const auto& [name, text] : texts) typeAndLeave(inputWindow.edit(QLatin1String(name)), QLatin1String(text));
+        for (QCheckBox* box : inputWindow.findChildren<QCheckBox*>()) box->setChecked(true);
         for (const char* name : {"CheckBox_Wuerfel", "CheckBox_x_gleich_const", "CheckBox_y_gleich_const",
                                  "CheckBox_z_gleich_const", "CheckBox_3D_Raster_mittel", "CheckBox_Spurpunkte"})
-            form1.findChild<QCheckBox*>(QLatin1String(name))->setChecked(true);
-        for (const CalculationButton& button : CalculationButtons())
-            RunCalculationButton(form3, QLatin1String(button.objectName));
+            plotWindow.findChild<QCheckBox*>(QLatin1String(name))->setChecked(true);
+        for (const CalculationButton& button : calculationButtons())
+            runCalculationButton(inputWindow, QLatin1String(button.objectName));
         path = dir.filePath(QStringLiteral("busy.spatium"));
-        WriteSceneFile(path, CaptureScene(form1, form3));
+        writeSceneFile(path, captureScene(plotWindow, inputWindow));
     }
 
     void typeAndLeave(QLineEdit* field, const QString& text) {
@@ -60,7 +60,7 @@ struct BusyProgram {
         if (!QTest::qWaitForWindowActive(window)) qWarning("window not active");
         field->setFocus(Qt::MouseFocusReason);
         field->setText(text);
-        windows->form3->checkBox(QStringLiteral("CheckBox_Dreieck2"))->setFocus(Qt::TabFocusReason);
+        windows->inputWindow->checkBox(QStringLiteral("CheckBox_Dreieck2"))->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
     }
 
@@ -98,7 +98,7 @@ void BM_SceneSaveBytes(benchmark::State& state) {
     BusyProgram busy;
     qint64 bytes = 0;
     for (auto _ : state) {
-        const QByteArray json = SceneToJson(CaptureScene(busy.windows->form1, *busy.windows->form3));
+        const QByteArray json = sceneToJson(captureScene(busy.windows->plotWindow, *busy.windows->inputWindow));
         bytes = json.size();
         benchmark::DoNotOptimize(json.constData());
     }
@@ -109,7 +109,7 @@ BENCHMARK(BM_SceneSaveBytes)->Unit(benchmark::kMillisecond)->Repetitions(5)->Rep
 // One iteration undoes and redoes a field edit: two steps.
 void BM_SceneUndoRedoStep(benchmark::State& state) {
     BusyProgram busy;
-    busy.typeAndLeave(busy.windows->form3->edit(QStringLiteral("Edit_Punkt1_x")), QStringLiteral("7"));
+    busy.typeAndLeave(busy.windows->inputWindow->edit(QStringLiteral("Edit_Punkt1_x")), QStringLiteral("7"));
     QUndoStack& stack = busy.windows->scenes->undoStack();
     for (auto _ : state) {
         stack.undo();

@@ -25,38 +25,38 @@ namespace {
 
 // The start-up texts of every field the working reads ("1,5t" of g stays a
 // formula: its value is the decimal the Scene holds).
-working::FieldTexts StartupTexts() {
+working::FieldTexts startupTexts() {
     using namespace inputwindow;
     working::FieldTexts texts;
     for (int i = 0; i < PointCount; ++i)
-        for (int a = 0; a < 3; ++a) texts[working::PointFieldNames(i)[std::size_t(a)]] = kPoints[std::size_t(i)].startup[std::size_t(a)];
+        for (int a = 0; a < 3; ++a) texts[working::pointFieldNames(i)[std::size_t(a)]] = kPoints[std::size_t(i)].startup[std::size_t(a)];
     for (const TripleRow* row : {&kSupportG, &kDirectionG, &kSupportH, &kDirectionH})
-        for (int a = 0; a < 3; ++a) texts[working::TripleFieldNames(row->prefix)[std::size_t(a)]] = row->startup[std::size_t(a)];
+        for (int a = 0; a < 3; ++a) texts[working::tripleFieldNames(row->prefix)[std::size_t(a)]] = row->startup[std::size_t(a)];
     for (const CoordinatePlaneRow& row : kCoordinatePlanes)
-        for (int k = 0; k < 4; ++k) texts[working::CoefficientFieldName(row.number, k)] = row.startup[std::size_t(k)];
+        for (int k = 0; k < 4; ++k) texts[working::coefficientFieldName(row.number, k)] = row.startup[std::size_t(k)];
     for (const ParameterPlaneRow& row : kParameterPlanes) {
         const std::string n = std::to_string(row.number);
         for (int a = 0; a < 3; ++a) {
-            texts[working::TripleFieldNames("p" + n)[std::size_t(a)]] = row.p[std::size_t(a)];
-            texts[working::TripleFieldNames("u" + n)[std::size_t(a)]] = row.u[std::size_t(a)];
-            texts[working::TripleFieldNames("v" + n)[std::size_t(a)]] = row.v[std::size_t(a)];
+            texts[working::tripleFieldNames("p" + n)[std::size_t(a)]] = row.p[std::size_t(a)];
+            texts[working::tripleFieldNames("u" + n)[std::size_t(a)]] = row.u[std::size_t(a)];
+            texts[working::tripleFieldNames("v" + n)[std::size_t(a)]] = row.v[std::size_t(a)];
         }
     }
     return texts;
 }
 
 void BM_WorkingCore(benchmark::State& state) {
-    const working::WorkingEntry& entry = working::WorkingEntries()[std::size_t(state.range(0))];
-    const working::FieldTexts texts = StartupTexts();
+    const working::WorkingEntry& entry = working::workingEntries()[std::size_t(state.range(0))];
+    const working::FieldTexts texts = startupTexts();
     const CalculationButton* button = nullptr;
-    for (const CalculationButton& b : CalculationButtons())
+    for (const CalculationButton& b : calculationButtons())
         if (std::string(b.objectName) == entry.objectName) button = &b;
     for (auto _ : state) {
         Scene scene;
         PlainTextOutputLog log;
-        working::WriteWorking(entry.objectName, scene, texts, log);
+        working::writeWorking(entry.objectName, scene, texts, log);
         button->run(scene, log);
-        benchmark::DoNotOptimize(log.Text().size());
+        benchmark::DoNotOptimize(log.text().size());
     }
     state.SetLabel(entry.objectName);
 }
@@ -64,7 +64,7 @@ void BM_WorkingCore(benchmark::State& state) {
 // The worst case of reading g exactly: formulas in t whose values belong
 // to no t of a family of 1000 members, so that every member is tried.
 void BM_WorkingExactGSearch(benchmark::State& state) {
-    working::FieldTexts texts = StartupTexts();
+    working::FieldTexts texts = startupTexts();
     texts["Edit_t1"] = "0";
     texts["Edit_t2"] = "999";
     texts["Edit_Delta_t"] = "1";
@@ -72,7 +72,7 @@ void BM_WorkingExactGSearch(benchmark::State& state) {
         texts[name] = "(2t+1)/7";
     Scene scene;
     scene.lineSupport[LineG].x = 0.123L;
-    for (auto _ : state) benchmark::DoNotOptimize(working::BuildExactScene(scene, texts));
+    for (auto _ : state) benchmark::DoNotOptimize(working::buildExactScene(scene, texts));
 }
 
 // The click as the user makes it, output area cleared before each.
@@ -90,15 +90,15 @@ void BM_WorkingClick(benchmark::State& state) {
     }
     WindowServices services;
     services.screenSize = [] { return QSize(1280, 1024); };
-    PlotWindow form1(services);
-    InputWindow form3(form1);
-    InstallCalculations(form3);
-    form3.checkBox(QStringLiteral("CheckBox_Rechenweg"))->setChecked(state.range(1) != 0);
-    const char* name = working::WorkingEntries()[std::size_t(state.range(0))].objectName;
-    QAbstractButton* button = form3.button(QString::fromLatin1(name));
+    PlotWindow plotWindow(services);
+    InputWindow inputWindow(plotWindow);
+    installCalculations(inputWindow);
+    inputWindow.checkBox(QStringLiteral("CheckBox_Rechenweg"))->setChecked(state.range(1) != 0);
+    const char* name = working::workingEntries()[std::size_t(state.range(0))].objectName;
+    QAbstractButton* button = inputWindow.button(QString::fromLatin1(name));
     for (auto _ : state) {
         state.PauseTiming();
-        form3.outputLog().ClearOutputLog();
+        inputWindow.outputLog().clearOutputLog();
         state.ResumeTiming();
         button->click();
     }

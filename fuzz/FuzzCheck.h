@@ -19,7 +19,7 @@
 
 // A text shown to the user must never spell out a failed computation:
 // "nan" and "inf" in any letter case.
-inline bool ShowsNonFiniteValue(std::string_view text) {
+inline bool showsNonFiniteValue(std::string_view text) {
     auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
         const char a = lower(text[i]), b = lower(text[i + 1]), c = lower(text[i + 2]);
@@ -30,11 +30,11 @@ inline bool ShowsNonFiniteValue(std::string_view text) {
 
 #define FUZZ_CHECK_TEXT(text)                                                          \
     do {                                                                               \
-        if (ShowsNonFiniteValue(text)) {                                               \
+        if (showsNonFiniteValue(text)) {                                               \
             std::fprintf(stderr, "%s:%d: text shows a non-finite value: %.*s\n", __FILE__, __LINE__, \
                          static_cast<int>(std::string_view(text).size()), std::string_view(text).data()); \
             std::abort();                                                              \
         }                                                                              \
     } while (false)
 
-inline bool IsFinite(Real x) { return std::isfinite(x); }
+inline bool isFinite(Real x) { return std::isfinite(x); }

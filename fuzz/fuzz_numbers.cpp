@@ -9,9 +9,9 @@
 //
 // Checked: a number the reader accepts is finite and never a negative zero,
 // a rejected one names a character of the text; the evaluator's value is
-// always finite, ErrorValue exactly when it reports an error; the syntax
-// check gives only syntax texts; ReadExpression leaves its target alone on a
-// syntax error and writes ErrorValue on a value error.
+// always finite, kErrorValue exactly when it reports an error; the syntax
+// check gives only syntax texts; readExpression leaves its target alone on a
+// syntax error and writes kErrorValue on a value error.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -25,47 +25,47 @@
 
 namespace {
 
-int CharacterCount(std::string_view text) {
+int characterCount(std::string_view text) {
     int count = 0;
     for (const char c : text)
         if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
     return count;
 }
 
-void CheckNumber(std::string_view text) {
-    const NumberReadResult r = ParseNumberOrFraction(text);
+void checkNumber(std::string_view text) {
+    const NumberReadResult r = parseNumberOrFraction(text);
     if (r.ok) {
-        FUZZ_CHECK(IsFinite(r.value));
+        FUZZ_CHECK(isFinite(r.value));
         FUZZ_CHECK(!(r.value == 0 && std::signbit(r.value)));
     } else {
-        FUZZ_CHECK(r.errorPosition >= 1 && r.errorPosition <= CharacterCount(text) + 1);
+        FUZZ_CHECK(r.errorPosition >= 1 && r.errorPosition <= characterCount(text) + 1);
     }
-    const DecimalConversionResult d = ConvertDecimal(text);
-    if (d.ok) FUZZ_CHECK(IsFinite(d.value));
+    const DecimalConversionResult d = convertDecimal(text);
+    if (d.ok) FUZZ_CHECK(isFinite(d.value));
     else FUZZ_CHECK(d.errorIndex >= 0 && static_cast<std::size_t>(d.errorIndex) <= text.size());
 }
 
-void CheckEvaluation(std::string_view formula, Real x, Real t) {
-    const EvaluationResult r = EvaluateExpression(formula, x, t);
-    FUZZ_CHECK(IsFinite(r.value));
+void checkEvaluation(std::string_view formula, Real x, Real t) {
+    const EvaluationResult r = evaluateExpression(formula, x, t);
+    FUZZ_CHECK(isFinite(r.value));
     FUZZ_CHECK(r.error == !r.errorText.empty());
-    if (r.error) FUZZ_CHECK(r.value == ErrorValue);
+    if (r.error) FUZZ_CHECK(r.value == kErrorValue);
 }
 
-void CheckFormula(std::string_view formula) {
+void checkFormula(std::string_view formula) {
     // RANDOM draws from one generator for the whole run: the same start
-    // makes the syntax check inside ReadExpression see what this one sees.
-    ResetRandomSeed();
-    const SyntaxVerdict verdict = CheckExpressionSyntax(formula);
-    if (!verdict.ok) FUZZ_CHECK(ExpressionErrors::IsSyntaxText(verdict.message));
+    // makes the syntax check inside readExpression see what this one sees.
+    resetRandomSeed();
+    const SyntaxVerdict verdict = checkExpressionSyntax(formula);
+    if (!verdict.ok) FUZZ_CHECK(ExpressionErrors::isSyntaxText(verdict.message));
 
     constexpr Real untouched = 12345;
     Real target = untouched;
-    ResetRandomSeed();
-    const ReadExpressionResult read = ReadExpression(formula, target);
+    resetRandomSeed();
+    const ReadExpressionResult read = readExpression(formula, target);
     switch (read.outcome) {
         case ReadExpressionOutcome::Ok:
-            FUZZ_CHECK(IsFinite(target));
+            FUZZ_CHECK(isFinite(target));
             FUZZ_CHECK(verdict.ok && read.message.empty());
             break;
         case ReadExpressionOutcome::SyntaxError:
@@ -74,7 +74,7 @@ void CheckFormula(std::string_view formula) {
             break;
         case ReadExpressionOutcome::ValueError:
             FUZZ_CHECK(verdict.ok && !read.message.empty());
-            FUZZ_CHECK(target == ErrorValue);
+            FUZZ_CHECK(target == kErrorValue);
             break;
     }
 }
@@ -83,19 +83,19 @@ void CheckFormula(std::string_view formula) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    CheckNumber(text);
-    CheckFormula(text);
+    checkNumber(text);
+    checkFormula(text);
 
     const std::size_t lineBreak = text.find('\n');
     if (lineBreak == std::string_view::npos) {
-        CheckEvaluation(text, 0, 1);
+        checkEvaluation(text, 0, 1);
         return 0;
     }
     const std::string_view parameterText = text.substr(0, lineBreak);
     const std::string_view formula = text.substr(lineBreak + 1);
-    CheckNumber(parameterText);
-    CheckFormula(formula);
-    const NumberReadResult t = ParseNumberOrFraction(parameterText);
-    CheckEvaluation(formula, t.ok ? t.value : 1, t.ok ? t.value : 1);
+    checkNumber(parameterText);
+    checkFormula(formula);
+    const NumberReadResult t = parseNumberOrFraction(parameterText);
+    checkEvaluation(formula, t.ok ? t.value : 1, t.ok ? t.value : 1);
     return 0;
 }

@@ -2,13 +2,13 @@
 // files, the two kinds of file the program turns into values.
 //
 // The input is the content of a file. It is read
-//  - by SceneFromJson into a value that already holds entries: a file the
+//  - by sceneFromJson into a value that already holds entries: a file the
 //    reader refuses must leave that value exactly as it was (compared with a
 //    copy) and give a reason; a file it takes replaces the value by the
 //    file's entries, which lie in the format's ranges, and writing them out
 //    again gives a file that reads back to the same value, so saving what
 //    was opened never loses it;
-//  - from the disk by ReadSceneFile, which must come to the same verdict and
+//  - from the disk by readSceneFile, which must come to the same verdict and
 //    value, and on failure name the file in its message;
 //  - as the settings file (INI) the recent files are kept in: the list
 //    holds at most RecentFiles::kMaxEntries non-empty paths, each once.
@@ -35,7 +35,7 @@ namespace {
 
 // What the program holds before a file is opened: an entry in every group,
 // some of them under names a file may also hold.
-const SceneState& Before() {
+const SceneState& before() {
     static const SceneState before = [] {
         SceneState s;
         s.texts["Edit_Punkt1_x"] = "4";
@@ -52,7 +52,7 @@ const SceneState& Before() {
 }
 
 // The ranges SceneFile.cpp promises for the values it takes.
-void CheckRanges(const SceneState& s) {
+void checkRanges(const SceneState& s) {
     static const std::set<std::string> viewNames = {ViewValueNames::OffsetX, ViewValueNames::OffsetY,
                                                 ViewValueNames::RotationX, ViewValueNames::RotationY,
                                                 ViewValueNames::RotationZ};
@@ -65,55 +65,55 @@ void CheckRanges(const SceneState& s) {
     for (const auto& [name, colour] : s.colours) FUZZ_CHECK((colour & 0xFF000000u) == 0);
 }
 
-SceneFileStatus CheckSceneReader(const QByteArray& bytes, SceneState& state) {
-    state = Before();
+SceneFileStatus checkSceneReader(const QByteArray& bytes, SceneState& state) {
+    state = before();
     QString reason;
-    const SceneFileStatus status = SceneFromJson(bytes, state, reason);
+    const SceneFileStatus status = sceneFromJson(bytes, state, reason);
     if (status != SceneFileStatus::Ok) {
         FUZZ_CHECK(status == SceneFileStatus::NotAScene || status == SceneFileStatus::NewerVersion);
-        FUZZ_CHECK(state == Before());
+        FUZZ_CHECK(state == before());
         FUZZ_CHECK(!reason.isEmpty());
         return status;
     }
-    CheckRanges(state);
+    checkRanges(state);
     // Saved again, the file reads back to the same value.
     SceneState again;
     QString second;
-    FUZZ_CHECK(SceneFromJson(SceneToJson(state), again, second) == SceneFileStatus::Ok);
+    FUZZ_CHECK(sceneFromJson(sceneToJson(state), again, second) == SceneFileStatus::Ok);
     FUZZ_CHECK(again == state);
     return status;
 }
 
 // One file of this process's own, written anew for every input and removed
 // at the end.
-const QString& FilePath() {
+const QString& filePath() {
     static const QString path = [] {
         const QString p = QDir::temp().filePath(QStringLiteral("fuzz_scene_%1.spatium").arg(::getpid()));
-        std::atexit([] { QFile::remove(FilePath()); });
+        std::atexit([] { QFile::remove(filePath()); });
         return p;
     }();
     return path;
 }
 
-void CheckFileReader(const QByteArray& bytes, SceneFileStatus expected, const SceneState& expectedState) {
-    QFile file(FilePath());
+void checkFileReader(const QByteArray& bytes, SceneFileStatus expected, const SceneState& expectedState) {
+    QFile file(filePath());
     FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     FUZZ_CHECK(file.write(bytes) == bytes.size());
     file.close();
 
-    SceneState state = Before();
-    const SceneFileResult result = ReadSceneFile(FilePath(), state);
+    SceneState state = before();
+    const SceneFileResult result = readSceneFile(filePath(), state);
     FUZZ_CHECK(result.status == expected);
     if (result.ok()) {
         FUZZ_CHECK(result.message.isEmpty());
         FUZZ_CHECK(state == expectedState);
     } else {
-        FUZZ_CHECK(state == Before());
-        FUZZ_CHECK(result.message.contains(QFileInfo(FilePath()).fileName()));
+        FUZZ_CHECK(state == before());
+        FUZZ_CHECK(result.message.contains(QFileInfo(filePath()).fileName()));
     }
 
     // The same bytes as the settings file of the recent files.
-    QSettings settings(FilePath(), QSettings::IniFormat);
+    QSettings settings(filePath(), QSettings::IniFormat);
     QStringList files = RecentFiles(settings).files();
     FUZZ_CHECK(files.size() <= RecentFiles::kMaxEntries);
     FUZZ_CHECK(files.removeDuplicates() == 0);
@@ -125,7 +125,7 @@ void CheckFileReader(const QByteArray& bytes, SceneFileStatus expected, const Sc
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     SceneState state;
-    const SceneFileStatus status = CheckSceneReader(bytes, state);
-    CheckFileReader(bytes, status, state);
+    const SceneFileStatus status = checkSceneReader(bytes, state);
+    checkFileReader(bytes, status, state);
     return 0;
 }

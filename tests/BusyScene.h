@@ -8,38 +8,38 @@
 
 class BusySceneHost : public DrawHost {
 public:
-    void ShowMessage(const std::string&) override {}
-    void HideInputWindow() override {}
-    void ReportRejections(const std::vector<FieldRejection>&) override {}
+    void showMessage(const std::string&) override {}
+    void hideInputWindow() override {}
+    void reportRejections(const std::vector<FieldRejection>&) override {}
 };
 
 // The scene as the input window shows `s`: h, the planes and the parallel
 // planes with the Scene's values, E5 from the points A, B and C, g with its
 // start-up formulas (the family in t) and t1 = 1.
-inline SceneState InputShowing(const Scene& s) {
+inline SceneState inputShowing(const Scene& s) {
     SceneState in;
     auto triple = [&in](const std::string& prefix, const Vector3& v) {
-        in.texts["Edit_" + prefix + "x"] = DerivedFieldShownText(v.x);
-        in.texts["Edit_" + prefix + "y"] = DerivedFieldShownText(v.y);
-        in.texts["Edit_" + prefix + "z"] = DerivedFieldShownText(v.z);
+        in.texts["Edit_" + prefix + "x"] = derivedFieldShownText(v.x);
+        in.texts["Edit_" + prefix + "y"] = derivedFieldShownText(v.y);
+        in.texts["Edit_" + prefix + "z"] = derivedFieldShownText(v.z);
     };
     triple("uh", s.lineSupport[LineH]);
     triple("vh", s.lineDirection[LineH]);
     for (int n : {PlaneE1, PlaneE2})
         for (std::size_t k = 0; k < 4; ++k)
             in.texts["Edit_" + std::string("abcd").substr(k, 1) + std::to_string(n)] =
-                DerivedFieldShownText(s.planeCoeffs[std::size_t(n)][k]);
+                derivedFieldShownText(s.planeCoeffs[std::size_t(n)][k]);
     for (int n : {PlaneE3, PlaneE4}) {
         triple("p" + std::to_string(n), s.planeSupport[std::size_t(n)]);
         triple("u" + std::to_string(n), s.planeSpanU[std::size_t(n)]);
         triple("v" + std::to_string(n), s.planeSpanV[std::size_t(n)]);
     }
     triple("p5", s.points[PointA]);
-    triple("u5", VectorFromTo(s.points[PointA], s.points[PointB]));
-    triple("v5", VectorFromTo(s.points[PointA], s.points[PointC]));
-    in.texts["Edit_x_gleich_const"] = DerivedFieldShownText(s.parallelPlaneX);
-    in.texts["Edit_y_gleich_const"] = DerivedFieldShownText(s.parallelPlaneY);
-    in.texts["Edit_z_gleich_const"] = DerivedFieldShownText(s.parallelPlaneZ);
+    triple("u5", vectorFromTo(s.points[PointA], s.points[PointB]));
+    triple("v5", vectorFromTo(s.points[PointA], s.points[PointC]));
+    in.texts["Edit_x_gleich_const"] = derivedFieldShownText(s.parallelPlaneX);
+    in.texts["Edit_y_gleich_const"] = derivedFieldShownText(s.parallelPlaneY);
+    in.texts["Edit_z_gleich_const"] = derivedFieldShownText(s.parallelPlaneZ);
     const char* const g[6] = {"3", "3", "4", "-4", "5", "1,5t"};
     for (std::size_t i = 0; i < 3; ++i) {
         in.texts["Edit_ug" + std::string("xyz").substr(i, 1)] = g[i];
@@ -53,9 +53,9 @@ inline SceneState InputShowing(const Scene& s) {
 // family of five, h and g2 with trace points, five hatched planes, eight
 // bodies with spat vectors, the cube, three parallel planes, three
 // coordinate planes and the background raster.
-inline void MakeBusyScene(Scene& s, ViewControls& c) {
-    SetCoordinates(s.points[PointD], MakeVector(0, 3, 4));  // D = A + AB/2 + AC/2: coplanar
-    s.vectorAD = VectorFromTo(s.points[PointA], s.points[PointD]);
+inline void makeBusyScene(Scene& s, ViewControls& c) {
+    setCoordinates(s.points[PointD], makeVector(0, 3, 4));  // D = A + AB/2 + AC/2: coplanar
+    s.vectorAD = vectorFromTo(s.points[PointA], s.points[PointD]);
     s.coplanarR = 0.5L;
     s.coplanarT = 0.5L;
     s.coplanarValid = true;

@@ -12,9 +12,9 @@
 
 class RecordingFeedback : public UserFeedback {
 public:
-    void Beep() override { ++beeps; }
-    void ShowMessage(QWidget*, const QString& text) override { messages << text; }
-    void ShowInformation(QWidget*, const QString& caption, const QString& text, const QIcon& icon) override {
+    void beep() override { ++beeps; }
+    void showMessage(QWidget*, const QString& text) override { messages << text; }
+    void showInformation(QWidget*, const QString& caption, const QString& text, const QIcon& icon) override {
         captions << caption;
         icons << icon;
         messages << text;
@@ -25,7 +25,7 @@ public:
     QList<QIcon> icons;
 };
 
-inline WindowServices QuietServices(UserFeedback* feedback = nullptr) {
+inline WindowServices quietServices(UserFeedback* feedback = nullptr) {
     WindowServices s;
     s.feedback = feedback;
     s.screenSize = [] { return QSize(1280, 1024); };

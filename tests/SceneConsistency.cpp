@@ -23,22 +23,22 @@ using namespace inputwindow;
 
 namespace {
 
-QString Name(const char* prefix, const QString& rest) { return QLatin1String(prefix) + rest; }
-QString Axis(int a) { return QLatin1String(kAxisLetters[std::size_t(a)]); }
+QString fieldName(const char* prefix, const QString& rest) { return QLatin1String(prefix) + rest; }
+QString axisLetter(int a) { return QLatin1String(kAxisLetters[std::size_t(a)]); }
 
-std::optional<Real> NumberIn(const QLineEdit* field) {
-    const NumberReadResult r = ParseNumberOrFraction(field->text().toStdString());
+std::optional<Real> numberIn(const QLineEdit* field) {
+    const NumberReadResult r = parseNumberOrFraction(field->text().toStdString());
     return r.ok ? std::optional<Real>(r.value) : std::nullopt;
 }
 
-QString DerivedText(Real value) {
+QString derivedText(Real value) {
     std::string text;
-    return DerivedFieldText(value, text) ? QString::fromStdString(text) : QStringLiteral("Überlauf");
+    return derivedFieldText(value, text) ? QString::fromStdString(text) : QStringLiteral("Überlauf");
 }
 
 class Checker {
 public:
-    Checker(const InputWindow& form3, const PlotWindow& form1) : form3_(form3), form1_(form1), scene_(form3.scene()) {}
+    Checker(const InputWindow& inputWindow, const PlotWindow& plotWindow) : inputWindow_(inputWindow), plotWindow_(plotWindow), scene_(inputWindow.scene()) {}
 
     QStringList run() {
         points();
@@ -53,21 +53,21 @@ public:
 
 private:
     const QLineEdit* edit(const QString& name) const {
-        const QLineEdit* e = form3_.edit(name);
-        return e ? e : form1_.findChild<QLineEdit*>(name);
+        const QLineEdit* e = inputWindow_.edit(name);
+        return e ? e : plotWindow_.findChild<QLineEdit*>(name);
     }
     void mark(const QString& name) { disagreeing_ << name; }
 
     // A plain-number field: a number it holds must be the model's value.
     void number(const QString& name, Real value) {
         if (const QLineEdit* e = edit(name))
-            if (const std::optional<Real> read = NumberIn(e); read && *read != value) mark(name);
+            if (const std::optional<Real> read = numberIn(e); read && *read != value) mark(name);
     }
     void triple(const QString& prefix, const Vector3& v) {
-        for (int a = 0; a < 3; ++a) number(prefix + Axis(a), AxisValue(v, a));
+        for (int a = 0; a < 3; ++a) number(prefix + axisLetter(a), axisValue(v, a));
     }
     void flag(const QString& name, bool value) {
-        if (const QCheckBox* box = form3_.checkBox(name); box && box->isChecked() != value) mark(name);
+        if (const QCheckBox* box = inputWindow_.checkBox(name); box && box->isChecked() != value) mark(name);
     }
     void colour(const ColourPanel* panel, Colour value) {
         if (panel && panel->colour() != value) mark(panel->objectName());
@@ -76,10 +76,10 @@ private:
     void points() {
         for (std::size_t i = 0; i < PointCount; ++i) {
             const QString suffix = QLatin1String(kPoints[i].suffix);
-            const QString nameField = Name("Edit_Punkt", suffix);
-            if (const QLineEdit* e = edit(nameField); e && CutPointName(e->text().toStdString()) != scene_.points[i].name)
+            const QString nameField = fieldName("Edit_Punkt", suffix);
+            if (const QLineEdit* e = edit(nameField); e && cutPointName(e->text().toStdString()) != scene_.points[i].name)
                 mark(nameField);
-            triple(Name("Edit_Punkt", suffix + QLatin1Char('_')), scene_.points[i]);
+            triple(fieldName("Edit_Punkt", suffix + QLatin1Char('_')), scene_.points[i]);
         }
     }
 
@@ -87,30 +87,30 @@ private:
     void derivedField(const QString& name, Real value, const QString& shown) {
         const QLineEdit* e = edit(name);
         if (!e) return;
-        const std::optional<Real> read = NumberIn(e);
+        const std::optional<Real> read = numberIn(e);
         if (e->text() != shown || (read && *read != value)) mark(name);
     }
 
     void derived() {
-        auto point = [this](int p, int a) { return AxisValue(scene_.points[std::size_t(p)], a); };
+        auto point = [this](int p, int a) { return axisValue(scene_.points[std::size_t(p)], a); };
         auto text = [this](int p, int a) {
-            const QLineEdit* e = edit(Name("Edit_Punkt", QLatin1String(kPoints[std::size_t(p)].suffix)) +
-                                      QLatin1Char('_') + Axis(a));
+            const QLineEdit* e = edit(fieldName("Edit_Punkt", QLatin1String(kPoints[std::size_t(p)].suffix)) +
+                                      QLatin1Char('_') + axisLetter(a));
             return e ? e->text() : QString();
         };
         for (int a = 0; a < 3; ++a) {
-            derivedField(Name("Edit_AD", Axis(a)), AxisValue(scene_.vectorAD, a), DerivedText(point(PointD, a) - point(PointA, a)));
-            derivedField(Name("Edit_p5", Axis(a)), AxisValue(scene_.planeSupport[PlaneE5], a), text(PointA, a));
-            derivedField(Name("Edit_u5", Axis(a)), AxisValue(scene_.planeSpanU[PlaneE5], a),
-                         DerivedText(point(PointB, a) - point(PointA, a)));
-            derivedField(Name("Edit_v5", Axis(a)), AxisValue(scene_.planeSpanV[PlaneE5], a),
-                         DerivedText(point(PointC, a) - point(PointA, a)));
-            derivedField(Name("Edit_ug1", Axis(a)), AxisValue(scene_.lineSupport[LineG2], a), text(PointP, a));
-            const Real direction = AxisValue(scene_.lineDirection[LineG2], a);
+            derivedField(fieldName("Edit_AD", axisLetter(a)), axisValue(scene_.vectorAD, a), derivedText(point(PointD, a) - point(PointA, a)));
+            derivedField(fieldName("Edit_p5", axisLetter(a)), axisValue(scene_.planeSupport[PlaneE5], a), text(PointA, a));
+            derivedField(fieldName("Edit_u5", axisLetter(a)), axisValue(scene_.planeSpanU[PlaneE5], a),
+                         derivedText(point(PointB, a) - point(PointA, a)));
+            derivedField(fieldName("Edit_v5", axisLetter(a)), axisValue(scene_.planeSpanV[PlaneE5], a),
+                         derivedText(point(PointC, a) - point(PointA, a)));
+            derivedField(fieldName("Edit_ug1", axisLetter(a)), axisValue(scene_.lineSupport[LineG2], a), text(PointP, a));
+            const Real direction = axisValue(scene_.lineDirection[LineG2], a);
             // The direction of g2 is Q - P exactly, not read back from its text.
-            const QString vg1 = Name("Edit_vg1", Axis(a));
+            const QString vg1 = fieldName("Edit_vg1", axisLetter(a));
             if (const QLineEdit* e = edit(vg1);
-                e && (e->text() != DerivedText(direction) || direction != point(PointQ, a) - point(PointP, a)))
+                e && (e->text() != derivedText(direction) || direction != point(PointQ, a) - point(PointP, a)))
                 mark(vg1);
         }
     }
@@ -122,8 +122,8 @@ private:
     std::vector<Real> familyParameters() const {
         std::vector<Real> starts;
         if (const QLineEdit* t1 = edit(QStringLiteral("Edit_t1"))) {
-            if (const std::optional<Real> v = NumberIn(t1)) starts.push_back(*v);
-            if (const std::optional<Real> v = ParsePlainDecimal(t1->text().toStdString())) starts.push_back(*v);
+            if (const std::optional<Real> v = numberIn(t1)) starts.push_back(*v);
+            if (const std::optional<Real> v = parsePlainDecimal(t1->text().toStdString())) starts.push_back(*v);
         }
         std::vector<Real> values;
         for (Real t : starts) {
@@ -145,7 +145,7 @@ private:
         number(QStringLiteral("Edit_Delta_t"), scene_.familyStep);
 
         std::vector<Real> parameters = familyParameters();
-        if (const QLineEdit* t1 = edit(QStringLiteral("Edit_t1")); t1 && NumberIn(t1)) {
+        if (const QLineEdit* t1 = edit(QStringLiteral("Edit_t1")); t1 && numberIn(t1)) {
             if (std::find(parameters.begin(), parameters.end(), scene_.familyFrom) == parameters.end())
                 mark(t1->objectName());
         }
@@ -154,14 +154,14 @@ private:
             {kSupportG.prefix, &scene_.lineSupport[LineG]}, {kDirectionG.prefix, &scene_.lineDirection[LineG]}};
         for (const auto& [prefix, vector] : formulas) {
             for (int a = 0; a < 3; ++a) {
-                const QLineEdit* e = edit(Name("Edit_", QLatin1String(prefix)) + Axis(a));
+                const QLineEdit* e = edit(fieldName("Edit_", QLatin1String(prefix)) + axisLetter(a));
                 if (!e) continue;
                 const std::string text = e->text().toStdString();
                 Real ignored = 0;
-                if (ReadExpression(text, ignored).outcome != ReadExpressionOutcome::Ok) continue;
-                const Real value = AxisValue(*vector, a);
+                if (readExpression(text, ignored).outcome != ReadExpressionOutcome::Ok) continue;
+                const Real value = axisValue(*vector, a);
                 const bool found = std::any_of(parameters.begin(), parameters.end(), [&](Real t) {
-                    const EvaluationResult r = EvaluateExpression(text, 0, t);
+                    const EvaluationResult r = evaluateExpression(text, 0, t);
                     return !r.error && r.value == value;
                 });
                 if (!found) mark(e->objectName());
@@ -193,7 +193,7 @@ private:
                 flag(QStringLiteral("CheckBox_Punkt%1_KO_Zuege").arg(suffix), scene_.points[i].coordinatePaths);
         }
         for (std::size_t v = 0; v < VectorCount; ++v)
-            flag(Name("CheckBox_Vektor", QLatin1String(kVectors[v].name)), scene_.drawVectorFlag[v]);
+            flag(fieldName("CheckBox_Vektor", QLatin1String(kVectors[v].name)), scene_.drawVectorFlag[v]);
         flag(QStringLiteral("CheckBox_Strecke_statt_Vektor"), scene_.segmentsInsteadOfVectors);
         flag(QStringLiteral("CheckBox_komplanar_grafisch"), scene_.coplanarGraphic);
         flag(QStringLiteral("CheckBox_Geradenschar"), scene_.familyEnabled);
@@ -207,51 +207,51 @@ private:
     }
 
     void panels() {
-        const ColourPanel* points = form3_.panel(QLatin1String(kPointPanel.objectName));
+        const ColourPanel* points = inputWindow_.panel(QLatin1String(kPointPanel.objectName));
         colour(points, scene_.pointColor);
         for (const Vector3& p : scene_.points) colour(points, p.color);
-        colour(form3_.panel(QLatin1String(kBodyPanel.objectName)), scene_.bodyColor);
+        colour(inputWindow_.panel(QLatin1String(kBodyPanel.objectName)), scene_.bodyColor);
         for (std::size_t n = 1; n < LineSlots; ++n)
-            colour(form3_.panel(QLatin1String(kLinePanels[n].objectName)), scene_.lineColor[n]);
+            colour(inputWindow_.panel(QLatin1String(kLinePanels[n].objectName)), scene_.lineColor[n]);
         for (std::size_t n = 1; n < PlaneSlots; ++n)
-            colour(form3_.panel(QLatin1String(kPlanePanels[n].objectName)), scene_.planeColor[n]);
+            colour(inputWindow_.panel(QLatin1String(kPlanePanels[n].objectName)), scene_.planeColor[n]);
     }
 
     void mainWindow() {
-        const ViewState& v = form1_.viewState();
+        const ViewState& v = plotWindow_.viewState();
         number(QStringLiteral("Edit_Kantenlaenge"), v.cubeEdge);
         if (const QLineEdit* e = edit(QStringLiteral("Edit_Ebenenstreckfaktor")))
-            if (const std::optional<Real> read = NumberIn(e); read && *read > 0 && *read != v.planeStretch)
+            if (const std::optional<Real> read = numberIn(e); read && *read > 0 && *read != v.planeStretch)
                 mark(e->objectName());
-        colour(form1_.findChild<ColourPanel*>(QStringLiteral("Panel_Koordinatenebenen")), v.coordPlaneColor);
-        colour(form1_.findChild<ColourPanel*>(QStringLiteral("Panel_Parallelebenen")), v.parallelPlaneColor);
-        colour(form1_.findChild<ColourPanel*>(QStringLiteral("Panel_Wuerfelfarbe")), v.cubeColor);
-        if (const QCheckBox* large = form1_.findChild<QCheckBox*>(QStringLiteral("CheckBox_PunktBeschriftung_gross"));
+        colour(plotWindow_.findChild<ColourPanel*>(QStringLiteral("Panel_Koordinatenebenen")), v.coordPlaneColor);
+        colour(plotWindow_.findChild<ColourPanel*>(QStringLiteral("Panel_Parallelebenen")), v.parallelPlaneColor);
+        colour(plotWindow_.findChild<ColourPanel*>(QStringLiteral("Panel_Wuerfelfarbe")), v.cubeColor);
+        if (const QCheckBox* large = plotWindow_.findChild<QCheckBox*>(QStringLiteral("CheckBox_PunktBeschriftung_gross"));
             large && (large->isChecked() ? 16 : 10) != v.pointLabelSize)
             mark(large->objectName());
-        if (const QComboBox* zoom = form1_.findChild<QComboBox*>(QStringLiteral("ComboBox_Zoomfaktor"))) {
-            const std::optional<Real> read = ParsePlainDecimal(zoom->currentText().toStdString());
+        if (const QComboBox* zoom = plotWindow_.findChild<QComboBox*>(QStringLiteral("ComboBox_Zoomfaktor"))) {
+            const std::optional<Real> read = parsePlainDecimal(zoom->currentText().toStdString());
             const bool isItem = zoom->findText(zoom->currentText()) >= 0;
             if (isItem && read && *read != v.zoomScale) mark(zoom->objectName());
         }
     }
 
-    const InputWindow& form3_;
-    const PlotWindow& form1_;
+    const InputWindow& inputWindow_;
+    const PlotWindow& plotWindow_;
     const Scene& scene_;
     QStringList disagreeing_;
 };
 
 }  // namespace
 
-QStringList FieldsDisagreeingWithScene(const InputWindow& form3, const PlotWindow& form1) {
-    QStringList names = Checker(form3, form1).run();
+QStringList fieldsDisagreeingWithScene(const InputWindow& inputWindow, const PlotWindow& plotWindow) {
+    QStringList names = Checker(inputWindow, plotWindow).run();
     // The value each window keeps is what its controls show.
     SceneState shown;
-    CaptureControls(form1, shown);
-    CaptureControls(form3, shown);
-    SceneState kept = form1.controls();
-    kept.overlay(form3.boundInput());
+    captureControls(plotWindow, shown);
+    captureControls(inputWindow, shown);
+    SceneState kept = plotWindow.controls();
+    kept.overlay(inputWindow.boundInput());
     for (const std::string& name : kept.differingNames(shown)) names << QString::fromStdString(name);
     names.removeDuplicates();
     return names;

@@ -38,4 +38,4 @@ class InputWindow;
 // The object names of the fields, boxes and panels that disagree, and of
 // the controls whose state differs from the value their window keeps;
 // empty when everything agrees.
-QStringList FieldsDisagreeingWithScene(const InputWindow& form3, const PlotWindow& form1);
+QStringList fieldsDisagreeingWithScene(const InputWindow& inputWindow, const PlotWindow& plotWindow);

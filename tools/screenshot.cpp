@@ -38,10 +38,10 @@
 namespace {
 
 template <typename T>
-T* find(PlotWindow& form1, InputWindow& form3, const QString& name) {
-    if (T* w = form3.findChild<T*>(name))
+T* find(PlotWindow& plotWindow, InputWindow& inputWindow, const QString& name) {
+    if (T* w = inputWindow.findChild<T*>(name))
         return w;
-    return form1.findChild<T*>(name);
+    return plotWindow.findChild<T*>(name);
 }
 
 void save(QWidget& window, const QString& file) {
@@ -56,7 +56,7 @@ void save(QWidget& window, const QString& file) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    InstallGermanLanguage();
+    installGermanLanguage();
     if (argc < 2) {
         qWarning("usage: spatium_screenshot OUT.png [check:NAME|click:NAME|input:FILE|help:FILE|output]...");
         return 2;
@@ -67,37 +67,37 @@ int main(int argc, char** argv) {
     AppWindows windows(options);
     if (windows.aborted())
         return 1;
-    PlotWindow& form1 = windows.form1;
+    PlotWindow& plotWindow = windows.plotWindow;
     HelpWindow& help = *windows.helpWindow;
-    InputWindow& form3 = *windows.form3;
-    form1.show();
-    if (!QTest::qWaitForWindowExposed(&form1))
+    InputWindow& inputWindow = *windows.inputWindow;
+    plotWindow.show();
+    if (!QTest::qWaitForWindowExposed(&plotWindow))
         qWarning("main window not exposed");
 
     for (int i = 2; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         const QString value = arg.section(':', 1);
         if (arg.startsWith("check:")) {
-            if (auto* box = find<QCheckBox>(form1, form3, value))
+            if (auto* box = find<QCheckBox>(plotWindow, inputWindow, value))
                 box->setChecked(true);
             else
                 qWarning("no check box %s", qPrintable(value));
         } else if (arg.startsWith("click:")) {
-            if (auto* button = find<QAbstractButton>(form1, form3, value))
+            if (auto* button = find<QAbstractButton>(plotWindow, inputWindow, value))
                 button->click();
             else
                 qWarning("no button %s", qPrintable(value));
         } else if (arg.startsWith("input:")) {
-            save(form3, value);
+            save(inputWindow, value);
         } else if (arg.startsWith("help:")) {
             save(help, value);
         } else if (arg.startsWith("open:")) {
             windows.scenes->openFile(value);
         } else if (arg.startsWith("save:")) {
-            if (!WriteSceneFile(value, CaptureScene(form1, form3)).ok())
+            if (!writeSceneFile(value, captureScene(plotWindow, inputWindow)).ok())
                 qWarning("could not save %s", qPrintable(value));
         } else if (arg.startsWith("type:")) {
-            if (auto* edit = find<QLineEdit>(form1, form3, value.section('=', 0, 0))) {
+            if (auto* edit = find<QLineEdit>(plotWindow, inputWindow, value.section('=', 0, 0))) {
                 // Typed and left as a user does: in the active window.
                 QWidget* window = edit->window();
                 window->show();
@@ -105,14 +105,14 @@ int main(int argc, char** argv) {
                 QTest::qWaitForWindowActive(window);
                 edit->setFocus(Qt::MouseFocusReason);
                 edit->setText(value.section('=', 1));
-                QWidget* next = window == &form3 ? static_cast<QWidget*>(form3.findChild<QCheckBox*>("CheckBox_Dreieck2"))
-                                                 : form1.findChild<QWidget*>("ComboBox_Zoomfaktor");
+                QWidget* next = window == &inputWindow ? static_cast<QWidget*>(inputWindow.findChild<QCheckBox*>("CheckBox_Dreieck2"))
+                                                 : plotWindow.findChild<QWidget*>("ComboBox_Zoomfaktor");
                 next->setFocus(Qt::TabFocusReason);
                 QApplication::processEvents();
             }
         } else if (arg.startsWith("menu:")) {
-            if (auto* menu = form1.findChild<QMenu*>(value)) {
-                const QMenuBar* bar = form1.menuBar();
+            if (auto* menu = plotWindow.findChild<QMenu*>(value)) {
+                const QMenuBar* bar = plotWindow.menuBar();
                 menu->popup(bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).bottomLeft()));
                 QTest::qWait(200);
             }
@@ -126,18 +126,18 @@ int main(int argc, char** argv) {
                     dialog->close();
             });
         } else if (arg.startsWith("action:")) {
-            if (auto* action = form1.findChild<QAction*>(value))
+            if (auto* action = plotWindow.findChild<QAction*>(value))
                 action->trigger();
             else
                 qWarning("no menu entry %s", qPrintable(value));
         } else if (arg == "title") {
             QApplication::processEvents();
             // As the window system shows it, with "[*]" resolved.
-            qInfo("%s", qPrintable(form1.windowHandle() ? form1.windowHandle()->title() : form1.windowTitle()));
+            qInfo("%s", qPrintable(plotWindow.windowHandle() ? plotWindow.windowHandle()->title() : plotWindow.windowTitle()));
         } else if (arg == "output") {
-            qInfo("%s", qPrintable(form3.findChild<QTextEdit*>("RichEditOut")->toPlainText()));
+            qInfo("%s", qPrintable(inputWindow.findChild<QTextEdit*>("RichEditOut")->toPlainText()));
         }
     }
-    save(form1, QString::fromLocal8Bit(argv[1]));
+    save(plotWindow, QString::fromLocal8Bit(argv[1]));
     return 0;
 }

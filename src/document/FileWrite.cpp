@@ -7,21 +7,21 @@
 
 namespace {
 
-QString Quoted(const QString& text) { return QStringLiteral("„%1“").arg(text); }
+QString quoted(const QString& text) { return QStringLiteral("„%1“").arg(text); }
 
-bool NoPermission(int errorNumber) { return errorNumber == EACCES || errorNumber == EPERM; }
+bool noPermission(int errorNumber) { return errorNumber == EACCES || errorNumber == EPERM; }
 
 }  // namespace
 
-QString WriteFailureReason(const QString& path, QFileDevice::FileError error, int errorNumber) {
+QString writeFailureReason(const QString& path, QFileDevice::FileError error, int errorNumber) {
     const QFileInfo target(path);
-    const QString folder = Quoted(QDir::toNativeSeparators(target.absolutePath()));
-    if (target.isDir()) return QStringLiteral("%1 ist ein Ordner").arg(Quoted(target.fileName()));
+    const QString folder = quoted(QDir::toNativeSeparators(target.absolutePath()));
+    if (target.isDir()) return QStringLiteral("%1 ist ein Ordner").arg(quoted(target.fileName()));
     if (!target.absoluteDir().exists()) return QStringLiteral("den Ordner %1 gibt es nicht").arg(folder);
     if (errorNumber == EROFS) return QStringLiteral("der Datenträger ist schreibgeschützt");
-    if (target.exists() && (!target.isWritable() || NoPermission(errorNumber)))
+    if (target.exists() && (!target.isWritable() || noPermission(errorNumber)))
         return QStringLiteral("keine Schreibberechtigung, die Datei ist schreibgeschützt");
-    if (NoPermission(errorNumber) || !QFileInfo(target.absolutePath()).isWritable())
+    if (noPermission(errorNumber) || !QFileInfo(target.absolutePath()).isWritable())
         return QStringLiteral("keine Schreibberechtigung für den Ordner %1").arg(folder);
     if (errorNumber == ENOSPC || errorNumber == EDQUOT) return QStringLiteral("der Datenträger ist voll");
     switch (error) {
@@ -34,19 +34,19 @@ QString WriteFailureReason(const QString& path, QFileDevice::FileError error, in
     }
 }
 
-QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
+QString writeWholeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     // errno tells why a call failed, but only when it is cleared before.
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) return WriteFailureReason(path, file.error(), errno);
+    if (!file.open(QIODevice::WriteOnly)) return writeFailureReason(path, file.error(), errno);
     errno = 0;
     if (file.write(bytes) != bytes.size()) {
         const int errorNumber = errno;
         const QFileDevice::FileError error = file.error();
         file.cancelWriting();
-        return WriteFailureReason(path, error == QFileDevice::NoError ? QFileDevice::WriteError : error, errorNumber);
+        return writeFailureReason(path, error == QFileDevice::NoError ? QFileDevice::WriteError : error, errorNumber);
     }
     errno = 0;
-    if (!file.commit()) return WriteFailureReason(path, file.error(), errno);
+    if (!file.commit()) return writeFailureReason(path, file.error(), errno);
     return {};
 }

@@ -8,8 +8,8 @@
 // Writes bytes to path through QSaveFile: the file is replaced only when
 // every byte is on the disk, so on any failure nothing half-written is left
 // and an existing file of that name stays as it was. Empty on success,
-// otherwise the reason (see WriteFailureReason).
-QString WriteWholeFile(const QString& path, const QByteArray& bytes);
+// otherwise the reason (see writeFailureReason).
+QString writeWholeFile(const QString& path, const QByteArray& bytes);
 
 // Why writing path failed, as a German clause that fits after
 // "„…“ konnte nicht gespeichert werden: " ("der Datenträger ist voll").
@@ -17,4 +17,4 @@ QString WriteWholeFile(const QString& path, const QByteArray& bytes);
 // QSaveFile's error and errorNumber the errno of the call that failed
 // (0 when unknown). A folder in the file's place, a missing folder and a
 // missing write permission are named before anything the system reported.
-QString WriteFailureReason(const QString& path, QFileDevice::FileError error, int errorNumber);
+QString writeFailureReason(const QString& path, QFileDevice::FileError error, int errorNumber);

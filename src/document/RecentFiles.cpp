@@ -7,7 +7,7 @@ namespace {
 
 constexpr char kKey[] = "recentFiles";
 
-QString Normalised(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
+QString normalised(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
 
 }  // namespace
 
@@ -23,7 +23,7 @@ QStringList RecentFiles::files() const {
 }
 
 void RecentFiles::add(const QString& path) {
-    const QString entry = Normalised(path);
+    const QString entry = normalised(path);
     QStringList list = files();
     list.removeAll(entry);
     list.prepend(entry);
@@ -34,7 +34,7 @@ void RecentFiles::add(const QString& path) {
 void RecentFiles::remove(const QString& path) {
     QStringList list = files();
     list.removeAll(path);
-    list.removeAll(Normalised(path));
+    list.removeAll(normalised(path));
     store(list);
 }
 

@@ -52,9 +52,9 @@ constexpr int kMaxFontPointSize = 1000;
 constexpr long double kMaxParameter = 1E100L;
 constexpr int kMaxChoice = 9999;
 
-QString Quoted(const QString& text) { return QStringLiteral("„%1“").arg(text); }
+QString quoted(const QString& text) { return QStringLiteral("„%1“").arg(text); }
 
-bool IsWholeNumber(const QJsonValue& v, double min, double max) {
+bool isWholeNumber(const QJsonValue& v, double min, double max) {
     if (!v.isDouble()) return false;
     const double d = v.toDouble();
     return std::isfinite(d) && std::floor(d) == d && d >= min && d <= max;
@@ -72,14 +72,14 @@ public:
         const QJsonValue v = top.value(QLatin1String(name));
         present = !v.isUndefined();
         if (!present) return true;
-        if (!v.isObject()) return fail(QStringLiteral("%1 ist kein JSON-Objekt").arg(Quoted(QLatin1String(name))));
+        if (!v.isObject()) return fail(QStringLiteral("%1 ist kein JSON-Objekt").arg(quoted(QLatin1String(name))));
         group = v.toObject();
         return true;
     }
 
     bool wrongType(const char* group, const QString& key, const char* expected) {
         return fail(QStringLiteral("der Wert von %1 in %2 ist %3")
-                        .arg(Quoted(key), Quoted(QLatin1String(group)), QString::fromUtf8(expected)));
+                        .arg(quoted(key), quoted(QLatin1String(group)), QString::fromUtf8(expected)));
     }
 
     bool fail(const QString& reason) {
@@ -91,14 +91,14 @@ private:
     QString& reason_;
 };
 
-bool ReadColour(const QJsonValue& v, Colour& colour) { return v.isString() && ColourFromText(v.toString(), colour); }
+bool readColour(const QJsonValue& v, Colour& colour) { return v.isString() && colourFromText(v.toString(), colour); }
 
-bool ReadFont(const QJsonValue& value, TextFont& font) {
+bool readFont(const QJsonValue& value, TextFont& font) {
     if (!value.isObject()) return false;
     const QJsonObject o = value.toObject();
     const QJsonValue family = o.value(QLatin1String("family"));
     const QJsonValue size = o.value(QLatin1String("pointSize"));
-    if (!family.isString() || !IsWholeNumber(size, 1, kMaxFontPointSize)) return false;
+    if (!family.isString() || !isWholeNumber(size, 1, kMaxFontPointSize)) return false;
     font.family = family.toString().toStdString();
     font.pointSize = size.toInt();
     const std::pair<const char*, bool*> flags[] = {
@@ -108,10 +108,10 @@ bool ReadFont(const QJsonValue& value, TextFont& font) {
         if (!flag.isBool()) return false;
         *target = flag.toBool();
     }
-    return ReadColour(o.value(QLatin1String("colour")), font.colour);
+    return readColour(o.value(QLatin1String("colour")), font.colour);
 }
 
-bool ReadOutput(const QJsonValue& value, OutputText& output) {
+bool readOutput(const QJsonValue& value, OutputText& output) {
     if (!value.isObject()) return false;
     const QJsonObject o = value.toObject();
     const QJsonValue runs = o.value(QLatin1String("runs"));
@@ -120,16 +120,16 @@ bool ReadOutput(const QJsonValue& value, OutputText& output) {
         if (!run.isObject()) return false;
         const QJsonValue text = run.toObject().value(QLatin1String("text"));
         TextRun piece;
-        if (!text.isString() || !ReadColour(run.toObject().value(QLatin1String("colour")), piece.colour)) return false;
+        if (!text.isString() || !readColour(run.toObject().value(QLatin1String("colour")), piece.colour)) return false;
         piece.text = text.toString().toStdString();
         output.runs.push_back(piece);
     }
-    return ReadColour(o.value(QLatin1String("colour")), output.colour);
+    return readColour(o.value(QLatin1String("colour")), output.colour);
 }
 
 // Reads the entries of one group with `convert` (JSON value -> entry).
 template <class Map, class Convert>
-bool ReadGroup(GroupReader& reader, const QJsonObject& top, const char* name, const char* expected, Map& into,
+bool readGroup(GroupReader& reader, const QJsonObject& top, const char* name, const char* expected, Map& into,
                Convert convert) {
     QJsonObject group;
     bool present = false;
@@ -142,7 +142,7 @@ bool ReadGroup(GroupReader& reader, const QJsonObject& top, const char* name, co
     return true;
 }
 
-bool ReadView(GroupReader& reader, const QJsonObject& top, std::map<std::string, double>& view) {
+bool readView(GroupReader& reader, const QJsonObject& top, std::map<std::string, double>& view) {
     QJsonObject group;
     bool present = false;
     if (!reader.object(top, kView, group, present)) return false;
@@ -160,7 +160,7 @@ bool ReadView(GroupReader& reader, const QJsonObject& top, std::map<std::string,
 
 // A value of t: a number, or a text holding one in C notation with every
 // digit of the extended precision the program computes in.
-bool ReadParameter(const QJsonValue& v, long double& t) {
+bool readParameter(const QJsonValue& v, long double& t) {
     if (v.isDouble()) {
         t = v.toDouble();
     } else {
@@ -172,108 +172,108 @@ bool ReadParameter(const QJsonValue& v, long double& t) {
     return std::isfinite(t) && std::fabs(t) <= kMaxParameter;
 }
 
-QJsonValue ParameterValue(long double t) {
+QJsonValue parameterValue(long double t) {
     char text[64];
     const auto [end, error] = std::to_chars(text, text + sizeof text, t);
     return QJsonValue(QString::fromLatin1(text, error == std::errc() ? int(end - text) : 0));
 }
 
 // A family reaches other formats' markup (an SVG's attributes) as it is.
-bool FontFamiliesUsable(GroupReader& reader, const std::map<std::string, TextFont>& fonts) {
+bool fontFamiliesUsable(GroupReader& reader, const std::map<std::string, TextFont>& fonts) {
     for (const auto& [name, font] : fonts)
-        if (!IsUsableFontFamily(QString::fromStdString(font.family)))
+        if (!isUsableFontFamily(QString::fromStdString(font.family)))
             return reader.wrongType(kFonts, QString::fromStdString(name),
                                     "eine Schrift, deren Name ein Anführungszeichen, <, >, & oder ein Steuerzeichen "
                                     "enthält");
     return true;
 }
 
-bool ReadGroups(const QJsonObject& top, SceneState& s, QString& reason) {
+bool readGroups(const QJsonObject& top, SceneState& s, QString& reason) {
     GroupReader r(reason);
-    return ReadGroup(r, top, kTexts, "kein Text", s.texts,
+    return readGroup(r, top, kTexts, "kein Text", s.texts,
                      [](const QJsonValue& v, std::string& text) {
                          if (!v.isString()) return false;
                          text = v.toString().toStdString();
                          return true;
                      }) &&
-           ReadGroup(r, top, kChecks, "weder true noch false", s.checks,
+           readGroup(r, top, kChecks, "weder true noch false", s.checks,
                      [](const QJsonValue& v, bool& checked) {
                          if (!v.isBool()) return false;
                          checked = v.toBool();
                          return true;
                      }) &&
-           ReadGroup(r, top, kColours, "keine Farbe der Form #rrggbb", s.colours, ReadColour) &&
-           ReadGroup(r, top, kChoices, "keine Auswahlnummer", s.choices,
+           readGroup(r, top, kColours, "keine Farbe der Form #rrggbb", s.colours, readColour) &&
+           readGroup(r, top, kChoices, "keine Auswahlnummer", s.choices,
                      [](const QJsonValue& v, int& item) {
-                         if (!IsWholeNumber(v, -1, kMaxChoice)) return false;
+                         if (!isWholeNumber(v, -1, kMaxChoice)) return false;
                          item = v.toInt();
                          return true;
                      }) &&
-           ReadGroup(r, top, kFonts, "keine vollständige Schriftangabe", s.fonts, ReadFont) &&
-           FontFamiliesUsable(r, s.fonts) &&
-           ReadGroup(r, top, kOutputs, "keine Ausgabe aus Textstücken mit Farben", s.outputs, ReadOutput) &&
-           ReadView(r, top, s.view) &&
-           ReadGroup(r, top, kParameters, "keine Zahl von -1E100 bis 1E100", s.parameters, ReadParameter);
+           readGroup(r, top, kFonts, "keine vollständige Schriftangabe", s.fonts, readFont) &&
+           fontFamiliesUsable(r, s.fonts) &&
+           readGroup(r, top, kOutputs, "keine Ausgabe aus Textstücken mit Farben", s.outputs, readOutput) &&
+           readView(r, top, s.view) &&
+           readGroup(r, top, kParameters, "keine Zahl von -1E100 bis 1E100", s.parameters, readParameter);
 }
 
-QJsonObject FontObject(const TextFont& f) {
+QJsonObject fontObject(const TextFont& f) {
     return QJsonObject{{"family", QString::fromStdString(f.family)},       {"pointSize", f.pointSize},
                        {"bold", f.bold},           {"italic", f.italic},
                        {"underline", f.underline}, {"strikeOut", f.strikeOut},
-                       {"colour", ColourToText(f.colour)}};
+                       {"colour", colourToText(f.colour)}};
 }
 
 template <class Map, class Convert>
-QJsonObject GroupObject(const Map& entries, Convert convert) {
+QJsonObject groupObject(const Map& entries, Convert convert) {
     QJsonObject o;
     for (const auto& [name, value] : entries) o.insert(QString::fromStdString(name), convert(value));
     return o;
 }
 
-QString FileName(const QString& path) { return Quoted(QDir::toNativeSeparators(path)); }
+QString quotedFileName(const QString& path) { return quoted(QDir::toNativeSeparators(path)); }
 
 }  // namespace
 
-QString ColourToText(Colour colour) {
+QString colourToText(Colour colour) {
     return QStringLiteral("#%1%2%3")
-        .arg(ColourRed(colour), 2, 16, QLatin1Char('0'))
-        .arg(ColourGreen(colour), 2, 16, QLatin1Char('0'))
-        .arg(ColourBlue(colour), 2, 16, QLatin1Char('0'));
+        .arg(colourRed(colour), 2, 16, QLatin1Char('0'))
+        .arg(colourGreen(colour), 2, 16, QLatin1Char('0'))
+        .arg(colourBlue(colour), 2, 16, QLatin1Char('0'));
 }
 
-bool IsUsableFontFamily(const QString& family) {
+bool isUsableFontFamily(const QString& family) {
     return std::none_of(family.begin(), family.end(), [](QChar ch) {
         const char16_t c = ch.unicode();
         return c == u'"' || c == u'<' || c == u'>' || c == u'&' || c < 0x20 || (c >= 0x7F && c <= 0x9F);
     });
 }
 
-bool ColourFromText(const QString& text, Colour& colour) {
+bool colourFromText(const QString& text, Colour& colour) {
     if (text.size() != 7 || text[0] != QLatin1Char('#')) return false;
     for (int i = 1; i < 7; ++i)
         if (!std::isxdigit(static_cast<unsigned char>(text[i].toLatin1()))) return false;
     const uint rgb = text.mid(1).toUInt(nullptr, 16);
-    colour = MakeColour((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+    colour = makeColour((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
     return true;
 }
 
-QByteArray SceneToJson(const SceneState& s) {
+QByteArray sceneToJson(const SceneState& s) {
     const auto text = [](const std::string& t) { return QJsonValue(QString::fromStdString(t)); };
     const auto flag = [](bool b) { return QJsonValue(b); };
-    const auto colour = [](Colour c) { return QJsonValue(ColourToText(c)); };
+    const auto colour = [](Colour c) { return QJsonValue(colourToText(c)); };
     const auto item = [](int i) { return QJsonValue(i); };
-    const auto font = [](const TextFont& f) { return QJsonValue(FontObject(f)); };
+    const auto font = [](const TextFont& f) { return QJsonValue(fontObject(f)); };
     const auto output = [](const OutputText& o) {
         QJsonArray runs;
-        for (const TextRun& run : o.runs) runs.append(QJsonObject{{"colour", ColourToText(run.colour)}, {"text", QString::fromStdString(run.text)}});
-        return QJsonValue(QJsonObject{{"colour", ColourToText(o.colour)}, {"runs", runs}});
+        for (const TextRun& run : o.runs) runs.append(QJsonObject{{"colour", colourToText(run.colour)}, {"text", QString::fromStdString(run.text)}});
+        return QJsonValue(QJsonObject{{"colour", colourToText(o.colour)}, {"runs", runs}});
     };
     const auto number = [](double d) { return QJsonValue(d); };
     const QJsonObject groups{
-        {kTexts, GroupObject(s.texts, text)},     {kChecks, GroupObject(s.checks, flag)},
-        {kColours, GroupObject(s.colours, colour)}, {kChoices, GroupObject(s.choices, item)},
-        {kFonts, GroupObject(s.fonts, font)},      {kOutputs, GroupObject(s.outputs, output)},
-        {kView, GroupObject(s.view, number)},      {kParameters, GroupObject(s.parameters, ParameterValue)},
+        {kTexts, groupObject(s.texts, text)},     {kChecks, groupObject(s.checks, flag)},
+        {kColours, groupObject(s.colours, colour)}, {kChoices, groupObject(s.choices, item)},
+        {kFonts, groupObject(s.fonts, font)},      {kOutputs, groupObject(s.outputs, output)},
+        {kView, groupObject(s.view, number)},      {kParameters, groupObject(s.parameters, parameterValue)},
     };
     // The format and its version open the file, before the groups that
     // QJsonObject writes in the order of their names.
@@ -283,7 +283,7 @@ QByteArray SceneToJson(const SceneState& s) {
     return bytes.replace(0, 2, head);
 }
 
-SceneFileStatus SceneFromJson(const QByteArray& bytes, SceneState& state, QString& reason) {
+SceneFileStatus sceneFromJson(const QByteArray& bytes, SceneState& state, QString& reason) {
     if (bytes.trimmed().isEmpty()) {
         reason = QStringLiteral("die Datei ist leer");
         return SceneFileStatus::NotAScene;
@@ -304,7 +304,7 @@ SceneFileStatus SceneFromJson(const QByteArray& bytes, SceneState& state, QStrin
         return SceneFileStatus::NotAScene;
     }
     const QJsonValue version = top.value(QLatin1String("version"));
-    if (!IsWholeNumber(version, 1, std::numeric_limits<double>::max())) {
+    if (!isWholeNumber(version, 1, std::numeric_limits<double>::max())) {
         reason = QStringLiteral("die Versionsangabe \"version\" fehlt oder ist keine ganze Zahl ab 1");
         return SceneFileStatus::NotAScene;
     }
@@ -313,12 +313,12 @@ SceneFileStatus SceneFromJson(const QByteArray& bytes, SceneState& state, QStrin
         return SceneFileStatus::NewerVersion;
     }
     SceneState read;
-    if (!ReadGroups(top, read, reason)) return SceneFileStatus::NotAScene;
+    if (!readGroups(top, read, reason)) return SceneFileStatus::NotAScene;
     state = std::move(read);
     return SceneFileStatus::Ok;
 }
 
-QByteArray ReadUpTo(QIODevice& device, qint64 maxBytes) {
+QByteArray readUpTo(QIODevice& device, qint64 maxBytes) {
     // Steps of what the device says it holds, and at least 64 KB for devices
     // that do not know their size: QIODevice::read allocates its whole
     // argument before it reads.
@@ -332,8 +332,8 @@ QByteArray ReadUpTo(QIODevice& device, qint64 maxBytes) {
     return bytes;
 }
 
-SceneFileResult ReadSceneFile(const QString& path, SceneState& state) {
-    const QString name = FileName(path);
+SceneFileResult readSceneFile(const QString& path, SceneState& state) {
+    const QString name = quotedFileName(path);
     const QFileInfo info(path);
     if (!info.exists()) return {SceneFileStatus::Missing, QStringLiteral("Die Datei %1 gibt es nicht.").arg(name)};
     auto notAScene = [&name](const QString& reason) {
@@ -347,12 +347,12 @@ SceneFileResult ReadSceneFile(const QString& path, SceneState& state) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {SceneFileStatus::Unreadable, QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(name)};
-    const QByteArray bytes = ReadUpTo(file, kMaxSceneFileBytes + 1);
+    const QByteArray bytes = readUpTo(file, kMaxSceneFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return {SceneFileStatus::Unreadable, QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(name)};
     if (bytes.size() > kMaxSceneFileBytes) return notAScene(tooLarge);
     QString reason;
-    switch (SceneFromJson(bytes, state, reason)) {
+    switch (sceneFromJson(bytes, state, reason)) {
     case SceneFileStatus::Ok:
         return {};
     case SceneFileStatus::NewerVersion:
@@ -365,10 +365,10 @@ SceneFileResult ReadSceneFile(const QString& path, SceneState& state) {
     }
 }
 
-SceneFileResult WriteSceneFile(const QString& path, const SceneState& state) {
-    const QString reason = WriteWholeFile(path, SceneToJson(state));
+SceneFileResult writeSceneFile(const QString& path, const SceneState& state) {
+    const QString reason = writeWholeFile(path, sceneToJson(state));
     if (reason.isEmpty()) return {};
     return {SceneFileStatus::Unreadable, QStringLiteral("%1 konnte nicht gespeichert werden: %2. Die Szene bleibt "
                                                         "ungespeichert.")
-                                             .arg(FileName(path), reason)};
+                                             .arg(quotedFileName(path), reason)};
 }

@@ -35,30 +35,30 @@ struct SceneFileResult {
 };
 
 // The bytes of a scene file for `state`.
-QByteArray SceneToJson(const SceneState& state);
+QByteArray sceneToJson(const SceneState& state);
 
 // Parses the bytes of a scene file. On success `state` becomes exactly the
 // file's entries (unknown groups and view values are skipped). On failure
 // `state` is untouched and `reason` holds why (German, without the file
 // name); the status is NotAScene or NewerVersion.
-SceneFileStatus SceneFromJson(const QByteArray& bytes, SceneState& state, QString& reason);
+SceneFileStatus sceneFromJson(const QByteArray& bytes, SceneState& state, QString& reason);
 
 // Reads a scene file of at most kMaxSceneFileBytes. All or nothing, as
-// SceneFromJson; the message names the file.
-SceneFileResult ReadSceneFile(const QString& path, SceneState& state);
+// sceneFromJson; the message names the file.
+SceneFileResult readSceneFile(const QString& path, SceneState& state);
 
 // Writes `state` to path through QSaveFile: the file is replaced only when
 // everything was written. On failure the previous file is left as it was.
-SceneFileResult WriteSceneFile(const QString& path, const SceneState& state);
+SceneFileResult writeSceneFile(const QString& path, const SceneState& state);
 
 // Reads from device until its end, but at most maxBytes. The buffer grows
 // with what the device holds: a small file never costs a buffer of maxBytes.
-QByteArray ReadUpTo(QIODevice& device, qint64 maxBytes);
+QByteArray readUpTo(QIODevice& device, qint64 maxBytes);
 
 // "#rrggbb" for a Colour (0x00BBGGRR) and back; false for any other text.
-QString ColourToText(Colour colour);
-bool ColourFromText(const QString& text, Colour& colour);
+QString colourToText(Colour colour);
+bool colourFromText(const QString& text, Colour& colour);
 
 // False for a font family holding a quote, "<", ">", "&" or a control
 // character: a file naming one is refused, and no output passes one on.
-bool IsUsableFontFamily(const QString& family);
+bool isUsableFontFamily(const QString& family);

@@ -22,7 +22,7 @@ namespace {
 
 // A state with entries in every group, including texts a file must keep
 // exactly: quotes, backslashes, umlauts, symbols, an empty and a very long one.
-SceneState Sample() {
+SceneState sample() {
     SceneState s;
     s.texts["Edit_Punkt1_x"] = "1/4";
     s.texts["Edit_vgz"] = "1,5t";
@@ -45,15 +45,15 @@ SceneState Sample() {
     return s;
 }
 
-SceneState Sentinel() {
+SceneState sentinel() {
     SceneState s;
     s.texts["untouched"] = "yes";
     return s;
 }
 
-QByteArray SampleBytes() { return SceneToJson(Sample()); }
+QByteArray sampleBytes() { return sceneToJson(sample()); }
 
-QByteArray Replaced(QByteArray bytes, const char* from, const char* to) {
+QByteArray replaced(QByteArray bytes, const char* from, const char* to) {
     EXPECT_TRUE(bytes.contains(from)) << from;
     return bytes.replace(from, to);
 }
@@ -61,21 +61,21 @@ QByteArray Replaced(QByteArray bytes, const char* from, const char* to) {
 }  // namespace
 
 TEST(SceneFileFormat, WritesFormatAndVersionFirstAndReadsEveryGroupBack) {
-    const QByteArray bytes = SampleBytes();
+    const QByteArray bytes = sampleBytes();
     EXPECT_TRUE(bytes.startsWith("{\n    \"format\": \"spatium-scene\",\n    \"version\": 1,\n")) << bytes.left(80).data();
     SceneState read;
     QString reason;
-    ASSERT_EQ(SceneFromJson(bytes, read, reason), SceneFileStatus::Ok) << reason.toStdString();
-    EXPECT_EQ(read, Sample());
-    EXPECT_EQ(SceneToJson(read), bytes);  // stable: a second save writes the same bytes
+    ASSERT_EQ(sceneFromJson(bytes, read, reason), SceneFileStatus::Ok) << reason.toStdString();
+    EXPECT_EQ(read, sample());
+    EXPECT_EQ(sceneToJson(read), bytes);  // stable: a second save writes the same bytes
 }
 
 TEST(SceneFileFormat, UnknownKeysAreIgnoredAndMissingGroupsAreEmpty) {
     const QByteArray bytes = R"({"version": 1, "format": "spatium-scene", "comment": [1, 2],
         "view": {"offsetX": 12, "zoomLevel": "unknown"}, "future": {"x": true}})";
-    SceneState read = Sentinel();
+    SceneState read = sentinel();
     QString reason;
-    ASSERT_EQ(SceneFromJson(bytes, read, reason), SceneFileStatus::Ok) << reason.toStdString();
+    ASSERT_EQ(sceneFromJson(bytes, read, reason), SceneFileStatus::Ok) << reason.toStdString();
     SceneState expected;
     expected.view["offsetX"] = 12;
     EXPECT_EQ(read, expected);
@@ -88,7 +88,7 @@ struct BadFile {
 };
 
 TEST(SceneFileFormat, EveryMalformedFileIsRefusedWholeWithAReason) {
-    const QByteArray good = SampleBytes();
+    const QByteArray good = sampleBytes();
     const BadFile cases[] = {
         {"empty", "", SceneFileStatus::NotAScene},
         {"blanks", " \n\t ", SceneFileStatus::NotAScene},
@@ -102,36 +102,36 @@ TEST(SceneFileFormat, EveryMalformedFileIsRefusedWholeWithAReason) {
         {"version text", R"({"format": "spatium-scene", "version": "1"})", SceneFileStatus::NotAScene},
         {"version 0", R"({"format": "spatium-scene", "version": 0})", SceneFileStatus::NotAScene},
         {"version 1.5", R"({"format": "spatium-scene", "version": 1.5})", SceneFileStatus::NotAScene},
-        {"newer", Replaced(good, "\"version\": 1,", "\"version\": 2,"), SceneFileStatus::NewerVersion},
+        {"newer", replaced(good, "\"version\": 1,", "\"version\": 2,"), SceneFileStatus::NewerVersion},
         {"newer, other shape", R"({"format": "spatium-scene", "version": 7, "texts": []})",
          SceneFileStatus::NewerVersion},
         {"texts array", R"({"format": "spatium-scene", "version": 1, "texts": ["4"]})", SceneFileStatus::NotAScene},
-        {"text number", Replaced(good, "\"1/4\"", "0.25"), SceneFileStatus::NotAScene},
-        {"check text", Replaced(good, "\"CheckBox_Gerade_g\": true", "\"CheckBox_Gerade_g\": \"ja\""),
+        {"text number", replaced(good, "\"1/4\"", "0.25"), SceneFileStatus::NotAScene},
+        {"check text", replaced(good, "\"CheckBox_Gerade_g\": true", "\"CheckBox_Gerade_g\": \"ja\""),
          SceneFileStatus::NotAScene},
-        {"colour name", Replaced(good, "\"#563412\"", "\"blue\""), SceneFileStatus::NotAScene},
-        {"colour short", Replaced(good, "\"#563412\"", "\"#56341\""), SceneFileStatus::NotAScene},
-        {"colour letter", Replaced(good, "\"#563412\"", "\"#56341g\""), SceneFileStatus::NotAScene},
-        {"choice fraction", Replaced(good, "\"ComboBox_Zoomfaktor\": 4", "\"ComboBox_Zoomfaktor\": 4.5"),
+        {"colour name", replaced(good, "\"#563412\"", "\"blue\""), SceneFileStatus::NotAScene},
+        {"colour short", replaced(good, "\"#563412\"", "\"#56341\""), SceneFileStatus::NotAScene},
+        {"colour letter", replaced(good, "\"#563412\"", "\"#56341g\""), SceneFileStatus::NotAScene},
+        {"choice fraction", replaced(good, "\"ComboBox_Zoomfaktor\": 4", "\"ComboBox_Zoomfaktor\": 4.5"),
          SceneFileStatus::NotAScene},
-        {"font without size", Replaced(good, "\"pointSize\": 14,", ""), SceneFileStatus::NotAScene},
-        {"font size 0", Replaced(good, "\"pointSize\": 14", "\"pointSize\": 0"), SceneFileStatus::NotAScene},
-        {"output without colour", Replaced(good, "\"colour\": \"#000080\",\n            \"runs\"", "\"runs\""),
+        {"font without size", replaced(good, "\"pointSize\": 14,", ""), SceneFileStatus::NotAScene},
+        {"font size 0", replaced(good, "\"pointSize\": 14", "\"pointSize\": 0"), SceneFileStatus::NotAScene},
+        {"output without colour", replaced(good, "\"colour\": \"#000080\",\n            \"runs\"", "\"runs\""),
          SceneFileStatus::NotAScene},
-        {"output run without text", Replaced(good, "\"text\": \"α · β ⎧3⎫\\n\"", "\"txt\": \"\""),
+        {"output run without text", replaced(good, "\"text\": \"α · β ⎧3⎫\\n\"", "\"txt\": \"\""),
          SceneFileStatus::NotAScene},
-        {"output runs no list", Replaced(good, "\"runs\": [", "\"runs\": 5, \"x\": ["), SceneFileStatus::NotAScene},
-        {"rotation beyond 720", Replaced(good, "-715", "725"), SceneFileStatus::NotAScene},
-        {"offset fraction", Replaced(good, "\"offsetY\": 46", "\"offsetY\": 46.5"), SceneFileStatus::NotAScene},
-        {"offset too far", Replaced(good, "\"offsetY\": 46", "\"offsetY\": 1000001"), SceneFileStatus::NotAScene},
-        {"bad UTF-8", Replaced(good, "1,5t", "1,5\xff"), SceneFileStatus::NotAScene},
+        {"output runs no list", replaced(good, "\"runs\": [", "\"runs\": 5, \"x\": ["), SceneFileStatus::NotAScene},
+        {"rotation beyond 720", replaced(good, "-715", "725"), SceneFileStatus::NotAScene},
+        {"offset fraction", replaced(good, "\"offsetY\": 46", "\"offsetY\": 46.5"), SceneFileStatus::NotAScene},
+        {"offset too far", replaced(good, "\"offsetY\": 46", "\"offsetY\": 1000001"), SceneFileStatus::NotAScene},
+        {"bad UTF-8", replaced(good, "1,5t", "1,5\xff"), SceneFileStatus::NotAScene},
     };
     for (const BadFile& c : cases) {
         SCOPED_TRACE(c.what);
-        SceneState state = Sentinel();
+        SceneState state = sentinel();
         QString reason;
-        EXPECT_EQ(SceneFromJson(c.bytes, state, reason), c.status);
-        EXPECT_EQ(state, Sentinel());
+        EXPECT_EQ(sceneFromJson(c.bytes, state, reason), c.status);
+        EXPECT_EQ(state, sentinel());
         EXPECT_FALSE(reason.isEmpty());
     }
 }
@@ -140,34 +140,34 @@ TEST(SceneFileFormat, EveryMalformedFileIsRefusedWholeWithAReason) {
 // readable German; so is a family that would break out of another
 // format's markup (an SVG attribute) or hold a control character.
 TEST(SceneFileFormat, UnusableFontEntriesAreRefusedByName) {
-    const QByteArray good = SampleBytes();
+    const QByteArray good = sampleBytes();
     const QString entry = QStringLiteral("der Wert von „Edit_Text_in_Grafik“ in „fonts“ ist ");
     const struct {
         QByteArray bytes;
         QString reason;
     } cases[] = {
-        {Replaced(good, "\"colour\": \"#00ff00\",", ""), entry + QStringLiteral("keine vollständige Schriftangabe")},
-        {Replaced(good, "\"DejaVu Serif\"", R"j("Evil\" onload=\"alert(1)")j"), {}},
-        {Replaced(good, "\"DejaVu Serif\"", R"j("<script>")j"), {}},
-        {Replaced(good, "\"DejaVu Serif\"", R"j("Fish & Chips")j"), {}},
-        {Replaced(good, "\"DejaVu Serif\"", R"j("Sans\u0000")j"), {}},
-        {Replaced(good, "\"DejaVu Serif\"", R"j("\u0001")j"), {}},
-        {Replaced(good, "\"DejaVu Serif\"", R"j("Sans\tSerif")j"), {}},
-        {Replaced(good, "\"DejaVu Serif\"", R"j("Sans\u009b")j"), {}},
+        {replaced(good, "\"colour\": \"#00ff00\",", ""), entry + QStringLiteral("keine vollständige Schriftangabe")},
+        {replaced(good, "\"DejaVu Serif\"", R"j("Evil\" onload=\"alert(1)")j"), {}},
+        {replaced(good, "\"DejaVu Serif\"", R"j("<script>")j"), {}},
+        {replaced(good, "\"DejaVu Serif\"", R"j("Fish & Chips")j"), {}},
+        {replaced(good, "\"DejaVu Serif\"", R"j("Sans\u0000")j"), {}},
+        {replaced(good, "\"DejaVu Serif\"", R"j("\u0001")j"), {}},
+        {replaced(good, "\"DejaVu Serif\"", R"j("Sans\tSerif")j"), {}},
+        {replaced(good, "\"DejaVu Serif\"", R"j("Sans\u009b")j"), {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bytes.mid(c.bytes.indexOf("family"), 40).toStdString());
-        SceneState state = Sentinel();
+        SceneState state = sentinel();
         QString reason;
-        EXPECT_EQ(SceneFromJson(c.bytes, state, reason), SceneFileStatus::NotAScene);
+        EXPECT_EQ(sceneFromJson(c.bytes, state, reason), SceneFileStatus::NotAScene);
         EXPECT_EQ(reason, c.reason.isEmpty() ? entry + QStringLiteral("eine Schrift, deren Name ein Anführungszeichen, "
                                                                       "<, >, & oder ein Steuerzeichen enthält")
                                              : c.reason);
-        EXPECT_EQ(state, Sentinel());
+        EXPECT_EQ(state, sentinel());
     }
     SceneState state;
     QString reason;
-    EXPECT_EQ(SceneFromJson(Replaced(good, "\"DejaVu Serif\"", "\"Noto Sans CJK JP (Ärger's 2)\""), state, reason),
+    EXPECT_EQ(sceneFromJson(replaced(good, "\"DejaVu Serif\"", "\"Noto Sans CJK JP (Ärger's 2)\""), state, reason),
               SceneFileStatus::Ok)
         << reason.toStdString();
 }
@@ -176,7 +176,7 @@ TEST(SceneFileFormat, UnusableFontEntriesAreRefusedByName) {
 // ends and replaced values. Whatever comes out, the reader either takes the
 // file whole (and then writes it back unchanged) or refuses it whole.
 TEST(SceneFileFormat, ThousandsOfMutatedFilesAreTakenOrRefusedWhole) {
-    const QByteArray good = SampleBytes().replace(QByteArray(100000, '7'), "7777");
+    const QByteArray good = sampleBytes().replace(QByteArray(100000, '7'), "7777");
     std::uint64_t seed = 0x5eed5eedULL;
     auto next = [&seed](std::uint64_t bound) {
         seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
@@ -200,18 +200,18 @@ TEST(SceneFileFormat, ThousandsOfMutatedFilesAreTakenOrRefusedWhole) {
             default: std::swap(bytes[at], bytes[qsizetype(next(std::uint64_t(bytes.size())))]); break;
             }
         }
-        SceneState state = Sentinel();
+        SceneState state = sentinel();
         QString reason;
-        const SceneFileStatus status = SceneFromJson(bytes, state, reason);
+        const SceneFileStatus status = sceneFromJson(bytes, state, reason);
         if (status == SceneFileStatus::Ok) {
             ++taken;
             SceneState again;
             QString second;
-            ASSERT_EQ(SceneFromJson(SceneToJson(state), again, second), SceneFileStatus::Ok) << round;
+            ASSERT_EQ(sceneFromJson(sceneToJson(state), again, second), SceneFileStatus::Ok) << round;
             ASSERT_EQ(again, state) << round;
         } else {
             ++refused;
-            ASSERT_EQ(state, Sentinel()) << round;
+            ASSERT_EQ(state, sentinel()) << round;
             ASSERT_FALSE(reason.isEmpty()) << round;
         }
     }
@@ -230,7 +230,7 @@ TEST(SceneFileFormat, DocumentedExampleIsAGoodScene) {
     ASSERT_GT(end, start);
     SceneState state;
     QString reason;
-    ASSERT_EQ(SceneFromJson(text.mid(start + 8, end - start - 8), state, reason), SceneFileStatus::Ok)
+    ASSERT_EQ(sceneFromJson(text.mid(start + 8, end - start - 8), state, reason), SceneFileStatus::Ok)
         << reason.toStdString();
     // A complete example: the points, a family field, the output and the view.
     EXPECT_EQ(state.texts.at("Edit_Punkt1_x"), "4");
@@ -245,12 +245,12 @@ TEST(SceneFileFormat, DocumentedExampleIsAGoodScene) {
 class SceneFiles : public ::testing::Test {
 protected:
     QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
-    static void Write(const QString& path, const QByteArray& bytes) {
+    static void write(const QString& path, const QByteArray& bytes) {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    static QByteArray Contents(const QString& path) {
+    static QByteArray contents(const QString& path) {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
@@ -259,11 +259,11 @@ protected:
 
 TEST_F(SceneFiles, WrittenFileReadsBackAndReplacesTheOldOne) {
     const QString file = path("a.spatium");
-    Write(file, "old");
-    ASSERT_TRUE(WriteSceneFile(file, Sample()).ok());
+    write(file, "old");
+    ASSERT_TRUE(writeSceneFile(file, sample()).ok());
     SceneState read;
-    ASSERT_TRUE(ReadSceneFile(file, read).ok());
-    EXPECT_EQ(read, Sample());
+    ASSERT_TRUE(readSceneFile(file, read).ok());
+    EXPECT_EQ(read, sample());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.spatium"});  // no temporary left over
 }
 
@@ -274,8 +274,8 @@ TEST_F(SceneFiles, FilesThatAreNoScenesNameTheFileAndTheReason) {
         SceneFileStatus status;
         const char* says;
     };
-    Write(path("empty.spatium"), "");
-    Write(path("newer.spatium"), R"({"format": "spatium-scene", "version": 2})");
+    write(path("empty.spatium"), "");
+    write(path("newer.spatium"), R"({"format": "spatium-scene", "version": 2})");
     {
         QFile big(path("big.spatium"));
         ASSERT_TRUE(big.open(QIODevice::WriteOnly));
@@ -295,25 +295,25 @@ TEST_F(SceneFiles, FilesThatAreNoScenesNameTheFileAndTheReason) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        SceneState state = Sentinel();
-        const SceneFileResult r = ReadSceneFile(c.path, state);
+        SceneState state = sentinel();
+        const SceneFileResult r = readSceneFile(c.path, state);
         EXPECT_EQ(r.status, c.status);
         EXPECT_TRUE(r.message.contains(QStringLiteral("„%1“").arg(c.path))) << r.message.toStdString();
         EXPECT_TRUE(r.message.contains(QString::fromUtf8(c.says))) << r.message.toStdString();
-        EXPECT_EQ(state, Sentinel());
+        EXPECT_EQ(state, sentinel());
     }
 }
 
 TEST_F(SceneFiles, FailedWriteKeepsTheOldFileAndSaysWhy) {
     const QString missingFolder = path("gone/a.spatium");
-    const SceneFileResult r = WriteSceneFile(missingFolder, Sample());
+    const SceneFileResult r = writeSceneFile(missingFolder, sample());
     EXPECT_EQ(r.status, SceneFileStatus::Unreadable);
     EXPECT_TRUE(r.message.contains(QStringLiteral("konnte nicht gespeichert werden"))) << r.message.toStdString();
     EXPECT_FALSE(QFile::exists(missingFolder));
 
     // A folder of that name cannot be replaced by the file.
     QDir(dir.path()).mkdir(QStringLiteral("taken.spatium"));
-    const SceneFileResult folder = WriteSceneFile(path("taken.spatium"), Sample());
+    const SceneFileResult folder = writeSceneFile(path("taken.spatium"), sample());
     EXPECT_FALSE(folder.ok());
     EXPECT_TRUE(folder.message.contains(QStringLiteral("„taken.spatium“ ist ein Ordner"))) << folder.message.toStdString();
     EXPECT_TRUE(QFileInfo(path("taken.spatium")).isDir());
@@ -323,7 +323,7 @@ TEST_F(SceneFiles, FailedWriteKeepsTheOldFileAndSaysWhy) {
 // the system's error, not from a guess: a read-only file is no full disk.
 // (Root may write read-only files, so the system's answers are given here.)
 TEST_F(SceneFiles, FailedWriteNamesTheRealReason) {
-    Write(path("alt.spatium"), "alt");
+    write(path("alt.spatium"), "alt");
     QDir(dir.path()).mkdir(QStringLiteral("ordner"));
     const struct {
         QString path;
@@ -347,7 +347,7 @@ TEST_F(SceneFiles, FailedWriteNamesTheRealReason) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.toStdString() + " errno " + std::to_string(c.errorNumber));
-        EXPECT_EQ(WriteFailureReason(c.path, c.error, c.errorNumber), c.reason);
+        EXPECT_EQ(writeFailureReason(c.path, c.error, c.errorNumber), c.reason);
     }
 }
 
@@ -357,10 +357,10 @@ TEST_F(SceneFiles, WriteStoppedMidwayLeavesThePreviousFileWhole) {
     const QString file = path("scene.spatium");
     SceneState previous;
     previous.texts["Edit_Punkt1_x"] = "5";
-    ASSERT_TRUE(WriteSceneFile(file, previous).ok());
-    const QByteArray before = Contents(file);
+    ASSERT_TRUE(writeSceneFile(file, previous).ok());
+    const QByteArray before = contents(file);
     ASSERT_LT(before.size(), 4096);
-    ASSERT_GT(SceneToJson(Sample()).size(), 8192);
+    ASSERT_GT(sceneToJson(sample()).size(), 8192);
 
     auto limitFileSize = [] {
         rlimit limit{4096, 4096};
@@ -371,22 +371,22 @@ TEST_F(SceneFiles, WriteStoppedMidwayLeavesThePreviousFileWhole) {
         {
             limitFileSize();
             std::signal(SIGXFSZ, SIG_IGN);
-            const SceneFileResult r = WriteSceneFile(file, Sample());
+            const SceneFileResult r = writeSceneFile(file, sample());
             _exit(!r.ok() && r.message.contains(QStringLiteral("Datenträger voll")) ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
-    EXPECT_EQ(Contents(file), before);
+    EXPECT_EQ(contents(file), before);
     // Killed while writing.
     EXPECT_EXIT(
         {
             limitFileSize();
-            WriteSceneFile(file, Sample());
+            writeSceneFile(file, sample());
             _exit(0);
         },
         ::testing::KilledBySignal(SIGXFSZ), "");
-    EXPECT_EQ(Contents(file), before);
+    EXPECT_EQ(contents(file), before);
     SceneState read;
-    ASSERT_TRUE(ReadSceneFile(file, read).ok());
+    ASSERT_TRUE(readSceneFile(file, read).ok());
     EXPECT_EQ(read, previous);
 }
 
@@ -420,10 +420,10 @@ private:
 // Found by fuzzing: every file read reserved a buffer of the whole 10 MB
 // limit, however small the file.
 TEST(SceneFileFormat, ReadingASmallFileNeverReservesTheWholeLimit) {
-    const QByteArray small = SampleBytes();
+    const QByteArray small = sampleBytes();
     for (const bool knowsSize : {true, false}) {
         ReadRecorder device(small, knowsSize);
-        EXPECT_EQ(ReadUpTo(device, kMaxSceneFileBytes + 1), small);
+        EXPECT_EQ(readUpTo(device, kMaxSceneFileBytes + 1), small);
         EXPECT_LE(device.largestRequest, std::max<qint64>(small.size() + 1, 64 * 1024)) << knowsSize;
     }
     // Larger than the limit: one byte beyond it tells, whether or not the
@@ -431,7 +431,7 @@ TEST(SceneFileFormat, ReadingASmallFileNeverReservesTheWholeLimit) {
     const QByteArray large(300000, 'x');
     for (const bool knowsSize : {true, false}) {
         ReadRecorder device(large, knowsSize);
-        EXPECT_EQ(ReadUpTo(device, 200001).size(), 200001) << knowsSize;
+        EXPECT_EQ(readUpTo(device, 200001).size(), 200001) << knowsSize;
     }
 }
 
@@ -452,8 +452,8 @@ TEST(SceneStateValue, OverlayComparisonAndChangedEntries) {
     EXPECT_NE(merged, startUp);
     EXPECT_EQ(merged.differingNames(startUp), (std::vector<std::string>{"Edit_Punkt1_x", "Panel_KoerperFarbe"}));
 
-    const SceneState changed = ChangedEntries(startUp, merged);
+    const SceneState changed = changedEntries(startUp, merged);
     EXPECT_EQ(changed, file);
-    EXPECT_EQ(ChangedEntries(merged, startUp).size(), 1);  // the panel has no start-up entry to go back to
+    EXPECT_EQ(changedEntries(merged, startUp).size(), 1);  // the panel has no start-up entry to go back to
     EXPECT_TRUE(merged.differingNames(merged).empty());
 }

@@ -20,7 +20,7 @@ struct CommandOutcome {
     std::string labelT;
 };
 
-inline CommandOutcome RefusedWith(std::string message) {
+inline CommandOutcome refusedWith(std::string message) {
     CommandOutcome outcome;
     outcome.message = std::move(message);
     return outcome;
@@ -32,38 +32,38 @@ inline constexpr const char* kNoPlaneMessage = "Es liegt keine Ebene vor !";
 inline constexpr const char* kNullSpanMessage = "Spannvektoren dürfen nicht Nullvektor sein !";
 
 // --- Output of equations (lines 1 = g, 2 = h, 3 = g2; planes 1..5) --------
-CommandOutcome OutputLineCommand(const Scene& scene, int line, OutputLog& log);
-CommandOutcome OutputPlaneCommand(const Scene& scene, int plane, OutputLog& log);
-void ClearOutputCommand(OutputLog& log);
+CommandOutcome outputLineCommand(const Scene& scene, int line, OutputLog& log);
+CommandOutcome outputPlaneCommand(const Scene& scene, int plane, OutputLog& log);
+void clearOutputCommand(OutputLog& log);
 
 // --- Incidence and point tests --------------------------------------------
-void PointOnLineCommand(const Scene& scene, int line, OutputLog& log);   // S with g or h
-void PointInE1Command(const Scene& scene, OutputLog& log);
-void PointInE3Command(const Scene& scene, OutputLog& log);
-void LineLineCommand(const Scene& scene, int line1, int line2, OutputLog& log);  // g,h / g,g2
-void PlanePlaneCommand(const Scene& scene, int plane1, int plane2, OutputLog& log);
-void LinePlaneCommand(const Scene& scene, int plane, OutputLog& log);    // g with E1, E3, E5
+void pointOnLineCommand(const Scene& scene, int line, OutputLog& log);   // S with g or h
+void pointInE1Command(const Scene& scene, OutputLog& log);
+void pointInE3Command(const Scene& scene, OutputLog& log);
+void lineLineCommand(const Scene& scene, int line1, int line2, OutputLog& log);  // g,h / g,g2
+void planePlaneCommand(const Scene& scene, int plane1, int plane2, OutputLog& log);
+void linePlaneCommand(const Scene& scene, int plane, OutputLog& log);    // g with E1, E3, E5
 
 // --- Measures (each sets the log colour to blue first) --------------------
-void AngleAOBCommand(const Scene& scene, OutputLog& log);
-void VectorProductCommand(const Scene& scene, OutputLog& log);
-void ScalarProductCommand(const Scene& scene, OutputLog& log);
-void TriangleCommand(const Scene& scene, OutputLog& log);
-void QuadrilateralCommand(Scene& scene, OutputLog& log);      // stores AD = D - A
-void PrismABCCommand(const Scene& scene, OutputLog& log);
-void PrismABCDCommand(Scene& scene, OutputLog& log);          // stores AD
-void PyramidABCSCommand(const Scene& scene, OutputLog& log);
-void PyramidABCDSCommand(Scene& scene, OutputLog& log);       // stores AD
-void SpatCommand(const Scene& scene, OutputLog& log);
+void angleAOBCommand(const Scene& scene, OutputLog& log);
+void vectorProductCommand(const Scene& scene, OutputLog& log);
+void scalarProductCommand(const Scene& scene, OutputLog& log);
+void triangleCommand(const Scene& scene, OutputLog& log);
+void quadrilateralCommand(Scene& scene, OutputLog& log);      // stores AD = D - A
+void prismABCCommand(const Scene& scene, OutputLog& log);
+void prismABCDCommand(Scene& scene, OutputLog& log);          // stores AD
+void pyramidABCSCommand(const Scene& scene, OutputLog& log);
+void pyramidABCDSCommand(Scene& scene, OutputLog& log);       // stores AD
+void spatCommand(const Scene& scene, OutputLog& log);
 // AD = r·AB + t·AC: sets coplanarR, coplanarT, coplanarValid and the labels.
-CommandOutcome CoplanarityCommand(Scene& scene, OutputLog& log);
+CommandOutcome coplanarityCommand(Scene& scene, OutputLog& log);
 
 // --- The buttons -----------------------------------------------------------
 // Which groups of fields a button re-reads before it runs.
 enum ReaderNeed : unsigned {
     ReadNothing = 0,
-    ReadLines = 1,   // h and g2 (Geraden_auslesen)
-    ReadPlanes = 2,  // E1 .. E5 (Ebenen_auslesen)
+    ReadLines = 1,   // h and g2 (readLines)
+    ReadPlanes = 2,  // E1 .. E5 (readPlanes)
 };
 
 struct CalculationButton {
@@ -73,4 +73,4 @@ struct CalculationButton {
 };
 
 // Every output, clear, incidence and measure button of the input window.
-const std::vector<CalculationButton>& CalculationButtons();
+const std::vector<CalculationButton>& calculationButtons();

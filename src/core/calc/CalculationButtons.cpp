@@ -5,91 +5,91 @@
 namespace {
 
 template <void (*Command)(const Scene&, OutputLog&)>
-CommandOutcome Run(Scene& scene, OutputLog& log) {
+CommandOutcome run(Scene& scene, OutputLog& log) {
     Command(scene, log);
     return {};
 }
 
 template <void (*Command)(Scene&, OutputLog&)>
-CommandOutcome RunMutable(Scene& scene, OutputLog& log) {
+CommandOutcome runMutable(Scene& scene, OutputLog& log) {
     Command(scene, log);
     return {};
 }
 
 template <int Line>
-CommandOutcome OutputLine(Scene& scene, OutputLog& log) { return OutputLineCommand(scene, Line, log); }
+CommandOutcome outputLine(Scene& scene, OutputLog& log) { return outputLineCommand(scene, Line, log); }
 
 template <int Plane>
-CommandOutcome OutputPlane(Scene& scene, OutputLog& log) { return OutputPlaneCommand(scene, Plane, log); }
+CommandOutcome outputPlane(Scene& scene, OutputLog& log) { return outputPlaneCommand(scene, Plane, log); }
 
 template <int Line>
-CommandOutcome PointOnLine(Scene& scene, OutputLog& log) {
-    PointOnLineCommand(scene, Line, log);
+CommandOutcome pointOnLine(Scene& scene, OutputLog& log) {
+    pointOnLineCommand(scene, Line, log);
     return {};
 }
 
 template <int Line1, int Line2>
-CommandOutcome LineLine(Scene& scene, OutputLog& log) {
-    LineLineCommand(scene, Line1, Line2, log);
+CommandOutcome lineLine(Scene& scene, OutputLog& log) {
+    lineLineCommand(scene, Line1, Line2, log);
     return {};
 }
 
 template <int Plane1, int Plane2>
-CommandOutcome PlanePlane(Scene& scene, OutputLog& log) {
-    PlanePlaneCommand(scene, Plane1, Plane2, log);
+CommandOutcome planePlane(Scene& scene, OutputLog& log) {
+    planePlaneCommand(scene, Plane1, Plane2, log);
     return {};
 }
 
 template <int Plane>
-CommandOutcome LinePlane(Scene& scene, OutputLog& log) {
-    LinePlaneCommand(scene, Plane, log);
+CommandOutcome linePlane(Scene& scene, OutputLog& log) {
+    linePlaneCommand(scene, Plane, log);
     return {};
 }
 
-CommandOutcome Clear(Scene&, OutputLog& log) {
-    ClearOutputCommand(log);
+CommandOutcome clearOutput(Scene&, OutputLog& log) {
+    clearOutputCommand(log);
     return {};
 }
 
 }  // namespace
 
-const std::vector<CalculationButton>& CalculationButtons() {
+const std::vector<CalculationButton>& calculationButtons() {
     static const std::vector<CalculationButton> buttons = {
         // Equations
-        {"SpeedButton_g_ausgeben", ReadNothing, &OutputLine<LineG>},
-        {"SpeedButton_h_ausgeben", ReadLines, &OutputLine<LineH>},
-        {"SpeedButton_g1_ausgeben", ReadLines, &OutputLine<LineG2>},
-        {"SpeedButton_E1_ausgeben", ReadPlanes, &OutputPlane<PlaneE1>},
-        {"SpeedButton_E2_ausgeben", ReadPlanes, &OutputPlane<PlaneE2>},
-        {"SpeedButton_E3_ausgeben", ReadPlanes, &OutputPlane<PlaneE3>},
-        {"SpeedButton_E4_ausgeben", ReadPlanes, &OutputPlane<PlaneE4>},
-        {"SpeedButton_E5_ausgeben", ReadPlanes, &OutputPlane<PlaneE5>},
-        {"SpeedButton_ClearRichEdit", ReadNothing, &Clear},
+        {"SpeedButton_g_ausgeben", ReadNothing, &outputLine<LineG>},
+        {"SpeedButton_h_ausgeben", ReadLines, &outputLine<LineH>},
+        {"SpeedButton_g1_ausgeben", ReadLines, &outputLine<LineG2>},
+        {"SpeedButton_E1_ausgeben", ReadPlanes, &outputPlane<PlaneE1>},
+        {"SpeedButton_E2_ausgeben", ReadPlanes, &outputPlane<PlaneE2>},
+        {"SpeedButton_E3_ausgeben", ReadPlanes, &outputPlane<PlaneE3>},
+        {"SpeedButton_E4_ausgeben", ReadPlanes, &outputPlane<PlaneE4>},
+        {"SpeedButton_E5_ausgeben", ReadPlanes, &outputPlane<PlaneE5>},
+        {"SpeedButton_ClearRichEdit", ReadNothing, &clearOutput},
         // Incidences and point tests
-        {"SpeedButton_S_mit_g", ReadNothing, &PointOnLine<LineG>},
-        {"SpeedButton_S_mit_h", ReadLines, &PointOnLine<LineH>},
-        {"SpeedButton_S_mit_E1", ReadPlanes, &Run<PointInE1Command>},
-        {"SpeedButton_S_mit_E3", ReadPlanes, &Run<PointInE3Command>},
-        {"SpeedButton_g_mit_h", ReadLines, &LineLine<LineG, LineH>},
-        {"SpeedButton_g_mit_g1", ReadLines, &LineLine<LineG, LineG2>},
-        {"SpeedButton_E1_mit_E2", ReadPlanes, &PlanePlane<PlaneE1, PlaneE2>},
-        {"SpeedButton_E3_mit_E4", ReadPlanes, &PlanePlane<PlaneE3, PlaneE4>},
-        {"SpeedButton_E1_mit_E3", ReadPlanes, &PlanePlane<PlaneE1, PlaneE3>},
-        {"SpeedButton_E1_mit_g", ReadPlanes, &LinePlane<PlaneE1>},
-        {"SpeedButton_E3_mit_g", ReadPlanes, &LinePlane<PlaneE3>},
-        {"SpeedButton_E5_mit_g", ReadPlanes, &LinePlane<PlaneE5>},
+        {"SpeedButton_S_mit_g", ReadNothing, &pointOnLine<LineG>},
+        {"SpeedButton_S_mit_h", ReadLines, &pointOnLine<LineH>},
+        {"SpeedButton_S_mit_E1", ReadPlanes, &run<pointInE1Command>},
+        {"SpeedButton_S_mit_E3", ReadPlanes, &run<pointInE3Command>},
+        {"SpeedButton_g_mit_h", ReadLines, &lineLine<LineG, LineH>},
+        {"SpeedButton_g_mit_g1", ReadLines, &lineLine<LineG, LineG2>},
+        {"SpeedButton_E1_mit_E2", ReadPlanes, &planePlane<PlaneE1, PlaneE2>},
+        {"SpeedButton_E3_mit_E4", ReadPlanes, &planePlane<PlaneE3, PlaneE4>},
+        {"SpeedButton_E1_mit_E3", ReadPlanes, &planePlane<PlaneE1, PlaneE3>},
+        {"SpeedButton_E1_mit_g", ReadPlanes, &linePlane<PlaneE1>},
+        {"SpeedButton_E3_mit_g", ReadPlanes, &linePlane<PlaneE3>},
+        {"SpeedButton_E5_mit_g", ReadPlanes, &linePlane<PlaneE5>},
         // Measures
-        {"SpeedButton_Winkel_AOC", ReadNothing, &Run<AngleAOBCommand>},
-        {"SpeedButton_OAxOB", ReadNothing, &Run<VectorProductCommand>},
-        {"SpeedButton_OA_mal_OB", ReadNothing, &Run<ScalarProductCommand>},
-        {"SpeedButton_Dreiecksflaeche", ReadNothing, &Run<TriangleCommand>},
-        {"SpeedButton_Vierecksflaeche", ReadNothing, &RunMutable<QuadrilateralCommand>},
-        {"SpeedButton_PrismavolumenABC", ReadNothing, &Run<PrismABCCommand>},
-        {"SpeedButton_PrismavolumenABCD", ReadNothing, &RunMutable<PrismABCDCommand>},
-        {"SpeedButton_Pyramidenvolumen1", ReadNothing, &Run<PyramidABCSCommand>},
-        {"SpeedButton_Pyramidenvolumen2", ReadNothing, &RunMutable<PyramidABCDSCommand>},
-        {"SpeedButton_Spatvolumen", ReadNothing, &Run<SpatCommand>},
-        {"SpeedButton_komplanarOAOBOC", ReadNothing, &CoplanarityCommand},
+        {"SpeedButton_Winkel_AOC", ReadNothing, &run<angleAOBCommand>},
+        {"SpeedButton_OAxOB", ReadNothing, &run<vectorProductCommand>},
+        {"SpeedButton_OA_mal_OB", ReadNothing, &run<scalarProductCommand>},
+        {"SpeedButton_Dreiecksflaeche", ReadNothing, &run<triangleCommand>},
+        {"SpeedButton_Vierecksflaeche", ReadNothing, &runMutable<quadrilateralCommand>},
+        {"SpeedButton_PrismavolumenABC", ReadNothing, &run<prismABCCommand>},
+        {"SpeedButton_PrismavolumenABCD", ReadNothing, &runMutable<prismABCDCommand>},
+        {"SpeedButton_Pyramidenvolumen1", ReadNothing, &run<pyramidABCSCommand>},
+        {"SpeedButton_Pyramidenvolumen2", ReadNothing, &runMutable<pyramidABCDSCommand>},
+        {"SpeedButton_Spatvolumen", ReadNothing, &run<spatCommand>},
+        {"SpeedButton_komplanarOAOBOC", ReadNothing, &coplanarityCommand},
     };
     return buttons;
 }

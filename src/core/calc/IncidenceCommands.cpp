@@ -16,16 +16,16 @@ struct LineData {
     Vector3 u;
 };
 
-LineData LineOf(const Scene& scene, int line) {
+LineData lineOf(const Scene& scene, int line) {
     static const char* names[] = {"", "g", "h", "g2"};
     return {names[line], scene.lineSupport[static_cast<std::size_t>(line)],
             scene.lineDirection[static_cast<std::size_t>(line)]};
 }
 
 // A null direction is no line: say so instead of testing against it.
-bool CheckLine(const LineData& line, OutputLog& log) {
-    if (!IsNullVector(line.u)) return true;
-    log.AppendLine(line.name + ": " + kNullDirectionMessage);
+bool checkLine(const LineData& line, OutputLog& log) {
+    if (!isNullVector(line.u)) return true;
+    log.appendLine(line.name + ": " + kNullDirectionMessage);
     return false;
 }
 
@@ -40,7 +40,7 @@ struct PlaneData {
 // E3 .. E5 from their parameter form with the coordinate form derived from
 // it. useE3Copies takes E3's spanning vectors from the copies the plane
 // reader keeps for the point test.
-PlaneData PlaneOf(const Scene& scene, int plane, bool useE3Copies = false) {
+PlaneData planeOf(const Scene& scene, int plane, bool useE3Copies = false) {
     PlaneData data;
     data.name = "E" + std::to_string(plane);
     const auto index = static_cast<std::size_t>(plane);
@@ -54,7 +54,7 @@ PlaneData PlaneOf(const Scene& scene, int plane, bool useE3Copies = false) {
             data.problem = kNoPlaneMessage;
             return data;
         }
-        const ParameterForm form = CoordinateToParameterForm(data.a, data.b, data.c, data.d);
+        const ParameterForm form = coordinateToParameterForm(data.a, data.b, data.c, data.d);
         data.p = form.p;
         data.u = form.u;
         data.v = form.v;
@@ -63,11 +63,11 @@ PlaneData PlaneOf(const Scene& scene, int plane, bool useE3Copies = false) {
     data.p = scene.planeSupport[index];
     data.u = (useE3Copies && plane == PlaneE3) ? scene.e3SpanCopyU : scene.planeSpanU[index];
     data.v = (useE3Copies && plane == PlaneE3) ? scene.e3SpanCopyV : scene.planeSpanV[index];
-    if (IsNullVector(data.u) || IsNullVector(data.v)) {
+    if (isNullVector(data.u) || isNullVector(data.v)) {
         data.problem = kNullSpanMessage;
         return data;
     }
-    const CoordinateForm k = ParameterToCoordinateForm(data.p, data.u, data.v);
+    const CoordinateForm k = parameterToCoordinateForm(data.p, data.u, data.v);
     data.a = k.a;
     data.b = k.b;
     data.c = k.c;
@@ -76,169 +76,169 @@ PlaneData PlaneOf(const Scene& scene, int plane, bool useE3Copies = false) {
     return data;
 }
 
-bool CheckPlane(const PlaneData& plane, OutputLog& log) {
+bool checkPlane(const PlaneData& plane, OutputLog& log) {
     if (plane.problem.empty()) return true;
-    log.AppendLine(plane.name + ": " + plane.problem);
+    log.appendLine(plane.name + ": " + plane.problem);
     return false;
 }
 
-void AppendIntersection(OutputLog& log, const std::string& name1, const std::string& name2) {
-    log.AppendText(name1 + " ");
-    log.AppendSymbol(SymbolGlyph::Intersection);
-    log.AppendText(" " + name2 + " = ");
+void appendIntersection(OutputLog& log, const std::string& name1, const std::string& name2) {
+    log.appendText(name1 + " ");
+    log.appendSymbol(SymbolGlyph::Intersection);
+    log.appendText(" " + name2 + " = ");
 }
 
-void AppendPointPlaneResult(OutputLog& log, const std::string& name, const IncidenceResult& result,
+void appendPointPlaneResult(OutputLog& log, const std::string& name, const IncidenceResult& result,
                             const Vector3& foot, Real r, Real s) {
     if (result.status == 2) {
-        log.AppendText("S liegt auf " + name + " mit ");
-        log.AppendSymbol(SymbolGlyph::Lambda);
-        log.AppendText(" = " + ResultText(3, r) + "   ");
-        log.AppendSymbol(SymbolGlyph::Mu);
-        log.AppendLine(" = " + ResultText(3, s));
+        log.appendText("S liegt auf " + name + " mit ");
+        log.appendSymbol(SymbolGlyph::Lambda);
+        log.appendText(" = " + resultText(3, r) + "   ");
+        log.appendSymbol(SymbolGlyph::Mu);
+        log.appendLine(" = " + resultText(3, s));
     } else if (result.status == 1) {
-        log.AppendLine("S liegt nicht auf " + name);
-        AppendDistanceLine(log, result);
-        AppendPointLine(log, foot, "Lotfußpunkt F");
+        log.appendLine("S liegt nicht auf " + name);
+        appendDistanceLine(log, result);
+        appendPointLine(log, foot, "Lotfußpunkt F");
     } else {
-        log.AppendLine(kDegenerateText);
+        log.appendLine(kDegenerateText);
     }
 }
 
 }  // namespace
 
-void PointOnLineCommand(const Scene& scene, int line, OutputLog& log) {
-    const LineData g = LineOf(scene, line);
-    if (!CheckLine(g, log)) return;
+void pointOnLineCommand(const Scene& scene, int line, OutputLog& log) {
+    const LineData g = lineOf(scene, line);
+    if (!checkLine(g, log)) return;
     const Vector3& S = scene.points[PointS];
     IncidenceResult result;
     Vector3 foot;
     Real t = 0;
-    PointOnLineTest(S, g.p, g.u, result, foot, t);
+    pointOnLineTest(S, g.p, g.u, result, foot, t);
     if (result.status == 2) {
-        log.AppendText("S liegt auf " + g.name + " mit ");
-        log.AppendSymbol(SymbolGlyph::Lambda);
-        log.AppendLine(" = " + ResultText(3, t));
+        log.appendText("S liegt auf " + g.name + " mit ");
+        log.appendSymbol(SymbolGlyph::Lambda);
+        log.appendLine(" = " + resultText(3, t));
     } else if (result.status == 1) {
-        log.AppendLine("S liegt nicht auf " + g.name);
-        AppendDistanceLine(log, result);
-        AppendPointLine(log, foot, "Lotfußpunkt F");
+        log.appendLine("S liegt nicht auf " + g.name);
+        appendDistanceLine(log, result);
+        appendPointLine(log, foot, "Lotfußpunkt F");
     } else {
-        log.AppendLine(kDegenerateText);
+        log.appendLine(kDegenerateText);
     }
 }
 
-void PointInE1Command(const Scene& scene, OutputLog& log) {
-    const PlaneData e1 = PlaneOf(scene, PlaneE1);
-    if (!CheckPlane(e1, log)) return;
+void pointInE1Command(const Scene& scene, OutputLog& log) {
+    const PlaneData e1 = planeOf(scene, PlaneE1);
+    if (!checkPlane(e1, log)) return;
     // λ and μ refer to a parameter form of E1 itself: support point
-    // PointOfPlane(E1) (coordinateForm = true) and the spanning vectors of
+    // pointOfPlane(E1) (coordinateForm = true) and the spanning vectors of
     // E1's own parameter form.
     IncidenceResult result;
     Vector3 foot;
     Real r = 0, s = 0;
-    PointPlaneTest(scene.points[PointS], e1.p, e1.u, e1.v, e1.a, e1.b, e1.c, e1.d, true, result, foot,
+    pointPlaneTest(scene.points[PointS], e1.p, e1.u, e1.v, e1.a, e1.b, e1.c, e1.d, true, result, foot,
                    r, s);
-    AppendPointPlaneResult(log, e1.name, result, foot, r, s);
+    appendPointPlaneResult(log, e1.name, result, foot, r, s);
 }
 
-void PointInE3Command(const Scene& scene, OutputLog& log) {
-    const PlaneData e3 = PlaneOf(scene, PlaneE3, /*useE3Copies=*/true);
-    if (!CheckPlane(e3, log)) return;
+void pointInE3Command(const Scene& scene, OutputLog& log) {
+    const PlaneData e3 = planeOf(scene, PlaneE3, /*useE3Copies=*/true);
+    if (!checkPlane(e3, log)) return;
     IncidenceResult result;
     Vector3 foot;
     Real r = 0, s = 0;
-    PointPlaneTest(scene.points[PointS], e3.p, e3.u, e3.v, e3.a, e3.b, e3.c, e3.d, false, result, foot,
+    pointPlaneTest(scene.points[PointS], e3.p, e3.u, e3.v, e3.a, e3.b, e3.c, e3.d, false, result, foot,
                    r, s);
-    AppendPointPlaneResult(log, e3.name, result, foot, r, s);
+    appendPointPlaneResult(log, e3.name, result, foot, r, s);
 }
 
-void LineLineCommand(const Scene& scene, int line1, int line2, OutputLog& log) {
-    const LineData g = LineOf(scene, line1);
-    const LineData h = LineOf(scene, line2);
-    const bool gOk = CheckLine(g, log);
-    const bool hOk = CheckLine(h, log);
+void lineLineCommand(const Scene& scene, int line1, int line2, OutputLog& log) {
+    const LineData g = lineOf(scene, line1);
+    const LineData h = lineOf(scene, line2);
+    const bool gOk = checkLine(g, log);
+    const bool hOk = checkLine(h, log);
     if (!gOk || !hOk) return;
     IncidenceResult result;
     Vector3 S, F1, F2, Fq;
-    LineLineIncidence(g.p, g.u, h.p, h.u, result, S, F1, F2, Fq);
+    lineLineIncidence(g.p, g.u, h.p, h.u, result, S, F1, F2, Fq);
     switch (result.status) {
         case 0:
-            log.AppendLine(g.name + " = " + h.name + " ");
+            log.appendLine(g.name + " = " + h.name + " ");
             break;
         case 1:
-            log.AppendLine(g.name + " || " + h.name + " ");
-            AppendDistanceLine(log, result);
+            log.appendLine(g.name + " || " + h.name + " ");
+            appendDistanceLine(log, result);
             break;
         case 2:
-            AppendIntersection(log, g.name, h.name);
-            AppendPointLine(log, S, "S");
-            AppendAngleLine(log, result.angleDegrees);
+            appendIntersection(log, g.name, h.name);
+            appendPointLine(log, S, "S");
+            appendAngleLine(log, result.angleDegrees);
             break;
         case 3:
-            log.AppendLine(g.name + " , " + h.name + "  windschief ");
-            AppendDistanceLine(log, result);
-            log.AppendLine("Lotfußpunkte:");
-            AppendPointLine(log, F1, "P");
-            AppendPointLine(log, F2, "Q");
+            log.appendLine(g.name + " , " + h.name + "  windschief ");
+            appendDistanceLine(log, result);
+            log.appendLine("Lotfußpunkte:");
+            appendPointLine(log, F1, "P");
+            appendPointLine(log, F2, "Q");
             break;
         default:
-            log.AppendLine(kDegenerateText);
+            log.appendLine(kDegenerateText);
     }
 }
 
-void PlanePlaneCommand(const Scene& scene, int plane1, int plane2, OutputLog& log) {
-    const PlaneData e1 = PlaneOf(scene, plane1);
-    const PlaneData e2 = PlaneOf(scene, plane2);
-    const bool ok1 = CheckPlane(e1, log);
-    const bool ok2 = CheckPlane(e2, log);
+void planePlaneCommand(const Scene& scene, int plane1, int plane2, OutputLog& log) {
+    const PlaneData e1 = planeOf(scene, plane1);
+    const PlaneData e2 = planeOf(scene, plane2);
+    const bool ok1 = checkPlane(e1, log);
+    const bool ok2 = checkPlane(e2, log);
     if (!ok1 || !ok2) return;
     IncidenceResult result;
     Vector3 P, direction;
-    PlanePlaneIncidence(e1.a, e1.b, e1.c, e1.d, e2.a, e2.b, e2.c, e2.d, result, P, direction);
+    planePlaneIncidence(e1.a, e1.b, e1.c, e1.d, e2.a, e2.b, e2.c, e2.d, result, P, direction);
     switch (result.status) {
         case 0:
-            log.AppendLine(e1.name + " = " + e2.name + " ");
+            log.appendLine(e1.name + " = " + e2.name + " ");
             break;
         case 1:
-            log.AppendLine(e1.name + " || " + e2.name + " ");
-            AppendDistanceLine(log, result);
+            log.appendLine(e1.name + " || " + e2.name + " ");
+            appendDistanceLine(log, result);
             break;
         case 2:
-            log.AppendText(e1.name + " ");
-            log.AppendSymbol(SymbolGlyph::Intersection);
-            log.AppendLine(" " + e2.name + " = g mit:");
-            AppendLineEquation(log, P, direction, "g");
-            AppendAngleLine(log, result.angleDegrees);
+            log.appendText(e1.name + " ");
+            log.appendSymbol(SymbolGlyph::Intersection);
+            log.appendLine(" " + e2.name + " = g mit:");
+            appendLineEquation(log, P, direction, "g");
+            appendAngleLine(log, result.angleDegrees);
             break;
         default:
-            log.AppendLine(kDegenerateText);
+            log.appendLine(kDegenerateText);
     }
 }
 
-void LinePlaneCommand(const Scene& scene, int plane, OutputLog& log) {
-    const PlaneData e = PlaneOf(scene, plane);
-    const LineData g = LineOf(scene, LineG);
-    const bool planeOk = CheckPlane(e, log);
-    const bool lineOk = CheckLine(g, log);
+void linePlaneCommand(const Scene& scene, int plane, OutputLog& log) {
+    const PlaneData e = planeOf(scene, plane);
+    const LineData g = lineOf(scene, LineG);
+    const bool planeOk = checkPlane(e, log);
+    const bool lineOk = checkLine(g, log);
     if (!planeOk || !lineOk) return;
     IncidenceResult result;
     Vector3 S;
-    LinePlaneIncidence(g.p, g.u, e.a, e.b, e.c, e.d, result, S);
+    linePlaneIncidence(g.p, g.u, e.a, e.b, e.c, e.d, result, S);
     switch (result.status) {
         case 0:
-            log.AppendLine(g.name + " liegt auf " + e.name + " ");
+            log.appendLine(g.name + " liegt auf " + e.name + " ");
             break;
         case 1:
-            log.AppendLine(g.name + " || " + e.name + " ");
-            AppendDistanceLine(log, result);
+            log.appendLine(g.name + " || " + e.name + " ");
+            appendDistanceLine(log, result);
             break;
         case 2:
-            AppendIntersection(log, e.name, g.name);
-            AppendPointLine(log, S, "S");
-            AppendAngleLine(log, result.angleDegrees);
+            appendIntersection(log, e.name, g.name);
+            appendPointLine(log, S, "S");
+            appendAngleLine(log, result.angleDegrees);
             break;
         default:
-            log.AppendLine(kDegenerateText);
+            log.appendLine(kDegenerateText);
     }
 }

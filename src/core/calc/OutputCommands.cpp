@@ -7,7 +7,7 @@
 
 namespace {
 
-const char* LineName(int line) {
+const char* lineName(int line) {
     switch (line) {
         case LineG: return "g";
         case LineH: return "h";
@@ -15,47 +15,47 @@ const char* LineName(int line) {
     }
 }
 
-std::string PlaneName(int plane) { return "E" + std::to_string(plane); }
+std::string planeName(int plane) { return "E" + std::to_string(plane); }
 
 }  // namespace
 
-CommandOutcome OutputLineCommand(const Scene& scene, int line, OutputLog& log) {
+CommandOutcome outputLineCommand(const Scene& scene, int line, OutputLog& log) {
     const Vector3& p = scene.lineSupport[static_cast<std::size_t>(line)];
     const Vector3& u = scene.lineDirection[static_cast<std::size_t>(line)];
-    if (IsNullVector(u)) return RefusedWith(kNullDirectionMessage);
-    AppendLineEquation(log, p, u, LineName(line));
-    AppendLineTracePoints(log, p, u, LineName(line));
+    if (isNullVector(u)) return refusedWith(kNullDirectionMessage);
+    appendLineEquation(log, p, u, lineName(line));
+    appendLineTracePoints(log, p, u, lineName(line));
     return {};
 }
 
-CommandOutcome OutputPlaneCommand(const Scene& scene, int plane, OutputLog& log) {
-    const std::string name = PlaneName(plane);
+CommandOutcome outputPlaneCommand(const Scene& scene, int plane, OutputLog& log) {
+    const std::string name = planeName(plane);
     if (plane == PlaneE1 || plane == PlaneE2) {
         const auto& k = scene.planeCoeffs[static_cast<std::size_t>(plane)];
-        if (k[0] == 0 && k[1] == 0 && k[2] == 0) return RefusedWith(kNoPlaneMessage);
-        log.SetOutputColour(OutputColours::Result);
-        AppendPlaneCoordinateEquation(log, name, k[0], k[1], k[2], k[3]);
-        const ParameterForm form = CoordinateToParameterForm(k[0], k[1], k[2], k[3]);
+        if (k[0] == 0 && k[1] == 0 && k[2] == 0) return refusedWith(kNoPlaneMessage);
+        log.setOutputColour(OutputColours::Result);
+        appendPlaneCoordinateEquation(log, name, k[0], k[1], k[2], k[3]);
+        const ParameterForm form = coordinateToParameterForm(k[0], k[1], k[2], k[3]);
         if (form.ok)
-            AppendPlaneParameterEquation(log, form.p, form.u, form.v, name);
+            appendPlaneParameterEquation(log, form.p, form.u, form.v, name);
         else  // the axis point overflowed
-            log.AppendLine(name + ": Parameterform nicht berechenbar !");
-        AppendPlaneTraceLines(log, name, k[0], k[1], k[2], k[3]);
+            log.appendLine(name + ": Parameterform nicht berechenbar !");
+        appendPlaneTraceLines(log, name, k[0], k[1], k[2], k[3]);
         return {};
     }
     const auto index = static_cast<std::size_t>(plane);
     const Vector3& p = scene.planeSupport[index];
     const Vector3& u = scene.planeSpanU[index];
     const Vector3& v = scene.planeSpanV[index];
-    if (IsNullVector(u) || IsNullVector(v)) return RefusedWith(kNullSpanMessage);
-    const CoordinateForm k = ParameterToCoordinateForm(p, u, v);
+    if (isNullVector(u) || isNullVector(v)) return refusedWith(kNullSpanMessage);
+    const CoordinateForm k = parameterToCoordinateForm(p, u, v);
     // Parallel spanning vectors span no plane: there is no coordinate form.
-    if (k.a == 0 && k.b == 0 && k.c == 0) return RefusedWith(kNoPlaneMessage);
-    log.SetOutputColour(OutputColours::Result);
-    AppendPlaneParameterEquation(log, p, u, v, name);
-    AppendPlaneCoordinateEquation(log, name, k.a, k.b, k.c, k.d);
-    AppendPlaneTraceLines(log, name, k.a, k.b, k.c, k.d);
+    if (k.a == 0 && k.b == 0 && k.c == 0) return refusedWith(kNoPlaneMessage);
+    log.setOutputColour(OutputColours::Result);
+    appendPlaneParameterEquation(log, p, u, v, name);
+    appendPlaneCoordinateEquation(log, name, k.a, k.b, k.c, k.d);
+    appendPlaneTraceLines(log, name, k.a, k.b, k.c, k.d);
     return {};
 }
 
-void ClearOutputCommand(OutputLog& log) { log.ClearOutputLog(); }
+void clearOutputCommand(OutputLog& log) { log.clearOutputLog(); }

@@ -59,4 +59,4 @@ constexpr int kDefaultFontSize = 10;
 
 // The em of a font of the given point size in picture pixels: points are
 // taken at 96 dpi whatever screen the program runs on (10 pt -> 13 px).
-constexpr int FontPixelSize(int points) { return ((points < 1 ? 1 : points) * 96 + 36) / 72; }
+constexpr int fontPixelSize(int points) { return ((points < 1 ? 1 : points) * 96 + 36) / 72; }

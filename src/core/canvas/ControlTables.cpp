@@ -12,31 +12,31 @@ const CheckBoxRow kCheckBoxes[] = {
      PanelGroup::Rotate, 80, 22, 34},
     // Picture options, in pairs where the captions are short enough.
     {"CheckBox_3D_Raster_mittel", "Hintergrundraster ein", "", &ViewControls::raster,
-     BoxAction::Redraw, PanelGroup::System, 8, RowY(0), 130},
+     BoxAction::Redraw, PanelGroup::System, 8, rowY(0), 130},
     {"CheckBox_nur_positive_3D_Achsen", "Achsen nur positiv", "", &ViewControls::axesOnlyPositive,
-     BoxAction::Redraw, PanelGroup::System, 8, RowY(1), 136},
+     BoxAction::Redraw, PanelGroup::System, 8, rowY(1), 136},
     {"CheckBox_keine_Achsen", "keine Achsen", "", &ViewControls::noAxes, BoxAction::Redraw,
-     PanelGroup::System, kBoxColumn2, RowY(1), 128},
+     PanelGroup::System, kBoxColumn2, rowY(1), 128},
     {"CheckBox_3DLinien_dick", "Strecken/Geraden dick", "", &ViewControls::thickLines,
-     BoxAction::Redraw, PanelGroup::System, 8, RowY(2), 140},
+     BoxAction::Redraw, PanelGroup::System, 8, rowY(2), 140},
     {"CheckBox_Vektor_dick", "Vektoren dick", "", &ViewControls::thickVectors, BoxAction::Redraw,
-     PanelGroup::System, kBoxColumn2, RowY(2), 128},
+     PanelGroup::System, kBoxColumn2, rowY(2), 128},
     {"CheckBox_Flaechen_schraffieren", "Flächen schraffieren", "", &ViewControls::hatchSurfaces,
-     BoxAction::Redraw, PanelGroup::System, 8, RowY(3), 136},
+     BoxAction::Redraw, PanelGroup::System, 8, rowY(3), 136},
     {"CheckBox_Spurpunkte", "Spurpunkte zeichnen", "", &ViewControls::tracePoints,
-     BoxAction::Redraw, PanelGroup::System, kBoxColumn2, RowY(3), 130},
+     BoxAction::Redraw, PanelGroup::System, kBoxColumn2, rowY(3), 130},
     {"CheckBox_PunktBeschriftung_gross", "Punktebeschriftung groß", "", &ViewControls::largeLabels,
-     BoxAction::LargeLabels, PanelGroup::System, 8, RowY(4), 160},
+     BoxAction::LargeLabels, PanelGroup::System, 8, rowY(4), 160},
     {"CheckBox_SchnittModus", "Teilgrafik-Markiermodus ein",
      "Erlaubt das Speichern einer markierten Teilgrafik", &ViewControls::markingMode,
-     BoxAction::MarkingMode, PanelGroup::System, 8, RowY(5), 200},
+     BoxAction::MarkingMode, PanelGroup::System, 8, rowY(5), 200},
     // Shrinking: at most one of the three.
     {"CheckBox_schrumpf075", "3/4", "", &ViewControls::shrink075, BoxAction::Shrink,
-     PanelGroup::System, 128, RowY(6), 46},
+     PanelGroup::System, 128, rowY(6), 46},
     {"CheckBox_schrumpf05", "2/4", "", &ViewControls::shrink05, BoxAction::Shrink,
-     PanelGroup::System, 176, RowY(6), 46},
+     PanelGroup::System, 176, rowY(6), 46},
     {"CheckBox_schrumpf025", "1/4", "", &ViewControls::shrink025, BoxAction::Shrink,
-     PanelGroup::System, 224, RowY(6), 46},
+     PanelGroup::System, 224, rowY(6), 46},
     // Stretching planes at their trace points.
     {"CheckBox_EbenenZoomSx", "an Sx", "", &ViewControls::stretchAtSx, BoxAction::Redraw,
      PanelGroup::Stretch, 8, 22, 58},
@@ -69,4 +69,4 @@ const CheckBoxRow kCheckBoxes[] = {
 
 }  // namespace
 
-std::span<const CheckBoxRow> CheckBoxTable() { return kCheckBoxes; }
+std::span<const CheckBoxRow> checkBoxTable() { return kCheckBoxes; }

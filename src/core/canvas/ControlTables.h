@@ -31,13 +31,13 @@ struct CheckBoxRow {
     int x, y, width;  // inside the group
 };
 
-std::span<const CheckBoxRow> CheckBoxTable();
+std::span<const CheckBoxRow> checkBoxTable();
 
 // Rows of the check boxes inside the "3DSystem" group.
 inline constexpr int kBoxTop = 70;
 inline constexpr int kBoxRowPitch = 19;
 inline constexpr int kBoxColumn2 = 150;
-constexpr int RowY(int row) { return kBoxTop + row * kBoxRowPitch; }
+constexpr int rowY(int row) { return kBoxTop + row * kBoxRowPitch; }
 
 // The zoom list's items and their scales, in list order.
 struct ZoomItem {

@@ -11,34 +11,34 @@
 // axisLength and planeExtent from the controls, resets the image to a white
 // picture of its own size, then draws the raster (if on) and, unless
 // "keine Achsen", the axes with letters, ticks and numbers.
-void Zeichne_3DSys(Canvas& canvas, ViewState& view);
+void drawCoordinateSystem(Canvas& canvas, ViewState& view);
 
 // Vertical and horizontal raster lines every stepX / stepY world units over
 // the whole image, ignoring rotation, zoom and pan.
-void DrawBackgroundGrid(Canvas& canvas, const ViewState& view, int penWidth,
+void drawBackgroundGrid(Canvas& canvas, const ViewState& view, int penWidth,
                         Real stepX, Real stepY);
 
 // The plane x = c ('x'), y = c ('y') or z = c ('z'): dotted hatch lines every
 // zoomScale/2 in both directions and a solid border.
-void DrawAxisPlane(Canvas& canvas, const ViewState& view, char letter, Colour colour, Real c);
+void drawAxisPlane(Canvas& canvas, const ViewState& view, char letter, Colour colour, Real c);
 
 // The checked coordinate planes yz, xz, xy in this order, in coordPlaneColor
 // or the automatic colours.
-void DrawCoordinatePlanes(Canvas& canvas, const ViewState& view);
+void drawCoordinatePlanes(Canvas& canvas, const ViewState& view);
 
 // Cube with one corner at the origin and edge a, in cubeColor.
-void DrawCube(Canvas& canvas, const ViewState& view, Real edge);
+void drawCube(Canvas& canvas, const ViewState& view, Real edge);
 
 // Everything a full redraw puts between the coordinate system and the
 // objects, in this order: the cube (if checked, edge cubeEdge), the planes
 // x = planeX, y = planeY, z = planeZ (each if checked, parallelPlaneColor),
 // and the coordinate planes (if at least one is checked).
-void DrawViewDecorations(Canvas& canvas, const ViewState& view,
+void drawViewDecorations(Canvas& canvas, const ViewState& view,
                          Real planeX, Real planeY, Real planeZ);
 
 // The picture the program starts with: the coordinate system, the
 // coordinate planes and the title.
-void DrawStartPicture(Canvas& canvas, ViewState& view);
+void drawStartPicture(Canvas& canvas, ViewState& view);
 
 // Automatic colours of the coordinate planes.
 namespace CoordPlaneColours {

@@ -3,86 +3,86 @@
 #include <vector>
 
 PictureRecorder::PictureRecorder(Canvas& screen)
-    : RecordingCanvas(screen.Width(), screen.Height()), screen_(screen) {}
+    : RecordingCanvas(screen.width(), screen.height()), screen_(screen) {}
 
-Canvas& PictureRecorder::Screen() {
+Canvas& PictureRecorder::screen() {
     // The screen canvas skips attributes that did not change, so this costs
     // a few comparisons per call.
-    const CanvasAttributes& a = Attributes();
-    screen_.SetPenColour(a.pen.colour);
-    screen_.SetPenWidth(a.pen.width);
-    screen_.SetPenStyle(a.pen.style);
-    screen_.SetBrushColour(a.brush.colour);
-    screen_.SetBrushStyle(a.brush.style);
-    screen_.SetFontName(a.font.name);
-    screen_.SetFontSize(a.font.size);
-    screen_.SetFontColour(a.font.colour);
-    screen_.SetFontStyle(a.font.style);
+    const CanvasAttributes& a = attributes();
+    screen_.setPenColour(a.pen.colour);
+    screen_.setPenWidth(a.pen.width);
+    screen_.setPenStyle(a.pen.style);
+    screen_.setBrushColour(a.brush.colour);
+    screen_.setBrushStyle(a.brush.style);
+    screen_.setFontName(a.font.name);
+    screen_.setFontSize(a.font.size);
+    screen_.setFontColour(a.font.colour);
+    screen_.setFontStyle(a.font.style);
     return screen_;
 }
 
-void PictureRecorder::Reset(int left, int top, int width, int height) {
-    ClearCalls();
-    RecordingCanvas::Reset(left, top, width, height);
-    screen_.Reset(left, top, width, height);
+void PictureRecorder::reset(int left, int top, int width, int height) {
+    clearCalls();
+    RecordingCanvas::reset(left, top, width, height);
+    screen_.reset(left, top, width, height);
 }
 
-void PictureRecorder::SetPixel(int x, int y, Colour c) {
-    RecordingCanvas::SetPixel(x, y, c);
-    Screen().SetPixel(x, y, c);
+void PictureRecorder::setPixel(int x, int y, Colour c) {
+    RecordingCanvas::setPixel(x, y, c);
+    screen().setPixel(x, y, c);
 }
 
-void PictureRecorder::MoveTo(int x, int y) {
-    RecordingCanvas::MoveTo(x, y);
-    Screen().MoveTo(x, y);
+void PictureRecorder::moveTo(int x, int y) {
+    RecordingCanvas::moveTo(x, y);
+    screen().moveTo(x, y);
 }
 
-void PictureRecorder::LineTo(int x, int y) {
-    RecordingCanvas::LineTo(x, y);
-    Screen().LineTo(x, y);
+void PictureRecorder::lineTo(int x, int y) {
+    RecordingCanvas::lineTo(x, y);
+    screen().lineTo(x, y);
 }
 
-void PictureRecorder::Polygon(std::span<const PixelPoint> points) {
-    RecordingCanvas::Polygon(points);
-    Screen().Polygon(points);
+void PictureRecorder::polygon(std::span<const PixelPoint> points) {
+    RecordingCanvas::polygon(points);
+    screen().polygon(points);
 }
 
-void PictureRecorder::Ellipse(int x1, int y1, int x2, int y2) {
-    RecordingCanvas::Ellipse(x1, y1, x2, y2);
-    Screen().Ellipse(x1, y1, x2, y2);
+void PictureRecorder::ellipse(int x1, int y1, int x2, int y2) {
+    RecordingCanvas::ellipse(x1, y1, x2, y2);
+    screen().ellipse(x1, y1, x2, y2);
 }
 
-void PictureRecorder::Rectangle(int x1, int y1, int x2, int y2) {
-    RecordingCanvas::Rectangle(x1, y1, x2, y2);
-    Screen().Rectangle(x1, y1, x2, y2);
+void PictureRecorder::rectangle(int x1, int y1, int x2, int y2) {
+    RecordingCanvas::rectangle(x1, y1, x2, y2);
+    screen().rectangle(x1, y1, x2, y2);
 }
 
-void PictureRecorder::TextOut(int x, int y, const std::string& text) {
-    RecordingCanvas::TextOut(x, y, text);
-    Screen().TextOut(x, y, text);
+void PictureRecorder::textOut(int x, int y, const std::string& text) {
+    RecordingCanvas::textOut(x, y, text);
+    screen().textOut(x, y, text);
 }
 
-PixelPoint PictureRecorder::TextExtent(const std::string& text) { return Screen().TextExtent(text); }
+PixelPoint PictureRecorder::textExtent(const std::string& text) { return screen().textExtent(text); }
 
 namespace {
 
-void ApplyAttributes(Canvas& target, const CanvasAttributes& a) {
-    target.SetPenColour(a.pen.colour);
-    target.SetPenWidth(a.pen.width);
-    target.SetPenStyle(a.pen.style);
-    target.SetBrushColour(a.brush.colour);
-    target.SetBrushStyle(a.brush.style);
-    target.SetFontName(a.font.name);
-    target.SetFontSize(a.font.size);
-    target.SetFontColour(a.font.colour);
-    target.SetFontStyle(a.font.style);
+void applyAttributes(Canvas& target, const CanvasAttributes& a) {
+    target.setPenColour(a.pen.colour);
+    target.setPenWidth(a.pen.width);
+    target.setPenStyle(a.pen.style);
+    target.setBrushColour(a.brush.colour);
+    target.setBrushStyle(a.brush.style);
+    target.setFontName(a.font.name);
+    target.setFontSize(a.font.size);
+    target.setFontColour(a.font.colour);
+    target.setFontStyle(a.font.style);
 }
 
-bool Draws(CanvasOp op) { return op != CanvasOp::MoveTo && op != CanvasOp::BeginObject && op != CanvasOp::EndObject; }
+bool draws(CanvasOp op) { return op != CanvasOp::MoveTo && op != CanvasOp::BeginObject && op != CanvasOp::EndObject; }
 
 // For each call: whether to pass it on. Object brackets are passed on only
 // around drawing; unmatched EndObject calls never.
-std::vector<bool> ObjectsWorthKeeping(std::span<const CanvasCall> calls, int& leftOpen) {
+std::vector<bool> objectsWorthKeeping(std::span<const CanvasCall> calls, int& leftOpen) {
     std::vector<bool> keep(calls.size(), true);
     struct Open {
         std::size_t begin;
@@ -102,7 +102,7 @@ std::vector<bool> ObjectsWorthKeeping(std::span<const CanvasCall> calls, int& le
             open.pop_back();
             keep[o.begin] = keep[i] = o.drawn;
             if (o.drawn && !open.empty()) open.back().drawn = true;
-        } else if (Draws(op) && !open.empty()) {
+        } else if (draws(op) && !open.empty()) {
             open.back().drawn = true;
         }
     }
@@ -121,33 +121,33 @@ std::vector<bool> ObjectsWorthKeeping(std::span<const CanvasCall> calls, int& le
 
 }  // namespace
 
-void ReplayCalls(std::span<const CanvasCall> calls, Canvas& target) {
+void replayCalls(std::span<const CanvasCall> calls, Canvas& target) {
     int leftOpen = 0;
-    const std::vector<bool> keep = ObjectsWorthKeeping(calls, leftOpen);
+    const std::vector<bool> keep = objectsWorthKeeping(calls, leftOpen);
     for (std::size_t i = 0; i < calls.size(); ++i) {
         if (!keep[i]) continue;
         const CanvasCall& c = calls[i];
         const auto& p = c.points;
         if (c.op == CanvasOp::Reset) {
-            target.Reset(p.at(0).x, p.at(0).y, p.at(1).x, p.at(1).y);
+            target.reset(p.at(0).x, p.at(0).y, p.at(1).x, p.at(1).y);
             continue;
         }
-        ApplyAttributes(target, c.attributes);
+        applyAttributes(target, c.attributes);
         switch (c.op) {
         case CanvasOp::Reset: break;
-        case CanvasOp::SetPixel: target.SetPixel(p.at(0).x, p.at(0).y, c.colour); break;
-        case CanvasOp::MoveTo: target.MoveTo(p.at(0).x, p.at(0).y); break;
+        case CanvasOp::SetPixel: target.setPixel(p.at(0).x, p.at(0).y, c.colour); break;
+        case CanvasOp::MoveTo: target.moveTo(p.at(0).x, p.at(0).y); break;
         case CanvasOp::LineTo:
-            if (!(target.PenPosition() == p.at(0))) target.MoveTo(p[0].x, p[0].y);
-            target.LineTo(p.at(1).x, p.at(1).y);
+            if (!(target.penPosition() == p.at(0))) target.moveTo(p[0].x, p[0].y);
+            target.lineTo(p.at(1).x, p.at(1).y);
             break;
-        case CanvasOp::Polygon: target.Polygon(p); break;
-        case CanvasOp::Ellipse: target.Ellipse(p.at(0).x, p.at(0).y, p.at(1).x, p.at(1).y); break;
-        case CanvasOp::Rectangle: target.Rectangle(p.at(0).x, p.at(0).y, p.at(1).x, p.at(1).y); break;
-        case CanvasOp::TextOut: target.TextOut(p.at(0).x, p.at(0).y, c.text); break;
-        case CanvasOp::BeginObject: target.BeginObject(c.kind, c.text); break;
-        case CanvasOp::EndObject: target.EndObject(); break;
+        case CanvasOp::Polygon: target.polygon(p); break;
+        case CanvasOp::Ellipse: target.ellipse(p.at(0).x, p.at(0).y, p.at(1).x, p.at(1).y); break;
+        case CanvasOp::Rectangle: target.rectangle(p.at(0).x, p.at(0).y, p.at(1).x, p.at(1).y); break;
+        case CanvasOp::TextOut: target.textOut(p.at(0).x, p.at(0).y, c.text); break;
+        case CanvasOp::BeginObject: target.beginObject(c.kind, c.text); break;
+        case CanvasOp::EndObject: target.endObject(); break;
         }
     }
-    for (int i = 0; i < leftOpen; ++i) target.EndObject();
+    for (int i = 0; i < leftOpen; ++i) target.endObject();
 }

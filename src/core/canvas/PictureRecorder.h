@@ -14,19 +14,19 @@ public:
     explicit PictureRecorder(Canvas& screen);
 
     // Starts a new picture: the kept calls are dropped.
-    void Reset(int left, int top, int width, int height) override;
-    void SetPixel(int x, int y, Colour c) override;
-    void MoveTo(int x, int y) override;
-    void LineTo(int x, int y) override;
-    void Polygon(std::span<const PixelPoint> points) override;
-    void Ellipse(int x1, int y1, int x2, int y2) override;
-    void Rectangle(int x1, int y1, int x2, int y2) override;
-    void TextOut(int x, int y, const std::string& text) override;
-    PixelPoint TextExtent(const std::string& text) override;
+    void reset(int left, int top, int width, int height) override;
+    void setPixel(int x, int y, Colour c) override;
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void polygon(std::span<const PixelPoint> points) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
+    void rectangle(int x1, int y1, int x2, int y2) override;
+    void textOut(int x, int y, const std::string& text) override;
+    PixelPoint textExtent(const std::string& text) override;
 
 private:
     // The screen canvas with this canvas's attributes.
-    Canvas& Screen();
+    Canvas& screen();
 
     Canvas& screen_;
 };
@@ -34,4 +34,4 @@ private:
 // Draws the calls onto target in order, each with the attributes recorded
 // for it. An object whose BeginObject/EndObject pair encloses no drawing is
 // left out; an object still open at the end is closed.
-void ReplayCalls(std::span<const CanvasCall> calls, Canvas& target);
+void replayCalls(std::span<const CanvasCall> calls, Canvas& target);

@@ -10,55 +10,55 @@
 
 namespace {
 
-int RoundHalfEven(Real r) {
+int roundHalfEven(Real r) {
     if (std::isnan(r)) return kPixelClamp;
     if (r > kPixelClamp * 4) return kPixelClamp * 4;
     if (r < -kPixelClamp * 4) return -kPixelClamp * 4;
     return static_cast<int>(std::nearbyint(r));
 }
 
-void SetPolygonAttributes(Canvas& canvas, Colour penColour, Colour brushColour, int penWidth,
+void setPolygonAttributes(Canvas& canvas, Colour penColour, Colour brushColour, int penWidth,
                           PenStyle penStyle, BrushStyle brushStyle) {
-    canvas.SetPenColour(penColour);
-    canvas.SetPenWidth(penWidth);
-    canvas.SetPenStyle(penStyle);
-    canvas.SetBrushColour(brushColour);
-    canvas.SetBrushStyle(brushStyle);
+    canvas.setPenColour(penColour);
+    canvas.setPenWidth(penWidth);
+    canvas.setPenStyle(penStyle);
+    canvas.setBrushColour(brushColour);
+    canvas.setBrushStyle(brushStyle);
 }
 
 }  // namespace
 
-void FillTriangle(Canvas& canvas, PixelPoint p1, PixelPoint p2, PixelPoint p3,
+void fillTriangle(Canvas& canvas, PixelPoint p1, PixelPoint p2, PixelPoint p3,
                   Colour penColour, Colour brushColour, int penWidth,
                   PenStyle penStyle, BrushStyle brushStyle) {
-    SetPolygonAttributes(canvas, penColour, brushColour, penWidth, penStyle, brushStyle);
+    setPolygonAttributes(canvas, penColour, brushColour, penWidth, penStyle, brushStyle);
     const std::array<PixelPoint, 3> points{p1, p2, p3};
-    canvas.Polygon(points);
+    canvas.polygon(points);
 }
 
-void FillQuad(Canvas& canvas, PixelPoint p1, PixelPoint p2, PixelPoint p3, PixelPoint p4,
+void fillQuad(Canvas& canvas, PixelPoint p1, PixelPoint p2, PixelPoint p3, PixelPoint p4,
               Colour penColour, Colour brushColour, int penWidth,
               PenStyle penStyle, BrushStyle brushStyle) {
-    SetPolygonAttributes(canvas, penColour, brushColour, penWidth, penStyle, brushStyle);
+    setPolygonAttributes(canvas, penColour, brushColour, penWidth, penStyle, brushStyle);
     const std::array<PixelPoint, 4> points{p1, p2, p3, p4};
-    canvas.Polygon(points);
+    canvas.polygon(points);
 }
 
-void ResetImage(Canvas& canvas, int left, int top, int width, int height) {
-    canvas.Reset(left, top, width, height);
+void resetImage(Canvas& canvas, int left, int top, int width, int height) {
+    canvas.reset(left, top, width, height);
 }
 
-void DrawLine(Canvas& canvas, int x1, int y1, int x2, int y2,
+void drawLine(Canvas& canvas, int x1, int y1, int x2, int y2,
               Colour colour, int width, PenStyle style) {
-    canvas.SetPenColour(colour);
-    canvas.SetPenWidth(width);
-    canvas.SetPenStyle(style);
-    canvas.MoveTo(x1, y1);
-    canvas.LineTo(x2, y2);
-    canvas.SetBrushStyle(BrushStyles::Clear);
+    canvas.setPenColour(colour);
+    canvas.setPenWidth(width);
+    canvas.setPenStyle(style);
+    canvas.moveTo(x1, y1);
+    canvas.lineTo(x2, y2);
+    canvas.setBrushStyle(BrushStyles::Clear);
 }
 
-void DrawArrow(Canvas& canvas, int x1, int y1, int x2, int y2,
+void drawArrow(Canvas& canvas, int x1, int y1, int x2, int y2,
                Colour penColour, int penWidth, Colour brushColour,
                PenStyle penStyle, BrushStyle brushStyle,
                int headLength, int headHalfWidth) {
@@ -94,94 +94,94 @@ void DrawArrow(Canvas& canvas, int x1, int y1, int x2, int y2,
     const Real mx = (ax + bx) / 2;
     const Real my = (ay + by) / 2;
 
-    canvas.SetBrushColour(brushColour);
-    canvas.SetBrushStyle(brushStyle);
-    canvas.SetPenColour(penColour);
-    canvas.SetPenWidth(penWidth);
-    canvas.SetPenStyle(penStyle);
+    canvas.setBrushColour(brushColour);
+    canvas.setBrushStyle(brushStyle);
+    canvas.setPenColour(penColour);
+    canvas.setPenWidth(penWidth);
+    canvas.setPenStyle(penStyle);
 
     // The shaft ends at the middle of the head's base, not at the tip.
-    canvas.MoveTo(x1, y1);
-    canvas.LineTo(RoundHalfEven(mx), RoundHalfEven(my));
+    canvas.moveTo(x1, y1);
+    canvas.lineTo(roundHalfEven(mx), roundHalfEven(my));
     const std::array<PixelPoint, 4> head{PixelPoint{x2, y2},
-                                         PixelPoint{RoundHalfEven(bx), RoundHalfEven(by)},
-                                         PixelPoint{RoundHalfEven(ax), RoundHalfEven(ay)},
+                                         PixelPoint{roundHalfEven(bx), roundHalfEven(by)},
+                                         PixelPoint{roundHalfEven(ax), roundHalfEven(ay)},
                                          PixelPoint{x2, y2}};
-    canvas.Polygon(head);
-    canvas.SetBrushStyle(BrushStyles::Clear);
+    canvas.polygon(head);
+    canvas.setBrushStyle(BrushStyles::Clear);
 }
 
-void DrawPointMarker(Canvas& canvas, int x, int y, int size,
+void drawPointMarker(Canvas& canvas, int x, int y, int size,
                      Colour penColour, Colour brushColour, int penWidth,
                      PenStyle penStyle, BrushStyle brushStyle) {
     if (size == 0) {
-        canvas.SetPixel(x, y, penColour);
+        canvas.setPixel(x, y, penColour);
         return;
     }
     if (size == 1) {
-        canvas.SetPixel(x, y, penColour);
-        canvas.SetPixel(x + 1, y, penColour);
-        canvas.SetPixel(x - 1, y, penColour);
-        canvas.SetPixel(x, y + 1, penColour);
-        canvas.SetPixel(x, y - 1, penColour);
+        canvas.setPixel(x, y, penColour);
+        canvas.setPixel(x + 1, y, penColour);
+        canvas.setPixel(x - 1, y, penColour);
+        canvas.setPixel(x, y + 1, penColour);
+        canvas.setPixel(x, y - 1, penColour);
         return;
     }
-    canvas.SetBrushColour(brushColour);
-    canvas.SetBrushStyle(brushStyle);
-    canvas.SetPenColour(penColour);
-    canvas.SetPenWidth(penWidth);
-    canvas.SetPenStyle(penStyle);
-    canvas.Ellipse(x - size, y - size, x + size, y + size);
-    canvas.SetBrushStyle(BrushStyles::Clear);
+    canvas.setBrushColour(brushColour);
+    canvas.setBrushStyle(brushStyle);
+    canvas.setPenColour(penColour);
+    canvas.setPenWidth(penWidth);
+    canvas.setPenStyle(penStyle);
+    canvas.ellipse(x - size, y - size, x + size, y + size);
+    canvas.setBrushStyle(BrushStyles::Clear);
 }
 
-void DrawText(Canvas& canvas, int x, int y, const std::string& text,
+void drawText(Canvas& canvas, int x, int y, const std::string& text,
               const std::string& faceName, int size, Colour colour,
               FontStyle style, BrushStyle brushStyle) {
-    canvas.SetFontColour(colour);
-    canvas.SetFontSize(size);
-    if (!faceName.empty()) canvas.SetFontName(faceName);
-    canvas.SetBrushStyle(brushStyle);
-    canvas.SetFontStyle(style);
-    canvas.TextOut(x, y, text);
-    canvas.SetBrushStyle(BrushStyles::Clear);
+    canvas.setFontColour(colour);
+    canvas.setFontSize(size);
+    if (!faceName.empty()) canvas.setFontName(faceName);
+    canvas.setBrushStyle(brushStyle);
+    canvas.setFontStyle(style);
+    canvas.textOut(x, y, text);
+    canvas.setBrushStyle(BrushStyles::Clear);
 }
 
-void DrawSegment3D(Canvas& canvas, const ViewState& view, const Vector3& p, const Vector3& q,
+void drawSegment3D(Canvas& canvas, const ViewState& view, const Vector3& p, const Vector3& q,
                    Colour colour, bool dotted) {
-    const PixelPoint a = PointToPixel(p, view);
-    const PixelPoint b = PointToPixel(q, view);
+    const PixelPoint a = pointToPixel(p, view);
+    const PixelPoint b = pointToPixel(q, view);
     if (dotted)
-        DrawLine(canvas, a.x, a.y, b.x, b.y, colour, 1, PenStyles::Dot);
+        drawLine(canvas, a.x, a.y, b.x, b.y, colour, 1, PenStyles::Dot);
     else
-        DrawLine(canvas, a.x, a.y, b.x, b.y, colour, view.lineWidth, PenStyles::Solid);
+        drawLine(canvas, a.x, a.y, b.x, b.y, colour, view.lineWidth, PenStyles::Solid);
 }
 
-void DrawArrow3D(Canvas& canvas, const ViewState& view, const Vector3& tail, const Vector3& tip,
+void drawArrow3D(Canvas& canvas, const ViewState& view, const Vector3& tail, const Vector3& tip,
                  Colour colour, int penWidth, bool filledHead) {
-    const PixelPoint a = PointToPixel(tail, view);
-    const PixelPoint b = PointToPixel(tip, view);
-    DrawArrow(canvas, a.x, a.y, b.x, b.y, colour, penWidth,
+    const PixelPoint a = pointToPixel(tail, view);
+    const PixelPoint b = pointToPixel(tip, view);
+    drawArrow(canvas, a.x, a.y, b.x, b.y, colour, penWidth,
               filledHead ? colour : Colours::White, PenStyles::Solid, BrushStyles::Solid, 12, 4);
 }
 
-void FillTriangle3D(Canvas& canvas, const ViewState& view,
+void fillTriangle3D(Canvas& canvas, const ViewState& view,
                     const Vector3& p1, const Vector3& p2, const Vector3& p3,
                     Colour colour, BrushStyle brushStyle) {
-    FillTriangle(canvas, PointToPixel(p1, view), PointToPixel(p2, view), PointToPixel(p3, view),
+    fillTriangle(canvas, pointToPixel(p1, view), pointToPixel(p2, view), pointToPixel(p3, view),
                  colour, colour, view.lineWidth, PenStyles::Solid, brushStyle);
 }
 
-void FillQuad3D(Canvas& canvas, const ViewState& view,
+void fillQuad3D(Canvas& canvas, const ViewState& view,
                 const Vector3& p1, const Vector3& p2, const Vector3& p3, const Vector3& p4,
                 Colour colour, BrushStyle brushStyle) {
-    FillQuad(canvas, PointToPixel(p1, view), PointToPixel(p2, view), PointToPixel(p3, view),
-             PointToPixel(p4, view), colour, colour, view.lineWidth, PenStyles::Solid, brushStyle);
+    fillQuad(canvas, pointToPixel(p1, view), pointToPixel(p2, view), pointToPixel(p3, view),
+             pointToPixel(p4, view), colour, colour, view.lineWidth, PenStyles::Solid, brushStyle);
 }
 
-void DrawLabel3D(Canvas& canvas, const ViewState& view, const Vector3& p,
+void drawLabel3D(Canvas& canvas, const ViewState& view, const Vector3& p,
                  Colour colour, int size, const std::string& text) {
-    const PixelPoint a = PointToPixel(p, view);
-    DrawText(canvas, a.x, a.y, text, std::string(), size, colour, FontStyles::Bold,
+    const PixelPoint a = pointToPixel(p, view);
+    drawText(canvas, a.x, a.y, text, std::string(), size, colour, FontStyles::Bold,
              BrushStyles::Solid);
 }

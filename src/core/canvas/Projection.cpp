@@ -5,12 +5,12 @@
 
 namespace {
 
-Real Radians(Real degrees) { return degrees * std::numbers::pi_v<Real> / 180.0L; }
+Real radians(Real degrees) { return degrees * std::numbers::pi_v<Real> / 180.0L; }
 
 // Clamp before rounding so that neither an overflowing nor a non-finite value
 // can reach the integer conversion. NaN compares false with everything and
 // so is caught explicitly.
-int ClampAndRound(Real r) {
+int clampAndRound(Real r) {
     if (std::isnan(r)) return kPixelClamp;
     if (r > kPixelClamp) return kPixelClamp;
     if (r < -kPixelClamp) return -kPixelClamp;
@@ -21,25 +21,25 @@ struct Coords {
     Real x, y, z;
 };
 
-Coords RotX(Coords p, Real degrees) {
-    const Real a = Radians(degrees);
+Coords rotX(Coords p, Real degrees) {
+    const Real a = radians(degrees);
     const Real s = std::sin(a), c = std::cos(a);
     return {p.x, p.y * c - p.z * s, p.y * s + p.z * c};
 }
 
-Coords RotY(Coords p, Real degrees) {
-    const Real b = Radians(degrees);
+Coords rotY(Coords p, Real degrees) {
+    const Real b = radians(degrees);
     const Real s = std::sin(b), c = std::cos(b);
     return {p.x * c + p.z * s, p.y, p.z * c - p.x * s};
 }
 
-Coords RotZ(Coords p, Real degrees) {
-    const Real g = Radians(degrees);
+Coords rotZ(Coords p, Real degrees) {
+    const Real g = radians(degrees);
     const Real s = std::sin(g), c = std::cos(g);
     return {p.x * c - p.y * s, p.x * s + p.y * c, p.z};
 }
 
-Vector3 WithCoords(const Vector3& p, Coords c) {
+Vector3 withCoords(const Vector3& p, Coords c) {
     Vector3 r = p;
     r.x = c.x;
     r.y = c.y;
@@ -49,22 +49,22 @@ Vector3 WithCoords(const Vector3& p, Coords c) {
 
 }  // namespace
 
-Vector3 RotateAboutX(const Vector3& p, const ViewState& view) {
-    return WithCoords(p, RotX({p.x, p.y, p.z}, view.rotationX));
+Vector3 rotateAboutX(const Vector3& p, const ViewState& view) {
+    return withCoords(p, rotX({p.x, p.y, p.z}, view.rotationX));
 }
 
-Vector3 RotateAboutY(const Vector3& p, const ViewState& view) {
-    return WithCoords(p, RotY({p.x, p.y, p.z}, view.rotationY));
+Vector3 rotateAboutY(const Vector3& p, const ViewState& view) {
+    return withCoords(p, rotY({p.x, p.y, p.z}, view.rotationY));
 }
 
-Vector3 RotateAboutZ(const Vector3& p, const ViewState& view) {
-    return WithCoords(p, RotZ({p.x, p.y, p.z}, view.rotationZ));
+Vector3 rotateAboutZ(const Vector3& p, const ViewState& view) {
+    return withCoords(p, rotZ({p.x, p.y, p.z}, view.rotationZ));
 }
 
-ProjectedPoint ProjectPoint(const Vector3& p, const ViewState& view) {
+ProjectedPoint projectPoint(const Vector3& p, const ViewState& view) {
     // Always all three rotations, always x, then y, then z.
     const Coords q =
-        RotZ(RotY(RotX({p.x, p.y, p.z}, view.rotationX), view.rotationY), view.rotationZ);
+        rotZ(rotY(rotX({p.x, p.y, p.z}, view.rotationX), view.rotationY), view.rotationZ);
     const Real S = view.zoomScale;
     ProjectedPoint out;
     switch (view.projectionSystem) {
@@ -84,27 +84,27 @@ ProjectedPoint ProjectPoint(const Vector3& p, const ViewState& view) {
     return out;
 }
 
-int WorldToPixelX(Real u, const ViewState& view) {
+int worldToPixelX(Real u, const ViewState& view) {
     const Real r = (u - view.worldXMin) / (view.worldXMax - view.worldXMin) *
                    static_cast<Real>(view.imagePixelWidth - 1);
-    return ClampAndRound(r);
+    return clampAndRound(r);
 }
 
-int WorldToPixelY(Real v, const ViewState& view) {
+int worldToPixelY(Real v, const ViewState& view) {
     const Real r = (view.worldYMax - v) / (view.worldYMax - view.worldYMin) *
                    static_cast<Real>(view.imagePixelHeight - 1);
-    return ClampAndRound(r);
+    return clampAndRound(r);
 }
 
-PixelPoint PointToPixel(const Vector3& p, const ViewState& view) {
-    const ProjectedPoint pp = ProjectPoint(p, view);
-    return {WorldToPixelX(pp.u, view) - view.offsetX, WorldToPixelY(pp.v, view) + view.offsetY};
+PixelPoint pointToPixel(const Vector3& p, const ViewState& view) {
+    const ProjectedPoint pp = projectPoint(p, view);
+    return {worldToPixelX(pp.u, view) - view.offsetX, worldToPixelY(pp.v, view) + view.offsetY};
 }
 
-PixelPoint PointToPixel(Real x, Real y, Real z, const ViewState& view) {
+PixelPoint pointToPixel(Real x, Real y, Real z, const ViewState& view) {
     Vector3 p;
     p.x = x;
     p.y = y;
     p.z = z;
-    return PointToPixel(p, view);
+    return pointToPixel(p, view);
 }

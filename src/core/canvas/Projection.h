@@ -18,20 +18,20 @@ constexpr int kPixelClamp = 10000;
 
 // Each rotation returns a copy of p (name, colour and path flag kept) with
 // x, y, z rotated by the view's angle about that axis.
-Vector3 RotateAboutX(const Vector3& p, const ViewState& view);
-Vector3 RotateAboutY(const Vector3& p, const ViewState& view);
-Vector3 RotateAboutZ(const Vector3& p, const ViewState& view);
+Vector3 rotateAboutX(const Vector3& p, const ViewState& view);
+Vector3 rotateAboutY(const Vector3& p, const ViewState& view);
+Vector3 rotateAboutZ(const Vector3& p, const ViewState& view);
 
-ProjectedPoint ProjectPoint(const Vector3& p, const ViewState& view);
+ProjectedPoint projectPoint(const Vector3& p, const ViewState& view);
 
 // World-window value to image column/row, clamped to -10000..10000 and
 // rounded half to even. Non-finite input never reaches a pixel: +inf maps to
 // +10000, -inf to -10000, and NaN to +10000 (far outside the image).
-int WorldToPixelX(Real u, const ViewState& view);
-int WorldToPixelY(Real v, const ViewState& view);
+int worldToPixelX(Real u, const ViewState& view);
+int worldToPixelY(Real v, const ViewState& view);
 
-// Column = WorldToPixelX(u) - offsetX, row = WorldToPixelY(v) + offsetY.
-PixelPoint PointToPixel(const Vector3& p, const ViewState& view);
+// Column = worldToPixelX(u) - offsetX, row = worldToPixelY(v) + offsetY.
+PixelPoint pointToPixel(const Vector3& p, const ViewState& view);
 
 // Convenience for callers that only have coordinates.
-PixelPoint PointToPixel(Real x, Real y, Real z, const ViewState& view);
+PixelPoint pointToPixel(Real x, Real y, Real z, const ViewState& view);

@@ -13,7 +13,7 @@
 enum class CanvasOp { Reset, SetPixel, MoveTo, LineTo, Polygon, Ellipse, Rectangle, TextOut, BeginObject, EndObject };
 
 // The operation's name in the code ("Polygon"), for messages.
-std::string_view CanvasOpName(CanvasOp op);
+std::string_view canvasOpName(CanvasOp op);
 
 struct CanvasCall {
     CanvasOp op = CanvasOp::Reset;
@@ -31,33 +31,33 @@ class RecordingCanvas : public Canvas {
 public:
     explicit RecordingCanvas(int width = 721, int height = 721);
 
-    void Reset(int left, int top, int width, int height) override;
-    int Width() const override { return width_; }
-    int Height() const override { return height_; }
-    void SetPixel(int x, int y, Colour c) override;
+    void reset(int left, int top, int width, int height) override;
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    void setPixel(int x, int y, Colour c) override;
     // The colour SetPixel last gave the pixel, white for any other.
-    Colour GetPixel(int x, int y) const;
-    void MoveTo(int x, int y) override;
-    void LineTo(int x, int y) override;
-    void Polygon(std::span<const PixelPoint> points) override;
-    void Ellipse(int x1, int y1, int x2, int y2) override;
-    void Rectangle(int x1, int y1, int x2, int y2) override;
-    void TextOut(int x, int y, const std::string& text) override;
+    Colour getPixel(int x, int y) const;
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void polygon(std::span<const PixelPoint> points) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
+    void rectangle(int x1, int y1, int x2, int y2) override;
+    void textOut(int x, int y, const std::string& text) override;
     // A fixed-pitch estimate: 0.6 em per character, height 1.2 em.
-    PixelPoint TextExtent(const std::string& text) override;
-    void BeginObject(ObjectKind kind, const std::string& name) override;
-    void EndObject() override;
+    PixelPoint textExtent(const std::string& text) override;
+    void beginObject(ObjectKind kind, const std::string& name) override;
+    void endObject() override;
 
-    const std::vector<CanvasCall>& Calls() const { return calls_; }
-    void ClearCalls() { calls_.clear(); }
+    const std::vector<CanvasCall>& calls() const { return calls_; }
+    void clearCalls() { calls_.clear(); }
     // Calls with the given op, in order.
-    std::vector<CanvasCall> CallsOf(CanvasOp op) const;
-    int CountOf(CanvasOp op) const;
+    std::vector<CanvasCall> callsOf(CanvasOp op) const;
+    int countOf(CanvasOp op) const;
     // Texts of all TextOut calls, in order.
-    std::vector<std::string> Texts() const;
+    std::vector<std::string> texts() const;
 
 private:
-    CanvasCall& Record(CanvasOp op, std::vector<PixelPoint> points, std::string text = {},
+    CanvasCall& record(CanvasOp op, std::vector<PixelPoint> points, std::string text = {},
                        Colour colour = 0);
 
     int width_;

@@ -12,20 +12,20 @@ enum class PenMode { Copy, Not };
 class ScreenCanvas : public Canvas {
 public:
     // Pixels outside the picture read as white.
-    virtual Colour GetPixel(int x, int y) const = 0;
+    virtual Colour getPixel(int x, int y) const = 0;
     // Copies the pixels of source (x1, y1)-(x2, y2) (right/bottom excluded)
     // so that its top-left corner lands at (destX, destY).
-    virtual void CopyRect(int destX, int destY, int x1, int y1, int x2, int y2) = 0;
+    virtual void copyRect(int destX, int destY, int x1, int y1, int x2, int y2) = 0;
 
     // How the pen's lines and outlines meet the pixels. Text is never
     // inverted. Reset returns it to Copy.
-    PenMode CurrentPenMode() const { return penMode_; }
-    void SetPenMode(PenMode m) { Set(penMode_, m, penChanged_); }
+    PenMode currentPenMode() const { return penMode_; }
+    void setPenMode(PenMode m) { set(penMode_, m, penChanged_); }
 
 protected:
-    // Canvas::ResetAttributes and the copying pen.
-    void ResetAttributes() {
-        Canvas::ResetAttributes();
+    // Canvas::resetAttributes and the copying pen.
+    void resetAttributes() {
+        Canvas::resetAttributes();
         penMode_ = PenMode::Copy;
     }
 

@@ -1,6 +1,6 @@
 #include "core/canvas/ViewState.h"
 
-void ResetViewDefaults(ViewState& view) {
+void resetViewDefaults(ViewState& view) {
     const ViewDefaults& d = kViewDefaults;
     view.worldXMin = d.worldMin;
     view.worldXMax = d.worldMax;

@@ -117,8 +117,8 @@ struct ViewState {
     ViewControls controls;
 };
 
-// The view defaults that Init_Form1 sets and shows in the controls, in one
-// place for the window and for ResetViewDefaults.
+// The view defaults that applyViewDefaults sets and shows in the controls, in one
+// place for the window and for resetViewDefaults.
 struct ViewDefaults {
     Real worldMin = -8;
     Real worldMax = 8;
@@ -147,12 +147,12 @@ struct ViewDefaults {
 };
 inline constexpr ViewDefaults kViewDefaults{};
 
-// A check box Init_Form1 sets, by the ViewControls field that mirrors it.
+// A check box applyViewDefaults sets, by the ViewControls field that mirrors it.
 struct ControlDefault {
     bool ViewControls::*field;
     bool checked;
 };
-// In the order Init_Form1 sets them: the option boxes, then the cube box,
+// In the order applyViewDefaults sets them: the option boxes, then the cube box,
 // then the three parallel-plane boxes. Each box that changes runs its own
 // click handler, which redraws with the values set up to that moment.
 inline constexpr ControlDefault kOptionBoxDefaults[] = {
@@ -168,9 +168,9 @@ inline constexpr ControlDefault kCubeBoxDefault = {&ViewControls::cube, false};
 inline constexpr ControlDefault kParallelBoxDefaults[] = {
     {&ViewControls::xPlane, false}, {&ViewControls::yPlane, false}, {&ViewControls::zPlane, false}};
 
-// The values part of Init_Form1: resets the world window, raster steps, image
+// The values part of applyViewDefaults: resets the world window, raster steps, image
 // size, zoom, offsets, text defaults, rotations, the plane/cube values and
-// colours, and the control states Init_Form1 sets. Leaves "keine Achsen",
+// colours, and the control states applyViewDefaults sets. Leaves "keine Achsen",
 // the shrink boxes, "an Sx/Sy/Sz", the text and marking modes and the raster
 // colour alone, as the window does.
-void ResetViewDefaults(ViewState& view);
+void resetViewDefaults(ViewState& view);

@@ -4,12 +4,12 @@
 
 using Colour = std::uint32_t;
 
-constexpr Colour MakeColour(unsigned r, unsigned g, unsigned b) {
+constexpr Colour makeColour(unsigned r, unsigned g, unsigned b) {
     return (Colour(b & 0xFF) << 16) | (Colour(g & 0xFF) << 8) | Colour(r & 0xFF);
 }
-constexpr unsigned ColourRed(Colour c) { return c & 0xFF; }
-constexpr unsigned ColourGreen(Colour c) { return (c >> 8) & 0xFF; }
-constexpr unsigned ColourBlue(Colour c) { return (c >> 16) & 0xFF; }
+constexpr unsigned colourRed(Colour c) { return c & 0xFF; }
+constexpr unsigned colourGreen(Colour c) { return (c >> 8) & 0xFF; }
+constexpr unsigned colourBlue(Colour c) { return (c >> 16) & 0xFF; }
 
 namespace Colours {
 constexpr Colour Black = 0x00000000;

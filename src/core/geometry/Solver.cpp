@@ -2,12 +2,12 @@
 
 #include "core/geometry/VectorOps.h"
 
-void SetRow(WorkMatrix& M, int i, std::initializer_list<Real> values) {
+void setRow(WorkMatrix& M, int i, std::initializer_list<Real> values) {
     int j = 1;
     for (const Real value : values) M(i, j++) = value;
 }
 
-void SwapRows(WorkMatrix& M, int i, int k, int n) {
+void swapRows(WorkMatrix& M, int i, int k, int n) {
     if (i == k) return;
     for (int c = 1; c <= n; ++c) {
         const Real held = M(i, c);
@@ -16,8 +16,8 @@ void SwapRows(WorkMatrix& M, int i, int k, int n) {
     }
 }
 
-bool SolveLinearSystem(WorkMatrix& M, int m, int n) {
-    if (m < 1 || m > WorkMatrix::MaxEquations || n < 1 || n > WorkMatrix::MaxColumns) return false;
+bool solveLinearSystem(WorkMatrix& M, int m, int n) {
+    if (m < 1 || m > WorkMatrix::kMaxEquations || n < 1 || n > WorkMatrix::kMaxColumns) return false;
 
     int k = 1;  // next pivot row
     int j = 1;  // column being searched
@@ -28,7 +28,7 @@ bool SolveLinearSystem(WorkMatrix& M, int m, int n) {
         int r = 0;
         while (true) {
             for (int row = k; row <= m; ++row) {
-                if (!IsNearZero(M(row, j))) {
+                if (!isNearZero(M(row, j))) {
                     r = row;
                     break;
                 }
@@ -38,7 +38,7 @@ bool SolveLinearSystem(WorkMatrix& M, int m, int n) {
             if (j > n) return true;
         }
 
-        SwapRows(M, r, k, n);
+        swapRows(M, r, k, n);
         const Real p = M(k, j);
         for (int c = 1; c <= n; ++c) M(k, c) = M(k, c) / p;
         for (int l = 1; l <= m; ++l) {

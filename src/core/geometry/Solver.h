@@ -10,29 +10,29 @@
 // holds up to 24 equations with up to 21 columns (unknowns plus the right-hand
 // side). M(i, j) is the entry in row i, column j. A fresh matrix is all zero.
 struct WorkMatrix {
-    static constexpr int RowCount = 25;
-    static constexpr int ColumnCount = 22;
-    static constexpr int MaxEquations = RowCount - 1;
-    static constexpr int MaxColumns = ColumnCount - 1;
+    static constexpr int kRowCount = 25;
+    static constexpr int kColumnCount = 22;
+    static constexpr int kMaxEquations = kRowCount - 1;
+    static constexpr int kMaxColumns = kColumnCount - 1;
 
-    std::array<std::array<Real, ColumnCount>, RowCount> entries{};
+    std::array<std::array<Real, kColumnCount>, kRowCount> entries{};
 
     Real& operator()(int i, int j) { return entries[i][j]; }
     Real operator()(int i, int j) const { return entries[i][j]; }
 };
 
 // Writes the values into row i, columns 1, 2, ... in order.
-void SetRow(WorkMatrix& M, int i, std::initializer_list<Real> values);
+void setRow(WorkMatrix& M, int i, std::initializer_list<Real> values);
 
 // Brings rows 1..m, columns 1..n of M to reduced row echelon form. The pivot
 // of each column is the first row (from the next pivot row down) whose entry
-// is not IsNearZero; there is no search for the largest one. The tolerance
+// is not isNearZero; there is no search for the largest one. The tolerance
 // decides only the pivot search: entries below it are left as they are.
 // Callers read the echelon form: a row whose coefficient columns are all near
 // zero but whose last column is not marks an inconsistent system; a column
 // without a pivot is a free unknown.
 // Returns false (and changes nothing) when m or n lies outside 1..24 / 1..21.
-bool SolveLinearSystem(WorkMatrix& M, int m, int n);
+bool solveLinearSystem(WorkMatrix& M, int m, int n);
 
 // Exchanges rows i and k over columns 1..n; nothing when i = k.
-void SwapRows(WorkMatrix& M, int i, int k, int n);
+void swapRows(WorkMatrix& M, int i, int k, int n);

@@ -31,24 +31,24 @@ struct Candidate {
 
 // Makes u whole-numbered and runs the steps before the candidate loop.
 // Nothing means the search ends before it starts and P stays as it is.
-std::optional<SearchSetup> PrepareSearch(const Vector3& P, Vector3& u) {
-    SetCoordinates(u, IntegerDirection(u));
-    if (HasIntegerComponents(P)) return std::nullopt;
+std::optional<SearchSetup> prepareSearch(const Vector3& P, Vector3& u) {
+    setCoordinates(u, integerDirection(u));
+    if (hasIntegerComponents(P)) return std::nullopt;
 
     WorkMatrix M;
-    SetRow(M, 1, {-u.x, 1, 0, 0, P.x});
-    SetRow(M, 2, {-u.y, 0, 1, 0, P.y});
-    SetRow(M, 3, {-u.z, 0, 0, 1, P.z});
-    SolveLinearSystem(M, 3, 5);
+    setRow(M, 1, {-u.x, 1, 0, 0, P.x});
+    setRow(M, 2, {-u.y, 0, 1, 0, P.y});
+    setRow(M, 3, {-u.z, 0, 0, 1, P.z});
+    solveLinearSystem(M, 3, 5);
     // Z is not free (u.z = 0): the search cannot step along the line.
-    if (IsNearZero(M(1, 4))) return std::nullopt;
+    if (isNearZero(M(1, 4))) return std::nullopt;
 
     SearchSetup s;
-    s.fu[0] = ToFraction(u.x);
-    s.fu[1] = ToFraction(u.y);
-    s.fu[2] = ToFraction(u.z);
+    s.fu[0] = toFraction(u.x);
+    s.fu[1] = toFraction(u.y);
+    s.fu[2] = toFraction(u.z);
     if (!s.fu[0].ok || !s.fu[1].ok || !s.fu[2].ok) return std::nullopt;
-    const std::optional<std::int64_t> L = CheckedLcm3(s.fu[0].q, s.fu[1].q, s.fu[2].q);
+    const std::optional<std::int64_t> L = checkedLcm3(s.fu[0].q, s.fu[1].q, s.fu[2].q);
     if (!L) return std::nullopt;
     s.L = *L;
     s.m14 = M(1, 4);
@@ -62,7 +62,7 @@ std::optional<SearchSetup> PrepareSearch(const Vector3& P, Vector3& u) {
 
 // The point P0 + (k / L) u, computed through the echelon form. Both searches
 // use exactly this formula, so they see bit-identical candidates.
-inline Candidate CandidatePoint(const SearchSetup& s, long k) {
+inline Candidate candidatePoint(const SearchSetup& s, long k) {
     const Real t = static_cast<Real>(k) / static_cast<Real>(s.L);
     Candidate c;
     c.z = (s.m15 - t) / s.m14;
@@ -71,23 +71,23 @@ inline Candidate CandidatePoint(const SearchSetup& s, long k) {
     return c;
 }
 
-inline bool IsWholeCandidate(const Candidate& c) {
-    return IsWholeNumber(c.x) && IsWholeNumber(c.y) && IsWholeNumber(c.z);
+inline bool isWholeCandidate(const Candidate& c) {
+    return isWholeNumber(c.x) && isWholeNumber(c.y) && isWholeNumber(c.z);
 }
 
-inline long NextK(long k) { return k > 0 ? -k : 1 - k; }
+inline long nextK(long k) { return k > 0 ? -k : 1 - k; }
 
 // --- Bounds used to rule candidates out --------------------------------------
 //
-// IsWholeNumber(x) holds only for |x| <= 2^31 - 1 within 1E-14 of a whole
+// isWholeNumber(x) holds only for |x| <= 2^31 - 1 within 1E-14 of a whole
 // number (a fraction with denominator 1 of 32-bit numbers, accepted at that
 // distance). Tests of the kernel check this property of the number tools.
 constexpr Real kWholeDistance = 1.0001E-14L;
 constexpr Real kWholeRange = 2147483647.5L;
 
-// Cheap necessary condition for IsWholeNumber, used to skip its fraction
+// Cheap necessary condition for isWholeNumber, used to skip its fraction
 // expansion for most candidates of a scan.
-inline bool MayBeWhole(Real x) {
+inline bool mayBeWhole(Real x) {
     if (!(std::fabs(x) < kWholeRange)) return false;
     // Nearest whole number by the add-and-subtract trick (exact for |x| below
     // 2^62 with a 64-bit mantissa); far cheaper than nearbyint, which saves
@@ -100,10 +100,10 @@ inline bool MayBeWhole(Real x) {
 
 using Quad = __float128;
 
-inline Quad QAbs(Quad x) { return x < 0 ? -x : x; }
+inline Quad quadAbs(Quad x) { return x < 0 ? -x : x; }
 
 // floor of x for |x| well inside 64 bits (callers clamp first).
-inline std::int64_t QFloor(Quad x) {
+inline std::int64_t quadFloor(Quad x) {
     const auto t = static_cast<std::int64_t>(x);
     return static_cast<Quad>(t) > x ? t - 1 : t;
 }
@@ -123,11 +123,11 @@ struct CoordinateModel {
 // A closed interval [lo, hi] of real m; empty when lo > hi.
 struct Range {
     Quad lo, hi;
-    bool Empty() const { return !(lo <= hi); }
+    bool empty() const { return !(lo <= hi); }
 };
 
 // Restricts r to the m with c m < rhs (strict = less) or c m > rhs.
-void RestrictLess(Range& r, Quad c, Quad rhs) {
+void restrictLess(Range& r, Quad c, Quad rhs) {
     if (c > 0) {
         const Quad bound = rhs / c;
         if (bound < r.hi) r.hi = bound;
@@ -140,13 +140,13 @@ void RestrictLess(Range& r, Quad c, Quad rhs) {
     }
 }
 
-void RestrictGreater(Range& r, Quad c, Quad rhs) { RestrictLess(r, -c, -rhs); }
+void restrictGreater(Range& r, Quad c, Quad rhs) { restrictLess(r, -c, -rhs); }
 
 // Error of the extended-precision candidate formula against the exact
 // function of the stored entries, derived from the unit roundoff 2^-64 of
 // each operation and doubled for safety; plus the (far smaller) error of
 // evaluating alpha and beta in 113-bit arithmetic.
-void BuildModels(const SearchSetup& s, CoordinateModel model[3]) {
+void buildModels(const SearchSetup& s, CoordinateModel model[3]) {
     const Quad u = static_cast<Quad>(std::ldexp(1.0L, -64));
     const Quad guard = static_cast<Quad>(std::ldexp(1.0L, -100));
     const Quad L = static_cast<Quad>(s.L);
@@ -155,12 +155,12 @@ void BuildModels(const SearchSetup& s, CoordinateModel model[3]) {
     CoordinateModel& z = model[2];
     z.alpha = m15 / m14;
     z.beta = -1 / (L * m14);
-    z.errA = 2 * (2.02 * u * QAbs(m15) / QAbs(m14));
-    z.errB = 2 * (3.04 * u / (L * QAbs(m14)));
-    z.errA += guard * QAbs(z.alpha);
-    z.errB += guard * QAbs(z.beta);
-    const Quad zMaxA = QAbs(z.alpha) + z.errA;
-    const Quad zMaxB = QAbs(z.beta) + z.errB;
+    z.errA = 2 * (2.02 * u * quadAbs(m15) / quadAbs(m14));
+    z.errB = 2 * (3.04 * u / (L * quadAbs(m14)));
+    z.errA += guard * quadAbs(z.alpha);
+    z.errB += guard * quadAbs(z.beta);
+    const Quad zMaxA = quadAbs(z.alpha) + z.errA;
+    const Quad zMaxB = quadAbs(z.beta) + z.errB;
 
     const Quad rowSlope[2] = {s.m24, s.m34};
     const Quad rowValue[2] = {s.m25, s.m35};
@@ -169,10 +169,10 @@ void BuildModels(const SearchSetup& s, CoordinateModel model[3]) {
         const Quad m4 = rowSlope[i], m5 = rowValue[i];
         c.alpha = m5 - m4 * z.alpha;
         c.beta = -m4 * z.beta;
-        c.errA = 2 * (QAbs(m4) * z.errA + 2.01 * u * QAbs(m4) * zMaxA + 1.01 * u * QAbs(m5));
-        c.errB = 2 * (QAbs(m4) * z.errB + 2.01 * u * QAbs(m4) * zMaxB + 1.01 * u * QAbs(m4) * zMaxB);
-        c.errA += guard * (QAbs(m5) + QAbs(m4) * zMaxA);
-        c.errB += guard * QAbs(m4) * zMaxB;
+        c.errA = 2 * (quadAbs(m4) * z.errA + 2.01 * u * quadAbs(m4) * zMaxA + 1.01 * u * quadAbs(m5));
+        c.errB = 2 * (quadAbs(m4) * z.errB + 2.01 * u * quadAbs(m4) * zMaxB + 1.01 * u * quadAbs(m4) * zMaxB);
+        c.errA += guard * (quadAbs(m5) + quadAbs(m4) * zMaxA);
+        c.errB += guard * quadAbs(m4) * zMaxB;
     }
 
     // Mathematically the candidate is P0 + (k / L) u, so coordinate i moves by
@@ -183,7 +183,7 @@ void BuildModels(const SearchSetup& s, CoordinateModel model[3]) {
     for (int i = 0; i < 3; ++i) {
         const __int128 num = s.fu[i].p;
         const __int128 den = static_cast<__int128>(s.fu[i].q) * s.L;
-        __int128 g = GcdMagnitude128(num, den);
+        __int128 g = gcdMagnitude128(num, den);
         if (g == 0) g = 1;
         const __int128 A = num / g, B = den / g;
         if (B > kMaxPeriod) continue;
@@ -194,12 +194,12 @@ void BuildModels(const SearchSetup& s, CoordinateModel model[3]) {
     }
 }
 
-inline bool QIsFinite(Quad x) { return x - x == 0; }
+inline bool quadIsFinite(Quad x) { return x - x == 0; }
 
 // The m of r at which a value h + e m, computed within errA + errB m, can
 // lie within the whole-number distance of one of the whole numbers
 // n = nFirst .. nLast: the hull of the m near each of them.
-Range NearWholeNumbers(const Range& r, Quad h, Quad e, Quad errA, Quad errB, std::int64_t nFirst,
+Range nearWholeNumbers(const Range& r, Quad h, Quad e, Quad errA, Quad errB, std::int64_t nFirst,
                        std::int64_t nLast) {
     const Quad W = kWholeDistance;
     Range hull{1, 0};
@@ -207,10 +207,10 @@ Range NearWholeNumbers(const Range& r, Quad h, Quad e, Quad errA, Quad errB, std
         const Quad offset = h - static_cast<Quad>(n);
         Range near = r;
         // |offset + e m| < W + errA + errB m
-        RestrictLess(near, e - errB, W + errA - offset);
-        RestrictGreater(near, e + errB, -(W + errA) - offset);
-        if (near.Empty()) continue;
-        if (hull.Empty()) {
+        restrictLess(near, e - errB, W + errA - offset);
+        restrictGreater(near, e + errB, -(W + errA) - offset);
+        if (near.empty()) continue;
+        if (hull.empty()) {
             hull = near;
         } else {
             if (near.lo < hull.lo) hull.lo = near.lo;
@@ -226,16 +226,16 @@ Range NearWholeNumbers(const Range& r, Quad h, Quad e, Quad errA, Quad errB, std
 // direction keeps large denominators: it steps by tiny amounts and may never
 // come near a whole number, and without it every candidate of the reach
 // would be evaluated.
-Range NearFewWholeNumbers(const Range& r, Quad alpha, Quad slope, Quad errA, Quad errB) {
+Range nearFewWholeNumbers(const Range& r, Quad alpha, Quad slope, Quad errA, Quad errB) {
     constexpr Quad kMaxWholeNumbers = 8;
-    if (r.Empty()) return r;
+    if (r.empty()) return r;
     const Quad reach = kWholeDistance + errA + errB * r.hi;
     const Quad atLo = alpha + slope * r.lo;
     const Quad atHi = alpha + slope * r.hi;
     const Quad lo = (atLo < atHi ? atLo : atHi) - reach;
     const Quad hi = (atLo < atHi ? atHi : atLo) + reach;
-    if (!(hi - lo < kMaxWholeNumbers) || !(QAbs(lo) < 1e17 && QAbs(hi) < 1e17)) return r;
-    return NearWholeNumbers(r, alpha, slope, errA, errB, QFloor(lo), QFloor(hi) + 1);
+    if (!(hi - lo < kMaxWholeNumbers) || !(quadAbs(lo) < 1e17 && quadAbs(hi) < 1e17)) return r;
+    return nearWholeNumbers(r, alpha, slope, errA, errB, quadFloor(lo), quadFloor(hi) + 1);
 }
 
 // One arithmetic progression of candidates: k = sign * m for m = first,
@@ -243,11 +243,11 @@ Range NearFewWholeNumbers(const Range& r, Quad alpha, Quad slope, Quad errA, Qua
 struct Stream {
     int sign;
     std::int64_t m, step, last;
-    std::int64_t Key() const { return 2 * m - (sign > 0 ? 1 : 0); }  // the order 1, -1, 2, -2, ...
+    std::int64_t key() const { return 2 * m - (sign > 0 ? 1 : 0); }  // the order 1, -1, 2, -2, ...
 };
 
 // Every k of the reach, in order.
-std::vector<Stream> AllCandidates(long limit) {
+std::vector<Stream> allCandidates(long limit) {
     if (limit <= 1) return {};
     return {Stream{+1, 1, 1, limit - 1}, Stream{-1, 1, 1, limit - 1}};
 }
@@ -256,22 +256,22 @@ std::vector<Stream> AllCandidates(long limit) {
 // sign of k and each residue class modulo the combined period, the range of
 // |k| in which every coordinate can lie within the whole-number distance of a
 // whole number, and inside the whole-number range.
-std::vector<Stream> CandidateStreams(const SearchSetup& s, long limit) {
+std::vector<Stream> candidateStreams(const SearchSetup& s, long limit) {
     std::vector<Stream> streams;
     if (limit <= 1) return streams;
     CoordinateModel model[3];
-    BuildModels(s, model);
+    buildModels(s, model);
     // Entries so extreme that the model itself overflows: rule nothing out.
     bool modelFinite = true;
     for (const CoordinateModel& c : model)
-        for (const Quad q : {c.alpha, c.beta, c.errA, c.errB}) modelFinite = modelFinite && QIsFinite(q);
-    if (!modelFinite) return AllCandidates(limit);
+        for (const Quad q : {c.alpha, c.beta, c.errA, c.errB}) modelFinite = modelFinite && quadIsFinite(q);
+    if (!modelFinite) return allCandidates(limit);
 
     constexpr std::int64_t kMaxCombinedPeriod = 4096;
     std::int64_t period = 1;
     for (CoordinateModel& c : model) {
         if (!c.periodic) continue;
-        const std::optional<std::int64_t> combined = CheckedLcm(period, c.B);
+        const std::optional<std::int64_t> combined = checkedLcm(period, c.B);
         if (!combined || *combined > kMaxCombinedPeriod) {
             c.periodic = false;  // fewer constraints: more candidates, same result
             continue;
@@ -288,31 +288,31 @@ std::vector<Stream> CandidateStreams(const SearchSetup& s, long limit) {
         // Every coordinate must stay inside the whole-number range.
         for (const CoordinateModel& c : model) {
             const Quad slope = sign * c.beta;
-            RestrictLess(side, slope - c.errB, G + c.errA - c.alpha);
-            RestrictGreater(side, slope + c.errB, -(G + c.errA) - c.alpha);
+            restrictLess(side, slope - c.errB, G + c.errA - c.alpha);
+            restrictGreater(side, slope + c.errB, -(G + c.errA) - c.alpha);
         }
-        for (const CoordinateModel& c : model) side = NearFewWholeNumbers(side, c.alpha, sign * c.beta, c.errA, c.errB);
-        if (side.Empty()) continue;
+        for (const CoordinateModel& c : model) side = nearFewWholeNumbers(side, c.alpha, sign * c.beta, c.errA, c.errB);
+        if (side.empty()) continue;
 
         for (std::int64_t rho = 0; rho < period; ++rho) {
             Range r = side;
             for (const CoordinateModel& c : model) {
-                if (!c.periodic || r.Empty()) continue;
+                if (!c.periodic || r.empty()) continue;
                 const Quad e = sign * c.drift;
                 // Beyond a quarter unit of wander the class no longer fixes
                 // which whole number the coordinate is near: no constraint.
-                if (QAbs(e) * mMax + W + c.errA + c.errB * mMax >= 0.25) continue;
+                if (quadAbs(e) * mMax + W + c.errA + c.errB * mMax >= 0.25) continue;
                 const std::int64_t shift = ((c.A % c.B) * (rho % c.B)) % c.B;
                 const Quad phi = c.alpha + static_cast<Quad>((shift + c.B) % c.B) / static_cast<Quad>(c.B);
-                if (QAbs(phi) > static_cast<Quad>(1e17)) continue;
-                const std::int64_t n0 = QFloor(phi + 0.5);
-                r = NearWholeNumbers(r, phi, e, c.errA, c.errB, n0 - 1, n0 + 1);
+                if (quadAbs(phi) > static_cast<Quad>(1e17)) continue;
+                const std::int64_t n0 = quadFloor(phi + 0.5);
+                r = nearWholeNumbers(r, phi, e, c.errA, c.errB, n0 - 1, n0 + 1);
             }
-            if (r.Empty()) continue;
+            if (r.empty()) continue;
             // Whole m, widened by one on each side against the rounding of
             // the bounds themselves.
-            std::int64_t first = QFloor(r.lo) - 1;
-            std::int64_t last = QFloor(r.hi) + 1;
+            std::int64_t first = quadFloor(r.lo) - 1;
+            std::int64_t last = quadFloor(r.hi) + 1;
             if (first < 1) first = 1;
             if (last > limit - 1) last = limit - 1;
             // k = sign * m must lie in the class rho: m = sign * rho (mod period).
@@ -328,12 +328,12 @@ std::vector<Stream> CandidateStreams(const SearchSetup& s, long limit) {
 
 }  // namespace
 
-void LiteralIntegerSupportPoint(Vector3& P, Vector3& u, long limit) {
-    const std::optional<SearchSetup> setup = PrepareSearch(P, u);
+void literalIntegerSupportPoint(Vector3& P, Vector3& u, long limit) {
+    const std::optional<SearchSetup> setup = prepareSearch(P, u);
     if (!setup) return;
-    for (long k = 1; std::labs(k) < limit; k = NextK(k)) {
-        const Candidate c = CandidatePoint(*setup, k);
-        if (IsWholeCandidate(c)) {
+    for (long k = 1; std::labs(k) < limit; k = nextK(k)) {
+        const Candidate c = candidatePoint(*setup, k);
+        if (isWholeCandidate(c)) {
             P.x = c.x;
             P.y = c.y;
             P.z = c.z;
@@ -343,8 +343,8 @@ void LiteralIntegerSupportPoint(Vector3& P, Vector3& u, long limit) {
     // No whole-number point within reach: P keeps its original coordinates.
 }
 
-void FastIntegerSupportPoint(Vector3& P, Vector3& u, long limit) {
-    const std::optional<SearchSetup> setup = PrepareSearch(P, u);
+void fastIntegerSupportPoint(Vector3& P, Vector3& u, long limit) {
+    const std::optional<SearchSetup> setup = prepareSearch(P, u);
     if (!setup) return;
     const SearchSetup& s = *setup;
 
@@ -356,14 +356,14 @@ void FastIntegerSupportPoint(Vector3& P, Vector3& u, long limit) {
                                std::isfinite(s.m25) && std::isfinite(s.m34) && std::isfinite(s.m35);
     std::vector<Stream> streams;
     if (finiteEntries) {
-        streams = CandidateStreams(s, limit);
+        streams = candidateStreams(s, limit);
     } else {
-        streams = AllCandidates(limit);  // nothing to reason about
+        streams = allCandidates(limit);  // nothing to reason about
     }
 
     auto tryCandidate = [&](long k) {
-        const Candidate c = CandidatePoint(s, k);
-        if (MayBeWhole(c.x) && MayBeWhole(c.y) && MayBeWhole(c.z) && IsWholeCandidate(c)) {
+        const Candidate c = candidatePoint(s, k);
+        if (mayBeWhole(c.x) && mayBeWhole(c.y) && mayBeWhole(c.z) && isWholeCandidate(c)) {
             P.x = c.x;
             P.y = c.y;
             P.z = c.z;
@@ -394,7 +394,7 @@ void FastIntegerSupportPoint(Vector3& P, Vector3& u, long limit) {
     }
 
     // Merge the streams in the order of k and test their candidates.
-    auto later = [&streams](std::size_t a, std::size_t b) { return streams[a].Key() > streams[b].Key(); };
+    auto later = [&streams](std::size_t a, std::size_t b) { return streams[a].key() > streams[b].key(); };
     std::priority_queue<std::size_t, std::vector<std::size_t>, decltype(later)> queue(later);
     for (std::size_t i = 0; i < streams.size(); ++i) queue.push(i);
     while (!queue.empty()) {
@@ -407,4 +407,4 @@ void FastIntegerSupportPoint(Vector3& P, Vector3& u, long limit) {
     }
 }
 
-void IntegerSupportPoint(Vector3& P, Vector3& u) { FastIntegerSupportPoint(P, u, SearchLimit); }
+void integerSupportPoint(Vector3& P, Vector3& u) { fastIntegerSupportPoint(P, u, kSearchLimit); }

@@ -8,7 +8,7 @@
 
 namespace {
 
-Vector3 MakePoint(Real x, Real y, Real z, const char* name, Colour colour) {
+Vector3 makePoint(Real x, Real y, Real z, const char* name, Colour colour) {
     Vector3 v;
     v.x = x;
     v.y = y;
@@ -23,37 +23,37 @@ Vector3 MakePoint(Real x, Real y, Real z, const char* name, Colour colour) {
 
 Scene::Scene() {
     const Colour c = pointColor;
-    points[PointA] = MakePoint(4, 0, 0, "A", c);
-    points[PointB] = MakePoint(0, 6, 0, "B", c);
-    points[PointC] = MakePoint(0, 0, 8, "C", c);
-    points[PointD] = MakePoint(6, 0, 7, "D", c);
-    points[PointE] = MakePoint(-3, -3, 0, "E", c);
-    points[PointF] = MakePoint(-2, -4, 2, "F", c);
-    points[PointS] = MakePoint(6, 8, 8, "S", c);
-    points[PointP] = MakePoint(5, 0, 2, "P", c);
-    points[PointQ] = MakePoint(0, 6, 7, "Q", c);
-    vectorAD = MakePoint(2, 0, 7, "AD", c);
-    origin = OriginPoint();
+    points[PointA] = makePoint(4, 0, 0, "A", c);
+    points[PointB] = makePoint(0, 6, 0, "B", c);
+    points[PointC] = makePoint(0, 0, 8, "C", c);
+    points[PointD] = makePoint(6, 0, 7, "D", c);
+    points[PointE] = makePoint(-3, -3, 0, "E", c);
+    points[PointF] = makePoint(-2, -4, 2, "F", c);
+    points[PointS] = makePoint(6, 8, 8, "S", c);
+    points[PointP] = makePoint(5, 0, 2, "P", c);
+    points[PointQ] = makePoint(0, 6, 7, "Q", c);
+    vectorAD = makePoint(2, 0, 7, "AD", c);
+    origin = originPoint();
 
     // g as evaluated at the start of its family (t = 1).
-    lineSupport[LineG] = MakeVector(3, 3, 4);
-    lineDirection[LineG] = MakeVector(-4, 5, 1.5L);
-    lineSupport[LineH] = MakeVector(4, 0, 6);
-    lineDirection[LineH] = MakeVector(0, 7, -6);
+    lineSupport[LineG] = makeVector(3, 3, 4);
+    lineDirection[LineG] = makeVector(-4, 5, 1.5L);
+    lineSupport[LineH] = makeVector(4, 0, 6);
+    lineDirection[LineH] = makeVector(0, 7, -6);
     lineSupport[LineG2] = points[PointP];
-    lineDirection[LineG2] = MakeVector(-5, 6, 5);
+    lineDirection[LineG2] = makeVector(-5, 6, 5);
 
     planeCoeffs[PlaneE1] = {15, 12, 10, 60};
     planeCoeffs[PlaneE2] = {0, 6, 5, 30};
-    planeSupport[PlaneE3] = MakeVector(3, 2, 1);
-    planeSpanU[PlaneE3] = MakeVector(3, -2, 1);
-    planeSpanV[PlaneE3] = MakeVector(-3, 2, 1);
-    planeSupport[PlaneE4] = MakeVector(2, 1, 2);
-    planeSpanU[PlaneE4] = MakeVector(-1, 0, 2);
-    planeSpanV[PlaneE4] = MakeVector(0, 1, 0);
-    planeSupport[PlaneE5] = MakeVector(4, 0, 0);
-    planeSpanU[PlaneE5] = MakeVector(-4, 6, 0);
-    planeSpanV[PlaneE5] = MakeVector(-4, 0, 8);
+    planeSupport[PlaneE3] = makeVector(3, 2, 1);
+    planeSpanU[PlaneE3] = makeVector(3, -2, 1);
+    planeSpanV[PlaneE3] = makeVector(-3, 2, 1);
+    planeSupport[PlaneE4] = makeVector(2, 1, 2);
+    planeSpanU[PlaneE4] = makeVector(-1, 0, 2);
+    planeSpanV[PlaneE4] = makeVector(0, 1, 0);
+    planeSupport[PlaneE5] = makeVector(4, 0, 0);
+    planeSpanU[PlaneE5] = makeVector(-4, 6, 0);
+    planeSpanV[PlaneE5] = makeVector(-4, 0, 8);
     e3SpanCopyU = planeSpanU[PlaneE3];
     e3SpanCopyV = planeSpanV[PlaneE3];
 
@@ -67,9 +67,9 @@ Scene::Scene() {
     planeColor[PlaneE5] = 0x0055AAFF;  // orange
 }
 
-Vector3 OriginPoint() { return MakePoint(0, 0, 0, "O", Colours::Black); }
+Vector3 originPoint() { return makePoint(0, 0, 0, "O", Colours::Black); }
 
-void RestoreInputValues(Scene& scene, const Scene& saved) {
+void restoreInputValues(Scene& scene, const Scene& saved) {
     const Scene kept = scene;
     scene = saved;
     scene.drawPointColor = kept.drawPointColor;
@@ -89,7 +89,7 @@ namespace {
 
 // Calls f(name, value) for every Real of the scene.
 template <class F>
-void ForEachValue(const Scene& s, F f) {
+void forEachValue(const Scene& s, F f) {
     auto vector = [&f](const std::string& name, const Vector3& v) {
         f(name + ".x", v.x);
         f(name + ".y", v.y);
@@ -125,15 +125,15 @@ void ForEachValue(const Scene& s, F f) {
 
 }  // namespace
 
-std::string NaNValueName(const Scene& scene) {
+std::string naNValueName(const Scene& scene) {
     std::string first;
-    ForEachValue(scene, [&first](const std::string& name, Real value) {
+    forEachValue(scene, [&first](const std::string& name, Real value) {
         if (first.empty() && std::isnan(value)) first = name;
     });
     return first;
 }
 
-std::string CutPointName(const std::string& utf8) {
+std::string cutPointName(const std::string& utf8) {
     std::size_t pos = 0;
     int count = 0;
     while (pos < utf8.size() && count < 3) {
@@ -145,15 +145,15 @@ std::string CutPointName(const std::string& utf8) {
     return utf8.substr(0, pos);
 }
 
-bool DerivedFieldText(Real value, std::string& text) {
+bool derivedFieldText(Real value, std::string& text) {
     if (!std::isfinite(value)) return false;
-    text = NumberText(value);
+    text = numberText(value);
     return true;
 }
 
-std::optional<Real> DerivedFieldValue(Real value) {
+std::optional<Real> derivedFieldValue(Real value) {
     std::string text;
-    if (!DerivedFieldText(value, text)) return std::nullopt;
-    const NumberReadResult r = ParseNumberOrFraction(text);
+    if (!derivedFieldText(value, text)) return std::nullopt;
+    const NumberReadResult r = parseNumberOrFraction(text);
     return r.ok ? std::optional<Real>(r.value) : std::nullopt;
 }

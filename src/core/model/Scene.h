@@ -37,8 +37,8 @@ enum BodyNumber : int {
 // Coordinate axes as indices 0, 1, 2 (x, y, z).
 enum Axis : int { AxisX = 0, AxisY = 1, AxisZ = 2 };
 
-inline Real& AxisValue(Vector3& v, int axis) { return axis == AxisX ? v.x : axis == AxisY ? v.y : v.z; }
-inline Real AxisValue(const Vector3& v, int axis) { return axis == AxisX ? v.x : axis == AxisY ? v.y : v.z; }
+inline Real& axisValue(Vector3& v, int axis) { return axis == AxisX ? v.x : axis == AxisY ? v.y : v.z; }
+inline Real axisValue(const Vector3& v, int axis) { return axis == AxisX ? v.x : axis == AxisY ? v.y : v.z; }
 
 struct Scene {
     Scene();  // start-up values
@@ -105,30 +105,30 @@ struct Scene {
 };
 
 // The origin as every reading of the fields sets it: (0,0,0), "O", black.
-Vector3 OriginPoint();
+Vector3 originPoint();
 
 // Puts back into `scene` every value the input window's fields, boxes and
 // panels define, as `saved` holds them (an undo step). Keeps what only the
 // draw command, the calculations and the plane reader write: the draw
 // colour and pen width, the coplanarity result, E3's span copies, the
 // origin, and the parallel planes edited in the main window.
-void RestoreInputValues(Scene& scene, const Scene& saved);
+void restoreInputValues(Scene& scene, const Scene& saved);
 
 // The name of the first value of the scene that is NaN ("points[2].y",
 // "planeCoeffs[1][3]", ...), or an empty text when there is none. A NaN in
 // the model would reach a picture or a text; the checks of the fuzz targets
 // and the random-use test look for one with this.
-std::string NaNValueName(const Scene& scene);
+std::string naNValueName(const Scene& scene);
 
 // The first three characters (code points) of a UTF-8 point name.
-std::string CutPointName(const std::string& utf8);
+std::string cutPointName(const std::string& utf8);
 
 // Text of a derived read-only field: the number in the general 15-digit
 // format with a decimal comma. Returns false (and leaves text alone) when
 // the value is not finite, so no "inf" or "nan" ever reaches a field.
-bool DerivedFieldText(Real value, std::string& text);
+bool derivedFieldText(Real value, std::string& text);
 
 // The value such a field gives back when it is read: value through its text
 // (15 digits). Nothing when the value is not finite (the field then keeps
 // the value it had).
-std::optional<Real> DerivedFieldValue(Real value);
+std::optional<Real> derivedFieldValue(Real value);

@@ -9,59 +9,59 @@
 
 using namespace inputwindow;
 
-std::string DerivedFieldShownText(Real value) {
+std::string derivedFieldShownText(Real value) {
     std::string text;
-    return DerivedFieldText(value, text) ? text : std::string("Überlauf");
+    return derivedFieldText(value, text) ? text : std::string("Überlauf");
 }
 
-Real& LineGValue(Scene& scene, std::size_t i) {
-    return i < 3 ? AxisValue(scene.lineSupport[LineG], int(i)) : AxisValue(scene.lineDirection[LineG], int(i - 3));
+Real& lineGValue(Scene& scene, std::size_t i) {
+    return i < 3 ? axisValue(scene.lineSupport[LineG], int(i)) : axisValue(scene.lineDirection[LineG], int(i - 3));
 }
 
-bool TakeLineGAt(Scene& scene, const std::array<std::string, 6>& texts, Real t) {
+bool takeLineGAt(Scene& scene, const std::array<std::string, 6>& texts, Real t) {
     bool allTaken = true;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        const EvaluationResult r = EvaluateExpression(texts[i], 0, t);
+        const EvaluationResult r = evaluateExpression(texts[i], 0, t);
         if (r.error) {
             allTaken = false;
         } else {
-            LineGValue(scene, i) = r.value;
+            lineGValue(scene, i) = r.value;
             scene.lineGParameters[i] = t;
         }
     }
     return allTaken;
 }
 
-bool ReadLineGAtStart(Scene& scene, const std::array<std::string, 6>& texts) {
+bool readLineGAtStart(Scene& scene, const std::array<std::string, 6>& texts) {
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        Real value = LineGValue(scene, i);
-        if (ReadExpression(texts[i], value).outcome == ReadExpressionOutcome::Ok) {
-            LineGValue(scene, i) = value;
+        Real value = lineGValue(scene, i);
+        if (readExpression(texts[i], value).outcome == ReadExpressionOutcome::Ok) {
+            lineGValue(scene, i) = value;
             scene.lineGParameters[i] = 0;
         }
     }
-    return TakeLineGAt(scene, texts, scene.familyFrom);
+    return takeLineGAt(scene, texts, scene.familyFrom);
 }
 
 namespace {
 
-std::string Axis(std::size_t a) { return kAxisLetters[a]; }
-std::string TripleName(const std::string& prefix, std::size_t a) { return "Edit_" + prefix + Axis(a); }
-std::string PointField(std::size_t point) { return std::string("Edit_Punkt") + kPoints[point].suffix; }
-std::string CoordinateField(std::size_t point, std::size_t a) { return PointField(point) + "_" + Axis(a); }
+std::string axisLetter(std::size_t a) { return kAxisLetters[a]; }
+std::string tripleName(const std::string& prefix, std::size_t a) { return "Edit_" + prefix + axisLetter(a); }
+std::string pointField(std::size_t point) { return std::string("Edit_Punkt") + kPoints[point].suffix; }
+std::string coordinateField(std::size_t point, std::size_t a) { return pointField(point) + "_" + axisLetter(a); }
 
 // Writes only x, y, z: the record's name, colour and flag stay.
-void SetDifference(Vector3& target, const Vector3& from, const Vector3& to) {
+void setDifference(Vector3& target, const Vector3& from, const Vector3& to) {
     target.x = to.x - from.x;
     target.y = to.y - from.y;
     target.z = to.z - from.z;
 }
 
-std::array<std::string, 6> LineGFieldNames() {
+std::array<std::string, 6> lineGFieldNames() {
     std::array<std::string, 6> names;
     for (std::size_t a = 0; a < 3; ++a) {
-        names[a] = TripleName(kSupportG.prefix, a);
-        names[a + 3] = TripleName(kDirectionG.prefix, a);
+        names[a] = tripleName(kSupportG.prefix, a);
+        names[a + 3] = tripleName(kDirectionG.prefix, a);
     }
     return names;
 }
@@ -84,14 +84,14 @@ public:
         number("Edit_Delta_t", scene_.familyStep);
         family();
         planes();
-        scene_.origin = OriginPoint();
+        scene_.origin = originPoint();
         colours();
         flags();
     }
 
     void lines() {
         scene_.lineSupport[LineG2] = scene_.points[PointP];
-        SetDifference(scene_.lineDirection[LineG2], scene_.points[PointP], scene_.points[PointQ]);
+        setDifference(scene_.lineDirection[LineG2], scene_.points[PointP], scene_.points[PointQ]);
         triple(kSupportH.prefix, scene_.lineSupport[LineH]);
         triple(kDirectionH.prefix, scene_.lineDirection[LineH]);
     }
@@ -130,7 +130,7 @@ private:
 
     // A plain number or fraction; a rejected text keeps the target's value.
     void number(const std::string& field, Real& target) {
-        const NumberReadResult r = ParseNumberOrFraction(text(field));
+        const NumberReadResult r = parseNumberOrFraction(text(field));
         if (r.ok) {
             target = r.value;
             return;
@@ -138,24 +138,24 @@ private:
         reject(field, "Fehler an Stelle " + std::to_string(r.errorPosition > 0 ? r.errorPosition : 1));
     }
     void triple(const std::string& prefix, Vector3& target) {
-        for (std::size_t a = 0; a < 3; ++a) number(TripleName(prefix, a), AxisValue(target, int(a)));
+        for (std::size_t a = 0; a < 3; ++a) number(tripleName(prefix, a), axisValue(target, int(a)));
     }
 
     // AD, E5 and g2 from the values the point reader will leave: a text it
     // will reject counts with the point's present value.
     void derivedFields() {
         auto value = [this](std::size_t point, std::size_t a) {
-            const NumberReadResult r = ParseNumberOrFraction(input_.text(CoordinateField(point, a)));
-            return r.ok ? r.value : AxisValue(scene_.points[point], int(a));
+            const NumberReadResult r = parseNumberOrFraction(input_.text(coordinateField(point, a)));
+            return r.ok ? r.value : axisValue(scene_.points[point], int(a));
         };
         auto& shown = derivedTexts_;
         for (std::size_t a = 0; a < 3; ++a) {
-            shown[TripleName("AD", a)] = DerivedFieldShownText(value(PointD, a) - value(PointA, a));
-            shown[TripleName("p5", a)] = input_.text(CoordinateField(PointA, a));
-            shown[TripleName("u5", a)] = DerivedFieldShownText(value(PointB, a) - value(PointA, a));
-            shown[TripleName("v5", a)] = DerivedFieldShownText(value(PointC, a) - value(PointA, a));
-            shown[TripleName("ug1", a)] = input_.text(CoordinateField(PointP, a));
-            shown[TripleName("vg1", a)] = DerivedFieldShownText(value(PointQ, a) - value(PointP, a));
+            shown[tripleName("AD", a)] = derivedFieldShownText(value(PointD, a) - value(PointA, a));
+            shown[tripleName("p5", a)] = input_.text(coordinateField(PointA, a));
+            shown[tripleName("u5", a)] = derivedFieldShownText(value(PointB, a) - value(PointA, a));
+            shown[tripleName("v5", a)] = derivedFieldShownText(value(PointC, a) - value(PointA, a));
+            shown[tripleName("ug1", a)] = input_.text(coordinateField(PointP, a));
+            shown[tripleName("vg1", a)] = derivedFieldShownText(value(PointQ, a) - value(PointP, a));
         }
     }
 
@@ -163,8 +163,8 @@ private:
         const Colour colour = input_.colour(kPointPanel.objectName, kPointPanel.colour);
         for (std::size_t i = 0; i < PointCount; ++i) {
             Vector3& point = scene_.points[i];
-            for (std::size_t a = 0; a < 3; ++a) number(CoordinateField(i, a), AxisValue(point, int(a)));
-            point.name = CutPointName(input_.text(PointField(i)));
+            for (std::size_t a = 0; a < 3; ++a) number(coordinateField(i, a), axisValue(point, int(a)));
+            point.name = cutPointName(input_.text(pointField(i)));
             point.color = colour;
             if (i < std::size_t(kPointsWithPaths)) point.coordinatePaths = input_.checked(pathBox(i));
         }
@@ -175,13 +175,13 @@ private:
 
     // g at t = 0, then at t1; then what leaving each of its fields would say.
     void family() {
-        const std::array<std::string, 6> names = LineGFieldNames();
+        const std::array<std::string, 6> names = lineGFieldNames();
         std::array<std::string, 6> texts;
         for (std::size_t i = 0; i < 6; ++i) texts[i] = text(names[i]);
-        ReadLineGAtStart(scene_, texts);
+        readLineGAtStart(scene_, texts);
         for (std::size_t i = 0; i < 6; ++i) {
             Real ignored = 0;
-            const ReadExpressionResult r = ReadExpression(texts[i], ignored);
+            const ReadExpressionResult r = readExpression(texts[i], ignored);
             if (r.outcome == ReadExpressionOutcome::SyntaxError)
                 reject(names[i], r.message);
             else if (r.outcome == ReadExpressionOutcome::ValueError)
@@ -227,7 +227,7 @@ private:
 
 }  // namespace
 
-SceneReading ReadScene(const SceneState& input, Scene start) {
+SceneReading readScene(const SceneState& input, Scene start) {
     SceneReading out;
     out.scene = std::move(start);
     Reader(input, out.scene, out.rejections, out.derivedTexts).run();
@@ -235,63 +235,63 @@ SceneReading ReadScene(const SceneState& input, Scene start) {
     return out;
 }
 
-std::array<std::string, 6> LineGTexts(const SceneState& input) {
-    const std::array<std::string, 6> names = LineGFieldNames();
+std::array<std::string, 6> lineGTexts(const SceneState& input) {
+    const std::array<std::string, 6> names = lineGFieldNames();
     std::array<std::string, 6> texts;
     for (std::size_t i = 0; i < names.size(); ++i) texts[i] = input.text(names[i]);
     return texts;
 }
 
-std::vector<FieldRejection> RereadLines(const SceneState& input, Scene& scene) {
+std::vector<FieldRejection> rereadLines(const SceneState& input, Scene& scene) {
     std::vector<FieldRejection> rejections;
     std::map<std::string, std::string> noDerivedTexts;
     Reader(input, scene, rejections, noDerivedTexts).lines();
     return rejections;
 }
 
-std::vector<FieldRejection> RereadPlanes(const SceneState& input, Scene& scene) {
+std::vector<FieldRejection> rereadPlanes(const SceneState& input, Scene& scene) {
     std::vector<FieldRejection> rejections;
     std::map<std::string, std::string> noDerivedTexts;
     Reader(input, scene, rejections, noDerivedTexts).planes();
     return rejections;
 }
 
-void TakeLineGAtParameters(Scene& scene, const SceneState& input,
+void takeLineGAtParameters(Scene& scene, const SceneState& input,
                            const std::array<std::optional<Real>, 6>& parameters) {
-    const std::array<std::string, 6> texts = LineGTexts(input);
+    const std::array<std::string, 6> texts = lineGTexts(input);
     for (std::size_t i = 0; i < texts.size(); ++i) {
         if (!parameters[i]) continue;
-        const EvaluationResult r = EvaluateExpression(texts[i], 0, *parameters[i]);
+        const EvaluationResult r = evaluateExpression(texts[i], 0, *parameters[i]);
         if (r.error) continue;
-        LineGValue(scene, i) = r.value;
+        lineGValue(scene, i) = r.value;
         scene.lineGParameters[i] = *parameters[i];
     }
 }
 
-bool LineGFieldRejected(const SceneState& input) {
-    for (const std::string& text : LineGTexts(input)) {
+bool lineGFieldRejected(const SceneState& input) {
+    for (const std::string& text : lineGTexts(input)) {
         Real ignored = 0;
-        if (ReadExpression(text, ignored).outcome != ReadExpressionOutcome::Ok) return true;
+        if (readExpression(text, ignored).outcome != ReadExpressionOutcome::Ok) return true;
     }
     return false;
 }
 
-std::array<std::optional<Real>, 6> LineGParametersOf(const SceneState& state) {
+std::array<std::optional<Real>, 6> lineGParametersOf(const SceneState& state) {
     std::array<std::optional<Real>, 6> parameters;
-    const std::array<std::string, 6> names = LineGFieldNames();
+    const std::array<std::string, 6> names = lineGFieldNames();
     for (std::size_t i = 0; i < names.size(); ++i)
         if (const auto it = state.parameters.find(names[i]); it != state.parameters.end()) parameters[i] = it->second;
     return parameters;
 }
 
-void CaptureLineGParameters(const Scene& scene, SceneState& state) {
-    const std::array<std::string, 6> names = LineGFieldNames();
+void captureLineGParameters(const Scene& scene, SceneState& state) {
+    const std::array<std::string, 6> names = lineGFieldNames();
     for (std::size_t i = 0; i < names.size(); ++i) state.parameters[names[i]] = scene.lineGParameters[i];
 }
 
-bool IsDerivedField(const std::string& name) {
+bool isDerivedField(const std::string& name) {
     for (const char* prefix : {"AD", "p5", "u5", "v5", "ug1", "vg1"})
         for (std::size_t a = 0; a < 3; ++a)
-            if (name == TripleName(prefix, a)) return true;
+            if (name == tripleName(prefix, a)) return true;
     return false;
 }

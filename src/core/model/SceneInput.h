@@ -4,7 +4,7 @@
 // The reading reads the part of the scene value (SceneState) that the
 // input window's controls and the main window's parallel-plane fields
 // show: every field's text exactly as typed, every box, every colour
-// panel, each by its control's object name. ReadScene reads it as the
+// panel, each by its control's object name. readScene reads it as the
 // input window's start-up does (InputWindow::readAllFields), in the same
 // order, and returns the Scene, the texts of the derived read-only
 // fields and the fields whose text was rejected. What reading keeps from
@@ -42,29 +42,29 @@ struct SceneReading {
 
 // Reads `input` into a copy of `start` exactly as the input window's
 // start-up reads its fields into its Scene (which clears drawBlocked).
-SceneReading ReadScene(const SceneState& input, Scene start);
+SceneReading readScene(const SceneState& input, Scene start);
 
 // Whether a field is one of the derived read-only ones (AD, p5, u5, v5,
 // ug1, vg1): its text is written from the points, and when it fails only
 // its source field has something to say.
-bool IsDerivedField(const std::string& name);
+bool isDerivedField(const std::string& name);
 
 // The text a derived read-only field shows for `value`: the number as
-// DerivedFieldText writes it, or "Überlauf" when the value is not finite
+// derivedFieldText writes it, or "Überlauf" when the value is not finite
 // (reading that text back fails, so the Scene keeps its value).
-std::string DerivedFieldShownText(Real value);
+std::string derivedFieldShownText(Real value);
 
 // The value of g's field i (support x, y, z, then direction x, y, z, the
 // order of Scene::lineGParameters).
-Real& LineGValue(Scene& scene, std::size_t i);
+Real& lineGValue(Scene& scene, std::size_t i);
 
 // Takes each of g's six formulas (same order) at the family parameter t:
 // a formula defined there stores its value and t as the field's parameter,
 // one that fails keeps both. False when any failed.
-bool TakeLineGAt(Scene& scene, const std::array<std::string, 6>& texts, Real t);
+bool takeLineGAt(Scene& scene, const std::array<std::string, 6>& texts, Real t);
 
 // g's six texts in the order of Scene::lineGParameters.
-std::array<std::string, 6> LineGTexts(const SceneState& input);
+std::array<std::string, 6> lineGTexts(const SceneState& input);
 
 // The draw command's rereads of what may have been typed since the fields
 // were last read, each reading into `scene` as the full reading does and
@@ -72,26 +72,26 @@ std::array<std::string, 6> LineGTexts(const SceneState& input);
 // keeps its value). Lines: g2 from the points P and Q as the Scene holds
 // them, then h's fields. Planes: E1 and E2's coefficients, the fields of
 // E3 to E5, the three parallel planes.
-std::vector<FieldRejection> RereadLines(const SceneState& input, Scene& scene);
-std::vector<FieldRejection> RereadPlanes(const SceneState& input, Scene& scene);
+std::vector<FieldRejection> rereadLines(const SceneState& input, Scene& scene);
+std::vector<FieldRejection> rereadPlanes(const SceneState& input, Scene& scene);
 
 // g as leaving each of its fields stores it (at t = 0), then at t1 where
 // the formula is defined there: what the start-up and an opened file read.
 // A formula undefined at t1 keeps its own value at t = 0, never one of an
 // earlier text or t. False when a formula failed at t1.
-bool ReadLineGAtStart(Scene& scene, const std::array<std::string, 6>& texts);
+bool readLineGAtStart(Scene& scene, const std::array<std::string, 6>& texts);
 
 // Takes each of g's fields named in `parameters` (support x, y, z, then
 // direction x, y, z) at that t, as the file it comes from had it; a field
 // whose formula fails there keeps the value it has.
-void TakeLineGAtParameters(Scene& scene, const SceneState& input,
+void takeLineGAtParameters(Scene& scene, const SceneState& input,
                            const std::array<std::optional<Real>, 6>& parameters);
 
 // Whether leaving one of g's fields would reject its text (the formula
 // fails at t = 0): typed, that leaves the draw command's gate closed.
-bool LineGFieldRejected(const SceneState& input);
+bool lineGFieldRejected(const SceneState& input);
 
 // The t of each of g's fields as the value keeps it (`parameters`, by
 // field name; none for a field the value does not name), and back.
-std::array<std::optional<Real>, 6> LineGParametersOf(const SceneState& state);
-void CaptureLineGParameters(const Scene& scene, SceneState& state);
+std::array<std::optional<Real>, 6> lineGParametersOf(const SceneState& state);
+void captureLineGParameters(const Scene& scene, SceneState& state);

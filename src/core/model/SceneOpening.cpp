@@ -12,19 +12,19 @@ using namespace inputwindow;
 
 namespace {
 
-void SetTriple(SceneState& s, const std::string& prefix, const std::array<const char*, 3>& texts) {
+void setTriple(SceneState& s, const std::string& prefix, const std::array<const char*, 3>& texts) {
     for (std::size_t a = 0; a < 3; ++a) s.texts["Edit_" + prefix + kAxisLetters[a]] = texts[a];
 }
 
-void SetPoint(SceneState& s, std::size_t i) {
-    SetTriple(s, std::string("Punkt") + kPoints[i].suffix + "_", kPoints[i].startup);
+void setPoint(SceneState& s, std::size_t i) {
+    setTriple(s, std::string("Punkt") + kPoints[i].suffix + "_", kPoints[i].startup);
     s.checks[std::string("CheckBox_Punkt") + kPoints[i].suffix + "_zeichnen"] = false;
 }
 
 }  // namespace
 
-void AddOpeningRejection(std::vector<FieldRejection>& list, const FieldRejection& r) {
-    if (IsDerivedField(r.field)) return;
+void addOpeningRejection(std::vector<FieldRejection>& list, const FieldRejection& r) {
+    if (isDerivedField(r.field)) return;
     const bool known =
         std::any_of(list.begin(), list.end(), [&r](const FieldRejection& k) { return k.field == r.field; });
     if (!known) list.push_back(r);
@@ -33,24 +33,24 @@ void AddOpeningRejection(std::vector<FieldRejection>& list, const FieldRejection
 namespace {
 
 // A plain number field of the main window; a rejected text leaves `target`.
-bool ReadNumber(const SceneState& state, const char* field, Real& target, std::vector<FieldRejection>& rejections) {
+bool readNumber(const SceneState& state, const char* field, Real& target, std::vector<FieldRejection>& rejections) {
     const auto it = state.texts.find(field);
     if (it == state.texts.end()) return false;
-    const NumberReadResult r = ParseNumberOrFraction(it->second);
+    const NumberReadResult r = parseNumberOrFraction(it->second);
     if (r.ok) {
         target = r.value;
         return true;
     }
-    AddOpeningRejection(rejections, {field, "Fehler an Stelle " + std::to_string(r.errorPosition > 0 ? r.errorPosition : 1)});
+    addOpeningRejection(rejections, {field, "Fehler an Stelle " + std::to_string(r.errorPosition > 0 ? r.errorPosition : 1)});
     return false;
 }
 
 }  // namespace
 
-SceneState DefaultInputEntries() {
+SceneState defaultInputEntries() {
     SceneState s;
     for (std::size_t i = 0; i < std::size_t(kPointsWithPaths); ++i) {
-        SetPoint(s, i);
+        setPoint(s, i);
         s.checks[std::string("CheckBox_Punkt") + kPoints[i].suffix + "_KO_Zuege"] = false;
     }
     for (std::size_t v = VectorAB; v <= VectorFS; ++v) s.checks[std::string("CheckBox_Vektor") + kVectors[v].name] = false;
@@ -60,15 +60,15 @@ SceneState DefaultInputEntries() {
             s.texts["Edit_" + std::string(kCoefficientLetters[k]) + std::to_string(plane.number)] = plane.startup[k];
     for (const ParameterPlaneRow& plane : kParameterPlanes) {
         const std::string n = std::to_string(plane.number);
-        SetTriple(s, "p" + n, plane.p);
-        SetTriple(s, "u" + n, plane.u);
-        SetTriple(s, "v" + n, plane.v);
+        setTriple(s, "p" + n, plane.p);
+        setTriple(s, "u" + n, plane.u);
+        setTriple(s, "v" + n, plane.v);
     }
     for (int n = PlaneE1; n <= PlaneE5; ++n) s.checks["CheckBox_Ebene" + std::to_string(n) + "_zeichnen"] = false;
-    for (std::size_t i = PointP; i <= PointQ; ++i) SetPoint(s, i);
+    for (std::size_t i = PointP; i <= PointQ; ++i) setPoint(s, i);
     s.checks[std::string("CheckBox_Vektor") + kVectors[VectorPQ].name] = false;
     for (const TripleRow* row : {&kSupportH, &kDirectionH, &kSupportG, &kDirectionG})
-        SetTriple(s, row->prefix, row->startup);
+        setTriple(s, row->prefix, row->startup);
     s.checks["CheckBox_Geradenschar"] = false;
     s.texts["Edit_t1"] = kStartupT1;
     s.texts["Edit_t2"] = kStartupT2;
@@ -79,28 +79,28 @@ SceneState DefaultInputEntries() {
     return s;
 }
 
-SceneState StartUpInput() {
-    SceneState s = DefaultInputEntries();
+SceneState startUpInput() {
+    SceneState s = defaultInputEntries();
     for (const PointRow& point : kPoints) s.texts[std::string("Edit_Punkt") + point.suffix] = point.name;
     for (const ParallelPlaneField& field : kParallelPlaneFields) s.texts[field.name] = field.startup;
     return s;
 }
 
-Scene StartUpScene() { return ReadScene(StartUpInput(), Scene{}).scene; }
+Scene startUpScene() { return readScene(startUpInput(), Scene{}).scene; }
 
-ViewState StartUpView() {
+ViewState startUpView() {
     ViewState view;
-    ResetViewDefaults(view);
+    resetViewDefaults(view);
     return view;
 }
 
-void ReadViewControls(const SceneState& state, ViewState& view, std::vector<FieldRejection>& rejections) {
-    ApplyViewValues(view, state);
+void readViewControls(const SceneState& state, ViewState& view, std::vector<FieldRejection>& rejections) {
+    applyViewValues(view, state);
     if (const auto zoom = state.choices.find("ComboBox_Zoomfaktor");
         zoom != state.choices.end() && zoom->second >= 0 && zoom->second < int(kZoomItems.size()))
         view.zoomScale = kZoomItems[std::size_t(zoom->second)].scale;
     ViewControls& c = view.controls;
-    for (const CheckBoxRow& row : CheckBoxTable())
+    for (const CheckBoxRow& row : checkBoxTable())
         if (const auto it = state.checks.find(row.name); it != state.checks.end()) c.*row.field = it->second;
     for (int system : {1, 2, 3})
         if (state.checked("SpeedButton_3DSys" + std::to_string(system))) c.systemButton = system;
@@ -113,25 +113,25 @@ void ReadViewControls(const SceneState& state, ViewState& view, std::vector<Fiel
     if (const auto text = state.texts.find("Edit_Text_in_Grafik"); text != state.texts.end())
         view.textString = text->second;
     view.cubeEdge = kViewDefaults.cubeEdge;
-    ReadNumber(state, "Edit_Kantenlaenge", view.cubeEdge, rejections);
+    readNumber(state, "Edit_Kantenlaenge", view.cubeEdge, rejections);
     // A factor that is not greater than 0 keeps the default.
     view.planeStretch = kViewDefaults.planeStretch;
     Real stretch = view.planeStretch;
-    if (ReadNumber(state, "Edit_Ebenenstreckfaktor", stretch, rejections) && stretch > 0) view.planeStretch = stretch;
+    if (readNumber(state, "Edit_Ebenenstreckfaktor", stretch, rejections) && stretch > 0) view.planeStretch = stretch;
 }
 
-OpenedScene OpenScene(const SceneState& file) {
+OpenedScene openScene(const SceneState& file) {
     OpenedScene opened;
-    opened.input = StartUpInput();
+    opened.input = startUpInput();
     opened.input.overlay(file);
-    SceneReading reading = ReadScene(opened.input, StartUpScene());
+    SceneReading reading = readScene(opened.input, startUpScene());
     for (const auto& [name, text] : reading.derivedTexts) opened.input.texts[name] = text;
     for (const FieldRejection& r : reading.rejections)
-        if (!IsDerivedField(r.field)) AddOpeningRejection(opened.rejections, r);
+        if (!isDerivedField(r.field)) addOpeningRejection(opened.rejections, r);
     opened.scene = std::move(reading.scene);
-    TakeLineGAtParameters(opened.scene, opened.input, LineGParametersOf(file));
-    opened.scene.drawBlocked = LineGFieldRejected(opened.input);
-    opened.view = StartUpView();
-    ReadViewControls(file, opened.view, opened.rejections);
+    takeLineGAtParameters(opened.scene, opened.input, lineGParametersOf(file));
+    opened.scene.drawBlocked = lineGFieldRejected(opened.input);
+    opened.view = startUpView();
+    readViewControls(file, opened.view, opened.rejections);
     return opened;
 }

@@ -15,19 +15,19 @@
 // texts of the points A to S, P, Q, the planes E1 to E4, h, g and the
 // family, and those boxes unchecked (point names, colour panels and a few
 // boxes are kept by the defaults button and are not part of it).
-SceneState DefaultInputEntries();
+SceneState defaultInputEntries();
 
 // The input window's and the parallel planes' fields as the program starts:
 // the defaults, the point names and the parallel planes' texts. Boxes it
 // does not name are unchecked, panels it does not name have their table
 // colour.
-SceneState StartUpInput();
+SceneState startUpInput();
 
-// The Scene the start-up reads from StartUpInput().
-Scene StartUpScene();
+// The Scene the start-up reads from startUpInput().
+Scene startUpScene();
 
 // The view as the main window starts.
-ViewState StartUpView();
+ViewState startUpView();
 
 // The main window's controls and view values that `state` names, read
 // into `view` as the window reads them from its controls (the zoom list,
@@ -36,7 +36,7 @@ ViewState StartUpView();
 // offsets and the rotation angles). A cube edge or stretch factor whose
 // text is rejected keeps its default, and the field is added to
 // `rejections`.
-void ReadViewControls(const SceneState& state, ViewState& view, std::vector<FieldRejection>& rejections);
+void readViewControls(const SceneState& state, ViewState& view, std::vector<FieldRejection>& rejections);
 
 // A scene file's value opened as the program opens it.
 struct OpenedScene {
@@ -51,8 +51,8 @@ struct OpenedScene {
     // has a rejection of its own).
     std::vector<FieldRejection> rejections;
 };
-OpenedScene OpenScene(const SceneState& file);
+OpenedScene openScene(const SceneState& file);
 
 // Adds a rejection to an opening's list as opening reports them: each field
 // once, derived fields never.
-void AddOpeningRejection(std::vector<FieldRejection>& list, const FieldRejection& rejection);
+void addOpeningRejection(std::vector<FieldRejection>& list, const FieldRejection& rejection);

@@ -5,12 +5,12 @@
 namespace {
 
 template <class Map>
-void OverlayGroup(Map& into, const Map& from) {
+void overlayGroup(Map& into, const Map& from) {
     for (const auto& [name, value] : from) into.insert_or_assign(name, value);
 }
 
 template <class Map>
-void CollectDifferences(const Map& a, const Map& b, std::set<std::string>& names) {
+void collectDifferences(const Map& a, const Map& b, std::set<std::string>& names) {
     for (const auto& [name, value] : a) {
         const auto other = b.find(name);
         if (other == b.end() || !(other->second == value)) names.insert(name);
@@ -20,7 +20,7 @@ void CollectDifferences(const Map& a, const Map& b, std::set<std::string>& names
 }
 
 template <class Map>
-void CopyChanged(const Map& before, const Map& after, Map& into) {
+void copyChanged(const Map& before, const Map& after, Map& into) {
     for (const auto& [name, value] : after) {
         const auto old = before.find(name);
         if (old == before.end() || !(old->second == value)) into.emplace(name, value);
@@ -29,7 +29,7 @@ void CopyChanged(const Map& before, const Map& after, Map& into) {
 
 // Calls f with the matching groups of every state given, group by group.
 template <class F, class... States>
-void ForEachGroup(F f, States&... s) {
+void forEachGroup(F f, States&... s) {
     f(s.texts...);
     f(s.checks...);
     f(s.colours...);
@@ -43,18 +43,18 @@ void ForEachGroup(F f, States&... s) {
 }  // namespace
 
 void SceneState::overlay(const SceneState& other) {
-    ForEachGroup([](auto& into, const auto& from) { OverlayGroup(into, from); }, *this, other);
+    forEachGroup([](auto& into, const auto& from) { overlayGroup(into, from); }, *this, other);
 }
 
 int SceneState::size() const {
     int n = 0;
-    ForEachGroup([&n](const auto& group) { n += int(group.size()); }, *this);
+    forEachGroup([&n](const auto& group) { n += int(group.size()); }, *this);
     return n;
 }
 
 std::vector<std::string> SceneState::differingNames(const SceneState& other) const {
     std::set<std::string> names;
-    ForEachGroup([&names](const auto& a, const auto& b) { CollectDifferences(a, b, names); }, *this, other);
+    forEachGroup([&names](const auto& a, const auto& b) { collectDifferences(a, b, names); }, *this, other);
     return {names.begin(), names.end()};
 }
 
@@ -74,9 +74,9 @@ Colour SceneState::colour(const std::string& name, Colour fallback) const {
     return it == colours.end() ? fallback : it->second;
 }
 
-SceneState ChangedEntries(const SceneState& before, const SceneState& after) {
+SceneState changedEntries(const SceneState& before, const SceneState& after) {
     SceneState changed;
-    ForEachGroup([](const auto& from, const auto& to, auto& into) { CopyChanged(from, to, into); }, before, after,
+    forEachGroup([](const auto& from, const auto& to, auto& into) { copyChanged(from, to, into); }, before, after,
                  changed);
     return changed;
 }

@@ -2,7 +2,7 @@
 // The scene as typed, as one plain value: what every control of the two
 // windows shows, by the control's object name, plus the few view values
 // that have no control of their own. The scene file, the undo steps, the
-// "changed" mark, the reading into the Scene (ReadScene), the command-line
+// "changed" mark, the reading into the Scene (readScene), the command-line
 // export and the tests all work on it; the windows show it and write into
 // it. Texts are UTF-8. Core type: no Qt.
 #include <map>
@@ -69,7 +69,7 @@ struct SceneState {
 };
 
 // The entries of `after` that `before` lacks or holds with another value.
-SceneState ChangedEntries(const SceneState& before, const SceneState& after);
+SceneState changedEntries(const SceneState& before, const SceneState& after);
 
 // The names of the view values a scene keeps besides its controls: the pan
 // offsets and the three rotation angles.

@@ -2,7 +2,7 @@
 
 #include <type_traits>
 
-TextFont FontOfView(const ViewState& v) {
+TextFont fontOfView(const ViewState& v) {
     TextFont f;
     f.family = v.textFontName;
     f.pointSize = v.textSize;
@@ -14,7 +14,7 @@ TextFont FontOfView(const ViewState& v) {
     return f;
 }
 
-void SetViewFont(ViewState& v, const TextFont& f) {
+void setViewFont(ViewState& v, const TextFont& f) {
     v.textFontName = f.family;
     v.textSize = f.pointSize;
     v.textStyle = (f.bold ? FontStyles::Bold : 0) | (f.italic ? FontStyles::Italic : 0) |
@@ -23,16 +23,16 @@ void SetViewFont(ViewState& v, const TextFont& f) {
     v.textBrushStyle = BrushStyles::Clear;
 }
 
-void CaptureViewValues(const ViewState& v, SceneState& s) {
+void captureViewValues(const ViewState& v, SceneState& s) {
     s.view[ViewValueNames::OffsetX] = v.offsetX;
     s.view[ViewValueNames::OffsetY] = v.offsetY;
     s.view[ViewValueNames::RotationX] = double(v.rotationX);
     s.view[ViewValueNames::RotationY] = double(v.rotationY);
     s.view[ViewValueNames::RotationZ] = double(v.rotationZ);
-    s.fonts[kTextFontName] = FontOfView(v);
+    s.fonts[kTextFontName] = fontOfView(v);
 }
 
-bool ApplyViewValues(ViewState& v, const SceneState& s) {
+bool applyViewValues(ViewState& v, const SceneState& s) {
     auto set = [&s](const char* name, auto& target) {
         if (const auto it = s.view.find(name); it != s.view.end())
             target = static_cast<std::remove_reference_t<decltype(target)>>(it->second);
@@ -44,6 +44,6 @@ bool ApplyViewValues(ViewState& v, const SceneState& s) {
     set(ViewValueNames::RotationZ, v.rotationZ);
     const auto font = s.fonts.find(kTextFontName);
     if (font == s.fonts.end()) return false;
-    SetViewFont(v, font->second);
+    setViewFont(v, font->second);
     return true;
 }

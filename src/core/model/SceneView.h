@@ -5,12 +5,12 @@
 #include "core/model/SceneState.h"
 #include "core/canvas/ViewState.h"
 
-TextFont FontOfView(const ViewState& view);
-void SetViewFont(ViewState& view, const TextFont& font);
+TextFont fontOfView(const ViewState& view);
+void setViewFont(ViewState& view, const TextFont& font);
 
 // Writes the view values and the text font of `view` into `state`.
-void CaptureViewValues(const ViewState& view, SceneState& state);
+void captureViewValues(const ViewState& view, SceneState& state);
 
 // Takes each view value `state` holds, and its text font, into `view`;
 // true when it held a font.
-bool ApplyViewValues(ViewState& view, const SceneState& state);
+bool applyViewValues(ViewState& view, const SceneState& state);

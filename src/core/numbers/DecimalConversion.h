@@ -25,7 +25,7 @@ struct DecimalSyntax {
 // Fails at the first character that does not belong to a number, at a
 // trailing blank, at a sign or exponent letter with nothing after it, and at
 // the end of an empty text. A mantissa of a point alone fits (it reads as 0).
-DecimalSyntax ScanDecimal(std::string_view text);
+DecimalSyntax scanDecimal(std::string_view text);
 
 struct DecimalConversionResult {
     bool ok = false;
@@ -33,8 +33,8 @@ struct DecimalConversionResult {
     int errorIndex = 0;  // 0-based byte index of the offending character when !ok
 };
 
-// ScanDecimal, then the value: correctly rounded to the extended real. A
+// scanDecimal, then the value: correctly rounded to the extended real. A
 // number the extended range cannot hold (too large, or so small that it
 // would vanish to zero) fails at the exponent letter, or at the first digit
 // when there is no exponent.
-DecimalConversionResult ConvertDecimal(std::string_view text);
+DecimalConversionResult convertDecimal(std::string_view text);

@@ -16,17 +16,17 @@ namespace {
 
 namespace Err = ExpressionErrors;
 
-constexpr Real NaN = std::numeric_limits<Real>::quiet_NaN();
+constexpr Real kNaN = std::numeric_limits<Real>::quiet_NaN();
 
 // A twentieth of a pixel's width in world units, 16 / 720 / 20 = 1/900, from
 // the fixed view range and image width: SGN counts smaller values as zero.
-constexpr Real WorldXMax = 8;
-constexpr Real WorldXMin = -8;
-constexpr Real ImageWidth = 720;
+constexpr Real kWorldXMax = 8;
+constexpr Real kWorldXMin = -8;
+constexpr Real kImageWidth = 720;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool StartsFunctionName(char c) {
+bool startsFunctionName(char c) {
     return (c >= 'A' && c <= 'D') || (c >= 'F' && c <= 'J') || (c >= 'L' && c <= 'O') || (c >= 'Q' && c <= 'U');
 }
 
@@ -37,23 +37,23 @@ bool StartsFunctionName(char c) {
 class FormulaReader : public OperatorPrecedenceReader<FormulaReader, Real> {
 public:
     FormulaReader(const std::string& text, Real x, Real t)
-        : OperatorPrecedenceReader(text), x_(x), t_(t), nearZero_((WorldXMax - WorldXMin) / ImageWidth / 20.0L) {}
+        : OperatorPrecedenceReader(text), x_(x), t_(t), nearZero_((kWorldXMax - kWorldXMin) / kImageWidth / 20.0L) {}
 
-    Real ReadWholeText() { return Expression(); }
-    const char* Error() const { return error_; }
+    Real readWholeText() { return expression(); }
+    const char* error() const { return error_; }
 
 private:
     friend class OperatorPrecedenceReader<FormulaReader, Real>;
 
-    void Fail(const char* text) {
+    void fail(const char* text) {
         if (!aborted_) error_ = text;
     }
 
-    void BadOperator() { Fail(Err::OperatorExpected); }
+    void badOperator() { fail(Err::OperatorExpected); }
 
-    Real Apply(char op, Real left, Real right) {
-        if (!std::isfinite(left) || !std::isfinite(right)) return NaN;
-        Real v = NaN;
+    Real apply(char op, Real left, Real right) {
+        if (!std::isfinite(left) || !std::isfinite(right)) return kNaN;
+        Real v = kNaN;
         const char* failure = nullptr;
         switch (op) {
             case '+': v = left + right; failure = Err::AdditionFailed; break;
@@ -65,24 +65,24 @@ private:
                 break;
             case '^': {
                 bool ok = false;
-                v = PowerWithRoots(left, right, ok);
-                if (!ok) v = NaN;
+                v = powerWithRoots(left, right, ok);
+                if (!ok) v = kNaN;
                 failure = Err::PowerFailed;
                 break;
             }
             default: break;
         }
         if (!std::isfinite(v)) {
-            Fail(failure ? failure : Err::CalculationFailed);
-            return NaN;
+            fail(failure ? failure : Err::CalculationFailed);
+            return kNaN;
         }
         return v;
     }
 
-    bool Nest() {
-        if (++depth_ > Err::MaxNestingDepth) {
+    bool nest() {
+        if (++depth_ > Err::kMaxNestingDepth) {
             // Stop reading altogether: this error is final.
-            Fail(Err::NestingTooDeep);
+            fail(Err::NestingTooDeep);
             aborted_ = true;
             position_ = length_;
             return false;
@@ -90,64 +90,64 @@ private:
         return true;
     }
 
-    Real Operand() {
-        if (AtEnd()) {
-            Fail(Err::OperandExpected);
-            return NaN;
+    Real operand() {
+        if (atEnd()) {
+            fail(Err::OperandExpected);
+            return kNaN;
         }
         const char c = text_[position_];
         if (c == '(') {
             ++position_;
-            if (!Nest()) return NaN;
-            const Real v = Expression();
+            if (!nest()) return kNaN;
+            const Real v = expression();
             --depth_;
             return v;
         }
-        if (IsDigit(c) || c == '.') return Number();
-        if (StartsFunctionName(c)) return FunctionCall();
+        if (isDigit(c) || c == '.') return readNumber();
+        if (startsFunctionName(c)) return functionCall();
         switch (c) {
             case 'E': ++position_; return std::numbers::e_v<Real>;
             case 'K': ++position_; return t_;
             case 'P': ++position_; return std::numbers::pi_v<Real>;
             case 'X': ++position_; return x_;
-            case DegreeSign:
-            case SuperscriptTwo:
-            case SuperscriptThree:
+            case kDegreeSign:
+            case kSuperscriptTwo:
+            case kSuperscriptThree:
                 // Only possible as the first character: a sign with nothing
                 // before it. Skipped, so the reader does not add an
                 // "Operator erwartet" for the same character.
                 ++position_;
-                Fail(Err::OperandExpected);
-                return NaN;
+                fail(Err::OperandExpected);
+                return kNaN;
             default:
-                Fail(Err::OperandExpected);
-                return NaN;
+                fail(Err::OperandExpected);
+                return kNaN;
         }
     }
 
-    Real Number() {
+    Real readNumber() {
         const std::size_t start = position_;
-        while (!AtEnd() && (IsDigit(text_[position_]) || text_[position_] == '.' || text_[position_] == ','))
+        while (!atEnd() && (isDigit(text_[position_]) || text_[position_] == '.' || text_[position_] == ','))
             ++position_;
-        const DecimalConversionResult r = ConvertDecimal(std::string_view(text_).substr(start, position_ - start));
+        const DecimalConversionResult r = convertDecimal(std::string_view(text_).substr(start, position_ - start));
         if (!r.ok) {
-            Fail(Err::BadNumber);
-            return NaN;
+            fail(Err::BadNumber);
+            return kNaN;
         }
         return r.value;
     }
 
-    Real FunctionCall() {
+    Real functionCall() {
         const std::size_t start = position_;
         std::size_t paren = text_.find('(', start);
         if (paren == std::string::npos) paren = length_;
-        const FunctionId id = LookUpFunction(std::string_view(text_).substr(start, paren - start));
+        const FunctionId id = lookUpFunction(std::string_view(text_).substr(start, paren - start));
         position_ = paren + 1;
-        if (!Nest()) return NaN;
-        const Real argument = Expression();
+        if (!nest()) return kNaN;
+        const Real argument = expression();
         --depth_;
-        const StepResult r = ApplyFunction(id, argument, nearZero_);
-        if (r.error) Fail(r.error);
+        const StepResult r = applyFunction(id, argument, nearZero_);
+        if (r.error) fail(r.error);
         return r.value;
     }
 
@@ -159,36 +159,36 @@ private:
     const char* error_ = nullptr;
 };
 
-EvaluationResult Failed(const char* text) {
-    return EvaluationResult{ErrorValue, true, text};
+EvaluationResult failed(const char* text) {
+    return EvaluationResult{kErrorValue, true, text};
 }
 
 }  // namespace
 
-EvaluationResult EvaluateExpression(std::string_view text, Real x, Real t) {
-    const PreprocessResult pre = PreprocessExpression(text);
-    if (!pre.ok) return Failed(pre.error);
+EvaluationResult evaluateExpression(std::string_view text, Real x, Real t) {
+    const PreprocessResult pre = preprocessExpression(text);
+    if (!pre.ok) return failed(pre.error);
 
     FormulaReader reader(pre.text, x, t);
-    const Real value = reader.ReadWholeText();
-    if (reader.Error()) return Failed(reader.Error());
+    const Real value = reader.readWholeText();
+    if (reader.error()) return failed(reader.error());
     // Every failing step reports itself; this only guards the promise that
     // no infinity or NaN leaves the evaluator.
-    if (!std::isfinite(value)) return Failed(Err::CalculationFailed);
+    if (!std::isfinite(value)) return failed(Err::CalculationFailed);
     return EvaluationResult{value == 0 ? 0 : value, false, {}};
 }
 
-SyntaxVerdict CheckExpressionSyntax(std::string_view text) {
-    const EvaluationResult r = EvaluateExpression(text, 1, 1);
-    if (r.error && ExpressionErrors::IsSyntaxText(r.errorText)) return SyntaxVerdict{false, r.errorText};
+SyntaxVerdict checkExpressionSyntax(std::string_view text) {
+    const EvaluationResult r = evaluateExpression(text, 1, 1);
+    if (r.error && ExpressionErrors::isSyntaxText(r.errorText)) return SyntaxVerdict{false, r.errorText};
     return SyntaxVerdict{true, {}};
 }
 
-ReadExpressionResult ReadExpression(std::string_view text, Real& target) {
-    const SyntaxVerdict verdict = CheckExpressionSyntax(text);
+ReadExpressionResult readExpression(std::string_view text, Real& target) {
+    const SyntaxVerdict verdict = checkExpressionSyntax(text);
     if (!verdict.ok) return ReadExpressionResult{ReadExpressionOutcome::SyntaxError, verdict.message};
-    const EvaluationResult r = EvaluateExpression(text, 0, 0);
-    target = r.error ? ErrorValue : r.value;
+    const EvaluationResult r = evaluateExpression(text, 0, 0);
+    target = r.error ? kErrorValue : r.value;
     if (r.error) return ReadExpressionResult{ReadExpressionOutcome::ValueError, r.errorText};
     return ReadExpressionResult{ReadExpressionOutcome::Ok, {}};
 }

@@ -8,10 +8,10 @@
 #include "core/numbers/ExpressionErrors.h"
 #include "core/numbers/Real.h"
 
-constexpr Real ErrorValue = 1E100L;
+constexpr Real kErrorValue = 1E100L;
 
 struct EvaluationResult {
-    Real value = 0;          // ErrorValue whenever error is set
+    Real value = 0;          // kErrorValue whenever error is set
     bool error = false;
     std::string errorText;   // text of the last error detected, UTF-8
 };
@@ -22,27 +22,27 @@ struct EvaluationResult {
 // reading: the text of the last one is reported. A failed step yields no
 // value, so the steps built on it add no second error ('ln(1/0)' reports the
 // division). Parentheses and function calls nested deeper than
-// ExpressionErrors::MaxNestingDepth end the evaluation with
-// "Klammertiefe zu groß". The value is always finite: ErrorValue on error.
-EvaluationResult EvaluateExpression(std::string_view text, Real x, Real t);
+// ExpressionErrors::kMaxNestingDepth end the evaluation with
+// "Klammertiefe zu groß". The value is always finite: kErrorValue on error.
+EvaluationResult evaluateExpression(std::string_view text, Real x, Real t);
 
 // Verdict of the syntax check at x = t = 1: ok, or one of the syntax texts
-// (ExpressionErrors::SyntaxTexts: the eight texts of malformed formulas and
+// (ExpressionErrors::kSyntaxTexts: the eight texts of malformed formulas and
 // "Klammertiefe zu groß") that the caller shows in a message box.
 struct SyntaxVerdict {
     bool ok = true;
     std::string message;     // set when !ok
 };
-SyntaxVerdict CheckExpressionSyntax(std::string_view text);
+SyntaxVerdict checkExpressionSyntax(std::string_view text);
 
-// ReadExpression: syntax check, then evaluation at x = t = 0.
+// readExpression: syntax check, then evaluation at x = t = 0.
 enum class ReadExpressionOutcome {
     Ok,            // target written with the value
     SyntaxError,   // message to show; target not written
-    ValueError,    // target written with ErrorValue; caller beeps
+    ValueError,    // target written with kErrorValue; caller beeps
 };
 struct ReadExpressionResult {
     ReadExpressionOutcome outcome = ReadExpressionOutcome::Ok;
     std::string message;     // the syntax text for SyntaxError, the value error text for ValueError
 };
-ReadExpressionResult ReadExpression(std::string_view text, Real& target);
+ReadExpressionResult readExpression(std::string_view text, Real& target);

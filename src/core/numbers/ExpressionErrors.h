@@ -15,10 +15,10 @@ inline constexpr const char* WrongParentheses = "falscher Klammerterm";
 inline constexpr const char* BadNumber = "fehlerhafte Zahl";
 inline constexpr const char* InvalidFunctionCall = "ungültiger Funktionsaufruf";
 inline constexpr const char* OperatorExpected = "Operator erwartet";
-// Parentheses and function calls nested deeper than MaxNestingDepth: the
+// Parentheses and function calls nested deeper than kMaxNestingDepth: the
 // evaluation stops there instead of exhausting the stack.
 inline constexpr const char* NestingTooDeep = "Klammertiefe zu groß";
-inline constexpr int MaxNestingDepth = 100;
+inline constexpr int kMaxNestingDepth = 100;
 // Operators
 inline constexpr const char* AdditionFailed = "Fehler bei der Addition";
 inline constexpr const char* SubtractionFailed = "Fehler bei der Subtraktion";
@@ -52,13 +52,13 @@ inline constexpr const char* RandomFailed = "Fehler bei random";
 inline constexpr const char* CalculationFailed = "Fehler bei der Berechnung";
 
 // The texts a syntax check shows to the user in a message box.
-inline constexpr std::string_view SyntaxTexts[] = {
+inline constexpr std::string_view kSyntaxTexts[] = {
     InvalidFunctionCall, OperatorExpected, OperandExpected,  BadNumber, WrongCharacters,
     WrongParentheses,    InvalidRootTerm,  MisusedE,         NestingTooDeep,
 };
 
-inline bool IsSyntaxText(std::string_view text) {
-    for (std::string_view s : SyntaxTexts)
+inline bool isSyntaxText(std::string_view text) {
+    for (std::string_view s : kSyntaxTexts)
         if (s == text) return true;
     return false;
 }

@@ -8,15 +8,15 @@ namespace {
 
 namespace Err = ExpressionErrors;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isUpperLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
-bool IsAllowed(char c) {
-    if (IsDigit(c)) return true;
+bool isAllowed(char c) {
+    if (isDigit(c)) return true;
     if (c >= 'A' && c <= 'U') return true;
     switch (c) {
         case '(': case ')': case '*': case '+': case '-': case '.': case '/': case '^':
-        case 'W': case 'X': case DegreeSign: case SuperscriptTwo: case SuperscriptThree:
+        case 'W': case 'X': case kDegreeSign: case kSuperscriptTwo: case kSuperscriptThree:
             return true;
         default:
             return false;
@@ -25,12 +25,12 @@ bool IsAllowed(char c) {
 
 // A neighbour that keeps an "N" or "T" from being the parameter: a letter
 // other than E, P, T and X (so the T of SQRT or TAN stays).
-bool BlocksParameter(char c) { return IsUpperLetter(c) && c != 'E' && c != 'P' && c != 'T' && c != 'X'; }
+bool blocksParameter(char c) { return isUpperLetter(c) && c != 'E' && c != 'P' && c != 'T' && c != 'X'; }
 
-bool StartsImplicitFactor(char c) { return c == '(' || c == 'E' || c == 'K' || c == 'P' || c == 'X'; }
-bool EndsImplicitFactor(char c) { return c == ')' || IsDigit(c) || c == 'E' || c == 'K' || c == 'P' || c == 'X'; }
+bool startsImplicitFactor(char c) { return c == '(' || c == 'E' || c == 'K' || c == 'P' || c == 'X'; }
+bool endsImplicitFactor(char c) { return c == ')' || isDigit(c) || c == 'E' || c == 'K' || c == 'P' || c == 'X'; }
 
-PreprocessResult Failure(const char* text) { return PreprocessResult{false, {}, text}; }
+PreprocessResult failure(const char* text) { return PreprocessResult{false, {}, text}; }
 
 // Writes a pass's output into a string sized in advance for the pass's
 // longest possible result, then trims it.
@@ -40,12 +40,12 @@ public:
         target_.resize(maxLength);
         next_ = target_.data();
     }
-    void Put(char c) { *next_++ = c; }
-    void Put(const char* text, std::size_t length) {
+    void put(char c) { *next_++ = c; }
+    void put(const char* text, std::size_t length) {
         std::memcpy(next_, text, length);
         next_ += length;
     }
-    void Finish() { target_.resize(static_cast<std::size_t>(next_ - target_.data())); }
+    void finish() { target_.resize(static_cast<std::size_t>(next_ - target_.data())); }
 
 private:
     std::string& target_;
@@ -54,7 +54,7 @@ private:
 
 }  // namespace
 
-std::string MapUtf8ToFormulaCharacters(std::string_view utf8) {
+std::string mapUtf8ToFormulaCharacters(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     const std::size_t n = utf8.size();
@@ -82,25 +82,25 @@ std::string MapUtf8ToFormulaCharacters(std::string_view utf8) {
                 continue;
             }
         }
-        out += ForeignCharacter;
+        out += kForeignCharacter;
         i += length;
     }
     return out;
 }
 
-PreprocessResult PreprocessExpression(std::string_view utf8) {
-    std::string s = MapUtf8ToFormulaCharacters(utf8);
+PreprocessResult preprocessExpression(std::string_view utf8) {
+    std::string s = mapUtf8ToFormulaCharacters(utf8);
 
     // 1-4: checks on the raw text.
-    if (s.empty()) return Failure(Err::EmptyText);
+    if (s.empty()) return failure(Err::EmptyText);
     switch (s.back()) {
         case '*': case '+': case ',': case '-': case '/': case '^':
-            return Failure(Err::OperandExpected);
+            return failure(Err::OperandExpected);
         default:
             break;
     }
-    if (s.size() == 1 && (s[0] == 'W' || s[0] == 'w')) return Failure(Err::InvalidRootTerm);
-    if (s.front() == 'E' || s.back() == 'E') return Failure(Err::MisusedE);
+    if (s.size() == 1 && (s[0] == 'W' || s[0] == 'w')) return failure(Err::InvalidRootTerm);
+    if (s.front() == 'E' || s.back() == 'E') return failure(Err::MisusedE);
 
     // 5: square brackets are parentheses.
     for (char& c : s) {
@@ -118,27 +118,27 @@ PreprocessResult PreprocessExpression(std::string_view utf8) {
         for (std::size_t i = 0; i < s.size(); ++i) {
             const char c = s[i];
             if (c == 'E' && i > 0 && i + 1 < s.size()) {
-                if (!IsDigit(s[i - 1]) || !(s[i + 1] == '-' || IsDigit(s[i + 1]))) return Failure(Err::MisusedE);
-                w.Put("*10^", 4);
+                if (!isDigit(s[i - 1]) || !(s[i + 1] == '-' || isDigit(s[i + 1]))) return failure(Err::MisusedE);
+                w.put("*10^", 4);
             } else {
-                w.Put(c);
+                w.put(c);
             }
         }
-        w.Finish();
+        w.finish();
     }
     s.swap(out);
 
     // 7 and 8: upper case (ASCII only), middle dot and comma, allowed set.
     for (char& c : s) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        else if (c == MiddleDot) c = '*';
+        else if (c == kMiddleDot) c = '*';
         else if (c == ',') c = '.';
-        if (!IsAllowed(c)) return Failure(Err::WrongCharacters);
+        if (!isAllowed(c)) return failure(Err::WrongCharacters);
     }
 
     // 9: leading sign.
     if (s.front() == '+') s.erase(0, 1);
-    if (s.empty()) return Failure(Err::EmptyText);
+    if (s.empty()) return failure(Err::EmptyText);
     if (s.front() == '-') s.insert(0, 1, '0');
 
     // 10: empty parentheses; PI becomes P.
@@ -146,11 +146,11 @@ PreprocessResult PreprocessExpression(std::string_view utf8) {
         Writer w(out, s.size());
         for (std::size_t i = 0; i < s.size(); ++i) {
             const char next = i + 1 < s.size() ? s[i + 1] : '\0';
-            if (s[i] == '(' && next == ')') return Failure(Err::WrongParentheses);
-            w.Put(s[i]);
+            if (s[i] == '(' && next == ')') return failure(Err::WrongParentheses);
+            w.put(s[i]);
             if (s[i] == 'P' && next == 'I') ++i;
         }
-        w.Finish();
+        w.finish();
     }
     s.swap(out);
 
@@ -163,15 +163,15 @@ PreprocessResult PreprocessExpression(std::string_view utf8) {
         for (std::size_t i = 0; i < n; ++i) {
             const char c = s[i];
             if (c == 'E' && i + 2 < n && s[i + 1] == 'X' && s[i + 2] == 'P') {
-                w.Put("E^", 2);
+                w.put("E^", 2);
                 i += 2;
             } else if (c == 'W') {
-                w.Put("SQRT", 4);
+                w.put("SQRT", 4);
             } else {
-                w.Put(c);
+                w.put(c);
             }
         }
-        w.Finish();
+        w.finish();
     }
     s.swap(out);
 
@@ -181,20 +181,20 @@ PreprocessResult PreprocessExpression(std::string_view utf8) {
         std::size_t extra = 0;
         for (std::size_t i = 1; i < s.size(); ++i) {
             const char c = s[i];
-            if (c == DegreeSign) extra += 11;
-            else if (c == SuperscriptTwo || c == SuperscriptThree || (c == '-' && s[i - 1] == '(')) extra += 1;
+            if (c == kDegreeSign) extra += 11;
+            else if (c == kSuperscriptTwo || c == kSuperscriptThree || (c == '-' && s[i - 1] == '(')) extra += 1;
         }
         Writer w(out, s.size() + extra);
-        w.Put(s[0]);
+        w.put(s[0]);
         for (std::size_t i = 1; i < s.size(); ++i) {
             const char c = s[i];
-            if (c == '-' && s[i - 1] == '(') w.Put("0-", 2);
-            else if (c == DegreeSign) w.Put("*.0174532925", 12);
-            else if (c == SuperscriptTwo) w.Put("^2", 2);
-            else if (c == SuperscriptThree) w.Put("^3", 2);
-            else w.Put(c);
+            if (c == '-' && s[i - 1] == '(') w.put("0-", 2);
+            else if (c == kDegreeSign) w.put("*.0174532925", 12);
+            else if (c == kSuperscriptTwo) w.put("^2", 2);
+            else if (c == kSuperscriptThree) w.put("^3", 2);
+            else w.put(c);
         }
-        w.Finish();
+        w.finish();
     }
     s.swap(out);
 
@@ -203,19 +203,19 @@ PreprocessResult PreprocessExpression(std::string_view utf8) {
     const std::size_t n = s.size();
     auto isParameterLetter = [](char c) { return c == 'N' || c == 'T'; };
     for (std::size_t i = 1; i + 1 < n; ++i)
-        if (isParameterLetter(s[i]) && !BlocksParameter(s[i - 1]) && !BlocksParameter(s[i + 1])) s[i] = 'K';
-    if (isParameterLetter(s[0]) && (n == 1 || !BlocksParameter(s[1]))) s[0] = 'K';
-    if (n >= 2 && isParameterLetter(s[n - 1]) && !BlocksParameter(s[n - 2])) s[n - 1] = 'K';
+        if (isParameterLetter(s[i]) && !blocksParameter(s[i - 1]) && !blocksParameter(s[i + 1])) s[i] = 'K';
+    if (isParameterLetter(s[0]) && (n == 1 || !blocksParameter(s[1]))) s[0] = 'K';
+    if (n >= 2 && isParameterLetter(s[n - 1]) && !blocksParameter(s[n - 2])) s[n - 1] = 'K';
 
     // 15: implicit multiplication.
     {
         Writer w(out, 2 * n);
-        w.Put(s[0]);
+        w.put(s[0]);
         for (std::size_t i = 1; i < n; ++i) {
-            if (StartsImplicitFactor(s[i]) && EndsImplicitFactor(s[i - 1])) w.Put('*');
-            w.Put(s[i]);
+            if (startsImplicitFactor(s[i]) && endsImplicitFactor(s[i - 1])) w.put('*');
+            w.put(s[i]);
         }
-        w.Finish();
+        w.finish();
     }
     return PreprocessResult{true, std::move(out), nullptr};
 }

@@ -4,17 +4,17 @@
 #include <string_view>
 
 // Character codes of the canonical text (Latin-1 codes of the UTF-8 input).
-inline constexpr char DegreeSign = static_cast<char>(176);
-inline constexpr char SuperscriptTwo = static_cast<char>(178);
-inline constexpr char SuperscriptThree = static_cast<char>(179);
-inline constexpr char MiddleDot = static_cast<char>(183);
+inline constexpr char kDegreeSign = static_cast<char>(176);
+inline constexpr char kSuperscriptTwo = static_cast<char>(178);
+inline constexpr char kSuperscriptThree = static_cast<char>(179);
+inline constexpr char kMiddleDot = static_cast<char>(183);
 // Stands for every other non-ASCII character (and every malformed UTF-8
 // byte); it is not in the allowed set, so such texts give "falsche Zeichen".
-inline constexpr char ForeignCharacter = '\x1A';
+inline constexpr char kForeignCharacter = '\x1A';
 
 // One character per code point: "°", "²", "³", "·" become their Latin-1
-// codes, ASCII stays, anything else becomes ForeignCharacter.
-std::string MapUtf8ToFormulaCharacters(std::string_view utf8);
+// codes, ASCII stays, anything else becomes kForeignCharacter.
+std::string mapUtf8ToFormulaCharacters(std::string_view utf8);
 
 struct PreprocessResult {
     bool ok = false;
@@ -24,4 +24,4 @@ struct PreprocessResult {
 
 // The fixed sequence of rewriting passes; each pass builds a new string, so
 // the work stays linear in the length of the text.
-PreprocessResult PreprocessExpression(std::string_view utf8);
+PreprocessResult preprocessExpression(std::string_view utf8);

@@ -12,17 +12,17 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Powers of ten that an extended real holds exactly (5^27 < 2^64).
-constexpr int ExactPowersOfTen = 27;
-Real PowerOfTen(int k) {
+constexpr int kExactPowersOfTen = 27;
+Real powerOfTen(int k) {
     static const auto table = [] {
         struct Table {
-            Real value[ExactPowersOfTen + 1];
+            Real value[kExactPowersOfTen + 1];
         } t{};
         Real v = 1;
-        for (int i = 0; i <= ExactPowersOfTen; ++i) {
+        for (int i = 0; i <= kExactPowersOfTen; ++i) {
             t.value[i] = v;
             v *= 10;
         }
@@ -33,13 +33,13 @@ Real PowerOfTen(int k) {
 
 // strtold in the "C" locale: the Qt layer sets the user's locale, whose
 // decimal separator may be a comma.
-Real StringToReal(const std::string& s) {
+Real stringToReal(const std::string& s) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return strtold_l(s.c_str(), nullptr, cLocale);
 }
 
 // 1-based character position of a byte index in UTF-8 text.
-int CharacterPosition(std::string_view text, std::size_t byteIndex) {
+int characterPosition(std::string_view text, std::size_t byteIndex) {
     int position = 1;
     for (std::size_t i = 0; i < byteIndex && i < text.size(); ++i)
         if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) ++position;
@@ -48,7 +48,7 @@ int CharacterPosition(std::string_view text, std::size_t byteIndex) {
 
 }  // namespace
 
-DecimalSyntax ScanDecimal(std::string_view text) {
+DecimalSyntax scanDecimal(std::string_view text) {
     DecimalSyntax syntax;
     auto fail = [&syntax](std::size_t at) {
         syntax.ok = false;
@@ -68,7 +68,7 @@ DecimalSyntax ScanDecimal(std::string_view text) {
     bool seenPoint = false;
     for (; i < n; ++i) {
         const char c = text[i];
-        if (IsDigit(c))
+        if (isDigit(c))
             ++syntax.digits;
         else if (c == '.' && !seenPoint)
             seenPoint = true;
@@ -85,16 +85,16 @@ DecimalSyntax ScanDecimal(std::string_view text) {
             if (i + 1 == n) return fail(i);
             ++i;
         }
-        if (!IsDigit(text[i])) return fail(i);
-        while (i < n && IsDigit(text[i])) ++i;
+        if (!isDigit(text[i])) return fail(i);
+        while (i < n && isDigit(text[i])) ++i;
     }
     if (i < n) return fail(i);
     syntax.ok = true;
     return syntax;
 }
 
-DecimalConversionResult ConvertDecimal(std::string_view text) {
-    const DecimalSyntax syntax = ScanDecimal(text);
+DecimalConversionResult convertDecimal(std::string_view text) {
+    const DecimalSyntax syntax = scanDecimal(text);
     if (!syntax.ok) return DecimalConversionResult{false, 0, static_cast<int>(syntax.errorIndex)};
     bool nonZeroDigit = false;
     bool seenPoint = false;
@@ -114,15 +114,15 @@ DecimalConversionResult ConvertDecimal(std::string_view text) {
     }
     Real value;
     if (syntax.exponentIndex == std::string_view::npos && significantDigits <= 19 &&
-        fractionDigits <= ExactPowersOfTen) {
+        fractionDigits <= kExactPowersOfTen) {
         // Both operands are exact, so one correctly rounded division gives
         // the correctly rounded value, as strtold would.
-        value = static_cast<Real>(mantissa) / PowerOfTen(fractionDigits);
+        value = static_cast<Real>(mantissa) / powerOfTen(fractionDigits);
     } else {
         // The leading "0" makes forms like '.e5' acceptable to strtold.
         std::string digits = "0";
         digits += text.substr(syntax.mantissaStart);
-        value = StringToReal(digits);
+        value = stringToReal(digits);
     }
     const bool vanished = value == 0 && nonZeroDigit;
     if (!std::isfinite(value) || vanished) {
@@ -133,7 +133,7 @@ DecimalConversionResult ConvertDecimal(std::string_view text) {
     return DecimalConversionResult{true, syntax.negative ? -value : value, 0};
 }
 
-NumberReadResult ParseNumberOrFraction(std::string_view input) {
+NumberReadResult parseNumberOrFraction(std::string_view input) {
     std::string text(input);
     for (char& c : text)
         if (c == ',') c = '.';
@@ -143,17 +143,17 @@ NumberReadResult ParseNumberOrFraction(std::string_view input) {
     std::string_view numerator(text);
     Real denominator = 1;
     if (slash != std::string::npos) {
-        const DecimalConversionResult d = ConvertDecimal(std::string_view(text).substr(slash + 1));
+        const DecimalConversionResult d = convertDecimal(std::string_view(text).substr(slash + 1));
         if (!d.ok || d.value == 0) {
-            result.errorPosition = CharacterPosition(text, slash) + 1;
+            result.errorPosition = characterPosition(text, slash) + 1;
             return result;
         }
         denominator = d.value;
         numerator = numerator.substr(0, slash);
     }
-    const DecimalConversionResult num = ConvertDecimal(numerator);
+    const DecimalConversionResult num = convertDecimal(numerator);
     if (!num.ok) {
-        result.errorPosition = CharacterPosition(text, static_cast<std::size_t>(num.errorIndex));
+        result.errorPosition = characterPosition(text, static_cast<std::size_t>(num.errorIndex));
         return result;
     }
     Real value = num.value;

@@ -11,4 +11,4 @@ struct NumberReadResult {
     int errorPosition = 0;   // 1-based, meaningful only when !ok
 };
 
-NumberReadResult ParseNumberOrFraction(std::string_view text);
+NumberReadResult parseNumberOrFraction(std::string_view text);

@@ -11,11 +11,11 @@ namespace {
 constexpr std::int64_t Int32Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t Int32Max = std::numeric_limits<std::int32_t>::max();
 
-bool FitsInt32(std::int64_t v) { return v >= Int32Min && v <= Int32Max; }
+bool fitsInt32(std::int64_t v) { return v >= Int32Min && v <= Int32Max; }
 
 // Euclid on magnitudes; 64 bits so that |INT32_MIN| and products of two
 // 32-bit numbers cannot overflow.
-std::uint64_t GcdOfMagnitudes(std::uint64_t a, std::uint64_t b) {
+std::uint64_t gcdOfMagnitudes(std::uint64_t a, std::uint64_t b) {
     std::uint64_t c = a < b ? a : b;
     std::uint64_t e = a < b ? b : a;
     while (c > 0) {
@@ -26,13 +26,13 @@ std::uint64_t GcdOfMagnitudes(std::uint64_t a, std::uint64_t b) {
     return e;
 }
 
-std::uint64_t Magnitude(std::int64_t v) {
+std::uint64_t magnitude(std::int64_t v) {
     return v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
 }
 
 }  // namespace
 
-Fraction ToFraction(Real x) {
+Fraction toFraction(Real x) {
     const Fraction failed{};
     if (!std::isfinite(x)) return failed;
 
@@ -50,7 +50,7 @@ Fraction ToFraction(Real x) {
 
         const std::int64_t pNew = t * p + pPrev;
         const std::int64_t qNew = t * q + qPrev;
-        if (!FitsInt32(pNew) || !FitsInt32(qNew)) return failed;
+        if (!fitsInt32(pNew) || !fitsInt32(qNew)) return failed;
         pPrev = p;
         qPrev = q;
         p = pNew;
@@ -63,7 +63,7 @@ Fraction ToFraction(Real x) {
                 q = -q;
             }
             if (x < 0) p = -p;
-            if (!FitsInt32(p) || !FitsInt32(q)) return failed;
+            if (!fitsInt32(p) || !fitsInt32(q)) return failed;
             return Fraction{true, static_cast<std::int32_t>(p), static_cast<std::int32_t>(q)};
         }
 
@@ -74,38 +74,38 @@ Fraction ToFraction(Real x) {
     return failed;
 }
 
-bool IsWholeNumber(Real x) {
-    const Fraction f = ToFraction(x);
+bool isWholeNumber(Real x) {
+    const Fraction f = toFraction(x);
     return f.ok && f.q == 1;
 }
 
-bool ReduceQuotient(Real& a, Real& b) {
+bool reduceQuotient(Real& a, Real& b) {
     if (b == 0) return false;
     const Real quotient = a / b;
-    const Fraction f = ToFraction(quotient);
+    const Fraction f = toFraction(quotient);
     if (!f.ok) return false;
     a = f.p;
     b = f.q;
     return true;
 }
 
-std::int32_t Gcd(std::int32_t a, std::int32_t b) {
+std::int32_t gcd(std::int32_t a, std::int32_t b) {
     const bool bothNegative = a < 0 && b < 0;
-    const std::uint64_t g = GcdOfMagnitudes(Magnitude(a), Magnitude(b));
-    // The only result outside 32 bits is Gcd(INT32_MIN, 0) = 2^31; it wraps
+    const std::uint64_t g = gcdOfMagnitudes(magnitude(a), magnitude(b));
+    // The only result outside 32 bits is gcd(INT32_MIN, 0) = 2^31; it wraps
     // to INT32_MIN like the plain 32-bit computation would.
     const std::int64_t signedG = bothNegative ? -static_cast<std::int64_t>(g) : static_cast<std::int64_t>(g);
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(signedG));
 }
 
-std::int32_t Gcd3(std::int32_t a, std::int32_t b, std::int32_t c) { return Gcd(Gcd(a, b), c); }
+std::int32_t gcd3(std::int32_t a, std::int32_t b, std::int32_t c) { return gcd(gcd(a, b), c); }
 
-std::int64_t Lcm(std::int64_t a, std::int64_t b) {
+std::int64_t lcm(std::int64_t a, std::int64_t b) {
     const bool bothNegative = a < 0 && b < 0;
-    const std::uint64_t g = GcdOfMagnitudes(Magnitude(a), Magnitude(b));
-    if (g == 0) return 0;  // Lcm(0, 0): no meaningful value
+    const std::uint64_t g = gcdOfMagnitudes(magnitude(a), magnitude(b));
+    if (g == 0) return 0;  // lcm(0, 0): no meaningful value
     // Product first, then the truncating division by the signed gcd; 128 bits
-    // so that even Lcm3 of three 32-bit numbers cannot wrap.
+    // so that even lcm3 of three 32-bit numbers cannot wrap.
     const __int128 product = static_cast<__int128>(a) * static_cast<__int128>(b);
     const __int128 divisor = bothNegative ? -static_cast<__int128>(g) : static_cast<__int128>(g);
     const __int128 result = product / divisor;
@@ -116,14 +116,14 @@ std::int64_t Lcm(std::int64_t a, std::int64_t b) {
     return static_cast<std::int64_t>(result);
 }
 
-std::int64_t Lcm3(std::int64_t a, std::int64_t b, std::int64_t c) { return Lcm(Lcm(a, b), c); }
+std::int64_t lcm3(std::int64_t a, std::int64_t b, std::int64_t c) { return lcm(lcm(a, b), c); }
 
-bool LcmFits32(std::int64_t lcm) { return FitsInt32(lcm); }
+bool lcmFits32(std::int64_t lcm) { return fitsInt32(lcm); }
 
-Real DegToRad(Real degrees) { return degrees * std::numbers::pi_v<Real> / 180; }
-Real RadToDeg(Real radians) { return radians / std::numbers::pi_v<Real> * 180; }
+Real degToRad(Real degrees) { return degrees * std::numbers::pi_v<Real> / 180; }
+Real radToDeg(Real radians) { return radians / std::numbers::pi_v<Real> * 180; }
 
-Real RoundToDigits(Real x, int d) {
+Real roundToDigits(Real x, int d) {
     if (!std::isfinite(x)) return x;
     // Beyond the double range there are no decimals left to round; passing
     // such a value through a double would turn it into infinity or zero.
@@ -136,14 +136,14 @@ Real RoundToDigits(Real x, int d) {
     return static_cast<double>(n) * f;
 }
 
-std::string NumberText(Real x) {
-    if (!std::isfinite(x)) return NonFiniteNumberText;
+std::string numberText(Real x) {
+    if (!std::isfinite(x)) return kNonFiniteNumberText;
     if (x == 0) return "0";
 
     // Round to 15 significant digits: d.dddddddddddddde[+-]x
     char buffer[64];
     const auto conv = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
-    if (conv.ec != std::errc{}) return NonFiniteNumberText;
+    if (conv.ec != std::errc{}) return kNonFiniteNumberText;
     std::string_view sci(buffer, static_cast<std::size_t>(conv.ptr - buffer));
 
     const bool negative = sci.front() == '-';
@@ -184,9 +184,9 @@ std::string NumberText(Real x) {
     return text;
 }
 
-std::string RoundedText(int d, Real x) { return NumberText(RoundToDigits(x, d)); }
+std::string roundedText(int d, Real x) { return numberText(roundToDigits(x, d)); }
 
-void SwapIntegers(int& a, int& b) {
+void swapIntegers(int& a, int& b) {
     const int t = a;
     a = b;
     b = t;

@@ -15,32 +15,32 @@ struct Fraction {
     std::int32_t q = 1;
 };
 
-Fraction ToFraction(Real x);
-bool IsWholeNumber(Real x);
-// Replaces a by p and b by q of ToFraction(a / b); leaves both alone on failure.
-bool ReduceQuotient(Real& a, Real& b);
+Fraction toFraction(Real x);
+bool isWholeNumber(Real x);
+// Replaces a by p and b by q of toFraction(a / b); leaves both alone on failure.
+bool reduceQuotient(Real& a, Real& b);
 
 // 32-bit gcd/lcm. Lcm is computed in 64 bits: callers that need a 32-bit
-// result check the range themselves (see LcmFits32).
-std::int32_t Gcd(std::int32_t a, std::int32_t b);
-std::int32_t Gcd3(std::int32_t a, std::int32_t b, std::int32_t c);
-std::int64_t Lcm(std::int64_t a, std::int64_t b);
-std::int64_t Lcm3(std::int64_t a, std::int64_t b, std::int64_t c);
-// True when an Lcm/Lcm3 result is a valid 32-bit whole number. Lcm saturates
+// result check the range themselves (see lcmFits32).
+std::int32_t gcd(std::int32_t a, std::int32_t b);
+std::int32_t gcd3(std::int32_t a, std::int32_t b, std::int32_t c);
+std::int64_t lcm(std::int64_t a, std::int64_t b);
+std::int64_t lcm3(std::int64_t a, std::int64_t b, std::int64_t c);
+// True when an Lcm/lcm3 result is a valid 32-bit whole number. Lcm saturates
 // at the 64-bit limits, so an overflowing product never looks valid.
-bool LcmFits32(std::int64_t lcm);
+bool lcmFits32(std::int64_t lcm);
 
-Real DegToRad(Real degrees);
-Real RadToDeg(Real radians);
+Real degToRad(Real degrees);
+Real radToDeg(Real radians);
 
 // x rounded to d decimals through a 64-bit double, ties to even. Values the
 // double cannot hold (beyond its range) and infinities/NaN come back unchanged.
-Real RoundToDigits(Real x, int d);
+Real roundToDigits(Real x, int d);
 // General format, 15 significant digits, decimal comma ('2,5', '1E-5', '1,5E20').
-// Infinity and NaN are never printed as such: they give NonFiniteNumberText,
+// Infinity and NaN are never printed as such: they give kNonFiniteNumberText,
 // so a failed computation shows up as a German word, not as 'inf' or 'nan'.
-inline constexpr const char* NonFiniteNumberText = "nicht berechenbar";
-std::string NumberText(Real x);
-// NumberText(RoundToDigits(x, d)).
-std::string RoundedText(int d, Real x);
-void SwapIntegers(int& a, int& b);
+inline constexpr const char* kNonFiniteNumberText = "nicht berechenbar";
+std::string numberText(Real x);
+// numberText(roundToDigits(x, d)).
+std::string roundedText(int d, Real x);
+void swapIntegers(int& a, int& b);

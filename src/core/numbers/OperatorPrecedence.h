@@ -5,8 +5,8 @@
 // left-associative; a unary minus at the start of an operand binds tighter
 // than "^". A ")" or the end of the text ends an expression.
 //
-// Derived provides Value Operand(), Value Apply(char op, Value left,
-// Value right) and void BadOperator() (a character that is no operator).
+// Derived provides Value operand(), Value apply(char op, Value left,
+// Value right) and void badOperator() (a character that is no operator).
 #include <cstddef>
 #include <string>
 
@@ -15,11 +15,11 @@ class OperatorPrecedenceReader {
 protected:
     explicit OperatorPrecedenceReader(const std::string& text) : text_(text), length_(text.size()) {}
 
-    bool AtEnd() const { return position_ >= length_; }
+    bool atEnd() const { return position_ >= length_; }
 
     // Reads the next operator and its priority; ")" and the end give 0.
-    void ReadOperator() {
-        if (AtEnd()) {
+    void readOperator() {
+        if (atEnd()) {
             operator_ = '\0';
             priority_ = 0;
             return;
@@ -31,15 +31,15 @@ protected:
             case '*': case '/': priority_ = 2; break;
             case '^': priority_ = 3; break;
             default:
-                Self().BadOperator();
+                self().badOperator();
                 priority_ = 0;
                 break;
         }
     }
 
-    Value Expression() {
-        Value value = SignedOperandWithClimbing();
-        while (priority_ > 0) value = ApplyChain(value);
+    Value expression() {
+        Value value = signedOperandWithClimbing();
+        while (priority_ > 0) value = applyChain(value);
         return value;
     }
 
@@ -48,28 +48,28 @@ protected:
     std::size_t position_ = 0;
 
 private:
-    Derived& Self() { return static_cast<Derived&>(*this); }
+    Derived& self() { return static_cast<Derived&>(*this); }
 
-    Value SignedOperandWithClimbing() {
+    Value signedOperandWithClimbing() {
         Value value;
-        if (!AtEnd() && text_[position_] == '-') {
+        if (!atEnd() && text_[position_] == '-') {
             ++position_;
-            value = -Self().Operand();
+            value = -self().operand();
         } else {
-            value = Self().Operand();
+            value = self().operand();
         }
-        ReadOperator();
-        while (priority_ > level_) value = ApplyChain(value);
+        readOperator();
+        while (priority_ > level_) value = applyChain(value);
         return value;
     }
 
-    Value ApplyChain(Value left) {
+    Value applyChain(Value left) {
         const int savedLevel = level_;
         do {
             const char op = operator_;
             level_ = priority_;
-            const Value right = SignedOperandWithClimbing();
-            left = Self().Apply(op, left, right);
+            const Value right = signedOperandWithClimbing();
+            left = self().apply(op, left, right);
         } while (priority_ >= level_);
         level_ = savedLevel;  // the pending operator stays as read
         return left;

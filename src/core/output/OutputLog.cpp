@@ -27,16 +27,16 @@ constexpr std::string_view kGlyphs[kSymbolGlyphCount] = {
 };
 }  // namespace
 
-std::string_view SymbolGlyphText(int code) {
+std::string_view symbolGlyphText(int code) {
     if (code < 0 || code >= kSymbolGlyphCount) return "?";
     return kGlyphs[code];
 }
 
-std::string_view SymbolGlyphText(SymbolGlyph glyph) {
-    return SymbolGlyphText(static_cast<int>(glyph));
+std::string_view symbolGlyphText(SymbolGlyph glyph) {
+    return symbolGlyphText(static_cast<int>(glyph));
 }
 
-int Utf8Length(std::string_view text) {
+int utf8Length(std::string_view text) {
     int n = 0;
     for (unsigned char ch : text)
         if ((ch & 0xC0) != 0x80) ++n;
@@ -45,47 +45,47 @@ int Utf8Length(std::string_view text) {
 
 OutputLog::~OutputLog() = default;
 
-void OutputLog::AppendLine(std::string_view text) {
-    AppendText(text);
-    AppendParagraphBreak();
+void OutputLog::appendLine(std::string_view text) {
+    appendText(text);
+    appendParagraphBreak();
 }
 
-void OutputLog::AppendLines(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) AppendLine(line);
+void OutputLog::appendLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) appendLine(line);
 }
 
-void OutputLog::AppendSymbol(SymbolGlyph glyph) { AppendText(SymbolGlyphText(glyph)); }
+void OutputLog::appendSymbol(SymbolGlyph glyph) { appendText(symbolGlyphText(glyph)); }
 
-void OutputLog::AppendSymbol(int code) { AppendText(SymbolGlyphText(code)); }
+void OutputLog::appendSymbol(int code) { appendText(symbolGlyphText(code)); }
 
-void OutputLog::AppendSymbolSpaces(int n) {
-    if (n > 0) AppendText(std::string(static_cast<std::size_t>(n), ' '));
+void OutputLog::appendSymbolSpaces(int n) {
+    if (n > 0) appendText(std::string(static_cast<std::size_t>(n), ' '));
 }
 
-void OutputLog::ClearOutputLog() {
-    DeleteAllText();
-    SetOutputColour(OutputColours::Heading);
-    AppendLine(kOutputHeading);
-    SetOutputColour(OutputColours::Result);
-    AppendLine(" ");
+void OutputLog::clearOutputLog() {
+    deleteAllText();
+    setOutputColour(OutputColours::Heading);
+    appendLine(kOutputHeading);
+    setOutputColour(OutputColours::Result);
+    appendLine(" ");
 }
 
-void OutputLog::ReplaceContents(const std::vector<OutputRun>& runs) {
-    const Colour next = OutputColour();
-    DeleteAllText();
+void OutputLog::replaceContents(const std::vector<OutputRun>& runs) {
+    const Colour next = outputColour();
+    deleteAllText();
     for (const OutputRun& run : runs) {
-        SetOutputColour(run.colour);
+        setOutputColour(run.colour);
         std::string_view rest = run.text;
         for (std::size_t end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
-            AppendLine(rest.substr(0, end));
+            appendLine(rest.substr(0, end));
             rest.remove_prefix(end + 1);
         }
-        AppendText(rest);
+        appendText(rest);
     }
-    SetOutputColour(next);
+    setOutputColour(next);
 }
 
-void PlainTextOutputLog::Add(std::string_view text) {
+void PlainTextOutputLog::add(std::string_view text) {
     if (text.empty()) return;
     text_.append(text);
     if (!runs_.empty() && runs_.back().colour == colour_) {
@@ -95,18 +95,18 @@ void PlainTextOutputLog::Add(std::string_view text) {
     }
 }
 
-void PlainTextOutputLog::AppendText(std::string_view text) { Add(text); }
+void PlainTextOutputLog::appendText(std::string_view text) { add(text); }
 
-void PlainTextOutputLog::SetOutputColour(Colour colour) { colour_ = colour; }
+void PlainTextOutputLog::setOutputColour(Colour colour) { colour_ = colour; }
 
-void PlainTextOutputLog::AppendParagraphBreak() { Add("\n"); }
+void PlainTextOutputLog::appendParagraphBreak() { add("\n"); }
 
-void PlainTextOutputLog::DeleteAllText() {
+void PlainTextOutputLog::deleteAllText() {
     text_.clear();
     runs_.clear();
 }
 
-std::vector<std::string> PlainTextOutputLog::Lines() const {
+std::vector<std::string> PlainTextOutputLog::lines() const {
     std::vector<std::string> lines;
     std::string current;
     for (char ch : text_) {

@@ -41,16 +41,16 @@ constexpr int kSymbolGlyphCount = 21;
 
 // UTF-8 text of one glyph (exactly one Unicode character); "?" for a code
 // outside 0..20.
-std::string_view SymbolGlyphText(SymbolGlyph glyph);
-std::string_view SymbolGlyphText(int code);
+std::string_view symbolGlyphText(SymbolGlyph glyph);
+std::string_view symbolGlyphText(int code);
 
 // Number of Unicode characters in a UTF-8 text: its width in columns.
-int Utf8Length(std::string_view text);
+int utf8Length(std::string_view text);
 
 // Colours the log itself uses.
 namespace OutputColours {
 constexpr Colour Default = Colours::Navy;    // format of a fresh area
-constexpr Colour Heading = Colours::Fuchsia; // the heading written by ClearOutputLog
+constexpr Colour Heading = Colours::Fuchsia; // the heading written by clearOutputLog
 constexpr Colour Result = Colours::Blue;     // results
 }  // namespace OutputColours
 
@@ -58,7 +58,7 @@ constexpr Colour Result = Colours::Blue;     // results
 // output area likes to show this many.
 inline constexpr int kOutputColumns = 60;
 
-// Heading line written by ClearOutputLog (seven leading blanks).
+// Heading line written by clearOutputLog (seven leading blanks).
 inline constexpr std::string_view kOutputHeading = "       Ausgaben im Textformat";
 
 // A piece of the log's text in one colour; '\n' ends a paragraph.
@@ -73,35 +73,35 @@ public:
     virtual ~OutputLog();
 
     // Inserts UTF-8 text at the end in the current colour.
-    virtual void AppendText(std::string_view text) = 0;
-    // AppendText, then a paragraph break.
-    void AppendLine(std::string_view text);
-    // AppendLine for each, in one go (an implementation may write them
+    virtual void appendText(std::string_view text) = 0;
+    // appendText, then a paragraph break.
+    void appendLine(std::string_view text);
+    // appendLine for each, in one go (an implementation may write them
     // faster together than one by one).
-    virtual void AppendLines(const std::vector<std::string>& lines);
+    virtual void appendLines(const std::vector<std::string>& lines);
     // Colour of everything inserted from now on, until the next call.
-    virtual void SetOutputColour(Colour colour) = 0;
-    virtual Colour OutputColour() const = 0;
+    virtual void setOutputColour(Colour colour) = 0;
+    virtual Colour outputColour() const = 0;
 
-    void AppendSymbol(SymbolGlyph glyph);
-    void AppendSymbol(int code);
+    void appendSymbol(SymbolGlyph glyph);
+    void appendSymbol(int code);
     // n blanks, used to align the rows of typeset equations.
-    void AppendSymbolSpaces(int n);
+    void appendSymbolSpaces(int n);
 
     // Deletes all text and writes the heading: fuchsia heading line, then
     // blue, then a line holding one blank. The colour stays blue.
-    void ClearOutputLog();
+    void clearOutputLog();
 
     // The whole text as runs of one colour each, neighbours of equal colour
     // merged; a paragraph break belongs to the run of the text before it.
-    virtual std::vector<OutputRun> Contents() const = 0;
+    virtual std::vector<OutputRun> contents() const = 0;
     // Deletes all text and writes `runs` instead. The colour of the text
     // inserted next stays as it was.
-    virtual void ReplaceContents(const std::vector<OutputRun>& runs);
+    virtual void replaceContents(const std::vector<OutputRun>& runs);
 
 protected:
-    virtual void AppendParagraphBreak() = 0;
-    virtual void DeleteAllText() = 0;
+    virtual void appendParagraphBreak() = 0;
+    virtual void deleteAllText() = 0;
 };
 
 // Records everything as plain UTF-8 text with '\n' as paragraph break, and
@@ -111,25 +111,25 @@ class PlainTextOutputLog : public OutputLog {
 public:
     using Run = OutputRun;
 
-    void AppendText(std::string_view text) override;
-    void SetOutputColour(Colour colour) override;
-    Colour OutputColour() const override { return colour_; }
+    void appendText(std::string_view text) override;
+    void setOutputColour(Colour colour) override;
+    Colour outputColour() const override { return colour_; }
 
-    const std::string& Text() const { return text_; }
+    const std::string& text() const { return text_; }
     // The text split at paragraph breaks; a trailing break gives no extra
     // empty line.
-    std::vector<std::string> Lines() const;
+    std::vector<std::string> lines() const;
     // Consecutive pieces of equal colour are merged; paragraph breaks are
     // part of the run text as '\n'.
-    const std::vector<Run>& Runs() const { return runs_; }
-    std::vector<OutputRun> Contents() const override { return runs_; }
+    const std::vector<Run>& runs() const { return runs_; }
+    std::vector<OutputRun> contents() const override { return runs_; }
 
 protected:
-    void AppendParagraphBreak() override;
-    void DeleteAllText() override;
+    void appendParagraphBreak() override;
+    void deleteAllText() override;
 
 private:
-    void Add(std::string_view text);
+    void add(std::string_view text);
 
     Colour colour_ = OutputColours::Default;
     std::string text_;

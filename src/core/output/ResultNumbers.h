@@ -13,17 +13,17 @@
 
 inline constexpr std::string_view kNotComputable = "nicht berechenbar";
 
-bool IsFiniteReal(Real x);
+bool isFiniteReal(Real x);
 
 // x rounded to the given number of decimals, general format, decimal comma
 // ('4,082', '-3', '1E-5'). A negative zero is written '0'.
-std::string ResultText(int digits, Real x);
+std::string resultText(int digits, Real x);
 // x in the general 15-digit format without rounding to decimals.
-std::string ResultNumberText(Real x);
+std::string resultNumberText(Real x);
 // "(x/y/z)", each component to 3 decimals.
-std::string ResultVectorText(const Vector3& v);
+std::string resultVectorText(const Vector3& v);
 // name + "(x|y|z)  ", each component to 3 decimals (the point lines).
-std::string ResultPointText(const Vector3& v, std::string_view name);
+std::string resultPointText(const Vector3& v, std::string_view name);
 // The three components to 3 decimals, padded on the left with blanks to one
 // length so that they stand right-aligned in a column.
-std::array<std::string, 3> AlignedComponentTexts(const Vector3& v);
+std::array<std::string, 3> alignedComponentTexts(const Vector3& v);

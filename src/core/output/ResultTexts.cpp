@@ -7,110 +7,110 @@
 #include "core/geometry/VectorOps.h"
 #include "core/numbers/NumberTools.h"
 
-void AppendPointLine(OutputLog& log, const Vector3& v, std::string_view name) {
-    log.AppendLine(ResultPointText(v, name));
+void appendPointLine(OutputLog& log, const Vector3& v, std::string_view name) {
+    log.appendLine(resultPointText(v, name));
 }
 
-void AppendDistanceLine(OutputLog& log, const IncidenceResult& result) {
+void appendDistanceLine(OutputLog& log, const IncidenceResult& result) {
     Real numerator = result.distSqNumerator;
     Real denominator = result.distSqDenominator;
-    ReduceQuotient(numerator, denominator);
+    reduceQuotient(numerator, denominator);
     const Real quotient = numerator / denominator;
-    if (!IsFiniteReal(numerator) || !IsFiniteReal(denominator) || denominator == 0 ||
-        !IsFiniteReal(quotient) || quotient < 0) {
-        log.AppendLine("Abstand d = " + std::string(kNotComputable));
+    if (!isFiniteReal(numerator) || !isFiniteReal(denominator) || denominator == 0 ||
+        !isFiniteReal(quotient) || quotient < 0) {
+        log.appendLine("Abstand d = " + std::string(kNotComputable));
         return;
     }
     const Real distance = std::sqrt(quotient);
-    log.AppendText("Abstand d = ");
-    log.AppendSymbol(SymbolGlyph::Radical);
-    std::string radicand = ResultText(3, numerator);
-    if (denominator != 1) radicand += "/" + ResultText(3, denominator);
-    log.AppendLine("(" + radicand + ")" + " = " + ResultText(3, distance));
+    log.appendText("Abstand d = ");
+    log.appendSymbol(SymbolGlyph::Radical);
+    std::string radicand = resultText(3, numerator);
+    if (denominator != 1) radicand += "/" + resultText(3, denominator);
+    log.appendLine("(" + radicand + ")" + " = " + resultText(3, distance));
 }
 
-void AppendAngleLine(OutputLog& log, Real angleDegrees) {
-    log.AppendText("Schnittwinkel ");
-    log.AppendSymbol(SymbolGlyph::Alpha);
-    log.AppendLine(" = " + ResultText(3, angleDegrees) + "°");
+void appendAngleLine(OutputLog& log, Real angleDegrees) {
+    log.appendText("Schnittwinkel ");
+    log.appendSymbol(SymbolGlyph::Alpha);
+    log.appendLine(" = " + resultText(3, angleDegrees) + "°");
 }
 
-void AppendLineEquation(OutputLog& log, Vector3 p, Vector3 u, std::string_view name) {
-    if (!IsFiniteVector(p) || !IsFiniteVector(u)) {
-        log.AppendLine(std::string(name) + ": Gleichung " + std::string(kNotComputable) + " !");
+void appendLineEquation(OutputLog& log, Vector3 p, Vector3 u, std::string_view name) {
+    if (!isFiniteVector(p) || !isFiniteVector(u)) {
+        log.appendLine(std::string(name) + ": Gleichung " + std::string(kNotComputable) + " !");
         return;
     }
-    IntegerSupportPoint(p, u);
-    LineEquationFormula(name, AlignedComponentTexts(p), AlignedComponentTexts(u)).WriteTo(log);
+    integerSupportPoint(p, u);
+    lineEquationFormula(name, alignedComponentTexts(p), alignedComponentTexts(u)).writeTo(log);
 }
 
-void AppendPlaneParameterEquation(OutputLog& log, Vector3 p, Vector3 u, Vector3 v,
+void appendPlaneParameterEquation(OutputLog& log, Vector3 p, Vector3 u, Vector3 v,
                                   std::string_view name) {
-    if (!IsFiniteVector(p) || !IsFiniteVector(u) || !IsFiniteVector(v)) {
-        log.AppendLine(std::string(name) + ": Gleichung " + std::string(kNotComputable) + " !");
+    if (!isFiniteVector(p) || !isFiniteVector(u) || !isFiniteVector(v)) {
+        log.appendLine(std::string(name) + ": Gleichung " + std::string(kNotComputable) + " !");
         return;
     }
-    SimplifyParameterForm(p, u, v);
-    PlaneEquationFormula(name, AlignedComponentTexts(p), AlignedComponentTexts(u),
-                         AlignedComponentTexts(v))
-        .WriteTo(log);
+    simplifyParameterForm(p, u, v);
+    planeEquationFormula(name, alignedComponentTexts(p), alignedComponentTexts(u),
+                         alignedComponentTexts(v))
+        .writeTo(log);
 }
 
 namespace {
 
 // One term of a coordinate equation: "", "x", "-x", "+y", "+2y", "-4y", ...
 // `leading` drops the "+" of a positive coefficient.
-std::string CoefficientTerm(Real k, const char* letter, bool leading) {
+std::string coefficientTerm(Real k, const char* letter, bool leading) {
     if (k == 0) return "";
     if (k == 1) return std::string(leading ? "" : "+") + letter;
     if (k == -1) return std::string("-") + letter;
-    std::string text = ResultNumberText(k) + letter;
+    std::string text = resultNumberText(k) + letter;
     if (k > 0 && !leading) text.insert(0, "+");
     return text;
 }
 
 }  // namespace
 
-std::string PlaneCoordinateEquationText(std::string_view name, Real a, Real b, Real c, Real d) {
+std::string planeCoordinateEquationText(std::string_view name, Real a, Real b, Real c, Real d) {
     const std::string label = std::string(name) + ": ";
     if (a == 0 && b == 0 && c == 0) return label + "Es liegt keine Ebene vor !";
     for (Real k : {a, b, c, d})
-        if (!IsFiniteReal(k)) return label + "Gleichung " + std::string(kNotComputable) + " !";
-    IntegerCoefficients(a, b, c, d);
-    a = RoundToDigits(a, 3);
-    b = RoundToDigits(b, 3);
-    c = RoundToDigits(c, 3);
-    d = RoundToDigits(d, 3);
-    std::string text = label + CoefficientTerm(a, "x", true);
-    text += CoefficientTerm(b, "y", a == 0);
-    text += CoefficientTerm(c, "z", a == 0 && b == 0);
-    return text + "=" + ResultNumberText(d);
+        if (!isFiniteReal(k)) return label + "Gleichung " + std::string(kNotComputable) + " !";
+    integerCoefficients(a, b, c, d);
+    a = roundToDigits(a, 3);
+    b = roundToDigits(b, 3);
+    c = roundToDigits(c, 3);
+    d = roundToDigits(d, 3);
+    std::string text = label + coefficientTerm(a, "x", true);
+    text += coefficientTerm(b, "y", a == 0);
+    text += coefficientTerm(c, "z", a == 0 && b == 0);
+    return text + "=" + resultNumberText(d);
 }
 
-void AppendPlaneCoordinateEquation(OutputLog& log, std::string_view name, Real a, Real b, Real c,
+void appendPlaneCoordinateEquation(OutputLog& log, std::string_view name, Real a, Real b, Real c,
                                    Real d) {
-    log.AppendLine(PlaneCoordinateEquationText(name, a, b, c, d));
+    log.appendLine(planeCoordinateEquationText(name, a, b, c, d));
 }
 
-void AppendLineTracePoints(OutputLog& log, const Vector3& p, const Vector3& u,
+void appendLineTracePoints(OutputLog& log, const Vector3& p, const Vector3& u,
                            std::string_view name) {
-    const LineTraces traces = LineTracePoints(p, u);
-    log.AppendLine("Spurpunkte von " + std::string(name) + ":");
-    if (traces.hasSxy) AppendPointLine(log, traces.Sxy, "Sxy");
-    if (traces.hasSxz) AppendPointLine(log, traces.Sxz, "Sxz");
-    if (traces.hasSyz) AppendPointLine(log, traces.Syz, "Syz");
-    log.AppendLine(" ");
+    const LineTraces traces = lineTracePoints(p, u);
+    log.appendLine("Spurpunkte von " + std::string(name) + ":");
+    if (traces.hasSxy) appendPointLine(log, traces.Sxy, "Sxy");
+    if (traces.hasSxz) appendPointLine(log, traces.Sxz, "Sxz");
+    if (traces.hasSyz) appendPointLine(log, traces.Syz, "Syz");
+    log.appendLine(" ");
 }
 
-void AppendPlaneTraceLines(OutputLog& log, std::string_view name, Real a, Real b, Real c, Real d) {
-    const PlaneTraces traces = PlaneTracePoints(a, b, c, d);
-    log.SetOutputColour(OutputColours::Result);
-    log.AppendLine(" ");
+void appendPlaneTraceLines(OutputLog& log, std::string_view name, Real a, Real b, Real c, Real d) {
+    const PlaneTraces traces = planeTracePoints(a, b, c, d);
+    log.setOutputColour(OutputColours::Result);
+    log.appendLine(" ");
     const int count = int(traces.hasSx) + int(traces.hasSy) + int(traces.hasSz);
     const std::string heading = "Spurgeraden von " + std::string(name) + ":";
-    log.AppendLine(count >= 2 ? heading : heading + " keine");
+    log.appendLine(count >= 2 ? heading : heading + " keine");
 
-    const Vector3 normal = MakeVector(a, b, c);
+    const Vector3 normal = makeVector(a, b, c);
     struct TracePair {
         bool exists;
         const Vector3& first;
@@ -119,22 +119,22 @@ void AppendPlaneTraceLines(OutputLog& log, std::string_view name, Real a, Real b
         Vector3 planeNormal;  // normal of the coordinate plane holding both points
     };
     const TracePair pairs[] = {
-        {traces.hasSx && traces.hasSy, traces.Sx, traces.Sy, "xy", MakeVector(0, 0, 1)},
-        {traces.hasSx && traces.hasSz, traces.Sx, traces.Sz, "xz", MakeVector(0, 1, 0)},
-        {traces.hasSy && traces.hasSz, traces.Sy, traces.Sz, "yz", MakeVector(1, 0, 0)},
+        {traces.hasSx && traces.hasSy, traces.Sx, traces.Sy, "xy", makeVector(0, 0, 1)},
+        {traces.hasSx && traces.hasSz, traces.Sx, traces.Sz, "xz", makeVector(0, 1, 0)},
+        {traces.hasSy && traces.hasSz, traces.Sy, traces.Sz, "yz", makeVector(1, 0, 0)},
     };
     for (const auto& pair : pairs) {
         if (!pair.exists) continue;
-        const Vector3 direction = VectorFromTo(pair.first, pair.second);
-        if (!IsNullVector(direction)) {
-            AppendLineEquation(log, pair.first, direction, pair.pairName);
+        const Vector3 direction = vectorFromTo(pair.first, pair.second);
+        if (!isNullVector(direction)) {
+            appendLineEquation(log, pair.first, direction, pair.pairName);
             continue;
         }
         // Both axis points lie at the origin: they span no line. The trace
         // line is the plane's cut with that coordinate plane.
-        log.AppendLine(pair.first.name + " und " + pair.second.name +
+        log.appendLine(pair.first.name + " und " + pair.second.name +
                        " fallen in den Ursprung; Spurgerade " + pair.pairName + " durch O:");
-        AppendLineEquation(log, MakeVector(0, 0, 0), CrossProduct(normal, pair.planeNormal),
+        appendLineEquation(log, makeVector(0, 0, 0), crossProduct(normal, pair.planeNormal),
                            pair.pairName);
     }
 }

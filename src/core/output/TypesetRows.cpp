@@ -3,16 +3,16 @@
 #include <algorithm>
 
 
-TypesetRow& TypesetRow::Text(std::string_view text) {
+TypesetRow& TypesetRow::text(std::string_view text) {
     if (text.empty()) return *this;
     Piece piece;
     piece.text = std::string(text);
     pieces_.push_back(piece);
-    width_ += Utf8Length(text);
+    width_ += utf8Length(text);
     return *this;
 }
 
-TypesetRow& TypesetRow::Glyph(SymbolGlyph glyph) {
+TypesetRow& TypesetRow::glyph(SymbolGlyph glyph) {
     Piece piece;
     piece.glyph = true;
     piece.code = glyph;
@@ -21,7 +21,7 @@ TypesetRow& TypesetRow::Glyph(SymbolGlyph glyph) {
     return *this;
 }
 
-TypesetRow& TypesetRow::Spaces(int n) {
+TypesetRow& TypesetRow::spaces(int n) {
     if (n <= 0) return *this;
     Piece piece;
     piece.spaces = true;
@@ -31,94 +31,94 @@ TypesetRow& TypesetRow::Spaces(int n) {
     return *this;
 }
 
-TypesetRow& TypesetRow::PadTo(int width) { return Spaces(width - width_); }
+TypesetRow& TypesetRow::padTo(int width) { return spaces(width - width_); }
 
-std::string TypesetRow::PlainText() const {
+std::string TypesetRow::plainText() const {
     std::string out;
-    for (const auto& piece : pieces_) out += piece.glyph ? std::string(SymbolGlyphText(piece.code)) : piece.text;
+    for (const auto& piece : pieces_) out += piece.glyph ? std::string(symbolGlyphText(piece.code)) : piece.text;
     return out;
 }
 
-void TypesetRow::WriteTo(OutputLog& log) const {
+void TypesetRow::writeTo(OutputLog& log) const {
     for (const auto& piece : pieces_) {
         if (piece.glyph)
-            log.AppendSymbol(piece.code);
+            log.appendSymbol(piece.code);
         else if (piece.spaces)
-            log.AppendSymbolSpaces(static_cast<int>(piece.text.size()));
+            log.appendSymbolSpaces(static_cast<int>(piece.text.size()));
         else
-            log.AppendText(piece.text);
+            log.appendText(piece.text);
     }
-    log.AppendLine(" ");
+    log.appendLine(" ");
 }
 
-void TypesetFormula::AlignRows() {
+void TypesetFormula::alignRows() {
     int width = 0;
-    for (const auto& row : rows_) width = std::max(width, row.Width());
-    for (auto& row : rows_) row.PadTo(width);
+    for (const auto& row : rows_) width = std::max(width, row.width());
+    for (auto& row : rows_) row.padTo(width);
 }
 
-void TypesetFormula::AddColumnVector(const std::array<std::string, 3>& texts) {
-    AlignRows();
-    rows_[0].Glyph(SymbolGlyph::UpperLeftHook).Text(texts[0]).Glyph(SymbolGlyph::UpperRightHook);
-    rows_[1].Glyph(SymbolGlyph::LeftBar).Text(texts[1]).Glyph(SymbolGlyph::RightBar);
-    rows_[2].Glyph(SymbolGlyph::LowerLeftHook).Text(texts[2]).Glyph(SymbolGlyph::LowerRightHook);
-    AlignRows();  // in case the texts differ in length after all
+void TypesetFormula::addColumnVector(const std::array<std::string, 3>& texts) {
+    alignRows();
+    rows_[0].glyph(SymbolGlyph::UpperLeftHook).text(texts[0]).glyph(SymbolGlyph::UpperRightHook);
+    rows_[1].glyph(SymbolGlyph::LeftBar).text(texts[1]).glyph(SymbolGlyph::RightBar);
+    rows_[2].glyph(SymbolGlyph::LowerLeftHook).text(texts[2]).glyph(SymbolGlyph::LowerRightHook);
+    alignRows();  // in case the texts differ in length after all
 }
 
-void TypesetFormula::WriteTo(OutputLog& log) const {
-    for (const auto& row : rows_) row.WriteTo(log);
+void TypesetFormula::writeTo(OutputLog& log) const {
+    for (const auto& row : rows_) row.writeTo(log);
 }
 
-std::array<std::string, 3> TypesetFormula::PlainRows() const {
-    return {rows_[0].PlainText(), rows_[1].PlainText(), rows_[2].PlainText()};
+std::array<std::string, 3> TypesetFormula::plainRows() const {
+    return {rows_[0].plainText(), rows_[1].plainText(), rows_[2].plainText()};
 }
 
 namespace {
 
 // Row 1 gets the vector arrow over the x of "name: x = ", row 2 the prefix.
-TypesetFormula StartWithPrefix(std::string_view name) {
+TypesetFormula startWithPrefix(std::string_view name) {
     const std::string prefix =
-        std::string(Utf8Length(name) == 1 ? " " : "") + std::string(name) + ": x = ";
+        std::string(utf8Length(name) == 1 ? " " : "") + std::string(name) + ": x = ";
     TypesetFormula formula;
-    const int xColumn = Utf8Length(prefix) - 4;  // the prefix ends in "x = "
-    formula.Row(0).Spaces(xColumn).Glyph(SymbolGlyph::RightArrow);
-    formula.Row(1).Text(prefix);
+    const int xColumn = utf8Length(prefix) - 4;  // the prefix ends in "x = "
+    formula.row(0).spaces(xColumn).glyph(SymbolGlyph::RightArrow);
+    formula.row(1).text(prefix);
     return formula;
 }
 
 // "+ λ ·" between two columns (row 2 only; the others are padded).
-void AddParameterTerm(TypesetFormula& formula, SymbolGlyph parameter) {
-    formula.Row(1).Text("+").Spaces(1).Glyph(parameter).Spaces(1).Glyph(SymbolGlyph::Dot);
+void addParameterTerm(TypesetFormula& formula, SymbolGlyph parameter) {
+    formula.row(1).text("+").spaces(1).glyph(parameter).spaces(1).glyph(SymbolGlyph::Dot);
 }
 
 }  // namespace
 
-TypesetFormula LineEquationFormula(std::string_view name, const std::array<std::string, 3>& p,
+TypesetFormula lineEquationFormula(std::string_view name, const std::array<std::string, 3>& p,
                                    const std::array<std::string, 3>& u) {
-    TypesetFormula formula = StartWithPrefix(name);
-    formula.AddColumnVector(p);
-    AddParameterTerm(formula, SymbolGlyph::Lambda);
-    formula.AddColumnVector(u);
+    TypesetFormula formula = startWithPrefix(name);
+    formula.addColumnVector(p);
+    addParameterTerm(formula, SymbolGlyph::Lambda);
+    formula.addColumnVector(u);
     return formula;
 }
 
-TypesetFormula PlaneEquationFormula(std::string_view name, const std::array<std::string, 3>& p,
+TypesetFormula planeEquationFormula(std::string_view name, const std::array<std::string, 3>& p,
                                     const std::array<std::string, 3>& u,
                                     const std::array<std::string, 3>& v) {
-    TypesetFormula formula = StartWithPrefix(name);
-    formula.AddColumnVector(p);
-    AddParameterTerm(formula, SymbolGlyph::Lambda);
-    formula.AddColumnVector(u);
-    AddParameterTerm(formula, SymbolGlyph::Mu);
-    formula.AddColumnVector(v);
+    TypesetFormula formula = startWithPrefix(name);
+    formula.addColumnVector(p);
+    addParameterTerm(formula, SymbolGlyph::Lambda);
+    formula.addColumnVector(u);
+    addParameterTerm(formula, SymbolGlyph::Mu);
+    formula.addColumnVector(v);
     return formula;
 }
 
-TypesetFormula VectorProductFormula(const std::array<std::string, 3>& w) {
+TypesetFormula vectorProductFormula(const std::array<std::string, 3>& w) {
     TypesetFormula formula;
     // Arrows over the O of OA and of OB.
-    formula.Row(0).Glyph(SymbolGlyph::RightArrow).Spaces(4).Glyph(SymbolGlyph::RightArrow);
-    formula.Row(1).Text("OA").Spaces(1).Glyph(SymbolGlyph::Cross).Spaces(1).Text("OB = ");
-    formula.AddColumnVector(w);
+    formula.row(0).glyph(SymbolGlyph::RightArrow).spaces(4).glyph(SymbolGlyph::RightArrow);
+    formula.row(1).text("OA").spaces(1).glyph(SymbolGlyph::Cross).spaces(1).text("OB = ");
+    formula.addColumnVector(w);
     return formula;
 }

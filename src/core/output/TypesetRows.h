@@ -13,16 +13,16 @@
 
 class TypesetRow {
 public:
-    TypesetRow& Text(std::string_view text);
-    TypesetRow& Glyph(SymbolGlyph glyph);
-    TypesetRow& Spaces(int n);
+    TypesetRow& text(std::string_view text);
+    TypesetRow& glyph(SymbolGlyph glyph);
+    TypesetRow& spaces(int n);
     // Blanks up to the given width (nothing when already that wide).
-    TypesetRow& PadTo(int width);
+    TypesetRow& padTo(int width);
 
-    int Width() const { return width_; }
-    std::string PlainText() const;
-    // The pieces, then AppendLine(" ").
-    void WriteTo(OutputLog& log) const;
+    int width() const { return width_; }
+    std::string plainText() const;
+    // The pieces, then appendLine(" ").
+    void writeTo(OutputLog& log) const;
 
 private:
     struct Piece {
@@ -37,17 +37,17 @@ private:
 
 class TypesetFormula {
 public:
-    TypesetRow& Row(int i) { return rows_[static_cast<std::size_t>(i)]; }
-    const TypesetRow& Row(int i) const { return rows_[static_cast<std::size_t>(i)]; }
+    TypesetRow& row(int i) { return rows_[static_cast<std::size_t>(i)]; }
+    const TypesetRow& row(int i) const { return rows_[static_cast<std::size_t>(i)]; }
 
     // Pads all three rows to the width of the widest.
-    void AlignRows();
-    // AlignRows, then a column vector: upper hooks, bars, lower hooks
+    void alignRows();
+    // alignRows, then a column vector: upper hooks, bars, lower hooks
     // around the three (already equally long) component texts.
-    void AddColumnVector(const std::array<std::string, 3>& texts);
-    // The three rows in order, each ended with AppendLine(" ").
-    void WriteTo(OutputLog& log) const;
-    std::array<std::string, 3> PlainRows() const;
+    void addColumnVector(const std::array<std::string, 3>& texts);
+    // The three rows in order, each ended with appendLine(" ").
+    void writeTo(OutputLog& log) const;
+    std::array<std::string, 3> plainRows() const;
 
 private:
     std::array<TypesetRow, 3> rows_;
@@ -55,11 +55,11 @@ private:
 
 // "name: x = p + λ·u" with the vector arrow over the x. The name gets a
 // leading blank when it has one character (" g").
-TypesetFormula LineEquationFormula(std::string_view name, const std::array<std::string, 3>& p,
+TypesetFormula lineEquationFormula(std::string_view name, const std::array<std::string, 3>& p,
                                    const std::array<std::string, 3>& u);
 // "name: x = p + λ·u + μ·v".
-TypesetFormula PlaneEquationFormula(std::string_view name, const std::array<std::string, 3>& p,
+TypesetFormula planeEquationFormula(std::string_view name, const std::array<std::string, 3>& p,
                                     const std::array<std::string, 3>& u,
                                     const std::array<std::string, 3>& v);
 // "OA × OB = w" with vector arrows over OA and OB.
-TypesetFormula VectorProductFormula(const std::array<std::string, 3>& w);
+TypesetFormula vectorProductFormula(const std::array<std::string, 3>& w);

@@ -9,113 +9,113 @@ struct BodyPen {
     const ViewState& view;
     Colour colour;
 
-    void Face(const Vector3& a, const Vector3& b, const Vector3& c) const {
-        FillTriangle3D(canvas, view, a, b, c, colour, BrushStyles::Clear);
+    void face(const Vector3& a, const Vector3& b, const Vector3& c) const {
+        fillTriangle3D(canvas, view, a, b, c, colour, BrushStyles::Clear);
     }
-    void Face(const Vector3& a, const Vector3& b, const Vector3& c, const Vector3& d) const {
-        FillQuad3D(canvas, view, a, b, c, d, colour, BrushStyles::Clear);
+    void face(const Vector3& a, const Vector3& b, const Vector3& c, const Vector3& d) const {
+        fillQuad3D(canvas, view, a, b, c, d, colour, BrushStyles::Clear);
     }
-    void Edge(const Vector3& a, const Vector3& b) const {
-        DrawSegment3D(canvas, view, a, b, colour, false);
+    void edge(const Vector3& a, const Vector3& b) const {
+        drawSegment3D(canvas, view, a, b, colour, false);
     }
 };
 
-BodyPen PenOf(DrawContext& ctx) { return {ctx.canvas, ctx.view, ctx.scene.bodyColor}; }
+BodyPen penOf(DrawContext& ctx) { return {ctx.canvas, ctx.view, ctx.scene.bodyColor}; }
 
-const Vector3& Pt(const DrawContext& ctx, PointIndex i) { return ctx.scene.points[i]; }
+const Vector3& pt(const DrawContext& ctx, PointIndex i) { return ctx.scene.points[i]; }
 
-BrushStyle FlatFigureStyle(const DrawContext& ctx) {
+BrushStyle flatFigureStyle(const DrawContext& ctx) {
     return ctx.view.hatchSurfaces ? BrushStyles::DiagCross : BrushStyles::Clear;
 }
 
 // The corner c moved along the edge vector AS.
-Vector3 Shifted(const DrawContext& ctx, PointIndex c) {
-    return AddVectors(Pt(ctx, c), VectorFromTo(Pt(ctx, PointA), Pt(ctx, PointS)));
+Vector3 shifted(const DrawContext& ctx, PointIndex c) {
+    return addVectors(pt(ctx, c), vectorFromTo(pt(ctx, PointA), pt(ctx, PointS)));
 }
 
 }  // namespace
 
-void DrawTriangleABC(DrawContext& ctx) {
-    FillTriangle3D(ctx.canvas, ctx.view, Pt(ctx, PointA), Pt(ctx, PointB), Pt(ctx, PointC),
-                   ctx.scene.bodyColor, FlatFigureStyle(ctx));
+void drawTriangleABC(DrawContext& ctx) {
+    fillTriangle3D(ctx.canvas, ctx.view, pt(ctx, PointA), pt(ctx, PointB), pt(ctx, PointC),
+                   ctx.scene.bodyColor, flatFigureStyle(ctx));
 }
 
-void DrawTriangleDEF(DrawContext& ctx) {
-    FillTriangle3D(ctx.canvas, ctx.view, Pt(ctx, PointD), Pt(ctx, PointE), Pt(ctx, PointF),
-                   ctx.scene.bodyColor, FlatFigureStyle(ctx));
+void drawTriangleDEF(DrawContext& ctx) {
+    fillTriangle3D(ctx.canvas, ctx.view, pt(ctx, PointD), pt(ctx, PointE), pt(ctx, PointF),
+                   ctx.scene.bodyColor, flatFigureStyle(ctx));
 }
 
-void DrawQuadABCD(DrawContext& ctx) {
-    FillQuad3D(ctx.canvas, ctx.view, Pt(ctx, PointA), Pt(ctx, PointB), Pt(ctx, PointC),
-               Pt(ctx, PointD), ctx.scene.bodyColor, FlatFigureStyle(ctx));
+void drawQuadABCD(DrawContext& ctx) {
+    fillQuad3D(ctx.canvas, ctx.view, pt(ctx, PointA), pt(ctx, PointB), pt(ctx, PointC),
+               pt(ctx, PointD), ctx.scene.bodyColor, flatFigureStyle(ctx));
 }
 
-void DrawPrismABC(DrawContext& ctx) {
-    const BodyPen pen = PenOf(ctx);
-    const Vector3 &a = Pt(ctx, PointA), &b = Pt(ctx, PointB), &c = Pt(ctx, PointC);
-    const Vector3 &s = Pt(ctx, PointS);
-    const Vector3 b1 = Shifted(ctx, PointB), c1 = Shifted(ctx, PointC);
-    pen.Face(a, b, c);
-    pen.Face(s, b1, c1);
-    pen.Edge(a, s);
-    pen.Edge(b, b1);
-    pen.Edge(c, c1);
+void drawPrismABC(DrawContext& ctx) {
+    const BodyPen pen = penOf(ctx);
+    const Vector3 &a = pt(ctx, PointA), &b = pt(ctx, PointB), &c = pt(ctx, PointC);
+    const Vector3 &s = pt(ctx, PointS);
+    const Vector3 b1 = shifted(ctx, PointB), c1 = shifted(ctx, PointC);
+    pen.face(a, b, c);
+    pen.face(s, b1, c1);
+    pen.edge(a, s);
+    pen.edge(b, b1);
+    pen.edge(c, c1);
 }
 
-void DrawPrismABCD(DrawContext& ctx) {
-    const BodyPen pen = PenOf(ctx);
-    const Vector3 &a = Pt(ctx, PointA), &b = Pt(ctx, PointB), &c = Pt(ctx, PointC);
-    const Vector3 &d = Pt(ctx, PointD), &s = Pt(ctx, PointS);
-    const Vector3 b1 = Shifted(ctx, PointB), c1 = Shifted(ctx, PointC),
-                  d1 = Shifted(ctx, PointD);
-    pen.Face(a, b, c, d);
-    pen.Face(s, b1, c1, d1);
-    pen.Edge(a, s);
-    pen.Edge(b, b1);
-    pen.Edge(c, c1);
-    pen.Edge(d, d1);
+void drawPrismABCD(DrawContext& ctx) {
+    const BodyPen pen = penOf(ctx);
+    const Vector3 &a = pt(ctx, PointA), &b = pt(ctx, PointB), &c = pt(ctx, PointC);
+    const Vector3 &d = pt(ctx, PointD), &s = pt(ctx, PointS);
+    const Vector3 b1 = shifted(ctx, PointB), c1 = shifted(ctx, PointC),
+                  d1 = shifted(ctx, PointD);
+    pen.face(a, b, c, d);
+    pen.face(s, b1, c1, d1);
+    pen.edge(a, s);
+    pen.edge(b, b1);
+    pen.edge(c, c1);
+    pen.edge(d, d1);
 }
 
-void DrawPyramidABC(DrawContext& ctx) {
-    const BodyPen pen = PenOf(ctx);
-    const Vector3 &a = Pt(ctx, PointA), &b = Pt(ctx, PointB), &c = Pt(ctx, PointC);
-    const Vector3 &s = Pt(ctx, PointS);
-    pen.Face(a, b, c);
-    pen.Edge(a, s);
-    pen.Edge(b, s);
-    pen.Edge(c, s);
+void drawPyramidABC(DrawContext& ctx) {
+    const BodyPen pen = penOf(ctx);
+    const Vector3 &a = pt(ctx, PointA), &b = pt(ctx, PointB), &c = pt(ctx, PointC);
+    const Vector3 &s = pt(ctx, PointS);
+    pen.face(a, b, c);
+    pen.edge(a, s);
+    pen.edge(b, s);
+    pen.edge(c, s);
 }
 
-void DrawPyramidABCD(DrawContext& ctx) {
-    const BodyPen pen = PenOf(ctx);
-    const Vector3 &a = Pt(ctx, PointA), &b = Pt(ctx, PointB), &c = Pt(ctx, PointC);
-    const Vector3 &d = Pt(ctx, PointD), &s = Pt(ctx, PointS);
-    pen.Face(a, b, c, d);
-    pen.Edge(a, s);
-    pen.Edge(b, s);
-    pen.Edge(c, s);
-    pen.Edge(d, s);
+void drawPyramidABCD(DrawContext& ctx) {
+    const BodyPen pen = penOf(ctx);
+    const Vector3 &a = pt(ctx, PointA), &b = pt(ctx, PointB), &c = pt(ctx, PointC);
+    const Vector3 &d = pt(ctx, PointD), &s = pt(ctx, PointS);
+    pen.face(a, b, c, d);
+    pen.edge(a, s);
+    pen.edge(b, s);
+    pen.edge(c, s);
+    pen.edge(d, s);
 }
 
-void DrawSpat(DrawContext& ctx) {
-    const BodyPen pen = PenOf(ctx);
-    const Vector3 &a = Pt(ctx, PointA), &b = Pt(ctx, PointB), &c = Pt(ctx, PointC);
-    const Vector3 &s = Pt(ctx, PointS);
-    const Vector3 ab = VectorFromTo(a, b), ac = VectorFromTo(a, c), as = VectorFromTo(a, s);
-    const Vector3 bc = AddVectors(b, ac);        // B + AC
-    const Vector3 sb = AddVectors(s, ab);        // S + AB
-    const Vector3 top = AddVectors(bc, as);      // B + AC + AS
-    const Vector3 sc = AddVectors(s, ac);        // S + AC
-    pen.Face(a, b, bc, c);
-    pen.Face(s, sb, top, sc);
-    pen.Edge(a, s);
-    pen.Edge(b, sb);
-    pen.Edge(bc, top);
-    pen.Edge(c, sc);
+void drawSpat(DrawContext& ctx) {
+    const BodyPen pen = penOf(ctx);
+    const Vector3 &a = pt(ctx, PointA), &b = pt(ctx, PointB), &c = pt(ctx, PointC);
+    const Vector3 &s = pt(ctx, PointS);
+    const Vector3 ab = vectorFromTo(a, b), ac = vectorFromTo(a, c), as = vectorFromTo(a, s);
+    const Vector3 bc = addVectors(b, ac);        // B + AC
+    const Vector3 sb = addVectors(s, ab);        // S + AB
+    const Vector3 top = addVectors(bc, as);      // B + AC + AS
+    const Vector3 sc = addVectors(s, ac);        // S + AC
+    pen.face(a, b, bc, c);
+    pen.face(s, sb, top, sc);
+    pen.edge(a, s);
+    pen.edge(b, sb);
+    pen.edge(bc, top);
+    pen.edge(c, sc);
     if (!ctx.scene.drawSpatVectors) return;
     const Colour colour = ctx.scene.drawPointColor;
     const int width = ctx.scene.vectorPenWidth;
-    DrawArrow3D(ctx.canvas, ctx.view, a, b, colour, width, true);
-    DrawArrow3D(ctx.canvas, ctx.view, a, c, colour, width, true);
-    DrawArrow3D(ctx.canvas, ctx.view, a, s, colour, width, true);
+    drawArrow3D(ctx.canvas, ctx.view, a, b, colour, width, true);
+    drawArrow3D(ctx.canvas, ctx.view, a, c, colour, width, true);
+    drawArrow3D(ctx.canvas, ctx.view, a, s, colour, width, true);
 }

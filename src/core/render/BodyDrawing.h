@@ -5,22 +5,22 @@
 // first, then the edges as solid segments.
 #include "core/render/DrawHost.h"
 
-void DrawTriangleABC(DrawContext& ctx);
-void DrawTriangleDEF(DrawContext& ctx);
-void DrawQuadABCD(DrawContext& ctx);
-void DrawPrismABC(DrawContext& ctx);
-void DrawPrismABCD(DrawContext& ctx);
-void DrawPyramidABC(DrawContext& ctx);
-void DrawPyramidABCD(DrawContext& ctx);
+void drawTriangleABC(DrawContext& ctx);
+void drawTriangleDEF(DrawContext& ctx);
+void drawQuadABCD(DrawContext& ctx);
+void drawPrismABC(DrawContext& ctx);
+void drawPrismABCD(DrawContext& ctx);
+void drawPyramidABC(DrawContext& ctx);
+void drawPyramidABCD(DrawContext& ctx);
 // The spat spanned by AB, AC, AS; with drawSpatVectors also the three
 // spanning vectors as arrows in the point colour.
-void DrawSpat(DrawContext& ctx);
+void drawSpat(DrawContext& ctx);
 
 // The eight drawers in the order of the scene's body numbers 1..8.
 using BodyDrawer = void (*)(DrawContext&);
 inline constexpr BodyDrawer kBodyDrawers[] = {
-    DrawTriangleABC, DrawTriangleDEF, DrawQuadABCD,   DrawPrismABC,
-    DrawPrismABCD,   DrawPyramidABC,  DrawPyramidABCD, DrawSpat,
+    drawTriangleABC, drawTriangleDEF, drawQuadABCD,   drawPrismABC,
+    drawPrismABCD,   drawPyramidABC,  drawPyramidABCD, drawSpat,
 };
 // Their names as objects of the picture, in the same order.
 inline constexpr const char* kBodyNames[] = {

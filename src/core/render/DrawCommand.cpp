@@ -21,12 +21,12 @@ constexpr Connection kConnections[] = {
     {VectorPQ, PointP, PointQ},
 };
 
-void DrawPoints(DrawContext& ctx) {
+void drawPoints(DrawContext& ctx) {
     for (int i = 0; i < PointCount; ++i)
-        if (ctx.scene.drawPointFlag[i]) DrawNamedPoint(ctx.canvas, ctx.view, ctx.scene.points[i]);
+        if (ctx.scene.drawPointFlag[i]) drawNamedPoint(ctx.canvas, ctx.view, ctx.scene.points[i]);
 }
 
-void DrawConnections(DrawContext& ctx) {
+void drawConnections(DrawContext& ctx) {
     const Scene& scene = ctx.scene;
     for (const Connection& c : kConnections) {
         if (!scene.drawVectorFlag[c.flag]) continue;
@@ -36,9 +36,9 @@ void DrawConnections(DrawContext& ctx) {
         const CanvasObject object(ctx.canvas, segment ? ObjectKind::Segment : ObjectKind::Vector,
                                   (segment ? "Strecke " : "Vektor ") + from.name + to.name);
         if (scene.segmentsInsteadOfVectors)
-            DrawSegment3D(ctx.canvas, ctx.view, from, to, scene.drawPointColor, false);
+            drawSegment3D(ctx.canvas, ctx.view, from, to, scene.drawPointColor, false);
         else
-            DrawArrow3D(ctx.canvas, ctx.view, from, to, scene.drawPointColor,
+            drawArrow3D(ctx.canvas, ctx.view, from, to, scene.drawPointColor,
                         scene.vectorPenWidth, true);
     }
 }
@@ -46,7 +46,7 @@ void DrawConnections(DrawContext& ctx) {
 // AD = r AB + t AC as a parallelogram of hollow arrows (when the last
 // coplanarity calculation found r and t and AB, AC, AD are still coplanar),
 // always the three vectors AB, AC, AD, then the four points on top.
-void DrawCoplanarity(DrawContext& ctx) {
+void drawCoplanarity(DrawContext& ctx) {
     const Scene& scene = ctx.scene;
     Canvas& canvas = ctx.canvas;
     const ViewState& view = ctx.view;
@@ -55,69 +55,69 @@ void DrawCoplanarity(DrawContext& ctx) {
     const Vector3& b = scene.points[PointB];
     const Vector3& c = scene.points[PointC];
     const Vector3& d = scene.points[PointD];
-    if (AreCoplanar(scene.planeSpanU[PlaneE5], scene.planeSpanV[PlaneE5], scene.vectorAD) &&
+    if (areCoplanar(scene.planeSpanU[PlaneE5], scene.planeSpanV[PlaneE5], scene.vectorAD) &&
         scene.coplanarValid) {
-        const Vector3 r = AddVectors(a, ScaleVector(VectorFromTo(a, b), scene.coplanarR));
-        const Vector3 t = AddVectors(a, ScaleVector(VectorFromTo(a, c), scene.coplanarT));
-        DrawArrow3D(canvas, view, a, r, CoplanarColours::AB, width, false);
-        DrawArrow3D(canvas, view, a, t, CoplanarColours::AC, width, false);
-        DrawArrow3D(canvas, view, r, d, CoplanarColours::AC, width, false);
-        DrawArrow3D(canvas, view, t, d, CoplanarColours::AB, width, false);
+        const Vector3 r = addVectors(a, scaleVector(vectorFromTo(a, b), scene.coplanarR));
+        const Vector3 t = addVectors(a, scaleVector(vectorFromTo(a, c), scene.coplanarT));
+        drawArrow3D(canvas, view, a, r, CoplanarColours::AB, width, false);
+        drawArrow3D(canvas, view, a, t, CoplanarColours::AC, width, false);
+        drawArrow3D(canvas, view, r, d, CoplanarColours::AC, width, false);
+        drawArrow3D(canvas, view, t, d, CoplanarColours::AB, width, false);
     }
-    DrawArrow3D(canvas, view, a, b, CoplanarColours::AB, width, true);
-    DrawArrow3D(canvas, view, a, c, CoplanarColours::AC, width, true);
-    DrawArrow3D(canvas, view, a, d, CoplanarColours::AD, width, true);
+    drawArrow3D(canvas, view, a, b, CoplanarColours::AB, width, true);
+    drawArrow3D(canvas, view, a, c, CoplanarColours::AC, width, true);
+    drawArrow3D(canvas, view, a, d, CoplanarColours::AD, width, true);
     for (PointIndex i : {PointA, PointB, PointC, PointD})
-        if (scene.drawPointFlag[i]) DrawNamedPoint(canvas, view, scene.points[i]);
+        if (scene.drawPointFlag[i]) drawNamedPoint(canvas, view, scene.points[i]);
 }
 
-void DrawPlanes(DrawContext& ctx) {
+void drawPlanes(DrawContext& ctx) {
     Scene& scene = ctx.scene;
     for (int k : {PlaneE1, PlaneE2}) {
         if (!scene.drawPlaneFlag[k]) continue;
-        const CanvasObject object(ctx.canvas, ObjectKind::Plane, PlaneObjectName(k));
+        const CanvasObject object(ctx.canvas, ObjectKind::Plane, planeObjectName(k));
         const auto coeffs = scene.planeCoeffs[k];  // as committed before the re-read
-        Ebene_zeichnen(ctx, scene.planeColor[k], k, coeffs[0], coeffs[1], coeffs[2], coeffs[3]);
+        drawPlaneByEquation(ctx, scene.planeColor[k], k, coeffs[0], coeffs[1], coeffs[2], coeffs[3]);
     }
     for (int k : {PlaneE3, PlaneE4, PlaneE5}) {
         if (!scene.drawPlaneFlag[k]) continue;
-        const CanvasObject object(ctx.canvas, ObjectKind::Plane, PlaneObjectName(k));
-        Ebene_param_zeichnen(ctx, k, scene.planeSupport[k], scene.planeSpanU[k],
+        const CanvasObject object(ctx.canvas, ObjectKind::Plane, planeObjectName(k));
+        drawParametricPlane(ctx, k, scene.planeSupport[k], scene.planeSpanU[k],
                              scene.planeSpanV[k], scene.drawBlocked);
     }
 }
 
 }  // namespace
 
-void DrawScene(DrawContext& ctx) {
+void drawScene(DrawContext& ctx) {
     Scene& scene = ctx.scene;
     ViewState& view = ctx.view;
-    Zeichne_3DSys(ctx.canvas, view);
+    drawCoordinateSystem(ctx.canvas, view);
     scene.drawPointColor = scene.pointColor;
     scene.vectorPenWidth = view.controls.thickVectors ? 2 : 1;
     view.lineWidth = view.controls.thickLines ? 2 : 1;
-    DrawViewDecorations(ctx.canvas, view, scene.parallelPlaneX, scene.parallelPlaneY,
+    drawViewDecorations(ctx.canvas, view, scene.parallelPlaneX, scene.parallelPlaneY,
                         scene.parallelPlaneZ);
-    DrawPoints(ctx);
-    DrawConnections(ctx);
+    drawPoints(ctx);
+    drawConnections(ctx);
     if (scene.coplanarGraphic) {
         const CanvasObject object(ctx.canvas, ObjectKind::Coplanarity, "Komplanarität AD = rAB + tAC");
-        DrawCoplanarity(ctx);
+        drawCoplanarity(ctx);
     }
     if (scene.drawLineFlag[LineG]) {
         const CanvasObject object(ctx.canvas, scene.familyEnabled ? ObjectKind::LineFamily : ObjectKind::Line,
                                   scene.familyEnabled ? "Geradenschar gt" : "Gerade g");
-        Geradenschar_zeichnen(ctx, scene.drawBlocked);
+        drawLineFamily(ctx, scene.drawBlocked);
     }
     if (scene.drawLineFlag[LineH]) {
         const CanvasObject object(ctx.canvas, ObjectKind::Line, "Gerade h");
-        Gerade_zeichnen(ctx, LineH, scene.drawBlocked);
+        drawSceneLine(ctx, LineH, scene.drawBlocked);
     }
     if (scene.drawLineFlag[LineG2]) {
         const CanvasObject object(ctx.canvas, ObjectKind::Line, "Gerade g2");
-        Gerade_zeichnen(ctx, LineG2, scene.drawBlocked);
+        drawSceneLine(ctx, LineG2, scene.drawBlocked);
     }
-    DrawPlanes(ctx);
+    drawPlanes(ctx);
     for (int body = BodyTriangleABC; body < BodySlots; ++body) {
         if (!scene.drawBodyFlag[body]) continue;
         const CanvasObject object(ctx.canvas, ObjectKind::Body, kBodyNames[body - BodyTriangleABC]);
@@ -125,10 +125,10 @@ void DrawScene(DrawContext& ctx) {
     }
 }
 
-void SpeedButton_OK_zeichneClick(DrawContext& ctx) {
+void executeDrawCommand(DrawContext& ctx) {
     if (ctx.scene.drawBlocked) return;
-    ctx.host.HideInputWindow();
-    DrawScene(ctx);
+    ctx.host.hideInputWindow();
+    drawScene(ctx);
 }
 
 namespace {
@@ -137,10 +137,10 @@ namespace {
 class OpeningHost : public DrawHost {
 public:
     OpeningHost(DrawHost& host, std::vector<FieldRejection>& rejections) : host_(host), rejections_(rejections) {}
-    void ShowMessage(const std::string& text) override { host_.ShowMessage(text); }
-    void HideInputWindow() override {}
-    void ReportRejections(const std::vector<FieldRejection>& rejections) override {
-        for (const FieldRejection& r : rejections) AddOpeningRejection(rejections_, r);
+    void showMessage(const std::string& text) override { host_.showMessage(text); }
+    void hideInputWindow() override {}
+    void reportRejections(const std::vector<FieldRejection>& rejections) override {
+        for (const FieldRejection& r : rejections) addOpeningRejection(rejections_, r);
     }
 
 private:
@@ -150,13 +150,13 @@ private:
 
 }  // namespace
 
-void DrawOpenedScene(Canvas& canvas, OpenedScene& opened, DrawHost& host) {
+void drawOpenedScene(Canvas& canvas, OpenedScene& opened, DrawHost& host) {
     if (opened.scene.drawBlocked) {
-        ViewState start = StartUpView();
-        DrawStartPicture(canvas, start);
+        ViewState start = startUpView();
+        drawStartPicture(canvas, start);
         return;
     }
     OpeningHost opening(host, opened.rejections);
     DrawContext ctx{canvas, opened.view, opened.scene, opened.input, opening};
-    DrawScene(ctx);
+    drawScene(ctx);
 }

@@ -18,17 +18,17 @@ constexpr Colour AD = 0x000000FF;  // red
 // they reject their object, so afterwards it holds the verdict of the last
 // of them that ran. Writes scene.drawPointColor, scene.vectorPenWidth and
 // view.lineWidth.
-void SpeedButton_OK_zeichneClick(DrawContext& ctx);
+void executeDrawCommand(DrawContext& ctx);
 
 // The picture part of the draw command (everything after hiding the input
 // window), without the drawBlocked gate.
-void DrawScene(DrawContext& ctx);
+void drawScene(DrawContext& ctx);
 
 struct OpenedScene;
 
-// Draws a scene opened without windows (OpenScene) as opening it and
+// Draws a scene opened without windows (openScene) as opening it and
 // drawing does in the program: the draw command's picture, or the start
 // picture when the draw button would draw nothing. The drawing's messages
 // go to `host`; fields its rereads reject are added to the opening's
 // rejections (each field once).
-void DrawOpenedScene(Canvas& canvas, OpenedScene& opened, DrawHost& host);
+void drawOpenedScene(Canvas& canvas, OpenedScene& opened, DrawHost& host);

@@ -17,14 +17,14 @@ public:
     virtual ~DrawHost() = default;
 
     // A modal message box with an OK button.
-    virtual void ShowMessage(const std::string& text) = 0;
+    virtual void showMessage(const std::string& text) = 0;
     // Hides the input window; it can be shown again with its state intact.
-    virtual void HideInputWindow() = 0;
+    virtual void hideInputWindow() = 0;
 
     // Fields whose text a reread of the drawing rejected, in reading order:
     // each is told as leaving the field tells it (beep, message, focus);
     // the drawing goes on either way.
-    virtual void ReportRejections(const std::vector<FieldRejection>& rejections) = 0;
+    virtual void reportRejections(const std::vector<FieldRejection>& rejections) = 0;
 };
 
 // Everything one drawing run works on. The drawers read the fields again

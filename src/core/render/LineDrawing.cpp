@@ -13,8 +13,8 @@
 #include "core/canvas/Projection.h"
 #include "core/render/PointDrawing.h"
 
-bool InsideExtent(PixelPoint pixel) {
-    return pixel.x >= 0 && pixel.x <= ExtentLimit && pixel.y >= 0 && pixel.y <= ExtentLimit;
+bool insideExtent(PixelPoint pixel) {
+    return pixel.x >= 0 && pixel.x <= kExtentLimit && pixel.y >= 0 && pixel.y <= kExtentLimit;
 }
 
 namespace {
@@ -22,14 +22,14 @@ namespace {
 // The walk adds the same rounded step again and again, and rounding makes
 // that differ from p + k step in the last bits, which decides the pixel
 // whenever a coordinate lands on a half pixel (common with round inputs).
-// StepSum(a, s, k) gives exactly what k additions of s to a give, in a few
+// stepSum(a, s, k) gives exactly what k additions of s to a give, in a few
 // operations per binade: inside one binade all values are multiples of one
 // spacing, so away from the binade's ends every addition rounds the exact
 // sum to the same neighbour (when s lies exactly halfway between two
 // multiples, ties go to the even one, and that choice only repeats when
 // the increment keeps the parity). nullopt when that cannot be established
 // quickly (values near the bottom of the range, NaN).
-std::optional<Real> StepSum(Real a, Real s, Real k) {
+std::optional<Real> stepSum(Real a, Real s, Real k) {
     constexpr int kMaxSingleSteps = 20000;
     constexpr int kDigits = std::numeric_limits<Real>::digits;
     int single = 0;
@@ -71,11 +71,11 @@ struct Walk {
     Vector3 p;
     Vector3 step;
 
-    // The walk's point after k steps; where StepSum gives up, p + k step.
-    Vector3 At(Real k) const {
+    // The walk's point after k steps; where stepSum gives up, p + k step.
+    Vector3 at(Real k) const {
         Vector3 r = p;
-        const auto x = StepSum(p.x, step.x, k), y = StepSum(p.y, step.y, k),
-                   z = StepSum(p.z, step.z, k);
+        const auto x = stepSum(p.x, step.x, k), y = stepSum(p.y, step.y, k),
+                   z = stepSum(p.z, step.z, k);
         r.x = x ? *x : p.x + k * step.x;
         r.y = y ? *y : p.y + k * step.y;
         r.z = z ? *z : p.z + k * step.z;
@@ -87,93 +87,93 @@ struct Walk {
 // is outside. The pixel moves monotonically with k (an affine map followed
 // by rounding and clamping), so the steps inside form one run starting at
 // 1 and the first step outside can be found by doubling, then bisection.
-Vector3 ExitPoint(const ViewState& view, const Vector3& p, const Vector3& step) {
+Vector3 exitPoint(const ViewState& view, const Vector3& p, const Vector3& step) {
     const Walk walk{p, step};
-    auto inside = [&](Real k) { return InsideExtent(PointToPixel(walk.At(k), view)); };
-    if (!inside(1)) return walk.At(1);
+    auto inside = [&](Real k) { return insideExtent(pointToPixel(walk.at(k), view)); };
+    if (!inside(1)) return walk.at(1);
     Real lo = 1;  // inside
     Real hi = 2;
     while (inside(hi)) {
         lo = hi;
         hi *= 2;
-        if (hi > kExtentMaxSteps) return walk.At(1);  // seen end-on
+        if (hi > kExtentMaxSteps) return walk.at(1);  // seen end-on
     }
     while (hi - lo > 1) {
         const Real mid = std::floor((lo + hi) / 2);
         if (inside(mid)) lo = mid;
         else hi = mid;
     }
-    return walk.At(hi);
+    return walk.at(hi);
 }
 
-bool IsFinite(const Vector3& v) {
+bool isFinite(const Vector3& v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
 
 // A member whose formulas failed holds the evaluator's error value.
-bool IsUsableFamilyValue(const Vector3& v) {
-    return IsFinite(v) && v.x != ErrorValue && v.y != ErrorValue && v.z != ErrorValue;
+bool isUsableFamilyValue(const Vector3& v) {
+    return isFinite(v) && v.x != kErrorValue && v.y != kErrorValue && v.z != kErrorValue;
 }
 
 }  // namespace
 
-std::pair<Vector3, Vector3> LineExtent(const ViewState& view, const Vector3& p, const Vector3& u) {
-    const Vector3 forward = ScaleVector(u, kExtentStepFactor);
-    const Vector3 backward = ScaleVector(u, -kExtentStepFactor);
-    return {ExitPoint(view, p, forward), ExitPoint(view, p, backward)};
+std::pair<Vector3, Vector3> lineExtent(const ViewState& view, const Vector3& p, const Vector3& u) {
+    const Vector3 forward = scaleVector(u, kExtentStepFactor);
+    const Vector3 backward = scaleVector(u, -kExtentStepFactor);
+    return {exitPoint(view, p, forward), exitPoint(view, p, backward)};
 }
 
-void Gerade_zeichnen(DrawContext& ctx, int k, bool& failed) {
+void drawSceneLine(DrawContext& ctx, int k, bool& failed) {
     failed = false;
     Scene& scene = ctx.scene;
     const Colour colour = scene.lineColor[k];
-    if (k == LineH || k == LineG2) ctx.host.ReportRejections(RereadLines(ctx.input, scene));
+    if (k == LineH || k == LineG2) ctx.host.reportRejections(rereadLines(ctx.input, scene));
     const Vector3 p = scene.lineSupport[k];
     const Vector3 u = scene.lineDirection[k];
-    if (IsNullVector(u)) {
-        ctx.host.ShowMessage(std::string(kNullDirectionMessage));
+    if (isNullVector(u)) {
+        ctx.host.showMessage(std::string(kNullDirectionMessage));
         failed = true;
         return;
     }
-    const auto [a, b] = LineExtent(ctx.view, p, u);
-    DrawSegment3D(ctx.canvas, ctx.view, a, b, colour, false);
+    const auto [a, b] = lineExtent(ctx.view, p, u);
+    drawSegment3D(ctx.canvas, ctx.view, a, b, colour, false);
     if (!ctx.view.controls.tracePoints) return;
-    const LineTraces traces = LineTracePoints(p, u);
-    if (traces.hasSxy) DrawNamedPoint(ctx.canvas, ctx.view, traces.Sxy, ObjectKind::TracePoint);
-    if (traces.hasSyz) DrawNamedPoint(ctx.canvas, ctx.view, traces.Syz, ObjectKind::TracePoint);
-    if (traces.hasSxz) DrawNamedPoint(ctx.canvas, ctx.view, traces.Sxz, ObjectKind::TracePoint);
+    const LineTraces traces = lineTracePoints(p, u);
+    if (traces.hasSxy) drawNamedPoint(ctx.canvas, ctx.view, traces.Sxy, ObjectKind::TracePoint);
+    if (traces.hasSyz) drawNamedPoint(ctx.canvas, ctx.view, traces.Syz, ObjectKind::TracePoint);
+    if (traces.hasSxz) drawNamedPoint(ctx.canvas, ctx.view, traces.Sxz, ObjectKind::TracePoint);
 }
 
-void Geradenschar_zeichnen(DrawContext& ctx, bool& failed) {
+void drawLineFamily(DrawContext& ctx, bool& failed) {
     Scene& scene = ctx.scene;
-    const std::optional<Real> from = ParsePlainDecimal(ctx.input.text("Edit_t1"));
+    const std::optional<Real> from = parsePlainDecimal(ctx.input.text("Edit_t1"));
     if (from) scene.familyFrom = *from;
     if (!scene.familyEnabled) {
         // t1 plays no part in the single line g.
-        Gerade_zeichnen(ctx, LineG, failed);
+        drawSceneLine(ctx, LineG, failed);
         return;
     }
     if (!from) {
-        ctx.host.ShowMessage(std::string(kFamilyStartMessage));
+        ctx.host.showMessage(std::string(kFamilyStartMessage));
         return;
     }
-    const std::array<std::string, 6> texts = LineGTexts(ctx.input);
+    const std::array<std::string, 6> texts = lineGTexts(ctx.input);
     // A step that is not positive would never reach t2.
     const bool stepUsable = scene.familyStep > 0;
     int members = 0;
     do {
         if (members == kMaxFamilyMembers) {
-            ctx.host.ShowMessage(std::string(kFamilyLimitMessage));
+            ctx.host.showMessage(std::string(kFamilyLimitMessage));
             return;
         }
         // A formula that fails at this t shows here, also when the member
         // keeps its previous values instead of storing an error value.
-        failed = !TakeLineGAt(scene, texts, scene.familyFrom);
-        if (!failed && IsUsableFamilyValue(scene.lineSupport[LineG]) &&
-            IsUsableFamilyValue(scene.lineDirection[LineG])) {
+        failed = !takeLineGAt(scene, texts, scene.familyFrom);
+        if (!failed && isUsableFamilyValue(scene.lineSupport[LineG]) &&
+            isUsableFamilyValue(scene.lineDirection[LineG])) {
             const CanvasObject member(ctx.canvas, ObjectKind::LineFamilyMember,
-                                      "Gerade gt für t = " + NumberText(scene.familyFrom));
-            Gerade_zeichnen(ctx, LineG, failed);
+                                      "Gerade gt für t = " + numberText(scene.familyFrom));
+            drawSceneLine(ctx, LineG, failed);
             if (failed) return;
         } else {
             // Nothing sensible to draw for t values where a formula is
@@ -183,14 +183,14 @@ void Geradenschar_zeichnen(DrawContext& ctx, bool& failed) {
         ++members;
         if (!stepUsable) {
             if (scene.familyFrom <= scene.familyTo)
-                ctx.host.ShowMessage(std::string(kFamilyStepMessage));
+                ctx.host.showMessage(std::string(kFamilyStepMessage));
             return;
         }
         scene.familyFrom = scene.familyFrom + scene.familyStep;
     } while (scene.familyFrom <= scene.familyTo);
 }
 
-std::optional<Real> ParsePlainDecimal(std::string_view text) {
+std::optional<Real> parsePlainDecimal(std::string_view text) {
     // The decimal grammar with blanks and tabs at both ends, the comma as
     // well as the point, and at least one digit (a point alone is none).
     auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
@@ -199,8 +199,8 @@ std::optional<Real> ParsePlainDecimal(std::string_view text) {
     std::string s(text);
     for (char& c : s)
         if (c == ',') c = '.';
-    if (ScanDecimal(s).digits == 0) return std::nullopt;
-    const DecimalConversionResult r = ConvertDecimal(s);
+    if (scanDecimal(s).digits == 0) return std::nullopt;
+    const DecimalConversionResult r = convertDecimal(s);
     if (!r.ok) return std::nullopt;
     return r.value;
 }

@@ -15,15 +15,15 @@ struct PathFill {
     Colour colour;
     BrushStyle style;
 };
-PathFill PathFillFor(const std::string& name);
+PathFill pathFillFor(const std::string& name);
 
 // Draws p: a white disc with a two-pixel rim in p.color, then (when
 // p.coordinatePaths) the dotted path to the axes with its hatched rectangle,
 // then the name 6 pixels right of and 17 above the centre. The label always
 // sits on a white box, whatever an earlier fill left in the canvas.
-void DrawPoint(Canvas& canvas, const ViewState& view, const Vector3& p);
+void drawPoint(Canvas& canvas, const ViewState& view, const Vector3& p);
 
-// DrawPoint as one object of the picture of the kind Point or TracePoint,
+// drawPoint as one object of the picture of the kind Point or TracePoint,
 // named "<kind> <name>" ("Punkt A", "Spurpunkt Sxy").
-void DrawNamedPoint(Canvas& canvas, const ViewState& view, const Vector3& p,
+void drawNamedPoint(Canvas& canvas, const ViewState& view, const Vector3& p,
                     ObjectKind kind = ObjectKind::Point);

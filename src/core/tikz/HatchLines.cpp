@@ -20,7 +20,7 @@ constexpr Family kBackward{1, 1};
 }  // namespace
 
 // Liang-Barsky.
-bool ClipSegment(HatchSegment& s, const HatchClip& clip) {
+bool clipSegment(HatchSegment& s, const HatchClip& clip) {
     const double dx = s.x2 - s.x1, dy = s.y2 - s.y1;
     double t0 = 0, t1 = 1;
     const double p[4] = {-dx, dx, -dy, dy};
@@ -41,7 +41,7 @@ bool ClipSegment(HatchSegment& s, const HatchClip& clip) {
 
 namespace {
 
-void AddFamily(std::span<const PixelPoint> polygon, Family f, const HatchClip& clip,
+void addFamily(std::span<const PixelPoint> polygon, Family f, const HatchClip& clip,
                std::vector<HatchSegment>& out) {
     auto level = [f](double x, double y) { return f.nx * x + f.ny * y; };
     double lo = level(polygon[0].x, polygon[0].y), hi = lo;
@@ -85,29 +85,29 @@ void AddFamily(std::span<const PixelPoint> polygon, Family f, const HatchClip& c
             const auto [x1, y1] = at(along[i]);
             const auto [x2, y2] = at(along[i + 1]);
             HatchSegment seg{x1, y1, x2, y2};
-            if (ClipSegment(seg, clip)) out.push_back(seg);
+            if (clipSegment(seg, clip)) out.push_back(seg);
         }
     }
 }
 
 }  // namespace
 
-std::vector<HatchSegment> HatchLines(std::span<const PixelPoint> polygon, BrushStyle style,
+std::vector<HatchSegment> hatchLines(std::span<const PixelPoint> polygon, BrushStyle style,
                                      const HatchClip& clip) {
     std::vector<HatchSegment> out;
     if (polygon.size() < 3) return out;
     switch (style) {
-    case BrushStyles::Horizontal: AddFamily(polygon, kHorizontal, clip, out); break;
-    case BrushStyles::Vertical: AddFamily(polygon, kVertical, clip, out); break;
-    case BrushStyles::FDiagonal: AddFamily(polygon, kForward, clip, out); break;
-    case BrushStyles::BDiagonal: AddFamily(polygon, kBackward, clip, out); break;
+    case BrushStyles::Horizontal: addFamily(polygon, kHorizontal, clip, out); break;
+    case BrushStyles::Vertical: addFamily(polygon, kVertical, clip, out); break;
+    case BrushStyles::FDiagonal: addFamily(polygon, kForward, clip, out); break;
+    case BrushStyles::BDiagonal: addFamily(polygon, kBackward, clip, out); break;
     case BrushStyles::Cross:
-        AddFamily(polygon, kHorizontal, clip, out);
-        AddFamily(polygon, kVertical, clip, out);
+        addFamily(polygon, kHorizontal, clip, out);
+        addFamily(polygon, kVertical, clip, out);
         break;
     case BrushStyles::DiagCross:
-        AddFamily(polygon, kForward, clip, out);
-        AddFamily(polygon, kBackward, clip, out);
+        addFamily(polygon, kForward, clip, out);
+        addFamily(polygon, kBackward, clip, out);
         break;
     default: break;
     }

@@ -36,9 +36,9 @@ struct HatchClip {
 // both pairs for the crosses. Each segment runs from one crossing of the
 // outline to the next. Nothing for solid and clear brushes or for fewer than
 // three corners.
-std::vector<HatchSegment> HatchLines(std::span<const PixelPoint> polygon, BrushStyle style,
+std::vector<HatchSegment> hatchLines(std::span<const PixelPoint> polygon, BrushStyle style,
                                      const HatchClip& clip);
 
 // Cuts the segment to the clip rectangle; false when nothing of it is
 // inside.
-bool ClipSegment(HatchSegment& segment, const HatchClip& clip);
+bool clipSegment(HatchSegment& segment, const HatchClip& clip);

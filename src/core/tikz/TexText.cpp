@@ -9,7 +9,7 @@ constexpr char32_t kInvalid = 0xFFFD;
 
 // The code points of a UTF-8 text; kInvalid for every byte that does not
 // start a well-formed sequence (overlong forms and surrogates included).
-std::vector<char32_t> CodePoints(std::string_view text) {
+std::vector<char32_t> codePoints(std::string_view text) {
     std::vector<char32_t> out;
     for (std::size_t i = 0; i < text.size();) {
         const auto b = static_cast<unsigned char>(text[i]);
@@ -35,7 +35,7 @@ std::vector<char32_t> CodePoints(std::string_view text) {
     return out;
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
+void appendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += char(c);
     } else if (c < 0x800) {
@@ -85,13 +85,13 @@ constexpr TexSymbol kSymbols[] = {
     {U'€', "EUR"},
 };
 
-bool IsGermanLetter(char32_t c) {
+bool isGermanLetter(char32_t c) {
     return c == U'ä' || c == U'ö' || c == U'ü' || c == U'Ä' || c == U'Ö' || c == U'Ü' || c == U'ß';
 }
 
 // Pairs that TeX's fonts join into a single glyph (-- into a dash, `` and
 // '' into quotes, ,, into a low quote, !` into ¡).
-bool FormsLigature(char first, char second) {
+bool formsLigature(char first, char second) {
     if (second == '`' && (first == '!' || first == '?')) return true;
     return first == second && std::string_view("-`',").find(first) != std::string_view::npos;
 }
@@ -99,15 +99,15 @@ bool FormsLigature(char first, char second) {
 // Appends the TeX text of one character. A pair that would form a ligature
 // across two characters is kept apart by an empty group; within the text
 // of one character ("--" for an en dash) it is meant.
-void AppendPiece(std::string& out, std::string_view piece) {
-    if (!out.empty() && !piece.empty() && FormsLigature(out.back(), piece.front())) out += "{}";
+void appendPiece(std::string& out, std::string_view piece) {
+    if (!out.empty() && !piece.empty() && formsLigature(out.back(), piece.front())) out += "{}";
     out += piece;
 }
 
 }  // namespace
 
-std::string TexText(const std::string& utf8) {
-    const std::vector<char32_t> text = CodePoints(utf8);
+std::string texText(const std::string& utf8) {
+    const std::vector<char32_t> text = codePoints(utf8);
     std::string out;
     out.reserve(utf8.size() + 8);
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -123,24 +123,24 @@ std::string TexText(const std::string& utf8) {
         for (const TexSymbol& s : kSymbols)
             if (s.c == c) symbol = &s;
         if (symbol) {
-            AppendPiece(out, symbol->tex);
-        } else if ((c > 0x20 && c < 0x7F) || IsGermanLetter(c)) {
+            appendPiece(out, symbol->tex);
+        } else if ((c > 0x20 && c < 0x7F) || isGermanLetter(c)) {
             std::string letter;
-            AppendUtf8(letter, c);
-            AppendPiece(out, letter);
+            appendUtf8(letter, c);
+            appendPiece(out, letter);
         } else {
-            AppendPiece(out, "?");
+            appendPiece(out, "?");
         }
     }
     return out;
 }
 
-std::string TexCommentText(const std::string& utf8) {
+std::string texCommentText(const std::string& utf8) {
     std::string out;
-    for (const char32_t c : CodePoints(utf8)) {
+    for (const char32_t c : codePoints(utf8)) {
         if (c == kInvalid) out += '?';
         else if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0) || c == 0x2028 || c == 0x2029) out += ' ';
-        else AppendUtf8(out, c);
+        else appendUtf8(out, c);
     }
     return out;
 }

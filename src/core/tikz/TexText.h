@@ -7,9 +7,9 @@
 // break a document. No two characters join into a ligature.
 #include <string>
 
-std::string TexText(const std::string& utf8);
+std::string texText(const std::string& utf8);
 
 // The text for a TeX comment line: everything up to the line's end is
 // TeX's to ignore, so only line breaks, other control characters and bytes
 // that are not UTF-8 are replaced (by a space or "?").
-std::string TexCommentText(const std::string& utf8);
+std::string texCommentText(const std::string& utf8);

@@ -20,7 +20,7 @@ constexpr double kPtPerCm = 72.27 / 2.54;
 constexpr double kTextPt = 10;
 
 // The shortest fixed text of v with at most `decimals` decimals and a point.
-std::string Fixed(double v, int decimals) {
+std::string formatFixed(double v, int decimals) {
     char buffer[64];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, decimals);
     if (error != std::errc()) return "0";
@@ -49,12 +49,12 @@ constexpr NamedColour kColourNames[] = {
     {0x00FF88FF, "rosa"},             {0x00FFFF88, "hellcyan"},
 };
 
-std::string ColourName(Colour c) {
+std::string colourName(Colour c) {
     for (const NamedColour& n : kColourNames)
         if (n.colour == c) return n.name;
     static const char* const hex = "0123456789ABCDEF";
     std::string name = "farbe";
-    for (unsigned part : {ColourRed(c), ColourGreen(c), ColourBlue(c)}) {
+    for (unsigned part : {colourRed(c), colourGreen(c), colourBlue(c)}) {
         name += hex[part >> 4];
         name += hex[part & 0xF];
     }
@@ -63,7 +63,7 @@ std::string ColourName(Colour c) {
 
 // The polygon cut to the rectangle (Sutherland-Hodgman); the cut edges
 // run along the rectangle.
-std::vector<PicturePoint> ClipPolygon(std::vector<PicturePoint> polygon, const HatchClip& clip) {
+std::vector<PicturePoint> clipPolygon(std::vector<PicturePoint> polygon, const HatchClip& clip) {
     struct Edge {
         double PicturePoint::*axis;
         double bound;
@@ -93,7 +93,7 @@ std::vector<PicturePoint> ClipPolygon(std::vector<PicturePoint> polygon, const H
 
 // The TeX font switches for a font of the screen: sans serif unless the
 // face is a typewriter or serif one.
-std::string FontSwitches(const FontAttributes& font) {
+std::string fontSwitches(const FontAttributes& font) {
     std::string face = font.name;
     std::transform(face.begin(), face.end(), face.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     std::string out;
@@ -116,190 +116,190 @@ TikzCanvas::TikzCanvas(TikzPart part, double widthCm, TextMeasure measure)
     // Hatch lines beyond the part would only fill the file.
     hatchClip_ = {part.left - 1.0, part.top - 1.0, right + 1.0, bottom + 1.0};
     shapeClip_ = {part.left - kShapeMargin, part.top - kShapeMargin, right + kShapeMargin, bottom + kShapeMargin};
-    ResetAttributes();
+    resetAttributes();
 }
 
-void TikzCanvas::Reset(int left, int top, int width, int height) {
+void TikzCanvas::reset(int left, int top, int width, int height) {
     width_ = std::max(width, 1);
     height_ = std::max(height, 1);
-    SetBounds(left, top);
-    ResetAttributes();
+    setBounds(left, top);
+    resetAttributes();
 }
 
-std::string TikzCanvas::Named(Colour c) {
+std::string TikzCanvas::named(Colour c) {
     c &= 0x00FFFFFF;
-    auto [it, added] = colourNames_.try_emplace(c, ColourName(c));
+    auto [it, added] = colourNames_.try_emplace(c, colourName(c));
     if (added) colourOrder_.push_back(c);
     return it->second;
 }
 
-std::string TikzCanvas::LineStyle(int pixels) {
+std::string TikzCanvas::lineStyle(int pixels) {
     pixels = std::max(pixels, 1);
     widths_.insert(pixels);
     return "linie" + std::to_string(pixels);
 }
 
-std::string TikzCanvas::At(double x, double y) const {
-    return "(" + Fixed((x - part_.left) * cmPerPixel_, 3) + "," + Fixed((part_.top + part_.height - y) * cmPerPixel_, 3) +
+std::string TikzCanvas::at(double x, double y) const {
+    return "(" + formatFixed((x - part_.left) * cmPerPixel_, 3) + "," + formatFixed((part_.top + part_.height - y) * cmPerPixel_, 3) +
            ")";
 }
 
-std::string TikzCanvas::Pt(double pictureUnits) const { return Fixed(pictureUnits * cmPerPixel_ * kPtPerCm, 4) + "pt"; }
+std::string TikzCanvas::pt(double pictureUnits) const { return formatFixed(pictureUnits * cmPerPixel_ * kPtPerCm, 4) + "pt"; }
 
-bool TikzCanvas::Outside(double left, double top, double right, double bottom, double margin) const {
+bool TikzCanvas::outside(double left, double top, double right, double bottom, double margin) const {
     return right < part_.left - margin || bottom < part_.top - margin || left > part_.left + part_.width + margin ||
            top > part_.top + part_.height + margin;
 }
 
-void TikzCanvas::SetPixel(int x, int y, Colour c) {
-    if (Outside(x, y, x + 1, y + 1, 0)) return;
-    Emit("\\fill[" + Named(c) + "] " + At(x, y) + " rectangle " + At(x + 1, y + 1) + ";");
+void TikzCanvas::setPixel(int x, int y, Colour c) {
+    if (outside(x, y, x + 1, y + 1, 0)) return;
+    appendCommand("\\fill[" + named(c) + "] " + at(x, y) + " rectangle " + at(x + 1, y + 1) + ";");
 }
 
-void TikzCanvas::MoveTo(int x, int y) { penPos_ = {x, y}; }
+void TikzCanvas::moveTo(int x, int y) { penPos_ = {x, y}; }
 
-void TikzCanvas::LineTo(int x, int y) {
+void TikzCanvas::lineTo(int x, int y) {
     const PixelPoint from = penPos_;
     penPos_ = {x, y};
-    const std::optional<LineStroke> stroke = StrokeOfLine(from, penPos_, attr_.pen);
+    const std::optional<LineStroke> stroke = strokeOfLine(from, penPos_, attr_.pen);
     if (!stroke) return;
     HatchSegment s{stroke->from.x, stroke->from.y, stroke->to.x, stroke->to.y};
-    if (!ClipSegment(s, shapeClip_)) return;
-    const std::string path = At(s.x1, s.y1) + " -- " + At(s.x2, s.y2) + ";";
+    if (!clipSegment(s, shapeClip_)) return;
+    const std::string path = at(s.x1, s.y1) + " -- " + at(s.x2, s.y2) + ";";
     // The width's style gives wide lines their round ends.
-    std::string options = Named(attr_.pen.colour) + ", " + LineStyle(stroke->width);
+    std::string options = named(attr_.pen.colour) + ", " + lineStyle(stroke->width);
     if (!stroke->dashes.empty()) {
         // With a solid brush the gaps take the brush colour, as on the screen.
-        if (IsSolidBrush(attr_.brush.style)) Emit("\\draw[" + Named(attr_.brush.colour) + ", " + LineStyle(1) + "] " + path);
+        if (isSolidBrush(attr_.brush.style)) appendCommand("\\draw[" + named(attr_.brush.colour) + ", " + lineStyle(1) + "] " + path);
         options += ", dash pattern=";
         for (std::size_t i = 0; i < stroke->dashes.size(); ++i)
-            options += (i % 2 ? " off " : (i ? " on " : "on ")) + Pt(stroke->dashes[i]);
+            options += (i % 2 ? " off " : (i ? " on " : "on ")) + pt(stroke->dashes[i]);
         // Where the cut line starts within the pattern.
         double period = 0;
         for (double run : stroke->dashes) period += run;
         const double phase = std::fmod(std::hypot(s.x1 - stroke->from.x, s.y1 - stroke->from.y), period);
-        if (phase > 1e-9) options += ", dash phase=" + Pt(phase);
+        if (phase > 1e-9) options += ", dash phase=" + pt(phase);
     }
-    Emit("\\draw[" + options + "] " + path);
+    appendCommand("\\draw[" + options + "] " + path);
 }
 
-std::string TikzCanvas::ShapeCommand(bool evenOdd) {
+std::string TikzCanvas::shapeCommand(bool evenOdd) {
     const bool outline = attr_.pen.style != PenStyles::Clear;
-    const bool fill = IsSolidBrush(attr_.brush.style);
+    const bool fill = isSolidBrush(attr_.brush.style);
     const std::string rule = evenOdd ? ", even odd rule" : "";
     if (outline && fill)
-        return "\\filldraw[draw=" + Named(attr_.pen.colour) + ", fill=" + Named(attr_.brush.colour) + ", " +
-               LineStyle(attr_.pen.width) + rule + "]";
-    if (outline) return "\\draw[" + Named(attr_.pen.colour) + ", " + LineStyle(attr_.pen.width) + "]";
-    if (fill) return "\\fill[" + Named(attr_.brush.colour) + rule + "]";
+        return "\\filldraw[draw=" + named(attr_.pen.colour) + ", fill=" + named(attr_.brush.colour) + ", " +
+               lineStyle(attr_.pen.width) + rule + "]";
+    if (outline) return "\\draw[" + named(attr_.pen.colour) + ", " + lineStyle(attr_.pen.width) + "]";
+    if (fill) return "\\fill[" + named(attr_.brush.colour) + rule + "]";
     return {};
 }
 
-void TikzCanvas::Hatch(std::span<const PixelPoint> points) {
-    const std::vector<HatchSegment> lines = HatchLines(points, attr_.brush.style, hatchClip_);
+void TikzCanvas::hatch(std::span<const PixelPoint> points) {
+    const std::vector<HatchSegment> lines = hatchLines(points, attr_.brush.style, hatchClip_);
     if (lines.empty()) return;
-    std::string command = "\\draw[" + Named(attr_.brush.colour) + ", " + LineStyle(1) + "]";
+    std::string command = "\\draw[" + named(attr_.brush.colour) + ", " + lineStyle(1) + "]";
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const HatchSegment& s = lines[i];
-        command += (i % 4 == 0 ? "\n  " : " ") + At(s.x1 + 0.5, s.y1 + 0.5) + " -- " + At(s.x2 + 0.5, s.y2 + 0.5);
+        command += (i % 4 == 0 ? "\n  " : " ") + at(s.x1 + 0.5, s.y1 + 0.5) + " -- " + at(s.x2 + 0.5, s.y2 + 0.5);
     }
-    Emit(command + ";");
+    appendCommand(command + ";");
 }
 
-void TikzCanvas::Polygon(std::span<const PixelPoint> points) {
+void TikzCanvas::polygon(std::span<const PixelPoint> points) {
     if (points.empty()) return;
-    if (IsHatchBrush(attr_.brush.style)) Hatch(points);
+    if (isHatchBrush(attr_.brush.style)) hatch(points);
     // A corner repeated in a row (an arrowhead's tip closes it) adds nothing.
     std::vector<PicturePoint> outline;
     for (std::size_t i = 0; i < points.size(); ++i)
-        if (i == 0 || !(points[i] == points[i - 1])) outline.push_back(PixelCentre(points[i]));
+        if (i == 0 || !(points[i] == points[i - 1])) outline.push_back(pixelCentre(points[i]));
     if (outline.size() > 1 && points.back() == points.front()) outline.pop_back();
     // Only an outline that may cross itself needs the screen's even-odd fill.
     const bool mayCross = outline.size() > 3;
-    outline = ClipPolygon(std::move(outline), shapeClip_);
+    outline = clipPolygon(std::move(outline), shapeClip_);
     if (outline.empty()) return;
-    const std::string command = ShapeCommand(mayCross);
+    const std::string command = shapeCommand(mayCross);
     if (command.empty()) return;
     std::string path;
-    for (const PicturePoint& p : outline) path += At(p) + " -- ";
-    Emit(command + " " + path + "cycle;");
+    for (const PicturePoint& p : outline) path += at(p) + " -- ";
+    appendCommand(command + " " + path + "cycle;");
 }
 
-void TikzCanvas::Ellipse(int x1, int y1, int x2, int y2) {
-    const std::optional<PictureBox> box = ShapeBoxOf(x1, y1, x2, y2);
-    if (!box || Outside(box->left, box->top, box->left + box->width, box->top + box->height, kShapeMargin))
+void TikzCanvas::ellipse(int x1, int y1, int x2, int y2) {
+    const std::optional<PictureBox> box = shapeBoxOf(x1, y1, x2, y2);
+    if (!box || outside(box->left, box->top, box->left + box->width, box->top + box->height, kShapeMargin))
         return;
-    const std::string command = ShapeCommand();
+    const std::string command = shapeCommand();
     if (command.empty()) return;
     const double rx = box->width / 2, ry = box->height / 2;
-    const std::string centre = At(box->left + rx, box->top + ry);
-    const std::string size = rx == ry ? "circle [radius=" + Fixed(rx * cmPerPixel_, 3) + "]"
-                                      : "ellipse [x radius=" + Fixed(rx * cmPerPixel_, 3) +
-                                            ", y radius=" + Fixed(ry * cmPerPixel_, 3) + "]";
-    Emit(command + " " + centre + " " + size + ";");
+    const std::string centre = at(box->left + rx, box->top + ry);
+    const std::string size = rx == ry ? "circle [radius=" + formatFixed(rx * cmPerPixel_, 3) + "]"
+                                      : "ellipse [x radius=" + formatFixed(rx * cmPerPixel_, 3) +
+                                            ", y radius=" + formatFixed(ry * cmPerPixel_, 3) + "]";
+    appendCommand(command + " " + centre + " " + size + ";");
 }
 
-void TikzCanvas::Rectangle(int x1, int y1, int x2, int y2) {
-    const std::optional<PictureBox> box = ShapeBoxOf(x1, y1, x2, y2);
+void TikzCanvas::rectangle(int x1, int y1, int x2, int y2) {
+    const std::optional<PictureBox> box = shapeBoxOf(x1, y1, x2, y2);
     if (!box) return;
     const double right = box->left + box->width, bottom = box->top + box->height;
-    if (Outside(box->left, box->top, right, bottom, kShapeMargin)) return;
-    const std::string command = ShapeCommand();
+    if (outside(box->left, box->top, right, bottom, kShapeMargin)) return;
+    const std::string command = shapeCommand();
     if (command.empty()) return;
-    Emit(command + " " + At(box->left, box->top) + " rectangle " + At(right, bottom) + ";");
+    appendCommand(command + " " + at(box->left, box->top) + " rectangle " + at(right, bottom) + ";");
 }
 
-void TikzCanvas::TextOut(int x, int y, const std::string& text) {
+void TikzCanvas::textOut(int x, int y, const std::string& text) {
     if (text.empty()) return;
     const TextBox box = measure_(attr_.font, text);
-    if (Outside(x, y, x + box.width, y + box.height, 0)) return;
+    if (outside(x, y, x + box.width, y + box.height, 0)) return;
     // The box the screen paints behind text while the brush is solid.
-    if (IsSolidBrush(attr_.brush.style))
-        Emit("\\fill[" + Named(attr_.brush.colour) + "] " + At(x, y) + " rectangle " +
-             At(x + box.width, y + box.height) + ";");
+    if (isSolidBrush(attr_.brush.style))
+        appendCommand("\\fill[" + named(attr_.brush.colour) + "] " + at(x, y) + " rectangle " +
+             at(x + box.width, y + box.height) + ";");
     texts_ = true;
-    const double emPt = FontPixelSize(attr_.font.size) * cmPerPixel_ * kPtPerCm;
-    std::string content = TexText(text);
+    const double emPt = fontPixelSize(attr_.font.size) * cmPerPixel_ * kPtPerCm;
+    std::string content = texText(text);
     if (attr_.font.style & FontStyles::Underline) content = "\\underline{" + content + "}";
     if (attr_.font.style & FontStyles::StrikeOut)
         content = "\\setbox0\\hbox{" + content + "}\\rlap{\\copy0}\\rule[.25em]{\\wd0}{.06em}";
-    Emit("\\node[beschriftung, text=" + Named(attr_.font.colour) + ", scale=" + Fixed(emPt / kTextPt, 3) + "] at " +
-         At(x, y + box.ascent) + " {" + FontSwitches(attr_.font) + content + "};");
+    appendCommand("\\node[beschriftung, text=" + named(attr_.font.colour) + ", scale=" + formatFixed(emPt / kTextPt, 3) + "] at " +
+         at(x, y + box.ascent) + " {" + fontSwitches(attr_.font) + content + "};");
 }
 
-PixelPoint TikzCanvas::TextExtent(const std::string& text) {
+PixelPoint TikzCanvas::textExtent(const std::string& text) {
     const TextBox box = measure_(attr_.font, text);
     return {box.width, box.height};
 }
 
-void TikzCanvas::BeginObject(ObjectKind, const std::string& name) { body_ += "% " + TexCommentText(name) + "\n"; }
+void TikzCanvas::beginObject(ObjectKind, const std::string& name) { body_ += "% " + texCommentText(name) + "\n"; }
 
-std::string TikzCanvas::HeightText() const { return Fixed(part_.height * cmPerPixel_, 3); }
+std::string TikzCanvas::heightText() const { return formatFixed(part_.height * cmPerPixel_, 3); }
 
-std::string TikzCanvas::Picture() const {
+std::string TikzCanvas::picture() const {
     std::string out = "\\begin{tikzpicture}[miter limit=4";
     for (int w : widths_)
-        out += ",\n  linie" + std::to_string(w) + "/.style={line width=" + Pt(w) + (w > 1 ? ", line cap=round" : "") +
+        out += ",\n  linie" + std::to_string(w) + "/.style={line width=" + pt(w) + (w > 1 ? ", line cap=round" : "") +
                "}";
     if (texts_)
-        out += ",\n  beschriftung/.style={anchor=base west, inner sep=0pt, font=\\fontsize{" + Fixed(kTextPt, 0) + "}{" +
-               Fixed(kTextPt * 1.2, 0) + "}\\selectfont\\sffamily}";
+        out += ",\n  beschriftung/.style={anchor=base west, inner sep=0pt, font=\\fontsize{" + formatFixed(kTextPt, 0) + "}{" +
+               formatFixed(kTextPt * 1.2, 0) + "}\\selectfont\\sffamily}";
     out += "]\n";
     for (Colour c : colourOrder_)
-        out += "\\definecolor{" + colourNames_.at(c) + "}{RGB}{" + std::to_string(ColourRed(c)) + "," +
-               std::to_string(ColourGreen(c)) + "," + std::to_string(ColourBlue(c)) + "}\n";
-    const std::string frame = "(0,0) rectangle (" + Fixed(part_.width * cmPerPixel_, 3) + "," + HeightText() + ");\n";
+        out += "\\definecolor{" + colourNames_.at(c) + "}{RGB}{" + std::to_string(colourRed(c)) + "," +
+               std::to_string(colourGreen(c)) + "," + std::to_string(colourBlue(c)) + "}\n";
+    const std::string frame = "(0,0) rectangle (" + formatFixed(part_.width * cmPerPixel_, 3) + "," + heightText() + ");\n";
     out += "\\useasboundingbox " + frame + "\\clip " + frame;
     out += body_;
     out += "\\end{tikzpicture}\n";
     return out;
 }
 
-std::string TikzFile(std::span<const CanvasCall> calls, TikzPart part, double widthCm, bool standalone,
+std::string tikzFile(std::span<const CanvasCall> calls, TikzPart part, double widthCm, bool standalone,
                      const TextMeasure& measure) {
     TikzCanvas canvas(part, widthCm, measure);
-    ReplayCalls(calls, canvas);
-    const std::string width = Fixed(widthCm, 3);
+    replayCalls(calls, canvas);
+    const std::string width = formatFixed(widthCm, 3);
     if (!standalone)
         return "% Spatium-Grafik, " + width + " cm breit, als TikZ-Bild: einbinden mit \\input{Dateiname},\n"
                "% nach \\noindent oder in einer center- oder figure-Umgebung (in einer\n"
@@ -307,16 +307,16 @@ std::string TikzFile(std::span<const CanvasCall> calls, TikzPart part, double wi
                "% Die Präambel des Dokuments braucht:\n"
                "% \\usepackage[utf8]{inputenc}\n"
                "% \\usepackage{tikz}\n" +
-               canvas.Picture();
+               canvas.picture();
     return "% Spatium-Grafik, " + width + " cm breit, als eigenständiges LaTeX-Dokument (pdflatex).\n"
            "\\documentclass{article}\n"
            "\\usepackage[utf8]{inputenc}\n"
-           "\\usepackage[paperwidth=" + width + "cm, paperheight=" + canvas.HeightText() +
+           "\\usepackage[paperwidth=" + width + "cm, paperheight=" + canvas.heightText() +
            "cm, margin=0cm]{geometry}\n"
            "\\usepackage{tikz}\n"
            "\\pagestyle{empty}\n"
            "\\setlength{\\parindent}{0pt}\n"
            "\\setlength{\\topskip}{0pt}\n"
            "\\begin{document}\n" +
-           canvas.Picture() + "\\end{document}\n";
+           canvas.picture() + "\\end{document}\n";
 }

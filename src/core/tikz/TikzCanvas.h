@@ -34,37 +34,37 @@ class TikzCanvas : public Canvas {
 public:
     TikzCanvas(TikzPart part, double widthCm, TextMeasure measure);
 
-    void Reset(int left, int top, int width, int height) override;
-    int Width() const override { return width_; }
-    int Height() const override { return height_; }
-    void SetPixel(int x, int y, Colour c) override;
-    void MoveTo(int x, int y) override;
-    void LineTo(int x, int y) override;
-    void Polygon(std::span<const PixelPoint> points) override;
-    void Ellipse(int x1, int y1, int x2, int y2) override;
-    void Rectangle(int x1, int y1, int x2, int y2) override;
-    void TextOut(int x, int y, const std::string& text) override;
-    PixelPoint TextExtent(const std::string& text) override;
+    void reset(int left, int top, int width, int height) override;
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    void setPixel(int x, int y, Colour c) override;
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void polygon(std::span<const PixelPoint> points) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
+    void rectangle(int x1, int y1, int x2, int y2) override;
+    void textOut(int x, int y, const std::string& text) override;
+    PixelPoint textExtent(const std::string& text) override;
     // A comment naming the object ("% Ebene E1").
-    void BeginObject(ObjectKind kind, const std::string& name) override;
+    void beginObject(ObjectKind kind, const std::string& name) override;
 
     // The tikzpicture environment of what was drawn.
-    std::string Picture() const;
+    std::string picture() const;
     // The picture's height in centimetres as the file writes it.
-    std::string HeightText() const;
+    std::string heightText() const;
 
 private:
-    std::string Named(Colour c);
-    std::string LineStyle(int pixels);
-    std::string At(double x, double y) const;
-    std::string At(PicturePoint p) const { return At(p.x, p.y); }
-    std::string Pt(double pictureUnits) const;
+    std::string named(Colour c);
+    std::string lineStyle(int pixels);
+    std::string at(double x, double y) const;
+    std::string at(PicturePoint p) const { return at(p.x, p.y); }
+    std::string pt(double pictureUnits) const;
     // "\draw[...]", "\fill[...]" or "\filldraw[...]" for a closed shape with
     // the pen's outline and the brush's solid fill; empty when neither shows.
-    std::string ShapeCommand(bool evenOdd = false);
-    bool Outside(double left, double top, double right, double bottom, double margin) const;
-    void Hatch(std::span<const PixelPoint> points);
-    void Emit(const std::string& command) { body_ += command; body_ += '\n'; }
+    std::string shapeCommand(bool evenOdd = false);
+    bool outside(double left, double top, double right, double bottom, double margin) const;
+    void hatch(std::span<const PixelPoint> points);
+    void appendCommand(const std::string& command) { body_ += command; body_ += '\n'; }
 
     TikzPart part_;
     double cmPerPixel_;
@@ -83,5 +83,5 @@ private:
 // The file of the picture's calls: the tikzpicture after a comment naming
 // the packages its document needs, or (standalone) a complete article
 // whose page is the picture, for pdflatex.
-std::string TikzFile(std::span<const CanvasCall> calls, TikzPart part, double widthCm, bool standalone,
+std::string tikzFile(std::span<const CanvasCall> calls, TikzPart part, double widthCm, bool standalone,
                      const TextMeasure& measure);

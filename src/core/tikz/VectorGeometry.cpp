@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-std::vector<double> DashRuns(PenStyle style, int width) {
+std::vector<double> dashRuns(PenStyle style, int width) {
     if (width > 1) return {};
     switch (style) {
     case PenStyles::Dash: return {4, 2};
@@ -14,12 +14,12 @@ std::vector<double> DashRuns(PenStyle style, int width) {
     }
 }
 
-std::optional<LineStroke> StrokeOfLine(PixelPoint from, PixelPoint to, const PenAttributes& pen) {
+std::optional<LineStroke> strokeOfLine(PixelPoint from, PixelPoint to, const PenAttributes& pen) {
     if (pen.style == PenStyles::Clear) return std::nullopt;
     LineStroke s;
     s.width = std::max(pen.width, 1);
-    s.from = PixelCentre(from);
-    s.to = PixelCentre(to);
+    s.from = pixelCentre(from);
+    s.to = pixelCentre(to);
     if (s.width > 1) return s;
     const double dx = to.x - from.x, dy = to.y - from.y;
     const double steps = std::max(std::fabs(dx), std::fabs(dy));
@@ -28,12 +28,12 @@ std::optional<LineStroke> StrokeOfLine(PixelPoint from, PixelPoint to, const Pen
     s.from = {s.from.x - backX, s.from.y - backY};
     s.to = {s.to.x - backX, s.to.y - backY};
     const double step = std::hypot(dx, dy) / steps;
-    s.dashes = DashRuns(pen.style, s.width);
+    s.dashes = dashRuns(pen.style, s.width);
     for (double& run : s.dashes) run *= step;
     return s;
 }
 
-std::optional<PictureBox> ShapeBoxOf(int x1, int y1, int x2, int y2) {
+std::optional<PictureBox> shapeBoxOf(int x1, int y1, int x2, int y2) {
     const int l = std::min(x1, x2), r = std::max(x1, x2);
     const int t = std::min(y1, y2), b = std::max(y1, y2);
     if (r - l < 1 || b - t < 1) return std::nullopt;

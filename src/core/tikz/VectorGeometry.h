@@ -13,15 +13,15 @@ struct PicturePoint {
     double y = 0;
 };
 
-inline PicturePoint PixelCentre(PixelPoint p) { return {p.x + 0.5, p.y + 0.5}; }
+inline PicturePoint pixelCentre(PixelPoint p) { return {p.x + 0.5, p.y + 0.5}; }
 
-inline bool IsHatchBrush(BrushStyle s) { return s >= BrushStyles::Horizontal && s <= BrushStyles::DiagCross; }
+inline bool isHatchBrush(BrushStyle s) { return s >= BrushStyles::Horizontal && s <= BrushStyles::DiagCross; }
 // Codes outside the known ones fill solid, as on the screen.
-inline bool IsSolidBrush(BrushStyle s) { return s != BrushStyles::Clear && !IsHatchBrush(s); }
+inline bool isSolidBrush(BrushStyle s) { return s != BrushStyles::Clear && !isHatchBrush(s); }
 
 // The on/off runs of a styled one-pixel pen in screen steps (dash 4 on 2
 // off, dot 1 on 2 off, ...); empty for a solid pen. Wider pens draw solid.
-std::vector<double> DashRuns(PenStyle style, int width);
+std::vector<double> dashRuns(PenStyle style, int width);
 
 // A line of the pen as a stroke between two picture points.
 struct LineStroke {
@@ -33,13 +33,13 @@ struct LineStroke {
     std::vector<double> dashes;
 };
 
-// The stroke of LineTo(to) from `from` with the pen; none when the pen
+// The stroke of lineTo(to) from `from` with the pen; none when the pen
 // draws nothing (clear, or a one-pixel line of no length). A
 // one-pixel line covers what the screen sets: one pixel per step along
 // the longer axis from the start pixel up to, not including, the end
 // pixel, so it runs from half a step before the start centre to half a
 // step before the end centre, and its dashes are measured in those steps.
-std::optional<LineStroke> StrokeOfLine(PixelPoint from, PixelPoint to, const PenAttributes& pen);
+std::optional<LineStroke> strokeOfLine(PixelPoint from, PixelPoint to, const PenAttributes& pen);
 
 struct PictureBox {
     double left = 0;
@@ -59,4 +59,4 @@ struct TextBox {
 // The box (x1, y1)-(x2, y2) of an ellipse or rectangle without its right
 // and bottom edges, through the centres of its outer pixels; none when
 // nothing of it would show.
-std::optional<PictureBox> ShapeBoxOf(int x1, int y1, int x2, int y2);
+std::optional<PictureBox> shapeBoxOf(int x1, int y1, int x2, int y2);

@@ -12,7 +12,7 @@ namespace working {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Whole exponents up to this size are taken exactly.
 constexpr long kMaxExponent = 64;
@@ -24,31 +24,31 @@ class ExactReader : public OperatorPrecedenceReader<ExactReader, mpq_class> {
 public:
     ExactReader(const std::string& text, const mpq_class& t) : OperatorPrecedenceReader(text), t_(t) {}
 
-    std::optional<mpq_class> Read() {
-        mpq_class value = Expression();
+    std::optional<mpq_class> read() {
+        mpq_class value = expression();
         if (failed_) return std::nullopt;
         return value;
     }
-    bool BeyondBound() const { return beyondBound_; }
+    bool beyondBound() const { return beyondBound_; }
 
 private:
     friend class OperatorPrecedenceReader<ExactReader, mpq_class>;
 
-    void BadOperator() { failed_ = true; }
+    void badOperator() { failed_ = true; }
 
-    mpq_class Apply(char op, const mpq_class& left, const mpq_class& right) {
+    mpq_class apply(char op, const mpq_class& left, const mpq_class& right) {
         if (failed_) return 0;  // the rest of a failed reading computes nothing
-        mpq_class value = Step(op, left, right);
-        if (!failed_ && !WithinExactBound(value)) Exceed();
+        mpq_class value = step(op, left, right);
+        if (!failed_ && !withinExactBound(value)) exceed();
         return failed_ ? mpq_class(0) : value;
     }
 
-    void Exceed() {
+    void exceed() {
         beyondBound_ = true;
         failed_ = true;
     }
 
-    mpq_class Step(char op, const mpq_class& left, const mpq_class& right) {
+    mpq_class step(char op, const mpq_class& left, const mpq_class& right) {
         switch (op) {
             case '+': return left + right;
             case '-': return left - right;
@@ -65,7 +65,7 @@ private:
                 const std::size_t bits = std::max(mpz_sizeinbase(left.get_num_mpz_t(), 2),
                                                   mpz_sizeinbase(left.get_den_mpz_t(), 2));
                 if (sgn(left) != 0 && bits > 1 && (bits - 1) * std::size_t(n < 0 ? -n : n) > kMaxExactBits) {
-                    Exceed();
+                    exceed();
                     return 0;
                 }
                 mpz_class num, den;
@@ -81,8 +81,8 @@ private:
         return 0;
     }
 
-    mpq_class Operand() {
-        if (AtEnd()) {
+    mpq_class operand() {
+        if (atEnd()) {
             failed_ = true;
             return 0;
         }
@@ -91,16 +91,16 @@ private:
             ++position_;
             // As deep as the evaluator reads, and no deeper: the text may be
             // one the evaluator refused for its depth.
-            if (++depth_ > ExpressionErrors::MaxNestingDepth) {
+            if (++depth_ > ExpressionErrors::kMaxNestingDepth) {
                 failed_ = true;
                 position_ = length_;
                 return 0;
             }
-            const mpq_class value = Expression();
+            const mpq_class value = expression();
             --depth_;
             return value;
         }
-        if (IsDigit(c) || c == '.') return Number();
+        if (isDigit(c) || c == '.') return readNumber();
         ++position_;
         if (c == 'K') return t_;
         if (c == 'X') return 0;  // g is read at x = 0
@@ -108,11 +108,11 @@ private:
         return 0;
     }
 
-    mpq_class Number() {
+    mpq_class readNumber() {
         const std::size_t start = position_;
-        while (!AtEnd() && (IsDigit(text_[position_]) || text_[position_] == '.' || text_[position_] == ','))
+        while (!atEnd() && (isDigit(text_[position_]) || text_[position_] == '.' || text_[position_] == ','))
             ++position_;
-        const std::optional<mpq_class> value = ExactFieldValue(std::string_view(text_).substr(start, position_ - start));
+        const std::optional<mpq_class> value = exactFieldValue(std::string_view(text_).substr(start, position_ - start));
         if (!value) {
             failed_ = true;
             return 0;
@@ -131,22 +131,22 @@ private:
 ExactFormula::ExactFormula(std::string_view text) {
     // The degree sign becomes an approximation of pi/180.
     if (text.find("°") != std::string_view::npos) return;
-    PreprocessResult pre = PreprocessExpression(text);
+    PreprocessResult pre = preprocessExpression(text);
     if (!pre.ok) return;
     readable_ = true;
     canonical_ = std::move(pre.text);
 }
 
-std::optional<mpq_class> ExactFormula::ValueAt(const mpq_class& t, bool* beyondBound) const {
+std::optional<mpq_class> ExactFormula::valueAt(const mpq_class& t, bool* beyondBound) const {
     if (!readable_) return std::nullopt;
     ExactReader reader(canonical_, t);
-    std::optional<mpq_class> value = reader.Read();
-    if (beyondBound) *beyondBound = reader.BeyondBound();
+    std::optional<mpq_class> value = reader.read();
+    if (beyondBound) *beyondBound = reader.beyondBound();
     return value;
 }
 
-std::optional<mpq_class> ExactFormulaValue(std::string_view text, const mpq_class& t) {
-    return ExactFormula(text).ValueAt(t);
+std::optional<mpq_class> exactFormulaValue(std::string_view text, const mpq_class& t) {
+    return ExactFormula(text).valueAt(t);
 }
 
 }  // namespace working

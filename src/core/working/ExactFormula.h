@@ -18,17 +18,17 @@ class ExactFormula {
 public:
     explicit ExactFormula(std::string_view text);
     // False when the formula has no exact value at any t.
-    bool Readable() const { return readable_; }
-    bool DependsOnT() const { return canonical_.find('K') != std::string::npos; }
+    bool readable() const { return readable_; }
+    bool dependsOnT() const { return canonical_.find('K') != std::string::npos; }
     // Nothing also when a step of the formula leaves the exact bound
     // (kMaxExactBits); *beyondBound then tells so.
-    std::optional<mpq_class> ValueAt(const mpq_class& t, bool* beyondBound = nullptr) const;
+    std::optional<mpq_class> valueAt(const mpq_class& t, bool* beyondBound = nullptr) const;
 
 private:
     bool readable_ = false;
     std::string canonical_;  // the evaluator's canonical text
 };
 
-std::optional<mpq_class> ExactFormulaValue(std::string_view text, const mpq_class& t);
+std::optional<mpq_class> exactFormulaValue(std::string_view text, const mpq_class& t);
 
 }  // namespace working

@@ -32,12 +32,12 @@ struct ExactScene {
     bool lineGBeyondExactBound = false;
 };
 
-ExactScene BuildExactScene(const Scene& scene, const FieldTexts& texts);
+ExactScene buildExactScene(const Scene& scene, const FieldTexts& texts);
 
 // The objectNames of a point's three coordinate fields, of the line fields
 // (Edit_ug / Edit_vg / Edit_uh / Edit_vh + axis), of the plane fields.
-std::array<std::string, 3> PointFieldNames(int point);
-std::array<std::string, 3> TripleFieldNames(const std::string& prefix);
-std::string CoefficientFieldName(int plane, int k);
+std::array<std::string, 3> pointFieldNames(int point);
+std::array<std::string, 3> tripleFieldNames(const std::string& prefix);
+std::string coefficientFieldName(int plane, int k);
 
 }  // namespace working

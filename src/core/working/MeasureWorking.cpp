@@ -9,89 +9,89 @@ namespace working {
 
 namespace {
 
-void WriteOAOB(Sheet& sheet, const ExactScene& scene) {
-    sheet.Line("OA = " + Text(scene.points[PointA]) + ", OB = " + Text(scene.points[PointB]));
+void writeOAOB(Sheet& sheet, const ExactScene& scene) {
+    sheet.line("OA = " + toText(scene.points[PointA]) + ", OB = " + toText(scene.points[PointB]));
 }
 
 // AB and AC as the calculations use them (E5's spanning vectors).
-void WriteABAC(Sheet& sheet, const ExactScene& scene) {
-    sheet.Line("AB = B - A = " + Text(scene.planeSpanU[PlaneE5]) + ", AC = C - A = " + Text(scene.planeSpanV[PlaneE5]));
+void writeABAC(Sheet& sheet, const ExactScene& scene) {
+    sheet.line("AB = B - A = " + toText(scene.planeSpanU[PlaneE5]) + ", AC = C - A = " + toText(scene.planeSpanV[PlaneE5]));
 }
 
 }  // namespace
 
-WorkingOutcome AngleAOBWorking(const ExactScene& scene, Sheet& sheet) {
+WorkingOutcome angleAOBWorking(const ExactScene& scene, Sheet& sheet) {
     const Vec& A = scene.points[PointA];
     const Vec& B = scene.points[PointB];
-    WriteOAOB(sheet, scene);
+    writeOAOB(sheet, scene);
     for (const auto& [v, name, point] : {std::tuple{&A, "OA", "A"}, std::tuple{&B, "OB", "B"}})
-        if (IsNull(*v))
-            return Stop(sheet, std::string(name) + " ist der Nullvektor (" + point + " liegt im Ursprung), es gibt keinen Winkel");
-    const Number dot = WriteDot(sheet, "OA", "OB", A, B);
-    const Number a = WriteLength(sheet, "OA", A);
-    const Number b = WriteLength(sheet, "OB", B);
+        if (isNull(*v))
+            return stop(sheet, std::string(name) + " ist der Nullvektor (" + point + " liegt im Ursprung), es gibt keinen Winkel");
+    const Number dot = writeDot(sheet, "OA", "OB", A, B);
+    const Number a = writeLength(sheet, "OA", A);
+    const Number b = writeLength(sheet, "OB", B);
     WorkingOutcome outcome;
-    outcome.values["φ"] = WriteAngle(sheet, AngleKind::Cosine, "OA·OB / (|OA|·|OB|)", dot, a, b, 2);
+    outcome.values["φ"] = writeAngle(sheet, AngleKind::Cosine, "OA·OB / (|OA|·|OB|)", dot, a, b, 2);
     return outcome;
 }
 
-WorkingOutcome VectorProductWorking(const ExactScene& scene, Sheet& sheet) {
-    WriteOAOB(sheet, scene);
+WorkingOutcome vectorProductWorking(const ExactScene& scene, Sheet& sheet) {
+    writeOAOB(sheet, scene);
     WorkingOutcome outcome;
-    outcome.vectors["OA × OB"] = ToReals(WriteCross(sheet, "OA", "OB", scene.points[PointA], scene.points[PointB]));
+    outcome.vectors["OA × OB"] = toReals(writeCross(sheet, "OA", "OB", scene.points[PointA], scene.points[PointB]));
     return outcome;
 }
 
-WorkingOutcome ScalarProductWorking(const ExactScene& scene, Sheet& sheet) {
-    WriteOAOB(sheet, scene);
+WorkingOutcome scalarProductWorking(const ExactScene& scene, Sheet& sheet) {
+    writeOAOB(sheet, scene);
     WorkingOutcome outcome;
-    outcome.values["OA·OB"] = WriteDot(sheet, "OA", "OB", scene.points[PointA], scene.points[PointB]).ToReal();
+    outcome.values["OA·OB"] = writeDot(sheet, "OA", "OB", scene.points[PointA], scene.points[PointB]).toReal();
     return outcome;
 }
 
-WorkingOutcome TriangleWorking(const ExactScene& scene, Sheet& sheet) {
-    WriteABAC(sheet, scene);
-    sheet.Line("Flächeninhalt A = 1/2·|AB × AC|:");
-    const Vec n = WriteCross(sheet, "AB", "AC", scene.planeSpanU[PlaneE5], scene.planeSpanV[PlaneE5]);
-    const Number s = WriteLength(sheet, "AB × AC", n);
+WorkingOutcome triangleWorking(const ExactScene& scene, Sheet& sheet) {
+    writeABAC(sheet, scene);
+    sheet.line("Flächeninhalt A = 1/2·|AB × AC|:");
+    const Vec n = writeCross(sheet, "AB", "AC", scene.planeSpanU[PlaneE5], scene.planeSpanV[PlaneE5]);
+    const Number s = writeLength(sheet, "AB × AC", n);
     const Number area = s / 4;
-    sheet.Line("A = 1/2·" + RootText(s) + " = " + RootWithValue(area));
-    if (s.IsZero()) sheet.Line("A, B und C liegen auf einer Geraden");
+    sheet.line("A = 1/2·" + rootText(s) + " = " + rootWithValue(area));
+    if (s.isZero()) sheet.line("A, B und C liegen auf einer Geraden");
     WorkingOutcome outcome;
-    outcome.values["A"] = std::sqrt(area.ToReal());
+    outcome.values["A"] = std::sqrt(area.toReal());
     return outcome;
 }
 
-WorkingOutcome QuadrilateralWorking(const ExactScene& scene, Sheet& sheet) {
+WorkingOutcome quadrilateralWorking(const ExactScene& scene, Sheet& sheet) {
     const Vec& AB = scene.planeSpanU[PlaneE5];
     const Vec& AC = scene.planeSpanV[PlaneE5];
     const Vec AD = scene.points[PointD] - scene.points[PointA];
-    WriteABAC(sheet, scene);
-    sheet.Line("Liegt ABCD in einer Ebene? AD = D - A = " + Text(AD));
+    writeABAC(sheet, scene);
+    sheet.line("Liegt ABCD in einer Ebene? AD = D - A = " + toText(AD));
     WorkingOutcome outcome;
     outcome.status = 0;
-    if (!WriteCoplanarityTest(sheet, "det(AB, AC, AD)", AB, AC, AD, "ABCD liegt in einer Ebene",
+    if (!writeCoplanarityTest(sheet, "det(AB, AC, AD)", AB, AC, AD, "ABCD liegt in einer Ebene",
                               "A, B, C und D liegen nicht in einer Ebene, ABCD ist keine ebene Fläche"))
         return outcome;
     outcome.status = 1;
-    sheet.Line("Flächeninhalt aus den Dreiecken ABC und ACD:");
-    const Vec n1 = WriteCross(sheet, "AB", "AC", AB, AC);
-    const Vec n2 = WriteCross(sheet, "AC", "AD", AC, AD);
-    const Number s1 = WriteLength(sheet, "AB × AC", n1);
-    const Number s2 = WriteLength(sheet, "AC × AD", n2);
-    std::string text = "A = 1/2·(|AB × AC| + |AC × AD|) = 1/2·(" + RootText(s1) + " + " + RootText(s2) + ")";
+    sheet.line("Flächeninhalt aus den Dreiecken ABC und ACD:");
+    const Vec n1 = writeCross(sheet, "AB", "AC", AB, AC);
+    const Vec n2 = writeCross(sheet, "AC", "AD", AC, AD);
+    const Number s1 = writeLength(sheet, "AB × AC", n1);
+    const Number s2 = writeLength(sheet, "AC × AD", n2);
+    std::string text = "A = 1/2·(|AB × AC| + |AC × AD|) = 1/2·(" + rootText(s1) + " + " + rootText(s2) + ")";
     // In one plane both products are parallel, so s1·s2 is a square and the
     // sum of the roots is the root of a fraction.
-    if (const std::optional<Number> root = ExactSquareRoot(s1 * s2)) {
+    if (const std::optional<Number> root = exactSquareRoot(s1 * s2)) {
         const Number square = (s1 + s2 + 2 * *root) / 4;
-        text += " = " + RootWithValue(square);
-        outcome.values["A"] = std::sqrt(square.ToReal());
+        text += " = " + rootWithValue(square);
+        outcome.values["A"] = std::sqrt(square.toReal());
     } else {
-        const Number area = (ApproxSquareRoot(s1) + ApproxSquareRoot(s2)) / 2;
-        text += " ≈ " + Text(area);
-        outcome.values["A"] = area.ToReal();
+        const Number area = (approxSquareRoot(s1) + approxSquareRoot(s2)) / 2;
+        text += " ≈ " + toText(area);
+        outcome.values["A"] = area.toReal();
     }
-    sheet.Line(text);
+    sheet.line(text);
     return outcome;
 }
 

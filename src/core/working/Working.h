@@ -38,13 +38,13 @@ struct WorkingEntry {
 
 // Every calculation button that has a working (the incidence and measure
 // buttons; the equation output buttons and the clear button have none).
-const std::vector<WorkingEntry>& WorkingEntries();
-const WorkingEntry* FindWorking(std::string_view objectName);
+const std::vector<WorkingEntry>& workingEntries();
+const WorkingEntry* findWorking(std::string_view objectName);
 
 // Writes the working of the button into the log, in the working's colour,
 // and gives the log its colour back afterwards. Returns false (writing
 // nothing) when the button has no working.
-bool WriteWorking(std::string_view objectName, const Scene& scene, const FieldTexts& texts, OutputLog& log,
+bool writeWorking(std::string_view objectName, const Scene& scene, const FieldTexts& texts, OutputLog& log,
                   WorkingOutcome* outcome = nullptr);
 
 }  // namespace working

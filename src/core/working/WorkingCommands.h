@@ -5,8 +5,8 @@
 namespace working {
 
 // Point tests (line 1 = g, 2 = h; plane E1 or E3).
-WorkingOutcome PointOnLineWorking(const ExactScene& scene, Sheet& sheet, int line);
-WorkingOutcome PointInPlaneWorking(const ExactScene& scene, Sheet& sheet, int plane);
+WorkingOutcome pointOnLineWorking(const ExactScene& scene, Sheet& sheet, int line);
+WorkingOutcome pointInPlaneWorking(const ExactScene& scene, Sheet& sheet, int plane);
 
 // The point test of a point on a line, also used for the parallel lines.
 struct PointOnLine {
@@ -14,24 +14,24 @@ struct PointOnLine {
     Number lambda;
     int contradiction = -1;  // the equation that fails
 };
-PointOnLine WritePointOnLine(Sheet& sheet, const std::string& pointName, const Vec& point, const LineInput& line);
+PointOnLine writePointOnLine(Sheet& sheet, const std::string& pointName, const Vec& point, const LineInput& line);
 
 // Two lines, a line and a plane, two planes.
-WorkingOutcome LineLineWorking(const ExactScene& scene, Sheet& sheet, int line1, int line2);
-WorkingOutcome LinePlaneWorking(const ExactScene& scene, Sheet& sheet, int plane);
-WorkingOutcome PlanePlaneWorking(const ExactScene& scene, Sheet& sheet, int plane1, int plane2);
+WorkingOutcome lineLineWorking(const ExactScene& scene, Sheet& sheet, int line1, int line2);
+WorkingOutcome linePlaneWorking(const ExactScene& scene, Sheet& sheet, int plane);
+WorkingOutcome planePlaneWorking(const ExactScene& scene, Sheet& sheet, int plane1, int plane2);
 
 // Measures.
-WorkingOutcome AngleAOBWorking(const ExactScene& scene, Sheet& sheet);
-WorkingOutcome VectorProductWorking(const ExactScene& scene, Sheet& sheet);
-WorkingOutcome ScalarProductWorking(const ExactScene& scene, Sheet& sheet);
-WorkingOutcome TriangleWorking(const ExactScene& scene, Sheet& sheet);
-WorkingOutcome QuadrilateralWorking(const ExactScene& scene, Sheet& sheet);
-WorkingOutcome PrismABCWorking(const ExactScene& scene, Sheet& sheet);
-WorkingOutcome PrismABCDWorking(const ExactScene& scene, Sheet& sheet);
-WorkingOutcome PyramidABCSWorking(const ExactScene& scene, Sheet& sheet);
-WorkingOutcome PyramidABCDSWorking(const ExactScene& scene, Sheet& sheet);
-WorkingOutcome SpatWorking(const ExactScene& scene, Sheet& sheet);
-WorkingOutcome CoplanarityWorking(const ExactScene& scene, Sheet& sheet);
+WorkingOutcome angleAOBWorking(const ExactScene& scene, Sheet& sheet);
+WorkingOutcome vectorProductWorking(const ExactScene& scene, Sheet& sheet);
+WorkingOutcome scalarProductWorking(const ExactScene& scene, Sheet& sheet);
+WorkingOutcome triangleWorking(const ExactScene& scene, Sheet& sheet);
+WorkingOutcome quadrilateralWorking(const ExactScene& scene, Sheet& sheet);
+WorkingOutcome prismABCWorking(const ExactScene& scene, Sheet& sheet);
+WorkingOutcome prismABCDWorking(const ExactScene& scene, Sheet& sheet);
+WorkingOutcome pyramidABCSWorking(const ExactScene& scene, Sheet& sheet);
+WorkingOutcome pyramidABCDSWorking(const ExactScene& scene, Sheet& sheet);
+WorkingOutcome spatWorking(const ExactScene& scene, Sheet& sheet);
+WorkingOutcome coplanarityWorking(const ExactScene& scene, Sheet& sheet);
 
 }  // namespace working

@@ -10,20 +10,20 @@
 
 namespace working {
 
-Number Number::Exact(const mpq_class& q) {
+Number Number::exact(const mpq_class& q) {
     Number n;
     n.q_ = q;
     n.q_.canonicalize();
     return n;
 }
 
-Number Number::Approximation(const mpq_class& q) {
-    Number n = Exact(q);
+Number Number::approximation(const mpq_class& q) {
+    Number n = exact(q);
     n.exact_ = false;
     return n;
 }
 
-Number Number::Decimal(Real x) {
+Number Number::decimal(Real x) {
     Number n;
     n.exact_ = false;
     if (x == 0 || !std::isfinite(x)) return n;
@@ -42,14 +42,14 @@ Number Number::Decimal(Real x) {
     return n;
 }
 
-Real Number::ToReal() const { return RationalToReal(q_); }
+Real Number::toReal() const { return rationalToReal(q_); }
 
-int Number::Sign() const {
-    if (!exact_ && IsNearZero(ToReal())) return 0;
+int Number::sign() const {
+    if (!exact_ && isNearZero(toReal())) return 0;
     return sgn(q_);
 }
 
-bool Number::IsWhole() const { return exact_ && q_.get_den() == 1; }
+bool Number::isWhole() const { return exact_ && q_.get_den() == 1; }
 
 Number Number::operator-() const {
     Number n = *this;
@@ -57,7 +57,7 @@ Number Number::operator-() const {
     return n;
 }
 
-bool WithinExactBound(const mpq_class& q) {
+bool withinExactBound(const mpq_class& q) {
     return mpz_sizeinbase(q.get_num_mpz_t(), 2) <= kMaxExactBits && mpz_sizeinbase(q.get_den_mpz_t(), 2) <= kMaxExactBits;
 }
 
@@ -68,7 +68,7 @@ namespace {
 // arithmetic without end.
 constexpr std::size_t kMaxWorkingBits = 16 * kMaxExactBits;
 
-mpq_class Rounded(const mpq_class& value) {
+mpq_class rounded(const mpq_class& value) {
     if (mpz_sizeinbase(value.get_num_mpz_t(), 2) <= kMaxWorkingBits &&
         mpz_sizeinbase(value.get_den_mpz_t(), 2) <= kMaxWorkingBits)
         return value;
@@ -78,32 +78,32 @@ mpq_class Rounded(const mpq_class& value) {
     return rounded;
 }
 
-Number Combined(const Number& a, const Number& b, const mpq_class& value) {
-    if (a.IsExact() && b.IsExact() && WithinExactBound(value)) return Number::Exact(value);
-    return Number::Approximation(Rounded(value));
+Number combined(const Number& a, const Number& b, const mpq_class& value) {
+    if (a.isExact() && b.isExact() && withinExactBound(value)) return Number::exact(value);
+    return Number::approximation(rounded(value));
 }
 
 }  // namespace
 
-Number operator+(const Number& a, const Number& b) { return Combined(a, b, a.q_ + b.q_); }
+Number operator+(const Number& a, const Number& b) { return combined(a, b, a.q_ + b.q_); }
 
-Number operator-(const Number& a, const Number& b) { return Combined(a, b, a.q_ - b.q_); }
+Number operator-(const Number& a, const Number& b) { return combined(a, b, a.q_ - b.q_); }
 
 Number operator*(const Number& a, const Number& b) {
     // Nothing times an exact 0 is 0 exactly: a decimal component does not
     // spoil a product it plays no part in.
     if ((a.exact_ && sgn(a.q_) == 0) || (b.exact_ && sgn(b.q_) == 0)) return Number();
-    return Combined(a, b, a.q_ * b.q_);
+    return combined(a, b, a.q_ * b.q_);
 }
 
 Number operator/(const Number& a, const Number& b) {
-    if (sgn(b.q_) == 0) return Number::Approximation(0);
-    return Combined(a, b, a.q_ / b.q_);
+    if (sgn(b.q_) == 0) return Number::approximation(0);
+    return combined(a, b, a.q_ / b.q_);
 }
 
-bool SameValue(const Number& a, const Number& b) { return (a - b).IsZero(); }
+bool sameValue(const Number& a, const Number& b) { return (a - b).isZero(); }
 
-Real RationalToReal(const mpq_class& q) {
+Real rationalToReal(const mpq_class& q) {
     if (sgn(q) == 0) return 0;
     // Far beyond the extended range (2^16384): infinite or 0 without
     // building huge powers of two.
@@ -152,8 +152,8 @@ constexpr std::size_t kExactDigits = 30;
 // The exact value of one decimal of the number reader's grammar (with '.'
 // as its separator), or nothing where the grammar rejects it or the value
 // lies far beyond the exact range.
-std::optional<mpq_class> ExactDecimal(std::string_view text) {
-    const DecimalSyntax syntax = ScanDecimal(text);
+std::optional<mpq_class> exactDecimal(std::string_view text) {
+    const DecimalSyntax syntax = scanDecimal(text);
     if (!syntax.ok) return std::nullopt;
     std::string digits;
     long fractionDigits = 0;
@@ -195,44 +195,44 @@ std::optional<mpq_class> ExactDecimal(std::string_view text) {
     return value;
 }
 
-bool WithinExactRange(const mpq_class& q) {
+bool withinExactRange(const mpq_class& q) {
     return mpz_class(abs(q.get_num())).get_str().size() < kExactDigits && q.get_den().get_str().size() < kExactDigits;
 }
 
 }  // namespace
 
-std::optional<mpq_class> ExactFieldValue(std::string_view input) {
+std::optional<mpq_class> exactFieldValue(std::string_view input) {
     // Exactly the texts the number reader takes, nothing more.
-    if (!ParseNumberOrFraction(input).ok) return std::nullopt;
+    if (!parseNumberOrFraction(input).ok) return std::nullopt;
     std::string text(input);
     for (char& c : text)
         if (c == ',') c = '.';
     const std::size_t slash = text.find('/');
-    std::optional<mpq_class> value = ExactDecimal(std::string_view(text).substr(0, slash));
+    std::optional<mpq_class> value = exactDecimal(std::string_view(text).substr(0, slash));
     if (!value) return std::nullopt;
     if (slash != std::string::npos) {
-        const std::optional<mpq_class> denominator = ExactDecimal(std::string_view(text).substr(slash + 1));
+        const std::optional<mpq_class> denominator = exactDecimal(std::string_view(text).substr(slash + 1));
         if (!denominator || sgn(*denominator) == 0) return std::nullopt;
         *value /= *denominator;
     }
-    if (!WithinExactRange(*value)) return std::nullopt;
+    if (!withinExactRange(*value)) return std::nullopt;
     return value;
 }
 
-Number ApproxSquareRoot(const Number& square) {
-    mpf_class root(abs(square.Rational()), 256);
+Number approxSquareRoot(const Number& square) {
+    mpf_class root(abs(square.rational()), 256);
     root = sqrt(root);
     mpq_class value;
     mpq_set_f(value.get_mpq_t(), root.get_mpf_t());
-    return Number::Approximation(value);
+    return Number::approximation(value);
 }
 
-std::optional<Number> ExactSquareRoot(const Number& square) {
-    if (!square.IsExact() || square.Sign() < 0) return std::nullopt;
-    const mpz_class& n = square.Rational().get_num();
-    const mpz_class& d = square.Rational().get_den();
+std::optional<Number> exactSquareRoot(const Number& square) {
+    if (!square.isExact() || square.sign() < 0) return std::nullopt;
+    const mpz_class& n = square.rational().get_num();
+    const mpz_class& d = square.rational().get_den();
     if (!mpz_perfect_square_p(n.get_mpz_t()) || !mpz_perfect_square_p(d.get_mpz_t())) return std::nullopt;
-    return Number::Exact(mpq_class(sqrt(n), sqrt(d)));
+    return Number::exact(mpq_class(sqrt(n), sqrt(d)));
 }
 
 }  // namespace working

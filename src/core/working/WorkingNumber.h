@@ -19,7 +19,7 @@ namespace working {
 // Inputs beyond it (a formula of g such as 9^64^64^64) have no exact value,
 // and the working goes on with decimals instead of growing without end.
 inline constexpr std::size_t kMaxExactBits = 4096;
-bool WithinExactBound(const mpq_class& q);
+bool withinExactBound(const mpq_class& q);
 
 // What the working says when an input is too large to be kept exactly.
 inline constexpr char kBeyondExactBoundSentence[] =
@@ -29,26 +29,26 @@ class Number {
 public:
     Number() = default;  // exact 0
     Number(long whole) : q_(whole) {}  // NOLINT: whole numbers read naturally in formulas
-    static Number Exact(const mpq_class& q);
+    static Number exact(const mpq_class& q);
     // A finite extended real (anything else counts as 0: the readers never
     // store one).
-    static Number Decimal(Real x);
+    static Number decimal(Real x);
     // A value known only approximately, given by a fraction near it.
-    static Number Approximation(const mpq_class& q);
+    static Number approximation(const mpq_class& q);
 
-    bool IsExact() const { return exact_; }
+    bool isExact() const { return exact_; }
     // The value as a fraction in lowest terms: exact, or the binary value
     // of a decimal.
-    const mpq_class& Rational() const { return q_; }
+    const mpq_class& rational() const { return q_; }
     // The nearest extended real; infinite beyond the extended range.
-    Real ToReal() const;
-    // -1, 0 or 1. A decimal counts as 0 within the kernel's ZeroTolerance,
+    Real toReal() const;
+    // -1, 0 or 1. A decimal counts as 0 within the kernel's kZeroTolerance,
     // as the calculations below the working decide.
-    int Sign() const;
-    bool IsZero() const { return Sign() == 0; }
+    int sign() const;
+    bool isZero() const { return sign() == 0; }
     // An exact whole number.
-    bool IsWhole() const;
-    Number Abs() const { return Sign() < 0 ? -*this : *this; }
+    bool isWhole() const;
+    Number abs() const { return sign() < 0 ? -*this : *this; }
 
     friend Number operator+(const Number& a, const Number& b);
     friend Number operator-(const Number& a, const Number& b);
@@ -65,20 +65,20 @@ private:
 };
 
 // a - b is zero (exactly, or within the tolerance for decimals).
-bool SameValue(const Number& a, const Number& b);
+bool sameValue(const Number& a, const Number& b);
 
 // The nearest extended real to a fraction (correct to the last bit but one).
-Real RationalToReal(const mpq_class& q);
+Real rationalToReal(const mpq_class& q);
 
 // The value of a field text exactly as the number reader reads it (decimal
 // comma or point, exponent, one fraction bar), or nothing when the reader
 // rejects the text or the value lies beyond the exact range (numerator or
 // denominator of 30 digits or more).
-std::optional<mpq_class> ExactFieldValue(std::string_view text);
+std::optional<mpq_class> exactFieldValue(std::string_view text);
 
 // A perfect square of a fraction gives its root.
-std::optional<Number> ExactSquareRoot(const Number& square);
+std::optional<Number> exactSquareRoot(const Number& square);
 // The root of |square| to well beyond the digits shown, as a decimal.
-Number ApproxSquareRoot(const Number& square);
+Number approxSquareRoot(const Number& square);
 
 }  // namespace working

@@ -2,28 +2,28 @@
 
 namespace working {
 
-WorkingOutcome Stop(Sheet& sheet, const std::string& reason) {
-    sheet.Line(reason + "; der Rechenweg endet hier.");
+WorkingOutcome stop(Sheet& sheet, const std::string& reason) {
+    sheet.line(reason + "; der Rechenweg endet hier.");
     WorkingOutcome outcome;
     outcome.stopped = true;
     return outcome;
 }
 
-LineInput LineOf(const ExactScene& scene, int line) {
+LineInput lineOf(const ExactScene& scene, int line) {
     static const char* names[] = {"", "g", "h", "g2"};
     return {names[line], scene.lineSupport[std::size_t(line)], scene.lineDirection[std::size_t(line)]};
 }
 
-void WriteLine(Sheet& sheet, const LineInput& line, const char* support, const char* direction) {
-    sheet.Line(line.name + ": " + support + " = " + Text(line.p) + ", " + direction + " = " + Text(line.u));
+void writeLine(Sheet& sheet, const LineInput& line, const char* support, const char* direction) {
+    sheet.line(line.name + ": " + support + " = " + toText(line.p) + ", " + direction + " = " + toText(line.u));
 }
 
-std::string LineProblem(const LineInput& line) {
-    if (!IsNull(line.u)) return {};
+std::string lineProblem(const LineInput& line) {
+    if (!isNull(line.u)) return {};
     return "Der Richtungsvektor von " + line.name + " ist der Nullvektor, " + line.name + " ist keine Gerade";
 }
 
-PlaneInput PlaneOf(const ExactScene& scene, int plane, bool useE3Copies) {
+PlaneInput planeOf(const ExactScene& scene, int plane, bool useE3Copies) {
     PlaneInput e;
     e.name = "E" + std::to_string(plane);
     const auto n = std::size_t(plane);
@@ -38,47 +38,47 @@ PlaneInput PlaneOf(const ExactScene& scene, int plane, bool useE3Copies) {
     e.p = scene.planeSupport[n];
     e.u = (useE3Copies && plane == PlaneE3) ? scene.e3SpanCopyU : scene.planeSpanU[n];
     e.v = (useE3Copies && plane == PlaneE3) ? scene.e3SpanCopyV : scene.planeSpanV[n];
-    const Vec normal = Cross(e.u, e.v);
+    const Vec normal = cross(e.u, e.v);
     e.a = normal[0];
     e.b = normal[1];
     e.c = normal[2];
-    e.d = Dot(normal, e.p);
+    e.d = dot(normal, e.p);
     return e;
 }
 
-std::string PlaneProblem(const PlaneInput& plane) {
+std::string planeProblem(const PlaneInput& plane) {
     if (!plane.parameterForm) {
-        if (IsNull(plane.Normal())) return "In " + plane.name + " ist a = b = c = 0, " + plane.name + " ist keine Ebene";
+        if (isNull(plane.normal())) return "In " + plane.name + " ist a = b = c = 0, " + plane.name + " ist keine Ebene";
         return {};
     }
-    if (IsNull(plane.u) || IsNull(plane.v))
+    if (isNull(plane.u) || isNull(plane.v))
         return "Ein Spannvektor von " + plane.name + " ist der Nullvektor, " + plane.name + " ist keine Ebene";
-    if (IsNull(plane.Normal()))
+    if (isNull(plane.normal()))
         return "Die Spannvektoren von " + plane.name + " sind parallel (u × v = 0), " + plane.name +
                " ist keine Ebene";
     return {};
 }
 
-std::string CoordinateEquationText(const PlaneInput& plane) {
-    return plane.name + ": " + LinearText({{plane.a, "x"}, {plane.b, "y"}, {plane.c, "z"}}) + " = " + Text(plane.d);
+std::string coordinateEquationText(const PlaneInput& plane) {
+    return plane.name + ": " + linearText({{plane.a, "x"}, {plane.b, "y"}, {plane.c, "z"}}) + " = " + toText(plane.d);
 }
 
-void WriteCoordinateForm(Sheet& sheet, const PlaneInput& plane) {
+void writeCoordinateForm(Sheet& sheet, const PlaneInput& plane) {
     if (plane.parameterForm) {
-        sheet.Line(plane.name + ": p = " + Text(plane.p) + ", u = " + Text(plane.u) + ", v = " + Text(plane.v));
-        sheet.Line("Koordinatenform von " + plane.name + " mit dem Normalenvektor n = u × v:");
-        WriteCross(sheet, "u", "v", plane.u, plane.v);
-        sheet.Line("d = n·p = " +
-                   ProductsText({{plane.a, plane.p[0]}, {plane.b, plane.p[1]}, {plane.c, plane.p[2]}}) + " = " +
-                   Text(plane.d));
+        sheet.line(plane.name + ": p = " + toText(plane.p) + ", u = " + toText(plane.u) + ", v = " + toText(plane.v));
+        sheet.line("Koordinatenform von " + plane.name + " mit dem Normalenvektor n = u × v:");
+        writeCross(sheet, "u", "v", plane.u, plane.v);
+        sheet.line("d = n·p = " +
+                   productsText({{plane.a, plane.p[0]}, {plane.b, plane.p[1]}, {plane.c, plane.p[2]}}) + " = " +
+                   toText(plane.d));
     }
-    sheet.Line(CoordinateEquationText(plane));
+    sheet.line(coordinateEquationText(plane));
 }
 
-Vec WritePointOfPlane(Sheet& sheet, const PlaneInput& plane, const std::string& name) {
+Vec writePointOfPlane(Sheet& sheet, const PlaneInput& plane, const std::string& name) {
     const std::array<Number, 3> k = {plane.a, plane.b, plane.c};
-    const int solved = !k[2].IsZero() ? 2 : !k[1].IsZero() ? 1 : 0;
-    Vec point = MakeVec(1, 1, 1);
+    const int solved = !k[2].isZero() ? 2 : !k[1].isZero() ? 1 : 0;
+    Vec point = makeVec(1, 1, 1);
     point[solved] = (plane.d - (k[0] + k[1] + k[2] - k[solved])) / k[solved];
     std::vector<Term> terms;
     std::string fixed;
@@ -86,13 +86,13 @@ Vec WritePointOfPlane(Sheet& sheet, const PlaneInput& plane, const std::string& 
         terms.push_back({k[std::size_t(i)], i == solved ? kAxisNames[std::size_t(i)] : ""});
         if (i != solved) fixed += std::string(fixed.empty() ? "" : ", ") + kAxisNames[std::size_t(i)] + " = 1";
     }
-    sheet.Line("Punkt " + name + " von " + plane.name + " mit " + fixed + ": " + LinearText(terms) + " = " +
-               Text(plane.d) + "  ⇒  " + kAxisNames[std::size_t(solved)] + " = " + Text(point[solved]));
+    sheet.line("Punkt " + name + " von " + plane.name + " mit " + fixed + ": " + linearText(terms) + " = " +
+               toText(plane.d) + "  ⇒  " + kAxisNames[std::size_t(solved)] + " = " + toText(point[solved]));
     return point;
 }
 
-std::string SubstitutionText(const PlaneInput& plane, const Vec& point) {
-    return ProductsText({{plane.a, point[0]}, {plane.b, point[1]}, {plane.c, point[2]}});
+std::string substitutionText(const PlaneInput& plane, const Vec& point) {
+    return productsText({{plane.a, point[0]}, {plane.b, point[1]}, {plane.c, point[2]}});
 }
 
 }  // namespace working

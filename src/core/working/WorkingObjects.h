@@ -11,43 +11,43 @@
 namespace working {
 
 // Ends the working with a short sentence why the method cannot go on.
-WorkingOutcome Stop(Sheet& sheet, const std::string& reason);
+WorkingOutcome stop(Sheet& sheet, const std::string& reason);
 
 struct LineInput {
     std::string name;  // "g", "h", "g2"
     Vec p, u;
 };
-LineInput LineOf(const ExactScene& scene, int line);
+LineInput lineOf(const ExactScene& scene, int line);
 // "g: p = (3|3|4), u = (-4|5|0)".
-void WriteLine(Sheet& sheet, const LineInput& line, const char* support = "p", const char* direction = "u");
+void writeLine(Sheet& sheet, const LineInput& line, const char* support = "p", const char* direction = "u");
 // The sentence for a null direction, or empty when the line is one.
-std::string LineProblem(const LineInput& line);
+std::string lineProblem(const LineInput& line);
 
 struct PlaneInput {
     std::string name;  // "E1" ... "E5"
     bool parameterForm = false;
     Vec p, u, v;       // parameter form (E3 .. E5)
     Number a, b, c, d; // coordinate form
-    Vec Normal() const { return MakeVec(a, b, c); }
+    Vec normal() const { return makeVec(a, b, c); }
 };
 // E3 takes the copies of its spanning vectors kept for the point test when
 // useE3Copies is set.
-PlaneInput PlaneOf(const ExactScene& scene, int plane, bool useE3Copies = false);
+PlaneInput planeOf(const ExactScene& scene, int plane, bool useE3Copies = false);
 // The sentence for an input that is no plane (null normal, null or
 // parallel spanning vectors), or empty.
-std::string PlaneProblem(const PlaneInput& plane);
+std::string planeProblem(const PlaneInput& plane);
 
 // "E1: 15x + 12y + 10z = 60".
-std::string CoordinateEquationText(const PlaneInput& plane);
+std::string coordinateEquationText(const PlaneInput& plane);
 // For a plane in parameter form: "Koordinatenform von E3 mit n = u × v:",
 // the cross product, d = n·p and the equation; for E1 and E2 the equation.
-void WriteCoordinateForm(Sheet& sheet, const PlaneInput& plane);
+void writeCoordinateForm(Sheet& sheet, const PlaneInput& plane);
 // The point of a x + b y + c z = d with two coordinates 1 and the third
 // solved for, preferring z, then y, then x:
 // "Punkt von E1 mit x = 1, y = 1: 15 + 12 + 10z = 60  ⇒  z = 33/10".
-Vec WritePointOfPlane(Sheet& sheet, const PlaneInput& plane, const std::string& name);
+Vec writePointOfPlane(Sheet& sheet, const PlaneInput& plane, const std::string& name);
 // A point of a x + b y + c z = d written as point with the values of the
 // coordinates (for a check by substitution): "15·1 + 12·1 + 10·3 = 57".
-std::string SubstitutionText(const PlaneInput& plane, const Vec& point);
+std::string substitutionText(const PlaneInput& plane, const Vec& point);
 
 }  // namespace working

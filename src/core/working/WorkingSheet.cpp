@@ -12,7 +12,7 @@ namespace {
 
 // The text as Unicode characters (each a UTF-8 piece), so that widths and
 // breaks count characters, not bytes.
-std::vector<std::string> Characters(const std::string& text) {
+std::vector<std::string> characters(const std::string& text) {
     std::vector<std::string> chars;
     for (unsigned char ch : text) {
         if ((ch & 0xC0) != 0x80 || chars.empty())
@@ -23,7 +23,7 @@ std::vector<std::string> Characters(const std::string& text) {
     return chars;
 }
 
-std::string Join(const std::vector<std::string>& chars, std::size_t from, std::size_t to) {
+std::string join(const std::vector<std::string>& chars, std::size_t from, std::size_t to) {
     std::string out;
     for (std::size_t i = from; i < to && i < chars.size(); ++i) out += chars[i];
     return out;
@@ -32,7 +32,7 @@ std::string Join(const std::vector<std::string>& chars, std::size_t from, std::s
 // How good a break before this character is: best before an implication
 // (or after a comma or colon), then before an equals sign, then before a
 // plus or minus.
-int BreakPriority(const std::string& ch) {
+int breakPriority(const std::string& ch) {
     for (const char* op : {"⇒", "⇔", "≈"})
         if (ch == op) return 3;
     if (ch == "=" || ch == "≠") return 2;
@@ -42,15 +42,15 @@ int BreakPriority(const std::string& ch) {
 
 }  // namespace
 
-std::vector<std::string> WrapLine(const std::string& text, int width) {
+std::vector<std::string> wrapLine(const std::string& text, int width) {
     std::vector<std::string> lines;
-    std::vector<std::string> rest = Characters(text);
+    std::vector<std::string> rest = characters(text);
     const std::string indent = "    ";
     bool first = true;
     while (true) {
         const std::size_t limit = static_cast<std::size_t>(width) - (first ? 0 : indent.size());
         if (rest.size() <= limit) {
-            lines.push_back((first ? "" : indent) + Join(rest, 0, rest.size()));
+            lines.push_back((first ? "" : indent) + join(rest, 0, rest.size()));
             return lines;
         }
         // The blank of the best kind in the second half of the line (the
@@ -65,10 +65,10 @@ std::vector<std::string> WrapLine(const std::string& text, int width) {
             if (rest[i - 1] == "(") ++depth;
             if (rest[i - 1] == ")") --depth;
             if (rest[i] != " ") continue;
-            int priority = i + 1 < rest.size() ? BreakPriority(rest[i + 1]) : 0;
+            int priority = i + 1 < rest.size() ? breakPriority(rest[i + 1]) : 0;
             if (rest[i - 1] == "," || rest[i - 1] == ":") priority = std::max(priority, 3);
             // An operator starts the continued line rather than ending this one.
-            const bool afterOperator = BreakPriority(rest[i - 1]) > 0;
+            const bool afterOperator = breakPriority(rest[i - 1]) > 0;
             const int score =
                 (depth == 0 && i > limit / 4 ? 10 : 0) + (i > limit / 2 ? priority : 0) - (afterOperator ? 1 : 0);
             if (score >= best) {
@@ -80,62 +80,62 @@ std::vector<std::string> WrapLine(const std::string& text, int width) {
         if (cut == 0) cut = next = limit;  // no blank at all: cut hard
         std::size_t end = cut;
         while (end > 0 && rest[end - 1] == " ") --end;
-        lines.push_back((first ? "" : indent) + Join(rest, 0, end));
+        lines.push_back((first ? "" : indent) + join(rest, 0, end));
         rest.erase(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(next));
         while (!rest.empty() && rest.front() == " ") rest.erase(rest.begin());
         first = false;
     }
 }
 
-Sheet::Sheet(OutputLog& log, std::string_view title) : log_(log) { Line("Rechenweg: " + std::string(title)); }
+Sheet::Sheet(OutputLog& log, std::string_view title) : log_(log) { line("Rechenweg: " + std::string(title)); }
 
 Sheet::~Sheet() {
-    const Colour previous = log_.OutputColour();
-    log_.SetOutputColour(kWorkingColour);
-    log_.AppendLines(lines_);
-    log_.SetOutputColour(previous);
+    const Colour previous = log_.outputColour();
+    log_.setOutputColour(kWorkingColour);
+    log_.appendLines(lines_);
+    log_.setOutputColour(previous);
 }
 
-void Sheet::Line(const std::string& text) {
-    for (std::string& line : WrapLine(text)) lines_.push_back(std::move(line));
+void Sheet::line(const std::string& text) {
+    for (std::string& line : wrapLine(text)) lines_.push_back(std::move(line));
 }
 
-void Sheet::VectorEquation(const std::vector<Piece>& pieces) {
+void Sheet::vectorEquation(const std::vector<Piece>& pieces) {
     TypesetFormula formula;
     std::string oneLine;
     for (const Piece& piece : pieces) {
         if (piece.vector) {
-            formula.AddColumnVector(ColumnTexts(*piece.vector));
-            oneLine += Text(*piece.vector);
+            formula.addColumnVector(columnTexts(*piece.vector));
+            oneLine += toText(*piece.vector);
         } else {
-            formula.Row(1).Text(piece.text);
+            formula.row(1).text(piece.text);
             oneLine += piece.text;
         }
     }
-    formula.AlignRows();
+    formula.alignRows();
     // Each row ends with one blank of its own, as the result texts' rows.
-    if (formula.Row(1).Width() < kWorkingWidth)
-        for (const std::string& row : formula.PlainRows()) lines_.push_back(row + " ");
+    if (formula.row(1).width() < kWorkingWidth)
+        for (const std::string& row : formula.plainRows()) lines_.push_back(row + " ");
     else
-        Line(oneLine);
+        line(oneLine);
 }
 
-void Sheet::Determinant(const std::string& name, const Vec& first, const Vec& second, const Vec& third) {
+void Sheet::determinant(const std::string& name, const Vec& first, const Vec& second, const Vec& third) {
     const std::array<const Vec*, 3> rows = {&first, &second, &third};
     // Each column right-aligned over the three rows.
     std::array<std::array<std::string, 3>, 3> cells;
     for (int col = 0; col < 3; ++col) {
         const std::array<std::string, 3> texts =
-            AlignComponentTexts({Text((*rows[0])[col]), Text((*rows[1])[col]), Text((*rows[2])[col])});
+            alignComponentTexts({toText((*rows[0])[col]), toText((*rows[1])[col]), toText((*rows[2])[col])});
         for (int row = 0; row < 3; ++row) cells[std::size_t(row)][std::size_t(col)] = texts[std::size_t(row)];
     }
     const std::string prefix = name + " = ";
-    const std::string blank(static_cast<std::size_t>(Utf8Length(prefix)), ' ');
+    const std::string blank(static_cast<std::size_t>(utf8Length(prefix)), ' ');
     std::array<std::string, 3> lines;
     for (std::size_t row = 0; row < 3; ++row)
         lines[row] = (row == 1 ? prefix : blank) + "|" + cells[row][0] + " " + cells[row][1] + " " + cells[row][2] + "|";
-    if (Utf8Length(lines[1]) > kWorkingWidth) {
-        Line(name + " mit den Zeilen " + Text(first) + ", " + Text(second) + ", " + Text(third));
+    if (utf8Length(lines[1]) > kWorkingWidth) {
+        line(name + " mit den Zeilen " + toText(first) + ", " + toText(second) + ", " + toText(third));
         return;
     }
     for (std::string& line : lines) lines_.push_back(std::move(line));

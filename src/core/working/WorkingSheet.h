@@ -20,7 +20,7 @@ inline constexpr Colour kWorkingColour = Colours::Teal;
 // The text cut at blanks into lines of at most `width` characters; breaks
 // go preferably before an operator or after a comma or colon, continuation
 // lines are indented by four blanks.
-std::vector<std::string> WrapLine(const std::string& text, int width = kWorkingWidth);
+std::vector<std::string> wrapLine(const std::string& text, int width = kWorkingWidth);
 
 // A piece of a vector equation: text in the middle row, or a column vector.
 struct Piece {
@@ -43,12 +43,12 @@ public:
     Sheet(const Sheet&) = delete;
     Sheet& operator=(const Sheet&) = delete;
 
-    void Line(const std::string& text);
+    void line(const std::string& text);
     // Three rows with the vectors as columns; written on one line with
     // "(x|y|z)" vectors when the rows would be too wide.
-    void VectorEquation(const std::vector<Piece>& pieces);
+    void vectorEquation(const std::vector<Piece>& pieces);
     // "name = |...|" with the three vectors as rows between bars.
-    void Determinant(const std::string& name, const Vec& first, const Vec& second, const Vec& third);
+    void determinant(const std::string& name, const Vec& first, const Vec& second, const Vec& third);
 
 private:
     OutputLog& log_;

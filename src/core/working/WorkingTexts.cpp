@@ -10,14 +10,14 @@ namespace working {
 
 namespace {
 
-std::string DecimalText(Real x) {
-    if (x != 0 && std::fabs(x) < 0.0005L) return ResultNumberText(x);
-    return ResultText(3, x);
+std::string decimalText(Real x) {
+    if (x != 0 && std::fabs(x) < 0.0005L) return resultNumberText(x);
+    return resultText(3, x);
 }
 
 // 15 significant digits in the general format's scientific form, for a
 // value beyond the extended range: "1,23456789012346E6021".
-std::string BeyondRangeText(const mpq_class& q) {
+std::string beyondRangeText(const mpq_class& q) {
     const mpf_class value(q, 128);
     mp_exp_t exponent = 0;
     std::string digits = value.get_str(exponent, 10, 15);
@@ -29,71 +29,71 @@ std::string BeyondRangeText(const mpq_class& q) {
     return text + "E" + std::to_string(exponent - 1);
 }
 
-std::string DecimalText(const Number& n) {
-    const Real x = n.ToReal();
-    if (std::isfinite(x) && (x != 0 || sgn(n.Rational()) == 0)) return DecimalText(x);
-    return BeyondRangeText(n.Rational());
+std::string decimalText(const Number& n) {
+    const Real x = n.toReal();
+    if (std::isfinite(x) && (x != 0 || sgn(n.rational()) == 0)) return decimalText(x);
+    return beyondRangeText(n.rational());
 }
 
 // An exact number short enough to be written as a fraction.
-bool FitsAsFraction(const Number& n) {
-    return n.IsExact() && Utf8Length(n.Rational().get_str()) <= kMaxFractionLength;
+bool fitsAsFraction(const Number& n) {
+    return n.isExact() && utf8Length(n.rational().get_str()) <= kMaxFractionLength;
 }
 
-bool NeedsParentheses(const std::string& text) {
+bool needsParentheses(const std::string& text) {
     return !text.empty() && (text.front() == '-' || text.find('/') != std::string::npos);
 }
 
 }  // namespace
 
-std::string Text(const Number& n) {
-    return FitsAsFraction(n) ? n.Rational().get_str() : DecimalText(n);
+std::string toText(const Number& n) {
+    return fitsAsFraction(n) ? n.rational().get_str() : decimalText(n);
 }
 
-std::string FactorText(const Number& n) {
-    const std::string text = Text(n);
-    return NeedsParentheses(text) ? "(" + text + ")" : text;
+std::string factorText(const Number& n) {
+    const std::string text = toText(n);
+    return needsParentheses(text) ? "(" + text + ")" : text;
 }
 
-std::string SubtrahendText(const Number& n) {
-    const std::string text = Text(n);
+std::string subtrahendText(const Number& n) {
+    const std::string text = toText(n);
     return text.front() == '-' ? "(" + text + ")" : text;
 }
 
-std::string Text(const Vec& v) { return "(" + Text(v[0]) + "|" + Text(v[1]) + "|" + Text(v[2]) + ")"; }
+std::string toText(const Vec& v) { return "(" + toText(v[0]) + "|" + toText(v[1]) + "|" + toText(v[2]) + ")"; }
 
-std::array<std::string, 3> ColumnTexts(const Vec& v) { return AlignComponentTexts({Text(v[0]), Text(v[1]), Text(v[2])}); }
+std::array<std::string, 3> columnTexts(const Vec& v) { return alignComponentTexts({toText(v[0]), toText(v[1]), toText(v[2])}); }
 
-std::string RootText(const Number& square) {
-    if (const std::optional<Number> root = ExactSquareRoot(square)) return Text(*root);
+std::string rootText(const Number& square) {
+    if (const std::optional<Number> root = exactSquareRoot(square)) return toText(*root);
     // A decimal radicand, or one too long for a fraction, gives a decimal root.
-    if (!FitsAsFraction(square)) return DecimalText(ApproxSquareRoot(square));
-    return std::string(SymbolGlyphText(SymbolGlyph::Radical)) + "(" + Text(square) + ")";
+    if (!fitsAsFraction(square)) return decimalText(approxSquareRoot(square));
+    return std::string(symbolGlyphText(SymbolGlyph::Radical)) + "(" + toText(square) + ")";
 }
 
-std::string RootWithValue(const Number& square) {
-    const std::string root = RootText(square);
-    if (root.find(SymbolGlyphText(SymbolGlyph::Radical)) == std::string::npos) return root;
-    return root + " ≈ " + Text(ApproxSquareRoot(square));
+std::string rootWithValue(const Number& square) {
+    const std::string root = rootText(square);
+    if (root.find(symbolGlyphText(SymbolGlyph::Radical)) == std::string::npos) return root;
+    return root + " ≈ " + toText(approxSquareRoot(square));
 }
 
-std::string ApproxText(Real x, int digits) { return "≈ " + ResultText(digits, x); }
+std::string approxText(Real x, int digits) { return "≈ " + resultText(digits, x); }
 
 namespace {
 
-std::string TermText(const Term& term) {
-    if (term.name.empty()) return Text(term.coefficient);
-    if (term.coefficient.IsExact() && term.coefficient.Rational() == 1) return term.name;
-    if (term.coefficient.IsExact() && term.coefficient.Rational() == -1) return "-" + term.name;
-    const std::string k = Text(term.coefficient);
+std::string termText(const Term& term) {
+    if (term.name.empty()) return toText(term.coefficient);
+    if (term.coefficient.isExact() && term.coefficient.rational() == 1) return term.name;
+    if (term.coefficient.isExact() && term.coefficient.rational() == -1) return "-" + term.name;
+    const std::string k = toText(term.coefficient);
     // A dot where the factors would run together: after a fraction, before
     // a bracket or a name of more than one character ("2·n2").
-    const bool dot = k.find('/') != std::string::npos || term.name.front() == '(' || Utf8Length(term.name) > 1;
-    return k + (dot ? std::string(SymbolGlyphText(SymbolGlyph::Dot)) : std::string()) + term.name;
+    const bool dot = k.find('/') != std::string::npos || term.name.front() == '(' || utf8Length(term.name) > 1;
+    return k + (dot ? std::string(symbolGlyphText(SymbolGlyph::Dot)) : std::string()) + term.name;
 }
 
 // Appends "+ text" or "- text" (without its own minus sign) to a sum.
-void AppendSummand(std::string& sum, const std::string& text) {
+void appendSummand(std::string& sum, const std::string& text) {
     if (sum.empty()) {
         sum = text;
     } else if (text.front() == '-') {
@@ -105,21 +105,21 @@ void AppendSummand(std::string& sum, const std::string& text) {
 
 }  // namespace
 
-std::string LinearText(const std::vector<Term>& terms) {
+std::string linearText(const std::vector<Term>& terms) {
     std::string sum;
     for (const Term& term : terms)
-        if (!term.coefficient.IsZero()) AppendSummand(sum, TermText(term));
+        if (!term.coefficient.isZero()) appendSummand(sum, termText(term));
     return sum.empty() ? "0" : sum;
 }
 
-std::string LinearText(const Number& a, const char* first, const Number& b, const char* second) {
-    return LinearText({{a, first}, {b, second}});
+std::string linearText(const Number& a, const char* first, const Number& b, const char* second) {
+    return linearText({{a, first}, {b, second}});
 }
 
-std::string ProductsText(const std::vector<std::array<Number, 2>>& products) {
+std::string productsText(const std::vector<std::array<Number, 2>>& products) {
     std::string sum;
-    const std::string dot(SymbolGlyphText(SymbolGlyph::Dot));
-    for (const auto& [a, b] : products) AppendSummand(sum, Text(a) + dot + FactorText(b));
+    const std::string dot(symbolGlyphText(SymbolGlyph::Dot));
+    for (const auto& [a, b] : products) appendSummand(sum, toText(a) + dot + factorText(b));
     return sum;
 }
 

@@ -15,24 +15,24 @@ inline constexpr int kMaxFractionLength = 17;
 
 // "-3/4", "2"; a decimal as the result texts write it ("0,333"), a tiny one
 // with its significant digits ("1E-5") so that it does not read as 0.
-std::string Text(const Number& n);
+std::string toText(const Number& n);
 // Text in parentheses when it starts with a minus sign or is a fraction:
 // the second factor of a product, "3·(-2)", "2·(3/4)".
-std::string FactorText(const Number& n);
+std::string factorText(const Number& n);
 // Text in parentheses when it starts with a minus sign: what follows a
 // minus sign, "5 - (-2)".
-std::string SubtrahendText(const Number& n);
+std::string subtrahendText(const Number& n);
 // "(1|-3/4|2)".
-std::string Text(const Vec& v);
+std::string toText(const Vec& v);
 // The three component texts, right-aligned to one width.
-std::array<std::string, 3> ColumnTexts(const Vec& v);
+std::array<std::string, 3> columnTexts(const Vec& v);
 
 // The root of a square: "4", "√(14)", "√(50/3)"; a decimal root as "4,082".
-std::string RootText(const Number& square);
-// RootText, then " ≈ 4,082" when the root is not a plain number.
-std::string RootWithValue(const Number& square);
+std::string rootText(const Number& square);
+// rootText, then " ≈ 4,082" when the root is not a plain number.
+std::string rootWithValue(const Number& square);
 // "≈ 4,082".
-std::string ApproxText(Real x, int digits = 3);
+std::string approxText(Real x, int digits = 3);
 
 // A coefficient with its unknown ("λ", "(x)"); an empty name makes a
 // constant.
@@ -42,11 +42,11 @@ struct Term {
 };
 // "3 - 4λ + 2/3·μ": the terms in the given order, zero terms left out,
 // "0" when all of them are zero.
-std::string LinearText(const std::vector<Term>& terms);
+std::string linearText(const std::vector<Term>& terms);
 // The left-hand side a·λ + b·μ of a linear equation.
-std::string LinearText(const Number& a, const char* first, const Number& b, const char* second);
+std::string linearText(const Number& a, const char* first, const Number& b, const char* second);
 
 // "15·6 + 12·8 - 10·(-8)": a sum of products, each written out.
-std::string ProductsText(const std::vector<std::array<Number, 2>>& products);
+std::string productsText(const std::vector<std::array<Number, 2>>& products);
 
 }  // namespace working

@@ -17,22 +17,22 @@
 #include "gui/plot/WindowServices.h"
 
 struct AppOptions {
-    WindowServices services = DefaultWindowServices();
+    WindowServices services = defaultWindowServices();
     // The settings file that keeps the recent files (INI format); empty:
     // the user's own settings.
     QString settingsFile;
     // The dialogs of "Bild exportieren …", "Drucken …" and "Druckvorschau …".
-    OutputDialogServices outputDialogs = DefaultOutputDialogServices();
+    OutputDialogServices outputDialogs = defaultOutputDialogServices();
 };
 
 struct AppWindows {
     explicit AppWindows(const AppOptions& options = AppOptions());
 
-    // True when the screen check stopped the start-up; only form1 exists then.
-    bool aborted() const { return form1.startupAborted(); }
+    // True when the screen check stopped the start-up; only plotWindow exists then.
+    bool aborted() const { return plotWindow.startupAborted(); }
 
-    PlotWindow form1;
+    PlotWindow plotWindow;
     std::unique_ptr<HelpWindow> helpWindow;
-    std::unique_ptr<InputWindow> form3;
+    std::unique_ptr<InputWindow> inputWindow;
     std::unique_ptr<SceneController> scenes;
 };

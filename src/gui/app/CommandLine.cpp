@@ -16,7 +16,7 @@ struct OptionRow {
     QString description;
 };
 
-const QList<OptionRow>& Options() {
+const QList<OptionRow>& optionRows() {
     static const QList<OptionRow> options = {
         {{"h", "help"}, {}, QStringLiteral("Zeigt diese Hilfe und beendet das Programm.")},
         {{"v", "version"}, {}, QStringLiteral("Zeigt die Version und beendet das Programm.")},
@@ -45,27 +45,27 @@ const QString kFileDescription =
     QStringLiteral("Die Szenendatei (.spatium), die nach dem Start geöffnet wird; mit --export die Szene, "
                    "deren Bild geschrieben wird. Ein Dateiname, der mit „-“ beginnt, steht hinter „--“.");
 
-QString Spelled(const QString& name) {
+QString optionSpelling(const QString& name) {
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
-QString Quoted(const QString& text) { return QStringLiteral("„") + text + QStringLiteral("“"); }
+QString quoted(const QString& text) { return QStringLiteral("„") + text + QStringLiteral("“"); }
 
 // The parser's own errors besides unknown options, in German. Its texts are
 // English until a translator exists, which it cannot before the application.
-QString GermanParseError(const QString& errorText) {
+QString germanParseError(const QString& errorText) {
     static const QRegularExpression named(QStringLiteral("'([^']*)'"));
     const QString option = named.match(errorText).captured(1);
     if (errorText.startsWith(QLatin1String("Missing value")))
-        return QStringLiteral("Nach der Option %1 fehlt ihr Wert.").arg(Quoted(option));
+        return QStringLiteral("Nach der Option %1 fehlt ihr Wert.").arg(quoted(option));
     if (errorText.startsWith(QLatin1String("Unexpected value")))
-        return QStringLiteral("Die Option %1 nimmt keinen Wert.").arg(Quoted(option));
+        return QStringLiteral("Die Option %1 nimmt keinen Wert.").arg(quoted(option));
     return errorText;
 }
 
 // `start`, then `text` wrapped at word boundaries into lines of at most 80
 // characters, each further line indented to `column`; ends with a newline.
-QString Wrapped(const QString& start, const QString& text, int column) {
+QString wrapped(const QString& start, const QString& text, int column) {
     constexpr int kWidth = 80;
     QString result = start;
     qsizetype used = start.size();
@@ -88,7 +88,7 @@ QString Wrapped(const QString& start, const QString& text, int column) {
 // The parser reads "-szene.spatium" as the short options -s, -z, -e ...:
 // one message for each such word instead of one per letter, with the way
 // to give a file name that begins with a dash.
-QStringList UnknownOptionErrors(const QStringList& arguments, const QStringList& unknownNames,
+QStringList unknownOptionErrors(const QStringList& arguments, const QStringList& unknownNames,
                                 const QStringList& spellings) {
     QStringList errors;
     QStringList letters;  // unknown names already reported as part of a word
@@ -103,47 +103,47 @@ QStringList UnknownOptionErrors(const QStringList& arguments, const QStringList&
             continue;  // valid short options written together
         errors << QStringLiteral("Die Option %1 gibt es nicht. Ist es ein Dateiname, gehört er hinter „--“, zum "
                                  "Beispiel: spatium -- %2")
-                      .arg(Quoted(argument), argument);
+                      .arg(quoted(argument), argument);
         letters += word;
     }
     for (const QString& name : unknownNames)
-        if (!letters.contains(name)) errors << QStringLiteral("Die Option %1 gibt es nicht.").arg(Quoted(Spelled(name)));
+        if (!letters.contains(name)) errors << QStringLiteral("Die Option %1 gibt es nicht.").arg(quoted(optionSpelling(name)));
     return errors;
 }
 
-void Print(std::FILE* stream, const QString& text) {
+void print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
     std::fflush(stream);
 }
 
 }  // namespace
 
-CommandLine ParseCommandLine(const QStringList& arguments) {
+CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     QStringList spellings;  // every way an option is written
-    for (const OptionRow& option : Options()) {
+    for (const OptionRow& option : optionRows()) {
         parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
-        for (const QString& name : option.names) spellings << Spelled(name);
+        for (const QString& name : option.names) spellings << optionSpelling(name);
     }
     parser.addPositionalArgument(kFileArgument, kFileDescription);
 
     CommandLine result;
     if (!parser.parse(arguments)) {
-        result.errors = UnknownOptionErrors(arguments, parser.unknownOptionNames(), spellings);
-        if (result.errors.isEmpty()) result.errors << GermanParseError(parser.errorText());
+        result.errors = unknownOptionErrors(arguments, parser.unknownOptionNames(), spellings);
+        if (result.errors.isEmpty()) result.errors << germanParseError(parser.errorText());
         return result;
     }
-    for (const OptionRow& option : Options()) {
+    for (const OptionRow& option : optionRows()) {
         const QString& name = option.names.last();
         if (option.valueName.isEmpty()) continue;
         const QStringList values = parser.values(name);
         if (values.size() > 1)
-            result.errors << QStringLiteral("Die Option %1 ist mehrfach angegeben.").arg(Quoted(Spelled(name)));
+            result.errors << QStringLiteral("Die Option %1 ist mehrfach angegeben.").arg(quoted(optionSpelling(name)));
         // "--export --scale 2": the parser took the next option as the value.
         else if (values.size() == 1 && spellings.contains(values.front()))
-            result.errors << QStringLiteral("Nach der Option %1 fehlt ihr Wert.").arg(Quoted(Spelled(name)));
+            result.errors << QStringLiteral("Nach der Option %1 fehlt ihr Wert.").arg(quoted(optionSpelling(name)));
         else if (values.size() == 1 && values.front().trimmed().isEmpty())
-            result.errors << QStringLiteral("Der Wert der Option %1 ist leer.").arg(Quoted(Spelled(name)));
+            result.errors << QStringLiteral("Der Wert der Option %1 ist leer.").arg(quoted(optionSpelling(name)));
     }
 
     const QStringList files = parser.positionalArguments();
@@ -165,21 +165,21 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         for (const char* name : {"scale", "width-cm", "tikz-standalone"})
             if (parser.isSet(QLatin1String(name)))
                 result.errors << QStringLiteral("Die Option %1 gilt nur zusammen mit --export.")
-                                     .arg(Quoted(Spelled(QLatin1String(name))));
+                                     .arg(quoted(optionSpelling(QLatin1String(name))));
     }
     return result;
 }
 
-CommandLine ParseCommandLine(int argc, const char* const* argv) {
+CommandLine parseCommandLine(int argc, const char* const* argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    return ParseCommandLine(arguments);
+    return parseCommandLine(arguments);
 }
 
-QString CommandLineHelp() {
+QString commandLineHelp() {
     constexpr int kColumn = 24;  // where the descriptions start
     auto row = [](const QString& left, const QString& description) {
-        return Wrapped(QStringLiteral("  ") + left.leftJustified(kColumn - 3) + QLatin1Char(' '), description,
+        return wrapped(QStringLiteral("  ") + left.leftJustified(kColumn - 3) + QLatin1Char(' '), description,
                        kColumn);
     };
     QString text = QStringLiteral(
@@ -191,15 +191,15 @@ QString CommandLineHelp() {
         "Argumente:\n");
     text += row(kFileArgument, kFileDescription);
     text += QStringLiteral("\nOptionen:\n");
-    for (const OptionRow& option : Options()) {
+    for (const OptionRow& option : optionRows()) {
         QStringList spelled;
-        for (const QString& name : option.names) spelled << Spelled(name);
+        for (const QString& name : option.names) spelled << optionSpelling(name);
         QString left = spelled.join(QStringLiteral(", "));
         if (!option.valueName.isEmpty()) left += QLatin1Char(' ') + option.valueName;
         text += row(left, option.description);
     }
     text += QLatin1Char('\n') +
-            Wrapped(QString(),
+            wrapped(QString(),
                     QStringLiteral("Rückgabewert: 0 bei Erfolg, 1 wenn die Ausgabedatei nicht geschrieben werden "
                                    "konnte, 2 bei einem falschen Aufruf, einem unbrauchbaren Optionswert oder "
                                    "einer Szenendatei, die sich nicht öffnen lässt."),
@@ -207,17 +207,17 @@ QString CommandLineHelp() {
     return text;
 }
 
-int AnswerOnTerminal(const CommandLine& commandLine) {
+int answerOnTerminal(const CommandLine& commandLine) {
     if (!commandLine.errors.isEmpty()) {
-        for (const QString& error : commandLine.errors) PrintError(error);
-        PrintError(QStringLiteral("Alle Optionen zeigt „spatium --help“."));
+        for (const QString& error : commandLine.errors) printError(error);
+        printError(QStringLiteral("Alle Optionen zeigt „spatium --help“."));
         return kExitBadCall;
     }
     if (commandLine.help)
-        Print(stdout, CommandLineHelp());
+        print(stdout, commandLineHelp());
     else
-        Print(stdout, QStringLiteral("Spatium %1\n").arg(QLatin1String(kSpatiumVersion)));
+        print(stdout, QStringLiteral("Spatium %1\n").arg(QLatin1String(kSpatiumVersion)));
     return kExitDone;
 }
 
-void PrintError(const QString& message) { Print(stderr, QStringLiteral("spatium: ") + message + QLatin1Char('\n')); }
+void printError(const QString& message) { print(stderr, QStringLiteral("spatium: ") + message + QLatin1Char('\n')); }

@@ -34,16 +34,16 @@ struct CommandLine {
 };
 
 // arguments[0] is the program itself.
-CommandLine ParseCommandLine(const QStringList& arguments);
+CommandLine parseCommandLine(const QStringList& arguments);
 // The arguments as main receives them, converted from the local encoding.
-CommandLine ParseCommandLine(int argc, const char* const* argv);
+CommandLine parseCommandLine(int argc, const char* const* argv);
 
 // The German help text: how to call the program, every argument and option.
-QString CommandLineHelp();
+QString commandLineHelp();
 
 // For a command line that endsOnTerminal(): the errors on standard error
 // (status 2), or else the help or the version on standard output (status 0).
-int AnswerOnTerminal(const CommandLine& commandLine);
+int answerOnTerminal(const CommandLine& commandLine);
 
 // One German message on standard error.
-void PrintError(const QString& message);
+void printError(const QString& message);

@@ -16,15 +16,15 @@ namespace {
 // The drawing's messages on the terminal.
 class TerminalDrawHost : public DrawHost {
 public:
-    void ShowMessage(const std::string& text) override { PrintError(QString::fromStdString(text)); }
-    void HideInputWindow() override {}
-    void ReportRejections(const std::vector<FieldRejection>&) override {}
+    void showMessage(const std::string& text) override { printError(QString::fromStdString(text)); }
+    void hideInputWindow() override {}
+    void reportRejections(const std::vector<FieldRejection>&) override {}
 };
 
 // "a.spatium: Feld Edit_Punkt1_x „1+*2“: Fehler an Stelle 3": where the
 // message belongs, since no field shows it. A long text is cut, and control
 // characters would break the line.
-QString RejectionLine(const QString& sceneFile, const FieldRejection& rejection, const std::string& typed) {
+QString rejectionLine(const QString& sceneFile, const FieldRejection& rejection, const std::string& typed) {
     constexpr int kShownCharacters = 60;
     const QString whole = QString::fromStdString(typed);
     QString text = whole;
@@ -39,21 +39,21 @@ QString RejectionLine(const QString& sceneFile, const FieldRejection& rejection,
 
 }  // namespace
 
-int RunExportCommand(const CommandLine& commandLine) {
+int runExportCommand(const CommandLine& commandLine) {
     const QString& sceneFile = commandLine.files.front();
     SceneState file;
-    if (const SceneFileResult read = ReadSceneFile(sceneFile, file); !read.ok()) {
-        PrintError(read.message);
+    if (const SceneFileResult read = readSceneFile(sceneFile, file); !read.ok()) {
+        printError(read.message);
         return kExitBadCall;
     }
-    OpenedScene opened = OpenScene(file);
+    OpenedScene opened = openScene(file);
     QImageCanvas screen(opened.view.imagePixelWidth, opened.view.imagePixelHeight);
     PictureRecorder picture(screen);
     TerminalDrawHost host;
-    DrawOpenedScene(picture, opened, host);
+    drawOpenedScene(picture, opened, host);
     for (const FieldRejection& r : opened.rejections)
-        if (!r.message.empty()) PrintError(RejectionLine(sceneFile, r, opened.input.text(r.field)));
-    const BatchExportOutcome outcome = RunBatchExport({picture.Calls(), screen.picture()}, *commandLine.exportOptions);
-    if (!outcome.message.isEmpty()) PrintError(outcome.message);
+        if (!r.message.empty()) printError(rejectionLine(sceneFile, r, opened.input.text(r.field)));
+    const BatchExportOutcome outcome = runBatchExport({picture.calls(), screen.picture()}, *commandLine.exportOptions);
+    if (!outcome.message.isEmpty()) printError(outcome.message);
     return outcome.exitStatus;
 }

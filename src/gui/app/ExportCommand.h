@@ -11,4 +11,4 @@ struct CommandLine;
 // written, 1 the file could not be written, 2 a bad option value or a
 // scene file that cannot be opened; nothing half-written is left at
 // AUSGABE.
-int RunExportCommand(const CommandLine& commandLine);
+int runExportCommand(const CommandLine& commandLine);

@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-void InstallGermanLanguage() {
+void installGermanLanguage() {
     static QTranslator qtGerman;
     if (qtGerman.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

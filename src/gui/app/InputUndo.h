@@ -25,7 +25,7 @@ class InputUndo : public QObject {
 public:
     static constexpr int kStepLimit = 500;
 
-    explicit InputUndo(InputWindow& form3, QObject* parent = nullptr);
+    explicit InputUndo(InputWindow& inputWindow, QObject* parent = nullptr);
 
     QUndoStack& stack() { return stack_; }
     // Forgets every step; the window's present state is where the next
@@ -34,7 +34,7 @@ public:
 
     // What a step is called in the menu ("A x = 7", "Vektor AB ein",
     // "Punktefarbe", "Standardwerte").
-    static QString StepName(const InputWindow& form3, const QString& objectName);
+    static QString stepName(const InputWindow& inputWindow, const QString& objectName);
 
     // The main window's part of a step: what the defaults button resets.
     struct MainWindowPart {
@@ -49,7 +49,7 @@ private:
     void record(const QString& objectName);
     void restore(const SceneState& controls, const Scene& scene, const MainWindowPart* mainWindow);
 
-    InputWindow& form3_;
+    InputWindow& inputWindow_;
     QUndoStack stack_;
     SceneState committed_;   // the controls as the last step left them
     Scene committedScene_;

@@ -14,42 +14,42 @@ MainMenu::MainMenu(QMainWindow& window) {
 
     fileMenu = bar->addMenu(QStringLiteral("&Datei"));
     fileMenu->setObjectName(QStringLiteral("Menu_Datei"));
-    newScene = AddEntry(fileMenu, "Action_Neu", QStringLiteral("&Neu"), {QKeySequence(Qt::CTRL | Qt::Key_N)});
-    open = AddEntry(fileMenu, "Action_Oeffnen", QStringLiteral("Ö&ffnen …"), {QKeySequence(Qt::CTRL | Qt::Key_O)});
+    newScene = addEntry(fileMenu, "Action_Neu", QStringLiteral("&Neu"), {QKeySequence(Qt::CTRL | Qt::Key_N)});
+    open = addEntry(fileMenu, "Action_Oeffnen", QStringLiteral("Ö&ffnen …"), {QKeySequence(Qt::CTRL | Qt::Key_O)});
     recentMenu = fileMenu->addMenu(QStringLiteral("&Zuletzt geöffnet"));
     recentMenu->setObjectName(QStringLiteral("Menu_Zuletzt_geoeffnet"));
     fileMenu->addSeparator();
-    save = AddEntry(fileMenu, "Action_Speichern", QStringLiteral("&Speichern"), {QKeySequence(Qt::CTRL | Qt::Key_S)});
-    saveAs = AddEntry(fileMenu, "Action_Speichern_unter", QStringLiteral("Speichern &unter …"),
+    save = addEntry(fileMenu, "Action_Speichern", QStringLiteral("&Speichern"), {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    saveAs = addEntry(fileMenu, "Action_Speichern_unter", QStringLiteral("Speichern &unter …"),
                       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
     fileMenu->addSeparator();
     // Ctrl+Shift+E: plain Ctrl+E stays with the text fields.
-    exportPicture = AddEntry(fileMenu, "Action_Bild_exportieren", QStringLiteral("Bild &exportieren …"),
+    exportPicture = addEntry(fileMenu, "Action_Bild_exportieren", QStringLiteral("Bild &exportieren …"),
                              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)});
-    print = AddEntry(fileMenu, "Action_Drucken", QStringLiteral("&Drucken …"), {QKeySequence(Qt::CTRL | Qt::Key_P)});
-    printPreview = AddEntry(fileMenu, "Action_Druckvorschau", QStringLiteral("Druck&vorschau …"));
+    print = addEntry(fileMenu, "Action_Drucken", QStringLiteral("&Drucken …"), {QKeySequence(Qt::CTRL | Qt::Key_P)});
+    printPreview = addEntry(fileMenu, "Action_Druckvorschau", QStringLiteral("Druck&vorschau …"));
     quitSeparator_ = fileMenu->addSeparator();
-    quit = AddEntry(fileMenu, "Action_Beenden", QStringLiteral("&Beenden"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    quit = addEntry(fileMenu, "Action_Beenden", QStringLiteral("&Beenden"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
     editMenu = bar->addMenu(QStringLiteral("&Bearbeiten"));
     editMenu->setObjectName(QStringLiteral("Menu_Bearbeiten"));
-    undo = AddEntry(editMenu, "Action_Rueckgaengig", QStringLiteral("&Rückgängig"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    redo = AddEntry(editMenu, "Action_Wiederholen", QStringLiteral("&Wiederholen"),
+    undo = addEntry(editMenu, "Action_Rueckgaengig", QStringLiteral("&Rückgängig"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    redo = addEntry(editMenu, "Action_Wiederholen", QStringLiteral("&Wiederholen"),
                     {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     editMenu->addSeparator();
-    copyPicture = AddEntry(editMenu, "Action_Bild_kopieren", QStringLiteral("Bild &kopieren"),
+    copyPicture = addEntry(editMenu, "Action_Bild_kopieren", QStringLiteral("Bild &kopieren"),
                            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
 
     helpMenu = bar->addMenu(QStringLiteral("&Hilfe"));
     helpMenu->setObjectName(QStringLiteral("Menu_Hilfe"));
-    usageNotes = AddEntry(helpMenu, "Action_Bedienungshinweise", QStringLiteral("&Bedienungshinweise"),
+    usageNotes = addEntry(helpMenu, "Action_Bedienungshinweise", QStringLiteral("&Bedienungshinweise"),
                           {QKeySequence(Qt::Key_F1)});
-    about = AddEntry(helpMenu, "Action_Ueber_Spatium", QStringLiteral("Ü&ber Spatium"));
+    about = addEntry(helpMenu, "Action_Ueber_Spatium", QStringLiteral("Ü&ber Spatium"));
     // The fixed-size window grows by the bar's height now, not at its first show.
     window.layout()->activate();
 }
 
-QAction* MainMenu::AddEntry(QMenu* menu, const char* objectName, const QString& text,
+QAction* MainMenu::addEntry(QMenu* menu, const char* objectName, const QString& text,
                             const QList<QKeySequence>& keys) {
     auto* action = new QAction(text, menu);
     action->setObjectName(QLatin1String(objectName));
@@ -60,7 +60,7 @@ QAction* MainMenu::AddEntry(QMenu* menu, const char* objectName, const QString& 
 }
 
 QAction* MainMenu::addFileEntry(const char* objectName, const QString& text, const QList<QKeySequence>& keys) {
-    QAction* action = AddEntry(fileMenu, objectName, text, keys);
+    QAction* action = addEntry(fileMenu, objectName, text, keys);
     fileMenu->insertAction(quitSeparator_, action);  // moves it above "Beenden"
     return action;
 }

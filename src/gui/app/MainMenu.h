@@ -17,7 +17,7 @@ public:
     explicit MainMenu(QMainWindow& window);
 
     // A new entry at the end of `menu`.
-    static QAction* AddEntry(QMenu* menu, const char* objectName, const QString& text,
+    static QAction* addEntry(QMenu* menu, const char* objectName, const QString& text,
                              const QList<QKeySequence>& keys = {});
     // A new entry of "Datei" at the end of the group above "Beenden" (after
     // "Druckvorschau …" and the entries added before).

@@ -20,17 +20,17 @@ namespace {
 
 // The entry of `name` in a group, or nullptr.
 template <class Map>
-const typename Map::mapped_type* Find(const Map& group, const std::string& name) {
+const typename Map::mapped_type* findEntry(const Map& group, const std::string& name) {
     const auto it = group.find(name);
     return it == group.end() ? nullptr : &it->second;
 }
 
 // The view values of `scene` (each one it holds) into the main window.
-void ApplyViewValues(PlotWindow& form1, const SceneState& scene) {
-    if (ApplyViewValues(form1.viewState(), scene)) form1.showTextFontInEdit();
+void applyViewValues(PlotWindow& plotWindow, const SceneState& scene) {
+    if (applyViewValues(plotWindow.viewState(), scene)) plotWindow.showTextFontInEdit();
 }
 
-void ShowRejections(const std::vector<QuietFieldReads::Rejection>& rejections, const RejectionReport& report,
+void showRejections(const std::vector<QuietFieldReads::Rejection>& rejections, const RejectionReport& report,
                     UserFeedback& feedback) {
     for (const QuietFieldReads::Rejection& r : rejections) {
         // A derived field fails only because its source did, which has its
@@ -39,65 +39,65 @@ void ShowRejections(const std::vector<QuietFieldReads::Rejection>& rejections, c
         if (report)
             report(*r.field, r.message);
         else if (r.message.isEmpty())
-            feedback.Beep();
+            feedback.beep();
         else
-            feedback.ShowMessage(r.field->window(), r.message);
+            feedback.showMessage(r.field->window(), r.message);
     }
 }
 
 }  // namespace
 
-SceneState CaptureInputWindow(const InputWindow& form3) {
-    SceneState s = form3.boundInput();
+SceneState captureInputWindowState(const InputWindow& inputWindow) {
+    SceneState s = inputWindow.boundInput();
     // The parallel planes belong to the main window.
     for (const ParallelPlaneField& field : kParallelPlaneFields) s.texts.erase(field.name);
     return s;
 }
 
-SceneState CaptureMainWindow(const PlotWindow& form1) {
-    SceneState s = form1.controls();
-    CaptureViewValues(form1.viewState(), s);
+SceneState captureMainWindowState(const PlotWindow& plotWindow) {
+    SceneState s = plotWindow.controls();
+    captureViewValues(plotWindow.viewState(), s);
     return s;
 }
 
-SceneState CaptureScene(const PlotWindow& form1, const InputWindow& form3) {
-    SceneState s = CaptureMainWindow(form1);
-    s.overlay(CaptureInputWindow(form3));
+SceneState captureScene(const PlotWindow& plotWindow, const InputWindow& inputWindow) {
+    SceneState s = captureMainWindowState(plotWindow);
+    s.overlay(captureInputWindowState(inputWindow));
     OutputText& output = s.outputs[kOutputAreaName];
-    for (const OutputRun& run : form3.outputLog().Contents()) output.runs.push_back({run.text, run.colour});
-    output.colour = form3.outputLog().OutputColour();
-    CaptureLineGParameters(form3.scene(), s);
+    for (const OutputRun& run : inputWindow.outputLog().contents()) output.runs.push_back({run.text, run.colour});
+    output.colour = inputWindow.outputLog().outputColour();
+    captureLineGParameters(inputWindow.scene(), s);
     return s;
 }
 
-void LoadScene(PlotWindow& form1, InputWindow& form3, const SceneState& scene, const SceneState& startUp,
+void loadScene(PlotWindow& plotWindow, InputWindow& inputWindow, const SceneState& scene, const SceneState& startUp,
                const Scene& startUpScene, bool draw, const RejectionReport& report) {
     SceneState whole = startUp;
     whole.overlay(scene);
     std::vector<QuietFieldReads::Rejection> rejections;
     {
-        const PlotWindow::RedrawPause pause(form1);
+        const PlotWindow::RedrawPause pause(plotWindow);
         const QuietFieldReads quiet;
-        form3.resetScene(startUpScene);
-        ApplyControls(form3, whole);
-        ApplyControls(form1, whole);
-        ApplyViewValues(form1, whole);
-        if (const OutputText* output = Find(whole.outputs, std::string(kOutputAreaName))) {
+        inputWindow.resetScene(startUpScene);
+        applyControls(inputWindow, whole);
+        applyControls(plotWindow, whole);
+        applyViewValues(plotWindow, whole);
+        if (const OutputText* output = findEntry(whole.outputs, std::string(kOutputAreaName))) {
             std::vector<OutputRun> runs;
             for (const TextRun& run : output->runs) runs.push_back({run.colour, run.text});
-            form3.outputLog().ReplaceContents(runs);
-            form3.outputLog().SetOutputColour(output->colour);
+            inputWindow.outputLog().replaceContents(runs);
+            inputWindow.outputLog().setOutputColour(output->colour);
         }
-        form3.readAllFields();
+        inputWindow.readAllFields();
         // g at the t the file says it was left at (a file without them
         // keeps g as the reading above leaves it).
-        TakeLineGAtParameters(form3.scene(), form3.input(), LineGParametersOf(scene));
+        takeLineGAtParameters(inputWindow.scene(), inputWindow.input(), lineGParametersOf(scene));
         // Typed, a formula of g its reader rejects leaves the evaluator's
         // flag set, and the draw button then draws nothing: so here too.
-        if (LineGFieldRejected(form3.input())) form3.scene().drawBlocked = true;
-        form1.takeViewFromControls();
-        if (draw) RunDrawCommand(form1, form3);
+        if (lineGFieldRejected(inputWindow.input())) inputWindow.scene().drawBlocked = true;
+        plotWindow.takeViewFromControls();
+        if (draw) runDrawCommand(plotWindow, inputWindow);
         rejections = quiet.rejections();
     }
-    ShowRejections(rejections, report, form1.feedback());
+    showRejections(rejections, report, plotWindow.feedback());
 }

@@ -17,16 +17,16 @@ class PlotWindow;
 class InputWindow;
 
 // The input window's controls: what an undo step keeps.
-SceneState CaptureInputWindow(const InputWindow& form3);
+SceneState captureInputWindowState(const InputWindow& inputWindow);
 
 // The main window's part of a scene: its controls, the pan offsets, the
 // three rotation angles and the font of the text placed into the picture.
-SceneState CaptureMainWindow(const PlotWindow& form1);
+SceneState captureMainWindowState(const PlotWindow& plotWindow);
 
 // The whole scene as a file holds it: the controls of both windows, the
 // output area with the colour of its next text, the pan offsets, the three
 // rotation angles and the font of the text placed into the picture.
-SceneState CaptureScene(const PlotWindow& form1, const InputWindow& form3);
+SceneState captureScene(const PlotWindow& plotWindow, const InputWindow& inputWindow);
 
 // Puts a whole scene into the windows as opening a file does, starting from
 // the start-up values (`startUp`: the start-up's controls, `startUpScene`:
@@ -42,5 +42,5 @@ SceneState CaptureScene(const PlotWindow& form1, const InputWindow& form3);
 //     message for a beep).
 // No redraw happens on the way, and no undo step is recorded.
 using RejectionReport = std::function<void(const QLineEdit& field, const QString& message)>;
-void LoadScene(PlotWindow& form1, InputWindow& form3, const SceneState& scene, const SceneState& startUp,
+void loadScene(PlotWindow& plotWindow, InputWindow& inputWindow, const SceneState& scene, const SceneState& startUp,
                const Scene& startUpScene, bool draw, const RejectionReport& report = {});

@@ -28,11 +28,11 @@ namespace {
 const QString kUntitled = QStringLiteral("Unbenannt");
 
 // A text shown in a menu entry as it is ('&' is no mnemonic there).
-QString MenuText(QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); }
+QString menuText(QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); }
 
 }  // namespace
 
-QString AboutText() {
+QString aboutText() {
     return QStringLiteral(
                "Spatium %1\n\n"
                "Analytische Geometrie im Raum für den Unterricht: Punkte, Vektoren, Geraden, Ebenen und "
@@ -41,54 +41,54 @@ QString AboutText() {
         .arg(QLatin1String(kSpatiumVersion));
 }
 
-SceneController::SceneController(PlotWindow& form1, InputWindow& form3, WindowServices services,
+SceneController::SceneController(PlotWindow& plotWindow, InputWindow& inputWindow, WindowServices services,
                                  std::unique_ptr<QSettings> settings, OutputDialogServices outputDialogs,
                                  QObject* parent)
-    : QObject(parent), form1_(form1), form3_(form3), services_(std::move(services)),
+    : QObject(parent), plotWindow_(plotWindow), inputWindow_(inputWindow), services_(std::move(services)),
       outputDialogs_(std::move(outputDialogs)), settings_(std::move(settings)),
-      recent_(*settings_), menu_(form1), undo_(form3, this), startUp_(CaptureScene(form1, form3)),
-      startUpScene_(form3.scene()), saved_(startUp_) {
+      recent_(*settings_), menu_(plotWindow), undo_(inputWindow, this), startUp_(captureScene(plotWindow, inputWindow)),
+      startUpScene_(inputWindow.scene()), saved_(startUp_) {
     connect(menu_.newScene, &QAction::triggered, this, [this] { newScene(); });
     connect(menu_.open, &QAction::triggered, this, [this] { open(); });
     connect(menu_.save, &QAction::triggered, this, [this] { save(); });
     connect(menu_.saveAs, &QAction::triggered, this, [this] { saveAs(); });
     connect(menu_.exportPicture, &QAction::triggered, this,
-            [this] { ExportPictureWithDialogs(form1_, outputChoices_, outputDialogs_); });
-    connect(menu_.print, &QAction::triggered, this, [this] { PrintPictureWithDialog(form1_, outputChoices_, outputDialogs_); });
-    connect(menu_.printPreview, &QAction::triggered, this, [this] { PreviewPicturePrint(form1_, outputChoices_, outputDialogs_); });
-    connect(menu_.quit, &QAction::triggered, &form1_, &QWidget::close);
+            [this] { exportPictureWithDialogs(plotWindow_, outputChoices_, outputDialogs_); });
+    connect(menu_.print, &QAction::triggered, this, [this] { printPictureWithDialog(plotWindow_, outputChoices_, outputDialogs_); });
+    connect(menu_.printPreview, &QAction::triggered, this, [this] { previewPicturePrint(plotWindow_, outputChoices_, outputDialogs_); });
+    connect(menu_.quit, &QAction::triggered, &plotWindow_, &QWidget::close);
     connect(menu_.undo, &QAction::triggered, &undo_.stack(), &QUndoStack::undo);
     connect(menu_.redo, &QAction::triggered, &undo_.stack(), &QUndoStack::redo);
-    connect(menu_.copyPicture, &QAction::triggered, &form1_, &PlotWindow::copyPictureToClipboard);
-    connect(menu_.usageNotes, &QAction::triggered, &form1_, &PlotWindow::showHelp);
+    connect(menu_.copyPicture, &QAction::triggered, &plotWindow_, &PlotWindow::copyPictureToClipboard);
+    connect(menu_.usageNotes, &QAction::triggered, &plotWindow_, &PlotWindow::showHelp);
     connect(menu_.about, &QAction::triggered, this, [this] { showAbout(); });
     connect(&undo_.stack(), &QUndoStack::indexChanged, this, [this] { refreshUndoEntries(); });
 
     router_ = std::make_unique<ShortcutRouter>(menu_.undo, menu_.redo, menu_.shortcutActions());
     qApp->installEventFilter(router_.get());
 
-    form1_.setCloseQuestion([this] { return mayClose(); });
+    plotWindow_.setCloseQuestion([this] { return mayClose(); });
     watchForChanges();
     refreshUndoEntries();
     fillRecentMenu();
     updateTitle();
 }
 
-SceneController::~SceneController() { form1_.setCloseQuestion({}); }
+SceneController::~SceneController() { plotWindow_.setCloseQuestion({}); }
 
 // ---------------------------------------------------------------------------
 // The menu entries
 
 void SceneController::newScene() {
     if (!keepChangesAsked()) return;
-    LoadScene(form1_, form3_, SceneState{}, startUp_, startUpScene_, false);
-    form1_.drawStartPicture();
-    remember(QString(), CaptureScene(form1_, form3_));
+    loadScene(plotWindow_, inputWindow_, SceneState{}, startUp_, startUpScene_, false);
+    plotWindow_.drawStartPicture();
+    remember(QString(), captureScene(plotWindow_, inputWindow_));
 }
 
 void SceneController::open() {
     if (!keepChangesAsked()) return;
-    const QString path = services_.chooseOpenFile ? services_.chooseOpenFile(&form1_, folder()) : QString();
+    const QString path = services_.chooseOpenFile ? services_.chooseOpenFile(&plotWindow_, folder()) : QString();
     SceneState file;
     if (!path.isEmpty() && readFile(path, file)) adoptFile(path, file);
 }
@@ -107,14 +107,14 @@ bool SceneController::save() { return path_.isEmpty() ? saveAs() : writeTo(path_
 bool SceneController::saveAs() {
     const QString untitled = kUntitled + QLatin1Char('.') + QLatin1String(kSceneFileSuffix);
     const QString suggestion = path_.isEmpty() ? QDir(folder()).filePath(untitled) : path_;
-    QString path = services_.chooseSaveFile ? services_.chooseSaveFile(&form1_, suggestion) : QString();
+    QString path = services_.chooseSaveFile ? services_.chooseSaveFile(&plotWindow_, suggestion) : QString();
     // "Würfel" is saved as "Würfel.spatium", asking first when that exists.
-    path = CompletedSaveFileName(&form1_, path, QLatin1Char('.') + QLatin1String(kSceneFileSuffix), services_.askYesNo);
+    path = completedSaveFileName(&plotWindow_, path, QLatin1Char('.') + QLatin1String(kSceneFileSuffix), services_.askYesNo);
     return !path.isEmpty() && writeTo(path);
 }
 
 void SceneController::showAbout() {
-    form1_.feedback().ShowInformation(&form1_, QStringLiteral("Über Spatium"), AboutText(), ApplicationIcon());
+    plotWindow_.feedback().showInformation(&plotWindow_, QStringLiteral("Über Spatium"), aboutText(), applicationIcon());
 }
 
 void SceneController::openAtStart(const CommandLine& commandLine) {
@@ -130,7 +130,7 @@ bool SceneController::keepChangesAsked() {
     if (!isModified()) return true;
     const WindowServices::SaveAnswer answer =
         services_.askSaveChanges
-            ? services_.askSaveChanges(&form1_, QStringLiteral("Änderungen an „%1“ speichern?").arg(sceneName()))
+            ? services_.askSaveChanges(&plotWindow_, QStringLiteral("Änderungen an „%1“ speichern?").arg(sceneName()))
             : WindowServices::SaveAnswer::Cancel;
     switch (answer) {
     case WindowServices::SaveAnswer::Save: return save();
@@ -141,7 +141,7 @@ bool SceneController::keepChangesAsked() {
 }
 
 bool SceneController::readFile(const QString& path, SceneState& file) {
-    const SceneFileResult result = ReadSceneFile(path, file);
+    const SceneFileResult result = readSceneFile(path, file);
     if (result.ok()) return true;
     QString message = result.message;
     if (result.status == SceneFileStatus::Missing && recent_.files().contains(QFileInfo(path).absoluteFilePath())) {
@@ -149,20 +149,20 @@ bool SceneController::readFile(const QString& path, SceneState& file) {
         fillRecentMenu();
         message += QStringLiteral(" Sie wurde aus der Liste „Zuletzt geöffnet“ entfernt.");
     }
-    form1_.feedback().ShowMessage(&form1_, message);
+    plotWindow_.feedback().showMessage(&plotWindow_, message);
     return false;
 }
 
 void SceneController::adoptFile(const QString& path, const SceneState& file) {
-    LoadScene(form1_, form3_, file, startUp_, startUpScene_, true);
-    remember(path, CaptureScene(form1_, form3_));
+    loadScene(plotWindow_, inputWindow_, file, startUp_, startUpScene_, true);
+    remember(path, captureScene(plotWindow_, inputWindow_));
 }
 
 bool SceneController::writeTo(const QString& path) {
-    SceneState scene = CaptureScene(form1_, form3_);
-    const SceneFileResult result = WriteSceneFile(path, scene);
+    SceneState scene = captureScene(plotWindow_, inputWindow_);
+    const SceneFileResult result = writeSceneFile(path, scene);
     if (!result.ok()) {
-        form1_.feedback().ShowMessage(&form1_, result.message);
+        plotWindow_.feedback().showMessage(&plotWindow_, result.message);
         updateTitle();
         return false;
     }
@@ -191,7 +191,7 @@ void SceneController::fillRecentMenu() {
     const QStringList files = recent_.files();
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files[i];
-        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(MenuText(QDir::toNativeSeparators(path))));
+        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(menuText(QDir::toNativeSeparators(path))));
         entry->setObjectName(QStringLiteral("Action_Zuletzt_%1").arg(i + 1));
         connect(entry, &QAction::triggered, this, [this, path] { openFile(path); });
     }
@@ -207,7 +207,7 @@ QString SceneController::folder() const {
 // ---------------------------------------------------------------------------
 // Changes, title, closing
 
-bool SceneController::isModified() const { return CaptureScene(form1_, form3_) != saved_; }
+bool SceneController::isModified() const { return captureScene(plotWindow_, inputWindow_) != saved_; }
 
 QString SceneController::sceneName() const { return path_.isEmpty() ? kUntitled : QFileInfo(path_).fileName(); }
 
@@ -216,8 +216,8 @@ void SceneController::updateTitle() {
     // "[*]" marks where "*" goes; one in the name itself is doubled to stay text.
     QString name = sceneName();
     name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-    form1_.setWindowTitle(name + QStringLiteral("[*] – ") + ProgramCaption());
-    form1_.setWindowModified(isModified());
+    plotWindow_.setWindowTitle(name + QStringLiteral("[*] – ") + ProgramCaption());
+    plotWindow_.setWindowModified(isModified());
 }
 
 void SceneController::scheduleTitleUpdate() {
@@ -231,7 +231,7 @@ void SceneController::scheduleTitleUpdate() {
 // view and the undo history; a change leads to a fresh look at the title.
 void SceneController::watchForChanges() {
     auto changed = [this] { scheduleTitleUpdate(); };
-    for (QWidget* window : {static_cast<QWidget*>(&form1_), static_cast<QWidget*>(&form3_)}) {
+    for (QWidget* window : {static_cast<QWidget*>(&plotWindow_), static_cast<QWidget*>(&inputWindow_)}) {
         for (QLineEdit* e : window->findChildren<QLineEdit*>()) connect(e, &QLineEdit::textChanged, this, changed);
         for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
             connect(b, &QAbstractButton::toggled, this, changed);
@@ -241,25 +241,25 @@ void SceneController::watchForChanges() {
             connect(c, &QComboBox::currentIndexChanged, this, changed);
         for (QTextEdit* t : window->findChildren<QTextEdit*>()) connect(t, &QTextEdit::textChanged, this, changed);
     }
-    connect(&form1_, &PlotWindow::viewChanged, this, changed);
+    connect(&plotWindow_, &PlotWindow::viewChanged, this, changed);
     connect(&undo_.stack(), &QUndoStack::indexChanged, this, changed);
 }
 
 void SceneController::refreshUndoEntries() {
     const QUndoStack& stack = undo_.stack();
     menu_.undo->setEnabled(stack.canUndo());
-    menu_.undo->setText(stack.canUndo() ? QStringLiteral("&Rückgängig: ") + MenuText(stack.undoText())
+    menu_.undo->setText(stack.canUndo() ? QStringLiteral("&Rückgängig: ") + menuText(stack.undoText())
                                         : QStringLiteral("&Rückgängig"));
     menu_.redo->setEnabled(stack.canRedo());
-    menu_.redo->setText(stack.canRedo() ? QStringLiteral("&Wiederholen: ") + MenuText(stack.redoText())
+    menu_.redo->setText(stack.canRedo() ? QStringLiteral("&Wiederholen: ") + menuText(stack.redoText())
                                         : QStringLiteral("&Wiederholen"));
 }
 
 // Closing: with unsaved changes the save question takes the place of
 // "Wirklich beenden ?"; without, that question stays.
 bool SceneController::mayClose() {
-    if (!isModified()) return form1_.FormClose();
+    if (!isModified()) return plotWindow_.confirmClose();
     const bool close = keepChangesAsked();
-    if (!close) form1_.activateWindow();  // the question box left no window active
+    if (!close) plotWindow_.activateWindow();  // the question box left no window active
     return close;
 }

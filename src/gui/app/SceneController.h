@@ -7,7 +7,7 @@
 // the window title with the scene's name and "*", and the undo history of
 // the input window.
 //
-// "Changed" compares the whole scene (SceneBinding's CaptureScene) with the
+// "Changed" compares the whole scene (SceneBinding's captureScene) with the
 // one last saved or opened, or with the start-up scene for a new one; view
 // changes and new output count as changes.
 #include <memory>
@@ -34,8 +34,8 @@ public:
     // Takes the windows as they are now as the start-up scene. The recent
     // files are kept in `settings`.
     // The export and print entries open their dialogs through `outputDialogs`.
-    SceneController(PlotWindow& form1, InputWindow& form3, WindowServices services, std::unique_ptr<QSettings> settings,
-                    OutputDialogServices outputDialogs = DefaultOutputDialogServices(), QObject* parent = nullptr);
+    SceneController(PlotWindow& plotWindow, InputWindow& inputWindow, WindowServices services, std::unique_ptr<QSettings> settings,
+                    OutputDialogServices outputDialogs = defaultOutputDialogServices(), QObject* parent = nullptr);
     ~SceneController() override;
 
     // The menu entries. Each that would replace a changed scene asks first.
@@ -79,8 +79,8 @@ private:
     bool mayClose();
     QString folder() const;
 
-    PlotWindow& form1_;
-    InputWindow& form3_;
+    PlotWindow& plotWindow_;
+    InputWindow& inputWindow_;
     WindowServices services_;
     OutputDialogServices outputDialogs_;
     OutputChoices outputChoices_;  // what the export and print dialogs last chose in this run
@@ -97,4 +97,4 @@ private:
 };
 
 // The text of "Über Spatium".
-QString AboutText();
+QString aboutText();

@@ -7,11 +7,11 @@
 
 namespace {
 
-bool Matches(const QAction* action, const QKeySequence& keys) { return action && action->shortcuts().contains(keys); }
+bool matches(const QAction* action, const QKeySequence& keys) { return action && action->shortcuts().contains(keys); }
 
 // Whether the focused widget is an editable text field that can undo (or
 // redo) typing of its own.
-bool FieldCanStep(QObject* receiver, bool undo) {
+bool fieldCanStep(QObject* receiver, bool undo) {
     if (auto* edit = qobject_cast<QLineEdit*>(receiver))
         return !edit->isReadOnly() && (undo ? edit->isUndoAvailable() : edit->isRedoAvailable());
     if (auto* text = qobject_cast<QTextEdit*>(receiver))
@@ -20,7 +20,7 @@ bool FieldCanStep(QObject* receiver, bool undo) {
     return false;
 }
 
-void StepField(QObject* receiver, bool undo) {
+void stepField(QObject* receiver, bool undo) {
     if (auto* edit = qobject_cast<QLineEdit*>(receiver)) undo ? edit->undo() : edit->redo();
     if (auto* text = qobject_cast<QTextEdit*>(receiver)) undo ? text->undo() : text->redo();
 }
@@ -33,14 +33,14 @@ ShortcutRouter::ShortcutRouter(QAction* undo, QAction* redo, QList<QAction*> sho
 ShortcutRouter::Route ShortcutRouter::routeOf(QObject* receiver, const QEvent* event) const {
     const auto* key = static_cast<const QKeyEvent*>(event);
     const QKeySequence keys(key->keyCombination());
-    const bool undo = Matches(undo_, keys);
-    const bool redo = Matches(redo_, keys);
+    const bool undo = matches(undo_, keys);
+    const bool redo = matches(redo_, keys);
     if (undo || redo) {
-        if (FieldCanStep(receiver, undo)) return undo ? Route::FieldUndo : Route::FieldRedo;
+        if (fieldCanStep(receiver, undo)) return undo ? Route::FieldUndo : Route::FieldRedo;
         return Route::Menu;
     }
     for (const QAction* action : actions_)
-        if (Matches(action, keys)) return Route::Menu;
+        if (matches(action, keys)) return Route::Menu;
     return Route::None;
 }
 
@@ -57,7 +57,7 @@ bool ShortcutRouter::eventFilter(QObject* watched, QEvent* event) {
     // The key press of an undo or redo the field keeps: done here, for
     // Ctrl+Y and Ctrl+Shift+Z alike, whatever the field's own key bindings.
     if (route == Route::FieldUndo || route == Route::FieldRedo) {
-        StepField(watched, route == Route::FieldUndo);
+        stepField(watched, route == Route::FieldUndo);
         return true;
     }
     return false;

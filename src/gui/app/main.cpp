@@ -16,9 +16,9 @@
 #include "gui/app/German.h"
 
 int main(int argc, char** argv) {
-    const CommandLine commandLine = ParseCommandLine(argc, argv);
+    const CommandLine commandLine = parseCommandLine(argc, argv);
     if (commandLine.endsOnTerminal())
-        return AnswerOnTerminal(commandLine);
+        return answerOnTerminal(commandLine);
     // An export shows no window: it needs no display, and never one.
     if (commandLine.exportOptions)
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -27,14 +27,14 @@ int main(int argc, char** argv) {
         // Fonts for the picture's texts, no widgets.
         QGuiApplication app(argc, argv);
         app.setApplicationName(QStringLiteral("Spatium"));
-        InstallGermanLanguage();
-        return RunExportCommand(commandLine);
+        installGermanLanguage();
+        return runExportCommand(commandLine);
     }
 
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Spatium"));
     app.setDesktopFileName(QStringLiteral(SPATIUM_APP_ID));
-    InstallGermanLanguage();
+    installGermanLanguage();
 
     AppWindows windows;
     if (windows.aborted())
@@ -42,9 +42,9 @@ int main(int argc, char** argv) {
 
     // The main window ends the program; the tool windows never keep it alive.
     app.setQuitOnLastWindowClosed(false);
-    QObject::connect(&windows.form1, &PlotWindow::closed, &app, &QCoreApplication::quit);
+    QObject::connect(&windows.plotWindow, &PlotWindow::closed, &app, &QCoreApplication::quit);
 
-    windows.form1.show();
+    windows.plotWindow.show();
     QTimer::singleShot(0, windows.scenes.get(), [&] { windows.scenes->openAtStart(commandLine); });
     return app.exec();
 }

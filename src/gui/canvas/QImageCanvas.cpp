@@ -15,7 +15,7 @@ namespace {
 // The faces the drawing asks for by name. Their metric-compatible
 // replacements are preferred over whatever fallback the font system picks,
 // because a different fallback would change every text width.
-void InstallFontSubstitutions() {
+void installFontSubstitutions() {
     static bool done = false;
     if (done) return;
     done = true;
@@ -33,7 +33,7 @@ void InstallFontSubstitutions() {
     substitute("Times New Roman", "Liberation Serif");
 }
 
-Qt::BrushStyle ToQtBrushStyle(BrushStyle style) {
+Qt::BrushStyle toQtBrushStyle(BrushStyle style) {
     switch (style) {
     case BrushStyles::Clear: return Qt::NoBrush;
     case BrushStyles::Horizontal: return Qt::HorPattern;
@@ -50,14 +50,14 @@ constexpr int kMaxDeviceScale = 4;
 constexpr int kDotsPerMeter = 3780;  // 96 dpi per picture pixel
 
 // a mod m in [0, m), also for negative a.
-int Mod(int a, int m) {
+int mod(int a, int m) {
     const int r = a % m;
     return r < 0 ? r + m : r;
 }
 
 }  // namespace
 
-Qt::PenStyle QImageCanvas::ToQtPenStyle(PenStyle style, int width) {
+Qt::PenStyle QImageCanvas::toQtPenStyle(PenStyle style, int width) {
     // Like the classic GDI pens, a styled pen wider than one pixel draws solid.
     if (style == PenStyles::Clear) return Qt::NoPen;
     if (width > 1) return Qt::SolidLine;
@@ -70,18 +70,18 @@ Qt::PenStyle QImageCanvas::ToQtPenStyle(PenStyle style, int width) {
     }
 }
 
-QColor QImageCanvas::ToQColor(Colour c) {
-    return QColor(int(ColourRed(c)), int(ColourGreen(c)), int(ColourBlue(c)));
+QColor QImageCanvas::toQColor(Colour c) {
+    return QColor(int(colourRed(c)), int(colourGreen(c)), int(colourBlue(c)));
 }
 
-Colour QImageCanvas::FromQRgb(QRgb rgb) {
-    return MakeColour(unsigned(qRed(rgb)), unsigned(qGreen(rgb)), unsigned(qBlue(rgb)));
+Colour QImageCanvas::fromQRgb(QRgb rgb) {
+    return makeColour(unsigned(qRed(rgb)), unsigned(qGreen(rgb)), unsigned(qBlue(rgb)));
 }
 
 QImageCanvas::QImageCanvas(int width, int height, int deviceScale)
     : scale_(std::clamp(deviceScale, 1, kMaxDeviceScale)) {
-    InstallFontSubstitutions();
-    Reset(0, 0, width, height);
+    installFontSubstitutions();
+    reset(0, 0, width, height);
 }
 
 QImageCanvas::~QImageCanvas() { endPainter(); }
@@ -108,7 +108,7 @@ void QImageCanvas::applyPen() {
     const int width = std::max(p.width, 1);
     // At scale 1 a one-pixel pen is cosmetic; above it the pen is one
     // picture pixel wide, not one device pixel.
-    pen_ = QPen(ToQColor(p.colour), width == 1 && scale_ == 1 ? 0 : width, ToQtPenStyle(p.style, width),
+    pen_ = QPen(toQColor(p.colour), width == 1 && scale_ == 1 ? 0 : width, toQtPenStyle(p.style, width),
                 width == 1 ? Qt::SquareCap : Qt::RoundCap, Qt::MiterJoin);
     painter_.setPen(pen_);
     painter_.setCompositionMode(penMode_ == PenMode::Not ? QPainter::RasterOp_NotDestination
@@ -144,7 +144,7 @@ void QImageCanvas::paintShape(std::span<const PixelPoint> outline, Paint paint) 
     if (!stroked) return;
     if (attr_.pen.width <= 1 && !outline.empty()) {
         const std::size_t n = outline.size();
-        for (std::size_t i = 0; i < n; ++i) DrawThinLine(outline[i], outline[(i + 1) % n]);
+        for (std::size_t i = 0; i < n; ++i) drawThinLine(outline[i], outline[(i + 1) % n]);
         return;
     }
     if (filled) p.setBrush(Qt::NoBrush);
@@ -154,25 +154,25 @@ void QImageCanvas::paintShape(std::span<const PixelPoint> outline, Paint paint) 
 
 void QImageCanvas::applyBrush() {
     const BrushAttributes& b = attr_.brush;
-    brush_ = QBrush(ToQColor(b.colour), ToQtBrushStyle(b.style));
+    brush_ = QBrush(toQColor(b.colour), toQtBrushStyle(b.style));
     painter_.setBrush(brush_);
     // As on GDI canvases: with a solid brush, text boxes and the gaps of
     // styled lines are filled in the brush colour; otherwise they stay
     // transparent, and so do the gaps of hatch patterns.
-    if (b.style == BrushStyles::Solid || ToQtBrushStyle(b.style) == Qt::SolidPattern) {
+    if (b.style == BrushStyles::Solid || toQtBrushStyle(b.style) == Qt::SolidPattern) {
         painter_.setBackgroundMode(Qt::OpaqueMode);
-        painter_.setBackground(QBrush(ToQColor(b.colour)));
+        painter_.setBackground(QBrush(toQColor(b.colour)));
     } else {
         painter_.setBackgroundMode(Qt::TransparentMode);
     }
     brushChanged_ = false;
 }
 
-QFont QImageCanvas::FontFor(const FontAttributes& f) {
-    InstallFontSubstitutions();
+QFont QImageCanvas::fontFor(const FontAttributes& f) {
+    installFontSubstitutions();
     QFont font(QString::fromStdString(f.name));
     // Never dependent on the display's resolution.
-    font.setPixelSize(FontPixelSize(f.size));
+    font.setPixelSize(fontPixelSize(f.size));
     font.setBold(f.style & FontStyles::Bold);
     font.setItalic(f.style & FontStyles::Italic);
     font.setUnderline(f.style & FontStyles::Underline);
@@ -181,7 +181,7 @@ QFont QImageCanvas::FontFor(const FontAttributes& f) {
 }
 
 void QImageCanvas::applyFont() {
-    font_ = FontFor(attr_.font);
+    font_ = fontFor(attr_.font);
     font_.setStyleStrategy(QFont::NoAntialias);
     fontAscent_ = QFontMetrics(font_, &image_).ascent();
     fontOnPainter_ = false;
@@ -193,7 +193,7 @@ QFont QImageCanvas::currentFont() {
     return font_;
 }
 
-void QImageCanvas::Reset(int left, int top, int width, int height) {
+void QImageCanvas::reset(int left, int top, int width, int height) {
     width_ = std::max(width, 1);
     height_ = std::max(height, 1);
     if (image_.width() != width_ * scale_ || image_.height() != height_ * scale_ ||
@@ -205,8 +205,8 @@ void QImageCanvas::Reset(int left, int top, int width, int height) {
         image_.setDevicePixelRatio(scale_);
     }
     image_.fill(Qt::white);
-    SetBounds(left, top);
-    ResetAttributes();
+    setBounds(left, top);
+    resetAttributes();
 }
 
 void QImageCanvas::setDeviceScale(int scale) {
@@ -242,23 +242,23 @@ QImage QImageCanvas::picture() {
     return out;
 }
 
-void QImageCanvas::SetPixel(int x, int y, Colour c) {
+void QImageCanvas::setPixel(int x, int y, Colour c) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-    const QRgb rgb = qRgb(int(ColourRed(c)), int(ColourGreen(c)), int(ColourBlue(c)));
+    const QRgb rgb = qRgb(int(colourRed(c)), int(colourGreen(c)), int(colourBlue(c)));
     for (int row = y * scale_; row < (y + 1) * scale_; ++row) {
         QRgb* px = reinterpret_cast<QRgb*>(image_.scanLine(row)) + x * scale_;
         std::fill(px, px + scale_, rgb);
     }
 }
 
-Colour QImageCanvas::GetPixel(int x, int y) const {
+Colour QImageCanvas::getPixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return Colours::White;
-    return FromQRgb(reinterpret_cast<const QRgb*>(image_.constScanLine(y * scale_))[x * scale_]);
+    return fromQRgb(reinterpret_cast<const QRgb*>(image_.constScanLine(y * scale_))[x * scale_]);
 }
 
-void QImageCanvas::MoveTo(int x, int y) { penPos_ = {x, y}; }
+void QImageCanvas::moveTo(int x, int y) { penPos_ = {x, y}; }
 
-void QImageCanvas::LineTo(int x, int y) {
+void QImageCanvas::lineTo(int x, int y) {
     const PixelPoint from = penPos_;
     penPos_ = {x, y};
     if (attr_.pen.style == PenStyles::Clear) return;
@@ -266,7 +266,7 @@ void QImageCanvas::LineTo(int x, int y) {
         stroke([&](QPainter& p) { p.drawLine(from.x, from.y, x, y); });
         return;
     }
-    DrawThinLine(from, {x, y});
+    drawThinLine(from, {x, y});
 }
 
 namespace {
@@ -276,7 +276,7 @@ struct DashPattern {
     int runs[6];
     int count;
 };
-const DashPattern* PatternOf(PenStyle style) {
+const DashPattern* patternOf(PenStyle style) {
     static const DashPattern dash{{4, 2}, 2};
     static const DashPattern dot{{1, 2}, 2};
     static const DashPattern dashDot{{4, 2, 1, 2}, 4};
@@ -305,7 +305,7 @@ const DashPattern* PatternOf(PenStyle style) {
 // pixels across it, centred on the ideal line: the line stays one picture
 // pixel thick but steps by single device pixels. At scale 1 this is exactly
 // the walk above.
-void QImageCanvas::DrawThinLine(PixelPoint from, PixelPoint to) {
+void QImageCanvas::drawThinLine(PixelPoint from, PixelPoint to) {
     const std::int64_t scale = scale_;
     const std::int64_t dx = std::int64_t(to.x) - from.x;
     const std::int64_t dy = std::int64_t(to.y) - from.y;
@@ -335,14 +335,14 @@ void QImageCanvas::DrawThinLine(PixelPoint from, PixelPoint to) {
     if (tFirst > tLast) return;
 
     const PenMode mode = penMode_;
-    const QRgb ink = qRgb(int(ColourRed(attr_.pen.colour)), int(ColourGreen(attr_.pen.colour)),
-                          int(ColourBlue(attr_.pen.colour)));
-    const DashPattern* pattern = PatternOf(attr_.pen.style);
+    const QRgb ink = qRgb(int(colourRed(attr_.pen.colour)), int(colourGreen(attr_.pen.colour)),
+                          int(colourBlue(attr_.pen.colour)));
+    const DashPattern* pattern = patternOf(attr_.pen.style);
     // With a solid brush the gaps of a styled line take the brush colour.
     const bool opaqueGaps = pattern && mode == PenMode::Copy &&
-                            ToQtBrushStyle(attr_.brush.style) == Qt::SolidPattern;
-    const QRgb gap = qRgb(int(ColourRed(attr_.brush.colour)), int(ColourGreen(attr_.brush.colour)),
-                          int(ColourBlue(attr_.brush.colour)));
+                            toQtBrushStyle(attr_.brush.style) == Qt::SolidPattern;
+    const QRgb gap = qRgb(int(colourRed(attr_.brush.colour)), int(colourGreen(attr_.brush.colour)),
+                          int(colourBlue(attr_.brush.colour)));
     int period = 0;
     if (pattern)
         for (int i = 0; i < pattern->count; ++i) period += pattern->runs[i];
@@ -387,7 +387,7 @@ void QImageCanvas::DrawThinLine(PixelPoint from, PixelPoint to) {
     }
 }
 
-void QImageCanvas::Polygon(std::span<const PixelPoint> points) {
+void QImageCanvas::polygon(std::span<const PixelPoint> points) {
     if (points.empty()) return;
     QPainter& p = painter();
     QVarLengthArray<QPoint, 16> qpts;
@@ -401,7 +401,7 @@ void QImageCanvas::Polygon(std::span<const PixelPoint> points) {
         // Qt fills pattern brushes through a blended texture, several times
         // slower than touching only the hatch pixels; hatched planes are the
         // bulk of a busy picture.
-        FillHatched(points);
+        fillHatched(points);
         p.setBrush(Qt::NoBrush);
         paintShape(points, draw);
         p.setBrush(brush_);
@@ -413,7 +413,7 @@ void QImageCanvas::Polygon(std::span<const PixelPoint> points) {
 // Hatch lines are one picture pixel thick, 8 picture pixels apart; the walk
 // runs over device pixels, so above scale 1 the diagonals step by single
 // device pixels like the thin lines.
-void QImageCanvas::FillHatched(std::span<const PixelPoint> picturePoints) {
+void QImageCanvas::fillHatched(std::span<const PixelPoint> picturePoints) {
     const int n = int(picturePoints.size());
     if (n < 3) return;
     const int scale = scale_;
@@ -429,8 +429,8 @@ void QImageCanvas::FillHatched(std::span<const PixelPoint> picturePoints) {
     bottom = std::min(bottom, image_.height() - 1);
     const int width = image_.width();
     const BrushStyle style = attr_.brush.style;
-    const QRgb colour = qRgb(int(ColourRed(attr_.brush.colour)), int(ColourGreen(attr_.brush.colour)),
-                             int(ColourBlue(attr_.brush.colour)));
+    const QRgb colour = qRgb(int(colourRed(attr_.brush.colour)), int(colourGreen(attr_.brush.colour)),
+                             int(colourBlue(attr_.brush.colour)));
     const bool horizontal = style == BrushStyles::Horizontal || style == BrushStyles::Cross;
     const bool vertical = style == BrushStyles::Vertical || style == BrushStyles::Cross;
     const bool forward = style == BrushStyles::FDiagonal || style == BrushStyles::DiagCross;
@@ -449,7 +449,7 @@ void QImageCanvas::FillHatched(std::span<const PixelPoint> picturePoints) {
         }
         std::sort(xs.begin(), xs.end());
         QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        const bool fullRow = horizontal && Mod(y, period) < scale;
+        const bool fullRow = horizontal && mod(y, period) < scale;
         for (qsizetype k = 0; k + 1 < xs.size(); k += 2) {
             // Pixels whose centre x + 0.5 lies in [xs[k], xs[k+1]).
             const int x0 = std::max(int(std::ceil(xs[k] - 0.5)), 0);
@@ -462,7 +462,7 @@ void QImageCanvas::FillHatched(std::span<const PixelPoint> picturePoints) {
             // The pixels x in [x0, x1] with (x - first) mod period < scale.
             const auto mark = [&](int first) {
                 for (int j = 0; j < scale; ++j)
-                    for (int x = x0 + Mod(first + j - x0, period); x <= x1; x += period) row[x] = colour;
+                    for (int x = x0 + mod(first + j - x0, period); x <= x1; x += period) row[x] = colour;
             };
             if (vertical) mark(0);                // x mod 8 = 0
             if (forward) mark(y - scale + 1);     // (y - x) mod 8 = 0
@@ -471,35 +471,35 @@ void QImageCanvas::FillHatched(std::span<const PixelPoint> picturePoints) {
     }
 }
 
-void QImageCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+void QImageCanvas::ellipse(int x1, int y1, int x2, int y2) {
     const int l = std::min(x1, x2), r = std::max(x1, x2);
     const int t = std::min(y1, y2), b = std::max(y1, y2);
     if (r - l < 1 || b - t < 1) return;
     paintShape({}, [&](QPainter& p) { p.drawEllipse(l, t, r - l - 1, b - t - 1); });
 }
 
-void QImageCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+void QImageCanvas::rectangle(int x1, int y1, int x2, int y2) {
     const int l = std::min(x1, x2), r = std::max(x1, x2);
     const int t = std::min(y1, y2), b = std::max(y1, y2);
     if (r - l < 1 || b - t < 1) return;
     paintShape({}, [&](QPainter& p) { p.drawRect(l, t, r - l - 1, b - t - 1); });
 }
 
-void QImageCanvas::TextOut(int x, int y, const std::string& text) {
+void QImageCanvas::textOut(int x, int y, const std::string& text) {
     QPainter& p = painter();
     if (fontChanged_) applyFont();
     if (!fontOnPainter_) {
         p.setFont(font_);
         fontOnPainter_ = true;
     }
-    p.setPen(ToQColor(attr_.font.colour));
+    p.setPen(toQColor(attr_.font.colour));
     // Text is never inverted, whatever the pen mode.
     if (penMode_ == PenMode::Not) p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     p.drawText(QPoint(x, y + fontAscent_), QString::fromStdString(text));
     penChanged_ = true;  // the text colour replaced the pen
 }
 
-void QImageCanvas::CopyRect(int destX, int destY, int x1, int y1, int x2, int y2) {
+void QImageCanvas::copyRect(int destX, int destY, int x1, int y1, int x2, int y2) {
     const QRect source = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
                                QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1));
     if (source.isEmpty()) return;
@@ -512,7 +512,7 @@ void QImageCanvas::CopyRect(int destX, int destY, int x1, int y1, int x2, int y2
     p.restore();
 }
 
-PixelPoint QImageCanvas::TextExtent(const std::string& text) {
+PixelPoint QImageCanvas::textExtent(const std::string& text) {
     if (fontChanged_) applyFont();
     const QFontMetrics fm(font_, &image_);
     return {fm.horizontalAdvance(QString::fromStdString(text)), fm.height()};

@@ -22,19 +22,19 @@ public:
     QImageCanvas(const QImageCanvas&) = delete;
     QImageCanvas& operator=(const QImageCanvas&) = delete;
 
-    void Reset(int left, int top, int width, int height) override;
-    int Width() const override { return width_; }
-    int Height() const override { return height_; }
-    void SetPixel(int x, int y, Colour c) override;
-    Colour GetPixel(int x, int y) const override;
-    void MoveTo(int x, int y) override;
-    void LineTo(int x, int y) override;
-    void Polygon(std::span<const PixelPoint> points) override;
-    void Ellipse(int x1, int y1, int x2, int y2) override;
-    void Rectangle(int x1, int y1, int x2, int y2) override;
-    void TextOut(int x, int y, const std::string& text) override;
-    void CopyRect(int destX, int destY, int x1, int y1, int x2, int y2) override;
-    PixelPoint TextExtent(const std::string& text) override;
+    void reset(int left, int top, int width, int height) override;
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    void setPixel(int x, int y, Colour c) override;
+    Colour getPixel(int x, int y) const override;
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void polygon(std::span<const PixelPoint> points) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
+    void rectangle(int x1, int y1, int x2, int y2) override;
+    void textOut(int x, int y, const std::string& text) override;
+    void copyRect(int destX, int destY, int x1, int y1, int x2, int y2) override;
+    PixelPoint textExtent(const std::string& text) override;
 
     // Device pixels per picture pixel in each direction (1 to 4). Changing
     // it keeps the current picture, resampled, until the next drawing.
@@ -46,22 +46,22 @@ public:
     // never share a buffer that is still being painted; the next drawing
     // operation starts it again.
     const QImage& image();
-    // The picture at its own size, Width() x Height(): the image itself at
+    // The picture at its own size, width() x height(): the image itself at
     // scale 1, otherwise the top-left device pixel of each picture pixel
     // (lines and hatches, one picture pixel thick, keep every pixel).
-    // GetPixel reads the same pixels.
+    // getPixel reads the same pixels.
     QImage picture();
     // The QFont the current font attributes resolve to.
     QFont currentFont();
 
-    static QColor ToQColor(Colour c);
+    static QColor toQColor(Colour c);
     // Qt's pen style for a style code at a width; the dash patterns are the
     // screen's (dash 4-2, dot 1-2, ...).
-    static Qt::PenStyle ToQtPenStyle(PenStyle style, int width);
+    static Qt::PenStyle toQtPenStyle(PenStyle style, int width);
     // The face, pixel size (points at 96 dpi) and style the font attributes
     // give, before the screen switches off antialiasing.
-    static QFont FontFor(const FontAttributes& font);
-    static Colour FromQRgb(QRgb rgb);
+    static QFont fontFor(const FontAttributes& font);
+    static Colour fromQRgb(QRgb rgb);
 
 private:
     QPainter& painter();
@@ -73,14 +73,14 @@ private:
     template <class Paint>
     void stroke(Paint paint);
     // Draws a shape the painter fills and outlines. Above scale 1 a
-    // one-pixel outline is drawn by DrawThinLine along `outline`, a wider
+    // one-pixel outline is drawn by drawThinLine along `outline`, a wider
     // one by the painter, centred like the thin lines.
     template <class Paint>
     void paintShape(std::span<const PixelPoint> outline, Paint paint);
     // A one-pixel line without its end pixel, written straight into the image.
-    void DrawThinLine(PixelPoint from, PixelPoint to);
+    void drawThinLine(PixelPoint from, PixelPoint to);
     // Hatch pixels of the polygon's interior, written straight into the image.
-    void FillHatched(std::span<const PixelPoint> points);
+    void fillHatched(std::span<const PixelPoint> points);
 
     int width_ = 0;
     int height_ = 0;

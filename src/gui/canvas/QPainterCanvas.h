@@ -19,7 +19,7 @@
 class QPainter;
 
 // The size the screen gives a text in the font, in picture pixels.
-TextBox ScreenTextBox(const FontAttributes& font, const std::string& text);
+TextBox screenTextBox(const FontAttributes& font, const std::string& text);
 
 class QPainterCanvas : public Canvas {
 public:
@@ -28,8 +28,8 @@ public:
     class ObjectSink {
     public:
         virtual ~ObjectSink() = default;
-        virtual void Begin(QPainter& painter, ObjectKind kind, const std::string& name) = 0;
-        virtual void End(QPainter& painter) = 0;
+        virtual void beginObject(QPainter& painter, ObjectKind kind, const std::string& name) = 0;
+        virtual void endObject(QPainter& painter) = 0;
     };
 
     // Draws the part `part` of the picture (in picture pixels) with every
@@ -43,29 +43,29 @@ public:
     QPainterCanvas& operator=(const QPainterCanvas&) = delete;
 
     // Paints the part white and starts a picture of the given size.
-    void Reset(int left, int top, int width, int height) override;
-    int Width() const override { return width_; }
-    int Height() const override { return height_; }
-    void SetPixel(int x, int y, Colour c) override;
-    void MoveTo(int x, int y) override;
-    void LineTo(int x, int y) override;
-    void Polygon(std::span<const PixelPoint> points) override;
+    void reset(int left, int top, int width, int height) override;
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    void setPixel(int x, int y, Colour c) override;
+    void moveTo(int x, int y) override;
+    void lineTo(int x, int y) override;
+    void polygon(std::span<const PixelPoint> points) override;
     // Ellipses and rectangles are filled solid or not at all.
-    void Ellipse(int x1, int y1, int x2, int y2) override;
-    void Rectangle(int x1, int y1, int x2, int y2) override;
-    void TextOut(int x, int y, const std::string& text) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
+    void rectangle(int x1, int y1, int x2, int y2) override;
+    void textOut(int x, int y, const std::string& text) override;
     // The screen's text metrics, so boxes and layout match it.
-    PixelPoint TextExtent(const std::string& text) override;
-    void BeginObject(ObjectKind kind, const std::string& name) override;
-    void EndObject() override;
+    PixelPoint textExtent(const std::string& text) override;
+    void beginObject(ObjectKind kind, const std::string& name) override;
+    void endObject() override;
 
 private:
-    void Stroke(const class QPainterPath& path, const class QPen& pen);
-    class QPen OutlinePen() const;
+    void strokePath(const class QPainterPath& path, const class QPen& pen);
+    class QPen outlinePen() const;
     // The box (x1, y1)-(x2, y2) without its right and bottom edges, through
     // the centres of its outer pixels, with pen and brush set for it; none
     // when there is nothing to draw.
-    std::optional<QRectF> ShapeBox(int x1, int y1, int x2, int y2);
+    std::optional<QRectF> shapeBox(int x1, int y1, int x2, int y2);
 
     QPainter& painter_;
     QRect part_;

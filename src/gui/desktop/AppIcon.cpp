@@ -1,3 +1,3 @@
 #include "gui/desktop/AppIcon.h"
 
-QIcon ApplicationIcon() { return QIcon(QStringLiteral(":/icons/spatium.svg")); }
+QIcon applicationIcon() { return QIcon(QStringLiteral(":/icons/spatium.svg")); }

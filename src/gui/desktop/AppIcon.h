@@ -3,4 +3,4 @@
 // engine renders sharply at every size and device pixel ratio.
 #include <QIcon>
 
-QIcon ApplicationIcon();
+QIcon applicationIcon();

@@ -5,11 +5,11 @@
 
 namespace {
 
-QString Quoted(const QString& text) { return QStringLiteral("„") + text + QStringLiteral("“"); }
+QString quoted(const QString& text) { return QStringLiteral("„") + text + QStringLiteral("“"); }
 
 }  // namespace
 
-BatchExportOutcome RunBatchExport(const PictureSource& picture, const BatchExportOptions& options) {
+BatchExportOutcome runBatchExport(const PictureSource& picture, const BatchExportOptions& options) {
     ExportRequest request(options.outFile);
     request.tikzStandalone = options.tikzStandalone;
     bool ok = true;
@@ -18,7 +18,7 @@ BatchExportOutcome RunBatchExport(const PictureSource& picture, const BatchExpor
         if (!ok)
             return {kBatchExportBadOption,
                     QStringLiteral("Der Maßstab %1 ist keine ganze Zahl: erlaubt sind 1, 2, 3 und 4.")
-                        .arg(Quoted(options.scale))};
+                        .arg(quoted(options.scale))};
     }
     if (!options.widthCm.trimmed().isEmpty()) {
         QString text = options.widthCm.trimmed();
@@ -28,11 +28,11 @@ BatchExportOutcome RunBatchExport(const PictureSource& picture, const BatchExpor
             return {kBatchExportBadOption,
                     QStringLiteral("Die Breite %1 ist keine Zahl. Sie wird in Zentimetern angegeben, zum "
                                    "Beispiel 12 oder 8,5.")
-                        .arg(Quoted(options.widthCm))};
+                        .arg(quoted(options.widthCm))};
     }
-    if (QString problem = CheckExportRequest(request, picture.size()); !problem.isEmpty())
+    if (QString problem = checkExportRequest(request, picture.size()); !problem.isEmpty())
         return {kBatchExportBadOption, problem};
-    if (QString problem = ExportPicture(picture, request); !problem.isEmpty())
+    if (QString problem = exportPicture(picture, request); !problem.isEmpty())
         return {kBatchExportWriteFailed, problem};
     return {};
 }

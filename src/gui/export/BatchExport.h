@@ -25,4 +25,4 @@ struct BatchExportOutcome {
 };
 
 // Writes the picture to outFile (nothing half-written on any failure).
-BatchExportOutcome RunBatchExport(const PictureSource& picture, const BatchExportOptions& options);
+BatchExportOutcome runBatchExport(const PictureSource& picture, const BatchExportOptions& options);

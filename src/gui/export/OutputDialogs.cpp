@@ -42,19 +42,19 @@ constexpr TypeFilter kTypes[] = {
     {PictureFormat::Tikz, "LaTeX/TikZ (*.tex)", ".tex"},
 };
 
-const TypeFilter& TypeOf(PictureFormat format) {
+const TypeFilter& typeOf(PictureFormat format) {
     for (const TypeFilter& t : kTypes)
         if (t.format == format) return t;
     return kTypes[0];
 }
 
-QRect ChosenPart(const OutputChoices& choices, QRect marked) {
+QRect chosenPart(const OutputChoices& choices, QRect marked) {
     return choices.markedPart && !marked.isEmpty() ? marked : QRect();
 }
 
-QSize PictureSize(PlotWindow& form1) { return {form1.imageCanvas().Width(), form1.imageCanvas().Height()}; }
+QSize pictureSize(PlotWindow& plotWindow) { return {plotWindow.imageCanvas().width(), plotWindow.imageCanvas().height()}; }
 
-QString SizeText(QSize size) { return QStringLiteral("%1 × %2 Pixel").arg(size.width()).arg(size.height()); }
+QString sizeText(QSize size) { return QStringLiteral("%1 × %2 Pixel").arg(size.width()).arg(size.height()); }
 
 // The busy cursor while a large image is drawn, encoded or printed.
 class BusyCursor {
@@ -67,18 +67,18 @@ public:
 
 }  // namespace
 
-OutputDialogServices DefaultOutputDialogServices() {
+OutputDialogServices defaultOutputDialogServices() {
     OutputDialogServices s;
     s.saveFileName = [](QWidget* parent, const QString& caption, const QString& proposal, const QString& filters,
                         QString* chosenFilter) {
         return QFileDialog::getSaveFileName(parent, caption, proposal, filters, chosenFilter);
     };
     s.exec = [](QDialog& dialog) { return dialog.exec() == QDialog::Accepted; };
-    s.askYesNo = DefaultWindowServices().askYesNo;
+    s.askYesNo = defaultWindowServices().askYesNo;
     return s;
 }
 
-QString CompletedSaveFileName(QWidget* parent, const QString& fileName, const QString& extension,
+QString completedSaveFileName(QWidget* parent, const QString& fileName, const QString& extension,
                               const std::function<bool(QWidget* parent, const QString& text)>& askYesNo) {
     if (fileName.isEmpty() || !QFileInfo(fileName).suffix().isEmpty()) return fileName;
     const QString completed = fileName + extension;
@@ -98,7 +98,7 @@ PictureOptions::PictureOptions(QSize pictureSize, OptionRows rows, QRect markedP
         scale_ = new QComboBox(this);
         scale_->setObjectName(QStringLiteral("ComboBox_Massstab"));
         for (int s = kMinExportScale; s <= kMaxExportScale; ++s)
-            scale_->addItem(QStringLiteral("%1 (%2)").arg(s).arg(SizeText(pictureSize * s)), s);
+            scale_->addItem(QStringLiteral("%1 (%2)").arg(s).arg(sizeText(pictureSize * s)), s);
         scale_->setCurrentIndex(std::clamp(choices.scale, kMinExportScale, kMaxExportScale) - kMinExportScale);
         form->addRow(QStringLiteral("Maßstab:"), scale_);
     }
@@ -118,11 +118,11 @@ PictureOptions::PictureOptions(QSize pictureSize, OptionRows rows, QRect markedP
         standalone_->setChecked(choices.tikzStandalone);
         form->addRow(QStringLiteral("LaTeX:"), standalone_);
     }
-    whole_ = new QRadioButton(QStringLiteral("Ganzes Bild (%1)").arg(SizeText(pictureSize)), this);
+    whole_ = new QRadioButton(QStringLiteral("Ganzes Bild (%1)").arg(sizeText(pictureSize)), this);
     whole_->setObjectName(QStringLiteral("RadioButton_GanzesBild"));
     part_ = new QRadioButton(markedPart.isEmpty()
                                  ? QStringLiteral("Markierter Ausschnitt (noch keiner markiert)")
-                                 : QStringLiteral("Markierter Ausschnitt (%1)").arg(SizeText(markedPart.size())),
+                                 : QStringLiteral("Markierter Ausschnitt (%1)").arg(sizeText(markedPart.size())),
                              this);
     part_->setObjectName(QStringLiteral("RadioButton_Ausschnitt"));
     part_->setEnabled(!markedPart.isEmpty());
@@ -140,38 +140,38 @@ void PictureOptions::store(OutputChoices& choices) const {
     if (part_->isEnabled()) choices.markedPart = part_->isChecked();
 }
 
-void ExportPictureWithDialogs(PlotWindow& form1, OutputChoices& choices, const OutputDialogServices& services) {
+void exportPictureWithDialogs(PlotWindow& plotWindow, OutputChoices& choices, const OutputDialogServices& services) {
     QStringList filters;
     for (const TypeFilter& t : kTypes) filters << QString::fromLatin1(t.filter);
-    QString filter = QString::fromLatin1(TypeOf(choices.format).filter);
+    QString filter = QString::fromLatin1(typeOf(choices.format).filter);
     const QString folder = choices.folder.isEmpty()
                                ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
                                : choices.folder;
     const QString proposal =
-        QDir(folder).filePath(QStringLiteral("Spatium-Grafik") + QString::fromLatin1(TypeOf(choices.format).extension));
-    QString fileName = services.saveFileName(&form1, QStringLiteral("Bild exportieren"), proposal,
+        QDir(folder).filePath(QStringLiteral("Spatium-Grafik") + QString::fromLatin1(typeOf(choices.format).extension));
+    QString fileName = services.saveFileName(&plotWindow, QStringLiteral("Bild exportieren"), proposal,
                                              filters.join(QStringLiteral(";;")), &filter);
     // A name typed without extension gets the one of the chosen type.
     for (const TypeFilter& t : kTypes)
         if (filter == QLatin1String(t.filter))
-            fileName = CompletedSaveFileName(&form1, fileName, QString::fromLatin1(t.extension), services.askYesNo);
+            fileName = completedSaveFileName(&plotWindow, fileName, QString::fromLatin1(t.extension), services.askYesNo);
     if (fileName.isEmpty()) return;
     choices.folder = QFileInfo(fileName).absolutePath();
 
-    const std::optional<PictureFormat> format = FormatOfFileName(fileName);
+    const std::optional<PictureFormat> format = formatOfFileName(fileName);
     if (!format) {
-        form1.feedback().ShowMessage(&form1, CheckExportRequest(ExportRequest(fileName), PictureSize(form1)));
+        plotWindow.feedback().showMessage(&plotWindow, checkExportRequest(ExportRequest(fileName), pictureSize(plotWindow)));
         return;
     }
     choices.format = *format;
-    const QRect marked = form1.markedPart();
+    const QRect marked = plotWindow.markedPart();
     const bool tikz = *format == PictureFormat::Tikz;
     const OptionRows rows{*format == PictureFormat::Png, *format == PictureFormat::Pdf || tikz, tikz};
     if (rows.scale || rows.width || !marked.isEmpty()) {
-        QDialog dialog(&form1);
+        QDialog dialog(&plotWindow);
         dialog.setWindowTitle(QStringLiteral("Bild exportieren"));
         auto* layout = new QVBoxLayout(&dialog);
-        auto* options = new PictureOptions(PictureSize(form1), rows, marked, choices, &dialog);
+        auto* options = new PictureOptions(pictureSize(plotWindow), rows, marked, choices, &dialog);
         layout->addWidget(options);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
         buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Exportieren"));
@@ -182,18 +182,18 @@ void ExportPictureWithDialogs(PlotWindow& form1, OutputChoices& choices, const O
         if (!services.exec(dialog)) return;
         options->store(choices);
     }
-    const ExportRequest request{fileName, choices.scale, choices.widthCm, ChosenPart(choices, marked),
+    const ExportRequest request{fileName, choices.scale, choices.widthCm, chosenPart(choices, marked),
                                 choices.tikzStandalone};
     QString problem;
     {
         const BusyCursor busy;
-        problem = ExportPicture(PictureOf(form1), request);
+        problem = exportPicture(pictureOf(plotWindow), request);
     }
-    if (!problem.isEmpty()) form1.feedback().ShowMessage(&form1, problem);
+    if (!problem.isEmpty()) plotWindow.feedback().showMessage(&plotWindow, problem);
 }
 
-bool PrintPictureOn(QPrinter& printer, const PictureSource& source, QRect part, double widthCm) {
-    part = ExportedPart(part, source.size());
+bool printPictureOn(QPrinter& printer, const PictureSource& source, QRect part, double widthCm) {
+    part = exportedPart(part, source.size());
     if (part.isEmpty()) return false;
     QPainter painter;
     if (!painter.begin(&printer)) return false;
@@ -207,50 +207,50 @@ bool PrintPictureOn(QPrinter& printer, const PictureSource& source, QRect part, 
     const double x = std::clamp((sheet.width() - width) / 2 - printable.left(), 0.0, printable.width() - width);
     {
         QPainterCanvas canvas(painter, part, scale, QPointF(x, 0));
-        ReplayCalls(source.calls, canvas);
+        replayCalls(source.calls, canvas);
     }
     return painter.end();
 }
 
 namespace {
 
-void ReportPrintFailure(PlotWindow& form1) {
-    form1.feedback().ShowMessage(&form1, QStringLiteral("Das Bild konnte nicht gedruckt werden."));
+void reportPrintFailure(PlotWindow& plotWindow) {
+    plotWindow.feedback().showMessage(&plotWindow, QStringLiteral("Das Bild konnte nicht gedruckt werden."));
 }
 
 }  // namespace
 
-void PrintPictureWithDialog(PlotWindow& form1, OutputChoices& choices, const OutputDialogServices& services) {
-    const QRect marked = form1.markedPart();
+void printPictureWithDialog(PlotWindow& plotWindow, OutputChoices& choices, const OutputDialogServices& services) {
+    const QRect marked = plotWindow.markedPart();
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, &form1);
+    QPrintDialog dialog(&printer, &plotWindow);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
-    auto* options = new PictureOptions(PictureSize(form1), OptionRows{.width = true}, marked, choices);
+    auto* options = new PictureOptions(pictureSize(plotWindow), OptionRows{.width = true}, marked, choices);
     dialog.setOptionTabs(QList<QWidget*>{options});
     if (!services.exec(dialog)) return;
     options->store(choices);
     bool printed = false;
     {
         const BusyCursor busy;
-        printed = PrintPictureOn(printer, PictureOf(form1), ChosenPart(choices, marked), choices.widthCm);
+        printed = printPictureOn(printer, pictureOf(plotWindow), chosenPart(choices, marked), choices.widthCm);
     }
-    if (!printed) ReportPrintFailure(form1);
+    if (!printed) reportPrintFailure(plotWindow);
 }
 
-void PreviewPicturePrint(PlotWindow& form1, const OutputChoices& choices, const OutputDialogServices& services) {
-    const PictureSource now = PictureOf(form1);
+void previewPicturePrint(PlotWindow& plotWindow, const OutputChoices& choices, const OutputDialogServices& services) {
+    const PictureSource now = pictureOf(plotWindow);
     // The preview may repaint while it is open: it keeps its own copy.
     const std::vector<CanvasCall> calls(now.calls.begin(), now.calls.end());
     const PictureSource source{calls, now.screen};
-    const QRect part = ChosenPart(choices, form1.markedPart());
+    const QRect part = chosenPart(choices, plotWindow.markedPart());
     const double width = choices.widthCm;
     QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog dialog(&printer, &form1);
+    QPrintPreviewDialog dialog(&printer, &plotWindow);
     dialog.setWindowTitle(QStringLiteral("Druckvorschau"));
     bool failed = false;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
-        if (!PrintPictureOn(*target, source, part, width)) failed = true;
+        if (!printPictureOn(*target, source, part, width)) failed = true;
     });
     services.exec(dialog);
-    if (failed) ReportPrintFailure(form1);
+    if (failed) reportPrintFailure(plotWindow);
 }

@@ -31,13 +31,13 @@ struct OutputDialogServices {
     // A Yes/No question (WindowServices::askYesNo); true for "Ja".
     std::function<bool(QWidget* parent, const QString& text)> askYesNo;
 };
-OutputDialogServices DefaultOutputDialogServices();
+OutputDialogServices defaultOutputDialogServices();
 
 // A name chosen in a save-file dialog, typed without extension, gets
 // `extension` (".png"). The dialog asked about replacing only the name as
 // typed: when the completed name is an existing file, askYesNo asks first.
 // Empty when the answer is no (or there is no one to ask).
-QString CompletedSaveFileName(QWidget* parent, const QString& fileName, const QString& extension,
+QString completedSaveFileName(QWidget* parent, const QString& fileName, const QString& extension,
                               const std::function<bool(QWidget* parent, const QString& text)>& askYesNo);
 
 struct OutputChoices {
@@ -84,20 +84,20 @@ private:
 // type, then the export. A failure shows its German message; the picture
 // and the scene stay as they are.
 // `choices` are the session's: what the dialogs show first and keep.
-void ExportPictureWithDialogs(PlotWindow& form1, OutputChoices& choices,
-                              const OutputDialogServices& services = DefaultOutputDialogServices());
+void exportPictureWithDialogs(PlotWindow& plotWindow, OutputChoices& choices,
+                              const OutputDialogServices& services = defaultOutputDialogServices());
 
 // "Drucken …": Qt's print dialog with a tab "Bild" for the width and the
 // part, then the picture as vectors, centred at the top of the page.
-void PrintPictureWithDialog(PlotWindow& form1, OutputChoices& choices,
-                            const OutputDialogServices& services = DefaultOutputDialogServices());
+void printPictureWithDialog(PlotWindow& plotWindow, OutputChoices& choices,
+                            const OutputDialogServices& services = defaultOutputDialogServices());
 
 // "Druckvorschau …": Qt's print preview of the same page, with the width
 // and part last chosen.
-void PreviewPicturePrint(PlotWindow& form1, const OutputChoices& choices,
-                         const OutputDialogServices& services = DefaultOutputDialogServices());
+void previewPicturePrint(PlotWindow& plotWindow, const OutputChoices& choices,
+                         const OutputDialogServices& services = defaultOutputDialogServices());
 
 // The page itself: the part of the picture at the width (never beyond the
 // printable area), centred across the sheet at the top of the printable
 // area. False when the printer could not be started.
-bool PrintPictureOn(QPrinter& printer, const PictureSource& source, QRect part, double widthCm);
+bool printPictureOn(QPrinter& printer, const PictureSource& source, QRect part, double widthCm);

@@ -12,21 +12,21 @@ class InputWindow;
 // active UserFeedback (a modal QMessageBox unless a test replaced it).
 class QtDrawHost : public DrawHost {
 public:
-    QtDrawHost(PlotWindow& form1, InputWindow& form3) : form1_(form1), form3_(form3) {}
+    QtDrawHost(PlotWindow& plotWindow, InputWindow& inputWindow) : plotWindow_(plotWindow), inputWindow_(inputWindow) {}
 
-    void ShowMessage(const std::string& text) override;
-    void HideInputWindow() override;
-    void ReportRejections(const std::vector<FieldRejection>& rejections) override;
+    void showMessage(const std::string& text) override;
+    void hideInputWindow() override;
+    void reportRejections(const std::vector<FieldRejection>& rejections) override;
 
 private:
-    PlotWindow& form1_;
-    InputWindow& form3_;
+    PlotWindow& plotWindow_;
+    InputWindow& inputWindow_;
 };
 
 // Runs the draw command on the main window's picture and shows the result.
-void RunDrawCommand(PlotWindow& form1, InputWindow& form3);
+void runDrawCommand(PlotWindow& plotWindow, InputWindow& inputWindow);
 
 // Connects the input window's SpeedButton_OK_zeichne to the draw command and
 // makes it the main window's redraw handler. Both windows must outlive the
 // connection (they live for the whole run).
-void InstallDrawCommand(PlotWindow& form1, InputWindow& form3);
+void installDrawCommand(PlotWindow& plotWindow, InputWindow& inputWindow);

@@ -35,43 +35,43 @@ using namespace inputwindow;
 namespace {
 
 // Writes only x, y, z: the record's name, colour and flag stay.
-void SetDifference(Vector3& target, const Vector3& from, const Vector3& to) {
+void setDifference(Vector3& target, const Vector3& from, const Vector3& to) {
     target.x = to.x - from.x;
     target.y = to.y - from.y;
     target.z = to.z - from.z;
 }
 
-// g's six fields in the order of Scene::lineGParameters (see LineGValue).
-std::array<QLineEdit*, 6> LineGEdits(const std::array<QLineEdit*, 3>& ug, const std::array<QLineEdit*, 3>& vg) {
+// g's six fields in the order of Scene::lineGParameters (see lineGValue).
+std::array<QLineEdit*, 6> lineGEdits(const std::array<QLineEdit*, 3>& ug, const std::array<QLineEdit*, 3>& vg) {
     return {ug[0], ug[1], ug[2], vg[0], vg[1], vg[2]};
 }
 
-// g as the start-up and an opened file read it (see ReadLineGAtStart).
-void ReadFamilyAtT1(InputWindow& form) { ReadLineGAtStart(form.scene(), LineGTexts(form.input())); }
+// g as the start-up and an opened file read it (see readLineGAtStart).
+void readFamilyAtT1(InputWindow& form) { readLineGAtStart(form.scene(), lineGTexts(form.input())); }
 
 }  // namespace
 
-InputWindow::InputWindow(PlotWindow& form1, QWidget* parent)
-    : QWidget(parent ? parent : &form1, Qt::Tool), form1_(form1), fields_(std::make_unique<Fields>()) {
+InputWindow::InputWindow(PlotWindow& plotWindow, QWidget* parent)
+    : QWidget(parent ? parent : &plotWindow, Qt::Tool), plotWindow_(plotWindow), fields_(std::make_unique<Fields>()) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("3D-System"));
     buildLayout();
     bindInput();
-    outputLog_ = std::make_unique<RichEditOutputLog>(richEditOut_);
+    outputLog_ = std::make_unique<RichEditOutputLog>(outputArea_);
     fitToScreen();
     colourChooser_ = [this](Colour initial) -> std::optional<Colour> {
         if (!colourDialog_) colourDialog_ = new QColorDialog(this);
-        colourDialog_->setCurrentColor(ToQColor(initial));
+        colourDialog_->setCurrentColor(toQColor(initial));
         const bool accepted = colourDialog_->exec() == QDialog::Accepted;
         // A closed modal dialog leaves no window active: give this one back,
         // so the user's next keys reach the field they were typing in.
         if (isVisible()) activateWindow();
         if (!accepted) return std::nullopt;
-        return FromQColor(colourDialog_->selectedColor());
+        return fromQColor(colourDialog_->selectedColor());
     };
     connectHandlers();
-    form1_.bindParallelPlanes(scene_.parallelPlaneX, scene_.parallelPlaneY, scene_.parallelPlaneZ);
-    FormCreate();
+    plotWindow_.bindParallelPlanes(scene_.parallelPlaneX, scene_.parallelPlaneY, scene_.parallelPlaneZ);
+    startUp();
 }
 
 InputWindow::~InputWindow() {
@@ -84,8 +84,8 @@ QSize InputWindow::preferredSize() const {
     // The layout's size, with the output area wide enough for its widest
     // lines (results and workings).
     QSize size = sizeHint();
-    const int wanted = RichEditOutputLog::WidthForColumns(richEditOut_, kOutputColumns);
-    size.rwidth() += std::max(0, wanted - richEditOut_->sizeHint().width());
+    const int wanted = RichEditOutputLog::widthForColumns(outputArea_, kOutputColumns);
+    size.rwidth() += std::max(0, wanted - outputArea_->sizeHint().width());
     return size;
 }
 
@@ -122,7 +122,7 @@ void InputWindow::setColourChooser(ColourChooser chooser) { colourChooser_ = std
 // Handlers
 
 void InputWindow::onFieldLeft(QLineEdit* field, std::function<void()> read) {
-    OnFieldLeft(field, [this, field, read = std::move(read)] {
+    watchFieldLeave(field, [this, field, read = std::move(read)] {
         read();
         emit inputCommitted(field->objectName());
     });
@@ -137,10 +137,10 @@ void InputWindow::connectHandlers() {
     }
 
     auto numberField = [this](QLineEdit* field, Real& target) {
-        onFieldLeft(field, [this, field, &target] { ReadNumberField(field, target, feedback()); });
+        onFieldLeft(field, [this, field, &target] { readNumberField(field, target, feedback()); });
     };
     auto numberTriple = [&](const std::array<QLineEdit*, 3>& fields, Vector3& target) {
-        for (int a = 0; a < 3; ++a) numberField(fields[std::size_t(a)], AxisValue(target, a));
+        for (int a = 0; a < 3; ++a) numberField(fields[std::size_t(a)], axisValue(target, a));
     };
     numberTriple(f.uh, scene_.lineSupport[LineH]);
     numberTriple(f.vh, scene_.lineDirection[LineH]);
@@ -159,22 +159,22 @@ void InputWindow::connectHandlers() {
     // fields no longer give. Leaving a number field never changed the draw
     // command's gate, and these still do not.
     auto restartFamily = [this, &f] {
-        if (const NumberReadResult t1 = ParseNumberOrFraction(f.t1->text().toStdString()); t1.ok)
+        if (const NumberReadResult t1 = parseNumberOrFraction(f.t1->text().toStdString()); t1.ok)
             scene_.familyFrom = t1.value;
-        ReadFamilyAtT1(*this);
+        readFamilyAtT1(*this);
     };
     for (auto [field, target] : {std::pair{f.t1, &scene_.familyFrom}, std::pair{f.t2, &scene_.familyTo},
                                  std::pair{f.deltaT, &scene_.familyStep}}) {
         onFieldLeft(field, [this, field, target, restartFamily] {
             const Real before = *target;
-            if (ReadNumberField(field, *target, feedback()) && *target != before) restartFamily();
+            if (readNumberField(field, *target, feedback()) && *target != before) restartFamily();
         });
     }
-    const std::array<QLineEdit*, 6> lineG = LineGEdits(f.ug, f.vg);
+    const std::array<QLineEdit*, 6> lineG = lineGEdits(f.ug, f.vg);
     for (std::size_t i = 0; i < lineG.size(); ++i) {
         QLineEdit* field = lineG[i];
         onFieldLeft(field, [this, field, i] {
-            const bool taken = ReadFamilyField(field, LineGValue(scene_, i), feedback());
+            const bool taken = readFamilyField(field, lineGValue(scene_, i), feedback());
             if (taken) scene_.lineGParameters[i] = 0;
             scene_.drawBlocked = !taken;
         });
@@ -182,7 +182,7 @@ void InputWindow::connectHandlers() {
 
     // Entering a derived field passes the focus to the field it comes from.
     auto redirect = [](QLineEdit* from, QLineEdit* to) {
-        OnFieldEntered(from, [to] { to->setFocus(Qt::OtherFocusReason); });
+        watchFieldEnter(from, [to] { to->setFocus(Qt::OtherFocusReason); });
     };
     for (std::size_t a = 0; a < 3; ++a) {
         redirect(f.p5[a], f.pointCoord[PointA][a]);
@@ -226,24 +226,24 @@ void InputWindow::connectHandlers() {
 
     connect(f.defaultsButton, &QToolButton::clicked, this, [this] {
         emit defaultsAboutToBeApplied();
-        SpeedButton_Standardwerte3D2Click();
+        resetToDefaults();
         emit inputCommitted(fields_->defaultsButton->objectName());
     });
 }
 
 void InputWindow::commitPointName(int point) {
     scene_.points[std::size_t(point)].name =
-        CutPointName(fields_->pointName[std::size_t(point)]->text().toStdString());
+        cutPointName(fields_->pointName[std::size_t(point)]->text().toStdString());
 }
 
 void InputWindow::writeDerived(QLineEdit* field, Real value) {
     // The difference of two huge coordinates does not exist as a number;
     // the field then says so, and reading it back keeps the Scene's value.
-    field->setText(QString::fromStdString(DerivedFieldShownText(value)));
+    field->setText(QString::fromStdString(derivedFieldShownText(value)));
 }
 
 void InputWindow::readDerived(QLineEdit* field, Real& target) {
-    const NumberReadResult r = ParseNumberOrFraction(field->text().toStdString());
+    const NumberReadResult r = parseNumberOrFraction(field->text().toStdString());
     if (r.ok) target = r.value;
 }
 
@@ -254,9 +254,9 @@ void InputWindow::commitPointCoordinate(int point, int axis) {
     Fields& f = *fields_;
     const auto a = std::size_t(axis);
     QLineEdit* field = f.pointCoord[std::size_t(point)][a];
-    ReadNumberField(field, AxisValue(scene_.points[std::size_t(point)], axis), feedback());
+    readNumberField(field, axisValue(scene_.points[std::size_t(point)], axis), feedback());
 
-    auto value = [this, axis](int p) { return AxisValue(scene_.points[std::size_t(p)], axis); };
+    auto value = [this, axis](int p) { return axisValue(scene_.points[std::size_t(p)], axis); };
     auto refreshU5 = [&] {
         writeDerived(f.u5[a], value(PointB) - value(PointA));
     };
@@ -272,32 +272,32 @@ void InputWindow::commitPointCoordinate(int point, int axis) {
         refreshU5();
         refreshV5();
         refreshAD();
-        readDerived(f.ad[a], AxisValue(scene_.vectorAD, axis));
-        AxisValue(scene_.planeSupport[PlaneE5], axis) = value(PointA);
-        readDerived(f.u5[a], AxisValue(scene_.planeSpanU[PlaneE5], axis));
-        readDerived(f.v5[a], AxisValue(scene_.planeSpanV[PlaneE5], axis));
+        readDerived(f.ad[a], axisValue(scene_.vectorAD, axis));
+        axisValue(scene_.planeSupport[PlaneE5], axis) = value(PointA);
+        readDerived(f.u5[a], axisValue(scene_.planeSpanU[PlaneE5], axis));
+        readDerived(f.v5[a], axisValue(scene_.planeSpanV[PlaneE5], axis));
         break;
     case PointB:
         refreshU5();
-        readDerived(f.u5[a], AxisValue(scene_.planeSpanU[PlaneE5], axis));
+        readDerived(f.u5[a], axisValue(scene_.planeSpanU[PlaneE5], axis));
         break;
     case PointC:
         refreshV5();
-        readDerived(f.v5[a], AxisValue(scene_.planeSpanV[PlaneE5], axis));
+        readDerived(f.v5[a], axisValue(scene_.planeSpanV[PlaneE5], axis));
         break;
     case PointD:
         refreshAD();
-        readDerived(f.ad[a], AxisValue(scene_.vectorAD, axis));
+        readDerived(f.ad[a], axisValue(scene_.vectorAD, axis));
         break;
     case PointP:
         f.ug1[a]->setText(field->text());
         writeDerived(f.vg1[a], value(PointQ) - value(PointP));
         scene_.lineSupport[LineG2] = scene_.points[PointP];
-        SetDifference(scene_.lineDirection[LineG2], scene_.points[PointP], scene_.points[PointQ]);
+        setDifference(scene_.lineDirection[LineG2], scene_.points[PointP], scene_.points[PointQ]);
         break;
     case PointQ:
         writeDerived(f.vg1[a], value(PointQ) - value(PointP));
-        SetDifference(scene_.lineDirection[LineG2], scene_.points[PointP], scene_.points[PointQ]);
+        setDifference(scene_.lineDirection[LineG2], scene_.points[PointP], scene_.points[PointQ]);
         break;
     default:
         break;
@@ -337,73 +337,73 @@ void InputWindow::copyPanelColoursToScene() {
     scene_.bodyColor = f.bodyPanel->colour();
     for (std::size_t n = LineSlots - 1; n >= 1; --n) scene_.lineColor[n] = f.linePanel[n]->colour();
     for (std::size_t n = 1; n < PlaneSlots; ++n) scene_.planeColor[n] = f.planePanel[n]->colour();
-    if (auto* coordPlanes = form1_.findChild<ColourPanel*>(QStringLiteral("Panel_Koordinatenebenen")))
-        form1_.viewState().coordPlaneColor = coordPlanes->colour();
+    if (auto* coordPlanes = plotWindow_.findChild<ColourPanel*>(QStringLiteral("Panel_Koordinatenebenen")))
+        plotWindow_.viewState().coordPlaneColor = coordPlanes->colour();
 }
 
 // ---------------------------------------------------------------------------
 // Bulk readers
 
-void InputWindow::Punkte3D_auslesen() {
+void InputWindow::readPoints() {
     Fields& f = *fields_;
     for (std::size_t i = 0; i < PointCount; ++i) {
         Vector3& point = scene_.points[i];
-        for (int a = 0; a < 3; ++a) ReadNumberField(f.pointCoord[i][std::size_t(a)], AxisValue(point, a), feedback());
-        point.name = CutPointName(f.pointName[i]->text().toStdString());
+        for (int a = 0; a < 3; ++a) readNumberField(f.pointCoord[i][std::size_t(a)], axisValue(point, a), feedback());
+        point.name = cutPointName(f.pointName[i]->text().toStdString());
         point.color = f.pointPanel->colour();
         if (f.pathBox[i]) point.coordinatePaths = f.pathBox[i]->isChecked();
     }
-    for (int a = 0; a < 3; ++a) ReadNumberField(f.ad[std::size_t(a)], AxisValue(scene_.vectorAD, a), feedback());
+    for (int a = 0; a < 3; ++a) readNumberField(f.ad[std::size_t(a)], axisValue(scene_.vectorAD, a), feedback());
     scene_.vectorAD.name = "AD";
     scene_.vectorAD.color = f.pointPanel->colour();
 }
 
-UserFeedback& InputWindow::feedback() const { return form1_.feedback(); }
+UserFeedback& InputWindow::feedback() const { return plotWindow_.feedback(); }
 
-void InputWindow::Geraden_auslesen() { reportRejections(RereadLines(input_, scene_)); }
+void InputWindow::readLines() { reportRejections(rereadLines(input_, scene_)); }
 
-void InputWindow::Geradenschar_auslesen() {
+void InputWindow::readLineFamily() {
     // A bad field before a good one must still block drawing.
-    scene_.drawBlocked = !TakeLineGAt(scene_, LineGTexts(input_), scene_.familyFrom);
+    scene_.drawBlocked = !takeLineGAt(scene_, lineGTexts(input_), scene_.familyFrom);
 }
 
-void InputWindow::Ebenen_auslesen() { reportRejections(RereadPlanes(input_, scene_)); }
+void InputWindow::readPlanes() { reportRejections(rereadPlanes(input_, scene_)); }
 
 // Rereads read plain number fields only.
 void InputWindow::reportRejections(const std::vector<FieldRejection>& rejections) {
     for (const FieldRejection& r : rejections) {
         const QString name = QString::fromStdString(r.field);
         QLineEdit* field = edit(name);
-        if (!field) field = form1_.findChild<QLineEdit*>(name);
-        if (field) ReportRejectedNumberField(field, QString::fromStdString(r.message), feedback());
+        if (!field) field = plotWindow_.findChild<QLineEdit*>(name);
+        if (field) reportRejectedNumberField(field, QString::fromStdString(r.message), feedback());
     }
 }
 
 const SceneState& InputWindow::boundInput() const {
-    BindControls(*this, input_, binding_);
+    bindControls(*this, input_, binding_);
     return input_;
 }
 
 void InputWindow::bindInput() {
-    BindControls(*this, input_, binding_);
+    bindControls(*this, input_, binding_);
     // The parallel planes are typed into the main window but read with the
     // planes.
     for (const ParallelPlaneField& field : kParallelPlaneFields)
-        if (auto* e = form1_.findChild<QLineEdit*>(QString::fromLatin1(field.name))) BindText(*e, input_, binding_);
+        if (auto* e = plotWindow_.findChild<QLineEdit*>(QString::fromLatin1(field.name))) bindText(*e, input_, binding_);
 }
 
 // ---------------------------------------------------------------------------
 // Start-up
 
-void InputWindow::FormCreate() {
+void InputWindow::startUp() {
     // The texts of the points, planes, lines and the family, and their
     // boxes unchecked (names, colours and a few boxes stay as they are).
-    const SceneState defaults = DefaultInputEntries();
+    const SceneState defaults = defaultInputEntries();
     for (const auto& [name, text] : defaults.texts) edit(QString::fromStdString(name))->setText(QString::fromStdString(text));
     for (const auto& [name, checked] : defaults.checks) checkBox(QString::fromStdString(name))->setChecked(checked);
     // Point marks in the picture.
-    form1_.viewState().pointMarkerSize = 3;
-    form1_.viewState().pointLabelSize = 10;
+    plotWindow_.viewState().pointMarkerSize = 3;
+    plotWindow_.viewState().pointLabelSize = 10;
     // The derived fields (AD, E5, g2) and the whole Scene.
     readAllFields();
     clearOutputArea();
@@ -413,8 +413,8 @@ void InputWindow::readAllFields() {
     Fields& f = *fields_;
     // The derived fields, from the values the point reader will leave.
     auto value = [&](std::size_t point, std::size_t axis) {
-        const NumberReadResult r = ParseNumberOrFraction(f.pointCoord[point][axis]->text().toStdString());
-        return r.ok ? r.value : AxisValue(scene_.points[point], int(axis));
+        const NumberReadResult r = parseNumberOrFraction(f.pointCoord[point][axis]->text().toStdString());
+        return r.ok ? r.value : axisValue(scene_.points[point], int(axis));
     };
     for (std::size_t a = 0; a < 3; ++a) {
         writeDerived(f.ad[a], value(PointD, a) - value(PointA, a));
@@ -425,19 +425,19 @@ void InputWindow::readAllFields() {
         writeDerived(f.vg1[a], value(PointQ, a) - value(PointP, a));
     }
     // 10. Read everything into the Scene.
-    Punkte3D_auslesen();
-    Geraden_auslesen();
-    ReadNumberField(f.t1, scene_.familyFrom, feedback());
-    ReadNumberField(f.t2, scene_.familyTo, feedback());
-    ReadNumberField(f.deltaT, scene_.familyStep, feedback());
-    ReadFamilyAtT1(*this);
+    readPoints();
+    readLines();
+    readNumberField(f.t1, scene_.familyFrom, feedback());
+    readNumberField(f.t2, scene_.familyTo, feedback());
+    readNumberField(f.deltaT, scene_.familyStep, feedback());
+    readFamilyAtT1(*this);
     // The family reader itself says nothing; when the messages are being
     // collected, note what leaving each of g's fields would say.
     for (const auto* triple : {&f.ug, &f.vg})
-        for (QLineEdit* field : *triple) NoteFamilyFieldVerdict(field);
-    Ebenen_auslesen();
+        for (QLineEdit* field : *triple) noteFamilyFieldVerdict(field);
+    readPlanes();
     // 11. The origin.
-    scene_.origin = OriginPoint();
+    scene_.origin = originPoint();
     // 12. Colours.
     copyPanelColoursToScene();
     // The flags as the boxes show them: a box set to the state it already
@@ -452,9 +452,9 @@ void InputWindow::resetScene(const Scene& scene) {
     if (QLabel* t = label(QStringLiteral("Label_kompl_t"))) t->setText(QString::fromUtf8(kCoplanarLabelT));
 }
 
-void InputWindow::clearOutputArea() { outputLog_->ClearOutputLog(); }
+void InputWindow::clearOutputArea() { outputLog_->clearOutputLog(); }
 
-void InputWindow::SpeedButton_Standardwerte3D2Click() {
-    form1_.Init_Form1();
-    FormCreate();
+void InputWindow::resetToDefaults() {
+    plotWindow_.applyViewDefaults();
+    startUp();
 }

@@ -36,12 +36,12 @@ class InputWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit InputWindow(PlotWindow& form1, QWidget* parent = nullptr);
+    explicit InputWindow(PlotWindow& plotWindow, QWidget* parent = nullptr);
     ~InputWindow() override;
 
     Scene& scene() { return scene_; }
     const Scene& scene() const { return scene_; }
-    PlotWindow& mainWindow() { return form1_; }
+    PlotWindow& mainWindow() { return plotWindow_; }
     // Where this window's messages and beeps go: the main window's feedback.
     UserFeedback& feedback() const;
     // The scene as typed: every field's text, box, colour panel and list of
@@ -52,7 +52,7 @@ public:
     const SceneState& boundInput() const;
 
     // The output area RichEditOut and the sink that writes into it.
-    QTextEdit* richEditOut() const { return richEditOut_; }
+    QTextEdit* outputArea() const { return outputArea_; }
     OutputLog& outputLog();
     const OutputLog& outputLog() const;
 
@@ -68,9 +68,9 @@ public:
     QSize preferredSize() const;
 
     // The start-up sequence: the default texts and unchecked boxes
-    // (DefaultInputEntries), then readAllFields, then the output area is
+    // (defaultInputEntries), then readAllFields, then the output area is
     // cleared.
-    void FormCreate();
+    void startUp();
     // Reads every field into the Scene as the start-up does: the derived
     // fields (AD, E5, g2) from the points' texts (a text the reader will
     // reject counts with the point's present value), then the points, h and
@@ -84,16 +84,16 @@ public:
     // "auf Standardwerte zurückstellen": the main window's view defaults,
     // then the start-up. Point names, colour panels, "Dreieck DEF", the
     // spat-vector and coplanarity boxes are kept.
-    void SpeedButton_Standardwerte3D2Click();
+    void resetToDefaults();
 
     // Bulk readers: each reads its fields in a fixed order; a bad plain
     // number gives its own message and takes the focus.
-    void Punkte3D_auslesen();
-    void Geraden_auslesen();
+    void readPoints();
+    void readLines();
     // Evaluates g's six fields at x = 0, t = scene().familyFrom; no message,
     // a failing formula keeps its value and sets drawBlocked.
-    void Geradenschar_auslesen();
-    void Ebenen_auslesen();
+    void readLineFamily();
+    void readPlanes();
     // Tells each rejected field (by object name, in this window or the
     // main window) as a failed read of a number field does.
     void reportRejections(const std::vector<FieldRejection>& rejections);
@@ -126,7 +126,7 @@ private:
     void bindInput();
     void fitToScreen();
     void connectHandlers();
-    // OnFieldLeft, then inputCommitted with the field's name.
+    // watchFieldLeave, then inputCommitted with the field's name.
     void onFieldLeft(QLineEdit* field, std::function<void()> read);
     void commitPointCoordinate(int point, int axis);
     void commitPointName(int point);
@@ -136,12 +136,12 @@ private:
     void copyPanelColoursToScene();
     void clearOutputArea();
 
-    PlotWindow& form1_;
+    PlotWindow& plotWindow_;
     Scene scene_;
     mutable SceneState input_;
     mutable QObject binding_;  // ends input_'s binding before input_ goes
     std::unique_ptr<Fields> fields_;
-    QTextEdit* richEditOut_ = nullptr;
+    QTextEdit* outputArea_ = nullptr;
     std::unique_ptr<OutputLog> outputLog_;
     QColorDialog* colourDialog_ = nullptr;
     ColourChooser colourChooser_;

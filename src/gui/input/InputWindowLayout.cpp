@@ -28,9 +28,9 @@ namespace {
 constexpr int kFieldWidth = 31;     // room for about five characters at 8 points
 constexpr int kNameWidth = 28;      // point names have at most three
 
-QString AxisName(int axis) { return QString::fromLatin1(kAxisLetters[std::size_t(axis)]); }
+QString axisName(int axis) { return QString::fromLatin1(kAxisLetters[std::size_t(axis)]); }
 
-QLineEdit* MakeEdit(QWidget* parent, const QString& name, int width = kFieldWidth) {
+QLineEdit* makeEdit(QWidget* parent, const QString& name, int width = kFieldWidth) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     edit->setFixedWidth(width);
@@ -40,8 +40,8 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, int width = kFieldWidt
 
 // A derived field: shown, never typed into, and not in the Tab chain (the
 // window passes a click on to the field it comes from).
-QLineEdit* MakeDerivedEdit(QWidget* parent, const QString& name) {
-    QLineEdit* edit = MakeEdit(parent, name);
+QLineEdit* makeDerivedEdit(QWidget* parent, const QString& name) {
+    QLineEdit* edit = makeEdit(parent, name);
     edit->setReadOnly(true);
     edit->setFocusPolicy(Qt::ClickFocus);
     QPalette palette = edit->palette();
@@ -53,16 +53,16 @@ QLineEdit* MakeDerivedEdit(QWidget* parent, const QString& name) {
     return edit;
 }
 
-std::array<QLineEdit*, 3> MakeTriple(QWidget* parent, const QString& prefix, bool derived = false) {
+std::array<QLineEdit*, 3> makeTriple(QWidget* parent, const QString& prefix, bool derived = false) {
     std::array<QLineEdit*, 3> triple{};
     for (int a = 0; a < 3; ++a) {
-        const QString name = QStringLiteral("Edit_") + prefix + AxisName(a);
-        triple[std::size_t(a)] = derived ? MakeDerivedEdit(parent, name) : MakeEdit(parent, name);
+        const QString name = QStringLiteral("Edit_") + prefix + axisName(a);
+        triple[std::size_t(a)] = derived ? makeDerivedEdit(parent, name) : makeEdit(parent, name);
     }
     return triple;
 }
 
-QCheckBox* MakeBox(QWidget* parent, const QString& name, const QString& caption = {},
+QCheckBox* makeBox(QWidget* parent, const QString& name, const QString& caption = {},
                    const QString& hint = {}) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(name);
@@ -70,7 +70,7 @@ QCheckBox* MakeBox(QWidget* parent, const QString& name, const QString& caption 
     return box;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& text, const QString& hint = {}) {
+QLabel* makeLabel(QWidget* parent, const QString& text, const QString& hint = {}) {
     auto* label = new QLabel(text, parent);
     if (!hint.isEmpty()) label->setToolTip(hint);
     return label;
@@ -78,7 +78,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QString& hint = {}
 
 // Speed buttons never take the focus, so pressing one does not commit the
 // field being edited.
-QToolButton* MakeSpeedButton(QWidget* parent, const QString& name, const QString& caption,
+QToolButton* makeToolButton(QWidget* parent, const QString& name, const QString& caption,
                              const QString& hint) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
@@ -88,28 +88,28 @@ QToolButton* MakeSpeedButton(QWidget* parent, const QString& name, const QString
     return button;
 }
 
-QToolButton* MakeSpeedButton(QWidget* parent, const ButtonRow& row) {
-    return MakeSpeedButton(parent, QString::fromUtf8(row.objectName), QString::fromUtf8(row.caption),
+QToolButton* makeToolButton(QWidget* parent, const ButtonRow& row) {
+    return makeToolButton(parent, QString::fromUtf8(row.objectName), QString::fromUtf8(row.caption),
                            QString::fromUtf8(row.hint));
 }
 
-ColourPanel* MakePanel(QWidget* parent, const PanelRow& row) {
+ColourPanel* makePanel(QWidget* parent, const PanelRow& row) {
     auto* panel = new ColourPanel(row.colour, parent);
     panel->setObjectName(QString::fromLatin1(row.objectName));
     panel->setToolTip(QString::fromUtf8(row.hint));
     return panel;
 }
 
-QGroupBox* MakeGroup(QWidget* parent, const QString& title) {
+QGroupBox* makeGroup(QWidget* parent, const QString& title) {
     auto* group = new QGroupBox(title, parent);
     return group;
 }
 
-void AddTriple(QHBoxLayout* row, const std::array<QLineEdit*, 3>& triple) {
+void addTriple(QHBoxLayout* row, const std::array<QLineEdit*, 3>& triple) {
     for (QLineEdit* edit : triple) row->addWidget(edit);
 }
 
-QHBoxLayout* MakeRow() {
+QHBoxLayout* makeRow() {
     auto* row = new QHBoxLayout;
     row->setSpacing(2);
     row->setContentsMargins(0, 0, 0, 0);
@@ -117,12 +117,12 @@ QHBoxLayout* MakeRow() {
 }
 
 // Puts the widgets into the Tab chain one after the other, in this order.
-void ChainTabOrder(const std::vector<QWidget*>& widgets) {
+void chainTabOrder(const std::vector<QWidget*>& widgets) {
     for (std::size_t i = 1; i < widgets.size(); ++i) QWidget::setTabOrder(widgets[i - 1], widgets[i]);
 }
 
 // The picture of the draw button: three axes in oblique view.
-QIcon DrawIcon() {
+QIcon drawIcon() {
     QPixmap pixmap(24, 24);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -160,17 +160,17 @@ void InputWindow::buildLayout() {
 
     // Points and vectors.
     {
-        QGroupBox* group = MakeGroup(this, QStringLiteral("  Punkte und Vektoren "));
+        QGroupBox* group = makeGroup(this, QStringLiteral("  Punkte und Vektoren "));
         auto* grid = new QGridLayout(group);
         grid->setHorizontalSpacing(2);
         grid->setVerticalSpacing(1);
         grid->setContentsMargins(4, 2, 4, 2);
-        grid->addWidget(MakeLabel(group, QStringLiteral("Ko"), QStringLiteral("Koordinatenzüge der Punkte einzeichnen")), 0, 0);
-        grid->addWidget(MakeLabel(group, QStringLiteral("be"), QStringLiteral("Punkte beschriften")), 0, 1);
-        grid->addWidget(MakeLabel(group, QStringLiteral("Name")), 0, 2);
-        for (int a = 0; a < 3; ++a) grid->addWidget(MakeLabel(group, AxisName(a)), 0, 3 + a, Qt::AlignHCenter);
-        grid->addWidget(MakeLabel(group, QStringLiteral("Vektor")), 0, 6);
-        f.pointPanel = MakePanel(group, kPointPanel);
+        grid->addWidget(makeLabel(group, QStringLiteral("Ko"), QStringLiteral("Koordinatenzüge der Punkte einzeichnen")), 0, 0);
+        grid->addWidget(makeLabel(group, QStringLiteral("be"), QStringLiteral("Punkte beschriften")), 0, 1);
+        grid->addWidget(makeLabel(group, QStringLiteral("Name")), 0, 2);
+        for (int a = 0; a < 3; ++a) grid->addWidget(makeLabel(group, axisName(a)), 0, 3 + a, Qt::AlignHCenter);
+        grid->addWidget(makeLabel(group, QStringLiteral("Vektor")), 0, 6);
+        f.pointPanel = makePanel(group, kPointPanel);
         grid->addWidget(f.pointPanel, 0, 7);
 
         for (int i = 0; i < PointCount; ++i) {
@@ -179,18 +179,18 @@ void InputWindow::buildLayout() {
             const QString letter = QString::fromLatin1(row.name);
             const int r = 1 + i;
             if (i < kPointsWithPaths) {
-                f.pathBox[std::size_t(i)] = MakeBox(group, QStringLiteral("CheckBox_Punkt%1_KO_Zuege").arg(suffix), {},
+                f.pathBox[std::size_t(i)] = makeBox(group, QStringLiteral("CheckBox_Punkt%1_KO_Zuege").arg(suffix), {},
                                                     QStringLiteral("Koordinatenzug von %1 einzeichnen").arg(letter));
                 grid->addWidget(f.pathBox[std::size_t(i)], r, 0);
             }
-            f.drawPointBox[std::size_t(i)] = MakeBox(group, QStringLiteral("CheckBox_Punkt%1_zeichnen").arg(suffix), {},
+            f.drawPointBox[std::size_t(i)] = makeBox(group, QStringLiteral("CheckBox_Punkt%1_zeichnen").arg(suffix), {},
                                                      QStringLiteral("Punkt %1 zeichnen und beschriften").arg(letter));
             grid->addWidget(f.drawPointBox[std::size_t(i)], r, 1);
-            f.pointName[std::size_t(i)] = MakeEdit(group, QStringLiteral("Edit_Punkt%1").arg(suffix), kNameWidth);
+            f.pointName[std::size_t(i)] = makeEdit(group, QStringLiteral("Edit_Punkt%1").arg(suffix), kNameWidth);
             f.pointName[std::size_t(i)]->setText(letter);
             grid->addWidget(f.pointName[std::size_t(i)], r, 2);
             for (int a = 0; a < 3; ++a) {
-                QLineEdit* edit = MakeEdit(group, QStringLiteral("Edit_Punkt%1_%2").arg(suffix, AxisName(a)));
+                QLineEdit* edit = makeEdit(group, QStringLiteral("Edit_Punkt%1_%2").arg(suffix, axisName(a)));
                 f.pointCoord[std::size_t(i)][std::size_t(a)] = edit;
                 grid->addWidget(edit, r, 3 + a);
             }
@@ -199,7 +199,7 @@ void InputWindow::buildLayout() {
         const std::array<int, VectorCount> startRow = {PointA, PointB, PointC, PointD, PointE, PointF, PointP};
         for (int v = 0; v < VectorCount; ++v) {
             const VectorRow& row = kVectors[std::size_t(v)];
-            f.vectorBox[std::size_t(v)] = MakeBox(group, QStringLiteral("CheckBox_Vektor%1").arg(QLatin1String(row.name)),
+            f.vectorBox[std::size_t(v)] = makeBox(group, QStringLiteral("CheckBox_Vektor%1").arg(QLatin1String(row.name)),
                                                   QString::fromLatin1(row.name), QString::fromUtf8(row.hint));
             grid->addWidget(f.vectorBox[std::size_t(v)], 1 + startRow[std::size_t(v)], 6, 1, 2);
         }
@@ -214,32 +214,32 @@ void InputWindow::buildLayout() {
                 if (startRow[v] == int(i)) tabOrder.push_back(f.vectorBox[v]);
         }
         const int adRow = 1 + PointCount;
-        grid->addWidget(MakeLabel(group, QStringLiteral("AD =")), adRow, 1, 1, 2, Qt::AlignRight);
-        f.ad = MakeTriple(group, QStringLiteral("AD"), true);
+        grid->addWidget(makeLabel(group, QStringLiteral("AD =")), adRow, 1, 1, 2, Qt::AlignRight);
+        f.ad = makeTriple(group, QStringLiteral("AD"), true);
         for (int a = 0; a < 3; ++a) grid->addWidget(f.ad[std::size_t(a)], adRow, 3 + a);
-        f.segmentBox = MakeBox(group, QStringLiteral("CheckBox_Strecke_statt_Vektor"), QStringLiteral("Strecke"),
+        f.segmentBox = makeBox(group, QStringLiteral("CheckBox_Strecke_statt_Vektor"), QStringLiteral("Strecke"),
                                QStringLiteral("Strecken statt Vektoren zeichnen"));
         grid->addWidget(f.segmentBox, adRow, 6, 1, 2);
         tabOrder.push_back(f.segmentBox);
-        ChainTabOrder(tabOrder);
+        chainTabOrder(tabOrder);
         left->addWidget(group);
     }
 
     // Polygons and bodies.
     {
-        QGroupBox* group = MakeGroup(this, QStringLiteral("  Vielecke und Körper  "));
+        QGroupBox* group = makeGroup(this, QStringLiteral("  Vielecke und Körper  "));
         auto* grid = new QGridLayout(group);
         grid->setVerticalSpacing(0);
         grid->setContentsMargins(4, 2, 4, 2);
         for (int b = 1; b < BodySlots; ++b) {
             const BodyRow& row = kBodies[std::size_t(b - 1)];
-            f.bodyBox[std::size_t(b)] = MakeBox(group, QString::fromLatin1(row.objectName), QString::fromUtf8(row.caption));
+            f.bodyBox[std::size_t(b)] = makeBox(group, QString::fromLatin1(row.objectName), QString::fromUtf8(row.caption));
             grid->addWidget(f.bodyBox[std::size_t(b)], b - 1, 0);
         }
-        f.spatVectorsBox = MakeBox(group, QStringLiteral("CheckBox_Spatvektoren_zeichnen"), {},
+        f.spatVectorsBox = makeBox(group, QStringLiteral("CheckBox_Spatvektoren_zeichnen"), {},
                                    QStringLiteral("Spatvektoren einzeichnen"));
         grid->addWidget(f.spatVectorsBox, BodySpat - 1, 1);
-        f.bodyPanel = MakePanel(group, kBodyPanel);
+        f.bodyPanel = makePanel(group, kBodyPanel);
         grid->addWidget(f.bodyPanel, 0, 1);
         grid->setColumnStretch(0, 1);
         left->addWidget(group);
@@ -247,14 +247,14 @@ void InputWindow::buildLayout() {
 
     // Control.
     {
-        QGroupBox* group = MakeGroup(this, QStringLiteral("  Steuerung  "));
+        QGroupBox* group = makeGroup(this, QStringLiteral("  Steuerung  "));
         auto* row = new QHBoxLayout(group);
         row->setContentsMargins(4, 2, 4, 2);
-        f.drawButton = MakeSpeedButton(group, QStringLiteral("SpeedButton_OK_zeichne"), {},
+        f.drawButton = makeToolButton(group, QStringLiteral("SpeedButton_OK_zeichne"), {},
                                        QStringLiteral("Zeichnen"));
-        f.drawButton->setIcon(DrawIcon());
+        f.drawButton->setIcon(drawIcon());
         f.drawButton->setIconSize(QSize(24, 24));
-        f.defaultsButton = MakeSpeedButton(group, QStringLiteral("SpeedButton_Standardwerte3D2"),
+        f.defaultsButton = makeToolButton(group, QStringLiteral("SpeedButton_Standardwerte3D2"),
                                            QStringLiteral("Standardwerte"),
                                            QStringLiteral("auf Standardwerte zurückstellen"));
         row->addWidget(f.drawButton);
@@ -266,48 +266,48 @@ void InputWindow::buildLayout() {
 
     // Lines.
     {
-        QGroupBox* group = MakeGroup(this, QStringLiteral("  Geraden  "));
+        QGroupBox* group = makeGroup(this, QStringLiteral("  Geraden  "));
         auto* box = new QVBoxLayout(group);
         box->setSpacing(1);
         box->setContentsMargins(4, 2, 4, 2);
 
-        QGroupBox* family = MakeGroup(group, QStringLiteral("Gerade g / Geradenschar gt "));
+        QGroupBox* family = makeGroup(group, QStringLiteral("Gerade g / Geradenschar gt "));
         auto* familyRows = new QVBoxLayout(family);
         familyRows->setSpacing(1);
         familyRows->setContentsMargins(4, 2, 4, 2);
         {
-            QHBoxLayout* row = MakeRow();
-            f.lineBox[LineG] = MakeBox(family, QStringLiteral("CheckBox_Gerade_g"), QStringLiteral("g"));
+            QHBoxLayout* row = makeRow();
+            f.lineBox[LineG] = makeBox(family, QStringLiteral("CheckBox_Gerade_g"), QStringLiteral("g"));
             row->addWidget(f.lineBox[LineG]);
-            QLabel* caption = MakeLabel(family, QStringLiteral("t:  x ="));
+            QLabel* caption = makeLabel(family, QStringLiteral("t:  x ="));
             row->addWidget(caption);
-            f.ug = MakeTriple(family, QString::fromLatin1(kSupportG.prefix));
-            f.vg = MakeTriple(family, QString::fromLatin1(kDirectionG.prefix));
-            row->addWidget(MakeLabel(family, QStringLiteral("(")));
-            AddTriple(row, f.ug);
-            row->addWidget(MakeLabel(family, QStringLiteral(")+λ(")));
-            AddTriple(row, f.vg);
-            row->addWidget(MakeLabel(family, QStringLiteral(")")));
+            f.ug = makeTriple(family, QString::fromLatin1(kSupportG.prefix));
+            f.vg = makeTriple(family, QString::fromLatin1(kDirectionG.prefix));
+            row->addWidget(makeLabel(family, QStringLiteral("(")));
+            addTriple(row, f.ug);
+            row->addWidget(makeLabel(family, QStringLiteral(")+λ(")));
+            addTriple(row, f.vg);
+            row->addWidget(makeLabel(family, QStringLiteral(")")));
             row->addStretch(1);
-            f.linePanel[LineG] = MakePanel(family, kLinePanels[LineG]);
+            f.linePanel[LineG] = makePanel(family, kLinePanels[LineG]);
             row->addWidget(f.linePanel[LineG]);
-            row->addWidget(MakeSpeedButton(family, kLineOutputButtons[0]));
+            row->addWidget(makeToolButton(family, kLineOutputButtons[0]));
             familyRows->addLayout(row);
         }
         {
-            QHBoxLayout* row = MakeRow();
-            f.familyBox = MakeBox(family, QStringLiteral("CheckBox_Geradenschar"),
+            QHBoxLayout* row = makeRow();
+            f.familyBox = makeBox(family, QStringLiteral("CheckBox_Geradenschar"),
                                   QStringLiteral("Schar zeichnen / t verwenden"));
             row->addWidget(f.familyBox);
             row->addSpacing(8);
-            row->addWidget(MakeLabel(family, QStringLiteral("t  von")));
-            f.t1 = MakeEdit(family, QStringLiteral("Edit_t1"));
+            row->addWidget(makeLabel(family, QStringLiteral("t  von")));
+            f.t1 = makeEdit(family, QStringLiteral("Edit_t1"));
             row->addWidget(f.t1);
-            row->addWidget(MakeLabel(family, QStringLiteral("bis")));
-            f.t2 = MakeEdit(family, QStringLiteral("Edit_t2"));
+            row->addWidget(makeLabel(family, QStringLiteral("bis")));
+            f.t2 = makeEdit(family, QStringLiteral("Edit_t2"));
             row->addWidget(f.t2);
-            row->addWidget(MakeLabel(family, QStringLiteral("Δt =")));
-            f.deltaT = MakeEdit(family, QStringLiteral("Edit_Delta_t"));
+            row->addWidget(makeLabel(family, QStringLiteral("Δt =")));
+            f.deltaT = makeEdit(family, QStringLiteral("Edit_Delta_t"));
             row->addWidget(f.deltaT);
             row->addStretch(1);
             familyRows->addLayout(row);
@@ -316,34 +316,34 @@ void InputWindow::buildLayout() {
 
         auto lineRow = [&](int number, const QString& boxName, const QString& caption, const QString& after,
                            const std::array<QLineEdit*, 3>& support, const std::array<QLineEdit*, 3>& direction) {
-            QHBoxLayout* row = MakeRow();
+            QHBoxLayout* row = makeRow();
             row->setContentsMargins(5, 0, 5, 0);
-            f.lineBox[std::size_t(number)] = MakeBox(group, boxName, caption);
+            f.lineBox[std::size_t(number)] = makeBox(group, boxName, caption);
             row->addWidget(f.lineBox[std::size_t(number)]);
-            if (!after.isEmpty()) row->addWidget(MakeLabel(group, after));
+            if (!after.isEmpty()) row->addWidget(makeLabel(group, after));
             row->addStretch(1);
-            row->addWidget(MakeLabel(group, QStringLiteral("(")));
-            AddTriple(row, support);
-            row->addWidget(MakeLabel(group, QStringLiteral(")+λ(")));
-            AddTriple(row, direction);
-            row->addWidget(MakeLabel(group, QStringLiteral(")")));
+            row->addWidget(makeLabel(group, QStringLiteral("(")));
+            addTriple(row, support);
+            row->addWidget(makeLabel(group, QStringLiteral(")+λ(")));
+            addTriple(row, direction);
+            row->addWidget(makeLabel(group, QStringLiteral(")")));
             row->addStretch(1);
-            f.linePanel[std::size_t(number)] = MakePanel(group, kLinePanels[std::size_t(number)]);
+            f.linePanel[std::size_t(number)] = makePanel(group, kLinePanels[std::size_t(number)]);
             row->addWidget(f.linePanel[std::size_t(number)]);
-            row->addWidget(MakeSpeedButton(group, kLineOutputButtons[std::size_t(number - 1)]));
+            row->addWidget(makeToolButton(group, kLineOutputButtons[std::size_t(number - 1)]));
             box->addLayout(row);
         };
-        f.uh = MakeTriple(group, QString::fromLatin1(kSupportH.prefix));
-        f.vh = MakeTriple(group, QString::fromLatin1(kDirectionH.prefix));
+        f.uh = makeTriple(group, QString::fromLatin1(kSupportH.prefix));
+        f.vh = makeTriple(group, QString::fromLatin1(kDirectionH.prefix));
         lineRow(LineH, QStringLiteral("CheckBox_Gerade_h"), QStringLiteral("h:  x ="), {}, f.uh, f.vh);
-        ChainTabOrder({f.lineBox[LineH], f.uh[0], f.uh[1], f.uh[2], f.vh[0], f.vh[1], f.vh[2]});
-        f.ug1 = MakeTriple(group, QStringLiteral("ug1"), true);
-        f.vg1 = MakeTriple(group, QStringLiteral("vg1"), true);
+        chainTabOrder({f.lineBox[LineH], f.uh[0], f.uh[1], f.uh[2], f.vh[0], f.vh[1], f.vh[2]});
+        f.ug1 = makeTriple(group, QStringLiteral("ug1"), true);
+        f.vg1 = makeTriple(group, QStringLiteral("vg1"), true);
         lineRow(LineG2, QStringLiteral("CheckBox_Gerade_g2"), QStringLiteral("g"), QStringLiteral("2:  x ="), f.ug1, f.vg1);
         {
-            QHBoxLayout* row = MakeRow();
+            QHBoxLayout* row = makeRow();
             row->addStretch(1);
-            row->addWidget(MakeLabel(group, QStringLiteral("g2 = Gerade PQ:   OP + λ·PQ")));
+            row->addWidget(makeLabel(group, QStringLiteral("g2 = Gerade PQ:   OP + λ·PQ")));
             row->addStretch(1);
             box->addLayout(row);
         }
@@ -352,7 +352,7 @@ void InputWindow::buildLayout() {
 
     // Planes.
     {
-        QGroupBox* group = MakeGroup(this, QStringLiteral("  Ebenen in Koordinaten- und Parameterform  "));
+        QGroupBox* group = makeGroup(this, QStringLiteral("  Ebenen in Koordinaten- und Parameterform  "));
         // One column for the five plane boxes, as wide as the widest caption.
         int captionWidth = 0;
         for (const char* caption : {"E3:   x =", "E5:  x ="})
@@ -366,53 +366,53 @@ void InputWindow::buildLayout() {
         box->setContentsMargins(4, 2, 4, 2);
         for (const CoordinatePlaneRow& plane : kCoordinatePlanes) {
             const int n = plane.number;
-            QHBoxLayout* row = MakeRow();
-            f.planeBox[std::size_t(n)] = MakeBox(group, QStringLiteral("CheckBox_Ebene%1_zeichnen").arg(n),
+            QHBoxLayout* row = makeRow();
+            f.planeBox[std::size_t(n)] = makeBox(group, QStringLiteral("CheckBox_Ebene%1_zeichnen").arg(n),
                                                  QStringLiteral("E%1:").arg(n));
             f.planeBox[std::size_t(n)]->setFixedWidth(captionWidth);
             row->addWidget(f.planeBox[std::size_t(n)]);
             const std::array<const char*, 4> after = {" x +", " y +", " z =", ""};
             for (int k = 0; k < 4; ++k) {
-                QLineEdit* edit = MakeEdit(group, QStringLiteral("Edit_%1%2").arg(QLatin1String(kCoefficientLetters[std::size_t(k)])).arg(n));
+                QLineEdit* edit = makeEdit(group, QStringLiteral("Edit_%1%2").arg(QLatin1String(kCoefficientLetters[std::size_t(k)])).arg(n));
                 f.planeCoeff[std::size_t(n)][std::size_t(k)] = edit;
                 row->addWidget(edit);
-                if (*after[std::size_t(k)]) row->addWidget(MakeLabel(group, QString::fromLatin1(after[std::size_t(k)])));
+                if (*after[std::size_t(k)]) row->addWidget(makeLabel(group, QString::fromLatin1(after[std::size_t(k)])));
             }
             row->addStretch(1);
-            f.planePanel[std::size_t(n)] = MakePanel(group, kPlanePanels[std::size_t(n)]);
+            f.planePanel[std::size_t(n)] = makePanel(group, kPlanePanels[std::size_t(n)]);
             row->addWidget(f.planePanel[std::size_t(n)]);
-            row->addWidget(MakeSpeedButton(group, kPlaneOutputButtons[std::size_t(n - 1)]));
+            row->addWidget(makeToolButton(group, kPlaneOutputButtons[std::size_t(n - 1)]));
             box->addLayout(row);
         }
-        f.p5 = MakeTriple(group, QStringLiteral("p5"), true);
-        f.u5 = MakeTriple(group, QStringLiteral("u5"), true);
-        f.v5 = MakeTriple(group, QStringLiteral("v5"), true);
+        f.p5 = makeTriple(group, QStringLiteral("p5"), true);
+        f.u5 = makeTriple(group, QStringLiteral("u5"), true);
+        f.v5 = makeTriple(group, QStringLiteral("v5"), true);
         for (const ParameterPlaneRow& plane : kParameterPlanes) {
             const int n = plane.number;
-            f.planeP[std::size_t(n)] = MakeTriple(group, QStringLiteral("p%1").arg(n));
-            f.planeU[std::size_t(n)] = MakeTriple(group, QStringLiteral("u%1").arg(n));
-            f.planeV[std::size_t(n)] = MakeTriple(group, QStringLiteral("v%1").arg(n));
+            f.planeP[std::size_t(n)] = makeTriple(group, QStringLiteral("p%1").arg(n));
+            f.planeU[std::size_t(n)] = makeTriple(group, QStringLiteral("u%1").arg(n));
+            f.planeV[std::size_t(n)] = makeTriple(group, QStringLiteral("v%1").arg(n));
         }
         f.planeP[PlaneE5] = f.p5;
         f.planeU[PlaneE5] = f.u5;
         f.planeV[PlaneE5] = f.v5;
         for (int n = PlaneE3; n <= PlaneE5; ++n) {
-            QHBoxLayout* row = MakeRow();
+            QHBoxLayout* row = makeRow();
             const QString caption = n == PlaneE5 ? QStringLiteral("E5:  x =") : QStringLiteral("E%1:   x =").arg(n);
-            f.planeBox[std::size_t(n)] = MakeBox(group, QStringLiteral("CheckBox_Ebene%1_zeichnen").arg(n), caption);
+            f.planeBox[std::size_t(n)] = makeBox(group, QStringLiteral("CheckBox_Ebene%1_zeichnen").arg(n), caption);
             f.planeBox[std::size_t(n)]->setFixedWidth(captionWidth);
             row->addWidget(f.planeBox[std::size_t(n)]);
-            row->addWidget(MakeLabel(group, QStringLiteral("(")));
-            AddTriple(row, f.planeP[std::size_t(n)]);
-            row->addWidget(MakeLabel(group, QStringLiteral(")+λ(")));
-            AddTriple(row, f.planeU[std::size_t(n)]);
-            row->addWidget(MakeLabel(group, QStringLiteral(")+μ(")));
-            AddTriple(row, f.planeV[std::size_t(n)]);
-            row->addWidget(MakeLabel(group, QStringLiteral(")")));
+            row->addWidget(makeLabel(group, QStringLiteral("(")));
+            addTriple(row, f.planeP[std::size_t(n)]);
+            row->addWidget(makeLabel(group, QStringLiteral(")+λ(")));
+            addTriple(row, f.planeU[std::size_t(n)]);
+            row->addWidget(makeLabel(group, QStringLiteral(")+μ(")));
+            addTriple(row, f.planeV[std::size_t(n)]);
+            row->addWidget(makeLabel(group, QStringLiteral(")")));
             row->addStretch(1);
-            f.planePanel[std::size_t(n)] = MakePanel(group, kPlanePanels[std::size_t(n)]);
+            f.planePanel[std::size_t(n)] = makePanel(group, kPlanePanels[std::size_t(n)]);
             row->addWidget(f.planePanel[std::size_t(n)]);
-            row->addWidget(MakeSpeedButton(group, kPlaneOutputButtons[std::size_t(n - 1)]));
+            row->addWidget(makeToolButton(group, kPlaneOutputButtons[std::size_t(n - 1)]));
             box->addLayout(row);
         }
         {
@@ -425,18 +425,18 @@ void InputWindow::buildLayout() {
                 for (const auto* triple : {&f.planeP[std::size_t(n)], &f.planeU[std::size_t(n)], &f.planeV[std::size_t(n)]})
                     tabOrder.insert(tabOrder.end(), triple->begin(), triple->end());
             }
-            ChainTabOrder(tabOrder);
+            chainTabOrder(tabOrder);
         }
         {
             // What E5 is made of, under its three vectors.
-            QHBoxLayout* row = MakeRow();
-            QLabel* abc = MakeLabel(group, QStringLiteral("ABC"), QStringLiteral("E5 ist die Ebene durch A, B und C"));
+            QHBoxLayout* row = makeRow();
+            QLabel* abc = makeLabel(group, QStringLiteral("ABC"), QStringLiteral("E5 ist die Ebene durch A, B und C"));
             abc->setFixedWidth(captionWidth);
             abc->setAlignment(Qt::AlignCenter);
             row->addWidget(abc);
             const std::array<const char*, 3> names = {"OA", "AB", "AC"};
             for (const char* name : names) {
-                QLabel* label = MakeLabel(group, QString::fromLatin1(name));
+                QLabel* label = makeLabel(group, QString::fromLatin1(name));
                 label->setFixedWidth(3 * kFieldWidth + 4);
                 label->setAlignment(Qt::AlignCenter);
                 row->addSpacing(12);
@@ -450,14 +450,14 @@ void InputWindow::buildLayout() {
 
     // Calculations.
     {
-        QGroupBox* group = MakeGroup(this, QStringLiteral("  Berechnungen durchführen  "));
+        QGroupBox* group = makeGroup(this, QStringLiteral("  Berechnungen durchführen  "));
         auto* grid = new QGridLayout(group);
         grid->setSpacing(2);
         grid->setContentsMargins(4, 2, 4, 2);
         constexpr int kColumns = 4;
         int index = 0;
         auto place = [&](const ButtonRow& row) {
-            QToolButton* button = MakeSpeedButton(group, row);
+            QToolButton* button = makeToolButton(group, row);
             button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
             grid->addWidget(button, index / kColumns, index % kColumns);
             ++index;
@@ -465,17 +465,17 @@ void InputWindow::buildLayout() {
         for (const ButtonRow& row : kIncidenceButtons) place(row);
         for (const ButtonRow& row : kMeasureButtons) place(row);
         const int last = (index + kColumns - 1) / kColumns;
-        f.coplanarBox = MakeBox(group, QStringLiteral("CheckBox_komplanar_grafisch"),
+        f.coplanarBox = makeBox(group, QStringLiteral("CheckBox_komplanar_grafisch"),
                                 QStringLiteral("Komplanarität AD=rAB+tAC grafisch"));
         grid->addWidget(f.coplanarBox, last, 0, 1, 2);
-        QLabel* r = MakeLabel(group, QString::fromUtf8(kCoplanarLabelR));
+        QLabel* r = makeLabel(group, QString::fromUtf8(kCoplanarLabelR));
         r->setObjectName(QStringLiteral("Label_kompl_r"));
-        QLabel* t = MakeLabel(group, QString::fromUtf8(kCoplanarLabelT));
+        QLabel* t = makeLabel(group, QString::fromUtf8(kCoplanarLabelT));
         t->setObjectName(QStringLiteral("Label_kompl_t"));
         grid->addWidget(r, last, 2);
         grid->addWidget(t, last, 3);
         // While checked, every button above writes its working first.
-        f.workingBox = MakeBox(group, QStringLiteral("CheckBox_Rechenweg"), QStringLiteral("Rechenweg anzeigen"),
+        f.workingBox = makeBox(group, QStringLiteral("CheckBox_Rechenweg"), QStringLiteral("Rechenweg anzeigen"),
                                QStringLiteral("Vor jedem Ergebnis den Rechenweg mit exakten Brüchen ausgeben"));
         grid->addWidget(f.workingBox, last + 1, 0, 1, kColumns);
         middle->addWidget(group);
@@ -484,16 +484,16 @@ void InputWindow::buildLayout() {
 
     // Output area.
     {
-        QHBoxLayout* row = MakeRow();
-        row->addWidget(MakeLabel(this, QStringLiteral("Ausgaben")));
+        QHBoxLayout* row = makeRow();
+        row->addWidget(makeLabel(this, QStringLiteral("Ausgaben")));
         row->addStretch(1);
-        f.clearOutputButton = MakeSpeedButton(this, QStringLiteral("SpeedButton_ClearRichEdit"),
+        f.clearOutputButton = makeToolButton(this, QStringLiteral("SpeedButton_ClearRichEdit"),
                                               QStringLiteral("löschen"), QStringLiteral("Ausgabefenster löschen"));
         row->addWidget(f.clearOutputButton);
         right->addLayout(row);
-        richEditOut_ = new QTextEdit(this);
-        richEditOut_->setObjectName(QStringLiteral("RichEditOut"));
-        richEditOut_->setMinimumWidth(220);
-        right->addWidget(richEditOut_, 1);
+        outputArea_ = new QTextEdit(this);
+        outputArea_->setObjectName(QStringLiteral("RichEditOut"));
+        outputArea_->setMinimumWidth(220);
+        right->addWidget(outputArea_, 1);
     }
 }

@@ -11,17 +11,17 @@
 
 namespace {
 
-void Run(InputWindow& form, const CalculationButton& button) {
+void run(InputWindow& form, const CalculationButton& button) {
     // The field groups are read again so that the calculation sees what the
     // fields show, as the drawers do.
-    if (button.readers & ReadLines) form.Geraden_auslesen();
-    if (button.readers & ReadPlanes) form.Ebenen_auslesen();
+    if (button.readers & ReadLines) form.readLines();
+    if (button.readers & ReadPlanes) form.readPlanes();
     // The working computes exactly from the texts as typed.
-    if (form.input().checked("CheckBox_Rechenweg") && working::FindWorking(button.objectName))
-        working::WriteWorking(button.objectName, form.scene(), form.input().texts, form.outputLog());
+    if (form.input().checked("CheckBox_Rechenweg") && working::findWorking(button.objectName))
+        working::writeWorking(button.objectName, form.scene(), form.input().texts, form.outputLog());
     const CommandOutcome outcome = button.run(form.scene(), form.outputLog());
     if (!outcome.message.empty())
-        form.feedback().ShowMessage(&form, QString::fromStdString(outcome.message));
+        form.feedback().showMessage(&form, QString::fromStdString(outcome.message));
     if (outcome.labelsChanged) {
         if (QLabel* r = form.label(QStringLiteral("Label_kompl_r")))
             r->setText(QString::fromStdString(outcome.labelR));
@@ -30,23 +30,23 @@ void Run(InputWindow& form, const CalculationButton& button) {
     }
 }
 
-const CalculationButton* FindButton(const QString& objectName) {
-    for (const CalculationButton& button : CalculationButtons())
+const CalculationButton* findButton(const QString& objectName) {
+    for (const CalculationButton& button : calculationButtons())
         if (objectName == QLatin1String(button.objectName)) return &button;
     return nullptr;
 }
 
 }  // namespace
 
-bool RunCalculationButton(InputWindow& form, const QString& objectName) {
-    const CalculationButton* button = FindButton(objectName);
+bool runCalculationButton(InputWindow& form, const QString& objectName) {
+    const CalculationButton* button = findButton(objectName);
     if (!button) return false;
-    Run(form, *button);
+    run(form, *button);
     return true;
 }
 
-void InstallCalculations(InputWindow& form) {
-    for (const CalculationButton& entry : CalculationButtons()) {
+void installCalculations(InputWindow& form) {
+    for (const CalculationButton& entry : calculationButtons()) {
         const QString name = QLatin1String(entry.objectName);
         QAbstractButton* button = form.findChild<QAbstractButton*>(name);
         if (!button) {
@@ -55,6 +55,6 @@ void InstallCalculations(InputWindow& form) {
         }
         const CalculationButton* command = &entry;
         QObject::connect(button, &QAbstractButton::clicked, &form,
-                         [&form, command]() { Run(form, *command); });
+                         [&form, command]() { run(form, *command); });
     }
 }

@@ -9,8 +9,8 @@
 
 class InputWindow;
 
-void InstallCalculations(InputWindow& form);
+void installCalculations(InputWindow& form);
 
-// What one button does when clicked (InstallCalculations connects this).
+// What one button does when clicked (installCalculations connects this).
 // Returns false when no button of that name is known.
-bool RunCalculationButton(InputWindow& form, const QString& objectName);
+bool runCalculationButton(InputWindow& form, const QString& objectName);

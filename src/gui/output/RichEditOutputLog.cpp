@@ -14,9 +14,9 @@
 
 namespace {
 
-QColor ToQColor(Colour colour) {
-    return QColor(static_cast<int>(ColourRed(colour)), static_cast<int>(ColourGreen(colour)),
-                  static_cast<int>(ColourBlue(colour)));
+QColor toQColor(Colour colour) {
+    return QColor(static_cast<int>(colourRed(colour)), static_cast<int>(colourGreen(colour)),
+                  static_cast<int>(colourBlue(colour)));
 }
 
 // The area's document. Its text may come from a scene file or the clipboard
@@ -30,16 +30,16 @@ protected:
     QVariant loadResource(int, const QUrl&) override { return {}; }
 };
 
-QTextCharFormat FormatFor(Colour colour) {
+QTextCharFormat formatFor(Colour colour) {
     QTextCharFormat format;
-    format.setFont(RichEditOutputLog::OutputFont());
-    format.setForeground(ToQColor(colour));
+    format.setFont(RichEditOutputLog::outputFont());
+    format.setForeground(toQColor(colour));
     return format;
 }
 
 }  // namespace
 
-QFont RichEditOutputLog::OutputFont() {
+QFont RichEditOutputLog::outputFont() {
     // "Courier New" resolves to Liberation Mono here, which lacks the angle
     // sign and the bracket pieces; a fallback font for those would break the
     // columns. DejaVu Sans Mono has them all at the mono advance.
@@ -51,14 +51,14 @@ QFont RichEditOutputLog::OutputFont() {
     return font;
 }
 
-int RichEditOutputLog::WidthForColumns(const QTextEdit* edit, int columns) {
-    const QFontMetricsF metrics(OutputFont());
+int RichEditOutputLog::widthForColumns(const QTextEdit* edit, int columns) {
+    const QFontMetricsF metrics(outputFont());
     const qreal text = metrics.horizontalAdvance(QString(columns, QChar('x'))) + 2 * edit->document()->documentMargin();
     const int scrollBar = edit->verticalScrollBar() ? edit->verticalScrollBar()->sizeHint().width() : 0;
     return static_cast<int>(std::ceil(text)) + 2 * edit->frameWidth() + scrollBar + 2;  // + the text cursor
 }
 
-void RichEditOutputLog::ConfigureOutputArea(QTextEdit* edit) {
+void RichEditOutputLog::configureOutputArea(QTextEdit* edit) {
     if (!edit) return;
     if (!dynamic_cast<ClosedTextDocument*>(edit->document())) edit->setDocument(new ClosedTextDocument(edit));
     edit->setReadOnly(false);
@@ -66,29 +66,29 @@ void RichEditOutputLog::ConfigureOutputArea(QTextEdit* edit) {
     edit->setLineWrapMode(QTextEdit::NoWrap);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    edit->document()->setDefaultFont(OutputFont());
-    edit->setFont(OutputFont());
-    edit->setCurrentCharFormat(FormatFor(OutputColours::Default));
+    edit->document()->setDefaultFont(outputFont());
+    edit->setFont(outputFont());
+    edit->setCurrentCharFormat(formatFor(OutputColours::Default));
 }
 
 RichEditOutputLog::RichEditOutputLog(QTextEdit* edit) : edit_(edit) {
-    ConfigureOutputArea(edit);
+    configureOutputArea(edit);
 }
 
-void RichEditOutputLog::AppendText(std::string_view text) {
+void RichEditOutputLog::appendText(std::string_view text) {
     if (!edit_ || text.empty()) return;
     QTextCursor cursor(edit_->document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                      FormatFor(colour_));
-    ForgetOwnEdits();
+                      formatFor(colour_));
+    forgetOwnEdits();
 }
 
-void RichEditOutputLog::AppendLines(const std::vector<std::string>& lines) {
+void RichEditOutputLog::appendLines(const std::vector<std::string>& lines) {
     if (!edit_ || lines.empty()) return;
     QTextCursor cursor(edit_->document());
     cursor.movePosition(QTextCursor::End);
-    const QTextCharFormat format = FormatFor(colour_);
+    const QTextCharFormat format = formatFor(colour_);
     cursor.beginEditBlock();
     for (const std::string& line : lines) {
         if (!line.empty())
@@ -96,17 +96,17 @@ void RichEditOutputLog::AppendLines(const std::vector<std::string>& lines) {
         cursor.insertBlock(cursor.blockFormat(), format);
     }
     cursor.endEditBlock();
-    ForgetOwnEdits();
-    ShowEnd();
+    forgetOwnEdits();
+    showEnd();
 }
 
-void RichEditOutputLog::AppendParagraphBreak() {
+void RichEditOutputLog::appendParagraphBreak() {
     if (!edit_) return;
     QTextCursor cursor(edit_->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertBlock(cursor.blockFormat(), FormatFor(colour_));
-    ForgetOwnEdits();
-    ShowEnd();
+    cursor.insertBlock(cursor.blockFormat(), formatFor(colour_));
+    forgetOwnEdits();
+    showEnd();
 }
 
 namespace {
@@ -114,7 +114,7 @@ namespace {
 // Where the shown tail of `runs` starts: the run and the byte in it. The
 // tail has at most `lines` line breaks and `characters` bytes, and starts
 // at the start of a line unless its last line alone is longer than that.
-std::pair<std::size_t, std::size_t> TailStart(const std::vector<OutputRun>& runs, std::size_t lines,
+std::pair<std::size_t, std::size_t> tailStart(const std::vector<OutputRun>& runs, std::size_t lines,
                                               std::size_t characters) {
     std::size_t breaks = 0, bytes = 0;
     std::optional<std::pair<std::size_t, std::size_t>> lineStart;  // of the longest whole-line tail so far
@@ -142,11 +142,11 @@ std::pair<std::size_t, std::size_t> TailStart(const std::vector<OutputRun>& runs
 
 }  // namespace
 
-void RichEditOutputLog::ReplaceContents(const std::vector<OutputRun>& all) {
+void RichEditOutputLog::replaceContents(const std::vector<OutputRun>& all) {
     if (!edit_) return;
     const Colour next = colour_;
-    DeleteAllText();
-    const auto [run, at] = TailStart(all, kShownLines, kShownCharacters);
+    deleteAllText();
+    const auto [run, at] = tailStart(all, kShownLines, kShownCharacters);
     unshown_.assign(all.begin(), all.begin() + std::ptrdiff_t(run));
     std::vector<OutputRun> runs(all.begin() + std::ptrdiff_t(run), all.end());
     if (!runs.empty() && at > 0) {
@@ -163,21 +163,21 @@ void RichEditOutputLog::ReplaceContents(const std::vector<OutputRun>& all) {
     cursor.beginEditBlock();
     for (const OutputRun& run : runs) {
         if (run.text.empty()) continue;
-        cursor.insertText(QString::fromStdString(run.text), FormatFor(run.colour));
+        cursor.insertText(QString::fromStdString(run.text), formatFor(run.colour));
     }
     cursor.endEditBlock();
     document->setUndoRedoEnabled(true);
-    SetOutputColour(next);
-    ShowEnd();
+    setOutputColour(next);
+    showEnd();
 }
 
-void RichEditOutputLog::ForgetOwnEdits() {
+void RichEditOutputLog::forgetOwnEdits() {
     // The area's own undo then only ever takes back what the user typed
     // since the program last wrote: never a result line or an opened file.
     edit_->document()->clearUndoRedoStacks();
 }
 
-std::vector<OutputRun> RichEditOutputLog::Contents() const {
+std::vector<OutputRun> RichEditOutputLog::contents() const {
     std::vector<OutputRun> runs = unshown_;
     if (!edit_) return runs;
     // A line break takes the colour of the text before it.
@@ -199,7 +199,7 @@ std::vector<OutputRun> RichEditOutputLog::Contents() const {
             text.remove(QChar::ObjectReplacementCharacter);
             text.replace(QChar::LineSeparator, QLatin1Char('\n'));
             const Colour colour = format.hasProperty(QTextFormat::ForegroundBrush)
-                                      ? MakeColour(unsigned(format.foreground().color().red()),
+                                      ? makeColour(unsigned(format.foreground().color().red()),
                                                    unsigned(format.foreground().color().green()),
                                                    unsigned(format.foreground().color().blue()))
                                       : OutputColours::Default;
@@ -209,20 +209,20 @@ std::vector<OutputRun> RichEditOutputLog::Contents() const {
     return runs;
 }
 
-void RichEditOutputLog::SetOutputColour(Colour colour) {
+void RichEditOutputLog::setOutputColour(Colour colour) {
     colour_ = colour;
-    if (edit_) edit_->setCurrentCharFormat(FormatFor(colour_));
+    if (edit_) edit_->setCurrentCharFormat(formatFor(colour_));
 }
 
-void RichEditOutputLog::DeleteAllText() {
+void RichEditOutputLog::deleteAllText() {
     unshown_.clear();
     if (!edit_) return;
     edit_->clear();
-    edit_->setCurrentCharFormat(FormatFor(colour_));
-    ForgetOwnEdits();
+    edit_->setCurrentCharFormat(formatFor(colour_));
+    forgetOwnEdits();
 }
 
-void RichEditOutputLog::ShowEnd() {
+void RichEditOutputLog::showEnd() {
     // Like a caret placed at the end: the newest result is in view.
     QTextCursor cursor = edit_->textCursor();
     cursor.movePosition(QTextCursor::End);

@@ -13,14 +13,14 @@ public:
     // writes into it from then on. The control stays owned by its window.
     explicit RichEditOutputLog(QTextEdit* edit);
 
-    void AppendText(std::string_view text) override;
+    void appendText(std::string_view text) override;
     // All lines through one cursor, scrolled to the end once.
-    void AppendLines(const std::vector<std::string>& lines) override;
-    void SetOutputColour(Colour colour) override;
-    Colour OutputColour() const override { return colour_; }
+    void appendLines(const std::vector<std::string>& lines) override;
+    void setOutputColour(Colour colour) override;
+    Colour outputColour() const override { return colour_; }
     // Pictures, tables and fonts pasted into the area are not part of it:
     // only the text and its colours (a line break counts as a paragraph).
-    std::vector<OutputRun> Contents() const override;
+    std::vector<OutputRun> contents() const override;
     // Written at once: the end is brought into view once, not per line.
     // Every write of the program clears the area's own undo history.
     // A text of more than kShownLines lines or kShownCharacters characters
@@ -31,27 +31,27 @@ public:
     // go with the next clearing of the area.
     static constexpr std::size_t kShownLines = 20000;
     static constexpr std::size_t kShownCharacters = 400000;
-    void ReplaceContents(const std::vector<OutputRun>& runs) override;
+    void replaceContents(const std::vector<OutputRun>& runs) override;
 
     QTextEdit* edit() const { return edit_; }
 
     // Sets up a control as the output area; safe to call more than once.
-    static void ConfigureOutputArea(QTextEdit* edit);
+    static void configureOutputArea(QTextEdit* edit);
     // The one monospace font of the area. It holds every glyph of
     // SymbolGlyph at the advance of its letters, so typeset equations keep
     // their columns.
-    static QFont OutputFont();
+    static QFont outputFont();
     // The width the control needs to show `columns` characters of the
     // output font next to its vertical scroll bar.
-    static int WidthForColumns(const QTextEdit* edit, int columns);
+    static int widthForColumns(const QTextEdit* edit, int columns);
 
 protected:
-    void AppendParagraphBreak() override;
-    void DeleteAllText() override;
+    void appendParagraphBreak() override;
+    void deleteAllText() override;
 
 private:
-    void ShowEnd();
-    void ForgetOwnEdits();
+    void showEnd();
+    void forgetOwnEdits();
 
     QPointer<QTextEdit> edit_;
     std::vector<OutputRun> unshown_;  // the head of a very long text, before what the area shows

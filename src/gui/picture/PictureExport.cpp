@@ -18,22 +18,22 @@ namespace {
 
 constexpr int kScreenDotsPerMetre = 3780;  // 96 dpi
 
-QString Quoted(const QString& text) { return QStringLiteral("„") + text + QStringLiteral("“"); }
+QString quoted(const QString& text) { return QStringLiteral("„") + text + QStringLiteral("“"); }
 
-QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
+QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 // Writes the whole file or nothing (an existing file stays as it was).
-QString WriteFile(const QString& fileName, const QByteArray& bytes) {
-    const QString reason = WriteWholeFile(fileName, bytes);
+QString writeFile(const QString& fileName, const QByteArray& bytes) {
+    const QString reason = writeWholeFile(fileName, bytes);
     if (reason.isEmpty()) return {};
-    return QStringLiteral("Das Bild konnte nicht als %1 gespeichert werden: %2.").arg(Quoted(Native(fileName)), reason);
+    return QStringLiteral("Das Bild konnte nicht als %1 gespeichert werden: %2.").arg(quoted(native(fileName)), reason);
 }
 
-QString WidthText(double widthCm) { return QString::fromStdString(NumberText(Real(widthCm))); }
+QString widthText(double widthCm) { return QString::fromStdString(numberText(Real(widthCm))); }
 
 }  // namespace
 
-std::optional<PictureFormat> FormatOfFileName(const QString& fileName) {
+std::optional<PictureFormat> formatOfFileName(const QString& fileName) {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix == QLatin1String("png")) return PictureFormat::Png;
     if (suffix == QLatin1String("svg")) return PictureFormat::Svg;
@@ -42,23 +42,23 @@ std::optional<PictureFormat> FormatOfFileName(const QString& fileName) {
     return std::nullopt;
 }
 
-QRect ExportedPart(QRect part, QSize pictureSize) {
+QRect exportedPart(QRect part, QSize pictureSize) {
     const QRect whole(QPoint(0, 0), pictureSize);
     return part.isEmpty() ? whole : part.intersected(whole);
 }
 
-QString CheckExportRequest(const ExportRequest& request, QSize pictureSize) {
+QString checkExportRequest(const ExportRequest& request, QSize pictureSize) {
     if (request.fileName.trimmed().isEmpty())
         return QStringLiteral("Es wurde kein Dateiname angegeben.");
-    const std::optional<PictureFormat> format = FormatOfFileName(request.fileName);
+    const std::optional<PictureFormat> format = formatOfFileName(request.fileName);
     if (!format) {
         const QString suffix = QFileInfo(request.fileName).suffix();
         const QString known =
             QStringLiteral("Bilder werden als PNG (.png), SVG (.svg), PDF (.pdf) oder LaTeX/TikZ (.tex) exportiert.");
         if (suffix.isEmpty())
-            return QStringLiteral("Der Dateiname %1 hat keine Endung. ").arg(Quoted(QFileInfo(request.fileName).fileName())) +
+            return QStringLiteral("Der Dateiname %1 hat keine Endung. ").arg(quoted(QFileInfo(request.fileName).fileName())) +
                    known;
-        return QStringLiteral("Die Endung %1 ist unbekannt. ").arg(Quoted("." + suffix)) + known;
+        return QStringLiteral("Die Endung %1 ist unbekannt. ").arg(quoted("." + suffix)) + known;
     }
     if (*format == PictureFormat::Png &&
         (request.scale < kMinExportScale || request.scale > kMaxExportScale))
@@ -68,39 +68,39 @@ QString CheckExportRequest(const ExportRequest& request, QSize pictureSize) {
     if (hasWidth && !(request.widthCm >= kMinWidthCm && request.widthCm <= kMaxWidthCm)) {
         const QString rule = QStringLiteral("Die Breite muss zwischen 1 cm und 100 cm liegen.");
         if (!std::isfinite(request.widthCm)) return rule;
-        return QStringLiteral("Die Breite %1 cm ist nicht möglich. ").arg(WidthText(request.widthCm)) + rule;
+        return QStringLiteral("Die Breite %1 cm ist nicht möglich. ").arg(widthText(request.widthCm)) + rule;
     }
-    const QRect part = ExportedPart(request.part, pictureSize);
+    const QRect part = exportedPart(request.part, pictureSize);
     if (part.isEmpty()) return QStringLiteral("Der markierte Ausschnitt liegt außerhalb des Bildes.");
     if (*format == PictureFormat::Tikz) {
         const double heightCm = request.widthCm * part.height() / part.width();
         if (heightCm > kMaxTikzHeightCm)
             return QStringLiteral("Bei %1 cm Breite wäre der Ausschnitt %2 cm hoch; LaTeX setzt höchstens 500 cm. "
                                   "Bitte eine kleinere Breite oder einen breiteren Ausschnitt wählen.")
-                .arg(WidthText(request.widthCm), WidthText(std::round(heightCm)));
+                .arg(widthText(request.widthCm), widthText(std::round(heightCm)));
     }
     return {};
 }
 
-QString ExportPicture(const PictureSource& source, const ExportRequest& request) {
-    const QString problem = CheckExportRequest(request, source.size());
+QString exportPicture(const PictureSource& source, const ExportRequest& request) {
+    const QString problem = checkExportRequest(request, source.size());
     if (!problem.isEmpty()) return problem;
-    const QRect part = ExportedPart(request.part, source.size());
+    const QRect part = exportedPart(request.part, source.size());
     QByteArray bytes;
-    switch (*FormatOfFileName(request.fileName)) {
+    switch (*formatOfFileName(request.fileName)) {
     case PictureFormat::Png:
-        bytes = EncodePng(RenderPictureImage(source, part, request.scale), request.scale);
+        bytes = encodePng(renderPictureImage(source, part, request.scale), request.scale);
         break;
-    case PictureFormat::Svg: bytes = RenderSvg(source, part); break;
-    case PictureFormat::Pdf: bytes = RenderPdf(source, part, request.widthCm); break;
-    case PictureFormat::Tikz: bytes = RenderTikz(source, part, request.widthCm, request.tikzStandalone); break;
+    case PictureFormat::Svg: bytes = renderSvg(source, part); break;
+    case PictureFormat::Pdf: bytes = renderPdf(source, part, request.widthCm); break;
+    case PictureFormat::Tikz: bytes = renderTikz(source, part, request.widthCm, request.tikzStandalone); break;
     }
     if (bytes.isEmpty())
         return QStringLiteral("Das Bild konnte nicht erzeugt werden. Es wurde nichts gespeichert.");
-    return WriteFile(request.fileName, bytes);
+    return writeFile(request.fileName, bytes);
 }
 
-QImage RenderPictureImage(const PictureSource& source, QRect part, int scale) {
+QImage renderPictureImage(const PictureSource& source, QRect part, int scale) {
     if (scale <= 1) return source.screen.copy(part);
     QImage image(part.size() * scale, QImage::Format_RGB32);
     if (image.isNull()) return image;
@@ -113,13 +113,13 @@ QImage RenderPictureImage(const PictureSource& source, QRect part, int scale) {
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     {
         QPainterCanvas canvas(painter, part, scale);
-        ReplayCalls(source.calls, canvas);
+        replayCalls(source.calls, canvas);
     }
     painter.end();
     return image;
 }
 
-QByteArray EncodePng(const QImage& image, int scale) {
+QByteArray encodePng(const QImage& image, int scale) {
     if (image.isNull()) return {};
     QImage out = image;
     out.setDotsPerMeterX(kScreenDotsPerMetre * std::max(scale, 1));
@@ -132,7 +132,7 @@ QByteArray EncodePng(const QImage& image, int scale) {
     return bytes;
 }
 
-QByteArray RenderPdf(const PictureSource& source, QRect part, double widthCm) {
+QByteArray renderPdf(const PictureSource& source, QRect part, double widthCm) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -150,16 +150,16 @@ QByteArray RenderPdf(const PictureSource& source, QRect part, double widthCm) {
         const double scale = double(writer.width()) / part.width();
         {
             QPainterCanvas canvas(painter, part, scale);
-            ReplayCalls(source.calls, canvas);
+            replayCalls(source.calls, canvas);
         }
         painter.end();
     }
     return bytes;
 }
 
-QMimeData* PictureMimeData(const PictureSource& source, QRect part) {
+QMimeData* pictureMimeData(const PictureSource& source, QRect part) {
     auto* data = new QMimeData;
     data->setImageData(source.screen.copy(part));
-    data->setData(QStringLiteral("image/svg+xml"), RenderSvg(source, part));
+    data->setData(QStringLiteral("image/svg+xml"), renderSvg(source, part));
     return data;
 }

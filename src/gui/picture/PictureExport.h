@@ -28,7 +28,7 @@ struct PictureSource {
 enum class PictureFormat { Png, Svg, Pdf, Tikz };
 
 // By the file name's extension, in any case; none for other extensions.
-std::optional<PictureFormat> FormatOfFileName(const QString& fileName);
+std::optional<PictureFormat> formatOfFileName(const QString& fileName);
 
 constexpr int kMinExportScale = 1;
 constexpr int kMaxExportScale = 4;
@@ -53,34 +53,34 @@ struct ExportRequest {
 
 // The German message for a request that cannot be carried out as asked
 // (extension, scale, width, part outside the picture); empty when it can.
-QString CheckExportRequest(const ExportRequest& request, QSize pictureSize);
+QString checkExportRequest(const ExportRequest& request, QSize pictureSize);
 
 // Checks the request, draws the picture and writes the file. Empty on
 // success, otherwise the German message; the picture is never changed.
-QString ExportPicture(const PictureSource& source, const ExportRequest& request);
+QString exportPicture(const PictureSource& source, const ExportRequest& request);
 
 // The part of the picture an export of `part` shows (the whole picture for
 // an empty part); empty when the part lies outside the picture.
-QRect ExportedPart(QRect part, QSize pictureSize);
+QRect exportedPart(QRect part, QSize pictureSize);
 
 // --- renderers (part: picture pixels inside the picture) ------------------
 
 // Scale 1: the screen's own pixels. Scales 2 .. 4: drawn at that resolution.
-QImage RenderPictureImage(const PictureSource& source, QRect part, int scale);
+QImage renderPictureImage(const PictureSource& source, QRect part, int scale);
 // PNG file contents of an image made at the given scale (its resolution is
 // set so that every scale prints at the same size).
-QByteArray EncodePng(const QImage& image, int scale);
+QByteArray encodePng(const QImage& image, int scale);
 // SVG document: every object of the picture a group named after it, labels
 // as text, lines, outlines and hatching as paths.
-QByteArray RenderSvg(const PictureSource& source, QRect part);
+QByteArray renderSvg(const PictureSource& source, QRect part);
 // PDF document of one page: the part at the given width in centimetres.
-QByteArray RenderPdf(const PictureSource& source, QRect part, double widthCm);
+QByteArray renderPdf(const PictureSource& source, QRect part, double widthCm);
 // LaTeX code (UTF-8): one tikzpicture of the part at the given width, after
 // a comment naming the packages it needs, or (standalone) a complete
 // document whose page is the picture.
-QByteArray RenderTikz(const PictureSource& source, QRect part, double widthCm, bool standalone);
+QByteArray renderTikz(const PictureSource& source, QRect part, double widthCm, bool standalone);
 
 // The clipboard's contents for the part: the screen's bitmap, exactly as
 // before, and beside it the same part as SVG (image/svg+xml). The caller
 // owns the result (QClipboard::setMimeData takes it).
-QMimeData* PictureMimeData(const PictureSource& source, QRect part);
+QMimeData* pictureMimeData(const PictureSource& source, QRect part);

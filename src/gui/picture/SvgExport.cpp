@@ -23,15 +23,15 @@ const QByteArray kEndMarker = "spatium-object-end";
 
 class SvgObjectMarkers : public QPainterCanvas::ObjectSink {
 public:
-    void Begin(QPainter& painter, ObjectKind, const std::string& name) override {
-        Mark(painter, kBeginMarker + QByteArray::number(qsizetype(names_.size())));
+    void beginObject(QPainter& painter, ObjectKind, const std::string& name) override {
+        mark(painter, kBeginMarker + QByteArray::number(qsizetype(names_.size())));
         names_.push_back(name);
     }
-    void End(QPainter& painter) override { Mark(painter, kEndMarker); }
+    void endObject(QPainter& painter) override { mark(painter, kEndMarker); }
     const std::vector<std::string>& names() const { return names_; }
 
 private:
-    static void Mark(QPainter& painter, const QByteArray& marker) {
+    static void mark(QPainter& painter, const QByteArray& marker) {
         painter.save();
         // Nearly transparent and a quarter of a unit wide: no drawing of the
         // picture uses this pen, so the state changes before and after.
@@ -46,20 +46,20 @@ private:
 // XML 1.0 allows no control character but tab, line feed and carriage
 // return, not even as a reference, and neither U+FFFE nor U+FFFF; labels
 // and names from a file may hold them, so the SVG leaves them out.
-bool IsXmlChar(QChar ch) {
+bool isXmlChar(QChar ch) {
     const char16_t c = ch.unicode();
     return (c >= 0x20 || c == u'\t' || c == u'\n' || c == u'\r') && c != 0xFFFE && c != 0xFFFF;
 }
 
-QString XmlText(const std::string& text) {
+QString xmlText(const std::string& text) {
     QString xml = QString::fromStdString(text);
-    xml.removeIf([](QChar ch) { return !IsXmlChar(ch); });
+    xml.removeIf([](QChar ch) { return !isXmlChar(ch); });
     return xml;
 }
 
 // The same test on the UTF-8 bytes (bytes that are no UTF-8 become U+FFFD,
 // which XML allows).
-bool IsXmlText(const std::string& text) {
+bool isXmlText(const std::string& text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto b = static_cast<unsigned char>(text[i]);
         if (b < 0x20 && b != '\t' && b != '\n' && b != '\r') return false;
@@ -69,27 +69,27 @@ bool IsXmlText(const std::string& text) {
     return true;
 }
 
-QByteArray XmlEscaped(const std::string& text) { return XmlText(text).toHtmlEscaped().toUtf8(); }
+QByteArray xmlEscaped(const std::string& text) { return xmlText(text).toHtmlEscaped().toUtf8(); }
 
 // The calls as the SVG may paint them: QSvgGenerator writes texts and font
 // families as they are, so texts lose what XML cannot hold and a family
 // that could break out of its attribute becomes the default one. The
 // calls themselves are copied only when one of them needs it.
-std::span<const CanvasCall> SvgSafeCalls(std::span<const CanvasCall> calls, std::vector<CanvasCall>& copy) {
+std::span<const CanvasCall> svgSafeCalls(std::span<const CanvasCall> calls, std::vector<CanvasCall>& copy) {
     std::string family = kDefaultFontName;  // the family last looked at, and whether it is usable
     bool usable = true;
     auto usableFamily = [&](const std::string& name) {
         if (name != family) {
             family = name;
-            usable = IsUsableFontFamily(QString::fromStdString(name));
+            usable = isUsableFontFamily(QString::fromStdString(name));
         }
         return usable;
     };
-    auto safe = [&](const CanvasCall& c) { return IsXmlText(c.text) && usableFamily(c.attributes.font.name); };
+    auto safe = [&](const CanvasCall& c) { return isXmlText(c.text) && usableFamily(c.attributes.font.name); };
     if (std::all_of(calls.begin(), calls.end(), safe)) return calls;
     copy.assign(calls.begin(), calls.end());
     for (CanvasCall& c : copy) {
-        if (!IsXmlText(c.text)) c.text = XmlText(c.text).toStdString();
+        if (!isXmlText(c.text)) c.text = xmlText(c.text).toStdString();
         if (!usableFamily(c.attributes.font.name)) c.attributes.font.name = kDefaultFontName;
     }
     return copy;
@@ -97,7 +97,7 @@ std::span<const CanvasCall> SvgSafeCalls(std::span<const CanvasCall> calls, std:
 
 // An XML name made of the object's name: letters, digits and single "_"
 // ("Ebene E1" -> "Ebene_E1", "Würfel" -> "Wuerfel"), unique in the file.
-QByteArray GroupId(const std::string& name, std::set<QByteArray>& used) {
+QByteArray groupId(const std::string& name, std::set<QByteArray>& used) {
     QByteArray id;
     const QString text = QString::fromStdString(name);
     for (const QChar ch : text) {
@@ -125,7 +125,7 @@ QByteArray GroupId(const std::string& name, std::set<QByteArray>& used) {
 // The text element of a marker, not a text of the picture that happens to
 // read like one: only markers are drawn in the marker colour, nearly
 // transparent (the picture's texts are opaque).
-bool IsMarkerText(const QByteArray& svg, qsizetype textStart, qsizetype contentStart) {
+bool isMarkerText(const QByteArray& svg, qsizetype textStart, qsizetype contentStart) {
     const QByteArray tag = svg.mid(textStart, contentStart - textStart);
     return tag.contains("fill=\"#010203\"") && !tag.contains("fill-opacity=\"1\"");
 }
@@ -138,14 +138,14 @@ struct MarkerText {
 };
 
 // The next marker text at or after pos; start -1 when there is none.
-MarkerText NextMarker(const QByteArray& svg, qsizetype pos) {
+MarkerText nextMarker(const QByteArray& svg, qsizetype pos) {
     for (qsizetype found; (found = svg.indexOf(">" + kBeginMarker, pos)) >= 0; pos = found + 1) {
         MarkerText m;
         m.start = svg.lastIndexOf("<text", found);
         m.content = found + 1;
         const qsizetype close = svg.indexOf("</text>", found);
         if (m.start < 0 || close < 0) break;
-        if (!IsMarkerText(svg, m.start, m.content)) continue;
+        if (!isMarkerText(svg, m.start, m.content)) continue;
         m.end = close + 7;
         m.label = svg.mid(m.content, close - m.content);
         return m;
@@ -153,26 +153,26 @@ MarkerText NextMarker(const QByteArray& svg, qsizetype pos) {
     return {};
 }
 
-QByteArray WithoutMarkers(QByteArray svg) {
-    for (MarkerText m; (m = NextMarker(svg, 0)).start >= 0;) svg.remove(m.start, m.end - m.start);
+QByteArray withoutMarkers(QByteArray svg) {
+    for (MarkerText m; (m = nextMarker(svg, 0)).start >= 0;) svg.remove(m.start, m.end - m.start);
     return svg;
 }
 
 // Replaces every marker's state group by the tag it stands for. When the
 // generator's output does not have the expected shape, only the marker
 // texts are taken out, so the file stays valid without groups.
-QByteArray GroupObjects(const QByteArray& svg, const std::vector<std::string>& names) {
+QByteArray groupObjects(const QByteArray& svg, const std::vector<std::string>& names) {
     QByteArray out;
     out.reserve(svg.size());
     std::set<QByteArray> used;
     qsizetype pos = 0;
-    for (MarkerText m; (m = NextMarker(svg, pos)).start >= 0;) {
+    for (MarkerText m; (m = nextMarker(svg, pos)).start >= 0;) {
         // The marker's state group holds the marker and nothing else.
         const qsizetype groupStart = svg.lastIndexOf("<g ", m.start);
         const qsizetype groupEnd = svg.indexOf("</g>", m.end);
         if (groupStart < pos || groupEnd < 0 || svg.mid(groupStart + 1, m.start - groupStart - 1).contains('<') ||
             !svg.mid(m.end, groupEnd - m.end).trimmed().isEmpty())
-            return WithoutMarkers(svg);
+            return withoutMarkers(svg);
         out += svg.mid(pos, groupStart - pos);
         if (m.label == kEndMarker) {
             out += "</g>";
@@ -180,7 +180,7 @@ QByteArray GroupObjects(const QByteArray& svg, const std::vector<std::string>& n
             bool ok = false;
             const qsizetype index = m.label.mid(kBeginMarker.size()).toLongLong(&ok);
             const std::string name = ok && index >= 0 && index < qsizetype(names.size()) ? names[index] : std::string();
-            out += "<g id=\"" + GroupId(name, used) + "\"><title>" + XmlEscaped(name) + "</title>";
+            out += "<g id=\"" + groupId(name, used) + "\"><title>" + xmlEscaped(name) + "</title>";
         }
         pos = groupEnd + 4;
     }
@@ -190,7 +190,7 @@ QByteArray GroupObjects(const QByteArray& svg, const std::vector<std::string>& n
 
 }  // namespace
 
-QByteArray RenderSvg(const PictureSource& source, QRect part) {
+QByteArray renderSvg(const PictureSource& source, QRect part) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -208,9 +208,9 @@ QByteArray RenderSvg(const PictureSource& source, QRect part) {
         {
             QPainterCanvas canvas(painter, part, 1.0, QPointF(), &markers);
             std::vector<CanvasCall> copy;
-            ReplayCalls(SvgSafeCalls(source.calls, copy), canvas);
+            replayCalls(svgSafeCalls(source.calls, copy), canvas);
         }
         painter.end();
     }
-    return GroupObjects(bytes, markers.names());
+    return groupObjects(bytes, markers.names());
 }

@@ -4,8 +4,8 @@
 #include "gui/canvas/QPainterCanvas.h"
 #include "core/tikz/TikzCanvas.h"
 
-QByteArray RenderTikz(const PictureSource& source, QRect part, double widthCm, bool standalone) {
-    const std::string file = TikzFile(source.calls, {part.left(), part.top(), part.width(), part.height()}, widthCm,
-                                      standalone, ScreenTextBox);
+QByteArray renderTikz(const PictureSource& source, QRect part, double widthCm, bool standalone) {
+    const std::string file = tikzFile(source.calls, {part.left(), part.top(), part.width(), part.height()}, widthCm,
+                                      standalone, screenTextBox);
     return QByteArray::fromStdString(file);
 }

@@ -21,7 +21,7 @@ namespace {
 constexpr int kRotationStep = 5;
 constexpr int kRotationLimit = 720;
 
-QFont PictureTextFont(const ViewState& v) {
+QFont pictureTextFont(const ViewState& v) {
     QFont f(QString::fromStdString(v.textFontName));
     f.setPointSize(v.textSize);
     f.setBold(v.textStyle & FontStyles::Bold);
@@ -31,7 +31,7 @@ QFont PictureTextFont(const ViewState& v) {
     return f;
 }
 
-FontStyle StyleOf(const QFont& f) {
+FontStyle styleOf(const QFont& f) {
     FontStyle s = FontStyles::Regular;
     if (f.bold())
         s |= FontStyles::Bold;
@@ -47,42 +47,42 @@ FontStyle StyleOf(const QFont& f) {
 }  // namespace
 
 void PlotWindow::connectControls() {
-    for (const CheckBoxRow& row : CheckBoxTable()) {
+    for (const CheckBoxRow& row : checkBoxTable()) {
         const CheckBoxRow* s = &row;
         connect(box(row.name), &QCheckBox::toggled, this, [this, s](bool on) { checkBoxToggled(*s, on); });
     }
     connect(systemGroup_, &QButtonGroup::idClicked, this, [this](int id) { systemButtonClick(id); });
-    connect(ComboBox_Zoomfaktor, &QComboBox::currentTextChanged, this, [this] { ComboBox_ZoomfaktorChange(); });
-    connect(SpeedButton_Drehung_z_minus, &QToolButton::clicked, this, [this] { rotate(-kRotationStep); });
-    connect(SpeedButton_Drehung_z_plus, &QToolButton::clicked, this, [this] { rotate(kRotationStep); });
-    connect(SpeedButton_Drehung_auf_0, &QToolButton::clicked, this, [this] { SpeedButton_Drehung_auf_0Click(); });
-    connect(SpeedButton_KoordEbenen_aus, &QToolButton::clicked, this, [this] { SpeedButton_KoordEbenen_ausClick(); });
-    connect(SpeedButton_FontAuswahl, &QToolButton::clicked, this, [this] { SpeedButton_FontAuswahlClick(); });
-    connect(SpeedButton_Hilfe, &QToolButton::clicked, this, [this] { showWindow(helpWindow_); });
-    connect(SpeedButton_3DSys, &QToolButton::clicked, this, [this] { showWindow(inputWindow_); });
+    connect(zoomList_, &QComboBox::currentTextChanged, this, [this] { onZoomListChanged(); });
+    connect(rotateMinusButton_, &QToolButton::clicked, this, [this] { rotate(-kRotationStep); });
+    connect(rotatePlusButton_, &QToolButton::clicked, this, [this] { rotate(kRotationStep); });
+    connect(rotationResetButton_, &QToolButton::clicked, this, [this] { resetRotation(); });
+    connect(coordPlanesOffButton_, &QToolButton::clicked, this, [this] { hideCoordinatePlanes(); });
+    connect(fontButton_, &QToolButton::clicked, this, [this] { chooseTextFont(); });
+    connect(helpButton_, &QToolButton::clicked, this, [this] { showWindow(helpWindow_); });
+    connect(inputWindowButton_, &QToolButton::clicked, this, [this] { showWindow(inputWindow_); });
 
-    connect(Panel_Koordinatenebenen, &ColourPanel::clicked, this,
-            [this] { colourPanelClick(Panel_Koordinatenebenen, view_.coordPlaneColor); });
-    connect(Panel_HintergrundRasterFarbe, &ColourPanel::clicked, this,
-            [this] { colourPanelClick(Panel_HintergrundRasterFarbe, view_.gridColor); });
-    connect(Panel_Parallelebenen, &ColourPanel::clicked, this,
-            [this] { colourPanelClick(Panel_Parallelebenen, view_.parallelPlaneColor); });
-    connect(Panel_Wuerfelfarbe, &ColourPanel::clicked, this,
-            [this] { colourPanelClick(Panel_Wuerfelfarbe, view_.cubeColor); });
+    connect(coordPlaneColourPanel_, &ColourPanel::clicked, this,
+            [this] { colourPanelClick(coordPlaneColourPanel_, view_.coordPlaneColor); });
+    connect(gridColourPanel_, &ColourPanel::clicked, this,
+            [this] { colourPanelClick(gridColourPanel_, view_.gridColor); });
+    connect(parallelPlaneColourPanel_, &ColourPanel::clicked, this,
+            [this] { colourPanelClick(parallelPlaneColourPanel_, view_.parallelPlaneColor); });
+    connect(cubeColourPanel_, &ColourPanel::clicked, this,
+            [this] { colourPanelClick(cubeColourPanel_, view_.cubeColor); });
 
-    connect(Image1, &PlotImage::mouseDown, this, [this](const ImageMouseEvent& e) { Image1MouseDown(e); });
-    connect(Image1, &PlotImage::mouseMoved, this, [this](const ImageMouseEvent& e) { Image1MouseMove(e); });
-    connect(Image1, &PlotImage::mouseUp, this, [this](const ImageMouseEvent& e) { Image1MouseUp(e); });
+    connect(image_, &PlotImage::mouseDown, this, [this](const ImageMouseEvent& e) { onImageMouseDown(e); });
+    connect(image_, &PlotImage::mouseMoved, this, [this](const ImageMouseEvent& e) { onImageMouseMove(e); });
+    connect(image_, &PlotImage::mouseUp, this, [this](const ImageMouseEvent& e) { onImageMouseUp(e); });
 
-    connect(Edit_Text_in_Grafik, &QLineEdit::textChanged, this, [this] { Edit_Text_in_GrafikChange(); });
-    OnFieldLeft(Edit_Kantenlaenge, [this] { Edit_KantenlaengeExit(); });
+    connect(pictureTextEdit_, &QLineEdit::textChanged, this, [this] { onPictureTextChanged(); });
+    watchFieldLeave(cubeEdgeEdit_, [this] { onEdgeLengthLeft(); });
     for (int axis = 0; axis < 3; ++axis)
-        OnFieldLeft(Edit_gleich_const[axis], [this, axis] { parallelPlaneExit(axis); });
-    OnFieldLeft(Edit_Ebenenstreckfaktor, [this] { Edit_EbenenstreckfaktorExit(); });
+        watchFieldLeave(parallelPlaneEdits_[axis], [this, axis] { onParallelPlaneLeft(axis); });
+    watchFieldLeave(stretchFactorEdit_, [this] { onStretchFactorLeft(); });
 
     // Enter moves on like Tab in these edits (not in the stretch factor).
-    for (QLineEdit* e : {Edit_Kantenlaenge, Edit_gleich_const[0], Edit_gleich_const[1],
-                         Edit_gleich_const[2], Edit_Text_in_Grafik})
+    for (QLineEdit* e : {cubeEdgeEdit_, parallelPlaneEdits_[0], parallelPlaneEdits_[1],
+                         parallelPlaneEdits_[2], pictureTextEdit_})
         e->installEventFilter(this);
 }
 
@@ -133,14 +133,14 @@ void PlotWindow::systemButtonClick(int system) {
     redraw();
 }
 
-void PlotWindow::ComboBox_ZoomfaktorChange() {
+void PlotWindow::onZoomListChanged() {
     takeZoomFromList();
     redraw();  // also when the scale stayed
 }
 
 void PlotWindow::takeZoomFromList() {
     // A typed text that is no item keeps the scale.
-    const int item = ComboBox_Zoomfaktor->findText(ComboBox_Zoomfaktor->currentText(), Qt::MatchExactly);
+    const int item = zoomList_->findText(zoomList_->currentText(), Qt::MatchExactly);
     if (item >= 0 && item < static_cast<int>(kZoomItems.size()))
         view_.zoomScale = kZoomItems[static_cast<std::size_t>(item)].scale;
 }
@@ -158,20 +158,20 @@ void PlotWindow::rotate(int step) {
             angle += kRotationStep;
         else
             continue;
-        Edit_Drehwinkel_Achse->setText(QString::fromStdString(NumberText(angle)) + QStringLiteral("°"));
+        rotationAngleEdit_->setText(QString::fromStdString(numberText(angle)) + QStringLiteral("°"));
     }
     redraw();
 }
 
-void PlotWindow::SpeedButton_Drehung_auf_0Click() {
-    Edit_Drehwinkel_Achse->setText(QStringLiteral("0°"));
+void PlotWindow::resetRotation() {
+    rotationAngleEdit_->setText(QStringLiteral("0°"));
     view_.rotationX = 0;
     view_.rotationY = 0;
     view_.rotationZ = 0;
     redraw();
 }
 
-void PlotWindow::SpeedButton_KoordEbenen_ausClick() {
+void PlotWindow::hideCoordinatePlanes() {
     // Each box that changes runs its own handler, which redraws.
     for (const char* name : {"CheckBox_xy_Ebene", "CheckBox_xz_Ebene", "CheckBox_yz_Ebene"})
         box(name)->setChecked(false);
@@ -182,53 +182,53 @@ void PlotWindow::colourPanelClick(ColourPanel* panel, Colour& target) {
     QColor colour = lastDialogColour_;
     if (services_.chooseColour && services_.chooseColour(this, colour)) {
         lastDialogColour_ = colour;
-        panel->setColour(FromQColor(colour));
+        panel->setColour(fromQColor(colour));
         target = panel->colour();
     }
     redraw();  // also after Cancel
 }
 
-void PlotWindow::SpeedButton_FontAuswahlClick() {
-    QFont font = PictureTextFont(view_);
-    QColor colour = ToQColor(view_.textColor);
+void PlotWindow::chooseTextFont() {
+    QFont font = pictureTextFont(view_);
+    QColor colour = toQColor(view_.textColor);
     if (services_.chooseFont)
         services_.chooseFont(this, font, colour);  // unchanged when cancelled
-    view_.textColor = FromQColor(colour);
+    view_.textColor = fromQColor(colour);
     view_.textFontName = font.family().toStdString();
     if (font.pointSize() > 0)
         view_.textSize = font.pointSize();
-    view_.textStyle = StyleOf(font);
+    view_.textStyle = styleOf(font);
     view_.textBrushStyle = BrushStyles::Clear;
     showTextFontInEdit();
     emit viewChanged();
 }
 
 void PlotWindow::showTextFontInEdit() {
-    Edit_Text_in_Grafik->setFont(PictureTextFont(view_));
-    QPalette palette = Edit_Text_in_Grafik->palette();
-    palette.setColor(QPalette::Text, ToQColor(view_.textColor));
-    Edit_Text_in_Grafik->setPalette(palette);
+    pictureTextEdit_->setFont(pictureTextFont(view_));
+    QPalette palette = pictureTextEdit_->palette();
+    palette.setColor(QPalette::Text, toQColor(view_.textColor));
+    pictureTextEdit_->setPalette(palette);
 }
 
-void PlotWindow::Edit_Text_in_GrafikChange() {
-    view_.textString = Edit_Text_in_Grafik->text().toStdString();
+void PlotWindow::onPictureTextChanged() {
+    view_.textString = pictureTextEdit_->text().toStdString();
 }
 
-void PlotWindow::Edit_KantenlaengeExit() {
-    ReadNumberField(Edit_Kantenlaenge, view_.cubeEdge, feedback());
+void PlotWindow::onEdgeLengthLeft() {
+    readNumberField(cubeEdgeEdit_, view_.cubeEdge, feedback());
     redraw();
 }
 
-void PlotWindow::parallelPlaneExit(int axis) {
-    ReadNumberField(Edit_gleich_const[axis], *parallel_[axis], feedback());
+void PlotWindow::onParallelPlaneLeft(int axis) {
+    readNumberField(parallelPlaneEdits_[axis], *parallel_[axis], feedback());
     redraw();
 }
 
-void PlotWindow::Edit_EbenenstreckfaktorExit() {
+void PlotWindow::onStretchFactorLeft() {
     // A factor of 0 or less is not taken: it would collapse or mirror the
     // stretched planes at the next redraw. The focus stays in the field.
     if (!readStretchFactor()) {
-        ReturnFocusTo(Edit_Ebenenstreckfaktor);
+        returnFocusTo(stretchFactorEdit_);
         return;
     }
     redraw();
@@ -239,7 +239,7 @@ void PlotWindow::Edit_EbenenstreckfaktorExit() {
 // read, as the field's leave handler has always done.
 bool PlotWindow::readStretchFactor() {
     Real factor = view_.planeStretch;
-    const bool read = ReadNumberField(Edit_Ebenenstreckfaktor, factor, feedback());
+    const bool read = readNumberField(stretchFactorEdit_, factor, feedback());
     if (read && factor <= 0)
         return false;
     view_.planeStretch = factor;
@@ -249,13 +249,13 @@ bool PlotWindow::readStretchFactor() {
 void PlotWindow::takeViewFromControls() {
     takeZoomFromList();
     view_.pointLabelSize = box("CheckBox_PunktBeschriftung_gross")->isChecked() ? 16 : 10;
-    view_.coordPlaneColor = Panel_Koordinatenebenen->colour();
-    view_.gridColor = Panel_HintergrundRasterFarbe->colour();
-    view_.parallelPlaneColor = Panel_Parallelebenen->colour();
-    view_.cubeColor = Panel_Wuerfelfarbe->colour();
-    view_.textString = Edit_Text_in_Grafik->text().toStdString();
+    view_.coordPlaneColor = coordPlaneColourPanel_->colour();
+    view_.gridColor = gridColourPanel_->colour();
+    view_.parallelPlaneColor = parallelPlaneColourPanel_->colour();
+    view_.cubeColor = cubeColourPanel_->colour();
+    view_.textString = pictureTextEdit_->text().toStdString();
     view_.cubeEdge = kViewDefaults.cubeEdge;
-    ReadNumberField(Edit_Kantenlaenge, view_.cubeEdge, feedback());
+    readNumberField(cubeEdgeEdit_, view_.cubeEdge, feedback());
     view_.planeStretch = kViewDefaults.planeStretch;
     readStretchFactor();
     readViewControls();

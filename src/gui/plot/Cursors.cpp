@@ -10,7 +10,7 @@ constexpr int kSize = 32;
 
 // Draws the figure of one cursor with the given pen/brush colour; used once
 // for the black shape and once, widened, for the white outline of the mask.
-void DrawFigure(QPainter& p, ImageCursor which, bool outline) {
+void drawFigure(QPainter& p, ImageCursor which, bool outline) {
     const int grow = outline ? 1 : 0;
     QPen pen(Qt::color1);
     pen.setWidth(1 + 2 * grow);
@@ -63,18 +63,18 @@ void DrawFigure(QPainter& p, ImageCursor which, bool outline) {
     }
 }
 
-QBitmap Render(ImageCursor which, bool outline) {
+QBitmap renderBitmap(ImageCursor which, bool outline) {
     QBitmap bitmap(kSize, kSize);
     bitmap.clear();
     QPainter p(&bitmap);
     p.setRenderHint(QPainter::Antialiasing, false);
-    DrawFigure(p, which, outline);
+    drawFigure(p, which, outline);
     return bitmap;
 }
 
 }  // namespace
 
-QPoint CursorHotSpot(ImageCursor which) {
+QPoint cursorHotSpot(ImageCursor which) {
     switch (which) {
     case ImageCursor::Pan: return {8, 3};
     case ImageCursor::Marking: return {14, 12};
@@ -83,13 +83,13 @@ QPoint CursorHotSpot(ImageCursor which) {
     return {0, 0};
 }
 
-QBitmap CursorShape(ImageCursor which) { return Render(which, false); }
+QBitmap cursorShape(ImageCursor which) { return renderBitmap(which, false); }
 
 // The figure drawn one pixel wider and filled: covers the shape and gives it
 // a white rim, so the cursor stays visible on any colour.
-QBitmap CursorMask(ImageCursor which) { return Render(which, true); }
+QBitmap cursorMask(ImageCursor which) { return renderBitmap(which, true); }
 
-QCursor MakeImageCursor(ImageCursor which) {
-    const QPoint hot = CursorHotSpot(which);
-    return QCursor(CursorShape(which), CursorMask(which), hot.x(), hot.y());
+QCursor makeImageCursor(ImageCursor which) {
+    const QPoint hot = cursorHotSpot(which);
+    return QCursor(cursorShape(which), cursorMask(which), hot.x(), hot.y());
 }

@@ -9,10 +9,10 @@
 enum class ImageCursor { Pan, Marking, Text };
 
 // Hot spots: hand (8, 3), cross-hair (14, 12), T (9, 12).
-QPoint CursorHotSpot(ImageCursor which);
+QPoint cursorHotSpot(ImageCursor which);
 
 // The shape (black where set) and the mask (opaque where set).
-QBitmap CursorShape(ImageCursor which);
-QBitmap CursorMask(ImageCursor which);
+QBitmap cursorShape(ImageCursor which);
+QBitmap cursorMask(ImageCursor which);
 
-QCursor MakeImageCursor(ImageCursor which);
+QCursor makeImageCursor(ImageCursor which);

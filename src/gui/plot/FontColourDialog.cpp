@@ -15,7 +15,7 @@ namespace {
 
 // The chooser lists real families only: an alias such as "Arial" is shown
 // as the family it resolves to, so the list, style and size start selected.
-QFont Resolved(const QFont& font) {
+QFont resolved(const QFont& font) {
     QFont resolved = font;
     const QString family = QFontInfo(font).family();
     resolved.setFamily(family);
@@ -36,7 +36,7 @@ QFont Resolved(const QFont& font) {
 FontColourDialog::FontColourDialog(const QFont& requested, const QColor& colour, QWidget* parent)
     : QDialog(parent), colour_(colour) {
     setWindowTitle(QStringLiteral("Schriftart"));
-    const QFont font = Resolved(requested);
+    const QFont font = resolved(requested);
 
     // The standard chooser, used as a plain child widget without its own buttons.
     fonts_ = new QFontDialog(font, this);

@@ -18,10 +18,10 @@ namespace {
 
 enum class MouseMode { Pan, Marking, Text };
 
-const QCursor& CursorFor(MouseMode mode) {
-    static const QCursor pan = MakeImageCursor(ImageCursor::Pan);
-    static const QCursor marking = MakeImageCursor(ImageCursor::Marking);
-    static const QCursor text = MakeImageCursor(ImageCursor::Text);
+const QCursor& cursorFor(MouseMode mode) {
+    static const QCursor pan = makeImageCursor(ImageCursor::Pan);
+    static const QCursor marking = makeImageCursor(ImageCursor::Marking);
+    static const QCursor text = makeImageCursor(ImageCursor::Text);
     switch (mode) {
     case MouseMode::Text: return text;
     case MouseMode::Marking: return marking;
@@ -31,7 +31,7 @@ const QCursor& CursorFor(MouseMode mode) {
 }
 
 // Text mode wins over marking mode; with neither the mouse pans.
-MouseMode CurrentMode(bool textMode, bool markingMode) {
+MouseMode currentMode(bool textMode, bool markingMode) {
     if (textMode)
         return MouseMode::Text;
     return markingMode ? MouseMode::Marking : MouseMode::Pan;
@@ -39,16 +39,16 @@ MouseMode CurrentMode(bool textMode, bool markingMode) {
 
 }  // namespace
 
-void PlotWindow::Image1MouseDown(const ImageMouseEvent& e) {
+void PlotWindow::onImageMouseDown(const ImageMouseEvent& e) {
     view_.mouseLastX = e.x;
     view_.mouseLastY = e.y;
-    const MouseMode mode = CurrentMode(box("CheckBox_Textmodus")->isChecked(),
+    const MouseMode mode = currentMode(box("CheckBox_Textmodus")->isChecked(),
                                        box("CheckBox_SchnittModus")->isChecked());
     if (e.counts(Qt::RightButton)) {
         if (mode == MouseMode::Text) {
             // Through the kept picture, so exports show the text until the next redraw.
             const CanvasObject object(canvas(), ObjectKind::Text, "Text „" + view_.textString + "“");
-            DrawText(canvas(), e.x, e.y, view_.textString, view_.textFontName, view_.textSize,
+            drawText(canvas(), e.x, e.y, view_.textString, view_.textFontName, view_.textSize,
                      view_.textColor, view_.textStyle, view_.textBrushStyle);
             updateImage();
         } else {
@@ -63,11 +63,11 @@ void PlotWindow::Image1MouseDown(const ImageMouseEvent& e) {
     }
 }
 
-void PlotWindow::Image1MouseMove(const ImageMouseEvent& e) {
-    const MouseMode mode = CurrentMode(box("CheckBox_Textmodus")->isChecked(),
+void PlotWindow::onImageMouseMove(const ImageMouseEvent& e) {
+    const MouseMode mode = currentMode(box("CheckBox_Textmodus")->isChecked(),
                                        box("CheckBox_SchnittModus")->isChecked());
-    Image1->setCursor(CursorFor(mode));
-    Image1->setToolTip(mode == MouseMode::Text      ? kTextModeHint
+    image_->setCursor(cursorFor(mode));
+    image_->setToolTip(mode == MouseMode::Text      ? kTextModeHint
                        : mode == MouseMode::Marking ? kMarkingModeHint
                                                     : kPanModeHint);
     if (!e.counts(Qt::LeftButton))
@@ -92,7 +92,7 @@ void PlotWindow::Image1MouseMove(const ImageMouseEvent& e) {
     }
 }
 
-void PlotWindow::Image1MouseUp(const ImageMouseEvent&) {
+void PlotWindow::onImageMouseUp(const ImageMouseEvent&) {
     const bool marking = !box("CheckBox_Textmodus")->isChecked() && box("CheckBox_SchnittModus")->isChecked();
     if (marking && view_.selecting) {
         drawSelectionRect();  // erases the frame
@@ -104,7 +104,7 @@ void PlotWindow::Image1MouseUp(const ImageMouseEvent&) {
         if (r.y1 > r.y2)
             std::swap(r.y1, r.y2);
         // A drag may end outside the image: only pixels of the picture are copied.
-        const PictureSource picture = PictureOf(*this);
+        const PictureSource picture = pictureOf(*this);
         const QRect part = QRect(r.x1, r.y1, r.x2 - r.x1, r.y2 - r.y1).intersected(picture.screen.rect());
         view_.selecting = false;
         if (part.isEmpty()) {
@@ -112,9 +112,9 @@ void PlotWindow::Image1MouseUp(const ImageMouseEvent&) {
             return;
         }
         markedPart_ = part;
-        QGuiApplication::clipboard()->setMimeData(PictureMimeData(picture, part));
+        QGuiApplication::clipboard()->setMimeData(pictureMimeData(picture, part));
         redraw();
-        feedback().ShowMessage(this, QStringLiteral("Teilgrafik in der Zwischenablage gespeichert !"));
+        feedback().showMessage(this, QStringLiteral("Teilgrafik in der Zwischenablage gespeichert !"));
         activateWindow();
     }
     view_.selecting = false;
@@ -129,28 +129,28 @@ void PlotWindow::drawSelectionRect() {
     if (r.x1 == r.x2 || r.y1 == r.y2)
         return;
     ScreenCanvas& c = *canvas_;
-    c.SetBrushStyle(BrushStyles::Clear);
-    c.SetPenMode(PenMode::Not);
-    c.SetPenWidth(1);
-    c.SetPenStyle(PenStyles::Dot);
-    c.Rectangle(std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::max(r.x1, r.x2), std::max(r.y1, r.y2));
+    c.setBrushStyle(BrushStyles::Clear);
+    c.setPenMode(PenMode::Not);
+    c.setPenWidth(1);
+    c.setPenStyle(PenStyles::Dot);
+    c.rectangle(std::min(r.x1, r.x2), std::min(r.y1, r.y2), std::max(r.x1, r.x2), std::max(r.y1, r.y2));
     // The picture's own drawing goes on to the screen with a copying pen.
-    c.SetPenMode(PenMode::Copy);
+    c.setPenMode(PenMode::Copy);
 }
 
-PictureSource PictureOf(PlotWindow& form1) {
-    return {form1.pictureCalls(), form1.imageCanvas().picture()};
+PictureSource pictureOf(PlotWindow& plotWindow) {
+    return {plotWindow.pictureCalls(), plotWindow.imageCanvas().picture()};
 }
 
 // The whole picture on the clipboard, as bitmap and SVG ("Bild kopieren",
 // the right mouse button).
 void PlotWindow::copyWholePicture() {
-    const PictureSource picture = PictureOf(*this);
-    QGuiApplication::clipboard()->setMimeData(PictureMimeData(picture, picture.screen.rect()));
+    const PictureSource picture = pictureOf(*this);
+    QGuiApplication::clipboard()->setMimeData(pictureMimeData(picture, picture.screen.rect()));
 }
 
 void PlotWindow::copyPictureToClipboard() {
     copyWholePicture();
-    feedback().ShowMessage(this, QStringLiteral("Grafik in der Zwischenablage gespeichert !"));
+    feedback().showMessage(this, QStringLiteral("Grafik in der Zwischenablage gespeichert !"));
     activateWindow();
 }

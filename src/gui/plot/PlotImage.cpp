@@ -13,7 +13,7 @@ constexpr Qt::KeyboardModifiers kBlockingModifiers =
 
 // Whole device pixels per picture pixel: a fractional ratio such as 1.5
 // gets the next whole scale and the painter scales the picture down.
-int DeviceScaleFor(qreal ratio) {
+int deviceScaleFor(qreal ratio) {
     return std::max(int(std::ceil(ratio - 0.01)), 1);
 }
 
@@ -21,13 +21,13 @@ int DeviceScaleFor(qreal ratio) {
 
 // Widget pixel i covers the picture from i * picture / shown to
 // (i + 1) * picture / shown; the picture pixel under its centre is taken.
-int PicturePixelAt(double widgetPos, int shown, int picture) {
+int picturePixelAt(double widgetPos, int shown, int picture) {
     return int(std::floor((widgetPos + 0.5) * picture / shown));
 }
 
 // The widget pixel whose centre lies over the picture pixel's centre, so
-// PicturePixelAt gives back every widget pixel it is handed.
-int WidgetPixelOf(int picturePixel, int shown, int picture) {
+// picturePixelAt gives back every widget pixel it is handed.
+int widgetPixelOf(int picturePixel, int shown, int picture) {
     return int(std::floor((picturePixel + 0.5) * shown / picture));
 }
 
@@ -41,10 +41,10 @@ PlotImage::PlotImage(QImageCanvas& canvas, QWidget* parent) : QWidget(parent), c
     setMouseTracking(true);  // cursor and hint follow every move
 }
 
-void PlotImage::useScreenResolution() { canvas_.setDeviceScale(DeviceScaleFor(devicePixelRatioF())); }
+void PlotImage::useScreenResolution() { canvas_.setDeviceScale(deviceScaleFor(devicePixelRatioF())); }
 
 QRect PlotImage::shownRect() const {
-    const QSize picture(canvas_.Width(), canvas_.Height());
+    const QSize picture(canvas_.width(), canvas_.height());
     if (width() >= picture.width() && height() >= picture.height())
         return QRect(QPoint(0, 0), picture);
     return QRect(QPoint(0, 0), picture.scaled(size(), Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
@@ -52,14 +52,14 @@ QRect PlotImage::shownRect() const {
 
 QPoint PlotImage::toPicture(QPointF widgetPos) const {
     const QSize shown = shownRect().size();
-    return {PicturePixelAt(widgetPos.x(), shown.width(), canvas_.Width()),
-            PicturePixelAt(widgetPos.y(), shown.height(), canvas_.Height())};
+    return {picturePixelAt(widgetPos.x(), shown.width(), canvas_.width()),
+            picturePixelAt(widgetPos.y(), shown.height(), canvas_.height())};
 }
 
 QPoint PlotImage::toWidget(QPoint picturePixel) const {
     const QSize shown = shownRect().size();
-    return {WidgetPixelOf(picturePixel.x(), shown.width(), canvas_.Width()),
-            WidgetPixelOf(picturePixel.y(), shown.height(), canvas_.Height())};
+    return {widgetPixelOf(picturePixel.x(), shown.width(), canvas_.width()),
+            widgetPixelOf(picturePixel.y(), shown.height(), canvas_.height())};
 }
 
 ImageMouseEvent PlotImage::convert(const QMouseEvent* e, bool doubleClick) const {
@@ -86,7 +86,7 @@ void PlotImage::paintEvent(QPaintEvent* event) {
     // Whatever the picture does not cover stays white, like an empty image.
     if (!picture.contains(area))
         p.fillRect(area, Qt::white);
-    if (picture.width() < canvas_.Width()) {
+    if (picture.width() < canvas_.width()) {
         // Shrunk to a small screen: the whole picture, smoothly scaled.
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(picture, image);

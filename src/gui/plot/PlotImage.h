@@ -24,8 +24,8 @@ struct ImageMouseEvent {
 // Between the picture's pixels and the positions of a square of `shown`
 // widget pixels that displays `picture` pixels (shown <= picture). A widget
 // position names the pixel under it; equal sizes map one to one.
-int PicturePixelAt(double widgetPos, int shown, int picture);
-int WidgetPixelOf(int picturePixel, int shown, int picture);
+int picturePixelAt(double widgetPos, int shown, int picture);
+int widgetPixelOf(int picturePixel, int shown, int picture);
 
 class PlotImage : public QWidget {
     Q_OBJECT

@@ -35,7 +35,7 @@ constexpr int kMinPicture = 200;
 
 // The width the panel takes beside the picture: with a scroll bar when the
 // client area is lower than the panel's controls.
-int PanelAreaWidth(const QScrollArea* area, int clientHeight) {
+int panelAreaWidth(const QScrollArea* area, int clientHeight) {
     if (clientHeight >= area->widget()->minimumHeight())
         return kPanelWidth;
     return kPanelWidth + area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area->verticalScrollBar());
@@ -72,7 +72,7 @@ private:
     void arrange() {
         if (!image_)
             return;
-        const int panelWidth = PanelAreaWidth(panelArea_, height());
+        const int panelWidth = panelAreaWidth(panelArea_, height());
         panelArea_->setGeometry(width() - panelWidth, 0, panelWidth, height());
         image_->setGeometry(0, 0, std::max(width() - panelWidth, 1), height());
     }
@@ -104,8 +104,8 @@ PlotWindow::PlotWindow(WindowServices services, QWidget* parent)
     // The window is as large as the client area plus a menu bar, if any;
     // showing it fits it into a smaller screen (fitToScreen).
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    Image1 = new PlotImage(*canvas_, client);
-    Image1->useScreenResolution();
+    image_ = new PlotImage(*canvas_, client);
+    image_->useScreenResolution();
     panelArea_ = new PanelScrollArea(client);
     panelArea_->setObjectName("ScrollBox_Steuerung");
     panelArea_->setFocusPolicy(Qt::NoFocus);
@@ -118,7 +118,7 @@ PlotWindow::PlotWindow(WindowServices services, QWidget* parent)
     panel->setMinimumSize(kPanelWidth, panel->childrenRect().bottom() + 4);
     panelArea_->setWidgetResizable(true);
     panelArea_->setWidget(panel);
-    client->setParts(Image1, panelArea_);
+    client->setParts(image_, panelArea_);
     // A control reached with the keyboard scrolls into view, all of it (an
     // edit's own request would show only its text cursor).
     connect(qApp, &QApplication::focusChanged, this, [this, panel](QWidget*, QWidget* now) {
@@ -128,9 +128,9 @@ PlotWindow::PlotWindow(WindowServices services, QWidget* parent)
         panelArea_->ensureVisible(centre.x(), centre.y(), now->width() / 2 + 4, now->height() / 2 + 4);
     });
     layout()->activate();
-    BindControls(*this, controls_, binding_);
+    bindControls(*this, controls_, binding_);
 
-    FormCreate();
+    startUp();
     if (!startupAborted_)
         connectControls();
 }
@@ -138,20 +138,20 @@ PlotWindow::PlotWindow(WindowServices services, QWidget* parent)
 PlotWindow::~PlotWindow() = default;
 
 const SceneState& PlotWindow::controls() const {
-    BindControls(*this, controls_, binding_);
+    bindControls(*this, controls_, binding_);
     return controls_;
 }
 
-UserFeedback& PlotWindow::feedback() const { return services_.feedback ? *services_.feedback : QtUserFeedback(); }
+UserFeedback& PlotWindow::feedback() const { return services_.feedback ? *services_.feedback : qtUserFeedback(); }
 
 Canvas& PlotWindow::canvas() { return *recorder_; }
 
-const std::vector<CanvasCall>& PlotWindow::pictureCalls() const { return recorder_->Calls(); }
+const std::vector<CanvasCall>& PlotWindow::pictureCalls() const { return recorder_->calls(); }
 
-void PlotWindow::FormCreate() {
+void PlotWindow::startUp() {
     const QSize screen = services_.screenSize ? services_.screenSize() : QSize();
-    if (!ScreenLargeEnough(screen)) {
-        feedback().ShowMessage(nullptr, QStringLiteral("Bildschirm zu klein"));
+    if (!screenLargeEnough(screen)) {
+        feedback().showMessage(nullptr, QStringLiteral("Bildschirm zu klein"));
         startupAborted_ = true;
         return;
     }
@@ -165,18 +165,18 @@ void PlotWindow::FormCreate() {
     view_.gridPenStyle = PenStyles::Solid;
     // The kernel's trace-point records carry their names ("Sxy", "Sxz",
     // "Syz", "Sx", "Sy", "Sz") as values of their own; nothing to name here.
-    SpeedButton_3DSys1->setChecked(true);  // the exclusive group unchecks the others
-    Init_Form1();
+    systemButton1_->setChecked(true);  // the exclusive group unchecks the others
+    applyViewDefaults();
     drawStartPicture();
 }
 
 void PlotWindow::drawStartPicture() {
     readViewControls();
-    DrawStartPicture(canvas(), view_);
+    ::drawStartPicture(canvas(), view_);
     updateImage();
 }
 
-void PlotWindow::Init_Form1() {
+void PlotWindow::applyViewDefaults() {
     const ViewDefaults& d = kViewDefaults;
     // 1. World window and raster steps.
     view_.worldXMin = d.worldMin;
@@ -192,7 +192,7 @@ void PlotWindow::Init_Form1() {
     // 3. Zoom 1 (setting the list from code is no user change: no redraw).
     {
         const RedrawPause pause(*this);
-        ComboBox_Zoomfaktor->setCurrentIndex(d.zoomItem);
+        zoomList_->setCurrentIndex(d.zoomItem);
     }
     view_.zoomScale = d.zoomScale;
     // 4. Pan offsets.
@@ -205,8 +205,8 @@ void PlotWindow::Init_Form1() {
     view_.textStyle = d.textStyle;
     view_.textBrushStyle = d.textBrushStyle;
     view_.textString = d.textString;
-    Edit_Text_in_Grafik->setText(QString::fromUtf8(d.textString));
-    Edit_Text_in_Grafik->resize(d.textEditWidth, d.textEditHeight);
+    pictureTextEdit_->setText(QString::fromUtf8(d.textString));
+    pictureTextEdit_->resize(d.textEditWidth, d.textEditHeight);
     showTextFontInEdit();
     // 6. System 1.
     systemGroup_->button(d.systemButton)->setChecked(true);
@@ -214,44 +214,44 @@ void PlotWindow::Init_Form1() {
     view_.rotationX = d.rotation;
     view_.rotationY = d.rotation;
     view_.rotationZ = d.rotation;
-    Edit_Drehwinkel_Achse->setText(QString::fromUtf8(d.rotationText));
+    rotationAngleEdit_->setText(QString::fromUtf8(d.rotationText));
     // 8. Check boxes (each one that changes runs its handler).
     for (const ControlDefault& row : kOptionBoxDefaults)
         box(row.field)->setChecked(row.checked);
     // 9. Coordinate-plane colour.
-    Panel_Koordinatenebenen->setColour(d.coordPlaneColor);
-    view_.coordPlaneColor = Panel_Koordinatenebenen->colour();
+    coordPlaneColourPanel_->setColour(d.coordPlaneColor);
+    view_.coordPlaneColor = coordPlaneColourPanel_->colour();
     // 10. Plane stretching and the cube.
-    Edit_Ebenenstreckfaktor->setText(QString::fromUtf8(d.planeStretchText));
+    stretchFactorEdit_->setText(QString::fromUtf8(d.planeStretchText));
     view_.planeStretch = d.planeStretch;
-    Edit_Kantenlaenge->setText(QString::fromUtf8(d.cubeEdgeText));
+    cubeEdgeEdit_->setText(QString::fromUtf8(d.cubeEdgeText));
     view_.cubeEdge = d.cubeEdge;
     box(kCubeBoxDefault.field)->setChecked(kCubeBoxDefault.checked);
-    Panel_Wuerfelfarbe->setColour(d.cubeColor);
-    view_.cubeColor = Panel_Wuerfelfarbe->colour();
+    cubeColourPanel_->setColour(d.cubeColor);
+    view_.cubeColor = cubeColourPanel_->colour();
     // 11. Parallel planes off.
     for (const ControlDefault& row : kParallelBoxDefaults)
         box(row.field)->setChecked(row.checked);
-    Panel_Parallelebenen->setColour(d.parallelPlaneColor);
-    view_.parallelPlaneColor = Panel_Parallelebenen->colour();
+    parallelPlaneColourPanel_->setColour(d.parallelPlaneColor);
+    view_.parallelPlaneColor = parallelPlaneColourPanel_->colour();
 }
 
 void PlotWindow::readViewControls() {
     ViewControls& c = view_.controls;
-    for (const CheckBoxRow& row : CheckBoxTable())
+    for (const CheckBoxRow& row : checkBoxTable())
         c.*row.field = box(row.name)->isChecked();
-    c.systemButton = SpeedButton_3DSys3->isChecked() ? 3 : SpeedButton_3DSys2->isChecked() ? 2 : 1;
-    c.rasterPanelColour = Panel_HintergrundRasterFarbe->colour();
+    c.systemButton = systemButton3_->isChecked() ? 3 : systemButton2_->isChecked() ? 2 : 1;
+    c.rasterPanelColour = gridColourPanel_->colour();
 }
 
-void PlotWindow::Zeichne_3DSys() {
+void PlotWindow::drawCoordinateSystem() {
     readViewControls();
-    ::Zeichne_3DSys(canvas(), view_);
+    ::drawCoordinateSystem(canvas(), view_);
 }
 
 void PlotWindow::drawDefaultPicture() {
-    Zeichne_3DSys();
-    DrawViewDecorations(canvas(), view_, parallelPlaneX(), parallelPlaneY(), parallelPlaneZ());
+    drawCoordinateSystem();
+    drawViewDecorations(canvas(), view_, parallelPlaneX(), parallelPlaneY(), parallelPlaneZ());
 }
 
 void PlotWindow::redraw() {
@@ -267,7 +267,7 @@ void PlotWindow::redraw() {
 }
 
 void PlotWindow::updateImage() {
-    Image1->update();
+    image_->update();
 }
 
 void PlotWindow::setRedrawHandler(std::function<void()> handler) { redrawHandler_ = std::move(handler); }
@@ -294,7 +294,7 @@ void PlotWindow::showWindow(QWidget* window) {
     window->activateWindow();
 }
 
-bool PlotWindow::FormClose() {
+bool PlotWindow::confirmClose() {
     const bool yes = services_.askYesNo && services_.askYesNo(this, QStringLiteral("Wirklich beenden ?"));
     if (!yes)
         activateWindow();  // the question box left no window active
@@ -302,7 +302,7 @@ bool PlotWindow::FormClose() {
 }
 
 void PlotWindow::closeEvent(QCloseEvent* event) {
-    if (closeQuestion_ ? closeQuestion_() : FormClose()) {
+    if (closeQuestion_ ? closeQuestion_() : confirmClose()) {
         event->accept();
         emit closed();
     } else {
@@ -346,12 +346,12 @@ void PlotWindow::fitToScreen() {
         // screen leaves, and the user may resize the window up to its full size.
         const int height = std::clamp(room.height(), kMinPicture, kClientHeight);
         const int side =
-            std::clamp(std::min(height, room.width() - PanelAreaWidth(panelArea_, height)), kMinPicture, kImageSize + 1);
-        client->setMinimumSize(kMinPicture + PanelAreaWidth(panelArea_, kMinPicture), kMinPicture);
+            std::clamp(std::min(height, room.width() - panelAreaWidth(panelArea_, height)), kMinPicture, kImageSize + 1);
+        client->setMinimumSize(kMinPicture + panelAreaWidth(panelArea_, kMinPicture), kMinPicture);
         client->setMaximumSize(kClientWidth, kClientHeight);
         layout()->setSizeConstraint(QLayout::SetMinAndMaxSize);
         layout()->activate();
-        resize(QSize(side + PanelAreaWidth(panelArea_, height), height) + bars);
+        resize(QSize(side + panelAreaWidth(panelArea_, height), height) + bars);
         move(available.topLeft());
     }
     fitting_ = false;

@@ -35,9 +35,9 @@ struct CheckBoxRow;
 class PlotWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Runs the start-up (FormCreate). When the screen is too small it shows
+    // Runs the start-up (startUp). When the screen is too small it shows
     // "Bildschirm zu klein" and stops; startupAborted() then tells main to end.
-    explicit PlotWindow(WindowServices services = DefaultWindowServices(), QWidget* parent = nullptr);
+    explicit PlotWindow(WindowServices services = defaultWindowServices(), QWidget* parent = nullptr);
     ~PlotWindow() override;
 
     // --- used by the input window and the draw command ----------------------
@@ -57,7 +57,7 @@ public:
     QRect markedPart() const { return markedPart_; }
     // The view defaults, shown in the controls. Does not draw by itself, but
     // each check box it changes runs its own handler (which redraws).
-    void Init_Form1();
+    void applyViewDefaults();
     // Shows the painted image in Image1.
     void updateImage();
     // What every view control runs to rebuild the picture (the draw command,
@@ -72,7 +72,7 @@ public:
     // colour panel into viewState().controls. Run before every drawing.
     void readViewControls();
     // readViewControls, then the coordinate system (resets the picture).
-    void Zeichne_3DSys();
+    void drawCoordinateSystem();
     // Rebuilds the picture through the redraw handler and shows it.
     void redraw();
 
@@ -112,9 +112,9 @@ public:
     // (a text their reader rejects gives the start-up value). Draws nothing.
     void takeViewFromControls();
     // The question closing the window asks: true lets it close. Without
-    // one, "Wirklich beenden ?" (FormClose).
+    // one, "Wirklich beenden ?" (confirmClose).
     void setCloseQuestion(std::function<bool()> question);
-    bool FormClose();
+    bool confirmClose();
 
     // While one lives, redraw() draws nothing: a whole scene is being put
     // into the controls, whose handlers would each redraw.
@@ -148,7 +148,7 @@ protected:
 
 private:
     // Start-up and shut-down.
-    void FormCreate();
+    void startUp();
     void drawDefaultPicture();
     // Keeps the window inside the screen's free area: at full size where it
     // fits, else shrunk, with the picture scaled and the panel scrolling.
@@ -161,24 +161,24 @@ private:
     // Handlers (ControlHandlers.cpp).
     void checkBoxToggled(const CheckBoxRow& row, bool checked);
     void systemButtonClick(int system);
-    void ComboBox_ZoomfaktorChange();
+    void onZoomListChanged();
     void rotate(int step);
-    void SpeedButton_Drehung_auf_0Click();
-    void SpeedButton_KoordEbenen_ausClick();
+    void resetRotation();
+    void hideCoordinatePlanes();
     void colourPanelClick(ColourPanel* panel, Colour& target);
-    void SpeedButton_FontAuswahlClick();
-    void Edit_Text_in_GrafikChange();
-    void Edit_KantenlaengeExit();
-    void parallelPlaneExit(int axis);
-    void Edit_EbenenstreckfaktorExit();
+    void chooseTextFont();
+    void onPictureTextChanged();
+    void onEdgeLengthLeft();
+    void onParallelPlaneLeft(int axis);
+    void onStretchFactorLeft();
     bool readStretchFactor();
     void takeZoomFromList();
     void showWindow(QWidget* window);
 
     // Mouse over the image (MouseModes.cpp).
-    void Image1MouseDown(const ImageMouseEvent& e);
-    void Image1MouseMove(const ImageMouseEvent& e);
-    void Image1MouseUp(const ImageMouseEvent& e);
+    void onImageMouseDown(const ImageMouseEvent& e);
+    void onImageMouseMove(const ImageMouseEvent& e);
+    void onImageMouseUp(const ImageMouseEvent& e);
     void drawSelectionRect();
     void copyWholePicture();
 
@@ -201,29 +201,29 @@ private:
     QColor lastDialogColour_ = Qt::black;  // the shared colour dialog's last choice
 
     // Widgets.
-    PlotImage* Image1 = nullptr;
+    PlotImage* image_ = nullptr;
     QScrollArea* panelArea_ = nullptr;  // scrolls the control panel on low screens
-    QToolButton* SpeedButton_Hilfe = nullptr;
-    QToolButton* SpeedButton_3DSys = nullptr;
-    QToolButton* SpeedButton_3DSys1 = nullptr;
-    QToolButton* SpeedButton_3DSys2 = nullptr;
-    QToolButton* SpeedButton_3DSys3 = nullptr;
+    QToolButton* helpButton_ = nullptr;
+    QToolButton* inputWindowButton_ = nullptr;
+    QToolButton* systemButton1_ = nullptr;
+    QToolButton* systemButton2_ = nullptr;
+    QToolButton* systemButton3_ = nullptr;
     QButtonGroup* systemGroup_ = nullptr;
-    QComboBox* ComboBox_Zoomfaktor = nullptr;
-    QToolButton* SpeedButton_Drehung_z_minus = nullptr;
-    QToolButton* SpeedButton_Drehung_z_plus = nullptr;
-    QToolButton* SpeedButton_Drehung_auf_0 = nullptr;
-    QLineEdit* Edit_Drehwinkel_Achse = nullptr;
-    QToolButton* SpeedButton_KoordEbenen_aus = nullptr;
-    QLineEdit* Edit_Kantenlaenge = nullptr;
-    QLineEdit* Edit_gleich_const[3] = {nullptr, nullptr, nullptr};  // x, y, z
-    QLineEdit* Edit_Ebenenstreckfaktor = nullptr;
-    QLineEdit* Edit_Text_in_Grafik = nullptr;
-    QToolButton* SpeedButton_FontAuswahl = nullptr;
-    ColourPanel* Panel_HintergrundRasterFarbe = nullptr;
-    ColourPanel* Panel_Koordinatenebenen = nullptr;
-    ColourPanel* Panel_Parallelebenen = nullptr;
-    ColourPanel* Panel_Wuerfelfarbe = nullptr;
+    QComboBox* zoomList_ = nullptr;
+    QToolButton* rotateMinusButton_ = nullptr;
+    QToolButton* rotatePlusButton_ = nullptr;
+    QToolButton* rotationResetButton_ = nullptr;
+    QLineEdit* rotationAngleEdit_ = nullptr;
+    QToolButton* coordPlanesOffButton_ = nullptr;
+    QLineEdit* cubeEdgeEdit_ = nullptr;
+    QLineEdit* parallelPlaneEdits_[3] = {nullptr, nullptr, nullptr};  // x, y, z
+    QLineEdit* stretchFactorEdit_ = nullptr;
+    QLineEdit* pictureTextEdit_ = nullptr;
+    QToolButton* fontButton_ = nullptr;
+    ColourPanel* gridColourPanel_ = nullptr;
+    ColourPanel* coordPlaneColourPanel_ = nullptr;
+    ColourPanel* parallelPlaneColourPanel_ = nullptr;
+    ColourPanel* cubeColourPanel_ = nullptr;
     // Every check box, in the order of the check-box table.
     std::vector<QCheckBox*> checkBoxes_;
     QCheckBox* box(const char* name) const;
@@ -232,4 +232,4 @@ private:
 
 // The picture the main window shows: what the exports and the clipboard
 // draw from.
-PictureSource PictureOf(PlotWindow& form1);
+PictureSource pictureOf(PlotWindow& plotWindow);

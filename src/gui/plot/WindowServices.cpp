@@ -11,11 +11,11 @@
 
 #include "gui/plot/FontColourDialog.h"
 
-bool ScreenLargeEnough(QSize screen) {
+bool screenLargeEnough(QSize screen) {
     return screen.width() >= 1024 && screen.height() >= 600;
 }
 
-WindowServices DefaultWindowServices() {
+WindowServices defaultWindowServices() {
     WindowServices s;
     s.screenSize = [] {
         // Headless rendering has no physical screen that could be too small;

@@ -39,12 +39,12 @@ struct WindowServices {
     // File dialogs for scene files; an empty path means cancelled.
     std::function<QString(QWidget* parent, const QString& folder)> chooseOpenFile;
     std::function<QString(QWidget* parent, const QString& suggestedPath)> chooseSaveFile;
-    // Messages and beeps; null: QtUserFeedback(). Not owned.
+    // Messages and beeps; null: qtUserFeedback(). Not owned.
     UserFeedback* feedback = nullptr;
 };
 
 // The real dialogs and the primary screen.
-WindowServices DefaultWindowServices();
+WindowServices defaultWindowServices();
 
 // The program needs a screen of at least 1024 x 600 pixels.
-bool ScreenLargeEnough(QSize screen);
+bool screenLargeEnough(QSize screen);

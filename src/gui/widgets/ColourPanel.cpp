@@ -3,13 +3,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-QColor ToQColor(Colour colour) {
-    return QColor(int(ColourRed(colour)), int(ColourGreen(colour)), int(ColourBlue(colour)));
+QColor toQColor(Colour colour) {
+    return QColor(int(colourRed(colour)), int(colourGreen(colour)), int(colourBlue(colour)));
 }
 
-Colour FromQColor(const QColor& colour) {
+Colour fromQColor(const QColor& colour) {
     const QColor rgb = colour.toRgb();
-    return MakeColour(unsigned(rgb.red()), unsigned(rgb.green()), unsigned(rgb.blue()));
+    return makeColour(unsigned(rgb.red()), unsigned(rgb.green()), unsigned(rgb.blue()));
 }
 
 ColourPanel::ColourPanel(Colour colour, QWidget* parent) : QFrame(parent), colour_(colour) {
@@ -34,7 +34,7 @@ void ColourPanel::mouseReleaseEvent(QMouseEvent* event) {
 void ColourPanel::paintEvent(QPaintEvent* event) {
     {
         QPainter painter(this);
-        painter.fillRect(contentsRect(), ToQColor(colour_));
+        painter.fillRect(contentsRect(), toQColor(colour_));
     }
     QFrame::paintEvent(event);
 }

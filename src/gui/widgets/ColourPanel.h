@@ -27,5 +27,5 @@ private:
     Colour colour_;
 };
 
-QColor ToQColor(Colour colour);
-Colour FromQColor(const QColor& colour);
+QColor toQColor(Colour colour);
+Colour fromQColor(const QColor& colour);

@@ -9,22 +9,22 @@
 
 namespace {
 
-bool IsBound(const QWidget& root, const QWidget* w) {
+bool isBound(const QWidget& root, const QWidget* w) {
     const QString name = w->objectName();
     return !name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && w->window() == root.window();
 }
 
 template <class W, class F>
-void ForEachBound(const QWidget& root, F f) {
+void forEachBound(const QWidget& root, F f) {
     for (W* w : root.window()->findChildren<W*>())
-        if (IsBound(root, w)) f(w);
+        if (isBound(root, w)) f(w);
 }
 
-std::string Key(const QObject* w) { return w->objectName().toStdString(); }
+std::string key(const QObject* w) { return w->objectName().toStdString(); }
 
 // The entry of `name` in a group, or nullptr.
 template <class Map>
-const typename Map::mapped_type* Find(const Map& group, const std::string& name) {
+const typename Map::mapped_type* entryOf(const Map& group, const std::string& name) {
     const auto it = group.find(name);
     return it == group.end() ? nullptr : &it->second;
 }
@@ -33,7 +33,7 @@ const typename Map::mapped_type* Find(const Map& group, const std::string& name)
 // through it before. (A field may be bound to the values of two windows.)
 // Each context gets a number of its own: a later window may well take the
 // place in memory of one gone before.
-bool FirstBinding(QObject& control, QObject& context) {
+bool firstBinding(QObject& control, QObject& context) {
     static quint64 contexts = 0;
     QVariant id = context.property("spatiumBinding");
     if (!id.isValid()) {
@@ -48,57 +48,57 @@ bool FirstBinding(QObject& control, QObject& context) {
 
 }  // namespace
 
-void BindText(QLineEdit& field, SceneState& value, QObject& context) {
-    if (!FirstBinding(field, context)) return;
-    std::string& text = value.texts[Key(&field)];
+void bindText(QLineEdit& field, SceneState& value, QObject& context) {
+    if (!firstBinding(field, context)) return;
+    std::string& text = value.texts[key(&field)];
     text = field.text().toStdString();
     QObject::connect(&field, &QLineEdit::textChanged, &context, [&text](const QString& now) { text = now.toStdString(); });
 }
 
-void BindControls(const QWidget& root, SceneState& value, QObject& context) {
-    ForEachBound<QLineEdit>(root, [&](QLineEdit* e) { BindText(*e, value, context); });
-    ForEachBound<QAbstractButton>(root, [&](QAbstractButton* b) {
-        if (!b->isCheckable() || !FirstBinding(*b, context)) return;
-        bool& checked = value.checks[Key(b)];
+void bindControls(const QWidget& root, SceneState& value, QObject& context) {
+    forEachBound<QLineEdit>(root, [&](QLineEdit* e) { bindText(*e, value, context); });
+    forEachBound<QAbstractButton>(root, [&](QAbstractButton* b) {
+        if (!b->isCheckable() || !firstBinding(*b, context)) return;
+        bool& checked = value.checks[key(b)];
         checked = b->isChecked();
         QObject::connect(b, &QAbstractButton::toggled, &context, [&checked](bool now) { checked = now; });
     });
-    ForEachBound<ColourPanel>(root, [&](ColourPanel* p) {
-        if (!FirstBinding(*p, context)) return;
-        Colour& colour = value.colours[Key(p)];
+    forEachBound<ColourPanel>(root, [&](ColourPanel* p) {
+        if (!firstBinding(*p, context)) return;
+        Colour& colour = value.colours[key(p)];
         colour = p->colour();
         QObject::connect(p, &ColourPanel::colourChanged, &context, [&colour](Colour now) { colour = now; });
     });
-    ForEachBound<QComboBox>(root, [&](QComboBox* c) {
-        if (!FirstBinding(*c, context)) return;
-        int& item = value.choices[Key(c)];
+    forEachBound<QComboBox>(root, [&](QComboBox* c) {
+        if (!firstBinding(*c, context)) return;
+        int& item = value.choices[key(c)];
         item = c->currentIndex();
         QObject::connect(c, &QComboBox::currentIndexChanged, &context, [&item](int now) { item = now; });
     });
 }
 
-void CaptureControls(const QWidget& root, SceneState& s) {
-    ForEachBound<QLineEdit>(root, [&s](QLineEdit* e) { s.texts[Key(e)] = e->text().toStdString(); });
-    ForEachBound<QAbstractButton>(root, [&s](QAbstractButton* b) {
-        if (b->isCheckable()) s.checks[Key(b)] = b->isChecked();
+void captureControls(const QWidget& root, SceneState& s) {
+    forEachBound<QLineEdit>(root, [&s](QLineEdit* e) { s.texts[key(e)] = e->text().toStdString(); });
+    forEachBound<QAbstractButton>(root, [&s](QAbstractButton* b) {
+        if (b->isCheckable()) s.checks[key(b)] = b->isChecked();
     });
-    ForEachBound<ColourPanel>(root, [&s](ColourPanel* p) { s.colours[Key(p)] = p->colour(); });
-    ForEachBound<QComboBox>(root, [&s](QComboBox* c) { s.choices[Key(c)] = c->currentIndex(); });
+    forEachBound<ColourPanel>(root, [&s](ColourPanel* p) { s.colours[key(p)] = p->colour(); });
+    forEachBound<QComboBox>(root, [&s](QComboBox* c) { s.choices[key(c)] = c->currentIndex(); });
 }
 
-void ApplyControls(QWidget& root, const SceneState& s) {
-    ForEachBound<QLineEdit>(root, [&s](QLineEdit* e) {
-        const std::string* text = Find(s.texts, Key(e));
+void applyControls(QWidget& root, const SceneState& s) {
+    forEachBound<QLineEdit>(root, [&s](QLineEdit* e) {
+        const std::string* text = entryOf(s.texts, key(e));
         if (text && *text != e->text().toStdString()) e->setText(QString::fromStdString(*text));
     });
-    ForEachBound<QAbstractButton>(root, [&s](QAbstractButton* b) {
-        if (const bool* checked = Find(s.checks, Key(b)); checked && b->isCheckable()) b->setChecked(*checked);
+    forEachBound<QAbstractButton>(root, [&s](QAbstractButton* b) {
+        if (const bool* checked = entryOf(s.checks, key(b)); checked && b->isCheckable()) b->setChecked(*checked);
     });
-    ForEachBound<ColourPanel>(root, [&s](ColourPanel* p) {
-        if (const Colour* colour = Find(s.colours, Key(p))) p->setColour(*colour);
+    forEachBound<ColourPanel>(root, [&s](ColourPanel* p) {
+        if (const Colour* colour = entryOf(s.colours, key(p))) p->setColour(*colour);
     });
-    ForEachBound<QComboBox>(root, [&s](QComboBox* c) {
-        const int* item = Find(s.choices, Key(c));
+    forEachBound<QComboBox>(root, [&s](QComboBox* c) {
+        const int* item = entryOf(s.choices, key(c));
         if (item && *item >= -1 && *item < c->count()) c->setCurrentIndex(*item);
     });
 }

@@ -23,18 +23,18 @@ class QWidget;
 // must happen before `value` is (a member declared after the value).
 // Controls bound before are left as they are, so calling it again binds
 // the controls added to the window since.
-void BindControls(const QWidget& root, SceneState& value, QObject& context);
+void bindControls(const QWidget& root, SceneState& value, QObject& context);
 
 // Keeps one field's text in `value` in the same way (a field of another
 // window whose text belongs to this window's reading).
-void BindText(QLineEdit& field, SceneState& value, QObject& context);
+void bindText(QLineEdit& field, SceneState& value, QObject& context);
 
 // Adds the state of every bound control of root's window to state, as the
 // widgets show it.
-void CaptureControls(const QWidget& root, SceneState& state);
+void captureControls(const QWidget& root, SceneState& state);
 
 // Sets every bound control of root's window that state names; names without
 // such a control are ignored, and so is an item a list does not have.
 // Controls report the change as if the program set them (their change
 // signals fire), never as a user's click or leave.
-void ApplyControls(QWidget& root, const SceneState& state);
+void applyControls(QWidget& root, const SceneState& state);

@@ -11,33 +11,33 @@
 namespace {
 
 // The message leaving the field gives for a rejected result (empty: a beep).
-QString RejectionMessage(const ReadExpressionResult& result) {
+QString rejectionMessage(const ReadExpressionResult& result) {
     return result.outcome == ReadExpressionOutcome::SyntaxError ? QString::fromStdString(result.message) : QString();
 }
 
 }  // namespace
 
-bool ReadFamilyField(QLineEdit* field, Real& target, UserFeedback& feedback) {
+bool readFamilyField(QLineEdit* field, Real& target, UserFeedback& feedback) {
     const std::string text = field->text().toStdString();
     Real value = target;
-    const ReadExpressionResult result = ReadExpression(text, value);
+    const ReadExpressionResult result = readExpression(text, value);
     if (result.outcome == ReadExpressionOutcome::Ok) {
         target = value;
         return true;
     }
-    const QString message = RejectionMessage(result);
-    if (QuietFieldReads::Note(field, message)) return false;
+    const QString message = rejectionMessage(result);
+    if (QuietFieldReads::note(field, message)) return false;
     if (!message.isEmpty())
-        feedback.ShowMessage(field->window(), message);
+        feedback.showMessage(field->window(), message);
     else
-        feedback.Beep();  // a value error: the stored value stays
-    ReturnFocusTo(field);
+        feedback.beep();  // a value error: the stored value stays
+    returnFocusTo(field);
     return false;
 }
 
-void NoteFamilyFieldVerdict(QLineEdit* field) {
-    if (!QuietFieldReads::IsActive()) return;
+void noteFamilyFieldVerdict(QLineEdit* field) {
+    if (!QuietFieldReads::isActive()) return;
     Real ignored = 0;
-    const ReadExpressionResult result = ReadExpression(field->text().toStdString(), ignored);
-    if (result.outcome != ReadExpressionOutcome::Ok) QuietFieldReads::Note(field, RejectionMessage(result));
+    const ReadExpressionResult result = readExpression(field->text().toStdString(), ignored);
+    if (result.outcome != ReadExpressionOutcome::Ok) QuietFieldReads::note(field, rejectionMessage(result));
 }

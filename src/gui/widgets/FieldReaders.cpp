@@ -19,13 +19,13 @@ namespace {
 
 class MessageBoxFeedback : public UserFeedback {
 public:
-    void Beep() override { QApplication::beep(); }
-    void ShowMessage(QWidget* parent, const QString& text) override {
+    void beep() override { QApplication::beep(); }
+    void showMessage(QWidget* parent, const QString& text) override {
         QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
                         QMessageBox::Ok, parent);
         box.exec();
     }
-    void ShowInformation(QWidget* parent, const QString& caption, const QString& text, const QIcon& icon) override {
+    void showInformation(QWidget* parent, const QString& caption, const QString& text, const QIcon& icon) override {
         QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
         box.setIconPixmap(icon.pixmap(QSize(64, 64), box.devicePixelRatioF()));
         box.exec();
@@ -34,8 +34,8 @@ public:
 
 }  // namespace
 
-void UserFeedback::ShowInformation(QWidget* parent, const QString&, const QString& text, const QIcon&) {
-    ShowMessage(parent, text);
+void UserFeedback::showInformation(QWidget* parent, const QString&, const QString& text, const QIcon&) {
+    showMessage(parent, text);
 }
 
 namespace {
@@ -67,7 +67,7 @@ public:
             entered_ = true;
         } else if (event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (!IsFieldLeaveReason(reason)) return false;
+            if (!isFieldLeaveReason(reason)) return false;
             // Leaving means the focus went to another control. No new focus
             // widget: the focus was cleared, e.g. the field is being destroyed.
             QWidget* next = QApplication::focusWidget();
@@ -136,7 +136,7 @@ QuietFieldReads::QuietFieldReads() : previous_(std::exchange(quietReads, this)) 
 
 QuietFieldReads::~QuietFieldReads() { quietReads = previous_; }
 
-bool QuietFieldReads::Note(QLineEdit* field, const QString& message) {
+bool QuietFieldReads::note(QLineEdit* field, const QString& message) {
     if (!quietReads) return false;
     auto& list = quietReads->rejections_;
     const bool known = std::any_of(list.begin(), list.end(), [field](const Rejection& r) { return r.field == field; });
@@ -144,14 +144,14 @@ bool QuietFieldReads::Note(QLineEdit* field, const QString& message) {
     return true;
 }
 
-bool QuietFieldReads::IsActive() { return quietReads != nullptr; }
+bool QuietFieldReads::isActive() { return quietReads != nullptr; }
 
-UserFeedback& QtUserFeedback() {
+UserFeedback& qtUserFeedback() {
     static MessageBoxFeedback feedback;
     return feedback;
 }
 
-void ReturnFocusTo(QLineEdit* field) {
+void returnFocusTo(QLineEdit* field) {
     if (!field) return;
     QWidget* window = field->window();
     if (window->isVisible() && !window->isActiveWindow()) window->activateWindow();
@@ -161,26 +161,26 @@ void ReturnFocusTo(QLineEdit* field) {
     field->setFocus(Qt::OtherFocusReason);
 }
 
-bool ReadNumberField(QLineEdit* field, Real& target, UserFeedback& feedback) {
+bool readNumberField(QLineEdit* field, Real& target, UserFeedback& feedback) {
     const std::string text = field->text().toStdString();
-    const NumberReadResult result = ParseNumberOrFraction(text);
+    const NumberReadResult result = parseNumberOrFraction(text);
     if (result.ok) {
         target = result.value;
         return true;
     }
     const int position = result.errorPosition > 0 ? result.errorPosition : 1;
-    ReportRejectedNumberField(field, QStringLiteral("Fehler an Stelle %1").arg(position), feedback);
+    reportRejectedNumberField(field, QStringLiteral("Fehler an Stelle %1").arg(position), feedback);
     return false;
 }
 
-void ReportRejectedNumberField(QLineEdit* field, const QString& message, UserFeedback& feedback) {
-    if (QuietFieldReads::Note(field, message)) return;
-    feedback.Beep();
-    feedback.ShowMessage(field->window(), message);
-    ReturnFocusTo(field);
+void reportRejectedNumberField(QLineEdit* field, const QString& message, UserFeedback& feedback) {
+    if (QuietFieldReads::note(field, message)) return;
+    feedback.beep();
+    feedback.showMessage(field->window(), message);
+    returnFocusTo(field);
 }
 
-bool IsFieldLeaveReason(int focusReason) {
+bool isFieldLeaveReason(int focusReason) {
     switch (focusReason) {
     case Qt::TabFocusReason:
     case Qt::BacktabFocusReason:
@@ -193,12 +193,12 @@ bool IsFieldLeaveReason(int focusReason) {
     }
 }
 
-void OnFieldLeft(QLineEdit* field, std::function<void()> onLeave) {
+void watchFieldLeave(QLineEdit* field, std::function<void()> onLeave) {
     field->installEventFilter(new LeaveWatcher(field, std::move(onLeave)));
 }
 
-void OnFieldEntered(QLineEdit* field, std::function<void()> onEnter) {
+void watchFieldEnter(QLineEdit* field, std::function<void()> onEnter) {
     field->installEventFilter(new EnterWatcher(field, std::move(onEnter)));
 }
 
-bool IsInsideLeaveHandler() { return leaveHandlerDepth > 0; }
+bool isInsideLeaveHandler() { return leaveHandlerDepth > 0; }

@@ -43,7 +43,7 @@ class SceneMaker {
 public:
     explicit SceneMaker(unsigned seed) : engine_(seed) {}
 
-    SceneState Make() {
+    SceneState make() {
         texts_.clear();
         Vec A = point(), B = point(), C = point(), D = point(), S = point(), P = point(), Q2 = point();
         Vec pg = point(), vg = vector(), ph = point(), vh = vector();
@@ -91,21 +91,21 @@ public:
         const std::pair<int, Vec> points[] = {{PointA, A}, {PointB, B}, {PointC, C}, {PointD, D},
                                                {PointE, point()}, {PointF, point()}, {PointS, S},
                                                {PointP, P}, {PointQ, Q2}};
-        for (const auto& [i, v] : points) triple(working::PointFieldNames(i), v);
-        triple(working::TripleFieldNames(inputwindow::kSupportG.prefix), pg);
-        triple(working::TripleFieldNames(inputwindow::kDirectionG.prefix), vg);
-        triple(working::TripleFieldNames(inputwindow::kSupportH.prefix), ph);
-        triple(working::TripleFieldNames(inputwindow::kDirectionH.prefix), vh);
+        for (const auto& [i, v] : points) triple(working::pointFieldNames(i), v);
+        triple(working::tripleFieldNames(inputwindow::kSupportG.prefix), pg);
+        triple(working::tripleFieldNames(inputwindow::kDirectionG.prefix), vg);
+        triple(working::tripleFieldNames(inputwindow::kSupportH.prefix), ph);
+        triple(working::tripleFieldNames(inputwindow::kDirectionH.prefix), vh);
         for (int k = 0; k < 4; ++k) {
-            texts_[working::CoefficientFieldName(PlaneE1, k)] = Text(e1[std::size_t(k)]);
-            texts_[working::CoefficientFieldName(PlaneE2, k)] = Text(e2[std::size_t(k)]);
+            texts_[working::coefficientFieldName(PlaneE1, k)] = text(e1[std::size_t(k)]);
+            texts_[working::coefficientFieldName(PlaneE2, k)] = text(e2[std::size_t(k)]);
         }
-        triple(working::TripleFieldNames("p3"), p3);
-        triple(working::TripleFieldNames("u3"), u3);
-        triple(working::TripleFieldNames("v3"), v3);
-        triple(working::TripleFieldNames("p4"), p4);
-        triple(working::TripleFieldNames("u4"), u4);
-        triple(working::TripleFieldNames("v4"), v4);
+        triple(working::tripleFieldNames("p3"), p3);
+        triple(working::tripleFieldNames("u3"), u3);
+        triple(working::tripleFieldNames("v3"), v3);
+        triple(working::tripleFieldNames("p4"), p4);
+        triple(working::tripleFieldNames("u4"), u4);
+        triple(working::tripleFieldNames("v4"), v4);
         SceneState input;
         input.texts = texts_;
         return input;
@@ -113,7 +113,7 @@ public:
 
     // A decimal with a comma where the value has one of at most six places,
     // else a fraction.
-    static std::string Text(const Q& q) {
+    static std::string text(const Q& q) {
         mpz_class den = q.get_den();
         int twos = 0, fives = 0;
         while (mpz_divisible_ui_p(den.get_mpz_t(), 2)) den /= 2, ++twos;
@@ -139,12 +139,12 @@ private:
     Q number() {
         switch (std::uniform_int_distribution<int>(0, 9)(engine_)) {
         case 0: case 1: case 2: case 3: return Q(whole(9));
-        case 4: case 5: return Canonical(Q(whole(99), 10));
-        case 6: return Canonical(Q(whole(999), 100));
-        default: return Canonical(Q(whole(19), std::uniform_int_distribution<long>(2, 9)(engine_)));
+        case 4: case 5: return canonical(Q(whole(99), 10));
+        case 6: return canonical(Q(whole(999), 100));
+        default: return canonical(Q(whole(19), std::uniform_int_distribution<long>(2, 9)(engine_)));
         }
     }
-    static Q Canonical(Q q) {
+    static Q canonical(Q q) {
         q.canonicalize();
         return q;
     }
@@ -171,7 +171,7 @@ private:
         return add(p, scale(n, (e[3] - dot(n, p)) / nn));
     }
     void triple(const std::array<std::string, 3>& names, const Vec& v) {
-        for (std::size_t a = 0; a < 3; ++a) texts_[names[a]] = Text(v[a]);
+        for (std::size_t a = 0; a < 3; ++a) texts_[names[a]] = text(v[a]);
     }
 
     std::mt19937 engine_;
@@ -180,28 +180,28 @@ private:
 
 // --- Result blocks --------------------------------------------------------------
 
-std::vector<std::string> ResultBlock(const CalculationButton& button, const Scene& read) {
+std::vector<std::string> resultBlock(const CalculationButton& button, const Scene& read) {
     Scene scene = read;
     PlainTextOutputLog log;
     button.run(scene, log);
-    return log.Lines();
+    return log.lines();
 }
 
 // "#scene", then "name=text" lines, then per button ">name" and its lines
 // each behind "|".
-std::string Record(const SceneState& input) {
+std::string recordScene(const SceneState& input) {
     std::string out = "#scene\n";
     for (const auto& [name, text] : input.texts) out += name + "=" + text + "\n";
-    const Scene scene = ReadScene(input, Scene()).scene;
-    for (const CalculationButton& button : CalculationButtons()) {
+    const Scene scene = readScene(input, Scene()).scene;
+    for (const CalculationButton& button : calculationButtons()) {
         if (std::string(button.objectName) == "SpeedButton_ClearRichEdit") continue;
         out += std::string(">") + button.objectName + "\n";
-        for (const std::string& line : ResultBlock(button, scene)) out += "|" + line + "\n";
+        for (const std::string& line : resultBlock(button, scene)) out += "|" + line + "\n";
     }
     return out;
 }
 
-std::string Gunzip(const std::string& path) {
+std::string gunzip(const std::string& path) {
     gzFile file = gzopen(path.c_str(), "rb");
     if (!file) return {};
     std::string text;
@@ -217,13 +217,13 @@ TEST(GoldenResults, EveryResultBlockIsAsRecorded) {
         gzFile file = gzopen(out, "wb9");
         ASSERT_NE(file, nullptr) << out;
         for (int i = 0; i < kScenes; ++i) {
-            const std::string record = Record(maker.Make());
+            const std::string record = recordScene(maker.make());
             gzwrite(file, record.data(), unsigned(record.size()));
         }
         gzclose(file);
         GTEST_SKIP() << "golden data written to " << out;
     }
-    const std::string golden = Gunzip(SPATIUM_GOLDEN_FILE);
+    const std::string golden = gunzip(SPATIUM_GOLDEN_FILE);
     ASSERT_FALSE(golden.empty()) << SPATIUM_GOLDEN_FILE;
     // Each recorded scene is read again from its texts and run again.
     int scenes = 0, blocks = 0, differing = 0;
@@ -234,7 +234,7 @@ TEST(GoldenResults, EveryResultBlockIsAsRecorded) {
     auto finish = [&] {
         if (input.texts.empty()) return;
         ++scenes;
-        const std::string now = Record(input);
+        const std::string now = recordScene(input);
         if (now != recorded) {
             // Name the first differing line.
             std::istringstream a(recorded), b(now);
@@ -257,7 +257,7 @@ TEST(GoldenResults, EveryResultBlockIsAsRecorded) {
     }
     finish();
     EXPECT_EQ(scenes, kScenes);
-    EXPECT_EQ(blocks, kScenes * int(CalculationButtons().size() - 1));
+    EXPECT_EQ(blocks, kScenes * int(calculationButtons().size() - 1));
     EXPECT_EQ(differing, 0);
 }
 

@@ -9,88 +9,88 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
-Scene WithAB(const Vector3& A, const Vector3& B) {
+Scene withAB(const Vector3& A, const Vector3& B) {
     Scene scene;
-    SetCorners(scene, A, B, V(0, 0, 7), V(1, 1, 1));
+    setCorners(scene, A, B, V(0, 0, 7), V(1, 1, 1));
     return scene;
 }
 
 // The Innenwinkel line without its trailing blanks.
-std::string AnglesLine(const PlainTextOutputLog& log) {
-    auto lines = LinesContaining(log, "Innenwinkel:");
-    EXPECT_EQ(lines.size(), 1u) << log.Text();
-    return lines.empty() ? "" : Trimmed(lines[0]);
+std::string anglesLine(const PlainTextOutputLog& log) {
+    auto lines = linesContaining(log, "Innenwinkel:");
+    EXPECT_EQ(lines.size(), 1u) << log.text();
+    return lines.empty() ? "" : trimmed(lines[0]);
 }
 
 }  // namespace
 
 TEST(AngleAOB, RightAngleAndScalarProductZero) {
-    Scene scene = WithAB(V(1, 0, 0), V(0, 1, 0));
+    Scene scene = withAB(V(1, 0, 0), V(0, 1, 0));
     PlainTextOutputLog log;
-    log.SetOutputColour(Colours::Red);
-    AngleAOBCommand(scene, log);
-    ScalarProductCommand(scene, log);
-    auto lines = log.Lines();
+    log.setOutputColour(Colours::Red);
+    angleAOBCommand(scene, log);
+    scalarProductCommand(scene, log);
+    auto lines = log.lines();
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], " ");
     EXPECT_EQ(lines[1], "∠(OA;OB) = 90°");
     EXPECT_EQ(lines[2], " ");
-    EXPECT_EQ(Trimmed(lines[4]), "OA * OB = 0");
+    EXPECT_EQ(trimmed(lines[4]), "OA * OB = 0");
     // The arrows stand over the O of OA and of OB.
-    EXPECT_EQ(ColumnOf(lines[3], "→"), ColumnOf(lines[4], "OA"));
-    EXPECT_EQ(ColumnsOf(lines[3], "→").back(), ColumnOf(lines[4], "OB"));
-    for (const auto& run : log.Runs()) EXPECT_EQ(run.colour, Colours::Blue);
+    EXPECT_EQ(columnOf(lines[3], "→"), columnOf(lines[4], "OA"));
+    EXPECT_EQ(columnsOf(lines[3], "→").back(), columnOf(lines[4], "OB"));
+    for (const auto& run : log.runs()) EXPECT_EQ(run.colour, Colours::Blue);
 }
 
 TEST(AngleAOB, TwoDecimals) {
-    Scene scene = WithAB(V(1, 1, 1), V(1, 0, 0));
+    Scene scene = withAB(V(1, 1, 1), V(1, 0, 0));
     PlainTextOutputLog log;
-    AngleAOBCommand(scene, log);
-    EXPECT_EQ(log.Lines()[1], "∠(OA;OB) = 54,74°");
+    angleAOBCommand(scene, log);
+    EXPECT_EQ(log.lines()[1], "∠(OA;OB) = 54,74°");
 }
 
 TEST(AngleAOB, CornerAtTheOriginGivesASentence) {
     PlainTextOutputLog log;
-    AngleAOBCommand(WithAB(V(0, 0, 0), V(0, 1, 0)), log);
-    AngleAOBCommand(WithAB(V(1, 0, 0), V(0, 0, 0)), log);
-    AngleAOBCommand(WithAB(V(0, 0, 0), V(0, 0, 0)), log);
-    EXPECT_EQ(log.Lines(), (Lines{" ", "∠(OA;OB) nicht definiert, da A im Ursprung liegt !", " ",
+    angleAOBCommand(withAB(V(0, 0, 0), V(0, 1, 0)), log);
+    angleAOBCommand(withAB(V(1, 0, 0), V(0, 0, 0)), log);
+    angleAOBCommand(withAB(V(0, 0, 0), V(0, 0, 0)), log);
+    EXPECT_EQ(log.lines(), (Lines{" ", "∠(OA;OB) nicht definiert, da A im Ursprung liegt !", " ",
                                   "∠(OA;OB) nicht definiert, da B im Ursprung liegt !", " ",
                                   "∠(OA;OB) nicht definiert, da A und B im Ursprung liegen !"}));
-    ExpectNoNonFiniteText(log);
+    expectNoNonFiniteText(log);
 }
 
 TEST(AngleAOB, HugeCoordinatesNeverGiveNaN) {
     PlainTextOutputLog log;
-    AngleAOBCommand(WithAB(V(1E3000L, 0, 0), V(0, 1E3000L, 0)), log);
-    ExpectNoNonFiniteText(log);
-    const std::string line = log.Lines().at(1);
+    angleAOBCommand(withAB(V(1E3000L, 0, 0), V(0, 1E3000L, 0)), log);
+    expectNoNonFiniteText(log);
+    const std::string line = log.lines().at(1);
     EXPECT_TRUE(line == "∠(OA;OB) = 90°" ||
                 line == "∠(OA;OB) nicht berechenbar: Koordinaten außerhalb des Rechenbereichs !")
         << line;
 }
 
 TEST(VectorProduct, ColumnOfTheCrossProduct) {
-    Scene scene = WithAB(V(1, 0, 0), V(0, 1, 0));
+    Scene scene = withAB(V(1, 0, 0), V(0, 1, 0));
     PlainTextOutputLog log;
-    VectorProductCommand(scene, log);
-    auto lines = log.Lines();
+    vectorProductCommand(scene, log);
+    auto lines = log.lines();
     ASSERT_EQ(lines.size(), 4u);
     std::array<std::string, 3> rows{lines[1], lines[2], lines[3]};
-    ExpectColumnsAligned(rows);
+    expectColumnsAligned(rows);
     EXPECT_EQ(rows[1].rfind("OA × OB = ", 0), 0u);
-    auto vectors = ColumnVectors(rows);
+    auto vectors = columnVectors(rows);
     ASSERT_EQ(vectors.size(), 1u);
     EXPECT_EQ(vectors[0], (std::array<std::string, 3>{"0", "0", "1"}));
 }
 
 TEST(Triangle, RightTriangle) {
     Scene scene;
-    SetCorners(scene, V(0, 0, 0), V(4, 0, 0), V(0, 3, 0), V(0, 0, 0));
+    setCorners(scene, V(0, 0, 0), V(4, 0, 0), V(0, 3, 0), V(0, 0, 0));
     PlainTextOutputLog log;
-    TriangleCommand(scene, log);
-    auto lines = log.Lines();
-    ASSERT_EQ(lines.size(), 8u) << log.Text();
+    triangleCommand(scene, log);
+    auto lines = log.lines();
+    ASSERT_EQ(lines.size(), 8u) << log.text();
     EXPECT_EQ(lines[0], "A_Dreieck_ABC = 6");
     EXPECT_EQ(lines[1], "Seitenlängen:  a=5  b=3  c=4");
     EXPECT_EQ(lines[2], "Schwerpunkt:  S(1,333/1/0)");
@@ -98,31 +98,31 @@ TEST(Triangle, RightTriangle) {
     EXPECT_EQ(lines[4], "Ha(1,44/1,92/0)");
     EXPECT_EQ(lines[5], "Hb(0/0/0)");
     EXPECT_EQ(lines[6], "Hc(0/0/0)");
-    EXPECT_EQ(Trimmed(lines[7]), "Innenwinkel:  α=90°  β=36,87°  γ=53,13°");
+    EXPECT_EQ(trimmed(lines[7]), "Innenwinkel:  α=90°  β=36,87°  γ=53,13°");
 }
 
 TEST(Triangle, CoincidentCornersGiveSentencesNotNaN) {
     Scene scene;
-    SetCorners(scene, V(1, 1, 1), V(1, 1, 1), V(0, 3, 0), V(0, 0, 0));
+    setCorners(scene, V(1, 1, 1), V(1, 1, 1), V(0, 3, 0), V(0, 0, 0));
     PlainTextOutputLog log;
-    TriangleCommand(scene, log);
-    ExpectNoNonFiniteText(log);
-    EXPECT_EQ(LinesContaining(log, "Hc nicht definiert, da A und B zusammenfallen !").size(), 1u) << log.Text();
-    EXPECT_EQ(AnglesLine(log), "Innenwinkel:  α=nicht definiert  β=nicht definiert  γ=0°");
-    EXPECT_EQ(log.Lines().back(), "Winkel nicht definiert, da zwei Eckpunkte zusammenfallen !");
-    EXPECT_EQ(log.Lines()[0], "A_Dreieck_ABC = 0");
+    triangleCommand(scene, log);
+    expectNoNonFiniteText(log);
+    EXPECT_EQ(linesContaining(log, "Hc nicht definiert, da A und B zusammenfallen !").size(), 1u) << log.text();
+    EXPECT_EQ(anglesLine(log), "Innenwinkel:  α=nicht definiert  β=nicht definiert  γ=0°");
+    EXPECT_EQ(log.lines().back(), "Winkel nicht definiert, da zwei Eckpunkte zusammenfallen !");
+    EXPECT_EQ(log.lines()[0], "A_Dreieck_ABC = 0");
 }
 
 TEST(Quadrilateral, SquareHasItsCentreAsDiagonalIntersection) {
     Scene scene;
-    SetCorners(scene, V(0, 0, 0), V(2, 0, 0), V(2, 2, 0), V(0, 2, 0));
+    setCorners(scene, V(0, 0, 0), V(2, 0, 0), V(2, 2, 0), V(0, 2, 0));
     scene.vectorAD.x = scene.vectorAD.y = scene.vectorAD.z = 9;  // stale: computed again
     PlainTextOutputLog log;
-    QuadrilateralCommand(scene, log);
-    EXPECT_EQ(log.Lines()[0], "A_Viereck_ABCD = 4");
-    EXPECT_EQ(log.Lines()[1], "Seitenlängen:  AB=2  BC=2  CD=2  AD=2");
-    EXPECT_EQ(log.Lines()[2], "Diagonalenschnittpunkt:  S(1/1/0)");
-    EXPECT_EQ(AnglesLine(log), "Innenwinkel:  α=90°  β=90°  γ=90°  δ=90°");
+    quadrilateralCommand(scene, log);
+    EXPECT_EQ(log.lines()[0], "A_Viereck_ABCD = 4");
+    EXPECT_EQ(log.lines()[1], "Seitenlängen:  AB=2  BC=2  CD=2  AD=2");
+    EXPECT_EQ(log.lines()[2], "Diagonalenschnittpunkt:  S(1/1/0)");
+    EXPECT_EQ(anglesLine(log), "Innenwinkel:  α=90°  β=90°  γ=90°  δ=90°");
     EXPECT_EQ(scene.vectorAD.x, 0);
     EXPECT_EQ(scene.vectorAD.y, 2);
     EXPECT_EQ(scene.vectorAD.z, 0);
@@ -131,35 +131,35 @@ TEST(Quadrilateral, SquareHasItsCentreAsDiagonalIntersection) {
 
 TEST(Quadrilateral, NonPlanarStillGivesSidesAndAngles) {
     Scene scene;
-    SetCorners(scene, V(0, 0, 0), V(2, 0, 0), V(2, 2, 0), V(0, 2, 1));
+    setCorners(scene, V(0, 0, 0), V(2, 0, 0), V(2, 2, 0), V(0, 2, 1));
     PlainTextOutputLog log;
-    QuadrilateralCommand(scene, log);
-    auto lines = log.Lines();
+    quadrilateralCommand(scene, log);
+    auto lines = log.lines();
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "A_ABCD nicht berechenbar, da ABCD keine Ebene !");
     EXPECT_EQ(lines[1], "Seitenlängen:  AB=2  BC=2  CD=2,236  AD=2,236");
     EXPECT_EQ(lines[2], "Diagonalenschnittpunkt:  S nicht vorhanden, da ABCD keine Ebene !");
-    EXPECT_EQ(AnglesLine(log), "Innenwinkel:  α=90°  β=90°  γ=90°  δ=78,46°");
+    EXPECT_EQ(anglesLine(log), "Innenwinkel:  α=90°  β=90°  γ=90°  δ=78,46°");
 }
 
 TEST(Volumes, UnitCornerAndSquareBase) {
     Scene scene;
-    SetCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(1, 1, 0));
+    setCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(1, 1, 0));
     scene.points[PointS] = V(0, 0, 1);
     PlainTextOutputLog log;
-    PrismABCCommand(scene, log);
-    PyramidABCSCommand(scene, log);
-    SpatCommand(scene, log);
-    EXPECT_EQ(log.Lines(), (Lines{"V_Prisma_ABC_AS = 0,5", "V_Pyr_ABCS = 0,167", "Höhenfußpunkt:  F(0/0/0)",
+    prismABCCommand(scene, log);
+    pyramidABCSCommand(scene, log);
+    spatCommand(scene, log);
+    EXPECT_EQ(log.lines(), (Lines{"V_Prisma_ABC_AS = 0,5", "V_Pyr_ABCS = 0,167", "Höhenfußpunkt:  F(0/0/0)",
                                   "V_Spat_AB_AC_AS = 1"}));
 
     // A proper square ABCD with apex S above its corner A.
-    log.ClearOutputLog();
-    SetCorners(scene, V(0, 0, 0), V(2, 0, 0), V(2, 2, 0), V(0, 2, 0));
+    log.clearOutputLog();
+    setCorners(scene, V(0, 0, 0), V(2, 0, 0), V(2, 2, 0), V(0, 2, 0));
     scene.points[PointS] = V(0, 0, 3);
-    PrismABCDCommand(scene, log);
-    PyramidABCDSCommand(scene, log);
-    auto lines = log.Lines();
+    prismABCDCommand(scene, log);
+    pyramidABCDSCommand(scene, log);
+    auto lines = log.lines();
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[2], "V_Prisma_ABCD_AS = 12");
     EXPECT_EQ(lines[3], "V_Pyr_ABCDS = 4");
@@ -168,27 +168,27 @@ TEST(Volumes, UnitCornerAndSquareBase) {
 
 TEST(Volumes, NonPlanarBaseAndCollinearCorners) {
     Scene scene;
-    SetCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(1, 1, 1));
+    setCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(1, 1, 1));
     scene.points[PointS] = V(0, 0, 1);
     PlainTextOutputLog log;
-    PrismABCDCommand(scene, log);
-    PyramidABCDSCommand(scene, log);
-    EXPECT_EQ(log.Lines(), (Lines{"ABCD ist keine Ebene !", "ABCD ist keine Ebene !"}));
+    prismABCDCommand(scene, log);
+    pyramidABCDSCommand(scene, log);
+    EXPECT_EQ(log.lines(), (Lines{"ABCD ist keine Ebene !", "ABCD ist keine Ebene !"}));
 
-    log.ClearOutputLog();
-    SetCorners(scene, V(0, 0, 0), V(1, 1, 1), V(2, 2, 2), V(0, 0, 0));
-    PyramidABCSCommand(scene, log);
-    EXPECT_EQ(log.Lines()[2], "V_Pyr_ABCS = 0");
-    EXPECT_EQ(log.Lines()[3], "Höhenfußpunkt:  nicht definiert, da A, B und C auf einer Geraden liegen !");
+    log.clearOutputLog();
+    setCorners(scene, V(0, 0, 0), V(1, 1, 1), V(2, 2, 2), V(0, 0, 0));
+    pyramidABCSCommand(scene, log);
+    EXPECT_EQ(log.lines()[2], "V_Pyr_ABCS = 0");
+    EXPECT_EQ(log.lines()[3], "Höhenfußpunkt:  nicht definiert, da A, B und C auf einer Geraden liegen !");
 }
 
 TEST(Coplanarity, FractionAndNegativeCoefficient) {
     Scene scene;
     // AB = (2|0|0), AC = (0|1|0), AD = 1/2·AB - 3·AC = (1|-3|0).
-    SetCorners(scene, V(1, 1, 1), V(3, 1, 1), V(1, 2, 1), V(2, -2, 1));
+    setCorners(scene, V(1, 1, 1), V(3, 1, 1), V(1, 2, 1), V(2, -2, 1));
     PlainTextOutputLog log;
-    CommandOutcome outcome = CoplanarityCommand(scene, log);
-    EXPECT_EQ(log.Lines(), (Lines{" ", "AB,AC,AD sind komplanar:", "Gleichung: AD = 1/2·AB - 3·AC"}));
+    CommandOutcome outcome = coplanarityCommand(scene, log);
+    EXPECT_EQ(log.lines(), (Lines{" ", "AB,AC,AD sind komplanar:", "Gleichung: AD = 1/2·AB - 3·AC"}));
     EXPECT_TRUE(outcome.labelsChanged);
     EXPECT_EQ(outcome.labelR, "r=1/2");
     EXPECT_EQ(outcome.labelT, "t=-3");
@@ -199,10 +199,10 @@ TEST(Coplanarity, FractionAndNegativeCoefficient) {
 
 TEST(Coplanarity, ZeroCoefficientKeepsItsPlusSign) {
     Scene scene;
-    SetCorners(scene, V(0, 0, 0), V(1, 2, 0), V(0, 1, 5), V(2, 4, 0));
+    setCorners(scene, V(0, 0, 0), V(1, 2, 0), V(0, 1, 5), V(2, 4, 0));
     PlainTextOutputLog log;
-    CommandOutcome outcome = CoplanarityCommand(scene, log);
-    EXPECT_EQ(log.Lines().back(), "Gleichung: AD = 2·AB + 0·AC");
+    CommandOutcome outcome = coplanarityCommand(scene, log);
+    EXPECT_EQ(log.lines().back(), "Gleichung: AD = 2·AB + 0·AC");
     EXPECT_EQ(outcome.labelR, "r=2");
     EXPECT_EQ(outcome.labelT, "t=0");
     EXPECT_EQ(scene.coplanarR, 2);
@@ -213,10 +213,10 @@ TEST(Coplanarity, SmallNegativeFractionKeepsItsMinusSign) {
     Scene scene;
     // AD = AB - 1/2500·AC: t rounds to 0 at three decimals, but its fraction
     // text does not, so the sign must stay.
-    SetCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(1, -0.0004L, 0));
+    setCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(1, -0.0004L, 0));
     PlainTextOutputLog log;
-    CommandOutcome outcome = CoplanarityCommand(scene, log);
-    EXPECT_EQ(log.Lines().back(), "Gleichung: AD = 1·AB - 1/2500·AC");
+    CommandOutcome outcome = coplanarityCommand(scene, log);
+    EXPECT_EQ(log.lines().back(), "Gleichung: AD = 1·AB - 1/2500·AC");
     EXPECT_EQ(outcome.labelT, "t=-1/2500");
     EXPECT_LT(scene.coplanarT, 0);
 }
@@ -225,10 +225,10 @@ TEST(Coplanarity, ParallelABAndACCannotBeSolved) {
     Scene scene;
     scene.coplanarValid = true;
     // AB = (0,1|0,3|0), AC = 3·AB: the elimination leaves rounding residue.
-    SetCorners(scene, V(0, 0, 0), V(0.1L, 0.3L, 0), V(0.3L, 0.9L, 0), V(1, 0, 0));
+    setCorners(scene, V(0, 0, 0), V(0.1L, 0.3L, 0), V(0.3L, 0.9L, 0), V(1, 0, 0));
     PlainTextOutputLog log;
-    CommandOutcome outcome = CoplanarityCommand(scene, log);
-    EXPECT_EQ(log.Lines(), (Lines{" ", "AB,AC,AD sind komplanar:", "Gleichung: AD = r·AB +t·AC  nicht lösbar",
+    CommandOutcome outcome = coplanarityCommand(scene, log);
+    EXPECT_EQ(log.lines(), (Lines{" ", "AB,AC,AD sind komplanar:", "Gleichung: AD = r·AB +t·AC  nicht lösbar",
                                   "AB und AC parallel !"}));
     EXPECT_FALSE(scene.coplanarValid);
     EXPECT_EQ(outcome.labelR, "r=");
@@ -240,10 +240,10 @@ TEST(Coplanarity, NotCoplanarLeavesFieldsAndLabels) {
     scene.coplanarR = 7;
     scene.coplanarT = 8;
     scene.coplanarValid = true;
-    SetCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(0, 0, 1));
+    setCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(0, 0, 1));
     PlainTextOutputLog log;
-    CommandOutcome outcome = CoplanarityCommand(scene, log);
-    EXPECT_EQ(log.Lines(), (Lines{" ", "AB,AC,AD sind nicht komplanar !"}));
+    CommandOutcome outcome = coplanarityCommand(scene, log);
+    EXPECT_EQ(log.lines(), (Lines{" ", "AB,AC,AD sind nicht komplanar !"}));
     EXPECT_FALSE(outcome.labelsChanged);
     EXPECT_EQ(scene.coplanarR, 7);
     EXPECT_EQ(scene.coplanarT, 8);
@@ -252,12 +252,12 @@ TEST(Coplanarity, NotCoplanarLeavesFieldsAndLabels) {
 
 TEST(Measures, DegenerateCornersNeverPrintNonFiniteText) {
     Scene scene;
-    SetCorners(scene, V(0, 0, 0), V(0, 0, 0), V(0, 0, 0), V(0, 0, 0));
+    setCorners(scene, V(0, 0, 0), V(0, 0, 0), V(0, 0, 0), V(0, 0, 0));
     scene.points[PointS] = V(0, 0, 0);
     PlainTextOutputLog log;
-    for (const auto& button : CalculationButtons()) {
+    for (const auto& button : calculationButtons()) {
         if (std::string(button.objectName) == "SpeedButton_ClearRichEdit") continue;
         button.run(scene, log);
     }
-    ExpectNoNonFiniteText(log);
+    expectNoNonFiniteText(log);
 }

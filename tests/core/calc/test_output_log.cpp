@@ -10,88 +10,88 @@
 TEST(SymbolGlyphs, EveryCodeIsOneDistinctCharacter) {
     std::set<std::string> seen;
     for (int code = 0; code < kSymbolGlyphCount; ++code) {
-        std::string text(SymbolGlyphText(code));
-        EXPECT_EQ(Utf8Length(text), 1) << "code " << code;
+        std::string text(symbolGlyphText(code));
+        EXPECT_EQ(utf8Length(text), 1) << "code " << code;
         EXPECT_NE(text, "?") << "code " << code;
         seen.insert(text);
     }
     EXPECT_EQ(seen.size(), static_cast<std::size_t>(kSymbolGlyphCount));
-    EXPECT_EQ(SymbolGlyphText(SymbolGlyph::Radical), "√");
-    EXPECT_EQ(SymbolGlyphText(SymbolGlyph::Angle), "∠");
-    EXPECT_EQ(SymbolGlyphText(SymbolGlyph::Alpha), "α");
-    EXPECT_EQ(SymbolGlyphText(SymbolGlyph::Lambda), "λ");
-    EXPECT_EQ(SymbolGlyphText(SymbolGlyph::Mu), "μ");
-    EXPECT_EQ(SymbolGlyphText(SymbolGlyph::Dot), "·");
-    EXPECT_EQ(SymbolGlyphText(SymbolGlyph::Intersection), "∩");
-    EXPECT_EQ(SymbolGlyphText(SymbolGlyph::UpperLeftHook), "⎧");
-    EXPECT_EQ(SymbolGlyphText(SymbolGlyph::LowerRightHook), "⎭");
-    EXPECT_EQ(SymbolGlyphText(-1), "?");
-    EXPECT_EQ(SymbolGlyphText(21), "?");
+    EXPECT_EQ(symbolGlyphText(SymbolGlyph::Radical), "√");
+    EXPECT_EQ(symbolGlyphText(SymbolGlyph::Angle), "∠");
+    EXPECT_EQ(symbolGlyphText(SymbolGlyph::Alpha), "α");
+    EXPECT_EQ(symbolGlyphText(SymbolGlyph::Lambda), "λ");
+    EXPECT_EQ(symbolGlyphText(SymbolGlyph::Mu), "μ");
+    EXPECT_EQ(symbolGlyphText(SymbolGlyph::Dot), "·");
+    EXPECT_EQ(symbolGlyphText(SymbolGlyph::Intersection), "∩");
+    EXPECT_EQ(symbolGlyphText(SymbolGlyph::UpperLeftHook), "⎧");
+    EXPECT_EQ(symbolGlyphText(SymbolGlyph::LowerRightHook), "⎭");
+    EXPECT_EQ(symbolGlyphText(-1), "?");
+    EXPECT_EQ(symbolGlyphText(21), "?");
 }
 
 TEST(PlainTextOutputLog, ClearWritesFuchsiaHeadingThenBlue) {
     PlainTextOutputLog log;
-    log.AppendLine("alt");
-    log.ClearOutputLog();
-    ASSERT_EQ(log.Lines(), (std::vector<std::string>{"       Ausgaben im Textformat", " "}));
-    ASSERT_EQ(log.Runs().size(), 2u);
-    EXPECT_EQ(log.Runs()[0].colour, Colours::Fuchsia);
-    EXPECT_EQ(log.Runs()[0].text, "       Ausgaben im Textformat\n");
-    EXPECT_EQ(log.Runs()[1].colour, Colours::Blue);
-    EXPECT_EQ(log.OutputColour(), Colours::Blue);
+    log.appendLine("alt");
+    log.clearOutputLog();
+    ASSERT_EQ(log.lines(), (std::vector<std::string>{"       Ausgaben im Textformat", " "}));
+    ASSERT_EQ(log.runs().size(), 2u);
+    EXPECT_EQ(log.runs()[0].colour, Colours::Fuchsia);
+    EXPECT_EQ(log.runs()[0].text, "       Ausgaben im Textformat\n");
+    EXPECT_EQ(log.runs()[1].colour, Colours::Blue);
+    EXPECT_EQ(log.outputColour(), Colours::Blue);
     // Everything written afterwards stays blue until another colour is set.
-    log.AppendText("a");
-    log.AppendSymbol(SymbolGlyph::Alpha);
-    log.AppendLine("b");
-    EXPECT_EQ(log.Runs().size(), 2u);
-    log.SetOutputColour(Colours::Red);
-    log.AppendLine("rot");
-    EXPECT_EQ(log.Runs().back().colour, Colours::Red);
-    EXPECT_EQ(log.Lines().back(), "rot");
+    log.appendText("a");
+    log.appendSymbol(SymbolGlyph::Alpha);
+    log.appendLine("b");
+    EXPECT_EQ(log.runs().size(), 2u);
+    log.setOutputColour(Colours::Red);
+    log.appendLine("rot");
+    EXPECT_EQ(log.runs().back().colour, Colours::Red);
+    EXPECT_EQ(log.lines().back(), "rot");
 }
 
 TEST(PlainTextOutputLog, SymbolSpacesAndLines) {
     PlainTextOutputLog log;
-    log.AppendSymbolSpaces(3);
-    log.AppendSymbol(14);
-    log.AppendSymbolSpaces(0);
-    log.AppendSymbolSpaces(-2);
-    log.AppendLine("x");
-    log.AppendLine("");
-    EXPECT_EQ(log.Text(), "   √x\n\n");
-    EXPECT_EQ(log.Lines(), (std::vector<std::string>{"   √x", ""}));
+    log.appendSymbolSpaces(3);
+    log.appendSymbol(14);
+    log.appendSymbolSpaces(0);
+    log.appendSymbolSpaces(-2);
+    log.appendLine("x");
+    log.appendLine("");
+    EXPECT_EQ(log.text(), "   √x\n\n");
+    EXPECT_EQ(log.lines(), (std::vector<std::string>{"   √x", ""}));
 }
 
 TEST(TypesetFormula, LineEquationColumnsAlignInPlainText) {
     // Components of different lengths in both vectors.
-    TypesetFormula formula = LineEquationFormula("g", {"  1", "-12", "  3"}, {"   2", "   4", "-6,5"});
-    auto rows = formula.PlainRows();
+    TypesetFormula formula = lineEquationFormula("g", {"  1", "-12", "  3"}, {"   2", "   4", "-6,5"});
+    auto rows = formula.plainRows();
     EXPECT_EQ(rows[1].substr(0, 8), " g: x = ");
-    ExpectColumnsAligned(rows);
+    expectColumnsAligned(rows);
     // The arrow stands over the x of "x =".
-    EXPECT_EQ(ColumnOf(rows[0], "→"), ColumnOf(rows[1], "x"));
-    EXPECT_EQ(CountOf(rows[1], "λ"), 1);
-    EXPECT_EQ(CountOf(rows[1], "·"), 1);
+    EXPECT_EQ(columnOf(rows[0], "→"), columnOf(rows[1], "x"));
+    EXPECT_EQ(countOf(rows[1], "λ"), 1);
+    EXPECT_EQ(countOf(rows[1], "·"), 1);
     EXPECT_NE(rows[1].find("⎪-12⎟+ λ ·⎪   4⎟"), std::string::npos) << rows[1];
 }
 
 TEST(TypesetFormula, PlaneEquationWithLongNameStaysAligned) {
     TypesetFormula formula =
-        PlaneEquationFormula("E12", {"0,333", "    1", "   -2"}, {"1", "0", "0"}, {"  0", "100", "  0"});
-    auto rows = formula.PlainRows();
+        planeEquationFormula("E12", {"0,333", "    1", "   -2"}, {"1", "0", "0"}, {"  0", "100", "  0"});
+    auto rows = formula.plainRows();
     EXPECT_EQ(rows[1].substr(0, 9), "E12: x = ");
-    ExpectColumnsAligned(rows);
-    EXPECT_EQ(ColumnOf(rows[0], "→"), ColumnOf(rows[1], "x"));
-    EXPECT_EQ(CountOf(rows[1], "μ"), 1);
+    expectColumnsAligned(rows);
+    EXPECT_EQ(columnOf(rows[0], "→"), columnOf(rows[1], "x"));
+    EXPECT_EQ(countOf(rows[1], "μ"), 1);
 }
 
 TEST(TypesetFormula, WriteToEmitsThreeLinesEndingInBlank) {
     PlainTextOutputLog log;
-    VectorProductFormula({" 0", " 0", "-1"}).WriteTo(log);
-    auto lines = log.Lines();
+    vectorProductFormula({" 0", " 0", "-1"}).writeTo(log);
+    auto lines = log.lines();
     ASSERT_EQ(lines.size(), 3u);
     for (const auto& line : lines) EXPECT_EQ(line.back(), ' ');
     EXPECT_EQ(lines[1].rfind("OA × OB = ⎪", 0), 0u) << lines[1];
-    ExpectColumnsAligned({lines[0], lines[1], lines[2]});
-    EXPECT_EQ(ColumnOf(lines[0], "→"), 0);
+    expectColumnsAligned({lines[0], lines[1], lines[2]});
+    EXPECT_EQ(columnOf(lines[0], "→"), 0);
 }

@@ -14,23 +14,23 @@ using Lines = std::vector<std::string>;
 TEST(ResultNumbers, NonFiniteValuesBecomeAGermanNote) {
     const Real inf = std::numeric_limits<Real>::infinity();
     const Real nan = std::numeric_limits<Real>::quiet_NaN();
-    EXPECT_EQ(ResultText(3, inf), "nicht berechenbar");
-    EXPECT_EQ(ResultText(3, -inf), "nicht berechenbar");
-    EXPECT_EQ(ResultText(2, nan), "nicht berechenbar");
-    EXPECT_EQ(ResultNumberText(nan), "nicht berechenbar");
-    EXPECT_EQ(ResultVectorText(V(1, nan, 2)), "(1/nicht berechenbar/2)");
+    EXPECT_EQ(resultText(3, inf), "nicht berechenbar");
+    EXPECT_EQ(resultText(3, -inf), "nicht berechenbar");
+    EXPECT_EQ(resultText(2, nan), "nicht berechenbar");
+    EXPECT_EQ(resultNumberText(nan), "nicht berechenbar");
+    EXPECT_EQ(resultVectorText(V(1, nan, 2)), "(1/nicht berechenbar/2)");
     // Finite but beyond a double: shown unrounded, never as "inf".
-    EXPECT_EQ(ResultText(3, 1E400L).find("inf"), std::string::npos);
-    EXPECT_NE(ResultText(3, 1E400L), "nicht berechenbar");
+    EXPECT_EQ(resultText(3, 1E400L).find("inf"), std::string::npos);
+    EXPECT_NE(resultText(3, 1E400L), "nicht berechenbar");
 }
 
 TEST(ResultNumbers, RoundingAndSigns) {
-    EXPECT_EQ(ResultText(3, 4.08248290463863L), "4,082");
-    EXPECT_EQ(ResultText(3, -0.0001L), "0");  // no "-0"
-    EXPECT_EQ(ResultText(2, 54.7356103172L), "54,74");
-    EXPECT_EQ(ResultPointText(V(1, 2.5L, -3), "S"), "S(1|2,5|-3)  ");
-    EXPECT_EQ(ResultVectorText(V(1, -2.5L, 0)), "(1/-2,5/0)");
-    auto texts = AlignedComponentTexts(V(1, -12.25L, 300));
+    EXPECT_EQ(resultText(3, 4.08248290463863L), "4,082");
+    EXPECT_EQ(resultText(3, -0.0001L), "0");  // no "-0"
+    EXPECT_EQ(resultText(2, 54.7356103172L), "54,74");
+    EXPECT_EQ(resultPointText(V(1, 2.5L, -3), "S"), "S(1|2,5|-3)  ");
+    EXPECT_EQ(resultVectorText(V(1, -2.5L, 0)), "(1/-2,5/0)");
+    auto texts = alignedComponentTexts(V(1, -12.25L, 300));
     EXPECT_EQ(texts[0], "     1");
     EXPECT_EQ(texts[1], "-12,25");
     EXPECT_EQ(texts[2], "   300");
@@ -38,38 +38,38 @@ TEST(ResultNumbers, RoundingAndSigns) {
 
 TEST(DistanceLine, ExactRootAndRoundedValue) {
     PlainTextOutputLog log;
-    AppendDistanceLine(log, IncidenceResult{1, 50, 3, 0});
-    AppendDistanceLine(log, IncidenceResult{1, 50, 6, 0});  // reduced to 25/3
-    AppendDistanceLine(log, IncidenceResult{1, 25, 1, 0});
-    AppendDistanceLine(log, IncidenceResult{1, 8, 4, 0});   // reduced to 2
-    EXPECT_EQ(log.Lines(), (Lines{"Abstand d = √(50/3) = 4,082", "Abstand d = √(25/3) = 2,887",
+    appendDistanceLine(log, IncidenceResult{1, 50, 3, 0});
+    appendDistanceLine(log, IncidenceResult{1, 50, 6, 0});  // reduced to 25/3
+    appendDistanceLine(log, IncidenceResult{1, 25, 1, 0});
+    appendDistanceLine(log, IncidenceResult{1, 8, 4, 0});   // reduced to 2
+    EXPECT_EQ(log.lines(), (Lines{"Abstand d = √(50/3) = 4,082", "Abstand d = √(25/3) = 2,887",
                                   "Abstand d = √(25) = 5", "Abstand d = √(2) = 1,414"}));
 }
 
 TEST(DistanceLine, BrokenQuotientIsNotPrinted) {
     PlainTextOutputLog log;
-    AppendDistanceLine(log, IncidenceResult{1, 5, 0, 0});
-    AppendDistanceLine(log, IncidenceResult{1, std::numeric_limits<Real>::quiet_NaN(), 1, 0});
-    EXPECT_EQ(log.Lines(), (Lines{"Abstand d = nicht berechenbar", "Abstand d = nicht berechenbar"}));
+    appendDistanceLine(log, IncidenceResult{1, 5, 0, 0});
+    appendDistanceLine(log, IncidenceResult{1, std::numeric_limits<Real>::quiet_NaN(), 1, 0});
+    EXPECT_EQ(log.lines(), (Lines{"Abstand d = nicht berechenbar", "Abstand d = nicht berechenbar"}));
 }
 
 TEST(AngleLine, ThreeDecimalsAndDegreeSign) {
     PlainTextOutputLog log;
-    AppendAngleLine(log, 35.26438968L);
-    AppendAngleLine(log, 90);
-    EXPECT_EQ(log.Lines(), (Lines{"Schnittwinkel α = 35,264°", "Schnittwinkel α = 90°"}));
+    appendAngleLine(log, 35.26438968L);
+    appendAngleLine(log, 90);
+    EXPECT_EQ(log.lines(), (Lines{"Schnittwinkel α = 35,264°", "Schnittwinkel α = 90°"}));
 }
 
 TEST(PlaneCoordinateEquation, WholeNumberCoefficientsAndSignRules) {
-    EXPECT_EQ(PlaneCoordinateEquationText("E1", 2, 3, -1, 5), "E1: 2x+3y-z=5");
-    EXPECT_EQ(PlaneCoordinateEquationText("E2", 0, 1, -4, 0), "E2: y-4z=0");
-    EXPECT_EQ(PlaneCoordinateEquationText("E1", 0, 0, -2, 4), "E1: -z=2");
-    EXPECT_EQ(PlaneCoordinateEquationText("E1", 0, 0, -2, 3), "E1: -2z=3");
-    EXPECT_EQ(PlaneCoordinateEquationText("E1", 0, 2, 0, 1), "E1: 2y=1");
-    EXPECT_EQ(PlaneCoordinateEquationText("E1", 1, -1, 1, -2), "E1: x-y+z=-2");
-    EXPECT_EQ(PlaneCoordinateEquationText("E1", -1, 0, 1, 0), "E1: -x+z=0");
-    EXPECT_EQ(PlaneCoordinateEquationText("E3", 0.5L, 1, 1.5L, 2), "E3: x+2y+3z=4");
-    EXPECT_EQ(PlaneCoordinateEquationText("E3", 0, 0, 0, 0), "E3: Es liegt keine Ebene vor !");
+    EXPECT_EQ(planeCoordinateEquationText("E1", 2, 3, -1, 5), "E1: 2x+3y-z=5");
+    EXPECT_EQ(planeCoordinateEquationText("E2", 0, 1, -4, 0), "E2: y-4z=0");
+    EXPECT_EQ(planeCoordinateEquationText("E1", 0, 0, -2, 4), "E1: -z=2");
+    EXPECT_EQ(planeCoordinateEquationText("E1", 0, 0, -2, 3), "E1: -2z=3");
+    EXPECT_EQ(planeCoordinateEquationText("E1", 0, 2, 0, 1), "E1: 2y=1");
+    EXPECT_EQ(planeCoordinateEquationText("E1", 1, -1, 1, -2), "E1: x-y+z=-2");
+    EXPECT_EQ(planeCoordinateEquationText("E1", -1, 0, 1, 0), "E1: -x+z=0");
+    EXPECT_EQ(planeCoordinateEquationText("E3", 0.5L, 1, 1.5L, 2), "E3: x+2y+3z=4");
+    EXPECT_EQ(planeCoordinateEquationText("E3", 0, 0, 0, 0), "E3: Es liegt keine Ebene vor !");
 }
 
 TEST(OutputLine, DirectionIsShownWholeAndShortest) {
@@ -77,17 +77,17 @@ TEST(OutputLine, DirectionIsShownWholeAndShortest) {
     scene.lineSupport[LineG] = V(1, 2, 3);
     scene.lineDirection[LineG] = V(2, 4, 6);
     PlainTextOutputLog log;
-    CommandOutcome outcome = OutputLineCommand(scene, LineG, log);
+    CommandOutcome outcome = outputLineCommand(scene, LineG, log);
     EXPECT_TRUE(outcome.message.empty());
-    auto rows = FormulaAround(log, " g: x = ");
-    ExpectColumnsAligned(rows);
-    auto vectors = ColumnVectors(rows);
+    auto rows = formulaAround(log, " g: x = ");
+    expectColumnsAligned(rows);
+    auto vectors = columnVectors(rows);
     ASSERT_EQ(vectors.size(), 2u);
     EXPECT_EQ(vectors[1], (std::array<std::string, 3>{"1", "2", "3"}));
     // The scene keeps the direction as entered.
     EXPECT_EQ(scene.lineDirection[LineG].x, 2);
     // Trace points follow: (1|2|3) + t(1|2|3) meets every coordinate plane at O.
-    auto lines = log.Lines();
+    auto lines = log.lines();
     ASSERT_GE(lines.size(), 8u);
     EXPECT_EQ(lines[3], "Spurpunkte von g:");
     EXPECT_EQ(lines[4], "Sxy(0|0|0)  ");
@@ -101,42 +101,42 @@ TEST(OutputLine, LineParallelToTheXyPlaneHasNoSxy) {
     scene.lineSupport[LineH] = V(1, 2, 3);
     scene.lineDirection[LineH] = V(1, 1, 0);
     PlainTextOutputLog log;
-    OutputLineCommand(scene, LineH, log);
-    EXPECT_EQ(LinesContaining(log, "Sxy").size(), 0u);
-    EXPECT_EQ(LinesContaining(log, "Sxz(-1|0|3)  ").size(), 1u);
-    EXPECT_EQ(LinesContaining(log, "Syz(0|1|3)  ").size(), 1u);
-    EXPECT_EQ(FormulaAround(log, " h: x = ")[1].substr(0, 8), " h: x = ");
+    outputLineCommand(scene, LineH, log);
+    EXPECT_EQ(linesContaining(log, "Sxy").size(), 0u);
+    EXPECT_EQ(linesContaining(log, "Sxz(-1|0|3)  ").size(), 1u);
+    EXPECT_EQ(linesContaining(log, "Syz(0|1|3)  ").size(), 1u);
+    EXPECT_EQ(formulaAround(log, " h: x = ")[1].substr(0, 8), " h: x = ");
 }
 
 TEST(OutputLine, NullDirectionIsRefusedAndWritesNothing) {
     Scene scene;
     scene.lineDirection[LineG2] = V(0, 0, 0);
     PlainTextOutputLog log;
-    log.ClearOutputLog();
-    const std::string before = log.Text();
-    CommandOutcome outcome = OutputLineCommand(scene, LineG2, log);
+    log.clearOutputLog();
+    const std::string before = log.text();
+    CommandOutcome outcome = outputLineCommand(scene, LineG2, log);
     EXPECT_EQ(outcome.message, "Richtungsvektor darf nicht Nullvektor sein !");
-    EXPECT_EQ(log.Text(), before);
+    EXPECT_EQ(log.text(), before);
 }
 
 TEST(OutputPlane, CoordinateFormPrintsEquationsAndTraceLines) {
     Scene scene;
     scene.planeCoeffs[PlaneE1] = {2, 3, -1, 6};
     PlainTextOutputLog log;
-    log.SetOutputColour(Colours::Red);
-    EXPECT_TRUE(OutputPlaneCommand(scene, PlaneE1, log).message.empty());
-    auto lines = log.Lines();
+    log.setOutputColour(Colours::Red);
+    EXPECT_TRUE(outputPlaneCommand(scene, PlaneE1, log).message.empty());
+    auto lines = log.lines();
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], "E1: 2x+3y-z=6");
-    EXPECT_EQ(log.Runs().front().colour, Colours::Blue);
-    ExpectColumnsAligned(FormulaAround(log, "E1: x = "));
-    EXPECT_EQ(ColumnVectors(FormulaAround(log, "E1: x = ")).size(), 3u);
-    EXPECT_EQ(LinesContaining(log, "Spurgeraden von E1:").size(), 1u);
+    EXPECT_EQ(log.runs().front().colour, Colours::Blue);
+    expectColumnsAligned(formulaAround(log, "E1: x = "));
+    EXPECT_EQ(columnVectors(formulaAround(log, "E1: x = ")).size(), 3u);
+    EXPECT_EQ(linesContaining(log, "Spurgeraden von E1:").size(), 1u);
     // Sx = (3|0|0), Sy = (0|2|0), Sz = (0|0|-6): three trace lines.
     for (const char* pair : {"xy: x = ", "xz: x = ", "yz: x = "}) {
-        auto rows = FormulaAround(log, pair);
-        ExpectColumnsAligned(rows);
-        auto vectors = ColumnVectors(rows);
+        auto rows = formulaAround(log, pair);
+        expectColumnsAligned(rows);
+        auto vectors = columnVectors(rows);
         ASSERT_EQ(vectors.size(), 2u) << pair;
         EXPECT_NE(vectors[1], (std::array<std::string, 3>{"0", "0", "0"})) << pair;
     }
@@ -146,18 +146,18 @@ TEST(OutputPlane, PlaneParallelToTwoAxesHasNoTraceLines) {
     Scene scene;
     scene.planeCoeffs[PlaneE1] = {0, 0, 1, 5};
     PlainTextOutputLog log;
-    OutputPlaneCommand(scene, PlaneE1, log);
-    EXPECT_EQ(LinesContaining(log, "Spurgeraden").size(), 1u);
-    EXPECT_EQ(LinesContaining(log, "Spurgeraden")[0], "Spurgeraden von E1: keine");
-    EXPECT_EQ(LinesContaining(log, "xy: x =").size(), 0u);
+    outputPlaneCommand(scene, PlaneE1, log);
+    EXPECT_EQ(linesContaining(log, "Spurgeraden").size(), 1u);
+    EXPECT_EQ(linesContaining(log, "Spurgeraden")[0], "Spurgeraden von E1: keine");
+    EXPECT_EQ(linesContaining(log, "xy: x =").size(), 0u);
 }
 
 TEST(OutputPlane, PlaneThroughOriginGetsRealTraceLinesNotNullDirections) {
     Scene scene;
     scene.planeCoeffs[PlaneE2] = {1, 2, 3, 0};
     PlainTextOutputLog log;
-    OutputPlaneCommand(scene, PlaneE2, log);
-    EXPECT_EQ(LinesContaining(log, "fallen in den Ursprung").size(), 3u) << log.Text();
+    outputPlaneCommand(scene, PlaneE2, log);
+    EXPECT_EQ(linesContaining(log, "fallen in den Ursprung").size(), 3u) << log.text();
     const std::array<std::string, 3> null{"0", "0", "0"};
     const std::array<std::array<std::string, 3>, 3> expected = {
         std::array<std::string, 3>{"2", "-1", "0"},  // xy: n × e_z
@@ -166,7 +166,7 @@ TEST(OutputPlane, PlaneThroughOriginGetsRealTraceLinesNotNullDirections) {
     };
     int i = 0;
     for (const char* pair : {"xy: x = ", "xz: x = ", "yz: x = "}) {
-        auto vectors = ColumnVectors(FormulaAround(log, pair));
+        auto vectors = columnVectors(formulaAround(log, pair));
         ASSERT_EQ(vectors.size(), 2u) << pair;
         EXPECT_EQ(vectors[0], null) << pair;
         EXPECT_NE(vectors[1], null) << pair;
@@ -189,11 +189,11 @@ TEST(OutputPlane, ParameterFormPrintsParameterThenCoordinateEquation) {
     scene.planeSpanU[PlaneE4] = V(-1, 0, 2);
     scene.planeSpanV[PlaneE4] = V(0, 1, 0);
     PlainTextOutputLog log;
-    EXPECT_TRUE(OutputPlaneCommand(scene, PlaneE4, log).message.empty());
-    auto lines = log.Lines();
+    EXPECT_TRUE(outputPlaneCommand(scene, PlaneE4, log).message.empty());
+    auto lines = log.lines();
     ASSERT_GE(lines.size(), 4u);
     EXPECT_NE(lines[1].find("E4: x = "), std::string::npos);
-    auto vectors = ColumnVectors({lines[0], lines[1], lines[2]});
+    auto vectors = columnVectors({lines[0], lines[1], lines[2]});
     ASSERT_EQ(vectors.size(), 3u);
     EXPECT_EQ(vectors[0], (std::array<std::string, 3>{"2", "1", "2"}));
     EXPECT_EQ(lines[3], "E4: -2x-z=-6");
@@ -206,10 +206,10 @@ TEST(OutputPlane, RefusalsLeaveTheLogUnchanged) {
     scene.planeSpanU[PlaneE4] = V(1, 2, 3);
     scene.planeSpanV[PlaneE4] = V(-2, -4, -6);  // parallel: no plane
     PlainTextOutputLog log;
-    EXPECT_EQ(OutputPlaneCommand(scene, PlaneE2, log).message, "Es liegt keine Ebene vor !");
-    EXPECT_EQ(OutputPlaneCommand(scene, PlaneE3, log).message, "Spannvektoren dürfen nicht Nullvektor sein !");
-    EXPECT_EQ(OutputPlaneCommand(scene, PlaneE4, log).message, "Es liegt keine Ebene vor !");
-    EXPECT_EQ(log.Text(), "");
+    EXPECT_EQ(outputPlaneCommand(scene, PlaneE2, log).message, "Es liegt keine Ebene vor !");
+    EXPECT_EQ(outputPlaneCommand(scene, PlaneE3, log).message, "Spannvektoren dürfen nicht Nullvektor sein !");
+    EXPECT_EQ(outputPlaneCommand(scene, PlaneE4, log).message, "Es liegt keine Ebene vor !");
+    EXPECT_EQ(log.text(), "");
 }
 
 TEST(OutputCommands, ExtremeValuesNeverPrintInfinityOrNaN) {
@@ -222,8 +222,8 @@ TEST(OutputCommands, ExtremeValuesNeverPrintInfinityOrNaN) {
     scene.planeSpanU[PlaneE3] = V(huge, 0, 1);
     scene.planeSpanV[PlaneE3] = V(0, huge, 1);
     PlainTextOutputLog log;
-    OutputLineCommand(scene, LineG, log);
-    OutputPlaneCommand(scene, PlaneE1, log);
-    OutputPlaneCommand(scene, PlaneE3, log);
-    ExpectNoNonFiniteText(log);
+    outputLineCommand(scene, LineG, log);
+    outputPlaneCommand(scene, PlaneE1, log);
+    outputPlaneCommand(scene, PlaneE3, log);
+    expectNoNonFiniteText(log);
 }

@@ -24,10 +24,10 @@ Vector3 V(Real x, Real y, Real z) {
     return v;
 }
 
-// Tick lines are the only 10-pixel axis-parallel lines Zeichne_3DSys draws.
-int CountTicks(const RecordingCanvas& canvas) {
+// Tick lines are the only 10-pixel axis-parallel lines drawCoordinateSystem draws.
+int countTicks(const RecordingCanvas& canvas) {
     int n = 0;
-    for (const auto& c : canvas.CallsOf(CanvasOp::LineTo)) {
+    for (const auto& c : canvas.callsOf(CanvasOp::LineTo)) {
         const int dx = std::abs(c.points[1].x - c.points[0].x);
         const int dy = std::abs(c.points[1].y - c.points[0].y);
         if ((dx == 10 && dy == 0) || (dx == 0 && dy == 10)) ++n;
@@ -36,31 +36,31 @@ int CountTicks(const RecordingCanvas& canvas) {
 }
 
 // Tick numbers: every text after the three axis letters.
-Strings Numbers(const RecordingCanvas& canvas) {
-    Strings t = canvas.Texts();
+Strings numbers(const RecordingCanvas& canvas) {
+    Strings t = canvas.texts();
     return t.size() > 3 ? Strings(t.begin() + 3, t.end()) : Strings{};
 }
 
 struct Drawn {
     ViewState view;
     RecordingCanvas canvas;
-    explicit Drawn(ViewState v) : view(std::move(v)) { Zeichne_3DSys(canvas, view); }
+    explicit Drawn(ViewState v) : view(std::move(v)) { drawCoordinateSystem(canvas, view); }
 };
 
 TEST(Zeichne3DSys, StartUpPictureSequence) {
     ViewState view;
     RecordingCanvas canvas;
-    Zeichne_3DSys(canvas, view);
-    DrawCoordinatePlanes(canvas, view);
-    const auto& calls = canvas.Calls();
+    drawCoordinateSystem(canvas, view);
+    drawCoordinatePlanes(canvas, view);
+    const auto& calls = canvas.calls();
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls[0].op, CanvasOp::Reset);
     EXPECT_EQ(calls[0].points, (Points{{0, 0}, {721, 721}}));
 
     // Three hollow arrows from the origin (only positive axes by default).
-    const auto heads = canvas.CallsOf(CanvasOp::Polygon);
+    const auto heads = canvas.callsOf(CanvasOp::Polygon);
     ASSERT_EQ(heads.size(), 3u + 3u);
-    const auto lines = canvas.CallsOf(CanvasOp::LineTo);
+    const auto lines = canvas.callsOf(CanvasOp::LineTo);
     EXPECT_EQ(lines[0].points[0], (PixelPoint{270, 450}));
     EXPECT_EQ(heads[0].points[0], (PixelPoint{46, 674}));   // x: (9.975, 0, 0)
     EXPECT_EQ(heads[1].points[0], (PixelPoint{698, 450}));  // y: (0, 9.5, 0)
@@ -71,9 +71,9 @@ TEST(Zeichne3DSys, StartUpPictureSequence) {
     }
 
     // Letters, then per axis nine ticks with the numbers 2, 4, 6, 8.
-    EXPECT_EQ(canvas.Texts(), (Strings{"x", "y", "z", "2", "4", "6", "8", "2", "4", "6", "8",
+    EXPECT_EQ(canvas.texts(), (Strings{"x", "y", "z", "2", "4", "6", "8", "2", "4", "6", "8",
                                        "2", "4", "6", "8"}));
-    const auto texts = canvas.CallsOf(CanvasOp::TextOut);
+    const auto texts = canvas.callsOf(CanvasOp::TextOut);
     EXPECT_EQ(texts[1].points[0], (PixelPoint{702, 450}));
     EXPECT_EQ(texts[2].points[0], (PixelPoint{270, 8}));
     EXPECT_EQ(texts[0].attributes.font.name, kDefaultFontName);
@@ -86,14 +86,14 @@ TEST(Zeichne3DSys, StartUpPictureSequence) {
     EXPECT_EQ(texts[7].points[0], (PixelPoint{354, 454}));
     EXPECT_EQ(texts[11].points[0], (PixelPoint{252, 352}));
     EXPECT_EQ(texts[3].attributes.font, (FontAttributes{"Arial", 9, Colours::Black, FontStyles::Bold}));
-    EXPECT_EQ(CountTicks(canvas), 27);
+    EXPECT_EQ(countTicks(canvas), 27);
 
     // Then the planes yz, xz, xy: 36 dotted hatch lines each and a border.
     EXPECT_EQ(lines.size(), 3u + 27u + 3u * 36u);
     EXPECT_EQ(heads[3].attributes.pen.colour, Colour(0x00BF8200));
     EXPECT_EQ(heads[3].attributes.brush.style, BrushStyles::Clear);
     EXPECT_EQ(heads[3].points, (Points{{270, 45}, {675, 45}, {675, 450}, {270, 450}}));
-    EXPECT_EQ(canvas.Brush().style, BrushStyles::Clear);
+    EXPECT_EQ(canvas.brush().style, BrushStyles::Clear);
 }
 
 TEST(Zeichne3DSys, RefreshesViewFieldsFromTheControls) {
@@ -161,14 +161,14 @@ TEST(Zeichne3DSys, TickCountsAndNumbersPerShrinkBox) {
         view.controls.shrink05 = c.q2;
         view.controls.shrink075 = c.q3;
         Drawn d(view);
-        EXPECT_EQ(CountTicks(d.canvas), 3 * (c.pos + c.neg)) << c.pos;
+        EXPECT_EQ(countTicks(d.canvas), 3 * (c.pos + c.neg)) << c.pos;
         Strings all;
         for (int axis = 0; axis < 3; ++axis) all.insert(all.end(), c.numbers.begin(), c.numbers.end());
-        EXPECT_EQ(Numbers(d.canvas), all) << c.pos;
+        EXPECT_EQ(numbers(d.canvas), all) << c.pos;
 
         view.controls.axesOnlyPositive = true;
         Drawn p(view);
-        EXPECT_EQ(CountTicks(p.canvas), 3 * c.pos);
+        EXPECT_EQ(countTicks(p.canvas), 3 * c.pos);
     }
 }
 
@@ -190,8 +190,8 @@ TEST(Zeichne3DSys, NumbersFollowTheZoom) {
         Drawn d(view);
         Strings all;
         for (int axis = 0; axis < 3; ++axis) all.insert(all.end(), c.numbers.begin(), c.numbers.end());
-        EXPECT_EQ(Numbers(d.canvas), all) << double(c.zoom);
-        EXPECT_EQ(CountTicks(d.canvas), 3 * 14);
+        EXPECT_EQ(numbers(d.canvas), all) << double(c.zoom);
+        EXPECT_EQ(countTicks(d.canvas), 3 * 14);
     }
 }
 
@@ -201,14 +201,14 @@ TEST(Zeichne3DSys, PictureIsTheSameAtEveryZoomExceptForTheNumbers) {
     ViewState b = a;
     b.zoomScale = 16;
     Drawn one(a), sixteen(b);
-    ASSERT_EQ(one.canvas.Calls().size(), sixteen.canvas.Calls().size());
-    for (size_t i = 0; i < one.canvas.Calls().size(); ++i) {
-        EXPECT_EQ(one.canvas.Calls()[i].op, sixteen.canvas.Calls()[i].op);
-        EXPECT_EQ(one.canvas.Calls()[i].points, sixteen.canvas.Calls()[i].points) << i;
+    ASSERT_EQ(one.canvas.calls().size(), sixteen.canvas.calls().size());
+    for (size_t i = 0; i < one.canvas.calls().size(); ++i) {
+        EXPECT_EQ(one.canvas.calls()[i].op, sixteen.canvas.calls()[i].op);
+        EXPECT_EQ(one.canvas.calls()[i].points, sixteen.canvas.calls()[i].points) << i;
     }
     // The x axis at zoom 16 runs from -91.2 to 159.6 units.
-    EXPECT_EQ(sixteen.canvas.CallsOf(CanvasOp::LineTo)[0].points[0],
-              PointToPixel(V(-91.2L, 0, 0), sixteen.view));
+    EXPECT_EQ(sixteen.canvas.callsOf(CanvasOp::LineTo)[0].points[0],
+              pointToPixel(V(-91.2L, 0, 0), sixteen.view));
 }
 
 TEST(Zeichne3DSys, LetterPositionsFollowTheShrinkBoxes) {
@@ -223,11 +223,11 @@ TEST(Zeichne3DSys, LetterPositionsFollowTheShrinkBoxes) {
         view.controls.shrink05 = c.q2;
         view.controls.shrink075 = c.q3;
         Drawn d(view);
-        const auto texts = d.canvas.CallsOf(CanvasOp::TextOut);
+        const auto texts = d.canvas.callsOf(CanvasOp::TextOut);
         ASSERT_GE(texts.size(), 3u);
-        EXPECT_EQ(texts[0].points[0], PointToPixel(V(1.06L * c.L, 0, 0), d.view));
-        EXPECT_EQ(texts[1].points[0], PointToPixel(V(0, 1.01L * c.L, 0), d.view));
-        EXPECT_EQ(texts[2].points[0], PointToPixel(V(0, 0, c.f * c.L), d.view));
+        EXPECT_EQ(texts[0].points[0], pointToPixel(V(1.06L * c.L, 0, 0), d.view));
+        EXPECT_EQ(texts[1].points[0], pointToPixel(V(0, 1.01L * c.L, 0), d.view));
+        EXPECT_EQ(texts[2].points[0], pointToPixel(V(0, 0, c.f * c.L), d.view));
     }
 }
 
@@ -235,19 +235,19 @@ TEST(Zeichne3DSys, NegativeAxesStartAtSixTenths) {
     ViewState view;
     view.controls.axesOnlyPositive = false;
     Drawn d(view);
-    const auto lines = d.canvas.CallsOf(CanvasOp::LineTo);
+    const auto lines = d.canvas.callsOf(CanvasOp::LineTo);
     // -0.6 L is computed as a product in extended precision; on the y and z
     // axes it lands on a pixel tie (103.5, 616.5) that the last bit decides.
     const Real tail = -0.6L * 9.5L;
-    EXPECT_EQ(lines[0].points[0], PointToPixel(V(tail, 0, 0), d.view));
-    EXPECT_EQ(lines[1].points[0], PointToPixel(V(0, tail, 0), d.view));
-    EXPECT_EQ(lines[2].points[0], PointToPixel(V(0, 0, tail), d.view));
+    EXPECT_EQ(lines[0].points[0], pointToPixel(V(tail, 0, 0), d.view));
+    EXPECT_EQ(lines[1].points[0], pointToPixel(V(0, tail, 0), d.view));
+    EXPECT_EQ(lines[2].points[0], pointToPixel(V(0, 0, tail), d.view));
     EXPECT_EQ(lines[1].points[0], (PixelPoint{13, 450}));
     EXPECT_EQ(lines[2].points[0], (PixelPoint{270, 707}));
     // Number -2 on the x axis at (+9, -4) from its tick.
-    const PixelPoint tick = PointToPixel(V(-2, 0, 0), d.view);
+    const PixelPoint tick = pointToPixel(V(-2, 0, 0), d.view);
     bool found = false;
-    for (const auto& t : d.canvas.CallsOf(CanvasOp::TextOut))
+    for (const auto& t : d.canvas.callsOf(CanvasOp::TextOut))
         if (t.text == "-2" && t.points[0] == PixelPoint{tick.x + 9, tick.y - 4}) found = true;
     EXPECT_TRUE(found);
 }
@@ -256,14 +256,14 @@ TEST(Zeichne3DSys, NoAxesLeavesOnlyTheRaster) {
     ViewState view;
     view.controls.noAxes = true;
     Drawn bare(view);
-    ASSERT_EQ(bare.canvas.Calls().size(), 1u);
-    EXPECT_EQ(bare.canvas.Calls()[0].op, CanvasOp::Reset);
+    ASSERT_EQ(bare.canvas.calls().size(), 1u);
+    EXPECT_EQ(bare.canvas.calls()[0].op, CanvasOp::Reset);
 
     view.controls.raster = true;
     Drawn raster(view);
-    EXPECT_EQ(raster.canvas.CountOf(CanvasOp::LineTo), 66);
-    EXPECT_EQ(raster.canvas.CountOf(CanvasOp::TextOut), 0);
-    EXPECT_EQ(raster.canvas.CountOf(CanvasOp::Polygon), 0);
+    EXPECT_EQ(raster.canvas.countOf(CanvasOp::LineTo), 66);
+    EXPECT_EQ(raster.canvas.countOf(CanvasOp::TextOut), 0);
+    EXPECT_EQ(raster.canvas.countOf(CanvasOp::Polygon), 0);
 }
 
 TEST(Zeichne3DSys, UnusableZoomScaleEndsWithoutAxes) {
@@ -274,11 +274,11 @@ TEST(Zeichne3DSys, UnusableZoomScaleEndsWithoutAxes) {
         ViewState view;
         view.zoomScale = zoom;
         Drawn d(view);
-        EXPECT_EQ(d.canvas.Calls().size(), 1u) << double(zoom);
+        EXPECT_EQ(d.canvas.calls().size(), 1u) << double(zoom);
         RecordingCanvas canvas;
-        DrawCoordinatePlanes(canvas, d.view);
-        for (const CanvasCall& c : canvas.Calls())  // at most the planes' names
-            EXPECT_TRUE(c.op == CanvasOp::BeginObject || c.op == CanvasOp::EndObject) << CanvasOpName(c.op);
+        drawCoordinatePlanes(canvas, d.view);
+        for (const CanvasCall& c : canvas.calls())  // at most the planes' names
+            EXPECT_TRUE(c.op == CanvasOp::BeginObject || c.op == CanvasOp::EndObject) << canvasOpName(c.op);
     }
 }
 
@@ -290,7 +290,7 @@ TEST(BackgroundGrid, ThirtyThreeLinesEachWayAtHalfUnits) {
     view.rotationZ = 30;      // rotation
     view.offsetX = 17;        // and pan
     Drawn d(view);
-    const auto lines = d.canvas.CallsOf(CanvasOp::LineTo);
+    const auto lines = d.canvas.callsOf(CanvasOp::LineTo);
     ASSERT_GE(lines.size(), 66u);
     const int expected[] = {0, 22, 45, 68, 90, 112, 135, 158, 180};
     for (int i = 0; i < 9; ++i) {
@@ -308,13 +308,13 @@ TEST(BackgroundGrid, ThirtyThreeLinesEachWayAtHalfUnits) {
 TEST(BackgroundGrid, UnusableStepDrawsOnlyTheClosingLines) {
     ViewState view;
     RecordingCanvas canvas;
-    DrawBackgroundGrid(canvas, view, 1, 0, -1);
-    EXPECT_EQ(canvas.CountOf(CanvasOp::LineTo), 2);
+    drawBackgroundGrid(canvas, view, 1, 0, -1);
+    EXPECT_EQ(canvas.countOf(CanvasOp::LineTo), 2);
 }
 
-int DottedLines(const RecordingCanvas& canvas) {
+int dottedLines(const RecordingCanvas& canvas) {
     int n = 0;
-    for (const auto& c : canvas.CallsOf(CanvasOp::LineTo))
+    for (const auto& c : canvas.callsOf(CanvasOp::LineTo))
         if (c.attributes.pen.style == PenStyles::Dot) ++n;
     return n;
 }
@@ -322,28 +322,28 @@ int DottedLines(const RecordingCanvas& canvas) {
 TEST(AxisPlane, HatchCountsWithAndWithoutOnlyPositiveAxes) {
     ViewState view;  // "Achsen nur positiv" on, zoom 1
     RecordingCanvas canvas;
-    DrawAxisPlane(canvas, view, 'z', Colours::Red, 0);
-    EXPECT_EQ(DottedLines(canvas), 36);
-    auto lines = canvas.CallsOf(CanvasOp::LineTo);
+    drawAxisPlane(canvas, view, 'z', Colours::Red, 0);
+    EXPECT_EQ(dottedLines(canvas), 36);
+    auto lines = canvas.callsOf(CanvasOp::LineTo);
     // The first pair lies at t = 0.5: (0, 0.5, 0)-(9, 0.5, 0) and (0.5, 0, 0)-(0.5, 9, 0).
-    EXPECT_EQ(lines[0].points, (Points{PointToPixel(V(0, 0.5L, 0), view), PointToPixel(V(9, 0.5L, 0), view)}));
-    EXPECT_EQ(lines[1].points, (Points{PointToPixel(V(0.5L, 0, 0), view), PointToPixel(V(0.5L, 9, 0), view)}));
-    EXPECT_EQ(lines[35].points[1], PointToPixel(V(9, 9, 0), view));
+    EXPECT_EQ(lines[0].points, (Points{pointToPixel(V(0, 0.5L, 0), view), pointToPixel(V(9, 0.5L, 0), view)}));
+    EXPECT_EQ(lines[1].points, (Points{pointToPixel(V(0.5L, 0, 0), view), pointToPixel(V(0.5L, 9, 0), view)}));
+    EXPECT_EQ(lines[35].points[1], pointToPixel(V(9, 9, 0), view));
     EXPECT_EQ(lines[0].attributes.pen, (PenAttributes{Colours::Red, 1, PenStyles::Dot}));
-    auto border = canvas.CallsOf(CanvasOp::Polygon);
+    auto border = canvas.callsOf(CanvasOp::Polygon);
     ASSERT_EQ(border.size(), 1u);
-    EXPECT_EQ(border[0].points, (Points{PointToPixel(V(9, 0, 0), view), PointToPixel(V(9, 9, 0), view),
-                                        PointToPixel(V(0, 9, 0), view), PointToPixel(V(0, 0, 0), view)}));
+    EXPECT_EQ(border[0].points, (Points{pointToPixel(V(9, 0, 0), view), pointToPixel(V(9, 9, 0), view),
+                                        pointToPixel(V(0, 9, 0), view), pointToPixel(V(0, 0, 0), view)}));
 
     view.controls.axesOnlyPositive = false;
-    canvas.ClearCalls();
-    DrawAxisPlane(canvas, view, 'z', Colours::Red, 0);
-    EXPECT_EQ(DottedLines(canvas), 56);
-    lines = canvas.CallsOf(CanvasOp::LineTo);
-    EXPECT_EQ(lines[0].points, (Points{PointToPixel(V(-4.5L, -4.5L, 0), view),
-                                       PointToPixel(V(9, -4.5L, 0), view)}));
-    border = canvas.CallsOf(CanvasOp::Polygon);
-    EXPECT_EQ(border[0].points[3], PointToPixel(V(-4.5L, -4.5L, 0), view));
+    canvas.clearCalls();
+    drawAxisPlane(canvas, view, 'z', Colours::Red, 0);
+    EXPECT_EQ(dottedLines(canvas), 56);
+    lines = canvas.callsOf(CanvasOp::LineTo);
+    EXPECT_EQ(lines[0].points, (Points{pointToPixel(V(-4.5L, -4.5L, 0), view),
+                                       pointToPixel(V(9, -4.5L, 0), view)}));
+    border = canvas.callsOf(CanvasOp::Polygon);
+    EXPECT_EQ(border[0].points[3], pointToPixel(V(-4.5L, -4.5L, 0), view));
 }
 
 TEST(AxisPlane, SameCountAtEveryZoomAndShrink) {
@@ -353,67 +353,67 @@ TEST(AxisPlane, SameCountAtEveryZoomAndShrink) {
         view.controls.shrink025 = true;
         Drawn d(view);  // sets planeExtent = 2 S
         RecordingCanvas canvas;
-        DrawAxisPlane(canvas, d.view, 'x', Colours::Red, 0);
-        EXPECT_EQ(DottedLines(canvas), 8) << double(zoom);  // t = 0.5 .. 2 (in units of S)
+        drawAxisPlane(canvas, d.view, 'x', Colours::Red, 0);
+        EXPECT_EQ(dottedLines(canvas), 8) << double(zoom);  // t = 0.5 .. 2 (in units of S)
     }
 }
 
 TEST(AxisPlane, EachLetterPlacesItsPlane) {
     ViewState view;
     RecordingCanvas canvas;
-    DrawAxisPlane(canvas, view, 'y', Colours::Red, 6);
-    auto border = canvas.CallsOf(CanvasOp::Polygon)[0];
-    EXPECT_EQ(border.points, (Points{PointToPixel(V(9, 6, 0), view), PointToPixel(V(9, 6, 9), view),
-                                     PointToPixel(V(0, 6, 9), view), PointToPixel(V(0, 6, 0), view)}));
-    auto lines = canvas.CallsOf(CanvasOp::LineTo);
-    EXPECT_EQ(lines[0].points, (Points{PointToPixel(V(9, 6, 0.5L), view), PointToPixel(V(0, 6, 0.5L), view)}));
+    drawAxisPlane(canvas, view, 'y', Colours::Red, 6);
+    auto border = canvas.callsOf(CanvasOp::Polygon)[0];
+    EXPECT_EQ(border.points, (Points{pointToPixel(V(9, 6, 0), view), pointToPixel(V(9, 6, 9), view),
+                                     pointToPixel(V(0, 6, 9), view), pointToPixel(V(0, 6, 0), view)}));
+    auto lines = canvas.callsOf(CanvasOp::LineTo);
+    EXPECT_EQ(lines[0].points, (Points{pointToPixel(V(9, 6, 0.5L), view), pointToPixel(V(0, 6, 0.5L), view)}));
 
-    canvas.ClearCalls();
-    DrawAxisPlane(canvas, view, 'x', Colours::Red, 6.5L);
-    border = canvas.CallsOf(CanvasOp::Polygon)[0];
-    EXPECT_EQ(border.points, (Points{PointToPixel(V(6.5L, 0, 9), view), PointToPixel(V(6.5L, 9, 9), view),
-                                     PointToPixel(V(6.5L, 9, 0), view), PointToPixel(V(6.5L, 0, 0), view)}));
-    lines = canvas.CallsOf(CanvasOp::LineTo);
-    EXPECT_EQ(lines[1].points, (Points{PointToPixel(V(6.5L, 0, 0.5L), view), PointToPixel(V(6.5L, 9, 0.5L), view)}));
+    canvas.clearCalls();
+    drawAxisPlane(canvas, view, 'x', Colours::Red, 6.5L);
+    border = canvas.callsOf(CanvasOp::Polygon)[0];
+    EXPECT_EQ(border.points, (Points{pointToPixel(V(6.5L, 0, 9), view), pointToPixel(V(6.5L, 9, 9), view),
+                                     pointToPixel(V(6.5L, 9, 0), view), pointToPixel(V(6.5L, 0, 0), view)}));
+    lines = canvas.callsOf(CanvasOp::LineTo);
+    EXPECT_EQ(lines[1].points, (Points{pointToPixel(V(6.5L, 0, 0.5L), view), pointToPixel(V(6.5L, 9, 0.5L), view)}));
 
     view.lineWidth = 2;
-    canvas.ClearCalls();
-    DrawAxisPlane(canvas, view, 'z', Colours::Red, 5);
-    EXPECT_EQ(DottedLines(canvas), 36);  // hatching stays one pixel wide
-    for (const auto& l : canvas.CallsOf(CanvasOp::LineTo)) EXPECT_EQ(l.attributes.pen.width, 1);
-    EXPECT_EQ(canvas.CallsOf(CanvasOp::Polygon)[0].attributes.pen.width, 2);
+    canvas.clearCalls();
+    drawAxisPlane(canvas, view, 'z', Colours::Red, 5);
+    EXPECT_EQ(dottedLines(canvas), 36);  // hatching stays one pixel wide
+    for (const auto& l : canvas.callsOf(CanvasOp::LineTo)) EXPECT_EQ(l.attributes.pen.width, 1);
+    EXPECT_EQ(canvas.callsOf(CanvasOp::Polygon)[0].attributes.pen.width, 2);
 }
 
 TEST(CoordinatePlanes, ColoursAndOrder) {
     ViewState view;
     view.coordPlaneColor = Colours::Purple;
     RecordingCanvas canvas;
-    DrawCoordinatePlanes(canvas, view);
-    auto borders = canvas.CallsOf(CanvasOp::Polygon);
+    drawCoordinatePlanes(canvas, view);
+    auto borders = canvas.callsOf(CanvasOp::Polygon);
     ASSERT_EQ(borders.size(), 3u);
     for (const auto& b : borders) EXPECT_EQ(b.attributes.pen.colour, Colours::Purple);
     // yz first (x = 0), then xz (y = 0), then xy (z = 0).
-    EXPECT_EQ(borders[0].points[0], PointToPixel(V(0, 0, 9), view));
-    EXPECT_EQ(borders[1].points[0], PointToPixel(V(9, 0, 0), view));
-    EXPECT_EQ(borders[2].points[1], PointToPixel(V(9, 9, 0), view));
+    EXPECT_EQ(borders[0].points[0], pointToPixel(V(0, 0, 9), view));
+    EXPECT_EQ(borders[1].points[0], pointToPixel(V(9, 0, 0), view));
+    EXPECT_EQ(borders[2].points[1], pointToPixel(V(9, 9, 0), view));
 
     view.controls.autoColours = true;
-    canvas.ClearCalls();
-    DrawCoordinatePlanes(canvas, view);
-    borders = canvas.CallsOf(CanvasOp::Polygon);
+    canvas.clearCalls();
+    drawCoordinatePlanes(canvas, view);
+    borders = canvas.callsOf(CanvasOp::Polygon);
     EXPECT_EQ(borders[0].attributes.pen.colour, Colour(0x0000AA00));
     EXPECT_EQ(borders[1].attributes.pen.colour, Colour(0x009D9DFF));
     EXPECT_EQ(borders[2].attributes.pen.colour, Colour(0x00FF8C8C));
 
     view.controls.xyPlane = false;
     view.controls.yzPlane = false;
-    canvas.ClearCalls();
-    DrawCoordinatePlanes(canvas, view);
-    borders = canvas.CallsOf(CanvasOp::Polygon);
+    canvas.clearCalls();
+    drawCoordinatePlanes(canvas, view);
+    borders = canvas.callsOf(CanvasOp::Polygon);
     ASSERT_EQ(borders.size(), 1u);
     EXPECT_EQ(borders[0].attributes.pen.colour, Colour(0x009D9DFF));
-    EXPECT_EQ(borders[0].points[1], PointToPixel(V(9, 0, 9), view));
-    for (const auto& l : canvas.CallsOf(CanvasOp::LineTo)) EXPECT_EQ(l.attributes.pen.colour, Colour(0x009D9DFF));
+    EXPECT_EQ(borders[0].points[1], pointToPixel(V(9, 0, 9), view));
+    for (const auto& l : canvas.callsOf(CanvasOp::LineTo)) EXPECT_EQ(l.attributes.pen.colour, Colour(0x009D9DFF));
 }
 
 TEST(Cube, EdgesInOrderDottedAndSolid) {
@@ -421,9 +421,9 @@ TEST(Cube, EdgesInOrderDottedAndSolid) {
     view.cubeColor = Colours::Green;
     view.lineWidth = 2;
     RecordingCanvas canvas;
-    DrawCube(canvas, view, 4);
-    auto px = [&](Real x, Real y, Real z) { return PointToPixel(V(x, y, z), view); };
-    const auto lines = canvas.CallsOf(CanvasOp::LineTo);
+    drawCube(canvas, view, 4);
+    auto px = [&](Real x, Real y, Real z) { return pointToPixel(V(x, y, z), view); };
+    const auto lines = canvas.callsOf(CanvasOp::LineTo);
     ASSERT_EQ(lines.size(), 9u);
     const PixelPoint expectedEnds[] = {px(4, 0, 0), px(0, 4, 0), px(0, 0, 4), px(4, 4, 0), px(4, 4, 0),
                                        px(4, 0, 4), px(4, 4, 4), px(0, 4, 4), px(0, 0, 4)};
@@ -434,12 +434,12 @@ TEST(Cube, EdgesInOrderDottedAndSolid) {
         EXPECT_EQ(lines[i].attributes.pen.width, dotted[i] ? 1 : 2) << i;
         EXPECT_EQ(lines[i].attributes.pen.colour, Colours::Green);
     }
-    const auto top = canvas.CallsOf(CanvasOp::Polygon);
+    const auto top = canvas.callsOf(CanvasOp::Polygon);
     ASSERT_EQ(top.size(), 1u);
     EXPECT_EQ(top[0].points, (Points{px(4, 0, 4), px(4, 4, 4), px(0, 4, 4), px(0, 0, 4)}));
     EXPECT_EQ(top[0].attributes.brush.style, BrushStyles::Clear);
     // The top face comes after the two bottom edges and before the uprights.
-    const auto& calls = canvas.Calls();
+    const auto& calls = canvas.calls();
     int polygonIndex = 0, lineCount = 0;
     for (size_t i = 0; i < calls.size(); ++i) {
         if (calls[i].op == CanvasOp::Polygon) polygonIndex = lineCount;
@@ -455,20 +455,20 @@ TEST(ViewDecorations, OrderOfCubeParallelAndCoordinatePlanes) {
     view.controls.zPlane = true;
     view.cubeColor = Colours::Olive;
     RecordingCanvas canvas;
-    DrawViewDecorations(canvas, view, 6.5L, 6, 5);
-    const auto polys = canvas.CallsOf(CanvasOp::Polygon);
+    drawViewDecorations(canvas, view, 6.5L, 6, 5);
+    const auto polys = canvas.callsOf(CanvasOp::Polygon);
     ASSERT_EQ(polys.size(), 1u + 2u + 3u);
     EXPECT_EQ(polys[0].attributes.pen.colour, Colours::Olive);
     EXPECT_EQ(polys[1].attributes.pen.colour, Colours::Maroon);
-    EXPECT_EQ(polys[1].points[0], PointToPixel(V(6.5L, 0, 9), view));
-    EXPECT_EQ(polys[2].points[0], PointToPixel(V(9, 0, 5), view));
+    EXPECT_EQ(polys[1].points[0], pointToPixel(V(6.5L, 0, 9), view));
+    EXPECT_EQ(polys[2].points[0], pointToPixel(V(9, 0, 5), view));
     EXPECT_EQ(polys[3].attributes.pen.colour, Colour(0x00BF8200));
 
     view.controls.xyPlane = view.controls.xzPlane = view.controls.yzPlane = false;
     view.controls.cube = view.controls.xPlane = view.controls.zPlane = false;
-    canvas.ClearCalls();
-    DrawViewDecorations(canvas, view, 6.5L, 6, 5);
-    EXPECT_TRUE(canvas.Calls().empty());
+    canvas.clearCalls();
+    drawViewDecorations(canvas, view, 6.5L, 6, 5);
+    EXPECT_TRUE(canvas.calls().empty());
 }
 
 TEST(ViewDefaults, ResetLeavesTheBoxesInitLeavesAlone) {
@@ -484,7 +484,7 @@ TEST(ViewDefaults, ResetLeavesTheBoxesInitLeavesAlone) {
     view.offsetX = 3;
     view.cubeEdge = 2;
     view.textString = "abc";
-    ResetViewDefaults(view);
+    resetViewDefaults(view);
     EXPECT_TRUE(view.controls.noAxes);
     EXPECT_TRUE(view.controls.shrink05);
     EXPECT_TRUE(view.controls.stretchAtSy);

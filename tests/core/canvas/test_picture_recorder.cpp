@@ -14,80 +14,80 @@
 
 namespace {
 
-bool SameCall(const CanvasCall& a, const CanvasCall& b) {
+bool sameCall(const CanvasCall& a, const CanvasCall& b) {
     return a.op == b.op && a.points == b.points && a.text == b.text && a.kind == b.kind && a.colour == b.colour &&
            a.attributes == b.attributes;
 }
 
-std::vector<CanvasCall> WithoutObjects(const std::vector<CanvasCall>& calls) {
+std::vector<CanvasCall> withoutObjects(const std::vector<CanvasCall>& calls) {
     std::vector<CanvasCall> out;
     for (const CanvasCall& c : calls)
         if (c.op != CanvasOp::BeginObject && c.op != CanvasOp::EndObject) out.push_back(c);
     return out;
 }
 
-void DrawBusy(Canvas& canvas) {
+void drawBusy(Canvas& canvas) {
     ViewState view;
     Scene scene;
     BusySceneHost host;
-    MakeBusyScene(scene, view.controls);
-    const SceneState input = InputShowing(scene);
+    makeBusyScene(scene, view.controls);
+    const SceneState input = inputShowing(scene);
     DrawContext ctx{canvas, view, scene, input, host};
-    DrawScene(ctx);
+    drawScene(ctx);
 }
 
 TEST(PictureRecorder, PassesEveryCallOnAndKeepsItUntilTheNextReset) {
     RecordingCanvas screen;
     PictureRecorder recorder(screen);
-    DrawBusy(recorder);
-    DrawText(recorder, 5, 5, "placed", "Arial", 12, Colours::Red, FontStyles::Bold, BrushStyles::Clear);
+    drawBusy(recorder);
+    drawText(recorder, 5, 5, "placed", "Arial", 12, Colours::Red, FontStyles::Bold, BrushStyles::Clear);
 
     // The screen got the same calls with the same attributes, objects apart.
-    const std::vector<CanvasCall> kept = WithoutObjects(recorder.Calls());
-    ASSERT_EQ(kept.size(), screen.Calls().size());
+    const std::vector<CanvasCall> kept = withoutObjects(recorder.calls());
+    ASSERT_EQ(kept.size(), screen.calls().size());
     ASSERT_GT(kept.size(), 500u);
-    for (std::size_t i = 0; i < kept.size(); ++i) EXPECT_TRUE(SameCall(kept[i], screen.Calls()[i])) << i << CanvasOpName(kept[i].op);
-    EXPECT_EQ(recorder.Texts().back(), "placed");
+    for (std::size_t i = 0; i < kept.size(); ++i) EXPECT_TRUE(sameCall(kept[i], screen.calls()[i])) << i << canvasOpName(kept[i].op);
+    EXPECT_EQ(recorder.texts().back(), "placed");
 
-    recorder.Reset(0, 0, 721, 721);
-    ASSERT_EQ(recorder.Calls().size(), 1u);
-    EXPECT_EQ(recorder.Calls()[0].op, CanvasOp::Reset);
+    recorder.reset(0, 0, 721, 721);
+    ASSERT_EQ(recorder.calls().size(), 1u);
+    EXPECT_EQ(recorder.calls()[0].op, CanvasOp::Reset);
 }
 
 TEST(PictureRecorder, ReplayGivesAnotherCanvasTheSamePicture) {
     RecordingCanvas screen;
     PictureRecorder recorder(screen);
-    DrawBusy(recorder);
+    drawBusy(recorder);
     RecordingCanvas copy;
-    ReplayCalls(recorder.Calls(), copy);
-    ASSERT_EQ(copy.Calls().size(), recorder.Calls().size());
-    for (std::size_t i = 0; i < copy.Calls().size(); ++i)
-        EXPECT_TRUE(SameCall(copy.Calls()[i], recorder.Calls()[i])) << i << CanvasOpName(copy.Calls()[i].op);
+    replayCalls(recorder.calls(), copy);
+    ASSERT_EQ(copy.calls().size(), recorder.calls().size());
+    for (std::size_t i = 0; i < copy.calls().size(); ++i)
+        EXPECT_TRUE(sameCall(copy.calls()[i], recorder.calls()[i])) << i << canvasOpName(copy.calls()[i].op);
 }
 
 TEST(PictureRecorder, ReplayLeavesOutEmptyObjectsAndClosesOpenOnes) {
     RecordingCanvas source;
-    source.BeginObject(ObjectKind::Body, "leer");
-    source.EndObject();
-    source.BeginObject(ObjectKind::Body, "außen");
-    source.BeginObject(ObjectKind::Body, "innen leer");
-    source.EndObject();
-    source.BeginObject(ObjectKind::Body, "innen");
-    source.MoveTo(1, 1);
-    source.LineTo(5, 5);
-    source.EndObject();
-    source.EndObject();
-    source.EndObject();  // without a BeginObject
-    source.BeginObject(ObjectKind::Body, "offen");
-    source.BeginObject(ObjectKind::Body, "nur bewegt");
-    source.MoveTo(2, 2);
-    source.EndObject();
-    source.TextOut(3, 3, "t");
+    source.beginObject(ObjectKind::Body, "leer");
+    source.endObject();
+    source.beginObject(ObjectKind::Body, "außen");
+    source.beginObject(ObjectKind::Body, "innen leer");
+    source.endObject();
+    source.beginObject(ObjectKind::Body, "innen");
+    source.moveTo(1, 1);
+    source.lineTo(5, 5);
+    source.endObject();
+    source.endObject();
+    source.endObject();  // without a BeginObject
+    source.beginObject(ObjectKind::Body, "offen");
+    source.beginObject(ObjectKind::Body, "nur bewegt");
+    source.moveTo(2, 2);
+    source.endObject();
+    source.textOut(3, 3, "t");
 
     RecordingCanvas target;
-    ReplayCalls(source.Calls(), target);
+    replayCalls(source.calls(), target);
     std::vector<std::string> seen;
-    for (const CanvasCall& c : target.Calls()) seen.push_back(c.op == CanvasOp::BeginObject ? "Begin " + c.text : std::string(CanvasOpName(c.op)));
+    for (const CanvasCall& c : target.calls()) seen.push_back(c.op == CanvasOp::BeginObject ? "Begin " + c.text : std::string(canvasOpName(c.op)));
     const std::vector<std::string> expected{"Begin außen", "Begin innen", "MoveTo", "LineTo", "EndObject",
                                             "EndObject",   "Begin offen", "MoveTo", "TextOut", "EndObject"};
     EXPECT_EQ(seen, expected);
@@ -98,12 +98,12 @@ TEST(PictureRecorder, ReplayLeavesOutEmptyObjectsAndClosesOpenOnes) {
 // each object says what kind it is.
 TEST(PictureRecorder, DrawCommandPutsEveryMarkIntoANamedObject) {
     RecordingCanvas canvas;
-    DrawBusy(canvas);
+    drawBusy(canvas);
     std::vector<std::string> open;
     std::multiset<std::string> names;
     std::map<std::string, std::set<ObjectKind>> kinds;
     bool traceInH = false, memberInFamily = false;
-    for (const CanvasCall& c : canvas.Calls()) {
+    for (const CanvasCall& c : canvas.calls()) {
         if (c.op == CanvasOp::BeginObject) {
             if (c.text == "Spurpunkt Sxy" && !open.empty() && open.back() == "Gerade h") traceInH = true;
             if (c.text == "Gerade gt für t = 1,5" && !open.empty() && open.back() == "Geradenschar gt")
@@ -115,7 +115,7 @@ TEST(PictureRecorder, DrawCommandPutsEveryMarkIntoANamedObject) {
             ASSERT_FALSE(open.empty());
             open.pop_back();
         } else if (c.op != CanvasOp::Reset && c.op != CanvasOp::MoveTo) {
-            EXPECT_FALSE(open.empty()) << CanvasOpName(c.op) << " outside every object";
+            EXPECT_FALSE(open.empty()) << canvasOpName(c.op) << " outside every object";
         }
     }
     EXPECT_TRUE(open.empty());

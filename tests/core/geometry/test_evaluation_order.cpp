@@ -13,15 +13,15 @@
 
 namespace {
 
-Vector3 V(Real x, Real y, Real z) { return MakeVector(x, y, z); }
+Vector3 V(Real x, Real y, Real z) { return makeVector(x, y, z); }
 
-Vector3 RandomVector(std::mt19937_64& rng) {
+Vector3 randomVector(std::mt19937_64& rng) {
     std::uniform_real_distribution<double> coord(-50, 50);
     // Long-double values with bits beyond a double's mantissa.
     return V(static_cast<Real>(coord(rng)) / 3, static_cast<Real>(coord(rng)) / 7, static_cast<Real>(coord(rng)) / 11);
 }
 
-bool SameBits(const Vector3& a, const Vector3& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
+bool sameBits(const Vector3& a, const Vector3& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
 
 }  // namespace
 
@@ -29,13 +29,13 @@ TEST(EvaluationOrder, UnitVectorMultipliesByTheReciprocalOfTheLength) {
     std::mt19937_64 rng(1);
     int distinguishing = 0;
     for (int i = 0; i < 500; ++i) {
-        const Vector3 v = RandomVector(rng);
+        const Vector3 v = randomVector(rng);
         const Real length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
         const Real k = 1 / length;
         const Vector3 expected = V(k * v.x, k * v.y, k * v.z);
         const Vector3 divided = V(v.x / length, v.y / length, v.z / length);
-        distinguishing += !SameBits(expected, divided);
-        ASSERT_TRUE(SameBits(UnitVector(v), expected));
+        distinguishing += !sameBits(expected, divided);
+        ASSERT_TRUE(sameBits(unitVector(v), expected));
     }
     EXPECT_GT(distinguishing, 10);
 }
@@ -44,12 +44,12 @@ TEST(EvaluationOrder, AngleBetweenDividesByTheFirstLengthThenByTheSecond) {
     std::mt19937_64 rng(2);
     int distinguishing = 0;
     for (int i = 0; i < 500; ++i) {
-        const Vector3 a = RandomVector(rng), b = RandomVector(rng);
-        const Real q = DotProduct(a, b) / VectorLength(a) / VectorLength(b);
+        const Vector3 a = randomVector(rng), b = randomVector(rng);
+        const Real q = dotProduct(a, b) / vectorLength(a) / vectorLength(b);
         if (std::fabs(q) > 0.999L) continue;  // clear of the rounding guard at +-1
-        const Real other = DotProduct(a, b) / (VectorLength(a) * VectorLength(b));
+        const Real other = dotProduct(a, b) / (vectorLength(a) * vectorLength(b));
         distinguishing += std::acos(q) != std::acos(other);
-        ASSERT_EQ(AngleBetween(a, b), std::acos(q));
+        ASSERT_EQ(angleBetween(a, b), std::acos(q));
     }
     EXPECT_GT(distinguishing, 10);
 }
@@ -59,11 +59,11 @@ TEST(EvaluationOrder, CentroidScalesTheSumByTheNearestThird) {
     const Real third = 1.0L / 3;
     int distinguishing = 0;
     for (int i = 0; i < 500; ++i) {
-        const Vector3 A = RandomVector(rng), B = RandomVector(rng), C = RandomVector(rng);
+        const Vector3 A = randomVector(rng), B = randomVector(rng), C = randomVector(rng);
         const Vector3 sum = V((A.x + B.x) + C.x, (A.y + B.y) + C.y, (A.z + B.z) + C.z);
         const Vector3 expected = V(sum.x * third, sum.y * third, sum.z * third);
-        distinguishing += !SameBits(expected, V(sum.x / 3, sum.y / 3, sum.z / 3));
-        ASSERT_TRUE(SameBits(Centroid(A, B, C), expected));
+        distinguishing += !sameBits(expected, V(sum.x / 3, sum.y / 3, sum.z / 3));
+        ASSERT_TRUE(sameBits(centroid(A, B, C), expected));
     }
     EXPECT_GT(distinguishing, 10);
 }
@@ -72,12 +72,12 @@ TEST(EvaluationOrder, QuadPyramidVolumeDividesEachTermBeforeTheSum) {
     std::mt19937_64 rng(4);
     int distinguishing = 0;
     for (int i = 0; i < 500; ++i) {
-        const Vector3 a = RandomVector(rng), b = RandomVector(rng), c = RandomVector(rng), d = RandomVector(rng);
-        const Real t1 = std::fabs(TripleProduct(a, b, c)), t2 = std::fabs(TripleProduct(a, c, d));
+        const Vector3 a = randomVector(rng), b = randomVector(rng), c = randomVector(rng), d = randomVector(rng);
+        const Real t1 = std::fabs(tripleProduct(a, b, c)), t2 = std::fabs(tripleProduct(a, c, d));
         distinguishing += (t1 / 6 + t2 / 6) != (t1 + t2) / 6;
-        ASSERT_EQ(QuadPyramidVolume(a, b, c, d), t1 / 6 + t2 / 6);
-        ASSERT_EQ(QuadPrismVolume(a, b, c, d), (t1 + t2) / 2);
-        ASSERT_EQ(TriangularPyramidVolume(a, b, c), t1 / 6);
+        ASSERT_EQ(quadPyramidVolume(a, b, c, d), t1 / 6 + t2 / 6);
+        ASSERT_EQ(quadPrismVolume(a, b, c, d), (t1 + t2) / 2);
+        ASSERT_EQ(triangularPyramidVolume(a, b, c), t1 / 6);
     }
     EXPECT_GT(distinguishing, 10);
 }
@@ -87,16 +87,16 @@ TEST(EvaluationOrder, AnglesInDegreesDivideByPiFirst) {
     std::mt19937_64 rng(5);
     int distinguishing = 0;
     for (int i = 0; i < 500; ++i) {
-        const Vector3 p = RandomVector(rng), u = RandomVector(rng), n = RandomVector(rng);
-        const Real q = std::fabs(DotProduct(u, n)) / VectorLength(u) / VectorLength(n);
-        if (q > 0.999L || DotProduct(n, u) == 0) continue;
+        const Vector3 p = randomVector(rng), u = randomVector(rng), n = randomVector(rng);
+        const Real q = std::fabs(dotProduct(u, n)) / vectorLength(u) / vectorLength(n);
+        if (q > 0.999L || dotProduct(n, u) == 0) continue;
         const Real radians = std::asin(q);
-        distinguishing += radians / Pi * 180 != radians * 180 / Pi;
+        distinguishing += radians / kPi * 180 != radians * 180 / kPi;
         IncidenceResult r;
         Vector3 S;
-        LinePlaneIncidence(p, u, n.x, n.y, n.z, 1, r, S);
+        linePlaneIncidence(p, u, n.x, n.y, n.z, 1, r, S);
         ASSERT_EQ(r.status, 2);
-        ASSERT_EQ(r.angleDegrees, radians / Pi * 180);
+        ASSERT_EQ(r.angleDegrees, radians / kPi * 180);
     }
     EXPECT_GT(distinguishing, 10);
 }
@@ -105,14 +105,14 @@ TEST(EvaluationOrder, LineAngleTakesTheAbsoluteValueOfTheFinishedQuotient) {
     // Lines through a common point: arccos(|((u . v) / |u|) / |v||) in degrees.
     std::mt19937_64 rng(6);
     for (int i = 0; i < 300; ++i) {
-        const Vector3 p = RandomVector(rng), u = RandomVector(rng), v = RandomVector(rng);
-        const Real q = DotProduct(u, v) / VectorLength(u) / VectorLength(v);
+        const Vector3 p = randomVector(rng), u = randomVector(rng), v = randomVector(rng);
+        const Real q = dotProduct(u, v) / vectorLength(u) / vectorLength(v);
         if (std::fabs(q) > 0.999L) continue;
         IncidenceResult r;
         Vector3 S, F1, F2, Fq;
-        LineLineIncidence(p, u, p, v, r, S, F1, F2, Fq);
+        lineLineIncidence(p, u, p, v, r, S, F1, F2, Fq);
         ASSERT_EQ(r.status, 2);
-        ASSERT_EQ(r.angleDegrees, std::acos(std::fabs(q)) / Pi * 180);
+        ASSERT_EQ(r.angleDegrees, std::acos(std::fabs(q)) / kPi * 180);
     }
 }
 
@@ -120,7 +120,7 @@ TEST(EvaluationOrder, SquaredDistancesKeepTheirExactParts) {
     // Skew lines: (n . w)^2 over n . n with n = u x v, w = q - p, unreduced.
     IncidenceResult r;
     Vector3 S, F1, F2, Fq;
-    LineLineIncidence(V(0, 0, 0), V(1, 1, 0), V(0, 0, 3), V(1, -1, 0), r, S, F1, F2, Fq);
+    lineLineIncidence(V(0, 0, 0), V(1, 1, 0), V(0, 0, 3), V(1, -1, 0), r, S, F1, F2, Fq);
     ASSERT_EQ(r.status, 3);
     EXPECT_EQ(r.distSqNumerator, 36);  // n = (0, 0, -2), n . w = -6
     EXPECT_EQ(r.distSqDenominator, 4);
@@ -128,7 +128,7 @@ TEST(EvaluationOrder, SquaredDistancesKeepTheirExactParts) {
     // the point of the plane that has x = y = 1.
     Vector3 F;
     Real rr = 0, ss = 0;
-    PointPlaneTest(V(3, 3, 3), Vector3{}, Vector3{}, Vector3{}, 2, 1, 2, 2, true, r, F, rr, ss);
+    pointPlaneTest(V(3, 3, 3), Vector3{}, Vector3{}, Vector3{}, 2, 1, 2, 2, true, r, F, rr, ss);
     ASSERT_EQ(r.status, 1);
     EXPECT_EQ(r.distSqNumerator, 169);
     EXPECT_EQ(r.distSqDenominator, 9);
@@ -136,7 +136,7 @@ TEST(EvaluationOrder, SquaredDistancesKeepTheirExactParts) {
     // point (1, 1, 3) from the first, over the first normal's square.
     IncidenceResult pp;
     Vector3 P, dir;
-    PlanePlaneIncidence(0, 0, 2, 0, 0, 0, 4, 12, pp, P, dir);
+    planePlaneIncidence(0, 0, 2, 0, 0, 0, 4, 12, pp, P, dir);
     ASSERT_EQ(pp.status, 1);
     EXPECT_EQ(pp.distSqNumerator, 36);
     EXPECT_EQ(pp.distSqDenominator, 4);

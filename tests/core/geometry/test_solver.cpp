@@ -9,9 +9,9 @@
 
 TEST(SolveLinearSystem, SwapsToTheFirstUsablePivot) {
     WorkMatrix M;
-    SetRow(M, 1, {0, 2, 4, 2});
-    SetRow(M, 2, {1, 1, 1, 3});
-    ASSERT_TRUE(SolveLinearSystem(M, 2, 4));
+    setRow(M, 1, {0, 2, 4, 2});
+    setRow(M, 2, {1, 1, 1, 3});
+    ASSERT_TRUE(solveLinearSystem(M, 2, 4));
     EXPECT_EQ(M(1, 1), 1);
     EXPECT_EQ(M(1, 2), 0);
     EXPECT_EQ(M(1, 3), -1);
@@ -24,9 +24,9 @@ TEST(SolveLinearSystem, SwapsToTheFirstUsablePivot) {
 
 TEST(SolveLinearSystem, ZeroColumnMovesThePivotRight) {
     WorkMatrix M;
-    SetRow(M, 1, {0, 2, 1, 4});
-    SetRow(M, 2, {0, 1, 3, 7});
-    ASSERT_TRUE(SolveLinearSystem(M, 2, 4));
+    setRow(M, 1, {0, 2, 1, 4});
+    setRow(M, 2, {0, 1, 3, 7});
+    ASSERT_TRUE(solveLinearSystem(M, 2, 4));
     // First pivot in column 2, row 1; second in column 3, row 2.
     EXPECT_EQ(M(1, 2), 1);
     EXPECT_EQ(M(2, 2), 0);
@@ -37,9 +37,9 @@ TEST(SolveLinearSystem, ZeroColumnMovesThePivotRight) {
 
 TEST(SolveLinearSystem, TheFirstUsablePivotIsTakenNotTheLargest) {
     WorkMatrix M;
-    SetRow(M, 1, {1E-6L, 1, 1});
-    SetRow(M, 2, {1000, 1, 2});
-    ASSERT_TRUE(SolveLinearSystem(M, 2, 3));
+    setRow(M, 1, {1E-6L, 1, 1});
+    setRow(M, 2, {1000, 1, 2});
+    ASSERT_TRUE(solveLinearSystem(M, 2, 3));
     // Row 1 stays the pivot row of column 1 (no row exchange).
     EXPECT_EQ(M(1, 1), 1);
     EXPECT_EQ(M(2, 1), 0);
@@ -47,9 +47,9 @@ TEST(SolveLinearSystem, TheFirstUsablePivotIsTakenNotTheLargest) {
 
 TEST(SolveLinearSystem, TinyEntriesAreNotPivotsAndAreNotZeroed) {
     WorkMatrix M;
-    SetRow(M, 1, {5E-13L, 1, 3});
-    SetRow(M, 2, {2, 0, 4});
-    ASSERT_TRUE(SolveLinearSystem(M, 2, 3));
+    setRow(M, 1, {5E-13L, 1, 3});
+    setRow(M, 2, {2, 0, 4});
+    ASSERT_TRUE(solveLinearSystem(M, 2, 3));
     // 5E-13 is below the tolerance: row 2 becomes the first pivot row.
     EXPECT_EQ(M(1, 1), 1);
     EXPECT_EQ(M(1, 3), 2);
@@ -57,10 +57,10 @@ TEST(SolveLinearSystem, TinyEntriesAreNotPivotsAndAreNotZeroed) {
 
     // A remainder below the tolerance is no pivot, yet it stays in the matrix.
     WorkMatrix N;
-    SetRow(N, 1, {1, 1, 1});
-    SetRow(N, 2, {1, 1 + 5E-13L, 2});
-    ASSERT_TRUE(SolveLinearSystem(N, 2, 3));
-    EXPECT_TRUE(IsNearZero(N(2, 2)));
+    setRow(N, 1, {1, 1, 1});
+    setRow(N, 2, {1, 1 + 5E-13L, 2});
+    ASSERT_TRUE(solveLinearSystem(N, 2, 3));
+    EXPECT_TRUE(isNearZero(N(2, 2)));
     EXPECT_NE(N(2, 2), 0);
     EXPECT_EQ(N(2, 3), 1);  // the pivot went to the right-hand side
     EXPECT_EQ(N(1, 3), 0);
@@ -68,35 +68,35 @@ TEST(SolveLinearSystem, TinyEntriesAreNotPivotsAndAreNotZeroed) {
 
 TEST(SolveLinearSystem, InconsistentSystemShowsInTheLastColumn) {
     WorkMatrix M;
-    SetRow(M, 1, {1, 1, 2});
-    SetRow(M, 2, {2, 2, 5});
-    ASSERT_TRUE(SolveLinearSystem(M, 2, 3));
-    EXPECT_TRUE(IsNearZero(M(2, 1)));
-    EXPECT_TRUE(IsNearZero(M(2, 2)));
-    EXPECT_FALSE(IsNearZero(M(2, 3)));
+    setRow(M, 1, {1, 1, 2});
+    setRow(M, 2, {2, 2, 5});
+    ASSERT_TRUE(solveLinearSystem(M, 2, 3));
+    EXPECT_TRUE(isNearZero(M(2, 1)));
+    EXPECT_TRUE(isNearZero(M(2, 2)));
+    EXPECT_FALSE(isNearZero(M(2, 3)));
 }
 
 TEST(SolveLinearSystem, OutOfRangeSizesAreRefusedAndChangeNothing) {
     WorkMatrix M;
-    SetRow(M, 1, {2, 4});
-    EXPECT_FALSE(SolveLinearSystem(M, 0, 2));
-    EXPECT_FALSE(SolveLinearSystem(M, 25, 2));
-    EXPECT_FALSE(SolveLinearSystem(M, 1, 22));
+    setRow(M, 1, {2, 4});
+    EXPECT_FALSE(solveLinearSystem(M, 0, 2));
+    EXPECT_FALSE(solveLinearSystem(M, 25, 2));
+    EXPECT_FALSE(solveLinearSystem(M, 1, 22));
     EXPECT_EQ(M(1, 1), 2);
-    EXPECT_TRUE(SolveLinearSystem(M, WorkMatrix::MaxEquations, WorkMatrix::MaxColumns));
+    EXPECT_TRUE(solveLinearSystem(M, WorkMatrix::kMaxEquations, WorkMatrix::kMaxColumns));
 }
 
 TEST(SwapRows, ExchangesOnlyTheGivenColumns) {
     WorkMatrix M;
-    SetRow(M, 1, {1, 2, 3});
-    SetRow(M, 2, {4, 5, 6});
-    SwapRows(M, 1, 2, 2);
+    setRow(M, 1, {1, 2, 3});
+    setRow(M, 2, {4, 5, 6});
+    swapRows(M, 1, 2, 2);
     EXPECT_EQ(M(1, 1), 4);
     EXPECT_EQ(M(1, 2), 5);
     EXPECT_EQ(M(1, 3), 3);
     EXPECT_EQ(M(2, 1), 1);
     EXPECT_EQ(M(2, 3), 6);
-    SwapRows(M, 2, 2, 3);
+    swapRows(M, 2, 2, 3);
     EXPECT_EQ(M(2, 1), 1);
 }
 
@@ -112,7 +112,7 @@ TEST(SolveLinearSystem, RandomSystemsSolutionsSatisfyTheEquations) {
         WorkMatrix A, M;
         for (int i = 1; i <= n; ++i)
             for (int j = 1; j <= n + 1; ++j) A(i, j) = M(i, j) = coef(rng);
-        ASSERT_TRUE(SolveLinearSystem(M, n, n + 1));
+        ASSERT_TRUE(solveLinearSystem(M, n, n + 1));
         bool regular = true;
         for (int i = 1; i <= n; ++i) regular = regular && M(i, i) == 1;
         if (!regular) continue;
@@ -143,11 +143,11 @@ TEST(SolveLinearSystem, RankDeficientSystemsGiveParticularSolutions) {
             A(3, j) = A(1, j) + A(2, j);
         }
         WorkMatrix M = A;
-        ASSERT_TRUE(SolveLinearSystem(M, 3, 4));
+        ASSERT_TRUE(solveLinearSystem(M, 3, 4));
         Real x[4] = {0, 0, 0, 0};
         for (int i = 1; i <= 3; ++i) {
             for (int j = 1; j <= 3; ++j) {
-                if (!IsNearZero(M(i, j))) {
+                if (!isNearZero(M(i, j))) {
                     x[j] = M(i, 4);
                     break;
                 }
@@ -155,7 +155,7 @@ TEST(SolveLinearSystem, RankDeficientSystemsGiveParticularSolutions) {
         }
         bool inconsistentRow = false;
         for (int i = 1; i <= 3; ++i)
-            if (IsNearZero(M(i, 1)) && IsNearZero(M(i, 2)) && IsNearZero(M(i, 3)) && !IsNearZero(M(i, 4)))
+            if (isNearZero(M(i, 1)) && isNearZero(M(i, 2)) && isNearZero(M(i, 3)) && !isNearZero(M(i, 4)))
                 inconsistentRow = true;
         if (inconsistentRow) {
             // Possible only when rows 1 and 2 have no solution together.

@@ -12,15 +12,15 @@
 
 namespace {
 
-Vector3 V(Real x, Real y, Real z) { return MakeVector(x, y, z); }
+Vector3 V(Real x, Real y, Real z) { return makeVector(x, y, z); }
 
-void ExpectVector(const Vector3& v, Real x, Real y, Real z) {
+void expectVector(const Vector3& v, Real x, Real y, Real z) {
     EXPECT_EQ(v.x, x);
     EXPECT_EQ(v.y, y);
     EXPECT_EQ(v.z, z);
 }
 
-std::string Describe(const Vector3& P, const Vector3& u) {
+std::string describe(const Vector3& P, const Vector3& u) {
     std::ostringstream s;
     s.precision(21);
     s << "P = (" << P.x << ", " << P.y << ", " << P.z << "), u = (" << u.x << ", " << u.y << ", " << u.z << ")";
@@ -29,17 +29,17 @@ std::string Describe(const Vector3& P, const Vector3& u) {
 
 // Runs both searches on copies and requires bit-identical outcomes.
 // Returns whether the search moved the support point.
-bool ExpectSameSearch(const Vector3& P, const Vector3& u, long limit) {
+bool expectSameSearch(const Vector3& P, const Vector3& u, long limit) {
     Vector3 P1 = P, u1 = u, P2 = P, u2 = u;
-    LiteralIntegerSupportPoint(P1, u1, limit);
-    FastIntegerSupportPoint(P2, u2, limit);
+    literalIntegerSupportPoint(P1, u1, limit);
+    fastIntegerSupportPoint(P2, u2, limit);
     const bool same = P1.x == P2.x && P1.y == P2.y && P1.z == P2.z && u1.x == u2.x && u1.y == u2.y && u1.z == u2.z;
-    EXPECT_TRUE(same) << Describe(P, u) << " limit " << limit << "\n literal " << Describe(P1, u1) << "\n fast    "
-                      << Describe(P2, u2);
+    EXPECT_TRUE(same) << describe(P, u) << " limit " << limit << "\n literal " << describe(P1, u1) << "\n fast    "
+                      << describe(P2, u2);
     return !(P1.x == P.x && P1.y == P.y && P1.z == P.z);
 }
 
-Real SmallRational(std::mt19937_64& rng, int maxNum, int maxDen) {
+Real smallRational(std::mt19937_64& rng, int maxNum, int maxDen) {
     std::uniform_int_distribution<int> num(-maxNum, maxNum), den(1, maxDen);
     return static_cast<Real>(num(rng)) / static_cast<Real>(den(rng));
 }
@@ -49,25 +49,25 @@ Real SmallRational(std::mt19937_64& rng, int maxNum, int maxDen) {
 TEST(IntegerSupportPoint, DirectionWithoutZComponentStopsBeforeTheSearch) {
     Vector3 P = V(0.5L, 0, 0), u = V(2, 0, 0);
     P.name = "P";
-    IntegerSupportPoint(P, u);
-    ExpectVector(P, 0.5L, 0, 0);
-    ExpectVector(u, 1, 0, 0);
+    integerSupportPoint(P, u);
+    expectVector(P, 0.5L, 0, 0);
+    expectVector(u, 1, 0, 0);
     EXPECT_EQ(P.name, "P");
 }
 
 TEST(IntegerSupportPoint, LineWithoutWholePointRestoresTheSupportPoint) {
     Vector3 P = V(0, 0, 0.5L), u = V(0, 0, 2);
-    IntegerSupportPoint(P, u);
-    ExpectVector(P, 0, 0, 0.5L);
-    ExpectVector(u, 0, 0, 1);
+    integerSupportPoint(P, u);
+    expectVector(P, 0, 0, 0.5L);
+    expectVector(u, 0, 0, 1);
 }
 
 TEST(IntegerSupportPoint, WholeSupportPointOnlySimplifiesTheDirection) {
     Vector3 P = V(1, 2, 3), u = V(2, 4, 6);
     u.name = "u";
-    IntegerSupportPoint(P, u);
-    ExpectVector(P, 1, 2, 3);
-    ExpectVector(u, 1, 2, 3);
+    integerSupportPoint(P, u);
+    expectVector(P, 1, 2, 3);
+    expectVector(u, 1, 2, 3);
     EXPECT_EQ(u.name, "u");
 }
 
@@ -76,13 +76,13 @@ TEST(IntegerSupportPoint, FindsThePointOfAFractionalDirection) {
     // (common denominator 21) and the search steps t = k / 21.
     Vector3 P = V(-1.0L / 3, -1.0L / 7, 0), u = V(1.0L / 3, 1.0L / 7, 2000000000);
     const Vector3 direction = u;
-    IntegerSupportPoint(P, u);
-    ExpectVector(u, direction.x, direction.y, direction.z);
-    EXPECT_TRUE(HasIntegerComponents(P));
+    integerSupportPoint(P, u);
+    expectVector(u, direction.x, direction.y, direction.z);
+    EXPECT_TRUE(hasIntegerComponents(P));
     EXPECT_EQ(std::nearbyint(P.x), 0);
     EXPECT_EQ(std::nearbyint(P.y), 0);
     EXPECT_EQ(std::nearbyint(P.z), 2000000000);
-    ExpectSameSearch(V(-1.0L / 3, -1.0L / 7, 0), direction, 100);
+    expectSameSearch(V(-1.0L / 3, -1.0L / 7, 0), direction, 100);
 }
 
 TEST(IntegerSupportPoint, TheFirstKInTheOrderWins) {
@@ -90,11 +90,11 @@ TEST(IntegerSupportPoint, TheFirstKInTheOrderWins) {
     const Vector3 P0 = V(-1.0L / 3, -1.0L / 7, 0);
     const Vector3 u0 = V(1.0L / 3, 1.0L / 7, -2000000000);
     Vector3 P = P0, u = u0;
-    IntegerSupportPoint(P, u);
+    integerSupportPoint(P, u);
     EXPECT_EQ(std::nearbyint(P.z), -2000000000);
     // With x and y steps flipped, only k = -21 gives whole x and y.
     Vector3 Q = V(1.0L / 3, 1.0L / 7, 0), w = u0;
-    IntegerSupportPoint(Q, w);
+    integerSupportPoint(Q, w);
     EXPECT_EQ(std::nearbyint(Q.z), 2000000000);
     EXPECT_EQ(std::nearbyint(Q.x), 0);
 }
@@ -107,12 +107,12 @@ TEST(IntegerSupportPoint, FastSearchMatchesLiteralSearchOnRandomLines) {
     const long limit = 600;
     int moved = 0;
     for (int i = 0; i < 1500; ++i) {
-        Vector3 P = V(SmallRational(rng, 20, 12), SmallRational(rng, 20, 12), SmallRational(rng, 20, 12));
-        Vector3 u = V(SmallRational(rng, 6, 6), SmallRational(rng, 6, 6), SmallRational(rng, 6, 6));
+        Vector3 P = V(smallRational(rng, 20, 12), smallRational(rng, 20, 12), smallRational(rng, 20, 12));
+        Vector3 u = V(smallRational(rng, 6, 6), smallRational(rng, 6, 6), smallRational(rng, 6, 6));
         if (i % 5 == 0) u.x = 0;
         if (i % 7 == 0) u.y = 0;
         if (i % 11 == 0) u.z = 0;
-        moved += ExpectSameSearch(P, u, limit);
+        moved += expectSameSearch(P, u, limit);
     }
     EXPECT_EQ(moved, 0);  // a whole-number direction keeps the fractional part of P
 }
@@ -139,8 +139,8 @@ TEST(IntegerSupportPoint, FastSearchMatchesLiteralSearchOnFractionalDirections) 
         Vector3 P;
         Real* coords[3] = {&P.x, &P.y, &P.z};
         for (int j = 0; j < 3; ++j)
-            *coords[j] = (j == hugeAt) ? static_cast<Real>(num(rng)) : SmallRational(rng, 9, 9);
-        moved += ExpectSameSearch(P, u, limit);
+            *coords[j] = (j == hugeAt) ? static_cast<Real>(num(rng)) : smallRational(rng, 9, 9);
+        moved += expectSameSearch(P, u, limit);
     }
     EXPECT_GT(moved, 5);
 }
@@ -167,7 +167,7 @@ TEST(IntegerSupportPoint, FastSearchMatchesLiteralSearchNearWholeNumbers) {
         Vector3 u = V(dir(rng), dir(rng), dir(rng));
         if (i % 4 == 0) u = V(dir(rng) % 5, dir(rng) % 5, 1 + std::abs(dir(rng)) % 3);
         if (i % 9 == 0) u.y = 0;
-        moved += ExpectSameSearch(P, u, limit);
+        moved += expectSameSearch(P, u, limit);
     }
     EXPECT_GT(moved, 0);
 }
@@ -199,7 +199,7 @@ TEST(IntegerSupportPoint, FastSearchMatchesLiteralSearchOnAdversarialLines) {
         {V(-2147483647, 0.5L, 2147483647.5L), V(0, 1, 1)},
         {V(5E4931L, -3.5E4930L, 0), V(-99, 1, 28)},
     };
-    for (const auto& c : cases) ExpectSameSearch(c[0], c[1], 3000);
+    for (const auto& c : cases) expectSameSearch(c[0], c[1], 3000);
 }
 
 TEST(IntegerSupportPoint, FastSearchMatchesLiteralSearchOnDirectionsWithLargeDenominators) {
@@ -217,7 +217,7 @@ TEST(IntegerSupportPoint, FastSearchMatchesLiteralSearchOnDirectionsWithLargeDen
         for (Real* c : {&u.x, &u.y, &u.z}) *c = static_cast<Real>(num(rng)) / static_cast<Real>(den(rng));
         for (Real* c : {&P.x, &P.y, &P.z}) *c = static_cast<Real>(whole(rng)) + offsets[pick(rng)];
         if (i % 6 == 0) u.y = 0;
-        moved += ExpectSameSearch(P, u, limit);
+        moved += expectSameSearch(P, u, limit);
     }
     EXPECT_GT(moved, 0);
 }
@@ -233,5 +233,5 @@ TEST(IntegerSupportPoint, FastSearchMatchesLiteralSearchAtTheFullReach) {
         {V(-1.0L / 3, 0.25L, 0), V(1.0L / 3, 0.5L, 2000000000)},
         {V(2.5L, 1.0L / 3, 0.2L), V(4, -7, 5)},
     };
-    for (const auto& c : cases) ExpectSameSearch(c[0], c[1], SearchLimit);
+    for (const auto& c : cases) expectSameSearch(c[0], c[1], kSearchLimit);
 }

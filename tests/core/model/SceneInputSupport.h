@@ -19,7 +19,7 @@ namespace sceneinput {
 // Every value of a Scene as (name, exact text): reals in hexadecimal, so two
 // listings are equal only when every value is equal bit for bit (and -0 is
 // told from 0).
-inline std::vector<std::pair<std::string, std::string>> Listing(const Scene& s) {
+inline std::vector<std::pair<std::string, std::string>> listing(const Scene& s) {
     std::vector<std::pair<std::string, std::string>> out;
     auto real = [&out](const std::string& name, Real r) {
         char buffer[64];
@@ -82,9 +82,9 @@ inline std::vector<std::pair<std::string, std::string>> Listing(const Scene& s) 
 }
 
 // The names of the values in which two Scenes differ, with both values.
-inline std::string Differences(const Scene& a, const Scene& b) {
-    const auto la = Listing(a);
-    const auto lb = Listing(b);
+inline std::string differences(const Scene& a, const Scene& b) {
+    const auto la = listing(a);
+    const auto lb = listing(b);
     std::string out;
     for (std::size_t i = 0; i < la.size() && i < lb.size(); ++i)
         if (la[i].second != lb[i].second) out += la[i].first + ": " + la[i].second + " / " + lb[i].second + "\n";
@@ -93,7 +93,7 @@ inline std::string Differences(const Scene& a, const Scene& b) {
 
 // Texts of the kinds users type: numbers with comma or point, fractions,
 // huge numbers, and texts the number reader rejects.
-inline const std::vector<std::string>& NumberTexts() {
+inline const std::vector<std::string>& numberTexts() {
     static const std::vector<std::string> texts = {
         "0",     "4",     "-3",        "2,5",        "2.5",        "-0,125", "1/4",        "-7/3",    "1/3",
         "0,1",   "1e3",   "1,5E-3",    "-0",         "1,1E4932",   "-1,1E4932", "1E4931", "3x",      "1,2,3",
@@ -103,19 +103,19 @@ inline const std::vector<std::string>& NumberTexts() {
 
 // Formulas in t for g's fields: good ones, ones undefined at some t, and
 // syntax errors.
-inline const std::vector<std::string>& FormulaTexts() {
+inline const std::vector<std::string>& formulaTexts() {
     static const std::vector<std::string> texts = {
         "2t",   "1/t",  "t^2+1", "sin(30°)*t", "2*",    "1,5t", "sqrt(t-2)", "ln(t)", "(t",
         "t²",   "1/0",  "-t",    "3",          "2,5",   "",     "x+t",       "t/(t-1)", "1E5000*t", "n"};
     return texts;
 }
 
-inline const std::vector<std::string>& NameTexts() {
+inline const std::vector<std::string>& nameTexts() {
     static const std::vector<std::string> texts = {"A", "Punkt", "ÄÖÜß", "", "xy", "P1"};
     return texts;
 }
 
-inline const std::vector<std::string>& ParameterTexts() {
+inline const std::vector<std::string>& parameterTexts() {
     static const std::vector<std::string> texts = {"0", "1", "2", "-1", "0,5", "1/3", "3x", "", "1E5000"};
     return texts;
 }
@@ -182,14 +182,14 @@ public:
     std::string text(const std::string& name) {
         const bool any = !clean && coin(25);
         if (name == "Edit_t1" || name == "Edit_t2" || name == "Edit_Delta_t")
-            return any ? pick(NumberTexts()) : first(ParameterTexts(), 6);
+            return any ? pick(numberTexts()) : first(parameterTexts(), 6);
         for (const char* g : {"Edit_ug", "Edit_vg"})
             if (name.rfind(g, 0) == 0 && name.size() == 8) {
                 if (clean) return pick(std::vector<std::string>{"2t", "t^2+1", "sin(30°)*t", "1,5t", "-t", "3", "t²"});
-                return coin(70) ? pick(FormulaTexts()) : pick(NumberTexts());
+                return coin(70) ? pick(formulaTexts()) : pick(numberTexts());
             }
-        if (name.rfind("Edit_Punkt", 0) == 0 && name.find('_', 10) == std::string::npos) return pick(NameTexts());
-        return any ? pick(NumberTexts()) : first(NumberTexts(), clean ? 13 : 16);  // 13 to 15: huge
+        if (name.rfind("Edit_Punkt", 0) == 0 && name.find('_', 10) == std::string::npos) return pick(nameTexts());
+        return any ? pick(numberTexts()) : first(numberTexts(), clean ? 13 : 16);  // 13 to 15: huge
     }
 
     bool clean = false;

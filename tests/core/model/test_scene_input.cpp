@@ -11,21 +11,21 @@ using namespace sceneinput;
 
 namespace {
 
-std::string Triple(const std::string& prefix, std::size_t a) { return "Edit_" + prefix + kAxisLetters[a]; }
-std::string Coordinate(std::size_t point, std::size_t a) {
+std::string triple(const std::string& prefix, std::size_t a) { return "Edit_" + prefix + kAxisLetters[a]; }
+std::string coordinate(std::size_t point, std::size_t a) {
     return std::string("Edit_Punkt") + kPoints[point].suffix + "_" + kAxisLetters[a];
 }
 
 // The texts the start-up puts into the fields (the parallel planes: the
 // main window's), the names the points start with, every box unchecked.
-SceneState StartUpInput() {
+SceneState startUpInput() {
     SceneState in;
     for (std::size_t i = 0; i < PointCount; ++i) {
         in.texts[std::string("Edit_Punkt") + kPoints[i].suffix] = kPoints[i].name;
-        for (std::size_t a = 0; a < 3; ++a) in.texts[Coordinate(i, a)] = kPoints[i].startup[a];
+        for (std::size_t a = 0; a < 3; ++a) in.texts[coordinate(i, a)] = kPoints[i].startup[a];
     }
     for (const TripleRow* row : {&kSupportG, &kDirectionG, &kSupportH, &kDirectionH})
-        for (std::size_t a = 0; a < 3; ++a) in.texts[Triple(row->prefix, a)] = row->startup[a];
+        for (std::size_t a = 0; a < 3; ++a) in.texts[triple(row->prefix, a)] = row->startup[a];
     in.texts["Edit_t1"] = kStartupT1;
     in.texts["Edit_t2"] = kStartupT2;
     in.texts["Edit_Delta_t"] = kStartupDeltaT;
@@ -35,9 +35,9 @@ SceneState StartUpInput() {
     for (const ParameterPlaneRow& plane : kParameterPlanes)
         for (std::size_t a = 0; a < 3; ++a) {
             const std::string n = std::to_string(plane.number);
-            in.texts[Triple("p" + n, a)] = plane.p[a];
-            in.texts[Triple("u" + n, a)] = plane.u[a];
-            in.texts[Triple("v" + n, a)] = plane.v[a];
+            in.texts[triple("p" + n, a)] = plane.p[a];
+            in.texts[triple("u" + n, a)] = plane.u[a];
+            in.texts[triple("v" + n, a)] = plane.v[a];
         }
     in.texts["Edit_x_gleich_const"] = "6,5";
     in.texts["Edit_y_gleich_const"] = "6,0";
@@ -45,13 +45,13 @@ SceneState StartUpInput() {
     return in;
 }
 
-// Random texts in every field of StartUpInput, and in the derived fields,
+// Random texts in every field of startUpInput, and in the derived fields,
 // whose texts the reading must ignore; random boxes and panels.
-SceneState RandomInput(Generator& g) {
-    SceneState in = StartUpInput();
+SceneState randomInput(Generator& g) {
+    SceneState in = startUpInput();
     for (auto& [name, text] : in.texts) text = g.text(name);
     for (const char* derived : {"AD", "p5", "u5", "v5", "ug1", "vg1"})
-        for (std::size_t a = 0; a < 3; ++a) in.texts[Triple(derived, a)] = g.text("");
+        for (std::size_t a = 0; a < 3; ++a) in.texts[triple(derived, a)] = g.text("");
     for (std::size_t i = 0; i < PointCount; ++i) {
         in.checks[std::string("CheckBox_Punkt") + kPoints[i].suffix + "_zeichnen"] = g.coin();
         in.checks[std::string("CheckBox_Punkt") + kPoints[i].suffix + "_KO_Zuege"] = g.coin();
@@ -65,8 +65,8 @@ SceneState RandomInput(Generator& g) {
 }
 
 TEST(SceneInputTest, TheStartUpTextsGiveTheStartUpScene) {
-    const SceneReading reading = ReadScene(StartUpInput(), Scene());
-    EXPECT_EQ(Differences(reading.scene, Scene()), "");
+    const SceneReading reading = readScene(startUpInput(), Scene());
+    EXPECT_EQ(differences(reading.scene, Scene()), "");
     EXPECT_TRUE(reading.rejections.empty());
     EXPECT_EQ(reading.derivedTexts.at("Edit_ADx"), "2");
     EXPECT_EQ(reading.derivedTexts.at("Edit_p5x"), "4");
@@ -83,21 +83,21 @@ TEST(SceneInputTest, ReadingIsAFixedPointAndIgnoresTheDerivedFieldsTexts) {
     int rejecting = 0;
     for (int round = 0; round < 400; ++round) {
         SCOPED_TRACE(round);
-        SceneState in = RandomInput(g);
+        SceneState in = randomInput(g);
         Scene start = g.startScene();
         start.drawBlocked = g.coin();
-        const SceneReading first = ReadScene(in, start);
+        const SceneReading first = readScene(in, start);
         EXPECT_FALSE(first.scene.drawBlocked);
-        const SceneReading second = ReadScene(in, first.scene);
-        ASSERT_EQ(Differences(second.scene, first.scene), "");
+        const SceneReading second = readScene(in, first.scene);
+        ASSERT_EQ(differences(second.scene, first.scene), "");
         EXPECT_EQ(second.rejections, first.rejections);
         EXPECT_EQ(second.derivedTexts, first.derivedTexts);
         rejecting += !first.rejections.empty();
 
         for (const char* derived : {"AD", "p5", "u5", "v5", "ug1", "vg1"})
-            for (std::size_t a = 0; a < 3; ++a) in.texts[Triple(derived, a)] = "1,2,3";
-        const SceneReading other = ReadScene(in, start);
-        EXPECT_EQ(Differences(other.scene, first.scene), "");
+            for (std::size_t a = 0; a < 3; ++a) in.texts[triple(derived, a)] = "1,2,3";
+        const SceneReading other = readScene(in, start);
+        EXPECT_EQ(differences(other.scene, first.scene), "");
         EXPECT_EQ(other.rejections, first.rejections);
     }
     // The generator reaches rejected texts.

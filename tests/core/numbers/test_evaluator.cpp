@@ -10,7 +10,7 @@
 namespace {
 
 namespace Err = ExpressionErrors;
-constexpr Real Pi = std::numbers::pi_v<Real>;
+constexpr Real kPi = std::numbers::pi_v<Real>;
 constexpr Real E = std::numbers::e_v<Real>;
 
 struct ValueCase {
@@ -24,7 +24,7 @@ class EvaluatesTo : public ::testing::TestWithParam<ValueCase> {};
 
 TEST_P(EvaluatesTo, Value) {
     const ValueCase c = GetParam();
-    const EvaluationResult r = EvaluateExpression(c.text, c.x, c.t);
+    const EvaluationResult r = evaluateExpression(c.text, c.x, c.t);
     ASSERT_FALSE(r.error) << c.text << ": " << r.errorText;
     EXPECT_NEAR(r.value, c.expected, 1E-15L * (1 + std::fabs(c.expected))) << c.text;
 }
@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ValueCase{"3t", 0, 2, 6}, ValueCase{"-6t", 0, 0.5L, -3}, ValueCase{"t^2", 0, 3, 9},
                       ValueCase{"n^2", 0, 3, 9}, ValueCase{"t", 0, 7, 7}, ValueCase{"x", 4, 0, 4},
                       ValueCase{"xt", 2, 3, 6}, ValueCase{"tx", 2, 3, 6}, ValueCase{"e", 0, 0, E},
-                      ValueCase{"2pi", 0, 0, 2 * Pi}, ValueCase{"pi", 0, 0, Pi}, ValueCase{"exp(2)", 0, 0, E * E},
+                      ValueCase{"2pi", 0, 0, 2 * kPi}, ValueCase{"pi", 0, 0, kPi}, ValueCase{"exp(2)", 0, 0, E * E},
                       ValueCase{"1,5t", 0, 2, 3}, ValueCase{"2e", 0, 0, 2 * E}, ValueCase{"ln(n)", 0, E, 1},
                       ValueCase{"sin(t)", 0, 0, 0}, ValueCase{"xe", 3, 0, 3 * E}));
 
@@ -66,17 +66,17 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"ln(e)", 0, 0, 1}, ValueCase{"lg(1000)", 0, 0, 3}, ValueCase{"ld(8)", 0, 0, 3},
         ValueCase{"abs(-2)", 0, 0, 2}, ValueCase{"a(-2)", 0, 0, 2}, ValueCase{"sin(pi/2)", 0, 0, 1},
         ValueCase{"cos(0)", 0, 0, 1}, ValueCase{"c(0)", 0, 0, 1}, ValueCase{"tan(pi/4)", 0, 0, 1},
-        ValueCase{"ta(pi/4)", 0, 0, 1}, ValueCase{"cot(pi/4)", 0, 0, 1}, ValueCase{"arctan(1)", 0, 0, Pi / 4},
-        ValueCase{"ar(1)", 0, 0, Pi / 4}, ValueCase{"arc(1)", 0, 0, Pi / 4}, ValueCase{"sgn(-3)", 0, 0, -1},
+        ValueCase{"ta(pi/4)", 0, 0, 1}, ValueCase{"cot(pi/4)", 0, 0, 1}, ValueCase{"arctan(1)", 0, 0, kPi / 4},
+        ValueCase{"ar(1)", 0, 0, kPi / 4}, ValueCase{"arc(1)", 0, 0, kPi / 4}, ValueCase{"sgn(-3)", 0, 0, -1},
         ValueCase{"sgn(0,001)", 0, 0, 0}, ValueCase{"sgn(0,0012)", 0, 0, 1}, ValueCase{"floor(-2,5)", 0, 0, -3},
         ValueCase{"floor(2,9)", 0, 0, 2}, ValueCase{"gauf(0)", 0, 0, 0.5L}, ValueCase{"ga(0)", 0, 0, 0.5L},
-        ValueCase{"normal(0)", 0, 0, 1 / std::sqrt(2 * Pi)}, ValueCase{"arcsin(1)", 0, 0, Pi / 2},
-        ValueCase{"arccos(-1)", 0, 0, Pi}, ValueCase{"cosh(0)", 0, 0, 1}, ValueCase{"sinh(0)", 0, 0, 0},
+        ValueCase{"normal(0)", 0, 0, 1 / std::sqrt(2 * kPi)}, ValueCase{"arcsin(1)", 0, 0, kPi / 2},
+        ValueCase{"arccos(-1)", 0, 0, kPi}, ValueCase{"cosh(0)", 0, 0, 1}, ValueCase{"sinh(0)", 0, 0, 0},
         ValueCase{"tanh(0)", 0, 0, 0}, ValueCase{"coth(1)", 0, 0, std::cosh(1.0L) / std::sinh(1.0L)},
         ValueCase{"arsinh(0)", 0, 0, 0}, ValueCase{"arsinh(-2)", 0, 0, -std::asinh(2.0L)},
         ValueCase{"arcosh(1)", 0, 0, 0}, ValueCase{"arco(1)", 0, 0, 0}, ValueCase{"artanh(0,5)", 0, 0, std::atanh(0.5L)},
-        ValueCase{"arcoth(2)", 0, 0, std::atanh(0.5L)}, ValueCase{"arccot(1)", 0, 0, Pi / 4},
-        ValueCase{"arccot(-1)", 0, 0, 3 * Pi / 4}, ValueCase{"arccot(0)", 0, 0, Pi / 2},
+        ValueCase{"arcoth(2)", 0, 0, std::atanh(0.5L)}, ValueCase{"arccot(1)", 0, 0, kPi / 4},
+        ValueCase{"arccot(-1)", 0, 0, 3 * kPi / 4}, ValueCase{"arccot(0)", 0, 0, kPi / 2},
         ValueCase{"sin(x)^2+cos(x)^2", 0.7L, 0, 1}, ValueCase{"sqrt(sqrt(16))", 0, 0, 2}));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"(-1)^3000000001", 0, 0, -1}, ValueCase{"1^(1E9)", 0, 0, 1}, ValueCase{"1^1E9", 0, 0, 1E9}));
 
 TEST(EvaluateExpression, DegreesUseTheTruncatedFactor) {
-    const EvaluationResult r = EvaluateExpression("sin(30°)", 0, 0);
+    const EvaluationResult r = evaluateExpression("sin(30°)", 0, 0);
     ASSERT_FALSE(r.error);
     EXPECT_EQ(r.value, std::sin(30 * 0.0174532925L));
     EXPECT_LT(r.value, 0.5L);
@@ -103,10 +103,10 @@ class EvaluationError : public ::testing::TestWithParam<ErrorCase> {};
 
 TEST_P(EvaluationError, TextAndErrorValue) {
     const ErrorCase c = GetParam();
-    const EvaluationResult r = EvaluateExpression(c.text, 1, 1);
+    const EvaluationResult r = evaluateExpression(c.text, 1, 1);
     EXPECT_TRUE(r.error) << c.text;
     EXPECT_EQ(r.errorText, c.error) << c.text;
-    EXPECT_EQ(r.value, ErrorValue) << c.text;
+    EXPECT_EQ(r.value, kErrorValue) << c.text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -171,109 +171,109 @@ TEST(FunctionList, PositionsOfTheNames) {
         {FunctionId::Tanh, 99},    {FunctionId::Coth, 104},   {FunctionId::Arsinh, 109}, {FunctionId::Arcosh, 116},
         {FunctionId::Artanh, 123}, {FunctionId::Arcoth, 130}, {FunctionId::Arccot, 137},
     };
-    for (const auto& [id, position] : positions) EXPECT_EQ(FunctionPosition(id), position);
+    for (const auto& [id, position] : positions) EXPECT_EQ(functionPosition(id), position);
 }
 
 TEST(FunctionList, FirstOccurrenceDecides) {
-    EXPECT_EQ(LookUpFunction("S"), FunctionId::Sqr);
-    EXPECT_EQ(LookUpFunction("A"), FunctionId::Abs);
-    EXPECT_EQ(LookUpFunction("AR"), FunctionId::Arctan);
-    EXPECT_EQ(LookUpFunction("ARC"), FunctionId::Arctan);
-    EXPECT_EQ(LookUpFunction("ARCO"), FunctionId::Arcosh);
-    EXPECT_EQ(LookUpFunction("C"), FunctionId::Cos);
-    EXPECT_EQ(LookUpFunction("TA"), FunctionId::Tan);
-    EXPECT_EQ(LookUpFunction("GA"), FunctionId::Gauf);
-    EXPECT_EQ(LookUpFunction("ARCCOT"), FunctionId::Arccot);
+    EXPECT_EQ(lookUpFunction("S"), FunctionId::Sqr);
+    EXPECT_EQ(lookUpFunction("A"), FunctionId::Abs);
+    EXPECT_EQ(lookUpFunction("AR"), FunctionId::Arctan);
+    EXPECT_EQ(lookUpFunction("ARC"), FunctionId::Arctan);
+    EXPECT_EQ(lookUpFunction("ARCO"), FunctionId::Arcosh);
+    EXPECT_EQ(lookUpFunction("C"), FunctionId::Cos);
+    EXPECT_EQ(lookUpFunction("TA"), FunctionId::Tan);
+    EXPECT_EQ(lookUpFunction("GA"), FunctionId::Gauf);
+    EXPECT_EQ(lookUpFunction("ARCCOT"), FunctionId::Arccot);
     for (const char* bad : {"T", "N", "R", "G", "SIN2", "QR", "SQRT9", ""})
-        EXPECT_EQ(LookUpFunction(bad), FunctionId::Invalid) << bad;
+        EXPECT_EQ(lookUpFunction(bad), FunctionId::Invalid) << bad;
 }
 
 TEST(PowerWithRoots, RootsOfNegativeBases) {
     bool ok = false;
-    EXPECT_NEAR(PowerWithRoots(-8, 1.0L / 3, ok), -2, 1E-18L);
+    EXPECT_NEAR(powerWithRoots(-8, 1.0L / 3, ok), -2, 1E-18L);
     EXPECT_TRUE(ok);
-    EXPECT_NEAR(PowerWithRoots(-8, 2.0L / 3, ok), 4, 1E-17L);
+    EXPECT_NEAR(powerWithRoots(-8, 2.0L / 3, ok), 4, 1E-17L);
     EXPECT_TRUE(ok);
-    PowerWithRoots(-8, 0.5L, ok);
+    powerWithRoots(-8, 0.5L, ok);
     EXPECT_FALSE(ok);
-    EXPECT_NEAR(PowerWithRoots(-27, -1.0L / 3, ok), -1.0L / 3, 1E-18L);
+    EXPECT_NEAR(powerWithRoots(-27, -1.0L / 3, ok), -1.0L / 3, 1E-18L);
     EXPECT_TRUE(ok);
-    EXPECT_EQ(PowerWithRoots(-3, 3, ok), -27);
-    EXPECT_EQ(PowerWithRoots(2, -3, ok), 0.125L);
-    EXPECT_EQ(PowerWithRoots(5, 0, ok), 1);
-    EXPECT_EQ(PowerWithRoots(0, 3.5L, ok), 0);
-    PowerWithRoots(0, -2, ok);
+    EXPECT_EQ(powerWithRoots(-3, 3, ok), -27);
+    EXPECT_EQ(powerWithRoots(2, -3, ok), 0.125L);
+    EXPECT_EQ(powerWithRoots(5, 0, ok), 1);
+    EXPECT_EQ(powerWithRoots(0, 3.5L, ok), 0);
+    powerWithRoots(0, -2, ok);
     EXPECT_FALSE(ok);
 }
 
 TEST(Gauf, SeriesAndItsLimits) {
-    EXPECT_NEAR(Gauf(1).value, 0.841344746068542948585L, 1E-11L);
-    EXPECT_NEAR(Gauf(-1.96L).value, 0.0249978951482204L, 1E-11L);
-    EXPECT_NEAR(Gauf(3).value, 0.998650101968369905L, 1E-11L);
-    EXPECT_EQ(Gauf(0).value, 0.5L);
+    EXPECT_NEAR(normalDistribution(1).value, 0.841344746068542948585L, 1E-11L);
+    EXPECT_NEAR(normalDistribution(-1.96L).value, 0.0249978951482204L, 1E-11L);
+    EXPECT_NEAR(normalDistribution(3).value, 0.998650101968369905L, 1E-11L);
+    EXPECT_EQ(normalDistribution(0).value, 0.5L);
 }
 
 TEST(Gauf, SeriesStopsAfterTheFirstTermBelow1E10) {
     // The truncated series, summed exactly: the true distribution function
     // at 2 is 0.977249868051821, 8E-13 higher, so a different stop rule or
     // a library erf shows up here.
-    EXPECT_NEAR(Gauf(2).value, 0.97724986805101832969L, 1E-16L);
-    EXPECT_NEAR(Gauf(1).value, 0.84134474606874727163L, 1E-16L);
+    EXPECT_NEAR(normalDistribution(2).value, 0.97724986805101832969L, 1E-16L);
+    EXPECT_NEAR(normalDistribution(1).value, 0.84134474606874727163L, 1E-16L);
 }
 
 TEST(EvaluateExpression, SgnCountsValuesUpToTheToleranceAsZero) {
     // The tolerance is exactly 1/900; the boundary itself is zero.
-    EXPECT_EQ(EvaluateExpression("sgn(1/900)", 0, 0).value, 0);
-    EXPECT_EQ(EvaluateExpression("sgn(-1/900)", 0, 0).value, 0);
-    EXPECT_EQ(EvaluateExpression("sgn(1/899)", 0, 0).value, 1);
-    EXPECT_EQ(EvaluateExpression("sgn(-1/899)", 0, 0).value, -1);
+    EXPECT_EQ(evaluateExpression("sgn(1/900)", 0, 0).value, 0);
+    EXPECT_EQ(evaluateExpression("sgn(-1/900)", 0, 0).value, 0);
+    EXPECT_EQ(evaluateExpression("sgn(1/899)", 0, 0).value, 1);
+    EXPECT_EQ(evaluateExpression("sgn(-1/899)", 0, 0).value, -1);
 }
 
 TEST(EvaluateExpression, ArccotIsRightAngleNearZeroAndStaysBetweenZeroAndPi) {
-    EXPECT_EQ(EvaluateExpression("arccot(1E-11)", 0, 0).value, Pi / 2);
-    EXPECT_EQ(EvaluateExpression("arccot(-1E-11)", 0, 0).value, Pi / 2);
-    EXPECT_EQ(EvaluateExpression("arccot(2E-10)", 0, 0).value, std::atan(5E9L));
-    EXPECT_EQ(EvaluateExpression("arccot(-2E-10)", 0, 0).value, std::atan(-5E9L) + Pi);
-    const Real nearPi = EvaluateExpression("arccot(-1000)", 0, 0).value;
-    EXPECT_LT(nearPi, Pi);
-    EXPECT_NEAR(nearPi, Pi - 0.001L, 1E-9L);
+    EXPECT_EQ(evaluateExpression("arccot(1E-11)", 0, 0).value, kPi / 2);
+    EXPECT_EQ(evaluateExpression("arccot(-1E-11)", 0, 0).value, kPi / 2);
+    EXPECT_EQ(evaluateExpression("arccot(2E-10)", 0, 0).value, std::atan(5E9L));
+    EXPECT_EQ(evaluateExpression("arccot(-2E-10)", 0, 0).value, std::atan(-5E9L) + kPi);
+    const Real nearPi = evaluateExpression("arccot(-1000)", 0, 0).value;
+    EXPECT_LT(nearPi, kPi);
+    EXPECT_NEAR(nearPi, kPi - 0.001L, 1E-9L);
 }
 
 TEST(Random, GeneratorSequence) {
-    ResetRandomSeed();
+    resetRandomSeed();
     // seed 1, then 134775814, then 134775814 * 134775813 + 1 mod 2^32.
-    EXPECT_EQ(NextRandom(0xFFFFFFFFu), 0u);
+    EXPECT_EQ(nextRandom(0xFFFFFFFFu), 0u);
     std::uint32_t seed = 1;
     seed = seed * 134775813u + 1u;
-    EXPECT_EQ(NextRandom(0xFFFFFFFFu), static_cast<std::uint32_t>((0xFFFFFFFFull * seed) >> 32));
+    EXPECT_EQ(nextRandom(0xFFFFFFFFu), static_cast<std::uint32_t>((0xFFFFFFFFull * seed) >> 32));
     seed = seed * 134775813u + 1u;
-    EXPECT_EQ(NextRandom(100), static_cast<std::uint32_t>((100ull * seed) >> 32));
+    EXPECT_EQ(nextRandom(100), static_cast<std::uint32_t>((100ull * seed) >> 32));
 }
 
 TEST(Random, StaysInRangeAndUsesRoundedArgument) {
-    ResetRandomSeed();
+    resetRandomSeed();
     for (int i = 0; i < 1000; ++i) {
-        const EvaluationResult r = EvaluateExpression("random(6)", 0, 0);
+        const EvaluationResult r = evaluateExpression("random(6)", 0, 0);
         ASSERT_FALSE(r.error);
         EXPECT_GE(r.value, 0);
         EXPECT_LT(r.value, 6);
         EXPECT_EQ(r.value, std::floor(r.value));
     }
-    EXPECT_EQ(EvaluateExpression("random(0,4)", 0, 0).value, 0);  // n = 0
-    EXPECT_EQ(EvaluateExpression("random(0,5)", 0, 0).value, 0);  // tie to even: 0
+    EXPECT_EQ(evaluateExpression("random(0,4)", 0, 0).value, 0);  // n = 0
+    EXPECT_EQ(evaluateExpression("random(0,5)", 0, 0).value, 0);  // tie to even: 0
     for (int i = 0; i < 100; ++i) {
-        const Real v = EvaluateExpression("random(-5)", 0, 0).value;
+        const Real v = evaluateExpression("random(-5)", 0, 0).value;
         EXPECT_LE(v, 0);
         EXPECT_GT(v, -5);
     }
 }
 
 TEST(Random, SameSeedSameSequence) {
-    ResetRandomSeed();
+    resetRandomSeed();
     Real first[5];
-    for (Real& v : first) v = EvaluateExpression("random(1000)", 0, 0).value;
-    ResetRandomSeed();
-    for (Real v : first) EXPECT_EQ(EvaluateExpression("random(1000)", 0, 0).value, v);
+    for (Real& v : first) v = evaluateExpression("random(1000)", 0, 0).value;
+    resetRandomSeed();
+    for (Real v : first) EXPECT_EQ(evaluateExpression("random(1000)", 0, 0).value, v);
 }
 
 TEST(CheckExpressionSyntax, OnlySyntaxTextsFail) {
@@ -283,30 +283,30 @@ TEST(CheckExpressionSyntax, OnlySyntaxTextsFail) {
         {"w", Err::InvalidRootTerm},        {"E2", Err::MisusedE},
     };
     for (const auto& [text, message] : failing) {
-        const SyntaxVerdict v = CheckExpressionSyntax(text);
+        const SyntaxVerdict v = checkExpressionSyntax(text);
         EXPECT_FALSE(v.ok) << text;
         EXPECT_EQ(v.message, message) << text;
     }
-    for (const char* text : {"3t", "ln(0)", "", "3/0", "ln(t)", "2)+3"}) EXPECT_TRUE(CheckExpressionSyntax(text).ok) << text;
+    for (const char* text : {"3t", "ln(0)", "", "3/0", "ln(t)", "2)+3"}) EXPECT_TRUE(checkExpressionSyntax(text).ok) << text;
 }
 
 TEST(ReadExpression, OutcomesAndTarget) {
     Real target = 42;
-    ReadExpressionResult r = ReadExpression("x2", target);
+    ReadExpressionResult r = readExpression("x2", target);
     EXPECT_EQ(r.outcome, ReadExpressionOutcome::SyntaxError);
     EXPECT_EQ(r.message, Err::OperatorExpected);
     EXPECT_EQ(target, 42);  // untouched
 
-    r = ReadExpression("ln(t)", target);  // fine at t = 1, fails at t = 0
+    r = readExpression("ln(t)", target);  // fine at t = 1, fails at t = 0
     EXPECT_EQ(r.outcome, ReadExpressionOutcome::ValueError);
-    EXPECT_EQ(target, ErrorValue);
+    EXPECT_EQ(target, kErrorValue);
 
     target = 42;
-    r = ReadExpression("", target);
+    r = readExpression("", target);
     EXPECT_EQ(r.outcome, ReadExpressionOutcome::ValueError);
-    EXPECT_EQ(target, ErrorValue);
+    EXPECT_EQ(target, kErrorValue);
 
-    r = ReadExpression("3t+2", target);  // evaluated at t = 0
+    r = readExpression("3t+2", target);  // evaluated at t = 0
     EXPECT_EQ(r.outcome, ReadExpressionOutcome::Ok);
     EXPECT_EQ(target, 2);
 }

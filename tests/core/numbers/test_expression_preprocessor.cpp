@@ -17,7 +17,7 @@ struct CanonicalCase {
 class CanonicalText : public ::testing::TestWithParam<CanonicalCase> {};
 
 TEST_P(CanonicalText, Rewrite) {
-    const PreprocessResult r = PreprocessExpression(GetParam().input);
+    const PreprocessResult r = preprocessExpression(GetParam().input);
     ASSERT_TRUE(r.ok) << GetParam().input << ": " << (r.error ? r.error : "");
     EXPECT_EQ(r.text, GetParam().canonical) << GetParam().input;
 }
@@ -47,7 +47,7 @@ struct ErrorCase {
 class PreprocessError : public ::testing::TestWithParam<ErrorCase> {};
 
 TEST_P(PreprocessError, Text) {
-    const PreprocessResult r = PreprocessExpression(GetParam().input);
+    const PreprocessResult r = preprocessExpression(GetParam().input);
     ASSERT_FALSE(r.ok) << GetParam().input << " -> " << r.text;
     EXPECT_STREQ(r.error, GetParam().error) << GetParam().input;
 }
@@ -68,12 +68,12 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"pi()", Err::WrongParentheses}, ErrorCase{"2\t", Err::WrongCharacters}));
 
 TEST(MapUtf8ToFormulaCharacters, OneCharacterPerCodePoint) {
-    EXPECT_EQ(MapUtf8ToFormulaCharacters("a°²³·"), std::string("a\xB0\xB2\xB3\xB7"));
-    EXPECT_EQ(MapUtf8ToFormulaCharacters("ä€😀"), std::string(3, ForeignCharacter));
+    EXPECT_EQ(mapUtf8ToFormulaCharacters("a°²³·"), std::string("a\xB0\xB2\xB3\xB7"));
+    EXPECT_EQ(mapUtf8ToFormulaCharacters("ä€😀"), std::string(3, kForeignCharacter));
     // Malformed UTF-8: a stray continuation byte and a truncated sequence.
-    const std::string malformed{ForeignCharacter, 'x', ForeignCharacter};
-    EXPECT_EQ(MapUtf8ToFormulaCharacters("\x80x\xC2"), malformed);
-    EXPECT_EQ(MapUtf8ToFormulaCharacters(std::string("1\0" "2", 3)), std::string("1\0" "2", 3));
+    const std::string malformed{kForeignCharacter, 'x', kForeignCharacter};
+    EXPECT_EQ(mapUtf8ToFormulaCharacters("\x80x\xC2"), malformed);
+    EXPECT_EQ(mapUtf8ToFormulaCharacters(std::string("1\0" "2", 3)), std::string("1\0" "2", 3));
 }
 
 }  // namespace

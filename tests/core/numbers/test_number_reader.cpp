@@ -15,7 +15,7 @@ struct ReadCase {
 class ReadsNumber : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadsNumber, Value) {
-    const NumberReadResult r = ParseNumberOrFraction(GetParam().text);
+    const NumberReadResult r = parseNumberOrFraction(GetParam().text);
     ASSERT_TRUE(r.ok) << GetParam().text << " failed at " << r.errorPosition;
     EXPECT_EQ(r.value, GetParam().value) << GetParam().text;
 }
@@ -39,7 +39,7 @@ struct FailCase {
 class RejectsNumber : public ::testing::TestWithParam<FailCase> {};
 
 TEST_P(RejectsNumber, AtPosition) {
-    const NumberReadResult r = ParseNumberOrFraction(GetParam().text);
+    const NumberReadResult r = parseNumberOrFraction(GetParam().text);
     EXPECT_FALSE(r.ok) << GetParam().text;
     EXPECT_EQ(r.errorPosition, GetParam().position) << GetParam().text;
 }
@@ -59,7 +59,7 @@ TEST(ParseNumberOrFraction, DecimalPointIndependentOfTheUserLocale) {
     const char* old = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = old ? old : "C";
     if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no German locale installed";
-    const NumberReadResult r = ParseNumberOrFraction("1,0000000000000000000000000001E-2");
+    const NumberReadResult r = parseNumberOrFraction("1,0000000000000000000000000001E-2");
     std::setlocale(LC_NUMERIC, saved.c_str());
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.value, 0.01L);
@@ -68,7 +68,7 @@ TEST(ParseNumberOrFraction, DecimalPointIndependentOfTheUserLocale) {
 TEST(ParseNumberOrFraction, OutOfRangeExponentFailsAtTheExponent) {
     const char* texts[] = {"1E5000", "1e99999", "-1e99999999999999999999", "1E-5000"};
     for (const char* text : texts) {
-        const NumberReadResult r = ParseNumberOrFraction(text);
+        const NumberReadResult r = parseNumberOrFraction(text);
         EXPECT_FALSE(r.ok) << text;
         EXPECT_EQ(r.errorPosition, text[0] == '-' ? 3 : 2) << text;
     }
@@ -76,16 +76,16 @@ TEST(ParseNumberOrFraction, OutOfRangeExponentFailsAtTheExponent) {
 
 TEST(ParseNumberOrFraction, OutOfRangeDigitRunFailsAtItsFirstDigit) {
     const std::string huge = "  " + std::string(6000, '9');
-    const NumberReadResult r = ParseNumberOrFraction(huge);
+    const NumberReadResult r = parseNumberOrFraction(huge);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.errorPosition, 3);
 }
 
 TEST(ParseNumberOrFraction, OutOfRangeQuotientFailsAtPositionOne) {
-    const NumberReadResult big = ParseNumberOrFraction("1E4000/1E-4000");
+    const NumberReadResult big = parseNumberOrFraction("1E4000/1E-4000");
     EXPECT_FALSE(big.ok);
     EXPECT_EQ(big.errorPosition, 1);
-    const NumberReadResult tiny = ParseNumberOrFraction("1E-4000/1E4000");
+    const NumberReadResult tiny = parseNumberOrFraction("1E-4000/1E4000");
     EXPECT_FALSE(tiny.ok);
     EXPECT_EQ(tiny.errorPosition, 1);
 }
@@ -93,21 +93,21 @@ TEST(ParseNumberOrFraction, OutOfRangeQuotientFailsAtPositionOne) {
 TEST(ParseNumberOrFraction, NeverReturnsInfinityOrNaN) {
     const char* texts[] = {"inf", "nan", "INF", "1e4932", "1,2e4932", "-1e4933", "0x10", "1/1e-4940"};
     for (const char* text : texts) {
-        const NumberReadResult r = ParseNumberOrFraction(text);
+        const NumberReadResult r = parseNumberOrFraction(text);
         if (r.ok) {
             EXPECT_TRUE(std::isfinite(r.value)) << text;
         }
     }
-    EXPECT_FALSE(ParseNumberOrFraction("inf").ok);
-    EXPECT_FALSE(ParseNumberOrFraction("nan").ok);
+    EXPECT_FALSE(parseNumberOrFraction("inf").ok);
+    EXPECT_FALSE(parseNumberOrFraction("nan").ok);
 }
 
 TEST(ParseNumberOrFraction, HugeTextFinishesQuickly) {
     const std::string text(100000, '1');
-    const NumberReadResult r = ParseNumberOrFraction(text);
+    const NumberReadResult r = parseNumberOrFraction(text);
     EXPECT_FALSE(r.ok);  // 1E99999 is beyond the extended range
     const std::string fraction = "0," + std::string(100000, '5') + "/" + std::string(1000, '3');
-    EXPECT_TRUE(ParseNumberOrFraction(fraction).ok);
+    EXPECT_TRUE(parseNumberOrFraction(fraction).ok);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ class ToFractionTable : public ::testing::TestWithParam<FractionCase> {};
 
 TEST_P(ToFractionTable, GivesReducedFraction) {
     const FractionCase c = GetParam();
-    const Fraction f = ToFraction(c.x);
+    const Fraction f = toFraction(c.x);
     ASSERT_EQ(f.ok, c.ok) << static_cast<double>(c.x);
     if (c.ok) {
         EXPECT_EQ(f.p, c.p);
@@ -40,14 +40,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ToFraction, SquareRootOfTwoGivesAConvergentWithin1E14) {
     const Real root2 = std::sqrt(2.0L);
-    const Fraction f = ToFraction(root2);
+    const Fraction f = toFraction(root2);
     ASSERT_TRUE(f.ok);
     EXPECT_LT(std::fabs(root2 - static_cast<Real>(f.p) / f.q), 1E-14L);
     EXPECT_GT(f.q, 1000000);
 }
 
 TEST(ToFraction, PiGivesItsConvergentWithin1E14) {
-    const Fraction f = ToFraction(std::numbers::pi_v<Real>);
+    const Fraction f = toFraction(std::numbers::pi_v<Real>);
     ASSERT_TRUE(f.ok);
     EXPECT_EQ(f.p, 80143857);
     EXPECT_EQ(f.q, 25510582);
@@ -55,41 +55,41 @@ TEST(ToFraction, PiGivesItsConvergentWithin1E14) {
 
 TEST(ToFraction, FailureLeavesZeroOverOne) {
     // 1/2 + 1E-12 needs a denominator of about 5E11.
-    const Fraction f = ToFraction(0.5L + 1E-12L);
+    const Fraction f = toFraction(0.5L + 1E-12L);
     EXPECT_FALSE(f.ok);
     EXPECT_EQ(f.p, 0);
     EXPECT_EQ(f.q, 1);
 }
 
 TEST(ToFraction, OverflowOfThirtyTwoBitWholePartFails) {
-    EXPECT_FALSE(ToFraction(2147483648.0L).ok);
-    EXPECT_FALSE(ToFraction(-3E9L).ok);
-    EXPECT_FALSE(ToFraction(1E30L).ok);
-    EXPECT_FALSE(ToFraction(std::numeric_limits<Real>::max()).ok);
+    EXPECT_FALSE(toFraction(2147483648.0L).ok);
+    EXPECT_FALSE(toFraction(-3E9L).ok);
+    EXPECT_FALSE(toFraction(1E30L).ok);
+    EXPECT_FALSE(toFraction(std::numeric_limits<Real>::max()).ok);
 }
 
 TEST(ToFraction, OverflowOfThirtyTwoBitConvergentFails) {
     // 1/3 + a tiny part: the continued fraction needs a denominator > 2^31.
-    EXPECT_FALSE(ToFraction(1.0L / 3.0L + 1E-12L).ok);
+    EXPECT_FALSE(toFraction(1.0L / 3.0L + 1E-12L).ok);
 }
 
 TEST(ToFraction, TriesAtMostTwentyOneConvergents) {
     // Ratios of Fibonacci numbers have all partial quotients 1, so each one
     // needs one convergent more than the one before: 28657/17711 is reached
     // with the 21st convergent, 46368/28657 would need a 22nd.
-    const Fraction last = ToFraction(28657.0L / 17711.0L);
+    const Fraction last = toFraction(28657.0L / 17711.0L);
     ASSERT_TRUE(last.ok);
     EXPECT_EQ(last.p, 28657);
     EXPECT_EQ(last.q, 17711);
-    const Fraction tooLong = ToFraction(46368.0L / 28657.0L);
+    const Fraction tooLong = toFraction(46368.0L / 28657.0L);
     EXPECT_FALSE(tooLong.ok);
     EXPECT_EQ(tooLong.p, 0);
     EXPECT_EQ(tooLong.q, 1);
 }
 
 TEST(ToFraction, NonFiniteInputFails) {
-    EXPECT_FALSE(ToFraction(std::numeric_limits<Real>::infinity()).ok);
-    EXPECT_FALSE(ToFraction(std::numeric_limits<Real>::quiet_NaN()).ok);
+    EXPECT_FALSE(toFraction(std::numeric_limits<Real>::infinity()).ok);
+    EXPECT_FALSE(toFraction(std::numeric_limits<Real>::quiet_NaN()).ok);
 }
 
 TEST(ToFraction, PropertyFractionTimesDenominatorGivesValueBack) {
@@ -100,12 +100,12 @@ TEST(ToFraction, PropertyFractionTimesDenominatorGivesValueBack) {
         const std::int32_t num = numerators(random);
         const std::int32_t den = denominators(random);
         const Real x = static_cast<Real>(num) / den;
-        const Fraction f = ToFraction(x);
+        const Fraction f = toFraction(x);
         ASSERT_TRUE(f.ok) << num << "/" << den;
         ASSERT_GT(f.q, 0);
         EXPECT_LT(std::fabs(x * f.q - f.p), 1E-9L) << num << "/" << den;
         // Reduced: the same as num/den divided by their gcd.
-        const std::int32_t g = Gcd(std::abs(num), den);
+        const std::int32_t g = gcd(std::abs(num), den);
         if (num != 0) {
             EXPECT_EQ(f.p, num / g);
             EXPECT_EQ(f.q, den / g);
@@ -114,94 +114,94 @@ TEST(ToFraction, PropertyFractionTimesDenominatorGivesValueBack) {
 }
 
 TEST(IsWholeNumber, Examples) {
-    EXPECT_FALSE(IsWholeNumber(3.0000001L));
-    EXPECT_TRUE(IsWholeNumber(-4));
-    EXPECT_TRUE(IsWholeNumber(0));
-    EXPECT_TRUE(IsWholeNumber(2.9999999999999999L));
-    EXPECT_FALSE(IsWholeNumber(0.5L));
-    EXPECT_FALSE(IsWholeNumber(5E9L));
+    EXPECT_FALSE(isWholeNumber(3.0000001L));
+    EXPECT_TRUE(isWholeNumber(-4));
+    EXPECT_TRUE(isWholeNumber(0));
+    EXPECT_TRUE(isWholeNumber(2.9999999999999999L));
+    EXPECT_FALSE(isWholeNumber(0.5L));
+    EXPECT_FALSE(isWholeNumber(5E9L));
 }
 
 TEST(ReduceQuotient, ReducesAndLeavesAloneOnFailure) {
     Real a = 50, b = 6;
-    EXPECT_TRUE(ReduceQuotient(a, b));
+    EXPECT_TRUE(reduceQuotient(a, b));
     EXPECT_EQ(a, 25);
     EXPECT_EQ(b, 3);
 
     a = 2;
     b = 1;
-    EXPECT_TRUE(ReduceQuotient(a, b));
+    EXPECT_TRUE(reduceQuotient(a, b));
     EXPECT_EQ(a, 2);
     EXPECT_EQ(b, 1);
 
     a = -9;
     b = 12;
-    EXPECT_TRUE(ReduceQuotient(a, b));
+    EXPECT_TRUE(reduceQuotient(a, b));
     EXPECT_EQ(a, -3);
     EXPECT_EQ(b, 4);
 
     a = 0.5L + 1E-12L;
     b = 1;
-    EXPECT_FALSE(ReduceQuotient(a, b));
+    EXPECT_FALSE(reduceQuotient(a, b));
     EXPECT_EQ(a, 0.5L + 1E-12L);
     EXPECT_EQ(b, 1);
 
     a = 1;
     b = 0;
-    EXPECT_FALSE(ReduceQuotient(a, b));
+    EXPECT_FALSE(reduceQuotient(a, b));
     EXPECT_EQ(a, 1);
     EXPECT_EQ(b, 0);
 }
 
 TEST(Gcd, SignsAndZeros) {
-    EXPECT_EQ(Gcd(0, 0), 0);
-    EXPECT_EQ(Gcd(0, 5), 5);
-    EXPECT_EQ(Gcd(5, 0), 5);
-    EXPECT_EQ(Gcd(-4, 6), 2);
-    EXPECT_EQ(Gcd(4, -6), 2);
-    EXPECT_EQ(Gcd(-4, -6), -2);
-    EXPECT_EQ(Gcd(12, 18), 6);
-    EXPECT_EQ(Gcd(17, 5), 1);
-    EXPECT_EQ(Gcd3(6, 9, 12), 3);
-    EXPECT_EQ(Gcd3(0, 0, 7), 7);
+    EXPECT_EQ(gcd(0, 0), 0);
+    EXPECT_EQ(gcd(0, 5), 5);
+    EXPECT_EQ(gcd(5, 0), 5);
+    EXPECT_EQ(gcd(-4, 6), 2);
+    EXPECT_EQ(gcd(4, -6), 2);
+    EXPECT_EQ(gcd(-4, -6), -2);
+    EXPECT_EQ(gcd(12, 18), 6);
+    EXPECT_EQ(gcd(17, 5), 1);
+    EXPECT_EQ(gcd3(6, 9, 12), 3);
+    EXPECT_EQ(gcd3(0, 0, 7), 7);
 }
 
 TEST(Gcd, ExtremeThirtyTwoBitValuesDoNotOverflow) {
     constexpr std::int32_t minInt = std::numeric_limits<std::int32_t>::min();
-    EXPECT_EQ(Gcd(minInt, 6), 2);
-    EXPECT_EQ(Gcd(minInt, minInt), minInt);
-    EXPECT_EQ(Gcd(2147483647, 2147483646), 1);
+    EXPECT_EQ(gcd(minInt, 6), 2);
+    EXPECT_EQ(gcd(minInt, minInt), minInt);
+    EXPECT_EQ(gcd(2147483647, 2147483646), 1);
 }
 
 TEST(Lcm, Examples) {
-    EXPECT_EQ(Lcm(4, 6), 12);
-    EXPECT_EQ(Lcm3(2, 3, 4), 12);
-    EXPECT_EQ(Lcm(1, 7), 7);
-    EXPECT_EQ(Lcm(0, 7), 0);
-    EXPECT_EQ(Lcm(-4, 6), -12);
-    EXPECT_EQ(Lcm(-4, -6), -12);
+    EXPECT_EQ(lcm(4, 6), 12);
+    EXPECT_EQ(lcm3(2, 3, 4), 12);
+    EXPECT_EQ(lcm(1, 7), 7);
+    EXPECT_EQ(lcm(0, 7), 0);
+    EXPECT_EQ(lcm(-4, 6), -12);
+    EXPECT_EQ(lcm(-4, -6), -12);
 }
 
 TEST(Lcm, ThirtyTwoBitOverflowIsDetectable) {
-    const std::int64_t big = Lcm(2147483647, 2147483646);
+    const std::int64_t big = lcm(2147483647, 2147483646);
     EXPECT_EQ(big, 2147483647LL * 2147483646LL);
-    EXPECT_FALSE(LcmFits32(big));
-    EXPECT_TRUE(LcmFits32(Lcm(65536, 3)));
-    EXPECT_FALSE(LcmFits32(Lcm(65536, 32769)));
+    EXPECT_FALSE(lcmFits32(big));
+    EXPECT_TRUE(lcmFits32(lcm(65536, 3)));
+    EXPECT_FALSE(lcmFits32(lcm(65536, 32769)));
     // Three large coprime values: beyond 64 bits, saturated, still detected.
-    const std::int64_t huge = Lcm3(2147483647, 2147483646, 2147483645);
-    EXPECT_FALSE(LcmFits32(huge));
+    const std::int64_t huge = lcm3(2147483647, 2147483646, 2147483645);
+    EXPECT_FALSE(lcmFits32(huge));
     EXPECT_GT(huge, 0);
 }
 
 TEST(DegToRad, RoundTripToTheLastBits) {
     // Four roundings in extended precision: a few units in the last place.
-    EXPECT_NEAR(RadToDeg(DegToRad(30)), 30, 4 * 30 * std::numeric_limits<Real>::epsilon());
-    EXPECT_EQ(RadToDeg(DegToRad(45)), 45);
-    EXPECT_NE(DegToRad(30), static_cast<Real>(30.0 * std::numbers::pi / 180.0));  // not computed in double
-    EXPECT_EQ(DegToRad(180), std::numbers::pi_v<Real>);
-    EXPECT_EQ(RadToDeg(std::numbers::pi_v<Real>), 180);
-    for (int deg = -360; deg <= 360; deg += 5) EXPECT_NEAR(RadToDeg(DegToRad(deg)), deg, 1E-15L);
+    EXPECT_NEAR(radToDeg(degToRad(30)), 30, 4 * 30 * std::numeric_limits<Real>::epsilon());
+    EXPECT_EQ(radToDeg(degToRad(45)), 45);
+    EXPECT_NE(degToRad(30), static_cast<Real>(30.0 * std::numbers::pi / 180.0));  // not computed in double
+    EXPECT_EQ(degToRad(180), std::numbers::pi_v<Real>);
+    EXPECT_EQ(radToDeg(std::numbers::pi_v<Real>), 180);
+    for (int deg = -360; deg <= 360; deg += 5) EXPECT_NEAR(radToDeg(degToRad(deg)), deg, 1E-15L);
 }
 
 struct RoundCase {
@@ -217,16 +217,16 @@ TEST(RoundToDigits, TiesToEvenThroughDouble) {
         {-0.0001L, 3, 0},      {1234.5678L, 1, 12346 * 0.1},  {-7.25L, 1, -72 * 0.1},
     };
     for (const RoundCase& c : cases)
-        EXPECT_EQ(static_cast<double>(RoundToDigits(c.x, c.d)), static_cast<double>(c.expected))
+        EXPECT_EQ(static_cast<double>(roundToDigits(c.x, c.d)), static_cast<double>(c.expected))
             << static_cast<double>(c.x) << " d=" << c.d;
 }
 
 TEST(RoundToDigits, ValuesBeyondTheDoubleRangeAreNotTurnedIntoInfinity) {
     const Real big = 1E400L;
-    EXPECT_EQ(RoundToDigits(big, 3), big);
-    EXPECT_EQ(RoundToDigits(-big, 3), -big);
-    EXPECT_TRUE(std::isfinite(RoundToDigits(std::numeric_limits<Real>::max(), 3)));
-    EXPECT_EQ(RoundToDigits(1E300L, 3), static_cast<Real>(1E300));
+    EXPECT_EQ(roundToDigits(big, 3), big);
+    EXPECT_EQ(roundToDigits(-big, 3), -big);
+    EXPECT_TRUE(std::isfinite(roundToDigits(std::numeric_limits<Real>::max(), 3)));
+    EXPECT_EQ(roundToDigits(1E300L, 3), static_cast<Real>(1E300));
 }
 
 struct TextCase {
@@ -237,7 +237,7 @@ struct TextCase {
 class NumberTextTable : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(NumberTextTable, GeneralFormatWithDecimalComma) {
-    EXPECT_EQ(NumberText(GetParam().x), GetParam().text);
+    EXPECT_EQ(numberText(GetParam().x), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -253,9 +253,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{1E4000L, "1E4000"}, TextCase{0.1L, "0,1"}, TextCase{0.30000000000000004L, "0,3"}));
 
 TEST(NumberText, NeverPrintsInfinityOrNaN) {
-    EXPECT_EQ(NumberText(std::numeric_limits<Real>::infinity()), NonFiniteNumberText);
-    EXPECT_EQ(NumberText(-std::numeric_limits<Real>::infinity()), NonFiniteNumberText);
-    EXPECT_EQ(NumberText(std::numeric_limits<Real>::quiet_NaN()), NonFiniteNumberText);
+    EXPECT_EQ(numberText(std::numeric_limits<Real>::infinity()), kNonFiniteNumberText);
+    EXPECT_EQ(numberText(-std::numeric_limits<Real>::infinity()), kNonFiniteNumberText);
+    EXPECT_EQ(numberText(std::numeric_limits<Real>::quiet_NaN()), kNonFiniteNumberText);
 }
 
 TEST(NumberText, PropertyRoundTripsThroughTheNumberReader) {
@@ -264,26 +264,26 @@ TEST(NumberText, PropertyRoundTripsThroughTheNumberReader) {
     std::uniform_int_distribution<int> exponent(-30, 30);
     for (int i = 0; i < 20000; ++i) {
         const Real x = static_cast<Real>(mantissa(random)) * std::pow(10.0L, exponent(random));
-        const std::string text = NumberText(x);
-        const NumberReadResult back = ParseNumberOrFraction(text);
+        const std::string text = numberText(x);
+        const NumberReadResult back = parseNumberOrFraction(text);
         ASSERT_TRUE(back.ok) << text;
         EXPECT_LE(std::fabs(back.value - x), std::fabs(x) * 1E-14L) << text;
-        EXPECT_EQ(NumberText(back.value), text);
+        EXPECT_EQ(numberText(back.value), text);
     }
 }
 
 TEST(RoundedText, Examples) {
-    EXPECT_EQ(RoundedText(3, 4.08248290463863L), "4,082");
-    EXPECT_EQ(RoundedText(3, 2.0004L), "2");
-    EXPECT_EQ(RoundedText(2, 45), "45");
-    EXPECT_EQ(RoundedText(3, -1.0005L), "-1");  // -1.0005 in double lies below the tie
-    EXPECT_EQ(RoundedText(3, 1E-4L), "0");
-    EXPECT_EQ(RoundedText(3, std::numeric_limits<Real>::quiet_NaN()), NonFiniteNumberText);
+    EXPECT_EQ(roundedText(3, 4.08248290463863L), "4,082");
+    EXPECT_EQ(roundedText(3, 2.0004L), "2");
+    EXPECT_EQ(roundedText(2, 45), "45");
+    EXPECT_EQ(roundedText(3, -1.0005L), "-1");  // -1.0005 in double lies below the tie
+    EXPECT_EQ(roundedText(3, 1E-4L), "0");
+    EXPECT_EQ(roundedText(3, std::numeric_limits<Real>::quiet_NaN()), kNonFiniteNumberText);
 }
 
 TEST(SwapIntegers, Exchanges) {
     int a = 3, b = -8;
-    SwapIntegers(a, b);
+    swapIntegers(a, b);
     EXPECT_EQ(a, -8);
     EXPECT_EQ(b, 3);
 }

@@ -19,9 +19,9 @@ public:
     int hideCount = 0;
     std::vector<FieldRejection> rejections;  // every reported one, in order
 
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void HideInputWindow() override { ++hideCount; }
-    void ReportRejections(const std::vector<FieldRejection>& r) override {
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void hideInputWindow() override { ++hideCount; }
+    void reportRejections(const std::vector<FieldRejection>& r) override {
         rejections.insert(rejections.end(), r.begin(), r.end());
     }
 };
@@ -34,7 +34,7 @@ inline Vector3 V(Real x, Real y, Real z) {
     return v;
 }
 
-inline Vector3 Named(Real x, Real y, Real z, const std::string& name, Colour colour,
+inline Vector3 named(Real x, Real y, Real z, const std::string& name, Colour colour,
                      bool paths = false) {
     Vector3 v = V(x, y, z);
     v.name = name;
@@ -44,7 +44,7 @@ inline Vector3 Named(Real x, Real y, Real z, const std::string& name, Colour col
 }
 
 inline PixelPoint Px(const ViewState& view, Real x, Real y, Real z) {
-    return PointToPixel(V(x, y, z), view);
+    return pointToPixel(V(x, y, z), view);
 }
 
 // A recorded line: the LineTo call with its start and end.
@@ -54,9 +54,9 @@ struct RecordedLine {
     CanvasAttributes attributes;
 };
 
-inline std::vector<RecordedLine> LinesOf(const RecordingCanvas& canvas) {
+inline std::vector<RecordedLine> linesOf(const RecordingCanvas& canvas) {
     std::vector<RecordedLine> lines;
-    for (const CanvasCall& call : canvas.Calls())
+    for (const CanvasCall& call : canvas.calls())
         if (call.op == CanvasOp::LineTo) lines.push_back({call.points.at(0), call.points.at(1), call.attributes});
     return lines;
 }

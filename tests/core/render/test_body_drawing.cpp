@@ -23,13 +23,13 @@ protected:
     }
     Pixels P(std::initializer_list<Vector3> pts) const {
         Pixels out;
-        for (const Vector3& v : pts) out.push_back(PointToPixel(v, b.view));
+        for (const Vector3& v : pts) out.push_back(pointToPixel(v, b.view));
         return out;
     }
-    std::vector<CanvasCall> Polygons() const { return b.canvas.CallsOf(CanvasOp::Polygon); }
-    std::vector<std::pair<PixelPoint, PixelPoint>> Edges() const {
+    std::vector<CanvasCall> polygons() const { return b.canvas.callsOf(CanvasOp::Polygon); }
+    std::vector<std::pair<PixelPoint, PixelPoint>> drawnEdges() const {
         std::vector<std::pair<PixelPoint, PixelPoint>> out;
-        for (const auto& l : LinesOf(b.canvas)) {
+        for (const auto& l : linesOf(b.canvas)) {
             EXPECT_EQ(l.attributes.pen.style, PenStyles::Solid);
             EXPECT_EQ(l.attributes.pen.width, 2);
             EXPECT_EQ(l.attributes.pen.colour, Colours::Purple);
@@ -38,12 +38,12 @@ protected:
         return out;
     }
     std::pair<PixelPoint, PixelPoint> E(const Vector3& a, const Vector3& c) const {
-        return {PointToPixel(a, b.view), PointToPixel(c, b.view)};
+        return {pointToPixel(a, b.view), pointToPixel(c, b.view)};
     }
     // Faces come first, then the edges.
-    void ExpectFacesBeforeEdges() const {
+    void expectFacesBeforeEdges() const {
         bool seenLine = false;
-        for (const CanvasCall& c : b.canvas.Calls()) {
+        for (const CanvasCall& c : b.canvas.calls()) {
             if (c.op == CanvasOp::LineTo) seenLine = true;
             if (c.op == CanvasOp::Polygon) {
                 EXPECT_FALSE(seenLine);
@@ -53,10 +53,10 @@ protected:
 };
 
 TEST_F(BodyDrawing, FlatFiguresAreCrossHatchedWhenHatchingIsOn) {
-    DrawTriangleABC(b.ctx);
-    DrawTriangleDEF(b.ctx);
-    DrawQuadABCD(b.ctx);
-    const auto polys = Polygons();
+    drawTriangleABC(b.ctx);
+    drawTriangleDEF(b.ctx);
+    drawQuadABCD(b.ctx);
+    const auto polys = polygons();
     ASSERT_EQ(polys.size(), 3u);
     EXPECT_EQ(polys[0].points, P({V(0, 0, 0), V(2, 0, 0), V(0, 2, 0)}));
     EXPECT_EQ(polys[1].points, P({V(2, 2, 0), V(1, 1, 1), V(3, 1, 1)}));
@@ -67,15 +67,15 @@ TEST_F(BodyDrawing, FlatFiguresAreCrossHatchedWhenHatchingIsOn) {
         EXPECT_EQ(p.attributes.brush.colour, Colours::Purple);
         EXPECT_EQ(p.attributes.pen.width, 2);
     }
-    b.canvas.ClearCalls();
+    b.canvas.clearCalls();
     b.view.hatchSurfaces = false;
-    DrawTriangleABC(b.ctx);
-    EXPECT_EQ(Polygons().at(0).attributes.brush.style, BrushStyles::Clear);
+    drawTriangleABC(b.ctx);
+    EXPECT_EQ(polygons().at(0).attributes.brush.style, BrushStyles::Clear);
 }
 
 TEST_F(BodyDrawing, PrismABCHasTopTriangleAndThreeVerticalEdges) {
-    DrawPrismABC(b.ctx);
-    const auto polys = Polygons();
+    drawPrismABC(b.ctx);
+    const auto polys = polygons();
     ASSERT_EQ(polys.size(), 2u);
     EXPECT_EQ(polys[0].points, P({V(0, 0, 0), V(2, 0, 0), V(0, 2, 0)}));
     EXPECT_EQ(polys[1].points, P({V(0, 0, 3), V(2, 0, 3), V(0, 2, 3)}));
@@ -83,60 +83,60 @@ TEST_F(BodyDrawing, PrismABCHasTopTriangleAndThreeVerticalEdges) {
     for (const auto& p : polys) EXPECT_EQ(p.attributes.brush.style, BrushStyles::Clear);
     const auto expected = std::vector{E(V(0, 0, 0), V(0, 0, 3)), E(V(2, 0, 0), V(2, 0, 3)),
                                       E(V(0, 2, 0), V(0, 2, 3))};
-    EXPECT_EQ(Edges(), expected);
-    ExpectFacesBeforeEdges();
+    EXPECT_EQ(drawnEdges(), expected);
+    expectFacesBeforeEdges();
 }
 
 TEST_F(BodyDrawing, PrismABCDShiftsTheWholeBaseAlongAS) {
     b.scene.points[PointS] = V(1, 0, 3);  // an oblique edge
-    DrawPrismABCD(b.ctx);
-    const auto polys = Polygons();
+    drawPrismABCD(b.ctx);
+    const auto polys = polygons();
     ASSERT_EQ(polys.size(), 2u);
     EXPECT_EQ(polys[1].points, P({V(1, 0, 3), V(3, 0, 3), V(1, 2, 3), V(3, 2, 3)}));
     const auto expected = std::vector{E(V(0, 0, 0), V(1, 0, 3)), E(V(2, 0, 0), V(3, 0, 3)),
                                       E(V(0, 2, 0), V(1, 2, 3)), E(V(2, 2, 0), V(3, 2, 3))};
-    EXPECT_EQ(Edges(), expected);
-    ExpectFacesBeforeEdges();
+    EXPECT_EQ(drawnEdges(), expected);
+    expectFacesBeforeEdges();
 }
 
 TEST_F(BodyDrawing, PyramidsMeetAtTheApex) {
-    DrawPyramidABC(b.ctx);
-    DrawPyramidABCD(b.ctx);
-    const auto polys = Polygons();
+    drawPyramidABC(b.ctx);
+    drawPyramidABCD(b.ctx);
+    const auto polys = polygons();
     ASSERT_EQ(polys.size(), 2u);
     EXPECT_EQ(polys[0].points, P({V(0, 0, 0), V(2, 0, 0), V(0, 2, 0)}));
     EXPECT_EQ(polys[1].points, P({V(0, 0, 0), V(2, 0, 0), V(0, 2, 0), V(2, 2, 0)}));
-    const PixelPoint apex = PointToPixel(V(0, 0, 3), b.view);
-    const auto edges = Edges();
+    const PixelPoint apex = pointToPixel(V(0, 0, 3), b.view);
+    const auto edges = drawnEdges();
     ASSERT_EQ(edges.size(), 7u);
     for (const auto& e : edges) EXPECT_EQ(e.second, apex);
-    EXPECT_EQ(edges[3].first, PointToPixel(V(0, 0, 0), b.view));
-    EXPECT_EQ(edges[6].first, PointToPixel(V(2, 2, 0), b.view));
+    EXPECT_EQ(edges[3].first, pointToPixel(V(0, 0, 0), b.view));
+    EXPECT_EQ(edges[6].first, pointToPixel(V(2, 2, 0), b.view));
 }
 
 TEST_F(BodyDrawing, SpatHasBottomTopAndFourVerticalEdges) {
-    DrawSpat(b.ctx);
-    const auto polys = Polygons();
+    drawSpat(b.ctx);
+    const auto polys = polygons();
     ASSERT_EQ(polys.size(), 2u);
     EXPECT_EQ(polys[0].points, P({V(0, 0, 0), V(2, 0, 0), V(2, 2, 0), V(0, 2, 0)}));
     EXPECT_EQ(polys[1].points, P({V(0, 0, 3), V(2, 0, 3), V(2, 2, 3), V(0, 2, 3)}));
     const auto expected = std::vector{E(V(0, 0, 0), V(0, 0, 3)), E(V(2, 0, 0), V(2, 0, 3)),
                                       E(V(2, 2, 0), V(2, 2, 3)), E(V(0, 2, 0), V(0, 2, 3))};
-    EXPECT_EQ(Edges(), expected);
-    ExpectFacesBeforeEdges();
+    EXPECT_EQ(drawnEdges(), expected);
+    expectFacesBeforeEdges();
 }
 
 TEST_F(BodyDrawing, SpatVectorsAreThreeFilledArrowsOverTheFrame) {
     b.scene.drawSpatVectors = true;
     b.scene.drawPointColor = Colours::Blue;
     b.scene.vectorPenWidth = 2;
-    DrawSpat(b.ctx);
-    const auto& calls = b.canvas.Calls();
+    drawSpat(b.ctx);
+    const auto& calls = b.canvas.calls();
     // Frame: 2 faces and 4 edges; then three arrows (shaft + head each).
-    const auto polys = Polygons();
+    const auto polys = polygons();
     ASSERT_EQ(polys.size(), 5u);
-    const PixelPoint tips[] = {PointToPixel(V(2, 0, 0), b.view), PointToPixel(V(0, 2, 0), b.view),
-                               PointToPixel(V(0, 0, 3), b.view)};
+    const PixelPoint tips[] = {pointToPixel(V(2, 0, 0), b.view), pointToPixel(V(0, 2, 0), b.view),
+                               pointToPixel(V(0, 0, 3), b.view)};
     for (int i = 0; i < 3; ++i) {
         const CanvasCall& head = polys[2 + i];
         EXPECT_EQ(head.points.front(), tips[i]);
@@ -145,16 +145,16 @@ TEST_F(BodyDrawing, SpatVectorsAreThreeFilledArrowsOverTheFrame) {
         EXPECT_EQ(head.attributes.pen.width, 2);
     }
     EXPECT_EQ(calls.back().op, CanvasOp::Polygon);
-    b.canvas.ClearCalls();
+    b.canvas.clearCalls();
     b.scene.drawSpatVectors = false;
-    DrawSpat(b.ctx);
-    EXPECT_EQ(Polygons().size(), 2u);
+    drawSpat(b.ctx);
+    EXPECT_EQ(polygons().size(), 2u);
 }
 
 TEST_F(BodyDrawing, TableOrderMatchesBodyNumbers) {
-    EXPECT_EQ(kBodyDrawers[BodyTriangleABC - 1], &DrawTriangleABC);
-    EXPECT_EQ(kBodyDrawers[BodyPrismABCD - 1], &DrawPrismABCD);
-    EXPECT_EQ(kBodyDrawers[BodySpat - 1], &DrawSpat);
+    EXPECT_EQ(kBodyDrawers[BodyTriangleABC - 1], &drawTriangleABC);
+    EXPECT_EQ(kBodyDrawers[BodyPrismABCD - 1], &drawPrismABCD);
+    EXPECT_EQ(kBodyDrawers[BodySpat - 1], &drawSpat);
     EXPECT_EQ(std::size(kBodyDrawers), std::size_t(BodySlots - 1));
 }
 

@@ -20,35 +20,35 @@ protected:
         b.scene.bodyColor = Colours::Fuchsia;
     }
 
-    void Run() { SpeedButton_OK_zeichneClick(b.ctx); }
+    void run() { executeDrawCommand(b.ctx); }
 
     // Index of the first recorded call matching pred, or -1.
     template <class Pred>
-    int FirstIndex(Pred pred) const {
-        const auto& calls = b.canvas.Calls();
+    int firstIndex(Pred pred) const {
+        const auto& calls = b.canvas.calls();
         for (std::size_t i = 0; i < calls.size(); ++i)
             if (pred(calls[i])) return static_cast<int>(i);
         return -1;
     }
     // Arrow heads: polygons of four vertices whose first and last are the tip.
-    std::vector<CanvasCall> ArrowHeads() const {
+    std::vector<CanvasCall> arrowHeads() const {
         std::vector<CanvasCall> heads;
-        for (const auto& c : b.canvas.CallsOf(CanvasOp::Polygon))
+        for (const auto& c : b.canvas.callsOf(CanvasOp::Polygon))
             if (c.points.size() == 4 && c.points.front() == c.points.back()) heads.push_back(c);
         return heads;
     }
     // The calls a picture with nothing checked consists of.
-    std::vector<CanvasCall> CoordinateSystemOnly() {
+    std::vector<CanvasCall> coordinateSystemOnly() {
         RecordingCanvas reference;
         ViewState view = b.view;
-        Zeichne_3DSys(reference, view);
-        DrawViewDecorations(reference, view, b.scene.parallelPlaneX, b.scene.parallelPlaneY,
+        drawCoordinateSystem(reference, view);
+        drawViewDecorations(reference, view, b.scene.parallelPlaneX, b.scene.parallelPlaneY,
                             b.scene.parallelPlaneZ);
-        return reference.Calls();
+        return reference.calls();
     }
 };
 
-bool SameCalls(const std::vector<CanvasCall>& a, const std::vector<CanvasCall>& b) {
+bool sameCalls(const std::vector<CanvasCall>& a, const std::vector<CanvasCall>& b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
         if (a[i].op != b[i].op || a[i].points != b[i].points || a[i].text != b[i].text || a[i].kind != b[i].kind ||
@@ -60,18 +60,18 @@ bool SameCalls(const std::vector<CanvasCall>& a, const std::vector<CanvasCall>& 
 TEST_F(DrawCommand, SetErrorFlagMeansNothingHiddenNothingDrawn) {
     b.scene.drawBlocked = true;
     b.scene.drawPointFlag[PointA] = true;
-    Run();
-    EXPECT_TRUE(b.canvas.Calls().empty());
+    run();
+    EXPECT_TRUE(b.canvas.calls().empty());
     EXPECT_EQ(b.host.hideCount, 0);
     EXPECT_TRUE(b.scene.drawBlocked);
 }
 
 TEST_F(DrawCommand, NothingCheckedDrawsTheCoordinateSystemOnly) {
-    const auto expected = CoordinateSystemOnly();
-    Run();
+    const auto expected = coordinateSystemOnly();
+    run();
     EXPECT_EQ(b.host.hideCount, 1);
-    EXPECT_TRUE(SameCalls(b.canvas.Calls(), expected));
-    EXPECT_EQ(b.canvas.Calls().front().op, CanvasOp::Reset);
+    EXPECT_TRUE(sameCalls(b.canvas.calls(), expected));
+    EXPECT_EQ(b.canvas.calls().front().op, CanvasOp::Reset);
 }
 
 TEST_F(DrawCommand, MainWindowDecorationsComeWithTheCoordinateSystem) {
@@ -81,32 +81,32 @@ TEST_F(DrawCommand, MainWindowDecorationsComeWithTheCoordinateSystem) {
     b.view.controls.xzPlane = false;
     b.view.controls.yzPlane = false;
     b.scene.parallelPlaneZ = 3;
-    const auto expected = CoordinateSystemOnly();
-    Run();
-    EXPECT_TRUE(SameCalls(b.canvas.Calls(), expected));
+    const auto expected = coordinateSystemOnly();
+    run();
+    EXPECT_TRUE(sameCalls(b.canvas.calls(), expected));
 }
 
 TEST_F(DrawCommand, TakesPointColourAndPenWidthsFromTheControls) {
     b.scene.pointColor = Colours::Olive;
     b.view.controls.thickVectors = true;
     b.view.controls.thickLines = true;
-    Run();
+    run();
     EXPECT_EQ(b.scene.drawPointColor, Colours::Olive);
     EXPECT_EQ(b.scene.vectorPenWidth, 2);
     EXPECT_EQ(b.view.lineWidth, 2);
     b.view.controls.thickVectors = false;
     b.view.controls.thickLines = false;
-    Run();
+    run();
     EXPECT_EQ(b.scene.vectorPenWidth, 1);
     EXPECT_EQ(b.view.lineWidth, 1);
 }
 
 TEST_F(DrawCommand, PointsInTheirFixedOrder) {
     b.scene.drawPointFlag.fill(true);
-    Run();
-    EXPECT_GE(b.canvas.Texts().size(), 9u);
+    run();
+    EXPECT_GE(b.canvas.texts().size(), 9u);
     std::vector<std::string> labels;
-    for (const auto& t : b.canvas.Texts())
+    for (const auto& t : b.canvas.texts())
         if (t.size() == 1 && std::isupper(static_cast<unsigned char>(t[0]))) labels.push_back(t);
     EXPECT_EQ(labels, (std::vector<std::string>{"A", "B", "C", "D", "E", "F", "S", "P", "Q"}));
 }
@@ -115,14 +115,14 @@ TEST_F(DrawCommand, ConnectionsInTheirOrderAsFilledArrowsInThePointColour) {
     b.scene.drawVectorFlag.fill(true);
     b.scene.pointColor = Colours::Olive;
     b.view.controls.thickVectors = true;
-    Run();
-    const auto heads = ArrowHeads();
+    run();
+    const auto heads = arrowHeads();
     // The axes' three hollow arrows come first.
     ASSERT_EQ(heads.size(), 3u + 7u);
     const PointIndex tips[] = {PointB, PointC, PointD, PointE, PointF, PointS, PointQ};
     for (int i = 0; i < 7; ++i) {
         const CanvasCall& head = heads[3 + i];
-        EXPECT_EQ(head.points.front(), PointToPixel(b.scene.points[tips[i]], b.view)) << i;
+        EXPECT_EQ(head.points.front(), pointToPixel(b.scene.points[tips[i]], b.view)) << i;
         EXPECT_EQ(head.attributes.brush.colour, Colours::Olive);
         EXPECT_EQ(head.attributes.pen.width, 2);
     }
@@ -133,14 +133,14 @@ TEST_F(DrawCommand, SegmentsInsteadOfVectorsAreSolidLinesOfLineWidth) {
     b.scene.segmentsInsteadOfVectors = true;
     b.scene.pointColor = Colours::Olive;
     for (bool thick : {false, true}) {
-        b.canvas.ClearCalls();
+        b.canvas.clearCalls();
         b.view.controls.thickLines = thick;
-        Run();
-        EXPECT_EQ(ArrowHeads().size(), 3u);  // only the axes
-        const PixelPoint a = PointToPixel(b.scene.points[PointA], b.view);
-        const PixelPoint e = PointToPixel(b.scene.points[PointB], b.view);
+        run();
+        EXPECT_EQ(arrowHeads().size(), 3u);  // only the axes
+        const PixelPoint a = pointToPixel(b.scene.points[PointA], b.view);
+        const PixelPoint e = pointToPixel(b.scene.points[PointB], b.view);
         int found = 0;
-        for (const auto& l : LinesOf(b.canvas)) {
+        for (const auto& l : linesOf(b.canvas)) {
             if (l.from == a && l.to == e) {
                 ++found;
                 EXPECT_EQ(l.attributes.pen.colour, Colours::Olive);
@@ -157,10 +157,10 @@ protected:
     void SetUp() override {
         DrawCommand::SetUp();
         Scene& s = b.scene;
-        s.points[PointA] = Named(0, 0, 0, "A", Colours::Blue);
-        s.points[PointB] = Named(4, 0, 0, "B", Colours::Blue);
-        s.points[PointC] = Named(0, 4, 0, "C", Colours::Blue);
-        s.points[PointD] = Named(2, 2, 0, "D", Colours::Blue);
+        s.points[PointA] = named(0, 0, 0, "A", Colours::Blue);
+        s.points[PointB] = named(4, 0, 0, "B", Colours::Blue);
+        s.points[PointC] = named(0, 4, 0, "C", Colours::Blue);
+        s.points[PointD] = named(2, 2, 0, "D", Colours::Blue);
         s.planeSpanU[PlaneE5] = V(4, 0, 0);
         s.planeSpanV[PlaneE5] = V(0, 4, 0);
         s.vectorAD = V(2, 2, 0);
@@ -173,8 +173,8 @@ protected:
 };
 
 TEST_F(Coplanarity, WithoutCalculationOnlyTheThreeVectorsAndThePointsOnTop) {
-    Run();
-    const auto heads = ArrowHeads();
+    run();
+    const auto heads = arrowHeads();
     ASSERT_EQ(heads.size(), 3u + 3u);
     EXPECT_EQ(heads[3].points.front(), Pix(4, 0, 0));
     EXPECT_EQ(heads[3].attributes.brush.colour, 0x00FF0000u);
@@ -184,10 +184,10 @@ TEST_F(Coplanarity, WithoutCalculationOnlyTheThreeVectorsAndThePointsOnTop) {
     EXPECT_EQ(heads[5].attributes.brush.colour, 0x000000FFu);
     // A and D are drawn at step 10 and again over the arrows.
     std::vector<std::string> labels;
-    for (const auto& t : b.canvas.Texts())
+    for (const auto& t : b.canvas.texts())
         if (t == "A" || t == "D") labels.push_back(t);
     EXPECT_EQ(labels, (std::vector<std::string>{"A", "D", "A", "D"}));
-    const auto& calls = b.canvas.Calls();
+    const auto& calls = b.canvas.calls();
     const auto last = std::find_if(calls.rbegin(), calls.rend(), [](const CanvasCall& c) {
         return c.op != CanvasOp::EndObject;  // closing the point's and the construction's objects
     });
@@ -201,8 +201,8 @@ TEST_F(Coplanarity, NotCoplanarDrawsNoConstructionEvenWhenValid) {
     b.scene.coplanarR = 0.5L;
     b.scene.coplanarT = 0.5L;
     b.scene.vectorAD = V(2, 2, 1);
-    Run();
-    EXPECT_EQ(ArrowHeads().size(), 6u);
+    run();
+    EXPECT_EQ(arrowHeads().size(), 6u);
 }
 
 TEST_F(Coplanarity, ValidResultDrawsTheParallelogramOfHollowArrows) {
@@ -210,8 +210,8 @@ TEST_F(Coplanarity, ValidResultDrawsTheParallelogramOfHollowArrows) {
     b.scene.coplanarR = 0.5L;
     b.scene.coplanarT = 0.5L;
     b.view.controls.thickVectors = true;
-    Run();
-    const auto heads = ArrowHeads();
+    run();
+    const auto heads = arrowHeads();
     ASSERT_EQ(heads.size(), 3u + 7u);
     const PixelPoint tips[] = {Pix(2, 0, 0), Pix(0, 2, 0), Pix(2, 2, 0), Pix(2, 2, 0),
                                Pix(4, 0, 0), Pix(0, 4, 0), Pix(2, 2, 0)};
@@ -238,7 +238,7 @@ TEST_F(DrawCommand, ObjectsFollowTheFixedOrder) {
     s.drawLineFlag[LineG2] = true;
     s.drawPlaneFlag.fill(true);
     s.drawBodyFlag[BodyTriangleABC] = true;
-    Run();
+    run();
     EXPECT_TRUE(b.host.messages.empty());
     auto penLine = [](Colour c) {
         return [c](const CanvasCall& k) { return k.op == CanvasOp::LineTo && k.attributes.pen.colour == c; };
@@ -248,15 +248,15 @@ TEST_F(DrawCommand, ObjectsFollowTheFixedOrder) {
             return k.op == CanvasOp::Polygon && k.attributes.brush.colour == c && k.attributes.brush.style == st;
         };
     };
-    const int label = FirstIndex([](const CanvasCall& k) { return k.op == CanvasOp::TextOut && k.text == "A"; });
-    const int vector = FirstIndex(polygon(Colours::Olive, BrushStyles::Solid));
-    const int g = FirstIndex(penLine(Colours::Red));
-    const int h = FirstIndex(penLine(Colours::Teal));
-    const int g2 = FirstIndex(penLine(Colours::Blue));
+    const int label = firstIndex([](const CanvasCall& k) { return k.op == CanvasOp::TextOut && k.text == "A"; });
+    const int vector = firstIndex(polygon(Colours::Olive, BrushStyles::Solid));
+    const int g = firstIndex(penLine(Colours::Red));
+    const int h = firstIndex(penLine(Colours::Teal));
+    const int g2 = firstIndex(penLine(Colours::Blue));
     std::vector<int> order{label, vector, g, h, g2};
     for (int k = 1; k <= 5; ++k)
-        order.push_back(FirstIndex(polygon(s.planeColor[k], PlaneBrushStyle(k))));
-    order.push_back(FirstIndex(polygon(Colours::Fuchsia, BrushStyles::DiagCross)));
+        order.push_back(firstIndex(polygon(s.planeColor[k], planeBrushStyle(k))));
+    order.push_back(firstIndex(polygon(Colours::Fuchsia, BrushStyles::DiagCross)));
     for (std::size_t i = 0; i < order.size(); ++i) EXPECT_GE(order[i], 0) << "object " << i;
     EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
     // Fields read again while drawing (the input is empty: each rejected).
@@ -276,19 +276,19 @@ TEST_F(DrawCommand, RejectedLineHBlocksTheNextRedraw) {
     s.lineDirection[LineH] = V(0, 0, 0);
     s.drawPlaneFlag[PlaneE1] = true;
     s.drawBodyFlag[BodyTriangleABC] = true;
-    Run();
+    run();
     ASSERT_EQ(b.host.messages.size(), 1u);
     EXPECT_EQ(b.host.messages[0], std::string(kNullDirectionMessage));
     EXPECT_TRUE(b.scene.drawBlocked);
-    EXPECT_GE(FirstIndex([](const CanvasCall& k) {
+    EXPECT_GE(firstIndex([](const CanvasCall& k) {
                   return k.op == CanvasOp::Polygon && k.attributes.brush.colour == Colours::Green;
               }), 0);
-    EXPECT_GE(FirstIndex([](const CanvasCall& k) {
+    EXPECT_GE(firstIndex([](const CanvasCall& k) {
                   return k.op == CanvasOp::Polygon && k.attributes.brush.colour == Colours::Fuchsia;
               }), 0);
-    b.canvas.ClearCalls();
-    Run();  // e.g. the next rotation
-    EXPECT_TRUE(b.canvas.Calls().empty());
+    b.canvas.clearCalls();
+    run();  // e.g. the next rotation
+    EXPECT_TRUE(b.canvas.calls().empty());
     EXPECT_EQ(b.host.messages.size(), 1u);
     EXPECT_EQ(b.host.hideCount, 1);
 }
@@ -300,12 +300,12 @@ TEST_F(DrawCommand, ValidE3AfterRejectedHClearsTheFlag) {
     s.drawLineFlag[LineH] = true;
     s.lineDirection[LineH] = V(0, 0, 0);
     s.drawPlaneFlag[PlaneE3] = true;
-    Run();
+    run();
     EXPECT_EQ(b.host.messages.size(), 1u);
     EXPECT_FALSE(b.scene.drawBlocked);
-    b.canvas.ClearCalls();
-    Run();
-    EXPECT_FALSE(b.canvas.Calls().empty());
+    b.canvas.clearCalls();
+    run();
+    EXPECT_FALSE(b.canvas.calls().empty());
     EXPECT_EQ(b.host.messages.size(), 2u);
 }
 
@@ -314,7 +314,7 @@ TEST_F(DrawCommand, RejectedE4IsTheLastVerdict) {
     s.drawPlaneFlag[PlaneE3] = true;
     s.drawPlaneFlag[PlaneE4] = true;
     s.planeSpanV[PlaneE4] = V(0, 0, 0);
-    Run();
+    run();
     EXPECT_TRUE(b.scene.drawBlocked);
     EXPECT_EQ(b.host.messages, (std::vector<std::string>{std::string(kNullSpanMessage)}));
 }
@@ -325,9 +325,9 @@ TEST_F(DrawCommand, ValidFamilyClearsAFlagSetEarlierInTheRun) {
     s.familyEnabled = true;
     b.input.texts["Edit_t1"] = "1";
     b.setLineG({"0", "0", "t"}, {"1", "1", "0"});
-    Run();
+    run();
     EXPECT_FALSE(b.scene.drawBlocked);
-    const auto objects = b.canvas.CallsOf(CanvasOp::BeginObject);
+    const auto objects = b.canvas.callsOf(CanvasOp::BeginObject);
     EXPECT_EQ(std::count_if(objects.begin(), objects.end(),
                             [](const CanvasCall& c) { return c.kind == ObjectKind::LineFamilyMember; }),
               5);  // t = 1 .. 3 in steps of 0.5
@@ -347,10 +347,10 @@ TEST_F(DrawCommand, FamilyMemberWithFailedFormulaIsSkipped) {
     s.familyEnabled = true;
     b.input.texts["Edit_t1"] = "1";
     b.setLineG({"0", "0", "t"}, {"1", "1+0/((t-2)*(t-2,5))", "0"});  // fails at t = 2 and 2,5
-    Run();
+    run();
     EXPECT_EQ(s.familyFrom, 3.5L);
     int red = 0;
-    for (const auto& c : b.canvas.CallsOf(CanvasOp::LineTo))
+    for (const auto& c : b.canvas.callsOf(CanvasOp::LineTo))
         if (c.attributes.pen.colour == Colours::Red) ++red;
     EXPECT_EQ(red, 3);  // t = 1, 1.5 and 3
     EXPECT_FALSE(b.scene.drawBlocked);

@@ -13,7 +13,7 @@ namespace {
 // The walk as first described: add the step 0.1 u again and again until the
 // pixel leaves the square 0..1000. Kept here as the reference for the
 // search; gives up (nullopt) after maxSteps.
-std::optional<Vector3> LiteralWalk(const ViewState& view, const Vector3& p, const Vector3& u,
+std::optional<Vector3> literalWalk(const ViewState& view, const Vector3& p, const Vector3& u,
                                    Real sign, long maxSteps) {
     Vector3 a = p;
     for (long i = 0; i < maxSteps; ++i) {
@@ -21,19 +21,19 @@ std::optional<Vector3> LiteralWalk(const ViewState& view, const Vector3& p, cons
         a.x += step.x;
         a.y += step.y;
         a.z += step.z;
-        if (!InsideExtent(PointToPixel(a, view))) return a;
+        if (!insideExtent(pointToPixel(a, view))) return a;
     }
     return std::nullopt;
 }
 
 TEST(LineExtent, LineThroughOriginEndsOutsideTheFrameOnBothSides) {
     ViewState view;
-    const auto [a, b] = LineExtent(view, V(0, 0, 0), V(1, 0, 0));
-    EXPECT_FALSE(InsideExtent(PointToPixel(a, view)));
-    EXPECT_FALSE(InsideExtent(PointToPixel(b, view)));
+    const auto [a, b] = lineExtent(view, V(0, 0, 0), V(1, 0, 0));
+    EXPECT_FALSE(insideExtent(pointToPixel(a, view)));
+    EXPECT_FALSE(insideExtent(pointToPixel(b, view)));
     // One step back each end is still inside: these are the walk's first exits.
-    EXPECT_TRUE(InsideExtent(Px(view, a.x - 0.1L, 0, 0)));
-    EXPECT_TRUE(InsideExtent(Px(view, b.x + 0.1L, 0, 0)));
+    EXPECT_TRUE(insideExtent(Px(view, a.x - 0.1L, 0, 0)));
+    EXPECT_TRUE(insideExtent(Px(view, b.x + 0.1L, 0, 0)));
     EXPECT_GT(a.x, 0);
     EXPECT_LT(b.x, 0);
 }
@@ -41,7 +41,7 @@ TEST(LineExtent, LineThroughOriginEndsOutsideTheFrameOnBothSides) {
 TEST(LineExtent, SupportPointOutsideFrameGivesOneStepEachWay) {
     ViewState view;
     const Vector3 p = V(0, 100, 0), u = V(0, 0, 2);
-    const auto [a, b] = LineExtent(view, p, u);
+    const auto [a, b] = lineExtent(view, p, u);
     EXPECT_EQ(a.z, 0.2L);
     EXPECT_EQ(b.z, -0.2L);
     EXPECT_EQ(a.y, 100);
@@ -65,12 +65,12 @@ TEST(LineExtent, AgreesWithTheLiteralWalkOnRandomLines) {
         const Vector3 p = V(coord(rng), coord(rng), coord(rng));
         Vector3 u = V(dir(rng), dir(rng), dir(rng));
         if (n % 10 == 0) u = V(dir(rng) * 2e-2, dir(rng) * 2e-2, dir(rng) * 2e-2);  // short directions
-        const auto walkA = LiteralWalk(view, p, u, 1, 200000);
-        const auto walkB = LiteralWalk(view, p, u, -1, 200000);
+        const auto walkA = literalWalk(view, p, u, 1, 200000);
+        const auto walkB = literalWalk(view, p, u, -1, 200000);
         if (!walkA || !walkB) continue;
-        const auto [a, b] = LineExtent(view, p, u);
-        EXPECT_EQ(PointToPixel(a, view), PointToPixel(*walkA, view)) << "line " << n;
-        EXPECT_EQ(PointToPixel(b, view), PointToPixel(*walkB, view)) << "line " << n;
+        const auto [a, b] = lineExtent(view, p, u);
+        EXPECT_EQ(pointToPixel(a, view), pointToPixel(*walkA, view)) << "line " << n;
+        EXPECT_EQ(pointToPixel(b, view), pointToPixel(*walkB, view)) << "line " << n;
         ++compared;
     }
     EXPECT_GT(compared, 270);
@@ -93,10 +93,10 @@ TEST(LineExtent, AgreesWithTheLiteralWalkOnRoundNumbers) {
                                     view.projectionSystem = system;
                                     view.zoomScale = zoom;
                                     const Vector3 p = V(px, py, pz), u = V(ux, uy, uz);
-                                    const auto walkA = LiteralWalk(view, p, u, 1, 100000);
-                                    const auto walkB = LiteralWalk(view, p, u, -1, 100000);
+                                    const auto walkA = literalWalk(view, p, u, 1, 100000);
+                                    const auto walkB = literalWalk(view, p, u, -1, 100000);
                                     if (!walkA || !walkB) continue;
-                                    const auto [a, b] = LineExtent(view, p, u);
+                                    const auto [a, b] = lineExtent(view, p, u);
                                     ++compared;
                                     const bool same = a.x == walkA->x && a.y == walkA->y &&
                                                       a.z == walkA->z && b.x == walkB->x &&
@@ -118,10 +118,10 @@ TEST(LineExtent, LineSeenEndOnEndsAtOnce) {
     ViewState view;
     const Vector3 p = V(1, 2, 3), u = V(2, 1, 1);
     const auto start = std::chrono::steady_clock::now();
-    const auto [a, b] = LineExtent(view, p, u);
+    const auto [a, b] = lineExtent(view, p, u);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-    EXPECT_EQ(PointToPixel(a, view), PointToPixel(p, view));
-    EXPECT_EQ(PointToPixel(b, view), PointToPixel(p, view));
+    EXPECT_EQ(pointToPixel(a, view), pointToPixel(p, view));
+    EXPECT_EQ(pointToPixel(b, view), pointToPixel(p, view));
 }
 
 // Nearly end-on: the walk would take about 10^11 steps. The search still
@@ -130,22 +130,22 @@ TEST(LineExtent, TinyProjectedStepIsFoundWithoutWalking) {
     ViewState view;
     const Vector3 p = V(0, 0, 0), u = V(2, 1, 1 + 1e-9L);
     const auto start = std::chrono::steady_clock::now();
-    const auto [a, b] = LineExtent(view, p, u);
+    const auto [a, b] = lineExtent(view, p, u);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
     for (const auto& [end, sign] : {std::pair{a, 1.0L}, std::pair{b, -1.0L}}) {
-        EXPECT_FALSE(InsideExtent(PointToPixel(end, view)));
+        EXPECT_FALSE(insideExtent(pointToPixel(end, view)));
         const Vector3 before = V(end.x - sign * 0.1L * u.x, end.y - sign * 0.1L * u.y,
                                  end.z - sign * 0.1L * u.z);
-        EXPECT_TRUE(InsideExtent(PointToPixel(before, view)));
+        EXPECT_TRUE(insideExtent(pointToPixel(before, view)));
     }
 }
 
 TEST(LineExtent, NonFiniteDirectionStaysBounded) {
     ViewState view;
     const Real inf = std::numeric_limits<Real>::infinity();
-    const auto [a, b] = LineExtent(view, V(0, 0, 0), V(inf, 0, 0));
-    EXPECT_FALSE(InsideExtent(PointToPixel(a, view)));
-    EXPECT_FALSE(InsideExtent(PointToPixel(b, view)));
+    const auto [a, b] = lineExtent(view, V(0, 0, 0), V(inf, 0, 0));
+    EXPECT_FALSE(insideExtent(pointToPixel(a, view)));
+    EXPECT_FALSE(insideExtent(pointToPixel(b, view)));
 }
 
 class LineDrawing : public ::testing::Test {
@@ -161,11 +161,11 @@ protected:
 TEST_F(LineDrawing, NullDirectionShowsMessageAndDrawsNothing) {
     b.scene.points[PointQ] = b.scene.points[PointP];  // g2's direction is PQ
     bool failed = false;
-    Gerade_zeichnen(b.ctx, LineG2, failed);
+    drawSceneLine(b.ctx, LineG2, failed);
     EXPECT_TRUE(failed);
     ASSERT_EQ(b.host.messages.size(), 1u);
     EXPECT_EQ(b.host.messages[0], "Richtungsvektor darf nicht der Nullvektor sein !");
-    EXPECT_TRUE(b.canvas.Calls().empty());
+    EXPECT_TRUE(b.canvas.calls().empty());
 }
 
 TEST_F(LineDrawing, ValidLineClearsFailedAndDrawsOneSolidSegment) {
@@ -173,14 +173,14 @@ TEST_F(LineDrawing, ValidLineClearsFailedAndDrawsOneSolidSegment) {
     b.scene.lineDirection[LineH] = V(1, 0, 0);
     b.view.lineWidth = 2;
     bool failed = true;
-    Gerade_zeichnen(b.ctx, LineH, failed);
+    drawSceneLine(b.ctx, LineH, failed);
     EXPECT_FALSE(failed);
     EXPECT_TRUE(b.host.messages.empty());
-    const auto lines = LinesOf(b.canvas);
+    const auto lines = linesOf(b.canvas);
     ASSERT_EQ(lines.size(), 1u);
-    const auto [a, e] = LineExtent(b.view, V(0, 0, 0), V(1, 0, 0));
-    EXPECT_EQ(lines[0].from, PointToPixel(a, b.view));
-    EXPECT_EQ(lines[0].to, PointToPixel(e, b.view));
+    const auto [a, e] = lineExtent(b.view, V(0, 0, 0), V(1, 0, 0));
+    EXPECT_EQ(lines[0].from, pointToPixel(a, b.view));
+    EXPECT_EQ(lines[0].to, pointToPixel(e, b.view));
     EXPECT_EQ(lines[0].attributes.pen.colour, Colours::Teal);
     EXPECT_EQ(lines[0].attributes.pen.width, 2);
     EXPECT_EQ(lines[0].attributes.pen.style, PenStyles::Solid);
@@ -197,20 +197,20 @@ TEST_F(LineDrawing, HAndG2AreReReadButGIsNot) {
     b.setTriple("vh", {"0", "0", "0"});
     b.scene.points[PointP] = V(1, 1, 1);
     b.scene.points[PointQ] = V(2, 3, 4);
-    Gerade_zeichnen(b.ctx, LineG, failed);
+    drawSceneLine(b.ctx, LineG, failed);
     EXPECT_FALSE(failed);
     EXPECT_EQ(b.scene.lineSupport[LineG].x, 1);
-    Gerade_zeichnen(b.ctx, LineG2, failed);
+    drawSceneLine(b.ctx, LineG2, failed);
     EXPECT_FALSE(failed);
     EXPECT_EQ(b.scene.lineDirection[LineG2].z, 3);
     // The re-read value is the one drawn (here rejected).
-    Gerade_zeichnen(b.ctx, LineH, failed);
+    drawSceneLine(b.ctx, LineH, failed);
     EXPECT_TRUE(failed);
     EXPECT_EQ(b.scene.lineSupport[LineH].z, 3);
     EXPECT_TRUE(b.host.rejections.empty());
     // A text the reread rejects is reported and keeps the value.
     b.input.texts["Edit_vhy"] = "1+";
-    Gerade_zeichnen(b.ctx, LineH, failed);
+    drawSceneLine(b.ctx, LineH, failed);
     ASSERT_EQ(b.host.rejections.size(), 1u);
     EXPECT_EQ(b.host.rejections[0].field, "Edit_vhy");
     EXPECT_EQ(b.host.rejections[0].message.rfind("Fehler an Stelle ", 0), 0u);
@@ -221,8 +221,8 @@ TEST_F(LineDrawing, TracePointsInOrderSxySyzSxzInPurpleWithPaths) {
     b.scene.lineSupport[LineH] = V(1, 2, 3);
     b.scene.lineDirection[LineH] = V(1, 1, 1);
     bool failed = false;
-    Gerade_zeichnen(b.ctx, LineH, failed);
-    const auto texts = b.canvas.CallsOf(CanvasOp::TextOut);
+    drawSceneLine(b.ctx, LineH, failed);
+    const auto texts = b.canvas.callsOf(CanvasOp::TextOut);
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[0].text, "Sxy");
     EXPECT_EQ(texts[1].text, "Syz");
@@ -234,7 +234,7 @@ TEST_F(LineDrawing, TracePointsInOrderSxySyzSxzInPurpleWithPaths) {
     EXPECT_EQ(texts[2].points[0], (PixelPoint{sxz.x + 6, sxz.y - 17}));
     for (const auto& t : texts) EXPECT_EQ(t.attributes.font.colour, Colours::Purple);
     // Paths: Syz and Sxz have their rectangles (pink, cyan); Sxy lies in the xy-plane.
-    const auto polys = b.canvas.CallsOf(CanvasOp::Polygon);
+    const auto polys = b.canvas.callsOf(CanvasOp::Polygon);
     ASSERT_EQ(polys.size(), 2u);
     EXPECT_EQ(polys[0].attributes.brush.colour, 0x00FF88FFu);
     EXPECT_EQ(polys[1].attributes.brush.colour, 0x00FFFF88u);
@@ -245,16 +245,16 @@ TEST_F(LineDrawing, LineAlongXHasOnlySyz) {
     b.scene.lineSupport[LineH] = V(1, 2, 3);
     b.scene.lineDirection[LineH] = V(1, 0, 0);
     bool failed = false;
-    Gerade_zeichnen(b.ctx, LineH, failed);
-    EXPECT_EQ(b.canvas.Texts(), (std::vector<std::string>{"Syz"}));
+    drawSceneLine(b.ctx, LineH, failed);
+    EXPECT_EQ(b.canvas.texts(), (std::vector<std::string>{"Syz"}));
 }
 
 TEST_F(LineDrawing, NoTracePointsUnlessChecked) {
     b.scene.lineSupport[LineH] = V(1, 2, 3);
     b.scene.lineDirection[LineH] = V(1, 1, 1);
     bool failed = false;
-    Gerade_zeichnen(b.ctx, LineH, failed);
-    EXPECT_TRUE(b.canvas.Texts().empty());
+    drawSceneLine(b.ctx, LineH, failed);
+    EXPECT_TRUE(b.canvas.texts().empty());
 }
 
 // The family: each member is g evaluated at the running t (here t is the
@@ -266,17 +266,17 @@ protected:
         b.scene.familyEnabled = true;
         b.scene.familyTo = 3;
         b.scene.familyStep = 0.5L;
-        Prepare(b, "1");
+        prepare(b, "1");
     }
-    static void Prepare(DrawBench& bench, const std::string& t1) {
+    static void prepare(DrawBench& bench, const std::string& t1) {
         bench.input.texts["Edit_t1"] = t1;
         bench.setLineG({"0", "0", "t"}, {"0", "1", "0"});
     }
-    int LineCount() const { return b.canvas.CountOf(CanvasOp::LineTo); }
+    int lineCount() const { return b.canvas.countOf(CanvasOp::LineTo); }
     // The t of every member drawn.
-    static std::vector<Real> MemberTs(const DrawBench& bench) {
+    static std::vector<Real> memberTs(const DrawBench& bench) {
         std::vector<Real> ts;
-        for (const CanvasCall& call : bench.canvas.CallsOf(CanvasOp::BeginObject))
+        for (const CanvasCall& call : bench.canvas.callsOf(CanvasOp::BeginObject))
             if (call.kind == ObjectKind::LineFamilyMember) {
                 std::string t = call.text.substr(call.text.rfind(' ') + 1);
                 std::replace(t.begin(), t.end(), ',', '.');
@@ -288,42 +288,42 @@ protected:
 
 TEST_F(FamilyDrawing, OneToThreeInHalfStepsDrawsFiveLines) {
     bool failed = false;
-    Geradenschar_zeichnen(b.ctx, failed);
-    EXPECT_EQ(MemberTs(b), (std::vector<Real>{1, 1.5L, 2, 2.5L, 3}));
-    EXPECT_EQ(LineCount(), 5);
+    drawLineFamily(b.ctx, failed);
+    EXPECT_EQ(memberTs(b), (std::vector<Real>{1, 1.5L, 2, 2.5L, 3}));
+    EXPECT_EQ(lineCount(), 5);
     EXPECT_TRUE(b.host.messages.empty());
     EXPECT_FALSE(failed);
     EXPECT_EQ(b.scene.familyFrom, 3.5L);  // the first value beyond t2
-    for (const auto& l : LinesOf(b.canvas)) EXPECT_EQ(l.attributes.pen.colour, Colours::Red);
+    for (const auto& l : linesOf(b.canvas)) EXPECT_EQ(l.attributes.pen.colour, Colours::Red);
 }
 
 TEST_F(FamilyDrawing, StartAfterEndDrawsOneLineAtStart) {
     b.input.texts["Edit_t1"] = "3";
     b.scene.familyTo = 1;
     bool failed = false;
-    Geradenschar_zeichnen(b.ctx, failed);
-    EXPECT_EQ(MemberTs(b), (std::vector<Real>{3}));
-    EXPECT_EQ(LineCount(), 1);
+    drawLineFamily(b.ctx, failed);
+    EXPECT_EQ(memberTs(b), (std::vector<Real>{3}));
+    EXPECT_EQ(lineCount(), 1);
 }
 
 TEST_F(FamilyDrawing, StartIsReadFromTheFieldWithDecimalComma) {
     b.input.texts["Edit_t1"] = "2,5";
     b.scene.familyFrom = 1;  // the committed value is not used
     bool failed = false;
-    Geradenschar_zeichnen(b.ctx, failed);
-    EXPECT_EQ(MemberTs(b), (std::vector<Real>{2.5L, 3}));
+    drawLineFamily(b.ctx, failed);
+    EXPECT_EQ(memberTs(b), (std::vector<Real>{2.5L, 3}));
 }
 
 TEST_F(FamilyDrawing, StepZeroOrNegativeDrawsOnlyTheFirstMemberAndSaysSo) {
     for (Real step : {0.0L, -0.5L}) {
         DrawBench fresh;
         fresh.scene = b.scene;
-        Prepare(fresh, "1");
+        prepare(fresh, "1");
         fresh.scene.familyStep = step;
         bool failed = false;
-        Geradenschar_zeichnen(fresh.ctx, failed);
-        EXPECT_EQ(MemberTs(fresh), (std::vector<Real>{1})) << "step " << double(step);
-        EXPECT_EQ(fresh.canvas.CountOf(CanvasOp::LineTo), 1);
+        drawLineFamily(fresh.ctx, failed);
+        EXPECT_EQ(memberTs(fresh), (std::vector<Real>{1})) << "step " << double(step);
+        EXPECT_EQ(fresh.canvas.countOf(CanvasOp::LineTo), 1);
         ASSERT_EQ(fresh.host.messages.size(), 1u);
         EXPECT_EQ(fresh.host.messages[0], std::string(kFamilyStepMessage));
     }
@@ -333,8 +333,8 @@ TEST_F(FamilyDrawing, ZeroStepWithStartAfterEndIsAnOrdinarySingleLine) {
     b.input.texts["Edit_t1"] = "5";
     b.scene.familyStep = 0;
     bool failed = false;
-    Geradenschar_zeichnen(b.ctx, failed);
-    EXPECT_EQ(LineCount(), 1);
+    drawLineFamily(b.ctx, failed);
+    EXPECT_EQ(lineCount(), 1);
     EXPECT_TRUE(b.host.messages.empty());
 }
 
@@ -342,9 +342,9 @@ TEST_F(FamilyDrawing, TinyStepStopsAtTheMemberLimitAndTellsTheUser) {
     b.scene.familyStep = 1e-9L;
     bool failed = false;
     const auto start = std::chrono::steady_clock::now();
-    Geradenschar_zeichnen(b.ctx, failed);
+    drawLineFamily(b.ctx, failed);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-    EXPECT_EQ(LineCount(), kMaxFamilyMembers);
+    EXPECT_EQ(lineCount(), kMaxFamilyMembers);
     ASSERT_EQ(b.host.messages.size(), 1u);
     EXPECT_EQ(b.host.messages[0], "Es wurden nur die ersten 1000 Geraden der Schar gezeichnet.");
 }
@@ -353,8 +353,8 @@ TEST_F(FamilyDrawing, ExactlyThousandMembersNeedNoMessage) {
     b.scene.familyStep = 1;
     b.scene.familyTo = 1000;
     bool failed = false;
-    Geradenschar_zeichnen(b.ctx, failed);
-    EXPECT_EQ(LineCount(), 1000);
+    drawLineFamily(b.ctx, failed);
+    EXPECT_EQ(lineCount(), 1000);
     EXPECT_TRUE(b.host.messages.empty());
 }
 
@@ -362,10 +362,10 @@ TEST_F(FamilyDrawing, InvalidStartGivesMessageAndDrawsNoFamily) {
     for (const char* text : {"abc", "1/2", "", "2t", "1,5,0"}) {
         DrawBench fresh;
         fresh.scene = b.scene;
-        Prepare(fresh, text);
+        prepare(fresh, text);
         bool failed = false;
-        Geradenschar_zeichnen(fresh.ctx, failed);
-        EXPECT_EQ(fresh.canvas.CountOf(CanvasOp::LineTo), 0) << text;
+        drawLineFamily(fresh.ctx, failed);
+        EXPECT_EQ(fresh.canvas.countOf(CanvasOp::LineTo), 0) << text;
         ASSERT_EQ(fresh.host.messages.size(), 1u) << text;
         EXPECT_EQ(fresh.host.messages[0], std::string(kFamilyStartMessage));
         EXPECT_FALSE(failed);
@@ -378,28 +378,28 @@ TEST_F(FamilyDrawing, DisabledFamilyDrawsGOnceAsItStands) {
     b.scene.lineDirection[LineG] = V(0, 0, 1);
     b.input.texts["Edit_t1"] = "2";
     bool failed = true;
-    Geradenschar_zeichnen(b.ctx, failed);
-    EXPECT_TRUE(MemberTs(b).empty());
+    drawLineFamily(b.ctx, failed);
+    EXPECT_TRUE(memberTs(b).empty());
     EXPECT_EQ(b.scene.lineSupport[LineG].z, 1);  // g's formulas are not evaluated
-    EXPECT_EQ(LineCount(), 1);
+    EXPECT_EQ(lineCount(), 1);
     EXPECT_FALSE(failed);
     EXPECT_EQ(b.scene.familyFrom, 2);
     // A bad t1 plays no part then.
     DrawBench other;
     other.scene = b.scene;
     other.input.texts["Edit_t1"] = "x";
-    Geradenschar_zeichnen(other.ctx, failed);
-    EXPECT_EQ(other.canvas.CountOf(CanvasOp::LineTo), 1);
+    drawLineFamily(other.ctx, failed);
+    EXPECT_EQ(other.canvas.countOf(CanvasOp::LineTo), 1);
     EXPECT_TRUE(other.host.messages.empty());
 }
 
 TEST_F(FamilyDrawing, NullDirectionMemberStopsTheLoopWithFlagSet) {
     b.setLineG({"0", "0", "0"}, {"0", "t-2", "0"});  // null at t = 2
     bool failed = false;
-    Geradenschar_zeichnen(b.ctx, failed);
+    drawLineFamily(b.ctx, failed);
     EXPECT_TRUE(failed);
-    EXPECT_EQ(MemberTs(b), (std::vector<Real>{1, 1.5L, 2}));
-    EXPECT_EQ(LineCount(), 2);
+    EXPECT_EQ(memberTs(b), (std::vector<Real>{1, 1.5L, 2}));
+    EXPECT_EQ(lineCount(), 2);
     EXPECT_EQ(b.host.messages.size(), 1u);
 }
 
@@ -408,29 +408,29 @@ TEST_F(FamilyDrawing, NullDirectionMemberStopsTheLoopWithFlagSet) {
 TEST_F(FamilyDrawing, MembersWithFailedFormulaAreSkipped) {
     b.setLineG({"0", "0", "0"}, {"1", "w(t-2)*0+1", "0"});  // undefined below t = 2
     bool failed = false;
-    Geradenschar_zeichnen(b.ctx, failed);
-    EXPECT_EQ(MemberTs(b), (std::vector<Real>{2, 2.5L, 3}));
+    drawLineFamily(b.ctx, failed);
+    EXPECT_EQ(memberTs(b), (std::vector<Real>{2, 2.5L, 3}));
     EXPECT_EQ(b.scene.familyFrom, 3.5L);
-    EXPECT_EQ(LineCount(), 3);
+    EXPECT_EQ(lineCount(), 3);
     EXPECT_FALSE(failed);
 }
 
 TEST(ParsePlainDecimal, AcceptsDecimalNumbers) {
-    EXPECT_EQ(ParsePlainDecimal("1"), 1);
-    EXPECT_EQ(ParsePlainDecimal("2,5"), 2.5L);
-    EXPECT_EQ(ParsePlainDecimal("2.5"), 2.5L);
-    EXPECT_EQ(ParsePlainDecimal(" -0,5 "), -0.5L);
-    EXPECT_EQ(ParsePlainDecimal("+3"), 3);
-    EXPECT_EQ(ParsePlainDecimal("1E3"), 1000);
-    EXPECT_EQ(ParsePlainDecimal("1,5e-2"), 0.015L);
-    EXPECT_EQ(ParsePlainDecimal(",5"), 0.5L);
-    EXPECT_EQ(ParsePlainDecimal("0,1"), 0.1L);  // the nearest extended value
+    EXPECT_EQ(parsePlainDecimal("1"), 1);
+    EXPECT_EQ(parsePlainDecimal("2,5"), 2.5L);
+    EXPECT_EQ(parsePlainDecimal("2.5"), 2.5L);
+    EXPECT_EQ(parsePlainDecimal(" -0,5 "), -0.5L);
+    EXPECT_EQ(parsePlainDecimal("+3"), 3);
+    EXPECT_EQ(parsePlainDecimal("1E3"), 1000);
+    EXPECT_EQ(parsePlainDecimal("1,5e-2"), 0.015L);
+    EXPECT_EQ(parsePlainDecimal(",5"), 0.5L);
+    EXPECT_EQ(parsePlainDecimal("0,1"), 0.1L);  // the nearest extended value
 }
 
 TEST(ParsePlainDecimal, RejectsEverythingElse) {
     for (const char* text : {"", " ", "abc", "1/2", "1,2,3", "3t", "1e", ",", "-", "--1",
                              "1e99999", "inf", "nan", "0x10", "1 2"})
-        EXPECT_FALSE(ParsePlainDecimal(text).has_value()) << '"' << text << '"';
+        EXPECT_FALSE(parsePlainDecimal(text).has_value()) << '"' << text << '"';
 }
 
 }  // namespace

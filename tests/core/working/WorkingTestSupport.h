@@ -29,46 +29,46 @@ struct TypedScene {
     TypedScene() {
         for (int i = 0; i < PointCount; ++i) {
             const auto& row = inputwindow::kPoints[std::size_t(i)];
-            Point(i, row.startup[0], row.startup[1], row.startup[2]);
+            point(i, row.startup[0], row.startup[1], row.startup[2]);
         }
-        Triple(inputwindow::kSupportG.prefix, scene.lineSupport[LineG], {"3", "3", "4"});
-        Triple(inputwindow::kDirectionG.prefix, scene.lineDirection[LineG], {"-4", "5", "1,5"});
-        Line(LineH, {"4", "0", "6"}, {"0", "7", "-6"});
+        triple(inputwindow::kSupportG.prefix, scene.lineSupport[LineG], {"3", "3", "4"});
+        triple(inputwindow::kDirectionG.prefix, scene.lineDirection[LineG], {"-4", "5", "1,5"});
+        line(LineH, {"4", "0", "6"}, {"0", "7", "-6"});
         auto s = [](const auto& a) {
             std::array<std::string, std::tuple_size_v<std::decay_t<decltype(a)>>> out;
             for (std::size_t i = 0; i < a.size(); ++i) out[i] = a[i];
             return out;
         };
-        for (const auto& row : inputwindow::kCoordinatePlanes) Coefficients(row.number, s(row.startup));
-        for (const auto& row : inputwindow::kParameterPlanes) Plane(row.number, s(row.p), s(row.u), s(row.v));
+        for (const auto& row : inputwindow::kCoordinatePlanes) coefficients(row.number, s(row.startup));
+        for (const auto& row : inputwindow::kParameterPlanes) plane(row.number, s(row.p), s(row.u), s(row.v));
     }
 
-    static Real Read(const std::string& text) {
-        const NumberReadResult r = ParseNumberOrFraction(text);
+    static Real read(const std::string& text) {
+        const NumberReadResult r = parseNumberOrFraction(text);
         EXPECT_TRUE(r.ok) << text;
         return r.value;
     }
 
-    void Triple(const std::string& prefix, Vector3& target, const std::array<std::string, 3>& texts3) {
-        const auto names = working::TripleFieldNames(prefix);
+    void triple(const std::string& prefix, Vector3& target, const std::array<std::string, 3>& texts3) {
+        const auto names = working::tripleFieldNames(prefix);
         for (int a = 0; a < 3; ++a) {
             texts[names[std::size_t(a)]] = texts3[std::size_t(a)];
-            AxisValue(target, a) = Read(texts3[std::size_t(a)]);
+            axisValue(target, a) = read(texts3[std::size_t(a)]);
         }
     }
 
     // A point, then E5, AD and g2 derived from the points.
-    void Point(int point, const std::string& x, const std::string& y, const std::string& z) {
-        const auto names = working::PointFieldNames(point);
+    void point(int point, const std::string& x, const std::string& y, const std::string& z) {
+        const auto names = working::pointFieldNames(point);
         const std::array<std::string, 3> xyz = {x, y, z};
         for (int a = 0; a < 3; ++a) {
             texts[names[std::size_t(a)]] = xyz[std::size_t(a)];
-            AxisValue(scene.points[std::size_t(point)], a) = Read(xyz[std::size_t(a)]);
+            axisValue(scene.points[std::size_t(point)], a) = read(xyz[std::size_t(a)]);
         }
-        Derive();
+        derive();
     }
 
-    void Derive() {
+    void derive() {
         const auto& p = scene.points;
         auto set = [](Vector3& target, const Vector3& from, const Vector3& to) {
             target.x = to.x - from.x;
@@ -84,28 +84,28 @@ struct TypedScene {
     }
 
     // g (1) or h (2).
-    void Line(int line, const std::array<std::string, 3>& p, const std::array<std::string, 3>& u) {
+    void line(int line, const std::array<std::string, 3>& p, const std::array<std::string, 3>& u) {
         const bool g = line == LineG;
-        Triple(g ? inputwindow::kSupportG.prefix : inputwindow::kSupportH.prefix, scene.lineSupport[std::size_t(line)], p);
-        Triple(g ? inputwindow::kDirectionG.prefix : inputwindow::kDirectionH.prefix,
+        triple(g ? inputwindow::kSupportG.prefix : inputwindow::kSupportH.prefix, scene.lineSupport[std::size_t(line)], p);
+        triple(g ? inputwindow::kDirectionG.prefix : inputwindow::kDirectionH.prefix,
                scene.lineDirection[std::size_t(line)], u);
     }
 
     // E1 or E2.
-    void Coefficients(int plane, const std::array<std::string, 4>& k) {
+    void coefficients(int plane, const std::array<std::string, 4>& k) {
         for (int i = 0; i < 4; ++i) {
-            texts[working::CoefficientFieldName(plane, i)] = k[std::size_t(i)];
-            scene.planeCoeffs[std::size_t(plane)][std::size_t(i)] = Read(k[std::size_t(i)]);
+            texts[working::coefficientFieldName(plane, i)] = k[std::size_t(i)];
+            scene.planeCoeffs[std::size_t(plane)][std::size_t(i)] = read(k[std::size_t(i)]);
         }
     }
 
     // E3 or E4 (E3 also into the copies of its spanning vectors).
-    void Plane(int plane, const std::array<std::string, 3>& p, const std::array<std::string, 3>& u,
+    void plane(int plane, const std::array<std::string, 3>& p, const std::array<std::string, 3>& u,
                const std::array<std::string, 3>& v) {
         const std::string n = std::to_string(plane);
-        Triple("p" + n, scene.planeSupport[std::size_t(plane)], p);
-        Triple("u" + n, scene.planeSpanU[std::size_t(plane)], u);
-        Triple("v" + n, scene.planeSpanV[std::size_t(plane)], v);
+        triple("p" + n, scene.planeSupport[std::size_t(plane)], p);
+        triple("u" + n, scene.planeSpanU[std::size_t(plane)], u);
+        triple("v" + n, scene.planeSpanV[std::size_t(plane)], v);
         if (plane == PlaneE3) {
             scene.e3SpanCopyU = scene.planeSpanU[PlaneE3];
             scene.e3SpanCopyV = scene.planeSpanV[PlaneE3];
@@ -120,27 +120,27 @@ struct ButtonRun {
     working::WorkingOutcome outcome;
 };
 
-inline const CalculationButton& ButtonNamed(const std::string& name) {
-    for (const CalculationButton& button : CalculationButtons())
+inline const CalculationButton& buttonNamed(const std::string& name) {
+    for (const CalculationButton& button : calculationButtons())
         if (name == button.objectName) return button;
     ADD_FAILURE() << "no button " << name;
-    return CalculationButtons().front();
+    return calculationButtons().front();
 }
 
-inline ButtonRun RunButton(const std::string& name, const TypedScene& typed) {
+inline ButtonRun runButton(const std::string& name, const TypedScene& typed) {
     ButtonRun run;
     PlainTextOutputLog workingLog, blockLog;
-    EXPECT_TRUE(working::WriteWorking(name, typed.scene, typed.texts, workingLog, &run.outcome)) << name;
+    EXPECT_TRUE(working::writeWorking(name, typed.scene, typed.texts, workingLog, &run.outcome)) << name;
     Scene scene = typed.scene;
-    ButtonNamed(name).run(scene, blockLog);
-    run.working = workingLog.Lines();
-    run.block = blockLog.Lines();
+    buttonNamed(name).run(scene, blockLog);
+    run.working = workingLog.lines();
+    run.block = blockLog.lines();
     return run;
 }
 
 // The numbers of a result text ("S(1|2,5|-3)", "√(50/3) = 4,082") in order,
 // fractions as their quotient.
-inline std::vector<Real> NumbersIn(const std::string& text) {
+inline std::vector<Real> numbersIn(const std::string& text) {
     static const std::regex number(R"((-?\d+(?:,\d+)?(?:E-?\d+)?)(?:/(\d+(?:,\d+)?))?)");
     std::vector<Real> values;
     for (auto it = std::sregex_iterator(text.begin(), text.end(), number); it != std::sregex_iterator(); ++it) {
@@ -160,7 +160,7 @@ inline std::vector<Real> NumbersIn(const std::string& text) {
 }
 
 // The value agrees with the block's text rounded to `digits` decimals.
-inline ::testing::AssertionResult AgreesAfterRounding(Real exact, Real shown, int digits = 3) {
+inline ::testing::AssertionResult agreesAfterRounding(Real exact, Real shown, int digits = 3) {
     const Real half = 0.5L * std::pow(10.0L, -digits);
     if (std::fabs(exact - shown) <= half + 1E-9L * std::max<Real>(1, std::fabs(exact)))
         return ::testing::AssertionSuccess();
@@ -170,12 +170,12 @@ inline ::testing::AssertionResult AgreesAfterRounding(Real exact, Real shown, in
 
 // Every working line fits the output area, and nothing is "nan", "inf" or
 // "nicht berechenbar" unless the block says so too.
-inline void ExpectCleanWorking(const ButtonRun& run) {
+inline void expectCleanWorking(const ButtonRun& run) {
     std::string blockText;
     for (const auto& line : run.block) blockText += line + "\n";
     const bool blockFails = blockText.find("nicht berechenbar") != std::string::npos;
     for (const auto& line : run.working) {
-        EXPECT_LE(Utf8Length(line), 60) << line;
+        EXPECT_LE(utf8Length(line), 60) << line;
         std::string lower;
         for (char ch : line) lower.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(ch))));
         EXPECT_EQ(lower.find("nan"), std::string::npos) << line;
@@ -190,54 +190,54 @@ inline void ExpectCleanWorking(const ButtonRun& run) {
 class RandomInputs {
 public:
     explicit RandomInputs(unsigned seed) : engine_(seed) {}
-    long Whole(long range = 9) { return std::uniform_int_distribution<long>(-range, range)(engine_); }
-    std::string Text(long range = 9) { return std::to_string(Whole(range)); }
-    std::array<std::string, 3> Triple(long range = 9) { return {Text(range), Text(range), Text(range)}; }
+    long whole(long range = 9) { return std::uniform_int_distribution<long>(-range, range)(engine_); }
+    std::string text(long range = 9) { return std::to_string(whole(range)); }
+    std::array<std::string, 3> triple(long range = 9) { return {text(range), text(range), text(range)}; }
     // True with probability 1/n.
-    bool OneIn(int n) { return std::uniform_int_distribution<int>(1, n)(engine_) == 1; }
+    bool oneIn(int n) { return std::uniform_int_distribution<int>(1, n)(engine_) == 1; }
 
 private:
     std::mt19937 engine_;
 };
 
-inline std::array<long, 3> Whole3(const std::array<std::string, 3>& t) {
+inline std::array<long, 3> whole3(const std::array<std::string, 3>& t) {
     return {std::stol(t[0]), std::stol(t[1]), std::stol(t[2])};
 }
-inline std::array<std::string, 3> Texts3(const std::array<long, 3>& v) {
+inline std::array<std::string, 3> texts3(const std::array<long, 3>& v) {
     return {std::to_string(v[0]), std::to_string(v[1]), std::to_string(v[2])};
 }
 
 // The first number after `marker` in the line ("λ = " in 'S liegt auf g mit
 // λ = 1,5'); NaN when the marker is missing.
-inline Real NumberAfter(const std::string& line, const std::string& marker) {
+inline Real numberAfter(const std::string& line, const std::string& marker) {
     const auto at = line.find(marker);
     if (at == std::string::npos) return std::nanl("");
-    const std::vector<Real> numbers = NumbersIn(line.substr(at + marker.size()));
+    const std::vector<Real> numbers = numbersIn(line.substr(at + marker.size()));
     return numbers.empty() ? std::nanl("") : numbers.front();
 }
 
-inline bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+inline bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // The three coordinates after `marker` ("S(" in 'g ∩ h = S(3|1|2)  ').
-inline std::array<Real, 3> PointAfter(const std::string& line, const std::string& marker) {
+inline std::array<Real, 3> pointAfter(const std::string& line, const std::string& marker) {
     const auto at = line.find(marker);
     if (at == std::string::npos) return {std::nanl(""), std::nanl(""), std::nanl("")};
-    const std::vector<Real> n = NumbersIn(line.substr(at + marker.size()));
+    const std::vector<Real> n = numbersIn(line.substr(at + marker.size()));
     if (n.size() < 3) return {std::nanl(""), std::nanl(""), std::nanl("")};
     return {n[0], n[1], n[2]};
 }
 
-inline ::testing::AssertionResult PointAgrees(const std::array<Real, 3>& exact, const std::array<Real, 3>& shown) {
+inline ::testing::AssertionResult pointAgrees(const std::array<Real, 3>& exact, const std::array<Real, 3>& shown) {
     for (std::size_t i = 0; i < 3; ++i) {
-        ::testing::AssertionResult r = AgreesAfterRounding(exact[i], shown[i]);
+        ::testing::AssertionResult r = agreesAfterRounding(exact[i], shown[i]);
         if (!r) return r << " in component " << i;
     }
     return ::testing::AssertionSuccess();
 }
 
 // The working ends with this sentence (wrapped as the sheet wraps it).
-inline ::testing::AssertionResult EndsWithSentence(const ButtonRun& run, const std::string& sentence) {
-    const std::vector<std::string> expected = working::WrapLine(sentence);
+inline ::testing::AssertionResult endsWithSentence(const ButtonRun& run, const std::string& sentence) {
+    const std::vector<std::string> expected = working::wrapLine(sentence);
     if (run.working.size() >= expected.size() &&
         std::equal(expected.begin(), expected.end(), run.working.end() - std::ptrdiff_t(expected.size())))
         return ::testing::AssertionSuccess();
@@ -245,7 +245,7 @@ inline ::testing::AssertionResult EndsWithSentence(const ButtonRun& run, const s
 }
 
 // Expected lines put together from parts that several examples share.
-inline std::vector<std::string> Joined(std::initializer_list<std::vector<std::string>> parts) {
+inline std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts) {
     std::vector<std::string> all;
     for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
     return all;
@@ -254,13 +254,13 @@ inline std::vector<std::string> Joined(std::initializer_list<std::vector<std::st
 // The result block's case for a line or plane with a plane: 2 intersecting
 // ("∩"), 1 parallel ("||"), 0 identical or in the plane; -1 when the block
 // says the input is no line or plane, where the working must have stopped.
-inline int IncidenceStatus(const ButtonRun& run) {
+inline int incidenceStatus(const ButtonRun& run) {
     const std::string& first = run.block.front();
-    if (Contains(first, "Ebene") || Contains(first, "Nullvektor")) {
+    if (contains(first, "Ebene") || contains(first, "Nullvektor")) {
         EXPECT_TRUE(run.outcome.stopped) << first;
         return -1;
     }
-    const int status = Contains(first, "∩") ? 2 : Contains(first, "||") ? 1 : 0;
+    const int status = contains(first, "∩") ? 2 : contains(first, "||") ? 1 : 0;
     EXPECT_EQ(run.outcome.status, status) << first;
     return status;
 }

@@ -7,9 +7,9 @@ using Lines = std::vector<std::string>;
 
 TEST(LineLineWorking, SkewLinesWithDistanceAndFeet) {
     TypedScene t;
-    t.Line(LineG, {"1", "0,5", "0"}, {"2", "-1", "1/3"});
-    t.Line(LineH, {"0", "1", "2"}, {"1", "1", "-1"});
-    const ButtonRun run = RunButton("SpeedButton_g_mit_h", t);
+    t.line(LineG, {"1", "0,5", "0"}, {"2", "-1", "1/3"});
+    t.line(LineH, {"0", "1", "2"}, {"1", "1", "-1"});
+    const ButtonRun run = runButton("SpeedButton_g_mit_h", t);
     EXPECT_EQ(run.working, (Lines{
         "Rechenweg: Lage von g und h",
         "g: p = (1|1/2|0), u = (2|-1|1/3)",
@@ -62,10 +62,10 @@ TEST(LineLineWorking, SkewLinesWithDistanceAndFeet) {
 
 TEST(LineLineWorking, IntersectingLineThroughPAndQ) {
     TypedScene t;
-    t.Line(LineG, {"1", "1/2", "0"}, {"2", "-1", "1/3"});
-    t.Point(PointP, "3", "-1/2", "1/3");
-    t.Point(PointQ, "3", "1", "4/3");
-    EXPECT_EQ(RunButton("SpeedButton_g_mit_g1", t).working, (Lines{
+    t.line(LineG, {"1", "1/2", "0"}, {"2", "-1", "1/3"});
+    t.point(PointP, "3", "-1/2", "1/3");
+    t.point(PointQ, "3", "1", "4/3");
+    EXPECT_EQ(runButton("SpeedButton_g_mit_g1", t).working, (Lines{
         "Rechenweg: Lage von g und g2",
         "g: p = (1|1/2|0), u = (2|-1|1/3)",
         "g2: q = (3|-1/2|1/3), v = (0|3/2|1)",
@@ -104,46 +104,46 @@ TEST(LineLineWorking, IntersectingLineThroughPAndQ) {
 TEST(LineLineWorking, AgreesWithTheResultBlockOnRandomInputs) {
     RandomInputs random(1402);
     for (int sample = 0; sample < 300; ++sample) {
-        const std::array<long, 3> p = Whole3(random.Triple()), u = Whole3(random.Triple());
-        std::array<long, 3> q = Whole3(random.Triple()), v = Whole3(random.Triple());
-        const long k = random.Whole(3), m = random.Whole(3);
-        const long j = random.OneIn(2) ? 2 + random.Whole(1) : -2;  // 1, 2, 3 or -2
-        if (random.OneIn(4)) {  // intersecting: q + m·v = p + k·u
+        const std::array<long, 3> p = whole3(random.triple()), u = whole3(random.triple());
+        std::array<long, 3> q = whole3(random.triple()), v = whole3(random.triple());
+        const long k = random.whole(3), m = random.whole(3);
+        const long j = random.oneIn(2) ? 2 + random.whole(1) : -2;  // 1, 2, 3 or -2
+        if (random.oneIn(4)) {  // intersecting: q + m·v = p + k·u
             for (std::size_t i = 0; i < 3; ++i) q[i] = p[i] + k * u[i] - m * v[i];
-        } else if (random.OneIn(4)) {  // parallel, sometimes identical
+        } else if (random.oneIn(4)) {  // parallel, sometimes identical
             for (std::size_t i = 0; i < 3; ++i) v[i] = j * u[i];
-            if (random.OneIn(2))
+            if (random.oneIn(2))
                 for (std::size_t i = 0; i < 3; ++i) q[i] = p[i] + k * u[i];
-        } else if (random.OneIn(20)) {
+        } else if (random.oneIn(20)) {
             v = {0, 0, 0};
         }
         TypedScene t;
-        t.Line(LineG, Texts3(p), Texts3(u));
-        t.Line(LineH, Texts3(q), Texts3(v));
-        t.Point(PointP, std::to_string(q[0]), std::to_string(q[1]), std::to_string(q[2]));
-        t.Point(PointQ, std::to_string(q[0] + v[0]), std::to_string(q[1] + v[1]), std::to_string(q[2] + v[2]));
+        t.line(LineG, texts3(p), texts3(u));
+        t.line(LineH, texts3(q), texts3(v));
+        t.point(PointP, std::to_string(q[0]), std::to_string(q[1]), std::to_string(q[2]));
+        t.point(PointQ, std::to_string(q[0] + v[0]), std::to_string(q[1] + v[1]), std::to_string(q[2] + v[2]));
         for (const char* name : {"SpeedButton_g_mit_h", "SpeedButton_g_mit_g1"}) {
-            const ButtonRun run = RunButton(name, t);
-            ExpectCleanWorking(run);
+            const ButtonRun run = runButton(name, t);
+            expectCleanWorking(run);
             const std::string& first = run.block.front();
-            if (Contains(first, "Nullvektor")) {
+            if (contains(first, "Nullvektor")) {
                 EXPECT_TRUE(run.outcome.stopped) << first;
                 continue;
             }
-            const int status = Contains(first, "windschief") ? 3 : Contains(first, "∩") ? 2 : Contains(first, "||") ? 1 : 0;
+            const int status = contains(first, "windschief") ? 3 : contains(first, "∩") ? 2 : contains(first, "||") ? 1 : 0;
             ASSERT_EQ(run.outcome.status, status) << name << ": " << first;
             const auto& values = run.outcome.values;
             const auto& vectors = run.outcome.vectors;
             if (status == 2) {
-                EXPECT_TRUE(PointAgrees(vectors.at("S"), PointAfter(first, "S(")));
-                EXPECT_TRUE(AgreesAfterRounding(values.at("α"), NumberAfter(run.block[1], "α = ")));
+                EXPECT_TRUE(pointAgrees(vectors.at("S"), pointAfter(first, "S(")));
+                EXPECT_TRUE(agreesAfterRounding(values.at("α"), numberAfter(run.block[1], "α = ")));
             }
             if (status == 1 || status == 3) {
-                EXPECT_TRUE(AgreesAfterRounding(values.at("d"), NumberAfter(run.block[1], ") = ")));
+                EXPECT_TRUE(agreesAfterRounding(values.at("d"), numberAfter(run.block[1], ") = ")));
             }
             if (status == 3) {
-                EXPECT_TRUE(PointAgrees(vectors.at("P"), PointAfter(run.block[3], "P(")));
-                EXPECT_TRUE(PointAgrees(vectors.at("Q"), PointAfter(run.block[4], "Q(")));
+                EXPECT_TRUE(pointAgrees(vectors.at("P"), pointAfter(run.block[3], "P(")));
+                EXPECT_TRUE(pointAgrees(vectors.at("Q"), pointAfter(run.block[4], "Q(")));
             }
         }
     }

@@ -7,9 +7,9 @@ using Lines = std::vector<std::string>;
 
 TEST(LinePlaneWorking, LineThroughE1) {
     TypedScene t;
-    t.Line(LineG, {"1", "1/2", "0"}, {"2", "-1", "1/3"});
-    t.Coefficients(PlaneE1, {"3", "-2", "0,5", "5"});
-    const ButtonRun run = RunButton("SpeedButton_E1_mit_g", t);
+    t.line(LineG, {"1", "1/2", "0"}, {"2", "-1", "1/3"});
+    t.coefficients(PlaneE1, {"3", "-2", "0,5", "5"});
+    const ButtonRun run = runButton("SpeedButton_E1_mit_g", t);
     EXPECT_EQ(run.working, (Lines{
         "Rechenweg: Lage von E1 und g",
         "E1: 3x - 2y + 1/2·z = 5",
@@ -34,9 +34,9 @@ TEST(LinePlaneWorking, LineThroughE1) {
 
 TEST(LinePlaneWorking, LineThroughE3InParameterForm) {
     TypedScene t;
-    t.Line(LineG, {"1", "1/2", "0"}, {"2", "-1", "1/3"});
-    t.Plane(PlaneE3, {"2", "-1", "0"}, {"1", "1", "1/2"}, {"0", "2", "-1"});
-    EXPECT_EQ(RunButton("SpeedButton_E3_mit_g", t).working, (Lines{
+    t.line(LineG, {"1", "1/2", "0"}, {"2", "-1", "1/3"});
+    t.plane(PlaneE3, {"2", "-1", "0"}, {"1", "1", "1/2"}, {"0", "2", "-1"});
+    EXPECT_EQ(runButton("SpeedButton_E3_mit_g", t).working, (Lines{
         "Rechenweg: Lage von E3 und g",
         "E3: p = (2|-1|0), u = (1|1|1/2), v = (0|2|-1)",
         "Koordinatenform von E3 mit dem Normalenvektor n = u × v:",
@@ -67,11 +67,11 @@ TEST(LinePlaneWorking, LineThroughE3InParameterForm) {
 
 TEST(LinePlaneWorking, LineParallelToE5) {
     TypedScene t;
-    t.Line(LineG, {"1", "1/2", "0"}, {"2", "-1", "1/3"});
-    t.Point(PointA, "1", "0", "0");
-    t.Point(PointB, "3", "-1", "1/3");
-    t.Point(PointC, "0", "2", "0");
-    EXPECT_EQ(RunButton("SpeedButton_E5_mit_g", t).working, (Lines{
+    t.line(LineG, {"1", "1/2", "0"}, {"2", "-1", "1/3"});
+    t.point(PointA, "1", "0", "0");
+    t.point(PointB, "3", "-1", "1/3");
+    t.point(PointC, "0", "2", "0");
+    EXPECT_EQ(runButton("SpeedButton_E5_mit_g", t).working, (Lines{
         "Rechenweg: Lage von E5 und g",
         "E5: p = (1|0|0), u = (2|-1|1/3), v = (-1|2|0)",
         "Koordinatenform von E5 mit dem Normalenvektor n = u × v:",
@@ -102,21 +102,21 @@ TEST(LinePlaneWorking, AgreesWithTheResultBlockOnRandomInputs) {
     RandomInputs random(1403);
     for (int sample = 0; sample < 300; ++sample) {
         TypedScene t;
-        const std::array<long, 3> A = Whole3(random.Triple()), B = Whole3(random.Triple()), C = Whole3(random.Triple());
-        t.Point(PointA, std::to_string(A[0]), std::to_string(A[1]), std::to_string(A[2]));
-        t.Point(PointB, std::to_string(B[0]), std::to_string(B[1]), std::to_string(B[2]));
-        t.Point(PointC, std::to_string(C[0]), std::to_string(C[1]), std::to_string(C[2]));
-        std::array<long, 3> p3 = Whole3(random.Triple()), u3 = Whole3(random.Triple()), v3 = Whole3(random.Triple());
-        std::array<long, 4> e1 = {random.Whole(), random.Whole(), random.Whole(), random.Whole()};
-        if (random.OneIn(30)) u3 = {0, 0, 0};
-        if (random.OneIn(30)) e1 = {0, 0, 0, 1};
-        t.Plane(PlaneE3, Texts3(p3), Texts3(u3), Texts3(v3));
-        t.Coefficients(PlaneE1, {std::to_string(e1[0]), std::to_string(e1[1]), std::to_string(e1[2]),
+        const std::array<long, 3> A = whole3(random.triple()), B = whole3(random.triple()), C = whole3(random.triple());
+        t.point(PointA, std::to_string(A[0]), std::to_string(A[1]), std::to_string(A[2]));
+        t.point(PointB, std::to_string(B[0]), std::to_string(B[1]), std::to_string(B[2]));
+        t.point(PointC, std::to_string(C[0]), std::to_string(C[1]), std::to_string(C[2]));
+        std::array<long, 3> p3 = whole3(random.triple()), u3 = whole3(random.triple()), v3 = whole3(random.triple());
+        std::array<long, 4> e1 = {random.whole(), random.whole(), random.whole(), random.whole()};
+        if (random.oneIn(30)) u3 = {0, 0, 0};
+        if (random.oneIn(30)) e1 = {0, 0, 0, 1};
+        t.plane(PlaneE3, texts3(p3), texts3(u3), texts3(v3));
+        t.coefficients(PlaneE1, {std::to_string(e1[0]), std::to_string(e1[1]), std::to_string(e1[2]),
                                  std::to_string(e1[3])});
         // The plane the line is built for, as support, spanning vectors and normal.
         const int target = std::array<int, 3>{PlaneE1, PlaneE3, PlaneE5}[std::size_t(sample % 3)];
-        std::array<long, 3> p = Whole3(random.Triple()), u = Whole3(random.Triple());
-        const long j = random.Whole(2), k = random.Whole(2);
+        std::array<long, 3> p = whole3(random.triple()), u = whole3(random.triple());
+        const long j = random.whole(2), k = random.whole(2);
         std::array<long, 3> s, su, sv;
         if (target == PlaneE3) {
             s = p3, su = u3, sv = v3;
@@ -127,31 +127,31 @@ TEST(LinePlaneWorking, AgreesWithTheResultBlockOnRandomInputs) {
             s = p;
             su = {0, -e1[2], e1[1]};
             sv = {e1[2], 0, -e1[0]};
-            if (random.OneIn(2)) {
+            if (random.oneIn(2)) {
                 e1[3] = e1[0] * p[0] + e1[1] * p[1] + e1[2] * p[2];
-                t.Coefficients(PlaneE1, {std::to_string(e1[0]), std::to_string(e1[1]), std::to_string(e1[2]),
+                t.coefficients(PlaneE1, {std::to_string(e1[0]), std::to_string(e1[1]), std::to_string(e1[2]),
                                          std::to_string(e1[3])});
             }
         }
-        if (random.OneIn(3)) {  // parallel to the plane, or in it
+        if (random.oneIn(3)) {  // parallel to the plane, or in it
             for (std::size_t i = 0; i < 3; ++i) u[i] = j * su[i] + k * sv[i];
-            if (target != PlaneE1 && random.OneIn(2))
+            if (target != PlaneE1 && random.oneIn(2))
                 for (std::size_t i = 0; i < 3; ++i) p[i] = s[i] + k * su[i] - j * sv[i];
         }
-        if (random.OneIn(30)) u = {0, 0, 0};
-        t.Line(LineG, Texts3(p), Texts3(u));
+        if (random.oneIn(30)) u = {0, 0, 0};
+        t.line(LineG, texts3(p), texts3(u));
         for (const char* name : {"SpeedButton_E1_mit_g", "SpeedButton_E3_mit_g", "SpeedButton_E5_mit_g"}) {
-            const ButtonRun run = RunButton(name, t);
-            ExpectCleanWorking(run);
-            const int status = IncidenceStatus(run);
+            const ButtonRun run = runButton(name, t);
+            expectCleanWorking(run);
+            const int status = incidenceStatus(run);
             if (status < 0 || run.outcome.status != status) continue;
             const std::string& first = run.block.front();
             if (status == 2) {
-                EXPECT_TRUE(PointAgrees(run.outcome.vectors.at("S"), PointAfter(first, "S(")));
-                EXPECT_TRUE(AgreesAfterRounding(run.outcome.values.at("α"), NumberAfter(run.block[1], "α = ")));
+                EXPECT_TRUE(pointAgrees(run.outcome.vectors.at("S"), pointAfter(first, "S(")));
+                EXPECT_TRUE(agreesAfterRounding(run.outcome.values.at("α"), numberAfter(run.block[1], "α = ")));
             }
             if (status == 1) {
-                EXPECT_TRUE(AgreesAfterRounding(run.outcome.values.at("d"), NumberAfter(run.block[1], ") = ")));
+                EXPECT_TRUE(agreesAfterRounding(run.outcome.values.at("d"), numberAfter(run.block[1], ") = ")));
             }
         }
     }

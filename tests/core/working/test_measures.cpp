@@ -14,19 +14,19 @@ using Lines = std::vector<std::string>;
 
 // A, B, C with a triangle of irrational area, S above; the second scene
 // moves C and adds D so that ABCD is a plane quadrilateral.
-TypedScene TriangleScene() {
+TypedScene triangleScene() {
     TypedScene t;
-    t.Point(PointA, "1", "0", "0,5");
-    t.Point(PointB, "3", "1", "1/2");
-    t.Point(PointC, "2", "3", "1");
-    t.Point(PointS, "1", "1", "3");
+    t.point(PointA, "1", "0", "0,5");
+    t.point(PointB, "3", "1", "1/2");
+    t.point(PointC, "2", "3", "1");
+    t.point(PointS, "1", "1", "3");
     return t;
 }
 
-TypedScene QuadrilateralScene() {
-    TypedScene t = TriangleScene();
-    t.Point(PointC, "2", "3", "1/2");
-    t.Point(PointD, "0", "5/2", "1/2");
+TypedScene quadrilateralScene() {
+    TypedScene t = triangleScene();
+    t.point(PointC, "2", "3", "1/2");
+    t.point(PointD, "0", "5/2", "1/2");
     return t;
 }
 
@@ -52,7 +52,7 @@ const Lines kTriangleVolume = {
     "    + (-5/2)·(2·2 - 0·1)",
     "= 0·5 - (-1)·(-3/2) + (-5/2)·4 = -23/2",
 };
-const Lines kQuadrilateralVolume = Joined({{"AB = (2|1|0), AC = (1|3|0), AD = D - A = (-1|5/2|0)"}, kPlanarity, {
+const Lines kQuadrilateralVolume = joined({{"AB = (2|1|0), AC = (1|3|0), AD = D - A = (-1|5/2|0)"}, kPlanarity, {
     "det = 0: ABCD ist eben. Teilkörper über ABC und ACD:",
     "SA = A - S = (0|-1|-5/2), SB = B - S = (2|0|-5/2)",
     "SC = C - S = (1|2|-5/2), SD = D - S = (-1|3/2|-5/2)",
@@ -72,7 +72,7 @@ const Lines kQuadrilateralVolume = Joined({{"AB = (2|1|0), AC = (1|3|0), AD = D 
 }});
 
 TEST(MeasureWorking, AngleBetweenOAAndOB) {
-    EXPECT_EQ(RunButton("SpeedButton_Winkel_AOC", TriangleScene()).working, (Lines{
+    EXPECT_EQ(runButton("SpeedButton_Winkel_AOC", triangleScene()).working, (Lines{
         "Rechenweg: Winkel ∠(OA;OB)",
         "OA = (1|0|1/2), OB = (3|1|1/2)",
         "OA·OB = 1·3 + 0·1 + 1/2·(1/2) = 13/4",
@@ -85,7 +85,7 @@ TEST(MeasureWorking, AngleBetweenOAAndOB) {
 }
 
 TEST(MeasureWorking, VectorProduct) {
-    EXPECT_EQ(RunButton("SpeedButton_OAxOB", TriangleScene()).working, (Lines{
+    EXPECT_EQ(runButton("SpeedButton_OAxOB", triangleScene()).working, (Lines{
         "Rechenweg: Vektorprodukt OA × OB",
         "OA = (1|0|1/2), OB = (3|1|1/2)",
         "OA × OB:",
@@ -97,7 +97,7 @@ TEST(MeasureWorking, VectorProduct) {
 }
 
 TEST(MeasureWorking, ScalarProduct) {
-    EXPECT_EQ(RunButton("SpeedButton_OA_mal_OB", TriangleScene()).working, (Lines{
+    EXPECT_EQ(runButton("SpeedButton_OA_mal_OB", triangleScene()).working, (Lines{
         "Rechenweg: Skalarprodukt OA·OB",
         "OA = (1|0|1/2), OB = (3|1|1/2)",
         "OA·OB = 1·3 + 0·1 + 1/2·(1/2) = 13/4",
@@ -105,7 +105,7 @@ TEST(MeasureWorking, ScalarProduct) {
 }
 
 TEST(MeasureWorking, TriangleArea) {
-    EXPECT_EQ(RunButton("SpeedButton_Dreiecksflaeche", TriangleScene()).working, (Lines{
+    EXPECT_EQ(runButton("SpeedButton_Dreiecksflaeche", triangleScene()).working, (Lines{
         "Rechenweg: Flächeninhalt des Dreiecks ABC",
         "AB = B - A = (2|1|0), AC = C - A = (1|3|1/2)",
         "Flächeninhalt A = 1/2·|AB × AC|:",
@@ -120,17 +120,17 @@ TEST(MeasureWorking, TriangleArea) {
 }
 
 TEST(MeasureWorking, PrismOverABC) {
-    EXPECT_EQ(RunButton("SpeedButton_PrismavolumenABC", TriangleScene()).working,
-              Joined({{"Rechenweg: Volumen des Prismas ABC_AS"}, kTriangleVolume, {"V = 1/2·|det| = 1/2·|-23/2| = 23/4"}}));
+    EXPECT_EQ(runButton("SpeedButton_PrismavolumenABC", triangleScene()).working,
+              joined({{"Rechenweg: Volumen des Prismas ABC_AS"}, kTriangleVolume, {"V = 1/2·|det| = 1/2·|-23/2| = 23/4"}}));
 }
 
 TEST(MeasureWorking, PyramidOverABC) {
-    EXPECT_EQ(RunButton("SpeedButton_Pyramidenvolumen1", TriangleScene()).working,
-              Joined({{"Rechenweg: Volumen der Pyramide ABCS"}, kTriangleVolume, {"V = 1/6·|det| = 1/6·|-23/2| = 23/12"}}));
+    EXPECT_EQ(runButton("SpeedButton_Pyramidenvolumen1", triangleScene()).working,
+              joined({{"Rechenweg: Volumen der Pyramide ABCS"}, kTriangleVolume, {"V = 1/6·|det| = 1/6·|-23/2| = 23/12"}}));
 }
 
 TEST(MeasureWorking, Spat) {
-    EXPECT_EQ(RunButton("SpeedButton_Spatvolumen", TriangleScene()).working, (Lines{
+    EXPECT_EQ(runButton("SpeedButton_Spatvolumen", triangleScene()).working, (Lines{
         "Rechenweg: Volumen des Spats AB, AC, AS",
         "AB = (2|1|0), AC = (1|3|1/2), SA = A - S = (0|-1|-5/2)",
         "                  |2  1    0|",
@@ -144,7 +144,7 @@ TEST(MeasureWorking, Spat) {
 }
 
 TEST(MeasureWorking, QuadrilateralArea) {
-    EXPECT_EQ(RunButton("SpeedButton_Vierecksflaeche", QuadrilateralScene()).working, Joined({{
+    EXPECT_EQ(runButton("SpeedButton_Vierecksflaeche", quadrilateralScene()).working, joined({{
         "Rechenweg: Flächeninhalt des Vierecks ABCD",
         "AB = B - A = (2|1|0), AC = C - A = (1|3|0)",
         "Liegt ABCD in einer Ebene? AD = D - A = (-1|5/2|0)",
@@ -168,17 +168,17 @@ TEST(MeasureWorking, QuadrilateralArea) {
 }
 
 TEST(MeasureWorking, PrismOverABCD) {
-    EXPECT_EQ(RunButton("SpeedButton_PrismavolumenABCD", QuadrilateralScene()).working,
-              Joined({{"Rechenweg: Volumen des Prismas ABCD_AS"}, kQuadrilateralVolume, {"V = 1/2·|det(SA, SB, SC)| + 1/2·|det(SA, SC, SD)|", "V = 1/2·|-25/2| + 1/2·|-55/4| = 105/8"}}));
+    EXPECT_EQ(runButton("SpeedButton_PrismavolumenABCD", quadrilateralScene()).working,
+              joined({{"Rechenweg: Volumen des Prismas ABCD_AS"}, kQuadrilateralVolume, {"V = 1/2·|det(SA, SB, SC)| + 1/2·|det(SA, SC, SD)|", "V = 1/2·|-25/2| + 1/2·|-55/4| = 105/8"}}));
 }
 
 TEST(MeasureWorking, PyramidOverABCD) {
-    EXPECT_EQ(RunButton("SpeedButton_Pyramidenvolumen2", QuadrilateralScene()).working,
-              Joined({{"Rechenweg: Volumen der Pyramide ABCDS"}, kQuadrilateralVolume, {"V = 1/6·|det(SA, SB, SC)| + 1/6·|det(SA, SC, SD)|", "V = 1/6·|-25/2| + 1/6·|-55/4| = 35/8"}}));
+    EXPECT_EQ(runButton("SpeedButton_Pyramidenvolumen2", quadrilateralScene()).working,
+              joined({{"Rechenweg: Volumen der Pyramide ABCDS"}, kQuadrilateralVolume, {"V = 1/6·|det(SA, SB, SC)| + 1/6·|det(SA, SC, SD)|", "V = 1/6·|-25/2| + 1/6·|-55/4| = 35/8"}}));
 }
 
 TEST(MeasureWorking, Coplanarity) {
-    EXPECT_EQ(RunButton("SpeedButton_komplanarOAOBOC", QuadrilateralScene()).working, Joined({{
+    EXPECT_EQ(runButton("SpeedButton_komplanarOAOBOC", quadrilateralScene()).working, joined({{
         "Rechenweg: Komplanarität von AB, AC, AD",
         "AB = (2|1|0), AC = (1|3|0), AD = (-1|5/2|0)",
     }, kPlanarity, {
@@ -200,9 +200,9 @@ TEST(MeasureWorking, Coplanarity) {
 
 // The value the result block prints after `marker`, or NaN when its line
 // says there is none.
-Real BlockValue(const ButtonRun& run, const std::string& marker) {
+Real blockValue(const ButtonRun& run, const std::string& marker) {
     for (const auto& line : run.block)
-        if (Contains(line, marker)) return NumberAfter(line, marker);
+        if (contains(line, marker)) return numberAfter(line, marker);
     return std::nanl("");
 }
 
@@ -212,19 +212,19 @@ Real BlockValue(const ButtonRun& run, const std::string& marker) {
 TEST(MeasureWorking, AgreesWithTheResultBlockOnRandomInputs) {
     RandomInputs random(1405);
     for (int sample = 0; sample < 300; ++sample) {
-        std::array<long, 3> A = Whole3(random.Triple()), B = Whole3(random.Triple()), C = Whole3(random.Triple());
-        std::array<long, 3> D = Whole3(random.Triple());
-        const std::array<long, 3> S = Whole3(random.Triple());
-        const long j = random.Whole(3), k = random.Whole(3);
-        if (random.OneIn(20)) A = {0, 0, 0};
-        if (random.OneIn(20))
+        std::array<long, 3> A = whole3(random.triple()), B = whole3(random.triple()), C = whole3(random.triple());
+        std::array<long, 3> D = whole3(random.triple());
+        const std::array<long, 3> S = whole3(random.triple());
+        const long j = random.whole(3), k = random.whole(3);
+        if (random.oneIn(20)) A = {0, 0, 0};
+        if (random.oneIn(20))
             for (std::size_t i = 0; i < 3; ++i) C[i] = A[i] + j * (B[i] - A[i]);
-        if (random.OneIn(3))
+        if (random.oneIn(3))
             for (std::size_t i = 0; i < 3; ++i) D[i] = A[i] + j * (B[i] - A[i]) + k * (C[i] - A[i]);
         TypedScene t;
         for (const auto& [point, v] : {std::pair{PointA, A}, std::pair{PointB, B}, std::pair{PointC, C},
                                        std::pair{PointD, D}, std::pair{PointS, S}})
-            t.Point(point, std::to_string(v[0]), std::to_string(v[1]), std::to_string(v[2]));
+            t.point(point, std::to_string(v[0]), std::to_string(v[1]), std::to_string(v[2]));
 
         const std::pair<const char*, const char*> volumes[] = {
             {"SpeedButton_Dreiecksflaeche", "A_Dreieck_ABC = "}, {"SpeedButton_Vierecksflaeche", "A_Viereck_ABCD = "},
@@ -232,73 +232,73 @@ TEST(MeasureWorking, AgreesWithTheResultBlockOnRandomInputs) {
             {"SpeedButton_Pyramidenvolumen1", "V_Pyr_ABCS = "}, {"SpeedButton_Pyramidenvolumen2", "V_Pyr_ABCDS = "},
             {"SpeedButton_Spatvolumen", "V_Spat_AB_AC_AS = "}};
         for (const auto& [name, marker] : volumes) {
-            const ButtonRun run = RunButton(name, t);
-            ExpectCleanWorking(run);
-            const Real shown = BlockValue(run, marker);
+            const ButtonRun run = runButton(name, t);
+            expectCleanWorking(run);
+            const Real shown = blockValue(run, marker);
             const auto& values = run.outcome.values;
             const bool has = values.count("A") || values.count("V");
             ASSERT_EQ(has, !std::isnan(shown)) << name << ": " << run.block.front();
             if (has) {
-                EXPECT_TRUE(AgreesAfterRounding(values.count("A") ? values.at("A") : values.at("V"), shown)) << name;
+                EXPECT_TRUE(agreesAfterRounding(values.count("A") ? values.at("A") : values.at("V"), shown)) << name;
             }
         }
 
-        const ButtonRun angle = RunButton("SpeedButton_Winkel_AOC", t);
-        ExpectCleanWorking(angle);
-        if (Contains(angle.block[1], "nicht definiert")) {
+        const ButtonRun angle = runButton("SpeedButton_Winkel_AOC", t);
+        expectCleanWorking(angle);
+        if (contains(angle.block[1], "nicht definiert")) {
             EXPECT_TRUE(angle.outcome.stopped);
         } else {
-            EXPECT_TRUE(AgreesAfterRounding(angle.outcome.values.at("φ"), NumberAfter(angle.block[1], "= "), 2));
+            EXPECT_TRUE(agreesAfterRounding(angle.outcome.values.at("φ"), numberAfter(angle.block[1], "= "), 2));
         }
-        const ButtonRun dot = RunButton("SpeedButton_OA_mal_OB", t);
-        EXPECT_TRUE(AgreesAfterRounding(dot.outcome.values.at("OA·OB"), BlockValue(dot, "OA * OB = ")));
-        const ButtonRun cross = RunButton("SpeedButton_OAxOB", t);
-        const auto columns = ColumnVectors({cross.block[1], cross.block[2], cross.block[3]});
+        const ButtonRun dot = runButton("SpeedButton_OA_mal_OB", t);
+        EXPECT_TRUE(agreesAfterRounding(dot.outcome.values.at("OA·OB"), blockValue(dot, "OA * OB = ")));
+        const ButtonRun cross = runButton("SpeedButton_OAxOB", t);
+        const auto columns = columnVectors({cross.block[1], cross.block[2], cross.block[3]});
         ASSERT_EQ(columns.size(), 1u);
         for (std::size_t i = 0; i < 3; ++i)
-            EXPECT_TRUE(AgreesAfterRounding(cross.outcome.vectors.at("OA × OB")[i], NumbersIn(columns[0][i]).at(0)));
+            EXPECT_TRUE(agreesAfterRounding(cross.outcome.vectors.at("OA × OB")[i], numbersIn(columns[0][i]).at(0)));
 
-        const ButtonRun coplanar = RunButton("SpeedButton_komplanarOAOBOC", t);
-        ExpectCleanWorking(coplanar);
-        const int status = Contains(coplanar.block[1], "nicht komplanar") ? 0 : Contains(coplanar.block[2], "nicht lösbar") ? 1 : 2;
+        const ButtonRun coplanar = runButton("SpeedButton_komplanarOAOBOC", t);
+        expectCleanWorking(coplanar);
+        const int status = contains(coplanar.block[1], "nicht komplanar") ? 0 : contains(coplanar.block[2], "nicht lösbar") ? 1 : 2;
         ASSERT_EQ(coplanar.outcome.status, status) << coplanar.block[1];
         if (status == 2) {
             const std::string& equation = coplanar.block[2];  // 'Gleichung: AD = 1/2·AB - 3·AC'
-            const Real t = NumberAfter(equation, "AB ") * (Contains(equation, "AB - ") ? -1 : 1);
-            EXPECT_TRUE(AgreesAfterRounding(coplanar.outcome.values.at("r"), NumberAfter(equation, "AD = ")));
-            EXPECT_TRUE(AgreesAfterRounding(coplanar.outcome.values.at("t"), t)) << equation;
+            const Real t = numberAfter(equation, "AB ") * (contains(equation, "AB - ") ? -1 : 1);
+            EXPECT_TRUE(agreesAfterRounding(coplanar.outcome.values.at("r"), numberAfter(equation, "AD = ")));
+            EXPECT_TRUE(agreesAfterRounding(coplanar.outcome.values.at("t"), t)) << equation;
         }
     }
 }
 
 TEST(MeasureWorking, DegenerateCornersEndWithASentenceOrAZeroMeasure) {
     TypedScene t;
-    t.Point(PointA, "0", "0", "0");
-    t.Point(PointB, "1", "2", "3");
-    t.Point(PointC, "2", "4", "6");
-    t.Point(PointD, "3", "6", "9");
-    const ButtonRun angle = RunButton("SpeedButton_Winkel_AOC", t);
-    EXPECT_TRUE(EndsWithSentence(
+    t.point(PointA, "0", "0", "0");
+    t.point(PointB, "1", "2", "3");
+    t.point(PointC, "2", "4", "6");
+    t.point(PointD, "3", "6", "9");
+    const ButtonRun angle = runButton("SpeedButton_Winkel_AOC", t);
+    EXPECT_TRUE(endsWithSentence(
         angle, "OA ist der Nullvektor (A liegt im Ursprung), es gibt keinen Winkel; der Rechenweg endet hier."));
-    EXPECT_TRUE(EndsWithSentence(RunButton("SpeedButton_Dreiecksflaeche", t), "A, B und C liegen auf einer Geraden"));
-    const ButtonRun coplanar = RunButton("SpeedButton_komplanarOAOBOC", t);
-    EXPECT_TRUE(EndsWithSentence(coplanar, "AB und AC sind parallel, r und t sind nicht eindeutig"));
+    EXPECT_TRUE(endsWithSentence(runButton("SpeedButton_Dreiecksflaeche", t), "A, B und C liegen auf einer Geraden"));
+    const ButtonRun coplanar = runButton("SpeedButton_komplanarOAOBOC", t);
+    EXPECT_TRUE(endsWithSentence(coplanar, "AB und AC sind parallel, r und t sind nicht eindeutig"));
     EXPECT_EQ(coplanar.block.back(), "AB und AC parallel !");
-    for (const ButtonRun* run : {&angle, &coplanar}) ExpectCleanWorking(*run);
+    for (const ButtonRun* run : {&angle, &coplanar}) expectCleanWorking(*run);
 }
 
 // Every calculation button has a working; the equation output and clear
 // buttons have none.
 TEST(MeasureWorking, EveryIncidenceAndMeasureButtonHasAWorking) {
     int withWorking = 0;
-    for (const CalculationButton& button : CalculationButtons()) {
+    for (const CalculationButton& button : calculationButtons()) {
         const std::string name = button.objectName;
-        const bool output = Contains(name, "_ausgeben") || name == "SpeedButton_ClearRichEdit";
-        EXPECT_EQ(working::FindWorking(name) != nullptr, !output) << name;
+        const bool output = contains(name, "_ausgeben") || name == "SpeedButton_ClearRichEdit";
+        EXPECT_EQ(working::findWorking(name) != nullptr, !output) << name;
         withWorking += !output;
     }
     EXPECT_EQ(withWorking, 23);
-    EXPECT_EQ(working::WorkingEntries().size(), 23u);
+    EXPECT_EQ(working::workingEntries().size(), 23u);
 }
 
 // Values far beyond the exact range and near the ends of the number range:
@@ -308,22 +308,22 @@ TEST(MeasureWorking, ExtremeInputsGiveCleanWorkingsForEveryButton) {
     RandomInputs random(1406);
     for (const char* scale : {"E300", "E-300", "E2000", "E-2000", "/7"}) {
         TypedScene t;
-        auto big = [&]() { return random.Text(99) + "123456789" + scale; };
+        auto big = [&]() { return random.text(99) + "123456789" + scale; };
         auto triple = [&]() { return std::array<std::string, 3>{big(), big(), big()}; };
         for (int point : {PointA, PointB, PointC, PointD, PointS, PointP, PointQ}) {
             const auto v = triple();
-            t.Point(point, v[0], v[1], v[2]);
+            t.point(point, v[0], v[1], v[2]);
         }
-        t.Line(LineG, triple(), triple());
-        t.Line(LineH, triple(), triple());
-        t.Coefficients(PlaneE1, {big(), big(), big(), big()});
-        t.Coefficients(PlaneE2, {big(), big(), big(), big()});
-        t.Plane(PlaneE3, triple(), triple(), triple());
-        t.Plane(PlaneE4, triple(), triple(), triple());
-        for (const working::WorkingEntry& entry : working::WorkingEntries()) {
-            const ButtonRun run = RunButton(entry.objectName, t);
+        t.line(LineG, triple(), triple());
+        t.line(LineH, triple(), triple());
+        t.coefficients(PlaneE1, {big(), big(), big(), big()});
+        t.coefficients(PlaneE2, {big(), big(), big(), big()});
+        t.plane(PlaneE3, triple(), triple(), triple());
+        t.plane(PlaneE4, triple(), triple(), triple());
+        for (const working::WorkingEntry& entry : working::workingEntries()) {
+            const ButtonRun run = runButton(entry.objectName, t);
             SCOPED_TRACE(std::string(entry.objectName) + " " + scale);
-            ExpectCleanWorking(run);
+            expectCleanWorking(run);
         }
     }
 }
@@ -344,21 +344,21 @@ TEST(MeasureWorking, HugeFormulasInGGoOnInDecimalsQuickly) {
     }
     for (const std::string& formula : formulas) {
         TypedScene t;
-        const std::string field = working::TripleFieldNames(inputwindow::kDirectionG.prefix)[2];
+        const std::string field = working::tripleFieldNames(inputwindow::kDirectionG.prefix)[2];
         t.texts[field] = formula;
         Real value = 1;
-        if (ReadExpression(formula, value).outcome != ReadExpressionOutcome::Ok) value = 1;
+        if (readExpression(formula, value).outcome != ReadExpressionOutcome::Ok) value = 1;
         t.scene.lineDirection[LineG].z = value;
-        for (const working::WorkingEntry& entry : working::WorkingEntries()) {
+        for (const working::WorkingEntry& entry : working::workingEntries()) {
             if (!entry.usesLineG) continue;
             SCOPED_TRACE(std::string(entry.objectName) + " " + formula.substr(0, 40));
             const auto start = std::chrono::steady_clock::now();
-            const ButtonRun run = RunButton(entry.objectName, t);
+            const ButtonRun run = runButton(entry.objectName, t);
             const auto elapsed = std::chrono::steady_clock::now() - start;
             if (kMeasuresTimeAndMemory) {
                 EXPECT_LT(elapsed, std::chrono::milliseconds(200));
             }
-            ExpectCleanWorking(run);
+            expectCleanWorking(run);
             ASSERT_GE(run.working.size(), 2u);
             if (formula.rfind("9^64^64", 0) == 0) {
                 EXPECT_EQ(run.working[1], working::kBeyondExactBoundSentence);

@@ -21,9 +21,9 @@ const Lines kE3 = {
 
 TEST(PlanePlaneWorking, IntersectingCoordinatePlanes) {
     TypedScene t;
-    t.Coefficients(PlaneE1, {"2", "-1", "1/2", "3"});
-    t.Coefficients(PlaneE2, {"1", "1", "-1", "1/3"});
-    const ButtonRun run = RunButton("SpeedButton_E1_mit_E2", t);
+    t.coefficients(PlaneE1, {"2", "-1", "1/2", "3"});
+    t.coefficients(PlaneE2, {"1", "1", "-1", "1/3"});
+    const ButtonRun run = runButton("SpeedButton_E1_mit_E2", t);
     EXPECT_EQ(run.working, (Lines{
         "Rechenweg: Lage von E1 und E2",
         "E1: 2x - y + 1/2·z = 3",
@@ -64,9 +64,9 @@ TEST(PlanePlaneWorking, IntersectingCoordinatePlanes) {
 
 TEST(PlanePlaneWorking, IntersectingParameterPlanes) {
     TypedScene t;
-    t.Plane(PlaneE3, {"1", "0", "2"}, {"1", "2", "0"}, {"0", "1/2", "3"});
-    t.Plane(PlaneE4, {"0", "1", "1"}, {"2", "-1", "1/3"}, {"1", "0", "-1"});
-    EXPECT_EQ(RunButton("SpeedButton_E3_mit_E4", t).working, Joined({{"Rechenweg: Lage von E3 und E4"}, kE3, {
+    t.plane(PlaneE3, {"1", "0", "2"}, {"1", "2", "0"}, {"0", "1/2", "3"});
+    t.plane(PlaneE4, {"0", "1", "1"}, {"2", "-1", "1/3"}, {"1", "0", "-1"});
+    EXPECT_EQ(runButton("SpeedButton_E3_mit_E4", t).working, joined({{"Rechenweg: Lage von E3 und E4"}, kE3, {
         "E4: p = (0|1|1), u = (2|-1|1/3), v = (1|0|-1)",
         "Koordinatenform von E4 mit dem Normalenvektor n = u × v:",
         "u × v:",
@@ -111,10 +111,10 @@ TEST(PlanePlaneWorking, IntersectingParameterPlanes) {
 
 TEST(PlanePlaneWorking, ParallelPlanesWithTheirDistance) {
     TypedScene t;
-    t.Plane(PlaneE3, {"1", "0", "2"}, {"1", "2", "0"}, {"0", "1/2", "3"});
-    t.Coefficients(PlaneE1, {"-12", "6", "-1", "4/3"});
-    const ButtonRun run = RunButton("SpeedButton_E1_mit_E3", t);
-    EXPECT_EQ(run.working, Joined({{"Rechenweg: Lage von E1 und E3", "E1: -12x + 6y - z = 4/3"}, kE3, {
+    t.plane(PlaneE3, {"1", "0", "2"}, {"1", "2", "0"}, {"0", "1/2", "3"});
+    t.coefficients(PlaneE1, {"-12", "6", "-1", "4/3"});
+    const ButtonRun run = runButton("SpeedButton_E1_mit_E3", t);
+    EXPECT_EQ(run.working, joined({{"Rechenweg: Lage von E1 und E3", "E1: -12x + 6y - z = 4/3"}, kE3, {
         "Normalenvektoren: n1 = (-12|6|-1), n2 = (6|-3|1/2)",
         "n1 = k·n2 ?",
         "x: -12 = k·6  ⇒  k = -2",
@@ -132,7 +132,7 @@ TEST(PlanePlaneWorking, ParallelPlanesWithTheirDistance) {
     EXPECT_EQ(run.block, (Lines{"E1 || E3 ", "Abstand d = √(2116/1629) = 1,14"}));
 }
 
-Real Distance(const std::array<Real, 3>& X, const std::array<Real, 3>& P, const std::array<Real, 3>& r) {
+Real distance(const std::array<Real, 3>& X, const std::array<Real, 3>& P, const std::array<Real, 3>& r) {
     const std::array<Real, 3> w = {X[0] - P[0], X[1] - P[1], X[2] - P[2]};
     const std::array<Real, 3> c = {w[1] * r[2] - w[2] * r[1], w[2] * r[0] - w[0] * r[2], w[0] * r[1] - w[1] * r[0]};
     return std::sqrt((c[0] * c[0] + c[1] * c[1] + c[2] * c[2]) / (r[0] * r[0] + r[1] * r[1] + r[2] * r[2]));
@@ -146,13 +146,13 @@ TEST(PlanePlaneWorking, AgreesWithTheResultBlockOnRandomInputs) {
     RandomInputs random(1404);
     for (int sample = 0; sample < 300; ++sample) {
         TypedScene t;
-        std::array<long, 4> e1 = {random.Whole(), random.Whole(), random.Whole(), random.Whole()};
-        std::array<long, 4> e2 = {random.Whole(), random.Whole(), random.Whole(), random.Whole()};
-        const std::array<long, 3> p3 = Whole3(random.Triple()), u3 = Whole3(random.Triple()), v3 = Whole3(random.Triple());
-        std::array<long, 3> p4 = Whole3(random.Triple()), u4 = Whole3(random.Triple()), v4 = Whole3(random.Triple());
-        const long j = random.OneIn(2) ? 2 : -1, k = random.Whole(2), m = random.Whole(2);
-        if (random.OneIn(3)) {  // E2 parallel to E1, E4 to E3, E1 to E3; half of them identical
-            const bool same = random.OneIn(2);
+        std::array<long, 4> e1 = {random.whole(), random.whole(), random.whole(), random.whole()};
+        std::array<long, 4> e2 = {random.whole(), random.whole(), random.whole(), random.whole()};
+        const std::array<long, 3> p3 = whole3(random.triple()), u3 = whole3(random.triple()), v3 = whole3(random.triple());
+        std::array<long, 3> p4 = whole3(random.triple()), u4 = whole3(random.triple()), v4 = whole3(random.triple());
+        const long j = random.oneIn(2) ? 2 : -1, k = random.whole(2), m = random.whole(2);
+        if (random.oneIn(3)) {  // E2 parallel to E1, E4 to E3, E1 to E3; half of them identical
+            const bool same = random.oneIn(2);
             const std::array<long, 3> n3 = {u3[1] * v3[2] - u3[2] * v3[1], u3[2] * v3[0] - u3[0] * v3[2],
                                             u3[0] * v3[1] - u3[1] * v3[0]};
             const long d3 = n3[0] * p3[0] + n3[1] * p3[1] + n3[2] * p3[2];
@@ -168,37 +168,37 @@ TEST(PlanePlaneWorking, AgreesWithTheResultBlockOnRandomInputs) {
                 if (same) e1[3] = j * d3;
             }
         }
-        if (random.OneIn(30)) e2 = {0, 0, 0, 1};
+        if (random.oneIn(30)) e2 = {0, 0, 0, 1};
         auto texts4 = [](const std::array<long, 4>& e) {
             return std::array<std::string, 4>{std::to_string(e[0]), std::to_string(e[1]), std::to_string(e[2]),
                                               std::to_string(e[3])};
         };
-        t.Coefficients(PlaneE1, texts4(e1));
-        t.Coefficients(PlaneE2, texts4(e2));
-        t.Plane(PlaneE3, Texts3(p3), Texts3(u3), Texts3(v3));
-        t.Plane(PlaneE4, Texts3(p4), Texts3(u4), Texts3(v4));
+        t.coefficients(PlaneE1, texts4(e1));
+        t.coefficients(PlaneE2, texts4(e2));
+        t.plane(PlaneE3, texts3(p3), texts3(u3), texts3(v3));
+        t.plane(PlaneE4, texts3(p4), texts3(u4), texts3(v4));
         for (const char* name : {"SpeedButton_E1_mit_E2", "SpeedButton_E3_mit_E4", "SpeedButton_E1_mit_E3"}) {
-            const ButtonRun run = RunButton(name, t);
-            ExpectCleanWorking(run);
-            const int status = IncidenceStatus(run);
+            const ButtonRun run = runButton(name, t);
+            expectCleanWorking(run);
+            const int status = incidenceStatus(run);
             if (status < 0 || run.outcome.status != status) continue;
             if (status == 1) {
-                EXPECT_TRUE(AgreesAfterRounding(run.outcome.values.at("d"), NumberAfter(run.block[1], ") = ")));
+                EXPECT_TRUE(agreesAfterRounding(run.outcome.values.at("d"), numberAfter(run.block[1], ") = ")));
             }
             if (status != 2) continue;
-            EXPECT_TRUE(AgreesAfterRounding(run.outcome.values.at("α"), NumberAfter(run.block[4], "α = ")));
-            const auto columns = ColumnVectors({run.block[1], run.block[2], run.block[3]});
+            EXPECT_TRUE(agreesAfterRounding(run.outcome.values.at("α"), numberAfter(run.block[4], "α = ")));
+            const auto columns = columnVectors({run.block[1], run.block[2], run.block[3]});
             ASSERT_EQ(columns.size(), 2u) << run.block[2];
             std::array<Real, 3> X0, d;
             for (std::size_t i = 0; i < 3; ++i) {
-                X0[i] = NumbersIn(columns[0][i]).at(0);
-                d[i] = NumbersIn(columns[1][i]).at(0);
+                X0[i] = numbersIn(columns[0][i]).at(0);
+                d[i] = numbersIn(columns[1][i]).at(0);
             }
             const auto& P = run.outcome.vectors.at("P");
             const auto& r = run.outcome.vectors.at("r");
-            EXPECT_LT(Distance(X0, P, r), 0.001L) << name;
+            EXPECT_LT(distance(X0, P, r), 0.001L) << name;
             const std::array<Real, 3> X1 = {X0[0] + d[0], X0[1] + d[1], X0[2] + d[2]};
-            EXPECT_LT(Distance(X1, P, r), 0.001L) << name << ": the directions differ";
+            EXPECT_LT(distance(X1, P, r), 0.001L) << name << ": the directions differ";
         }
     }
 }

@@ -7,9 +7,9 @@ using Lines = std::vector<std::string>;
 
 TEST(PointTestWorking, PointOnGWithFractions) {
     TypedScene t;
-    t.Line(LineG, {"1/2", "0", "2"}, {"0,75", "-1", "0"});
-    t.Point(PointS, "2", "-2", "2");
-    const ButtonRun run = RunButton("SpeedButton_S_mit_g", t);
+    t.line(LineG, {"1/2", "0", "2"}, {"0,75", "-1", "0"});
+    t.point(PointS, "2", "-2", "2");
+    const ButtonRun run = runButton("SpeedButton_S_mit_g", t);
     EXPECT_EQ(run.working, (Lines{
         "Rechenweg: Punktprobe S auf g",
         "g: p = (1/2|0|2), u = (3/4|-1|0)",
@@ -28,9 +28,9 @@ TEST(PointTestWorking, PointOnGWithFractions) {
 
 TEST(PointTestWorking, PointBesideHStopsAtTheContradiction) {
     TypedScene t;
-    t.Line(LineH, {"1", "-1/3", "0"}, {"2", "1", "-0,5"});
-    t.Point(PointS, "3", "1/2", "-1");
-    EXPECT_EQ(RunButton("SpeedButton_S_mit_h", t).working, (Lines{
+    t.line(LineH, {"1", "-1/3", "0"}, {"2", "1", "-0,5"});
+    t.point(PointS, "3", "1/2", "-1");
+    EXPECT_EQ(runButton("SpeedButton_S_mit_h", t).working, (Lines{
         "Rechenweg: Punktprobe S auf h",
         "h: p = (1|-1/3|0), u = (2|1|-1/2)",
         "S = (3|1/2|-1)",
@@ -47,10 +47,10 @@ TEST(PointTestWorking, PointBesideHStopsAtTheContradiction) {
 
 TEST(PointTestWorking, PointInE1ThroughItsParameterForm) {
     TypedScene t;
-    t.Coefficients(PlaneE1, {"2", "-1/2", "3/2", "4"});
-    t.Point(PointS, "3/2", "1", "1/3");  // 3 - 1/2 + 1/2 = 3: beside E1
-    t.Point(PointS, "1/2", "1", "7/3");  // 1 - 1/2 + 7/2 = 4: in E1
-    const ButtonRun run = RunButton("SpeedButton_S_mit_E1", t);
+    t.coefficients(PlaneE1, {"2", "-1/2", "3/2", "4"});
+    t.point(PointS, "3/2", "1", "1/3");  // 3 - 1/2 + 1/2 = 3: beside E1
+    t.point(PointS, "1/2", "1", "7/3");  // 1 - 1/2 + 7/2 = 4: in E1
+    const ButtonRun run = runButton("SpeedButton_S_mit_E1", t);
     EXPECT_EQ(run.working, (Lines{
         "Rechenweg: Punktprobe S auf E1",
         "E1: 2x - 1/2·y + 3/2·z = 4, S = (1/2|1|7/3)",
@@ -78,9 +78,9 @@ TEST(PointTestWorking, PointInE1ThroughItsParameterForm) {
 
 TEST(PointTestWorking, PointBesideE3) {
     TypedScene t;
-    t.Plane(PlaneE3, {"1", "0", "1/2"}, {"2", "1", "0"}, {"0", "1/3", "-1"});
-    t.Point(PointS, "5", "3", "-0,5");
-    EXPECT_EQ(RunButton("SpeedButton_S_mit_E3", t).working, (Lines{
+    t.plane(PlaneE3, {"1", "0", "1/2"}, {"2", "1", "0"}, {"0", "1/3", "-1"});
+    t.point(PointS, "5", "3", "-0,5");
+    EXPECT_EQ(runButton("SpeedButton_S_mit_E3", t).working, (Lines{
         "Rechenweg: Punktprobe S auf E3",
         "E3: p = (1|0|1/2), u = (2|1|0), v = (0|1/3|-1)",
         "S = (5|3|-1/2)",
@@ -105,74 +105,74 @@ TEST(PointTestWorking, AgreesWithTheResultBlockOnRandomInputs) {
     RandomInputs random(1401);
     for (int sample = 0; sample < 300; ++sample) {
         TypedScene t;
-        const bool onIt = random.OneIn(3);
-        const bool degenerate = random.OneIn(30);
-        const std::array<long, 3> p = Whole3(random.Triple()), u = Whole3(random.Triple()), v = Whole3(random.Triple());
+        const bool onIt = random.oneIn(3);
+        const bool degenerate = random.oneIn(30);
+        const std::array<long, 3> p = whole3(random.triple()), u = whole3(random.triple()), v = whole3(random.triple());
         const std::array<long, 3> zero = {0, 0, 0};
-        const long k = random.Whole(3), m = random.Whole(3);
-        std::array<long, 3> S = Whole3(random.Triple());
+        const long k = random.whole(3), m = random.whole(3);
+        std::array<long, 3> S = whole3(random.triple());
         for (int line : {LineG, LineH}) {
             const std::array<long, 3> direction = degenerate ? zero : u;
             if (onIt)
                 for (std::size_t i = 0; i < 3; ++i) S[i] = p[i] + k * direction[i];
-            t.Line(line, Texts3(p), Texts3(direction));
-            t.Point(PointS, std::to_string(S[0]), std::to_string(S[1]), std::to_string(S[2]));
-            const ButtonRun run = RunButton(line == LineG ? "SpeedButton_S_mit_g" : "SpeedButton_S_mit_h", t);
-            ExpectCleanWorking(run);
+            t.line(line, texts3(p), texts3(direction));
+            t.point(PointS, std::to_string(S[0]), std::to_string(S[1]), std::to_string(S[2]));
+            const ButtonRun run = runButton(line == LineG ? "SpeedButton_S_mit_g" : "SpeedButton_S_mit_h", t);
+            expectCleanWorking(run);
             ASSERT_FALSE(run.block.empty());
             const std::string& first = run.block.front();
-            if (Contains(first, "Nullvektor")) {
+            if (contains(first, "Nullvektor")) {
                 EXPECT_TRUE(run.outcome.stopped) << first;
                 continue;
             }
-            EXPECT_EQ(run.outcome.status, Contains(first, "liegt auf") ? 2 : 1) << first;
+            EXPECT_EQ(run.outcome.status, contains(first, "liegt auf") ? 2 : 1) << first;
             if (run.outcome.status == 2) {
-                EXPECT_TRUE(AgreesAfterRounding(run.outcome.values.at("λ"), NumberAfter(first, "λ = ")));
+                EXPECT_TRUE(agreesAfterRounding(run.outcome.values.at("λ"), numberAfter(first, "λ = ")));
             }
         }
         // E3 and E1, with S = p + k·u + m·v for a third of them.
         if (onIt)
             for (std::size_t i = 0; i < 3; ++i) S[i] = p[i] + k * u[i] + m * v[i];
-        t.Point(PointS, std::to_string(S[0]), std::to_string(S[1]), std::to_string(S[2]));
-        t.Plane(PlaneE3, Texts3(p), Texts3(degenerate ? v : u), Texts3(v));
-        std::array<long, 4> e1 = {random.Whole(), random.Whole(), random.Whole(), random.Whole()};
+        t.point(PointS, std::to_string(S[0]), std::to_string(S[1]), std::to_string(S[2]));
+        t.plane(PlaneE3, texts3(p), texts3(degenerate ? v : u), texts3(v));
+        std::array<long, 4> e1 = {random.whole(), random.whole(), random.whole(), random.whole()};
         if (degenerate) e1[0] = e1[1] = e1[2] = 0;
         if (onIt) e1[3] = e1[0] * S[0] + e1[1] * S[1] + e1[2] * S[2];
-        t.Coefficients(PlaneE1, {std::to_string(e1[0]), std::to_string(e1[1]), std::to_string(e1[2]),
+        t.coefficients(PlaneE1, {std::to_string(e1[0]), std::to_string(e1[1]), std::to_string(e1[2]),
                                  std::to_string(e1[3])});
         for (const char* name : {"SpeedButton_S_mit_E1", "SpeedButton_S_mit_E3"}) {
-            const ButtonRun run = RunButton(name, t);
-            ExpectCleanWorking(run);
+            const ButtonRun run = runButton(name, t);
+            expectCleanWorking(run);
             const std::string& first = run.block.front();
-            if (Contains(first, "Ebene") || Contains(first, "Nullvektor")) {
+            if (contains(first, "Ebene") || contains(first, "Nullvektor")) {
                 EXPECT_TRUE(run.outcome.stopped) << first;
                 continue;
             }
             ASSERT_FALSE(run.outcome.stopped) << name << " " << first;
-            EXPECT_EQ(run.outcome.status, Contains(first, "liegt auf") ? 2 : 1) << name << " " << first;
+            EXPECT_EQ(run.outcome.status, contains(first, "liegt auf") ? 2 : 1) << name << " " << first;
             if (run.outcome.status != 2) continue;
-            EXPECT_TRUE(AgreesAfterRounding(run.outcome.values.at("λ"), NumberAfter(first, "λ = "))) << first;
-            EXPECT_TRUE(AgreesAfterRounding(run.outcome.values.at("μ"), NumberAfter(first, "μ = "))) << first;
+            EXPECT_TRUE(agreesAfterRounding(run.outcome.values.at("λ"), numberAfter(first, "λ = "))) << first;
+            EXPECT_TRUE(agreesAfterRounding(run.outcome.values.at("μ"), numberAfter(first, "μ = "))) << first;
         }
     }
 }
 
 TEST(PointTestWorking, DegenerateInputsEndWithASentence) {
     TypedScene t;
-    t.Line(LineG, {"1", "2", "3"}, {"0", "0", "0"});
-    t.Coefficients(PlaneE1, {"0", "0", "0", "5"});
-    t.Plane(PlaneE3, {"1", "0", "0"}, {"1", "2", "3"}, {"-2", "-4", "-6"});
+    t.line(LineG, {"1", "2", "3"}, {"0", "0", "0"});
+    t.coefficients(PlaneE1, {"0", "0", "0", "5"});
+    t.plane(PlaneE3, {"1", "0", "0"}, {"1", "2", "3"}, {"-2", "-4", "-6"});
     const std::pair<const char*, const char*> cases[] = {
         {"SpeedButton_S_mit_g", "Der Richtungsvektor von g ist der Nullvektor, g ist keine Gerade; der Rechenweg endet hier."},
         {"SpeedButton_S_mit_E1", "In E1 ist a = b = c = 0, E1 ist keine Ebene; der Rechenweg endet hier."},
         {"SpeedButton_S_mit_E3", "Die Spannvektoren von E3 sind parallel (u × v = 0), E3 ist keine Ebene; der Rechenweg endet hier."},
     };
     for (const auto& [name, sentence] : cases) {
-        const ButtonRun run = RunButton(name, t);
+        const ButtonRun run = runButton(name, t);
         EXPECT_TRUE(run.outcome.stopped) << name;
-        ExpectCleanWorking(run);
-        EXPECT_TRUE(EndsWithSentence(run, sentence)) << name;
-        EXPECT_EQ(run.working.size(), 1 + working::WrapLine(sentence).size()) << name;
+        expectCleanWorking(run);
+        EXPECT_TRUE(endsWithSentence(run, sentence)) << name;
+        EXPECT_EQ(run.working.size(), 1 + working::wrapLine(sentence).size()) << name;
     }
 }
 
@@ -181,12 +181,12 @@ TEST(PointTestWorking, DegenerateInputsEndWithASentence) {
 // block uses, as a decimal.
 TEST(PointTestWorking, InputsWithoutExactFormAreDecimals) {
     TypedScene t;
-    t.Line(LineG, {"0", "0", "0"}, {"1", "0", "0"});
+    t.line(LineG, {"0", "0", "0"}, {"1", "0", "0"});
     t.texts["Edit_vgx"] = "w(2)";
     t.scene.lineDirection[LineG].x = std::sqrt(2.0L);
-    t.Point(PointS, "2", "0", "0");
+    t.point(PointS, "2", "0", "0");
     t.texts["Edit_Punkt7_y"] = "5";  // typed, not yet left: the Scene still holds 0
-    const ButtonRun run = RunButton("SpeedButton_S_mit_g", t);
+    const ButtonRun run = runButton("SpeedButton_S_mit_g", t);
     EXPECT_EQ(run.working[1], "g: p = (0|0|0), u = (1,414|0|0)");
     EXPECT_EQ(run.working[2], "S = (2|0|0)");
     EXPECT_EQ(run.working[7], "x: 2 = 1,414λ  ⇔  1,414λ = 2  ⇒  λ = 1,414");

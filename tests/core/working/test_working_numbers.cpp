@@ -16,7 +16,7 @@ using namespace working;
 
 namespace {
 
-Number Q(long p, long q = 1) { return Number::Exact(mpq_class(p, q)); }
+Number Q(long p, long q = 1) { return Number::exact(mpq_class(p, q)); }
 
 TEST(WorkingNumbers, FieldTextsReadExactlyWhatTheNumberReaderTakes) {
     const std::pair<const char*, const char*> accepted[] = {
@@ -26,19 +26,19 @@ TEST(WorkingNumbers, FieldTextsReadExactlyWhatTheNumberReaderTakes) {
         {"0,000000000000000000001", "1/1000000000000000000000"},
     };
     for (const auto& [text, expected] : accepted) {
-        const auto value = ExactFieldValue(text);
+        const auto value = exactFieldValue(text);
         ASSERT_TRUE(value.has_value()) << text;
         EXPECT_EQ(value->get_str(), expected) << text;
         // The exact value is the one the reader rounds.
-        const Real read = ParseNumberOrFraction(text).value;
-        EXPECT_LE(std::fabs(RationalToReal(*value) - read), 1E-18L * std::fabs(read)) << text;
+        const Real read = parseNumberOrFraction(text).value;
+        EXPECT_LE(std::fabs(rationalToReal(*value) - read), 1E-18L * std::fabs(read)) << text;
     }
     // Rejected by the reader, or beyond the exact range (30 digits).
     for (const char* text : {"", "3x", "1/0", "1/", "2 ", "1E99999", "w(2)", "pi", "1,2,3",
                              "1/1E30", "123456789012345678901234567890"})
-        EXPECT_FALSE(ExactFieldValue(text).has_value()) << text;
-    EXPECT_TRUE(ExactFieldValue("1E28").has_value());
-    EXPECT_FALSE(ExactFieldValue("1E29").has_value());
+        EXPECT_FALSE(exactFieldValue(text).has_value()) << text;
+    EXPECT_TRUE(exactFieldValue("1E28").has_value());
+    EXPECT_FALSE(exactFieldValue("1E29").has_value());
 }
 
 // The readers of numbers share one grammar: over random texts of its
@@ -55,23 +55,23 @@ TEST(WorkingNumbers, EveryNumberReaderFollowsTheOneGrammar) {
         const int length = std::uniform_int_distribution<int>(0, 9)(engine);
         for (int i = 0; i < length; ++i)
             text += alphabet[std::uniform_int_distribution<std::size_t>(0, alphabet.size() - 1)(engine)];
-        const NumberReadResult field = ParseNumberOrFraction(text);
-        const std::optional<Real> t1 = ParsePlainDecimal(text);
+        const NumberReadResult field = parseNumberOrFraction(text);
+        const std::optional<Real> t1 = parsePlainDecimal(text);
         std::string trimmed = text;
         while (!trimmed.empty() && trimmed.back() == ' ') trimmed.pop_back();
         const bool digit = text.substr(0, text.find_first_of("eE")).find_first_of("0123456789") != std::string::npos;
         const bool quotient = text.find('/') != std::string::npos;
         // t1 also takes trailing blanks, which the field reader refuses.
-        const bool fieldTakesTrimmed = ParseNumberOrFraction(trimmed).ok;
+        const bool fieldTakesTrimmed = parseNumberOrFraction(trimmed).ok;
         ASSERT_EQ(t1.has_value(), fieldTakesTrimmed && digit && !quotient) << '"' << text << '"';
         if (t1) {
             ++plain;
-            ASSERT_EQ(*t1, ParseNumberOrFraction(trimmed).value) << '"' << text << '"';
+            ASSERT_EQ(*t1, parseNumberOrFraction(trimmed).value) << '"' << text << '"';
         }
-        if (const std::optional<mpq_class> q = ExactFieldValue(text)) {
+        if (const std::optional<mpq_class> q = exactFieldValue(text)) {
             ++exact;
             ASSERT_TRUE(field.ok) << '"' << text << '"';
-            ASSERT_LE(std::fabs(RationalToReal(*q) - field.value), 1E-18L * std::fabs(field.value)) << '"' << text << '"';
+            ASSERT_LE(std::fabs(rationalToReal(*q) - field.value), 1E-18L * std::fabs(field.value)) << '"' << text << '"';
         }
     }
     EXPECT_GT(plain, 1000);
@@ -80,59 +80,59 @@ TEST(WorkingNumbers, EveryNumberReaderFollowsTheOneGrammar) {
 
 TEST(WorkingNumbers, ExactArithmeticAndDecimalFallback) {
     const Number third = Q(1, 3);
-    EXPECT_EQ(Text(third + third + third), "1");
-    EXPECT_TRUE((third * Q(3)).IsWhole());
+    EXPECT_EQ(toText(third + third + third), "1");
+    EXPECT_TRUE((third * Q(3)).isWhole());
     // A decimal operand makes the result a decimal, compared with the kernel's tolerance.
-    const Number d = Number::Decimal(std::sqrt(2.0L));
-    EXPECT_FALSE((d + third).IsExact());
-    EXPECT_TRUE((d * d - Q(2)).IsZero());
-    EXPECT_EQ((-Q(3, 4)).Sign(), -1);
-    EXPECT_EQ(RationalToReal(mpq_class(1, 3)), 1.0L / 3);
-    EXPECT_EQ(RationalToReal(mpq_class(-7, 2)), -3.5L);
+    const Number d = Number::decimal(std::sqrt(2.0L));
+    EXPECT_FALSE((d + third).isExact());
+    EXPECT_TRUE((d * d - Q(2)).isZero());
+    EXPECT_EQ((-Q(3, 4)).sign(), -1);
+    EXPECT_EQ(rationalToReal(mpq_class(1, 3)), 1.0L / 3);
+    EXPECT_EQ(rationalToReal(mpq_class(-7, 2)), -3.5L);
     mpq_class huge(mpz_class("123456789012345678901234567890123"), mpz_class(7));
-    EXPECT_EQ(RationalToReal(huge), 17636684144620811271604938270017.57142857L);
+    EXPECT_EQ(rationalToReal(huge), 17636684144620811271604938270017.57142857L);
 }
 
 TEST(WorkingNumbers, TextsOfNumbersRootsTermsAndProducts) {
-    EXPECT_EQ(Text(Q(-3, 4)), "-3/4");
-    EXPECT_EQ(Text(Q(6, 2)), "3");
-    EXPECT_EQ(Text(Number::Decimal(1.0L / 3)), "0,333");
-    EXPECT_EQ(Text(Number::Decimal(0.00001L)), "1E-5");
+    EXPECT_EQ(toText(Q(-3, 4)), "-3/4");
+    EXPECT_EQ(toText(Q(6, 2)), "3");
+    EXPECT_EQ(toText(Number::decimal(1.0L / 3)), "0,333");
+    EXPECT_EQ(toText(Number::decimal(0.00001L)), "1E-5");
     // Too long for a fraction in a 60-column line: a decimal.
-    EXPECT_EQ(Text(Q(1234567890, 987654321)), "1,25");
-    EXPECT_EQ(FactorText(Q(-2)), "(-2)");
-    EXPECT_EQ(FactorText(Q(2, 3)), "(2/3)");
-    EXPECT_EQ(FactorText(Q(5)), "5");
-    EXPECT_EQ(Text(MakeVec(Q(1), Q(-3, 4), Q(0))), "(1|-3/4|0)");
+    EXPECT_EQ(toText(Q(1234567890, 987654321)), "1,25");
+    EXPECT_EQ(factorText(Q(-2)), "(-2)");
+    EXPECT_EQ(factorText(Q(2, 3)), "(2/3)");
+    EXPECT_EQ(factorText(Q(5)), "5");
+    EXPECT_EQ(toText(makeVec(Q(1), Q(-3, 4), Q(0))), "(1|-3/4|0)");
 
-    EXPECT_EQ(RootText(Q(25, 4)), "5/2");
-    EXPECT_EQ(RootText(Q(14)), "√(14)");
-    EXPECT_EQ(RootWithValue(Q(50, 3)), "√(50/3) ≈ 4,082");
-    EXPECT_EQ(RootWithValue(Q(2401, 12001)), "√(2401/12001) ≈ 0,447");
-    EXPECT_EQ(RootWithValue(Q(9)), "3");
-    EXPECT_EQ(RootText(Number::Decimal(2)), "1,414");
+    EXPECT_EQ(rootText(Q(25, 4)), "5/2");
+    EXPECT_EQ(rootText(Q(14)), "√(14)");
+    EXPECT_EQ(rootWithValue(Q(50, 3)), "√(50/3) ≈ 4,082");
+    EXPECT_EQ(rootWithValue(Q(2401, 12001)), "√(2401/12001) ≈ 0,447");
+    EXPECT_EQ(rootWithValue(Q(9)), "3");
+    EXPECT_EQ(rootText(Number::decimal(2)), "1,414");
 
-    EXPECT_EQ(LinearText({{Q(3), ""}, {Q(-4), "λ"}, {Q(2, 3), "μ"}}), "3 - 4λ + 2/3·μ");
-    EXPECT_EQ(LinearText({{Q(0), ""}, {Q(1), "λ"}, {Q(-1), "μ"}}), "λ - μ");
-    EXPECT_EQ(LinearText({{Q(0), ""}, {Q(0), "λ"}}), "0");
-    EXPECT_EQ(LinearText({{Q(3), "(x)"}, {Q(-1), "(z)"}}), "3·(x) - (z)");
-    EXPECT_EQ(LinearText({{Number::Decimal(1.5L), "λ"}}), "1,5λ");
-    EXPECT_EQ(ProductsText({{Q(15), Q(6)}, {Q(-12), Q(-8)}, {Q(1, 2), Q(3)}}), "15·6 - 12·(-8) + 1/2·3");
+    EXPECT_EQ(linearText({{Q(3), ""}, {Q(-4), "λ"}, {Q(2, 3), "μ"}}), "3 - 4λ + 2/3·μ");
+    EXPECT_EQ(linearText({{Q(0), ""}, {Q(1), "λ"}, {Q(-1), "μ"}}), "λ - μ");
+    EXPECT_EQ(linearText({{Q(0), ""}, {Q(0), "λ"}}), "0");
+    EXPECT_EQ(linearText({{Q(3), "(x)"}, {Q(-1), "(z)"}}), "3·(x) - (z)");
+    EXPECT_EQ(linearText({{Number::decimal(1.5L), "λ"}}), "1,5λ");
+    EXPECT_EQ(productsText({{Q(15), Q(6)}, {Q(-12), Q(-8)}, {Q(1, 2), Q(3)}}), "15·6 - 12·(-8) + 1/2·3");
 }
 
 TEST(WorkingNumbers, LongLinesWrapBeforeOperatorsWithinSixtyColumns) {
     const std::string text =
         "x: 15·(3 - 4λ) + 12·(3 + 5λ) + 10·(4 + 3/2·λ) = 60  ⇔  -45λ + 121 = 60  ⇒  λ = 61/45";
-    const std::vector<std::string> lines = WrapLine(text);
+    const std::vector<std::string> lines = wrapLine(text);
     ASSERT_EQ(lines.size(), 2u);
-    for (const auto& line : lines) EXPECT_LE(Utf8Length(line), kWorkingWidth) << line;
+    for (const auto& line : lines) EXPECT_LE(utf8Length(line), kWorkingWidth) << line;
     EXPECT_EQ(lines[0], "x: 15·(3 - 4λ) + 12·(3 + 5λ) + 10·(4 + 3/2·λ) = 60");
     EXPECT_EQ(lines[1], "    ⇔  -45λ + 121 = 60  ⇒  λ = 61/45");
-    EXPECT_EQ(WrapLine("kurz"), std::vector<std::string>{"kurz"});
+    EXPECT_EQ(wrapLine("kurz"), std::vector<std::string>{"kurz"});
     // Without any blank the text is cut hard, never left too wide.
-    const std::vector<std::string> cut = WrapLine(std::string(130, 'x'));
+    const std::vector<std::string> cut = wrapLine(std::string(130, 'x'));
     ASSERT_EQ(cut.size(), 3u);
-    for (const auto& line : cut) EXPECT_LE(Utf8Length(line), kWorkingWidth);
+    for (const auto& line : cut) EXPECT_LE(utf8Length(line), kWorkingWidth);
 }
 
 }  // namespace
@@ -151,18 +151,18 @@ TEST(WorkingNumbers, FormulasOfGHaveTheEvaluatorsValueExactly) {
         {"3(t-2)", "-3"}, {"2^-1", "1/2"}, {"x+1", "1"}, {"0,2t³+t", "6/5"},
     };
     for (const auto& [text, value] : exact) {
-        const std::optional<mpq_class> q = working::ExactFormulaValue(text, mpq_class(1));
+        const std::optional<mpq_class> q = working::exactFormulaValue(text, mpq_class(1));
         ASSERT_TRUE(q.has_value()) << text;
         EXPECT_EQ(q->get_str(), value) << text;
-        const EvaluationResult r = EvaluateExpression(text, 0, 1);
+        const EvaluationResult r = evaluateExpression(text, 0, 1);
         ASSERT_FALSE(r.error) << text;
-        EXPECT_NEAR(static_cast<double>(RationalToReal(*q)), static_cast<double>(r.value), 1E-15) << text;
+        EXPECT_NEAR(static_cast<double>(rationalToReal(*q)), static_cast<double>(r.value), 1E-15) << text;
     }
     // No exact value, and a nesting deeper than the evaluator reads.
     const std::vector<std::string> none = {"w(2)", "pi", "30°", "t^(1/2)", "1/(t-1)", "e^t", "sin(t)", "2t+", "",
                                            "  7", std::string(100000, '(') + "1" + std::string(100000, ')')};
     for (const std::string& text : none)
-        EXPECT_FALSE(working::ExactFormulaValue(text, mpq_class(1)).has_value()) << text.substr(0, 20);
+        EXPECT_FALSE(working::exactFormulaValue(text, mpq_class(1)).has_value()) << text.substr(0, 20);
 }
 
 // g holds its values at t1 after the start-up, at t = 0 after a field of g
@@ -175,16 +175,16 @@ TEST(WorkingNumbers, GIsExactAtTheParameterItsValuesBelongTo) {
         scene.lineSupport[LineG].x = t / 3;
         scene.lineDirection[LineG].x = 1.5L * t;
         scene.lineDirection[LineG].y = std::sqrt(t + 1);
-        const working::ExactScene e = working::BuildExactScene(scene, texts);
-        EXPECT_TRUE(e.lineSupport[LineG][0].IsExact()) << static_cast<double>(t);
-        EXPECT_EQ(RationalToReal(e.lineSupport[LineG][0].Rational()), t / 3);
-        EXPECT_EQ(working::Text(e.lineDirection[LineG][0]), direction);
-        EXPECT_FALSE(e.lineDirection[LineG][1].IsExact());
+        const working::ExactScene e = working::buildExactScene(scene, texts);
+        EXPECT_TRUE(e.lineSupport[LineG][0].isExact()) << static_cast<double>(t);
+        EXPECT_EQ(rationalToReal(e.lineSupport[LineG][0].rational()), t / 3);
+        EXPECT_EQ(working::toText(e.lineDirection[LineG][0]), direction);
+        EXPECT_FALSE(e.lineDirection[LineG][1].isExact());
     }
     // A value that belongs to no t of the family: decimals.
     Scene scene;
     scene.lineSupport[LineG].x = 0.7L;
-    EXPECT_FALSE(working::BuildExactScene(scene, texts).lineSupport[LineG][0].IsExact());
+    EXPECT_FALSE(working::buildExactScene(scene, texts).lineSupport[LineG][0].isExact());
 }
 
 }  // namespace

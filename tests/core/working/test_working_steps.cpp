@@ -10,39 +10,39 @@ using namespace working;
 
 namespace {
 
-Number Q(long p, long q = 1) { return Number::Exact(mpq_class(p, q)); }
-Vec V(long x, long y, long z) { return MakeVec(Q(x), Q(y), Q(z)); }
+Number Q(long p, long q = 1) { return Number::exact(mpq_class(p, q)); }
+Vec V(long x, long y, long z) { return makeVec(Q(x), Q(y), Q(z)); }
 
 // The lines the sheet wrote after its title.
-std::vector<std::string> Body(const PlainTextOutputLog& log) {
-    std::vector<std::string> lines = log.Lines();
+std::vector<std::string> body(const PlainTextOutputLog& log) {
+    std::vector<std::string> lines = log.lines();
     lines.erase(lines.begin());
     return lines;
 }
 
 TEST(WorkingSheet, WritesInItsOwnColourAndGivesTheLogsColourBack) {
     PlainTextOutputLog log;
-    log.SetOutputColour(Colours::Blue);
+    log.setOutputColour(Colours::Blue);
     {
         Sheet sheet(log, "Test");
-        sheet.Line("Zeile");
+        sheet.line("Zeile");
     }
-    EXPECT_EQ(log.OutputColour(), Colours::Blue);
-    log.AppendLine("Ergebnis");
-    ASSERT_EQ(log.Runs().size(), 2u);
-    EXPECT_EQ(log.Runs()[0].colour, kWorkingColour);
-    EXPECT_EQ(log.Runs()[0].text, "Rechenweg: Test\nZeile\n");
-    EXPECT_EQ(log.Runs()[1].colour, Colours::Blue);
+    EXPECT_EQ(log.outputColour(), Colours::Blue);
+    log.appendLine("Ergebnis");
+    ASSERT_EQ(log.runs().size(), 2u);
+    EXPECT_EQ(log.runs()[0].colour, kWorkingColour);
+    EXPECT_EQ(log.runs()[0].text, "Rechenweg: Test\nZeile\n");
+    EXPECT_EQ(log.runs()[1].colour, Colours::Blue);
 }
 
 TEST(WorkingSheet, VectorEquationsAsColumnsOrOnOneLineWhenTooWide) {
     PlainTextOutputLog log;
     {
         Sheet sheet(log, "Test");
-        sheet.VectorEquation({V(6, 8, 8), " = ", V(3, 3, 4), " + λ·", V(-4, 5, 0)});
-        const Vec wide = MakeVec(Q(12345678, 9876541), Q(-1), Q(1, 3));
-        sheet.VectorEquation({wide, " = ", wide, " + λ·", wide});
-        sheet.Determinant("det", V(4, 0, 0), V(0, 6, 0), V(-2, -4, 8));
+        sheet.vectorEquation({V(6, 8, 8), " = ", V(3, 3, 4), " + λ·", V(-4, 5, 0)});
+        const Vec wide = makeVec(Q(12345678, 9876541), Q(-1), Q(1, 3));
+        sheet.vectorEquation({wide, " = ", wide, " + λ·", wide});
+        sheet.determinant("det", V(4, 0, 0), V(0, 6, 0), V(-2, -4, 8));
     }
     const std::vector<std::string> expected = {
         "⎧6⎫   ⎧3⎫     ⎧-4⎫ ",
@@ -54,7 +54,7 @@ TEST(WorkingSheet, VectorEquationsAsColumnsOrOnOneLineWhenTooWide) {
         "det = | 0  6 0|",
         "      |-2 -4 8|",
     };
-    EXPECT_EQ(Body(log), expected);
+    EXPECT_EQ(body(log), expected);
 }
 
 TEST(WorkingSteps, SystemsOfThreeEquationsInTwoUnknowns) {
@@ -63,12 +63,12 @@ TEST(WorkingSteps, SystemsOfThreeEquationsInTwoUnknowns) {
     {
         Sheet sheet(log, "Test");
         // x and y are dependent: x and z are solved, y is the check.
-        contradiction = WriteSolveSystem(
+        contradiction = writeSolveSystem(
             sheet, {{{"x", Q(3), Q(-3), Q(3)}, {"y", Q(-2), Q(2), Q(6)}, {"z", Q(1), Q(1), Q(7)}}}, "λ", "μ");
         // x holds μ alone.
-        solved = WriteSolveSystem(
+        solved = writeSolveSystem(
             sheet, {{{"x", Q(0), Q(2), Q(4)}, {"y", Q(1), Q(1), Q(5)}, {"z", Q(2), Q(0), Q(6)}}}, "λ", "μ");
-        irregular = WriteSolveSystem(
+        irregular = writeSolveSystem(
             sheet, {{{"x", Q(1), Q(2), Q(1)}, {"y", Q(2), Q(4), Q(1)}, {"z", Q(3), Q(6), Q(1)}}}, "λ", "μ");
     }
     const std::vector<std::string> expected = {
@@ -81,13 +81,13 @@ TEST(WorkingSteps, SystemsOfThreeEquationsInTwoUnknowns) {
         "μ = 2 in y: λ + 2 = 5  ⇒  λ = 3",
         "Probe z: 2·3 + 0·2 = 6 = 6  erfüllt",
     };
-    EXPECT_EQ(Body(log), expected);
+    EXPECT_EQ(body(log), expected);
     EXPECT_TRUE(contradiction.regular);
     EXPECT_FALSE(contradiction.consistent);
     EXPECT_EQ(contradiction.contradiction, 1);
     EXPECT_TRUE(solved.consistent);
-    EXPECT_EQ(Text(solved.x), "3");
-    EXPECT_EQ(Text(solved.y), "2");
+    EXPECT_EQ(toText(solved.x), "3");
+    EXPECT_EQ(toText(solved.y), "2");
     EXPECT_FALSE(irregular.regular);
 }
 
@@ -98,10 +98,10 @@ TEST(WorkingSteps, MultipleTestCrossProductAndAngle) {
     Real degrees = 0;
     {
         Sheet sheet(log, "Test");
-        k = WriteMultipleTest(sheet, "u", V(2, -4, 6), "v", V(-1, 2, -3));
-        none = WriteMultipleTest(sheet, "u", V(-4, 5, 0), "v", V(0, 7, -6));
-        cross = WriteCross(sheet, "u", "v", V(-4, 5, 0), V(0, 7, -6));
-        degrees = WriteAngle(sheet, AngleKind::Cosine, "OA·OB / (|OA|·|OB|)", Q(-1), Q(2), Q(2), 2);
+        k = writeMultipleTest(sheet, "u", V(2, -4, 6), "v", V(-1, 2, -3));
+        none = writeMultipleTest(sheet, "u", V(-4, 5, 0), "v", V(0, 7, -6));
+        cross = writeCross(sheet, "u", "v", V(-4, 5, 0), V(0, 7, -6));
+        degrees = writeAngle(sheet, AngleKind::Cosine, "OA·OB / (|OA|·|OB|)", Q(-1), Q(2), Q(2), 2);
     }
     const std::vector<std::string> expected = {
         "u = k·v ?",
@@ -123,11 +123,11 @@ TEST(WorkingSteps, MultipleTestCrossProductAndAngle) {
         "cos φ = -1 / (√(2)·√(2)) = -1/2",
         "φ ≈ 120°",
     };
-    EXPECT_EQ(Body(log), expected);
+    EXPECT_EQ(body(log), expected);
     ASSERT_TRUE(k.has_value());
-    EXPECT_EQ(Text(*k), "-2");
+    EXPECT_EQ(toText(*k), "-2");
     EXPECT_FALSE(none.has_value());
-    EXPECT_EQ(Text(cross), "(-30|-24|-28)");
+    EXPECT_EQ(toText(cross), "(-30|-24|-28)");
     EXPECT_NEAR(static_cast<double>(degrees), 120.0, 1E-12);
 }
 

@@ -25,7 +25,7 @@
 #include "gui/canvas/QImageCanvas.h"
 
 // Names joined by blanks, for failure messages.
-inline std::string Joined(const std::vector<std::string>& names) {
+inline std::string joined(const std::vector<std::string>& names) {
     std::string all;
     for (const std::string& name : names) all += (all.empty() ? "" : " ") + name;
     return all;
@@ -46,8 +46,8 @@ struct AppAnswers {
     QStringList outputDialogs;  // captions of the export and print dialogs, each cancelled
 };
 
-inline WindowServices AnsweringAppServices(AppAnswers& a) {
-    WindowServices s = QuietServices();
+inline WindowServices answeringAppServices(AppAnswers& a) {
+    WindowServices s = quietServices();
     s.askYesNo = [&a](QWidget*, const QString& text) {
         a.yesNoQuestions << text;
         return a.closeAnswer;
@@ -73,7 +73,7 @@ inline WindowServices AnsweringAppServices(AppAnswers& a) {
     return s;
 }
 
-inline OutputDialogServices CancellingOutputDialogs(AppAnswers& a) {
+inline OutputDialogServices cancellingOutputDialogs(AppAnswers& a) {
     OutputDialogServices s;
     s.saveFileName = [&a](QWidget*, const QString& caption, const QString&, const QString&, QString*) {
         a.outputDialogs << caption;
@@ -94,39 +94,39 @@ protected:
     void start() {
         app.reset();
         AppOptions options;
-        options.services = AnsweringAppServices(answers);
+        options.services = answeringAppServices(answers);
         options.services.feedback = &feedback;
-        options.outputDialogs = CancellingOutputDialogs(answers);
+        options.outputDialogs = cancellingOutputDialogs(answers);
         options.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
         app = std::make_unique<AppWindows>(options);
         ASSERT_FALSE(app->aborted());
-        activate(&form1());
+        activate(&plotWindow());
         feedback.beeps = 0;
         feedback.messages.clear();
     }
 
-    PlotWindow& form1() { return app->form1; }
-    InputWindow& form3() { return *app->form3; }
+    PlotWindow& plotWindow() { return app->plotWindow; }
+    InputWindow& inputWindow() { return *app->inputWindow; }
     SceneController& scenes() { return *app->scenes; }
-    Scene& scene() { return form3().scene(); }
+    Scene& scene() { return inputWindow().scene(); }
     QString file(const char* name) const { return dir.filePath(QLatin1String(name)); }
 
-    QAction* action(const char* name) { return form1().findChild<QAction*>(QLatin1String(name)); }
+    QAction* action(const char* name) { return plotWindow().findChild<QAction*>(QLatin1String(name)); }
     QLineEdit* edit(const char* name) {
-        QLineEdit* e = form3().edit(QLatin1String(name));
-        if (!e) e = form1().findChild<QLineEdit*>(QLatin1String(name));
+        QLineEdit* e = inputWindow().edit(QLatin1String(name));
+        if (!e) e = plotWindow().findChild<QLineEdit*>(QLatin1String(name));
         EXPECT_NE(e, nullptr) << name;
         return e;
     }
     QCheckBox* box(const char* name) {
-        QCheckBox* b = form3().checkBox(QLatin1String(name));
-        if (!b) b = form1().findChild<QCheckBox*>(QLatin1String(name));
+        QCheckBox* b = inputWindow().checkBox(QLatin1String(name));
+        if (!b) b = plotWindow().findChild<QCheckBox*>(QLatin1String(name));
         EXPECT_NE(b, nullptr) << name;
         return b;
     }
     QAbstractButton* button(const char* name) {
-        QAbstractButton* b = form3().button(QLatin1String(name));
-        return b ? b : form1().findChild<QAbstractButton*>(QLatin1String(name));
+        QAbstractButton* b = inputWindow().button(QLatin1String(name));
+        return b ? b : plotWindow().findChild<QAbstractButton*>(QLatin1String(name));
     }
 
     // Shows a window and makes it the active one.
@@ -138,14 +138,14 @@ protected:
         if (isActive()) return;
         // Offscreen, a window hidden while it was active (the draw command
         // hides the input window) is activated again only after another one.
-        if (window != &form1()) {
-            form1().activateWindow();
-            ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &form1(); }));
+        if (window != &plotWindow()) {
+            plotWindow().activateWindow();
+            ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &plotWindow(); }));
         }
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitFor(isActive));
     }
-    void showInputWindow() { activate(&form3()); }
+    void showInputWindow() { activate(&inputWindow()); }
 
     // Types text into a field of either window and leaves it with Tab, as a
     // user does (the window is shown and activated first).
@@ -163,8 +163,8 @@ protected:
 
     // Moves the focus from the field being typed in to a neutral control.
     void leaveField(QWidget* window) {
-        QWidget* sink = window == &form3() ? static_cast<QWidget*>(form3().checkBox(QStringLiteral("CheckBox_Dreieck2")))
-                                           : form1().findChild<QWidget*>(QStringLiteral("ComboBox_Zoomfaktor"));
+        QWidget* sink = window == &inputWindow() ? static_cast<QWidget*>(inputWindow().checkBox(QStringLiteral("CheckBox_Dreieck2")))
+                                           : plotWindow().findChild<QWidget*>(QStringLiteral("ComboBox_Zoomfaktor"));
         sink->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
     }
@@ -176,16 +176,16 @@ protected:
         QApplication::processEvents();
     }
 
-    SceneState capture() { return CaptureScene(form1(), form3()); }
-    QImage picture() { return form1().imageCanvas().image().copy(); }
-    QStringList disagreeing() { return FieldsDisagreeingWithScene(form3(), form1()); }
+    SceneState capture() { return captureScene(plotWindow(), inputWindow()); }
+    QImage picture() { return plotWindow().imageCanvas().image().copy(); }
+    QStringList disagreeing() { return fieldsDisagreeingWithScene(inputWindow(), plotWindow()); }
     QString title() {
         QApplication::processEvents();
-        return form1().windowTitle();
+        return plotWindow().windowTitle();
     }
     bool starred() {
         QApplication::processEvents();
-        return form1().isWindowModified();
+        return plotWindow().isWindowModified();
     }
 
     QTemporaryDir dir;

@@ -19,7 +19,7 @@ struct ProgramRun {
     QString err;
 };
 
-ProgramRun RunSpatium(const QStringList& arguments) {
+ProgramRun runSpatium(const QStringList& arguments) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(QLatin1String(name));
     QProcess process;
@@ -37,20 +37,20 @@ ProgramRun RunSpatium(const QStringList& arguments) {
     return run;
 }
 
-std::string Shown(const QStringList& arguments, const ProgramRun& run) {
+std::string shown(const QStringList& arguments, const ProgramRun& run) {
     return (arguments.join(' ') + QStringLiteral(" -> %1\nstdout: %2\nstderr: %3").arg(run.status).arg(run.out, run.err))
         .toStdString();
 }
 
 // The option names and argument names in a text: "--width-cm", "-h", "DATEI".
-QSet<QString> OptionNames(const QString& text) {
+QSet<QString> optionNames(const QString& text) {
     static const QRegularExpression name(QStringLiteral("(?<![\\w-])(--?[a-z][a-z-]*|[A-Z]{2,})\\b"));
     QSet<QString> names;
     for (const QRegularExpressionMatch& m : name.globalMatch(text)) names << m.captured(1);
     return names;
 }
 
-QByteArray ReadAll(const QString& path) {
+QByteArray readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
@@ -58,8 +58,8 @@ QByteArray ReadAll(const QString& path) {
 }  // namespace
 
 TEST(CommandLineRun, HelpVersionAndWrongCallsAnswerOnTheTerminalWithoutADisplay) {
-    const ProgramRun help = RunSpatium({"--help"});
-    ASSERT_EQ(help.status, 0) << Shown({"--help"}, help);
+    const ProgramRun help = runSpatium({"--help"});
+    ASSERT_EQ(help.status, 0) << shown({"--help"}, help);
     EXPECT_TRUE(help.err.isEmpty());
     for (const char* row : {"Aufruf: spatium [DATEI]", "  DATEI ", "  -h, --help ", "  -v, --version ",
                             "  --export AUSGABE ", "  --scale N ", "  --width-cm W ", "  --tikz-standalone ",
@@ -67,7 +67,7 @@ TEST(CommandLineRun, HelpVersionAndWrongCallsAnswerOnTheTerminalWithoutADisplay)
         EXPECT_TRUE(help.out.contains(QString::fromUtf8(row))) << row << "\n" << help.out.toStdString();
     for (const QString& line : help.out.split('\n')) EXPECT_LE(line.size(), 80) << line.toStdString();
 
-    const ProgramRun version = RunSpatium({"--version"});
+    const ProgramRun version = runSpatium({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, QStringLiteral("Spatium 2.20\n"));
 
@@ -84,9 +84,9 @@ TEST(CommandLineRun, HelpVersionAndWrongCallsAnswerOnTheTerminalWithoutADisplay)
         {{"--export", "a.png"}, "Zu --export fehlt die Szenendatei"},
     };
     for (const auto& w : wrong) {
-        const ProgramRun run = RunSpatium(w.arguments);
-        EXPECT_EQ(run.status, 2) << Shown(w.arguments, run);
-        EXPECT_TRUE(run.err.contains(QString::fromUtf8(w.message))) << Shown(w.arguments, run);
+        const ProgramRun run = runSpatium(w.arguments);
+        EXPECT_EQ(run.status, 2) << shown(w.arguments, run);
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(w.message))) << shown(w.arguments, run);
         EXPECT_TRUE(run.err.contains(QStringLiteral("„spatium --help“")));
         EXPECT_TRUE(run.out.isEmpty());
     }
@@ -95,14 +95,14 @@ TEST(CommandLineRun, HelpVersionAndWrongCallsAnswerOnTheTerminalWithoutADisplay)
 // The manual page's OPTIONEN list names exactly the arguments and options
 // the help lists.
 TEST(CommandLineRun, ManualPageListsExactlyTheOptionsOfTheHelp) {
-    const ProgramRun help = RunSpatium({"--help"});
+    const ProgramRun help = runSpatium({"--help"});
     ASSERT_EQ(help.status, 0);
     QSet<QString> helpNames;
     for (const QString& line : help.out.split('\n'))
         if (line.startsWith(QLatin1String("  ")) && !line.startsWith(QLatin1String("   ")))
-            helpNames += OptionNames(line.trimmed().split(QRegularExpression(QStringLiteral("\\s{2,}"))).front());
+            helpNames += optionNames(line.trimmed().split(QRegularExpression(QStringLiteral("\\s{2,}"))).front());
 
-    QString page = QString::fromUtf8(ReadAll(QStringLiteral(SPATIUM_MAN_PAGE)));
+    QString page = QString::fromUtf8(readAll(QStringLiteral(SPATIUM_MAN_PAGE)));
     page.replace(QStringLiteral("\\-"), QStringLiteral("-"));
     const qsizetype from = page.indexOf(QStringLiteral("\n.SH OPTIONEN"));
     ASSERT_GE(from, 0);
@@ -110,7 +110,7 @@ TEST(CommandLineRun, ManualPageListsExactlyTheOptionsOfTheHelp) {
     QSet<QString> pageNames;
     for (qsizetype i = 0; i + 1 < lines.size(); ++i)
         if (lines[i] == QLatin1String(".TP"))  // the next line is the option's tag
-            pageNames += OptionNames(QString(lines[i + 1]).remove(QRegularExpression(QStringLiteral("^\\.[A-Z]+"))));
+            pageNames += optionNames(QString(lines[i + 1]).remove(QRegularExpression(QStringLiteral("^\\.[A-Z]+"))));
 
     const QSet<QString> expected{"DATEI", "-h",    "--help",   "-v", "--version",        "--export",
                                  "AUSGABE", "--scale", "--width-cm", "--tikz-standalone"};
@@ -148,27 +148,27 @@ TEST_F(CommandLineExport, WritesEveryFormatOfASavedSceneWithoutADisplay) {
     };
     for (const auto& r : runs) {
         const QStringList arguments = QStringList{"--export", file(r.out)} + r.options + QStringList{scene};
-        const ProgramRun run = RunSpatium(arguments);
-        EXPECT_EQ(run.status, 0) << Shown(arguments, run);
+        const ProgramRun run = runSpatium(arguments);
+        EXPECT_EQ(run.status, 0) << shown(arguments, run);
         EXPECT_TRUE(run.out.isEmpty());
     }
     EXPECT_EQ(QImage(file("bild.png")).convertToFormat(QImage::Format_RGB32), opened);
     EXPECT_EQ(QImage(file("bild2.png")).size(), QSize(1442, 1442));
 
-    QXmlStreamReader svg(ReadAll(file("bild.svg")));
+    QXmlStreamReader svg(readAll(file("bild.svg")));
     int groups = 0;
     while (!svg.atEnd())
         if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == QLatin1String("g")) ++groups;
     EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
     EXPECT_GT(groups, 3);
 
-    const QByteArray pdf = ReadAll(file("bild.pdf"));
+    const QByteArray pdf = readAll(file("bild.pdf"));
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
-    const QByteArray picture = ReadAll(file("bild.tex"));
+    const QByteArray picture = readAll(file("bild.tex"));
     EXPECT_TRUE(picture.contains("\\begin{tikzpicture}") && picture.contains("\\end{tikzpicture}"));
     EXPECT_FALSE(picture.contains("\\documentclass"));
-    const QByteArray document = ReadAll(file("dokument.tex"));
+    const QByteArray document = readAll(file("dokument.tex"));
     EXPECT_TRUE(document.contains("\\documentclass") && document.contains("\\begin{tikzpicture}"));
     EXPECT_TRUE(document.contains("paperwidth=8cm"));
 }
@@ -179,7 +179,7 @@ TEST_F(CommandLineExport, WritesEveryFormatOfASavedSceneWithoutADisplay) {
 TEST(CommandLineRun, FailedExportsSayWhyAndWriteNothing) {
     QTemporaryDir dir;
     auto path = [&dir](const char* name) { return dir.filePath(QLatin1String(name)); };
-    ASSERT_TRUE(WriteSceneFile(path("szene.spatium"), SceneState{}).ok());
+    ASSERT_TRUE(writeSceneFile(path("szene.spatium"), SceneState{}).ok());
     QFile text(path("notiz.spatium"));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("Punkt A(1|2|3)") > 0);
     text.close();
@@ -203,12 +203,12 @@ TEST(CommandLineRun, FailedExportsSayWhyAndWriteNothing) {
         {{"--export", path("bild.png"), path("notiz.spatium")}, 2, "ist keine Spatium-Szene"},
     };
     for (const auto& b : bad) {
-        const ProgramRun run = RunSpatium(b.arguments);
-        EXPECT_EQ(run.status, b.status) << Shown(b.arguments, run);
-        EXPECT_TRUE(run.err.contains(QString::fromUtf8(b.message))) << Shown(b.arguments, run);
+        const ProgramRun run = runSpatium(b.arguments);
+        EXPECT_EQ(run.status, b.status) << shown(b.arguments, run);
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(b.message))) << shown(b.arguments, run);
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot), before);
-    EXPECT_EQ(ReadAll(path("alt.png")), QByteArray("alt"));
+    EXPECT_EQ(readAll(path("alt.png")), QByteArray("alt"));
 }
 
 // Mistakes a user makes at the terminal are named where they are: an empty
@@ -222,29 +222,29 @@ TEST(CommandLineRun, ProblemsNameWhereTheyAreAndFileNamesMayFollowTwoDashes) {
     SceneState scene;
     scene.texts["Edit_Punkt1_x"] = "1+*2";
     scene.texts["Edit_Punkt2_y"] = "2*(" + std::string(300, '7');
-    ASSERT_TRUE(WriteSceneFile(QStringLiteral("-szene.spatium"), scene).ok());
+    ASSERT_TRUE(writeSceneFile(QStringLiteral("-szene.spatium"), scene).ok());
 
     for (const char* option : {"--scale", "--width-cm"}) {
         const QStringList arguments{"--export", "bild.png", QLatin1String(option), "", "--", "-szene.spatium"};
-        const ProgramRun run = RunSpatium(arguments);
-        EXPECT_EQ(run.status, 2) << Shown(arguments, run);
+        const ProgramRun run = runSpatium(arguments);
+        EXPECT_EQ(run.status, 2) << shown(arguments, run);
         EXPECT_TRUE(run.err.contains(QStringLiteral("Der Wert der Option „%1“ ist leer.").arg(option)))
-            << Shown(arguments, run);
+            << shown(arguments, run);
     }
     const QStringList dashed{"--export", "bild.svg", "-szene.spatium"};
-    const ProgramRun wrong = RunSpatium(dashed);
-    EXPECT_EQ(wrong.status, 2) << Shown(dashed, wrong);
+    const ProgramRun wrong = runSpatium(dashed);
+    EXPECT_EQ(wrong.status, 2) << shown(dashed, wrong);
     EXPECT_EQ(wrong.err, QStringLiteral("spatium: Die Option „-szene.spatium“ gibt es nicht. Ist es ein Dateiname, "
                                         "gehört er hinter „--“, zum Beispiel: spatium -- -szene.spatium\n"
                                         "spatium: Alle Optionen zeigt „spatium --help“.\n"));
     EXPECT_FALSE(QFile::exists(QStringLiteral("bild.svg")));
 
     const QStringList right{"--export", "bild.svg", "--", "-szene.spatium"};
-    const ProgramRun run = RunSpatium(right);
-    EXPECT_EQ(run.status, 0) << Shown(right, run);
-    EXPECT_TRUE(ReadAll(QStringLiteral("bild.svg")).contains("<svg"));
+    const ProgramRun run = runSpatium(right);
+    EXPECT_EQ(run.status, 0) << shown(right, run);
+    EXPECT_TRUE(readAll(QStringLiteral("bild.svg")).contains("<svg"));
     const QStringList lines = run.err.split('\n').filter(QRegularExpression(QStringLiteral("^spatium: ")));
-    ASSERT_EQ(lines.size(), 2) << Shown(right, run);
+    ASSERT_EQ(lines.size(), 2) << shown(right, run);
     EXPECT_EQ(lines[0], QStringLiteral("spatium: -szene.spatium: Feld Edit_Punkt1_x „1+*2“: Fehler an Stelle 2"));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("spatium: -szene.spatium: Feld Edit_Punkt2_y „2*(%1… (303 Zeichen)“: ")
                                         .arg(QString(57, QLatin1Char('7')))))

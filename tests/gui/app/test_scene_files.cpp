@@ -25,7 +25,7 @@
 namespace {
 
 // The values of a Scene the fields define, with every digit, as one text.
-QString Summary(const Scene& s) {
+QString summary(const Scene& s) {
     QString out;
     auto real = [&out](Real r) { out += QString::number(double(r), 'g', 17) + QLatin1Char(' '); };
     auto vec = [&](const Vector3& v) {
@@ -70,13 +70,13 @@ QString Summary(const Scene& s) {
     return out;
 }
 
-void WriteBytes(const QString& path, const QByteArray& bytes) {
+void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
 
-QByteArray ReadBytes(const QString& path) {
+QByteArray readBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
@@ -110,24 +110,24 @@ TEST_F(SceneFilesTest, EveryFieldBoxColourAndViewControlComesBackAfterSaveNewAnd
     for (const auto& [name, colour] : startUp.colours) {
         answers.colour = QColor(20 + c, 40 + 2 * c, 60 + 3 * c);
         ++c;
-        if (ColourPanel* panel = form3().panel(QString::fromStdString(name))) {
-            form3().setColourChooser([&](Colour) { return std::optional<Colour>(FromQColor(answers.colour)); });
-            form3().choosePanelColour(panel);
+        if (ColourPanel* panel = inputWindow().panel(QString::fromStdString(name))) {
+            inputWindow().setColourChooser([&](Colour) { return std::optional<Colour>(fromQColor(answers.colour)); });
+            inputWindow().choosePanelColour(panel);
         } else {
-            QTest::mouseClick(form1().findChild<ColourPanel*>(QString::fromStdString(name)), Qt::LeftButton);
+            QTest::mouseClick(plotWindow().findChild<ColourPanel*>(QString::fromStdString(name)), Qt::LeftButton);
         }
     }
     // The view: zoom, rotation about x and z, a pan, the text font.
-    form1().findChild<QComboBox*>(QStringLiteral("ComboBox_Zoomfaktor"))->setCurrentIndex(4);
+    plotWindow().findChild<QComboBox*>(QStringLiteral("ComboBox_Zoomfaktor"))->setCurrentIndex(4);
     click("SpeedButton_Drehung_z_plus");
     click("SpeedButton_Drehung_z_plus");
-    form1().viewState().offsetX += 33;
-    form1().viewState().offsetY -= 17;
+    plotWindow().viewState().offsetX += 33;
+    plotWindow().viewState().offsetY -= 17;
     click("SpeedButton_FontAuswahl");
     // Output with a colour of its own.
     click("SpeedButton_h_ausgeben");
-    form3().outputLog().SetOutputColour(0x00123456);
-    form3().outputLog().AppendLine("Notiz");
+    inputWindow().outputLog().setOutputColour(0x00123456);
+    inputWindow().outputLog().appendLine("Notiz");
 
     const SceneState changed = capture();
     const QImage changedPicture = picture();
@@ -150,11 +150,11 @@ TEST_F(SceneFilesTest, EveryFieldBoxColourAndViewControlComesBackAfterSaveNewAnd
 
     answers.openPath = file("round.spatium");
     action("Action_Oeffnen")->trigger();
-    EXPECT_EQ(capture(), changed) << Joined(capture().differingNames(changed));
+    EXPECT_EQ(capture(), changed) << joined(capture().differingNames(changed));
     EXPECT_TRUE(disagreeing().isEmpty()) << disagreeing().join(' ').toStdString();
     EXPECT_FALSE(starred());
     EXPECT_EQ(title(), QStringLiteral("round.spatium[*] – Spatium V2.20"));
-    EXPECT_FALSE(form3().isVisible());  // drawn as the draw button draws
+    EXPECT_FALSE(inputWindow().isVisible());  // drawn as the draw button draws
     EXPECT_NE(picture(), changedPicture);  // the objects now drawn with the file's view
     EXPECT_TRUE(feedback.messages.isEmpty()) << feedback.messages.join('|').toStdString();
 }
@@ -181,17 +181,17 @@ TEST_F(SceneFilesTest, OpeningAFamilySceneWithARejectedFieldEqualsTypingIt) {
     ASSERT_EQ(feedback.messages, QStringList{"Fehler an Stelle 2"});
     ASSERT_EQ(scene().planeSupport[PlaneE3].x, 3);
     const SceneState typed = capture();
-    const QString typedScene = Summary(scene());
+    const QString typedScene = summary(scene());
     const QImage typedPicture = picture();
 
     answers.savePath = file("family.spatium");
     ASSERT_TRUE(scenes().saveAs());
     start();
-    ASSERT_NE(Summary(scene()), typedScene);
+    ASSERT_NE(summary(scene()), typedScene);
     ASSERT_TRUE(scenes().openFile(file("family.spatium")));
     EXPECT_EQ(feedback.messages, QStringList{"Fehler an Stelle 2"});
-    EXPECT_EQ(capture(), typed) << Joined(capture().differingNames(typed));
-    EXPECT_EQ(Summary(scene()), typedScene);
+    EXPECT_EQ(capture(), typed) << joined(capture().differingNames(typed));
+    EXPECT_EQ(summary(scene()), typedScene);
     EXPECT_TRUE(picture() == typedPicture);
     EXPECT_EQ(disagreeing(), QStringList{});
 }
@@ -211,7 +211,7 @@ TEST_F(SceneFilesTest, OpeningARejectedFormulaOfGEqualsTypingItAndDrawing) {
         const QStringList typedMessages = feedback.messages;
         const int typedBeeps = feedback.beeps;
         const QImage typedPicture = picture();
-        const QString typedScene = Summary(scene());
+        const QString typedScene = summary(scene());
         answers.savePath = file("rejected.spatium");
         ASSERT_TRUE(scenes().saveAs());
 
@@ -220,7 +220,7 @@ TEST_F(SceneFilesTest, OpeningARejectedFormulaOfGEqualsTypingItAndDrawing) {
         EXPECT_EQ(feedback.messages, typedMessages);
         EXPECT_EQ(feedback.beeps, typedBeeps);
         EXPECT_TRUE(picture() == typedPicture);
-        EXPECT_EQ(Summary(scene()), typedScene);
+        EXPECT_EQ(summary(scene()), typedScene);
     }
 }
 
@@ -243,29 +243,29 @@ TEST_F(SceneFilesTest, GReopensAtTheTItWasLeftAt) {
         } else {
             ASSERT_EQ(scene().lineDirection[LineG].z, 0);
         }
-        const QString typedScene = Summary(scene());
+        const QString typedScene = summary(scene());
         const QImage typedPicture = picture();
         const SceneState typed = capture();
         answers.savePath = file("g.spatium");
         ASSERT_TRUE(scenes().saveAs());
         start();
         ASSERT_TRUE(scenes().openFile(file("g.spatium")));
-        EXPECT_EQ(Summary(scene()), typedScene);
-        EXPECT_EQ(capture(), typed) << Joined(capture().differingNames(typed));
+        EXPECT_EQ(summary(scene()), typedScene);
+        EXPECT_EQ(capture(), typed) << joined(capture().differingNames(typed));
         EXPECT_TRUE(picture() == typedPicture);
     }
     // A file without the entry opens as before: g at t1.
     SceneState file;
-    ASSERT_TRUE(ReadSceneFile(this->file("g.spatium"), file).ok());
+    ASSERT_TRUE(readSceneFile(this->file("g.spatium"), file).ok());
     file.parameters.clear();
-    ASSERT_TRUE(WriteSceneFile(this->file("old.spatium"), file).ok());
+    ASSERT_TRUE(writeSceneFile(this->file("old.spatium"), file).ok());
     ASSERT_TRUE(scenes().openFile(this->file("old.spatium")));
     EXPECT_EQ(scene().lineDirection[LineG].z, 6);  // drawn once more as a family: t2 = 3
     answers.saveAnswer = WindowServices::SaveAnswer::Discard;
     showInputWindow();
     click("CheckBox_Geradenschar");
     file.checks["CheckBox_Geradenschar"] = false;
-    ASSERT_TRUE(WriteSceneFile(this->file("old.spatium"), file).ok());
+    ASSERT_TRUE(writeSceneFile(this->file("old.spatium"), file).ok());
     ASSERT_TRUE(scenes().openFile(this->file("old.spatium")));
     EXPECT_EQ(scene().lineDirection[LineG].z, 2);  // at t1 = 1
 }
@@ -295,7 +295,7 @@ TEST_F(SceneFilesTest, FilesThatAreNoScenesLeaveEverythingAsItWas) {
     click("SpeedButton_3DSys");
     answers.saveAnswer = WindowServices::SaveAnswer::Discard;  // no save in the way
 
-    QByteArray good = SceneToJson(scenes().startUpState());
+    QByteArray good = sceneToJson(scenes().startUpState());
     struct Bad {
         const char* name;
         QByteArray bytes;
@@ -314,7 +314,7 @@ TEST_F(SceneFilesTest, FilesThatAreNoScenesLeaveEverythingAsItWas) {
         {"big.spatium", QByteArray(), "größer als 10 MB"},
     };
     const SceneState before = capture();
-    const QString sceneBefore = Summary(scene());
+    const QString sceneBefore = summary(scene());
     const QImage pictureBefore = picture();
     const int steps = scenes().undoStack().count();
     const int index = scenes().undoStack().index();
@@ -323,7 +323,7 @@ TEST_F(SceneFilesTest, FilesThatAreNoScenesLeaveEverythingAsItWas) {
     for (const Bad& c : cases) {
         SCOPED_TRACE(c.name);
         const QString path = file(c.name);
-        WriteBytes(path, c.bytes);
+        writeBytes(path, c.bytes);
         if (QLatin1String(c.name) == QLatin1String("big.spatium")) {
             QFile big(path);
             ASSERT_TRUE(big.open(QIODevice::ReadWrite));
@@ -336,11 +336,11 @@ TEST_F(SceneFilesTest, FilesThatAreNoScenesLeaveEverythingAsItWas) {
         EXPECT_TRUE(feedback.messages[0].contains(QDir::toNativeSeparators(path)));
         EXPECT_TRUE(feedback.messages[0].contains(QString::fromUtf8(c.says))) << feedback.messages[0].toStdString();
         EXPECT_EQ(capture(), before);
-        EXPECT_EQ(Summary(scene()), sceneBefore);
+        EXPECT_EQ(summary(scene()), sceneBefore);
         EXPECT_TRUE(picture() == pictureBefore);
         EXPECT_EQ(scenes().undoStack().count(), steps);
         EXPECT_EQ(scenes().undoStack().index(), index);
-        EXPECT_TRUE(form3().isVisible());
+        EXPECT_TRUE(inputWindow().isVisible());
         EXPECT_TRUE(starred());
         EXPECT_EQ(scenes().sceneName(), QStringLiteral("Unbenannt"));
     }
@@ -356,17 +356,17 @@ TEST_F(SceneFilesTest, FilesThatAreNoScenesLeaveEverythingAsItWas) {
 TEST_F(SceneFilesTest, ANameWithoutExtensionBecomesASceneFileAfterAsking) {
     answers.savePath = file("aufgabe.spatium");
     ASSERT_TRUE(scenes().saveAs());
-    const QByteArray old = ReadBytes(file("aufgabe.spatium"));
+    const QByteArray old = readBytes(file("aufgabe.spatium"));
     click("SpeedButton_Drehung_z_plus");
     answers.savePath = file("aufgabe");
     answers.closeAnswer = false;
     EXPECT_FALSE(scenes().saveAs());
     EXPECT_EQ(answers.yesNoQuestions, QStringList{"„aufgabe.spatium“ ist bereits vorhanden.\nSoll die Datei ersetzt werden?"});
-    EXPECT_EQ(ReadBytes(file("aufgabe.spatium")), old);
+    EXPECT_EQ(readBytes(file("aufgabe.spatium")), old);
     EXPECT_TRUE(starred());
     answers.closeAnswer = true;
     EXPECT_TRUE(scenes().saveAs());
-    EXPECT_NE(ReadBytes(file("aufgabe.spatium")), old);
+    EXPECT_NE(readBytes(file("aufgabe.spatium")), old);
     EXPECT_EQ(scenes().filePath(), file("aufgabe.spatium"));
     answers.savePath = file("neu");
     EXPECT_TRUE(scenes().saveAs());
@@ -379,7 +379,7 @@ TEST_F(SceneFilesTest, ANameWithoutExtensionBecomesASceneFileAfterAsking) {
 TEST_F(SceneFilesTest, AFailedSaveKeepsTheOldFileAndTheSceneChanged) {
     answers.savePath = file("kept.spatium");
     ASSERT_TRUE(scenes().saveAs());
-    const QByteArray old = ReadBytes(file("kept.spatium"));
+    const QByteArray old = readBytes(file("kept.spatium"));
     click("SpeedButton_Drehung_z_plus");
     ASSERT_TRUE(starred());
 
@@ -389,7 +389,7 @@ TEST_F(SceneFilesTest, AFailedSaveKeepsTheOldFileAndTheSceneChanged) {
     EXPECT_TRUE(feedback.messages[0].contains(QStringLiteral("konnte nicht gespeichert werden")));
     EXPECT_TRUE(starred());
     EXPECT_EQ(title(), QStringLiteral("kept.spatium[*] – Spatium V2.20"));
-    EXPECT_EQ(ReadBytes(file("kept.spatium")), old);
+    EXPECT_EQ(readBytes(file("kept.spatium")), old);
     EXPECT_EQ(scenes().filePath(), file("kept.spatium"));
     // Cancelled: nothing written, nothing said.
     answers.savePath.clear();
@@ -398,13 +398,13 @@ TEST_F(SceneFilesTest, AFailedSaveKeepsTheOldFileAndTheSceneChanged) {
     // Saving into the file itself works and clears the star.
     action("Action_Speichern")->trigger();
     EXPECT_FALSE(starred());
-    EXPECT_NE(ReadBytes(file("kept.spatium")), old);
+    EXPECT_NE(readBytes(file("kept.spatium")), old);
 }
 
 TEST_F(SceneFilesTest, ClosingWithoutChangesAsksAsBeforeWithChangesAsksToSave) {
-    QSignalSpy closed(&form1(), &PlotWindow::closed);
+    QSignalSpy closed(&plotWindow(), &PlotWindow::closed);
     // Unchanged: "Wirklich beenden ?" as always.
-    EXPECT_FALSE(form1().close());
+    EXPECT_FALSE(plotWindow().close());
     EXPECT_EQ(answers.yesNoQuestions, QStringList{"Wirklich beenden ?"});
     EXPECT_TRUE(answers.saveQuestions.isEmpty());
     action("Action_Neu")->trigger();
@@ -416,19 +416,19 @@ TEST_F(SceneFilesTest, ClosingWithoutChangesAsksAsBeforeWithChangesAsksToSave) {
     action("Action_Beenden")->trigger();
     EXPECT_EQ(answers.saveQuestions, QStringList{"Änderungen an „Unbenannt“ speichern?"});
     EXPECT_EQ(answers.yesNoQuestions.size(), 1);
-    EXPECT_TRUE(form1().isVisible());
-    EXPECT_EQ(form1().viewState().rotationZ, 5);
+    EXPECT_TRUE(plotWindow().isVisible());
+    EXPECT_EQ(plotWindow().viewState().rotationZ, 5);
     // "Neu" and "Öffnen …" ask the same; cancelled, nothing changes.
     action("Action_Neu")->trigger();
     answers.openPath = file("never-read.spatium");
     action("Action_Oeffnen")->trigger();
     EXPECT_EQ(answers.saveQuestions.size(), 3);
-    EXPECT_EQ(form1().viewState().rotationZ, 5);
+    EXPECT_EQ(plotWindow().viewState().rotationZ, 5);
     EXPECT_TRUE(feedback.messages.isEmpty());
     // "Speichern": saved, then closed.
     answers.saveAnswer = WindowServices::SaveAnswer::Save;
     answers.savePath = file("closing.spatium");
-    EXPECT_TRUE(form1().close());
+    EXPECT_TRUE(plotWindow().close());
     EXPECT_EQ(closed.count(), 1);
     EXPECT_TRUE(QFile::exists(file("closing.spatium")));
     EXPECT_EQ(answers.yesNoQuestions.size(), 1);
@@ -441,7 +441,7 @@ TEST_F(SceneFilesTest, NotSavingDiscardsAndOpensARecentFileAfterTheQuestion) {
     // "Nicht speichern" before "Neu": the start-up scene.
     answers.saveAnswer = WindowServices::SaveAnswer::Discard;
     action("Action_Neu")->trigger();
-    EXPECT_EQ(form1().viewState().rotationZ, 0);
+    EXPECT_EQ(plotWindow().viewState().rotationZ, 0);
     EXPECT_EQ(capture(), scenes().startUpState());
     // A recent file: the question comes, then the file is read.
     click("CheckBox_Vektor_dick");
@@ -469,7 +469,7 @@ TEST_F(SceneFilesTest, ReopeningTheOpenFileAfterSavingItKeepsTheEdits) {
     EXPECT_EQ(edit("Edit_Punkt1_x")->text(), QStringLiteral("7/3"));
     EXPECT_FALSE(starred());
     SceneState file;
-    ASSERT_TRUE(ReadSceneFile(this->file("same.spatium"), file).ok());
+    ASSERT_TRUE(readSceneFile(this->file("same.spatium"), file).ok());
     EXPECT_EQ(file.texts.at("Edit_Punkt1_x"), "7/3");
     EXPECT_EQ(capture().texts, edited.texts);
 }
@@ -515,13 +515,13 @@ TEST_F(SceneFilesTest, TitleShowsTheNameAndAStarWhileAnythingTheFileHoldsDiffers
     answers.savePath = dir.filePath(QStringLiteral("Würfel [*].spatium"));
     ASSERT_TRUE(scenes().saveAs());
     EXPECT_FALSE(starred());
-    EXPECT_EQ(form1().windowTitle(), QStringLiteral("Würfel [*][*].spatium[*] – Spatium V2.20"));
+    EXPECT_EQ(plotWindow().windowTitle(), QStringLiteral("Würfel [*][*].spatium[*] – Spatium V2.20"));
     typeAndLeave("Edit_Kantenlaenge", "4");
     EXPECT_TRUE(starred());
 }
 
 TEST_F(SceneFilesTest, MenuBarEntriesShortcutsAndTheWindowGrowingByItsHeight) {
-    const QMenuBar* bar = form1().menuBar();
+    const QMenuBar* bar = plotWindow().menuBar();
     QStringList menus;
     for (QAction* a : bar->actions()) menus << a->text();
     EXPECT_EQ(menus, (QStringList{"&Datei", "&Bearbeiten", "&Hilfe"}));
@@ -548,12 +548,12 @@ TEST_F(SceneFilesTest, MenuBarEntriesShortcutsAndTheWindowGrowingByItsHeight) {
     EXPECT_EQ(scenes().menu().recentMenu->title(), QStringLiteral("&Zuletzt geöffnet"));
     // The picture keeps 721 x 721 pixels; the window grows by the bar.
     ASSERT_GT(bar->height(), 10);
-    EXPECT_EQ(form1().size(), QSize(1009, 721 + bar->height()));
-    QWidget* image = form1().findChild<QWidget*>(QStringLiteral("Image1"));
+    EXPECT_EQ(plotWindow().size(), QSize(1009, 721 + bar->height()));
+    QWidget* image = plotWindow().findChild<QWidget*>(QStringLiteral("Image1"));
     EXPECT_EQ(image->size(), QSize(721, 721));
-    EXPECT_EQ(image->mapTo(&form1(), QPoint(0, 0)), QPoint(0, bar->height()));
-    QWidget* panel = form1().findChild<QWidget*>(QStringLiteral("Panel_Steuerung"));
-    EXPECT_TRUE(form1().rect().contains(QRect(panel->mapTo(&form1(), QPoint(0, 0)), panel->size())));
+    EXPECT_EQ(image->mapTo(&plotWindow(), QPoint(0, 0)), QPoint(0, bar->height()));
+    QWidget* panel = plotWindow().findChild<QWidget*>(QStringLiteral("Panel_Steuerung"));
+    EXPECT_TRUE(plotWindow().rect().contains(QRect(panel->mapTo(&plotWindow(), QPoint(0, 0)), panel->size())));
     // "Datei": the scene group, the output group, "Beenden", each apart;
     // later entries join the output group.
     QAction* extra = scenes().menu().addFileEntry("Action_Test", QStringLiteral("Test …"));
@@ -573,7 +573,7 @@ TEST_F(SceneFilesTest, AboutNamesVersionLicenceAndPurposeHelpShowsTheUsageNotes)
     EXPECT_TRUE(feedback.messages[0].contains(QStringLiteral("GPL-3.0-or-later")));
     EXPECT_TRUE(feedback.messages[0].contains(QStringLiteral("Analytische Geometrie")));
     ASSERT_EQ(feedback.icons.size(), 1);  // the program's icon beside the text
-    EXPECT_EQ(feedback.icons[0].pixmap(64).toImage(), ApplicationIcon().pixmap(64).toImage());
+    EXPECT_EQ(feedback.icons[0].pixmap(64).toImage(), applicationIcon().pixmap(64).toImage());
     EXPECT_FALSE(feedback.icons[0].isNull());
     EXPECT_EQ(feedback.captions, QStringList{"Über Spatium"});
     action("Action_Bedienungshinweise")->trigger();
@@ -604,7 +604,7 @@ TEST_F(SceneFilesTest, VeryLongTextsOpenAsTheyAreWithTheMessagesLeavingGives) {
     }
     ASSERT_EQ(leaving.size(), 2);
     EXPECT_EQ(leaving[0], QStringLiteral("Fehler an Stelle 100000"));
-    ASSERT_TRUE(WriteSceneFile(file("long.spatium"), longTexts).ok());
+    ASSERT_TRUE(writeSceneFile(file("long.spatium"), longTexts).ok());
 
     start();
     ASSERT_TRUE(scenes().openFile(file("long.spatium")));
@@ -619,7 +619,7 @@ TEST_F(SceneFilesTest, VeryLongTextsOpenAsTheyAreWithTheMessagesLeavingGives) {
 TEST_F(SceneFilesTest, AnOutputAreaOfMillionsOfLinesOpensQuicklyAndIsSavedWhole) {
     SceneState big;
     big.outputs[kOutputAreaName] = OutputText{{{std::string(5'200'000, '\n'), 0x00FF0000}}, 0x00FF0000};
-    ASSERT_TRUE(WriteSceneFile(file("big.spatium"), big).ok());
+    ASSERT_TRUE(writeSceneFile(file("big.spatium"), big).ok());
     ASSERT_GT(QFileInfo(file("big.spatium")).size(), 10'000'000);
     const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(scenes().openFile(file("big.spatium")));
@@ -631,13 +631,13 @@ TEST_F(SceneFilesTest, AnOutputAreaOfMillionsOfLinesOpensQuicklyAndIsSavedWhole)
     answers.savePath = file("again.spatium");
     ASSERT_TRUE(scenes().saveAs());
     SceneState again;
-    ASSERT_TRUE(ReadSceneFile(file("again.spatium"), again).ok());
+    ASSERT_TRUE(readSceneFile(file("again.spatium"), again).ok());
     EXPECT_EQ(again.outputs, big.outputs);
 }
 
 // A box added to the input window later is kept without any list to extend.
 TEST_F(SceneFilesTest, ABoxAddedLaterIsSavedAndOpenedByItsName) {
-    auto* later = new QCheckBox(QStringLiteral("Rechenweg"), &form3());
+    auto* later = new QCheckBox(QStringLiteral("Rechenweg"), &inputWindow());
     later->setObjectName(QStringLiteral("CheckBox_Rechenweg"));
     later->setChecked(true);
     answers.savePath = file("later.spatium");

@@ -19,7 +19,7 @@ using namespace sceneinput;
 
 // Every value of a view that opening decides, exactly, and with `drawn`
 // those the drawing derives from them.
-std::string ViewListing(const ViewState& v, bool drawn = true) {
+std::string viewListing(const ViewState& v, bool drawn = true) {
     std::string out;
     auto real = [&out](const char* name, Real r) {
         char buffer[64];
@@ -55,19 +55,19 @@ std::string ViewListing(const ViewState& v, bool drawn = true) {
     out += " font=" + v.textFontName + " text=" + v.textString;
     word("button", v.controls.systemButton);
     word("rasterPanel", v.controls.rasterPanelColour);
-    for (const CheckBoxRow& row : CheckBoxTable()) word(row.name, v.controls.*row.field);
+    for (const CheckBoxRow& row : checkBoxTable()) word(row.name, v.controls.*row.field);
     return out;
 }
 
 class CollectingHost : public DrawHost {
 public:
-    void ShowMessage(const std::string& text) override { messages << QString::fromStdString(text); }
-    void HideInputWindow() override {}
-    void ReportRejections(const std::vector<FieldRejection>&) override {}
+    void showMessage(const std::string& text) override { messages << QString::fromStdString(text); }
+    void hideInputWindow() override {}
+    void reportRejections(const std::vector<FieldRejection>&) override {}
     QStringList messages;
 };
 
-bool SamePicture(const std::vector<CanvasCall>& a, const std::vector<CanvasCall>& b) {
+bool samePicture(const std::vector<CanvasCall>& a, const std::vector<CanvasCall>& b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)
         if (a[i].op != b[i].op || a[i].points != b[i].points || a[i].text != b[i].text || a[i].kind != b[i].kind ||
@@ -80,10 +80,10 @@ bool SamePicture(const std::vector<CanvasCall>& a, const std::vector<CanvasCall>
 // or reject, boxes, one system button, at most one of each group of boxes
 // that exclude each other, colours, the zoom, pan and rotation, and g's
 // parameters.
-SceneState RandomFile(Generator& g, const SceneState& startUp) {
+SceneState randomFile(Generator& g, const SceneState& startUp) {
     SceneState file;
     for (const auto& [name, text] : startUp.texts)
-        if (g.coin(60)) file.texts[name] = name == "Edit_Text_in_Grafik" ? g.pick(NameTexts()) : g.text(name);
+        if (g.coin(60)) file.texts[name] = name == "Edit_Text_in_Grafik" ? g.pick(nameTexts()) : g.text(name);
     const std::vector<std::vector<std::string>> exclusive = {
         {"SpeedButton_3DSys1", "SpeedButton_3DSys2", "SpeedButton_3DSys3"},
         {"CheckBox_schrumpf075", "CheckBox_schrumpf05", "CheckBox_schrumpf025"},
@@ -119,9 +119,9 @@ using SceneOpeningTest = AppTest;
 TEST_F(SceneOpeningTest, OpeningWithoutWindowsEqualsOpeningInTheWindows) {
     const SceneState startUp = scenes().startUpState();
     // The start-up itself.
-    for (const auto& [name, text] : StartUpInput().texts) EXPECT_EQ(form3().input().text(name), text) << name;
-    EXPECT_EQ(Differences(form3().scene(), StartUpScene()), "");
-    EXPECT_EQ(ViewListing(form1().viewState()), ViewListing(StartUpView()));
+    for (const auto& [name, text] : startUpInput().texts) EXPECT_EQ(inputWindow().input().text(name), text) << name;
+    EXPECT_EQ(differences(inputWindow().scene(), startUpScene()), "");
+    EXPECT_EQ(viewListing(plotWindow().viewState()), viewListing(startUpView()));
 
     Generator g(4711);
     int blockedRounds = 0;
@@ -130,33 +130,33 @@ TEST_F(SceneOpeningTest, OpeningWithoutWindowsEqualsOpeningInTheWindows) {
     for (int round = 0; round < 200; ++round) {
         SCOPED_TRACE(round);
         g.clean = g.coin(20);
-        const SceneState file = RandomFile(g, startUp);
+        const SceneState file = randomFile(g, startUp);
         feedback.messages.clear();
-        const std::vector<CanvasCall> before = form1().pictureCalls();
+        const std::vector<CanvasCall> before = plotWindow().pictureCalls();
         std::vector<FieldRejection> windowRejections;
-        LoadScene(form1(), form3(), file, startUp, scenes().startUpScene(), true,
+        loadScene(plotWindow(), inputWindow(), file, startUp, scenes().startUpScene(), true,
                   [&windowRejections](const QLineEdit& field, const QString& message) {
                       windowRejections.push_back({field.objectName().toStdString(), message.toStdString()});
                   });
 
-        OpenedScene opened = OpenScene(file);
+        OpenedScene opened = openScene(file);
         const bool blocked = opened.scene.drawBlocked;
         RecordingCanvas canvas;
         CollectingHost host;
-        DrawOpenedScene(canvas, opened, host);
+        drawOpenedScene(canvas, opened, host);
 
-        ASSERT_EQ(Differences(form3().scene(), opened.scene), "");
+        ASSERT_EQ(differences(inputWindow().scene(), opened.scene), "");
         const bool drawn = !blocked;
-        ASSERT_EQ(ViewListing(form1().viewState(), drawn), ViewListing(opened.view, drawn));
+        ASSERT_EQ(viewListing(plotWindow().viewState(), drawn), viewListing(opened.view, drawn));
         ASSERT_EQ(windowRejections, opened.rejections);
         ASSERT_EQ(feedback.messages, host.messages);
-        for (const auto& [name, text] : form3().input().texts) ASSERT_EQ(opened.input.text(name), text) << name;
+        for (const auto& [name, text] : inputWindow().input().texts) ASSERT_EQ(opened.input.text(name), text) << name;
         // A blocked draw leaves the window's last picture; the export's is
         // the start picture.
         if (blocked)
-            ASSERT_TRUE(SamePicture(form1().pictureCalls(), before));
+            ASSERT_TRUE(samePicture(plotWindow().pictureCalls(), before));
         else
-            ASSERT_TRUE(SamePicture(form1().pictureCalls(), canvas.Calls()));
+            ASSERT_TRUE(samePicture(plotWindow().pictureCalls(), canvas.calls()));
         blockedRounds += blocked;
         rejecting += !opened.rejections.empty();
         drawMessages += !host.messages.isEmpty();

@@ -14,7 +14,7 @@ namespace {
 // What an undo must bring back: the input window's controls and the values
 // the Scene holds for them.
 using Xyz = std::array<Real, 3>;
-Xyz Coordinates(const Vector3& v) { return {v.x, v.y, v.z}; }
+Xyz coordinates(const Vector3& v) { return {v.x, v.y, v.z}; }
 
 struct Snapshot {
     SceneState controls;
@@ -25,7 +25,7 @@ struct Snapshot {
     bool operator==(const Snapshot&) const = default;
 };
 
-QString Plain(QString text) { return text.remove(QLatin1Char('&')).replace(QStringLiteral("&&"), QStringLiteral("&")); }
+QString plain(QString text) { return text.remove(QLatin1Char('&')).replace(QStringLiteral("&&"), QStringLiteral("&")); }
 
 }  // namespace
 
@@ -33,12 +33,12 @@ class UndoTest : public AppTest {
 protected:
     Snapshot snapshot() {
         const Scene& s = scene();
-        return {CaptureInputWindow(form3()), Coordinates(s.points[PointA]), Coordinates(s.planeSpanU[PlaneE5]),
-                Coordinates(s.vectorAD),
+        return {captureInputWindowState(inputWindow()), coordinates(s.points[PointA]), coordinates(s.planeSpanU[PlaneE5]),
+                coordinates(s.vectorAD),
                 s.drawBodyFlag[BodyTriangleABC], s.pointColor, s.planeCoeffs[PlaneE1]};
     }
-    QString undoText() { return Plain(action("Action_Rueckgaengig")->text()); }
-    QString redoText() { return Plain(action("Action_Wiederholen")->text()); }
+    QString undoText() { return plain(action("Action_Rueckgaengig")->text()); }
+    QString redoText() { return plain(action("Action_Wiederholen")->text()); }
 };
 
 TEST_F(UndoTest, FieldEditsBoxClicksColoursAndTheDefaultsButtonUndoAndRedoExactly) {
@@ -54,8 +54,8 @@ TEST_F(UndoTest, FieldEditsBoxClicksColoursAndTheDefaultsButtonUndoAndRedoExactl
     click("CheckBox_Dreieck");
     states.push_back(snapshot());
     EXPECT_EQ(undoText(), QStringLiteral("Rückgängig: Dreieck ABC ein"));
-    form3().setColourChooser([](Colour) { return std::optional<Colour>(0x00336699); });
-    form3().choosePanelColour(form3().panel(QStringLiteral("Panel_Punkt3DFarbe")));
+    inputWindow().setColourChooser([](Colour) { return std::optional<Colour>(0x00336699); });
+    inputWindow().choosePanelColour(inputWindow().panel(QStringLiteral("Panel_Punkt3DFarbe")));
     states.push_back(snapshot());
     EXPECT_EQ(undoText(), QStringLiteral("Rückgängig: Punktefarbe"));
     typeAndLeave("Edit_Punkt1_x", "3x");  // a rejected text is a step too
@@ -86,7 +86,7 @@ TEST_F(UndoTest, FieldEditsBoxClicksColoursAndTheDefaultsButtonUndoAndRedoExactl
     // Undo leaves the input window open; the picture is the one drawn (only
     // the defaults button's step redraws, with the same settings).
     EXPECT_TRUE(picture() == drawn);
-    EXPECT_TRUE(form3().isVisible());
+    EXPECT_TRUE(inputWindow().isVisible());
     EXPECT_EQ(feedback.messages.size(), 1);
 }
 
@@ -96,13 +96,13 @@ TEST_F(UndoTest, UndoingTheDefaultsButtonGivesBackTheMainWindowAndRedraws) {
     click("CheckBox_Wuerfel");
     typeAndLeave("Edit_Kantenlaenge", "4");
     typeAndLeave("Edit_Text_in_Grafik", "Spat");
-    form1().findChild<QComboBox*>(QStringLiteral("ComboBox_Zoomfaktor"))->setCurrentIndex(3);
+    plotWindow().findChild<QComboBox*>(QStringLiteral("ComboBox_Zoomfaktor"))->setCurrentIndex(3);
     click("SpeedButton_Drehung_z_plus");
     typeAndLeave("Edit_Punkt1_x", "2");
     click("CheckBox_Dreieck");
     click("SpeedButton_OK_zeichne");
     const SceneState before = capture();
-    const ViewState viewBefore = form1().viewState();
+    const ViewState viewBefore = plotWindow().viewState();
     const QImage pictureBefore = picture();
 
     showInputWindow();
@@ -113,16 +113,16 @@ TEST_F(UndoTest, UndoingTheDefaultsButtonGivesBackTheMainWindowAndRedraws) {
     std::vector<std::string> differing = capture().differingNames(before);
     std::erase(differing, kOutputAreaName);  // the output area is no part of undo
     EXPECT_EQ(differing, std::vector<std::string>{});
-    EXPECT_EQ(form1().viewState().cubeEdge, 4);
-    EXPECT_EQ(form1().viewState().zoomScale, viewBefore.zoomScale);
-    EXPECT_EQ(form1().viewState().rotationZ, viewBefore.rotationZ);
-    EXPECT_EQ(form1().viewState().textString, "Spat");
+    EXPECT_EQ(plotWindow().viewState().cubeEdge, 4);
+    EXPECT_EQ(plotWindow().viewState().zoomScale, viewBefore.zoomScale);
+    EXPECT_EQ(plotWindow().viewState().rotationZ, viewBefore.rotationZ);
+    EXPECT_EQ(plotWindow().viewState().textString, "Spat");
     EXPECT_EQ(disagreeing(), QStringList{});
     EXPECT_TRUE(picture() == pictureBefore);  // redrawn with the restored settings
 
     action("Action_Wiederholen")->trigger();
     EXPECT_FALSE(box("CheckBox_Wuerfel")->isChecked());
-    EXPECT_EQ(form1().viewState().rotationZ, 0);
+    EXPECT_EQ(plotWindow().viewState().rotationZ, 0);
     EXPECT_EQ(disagreeing(), QStringList{});
 }
 
@@ -173,7 +173,7 @@ TEST_F(UndoTest, CtrlZGoesToTheFieldsOwnTypingFirstThenToTheHistory) {
     EXPECT_EQ(edit("Edit_Punkt2_y")->text(), QStringLiteral("5"));
     // A field left for good is a step: Ctrl+Z there undoes the step.
     QTest::keyClicks(field, "9");
-    leaveField(&form3());
+    leaveField(&inputWindow());
     field->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(field->text(), QStringLiteral("4"));
@@ -191,7 +191,7 @@ TEST_F(UndoTest, CtrlZGoesToTheFieldsOwnTypingFirstThenToTheHistory) {
 TEST_F(UndoTest, CtrlZInTheOutputAreaNeverTakesBackTheProgramsOwnOutput) {
     typeAndLeave("Edit_Punkt2_y", "5");
     click("SpeedButton_g_ausgeben");
-    QTextEdit* area = form3().richEditOut();
+    QTextEdit* area = inputWindow().outputArea();
     const QString written = area->toPlainText();
     area->setFocus(Qt::MouseFocusReason);
     area->moveCursor(QTextCursor::End);
@@ -253,7 +253,7 @@ TEST_F(UndoTest, EveryShortcutWorksWithTheFocusInAFieldOfEitherWindow) {
     }
     // "Neu", "Öffnen …" and "Beenden" asked about the changes, answered "Abbrechen".
     EXPECT_EQ(answers.saveQuestions.size(), 6);
-    EXPECT_TRUE(form1().isVisible());
+    EXPECT_TRUE(plotWindow().isVisible());
     // The output entries opened their dialogs; the preview has no key.
     action("Action_Druckvorschau")->trigger();
     EXPECT_EQ(answers.outputDialogs, (QStringList{"Bild exportieren", "Drucken", "Bild exportieren", "Drucken",
@@ -284,15 +284,15 @@ TEST_F(UndoTest, TheCommandLineFileOpensAfterTheStartUpABadOneLeavesTheDefaults)
     answers.savePath = file("start.spatium");
     ASSERT_TRUE(scenes().saveAs());
     start();
-    scenes().openAtStart(ParseCommandLine(QStringList{"spatium", file("start.spatium")}));
+    scenes().openAtStart(parseCommandLine(QStringList{"spatium", file("start.spatium")}));
     EXPECT_EQ(scenes().sceneName(), QStringLiteral("start.spatium"));
     EXPECT_EQ(scene().points[PointA].z, 2.5L);
     EXPECT_TRUE(feedback.messages.isEmpty());
 
     start();
-    WriteSceneFile(file("bad.spatium"), SceneState{});
+    writeSceneFile(file("bad.spatium"), SceneState{});
     QFile(file("bad.spatium")).resize(3);
-    scenes().openAtStart(ParseCommandLine(QStringList{"spatium", file("bad.spatium")}));
+    scenes().openAtStart(parseCommandLine(QStringList{"spatium", file("bad.spatium")}));
     ASSERT_EQ(feedback.messages.size(), 1);
     EXPECT_TRUE(feedback.messages[0].contains(QStringLiteral("ist keine Spatium-Szene")));
     EXPECT_EQ(capture(), scenes().startUpState());
@@ -301,15 +301,15 @@ TEST_F(UndoTest, TheCommandLineFileOpensAfterTheStartUpABadOneLeavesTheDefaults)
 
 TEST(CommandLine, FileOptionsAndErrorsAsPlainData) {
     const char* argv[] = {"spatium", "Würfel.spatium"};
-    CommandLine one = ParseCommandLine(2, argv);
+    CommandLine one = parseCommandLine(2, argv);
     EXPECT_EQ(one.files, QStringList{"Würfel.spatium"});
     EXPECT_TRUE(one.errors.isEmpty());
     EXPECT_FALSE(one.endsOnTerminal() || one.exportOptions);
-    EXPECT_TRUE(ParseCommandLine(QStringList{"spatium"}).files.isEmpty());
+    EXPECT_TRUE(parseCommandLine(QStringList{"spatium"}).files.isEmpty());
     // After "--" a name that looks like an option is a file.
-    EXPECT_EQ(ParseCommandLine(QStringList{"spatium", "--", "-x.spatium"}).files, QStringList{"-x.spatium"});
+    EXPECT_EQ(parseCommandLine(QStringList{"spatium", "--", "-x.spatium"}).files, QStringList{"-x.spatium"});
 
-    const CommandLine batch = ParseCommandLine(QStringList{"spatium", "a.spatium", "--width-cm", "8,5", "--export",
+    const CommandLine batch = parseCommandLine(QStringList{"spatium", "a.spatium", "--width-cm", "8,5", "--export",
                                                             "a.tex", "--tikz-standalone", "--scale", "2"});
     ASSERT_TRUE(batch.exportOptions && batch.errors.isEmpty());
     EXPECT_EQ(batch.files, QStringList{"a.spatium"});
@@ -317,8 +317,8 @@ TEST(CommandLine, FileOptionsAndErrorsAsPlainData) {
     EXPECT_EQ(batch.exportOptions->scale, QStringLiteral("2"));
     EXPECT_EQ(batch.exportOptions->widthCm, QStringLiteral("8,5"));
     EXPECT_TRUE(batch.exportOptions->tikzStandalone);
-    EXPECT_TRUE(ParseCommandLine(QStringList{"spatium", "-v"}).version);
-    EXPECT_TRUE(ParseCommandLine(QStringList{"spatium", "--help", "a.spatium"}).endsOnTerminal());
+    EXPECT_TRUE(parseCommandLine(QStringList{"spatium", "-v"}).version);
+    EXPECT_TRUE(parseCommandLine(QStringList{"spatium", "--help", "a.spatium"}).endsOnTerminal());
 
     const struct {
         QStringList arguments;
@@ -341,7 +341,7 @@ TEST(CommandLine, FileOptionsAndErrorsAsPlainData) {
         {{"--width-cm", "8", "--help"}, {"Die Option „--width-cm“ gilt nur zusammen mit --export."}},
     };
     for (const auto& w : wrong) {
-        const CommandLine parsed = ParseCommandLine(QStringList{"spatium"} + w.arguments);
+        const CommandLine parsed = parseCommandLine(QStringList{"spatium"} + w.arguments);
         EXPECT_EQ(parsed.errors, w.errors) << w.arguments.join(' ').toStdString();
         EXPECT_TRUE(parsed.endsOnTerminal());
     }
@@ -368,8 +368,8 @@ TEST_F(ConsistencyTest, NamesEveryFieldThatDisagreesAndNothingElse) {
     scene().lineDirection[LineG].z = 2;  // no parameter gives 2 for t*t... except none
     scene().drawBodyFlag[BodySpat] = true;
     scene().planeColor[PlaneE4] = Colours::Black;
-    form1().viewState().cubeEdge = 1;
-    form3().edit(QStringLiteral("Edit_ADy"))->setText(QStringLiteral("1"));
+    plotWindow().viewState().cubeEdge = 1;
+    inputWindow().edit(QStringLiteral("Edit_ADy"))->setText(QStringLiteral("1"));
     QStringList expected = {"Edit_Punkt2_x", "Edit_u5x", "Edit_vgz", "CheckBox_Spat_zeichnen",
                             "Panel_EbenenFarbe4", "Edit_Kantenlaenge", "Edit_ADy"};
     QStringList found = disagreeing();

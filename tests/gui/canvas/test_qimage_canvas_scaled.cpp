@@ -13,60 +13,60 @@
 
 namespace {
 
-bool Ink(const QImage& image, int x, int y) { return image.pixel(x, y) != qRgb(255, 255, 255); }
+bool ink(const QImage& image, int x, int y) { return image.pixel(x, y) != qRgb(255, 255, 255); }
 
-QImage Rgb32(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+QImage rgb32(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
 // The inked device rows of column x within [top, bottom).
-std::vector<int> InkedRows(const QImage& image, int x, int top, int bottom) {
+std::vector<int> inkedRows(const QImage& image, int x, int top, int bottom) {
     std::vector<int> rows;
     for (int y = top; y < bottom; ++y)
-        if (Ink(image, x, y)) rows.push_back(y);
+        if (ink(image, x, y)) rows.push_back(y);
     return rows;
 }
 
 // The bounding box of everything inked.
-QRect InkedBox(const QImage& image) {
+QRect inkedBox(const QImage& image) {
     QRect box;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (Ink(image, x, y)) box |= QRect(x, y, 1, 1);
+            if (ink(image, x, y)) box |= QRect(x, y, 1, 1);
     return box;
 }
 
 TEST(ScaledCanvas, PicturePixelsAreDeviceBlocksAndThePictureKeepsItsSize) {
     QImageCanvas canvas(721, 721, 2);
-    EXPECT_EQ(canvas.Width(), 721);
-    EXPECT_EQ(canvas.Height(), 721);
+    EXPECT_EQ(canvas.width(), 721);
+    EXPECT_EQ(canvas.height(), 721);
     const QImage& image = canvas.image();
     EXPECT_EQ(image.size(), QSize(1442, 1442));
     EXPECT_EQ(image.devicePixelRatio(), 2.0);
     EXPECT_EQ(image.deviceIndependentSize(), QSizeF(721, 721));
 
-    canvas.SetPixel(3, 4, Colours::Red);
-    canvas.SetPixel(721, 0, Colours::Red);  // outside: ignored
+    canvas.setPixel(3, 4, Colours::Red);
+    canvas.setPixel(721, 0, Colours::Red);  // outside: ignored
     const QImage& device = canvas.image();
-    EXPECT_EQ(InkedBox(device), QRect(6, 8, 2, 2));
+    EXPECT_EQ(inkedBox(device), QRect(6, 8, 2, 2));
     EXPECT_EQ(QColor(device.pixel(7, 9)), QColor(Qt::red));
-    EXPECT_EQ(canvas.GetPixel(3, 4), Colours::Red);
+    EXPECT_EQ(canvas.getPixel(3, 4), Colours::Red);
 
     const QImage picture = canvas.picture();
     EXPECT_EQ(picture.size(), QSize(721, 721));
     EXPECT_EQ(picture.devicePixelRatio(), 1.0);
-    EXPECT_EQ(InkedBox(picture), QRect(3, 4, 1, 1));
+    EXPECT_EQ(inkedBox(picture), QRect(3, 4, 1, 1));
 }
 
 TEST(ScaledCanvas, SlantedLinesAreOnePicturePixelThickAndStepBySingleDevicePixels) {
     QImageCanvas canvas(100, 100, 2);
     // Slope 28/63 to the right and down, and to the left and down.
-    DrawLine(canvas, 10, 10, 73, 38, Colours::Black, 1, PenStyles::Solid);
-    DrawLine(canvas, 73, 60, 10, 88, Colours::Black, 1, PenStyles::Solid);
+    drawLine(canvas, 10, 10, 73, 38, Colours::Black, 1, PenStyles::Solid);
+    drawLine(canvas, 73, 60, 10, 88, Colours::Black, 1, PenStyles::Solid);
     const QImage& image = canvas.image();
     for (const int top : {0, 110}) {  // device rows of the first and the second line
         SCOPED_TRACE(top);
         int previousTop = -1, oddTops = 0, stepsAtOddColumns = 0, stepsAtEvenColumns = 0;
         for (int x = 22; x < 138; ++x) {  // away from both ends
-            const std::vector<int> rows = InkedRows(image, x, top, top + 90);
+            const std::vector<int> rows = inkedRows(image, x, top, top + 90);
             ASSERT_EQ(rows.size(), 2u) << "column " << x;
             EXPECT_EQ(rows[1], rows[0] + 1) << "column " << x;
             if (previousTop >= 0) {
@@ -82,24 +82,24 @@ TEST(ScaledCanvas, SlantedLinesAreOnePicturePixelThickAndStepBySingleDevicePixel
         EXPECT_GT(stepsAtEvenColumns, 10);
     }
     // Each line covers its start pixel and leaves its end pixel.
-    EXPECT_EQ(canvas.GetPixel(10, 10), Colours::Black);
-    EXPECT_TRUE(InkedRows(image, 146, 0, 100).empty());
-    EXPECT_TRUE(InkedRows(image, 147, 0, 100).empty());
-    EXPECT_EQ(InkedRows(image, 147, 100, 200), (std::vector<int>{120, 121}));
-    EXPECT_EQ(InkedRows(image, 146, 100, 200), (std::vector<int>{120, 121}));
-    EXPECT_TRUE(InkedRows(image, 20, 100, 200).empty());
-    EXPECT_TRUE(InkedRows(image, 21, 100, 200).empty());
+    EXPECT_EQ(canvas.getPixel(10, 10), Colours::Black);
+    EXPECT_TRUE(inkedRows(image, 146, 0, 100).empty());
+    EXPECT_TRUE(inkedRows(image, 147, 0, 100).empty());
+    EXPECT_EQ(inkedRows(image, 147, 100, 200), (std::vector<int>{120, 121}));
+    EXPECT_EQ(inkedRows(image, 146, 100, 200), (std::vector<int>{120, 121}));
+    EXPECT_TRUE(inkedRows(image, 20, 100, 200).empty());
+    EXPECT_TRUE(inkedRows(image, 21, 100, 200).empty());
 }
 
 TEST(ScaledCanvas, DotsAndGapsAreMeasuredInPicturePixels) {
     QImageCanvas canvas(60, 20, 2);
-    DrawLine(canvas, 10, 5, 40, 5, Colours::Black, 1, PenStyles::Dot);  // 1 on, 2 off
+    drawLine(canvas, 10, 5, 40, 5, Colours::Black, 1, PenStyles::Dot);  // 1 on, 2 off
     const QImage& image = canvas.image();
     for (int x = 20; x < 80; ++x) {
         const bool on = ((x - 20) / 2) % 3 == 0;
-        EXPECT_EQ(Ink(image, x, 10), on) << x;
-        EXPECT_EQ(Ink(image, x, 11), on) << x;
-        EXPECT_FALSE(Ink(image, x, 12)) << x;
+        EXPECT_EQ(ink(image, x, 10), on) << x;
+        EXPECT_EQ(ink(image, x, 11), on) << x;
+        EXPECT_FALSE(ink(image, x, 12)) << x;
     }
 }
 
@@ -109,15 +109,15 @@ TEST(ScaledCanvas, HatchesStepBySingleDevicePixelsAndSampleBackToTheScaleOneHatc
         QImageCanvas fine(80, 80, 2);
         QImageCanvas plain(80, 80, 1);
         for (QImageCanvas* canvas : {&fine, &plain})
-            FillQuad(*canvas, {5, 5}, {75, 5}, {75, 75}, {5, 75}, Colours::Blue, Colours::Blue, 1,
+            fillQuad(*canvas, {5, 5}, {75, 5}, {75, 75}, {5, 75}, Colours::Blue, Colours::Blue, 1,
                      PenStyles::Clear, style);
-        EXPECT_EQ(Rgb32(fine.picture()), Rgb32(plain.image()));
+        EXPECT_EQ(rgb32(fine.picture()), rgb32(plain.image()));
         if (style != BrushStyles::FDiagonal) continue;
         // "\" lines two device pixels wide, one device pixel further right on each row.
         const QImage& image = fine.image();
         for (int y = 12; y < 148; ++y) {
             for (int x = 12; x < 148; ++x) {
-                ASSERT_EQ(Ink(image, x, y), ((y - x) % 16 + 16) % 16 < 2) << x << "," << y;
+                ASSERT_EQ(ink(image, x, y), ((y - x) % 16 + 16) % 16 < 2) << x << "," << y;
             }
         }
     }
@@ -127,39 +127,39 @@ TEST(ScaledCanvas, OutlinesFillsTextAndMarkersKeepTheirPicturePixels) {
     QImageCanvas fine(120, 120, 2);
     QImageCanvas plain(120, 120, 1);
     for (QImageCanvas* canvas : {&fine, &plain})
-        FillQuad(*canvas, {10, 10}, {50, 10}, {50, 40}, {10, 40}, Colours::Black, Colours::Lime, 1,
+        fillQuad(*canvas, {10, 10}, {50, 10}, {50, 40}, {10, 40}, Colours::Black, Colours::Lime, 1,
                  PenStyles::Solid, BrushStyles::Solid);
-    EXPECT_EQ(Rgb32(fine.picture()), Rgb32(plain.image()));
+    EXPECT_EQ(rgb32(fine.picture()), rgb32(plain.image()));
 
     // A marker of radius 3 at (60, 60) fills its box (57, 57)-(63, 63)
     // without the right and bottom edge: picture pixels 57 to 62.
-    ResetImage(fine, 0, 0, 120, 120);
-    DrawPointMarker(fine, 60, 60, 3, Colours::Black, Colours::Red, 1, PenStyles::Solid, BrushStyles::Solid);
-    EXPECT_EQ(InkedBox(fine.image()), QRect(114, 114, 12, 12));
+    resetImage(fine, 0, 0, 120, 120);
+    drawPointMarker(fine, 60, 60, 3, Colours::Black, Colours::Red, 1, PenStyles::Solid, BrushStyles::Solid);
+    EXPECT_EQ(inkedBox(fine.image()), QRect(114, 114, 12, 12));
 
     for (QImageCanvas* canvas : {&fine, &plain}) {
-        ResetImage(*canvas, 0, 0, 120, 120);
-        DrawText(*canvas, 20, 30, "Ebene E1", "Arial", 10, Colours::Black, FontStyles::Regular,
+        resetImage(*canvas, 0, 0, 120, 120);
+        drawText(*canvas, 20, 30, "Ebene E1", "Arial", 10, Colours::Black, FontStyles::Regular,
                  BrushStyles::Solid);
     }
     // The opaque text box (white on white) is invisible; the glyphs sit
     // within the extent the drawing measures with, in picture pixels.
-    const PixelPoint extent = fine.TextExtent("Ebene E1");
-    EXPECT_EQ(extent, plain.TextExtent("Ebene E1"));
-    const QRect glyphs = InkedBox(fine.image());
+    const PixelPoint extent = fine.textExtent("Ebene E1");
+    EXPECT_EQ(extent, plain.textExtent("Ebene E1"));
+    const QRect glyphs = inkedBox(fine.image());
     EXPECT_TRUE(QRect(40, 60, 2 * extent.x + 2, 2 * extent.y).contains(glyphs)) << glyphs.x() << "," << glyphs.y();
     EXPECT_GT(glyphs.height(), 14);
 }
 
 TEST(ScaledCanvas, RubberBandDrawnTwiceRestoresAndCopyRectMovesDeviceBlocks) {
     QImageCanvas canvas(100, 100, 2);
-    FillQuad(canvas, {5, 5}, {90, 5}, {90, 90}, {5, 90}, Colours::Navy, Colours::Navy, 1, PenStyles::Solid,
+    fillQuad(canvas, {5, 5}, {90, 5}, {90, 90}, {5, 90}, Colours::Navy, Colours::Navy, 1, PenStyles::Solid,
              BrushStyles::DiagCross);
     const QImage before = canvas.image().copy();
-    canvas.SetBrushStyle(BrushStyles::Clear);
-    canvas.SetPenMode(PenMode::Not);
-    canvas.SetPenStyle(PenStyles::Dot);
-    canvas.Rectangle(20, 30, 61, 52);
+    canvas.setBrushStyle(BrushStyles::Clear);
+    canvas.setPenMode(PenMode::Not);
+    canvas.setPenStyle(PenStyles::Dot);
+    canvas.rectangle(20, 30, 61, 52);
     const QImage once = canvas.image().copy();
     EXPECT_NE(once, before);
     // Only pixels on the frame's picture pixels change.
@@ -171,27 +171,27 @@ TEST(ScaledCanvas, RubberBandDrawnTwiceRestoresAndCopyRectMovesDeviceBlocks) {
             }
         }
     }
-    canvas.Rectangle(20, 30, 61, 52);
+    canvas.rectangle(20, 30, 61, 52);
     EXPECT_EQ(canvas.image(), before);
 
-    ResetImage(canvas, 0, 0, 100, 100);
-    canvas.SetPixel(2, 3, Colours::Red);
-    canvas.CopyRect(50, 60, 0, 0, 10, 10);
-    EXPECT_EQ(InkedBox(canvas.image()), QRect(4, 6, 2, 2).united(QRect(104, 126, 2, 2)));
+    resetImage(canvas, 0, 0, 100, 100);
+    canvas.setPixel(2, 3, Colours::Red);
+    canvas.copyRect(50, 60, 0, 0, 10, 10);
+    EXPECT_EQ(inkedBox(canvas.image()), QRect(4, 6, 2, 2).united(QRect(104, 126, 2, 2)));
 }
 
 TEST(ScaledCanvas, ChangingTheScaleKeepsThePicture) {
     QImageCanvas canvas(100, 100, 1);
-    DrawLine(canvas, 10, 10, 80, 45, Colours::Black, 1, PenStyles::Solid);
+    drawLine(canvas, 10, 10, 80, 45, Colours::Black, 1, PenStyles::Solid);
     const QImage original = canvas.image().copy();
     canvas.setDeviceScale(2);
     EXPECT_EQ(canvas.image().size(), QSize(200, 200));
-    EXPECT_EQ(Rgb32(canvas.picture()), original);
+    EXPECT_EQ(rgb32(canvas.picture()), original);
     canvas.setDeviceScale(1);
     EXPECT_EQ(canvas.image(), original);
     // The next drawing is at the new resolution.
     canvas.setDeviceScale(2);
-    ResetImage(canvas, 0, 0, 100, 100);
+    resetImage(canvas, 0, 0, 100, 100);
     EXPECT_EQ(canvas.image().size(), QSize(200, 200));
     EXPECT_EQ(canvas.image().devicePixelRatio(), 2.0);
 }

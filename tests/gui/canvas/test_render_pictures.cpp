@@ -22,29 +22,29 @@ protected:
     FakeHost host;
     DrawContext ctx{canvas, view, scene, input, host};
 
-    void SetUp() override { ResetImage(canvas, 0, 0, 721, 721); }
+    void SetUp() override { resetImage(canvas, 0, 0, 721, 721); }
 
-    Colour At(int x, int y) {
+    Colour at(int x, int y) {
         canvas.image();  // finish painting first
-        return canvas.GetPixel(x, y);
+        return canvas.getPixel(x, y);
     }
-    Colour At(PixelPoint p) { return At(p.x, p.y); }
+    Colour at(PixelPoint p) { return at(p.x, p.y); }
     // The colour within one pixel of p (lines and outlines may round either way).
-    bool Near(PixelPoint p, Colour c) {
+    bool near(PixelPoint p, Colour c) {
         for (int dy = -1; dy <= 1; ++dy)
             for (int dx = -1; dx <= 1; ++dx)
-                if (At(p.x + dx, p.y + dy) == c) return true;
+                if (at(p.x + dx, p.y + dy) == c) return true;
         return false;
     }
-    PixelPoint Mid(const Vector3& a, const Vector3& b) {
-        return PointToPixel(V((a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2), view);
+    PixelPoint mid(const Vector3& a, const Vector3& b) {
+        return pointToPixel(V((a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2), view);
     }
-    int CountOf(Colour c) {
+    int countOf(Colour c) {
         canvas.image();
         int n = 0;
         for (int y = 0; y < 721; ++y)
             for (int x = 0; x < 721; ++x)
-                if (canvas.GetPixel(x, y) == c) ++n;
+                if (canvas.getPixel(x, y) == c) ++n;
         return n;
     }
 };
@@ -54,11 +54,11 @@ TEST_F(Picture, LineThroughOriginCrossesTheWholeImage) {
     scene.lineSupport[LineH] = V(0, 0, 0);
     scene.lineDirection[LineH] = V(1, 0, 0);
     bool failed = false;
-    Gerade_zeichnen(ctx, LineH, failed);
+    drawSceneLine(ctx, LineH, failed);
     // In system 1 the x axis runs from (270, 450) by (-22.5, +22.5) per unit:
     // the anti-diagonal row = 720 - column, from corner to corner.
-    for (int x : {0, 1, 10, 200, 360, 600, 719, 720}) EXPECT_EQ(At(x, 720 - x), Colours::Teal) << x;
-    EXPECT_EQ(At(10, 10), Colours::White);
+    for (int x : {0, 1, 10, 200, 360, 600, 719, 720}) EXPECT_EQ(at(x, 720 - x), Colours::Teal) << x;
+    EXPECT_EQ(at(10, 10), Colours::White);
 }
 
 TEST_F(Picture, TracePointsOfTheLineThroughOneTwoThree) {
@@ -67,15 +67,15 @@ TEST_F(Picture, TracePointsOfTheLineThroughOneTwoThree) {
     scene.lineSupport[LineH] = V(1, 2, 3);
     scene.lineDirection[LineH] = V(1, 1, 1);
     bool failed = false;
-    Gerade_zeichnen(ctx, LineH, failed);
+    drawSceneLine(ctx, LineH, failed);
     for (const Vector3& s : {V(-2, -1, 0), V(0, 1, 2), V(-1, 0, 1)}) {
-        const PixelPoint c = PointToPixel(s, view);
+        const PixelPoint c = pointToPixel(s, view);
         // The marker's rim (its centre may be covered by later paths).
-        EXPECT_TRUE(Near({c.x - 3, c.y}, Colours::Purple) || Near({c.x + 2, c.y}, Colours::Purple));
+        EXPECT_TRUE(near({c.x - 3, c.y}, Colours::Purple) || near({c.x + 2, c.y}, Colours::Purple));
         // Some purple label pixels in the box right of and above the marker.
         int purple = 0;
         for (int y = c.y - 17; y < c.y - 3; ++y)
-            for (int x = c.x + 6; x < c.x + 30; ++x) purple += At(x, y) == Colours::Purple;
+            for (int x = c.x + 6; x < c.x + 30; ++x) purple += at(x, y) == Colours::Purple;
         EXPECT_GT(purple, 10);
     }
 }
@@ -89,68 +89,68 @@ TEST_F(Picture, FamilyDrawsFiveLinesOrOne) {
                                {"Edit_vgx", "0"}, {"Edit_vgy", "1"}, {"Edit_vgz", "0"}, {"Edit_t1", "1"}})
         input.texts[field] = text;
     bool failed = false;
-    Geradenschar_zeichnen(ctx, failed);
+    drawLineFamily(ctx, failed);
     // Horizontal lines at z = 1 .. 3: rows 450 - 45 z, halves to even.
-    for (int row : {405, 382, 360, 338, 315}) EXPECT_EQ(At(500, row), Colours::Red) << row;
-    EXPECT_EQ(At(500, 292), Colours::White);
-    EXPECT_EQ(At(500, 428), Colours::White);
+    for (int row : {405, 382, 360, 338, 315}) EXPECT_EQ(at(500, row), Colours::Red) << row;
+    EXPECT_EQ(at(500, 292), Colours::White);
+    EXPECT_EQ(at(500, 428), Colours::White);
 
-    ResetImage(canvas, 0, 0, 721, 721);
+    resetImage(canvas, 0, 0, 721, 721);
     input.texts["Edit_t1"] = "3";
     scene.familyTo = 1;
-    Geradenschar_zeichnen(ctx, failed);
-    EXPECT_EQ(At(500, 315), Colours::Red);
-    for (int row : {405, 382, 360, 338}) EXPECT_EQ(At(500, row), Colours::White) << row;
+    drawLineFamily(ctx, failed);
+    EXPECT_EQ(at(500, 315), Colours::Red);
+    for (int row : {405, 382, 360, 338}) EXPECT_EQ(at(500, row), Colours::White) << row;
 }
 
 TEST_F(Picture, TriangleAndItsStretchedForm) {
     const Colour green = Colours::Green;
-    Ebene_zeichnen(ctx, green, 1, 1, 1, 1, 3);
-    EXPECT_TRUE(Near(Mid(V(3, 0, 0), V(0, 3, 0)), green));
-    EXPECT_TRUE(Near(Mid(V(0, 3, 0), V(0, 0, 3)), green));
-    EXPECT_TRUE(Near(Mid(V(0, 0, 3), V(3, 0, 0)), green));
-    EXPECT_EQ(At(PointToPixel(V(0, 0, 6), view)), Colours::White);
-    const int hatched = CountOf(green);
+    drawPlaneByEquation(ctx, green, 1, 1, 1, 1, 3);
+    EXPECT_TRUE(near(mid(V(3, 0, 0), V(0, 3, 0)), green));
+    EXPECT_TRUE(near(mid(V(0, 3, 0), V(0, 0, 3)), green));
+    EXPECT_TRUE(near(mid(V(0, 0, 3), V(3, 0, 0)), green));
+    EXPECT_EQ(at(pointToPixel(V(0, 0, 6), view)), Colours::White);
+    const int hatched = countOf(green);
 
-    ResetImage(canvas, 0, 0, 721, 721);
+    resetImage(canvas, 0, 0, 721, 721);
     view.controls.stretchAtSx = true;
-    Ebene_zeichnen(ctx, green, 1, 1, 1, 1, 3);
-    EXPECT_TRUE(Near(Mid(V(-3, 6, 0), V(-3, 0, 6)), green));
-    EXPECT_TRUE(Near(PointToPixel(V(-3, 0, 6), view), green));
-    EXPECT_GT(CountOf(green), 2 * hatched);  // four times the area, hatched alike
+    drawPlaneByEquation(ctx, green, 1, 1, 1, 1, 3);
+    EXPECT_TRUE(near(mid(V(-3, 6, 0), V(-3, 0, 6)), green));
+    EXPECT_TRUE(near(pointToPixel(V(-3, 0, 6), view), green));
+    EXPECT_GT(countOf(green), 2 * hatched);  // four times the area, hatched alike
 }
 
 TEST_F(Picture, SquareZEqualsTwoWithDottedFeet) {
     const Colour purple = Colours::Purple;
-    Ebene_zeichnen(ctx, purple, 2, 0, 0, 1, 2);
-    EXPECT_TRUE(Near(Mid(V(9, 0, 2), V(9, 9, 2)), purple));
-    EXPECT_TRUE(Near(Mid(V(0, 9, 2), V(9, 9, 2)), purple));
+    drawPlaneByEquation(ctx, purple, 2, 0, 0, 1, 2);
+    EXPECT_TRUE(near(mid(V(9, 0, 2), V(9, 9, 2)), purple));
+    EXPECT_TRUE(near(mid(V(0, 9, 2), V(9, 9, 2)), purple));
     // The dotted foot from (9,9,2) straight down to (9,9,0): about every third pixel.
-    const PixelPoint top = PointToPixel(V(9, 9, 2), view), bottom = PointToPixel(V(9, 9, 0), view);
+    const PixelPoint top = pointToPixel(V(9, 9, 2), view), bottom = pointToPixel(V(9, 9, 0), view);
     ASSERT_EQ(top.x, bottom.x);
     int on = 0;
-    for (int y = top.y + 3; y < bottom.y; ++y) on += At(top.x, y) == purple;
+    for (int y = top.y + 3; y < bottom.y; ++y) on += at(top.x, y) == purple;
     const int length = bottom.y - top.y - 3;
     EXPECT_GE(on, length / 3 - 1);
     EXPECT_LE(on, length / 3 + 2);
 }
 
 TEST_F(Picture, StripAndOriginParallelogram) {
-    Ebene_zeichnen(ctx, Colours::Navy, 3, 1, 1, 0, 4);
-    EXPECT_TRUE(Near(Mid(V(0, 4, 9), V(4, 0, 9)), Colours::Navy));
-    EXPECT_TRUE(Near(Mid(V(4, 0, 0), V(4, 0, 9)), Colours::Navy));
+    drawPlaneByEquation(ctx, Colours::Navy, 3, 1, 1, 0, 4);
+    EXPECT_TRUE(near(mid(V(0, 4, 9), V(4, 0, 9)), Colours::Navy));
+    EXPECT_TRUE(near(mid(V(4, 0, 0), V(4, 0, 9)), Colours::Navy));
     const Real k = 9 / std::sqrt(2.0L);
-    Ebene_zeichnen(ctx, Colours::Red, 4, 1, 1, 1, 0);
-    EXPECT_TRUE(Near(Mid(V(0, 0, 0), V(-k, 0, k)), Colours::Red));
-    EXPECT_TRUE(Near(Mid(V(0, 0, 0), V(-k, k, 0)), Colours::Red));
+    drawPlaneByEquation(ctx, Colours::Red, 4, 1, 1, 1, 0);
+    EXPECT_TRUE(near(mid(V(0, 0, 0), V(-k, 0, k)), Colours::Red));
+    EXPECT_TRUE(near(mid(V(0, 0, 0), V(-k, k, 0)), Colours::Red));
     // The far corner u' + v' lies right of the image: the parallelogram is cut off there.
-    EXPECT_GT(PointToPixel(V(-2 * k, k, k), view).x, 720);
+    EXPECT_GT(pointToPixel(V(-2 * k, k, k), view).x, 720);
 }
 
 TEST_F(Picture, ParallelSpanningVectorsLeaveTheImageWhite) {
     bool failed = false;
-    Ebene_param_zeichnen(ctx, 3, V(1, 1, 1), V(1, 0, 0), V(2, 0, 0), failed);
-    EXPECT_EQ(CountOf(Colours::White), 721 * 721);
+    drawParametricPlane(ctx, 3, V(1, 1, 1), V(1, 0, 0), V(2, 0, 0), failed);
+    EXPECT_EQ(countOf(Colours::White), 721 * 721);
     EXPECT_TRUE(host.messages.empty());
 }
 
@@ -160,34 +160,34 @@ TEST_F(Picture, BodyCornersOfTheExample) {
     scene.points[PointC] = V(0, 2, 0);
     scene.points[PointS] = V(0, 0, 3);
     scene.bodyColor = Colours::Purple;
-    DrawSpat(ctx);
+    drawSpat(ctx);
     for (const Vector3& c : {V(0, 0, 0), V(2, 0, 0), V(2, 2, 0), V(0, 2, 0), V(0, 0, 3),
                              V(2, 0, 3), V(2, 2, 3), V(0, 2, 3)})
-        EXPECT_TRUE(Near(PointToPixel(c, view), Colours::Purple));
-    EXPECT_TRUE(Near(Mid(V(2, 2, 0), V(2, 2, 3)), Colours::Purple));  // a vertical edge
+        EXPECT_TRUE(near(pointToPixel(c, view), Colours::Purple));
+    EXPECT_TRUE(near(mid(V(2, 2, 0), V(2, 2, 3)), Colours::Purple));  // a vertical edge
 
-    ResetImage(canvas, 0, 0, 721, 721);
-    DrawPrismABC(ctx);
-    EXPECT_TRUE(Near(Mid(V(2, 0, 3), V(0, 2, 3)), Colours::Purple));  // top triangle
-    EXPECT_FALSE(Near(Mid(V(2, 2, 0), V(2, 2, 3)), Colours::Purple));
+    resetImage(canvas, 0, 0, 721, 721);
+    drawPrismABC(ctx);
+    EXPECT_TRUE(near(mid(V(2, 0, 3), V(0, 2, 3)), Colours::Purple));  // top triangle
+    EXPECT_FALSE(near(mid(V(2, 2, 0), V(2, 2, 3)), Colours::Purple));
 
-    ResetImage(canvas, 0, 0, 721, 721);
-    DrawPyramidABC(ctx);
-    EXPECT_TRUE(Near(Mid(V(2, 0, 0), V(0, 0, 3)), Colours::Purple));
-    EXPECT_TRUE(Near(Mid(V(0, 2, 0), V(0, 0, 3)), Colours::Purple));
-    EXPECT_FALSE(Near(Mid(V(2, 0, 3), V(0, 2, 3)), Colours::Purple));
+    resetImage(canvas, 0, 0, 721, 721);
+    drawPyramidABC(ctx);
+    EXPECT_TRUE(near(mid(V(2, 0, 0), V(0, 0, 3)), Colours::Purple));
+    EXPECT_TRUE(near(mid(V(0, 2, 0), V(0, 0, 3)), Colours::Purple));
+    EXPECT_FALSE(near(mid(V(2, 0, 3), V(0, 2, 3)), Colours::Purple));
 }
 
 TEST_F(Picture, PointLabelSitsOnWhiteBoxAfterPinkPath) {
-    DrawPoint(canvas, view, Named(0, 1, 2, "Syz", Colours::Purple, true));
-    const PixelPoint c = PointToPixel(V(0, 1, 2), view);
+    drawPoint(canvas, view, named(0, 1, 2, "Syz", Colours::Purple, true));
+    const PixelPoint c = pointToPixel(V(0, 1, 2), view);
     // No pink pixel inside the label's box; the pink rectangle lies elsewhere.
-    const PixelPoint box = canvas.TextExtent("Syz");
+    const PixelPoint box = canvas.textExtent("Syz");
     int pink = 0;
     for (int y = c.y - 17; y < c.y - 17 + box.y; ++y)
-        for (int x = c.x + 6; x < c.x + 6 + box.x; ++x) pink += At(x, y) == 0x00FF88FFu;
+        for (int x = c.x + 6; x < c.x + 6 + box.x; ++x) pink += at(x, y) == 0x00FF88FFu;
     EXPECT_EQ(pink, 0);
-    EXPECT_GT(CountOf(0x00FF88FF), 50);
+    EXPECT_GT(countOf(0x00FF88FF), 50);
 }
 
 }  // namespace

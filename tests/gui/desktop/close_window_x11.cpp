@@ -25,9 +25,9 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // Windows come and go while we look at them; a vanished one is no error.
-int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
+int ignoreErrors(Display*, XErrorEvent*) { return 0; }
 
-std::string Title(Display* dpy, Window w) {
+std::string title(Display* dpy, Window w) {
     const Atom netName = XInternAtom(dpy, "_NET_WM_NAME", False);
     const Atom utf8 = XInternAtom(dpy, "UTF8_STRING", False);
     Atom type = None;
@@ -51,7 +51,7 @@ std::string Title(Display* dpy, Window w) {
 
 // The shown top-level windows (children of the root: there is no window
 // manager that would reparent them).
-std::vector<Window> ShownWindows(Display* dpy) {
+std::vector<Window> shownWindows(Display* dpy) {
     std::vector<Window> shown;
     Window root = 0, parent = 0;
     Window* children = nullptr;
@@ -66,15 +66,15 @@ std::vector<Window> ShownWindows(Display* dpy) {
     return shown;
 }
 
-bool Shown(Display* dpy, Window w) {
-    for (Window s : ShownWindows(dpy))
+bool shown(Display* dpy, Window w) {
+    for (Window s : shownWindows(dpy))
         if (s == w) return true;
     return false;
 }
 
 // Polls until find() returns a window or the time is up.
 template <class Find>
-Window WaitFor(Display* dpy, Clock::time_point deadline, Find find) {
+Window waitFor(Display* dpy, Clock::time_point deadline, Find find) {
     while (Clock::now() < deadline) {
         XSync(dpy, False);
         if (Window w = find()) return w;
@@ -83,7 +83,7 @@ Window WaitFor(Display* dpy, Clock::time_point deadline, Find find) {
     return 0;
 }
 
-void AskToClose(Display* dpy, Window w) {
+void askToClose(Display* dpy, Window w) {
     XEvent event{};
     event.xclient.type = ClientMessage;
     event.xclient.window = w;
@@ -95,7 +95,7 @@ void AskToClose(Display* dpy, Window w) {
     XFlush(dpy);
 }
 
-void PressReturn(Display* dpy, Window w) {
+void pressReturn(Display* dpy, Window w) {
     XSetInputFocus(dpy, w, RevertToParent, CurrentTime);
     XSync(dpy, False);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -120,11 +120,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "close_window_x11: no X display\n");
         return 2;
     }
-    XSetErrorHandler(IgnoreErrors);
+    XSetErrorHandler(ignoreErrors);
 
-    const Window main = WaitFor(dpy, start + timeout, [&]() -> Window {
-        for (Window w : ShownWindows(dpy))
-            if (Title(dpy, w) == wanted) return w;
+    const Window main = waitFor(dpy, start + timeout, [&]() -> Window {
+        for (Window w : shownWindows(dpy))
+            if (title(dpy, w) == wanted) return w;
         return 0;
     });
     if (!main) {
@@ -135,9 +135,9 @@ int main(int argc, char** argv) {
     const auto shownAfter = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
     std::printf("window \"%s\" shown after %lld ms\n", wanted.c_str(), static_cast<long long>(shownAfter.count()));
 
-    AskToClose(dpy, main);
-    const Window box = WaitFor(dpy, Clock::now() + std::chrono::seconds(5), [&]() -> Window {
-        for (Window w : ShownWindows(dpy)) {
+    askToClose(dpy, main);
+    const Window box = waitFor(dpy, Clock::now() + std::chrono::seconds(5), [&]() -> Window {
+        for (Window w : shownWindows(dpy)) {
             Window owner = 0;
             if (XGetTransientForHint(dpy, w, &owner) && owner == main) return w;
         }
@@ -147,17 +147,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "close_window_x11: no question box after the close request\n");
         return 4;
     }
-    std::printf("question box \"%s\" shown\n", Title(dpy, box).c_str());
+    std::printf("question box \"%s\" shown\n", title(dpy, box).c_str());
 
     // Press Return until the box is gone: the first press can come before
     // the box takes the keyboard.
     const Clock::time_point deadline = Clock::now() + std::chrono::seconds(5);
-    while (Shown(dpy, box)) {
+    while (shown(dpy, box)) {
         if (Clock::now() > deadline) {
             std::fprintf(stderr, "close_window_x11: the question box stayed open\n");
             return 5;
         }
-        PressReturn(dpy, box);
+        pressReturn(dpy, box);
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         XSync(dpy, False);
     }

@@ -9,7 +9,7 @@
 #include "gui/desktop/AppIcon.h"
 
 TEST(AppIcon, DrawnSharpAtEverySizeAndShownByTheThreeWindows) {
-    const QIcon icon = ApplicationIcon();
+    const QIcon icon = applicationIcon();
     ASSERT_FALSE(icon.isNull());
     for (const int size : {16, 48, 256}) {
         const QImage image = icon.pixmap(size).toImage();
@@ -22,8 +22,8 @@ TEST(AppIcon, DrawnSharpAtEverySizeAndShownByTheThreeWindows) {
     AppWindows windows;
     ASSERT_FALSE(windows.aborted());
     const QImage expected = icon.pixmap(32).toImage();
-    for (QWidget* window : {static_cast<QWidget*>(&windows.form1), static_cast<QWidget*>(windows.helpWindow.get()),
-                            static_cast<QWidget*>(windows.form3.get())}) {
+    for (QWidget* window : {static_cast<QWidget*>(&windows.plotWindow), static_cast<QWidget*>(windows.helpWindow.get()),
+                            static_cast<QWidget*>(windows.inputWindow.get())}) {
         SCOPED_TRACE(window->objectName().toStdString());
         EXPECT_EQ(window->windowIcon().pixmap(32).toImage(), expected);
     }

@@ -35,7 +35,7 @@ protected:
 
     // Makes the draw command, with this test's scene and view controls, the
     // window's redraw, and redraws.
-    void DrawWith(std::function<void(Scene&, ViewControls&, ViewState&)> setUp) {
+    void drawWith(std::function<void(Scene&, ViewControls&, ViewState&)> setUp) {
         setUp_ = std::move(setUp);
         form.setRedrawHandler([this] {
             Scene fresh;
@@ -44,19 +44,19 @@ protected:
             ViewControls controls;
             setUp_(scene, controls, view);
             view.controls = controls;
-            const SceneState input = InputShowing(scene);
+            const SceneState input = inputShowing(scene);
             DrawContext ctx{form.canvas(), view, scene, input, host};
-            SpeedButton_OK_zeichneClick(ctx);
+            executeDrawCommand(ctx);
         });
         form.redraw();
     }
-    void DrawBusyScene() {
-        DrawWith([](Scene& s, ViewControls& c, ViewState&) { MakeBusyScene(s, c); });
+    void drawBusyScene() {
+        drawWith([](Scene& s, ViewControls& c, ViewState&) { makeBusyScene(s, c); });
     }
 
     // Places a text with the text mode's right click, as a user does; an
     // empty text keeps the one in the field.
-    void PlaceText(QPoint at, const QString& text = {}) {
+    void placeText(QPoint at, const QString& text = {}) {
         auto* textMode = form.findChild<QCheckBox*>(QStringLiteral("CheckBox_Textmodus"));
         if (!textMode->isChecked()) textMode->click();
         if (!text.isEmpty()) form.findChild<QLineEdit*>(QStringLiteral("Edit_Text_in_Grafik"))->setText(text);
@@ -69,16 +69,16 @@ protected:
     }
 
     QString path(const QString& name) const { return dir.filePath(name); }
-    PictureSource picture() { return PictureOf(form); }
+    PictureSource picture() { return pictureOf(form); }
     QImage screen() { return form.imageCanvas().picture().convertToFormat(QImage::Format_RGB32); }
 
-    static QByteArray ReadAll(const QString& file) {
+    static QByteArray readAll(const QString& file) {
         QFile f(file);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     // The first page of a PDF as an image of the given size.
-    QImage RasterisePdf(const QByteArray& pdf, QSize size) {
+    QImage rasterisePdf(const QByteArray& pdf, QSize size) {
         const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
         if (pdftoppm.isEmpty()) {
             ADD_FAILURE() << "pdftoppm is missing: bash scripts/deps.sh test installs poppler-utils";
@@ -100,14 +100,14 @@ protected:
     }
 
     // The page size of a one-page PDF in centimetres.
-    static QSizeF PdfPageCm(const QByteArray& pdf) {
+    static QSizeF pdfPageCm(const QByteArray& pdf) {
         const QRegularExpressionMatch box =
             QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(pdf));
         if (!box.hasMatch()) return {};
         return {box.captured(1).toDouble() / 72 * 2.54, box.captured(2).toDouble() / 72 * 2.54};
     }
 
-    static QImage RasteriseSvg(const QByteArray& svg, QSize size) {
+    static QImage rasteriseSvg(const QByteArray& svg, QSize size) {
         QSvgRenderer renderer(svg);
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -119,7 +119,7 @@ protected:
 
     RecordingFeedback feedback;
     QTemporaryDir dir;
-    PlotWindow form{QuietServices(&feedback)};
+    PlotWindow form{quietServices(&feedback)};
     Scene scene;
     BusySceneHost host;
 

@@ -25,16 +25,16 @@ constexpr Colour kPlaneMagenta = 0x00C000C0;
 // Objects that stand apart: axes, a green cube of edge 4 whose dotted
 // edges lie on the axes, the plane x + y - z = 3 hatched (below the x and y
 // axes), the point C with its label and the vector AB.
-inline const Vector3 kPointC = MakeVector(0, 8, 8);
+inline const Vector3 kPointC = makeVector(0, 8, 8);
 
-inline void ProbeScene(Scene& s, ViewControls& c, ViewState& view) {
+inline void probeScene(Scene& s, ViewControls& c, ViewState& view) {
     c.cube = true;
     c.xyPlane = c.xzPlane = c.yzPlane = false;
     view.cubeEdge = 4;
     view.cubeColor = kCubeGreen;
-    SetCoordinates(s.points[PointA], MakeVector(2, 6, 5));
-    SetCoordinates(s.points[PointB], MakeVector(6, 2, 5));
-    SetCoordinates(s.points[PointC], kPointC);
+    setCoordinates(s.points[PointA], makeVector(2, 6, 5));
+    setCoordinates(s.points[PointB], makeVector(6, 2, 5));
+    setCoordinates(s.points[PointC], kPointC);
     s.drawPointFlag[PointC] = true;
     s.drawVectorFlag[VectorAB] = true;
     s.planeCoeffs[PlaneE1] = {1, 1, -1, 3};
@@ -53,14 +53,14 @@ struct Probe {
     double radius;  // picture pixels
 };
 
-inline bool Near(QRgb pixel, Colour c) {
-    const QColor want = QImageCanvas::ToQColor(c);
+inline bool near(QRgb pixel, Colour c) {
+    const QColor want = QImageCanvas::toQColor(c);
     return std::abs(qRed(pixel) - want.red()) <= 60 && std::abs(qGreen(pixel) - want.green()) <= 60 &&
            std::abs(qBlue(pixel) - want.blue()) <= 60;
 }
 
 // The probes an image of the picture drawn at `scale` fails.
-inline std::vector<std::string> Misplaced(const QImage& image, double scale, const std::vector<Probe>& probes) {
+inline std::vector<std::string> misplaced(const QImage& image, double scale, const std::vector<Probe>& probes) {
     std::vector<std::string> failures;
     if (image.isNull()) return {"no image"};
     for (const Probe& p : probes) {
@@ -69,23 +69,23 @@ inline std::vector<std::string> Misplaced(const QImage& image, double scale, con
         for (int y = int(std::floor(cy - r)); y <= int(std::ceil(cy + r)); ++y)
             for (int x = int(std::floor(cx - r)); x <= int(std::ceil(cx + r)); ++x)
                 if (image.rect().contains(x, y) && std::hypot(x + 0.5 - cx, y + 0.5 - cy) <= r &&
-                    Near(image.pixel(x, y), p.colour))
+                    near(image.pixel(x, y), p.colour))
                     found = true;
         if (found != p.present) failures.push_back(p.what);
     }
     return failures;
 }
 
-inline std::string Joined(const std::vector<std::string>& items) {
+inline std::string joined(const std::vector<std::string>& items) {
     std::string out;
     for (const std::string& s : items) out += s + "; ";
     return out;
 }
 
-inline std::vector<Probe> ProbesOf(const ViewState& view, const std::vector<CanvasCall>& calls) {
+inline std::vector<Probe> probesOf(const ViewState& view, const std::vector<CanvasCall>& calls) {
     std::vector<Probe> probes;
     auto centre = [&](Real x, Real y, Real z) {
-        const PixelPoint p = PointToPixel(MakeVector(x, y, z), view);
+        const PixelPoint p = pointToPixel(makeVector(x, y, z), view);
         return QPointF(p.x + 0.5, p.y + 0.5);
     };
     for (Real u : {5.5L, 6.5L, 7.5L, 8.5L}) {
@@ -93,7 +93,7 @@ inline std::vector<Probe> ProbesOf(const ViewState& view, const std::vector<Canv
         probes.push_back({"x-Achse bei " + std::to_string(double(u)), p.x(), p.y(), Colours::Black, true, 1.0});
     }
     // The cube's dotted edge O-X over the axis: every third step a dot.
-    const PixelPoint o = PointToPixel(MakeVector(0, 0, 0), view), x4 = PointToPixel(MakeVector(4, 0, 0), view);
+    const PixelPoint o = pointToPixel(makeVector(0, 0, 0), view), x4 = pointToPixel(makeVector(4, 0, 0), view);
     const int steps = std::max(std::abs(x4.x - o.x), std::abs(x4.y - o.y));
     for (int t = steps / 8; t < steps * 5 / 8; ++t) {
         const double px = o.x + 0.5 + double(x4.x - o.x) * t / steps, py = o.y + 0.5 + double(x4.y - o.y) * t / steps;
@@ -114,7 +114,7 @@ inline std::vector<Probe> ProbesOf(const ViewState& view, const std::vector<Canv
     }
     // C: a white disc with a blue rim around the corner of its pixel, the
     // label above to the right.
-    const PixelPoint pc = PointToPixel(kPointC, view);
+    const PixelPoint pc = pointToPixel(kPointC, view);
     const QPointF a(pc.x, pc.y);
     probes.push_back({"Punkt C innen", a.x(), a.y(), Colours::Blue, false, 0.6});
     for (auto [dx, dy] : {std::pair{2.5, 0.0}, {-2.5, 0.0}, {0.0, 2.5}, {0.0, -2.5}})
@@ -138,11 +138,11 @@ inline std::vector<Probe> ProbesOf(const ViewState& view, const std::vector<Canv
 
 // The names of the objects an export names, in order: those that draw
 // nothing are left out.
-inline QStringList ObjectNames(std::span<const CanvasCall> calls) {
+inline QStringList objectNames(std::span<const CanvasCall> calls) {
     RecordingCanvas replayed;
-    ReplayCalls(calls, replayed);
+    replayCalls(calls, replayed);
     QStringList names;
-    for (const CanvasCall& c : replayed.Calls())
+    for (const CanvasCall& c : replayed.calls())
         if (c.op == CanvasOp::BeginObject) names << QString::fromStdString(c.text);
     return names;
 }

@@ -25,7 +25,7 @@ namespace {
 
 using namespace probes;
 
-QImage Decoded(const QByteArray& png) { return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32); }
+QImage decoded(const QByteArray& png) { return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32); }
 
 // Titles of the SVG's groups, texts and, per group title, the number of
 // subpaths its paths hold.
@@ -37,7 +37,7 @@ struct SvgContents {
     int images = 0;
 };
 
-SvgContents ReadSvg(const QByteArray& svg) {
+SvgContents readSvg(const QByteArray& svg) {
     SvgContents out;
     QXmlStreamReader xml(svg);
     QStringList open;  // title of each open named group, "" for the generator's groups
@@ -74,17 +74,17 @@ SvgContents ReadSvg(const QByteArray& svg) {
     return out;
 }
 
-void Press(PlotImage* image, QPoint at, Qt::MouseButton button) {
+void press(PlotImage* image, QPoint at, Qt::MouseButton button) {
     QMouseEvent down(QEvent::MouseButtonPress, QPointF(at), image->mapToGlobal(QPointF(at)), button, button,
                      Qt::NoModifier);
     QApplication::sendEvent(image, &down);
 }
-void Release(PlotImage* image, QPoint at, Qt::MouseButton button) {
+void release(PlotImage* image, QPoint at, Qt::MouseButton button) {
     QMouseEvent up(QEvent::MouseButtonRelease, QPointF(at), image->mapToGlobal(QPointF(at)), button,
                    Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(image, &up);
 }
-void Drag(PlotImage* image, QPoint to) {
+void drag(PlotImage* image, QPoint to) {
     QMouseEvent move(QEvent::MouseMove, QPointF(to), image->mapToGlobal(QPointF(to)), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(image, &move);
@@ -92,11 +92,11 @@ void Drag(PlotImage* image, QPoint to) {
 
 class ExportFiles : public ExportTest {
 protected:
-    QByteArray Export(const QString& name, int scale = 1, double widthCm = 12, QRect part = {}) {
+    QByteArray runExport(const QString& name, int scale = 1, double widthCm = 12, QRect part = {}) {
         const QString file = path(name);
-        const QString problem = ExportPicture(picture(), {file, scale, widthCm, part});
+        const QString problem = exportPicture(picture(), {file, scale, widthCm, part});
         EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
-        return ReadAll(file);
+        return readAll(file);
     }
     PlotImage* image() { return form.findChild<PlotImage*>(QStringLiteral("Image1")); }
     QCheckBox* box(const char* name) { return form.findChild<QCheckBox*>(QString::fromLatin1(name)); }
@@ -104,42 +104,42 @@ protected:
 
 TEST_F(ExportFiles, PngAtScaleOneIsTheScreenPictureOfStartUpAndBusyScene) {
     // The window as start-up left it: coordinate planes and the title.
-    const QImage startUp = Decoded(Export(QStringLiteral("start.png")));
+    const QImage startUp = decoded(runExport(QStringLiteral("start.png")));
     EXPECT_EQ(startUp, screen());
     EXPECT_EQ(startUp.dotsPerMeterX(), 3780);
 
-    DrawBusyScene();
-    const QImage busy = Decoded(Export(QStringLiteral("busy.PNG")));
+    drawBusyScene();
+    const QImage busy = decoded(runExport(QStringLiteral("busy.PNG")));
     EXPECT_EQ(busy, screen());
     EXPECT_NE(busy, startUp);
 }
 
 TEST_F(ExportFiles, EveryFormatShowsEachObjectWhereTheScreenHasIt) {
-    DrawWith(ProbeScene);
-    const std::vector<Probe> probes = ProbesOf(form.viewState(), form.pictureCalls());
+    drawWith(probeScene);
+    const std::vector<Probe> probes = probesOf(form.viewState(), form.pictureCalls());
     ASSERT_GT(probes.size(), 30u);
     // The probes describe the screen's picture ...
-    ASSERT_EQ(Joined(Misplaced(screen(), 1, probes)), "");
+    ASSERT_EQ(joined(misplaced(screen(), 1, probes)), "");
 
     // ... and each output, drawn four times as large.
-    const QImage png = Decoded(Export(QStringLiteral("probe.png"), 4));
+    const QImage png = decoded(runExport(QStringLiteral("probe.png"), 4));
     ASSERT_EQ(png.size(), QSize(2884, 2884));
     EXPECT_EQ(png.dotsPerMeterX(), 4 * 3780);
-    EXPECT_EQ(Joined(Misplaced(png, 4, probes)), "");
-    EXPECT_EQ(Joined(Misplaced(RasterisePdf(Export(QStringLiteral("probe.pdf")), {2884, 2884}), 4, probes)), "");
-    EXPECT_EQ(Joined(Misplaced(RasteriseSvg(Export(QStringLiteral("probe.svg")), {2884, 2884}), 4, probes)), "");
+    EXPECT_EQ(joined(misplaced(png, 4, probes)), "");
+    EXPECT_EQ(joined(misplaced(rasterisePdf(runExport(QStringLiteral("probe.pdf")), {2884, 2884}), 4, probes)), "");
+    EXPECT_EQ(joined(misplaced(rasteriseSvg(runExport(QStringLiteral("probe.svg")), {2884, 2884}), 4, probes)), "");
 
     // The probes notice a picture one screen pixel off.
     QImage shifted(png.size(), QImage::Format_RGB32);
     shifted.fill(Qt::white);
     QPainter(&shifted).drawImage(QPoint(4, 0), png);
-    EXPECT_GT(Misplaced(shifted, 4, probes).size(), 5u);
+    EXPECT_GT(misplaced(shifted, 4, probes).size(), 5u);
 }
 
 TEST_F(ExportFiles, SvgGroupsEveryObjectWithLabelsAsTextAndHatchingAsPaths) {
-    DrawBusyScene();
-    const SvgContents svg = ReadSvg(Export(QStringLiteral("busy.svg")));
-    const QStringList names = ObjectNames(form.pictureCalls());
+    drawBusyScene();
+    const SvgContents svg = readSvg(runExport(QStringLiteral("busy.svg")));
+    const QStringList names = objectNames(form.pictureCalls());
     EXPECT_EQ(svg.groups, names);
     for (const char* name : {"Koordinatensystem", "Würfel", "Punkt A", "Gerade gt für t = 2,5", "Spurpunkt Syz",
                              "Ebene E1", "Spat mit Spannvektoren AB, AC, AS"})
@@ -157,7 +157,7 @@ TEST_F(ExportFiles, SvgGroupsEveryObjectWithLabelsAsTextAndHatchingAsPaths) {
         if (c.op == CanvasOp::BeginObject) inE1 = c.text == "Ebene E1";
         if (!inE1) continue;
         if (c.op == CanvasOp::Polygon)
-            expected += int(HatchLines(c.points, c.attributes.brush.style, {-1, -1, 722, 722}).size()) + 1;
+            expected += int(hatchLines(c.points, c.attributes.brush.style, {-1, -1, 722, 722}).size()) + 1;
         if (c.op == CanvasOp::LineTo) ++expected;
     }
     EXPECT_GT(expected, 20);
@@ -182,18 +182,18 @@ TEST_F(ExportFiles, SvgOfAnyLabelsAndFontFamilyIsWellFormedXml) {
         SCOPED_TRACE(round);
         std::vector<std::string> names;
         for (int i = 0; i < 9; ++i) names.push_back(label(3));
-        DrawWith([&names](Scene& s, ViewControls& c, ViewState&) {
-            MakeBusyScene(s, c);
+        drawWith([&names](Scene& s, ViewControls& c, ViewState&) {
+            makeBusyScene(s, c);
             for (std::size_t i = 0; i < names.size(); ++i) s.points[i].name = names[i];
         });
         form.viewState().textFontName = round % 2 ? "Evil\" onload=\"alert(1)" : "Sans<&>\x01";
-        PlaceText({40, 690}, QString::fromStdString("x\x01y" + label(8)));
-        const QByteArray svg = Export(QStringLiteral("fuzz%1.svg").arg(round));
+        placeText({40, 690}, QString::fromStdString("x\x01y" + label(8)));
+        const QByteArray svg = runExport(QStringLiteral("fuzz%1.svg").arg(round));
         QXmlStreamReader xml(svg);
         while (!xml.atEnd()) xml.readNext();
         EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString() << " at line " << xml.lineNumber();
         EXPECT_FALSE(svg.contains("alert") || svg.contains("Sans<")) << "a font family reached the file";
-        const QStringList texts = ReadSvg(svg).texts;
+        const QStringList texts = readSvg(svg).texts;
         EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const QString& t) { return t.startsWith("xy"); }), 1)
             << texts.join('|').toStdString();
     }
@@ -201,7 +201,7 @@ TEST_F(ExportFiles, SvgOfAnyLabelsAndFontFamilyIsWellFormedXml) {
 
 TEST_F(ExportFiles, PdfPageHasTheChosenWidthAndItsTextsAreText) {
     const QRect part(5, 150, 400, 200);
-    const QSizeF page = PdfPageCm(Export(QStringLiteral("title.pdf"), 1, 8, part));
+    const QSizeF page = pdfPageCm(runExport(QStringLiteral("title.pdf"), 1, 8, part));
     // PDF pages measure whole points (0.35 mm).
     EXPECT_NEAR(page.width(), 8, 0.02);
     EXPECT_NEAR(page.height(), 4, 0.02);  // the part's shape
@@ -217,10 +217,10 @@ TEST_F(ExportFiles, PdfPageHasTheChosenWidthAndItsTextsAreText) {
 }
 
 TEST_F(ExportFiles, MarkedPartExportsOnlyThatPart) {
-    DrawBusyScene();
+    drawBusyScene();
     const QRect part(120, 80, 300, 200);
-    EXPECT_EQ(Decoded(Export(QStringLiteral("part1.png"), 1, 12, part)), screen().copy(part));
-    const QImage twice = Decoded(Export(QStringLiteral("part2.png"), 2, 12, part));
+    EXPECT_EQ(decoded(runExport(QStringLiteral("part1.png"), 1, 12, part)), screen().copy(part));
+    const QImage twice = decoded(runExport(QStringLiteral("part2.png"), 2, 12, part));
     EXPECT_EQ(twice.size(), QSize(600, 400));
     // Drawn at that size, not enlarged: many 2 x 2 blocks are not of one colour.
     int mixedBlocks = 0;
@@ -230,19 +230,19 @@ TEST_F(ExportFiles, MarkedPartExportsOnlyThatPart) {
             mixedBlocks += twice.pixel(x + 1, y) != c || twice.pixel(x, y + 1) != c || twice.pixel(x + 1, y + 1) != c;
         }
     EXPECT_GT(mixedBlocks, 1000);
-    const QByteArray svg = Export(QStringLiteral("part.svg"), 1, 12, part);
+    const QByteArray svg = runExport(QStringLiteral("part.svg"), 1, 12, part);
     EXPECT_TRUE(svg.contains("viewBox=\"0 0 300 200\""));
     // A part reaching beyond the picture is cut to it.
-    EXPECT_EQ(Decoded(Export(QStringLiteral("edge.png"), 1, 12, QRect(600, 600, 500, 500))).size(), QSize(121, 121));
+    EXPECT_EQ(decoded(runExport(QStringLiteral("edge.png"), 1, 12, QRect(600, 600, 500, 500))).size(), QSize(121, 121));
 }
 
 TEST_F(ExportFiles, TextModeTextsGoAlongUntilTheNextRedrawAndTheRubberBandNever) {
-    DrawWith(ProbeScene);
-    PlaceText({200, 600});
+    drawWith(probeScene);
+    placeText({200, 600});
     // A text that reads like the SVG writer's own group markers stays a text.
-    PlaceText({200, 650}, QStringLiteral("spatium-object-end"));
-    SvgContents svg = ReadSvg(Export(QStringLiteral("text.svg")));
-    EXPECT_EQ(svg.groups, ObjectNames(form.pictureCalls()));
+    placeText({200, 650}, QStringLiteral("spatium-object-end"));
+    SvgContents svg = readSvg(runExport(QStringLiteral("text.svg")));
+    EXPECT_EQ(svg.groups, objectNames(form.pictureCalls()));
     EXPECT_TRUE(svg.groups.contains(QStringLiteral("Text „Gerade g“")));
     EXPECT_TRUE(svg.texts.contains(QStringLiteral("Gerade g")));
     EXPECT_TRUE(svg.texts.contains(QStringLiteral("spatium-object-end")));
@@ -251,34 +251,34 @@ TEST_F(ExportFiles, TextModeTextsGoAlongUntilTheNextRedrawAndTheRubberBandNever)
     box("CheckBox_SchnittModus")->click();
     const QImage before = screen();
     const std::vector<CanvasCall> callsBefore = form.pictureCalls();
-    Press(image(), {100, 100}, Qt::LeftButton);
-    Drag(image(), {300, 250});
+    press(image(), {100, 100}, Qt::LeftButton);
+    drag(image(), {300, 250});
     ASSERT_NE(screen(), before);
     EXPECT_EQ(form.pictureCalls().size(), callsBefore.size());
-    Release(image(), {300, 250}, Qt::LeftButton);
+    release(image(), {300, 250}, Qt::LeftButton);
     EXPECT_EQ(form.markedPart(), QRect(100, 100, 200, 150));
 
     form.redraw();  // the placed text is gone, as on the screen
-    svg = ReadSvg(Export(QStringLiteral("redrawn.svg")));
+    svg = readSvg(runExport(QStringLiteral("redrawn.svg")));
     EXPECT_FALSE(svg.texts.contains(QStringLiteral("Gerade g")));
     EXPECT_FALSE(svg.texts.contains(QStringLiteral("spatium-object-end")));
 }
 
 TEST_F(ExportFiles, ClipboardOffersTheSameBitmapAndTheSvgBesideIt) {
-    DrawBusyScene();
-    Press(image(), {300, 300}, Qt::RightButton);
-    Release(image(), {300, 300}, Qt::RightButton);
+    drawBusyScene();
+    press(image(), {300, 300}, Qt::RightButton);
+    release(image(), {300, 300}, Qt::RightButton);
     const QMimeData* whole = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(whole, nullptr);
     EXPECT_EQ(qvariant_cast<QImage>(whole->imageData()).convertToFormat(QImage::Format_RGB32), screen());
     ASSERT_TRUE(whole->hasFormat(QStringLiteral("image/svg+xml")));
-    EXPECT_EQ(ReadSvg(whole->data(QStringLiteral("image/svg+xml"))).groups, ObjectNames(form.pictureCalls()));
+    EXPECT_EQ(readSvg(whole->data(QStringLiteral("image/svg+xml"))).groups, objectNames(form.pictureCalls()));
 
     box("CheckBox_SchnittModus")->click();
     const QImage before = screen();
-    Press(image(), {500, 400}, Qt::LeftButton);
-    Drag(image(), {420, 360});
-    Release(image(), {420, 360}, Qt::LeftButton);
+    press(image(), {500, 400}, Qt::LeftButton);
+    drag(image(), {420, 360});
+    release(image(), {420, 360}, Qt::LeftButton);
     const QMimeData* part = QGuiApplication::clipboard()->mimeData();
     EXPECT_EQ(qvariant_cast<QImage>(part->imageData()).convertToFormat(QImage::Format_RGB32),
               before.copy(420, 360, 80, 40));

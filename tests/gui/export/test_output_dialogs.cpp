@@ -23,7 +23,7 @@ protected:
 
     // A file dialog that answers `name` with `filter` chosen, and option
     // dialogs handled by `answer` (not called: the test fails).
-    OutputDialogServices Answering(QString name, QString filter, std::function<bool(QDialog&)> answer = {}) {
+    OutputDialogServices answering(QString name, QString filter, std::function<bool(QDialog&)> answer = {}) {
         OutputDialogServices s;
         s.saveFileName = [this, name, filter](QWidget*, const QString& caption, const QString& proposal,
                                               const QString& filters, QString* chosen) {
@@ -44,12 +44,12 @@ protected:
         return s;
     }
     template <class W>
-    static W* Field(QWidget& dialog, const char* name) {
+    static W* field(QWidget& dialog, const char* name) {
         W* w = dialog.findChild<W*>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    void MarkPart(QPoint from, QPoint to) {
+    void markPart(QPoint from, QPoint to) {
         form.findChild<QCheckBox*>(QStringLiteral("CheckBox_SchnittModus"))->setChecked(true);
         auto* image = form.findChild<PlotImage*>(QStringLiteral("Image1"));
         auto send = [image](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
@@ -69,18 +69,18 @@ protected:
 };
 
 TEST_F(OutputDialogs, ExportOffersOneFilterPerTypeAndAddsTheChosenExtension) {
-    ExportPictureWithDialogs(form, choices, Answering(path("ohne-endung"), QStringLiteral("SVG-Grafik (*.svg)")));
+    exportPictureWithDialogs(form, choices, answering(path("ohne-endung"), QStringLiteral("SVG-Grafik (*.svg)")));
     EXPECT_EQ(captions, QStringList{"Bild exportieren"});
     EXPECT_EQ(offeredFilters,
               QStringLiteral("PNG-Bild (*.png);;SVG-Grafik (*.svg);;PDF-Dokument (*.pdf);;LaTeX/TikZ (*.tex)"));
     EXPECT_TRUE(proposals.front().endsWith(QStringLiteral("Spatium-Grafik.png")));
     // An SVG has nothing to choose while no part is marked: no second dialog.
     EXPECT_EQ(dialogs, 0);
-    EXPECT_TRUE(ReadAll(path("ohne-endung.svg")).contains("<svg"));
+    EXPECT_TRUE(readAll(path("ohne-endung.svg")).contains("<svg"));
     EXPECT_TRUE(feedback.messages.isEmpty()) << feedback.messages.join("|").toStdString();
 
     // The next export proposes the folder and type last used.
-    ExportPictureWithDialogs(form, choices, Answering(QString(), QString()));
+    exportPictureWithDialogs(form, choices, answering(QString(), QString()));
     EXPECT_EQ(proposals.back(), path("Spatium-Grafik.svg"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);  // cancelled: nothing written
 }
@@ -93,65 +93,65 @@ TEST_F(OutputDialogs, ExtensionAddedAfterTheDialogAsksBeforeReplacingAFile) {
     old.close();
     QStringList questions;
     bool yes = false;
-    OutputDialogServices services = Answering(path("bild"), QStringLiteral("SVG-Grafik (*.svg)"));
+    OutputDialogServices services = answering(path("bild"), QStringLiteral("SVG-Grafik (*.svg)"));
     services.askYesNo = [&](QWidget* parent, const QString& text) {
         EXPECT_EQ(parent, &form);
         questions << text;
         return yes;
     };
-    ExportPictureWithDialogs(form, choices, services);
+    exportPictureWithDialogs(form, choices, services);
     EXPECT_EQ(questions, QStringList{"„bild.svg“ ist bereits vorhanden.\nSoll die Datei ersetzt werden?"});
-    EXPECT_EQ(ReadAll(path("bild.svg")), QByteArray("alt"));
+    EXPECT_EQ(readAll(path("bild.svg")), QByteArray("alt"));
     yes = true;
-    ExportPictureWithDialogs(form, choices, services);
+    exportPictureWithDialogs(form, choices, services);
     EXPECT_EQ(questions.size(), 2);
-    EXPECT_TRUE(ReadAll(path("bild.svg")).contains("<svg"));
+    EXPECT_TRUE(readAll(path("bild.svg")).contains("<svg"));
     // A new name, and a name typed with its extension (the dialog asked), go without a question.
     for (const char* name : {"neu", "bild.svg"}) {
-        services = Answering(path(name), QStringLiteral("SVG-Grafik (*.svg)"));
+        services = answering(path(name), QStringLiteral("SVG-Grafik (*.svg)"));
         services.askYesNo = [&](QWidget*, const QString& text) { return questions << text, false; };
-        ExportPictureWithDialogs(form, choices, services);
+        exportPictureWithDialogs(form, choices, services);
     }
     EXPECT_EQ(questions.size(), 2);
-    EXPECT_TRUE(ReadAll(path("neu.svg")).contains("<svg"));
+    EXPECT_TRUE(readAll(path("neu.svg")).contains("<svg"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"bild.svg", "neu.svg"}));
     EXPECT_TRUE(feedback.messages.isEmpty()) << feedback.messages.join("|").toStdString();
 }
 
 TEST_F(OutputDialogs, PngScaleAndPdfWidthAndPartAreAskedForAndKept) {
-    DrawBusyScene();
-    ExportPictureWithDialogs(form, choices, Answering(path("gross.png"), QString(), [](QDialog& d) {
+    drawBusyScene();
+    exportPictureWithDialogs(form, choices, answering(path("gross.png"), QString(), [](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Bild exportieren"));
-        auto* scale = Field<QComboBox>(d, "ComboBox_Massstab");
+        auto* scale = field<QComboBox>(d, "ComboBox_Massstab");
         EXPECT_EQ(scale->count(), 4);
         EXPECT_EQ(scale->itemText(2), QStringLiteral("3 (2163 × 2163 Pixel)"));
         scale->setCurrentIndex(2);
         EXPECT_EQ(d.findChild<QDoubleSpinBox*>(), nullptr);  // no width for a PNG
-        EXPECT_FALSE(Field<QRadioButton>(d, "RadioButton_Ausschnitt")->isEnabled());
+        EXPECT_FALSE(field<QRadioButton>(d, "RadioButton_Ausschnitt")->isEnabled());
         return true;
     }));
     EXPECT_EQ(QImage(path("gross.png")).size(), QSize(2163, 2163));
     EXPECT_EQ(choices.scale, 3);
 
-    MarkPart({100, 120}, {400, 270});
-    ExportPictureWithDialogs(form, choices, Answering(path("teil.pdf"), QString(), [](QDialog& d) {
-        auto* width = Field<QDoubleSpinBox>(d, "Edit_BreiteCm");
+    markPart({100, 120}, {400, 270});
+    exportPictureWithDialogs(form, choices, answering(path("teil.pdf"), QString(), [](QDialog& d) {
+        auto* width = field<QDoubleSpinBox>(d, "Edit_BreiteCm");
         EXPECT_EQ(width->value(), 12.0);
         width->setValue(6);
-        auto* part = Field<QRadioButton>(d, "RadioButton_Ausschnitt");
+        auto* part = field<QRadioButton>(d, "RadioButton_Ausschnitt");
         EXPECT_EQ(part->text(), QStringLiteral("Markierter Ausschnitt (300 × 150 Pixel)"));
         part->setChecked(true);
         return true;
     }));
-    const QSizeF page = PdfPageCm(ReadAll(path("teil.pdf")));
+    const QSizeF page = pdfPageCm(readAll(path("teil.pdf")));
     EXPECT_NEAR(page.width(), 6, 0.02);
     EXPECT_NEAR(page.height(), 3, 0.02);
     EXPECT_EQ(choices.widthCm, 6.0);
 
     // Cancelling the options writes nothing; an unknown type is named.
-    ExportPictureWithDialogs(form, choices, Answering(path("nicht.pdf"), QString(), [](QDialog&) { return false; }));
+    exportPictureWithDialogs(form, choices, answering(path("nicht.pdf"), QString(), [](QDialog&) { return false; }));
     EXPECT_FALSE(QFileInfo::exists(path("nicht.pdf")));
-    ExportPictureWithDialogs(form, choices, Answering(path("bild.gif"), QString()));
+    exportPictureWithDialogs(form, choices, answering(path("bild.gif"), QString()));
     EXPECT_EQ(feedback.messages.size(), 2);  // the marking's own message, then this one
     EXPECT_TRUE(feedback.messages.back().startsWith(QStringLiteral("Die Endung „.gif“ ist unbekannt.")));
     EXPECT_FALSE(QFileInfo::exists(path("bild.gif")));
@@ -162,16 +162,16 @@ TEST_F(OutputDialogs, PngScaleAndPdfWidthAndPartAreAskedForAndKept) {
 TEST_F(OutputDialogs, TikzAsksForWidthAndCompleteDocument) {
     for (const bool complete : {true, false}) {
         const QString name = complete ? QStringLiteral("dokument") : QStringLiteral("bild");
-        ExportPictureWithDialogs(form, choices, Answering(path(name), QStringLiteral("LaTeX/TikZ (*.tex)"), [&](QDialog& d) {
-            auto* document = Field<QCheckBox>(d, "CheckBox_LaTeXDokument");
+        exportPictureWithDialogs(form, choices, answering(path(name), QStringLiteral("LaTeX/TikZ (*.tex)"), [&](QDialog& d) {
+            auto* document = field<QCheckBox>(d, "CheckBox_LaTeXDokument");
             EXPECT_EQ(document->text(), QStringLiteral("Vollständiges LaTeX-Dokument (eigenständig übersetzbar)"));
             EXPECT_EQ(document->isChecked(), !complete);  // as last chosen
             document->setChecked(complete);
-            Field<QDoubleSpinBox>(d, "Edit_BreiteCm")->setValue(complete ? 10 : 9.5);
+            field<QDoubleSpinBox>(d, "Edit_BreiteCm")->setValue(complete ? 10 : 9.5);
             EXPECT_EQ(d.findChild<QComboBox*>(), nullptr);  // no scale for TikZ
             return true;
         }));
-        const QByteArray tex = ReadAll(path(name + ".tex"));
+        const QByteArray tex = readAll(path(name + ".tex"));
         EXPECT_EQ(tex.contains("\\documentclass{article}"), complete);
         EXPECT_TRUE(tex.contains("\\begin{tikzpicture}"));
         EXPECT_TRUE(tex.contains(complete ? "10 cm breit" : "9.5 cm breit"));
@@ -181,7 +181,7 @@ TEST_F(OutputDialogs, TikzAsksForWidthAndCompleteDocument) {
 }
 
 TEST_F(OutputDialogs, ExportFailureIsShownAndWritesNothing) {
-    ExportPictureWithDialogs(form, choices, Answering(path("fehlt/bild.svg"), QString()));
+    exportPictureWithDialogs(form, choices, answering(path("fehlt/bild.svg"), QString()));
     ASSERT_EQ(feedback.messages.size(), 1);
     EXPECT_TRUE(feedback.messages[0].startsWith(QStringLiteral("Das Bild konnte nicht als „%1“ gespeichert werden: den Ordner").arg(path("fehlt/bild.svg")))) << feedback.messages[0].toStdString();
 }
@@ -189,9 +189,9 @@ TEST_F(OutputDialogs, ExportFailureIsShownAndWritesNothing) {
 // The picture lies centred across the sheet at the top of the printable
 // area, at the width chosen in the print dialog's "Bild" tab.
 TEST_F(OutputDialogs, PrintPutsThePictureCentredAtTheTopOfThePage) {
-    DrawWith([](Scene&, ViewControls& c, ViewState&) { c.raster = true; });  // the raster marks the picture's edges
+    drawWith([](Scene&, ViewControls& c, ViewState&) { c.raster = true; });  // the raster marks the picture's edges
     const QString pdf = path("gedruckt.pdf");
-    PrintPictureWithDialog(form, choices, Answering(QString(), QString(), [pdf](QDialog& d) {
+    printPictureWithDialog(form, choices, answering(QString(), QString(), [pdf](QDialog& d) {
         auto* print = qobject_cast<QPrintDialog*>(&d);
         EXPECT_NE(print, nullptr);
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Drucken"));
@@ -200,12 +200,12 @@ TEST_F(OutputDialogs, PrintPutsThePictureCentredAtTheTopOfThePage) {
         printer->setOutputFileName(pdf);
         printer->setPageSize(QPageSize(QPageSize::A4));
         printer->setPageMargins(QMarginsF(15, 20, 15, 20), QPageLayout::Millimeter);
-        Field<QDoubleSpinBox>(d, "Edit_BreiteCm")->setValue(9);
+        field<QDoubleSpinBox>(d, "Edit_BreiteCm")->setValue(9);
         return true;
     }));
     ASSERT_TRUE(QFileInfo::exists(pdf));
     // 1 mm = 5 pixels on an A4 page of 1050 x 1485 pixels.
-    const QImage page = RasterisePdf(ReadAll(pdf), {1050, 1485});
+    const QImage page = rasterisePdf(readAll(pdf), {1050, 1485});
     int left = 1050, right = -1, top = 1485, bottom = -1;
     for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x)
@@ -225,7 +225,7 @@ TEST_F(OutputDialogs, PrintPutsThePictureCentredAtTheTopOfThePage) {
 TEST_F(OutputDialogs, PreviewDrawsThePictureOnOnePage) {
     choices.widthCm = 7;
     int pages = -1;
-    PreviewPicturePrint(form, choices, Answering(QString(), QString(), [&pages](QDialog& d) {
+    previewPicturePrint(form, choices, answering(QString(), QString(), [&pages](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Druckvorschau"));
         auto* preview = d.findChild<QPrintPreviewWidget*>();
         EXPECT_NE(preview, nullptr);

@@ -32,27 +32,27 @@ protected:
                             "and texlive-pictures): the TikZ files are not compiled";
     }
 
-    QString Export(const QString& name, double widthCm, bool standalone, QRect part = {}) {
-        const QString problem = ExportPicture(picture(), {path(name), 1, widthCm, part, standalone});
+    QString runExport(const QString& name, double widthCm, bool standalone, QRect part = {}) {
+        const QString problem = exportPicture(picture(), {path(name), 1, widthCm, part, standalone});
         EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
-        return QString::fromUtf8(ReadAll(path(name)));
+        return QString::fromUtf8(readAll(path(name)));
     }
 
     // The PDF pdflatex makes of the document; empty (and a failure) when it
     // stops with an error or a font lacks a glyph.
-    QByteArray Compile(const QString& texName) {
+    QByteArray compile(const QString& texName) {
         QProcess p;
         p.setWorkingDirectory(dir.path());
         p.start(pdflatex, {"-interaction=nonstopmode", "-halt-on-error", "-no-shell-escape", texName});
         const bool finished = p.waitForFinished(120000);
         const QString stem = texName.chopped(4);
-        const QString log = QString::fromUtf8(ReadAll(path(stem + ".log")));
+        const QString log = QString::fromUtf8(readAll(path(stem + ".log")));
         if (!finished || p.exitCode() != 0) {
             ADD_FAILURE() << "pdflatex " << texName.toStdString() << " failed:\n" << log.right(3000).toStdString();
             return {};
         }
         EXPECT_FALSE(log.contains(QStringLiteral("Missing character"))) << texName.toStdString();
-        return ReadAll(path(stem + ".pdf"));
+        return readAll(path(stem + ".pdf"));
     }
 
     // Page count and the first page's size in centimetres, as poppler
@@ -61,7 +61,7 @@ protected:
         int count = -1;
         QSizeF sizeCm;
     };
-    PdfPages Pages(const QString& pdfName) {
+    PdfPages pdfInfo(const QString& pdfName) {
         QProcess p;
         p.start(QStringLiteral("pdfinfo"), {path(pdfName)});
         if (!p.waitForFinished(30000)) return {};
@@ -75,7 +75,7 @@ protected:
         return pages;
     }
 
-    void Write(const QString& name, const QString& text) {
+    void write(const QString& name, const QString& text) {
         QFile f(path(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(text.toUtf8());
@@ -87,9 +87,9 @@ protected:
 // A part of the probe scene, 8 cm wide, as a complete document: the page is
 // the part, and every probe finds its object at the chosen width's scale.
 TEST_F(TikzExport, StandaloneDocumentShowsEachObjectWhereTheScreenHasIt) {
-    DrawWith(ProbeScene);
-    std::vector<Probe> probes = ProbesOf(form.viewState(), form.pictureCalls());
-    ASSERT_EQ(Joined(Misplaced(screen(), 1, probes)), "");
+    drawWith(probeScene);
+    std::vector<Probe> probes = probesOf(form.viewState(), form.pictureCalls());
+    ASSERT_EQ(joined(misplaced(screen(), 1, probes)), "");
     const QRect part(12, 30, 700, 691);
     for (Probe& p : probes) {
         ASSERT_TRUE(QRectF(part).adjusted(2, 2, -2, -2).contains(p.x, p.y)) << p.what;
@@ -97,16 +97,16 @@ TEST_F(TikzExport, StandaloneDocumentShowsEachObjectWhereTheScreenHasIt) {
         p.y -= part.top();
     }
 
-    const QString tex = Export(QStringLiteral("probe.tex"), 8, true, part);
+    const QString tex = runExport(QStringLiteral("probe.tex"), 8, true, part);
     EXPECT_TRUE(tex.contains(QStringLiteral("\\documentclass{article}")));
     EXPECT_TRUE(tex.contains(QStringLiteral("\\pagestyle{empty}")));
-    const QByteArray pdf = Compile(QStringLiteral("probe.tex"));
+    const QByteArray pdf = compile(QStringLiteral("probe.tex"));
     ASSERT_FALSE(pdf.isEmpty());
-    const PdfPages pages = Pages(QStringLiteral("probe.pdf"));
+    const PdfPages pages = pdfInfo(QStringLiteral("probe.pdf"));
     EXPECT_EQ(pages.count, 1);
     EXPECT_NEAR(pages.sizeCm.width(), 8, 0.01);
     EXPECT_NEAR(pages.sizeCm.height(), 8.0 * 691 / 700, 0.01);
-    EXPECT_EQ(Joined(Misplaced(RasterisePdf(pdf, part.size() * 4), 4, probes)), "");
+    EXPECT_EQ(joined(misplaced(rasterisePdf(pdf, part.size() * 4), 4, probes)), "");
 }
 
 // The busy scene with every special character in point names and a placed
@@ -114,17 +114,17 @@ TEST_F(TikzExport, StandaloneDocumentShowsEachObjectWhereTheScreenHasIt) {
 // what the file's comment names, and as a document of its own, under 1 MB,
 // with one comment per object and each colour defined once.
 TEST_F(TikzExport, BusySceneWithEverySpecialCharacterCompilesAsInputAndAsDocument) {
-    DrawWith([](Scene& s, ViewControls& c, ViewState&) {
-        MakeBusyScene(s, c);
+    drawWith([](Scene& s, ViewControls& c, ViewState&) {
+        makeBusyScene(s, c);
         for (std::size_t i = 0; i < std::size(kSpecialNames); ++i) s.points[i].name = kSpecialNames[i];
     });
-    PlaceText({40, 690}, kSpecialText);
+    placeText({40, 690}, kSpecialText);
     // The writer's numbers must not follow the user's locale.
     const std::string oldLocale = std::setlocale(LC_ALL, nullptr);
     std::setlocale(LC_ALL, "de_DE.UTF-8");
-    const QString tex = Export(QStringLiteral("busy.tex"), kDefaultWidthCm, false);
+    const QString tex = runExport(QStringLiteral("busy.tex"), kDefaultWidthCm, false);
     std::setlocale(LC_ALL, oldLocale.c_str());
-    EXPECT_LT(ReadAll(path("busy.tex")).size(), 1024 * 1024);
+    EXPECT_LT(readAll(path("busy.tex")).size(), 1024 * 1024);
 
     // One comment per object, in order, before the commands that draw it.
     const qsizetype begin = tex.indexOf(QStringLiteral("\\begin{tikzpicture}"));
@@ -132,7 +132,7 @@ TEST_F(TikzExport, BusySceneWithEverySpecialCharacterCompilesAsInputAndAsDocumen
     QStringList comments;
     for (const QString& line : tex.mid(begin).split(QLatin1Char('\n')))
         if (line.startsWith(QStringLiteral("% "))) comments << line.mid(2);
-    EXPECT_EQ(comments, ObjectNames(form.pictureCalls()));
+    EXPECT_EQ(comments, objectNames(form.pictureCalls()));
     EXPECT_TRUE(comments.contains(QStringLiteral("Ebene E1")));
 
     // Every colour used is defined, and only once.
@@ -163,15 +163,15 @@ TEST_F(TikzExport, BusySceneWithEverySpecialCharacterCompilesAsInputAndAsDocumen
             preamble += line.mid(2) + QLatin1Char('\n');
     EXPECT_TRUE(preamble.contains(QStringLiteral("\\usepackage{tikz}")));
     EXPECT_TRUE(tex.left(begin).contains(QStringLiteral("\\noindent")));
-    Write(QStringLiteral("arbeitsblatt.tex"), QStringLiteral("\\documentclass{article}\n") + preamble +
+    write(QStringLiteral("arbeitsblatt.tex"), QStringLiteral("\\documentclass{article}\n") + preamble +
                                                   QStringLiteral("\\begin{document}\nAufgabe 1:\n\n\\input{busy.tex}\n\n"
                                                                  "Aufgabe 2.\n\\end{document}\n"));
-    EXPECT_FALSE(Compile(QStringLiteral("arbeitsblatt.tex")).isEmpty());
-    EXPECT_EQ(Pages(QStringLiteral("arbeitsblatt.pdf")).count, 1);
+    EXPECT_FALSE(compile(QStringLiteral("arbeitsblatt.tex")).isEmpty());
+    EXPECT_EQ(pdfInfo(QStringLiteral("arbeitsblatt.pdf")).count, 1);
 
-    Export(QStringLiteral("busy-dokument.tex"), kDefaultWidthCm, true);
-    EXPECT_FALSE(Compile(QStringLiteral("busy-dokument.tex")).isEmpty());
-    const PdfPages pages = Pages(QStringLiteral("busy-dokument.pdf"));
+    runExport(QStringLiteral("busy-dokument.tex"), kDefaultWidthCm, true);
+    EXPECT_FALSE(compile(QStringLiteral("busy-dokument.tex")).isEmpty());
+    const PdfPages pages = pdfInfo(QStringLiteral("busy-dokument.pdf"));
     EXPECT_EQ(pages.count, 1);
     EXPECT_NEAR(pages.sizeCm.width(), 12, 0.01);
     EXPECT_NEAR(pages.sizeCm.height(), 12, 0.01);
@@ -195,16 +195,16 @@ TEST_F(TikzExport, BusySceneWithEverySpecialCharacterCompilesAsInputAndAsDocumen
 // letters pass; "€" keeps its meaning; anything else is "?", even broken
 // UTF-8.
 TEST(TexText, EscapesTranslatesOrReplacesEveryCharacter) {
-    EXPECT_EQ(TexText("Würfel ÄÖÜ ß"), "Würfel ÄÖÜ ß");
-    EXPECT_EQ(TexText("a_b^2 50% #1 & $x$ {y} \\z ~"),
+    EXPECT_EQ(texText("Würfel ÄÖÜ ß"), "Würfel ÄÖÜ ß");
+    EXPECT_EQ(texText("a_b^2 50% #1 & $x$ {y} \\z ~"),
               "a\\_b\\textasciicircum{}2 50\\% \\#1 \\& $\\$$x$\\$$ $\\{$y$\\}$ $\\backslash$z $\\sim$");
-    EXPECT_EQ(TexText("λ·μ → 90°"), "$\\lambda$$\\cdot$$\\mu$ $\\rightarrow$ 90$^\\circ$");
-    EXPECT_EQ(TexText(" a  b "), "\\ a \\ b\\ ");
-    EXPECT_EQ(TexText("--'' ,,"), "-{}-'{}' ,{},");
-    EXPECT_EQ(TexText("-–— é`` !“ ‘‘ ’'"), "-{}--{}--- ?{}`{}` !{}`` `{}` '{}'");
-    EXPECT_EQ(TexText("5 €"), "5 EUR");
-    EXPECT_EQ(TexText("中é\x80\xC3(\xED\xA0\x80)"), "????" "(???" ")");
-    EXPECT_EQ(TexCommentText("Text „a\nb\x01“\xFF"), "Text „a b “?");
+    EXPECT_EQ(texText("λ·μ → 90°"), "$\\lambda$$\\cdot$$\\mu$ $\\rightarrow$ 90$^\\circ$");
+    EXPECT_EQ(texText(" a  b "), "\\ a \\ b\\ ");
+    EXPECT_EQ(texText("--'' ,,"), "-{}-'{}' ,{},");
+    EXPECT_EQ(texText("-–— é`` !“ ‘‘ ’'"), "-{}--{}--- ?{}`{}` !{}`` `{}` '{}'");
+    EXPECT_EQ(texText("5 €"), "5 EUR");
+    EXPECT_EQ(texText("中é\x80\xC3(\xED\xA0\x80)"), "????" "(???" ")");
+    EXPECT_EQ(texCommentText("Text „a\nb\x01“\xFF"), "Text „a b “?");
 }
 
 }  // namespace

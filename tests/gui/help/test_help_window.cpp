@@ -35,7 +35,7 @@ TEST(HelpWindow, TextExplainsBothWindowsAndTheMouseModes) {
 }
 
 TEST(HelpWindow, HelpButtonShowsItWithoutBlocking) {
-    WindowServices services = DefaultWindowServices();
+    WindowServices services = defaultWindowServices();
     services.screenSize = [] { return QSize(1280, 1024); };
     PlotWindow form(services);
     HelpWindow help(&form);

@@ -21,26 +21,26 @@
 class InputWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form1 = std::make_unique<PlotWindow>(QuietServices(&feedback));
-        form3 = std::make_unique<InputWindow>(*form1);
-        form3->setColourChooser([this](Colour initial) -> std::optional<Colour> {
+        plotWindow = std::make_unique<PlotWindow>(quietServices(&feedback));
+        inputWindow = std::make_unique<InputWindow>(*plotWindow);
+        inputWindow->setColourChooser([this](Colour initial) -> std::optional<Colour> {
             offeredColours.push_back(initial);
             return nextColour;
         });
-        form3->show();
-        form3->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form3.get()));
+        inputWindow->show();
+        inputWindow->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(inputWindow.get()));
         feedback.beeps = 0;
         feedback.messages.clear();
     }
 
     void TearDown() override {
-        form3.reset();
-        form1.reset();
+        inputWindow.reset();
+        plotWindow.reset();
     }
 
     QLineEdit* edit(const char* name) {
-        QLineEdit* e = form3->edit(QString::fromLatin1(name));
+        QLineEdit* e = inputWindow->edit(QString::fromLatin1(name));
         EXPECT_NE(e, nullptr) << name;
         return e;
     }
@@ -62,16 +62,16 @@ protected:
     }
 
     void leaveFocusedField() {
-        QWidget* sink = form3->checkBox(QStringLiteral("CheckBox_Dreieck2"));
+        QWidget* sink = inputWindow->checkBox(QStringLiteral("CheckBox_Dreieck2"));
         sink->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
     }
 
-    Scene& scene() { return form3->scene(); }
+    Scene& scene() { return inputWindow->scene(); }
 
     RecordingFeedback feedback;
-    std::unique_ptr<PlotWindow> form1;
-    std::unique_ptr<InputWindow> form3;
+    std::unique_ptr<PlotWindow> plotWindow;
+    std::unique_ptr<InputWindow> inputWindow;
     std::optional<Colour> nextColour;
     std::vector<Colour> offeredColours;
 };

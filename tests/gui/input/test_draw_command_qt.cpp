@@ -18,27 +18,27 @@ class DrawCommandWiring : public InputWindowTest {
 protected:
     void SetUp() override {
         InputWindowTest::SetUp();
-        InstallDrawCommand(*form1, *form3);
+        installDrawCommand(*plotWindow, *inputWindow);
     }
     void TearDown() override {
         InputWindowTest::TearDown();
     }
     void clickDraw() {
-        QAbstractButton* button = form3->button(QStringLiteral("SpeedButton_OK_zeichne"));
+        QAbstractButton* button = inputWindow->button(QStringLiteral("SpeedButton_OK_zeichne"));
         ASSERT_NE(button, nullptr);
         button->click();
         QApplication::processEvents();
     }
     void check(const char* name, bool on = true) {
-        QCheckBox* box = form3->checkBox(QString::fromLatin1(name));
+        QCheckBox* box = inputWindow->checkBox(QString::fromLatin1(name));
         ASSERT_NE(box, nullptr) << name;
         box->setChecked(on);
     }
     Colour pixel(PixelPoint p) {
-        const QImage& image = form1->imageCanvas().image();
-        return QImageCanvas::FromQRgb(image.pixel(p.x, p.y));
+        const QImage& image = plotWindow->imageCanvas().image();
+        return QImageCanvas::fromQRgb(image.pixel(p.x, p.y));
     }
-    PixelPoint pixelOf(PointIndex i) { return PointToPixel(scene().points[i], form1->viewState()); }
+    PixelPoint pixelOf(PointIndex i) { return pointToPixel(scene().points[i], plotWindow->viewState()); }
     // A label pixel of point i: right of and above its marker.
     int colouredPixelsNear(PixelPoint c, Colour colour) {
         int n = 0;
@@ -50,18 +50,18 @@ protected:
 
 TEST_F(DrawCommandWiring, DrawButtonHidesTheInputWindowAndDrawsCheckedPoints) {
     check("CheckBox_Punkt1_zeichnen");
-    ASSERT_TRUE(form3->isVisible());
+    ASSERT_TRUE(inputWindow->isVisible());
     clickDraw();
-    EXPECT_FALSE(form3->isVisible());
+    EXPECT_FALSE(inputWindow->isVisible());
     EXPECT_GT(colouredPixelsNear(pixelOf(PointA), scene().points[PointA].color), 5);
 }
 
 TEST_F(DrawCommandWiring, MainWindowRedrawRunsTheDrawCommand) {
     check("CheckBox_Punkt2_zeichnen");
-    form1->redraw();
+    plotWindow->redraw();
     EXPECT_GT(colouredPixelsNear(pixelOf(PointB), scene().points[PointB].color), 5);
     check("CheckBox_Punkt2_zeichnen", false);
-    form1->redraw();
+    plotWindow->redraw();
     EXPECT_EQ(colouredPixelsNear(pixelOf(PointB), scene().points[PointB].color), 0);
 }
 
@@ -76,7 +76,7 @@ TEST_F(DrawCommandWiring, NullDirectionOfHIsReportedAndBlocksTheNextRedraw) {
     EXPECT_TRUE(scene().drawBlocked);
     // Now a point is switched on; the redraw does nothing while the flag is set.
     check("CheckBox_Punkt1_zeichnen");
-    form1->redraw();
+    plotWindow->redraw();
     EXPECT_EQ(colouredPixelsNear(pixelOf(PointA), scene().points[PointA].color), 0);
     EXPECT_EQ(feedback.messages.size(), 1);
 }
@@ -84,7 +84,7 @@ TEST_F(DrawCommandWiring, NullDirectionOfHIsReportedAndBlocksTheNextRedraw) {
 TEST_F(DrawCommandWiring, SetErrorFlagLeavesTheInputWindowOpen) {
     scene().drawBlocked = true;
     clickDraw();
-    EXPECT_TRUE(form3->isVisible());
+    EXPECT_TRUE(inputWindow->isVisible());
 }
 
 TEST_F(DrawCommandWiring, FamilyStartIsReadFromItsField) {
@@ -97,7 +97,7 @@ TEST_F(DrawCommandWiring, FamilyStartIsReadFromItsField) {
     // t = 2.5 and t = 3 were drawn; the running parameter ends beyond t2.
     EXPECT_EQ(scene().familyFrom, 3.5L);
     t1->setText(QStringLiteral("zwei"));
-    form1->redraw();
+    plotWindow->redraw();
     ASSERT_EQ(feedback.messages.size(), 1);
     EXPECT_TRUE(feedback.messages[0].startsWith(QStringLiteral("Der Anfangswert t1")));
 }
@@ -111,7 +111,7 @@ TEST_F(DrawCommandWiring, AFamilyStartingBeyondT2AgreesWithItsFields) {
     clickDraw();
     EXPECT_EQ(scene().familyFrom, 4.5L);
     EXPECT_EQ(scene().lineDirection[LineG].z, 6);
-    EXPECT_TRUE(FieldsDisagreeingWithScene(*form3, *form1).isEmpty());
+    EXPECT_TRUE(fieldsDisagreeingWithScene(*inputWindow, *plotWindow).isEmpty());
 }
 
 // After a drawn family (t = 1 to 3), a new end or step takes it back to t1:
@@ -125,7 +125,7 @@ TEST_F(DrawCommandWiring, ANewEndOrStepTakesTheDrawnFamilyBackToT1) {
         ASSERT_EQ(scene().lineDirection[LineG].z, 4.5L);
         // The draw command hid the input window; offscreen, it is active
         // again only after another window was.
-        for (QWidget* window : {static_cast<QWidget*>(form1.get()), static_cast<QWidget*>(form3.get())}) {
+        for (QWidget* window : {static_cast<QWidget*>(plotWindow.get()), static_cast<QWidget*>(inputWindow.get())}) {
             window->show();
             window->activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(window));
@@ -133,12 +133,12 @@ TEST_F(DrawCommandWiring, ANewEndOrStepTakesTheDrawnFamilyBackToT1) {
         typeAndLeave(field, QStringLiteral("2"));
         EXPECT_EQ(scene().familyFrom, 1) << field;
         EXPECT_EQ(scene().lineDirection[LineG].z, 1.5L) << field;
-        EXPECT_TRUE(FieldsDisagreeingWithScene(*form3, *form1).isEmpty()) << field;
+        EXPECT_TRUE(fieldsDisagreeingWithScene(*inputWindow, *plotWindow).isEmpty()) << field;
         typeAndLeave(field, QString::fromLatin1(field == std::string("Edit_t2") ? "3" : "0,5"));
     }
 }
 
-long ResidentKilobytes() {
+long residentKilobytes() {
     std::ifstream statm("/proc/self/statm");
     long pages = 0, resident = 0;
     statm >> pages >> resident;
@@ -155,10 +155,10 @@ TEST_F(DrawCommandWiring, MemoryStaysFlatOverManyFullRedraws) {
                             "CheckBox_Ebene3_zeichnen", "CheckBox_Ebene4_zeichnen",
                             "CheckBox_Ebene5_zeichnen", "CheckBox_Spat_zeichnen", "CheckBox_Dreieck"})
         check(box);
-    for (int i = 0; i < 100; ++i) form1->redraw();
-    const long before = ResidentKilobytes();
-    for (int i = 0; i < 1000; ++i) form1->redraw();
-    const long growth = ResidentKilobytes() - before;
+    for (int i = 0; i < 100; ++i) plotWindow->redraw();
+    const long before = residentKilobytes();
+    for (int i = 0; i < 1000; ++i) plotWindow->redraw();
+    const long growth = residentKilobytes() - before;
     if (kMeasuresTimeAndMemory) {
         EXPECT_LT(growth, 1024) << "kB grown over 1000 redraws";
     }

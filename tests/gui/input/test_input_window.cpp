@@ -14,7 +14,7 @@
 
 namespace {
 
-QString Text(InputWindow& w, const char* name) { return w.edit(QString::fromLatin1(name))->text(); }
+QString fieldText(InputWindow& w, const char* name) { return w.edit(QString::fromLatin1(name))->text(); }
 
 TEST_F(InputWindowTest, StartupShowsDerivedFields) {
     const std::pair<const char*, const char*> expected[] = {
@@ -26,7 +26,7 @@ TEST_F(InputWindowTest, StartupShowsDerivedFields) {
         {"Edit_vg1x", "-5"}, {"Edit_vg1y", "6"}, {"Edit_vg1z", "5"},
         {"Edit_vgz", "1,5t"}, {"Edit_Delta_t", "0,5"},
     };
-    for (const auto& [name, text] : expected) EXPECT_EQ(Text(*form3, name), QString::fromUtf8(text)) << name;
+    for (const auto& [name, text] : expected) EXPECT_EQ(fieldText(*inputWindow, name), QString::fromUtf8(text)) << name;
 }
 
 TEST_F(InputWindowTest, StartupFillsTheScene) {
@@ -51,23 +51,23 @@ TEST_F(InputWindowTest, StartupFillsTheScene) {
     EXPECT_EQ(s.planeColor[PlaneE5], Colour(0x55AAFF));
     EXPECT_EQ(s.lineColor[LineH], Colours::Teal);
     EXPECT_FALSE(scene().drawBlocked);
-    EXPECT_EQ(form1->viewState().pointMarkerSize, 3);
-    EXPECT_EQ(form1->viewState().pointLabelSize, 10);
+    EXPECT_EQ(plotWindow->viewState().pointMarkerSize, 3);
+    EXPECT_EQ(plotWindow->viewState().pointLabelSize, 10);
     EXPECT_TRUE(feedback.messages.isEmpty());
     // A fresh Scene holds the same values the start-up reads.
     const Scene fresh;
     for (int i = 0; i < PointCount; ++i)
         for (int a = 0; a < 3; ++a)
-            EXPECT_EQ(AxisValue(fresh.points[std::size_t(i)], a), AxisValue(s.points[std::size_t(i)], a));
+            EXPECT_EQ(axisValue(fresh.points[std::size_t(i)], a), axisValue(s.points[std::size_t(i)], a));
     EXPECT_EQ(fresh.lineDirection[LineG].z, s.lineDirection[LineG].z);
 }
 
 TEST_F(InputWindowTest, OutputAreaStartsWithItsHeading) {
-    const QString text = form3->richEditOut()->toPlainText();
+    const QString text = inputWindow->outputArea()->toPlainText();
     EXPECT_TRUE(text.startsWith(QStringLiteral("       Ausgaben im Textformat"))) << text.toStdString();
-    form3->richEditOut()->append(QStringLiteral("Rest"));
-    form3->SpeedButton_Standardwerte3D2Click();
-    EXPECT_FALSE(form3->richEditOut()->toPlainText().contains(QStringLiteral("Rest")));
+    inputWindow->outputArea()->append(QStringLiteral("Rest"));
+    inputWindow->resetToDefaults();
+    EXPECT_FALSE(inputWindow->outputArea()->toPlainText().contains(QStringLiteral("Rest")));
 }
 
 TEST_F(InputWindowTest, DefaultsButtonRestoresTextsButKeepsNamesColoursAndSomeBoxes) {
@@ -78,64 +78,64 @@ TEST_F(InputWindowTest, DefaultsButtonRestoresTextsButKeepsNamesColoursAndSomeBo
     for (const char* name : {"CheckBox_Dreieck", "CheckBox_Dreieck2", "CheckBox_Spatvektoren_zeichnen",
                              "CheckBox_komplanar_grafisch", "CheckBox_Punkt1_zeichnen", "CheckBox_Gerade_h",
                              "CheckBox_Punkt2_KO_Zuege", "CheckBox_Geradenschar"})
-        form3->checkBox(QString::fromLatin1(name))->setChecked(true);
+        inputWindow->checkBox(QString::fromLatin1(name))->setChecked(true);
     nextColour = Colours::Lime;
-    form3->choosePanelColour(form3->panel(QStringLiteral("Panel_KoerperFarbe")));
-    form1->viewState().pointLabelSize = 16;
+    inputWindow->choosePanelColour(inputWindow->panel(QStringLiteral("Panel_KoerperFarbe")));
+    plotWindow->viewState().pointLabelSize = 16;
 
-    QTest::mouseClick(form3->button(QStringLiteral("SpeedButton_Standardwerte3D2")), Qt::LeftButton);
+    QTest::mouseClick(inputWindow->button(QStringLiteral("SpeedButton_Standardwerte3D2")), Qt::LeftButton);
 
-    EXPECT_EQ(Text(*form3, "Edit_Punkt1_x"), QStringLiteral("4"));
-    EXPECT_EQ(Text(*form3, "Edit_a1"), QStringLiteral("15"));
-    EXPECT_EQ(Text(*form3, "Edit_vgz"), QStringLiteral("1,5t"));
-    EXPECT_EQ(Text(*form3, "Edit_p5x"), QStringLiteral("4"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_Punkt1_x"), QStringLiteral("4"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_a1"), QStringLiteral("15"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_vgz"), QStringLiteral("1,5t"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_p5x"), QStringLiteral("4"));
     EXPECT_EQ(scene().points[PointA].x, 4);
     EXPECT_EQ(scene().planeCoeffs[PlaneE1][0], 15);
     EXPECT_EQ(scene().lineDirection[LineG].z, 1.5L) << "g holds its value at t = 1 again";
-    EXPECT_EQ(Text(*form3, "Edit_Punkt1"), QStringLiteral("Ecke"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_Punkt1"), QStringLiteral("Ecke"));
     EXPECT_EQ(scene().points[PointA].name, "Eck");
-    EXPECT_EQ(form3->panel(QStringLiteral("Panel_KoerperFarbe"))->colour(), Colours::Lime);
+    EXPECT_EQ(inputWindow->panel(QStringLiteral("Panel_KoerperFarbe"))->colour(), Colours::Lime);
     EXPECT_EQ(scene().bodyColor, Colours::Lime);
     for (const char* kept : {"CheckBox_Dreieck2", "CheckBox_Spatvektoren_zeichnen", "CheckBox_komplanar_grafisch"})
-        EXPECT_TRUE(form3->checkBox(QString::fromLatin1(kept))->isChecked()) << kept;
+        EXPECT_TRUE(inputWindow->checkBox(QString::fromLatin1(kept))->isChecked()) << kept;
     for (const char* reset : {"CheckBox_Dreieck", "CheckBox_Punkt1_zeichnen", "CheckBox_Gerade_h",
                               "CheckBox_Punkt2_KO_Zuege", "CheckBox_Geradenschar"})
-        EXPECT_FALSE(form3->checkBox(QString::fromLatin1(reset))->isChecked()) << reset;
+        EXPECT_FALSE(inputWindow->checkBox(QString::fromLatin1(reset))->isChecked()) << reset;
     EXPECT_TRUE(scene().drawBodyFlag[BodyTriangleDEF]);
     EXPECT_FALSE(scene().drawBodyFlag[BodyTriangleABC]);
     EXPECT_FALSE(scene().points[PointB].coordinatePaths);
     EXPECT_FALSE(scene().familyEnabled);
-    EXPECT_EQ(form1->viewState().pointLabelSize, 10);
+    EXPECT_EQ(plotWindow->viewState().pointLabelSize, 10);
 }
 
 TEST_F(InputWindowTest, DefaultsButtonClearsTheEvaluatorFlag) {
     scene().drawBlocked = true;
-    form3->SpeedButton_Standardwerte3D2Click();
+    inputWindow->resetToDefaults();
     EXPECT_FALSE(scene().drawBlocked);
 }
 
 TEST_F(InputWindowTest, PointColourRecoloursPointsButNotAD) {
     nextColour = Colours::Green;
-    QTest::mouseClick(form3->panel(QStringLiteral("Panel_Punkt3DFarbe")), Qt::LeftButton);
+    QTest::mouseClick(inputWindow->panel(QStringLiteral("Panel_Punkt3DFarbe")), Qt::LeftButton);
     ASSERT_EQ(offeredColours.size(), 1u);
     EXPECT_EQ(offeredColours[0], Colours::Black) << "the dialog starts black";
     for (const Vector3& p : scene().points) EXPECT_EQ(p.color, Colours::Green) << p.name;
     EXPECT_EQ(scene().pointColor, Colours::Green);
     EXPECT_EQ(scene().vectorAD.color, Colours::Blue);
-    EXPECT_EQ(form3->panel(QStringLiteral("Panel_Punkt3DFarbe"))->colour(), Colours::Green);
+    EXPECT_EQ(inputWindow->panel(QStringLiteral("Panel_Punkt3DFarbe"))->colour(), Colours::Green);
 }
 
 TEST_F(InputWindowTest, ColourDialogOpensWithLastConfirmedColourAndCancelChangesNothing) {
     nextColour = Colours::Yellow;
-    form3->choosePanelColour(form3->panel(QStringLiteral("Panel_EbenenFarbe3")));
+    inputWindow->choosePanelColour(inputWindow->panel(QStringLiteral("Panel_EbenenFarbe3")));
     EXPECT_EQ(scene().planeColor[PlaneE3], Colours::Yellow);
     nextColour.reset();  // Cancel
-    form3->choosePanelColour(form3->panel(QStringLiteral("Panel_GeradehFarbe")));
+    inputWindow->choosePanelColour(inputWindow->panel(QStringLiteral("Panel_GeradehFarbe")));
     ASSERT_EQ(offeredColours.size(), 2u);
     EXPECT_EQ(offeredColours[1], Colours::Yellow) << "not the panel's own teal";
     EXPECT_EQ(scene().lineColor[LineH], Colours::Teal);
-    EXPECT_EQ(form3->panel(QStringLiteral("Panel_GeradehFarbe"))->colour(), Colours::Teal);
-    EXPECT_EQ(form3->lastConfirmedColour(), Colours::Yellow);
+    EXPECT_EQ(inputWindow->panel(QStringLiteral("Panel_GeradehFarbe"))->colour(), Colours::Teal);
+    EXPECT_EQ(inputWindow->lastConfirmedColour(), Colours::Yellow);
 
     // Each panel writes its own colour.
     const std::pair<const char*, Colour*> panels[] = {
@@ -146,13 +146,13 @@ TEST_F(InputWindowTest, ColourDialogOpensWithLastConfirmedColourAndCancelChanges
     Colour c = 0x123456;
     for (const auto& [name, target] : panels) {
         nextColour = ++c;
-        form3->choosePanelColour(form3->panel(QString::fromLatin1(name)));
+        inputWindow->choosePanelColour(inputWindow->panel(QString::fromLatin1(name)));
         EXPECT_EQ(*target, c) << name;
     }
 }
 
 TEST_F(InputWindowTest, CheckBoxesReachTheScene) {
-    form3->checkBox(QStringLiteral("CheckBox_Punkt3_KO_Zuege"))->click();
+    inputWindow->checkBox(QStringLiteral("CheckBox_Punkt3_KO_Zuege"))->click();
     EXPECT_TRUE(scene().points[PointC].coordinatePaths) << "coordinate-path boxes commit at once";
     const std::pair<const char*, bool*> boxes[] = {
         {"CheckBox_VektorPQ", &scene().drawVectorFlag[VectorPQ]},
@@ -166,7 +166,7 @@ TEST_F(InputWindowTest, CheckBoxesReachTheScene) {
         {"CheckBox_Geradenschar", &scene().familyEnabled},
     };
     for (const auto& [name, flag] : boxes) {
-        form3->checkBox(QString::fromLatin1(name))->setChecked(true);
+        inputWindow->checkBox(QString::fromLatin1(name))->setChecked(true);
         EXPECT_TRUE(*flag) << name;
     }
 }
@@ -194,7 +194,7 @@ TEST_F(InputWindowTest, SpeedButtonsDoNotTakeTheFocusNorCommit) {
     ax->setText(QStringLiteral("7"));
     for (const char* name : {"SpeedButton_OK_zeichne", "SpeedButton_Winkel_AOC", "SpeedButton_E1_mit_E2",
                              "SpeedButton_g_ausgeben", "SpeedButton_ClearRichEdit"}) {
-        QAbstractButton* b = form3->button(QString::fromLatin1(name));
+        QAbstractButton* b = inputWindow->button(QString::fromLatin1(name));
         ASSERT_NE(b, nullptr) << name;
         EXPECT_EQ(b->focusPolicy(), Qt::NoFocus) << name;
         QTest::mouseClick(b, Qt::LeftButton);
@@ -202,10 +202,10 @@ TEST_F(InputWindowTest, SpeedButtonsDoNotTakeTheFocusNorCommit) {
         EXPECT_TRUE(ax->hasFocus()) << name;
     }
     EXPECT_EQ(scene().points[PointA].x, 4);
-    EXPECT_EQ(Text(*form3, "Edit_p5x"), QStringLiteral("4"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_p5x"), QStringLiteral("4"));
     // Clicking a colour panel does not commit either.
     nextColour.reset();
-    QTest::mouseClick(form3->panel(QStringLiteral("Panel_KoerperFarbe")), Qt::LeftButton);
+    QTest::mouseClick(inputWindow->panel(QStringLiteral("Panel_KoerperFarbe")), Qt::LeftButton);
     EXPECT_TRUE(ax->hasFocus());
     EXPECT_EQ(scene().points[PointA].x, 4);
 }
@@ -215,7 +215,7 @@ TEST_F(InputWindowTest, EveryNamedWidgetExists) {
                            "Edit_ugx", "Edit_vgz", "Edit_uhy", "Edit_vhz", "Edit_ug1x", "Edit_vg1z", "Edit_t1",
                            "Edit_t2", "Edit_Delta_t", "Edit_a1", "Edit_d2", "Edit_p3x", "Edit_v4z", "Edit_p5x",
                            "Edit_u5y", "Edit_v5z"};
-    for (const char* name : edits) EXPECT_NE(form3->edit(QString::fromLatin1(name)), nullptr) << name;
+    for (const char* name : edits) EXPECT_NE(inputWindow->edit(QString::fromLatin1(name)), nullptr) << name;
     const std::pair<const char*, const char*> captions[] = {
         {"CheckBox_Gerade_g", "g"}, {"CheckBox_Gerade_h", "h:  x ="}, {"CheckBox_Gerade_g2", "g"},
         {"CheckBox_Geradenschar", "Schar zeichnen / t verwenden"}, {"CheckBox_Ebene1_zeichnen", "E1:"},
@@ -225,7 +225,7 @@ TEST_F(InputWindowTest, EveryNamedWidgetExists) {
         {"CheckBox_komplanar_grafisch", "Komplanarität AD=rAB+tAC grafisch"},
     };
     for (const auto& [name, caption] : captions) {
-        QCheckBox* box = form3->checkBox(QString::fromLatin1(name));
+        QCheckBox* box = inputWindow->checkBox(QString::fromLatin1(name));
         ASSERT_NE(box, nullptr) << name;
         EXPECT_EQ(box->text(), QString::fromUtf8(caption)) << name;
     }
@@ -239,37 +239,37 @@ TEST_F(InputWindowTest, EveryNamedWidgetExists) {
         {"SpeedButton_S_mit_E3", nullptr}, {"SpeedButton_E5_mit_g", nullptr}, {"SpeedButton_OK_zeichne", nullptr},
     };
     for (const auto& [name, hint] : hints) {
-        QAbstractButton* b = form3->button(QString::fromLatin1(name));
+        QAbstractButton* b = inputWindow->button(QString::fromLatin1(name));
         ASSERT_NE(b, nullptr) << name;
         if (hint) {
             EXPECT_EQ(b->toolTip(), QString::fromUtf8(hint)) << name;
         }
     }
-    EXPECT_EQ(form3->panel(QStringLiteral("Panel_Punkt3DFarbe"))->toolTip(), QStringLiteral("Punktefarbe"));
-    EXPECT_EQ(form3->checkBox(QStringLiteral("CheckBox_VektorFS"))->toolTip(), QStringLiteral("von F nach S"));
-    EXPECT_NE(form3->label(QStringLiteral("Label_kompl_r")), nullptr);
-    EXPECT_NE(form3->label(QStringLiteral("Label_kompl_t")), nullptr);
-    EXPECT_EQ(form3->richEditOut()->objectName(), QStringLiteral("RichEditOut"));
-    EXPECT_EQ(form3->windowTitle(), QStringLiteral("3D-System"));
-    EXPECT_TRUE(form3->windowFlags().testFlag(Qt::Tool));
+    EXPECT_EQ(inputWindow->panel(QStringLiteral("Panel_Punkt3DFarbe"))->toolTip(), QStringLiteral("Punktefarbe"));
+    EXPECT_EQ(inputWindow->checkBox(QStringLiteral("CheckBox_VektorFS"))->toolTip(), QStringLiteral("von F nach S"));
+    EXPECT_NE(inputWindow->label(QStringLiteral("Label_kompl_r")), nullptr);
+    EXPECT_NE(inputWindow->label(QStringLiteral("Label_kompl_t")), nullptr);
+    EXPECT_EQ(inputWindow->outputArea()->objectName(), QStringLiteral("RichEditOut"));
+    EXPECT_EQ(inputWindow->windowTitle(), QStringLiteral("3D-System"));
+    EXPECT_TRUE(inputWindow->windowFlags().testFlag(Qt::Tool));
 }
 
 TEST_F(InputWindowTest, WindowFitsTheSmallestScreen) {
-    const QSize size = form3->minimumSizeHint();
+    const QSize size = inputWindow->minimumSizeHint();
     EXPECT_LE(size.width(), 1024);
     EXPECT_LE(size.height(), 560) << "room for the title bar on a 600 pixel screen";
-    form3->resize(QSize(1024, 560));
+    inputWindow->resize(QSize(1024, 560));
     if (qEnvironmentVariableIsSet("SPATIUM_LAYOUT_DEBUG"))
-        for (QWidget* w : form3->findChildren<QWidget*>())
+        for (QWidget* w : inputWindow->findChildren<QWidget*>())
             if (w->sizeHint().width() > 200)
                 qDebug() << w->metaObject()->className() << w->objectName() << w->sizeHint() << w->minimumSizeHint();
     if (qEnvironmentVariableIsSet("SPATIUM_SCREENSHOT")) {
-        form3->grab().save(QStringLiteral("/tmp/input-window.png"));
+        inputWindow->grab().save(QStringLiteral("/tmp/input-window.png"));
         // Both windows as the user first sees them.
-        form1->show();
-        form3->close();
-        form3->show();
-        form3->raise();
+        plotWindow->show();
+        inputWindow->close();
+        inputWindow->show();
+        inputWindow->raise();
         QTest::qWait(300);
         if (QScreen* screen = QGuiApplication::primaryScreen())
             screen->grabWindow(0).save(QStringLiteral("/tmp/input-screen.png"));
@@ -279,25 +279,25 @@ TEST_F(InputWindowTest, WindowFitsTheSmallestScreen) {
 // Where the screen allows, the window starts wide enough for the output
 // area to show its widest lines (60 characters) without scrolling.
 TEST_F(InputWindowTest, StartSizeShowsSixtyColumnsOfOutput) {
-    form3->resize(form3->preferredSize());
-    form3->show();
+    inputWindow->resize(inputWindow->preferredSize());
+    inputWindow->show();
     QApplication::processEvents();
-    const QFontMetricsF metrics(RichEditOutputLog::OutputFont());
+    const QFontMetricsF metrics(RichEditOutputLog::outputFont());
     const qreal sixty = metrics.horizontalAdvance(QString(kOutputColumns, QChar('x')));
-    QTextEdit* out = form3->richEditOut();
+    QTextEdit* out = inputWindow->outputArea();
     EXPECT_GE(out->viewport()->width() - 2 * out->document()->documentMargin(), sixty);
-    EXPECT_LE(form3->preferredSize().width(), 1280) << "still fits a common 1280 pixel screen";
+    EXPECT_LE(inputWindow->preferredSize().width(), 1280) << "still fits a common 1280 pixel screen";
 }
 
 // The window's own colour dialog, answered as a user would. When it closes
 // the input window must be active again with the cursor where it was, or
 // the next keys the user types go nowhere.
 TEST_F(InputWindowTest, RealColourDialogGivesTheWindowBackAndOpensWithTheLastColour) {
-    form3.reset();
-    form3 = std::make_unique<InputWindow>(*form1);  // with its own colour dialog
-    form3->show();
-    form3->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form3.get()));
+    inputWindow.reset();
+    inputWindow = std::make_unique<InputWindow>(*plotWindow);  // with its own colour dialog
+    inputWindow->show();
+    inputWindow->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(inputWindow.get()));
     QLineEdit* ax = edit("Edit_Punkt1_x");
     enter(ax);
     ASSERT_TRUE(ax->hasFocus());
@@ -319,17 +319,17 @@ TEST_F(InputWindowTest, RealColourDialogGivesTheWindowBackAndOpensWithTheLastCol
     });
     answerer.start(20);
 
-    form3->choosePanelColour(form3->panel(QStringLiteral("Panel_EbenenFarbe2")));
-    EXPECT_EQ(scene().planeColor[PlaneE2], MakeColour(0x12, 0x34, 0x56));
-    EXPECT_TRUE(QTest::qWaitForWindowActive(form3.get(), 2000)) << "window given back after OK";
+    inputWindow->choosePanelColour(inputWindow->panel(QStringLiteral("Panel_EbenenFarbe2")));
+    EXPECT_EQ(scene().planeColor[PlaneE2], makeColour(0x12, 0x34, 0x56));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(inputWindow.get(), 2000)) << "window given back after OK";
     // The focus comes back with the activation, which a loaded machine may deliver late.
     EXPECT_TRUE(QTest::qWaitFor([&] { return ax->hasFocus(); }, 2000));
 
     accept = false;
-    form3->choosePanelColour(form3->panel(QStringLiteral("Panel_KoerperFarbe")));
+    inputWindow->choosePanelColour(inputWindow->panel(QStringLiteral("Panel_KoerperFarbe")));
     answerer.stop();
     EXPECT_EQ(scene().bodyColor, Colours::Purple);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(form3.get(), 2000)) << "window given back after Cancel";
+    EXPECT_TRUE(QTest::qWaitForWindowActive(inputWindow.get(), 2000)) << "window given back after Cancel";
     EXPECT_TRUE(QTest::qWaitFor([&] { return ax->hasFocus(); }, 2000));
     EXPECT_EQ(scene().points[PointA].x, 4) << "choosing a colour commits no field";
     EXPECT_TRUE(feedback.messages.isEmpty());
@@ -371,20 +371,20 @@ TEST_F(InputWindowTest, EveryFieldBoxAndPanelOfTheWindowHasItsName) {
                           "Panel_Geradeg1Farbe"})
         panels << QLatin1String(p);
 
-    for (const QString& name : edits) EXPECT_NE(form3->edit(name), nullptr) << name.toStdString();
+    for (const QString& name : edits) EXPECT_NE(inputWindow->edit(name), nullptr) << name.toStdString();
     for (const QString& name : boxes) {
-        QCheckBox* box = form3->checkBox(name);
+        QCheckBox* box = inputWindow->checkBox(name);
         ASSERT_NE(box, nullptr) << name.toStdString();
         EXPECT_FALSE(box->isChecked()) << name.toStdString() << ": every box starts unchecked";
     }
-    for (const QString& name : panels) EXPECT_NE(form3->panel(name), nullptr) << name.toStdString();
+    for (const QString& name : panels) EXPECT_NE(inputWindow->panel(name), nullptr) << name.toStdString();
     EXPECT_EQ(edits.size(), 9 * 4 + 16 * 3 + 8 + 3);
     // The derived fields are never typed into.
     for (const QString& name : edits) {
         bool derived = false;
         for (const char* prefix : {"Edit_AD", "Edit_p5", "Edit_u5", "Edit_v5", "Edit_ug1", "Edit_vg1"})
             derived = derived || name.startsWith(QLatin1String(prefix));
-        EXPECT_EQ(form3->edit(name)->isReadOnly(), derived) << name.toStdString();
+        EXPECT_EQ(inputWindow->edit(name)->isReadOnly(), derived) << name.toStdString();
     }
 }
 

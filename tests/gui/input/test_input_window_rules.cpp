@@ -12,7 +12,7 @@
 
 namespace {
 
-QString Text(InputWindow& w, const char* name) { return w.edit(QString::fromLatin1(name))->text(); }
+QString fieldText(InputWindow& w, const char* name) { return w.edit(QString::fromLatin1(name))->text(); }
 
 TEST_F(InputWindowTest, FractionInACoordinate) {
     typeAndLeave("Edit_Punkt5_y", QStringLiteral("1/4"));
@@ -34,7 +34,7 @@ TEST_F(InputWindowTest, BadNumbersReportThePositionAndKeepTheOldValue) {
         EXPECT_EQ(feedback.messages[0], QStringLiteral("Fehler an Stelle %1").arg(position));
         EXPECT_EQ(scene().points[PointF].z, 2) << text.toStdString();
         EXPECT_TRUE(edit("Edit_Punkt6_z")->hasFocus());
-        EXPECT_EQ(Text(*form3, "Edit_Punkt6_z"), text);
+        EXPECT_EQ(fieldText(*inputWindow, "Edit_Punkt6_z"), text);
     }
     EXPECT_EQ(feedback.beeps, 5);
 }
@@ -72,33 +72,33 @@ TEST_F(InputWindowTest, PointNamesAreCut) {
 
 TEST_F(InputWindowTest, LeavingBRewritesOnlyU5) {
     typeAndLeave("Edit_Punkt2_x", QStringLiteral("1"));
-    EXPECT_EQ(Text(*form3, "Edit_u5x"), QStringLiteral("-3"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_u5x"), QStringLiteral("-3"));
     EXPECT_EQ(scene().planeSpanU[PlaneE5].x, -3);
-    EXPECT_EQ(Text(*form3, "Edit_v5x"), QStringLiteral("-4"));
-    EXPECT_EQ(Text(*form3, "Edit_ADx"), QStringLiteral("2"));
-    EXPECT_EQ(Text(*form3, "Edit_u5y"), QStringLiteral("6"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_v5x"), QStringLiteral("-4"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_ADx"), QStringLiteral("2"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_u5y"), QStringLiteral("6"));
 }
 
 TEST_F(InputWindowTest, LeavingARewritesTheXComponentsOfE5AndAD) {
     typeAndLeave("Edit_Punkt1_x", QStringLiteral("1"));
-    EXPECT_EQ(Text(*form3, "Edit_p5x"), QStringLiteral("1"));
-    EXPECT_EQ(Text(*form3, "Edit_u5x"), QStringLiteral("-1"));
-    EXPECT_EQ(Text(*form3, "Edit_v5x"), QStringLiteral("-1"));
-    EXPECT_EQ(Text(*form3, "Edit_ADx"), QStringLiteral("5"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_p5x"), QStringLiteral("1"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_u5x"), QStringLiteral("-1"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_v5x"), QStringLiteral("-1"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_ADx"), QStringLiteral("5"));
     EXPECT_EQ(scene().planeSupport[PlaneE5].x, 1);
     EXPECT_EQ(scene().planeSpanU[PlaneE5].x, -1);
     EXPECT_EQ(scene().planeSpanV[PlaneE5].x, -1);
     EXPECT_EQ(scene().vectorAD.x, 5);
     // y and z untouched.
-    EXPECT_EQ(Text(*form3, "Edit_u5y"), QStringLiteral("6"));
-    EXPECT_EQ(Text(*form3, "Edit_ADz"), QStringLiteral("7"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_u5y"), QStringLiteral("6"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_ADz"), QStringLiteral("7"));
 }
 
 TEST_F(InputWindowTest, DerivedValuesAreReadBackFromTheirTexts) {
     typeAndLeave("Edit_Punkt1_x", QStringLiteral("0,1"));
     typeAndLeave("Edit_Punkt2_x", QStringLiteral("0,3"));
-    EXPECT_EQ(Text(*form3, "Edit_u5x"), QStringLiteral("0,2"));
-    EXPECT_EQ(scene().planeSpanU[PlaneE5].x, ParseNumberOrFraction("0.2").value);
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_u5x"), QStringLiteral("0,2"));
+    EXPECT_EQ(scene().planeSpanU[PlaneE5].x, parseNumberOrFraction("0.2").value);
     EXPECT_NE(scene().planeSpanU[PlaneE5].x, 0.3L - 0.1L);
 }
 
@@ -107,9 +107,9 @@ TEST_F(InputWindowTest, DerivedValuesAreReadBackFromTheirTexts) {
 TEST_F(InputWindowTest, DerivedFieldsShowTheirWholeTextAsHint) {
     EXPECT_EQ(edit("Edit_vg1z")->toolTip(), QStringLiteral("5"));
     typeAndLeave("Edit_Punkt1_x", QStringLiteral("1/3"));
-    EXPECT_EQ(Text(*form3, "Edit_u5x"), QStringLiteral("-0,333333333333333"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_u5x"), QStringLiteral("-0,333333333333333"));
     for (const char* name : {"Edit_p5x", "Edit_u5x", "Edit_v5x", "Edit_ADx"})
-        EXPECT_EQ(edit(name)->toolTip(), Text(*form3, name)) << name;
+        EXPECT_EQ(edit(name)->toolTip(), fieldText(*inputWindow, name)) << name;
     EXPECT_EQ(edit("Edit_p5x")->toolTip(), QStringLiteral("1/3"));
     // Typed fields keep no stale hint of their own.
     EXPECT_TRUE(edit("Edit_Punkt1_x")->toolTip().isEmpty());
@@ -117,12 +117,12 @@ TEST_F(InputWindowTest, DerivedFieldsShowTheirWholeTextAsHint) {
 
 TEST_F(InputWindowTest, CAndDRewriteTheirOwnDerivedFields) {
     typeAndLeave("Edit_Punkt3_z", QStringLiteral("10"));
-    EXPECT_EQ(Text(*form3, "Edit_v5z"), QStringLiteral("10"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_v5z"), QStringLiteral("10"));
     EXPECT_EQ(scene().planeSpanV[PlaneE5].z, 10);
     typeAndLeave("Edit_Punkt4_y", QStringLiteral("-2,5"));
-    EXPECT_EQ(Text(*form3, "Edit_ADy"), QStringLiteral("-2,5"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_ADy"), QStringLiteral("-2,5"));
     EXPECT_EQ(scene().vectorAD.y, -2.5L);
-    EXPECT_EQ(Text(*form3, "Edit_u5z"), QStringLiteral("0"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_u5z"), QStringLiteral("0"));
 }
 
 TEST_F(InputWindowTest, DerivedRulesStillRunAfterAFailedRead) {
@@ -131,7 +131,7 @@ TEST_F(InputWindowTest, DerivedRulesStillRunAfterAFailedRead) {
     ASSERT_EQ(feedback.messages.size(), 1);
     // A keeps 4; the derived fields are computed from it.
     EXPECT_EQ(scene().points[PointA].x, 4);
-    EXPECT_EQ(Text(*form3, "Edit_u5x"), QStringLiteral("-3"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_u5x"), QStringLiteral("-3"));
     EXPECT_EQ(scene().planeSpanU[PlaneE5].x, -3);
     EXPECT_EQ(scene().planeSupport[PlaneE5].x, 4);
     EXPECT_EQ(scene().vectorAD.x, 2);
@@ -145,23 +145,23 @@ TEST_F(InputWindowTest, HugeCoordinatesNeverPutInfinityIntoDerivedFields) {
     EXPECT_EQ(scene().points[PointA].x, -1e4932L);
     // D - A does not exist as a number: the field says so, the Scene keeps
     // its last value, and no "inf" is ever shown.
-    EXPECT_EQ(Text(*form3, "Edit_ADx"), QStringLiteral("Überlauf"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_ADx"), QStringLiteral("Überlauf"));
     EXPECT_EQ(scene().vectorAD.x, adBefore);
     EXPECT_TRUE(std::isfinite(scene().vectorAD.x));
-    EXPECT_EQ(Text(*form3, "Edit_u5x"), QStringLiteral("1E4932"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_u5x"), QStringLiteral("1E4932"));
 }
 
 TEST_F(InputWindowTest, LeavingPCopiesTheWholeRecordIntoG2) {
     typeAndLeave("Edit_PunktP", QStringLiteral("Pa"));
     typeAndLeave("Edit_PunktP_y", QStringLiteral("3"));
-    EXPECT_EQ(Text(*form3, "Edit_ug1y"), QStringLiteral("3"));
-    EXPECT_EQ(Text(*form3, "Edit_vg1y"), QStringLiteral("3"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_ug1y"), QStringLiteral("3"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_vg1y"), QStringLiteral("3"));
     EXPECT_EQ(scene().lineSupport[LineG2].y, 3);
     EXPECT_EQ(scene().lineSupport[LineG2].name, "Pa");
     EXPECT_EQ(scene().lineDirection[LineG2].y, 3);
     EXPECT_EQ(scene().lineDirection[LineG2].x, -5);
     typeAndLeave("Edit_PunktQ_x", QStringLiteral("2"));
-    EXPECT_EQ(Text(*form3, "Edit_vg1x"), QStringLiteral("-3"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_vg1x"), QStringLiteral("-3"));
     EXPECT_EQ(scene().lineDirection[LineG2].x, -3);
 }
 
@@ -193,7 +193,7 @@ TEST_F(InputWindowTest, FamilyFieldSyntaxErrorShowsTheEvaluatorText) {
 
 TEST_F(InputWindowTest, FamilyReaderEvaluatesAtTheCurrentParameter) {
     scene().familyFrom = 2;
-    form3->Geradenschar_auslesen();
+    inputWindow->readLineFamily();
     EXPECT_EQ(scene().lineDirection[LineG].z, 3);
     EXPECT_FALSE(scene().drawBlocked);
     EXPECT_TRUE(feedback.messages.isEmpty());
@@ -204,7 +204,7 @@ TEST_F(InputWindowTest, FamilyReaderEvaluatesAtTheCurrentParameter) {
 TEST_F(InputWindowTest, ANewT1TakesGAlongWithoutTouchingTheDrawGate) {
     typeAndLeave("Edit_t1", QStringLiteral("2"));
     EXPECT_EQ(scene().lineDirection[LineG].z, 3);
-    EXPECT_TRUE(FieldsDisagreeingWithScene(*form3, *form1).isEmpty());
+    EXPECT_TRUE(fieldsDisagreeingWithScene(*inputWindow, *plotWindow).isEmpty());
     // A formula undefined at the new t1 keeps its value and, as leaving
     // a number field always did, leaves the draw command's gate alone.
     typeAndLeave("Edit_ugx", QStringLiteral("ln(4-t)"));
@@ -216,7 +216,7 @@ TEST_F(InputWindowTest, ANewT1TakesGAlongWithoutTouchingTheDrawGate) {
     // 1,5t overflows at this t1: its value at t = 0, not the one at t = 5.
     typeAndLeave("Edit_t1", QStringLiteral("1E4932"));
     EXPECT_EQ(scene().lineDirection[LineG].z, 0);
-    EXPECT_TRUE(FieldsDisagreeingWithScene(*form3, *form1).isEmpty());
+    EXPECT_TRUE(fieldsDisagreeingWithScene(*inputWindow, *plotWindow).isEmpty());
     EXPECT_TRUE(feedback.messages.isEmpty());
 }
 
@@ -224,16 +224,16 @@ TEST_F(InputWindowTest, ANewT1TakesGAlongWithoutTouchingTheDrawGate) {
 // undefined at t1 keeps its value at t = 0, not that of the text before.
 TEST_F(InputWindowTest, ReadingAllFieldsKeepsTheValueAtTZeroOfAFormulaUndefinedAtT1) {
     edit("Edit_ugz")->setText(QStringLiteral("41/(t-1)"));
-    form3->readAllFields();
+    inputWindow->readAllFields();
     EXPECT_EQ(scene().lineSupport[LineG].z, -41);
     EXPECT_EQ(scene().lineDirection[LineG].z, 1.5L);
-    EXPECT_TRUE(FieldsDisagreeingWithScene(*form3, *form1).isEmpty());
+    EXPECT_TRUE(fieldsDisagreeingWithScene(*inputWindow, *plotWindow).isEmpty());
 }
 
 TEST_F(InputWindowTest, FamilyReaderKeepsTheErrorOfAnEarlierField) {
     edit("Edit_ugx")->setText(QStringLiteral("ln(t-5)"));
     scene().familyFrom = 1;
-    form3->Geradenschar_auslesen();
+    inputWindow->readLineFamily();
     EXPECT_TRUE(scene().drawBlocked) << "a later good field must not hide the bad one";
     EXPECT_EQ(scene().lineSupport[LineG].x, 3);
     EXPECT_TRUE(feedback.messages.isEmpty());
@@ -244,7 +244,7 @@ TEST_F(InputWindowTest, PlaneReaderReportsEveryBadFieldAndFocusesTheLast) {
     edit("Edit_a1")->setText(QStringLiteral("x"));
     edit("Edit_d2")->setText(QStringLiteral("1/0"));
     edit("Edit_u3y")->setText(QStringLiteral("7"));
-    form3->Ebenen_auslesen();
+    inputWindow->readPlanes();
     ASSERT_EQ(feedback.messages.size(), 2) << feedback.messages.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(feedback.messages[0], QStringLiteral("Fehler an Stelle 1"));
     EXPECT_EQ(feedback.messages[1], QStringLiteral("Fehler an Stelle 3"));
@@ -258,7 +258,7 @@ TEST_F(InputWindowTest, PlaneReaderReportsEveryBadFieldAndFocusesTheLast) {
 TEST_F(InputWindowTest, LinesReaderRereadsHAndRebuildsG2) {
     edit("Edit_vhx")->setText(QStringLiteral("2"));
     scene().points[PointQ].z = 12;
-    form3->Geraden_auslesen();
+    inputWindow->readLines();
     EXPECT_EQ(scene().lineDirection[LineH].x, 2);
     EXPECT_EQ(scene().lineDirection[LineG2].z, 10);
 }
@@ -292,7 +292,7 @@ TEST_F(InputWindowTest, HostileTextsKeepOtherInputsAndStayResponsive) {
     // Nothing else moved.
     EXPECT_EQ(scene().points[PointA].x, 4);
     EXPECT_EQ(scene().planeCoeffs[PlaneE1][0], 15);
-    EXPECT_EQ(Text(*form3, "Edit_u5x"), QStringLiteral("-4"));
+    EXPECT_EQ(fieldText(*inputWindow, "Edit_u5x"), QStringLiteral("-4"));
     EXPECT_EQ(scene().points[PointC].name, "");
 }
 
@@ -300,8 +300,8 @@ TEST_F(InputWindowTest, HostileTextsKeepOtherInputsAndStayResponsive) {
 // box does, and gives the window back afterwards.
 class FocusStealingFeedback : public UserFeedback {
 public:
-    void Beep() override { ++beeps; }
-    void ShowMessage(QWidget* parent, const QString& text) override {
+    void beep() override { ++beeps; }
+    void showMessage(QWidget* parent, const QString& text) override {
         messages << text;
         QLineEdit box;
         box.setWindowTitle(QStringLiteral("Meldung"));
@@ -322,7 +322,7 @@ public:
 
 TEST_F(InputWindowTest, MessageBoxOfALeaveHandlerDoesNotLeaveTwice) {
     FocusStealingFeedback stealing;
-    form1->setFeedback(&stealing);
+    plotWindow->setFeedback(&stealing);
     QLineEdit* ax = edit("Edit_Punkt1_x");
     QLineEdit* bx = edit("Edit_Punkt2_x");
     bx->setText(QStringLiteral("zz"));  // the field clicked next is bad as well
@@ -345,15 +345,15 @@ TEST_F(InputWindowTest, MessageBoxOfALeaveHandlerDoesNotLeaveTwice) {
     other.show();
     other.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&other));
-    form3->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(form3.get()));
+    inputWindow->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(inputWindow.get()));
     QApplication::processEvents();
     EXPECT_EQ(stealing.messages.size(), 1);
     EXPECT_TRUE(ax->hasFocus());
 }
 
 TEST_F(InputWindowTest, RealMessageBoxOfALeaveHandlerDoesNotLeaveTwice) {
-    form1->setFeedback(nullptr);  // the real message boxes
+    plotWindow->setFeedback(nullptr);  // the real message boxes
     QStringList shown;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
@@ -371,8 +371,8 @@ TEST_F(InputWindowTest, RealMessageBoxOfALeaveHandlerDoesNotLeaveTwice) {
     ax->setCursorPosition(1);
     QTest::mouseClick(bx, Qt::LeftButton);
     QTest::qWait(200);
-    form3->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(form3.get()));
+    inputWindow->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(inputWindow.get()));
     QTest::qWait(100);
     ASSERT_EQ(shown.size(), 1) << shown.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(shown[0], QStringLiteral("Fehler an Stelle 2"));
@@ -386,7 +386,7 @@ TEST_F(InputWindowTest, ClosingTheProgramWhileEditingShowsNoMessage) {
     QLineEdit* ax = edit("Edit_Punkt1_x");
     enter(ax);
     ax->setText(QStringLiteral("1/0"));
-    form3.reset();
+    inputWindow.reset();
     EXPECT_TRUE(feedback.messages.isEmpty());
     EXPECT_EQ(feedback.beeps, 0);
 }

@@ -1,5 +1,5 @@
 // The widget-free reading of a scene against the input window's own: for
-// random texts, boxes, panels and starting Scenes, ReadScene on what the
+// random texts, boxes, panels and starting Scenes, readScene on what the
 // controls show gives the Scene readAllFields gives, value for value, the
 // same rejected fields with the same messages in the same order, and the
 // same texts in the derived fields.
@@ -21,35 +21,35 @@ using namespace sceneinput;
 
 namespace {
 
-bool IsParallelPlaneField(const QString& name) {
+bool isParallelPlaneField(const QString& name) {
     return name == QLatin1String("Edit_x_gleich_const") || name == QLatin1String("Edit_y_gleich_const") ||
            name == QLatin1String("Edit_z_gleich_const");
 }
 
-std::vector<QLineEdit*> Fields(PlotWindow& form1, InputWindow& form3) {
+std::vector<QLineEdit*> everyEdit(PlotWindow& plotWindow, InputWindow& inputWindow) {
     std::vector<QLineEdit*> fields;
-    for (QLineEdit* e : form3.findChildren<QLineEdit*>())
+    for (QLineEdit* e : inputWindow.findChildren<QLineEdit*>())
         if (e->objectName().startsWith(QLatin1String("Edit_"))) fields.push_back(e);
-    for (QLineEdit* e : form1.findChildren<QLineEdit*>())
-        if (IsParallelPlaneField(e->objectName())) fields.push_back(e);
+    for (QLineEdit* e : plotWindow.findChildren<QLineEdit*>())
+        if (isParallelPlaneField(e->objectName())) fields.push_back(e);
     return fields;
 }
 
 // What the controls show, as a SceneState.
-SceneState Capture(PlotWindow& form1, InputWindow& form3) {
+SceneState capture(PlotWindow& plotWindow, InputWindow& inputWindow) {
     SceneState in;
-    for (QLineEdit* e : Fields(form1, form3)) in.texts[e->objectName().toStdString()] = e->text().toStdString();
-    for (QCheckBox* b : form3.findChildren<QCheckBox*>())
+    for (QLineEdit* e : everyEdit(plotWindow, inputWindow)) in.texts[e->objectName().toStdString()] = e->text().toStdString();
+    for (QCheckBox* b : inputWindow.findChildren<QCheckBox*>())
         if (!b->objectName().isEmpty()) in.checks[b->objectName().toStdString()] = b->isChecked();
-    for (ColourPanel* p : form3.findChildren<ColourPanel*>()) in.colours[p->objectName().toStdString()] = p->colour();
+    for (ColourPanel* p : inputWindow.findChildren<ColourPanel*>()) in.colours[p->objectName().toStdString()] = p->colour();
     return in;
 }
 
 TEST(SceneInputWidgetsTest, ReadSceneEqualsTheInputWindowsReading) {
     RecordingFeedback feedback;
-    PlotWindow form1(QuietServices(&feedback));
-    InputWindow form3(form1);
-    const std::vector<QLineEdit*> fields = Fields(form1, form3);
+    PlotWindow plotWindow(quietServices(&feedback));
+    InputWindow inputWindow(plotWindow);
+    const std::vector<QLineEdit*> fields = everyEdit(plotWindow, inputWindow);
     ASSERT_EQ(fields.size(), 98u);  // 95 of the input window, 3 parallel planes
 
     Generator g(7031);
@@ -62,34 +62,34 @@ TEST(SceneInputWidgetsTest, ReadSceneEqualsTheInputWindowsReading) {
         SCOPED_TRACE(round);
         g.clean = g.coin(20);
         for (QLineEdit* e : fields) e->setText(QString::fromStdString(g.text(e->objectName().toStdString())));
-        for (QCheckBox* b : form3.findChildren<QCheckBox*>()) b->setChecked(g.coin());
-        for (ColourPanel* p : form3.findChildren<ColourPanel*>()) p->setColour(g.colour());
+        for (QCheckBox* b : inputWindow.findChildren<QCheckBox*>()) b->setChecked(g.coin());
+        for (ColourPanel* p : inputWindow.findChildren<ColourPanel*>()) p->setColour(g.colour());
         Scene start = g.startScene();
         start.drawBlocked = g.coin();
-        form3.resetScene(start);
-        const SceneState input = Capture(form1, form3);
+        inputWindow.resetScene(start);
+        const SceneState input = capture(plotWindow, inputWindow);
 
         std::vector<FieldRejection> widgetRejections;
         {
             const QuietFieldReads quiet;
-            form3.readAllFields();
+            inputWindow.readAllFields();
             for (const QuietFieldReads::Rejection& r : quiet.rejections())
                 widgetRejections.push_back({r.field ? r.field->objectName().toStdString() : std::string("(gone)"),
                                             r.message.toStdString()});
         }
-        const SceneReading reading = ReadScene(input, start);
+        const SceneReading reading = readScene(input, start);
         // The value the widgets keep is what they show, also after the
         // reading wrote the derived fields.
-        const SceneState shown = Capture(form1, form3);
-        ASSERT_EQ(form3.input().texts, shown.texts);
-        ASSERT_EQ(form3.input().checks, shown.checks);
-        ASSERT_EQ(form3.input().colours, shown.colours);
+        const SceneState shown = capture(plotWindow, inputWindow);
+        ASSERT_EQ(inputWindow.input().texts, shown.texts);
+        ASSERT_EQ(inputWindow.input().checks, shown.checks);
+        ASSERT_EQ(inputWindow.input().colours, shown.colours);
 
-        ASSERT_EQ(Differences(form3.scene(), reading.scene), "");
+        ASSERT_EQ(differences(inputWindow.scene(), reading.scene), "");
         ASSERT_EQ(widgetRejections, reading.rejections);
         ASSERT_EQ(reading.derivedTexts.size(), 18u);
         for (const auto& [name, text] : reading.derivedTexts) {
-            const QLineEdit* e = form3.edit(QString::fromStdString(name));
+            const QLineEdit* e = inputWindow.edit(QString::fromStdString(name));
             ASSERT_NE(e, nullptr) << name;
             EXPECT_EQ(e->text().toStdString(), text) << name;
             overflowing += text == "Überlauf";

@@ -22,37 +22,37 @@ namespace {
 class CalcButtonsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form1 = std::make_unique<PlotWindow>(QuietServices(&feedback));
-        form3 = std::make_unique<InputWindow>(*form1);
-        InstallCalculations(*form3);
+        plotWindow = std::make_unique<PlotWindow>(quietServices(&feedback));
+        inputWindow = std::make_unique<InputWindow>(*plotWindow);
+        installCalculations(*inputWindow);
     }
 
     void click(const char* name) {
-        QAbstractButton* button = form3->findChild<QAbstractButton*>(QString::fromLatin1(name));
+        QAbstractButton* button = inputWindow->findChild<QAbstractButton*>(QString::fromLatin1(name));
         ASSERT_NE(button, nullptr) << name;
         button->click();
     }
 
-    QString output() const { return form3->richEditOut()->toPlainText(); }
+    QString output() const { return inputWindow->outputArea()->toPlainText(); }
 
     void setText(const char* name, const char* text) {
-        QLineEdit* field = form3->edit(QString::fromLatin1(name));
+        QLineEdit* field = inputWindow->edit(QString::fromLatin1(name));
         ASSERT_NE(field, nullptr) << name;
         field->setText(QString::fromUtf8(text));
     }
 
     RecordingFeedback feedback;
-    std::unique_ptr<PlotWindow> form1;
-    std::unique_ptr<InputWindow> form3;
+    std::unique_ptr<PlotWindow> plotWindow;
+    std::unique_ptr<InputWindow> inputWindow;
 };
 
 }  // namespace
 
 TEST_F(CalcButtonsTest, EveryButtonOfTheTableExistsInTheWindow) {
-    for (const CalculationButton& button : CalculationButtons())
-        EXPECT_NE(form3->findChild<QAbstractButton*>(QString::fromLatin1(button.objectName)), nullptr)
+    for (const CalculationButton& button : calculationButtons())
+        EXPECT_NE(inputWindow->findChild<QAbstractButton*>(QString::fromLatin1(button.objectName)), nullptr)
             << button.objectName;
-    EXPECT_EQ(CalculationButtons().size(), 32u);
+    EXPECT_EQ(calculationButtons().size(), 32u);
 }
 
 // What a calculation writes into the Scene is what the fields read back as:
@@ -60,17 +60,17 @@ TEST_F(CalcButtonsTest, EveryButtonOfTheTableExistsInTheWindow) {
 TEST_F(CalcButtonsTest, EveryButtonLeavesFieldsAndSceneInAgreement) {
     setText("Edit_Punkt4_x", "1/3");
     setText("Edit_Punkt1_y", "-2/7");
-    form3->readAllFields();
-    ASSERT_EQ(FieldsDisagreeingWithScene(*form3, *form1), QStringList{});
-    for (const CalculationButton& button : CalculationButtons()) {
+    inputWindow->readAllFields();
+    ASSERT_EQ(fieldsDisagreeingWithScene(*inputWindow, *plotWindow), QStringList{});
+    for (const CalculationButton& button : calculationButtons()) {
         click(button.objectName);
-        const QStringList disagreeing = FieldsDisagreeingWithScene(*form3, *form1);
+        const QStringList disagreeing = fieldsDisagreeingWithScene(*inputWindow, *plotWindow);
         EXPECT_TRUE(disagreeing.isEmpty()) << button.objectName << ": " << disagreeing.join(' ').toStdString();
     }
 }
 
 TEST_F(CalcButtonsTest, CoplanarityButtonSetsLabelsAndSceneFields) {
-    Scene& scene = form3->scene();
+    Scene& scene = inputWindow->scene();
     scene.planeSpanU[PlaneE5].x = 2;
     scene.planeSpanU[PlaneE5].y = 0;
     scene.planeSpanU[PlaneE5].z = 0;
@@ -82,17 +82,17 @@ TEST_F(CalcButtonsTest, CoplanarityButtonSetsLabelsAndSceneFields) {
     scene.vectorAD.z = 0;
     click("SpeedButton_komplanarOAOBOC");
     EXPECT_TRUE(output().contains(QStringLiteral("Gleichung: AD = 1/2·AB - 3·AC"))) << output().toStdString();
-    EXPECT_EQ(form3->label(QStringLiteral("Label_kompl_r"))->text(), QStringLiteral("r=1/2"));
-    EXPECT_EQ(form3->label(QStringLiteral("Label_kompl_t"))->text(), QStringLiteral("t=-3"));
+    EXPECT_EQ(inputWindow->label(QStringLiteral("Label_kompl_r"))->text(), QStringLiteral("r=1/2"));
+    EXPECT_EQ(inputWindow->label(QStringLiteral("Label_kompl_t"))->text(), QStringLiteral("t=-3"));
     EXPECT_TRUE(scene.coplanarValid);
     EXPECT_EQ(scene.coplanarR, 0.5L);
     EXPECT_EQ(scene.coplanarT, -3);
 }
 
 TEST_F(CalcButtonsTest, RefusedOutputShowsTheMessageAndWritesNothing) {
-    form3->scene().lineDirection[LineG].x = 0;
-    form3->scene().lineDirection[LineG].y = 0;
-    form3->scene().lineDirection[LineG].z = 0;
+    inputWindow->scene().lineDirection[LineG].x = 0;
+    inputWindow->scene().lineDirection[LineG].y = 0;
+    inputWindow->scene().lineDirection[LineG].z = 0;
     const QString before = output();
     click("SpeedButton_g_ausgeben");
     EXPECT_EQ(feedback.messages, QStringList{QStringLiteral("Richtungsvektor darf nicht Nullvektor sein !")});
@@ -139,7 +139,7 @@ TEST_F(CalcButtonsTest, ClearButtonRestoresTheHeading) {
 // writes its working from the field texts as typed, then its result block
 // exactly as without the box.
 TEST_F(CalcButtonsTest, WorkingBoxPutsTheWorkingBeforeTheUnchangedResult) {
-    QCheckBox* box = form3->checkBox(QStringLiteral("CheckBox_Rechenweg"));
+    QCheckBox* box = inputWindow->checkBox(QStringLiteral("CheckBox_Rechenweg"));
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), QStringLiteral("Rechenweg anzeigen"));
     EXPECT_FALSE(box->isChecked());
@@ -148,7 +148,7 @@ TEST_F(CalcButtonsTest, WorkingBoxPutsTheWorkingBeforeTheUnchangedResult) {
     EXPECT_EQ(group->title(), QStringLiteral("  Berechnungen durchführen  "));
 
     setText("Edit_Punkt7_x", "1/2");
-    form3->scene().points[PointS].x = 0.5L;  // as leaving the field commits it
+    inputWindow->scene().points[PointS].x = 0.5L;  // as leaving the field commits it
     const QString heading = output();
     for (const char* name : {"SpeedButton_S_mit_g", "SpeedButton_Spatvolumen", "SpeedButton_E1_ausgeben"}) {
         click("SpeedButton_ClearRichEdit");

@@ -26,7 +26,7 @@
 
 namespace {
 
-std::array<std::string, 3> LastRows(QTextEdit& edit, int count) {
+std::array<std::string, 3> lastRows(QTextEdit& edit, int count) {
     std::vector<std::string> lines;
     for (const QString& line : edit.toPlainText().split(QChar('\n'))) lines.push_back(line.toStdString());
     while (!lines.empty() && lines.back().empty()) lines.pop_back();
@@ -36,7 +36,7 @@ std::array<std::string, 3> LastRows(QTextEdit& edit, int count) {
 }
 
 // Pixel x of character column `column` in the block holding that row.
-qreal XOfColumn(const QTextBlock& block, int column) {
+qreal xOfColumn(const QTextBlock& block, int column) {
     QTextLayout* layout = block.layout();
     EXPECT_NE(layout, nullptr);
     EXPECT_GE(layout->lineCount(), 1);
@@ -46,7 +46,7 @@ qreal XOfColumn(const QTextBlock& block, int column) {
 }  // namespace
 
 TEST(RichEditOutputLog, OutputFontHasEveryGlyphAtTheMonoAdvance) {
-    QFont font = RichEditOutputLog::OutputFont();
+    QFont font = RichEditOutputLog::outputFont();
     QFontInfo info(font);
     EXPECT_TRUE(info.fixedPitch()) << info.family().toStdString();
     EXPECT_EQ(info.family(), QStringLiteral("DejaVu Sans Mono"));
@@ -54,7 +54,7 @@ TEST(RichEditOutputLog, OutputFontHasEveryGlyphAtTheMonoAdvance) {
     const qreal advance = metrics.horizontalAdvance(QChar('x'));
     EXPECT_GT(advance, 0);
     for (int code = 0; code < kSymbolGlyphCount; ++code) {
-        std::string_view glyph = SymbolGlyphText(code);
+        std::string_view glyph = symbolGlyphText(code);
         QString text = QString::fromUtf8(glyph.data(), static_cast<qsizetype>(glyph.size()));
         ASSERT_EQ(text.size(), 1);
         EXPECT_TRUE(metrics.inFont(text.at(0))) << "code " << code;
@@ -73,15 +73,15 @@ TEST(RichEditOutputLog, ConfiguresAnEditableAreaWithBothScrollBars) {
     EXPECT_EQ(edit.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(edit.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(edit.lineWrapMode(), QTextEdit::NoWrap);
-    EXPECT_EQ(log.OutputColour(), Colours::Navy);
+    EXPECT_EQ(log.outputColour(), Colours::Navy);
 }
 
 TEST(RichEditOutputLog, ClearWritesHeadingInFuchsiaAndFollowingTextInBlue) {
     QTextEdit edit;
     RichEditOutputLog log(&edit);
-    log.AppendLine("vorher");
-    log.ClearOutputLog();
-    log.AppendLine("Ergebnis");
+    log.appendLine("vorher");
+    log.clearOutputLog();
+    log.appendLine("Ergebnis");
     EXPECT_EQ(edit.toPlainText(), QStringLiteral("       Ausgaben im Textformat\n \nErgebnis\n"));
     QTextBlock heading = edit.document()->firstBlock();
     QTextCursor cursor(heading);
@@ -98,11 +98,11 @@ TEST(RichEditOutputLog, TypesetRowsKeepTheirColumnsOnScreenAndAsPlainText) {
     QTextEdit edit;
     edit.resize(600, 300);
     RichEditOutputLog log(&edit);
-    log.ClearOutputLog();
-    PlaneEquationFormula("E1", {"2,5", "  0", "  0"}, {"-1", " 0", " 2"}, {"-12", "  1", "  0"}).WriteTo(log);
+    log.clearOutputLog();
+    planeEquationFormula("E1", {"2,5", "  0", "  0"}, {"-1", " 0", " 2"}, {"-12", "  1", "  0"}).writeTo(log);
     edit.show();
-    auto rows = LastRows(edit, 3);
-    ExpectColumnsAligned(rows);
+    auto rows = lastRows(edit, 3);
+    expectColumnsAligned(rows);
 
     // On screen: the pixel position of each bracket column is the same in
     // all three rows.
@@ -110,23 +110,23 @@ TEST(RichEditOutputLog, TypesetRowsKeepTheirColumnsOnScreenAndAsPlainText) {
     while (row3.isValid() && row3.text().isEmpty()) row3 = row3.previous();
     QTextBlock row2 = row3.previous();
     QTextBlock row1 = row2.previous();
-    for (int column : ColumnsOf(rows[0], "⎧")) {
-        EXPECT_DOUBLE_EQ(XOfColumn(row1, column), XOfColumn(row2, column));
-        EXPECT_DOUBLE_EQ(XOfColumn(row1, column), XOfColumn(row3, column));
+    for (int column : columnsOf(rows[0], "⎧")) {
+        EXPECT_DOUBLE_EQ(xOfColumn(row1, column), xOfColumn(row2, column));
+        EXPECT_DOUBLE_EQ(xOfColumn(row1, column), xOfColumn(row3, column));
     }
-    const int last = Utf8Length(rows[0]);
-    EXPECT_DOUBLE_EQ(XOfColumn(row1, last), XOfColumn(row2, last));
-    EXPECT_DOUBLE_EQ(XOfColumn(row1, last), XOfColumn(row3, last));
+    const int last = utf8Length(rows[0]);
+    EXPECT_DOUBLE_EQ(xOfColumn(row1, last), xOfColumn(row2, last));
+    EXPECT_DOUBLE_EQ(xOfColumn(row1, last), xOfColumn(row3, last));
     // Column k starts at k mono advances: no glyph came from another font.
-    QFontMetricsF metrics(RichEditOutputLog::OutputFont());
-    EXPECT_NEAR(XOfColumn(row2, last) - XOfColumn(row2, 0), last * metrics.horizontalAdvance(QChar('x')), 0.01);
+    QFontMetricsF metrics(RichEditOutputLog::outputFont());
+    EXPECT_NEAR(xOfColumn(row2, last) - xOfColumn(row2, 0), last * metrics.horizontalAdvance(QChar('x')), 0.01);
 }
 
 TEST(RichEditOutputLog, CopiedPlainTextKeepsTheColumns) {
     QTextEdit edit;
     RichEditOutputLog log(&edit);
-    log.ClearOutputLog();
-    LineEquationFormula("g", {" 1", "-2", "30"}, {"0,5", "  1", " -1"}).WriteTo(log);
+    log.clearOutputLog();
+    lineEquationFormula("g", {" 1", "-2", "30"}, {"0,5", "  1", " -1"}).writeTo(log);
     edit.selectAll();
     edit.copy();
     const QString copied = QGuiApplication::clipboard()->text();
@@ -136,7 +136,7 @@ TEST(RichEditOutputLog, CopiedPlainTextKeepsTheColumns) {
     const auto n = lines.size();
     std::array<std::string, 3> rows{lines[n - 3].toStdString(), lines[n - 2].toStdString(),
                                     lines[n - 1].toStdString()};
-    ExpectColumnsAligned(rows);
+    expectColumnsAligned(rows);
     EXPECT_EQ(rows[1].rfind(" g: x = ⎪-2⎟+ λ ·⎪  1⎟", 0), 0u) << rows[1];
 }
 
@@ -147,15 +147,15 @@ TEST(RichEditOutputLog, LinesWrittenTogetherEqualLinesWrittenOneByOne) {
     QTextEdit together, single;
     RichEditOutputLog a(&together), b(&single);
     for (RichEditOutputLog* log : {&a, &b}) {
-        log->ClearOutputLog();
-        log->SetOutputColour(Colours::Teal);
+        log->clearOutputLog();
+        log->setOutputColour(Colours::Teal);
     }
-    a.AppendLines(lines);
-    for (const std::string& line : lines) b.AppendLine(line);
-    a.SetOutputColour(Colours::Blue);
-    b.SetOutputColour(Colours::Blue);
-    a.AppendLine("danach");
-    b.AppendLine("danach");
+    a.appendLines(lines);
+    for (const std::string& line : lines) b.appendLine(line);
+    a.setOutputColour(Colours::Blue);
+    b.setOutputColour(Colours::Blue);
+    a.appendLine("danach");
+    b.appendLine("danach");
     EXPECT_EQ(together.toPlainText(), single.toPlainText());
     EXPECT_EQ(together.document()->blockCount(), single.document()->blockCount());
     // The colour of every piece of text, block by block.
@@ -169,7 +169,7 @@ TEST(RichEditOutputLog, LinesWrittenTogetherEqualLinesWrittenOneByOne) {
     EXPECT_EQ(colours(together), colours(single));
     EXPECT_EQ(colours(together)[2], QColor(0, 128, 128));
     // The working's arrows, signs and letters are in the output font.
-    const QFontMetricsF metrics(RichEditOutputLog::OutputFont());
+    const QFontMetricsF metrics(RichEditOutputLog::outputFont());
     for (const char* sign : {"⇒", "⇔", "≈", "≠", "φ", "²", "×", "√", "∠"})
         EXPECT_TRUE(metrics.inFont(QString::fromUtf8(sign).at(0))) << sign;
 }
@@ -199,33 +199,33 @@ TEST(RichEditOutputLog, ContentsAreTheTextWithItsColoursAndComeBackWhole) {
     RichEditOutputLog rich(&edit);
     PlainTextOutputLog plain;
     for (OutputLog* log : {static_cast<OutputLog*>(&rich), static_cast<OutputLog*>(&plain)}) {
-        log->ClearOutputLog();
-        log->AppendLine("E1: 2x+3y-z=5");
-        log->SetOutputColour(Colours::Red);
-        log->AppendText("Abstand d = ");
-        log->AppendSymbol(SymbolGlyph::Radical);
-        log->AppendLine("(50/3)");
-        log->AppendLine("");
-        log->SetOutputColour(Colours::Green);
-        log->AppendText("ohne Zeilenende");
+        log->clearOutputLog();
+        log->appendLine("E1: 2x+3y-z=5");
+        log->setOutputColour(Colours::Red);
+        log->appendText("Abstand d = ");
+        log->appendSymbol(SymbolGlyph::Radical);
+        log->appendLine("(50/3)");
+        log->appendLine("");
+        log->setOutputColour(Colours::Green);
+        log->appendText("ohne Zeilenende");
     }
-    const std::vector<OutputRun> runs = rich.Contents();
-    EXPECT_EQ(runs, plain.Contents());
+    const std::vector<OutputRun> runs = rich.contents();
+    EXPECT_EQ(runs, plain.contents());
 
     QTextEdit other;
     RichEditOutputLog copy(&other);
-    copy.SetOutputColour(Colours::Teal);
-    copy.ReplaceContents(runs);
-    EXPECT_EQ(copy.Contents(), runs);
+    copy.setOutputColour(Colours::Teal);
+    copy.replaceContents(runs);
+    EXPECT_EQ(copy.contents(), runs);
     EXPECT_EQ(other.toPlainText(), edit.toPlainText());
-    EXPECT_EQ(copy.OutputColour(), Colours::Teal);  // the next text's colour stays
+    EXPECT_EQ(copy.outputColour(), Colours::Teal);  // the next text's colour stays
 
     // A pasted picture and line break: the text alone.
     QTextCursor cursor(other.document());
     cursor.movePosition(QTextCursor::End);
     cursor.insertHtml(QStringLiteral("<img src=\"x.png\">a<br>b"));
     std::string text;
-    for (const OutputRun& run : copy.Contents()) text += run.text;
+    for (const OutputRun& run : copy.contents()) text += run.text;
     EXPECT_TRUE(text.ends_with("ohne Zeilenendea\nb")) << text;
 }
 
@@ -242,7 +242,7 @@ TEST(RichEditOutputLog, MillionsOfLinesOpenQuicklyAndAreKeptWhole) {
     const std::vector<OutputRun> oneLine = {{Colours::Green, std::string(3'000'000, 'y') + "ä"}};
     for (const auto& runs : {huge, oneLine}) {
         const auto start = std::chrono::steady_clock::now();
-        log.ReplaceContents(runs);
+        log.replaceContents(runs);
         QApplication::processEvents();
         const auto elapsed = std::chrono::steady_clock::now() - start;
         if (kMeasuresTimeAndMemory) {
@@ -251,8 +251,8 @@ TEST(RichEditOutputLog, MillionsOfLinesOpenQuicklyAndAreKeptWhole) {
         EXPECT_LE(std::size_t(edit.document()->blockCount()), RichEditOutputLog::kShownLines + 1);
         EXPECT_TRUE(edit.toPlainText().endsWith(QString::fromStdString(runs.back().text.substr(runs.back().text.size() - 4))));
         EXPECT_FALSE(edit.document()->isUndoAvailable());
-        EXPECT_EQ(log.Contents(), runs);
+        EXPECT_EQ(log.contents(), runs);
     }
-    log.ClearOutputLog();
-    EXPECT_EQ(log.Contents().size(), 2u);  // the heading and its blank line
+    log.clearOutputLog();
+    EXPECT_EQ(log.contents().size(), 2u);  // the heading and its blank line
 }

@@ -35,7 +35,7 @@ struct DialogAnswers {
     QColor fontColourToChoose = Qt::red;
 };
 
-inline WindowServices AnsweringServices(DialogAnswers& a, UserFeedback* feedback = nullptr) {
+inline WindowServices answeringServices(DialogAnswers& a, UserFeedback* feedback = nullptr) {
     WindowServices s;
     s.feedback = feedback;
     s.screenSize = [&a] { return a.screen; };
@@ -67,7 +67,7 @@ inline WindowServices AnsweringServices(DialogAnswers& a, UserFeedback* feedback
 // redraws it asks for (the default picture is still drawn).
 class WindowFixture {
 public:
-    WindowFixture() : form(AnsweringServices(answers, &feedback)) {
+    WindowFixture() : form(answeringServices(answers, &feedback)) {
         form.setRedrawHandler([this] {
             ++redraws;
             defaultRedraw();
@@ -86,8 +86,8 @@ public:
 
     // The picture a redraw would give without counting it.
     void defaultRedraw() {
-        form.Zeichne_3DSys();
-        DrawViewDecorations(form.canvas(), form.viewState(), form.parallelPlaneX(), form.parallelPlaneY(),
+        form.drawCoordinateSystem();
+        drawViewDecorations(form.canvas(), form.viewState(), form.parallelPlaneX(), form.parallelPlaneY(),
                             form.parallelPlaneZ());
     }
 
@@ -102,7 +102,7 @@ public:
 };
 
 // Mouse events sent straight to a widget, in its own coordinates.
-inline void Send(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons,
+inline void send(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons buttons,
                  Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QMouseEvent e(type, QPointF(p), w->mapToGlobal(QPointF(p)), button, buttons, modifiers);
     QApplication::sendEvent(w, &e);
@@ -111,13 +111,13 @@ inline void Send(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button
 struct Mouse {
     QWidget* w;
     void press(QPoint p, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        Send(w, QEvent::MouseButtonPress, p, b, b, m);
+        send(w, QEvent::MouseButtonPress, p, b, b, m);
     }
     void move(QPoint p, Qt::MouseButtons held = Qt::LeftButton, Qt::KeyboardModifiers m = Qt::NoModifier) {
-        Send(w, QEvent::MouseMove, p, Qt::NoButton, held, m);
+        send(w, QEvent::MouseMove, p, Qt::NoButton, held, m);
     }
     void release(QPoint p, Qt::MouseButton b = Qt::LeftButton) {
-        Send(w, QEvent::MouseButtonRelease, p, b, Qt::NoButton);
+        send(w, QEvent::MouseButtonRelease, p, b, Qt::NoButton);
     }
     void rightClick(QPoint p) {
         press(p, Qt::RightButton);

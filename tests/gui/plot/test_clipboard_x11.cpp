@@ -12,7 +12,7 @@
 
 namespace {
 
-void Click(QWidget* w, QPoint p, Qt::MouseButton b, QPoint release) {
+void click(QWidget* w, QPoint p, Qt::MouseButton b, QPoint release) {
     QMouseEvent down(QEvent::MouseButtonPress, QPointF(p), w->mapToGlobal(QPointF(p)), b, b, Qt::NoModifier);
     QApplication::sendEvent(w, &down);
     if (release != p) {
@@ -26,7 +26,7 @@ void Click(QWidget* w, QPoint p, Qt::MouseButton b, QPoint release) {
 }
 
 // Runs xclip while this process keeps serving the selection.
-QByteArray FromXclip(const QString& xclip, const char* target) {
+QByteArray fromXclip(const QString& xclip, const char* target) {
     QProcess p;
     p.start(xclip, {"-selection", "clipboard", "-t", target, "-o"});
     if (!QTest::qWaitFor([&p] { return p.state() == QProcess::NotRunning; }, 15000)) {
@@ -36,7 +36,7 @@ QByteArray FromXclip(const QString& xclip, const char* target) {
     return p.readAllStandardOutput();
 }
 
-QImage PngFromXclip(const QString& xclip) { return QImage::fromData(FromXclip(xclip, "image/png"), "PNG"); }
+QImage pngFromXclip(const QString& xclip) { return QImage::fromData(fromXclip(xclip, "image/png"), "PNG"); }
 
 }  // namespace
 
@@ -51,21 +51,21 @@ TEST(ClipboardX11, AnotherProgramReadsTheWholePictureAndAPart) {
     f.form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.form));
 
-    Click(f.image(), {100, 100}, Qt::RightButton, {100, 100});
+    click(f.image(), {100, 100}, Qt::RightButton, {100, 100});
     ASSERT_EQ(f.feedback.messages, QStringList{"Grafik in der Zwischenablage gespeichert !"});
-    const QByteArray targets = FromXclip(xclip, "TARGETS");
+    const QByteArray targets = fromXclip(xclip, "TARGETS");
     EXPECT_TRUE(targets.contains("image/png")) << targets.toStdString();
     EXPECT_TRUE(targets.contains("image/svg+xml")) << targets.toStdString();
-    const QImage whole = PngFromXclip(xclip);
+    const QImage whole = pngFromXclip(xclip);
     EXPECT_EQ(whole.size(), QSize(721, 721));
     EXPECT_EQ(whole.convertToFormat(QImage::Format_RGB32), f.picture().convertToFormat(QImage::Format_RGB32));
-    const QByteArray svg = FromXclip(xclip, "image/svg+xml");
+    const QByteArray svg = fromXclip(xclip, "image/svg+xml");
     EXPECT_TRUE(svg.contains("viewBox=\"0 0 721 721\"")) << svg.left(300).toStdString();
     EXPECT_TRUE(svg.contains("<title>Koordinatensystem</title>"));
 
     f.box("CheckBox_SchnittModus")->click();
-    Click(f.image(), {100, 100}, Qt::LeftButton, {160, 140});
-    const QImage part = PngFromXclip(xclip);
+    click(f.image(), {100, 100}, Qt::LeftButton, {160, 140});
+    const QImage part = pngFromXclip(xclip);
     EXPECT_EQ(part.size(), QSize(60, 40));
-    EXPECT_TRUE(FromXclip(xclip, "image/svg+xml").contains("viewBox=\"0 0 60 40\""));
+    EXPECT_TRUE(fromXclip(xclip, "image/svg+xml").contains("viewBox=\"0 0 60 40\""));
 }

@@ -13,9 +13,9 @@
 
 namespace {
 
-QImage Rgb32(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+QImage rgb32(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
-bool Black(const QImage& image, int x, int y) { return image.pixel(x, y) == qRgb(0, 0, 0); }
+bool isBlack(const QImage& image, int x, int y) { return image.pixel(x, y) == qRgb(0, 0, 0); }
 
 }  // namespace
 
@@ -38,13 +38,13 @@ TEST(HighDpiX11, PictureAtTheScreensResolutionInPictureCoordinates) {
     f.button("SpeedButton_KoordEbenen_aus")->click();
     const QImage& image = canvas.image();
     const ViewState& view = f.form.viewState();
-    const PixelPoint from = PointToPixel(4.2L, 0, 0, view), to = PointToPixel(4.8L, 0, 0, view);
+    const PixelPoint from = pointToPixel(4.2L, 0, 0, view), to = pointToPixel(4.8L, 0, 0, view);
     ASSERT_GT(from.x - to.x, 12);
     int oddTops = 0, columns = 0;
     for (int x = 2 * to.x; x < 2 * from.x; ++x) {
         std::vector<int> rows;
         for (int y = 2 * from.y - 4; y < 2 * to.y + 4; ++y)
-            if (Black(image, x, y)) rows.push_back(y);
+            if (isBlack(image, x, y)) rows.push_back(y);
         ASSERT_EQ(rows.size(), 2u) << "device column " << x;
         EXPECT_EQ(rows[1], rows[0] + 1);
         oddTops += rows[0] % 2;
@@ -54,19 +54,19 @@ TEST(HighDpiX11, PictureAtTheScreensResolutionInPictureCoordinates) {
     EXPECT_LT(oddTops, 3 * columns / 4);
 
     // The widget shows the device pixels one to one.
-    const QImage shown = Rgb32(f.image()->grab().toImage());
+    const QImage shown = rgb32(f.image()->grab().toImage());
     EXPECT_EQ(shown.size(), QSize(1442, 1442));
-    EXPECT_EQ(shown, Rgb32(image));
+    EXPECT_EQ(shown, rgb32(image));
 
     // Panning by 30 x 20 picture pixels moves the origin by as much.
-    const PixelPoint origin = PointToPixel(0, 0, 0, view);
+    const PixelPoint origin = pointToPixel(0, 0, 0, view);
     Mouse mouse{f.image()};
     mouse.drag({300, 300}, {330, 320});
-    EXPECT_EQ(PointToPixel(0, 0, 0, view), (PixelPoint{origin.x + 30, origin.y + 20}));
+    EXPECT_EQ(pointToPixel(0, 0, 0, view), (PixelPoint{origin.x + 30, origin.y + 20}));
 
     // The clipboard gets the 721 x 721 picture, and a marked part of it.
     mouse.rightClick({100, 100});
-    EXPECT_EQ(Rgb32(QGuiApplication::clipboard()->image()), Rgb32(canvas.picture()));
+    EXPECT_EQ(rgb32(QGuiApplication::clipboard()->image()), rgb32(canvas.picture()));
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(721, 721));
     const QImage beforeMarking = canvas.image().copy();
     f.box("CheckBox_SchnittModus")->click();

@@ -75,7 +75,7 @@ const PanelRow kPanels[] = {
     {"Panel_Wuerfelfarbe", "Würfelfarbe", 0x00000000},
 };
 
-int CountRed(const QImage& image, QRect area) {
+int countRed(const QImage& image, QRect area) {
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x) {
@@ -86,7 +86,7 @@ int CountRed(const QImage& image, QRect area) {
     return n;
 }
 
-bool IsDark(const QImage& image, int x, int y) {
+bool isDark(const QImage& image, int x, int y) {
     const QColor c = image.pixelColor(x, y);
     return c.red() < 100 && c.green() < 100 && c.blue() < 100;
 }
@@ -200,7 +200,7 @@ TEST_P(ScreenCheck, SmallScreensStopTheStart) {
     RecordingFeedback feedback;
     DialogAnswers answers;
     answers.screen = QSize(w, h);
-    PlotWindow form(AnsweringServices(answers, &feedback));
+    PlotWindow form(answeringServices(answers, &feedback));
     EXPECT_EQ(form.startupAborted(), !starts);
     if (starts) {
         EXPECT_TRUE(feedback.messages.isEmpty());
@@ -218,7 +218,7 @@ TEST(ScreenCheckDefault, HeadlessPlatformStartsWithTheRealServices) {
     // Other windows' tests build the main window with its real dialogs;
     // the offscreen platform's small virtual screen must not stop them.
     RecordingFeedback feedback;
-    WindowServices services = DefaultWindowServices();
+    WindowServices services = defaultWindowServices();
     services.feedback = &feedback;
     PlotWindow form(services);
     EXPECT_FALSE(form.startupAborted());
@@ -256,15 +256,15 @@ TEST(MainWindowStart, FirstPictureHasAxesPlanesAndTitle) {
     const QImage img = f.picture();
     ASSERT_EQ(img.size(), QSize(721, 721));
     // The title lines in red on opaque boxes at (5, 200) and (5, 230).
-    EXPECT_GT(CountRed(img, QRect(5, 200, 260, 28)), 150);
-    EXPECT_GT(CountRed(img, QRect(5, 230, 200, 16)), 60);
-    EXPECT_EQ(CountRed(img, QRect(400, 0, 300, 180)), 0);
+    EXPECT_GT(countRed(img, QRect(5, 200, 260, 28)), 150);
+    EXPECT_GT(countRed(img, QRect(5, 230, 200, 16)), 60);
+    EXPECT_EQ(countRed(img, QRect(400, 0, 300, 180)), 0);
     // The axes start at the origin's pixel (270, 450) with the defaults.
-    const PixelPoint o = PointToPixel(0, 0, 0, f.form.viewState());
+    const PixelPoint o = pointToPixel(0, 0, 0, f.form.viewState());
     EXPECT_EQ(o, (PixelPoint{270, 450}));
     // The axes reach beyond the coordinate planes (9.5 against 9 units).
-    EXPECT_TRUE(IsDark(img, 681, 450));  // the y axis near its tip
-    EXPECT_TRUE(IsDark(img, 270, 35));   // the z axis near its tip
+    EXPECT_TRUE(isDark(img, 681, 450));  // the y axis near its tip
+    EXPECT_TRUE(isDark(img, 270, 35));   // the z axis near its tip
     // The coordinate planes: a dotted hatch line of the yz plane in blue.
     int blue = 0;
     for (int y = 250; y < 450; ++y)
@@ -278,7 +278,7 @@ TEST(MainWindowStart, TitleIsGoneAfterARedraw) {
     WindowFixture f;
     f.form.redraw();
     EXPECT_EQ(f.redraws, 1);
-    EXPECT_EQ(CountRed(f.picture(), QRect(5, 200, 260, 46)), 0);
+    EXPECT_EQ(countRed(f.picture(), QRect(5, 200, 260, 46)), 0);
 }
 
 TEST(MainWindowInit, ResetsTheViewButKeepsShrinkAndNoAxes) {
@@ -297,7 +297,7 @@ TEST(MainWindowInit, ResetsTheViewButKeepsShrinkAndNoAxes) {
     v.textString = "anders";
     const int redrawsBefore = f.redraws;
 
-    f.form.Init_Form1();
+    f.form.applyViewDefaults();
 
     EXPECT_EQ(v.zoomScale, 1.0L);
     EXPECT_EQ(f.find<QComboBox>("ComboBox_Zoomfaktor")->currentText(), "1");
@@ -341,7 +341,7 @@ TEST(MainWindowInit, ResetsColoursTextAndStretchButKeepsRasterModesAndPlaneEdits
     f.find<QToolButton>("SpeedButton_FontAuswahl")->click();
     ASSERT_EQ(v.textSize, 15);
 
-    f.form.Init_Form1();
+    f.form.applyViewDefaults();
 
     EXPECT_EQ(planes->colour(), Colour(0x00BF8200));
     EXPECT_EQ(v.coordPlaneColor, Colour(0x00BF8200));
@@ -372,7 +372,7 @@ TEST(MainWindowInit, ResetsColoursTextAndStretchButKeepsRasterModesAndPlaneEdits
     EXPECT_TRUE(f.box("CheckBox_SchnittModus")->isChecked());
 }
 
-// The window's defaults and ResetViewDefaults come from one table: a view
+// The window's defaults and resetViewDefaults come from one table: a view
 // reset by either holds the same values.
 TEST(MainWindowInit, InitForm1AndResetViewDefaultsAgree) {
     WindowFixture f;
@@ -381,13 +381,13 @@ TEST(MainWindowInit, InitForm1AndResetViewDefaultsAgree) {
     f.box("CheckBox_Wuerfel")->setChecked(true);
     f.box("CheckBox_xy_Ebene")->setChecked(false);
     f.form.viewState().cubeEdge = 3;
-    f.form.Init_Form1();
+    f.form.applyViewDefaults();
     f.form.readViewControls();
     ViewState reset = f.form.viewState();
     reset.cubeEdge = 3;
     reset.offsetX = 1;
     reset.controls.cube = true;
-    ResetViewDefaults(reset);
+    resetViewDefaults(reset);
     const ViewState& v = f.form.viewState();
     EXPECT_EQ(v.offsetX, reset.offsetX);
     EXPECT_EQ(v.offsetY, reset.offsetY);

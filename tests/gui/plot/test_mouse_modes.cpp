@@ -13,16 +13,16 @@
 namespace {
 
 // A small image on the clipboard, so a test sees whether anything replaced it.
-QImage PutSentinelOnClipboard() {
+QImage putSentinelOnClipboard() {
     QImage sentinel(5, 5, QImage::Format_RGB32);
     sentinel.fill(Qt::green);
     QGuiApplication::clipboard()->setImage(sentinel);
     return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
 }
 
-QImage ClipboardImage() { return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32); }
+QImage clipboardImage() { return QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32); }
 
-int CountColour(const QImage& img, QRect area, QRgb colour) {
+int countColour(const QImage& img, QRect area, QRgb colour) {
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
@@ -44,14 +44,14 @@ struct MouseFixture : WindowFixture {
 TEST(PanMode, DragMovesTheOriginWithThePointer) {
     MouseFixture f;
     const ViewState& v = f.form.viewState();
-    const PixelPoint before = PointToPixel(0, 0, 0, v);
+    const PixelPoint before = pointToPixel(0, 0, 0, v);
     f.mouse.press({300, 300});
     f.mouse.move({312, 305});
     f.mouse.move({330, 320});
     f.mouse.release({330, 320});
     EXPECT_EQ(v.offsetX, 60);
     EXPECT_EQ(v.offsetY, 110);
-    const PixelPoint after = PointToPixel(0, 0, 0, v);
+    const PixelPoint after = pointToPixel(0, 0, 0, v);
     EXPECT_EQ(after.x - before.x, 30);
     EXPECT_EQ(after.y - before.y, 20);
     EXPECT_EQ(f.redraws, 2);
@@ -101,9 +101,9 @@ TEST(PanMode, SystemThreeAfterPanningResetsTheOffsets) {
 
 TEST(Clipboard, RightClickInPanModeCopiesTheWholePicture) {
     MouseFixture f;
-    PutSentinelOnClipboard();
+    putSentinelOnClipboard();
     f.mouse.rightClick({100, 100});
-    const QImage copied = ClipboardImage();
+    const QImage copied = clipboardImage();
     EXPECT_EQ(copied.size(), QSize(721, 721));
     EXPECT_EQ(copied, f.picture().convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(f.feedback.messages, QStringList{"Grafik in der Zwischenablage gespeichert !"});
@@ -113,26 +113,26 @@ TEST(Clipboard, RightClickInPanModeCopiesTheWholePicture) {
 TEST(Clipboard, RightClickInMarkingModeCopiesTheWholePictureToo) {
     MouseFixture f;
     f.box("CheckBox_SchnittModus")->click();
-    PutSentinelOnClipboard();
+    putSentinelOnClipboard();
     f.mouse.rightClick({400, 400});
-    EXPECT_EQ(ClipboardImage().size(), QSize(721, 721));
+    EXPECT_EQ(clipboardImage().size(), QSize(721, 721));
     EXPECT_EQ(f.feedback.messages, QStringList{"Grafik in der Zwischenablage gespeichert !"});
 }
 
 TEST(Clipboard, SecondClickOfADoubleClickDoesNotCopyAgain) {
     MouseFixture f;
     f.mouse.rightClick({100, 100});
-    Send(f.image(), QEvent::MouseButtonDblClick, {100, 100}, Qt::RightButton, Qt::RightButton);
+    send(f.image(), QEvent::MouseButtonDblClick, {100, 100}, Qt::RightButton, Qt::RightButton);
     f.mouse.release({100, 100}, Qt::RightButton);
     EXPECT_EQ(f.feedback.messages.size(), 1);
 }
 
 TEST(Clipboard, ModifiedRightClickCopiesNothing) {
     MouseFixture f;
-    const QImage sentinel = PutSentinelOnClipboard();
+    const QImage sentinel = putSentinelOnClipboard();
     f.mouse.press({100, 100}, Qt::RightButton, Qt::ControlModifier);
     f.mouse.release({100, 100}, Qt::RightButton);
-    EXPECT_EQ(ClipboardImage(), sentinel);
+    EXPECT_EQ(clipboardImage(), sentinel);
     EXPECT_TRUE(f.feedback.messages.isEmpty());
 }
 
@@ -144,7 +144,7 @@ TEST(MarkingMode, DragCopiesTheMarkedPartAndRestoresThePicture) {
     f.mouse.move({160, 140});
     EXPECT_NE(f.picture(), before);  // the rubber band is visible
     f.mouse.release({160, 140});
-    const QImage copied = ClipboardImage();
+    const QImage copied = clipboardImage();
     EXPECT_EQ(copied.size(), QSize(60, 40));
     EXPECT_EQ(copied, before.copy(100, 100, 60, 40).convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(f.picture(), before);
@@ -158,7 +158,7 @@ TEST(MarkingMode, UpwardsAndLeftwardsDragGivesTheSamePart) {
     f.box("CheckBox_SchnittModus")->click();
     const QImage before = f.picture();
     f.mouse.drag({160, 140}, {100, 100});
-    EXPECT_EQ(ClipboardImage(), before.copy(100, 100, 60, 40).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(clipboardImage(), before.copy(100, 100, 60, 40).convertToFormat(QImage::Format_RGB32));
     const SelectionRect& r = f.form.viewState().selectionRect;
     EXPECT_LT(r.x1, r.x2);
     EXPECT_LT(r.y1, r.y2);
@@ -168,12 +168,12 @@ TEST(MarkingMode, ZeroWidthOrHeightCopiesNothingAndSaysNothing) {
     MouseFixture f;
     f.box("CheckBox_SchnittModus")->click();
     const QImage before = f.picture();
-    const QImage sentinel = PutSentinelOnClipboard();
+    const QImage sentinel = putSentinelOnClipboard();
     f.mouse.drag({100, 100}, {100, 150});
     f.mouse.drag({100, 100}, {180, 100});
     f.mouse.press({50, 50});
     f.mouse.release({50, 50});
-    EXPECT_EQ(ClipboardImage(), sentinel);
+    EXPECT_EQ(clipboardImage(), sentinel);
     EXPECT_TRUE(f.feedback.messages.isEmpty());
     EXPECT_EQ(f.picture(), before);
     EXPECT_EQ(f.redraws, 0);
@@ -184,7 +184,7 @@ TEST(MarkingMode, DragPastTheImageCopiesOnlyPicturePixels) {
     f.box("CheckBox_SchnittModus")->click();
     const QImage before = f.picture();
     f.mouse.drag({700, 690}, {800, 760});
-    EXPECT_EQ(ClipboardImage(), before.copy(700, 690, 21, 31).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(clipboardImage(), before.copy(700, 690, 21, 31).convertToFormat(QImage::Format_RGB32));
     EXPECT_EQ(f.picture(), before);
 }
 
@@ -217,14 +217,14 @@ TEST(TextMode, RightClickPlacesTheTextUntilTheNextRedraw) {
     MouseFixture f;
     f.box("CheckBox_Textmodus")->click();
     const QImage before = f.picture();
-    const QImage sentinel = PutSentinelOnClipboard();
+    const QImage sentinel = putSentinelOnClipboard();
     f.mouse.rightClick({400, 100});
     const QImage withText = f.picture();
     const QRgb blue = qRgb(0, 0, 255);  // the default text colour
-    EXPECT_GT(CountColour(withText, QRect(400, 100, 70, 16), blue), 20);
-    EXPECT_EQ(CountColour(withText, QRect(0, 0, 721, 100), blue), 0);  // its top-left corner is at the pointer
-    EXPECT_EQ(CountColour(withText, QRect(0, 0, 400, 721), blue), 0);
-    EXPECT_EQ(ClipboardImage(), sentinel);
+    EXPECT_GT(countColour(withText, QRect(400, 100, 70, 16), blue), 20);
+    EXPECT_EQ(countColour(withText, QRect(0, 0, 721, 100), blue), 0);  // its top-left corner is at the pointer
+    EXPECT_EQ(countColour(withText, QRect(0, 0, 400, 721), blue), 0);
+    EXPECT_EQ(clipboardImage(), sentinel);
     EXPECT_TRUE(f.feedback.messages.isEmpty());
     EXPECT_EQ(f.redraws, 0);
 
@@ -239,7 +239,7 @@ TEST(TextMode, PlacesTheEditsTextInTheChosenFont) {
     f.edit("Edit_Text_in_Grafik")->setText("WWWWWWWWWW");
     f.mouse.rightClick({100, 100});
     const QRgb blue = qRgb(0, 0, 255);
-    EXPECT_GT(CountColour(f.picture(), QRect(160, 100, 60, 16), blue), 20);  // longer than "Gerade g" would be
+    EXPECT_GT(countColour(f.picture(), QRect(160, 100, 60, 16), blue), 20);  // longer than "Gerade g" would be
 }
 
 TEST(MouseHints, EachModeShowsItsCursorAndHint) {
@@ -270,15 +270,15 @@ TEST(Cursors, ThreeDistinctMonochromeCursorsWithTheirHotSpots) {
         {ImageCursor::Pan, {8, 3}}, {ImageCursor::Marking, {14, 12}}, {ImageCursor::Text, {9, 12}}};
     QList<QImage> shapes;
     for (const auto& [which, hot] : cursors) {
-        const QBitmap shape = CursorShape(which);
-        const QBitmap mask = CursorMask(which);
+        const QBitmap shape = cursorShape(which);
+        const QBitmap mask = cursorMask(which);
         EXPECT_EQ(shape.size(), QSize(32, 32));
         EXPECT_EQ(mask.size(), QSize(32, 32));
-        EXPECT_EQ(CursorHotSpot(which), hot);
+        EXPECT_EQ(cursorHotSpot(which), hot);
         // The hot spot lies on the visible figure.
         const QImage m = mask.toImage().convertToFormat(QImage::Format_Mono);
         EXPECT_EQ(m.pixelIndex(hot), m.pixelIndex(0, 31) == 0 ? 1 : 0) << hot.x() << "," << hot.y();
-        const QCursor cursor = MakeImageCursor(which);
+        const QCursor cursor = makeImageCursor(which);
         EXPECT_EQ(cursor.hotSpot(), hot);
         shapes << shape.toImage();
     }
@@ -294,24 +294,24 @@ TEST(ScaledPicture, WidgetPixelsMapToThePictureUnderThem) {
     for (int shown : {200, 360, 361, 577, 675, 720}) {
         int previous = -1;
         for (int w = 0; w < shown; ++w) {
-            const int p = PicturePixelAt(w, shown, 721);
+            const int p = picturePixelAt(w, shown, 721);
             const double centre = (w + 0.5) * 721.0 / shown;
             EXPECT_TRUE(p <= centre && centre < p + 1) << shown << " " << w;
             EXPECT_GT(p, previous) << shown << " " << w;
-            EXPECT_EQ(WidgetPixelOf(p, shown, 721), w) << shown << " " << w;
+            EXPECT_EQ(widgetPixelOf(p, shown, 721), w) << shown << " " << w;
             previous = p;
         }
         // The corners: the last widget pixel shows the last picture pixel,
         // and the picture's corners land inside the square.
-        EXPECT_LE(720 - PicturePixelAt(shown - 1, shown, 721), 721 / (2 * shown));
-        EXPECT_EQ(WidgetPixelOf(0, shown, 721), 0);
-        EXPECT_EQ(WidgetPixelOf(720, shown, 721), shown - 1);
+        EXPECT_LE(720 - picturePixelAt(shown - 1, shown, 721), 721 / (2 * shown));
+        EXPECT_EQ(widgetPixelOf(0, shown, 721), 0);
+        EXPECT_EQ(widgetPixelOf(720, shown, 721), shown - 1);
         // Positions beyond the square (a drag past the edge) go on linearly.
-        EXPECT_NEAR(PicturePixelAt(-shown / 2, shown, 721), -360, 2);
-        EXPECT_NEAR(PicturePixelAt(shown + shown / 2, shown, 721), 721 + 360, 2);
+        EXPECT_NEAR(picturePixelAt(-shown / 2, shown, 721), -360, 2);
+        EXPECT_NEAR(picturePixelAt(shown + shown / 2, shown, 721), 721 + 360, 2);
     }
     for (double w : {-40.0, 0.0, 10.4, 10.6, 359.0, 720.0, 900.0})
-        EXPECT_EQ(PicturePixelAt(w, 721, 721), qRound(w)) << w;
+        EXPECT_EQ(picturePixelAt(w, 721, 721), qRound(w)) << w;
 
     // Through the widget: a screen 600 pixels high leaves the picture a
     // square as high as the window without its frame, and marking and
@@ -334,11 +334,11 @@ TEST(ScaledPicture, WidgetPixelsMapToThePictureUnderThem) {
     EXPECT_NEAR(part.top(), 80 * scale, 1);
     EXPECT_NEAR(part.right() + 1, 400 * scale, 1);
     EXPECT_NEAR(part.bottom() + 1, 300 * scale, 1);
-    EXPECT_EQ(ClipboardImage().size(), part.size());
+    EXPECT_EQ(clipboardImage().size(), part.size());
     f.box("CheckBox_Textmodus")->click();
     f.mouse.rightClick(image->toWidget({500, 600}));
-    EXPECT_GT(CountColour(f.picture(), QRect(500, 600, 60, 15), qRgb(0, 0, 255)), 20);
-    EXPECT_EQ(CountColour(f.picture(), QRect(440, 540, 55, 55), qRgb(0, 0, 255)), 0);
+    EXPECT_GT(countColour(f.picture(), QRect(500, 600, 60, 15), qRgb(0, 0, 255)), 20);
+    EXPECT_EQ(countColour(f.picture(), QRect(440, 540, 55, 55), qRgb(0, 0, 255)), 0);
     // The widget shows the text scaled down, where the pointer was.
     const QImage shown = image->grab(shownRect).toImage().convertToFormat(QImage::Format_RGB32);
     int bluish = 0;

@@ -22,7 +22,7 @@ namespace {
 
 // The widget lies wholly inside the visible part of the scroll area, which
 // lies wholly inside the window.
-bool InView(QWidget* w, QScrollArea* area) {
+bool inView(QWidget* w, QScrollArea* area) {
     QWidget* viewport = area->viewport();
     const QRect onViewport(w->mapTo(viewport, QPoint(0, 0)), w->size());
     const QRect viewportOnWindow(viewport->mapTo(w->window(), QPoint(0, 0)), viewport->size());
@@ -44,7 +44,7 @@ TEST(SmallScreenX11, WindowFitsAndPictureAndControlsStayUsable) {
     options.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
     AppWindows app(options);
     ASSERT_FALSE(app.aborted());
-    PlotWindow& form = app.form1;
+    PlotWindow& form = app.plotWindow;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.activateWindow();
@@ -84,7 +84,7 @@ TEST(SmallScreenX11, WindowFitsAndPictureAndControlsStayUsable) {
             continue;  // the list's own edit
         const QPoint centre = w->mapTo(panel, w->rect().center());
         area->ensureVisible(centre.x(), centre.y(), w->width() / 2 + 1, w->height() / 2 + 1);
-        EXPECT_TRUE(InView(w, area)) << w->objectName().toStdString();
+        EXPECT_TRUE(inView(w, area)) << w->objectName().toStdString();
         ++controls;
     }
     EXPECT_GT(controls, 45);
@@ -98,7 +98,7 @@ TEST(SmallScreenX11, WindowFitsAndPictureAndControlsStayUsable) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* now = QApplication::focusWidget();
         ASSERT_NE(now, nullptr);
-        EXPECT_TRUE(InView(now, area)) << now->objectName().toStdString();
+        EXPECT_TRUE(inView(now, area)) << now->objectName().toStdString();
     }
     EXPECT_EQ(QApplication::focusWidget(), last);
     EXPECT_EQ(area->verticalScrollBar()->value() > 0, scrolls);
@@ -108,10 +108,10 @@ TEST(SmallScreenX11, WindowFitsAndPictureAndControlsStayUsable) {
     const double scale = 721.0 / shown.width();
     form.redraw();
     const ViewState& view = form.viewState();
-    const PixelPoint origin = PointToPixel(0, 0, 0, view);
+    const PixelPoint origin = pointToPixel(0, 0, 0, view);
     Mouse mouse{image};
     mouse.drag({300, 300}, {340, 330});
-    const PixelPoint moved = PointToPixel(0, 0, 0, view);
+    const PixelPoint moved = pointToPixel(0, 0, 0, view);
     EXPECT_NEAR(moved.x - origin.x, 40 * scale, 1);
     EXPECT_NEAR(moved.y - origin.y, 30 * scale, 1);
     mouse.rightClick({100, 100});

@@ -8,20 +8,20 @@
 
 namespace {
 
-void Click(QAbstractButton* b, int times = 1) {
+void click(QAbstractButton* b, int times = 1) {
     for (int i = 0; i < times; ++i)
         b->click();
 }
 
 // Shows the window and waits until it can take the keyboard focus.
-void ShowActive(PlotWindow& form) {
+void showActive(PlotWindow& form) {
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
 }
 
 // Types text into a field that has the focus, then leaves it with Tab.
-void TypeAndLeave(QLineEdit* field, const QString& text) {
+void typeAndLeave(QLineEdit* field, const QString& text) {
     field->setFocus(Qt::MouseFocusReason);
     field->setText(text);
     QTest::keyClick(field, Qt::Key_Tab);
@@ -32,11 +32,11 @@ void TypeAndLeave(QLineEdit* field, const QString& text) {
 TEST(Rotation, FiveDegreeStepsStopAt720) {
     WindowFixture f;
     QToolButton* plus = f.button("SpeedButton_Drehung_z_plus");
-    Click(plus, 144);
+    click(plus, 144);
     EXPECT_EQ(f.form.viewState().rotationZ, 720);
     EXPECT_EQ(f.edit("Edit_Drehwinkel_Achse")->text(), "720°");
     EXPECT_EQ(f.redraws, 144);
-    Click(plus);  // at the limit: only a redraw
+    click(plus);  // at the limit: only a redraw
     EXPECT_EQ(f.form.viewState().rotationZ, 720);
     EXPECT_EQ(f.edit("Edit_Drehwinkel_Achse")->text(), "720°");
     EXPECT_EQ(f.redraws, 145);
@@ -48,10 +48,10 @@ TEST(Rotation, LowerLimitIsMinus720) {
     WindowFixture f;
     f.form.viewState().rotationZ = -715;
     QToolButton* minus = f.button("SpeedButton_Drehung_z_minus");
-    Click(minus);
+    click(minus);
     EXPECT_EQ(f.form.viewState().rotationZ, -720);
     EXPECT_EQ(f.edit("Edit_Drehwinkel_Achse")->text(), "-720°");
-    Click(minus);
+    click(minus);
     EXPECT_EQ(f.form.viewState().rotationZ, -720);
 }
 
@@ -59,7 +59,7 @@ TEST(Rotation, SeveralAxesTurnTogetherAndTheLastOneIsShown) {
     WindowFixture f;
     f.box("CheckBox_x_Drehung")->setChecked(true);
     EXPECT_EQ(f.redraws, 0);  // the axis boxes only choose, they do not draw
-    Click(f.button("SpeedButton_Drehung_z_minus"));
+    click(f.button("SpeedButton_Drehung_z_minus"));
     const ViewState& v = f.form.viewState();
     EXPECT_EQ(v.rotationX, -5);
     EXPECT_EQ(v.rotationY, 0);
@@ -68,7 +68,7 @@ TEST(Rotation, SeveralAxesTurnTogetherAndTheLastOneIsShown) {
 
     f.box("CheckBox_z_Drehung")->setChecked(false);
     f.box("CheckBox_y_Drehung")->setChecked(true);
-    Click(f.button("SpeedButton_Drehung_z_plus"), 2);
+    click(f.button("SpeedButton_Drehung_z_plus"), 2);
     EXPECT_EQ(v.rotationX, 5);
     EXPECT_EQ(v.rotationY, 10);
     EXPECT_EQ(v.rotationZ, -5);
@@ -78,7 +78,7 @@ TEST(Rotation, SeveralAxesTurnTogetherAndTheLastOneIsShown) {
 TEST(Rotation, NoAxisCheckedOnlyRedraws) {
     WindowFixture f;
     f.box("CheckBox_z_Drehung")->setChecked(false);
-    Click(f.button("SpeedButton_Drehung_z_plus"));
+    click(f.button("SpeedButton_Drehung_z_plus"));
     EXPECT_EQ(f.form.viewState().rotationZ, 0);
     EXPECT_EQ(f.edit("Edit_Drehwinkel_Achse")->text(), "0°");
     EXPECT_EQ(f.redraws, 1);
@@ -89,9 +89,9 @@ TEST(Rotation, ResetTakesBackAllThreeAngles) {
     ViewState& v = f.form.viewState();
     v.rotationX = 35;
     v.rotationY = -20;
-    Click(f.button("SpeedButton_Drehung_z_plus"));
+    click(f.button("SpeedButton_Drehung_z_plus"));
     const QImage turned = f.picture();
-    Click(f.button("SpeedButton_Drehung_auf_0"));
+    click(f.button("SpeedButton_Drehung_auf_0"));
     EXPECT_EQ(v.rotationX, 0);
     EXPECT_EQ(v.rotationY, 0);
     EXPECT_EQ(v.rotationZ, 0);
@@ -105,20 +105,20 @@ TEST(SystemButtons, EachSetsItsOffsetsAndProjection) {
     ViewState& v = f.form.viewState();
     v.offsetX = 12;
     v.offsetY = 230;  // as after panning
-    Click(f.button("SpeedButton_3DSys3"));
+    click(f.button("SpeedButton_3DSys3"));
     EXPECT_EQ(v.offsetX, 45);
     EXPECT_EQ(v.offsetY, 46);
     EXPECT_EQ(v.projectionSystem, 3);
     EXPECT_FALSE(f.button("SpeedButton_3DSys1")->isChecked());
 
-    Click(f.button("SpeedButton_3DSys2"));
+    click(f.button("SpeedButton_3DSys2"));
     EXPECT_EQ(v.offsetX, 90);
     EXPECT_EQ(v.offsetY, 90);
     EXPECT_EQ(v.projectionSystem, 2);
 
     // The button already down undoes a pan and keeps the projection.
     v.offsetX = -40;
-    Click(f.button("SpeedButton_3DSys2"));
+    click(f.button("SpeedButton_3DSys2"));
     EXPECT_TRUE(f.button("SpeedButton_3DSys2")->isChecked());
     EXPECT_EQ(v.offsetX, 90);
     EXPECT_EQ(v.projectionSystem, 2);
@@ -226,15 +226,15 @@ TEST(CheckBoxes, TextAndMarkingModeExcludeEachOther) {
 
 TEST(CoordinatePlanes, OffButtonUnchecksEachBoxAndEachRedraws) {
     WindowFixture f;
-    Click(f.button("SpeedButton_KoordEbenen_aus"));
+    click(f.button("SpeedButton_KoordEbenen_aus"));
     EXPECT_FALSE(f.box("CheckBox_xy_Ebene")->isChecked());
     EXPECT_FALSE(f.box("CheckBox_xz_Ebene")->isChecked());
     EXPECT_FALSE(f.box("CheckBox_yz_Ebene")->isChecked());
     EXPECT_EQ(f.redraws, 3);
-    Click(f.button("SpeedButton_KoordEbenen_aus"));  // nothing changes, nothing redraws
+    click(f.button("SpeedButton_KoordEbenen_aus"));  // nothing changes, nothing redraws
     EXPECT_EQ(f.redraws, 3);
     f.box("CheckBox_xz_Ebene")->setChecked(true);
-    Click(f.button("SpeedButton_KoordEbenen_aus"));
+    click(f.button("SpeedButton_KoordEbenen_aus"));
     EXPECT_EQ(f.redraws, 5);
 }
 
@@ -245,8 +245,8 @@ TEST(ColourPanels, OneDialogRemembersTheLastChoice) {
     QTest::mouseClick(cube, Qt::LeftButton);
     EXPECT_EQ(f.answers.colourDialogs, 1);
     EXPECT_EQ(f.answers.colourOffered, QColor(Qt::black));  // black at first
-    EXPECT_EQ(cube->colour(), MakeColour(10, 20, 30));
-    EXPECT_EQ(f.form.viewState().cubeColor, MakeColour(10, 20, 30));
+    EXPECT_EQ(cube->colour(), makeColour(10, 20, 30));
+    EXPECT_EQ(f.form.viewState().cubeColor, makeColour(10, 20, 30));
     EXPECT_EQ(f.redraws, 1);
 
     // Cancelled: the colour stays, the picture is redrawn all the same.
@@ -262,14 +262,14 @@ TEST(ColourPanels, EachPanelSetsItsOwnColour) {
     WindowFixture f;
     f.answers.colourToChoose = QColor(0x12, 0x34, 0x56);
     QTest::mouseClick(f.find<ColourPanel>("Panel_HintergrundRasterFarbe"), Qt::LeftButton);
-    EXPECT_EQ(f.form.viewState().gridColor, MakeColour(0x12, 0x34, 0x56));
-    EXPECT_EQ(f.form.viewState().controls.rasterPanelColour, MakeColour(0x12, 0x34, 0x56));
+    EXPECT_EQ(f.form.viewState().gridColor, makeColour(0x12, 0x34, 0x56));
+    EXPECT_EQ(f.form.viewState().controls.rasterPanelColour, makeColour(0x12, 0x34, 0x56));
     f.answers.colourToChoose = QColor(0x65, 0x43, 0x21);
     QTest::mouseClick(f.find<ColourPanel>("Panel_Parallelebenen"), Qt::LeftButton);
-    EXPECT_EQ(f.form.viewState().parallelPlaneColor, MakeColour(0x65, 0x43, 0x21));
+    EXPECT_EQ(f.form.viewState().parallelPlaneColor, makeColour(0x65, 0x43, 0x21));
     QTest::mouseClick(f.find<ColourPanel>("Panel_Koordinatenebenen"), Qt::LeftButton);
-    EXPECT_EQ(f.form.viewState().coordPlaneColor, MakeColour(0x65, 0x43, 0x21));
-    EXPECT_EQ(f.form.viewState().gridColor, MakeColour(0x12, 0x34, 0x56));
+    EXPECT_EQ(f.form.viewState().coordPlaneColor, makeColour(0x65, 0x43, 0x21));
+    EXPECT_EQ(f.form.viewState().gridColor, makeColour(0x12, 0x34, 0x56));
 }
 
 TEST(TextInGraphic, FontDialogSetsFontAndColourCancelKeepsThem) {
@@ -280,21 +280,21 @@ TEST(TextInGraphic, FontDialogSetsFontAndColourCancelKeepsThem) {
     chosen.setItalic(true);
     f.answers.fontToChoose = chosen;
     f.answers.fontColourToChoose = QColor(0, 128, 0);
-    Click(f.button("SpeedButton_FontAuswahl"));
+    click(f.button("SpeedButton_FontAuswahl"));
     EXPECT_EQ(v.textFontName, "Liberation Serif");
     EXPECT_EQ(v.textSize, 14);
     EXPECT_EQ(v.textStyle, FontStyles::Italic);
-    EXPECT_EQ(v.textColor, MakeColour(0, 128, 0));
+    EXPECT_EQ(v.textColor, makeColour(0, 128, 0));
     EXPECT_EQ(v.textBrushStyle, BrushStyles::Clear);
     EXPECT_TRUE(f.edit("Edit_Text_in_Grafik")->font().italic());
     EXPECT_EQ(f.edit("Edit_Text_in_Grafik")->palette().color(QPalette::Text), QColor(0, 128, 0));
 
     f.answers.fontConfirmed = false;
     v.textBrushStyle = BrushStyles::Solid;
-    Click(f.button("SpeedButton_FontAuswahl"));
+    click(f.button("SpeedButton_FontAuswahl"));
     EXPECT_EQ(v.textFontName, "Liberation Serif");
     EXPECT_EQ(v.textSize, 14);
-    EXPECT_EQ(v.textColor, MakeColour(0, 128, 0));
+    EXPECT_EQ(v.textColor, makeColour(0, 128, 0));
     EXPECT_EQ(v.textBrushStyle, BrushStyles::Clear);
     EXPECT_EQ(f.redraws, 0);
 }
@@ -309,8 +309,8 @@ TEST(TextInGraphic, TheEditIsTheTextToPlace) {
 
 TEST(Edits, CubeEdgeIsReadOnLeavingAndRedraws) {
     WindowFixture f;
-    ShowActive(f.form);
-    TypeAndLeave(f.edit("Edit_Kantenlaenge"), "4,5");
+    showActive(f.form);
+    typeAndLeave(f.edit("Edit_Kantenlaenge"), "4,5");
     EXPECT_EQ(f.form.viewState().cubeEdge, 4.5L);
     EXPECT_EQ(f.redraws, 1);
     EXPECT_TRUE(f.feedback.messages.isEmpty());
@@ -318,9 +318,9 @@ TEST(Edits, CubeEdgeIsReadOnLeavingAndRedraws) {
 
 TEST(Edits, MalformedNumberIsReportedAndStillRedraws) {
     WindowFixture f;
-    ShowActive(f.form);
+    showActive(f.form);
     QLineEdit* edge = f.edit("Edit_Kantenlaenge");
-    TypeAndLeave(edge, "5x");
+    typeAndLeave(edge, "5x");
     EXPECT_EQ(f.feedback.messages, QStringList{"Fehler an Stelle 2"});
     EXPECT_EQ(f.feedback.beeps, 1);
     EXPECT_EQ(f.form.viewState().cubeEdge, 9.0L);
@@ -330,16 +330,16 @@ TEST(Edits, MalformedNumberIsReportedAndStillRedraws) {
 
 TEST(Edits, StretchFactorZeroOrLessKeepsTheFocusAndDoesNotDraw) {
     WindowFixture f;
-    ShowActive(f.form);
+    showActive(f.form);
     QLineEdit* factor = f.edit("Edit_Ebenenstreckfaktor");
     for (const char* text : {"0", "-2"}) {
-        TypeAndLeave(factor, text);
+        typeAndLeave(factor, text);
         EXPECT_TRUE(factor->hasFocus()) << text;
         EXPECT_EQ(f.redraws, 0) << text;
         EXPECT_EQ(f.form.viewState().planeStretch, 2.0L) << text;  // the bad factor is not kept
     }
     EXPECT_TRUE(f.feedback.messages.isEmpty());
-    TypeAndLeave(factor, "3");
+    typeAndLeave(factor, "3");
     EXPECT_FALSE(factor->hasFocus());
     EXPECT_EQ(f.form.viewState().planeStretch, 3.0L);
     EXPECT_EQ(f.redraws, 1);
@@ -347,12 +347,12 @@ TEST(Edits, StretchFactorZeroOrLessKeepsTheFocusAndDoesNotDraw) {
 
 TEST(Edits, ParallelPlaneValuesGoToTheBoundModel) {
     WindowFixture f;
-    ShowActive(f.form);
-    TypeAndLeave(f.edit("Edit_x_gleich_const"), "7,5");
+    showActive(f.form);
+    typeAndLeave(f.edit("Edit_x_gleich_const"), "7,5");
     EXPECT_EQ(f.form.parallelPlaneX(), 7.5L);
     Real x = 1, y = 2, z = 3;
     f.form.bindParallelPlanes(x, y, z);
-    TypeAndLeave(f.edit("Edit_z_gleich_const"), "-1/4");
+    typeAndLeave(f.edit("Edit_z_gleich_const"), "-1/4");
     EXPECT_EQ(z, -0.25L);
     EXPECT_EQ(f.form.parallelPlaneZ(), -0.25L);
     EXPECT_EQ(y, 2);
@@ -361,7 +361,7 @@ TEST(Edits, ParallelPlaneValuesGoToTheBoundModel) {
 
 TEST(Edits, EnterMovesOnLikeTabExceptInTheStretchFactor) {
     WindowFixture f;
-    ShowActive(f.form);
+    showActive(f.form);
     for (const char* name : {"Edit_Kantenlaenge", "Edit_x_gleich_const", "Edit_y_gleich_const",
                              "Edit_z_gleich_const", "Edit_Text_in_Grafik"}) {
         QLineEdit* e = f.edit(name);
@@ -381,7 +381,7 @@ TEST(Edits, EnterMovesOnLikeTabExceptInTheStretchFactor) {
 
 TEST(Edits, EnterInTheCubeEdgeCommitsTheValue) {
     WindowFixture f;
-    ShowActive(f.form);
+    showActive(f.form);
     QLineEdit* edge = f.edit("Edit_Kantenlaenge");
     edge->setFocus(Qt::MouseFocusReason);
     edge->setText("5");
@@ -396,10 +396,10 @@ TEST(Windows, ButtonsShowTheInputAndHelpWindowsWithoutBlocking) {
     QWidget help(nullptr, Qt::Tool);
     f.form.setInputWindow(&input);
     f.form.setHelpWindow(&help);
-    Click(f.button("SpeedButton_3DSys"));
+    click(f.button("SpeedButton_3DSys"));
     EXPECT_TRUE(input.isVisible());
     EXPECT_FALSE(help.isVisible());
-    Click(f.button("SpeedButton_Hilfe"));
+    click(f.button("SpeedButton_Hilfe"));
     EXPECT_TRUE(help.isVisible());
     EXPECT_EQ(f.redraws, 0);
 }

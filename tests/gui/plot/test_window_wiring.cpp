@@ -13,11 +13,11 @@
 namespace {
 
 struct Wired : WindowFixture {
-    Wired() : form3(form) {
-        form.setInputWindow(&form3);
-        InstallDrawCommand(form, form3);
+    Wired() : inputWindow(form) {
+        form.setInputWindow(&inputWindow);
+        installDrawCommand(form, inputWindow);
     }
-    InputWindow form3;
+    InputWindow inputWindow;
 };
 
 }  // namespace
@@ -26,21 +26,21 @@ TEST(Wiring, ViewChangesRunTheDrawCommandAndHideTheInputWindow) {
     Wired w;
     w.form.show();
     w.button("SpeedButton_3DSys")->click();
-    EXPECT_TRUE(w.form3.isVisible());
+    EXPECT_TRUE(w.inputWindow.isVisible());
 
     // Point A (4, 0, 0) in the picture.
-    w.form3.checkBox("CheckBox_Punkt1_zeichnen")->setChecked(true);
-    w.form3.button("SpeedButton_OK_zeichne")->click();
-    EXPECT_FALSE(w.form3.isVisible());
+    w.inputWindow.checkBox("CheckBox_Punkt1_zeichnen")->setChecked(true);
+    w.inputWindow.button("SpeedButton_OK_zeichne")->click();
+    EXPECT_FALSE(w.inputWindow.isVisible());
     const QImage withA = w.picture();
 
     w.button("SpeedButton_3DSys")->click();
     w.button("SpeedButton_Drehung_z_plus")->click();
-    EXPECT_FALSE(w.form3.isVisible());  // the view change closed it
+    EXPECT_FALSE(w.inputWindow.isVisible());  // the view change closed it
     w.button("SpeedButton_Drehung_z_minus")->click();
     EXPECT_EQ(w.picture(), withA);  // the same objects again, not only the axes
 
-    w.form3.checkBox("CheckBox_Punkt1_zeichnen")->setChecked(false);
+    w.inputWindow.checkBox("CheckBox_Punkt1_zeichnen")->setChecked(false);
     w.button("SpeedButton_3DSys1")->click();
     EXPECT_NE(w.picture(), withA);
 }
@@ -54,7 +54,7 @@ TEST(Wiring, ParallelPlaneEditsWriteIntoTheScene) {
     y->setFocus(Qt::MouseFocusReason);
     y->setText("3,5");
     QTest::keyClick(y, Qt::Key_Return);
-    EXPECT_EQ(w.form3.scene().parallelPlaneY, 3.5L);
+    EXPECT_EQ(w.inputWindow.scene().parallelPlaneY, 3.5L);
     EXPECT_EQ(w.form.parallelPlaneY(), 3.5L);
 }
 
@@ -63,7 +63,7 @@ TEST(Wiring, InputResetKeepsShrinkAndNoAxes) {
     w.box("CheckBox_schrumpf025")->setChecked(true);
     w.box("CheckBox_keine_Achsen")->setChecked(true);
     w.button("SpeedButton_Drehung_z_plus")->click();
-    w.form3.SpeedButton_Standardwerte3D2Click();
+    w.inputWindow.resetToDefaults();
     EXPECT_TRUE(w.box("CheckBox_schrumpf025")->isChecked());
     EXPECT_TRUE(w.box("CheckBox_keine_Achsen")->isChecked());
     EXPECT_EQ(w.form.viewState().rotationZ, 0);

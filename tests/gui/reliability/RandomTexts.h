@@ -28,7 +28,7 @@ private:
 inline constexpr int kLongestText = 100000;
 
 // The next text for a field.
-inline QString RandomFieldText(RandomSource& r) {
+inline QString randomFieldText(RandomSource& r) {
     static const char* const kNumbers[] = {
         "0", "1", "-3", "1,5", "-0,25", "2.5", "1/4", "-7/3", "3,", ",5", "+4", "0,1", "1E-4000", "1E4000",
         "1e4932", "-1E4932", "1E-4950", "4294967296", "-9223372036854775809", "18446744073709551617",
@@ -91,7 +91,7 @@ inline QString RandomFieldText(RandomSource& r) {
 
 // A text shown in the action log: escaped, at most about 40 characters,
 // with its length when it is longer.
-inline QString Shown(const QString& text) {
+inline QString shown(const QString& text) {
     QString shown;
     for (QChar c : text.left(40)) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.isSurrogate() || c.unicode() > 0x7E)

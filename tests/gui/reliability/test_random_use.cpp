@@ -67,7 +67,7 @@ constexpr int kDefaultActions = 3000;
 constexpr int kDefaultCheckEvery = 50;
 constexpr int kActionsShown = 8;
 
-std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
+std::uint64_t fromEnvironment(const char* name, std::uint64_t fallback) {
     const QByteArray value = qgetenv(name);
     bool ok = false;
     const qulonglong number = value.toULongLong(&ok);
@@ -78,19 +78,19 @@ std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
 // a signal handler (or the sanitizers' death callback) with async-safe calls.
 char g_replay[8192] = "";
 
-void PrintReplay() {
+void printReplay() {
     const char header[] = "\nrandom-use test ended abnormally; ";
     [[maybe_unused]] ssize_t n = write(STDERR_FILENO, header, sizeof header - 1);
     n = write(STDERR_FILENO, g_replay, strnlen(g_replay, sizeof g_replay));
 }
 
-void InstallCrashReport() {
+void installCrashReport() {
 #ifdef __SANITIZE_ADDRESS__
-    __sanitizer_set_death_callback(PrintReplay);
+    __sanitizer_set_death_callback(printReplay);
 #else
     for (int signal : {SIGSEGV, SIGABRT, SIGFPE, SIGBUS, SIGILL}) {
         std::signal(signal, [](int s) {
-            PrintReplay();
+            printReplay();
             std::signal(s, SIG_DFL);
             std::raise(s);
         });
@@ -99,14 +99,14 @@ void InstallCrashReport() {
 }
 
 // "nan", "inf", "infinity" as a word of their own (any letter case), and "∞".
-const QRegularExpression& NonFiniteWord() {
+const QRegularExpression& nonFiniteWordPattern() {
     static const QRegularExpression word(QStringLiteral("(?<![\\p{L}\\p{N}_])[-+]?(nan|inf|infinity)(?![\\p{L}\\p{N}_])|∞"),
                                          QRegularExpression::CaseInsensitiveOption);
     return word;
 }
 
 // The characters of text a key click can give (QTest knows ASCII keys only).
-QString Typable(const QString& text) {
+QString typable(const QString& text) {
     QString typable;
     for (QChar c : text)
         if (c.unicode() >= 0x20 && c.unicode() < 0x7F) typable += c;
@@ -127,7 +127,7 @@ public:
     QString run(int count) {
         for (index_ = 0; index_ < count; ++index_) {
             act();
-            if (!app_->form1.isVisible()) restart();  // the user quit: start again as a user would
+            if (!app_->plotWindow.isVisible()) restart();  // the user quit: start again as a user would
             if ((index_ + 1) % checkEvery_ == 0 || index_ + 1 == count) {
                 const QString problem = check();
                 if (!problem.isEmpty()) return problem + QLatin1Char('\n') + replay();
@@ -151,12 +151,12 @@ private:
         options.outputDialogs = outputDialogs();
         options.settingsFile = QDir(folder_).filePath(QStringLiteral("settings.ini"));
         app_ = std::make_unique<AppWindows>(options);
-        form3().setColourChooser([this](Colour) -> std::optional<Colour> {
+        inputWindow().setColourChooser([this](Colour) -> std::optional<Colour> {
             if (!random_.chance(60)) return std::nullopt;
             return Colour(std::uint32_t(random_.below(0x1000000)));
         });
-        app_->form1.show();
-        if (random_.chance(50)) app_->form3->show();
+        app_->plotWindow.show();
+        if (random_.chance(50)) app_->inputWindow->show();
     }
 
     void restart() {
@@ -164,19 +164,19 @@ private:
         start();
     }
 
-    PlotWindow& form1() { return app_->form1; }
-    InputWindow& form3() { return *app_->form3; }
-    QList<QWidget*> windows() { return {&form1(), &form3()}; }
+    PlotWindow& plotWindow() { return app_->plotWindow; }
+    InputWindow& inputWindow() { return *app_->inputWindow; }
+    QList<QWidget*> windows() { return {&plotWindow(), &inputWindow()}; }
 
     // The doubles of every question and dialog: a random answer, now and
     // then from the real dialog, which a timer then cancels or answers.
     WindowServices services() {
-        WindowServices real = DefaultWindowServices();
-        WindowServices s = QuietServices(&feedback_);
+        WindowServices real = defaultWindowServices();
+        WindowServices s = quietServices(&feedback_);
         s.askYesNo = [this, real](QWidget* parent, const QString& text) {
             if (realDialogNow()) return answerReal([&] { return real.askYesNo(parent, text); });
             const bool yes = random_.chance(50);
-            note(QStringLiteral("  question %1 -> %2").arg(Shown(text), yes ? "Ja" : "Nein"));
+            note(QStringLiteral("  question %1 -> %2").arg(shown(text), yes ? "Ja" : "Nein"));
             return yes;
         };
         s.askSaveChanges = [this, real](QWidget* parent, const QString& text) {
@@ -184,7 +184,7 @@ private:
             using A = WindowServices::SaveAnswer;
             const int n = random_.below(3);
             note(QStringLiteral("  question %1 -> %2")
-                     .arg(Shown(text), std::array{"Speichern", "Nicht speichern", "Abbrechen"}[std::size_t(n)]));
+                     .arg(shown(text), std::array{"Speichern", "Nicht speichern", "Abbrechen"}[std::size_t(n)]));
             return std::array{A::Save, A::Discard, A::Cancel}[std::size_t(n)];
         };
         s.chooseColour = [this, real](QWidget* parent, QColor& colour) {
@@ -225,7 +225,7 @@ private:
     // now and then the real one. Accepted exports go to the test's folder
     // (or a missing one, or an unknown extension), prints into a PDF there.
     OutputDialogServices outputDialogs() {
-        OutputDialogServices real = DefaultOutputDialogServices();
+        OutputDialogServices real = defaultOutputDialogServices();
         OutputDialogServices s;
         s.saveFileName = [this, real](QWidget* parent, const QString& caption, const QString& proposal,
                                       const QString& filters, QString* chosenFilter) {
@@ -247,7 +247,7 @@ private:
             }
             if (realDialogNow()) return answerReal([&] { return real.exec(dialog); });
             const bool accepted = random_.chance(50);
-            note(QStringLiteral("  dialog %1 -> %2").arg(Shown(dialog.windowTitle()), accepted ? "OK" : "Abbrechen"));
+            note(QStringLiteral("  dialog %1 -> %2").arg(shown(dialog.windowTitle()), accepted ? "OK" : "Abbrechen"));
             return accepted;
         };
         return s;
@@ -268,7 +268,7 @@ private:
             QFile saved(sceneFile(random_.below(4)));
             QByteArray bytes = saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray();
             bytes.truncate(random_.below(int(bytes.size()) + 1));  // cut short
-            if (kind == 9) bytes = RandomFieldText(random_).toUtf8();
+            if (kind == 9) bytes = randomFieldText(random_).toUtf8();
             file.write(bytes);
         }
         return path;
@@ -322,7 +322,7 @@ private:
                 else if (!a->isSeparator() && a->isEnabled()) entries << a;
             }
         };
-        for (QMenu* menu : form1().menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) collect(menu);
+        for (QMenu* menu : plotWindow().menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) collect(menu);
         return entries;
     }
 
@@ -334,7 +334,7 @@ private:
         if (QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 200)) return true;
         // Offscreen, a window hidden while it was active is activated again
         // only after another one.
-        QWidget* other = window == &form1() ? static_cast<QWidget*>(&form3()) : &form1();
+        QWidget* other = window == &plotWindow() ? static_cast<QWidget*>(&inputWindow()) : &plotWindow();
         other->show();
         other->activateWindow();
         (void)QTest::qWaitFor([other] { return QApplication::activeWindow() == other; }, 200);
@@ -363,10 +363,10 @@ private:
             if (!e->isReadOnly()) fields << e;
         if (fields.isEmpty()) return;
         QLineEdit* field = random_.pick(fields);
-        const QString text = RandomFieldText(random_);
+        const QString text = randomFieldText(random_);
         const int way = random_.below(4);
         const int leave = random_.below(5);
-        note(QStringLiteral("type into %1: %2 (way %3, leave %4)").arg(field->objectName(), Shown(text)).arg(way).arg(leave));
+        note(QStringLiteral("type into %1: %2 (way %3, leave %4)").arg(field->objectName(), shown(text)).arg(way).arg(leave));
         if (!activate(field->window())) return note(QStringLiteral("  window not active"));
         if (random_.chance(50)) QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(5, 5));
         else field->setFocus(Qt::MouseFocusReason);
@@ -375,8 +375,8 @@ private:
         if (!field->hasFocus()) {
             field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
             if (!field) return note(QStringLiteral("  focus stayed elsewhere"));
-            const QString retyped = random_.chance(50) ? QStringLiteral("1,5") : RandomFieldText(random_);
-            note(QStringLiteral("  the focus stayed in %1: typed %2 there").arg(field->objectName(), Shown(retyped)));
+            const QString retyped = random_.chance(50) ? QStringLiteral("1,5") : randomFieldText(random_);
+            note(QStringLiteral("  the focus stayed in %1: typed %2 there").arg(field->objectName(), shown(retyped)));
             field->selectAll();
             field->insert(retyped);
             QTest::keyClick(field, Qt::Key_Tab);
@@ -386,7 +386,7 @@ private:
         case 0: field->selectAll(); field->insert(text); break;  // typed over the selection, or pasted
         case 1: field->setText(text); field->setModified(true); break;  // pasted over everything
         case 2: field->end(false); field->insert(text); break;   // appended
-        default: field->selectAll(); QTest::keyClicks(field, Typable(text.left(30))); break;
+        default: field->selectAll(); QTest::keyClicks(field, typable(text.left(30))); break;
         }
         switch (leave) {
         case 0: QTest::keyClick(field, Qt::Key_Tab); break;
@@ -472,8 +472,8 @@ private:
         // An editable list (the zoom factor) is typed into now and then, and
         // what was typed confirmed with Return.
         if (box->isEditable() && random_.chance(40)) {
-            const QString text = random_.chance(30) ? QStringLiteral("2") : RandomFieldText(random_).left(80);
-            note(QStringLiteral("combo box %1: typed %2, Return").arg(box->objectName(), Shown(text)));
+            const QString text = random_.chance(30) ? QStringLiteral("2") : randomFieldText(random_).left(80);
+            note(QStringLiteral("combo box %1: typed %2, Return").arg(box->objectName(), shown(text)));
             if (!activate(box->window())) return note(QStringLiteral("  window not active"));
             box->setFocus(Qt::MouseFocusReason);
             box->lineEdit()->selectAll();
@@ -490,14 +490,14 @@ private:
         for (int i = 0; i < repeat; ++i) QTest::keyClick(box, key);
     }
 
-    static void SendMouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held,
+    static void sendMouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held,
                           Qt::KeyboardModifiers modifiers = {}) {
         QMouseEvent e(type, QPointF(p), w->mapToGlobal(QPointF(p)), button, held, modifiers);
         QApplication::sendEvent(w, &e);
     }
 
     void useThePicture() {
-        auto* image = form1().findChild<PlotImage*>(QStringLiteral("Image1"));
+        auto* image = plotWindow().findChild<PlotImage*>(QStringLiteral("Image1"));
         // Points mostly on the picture, some beyond its edges (a drag may leave it).
         auto point = [this, image] {
             const int margin = random_.chance(15) ? 200 : 0;
@@ -507,33 +507,33 @@ private:
         const QPoint from = point();
         const int kind = random_.below(6);
         note(QStringLiteral("picture: kind %1 at %2,%3").arg(kind).arg(from.x()).arg(from.y()));
-        if (!activate(&form1())) return note(QStringLiteral("  window not active"));
+        if (!activate(&plotWindow())) return note(QStringLiteral("  window not active"));
         switch (kind) {
         case 0:
         case 1: {  // a drag, now and then with shift or control held
             const Qt::KeyboardModifiers modifiers = random_.chance(20) ? Qt::ShiftModifier : Qt::NoModifier;
-            SendMouse(image, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, modifiers);
+            sendMouse(image, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, modifiers);
             for (int i = random_.between(1, 6); i > 0; --i)
-                SendMouse(image, QEvent::MouseMove, point(), Qt::NoButton, Qt::LeftButton, modifiers);
-            SendMouse(image, QEvent::MouseButtonRelease, point(), Qt::LeftButton, Qt::NoButton, modifiers);
+                sendMouse(image, QEvent::MouseMove, point(), Qt::NoButton, Qt::LeftButton, modifiers);
+            sendMouse(image, QEvent::MouseButtonRelease, point(), Qt::LeftButton, Qt::NoButton, modifiers);
             break;
         }
         case 2:  // a right click: copies the picture or places the text
-            SendMouse(image, QEvent::MouseButtonPress, from, Qt::RightButton, Qt::RightButton);
-            SendMouse(image, QEvent::MouseButtonRelease, from, Qt::RightButton, Qt::NoButton);
+            sendMouse(image, QEvent::MouseButtonPress, from, Qt::RightButton, Qt::RightButton);
+            sendMouse(image, QEvent::MouseButtonRelease, from, Qt::RightButton, Qt::NoButton);
             break;
         case 3:  // a double click
             QTest::mouseDClick(image, Qt::LeftButton, {}, from);
             break;
         case 4:  // both buttons, released in the other order
-            SendMouse(image, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-            SendMouse(image, QEvent::MouseButtonPress, from, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
-            SendMouse(image, QEvent::MouseMove, point(), Qt::NoButton, Qt::LeftButton | Qt::RightButton);
-            SendMouse(image, QEvent::MouseButtonRelease, from, Qt::LeftButton, Qt::RightButton);
-            SendMouse(image, QEvent::MouseButtonRelease, from, Qt::RightButton, Qt::NoButton);
+            sendMouse(image, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+            sendMouse(image, QEvent::MouseButtonPress, from, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+            sendMouse(image, QEvent::MouseMove, point(), Qt::NoButton, Qt::LeftButton | Qt::RightButton);
+            sendMouse(image, QEvent::MouseButtonRelease, from, Qt::LeftButton, Qt::RightButton);
+            sendMouse(image, QEvent::MouseButtonRelease, from, Qt::RightButton, Qt::NoButton);
             break;
         default:  // the mouse passing over it
-            SendMouse(image, QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+            sendMouse(image, QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
             break;
         }
     }
@@ -542,7 +542,7 @@ private:
         const QList<QAction*> entries = menuEntries();
         if (entries.isEmpty()) return;
         QAction* entry = random_.pick(entries);
-        note(QStringLiteral("menu %1 (%2)").arg(entry->objectName(), Shown(entry->text())));
+        note(QStringLiteral("menu %1 (%2)").arg(entry->objectName(), shown(entry->text())));
         entry->trigger();
     }
 
@@ -550,11 +550,11 @@ private:
         const int kind = random_.below(6);
         note(QStringLiteral("window/files: kind %1").arg(kind));
         switch (kind) {
-        case 0: form3().close(); break;
-        case 1: activate(&form3()); break;
-        case 2: activate(&form1()); break;
+        case 0: inputWindow().close(); break;
+        case 1: activate(&inputWindow()); break;
+        case 2: activate(&plotWindow()); break;
         case 3: if (app_->helpWindow) app_->helpWindow->close(); break;
-        case 4: form1().close(); break;  // the close button: the close question
+        case 4: plotWindow().close(); break;  // the close button: the close question
         default: QFile::remove(sceneFile(random_.below(4))); break;  // a recent file gone
         }
     }
@@ -578,18 +578,18 @@ private:
         if (!QTest::qWaitFor([&answered] { return answered; }, 10000))
             return QStringLiteral("the program no longer answers");
         commitTyping();
-        if (const QStringList fields = FieldsDisagreeingWithScene(form3(), form1()); !fields.isEmpty()) {
+        if (const QStringList fields = fieldsDisagreeingWithScene(inputWindow(), plotWindow()); !fields.isEmpty()) {
             QString problem = QStringLiteral("fields disagreeing with the Scene:");
             for (const QString& name : fields) {
-                const auto* field = form1().findChild<QLineEdit*>(name);
-                problem += QLatin1Char(' ') + name + (field ? QLatin1Char(' ') + Shown(field->text()) : QString());
+                const auto* field = plotWindow().findChild<QLineEdit*>(name);
+                problem += QLatin1Char(' ') + name + (field ? QLatin1Char(' ') + shown(field->text()) : QString());
             }
             return problem;
         }
-        if (const std::string name = NaNValueName(form3().scene()); !name.empty())
+        if (const std::string name = naNValueName(inputWindow().scene()); !name.empty())
             return QStringLiteral("Scene value %1 is NaN").arg(QString::fromStdString(name));
         rememberPointNames();
-        QList<std::pair<QString, QString>> shown{{QStringLiteral("RichEditOut"), form3().richEditOut()->toPlainText()}};
+        QList<std::pair<QString, QString>> shown{{QStringLiteral("RichEditOut"), inputWindow().outputArea()->toPlainText()}};
         // Read-only fields that show the text of another field (the supports
         // of E5 and g2) show what the user typed.
         QSet<QString> typed;
@@ -609,14 +609,14 @@ private:
 
     // Point names echo into the output: a user may name a point "nan".
     void rememberPointNames() {
-        for (const Vector3& p : form3().scene().points) {
+        for (const Vector3& p : inputWindow().scene().points) {
             const QString name = QString::fromStdString(p.name);
-            if (NonFiniteWord().match(name).hasMatch()) userWords_.insert(name);
+            if (nonFiniteWordPattern().match(name).hasMatch()) userWords_.insert(name);
         }
     }
 
     QString nonFiniteWord(const QString& text) const {
-        for (auto it = NonFiniteWord().globalMatch(text); it.hasNext();) {
+        for (auto it = nonFiniteWordPattern().globalMatch(text); it.hasNext();) {
             const QRegularExpressionMatch m = it.next();
             bool typed = false;
             for (const QString& name : userWords_)
@@ -653,11 +653,11 @@ private:
     class Feedback : public UserFeedback {
     public:
         explicit Feedback(RandomUser& user) : user_(user) {}
-        void Beep() override {}
-        void ShowMessage(QWidget* parent, const QString& text) override {
+        void beep() override {}
+        void showMessage(QWidget* parent, const QString& text) override {
             ++user_.messages_;
-            user_.note(QStringLiteral("  message %1").arg(Shown(text)));
-            if (user_.realDialogNow()) user_.answerReal([&] { QtUserFeedback().ShowMessage(parent, text); });
+            user_.note(QStringLiteral("  message %1").arg(shown(text)));
+            if (user_.realDialogNow()) user_.answerReal([&] { qtUserFeedback().showMessage(parent, text); });
         }
 
     private:
@@ -686,10 +686,10 @@ TEST(RandomUse, ThousandsOfRandomActionsLeaveTheProgramAnsweringAndConsistent) {
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toUtf8());
     QStandardPaths::setTestModeEnabled(true);
 
-    const std::uint64_t seed = FromEnvironment("SPATIUM_RANDOM_SEED", kDefaultSeed);
-    const int actions = int(FromEnvironment("SPATIUM_RANDOM_ACTIONS", kDefaultActions));
-    InstallCrashReport();
-    const int checkEvery = int(FromEnvironment("SPATIUM_RANDOM_CHECK_EVERY", kDefaultCheckEvery));
+    const std::uint64_t seed = fromEnvironment("SPATIUM_RANDOM_SEED", kDefaultSeed);
+    const int actions = int(fromEnvironment("SPATIUM_RANDOM_ACTIONS", kDefaultActions));
+    installCrashReport();
+    const int checkEvery = int(fromEnvironment("SPATIUM_RANDOM_CHECK_EVERY", kDefaultCheckEvery));
     RandomUser user(seed, checkEvery, home.path());
     const QString problem = user.run(actions);
     EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();

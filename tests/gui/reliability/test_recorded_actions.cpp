@@ -41,7 +41,7 @@ struct RecordedAction {
 };
 
 // "\"" and "\\" escaped, "\xNN" a byte.
-QString Unescape(const QByteArray& quoted) {
+QString unescape(const QByteArray& quoted) {
     QByteArray bytes;
     for (qsizetype i = 0; i < quoted.size(); ++i) {
         if (quoted[i] != '\\' || i + 1 >= quoted.size()) {
@@ -56,7 +56,7 @@ QString Unescape(const QByteArray& quoted) {
     return QString::fromUtf8(bytes);
 }
 
-std::vector<RecordedAction> ReadActions(const QString& path) {
+std::vector<RecordedAction> readActions(const QString& path) {
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     std::vector<RecordedAction> actions;
@@ -76,7 +76,7 @@ std::vector<RecordedAction> ReadActions(const QString& path) {
             if (const QRegularExpressionMatch q = quoted.match(a.rest); q.hasMatch()) {
                 const qsizetype start = raw.indexOf(" \"") + 2;
                 const qsizetype end = raw.size() - q.captured(2).toUtf8().size() - (raw.endsWith('\n') ? 2 : 1);
-                a.text = Unescape(raw.mid(start, end - start));
+                a.text = unescape(raw.mid(start, end - start));
                 a.rest = q.captured(2);
             }
             actions.push_back(a);
@@ -93,8 +93,8 @@ std::vector<RecordedAction> ReadActions(const QString& path) {
 // box is shown any more (so a replay that loops still ends), only counted.
 class AnsweringFeedback : public UserFeedback {
 public:
-    void Beep() override {}
-    void ShowMessage(QWidget* parent, const QString& text) override {
+    void beep() override {}
+    void showMessage(QWidget* parent, const QString& text) override {
         ++shown;
         if (shown > limit) return;
         const QString answer = answers.empty() ? QStringLiteral("OK") : answers.front();
@@ -111,7 +111,7 @@ public:
                 box->buttons().front()->click();
         });
         closer.start();
-        QtUserFeedback().ShowMessage(parent, text);
+        qtUserFeedback().showMessage(parent, text);
     }
 
     int shown = 0;
@@ -123,11 +123,11 @@ class Replay {
 public:
     Replay() {
         AppOptions options;
-        options.services = QuietServices(&feedback_);
+        options.services = quietServices(&feedback_);
         options.settingsFile = dir_.filePath(QStringLiteral("settings.ini"));
         app_ = std::make_unique<AppWindows>(options);
-        app_->form1.show();
-        activate(&app_->form1);
+        app_->plotWindow.show();
+        activate(&app_->plotWindow);
     }
 
     // Runs the action; returns the number of message boxes it brought.
@@ -135,7 +135,7 @@ public:
         feedback_.shown = 0;
         feedback_.limit = kMaxBoxesPerAction;
         feedback_.answers = a.answers;
-        QWidget* window = a.window == QLatin1String("Form3") ? static_cast<QWidget*>(app_->form3.get()) : &app_->form1;
+        QWidget* window = a.window == QLatin1String("Form3") ? static_cast<QWidget*>(app_->inputWindow.get()) : &app_->plotWindow;
         QWidget* target = window->findChild<QWidget*>(a.control);
         if (!target) return 0;
         activate(window);
@@ -209,7 +209,7 @@ private:
 
 TEST(RecordedActions, RejectedViewFieldsAndTheZoomListNeverBringMessagesWithoutEnd) {
     const std::vector<RecordedAction> actions =
-        ReadActions(QStringLiteral(SPATIUM_TEST_DATA_DIR "/endless-messages.actions"));
+        readActions(QStringLiteral(SPATIUM_TEST_DATA_DIR "/endless-messages.actions"));
     ASSERT_EQ(actions.size(), 963u);
     Replay replay;
     for (const RecordedAction& a : actions) {

@@ -33,7 +33,7 @@ protected:
     QLineEdit other;
 };
 
-void SendFocus(QWidget* w, QEvent::Type type, Qt::FocusReason reason) {
+void sendFocus(QWidget* w, QEvent::Type type, Qt::FocusReason reason) {
     QFocusEvent event(type, reason);
     QApplication::sendEvent(w, &event);
 }
@@ -44,7 +44,7 @@ TEST_F(FieldReaderTest, NumbersAndFractionsAreStored) {
     for (const Case& c : cases) {
         Real target = 99;
         field.setText(QString::fromLatin1(c.text));
-        EXPECT_TRUE(ReadNumberField(&field, target, feedback)) << c.text;
+        EXPECT_TRUE(readNumberField(&field, target, feedback)) << c.text;
         EXPECT_EQ(target, c.value) << c.text;
     }
     EXPECT_EQ(feedback.beeps, 0);
@@ -63,7 +63,7 @@ TEST_F(FieldReaderTest, FailedReadReportsPositionAndKeepsTargetAndText) {
         other.setFocus();
         Real target = 7;
         field.setText(c.text);
-        EXPECT_FALSE(ReadNumberField(&field, target, feedback)) << c.text.toStdString();
+        EXPECT_FALSE(readNumberField(&field, target, feedback)) << c.text.toStdString();
         EXPECT_EQ(target, 7) << "a failed read must not touch the stored value: " << c.text.toStdString();
         EXPECT_EQ(field.text(), c.text);
         EXPECT_EQ(feedback.beeps, 1);
@@ -76,7 +76,7 @@ TEST_F(FieldReaderTest, FailedReadReportsPositionAndKeepsTargetAndText) {
 TEST_F(FieldReaderTest, HugeAndOverflowingTextsFailWithoutCorruption) {
     Real target = 5;
     field.setText(QStringLiteral("1e5000"));
-    EXPECT_FALSE(ReadNumberField(&field, target, feedback));
+    EXPECT_FALSE(readNumberField(&field, target, feedback));
     EXPECT_EQ(target, 5);
 
     // A very long text is rejected at its first bad character, quickly.
@@ -87,7 +87,7 @@ TEST_F(FieldReaderTest, HugeAndOverflowingTextsFailWithoutCorruption) {
     feedback.messages.clear();
     QElapsedTimer timer;
     timer.start();
-    EXPECT_FALSE(ReadNumberField(&field, target, feedback));
+    EXPECT_FALSE(readNumberField(&field, target, feedback));
     EXPECT_LT(timer.elapsed(), 2000);
     EXPECT_EQ(target, 5);
     ASSERT_EQ(feedback.messages.size(), 1);
@@ -96,7 +96,7 @@ TEST_F(FieldReaderTest, HugeAndOverflowingTextsFailWithoutCorruption) {
     // All digits: too large a number, reported at its first character.
     field.setText(QString(100000, QLatin1Char('9')));
     feedback.messages.clear();
-    EXPECT_FALSE(ReadNumberField(&field, target, feedback));
+    EXPECT_FALSE(readNumberField(&field, target, feedback));
     EXPECT_EQ(target, 5);
     ASSERT_EQ(feedback.messages.size(), 1);
     EXPECT_EQ(feedback.messages[0], QStringLiteral("Fehler an Stelle 1"));
@@ -105,10 +105,10 @@ TEST_F(FieldReaderTest, HugeAndOverflowingTextsFailWithoutCorruption) {
 TEST_F(FieldReaderTest, FamilyFieldValueAtTZero) {
     Real target = 9;
     field.setText(QStringLiteral("1,5t"));
-    EXPECT_TRUE(ReadFamilyField(&field, target, feedback));
+    EXPECT_TRUE(readFamilyField(&field, target, feedback));
     EXPECT_EQ(target, 0);
     field.setText(QStringLiteral("2+3t"));
-    EXPECT_TRUE(ReadFamilyField(&field, target, feedback));
+    EXPECT_TRUE(readFamilyField(&field, target, feedback));
     EXPECT_EQ(target, 2);
 }
 
@@ -116,7 +116,7 @@ TEST_F(FieldReaderTest, FamilyFieldSyntaxErrorShowsEvaluatorMessage) {
     Real target = 9;
     other.setFocus();
     field.setText(QStringLiteral("3*"));
-    EXPECT_FALSE(ReadFamilyField(&field, target, feedback));
+    EXPECT_FALSE(readFamilyField(&field, target, feedback));
     ASSERT_EQ(feedback.messages.size(), 1);
     EXPECT_EQ(feedback.messages[0], QStringLiteral("Operand erwartet"));
     EXPECT_EQ(feedback.beeps, 0);
@@ -130,7 +130,7 @@ TEST_F(FieldReaderTest, FamilyFieldValueErrorOnlyBeepsAndKeepsValue) {
     // Passes the syntax check at t = 1 (a domain error there is no syntax
     // error) but has no value at t = 0.
     field.setText(QStringLiteral("ln(t-2)"));
-    EXPECT_FALSE(ReadFamilyField(&field, target, feedback));
+    EXPECT_FALSE(readFamilyField(&field, target, feedback));
     EXPECT_TRUE(feedback.messages.isEmpty());
     EXPECT_EQ(feedback.beeps, 1);
     EXPECT_EQ(target, 9) << "the error value must not replace the stored one";
@@ -140,27 +140,27 @@ TEST_F(FieldReaderTest, FamilyFieldValueErrorOnlyBeepsAndKeepsValue) {
 TEST_F(FieldReaderTest, OnlyRealFocusMovesCountAsLeaving) {
     int leaves = 0;
     other.setFocus();  // where the focus went
-    OnFieldLeft(&field, [&] { ++leaves; });
-    SendFocus(&field, QEvent::FocusIn, Qt::MouseFocusReason);
-    SendFocus(&field, QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    SendFocus(&field, QEvent::FocusOut, Qt::PopupFocusReason);
+    watchFieldLeave(&field, [&] { ++leaves; });
+    sendFocus(&field, QEvent::FocusIn, Qt::MouseFocusReason);
+    sendFocus(&field, QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    sendFocus(&field, QEvent::FocusOut, Qt::PopupFocusReason);
     EXPECT_EQ(leaves, 0);
-    SendFocus(&field, QEvent::FocusOut, Qt::TabFocusReason);
+    sendFocus(&field, QEvent::FocusOut, Qt::TabFocusReason);
     EXPECT_EQ(leaves, 1);
     // A focus-out without having been entered again is no second leave.
-    SendFocus(&field, QEvent::FocusOut, Qt::MouseFocusReason);
+    sendFocus(&field, QEvent::FocusOut, Qt::MouseFocusReason);
     EXPECT_EQ(leaves, 1);
     for (Qt::FocusReason reason : {Qt::BacktabFocusReason, Qt::MouseFocusReason, Qt::ShortcutFocusReason,
                                    Qt::OtherFocusReason}) {
-        SendFocus(&field, QEvent::FocusIn, Qt::TabFocusReason);
-        SendFocus(&field, QEvent::FocusOut, reason);
+        sendFocus(&field, QEvent::FocusIn, Qt::TabFocusReason);
+        sendFocus(&field, QEvent::FocusOut, reason);
     }
     EXPECT_EQ(leaves, 5);
     // With no widget taking the focus over (the focus cleared, the field
     // being destroyed) nothing was left for another control.
     other.clearFocus();
-    SendFocus(&field, QEvent::FocusIn, Qt::TabFocusReason);
-    SendFocus(&field, QEvent::FocusOut, Qt::OtherFocusReason);
+    sendFocus(&field, QEvent::FocusIn, Qt::TabFocusReason);
+    sendFocus(&field, QEvent::FocusOut, Qt::OtherFocusReason);
     EXPECT_EQ(leaves, 5);
 }
 
@@ -169,9 +169,9 @@ TEST_F(FieldReaderTest, DestroyingAFocusedFieldRunsNoHandler) {
     auto* doomed = new QLineEdit(&window);
     window.layout()->addWidget(doomed);
     doomed->show();
-    OnFieldLeft(doomed, [&] {
+    watchFieldLeave(doomed, [&] {
         ++leaves;
-        ReturnFocusTo(doomed);
+        returnFocusTo(doomed);
     });
     doomed->setFocus(Qt::MouseFocusReason);
     ASSERT_TRUE(doomed->hasFocus());
@@ -182,13 +182,13 @@ TEST_F(FieldReaderTest, DestroyingAFocusedFieldRunsNoHandler) {
 TEST_F(FieldReaderTest, HandlerThatGivesFocusBackRunsOnceAndLeavesNoOtherField) {
     int fieldLeaves = 0;
     int otherLeaves = 0;
-    OnFieldLeft(&field, [&] {
+    watchFieldLeave(&field, [&] {
         ++fieldLeaves;
-        ReturnFocusTo(&field);
+        returnFocusTo(&field);
     });
-    OnFieldLeft(&other, [&] {
+    watchFieldLeave(&other, [&] {
         ++otherLeaves;
-        ReturnFocusTo(&other);
+        returnFocusTo(&other);
     });
     field.setFocus(Qt::MouseFocusReason);
     ASSERT_TRUE(field.hasFocus());
@@ -202,7 +202,7 @@ TEST_F(FieldReaderTest, HandlerThatGivesFocusBackRunsOnceAndLeavesNoOtherField) 
 TEST_F(FieldReaderTest, EnteringCanPassTheFocusOn) {
     QLineEdit target;
     window.layout()->addWidget(&target);
-    OnFieldEntered(&field, [&] { target.setFocus(Qt::OtherFocusReason); });
+    watchFieldEnter(&field, [&] { target.setFocus(Qt::OtherFocusReason); });
     other.setFocus();
     field.setFocus(Qt::MouseFocusReason);
     QApplication::processEvents();
@@ -210,20 +210,20 @@ TEST_F(FieldReaderTest, EnteringCanPassTheFocusOn) {
 }
 
 TEST(SceneText, PointNamesAreCutToThreeCharacters) {
-    EXPECT_EQ(CutPointName("Ecke"), "Eck");
-    EXPECT_EQ(CutPointName(""), "");
-    EXPECT_EQ(CutPointName("AB"), "AB");
-    EXPECT_EQ(CutPointName("ÄÖÜß"), "ÄÖÜ") << "never split a character";
+    EXPECT_EQ(cutPointName("Ecke"), "Eck");
+    EXPECT_EQ(cutPointName(""), "");
+    EXPECT_EQ(cutPointName("AB"), "AB");
+    EXPECT_EQ(cutPointName("ÄÖÜß"), "ÄÖÜ") << "never split a character";
 }
 
 TEST(SceneText, DerivedTextsNeverShowInfinity) {
     std::string text = "old";
-    EXPECT_TRUE(DerivedFieldText(-3, text));
+    EXPECT_TRUE(derivedFieldText(-3, text));
     EXPECT_EQ(text, "-3");
-    EXPECT_TRUE(DerivedFieldText(0.25L, text));
+    EXPECT_TRUE(derivedFieldText(0.25L, text));
     EXPECT_EQ(text, "0,25");
-    EXPECT_FALSE(DerivedFieldText(std::numeric_limits<Real>::infinity(), text));
-    EXPECT_FALSE(DerivedFieldText(std::numeric_limits<Real>::quiet_NaN(), text));
+    EXPECT_FALSE(derivedFieldText(std::numeric_limits<Real>::infinity(), text));
+    EXPECT_FALSE(derivedFieldText(std::numeric_limits<Real>::quiet_NaN(), text));
     EXPECT_EQ(text, "0,25");
 }
 
