@@ -25,6 +25,7 @@ struct CanvasCall {
     ObjectKind kind = ObjectKind::Point;   // BeginObject only
     Colour colour = 0;                     // SetPixel only
     CanvasAttributes attributes;           // attributes when the call was made
+    bool operator==(const CanvasCall&) const = default;
 };
 
 class RecordingCanvas : public Canvas {

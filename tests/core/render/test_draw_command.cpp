@@ -48,15 +48,6 @@ protected:
     }
 };
 
-bool sameCalls(const std::vector<CanvasCall>& a, const std::vector<CanvasCall>& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i].op != b[i].op || a[i].points != b[i].points || a[i].text != b[i].text || a[i].kind != b[i].kind ||
-            !(a[i].attributes == b[i].attributes))
-            return false;
-    return true;
-}
-
 TEST_F(DrawCommand, SetErrorFlagMeansNothingHiddenNothingDrawn) {
     b.scene.drawBlocked = true;
     b.scene.drawPointFlag[PointA] = true;
@@ -70,7 +61,7 @@ TEST_F(DrawCommand, NothingCheckedDrawsTheCoordinateSystemOnly) {
     const auto expected = coordinateSystemOnly();
     run();
     EXPECT_EQ(b.host.hideCount, 1);
-    EXPECT_TRUE(sameCalls(b.canvas.calls(), expected));
+    EXPECT_TRUE(b.canvas.calls() == expected);
     EXPECT_EQ(b.canvas.calls().front().op, CanvasOp::Reset);
 }
 
@@ -83,7 +74,7 @@ TEST_F(DrawCommand, MainWindowDecorationsComeWithTheCoordinateSystem) {
     b.scene.parallelPlaneZ = 3;
     const auto expected = coordinateSystemOnly();
     run();
-    EXPECT_TRUE(sameCalls(b.canvas.calls(), expected));
+    EXPECT_TRUE(b.canvas.calls() == expected);
 }
 
 TEST_F(DrawCommand, TakesPointColourAndPenWidthsFromTheControls) {

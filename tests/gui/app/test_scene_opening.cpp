@@ -67,15 +67,6 @@ public:
     QStringList messages;
 };
 
-bool samePicture(const std::vector<CanvasCall>& a, const std::vector<CanvasCall>& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i].op != b[i].op || a[i].points != b[i].points || a[i].text != b[i].text || a[i].kind != b[i].kind ||
-            !(a[i].attributes == b[i].attributes))
-            return false;
-    return true;
-}
-
 // A random scene value over the start-up's entries: texts the readers take
 // or reject, boxes, one system button, at most one of each group of boxes
 // that exclude each other, colours, the zoom, pan and rotation, and g's
@@ -154,9 +145,9 @@ TEST_F(SceneOpeningTest, OpeningWithoutWindowsEqualsOpeningInTheWindows) {
         // A blocked draw leaves the window's last picture; the export's is
         // the start picture.
         if (blocked)
-            ASSERT_TRUE(samePicture(plotWindow().pictureCalls(), before));
+            ASSERT_TRUE(plotWindow().pictureCalls() == before);
         else
-            ASSERT_TRUE(samePicture(plotWindow().pictureCalls(), canvas.calls()));
+            ASSERT_TRUE(plotWindow().pictureCalls() == canvas.calls());
         blockedRounds += blocked;
         rejecting += !opened.rejections.empty();
         drawMessages += !host.messages.isEmpty();
