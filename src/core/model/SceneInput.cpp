@@ -9,6 +9,10 @@
 
 using namespace inputwindow;
 
+std::string numberRejectionMessage(const NumberReadResult& result) {
+    return "Fehler an Stelle " + std::to_string(result.errorPosition > 0 ? result.errorPosition : 1);
+}
+
 std::string derivedFieldShownText(Real value) {
     std::string text;
     return derivedFieldText(value, text) ? text : std::string("Überlauf");
@@ -135,7 +139,7 @@ private:
             target = r.value;
             return;
         }
-        reject(field, "Fehler an Stelle " + std::to_string(r.errorPosition > 0 ? r.errorPosition : 1));
+        reject(field, numberRejectionMessage(r));
     }
     void triple(const std::string& prefix, Vector3& target) {
         for (std::size_t a = 0; a < 3; ++a) number(tripleName(prefix, a), axisValue(target, int(a)));

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "core/model/Scene.h"
+#include "core/numbers/NumberReader.h"
 #include "core/model/SceneState.h"
 
 // A field whose text its reader rejected, with the message leaving it would
@@ -43,6 +44,10 @@ struct SceneReading {
 // Reads `input` into a copy of `start` exactly as the input window's
 // start-up reads its fields into its Scene (which clears drawBlocked).
 SceneReading readScene(const SceneState& input, Scene start);
+
+// The message leaving a plain number field gives for a text its reader
+// rejects: "Fehler an Stelle N".
+std::string numberRejectionMessage(const NumberReadResult& result);
 
 // Whether a field is one of the derived read-only ones (AD, p5, u5, v5,
 // ug1, vg1): its text is written from the points, and when it fails only

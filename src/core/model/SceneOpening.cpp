@@ -41,7 +41,7 @@ bool readNumber(const SceneState& state, const char* field, Real& target, std::v
         target = r.value;
         return true;
     }
-    addOpeningRejection(rejections, {field, "Fehler an Stelle " + std::to_string(r.errorPosition > 0 ? r.errorPosition : 1)});
+    addOpeningRejection(rejections, {field, numberRejectionMessage(r)});
     return false;
 }
 

@@ -398,9 +398,7 @@ void InputWindow::bindInput() {
 void InputWindow::startUp() {
     // The texts of the points, planes, lines and the family, and their
     // boxes unchecked (names, colours and a few boxes stay as they are).
-    const SceneState defaults = defaultInputEntries();
-    for (const auto& [name, text] : defaults.texts) edit(QString::fromStdString(name))->setText(QString::fromStdString(text));
-    for (const auto& [name, checked] : defaults.checks) checkBox(QString::fromStdString(name))->setChecked(checked);
+    applyControls(*this, defaultInputEntries());
     // Point marks in the picture.
     plotWindow_.viewState().pointMarkerSize = 3;
     plotWindow_.viewState().pointLabelSize = 10;

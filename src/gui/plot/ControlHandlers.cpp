@@ -12,6 +12,7 @@
 #include "gui/widgets/FieldReaders.h"
 #include "core/numbers/NumberTools.h"
 #include "core/canvas/ControlTables.h"
+#include "core/model/SceneOpening.h"
 #include "gui/plot/PlotWindow.h"
 #include "gui/plot/PlotImage.h"
 #include "gui/canvas/QImageCanvas.h"
@@ -247,16 +248,12 @@ bool PlotWindow::readStretchFactor() {
 }
 
 void PlotWindow::takeViewFromControls() {
-    takeZoomFromList();
-    view_.pointLabelSize = box("CheckBox_PunktBeschriftung_gross")->isChecked() ? 16 : 10;
-    view_.coordPlaneColor = coordPlaneColourPanel_->colour();
-    view_.gridColor = gridColourPanel_->colour();
-    view_.parallelPlaneColor = parallelPlaneColourPanel_->colour();
-    view_.cubeColor = cubeColourPanel_->colour();
-    view_.textString = pictureTextEdit_->text().toStdString();
-    view_.cubeEdge = kViewDefaults.cubeEdge;
-    readNumberField(cubeEdgeEdit_, view_.cubeEdge, feedback());
-    view_.planeStretch = kViewDefaults.planeStretch;
-    readStretchFactor();
+    // The same reading as opening a scene without windows, on the value
+    // the controls keep.
+    std::vector<FieldRejection> rejections;
+    ::readViewControls(controls(), view_, rejections);
+    for (const FieldRejection& r : rejections)
+        if (auto* field = findChild<QLineEdit*>(QString::fromStdString(r.field)))
+            reportRejectedNumberField(field, QString::fromStdString(r.message), feedback());
     readViewControls();
 }

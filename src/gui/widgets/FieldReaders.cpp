@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include "core/model/SceneInput.h"
 #include "core/numbers/NumberReader.h"
 
 namespace {
@@ -168,8 +169,7 @@ bool readNumberField(QLineEdit* field, Real& target, UserFeedback& feedback) {
         target = result.value;
         return true;
     }
-    const int position = result.errorPosition > 0 ? result.errorPosition : 1;
-    reportRejectedNumberField(field, QStringLiteral("Fehler an Stelle %1").arg(position), feedback);
+    reportRejectedNumberField(field, QString::fromStdString(numberRejectionMessage(result)), feedback);
     return false;
 }
 
