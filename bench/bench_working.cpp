@@ -25,21 +25,21 @@ namespace {
 
 // The start-up texts of every field the working reads ("1,5t" of g stays a
 // formula: its value is the decimal the Scene holds).
-working::FieldTexts startupTexts() {
+exact::FieldTexts startupTexts() {
     using namespace inputwindow;
-    working::FieldTexts texts;
+    exact::FieldTexts texts;
     for (int i = 0; i < PointCount; ++i)
-        for (int a = 0; a < 3; ++a) texts[working::pointFieldNames(i)[std::size_t(a)]] = kPoints[std::size_t(i)].startup[std::size_t(a)];
+        for (int a = 0; a < 3; ++a) texts[exact::pointFieldNames(i)[std::size_t(a)]] = kPoints[std::size_t(i)].startup[std::size_t(a)];
     for (const TripleRow* row : {&kSupportG, &kDirectionG, &kSupportH, &kDirectionH})
-        for (int a = 0; a < 3; ++a) texts[working::tripleFieldNames(row->prefix)[std::size_t(a)]] = row->startup[std::size_t(a)];
+        for (int a = 0; a < 3; ++a) texts[exact::tripleFieldNames(row->prefix)[std::size_t(a)]] = row->startup[std::size_t(a)];
     for (const CoordinatePlaneRow& row : kCoordinatePlanes)
-        for (int k = 0; k < 4; ++k) texts[working::coefficientFieldName(row.number, k)] = row.startup[std::size_t(k)];
+        for (int k = 0; k < 4; ++k) texts[exact::coefficientFieldName(row.number, k)] = row.startup[std::size_t(k)];
     for (const ParameterPlaneRow& row : kParameterPlanes) {
         const std::string n = std::to_string(row.number);
         for (int a = 0; a < 3; ++a) {
-            texts[working::tripleFieldNames("p" + n)[std::size_t(a)]] = row.p[std::size_t(a)];
-            texts[working::tripleFieldNames("u" + n)[std::size_t(a)]] = row.u[std::size_t(a)];
-            texts[working::tripleFieldNames("v" + n)[std::size_t(a)]] = row.v[std::size_t(a)];
+            texts[exact::tripleFieldNames("p" + n)[std::size_t(a)]] = row.p[std::size_t(a)];
+            texts[exact::tripleFieldNames("u" + n)[std::size_t(a)]] = row.u[std::size_t(a)];
+            texts[exact::tripleFieldNames("v" + n)[std::size_t(a)]] = row.v[std::size_t(a)];
         }
     }
     return texts;
@@ -47,7 +47,7 @@ working::FieldTexts startupTexts() {
 
 void BM_WorkingCore(benchmark::State& state) {
     const working::WorkingEntry& entry = working::workingEntries()[std::size_t(state.range(0))];
-    const working::FieldTexts texts = startupTexts();
+    const exact::FieldTexts texts = startupTexts();
     const CalculationButton* button = nullptr;
     for (const CalculationButton& b : calculationButtons())
         if (std::string(b.objectName) == entry.objectName) button = &b;
@@ -64,7 +64,7 @@ void BM_WorkingCore(benchmark::State& state) {
 // The worst case of reading g exactly: formulas in t whose values belong
 // to no t of a family of 1000 members, so that every member is tried.
 void BM_WorkingExactGSearch(benchmark::State& state) {
-    working::FieldTexts texts = startupTexts();
+    exact::FieldTexts texts = startupTexts();
     texts["Edit_t1"] = "0";
     texts["Edit_t2"] = "999";
     texts["Edit_Delta_t"] = "1";
@@ -72,7 +72,7 @@ void BM_WorkingExactGSearch(benchmark::State& state) {
         texts[name] = "(2t+1)/7";
     Scene scene;
     scene.lineSupport[LineG].x = 0.123L;
-    for (auto _ : state) benchmark::DoNotOptimize(working::buildExactScene(scene, texts));
+    for (auto _ : state) benchmark::DoNotOptimize(exact::buildExactScene(scene, texts));
 }
 
 // The click as the user makes it, output area cleared before each.

@@ -73,11 +73,11 @@ void addTriple(std::vector<SceneField>& fields, const std::array<std::string, 3>
 
 const std::vector<SceneField>& sceneFields() {
     using namespace inputwindow;
-    using working::tripleFieldNames;
+    using exact::tripleFieldNames;
     static const std::vector<SceneField> fields = [] {
         std::vector<SceneField> f;
         for (std::size_t i = 0; i < PointCount; ++i)
-            addTriple(f, working::pointFieldNames(int(i)), kPoints[i].startup, FieldReader::Number,
+            addTriple(f, exact::pointFieldNames(int(i)), kPoints[i].startup, FieldReader::Number,
                       [i](Scene& s) -> Vector3& { return s.points[i]; });
         f.push_back({"Edit_t1", kStartupT1, FieldReader::Number, [](Scene& s) -> Real& { return s.familyFrom; }});
         addTriple(f, tripleFieldNames(kSupportG.prefix), kSupportG.startup, FieldReader::Formula,
@@ -90,7 +90,7 @@ const std::vector<SceneField>& sceneFields() {
                   [](Scene& s) -> Vector3& { return s.lineDirection[LineH]; });
         for (const CoordinatePlaneRow& row : kCoordinatePlanes)
             for (std::size_t k = 0; k < 4; ++k)
-                f.push_back({working::coefficientFieldName(row.number, int(k)), row.startup[k], FieldReader::Number,
+                f.push_back({exact::coefficientFieldName(row.number, int(k)), row.startup[k], FieldReader::Number,
                              [plane = std::size_t(row.number), k](Scene& s) -> Real& { return s.planeCoeffs[plane][k]; }});
         for (const ParameterPlaneRow& row : kParameterPlanes) {
             const auto plane = std::size_t(row.number);
@@ -149,7 +149,7 @@ void deriveValues(Scene& s) {
 // The scene and the texts its fields show.
 struct FieldScene {
     Scene scene;
-    working::FieldTexts texts;
+    exact::FieldTexts texts;
 };
 
 FieldScene sceneFromText(std::string_view text) {

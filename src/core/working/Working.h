@@ -10,9 +10,12 @@
 
 #include "core/output/OutputLog.h"
 #include "core/model/Scene.h"
-#include "core/working/ExactScene.h"
+#include "core/exact/ExactScene.h"
 
 namespace working {
+
+// The working writes out the exact numbers and vectors it computes with.
+using namespace exact;
 
 class Sheet;
 

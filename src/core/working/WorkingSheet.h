@@ -10,9 +10,12 @@
 #include <vector>
 
 #include "core/output/OutputLog.h"
-#include "core/working/WorkingVector.h"
+#include "core/exact/ExactVector.h"
 
 namespace working {
+
+// The working writes out the exact numbers and vectors it computes with.
+using namespace exact;
 
 inline constexpr int kWorkingWidth = kOutputColumns;
 inline constexpr Colour kWorkingColour = Colours::Teal;

@@ -5,9 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "core/working/WorkingVector.h"
+#include "core/exact/ExactVector.h"
 
 namespace working {
+
+// The working writes out the exact numbers and vectors it computes with.
+using namespace exact;
 
 // Longest fraction text written as a fraction; a longer one is written as a
 // decimal so that the lines keep to the output area's width.

@@ -24,7 +24,7 @@
 #include "core/output/OutputLog.h"
 #include "core/model/InputWindowTables.h"
 #include "core/model/SceneInput.h"
-#include "core/working/ExactScene.h"
+#include "core/exact/ExactScene.h"
 
 #ifndef SPATIUM_GOLDEN_FILE
 #error "SPATIUM_GOLDEN_FILE must name the golden data"
@@ -91,21 +91,21 @@ public:
         const std::pair<int, Vec> points[] = {{PointA, A}, {PointB, B}, {PointC, C}, {PointD, D},
                                                {PointE, point()}, {PointF, point()}, {PointS, S},
                                                {PointP, P}, {PointQ, Q2}};
-        for (const auto& [i, v] : points) triple(working::pointFieldNames(i), v);
-        triple(working::tripleFieldNames(inputwindow::kSupportG.prefix), pg);
-        triple(working::tripleFieldNames(inputwindow::kDirectionG.prefix), vg);
-        triple(working::tripleFieldNames(inputwindow::kSupportH.prefix), ph);
-        triple(working::tripleFieldNames(inputwindow::kDirectionH.prefix), vh);
+        for (const auto& [i, v] : points) triple(exact::pointFieldNames(i), v);
+        triple(exact::tripleFieldNames(inputwindow::kSupportG.prefix), pg);
+        triple(exact::tripleFieldNames(inputwindow::kDirectionG.prefix), vg);
+        triple(exact::tripleFieldNames(inputwindow::kSupportH.prefix), ph);
+        triple(exact::tripleFieldNames(inputwindow::kDirectionH.prefix), vh);
         for (int k = 0; k < 4; ++k) {
-            texts_[working::coefficientFieldName(PlaneE1, k)] = text(e1[std::size_t(k)]);
-            texts_[working::coefficientFieldName(PlaneE2, k)] = text(e2[std::size_t(k)]);
+            texts_[exact::coefficientFieldName(PlaneE1, k)] = text(e1[std::size_t(k)]);
+            texts_[exact::coefficientFieldName(PlaneE2, k)] = text(e2[std::size_t(k)]);
         }
-        triple(working::tripleFieldNames("p3"), p3);
-        triple(working::tripleFieldNames("u3"), u3);
-        triple(working::tripleFieldNames("v3"), v3);
-        triple(working::tripleFieldNames("p4"), p4);
-        triple(working::tripleFieldNames("u4"), u4);
-        triple(working::tripleFieldNames("v4"), v4);
+        triple(exact::tripleFieldNames("p3"), p3);
+        triple(exact::tripleFieldNames("u3"), u3);
+        triple(exact::tripleFieldNames("v3"), v3);
+        triple(exact::tripleFieldNames("p4"), p4);
+        triple(exact::tripleFieldNames("u4"), u4);
+        triple(exact::tripleFieldNames("v4"), v4);
         SceneState input;
         input.texts = texts_;
         return input;

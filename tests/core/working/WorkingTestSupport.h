@@ -19,7 +19,7 @@
 #include "core/working/Working.h"
 #include "core/working/WorkingSheet.h"
 
-using working::FieldTexts;
+using exact::FieldTexts;
 
 struct TypedScene {
     Scene scene;
@@ -50,7 +50,7 @@ struct TypedScene {
     }
 
     void triple(const std::string& prefix, Vector3& target, const std::array<std::string, 3>& texts3) {
-        const auto names = working::tripleFieldNames(prefix);
+        const auto names = exact::tripleFieldNames(prefix);
         for (int a = 0; a < 3; ++a) {
             texts[names[std::size_t(a)]] = texts3[std::size_t(a)];
             axisValue(target, a) = read(texts3[std::size_t(a)]);
@@ -59,7 +59,7 @@ struct TypedScene {
 
     // A point, then E5, AD and g2 derived from the points.
     void point(int point, const std::string& x, const std::string& y, const std::string& z) {
-        const auto names = working::pointFieldNames(point);
+        const auto names = exact::pointFieldNames(point);
         const std::array<std::string, 3> xyz = {x, y, z};
         for (int a = 0; a < 3; ++a) {
             texts[names[std::size_t(a)]] = xyz[std::size_t(a)];
@@ -94,7 +94,7 @@ struct TypedScene {
     // E1 or E2.
     void coefficients(int plane, const std::array<std::string, 4>& k) {
         for (int i = 0; i < 4; ++i) {
-            texts[working::coefficientFieldName(plane, i)] = k[std::size_t(i)];
+            texts[exact::coefficientFieldName(plane, i)] = k[std::size_t(i)];
             scene.planeCoeffs[std::size_t(plane)][std::size_t(i)] = read(k[std::size_t(i)]);
         }
     }

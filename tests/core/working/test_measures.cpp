@@ -344,7 +344,7 @@ TEST(MeasureWorking, HugeFormulasInGGoOnInDecimalsQuickly) {
     }
     for (const std::string& formula : formulas) {
         TypedScene t;
-        const std::string field = working::tripleFieldNames(inputwindow::kDirectionG.prefix)[2];
+        const std::string field = exact::tripleFieldNames(inputwindow::kDirectionG.prefix)[2];
         t.texts[field] = formula;
         Real value = 1;
         if (readExpression(formula, value).outcome != ReadExpressionOutcome::Ok) value = 1;
@@ -361,7 +361,7 @@ TEST(MeasureWorking, HugeFormulasInGGoOnInDecimalsQuickly) {
             expectCleanWorking(run);
             ASSERT_GE(run.working.size(), 2u);
             if (formula.rfind("9^64^64", 0) == 0) {
-                EXPECT_EQ(run.working[1], working::kBeyondExactBoundSentence);
+                EXPECT_EQ(run.working[1], exact::kBeyondExactBoundSentence);
             }
         }
     }

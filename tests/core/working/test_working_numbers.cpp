@@ -138,8 +138,8 @@ TEST(WorkingNumbers, LongLinesWrapBeforeOperatorsWithinSixtyColumns) {
 }  // namespace
 
 #include "core/numbers/Evaluator.h"
-#include "core/working/ExactFormula.h"
-#include "core/working/ExactScene.h"
+#include "core/exact/ExactFormula.h"
+#include "core/exact/ExactScene.h"
 
 namespace {
 
@@ -151,7 +151,7 @@ TEST(WorkingNumbers, FormulasOfGHaveTheEvaluatorsValueExactly) {
         {"3(t-2)", "-3"}, {"2^-1", "1/2"}, {"x+1", "1"}, {"0,2t³+t", "6/5"},
     };
     for (const auto& [text, value] : exact) {
-        const std::optional<mpq_class> q = working::exactFormulaValue(text, mpq_class(1));
+        const std::optional<mpq_class> q = exact::exactFormulaValue(text, mpq_class(1));
         ASSERT_TRUE(q.has_value()) << text;
         EXPECT_EQ(q->get_str(), value) << text;
         const EvaluationResult r = evaluateExpression(text, 0, 1);
@@ -162,20 +162,20 @@ TEST(WorkingNumbers, FormulasOfGHaveTheEvaluatorsValueExactly) {
     const std::vector<std::string> none = {"w(2)", "pi", "30°", "t^(1/2)", "1/(t-1)", "e^t", "sin(t)", "2t+", "",
                                            "  7", std::string(100000, '(') + "1" + std::string(100000, ')')};
     for (const std::string& text : none)
-        EXPECT_FALSE(working::exactFormulaValue(text, mpq_class(1)).has_value()) << text.substr(0, 20);
+        EXPECT_FALSE(exact::exactFormulaValue(text, mpq_class(1)).has_value()) << text.substr(0, 20);
 }
 
 // g holds its values at t1 after the start-up, at t = 0 after a field of g
 // was left, and at a later t after the family was drawn: each is found.
 TEST(WorkingNumbers, GIsExactAtTheParameterItsValuesBelongTo) {
-    working::FieldTexts texts = {{"Edit_t1", "1"}, {"Edit_t2", "3"}, {"Edit_Delta_t", "0,5"},
+    exact::FieldTexts texts = {{"Edit_t1", "1"}, {"Edit_t2", "3"}, {"Edit_Delta_t", "0,5"},
                                  {"Edit_ugx", "t/3"}, {"Edit_vgx", "1,5t"}, {"Edit_vgy", "w(t+1)"}};
     for (const auto& [t, direction] : {std::pair{1.0L, "3/2"}, std::pair{0.0L, "0"}, std::pair{2.5L, "15/4"}}) {
         Scene scene;
         scene.lineSupport[LineG].x = t / 3;
         scene.lineDirection[LineG].x = 1.5L * t;
         scene.lineDirection[LineG].y = std::sqrt(t + 1);
-        const working::ExactScene e = working::buildExactScene(scene, texts);
+        const exact::ExactScene e = exact::buildExactScene(scene, texts);
         EXPECT_TRUE(e.lineSupport[LineG][0].isExact()) << static_cast<double>(t);
         EXPECT_EQ(rationalToReal(e.lineSupport[LineG][0].rational()), t / 3);
         EXPECT_EQ(working::toText(e.lineDirection[LineG][0]), direction);
@@ -184,7 +184,7 @@ TEST(WorkingNumbers, GIsExactAtTheParameterItsValuesBelongTo) {
     // A value that belongs to no t of the family: decimals.
     Scene scene;
     scene.lineSupport[LineG].x = 0.7L;
-    EXPECT_FALSE(working::buildExactScene(scene, texts).lineSupport[LineG][0].isExact());
+    EXPECT_FALSE(exact::buildExactScene(scene, texts).lineSupport[LineG][0].isExact());
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 #pragma once
-// Vectors of the working: three numbers, exact or decimal each, with the
+// Exact vectors: three numbers, exact or decimal each, with the
 // operations the school solutions write out.
 #include <array>
 #include <optional>
 
-#include "core/working/WorkingNumber.h"
+#include "core/exact/ExactNumber.h"
 
-namespace working {
+namespace exact {
 
 struct Vec {
     std::array<Number, 3> c;
@@ -35,4 +35,4 @@ std::optional<Vec> wholeDirection(const Vec& v);
 // The names of the axes, for the component equations.
 inline constexpr std::array<const char*, 3> kAxisNames = {"x", "y", "z"};
 
-}  // namespace working
+}  // namespace exact

@@ -1,4 +1,4 @@
-#include "core/working/WorkingNumber.h"
+#include "core/exact/ExactNumber.h"
 
 #include <cmath>
 #include <limits>
@@ -8,7 +8,7 @@
 #include "core/numbers/DecimalConversion.h"
 #include "core/numbers/NumberReader.h"
 
-namespace working {
+namespace exact {
 
 Number Number::exact(const mpq_class& q) {
     Number n;
@@ -235,4 +235,4 @@ std::optional<Number> exactSquareRoot(const Number& square) {
     return Number::exact(mpq_class(sqrt(n), sqrt(d)));
 }
 
-}  // namespace working
+}  // namespace exact

@@ -1,4 +1,4 @@
-#include "core/working/ExactScene.h"
+#include "core/exact/ExactScene.h"
 
 #include <cmath>
 #include <optional>
@@ -6,9 +6,9 @@
 
 #include "core/model/InputWindowTables.h"
 #include "core/render/LineDrawing.h"
-#include "core/working/ExactFormula.h"
+#include "core/exact/ExactFormula.h"
 
-namespace working {
+namespace exact {
 
 using inputwindow::kAxisLetters;
 
@@ -179,4 +179,4 @@ ExactScene buildExactScene(const Scene& scene, const FieldTexts& texts) {
     return e;
 }
 
-}  // namespace working
+}  // namespace exact

@@ -11,7 +11,7 @@
 
 #include <string>
 
-namespace working {
+namespace exact {
 
 // A formula read once, to be evaluated at several t.
 class ExactFormula {
@@ -31,4 +31,4 @@ private:
 
 std::optional<mpq_class> exactFormulaValue(std::string_view text, const mpq_class& t);
 
-}  // namespace working
+}  // namespace exact

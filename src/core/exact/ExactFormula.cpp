@@ -1,4 +1,4 @@
-#include "core/working/ExactFormula.h"
+#include "core/exact/ExactFormula.h"
 
 #include <algorithm>
 #include <string>
@@ -6,9 +6,9 @@
 #include "core/numbers/ExpressionErrors.h"
 #include "core/numbers/ExpressionPreprocessor.h"
 #include "core/numbers/OperatorPrecedence.h"
-#include "core/working/WorkingNumber.h"
+#include "core/exact/ExactNumber.h"
 
-namespace working {
+namespace exact {
 
 namespace {
 
@@ -149,4 +149,4 @@ std::optional<mpq_class> exactFormulaValue(std::string_view text, const mpq_clas
     return ExactFormula(text).valueAt(t);
 }
 
-}  // namespace working
+}  // namespace exact

@@ -1,6 +1,6 @@
-#include "core/working/WorkingVector.h"
+#include "core/exact/ExactVector.h"
 
-namespace working {
+namespace exact {
 
 Vec makeVec(const Number& x, const Number& y, const Number& z) { return Vec{{x, y, z}}; }
 
@@ -42,4 +42,4 @@ std::optional<Vec> wholeDirection(const Vec& v) {
     return factor * whole;
 }
 
-}  // namespace working
+}  // namespace exact

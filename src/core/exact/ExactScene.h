@@ -11,9 +11,9 @@
 #include <string>
 
 #include "core/model/Scene.h"
-#include "core/working/WorkingVector.h"
+#include "core/exact/ExactVector.h"
 
-namespace working {
+namespace exact {
 
 // Texts of the input window's fields by objectName ("Edit_Punkt1_x" ...).
 using FieldTexts = std::map<std::string, std::string>;
@@ -40,4 +40,4 @@ std::array<std::string, 3> pointFieldNames(int point);
 std::array<std::string, 3> tripleFieldNames(const std::string& prefix);
 std::string coefficientFieldName(int plane, int k);
 
-}  // namespace working
+}  // namespace exact

@@ -1,5 +1,5 @@
 #pragma once
-// The numbers of the working: exact fractions where the inputs are exact,
+// The numbers of the verdicts and the working: exact fractions where the inputs are exact,
 // decimals where an input has no exact form (a formula such as w(2), a field
 // whose value disagrees with what the calculation uses, a value beyond the
 // exact range). Arithmetic with a decimal gives a decimal. A decimal keeps
@@ -13,7 +13,7 @@
 
 #include "core/numbers/Real.h"
 
-namespace working {
+namespace exact {
 
 // Exact numbers are kept to this many bits in numerator and denominator.
 // Inputs beyond it (a formula of g such as 9^64^64^64) have no exact value,
@@ -81,4 +81,4 @@ std::optional<Number> exactSquareRoot(const Number& square);
 // The root of |square| to well beyond the digits shown, as a decimal.
 Number approxSquareRoot(const Number& square);
 
-}  // namespace working
+}  // namespace exact
