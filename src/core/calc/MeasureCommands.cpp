@@ -78,10 +78,11 @@ void appendAltitudeFoot(OutputLog& log, const char* label, const Vector3& P, con
 // 'Höhenfußpunkt:  F(x/y/z)': the foot of S on the plane through A spanned
 // by AB and AC.
 void appendPyramidFoot(OutputLog& log, const Vector3& A, const Vector3& AB, const Vector3& AC,
-                       const Vector3& S) {
+                       const Vector3& S, const exact::ExactScene& exact) {
     log.appendText("Höhenfußpunkt:  ");
     const Vector3 foot = footOnPlane(A, AB, AC, S);
-    if (isNullVector(crossProduct(AB, AC)) || !isFiniteVector(foot)) {
+    if (exact::areParallel(exact.planeSpanU[PlaneE5], exact.planeSpanV[PlaneE5]) ||
+        isNullVector(crossProduct(AB, AC)) || !isFiniteVector(foot)) {
         log.appendLine("nicht definiert, da A, B und C auf einer Geraden liegen !");
         return;
     }
@@ -202,13 +203,19 @@ void triangleCommand(const Scene& scene, OutputLog& log) {
                                {SymbolGlyph::Gamma, k.AC, BC}});
 }
 
-void quadrilateralCommand(Scene& scene, OutputLog& log) {
+// ABCD lies in one plane: AB, AC and AD are coplanar, decided exactly.
+bool abcdIsPlanar(const exact::ExactScene& exact) {
+    const exact::Vec& A = exact.points[PointA];
+    return exact::areCoplanar(exact.points[PointB] - A, exact.points[PointC] - A, exact.points[PointD] - A);
+}
+
+void quadrilateralCommand(Scene& scene, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
     const Vector3 AD = refreshAD(scene);
     const Corners k = cornersOf(scene);
     const Vector3 BC = vectorFromTo(k.B, k.C);
     const Vector3 CD = vectorFromTo(k.C, k.D);
-    if (areCoplanar(k.AB, k.AC, AD))
+    if (abcdIsPlanar(exact))
         log.appendLine("A_Viereck_ABCD = " + resultText(3, quadrilateralArea(k.AB, k.AC, AD)));
     else
         log.appendLine("A_ABCD nicht berechenbar, da ABCD keine Ebene !");
@@ -236,34 +243,34 @@ void prismABCCommand(const Scene& scene, OutputLog& log) {
     log.appendLine("V_Prisma_ABC_AS = " + resultText(3, triangularPrismVolume(k.SA, k.SB, k.SC)));
 }
 
-void prismABCDCommand(Scene& scene, OutputLog& log) {
+void prismABCDCommand(Scene& scene, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
     const Vector3 AD = refreshAD(scene);
     const Corners k = cornersOf(scene);
-    if (areCoplanar(k.AB, k.AC, AD))
+    if (abcdIsPlanar(exact))
         log.appendLine("V_Prisma_ABCD_AS = " +
                        resultText(3, quadPrismVolume(k.SA, k.SB, k.SC, k.SD)));
     else
         log.appendLine("ABCD ist keine Ebene !");
 }
 
-void pyramidABCSCommand(const Scene& scene, OutputLog& log) {
+void pyramidABCSCommand(const Scene& scene, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
     const Corners k = cornersOf(scene);
     log.appendLine("V_Pyr_ABCS = " + resultText(3, triangularPyramidVolume(k.SA, k.SB, k.SC)));
-    appendPyramidFoot(log, k.A, k.AB, k.AC, k.S);
+    appendPyramidFoot(log, k.A, k.AB, k.AC, k.S, exact);
 }
 
-void pyramidABCDSCommand(Scene& scene, OutputLog& log) {
+void pyramidABCDSCommand(Scene& scene, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
     const Vector3 AD = refreshAD(scene);
     const Corners k = cornersOf(scene);
-    if (!areCoplanar(k.AB, k.AC, AD)) {
+    if (!abcdIsPlanar(exact)) {
         log.appendLine("ABCD ist keine Ebene !");
         return;
     }
     log.appendLine("V_Pyr_ABCDS = " + resultText(3, quadPyramidVolume(k.SA, k.SB, k.SC, k.SD)));
-    appendPyramidFoot(log, k.A, k.AB, k.AC, k.S);
+    appendPyramidFoot(log, k.A, k.AB, k.AC, k.S, exact);
 }
 
 void spatCommand(const Scene& scene, OutputLog& log) {
@@ -272,13 +279,15 @@ void spatCommand(const Scene& scene, OutputLog& log) {
     log.appendLine("V_Spat_AB_AC_AS = " + resultText(3, spatVolume(k.AB, k.AC, k.SA)));
 }
 
-CommandOutcome coplanarityCommand(Scene& scene, OutputLog& log) {
+CommandOutcome coplanarityCommand(Scene& scene, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
     const Vector3& AB = scene.planeSpanU[PlaneE5];
     const Vector3& AC = scene.planeSpanV[PlaneE5];
     const Vector3& AD = scene.vectorAD;
+    const exact::Vec& exactAB = exact.planeSpanU[PlaneE5];
+    const exact::Vec& exactAC = exact.planeSpanV[PlaneE5];
     log.appendLine(" ");
-    if (!areCoplanar(AB, AC, AD)) {
+    if (!exact::areCoplanar(exactAB, exactAC, exact.vectorAD)) {
         log.appendLine("AB,AC,AD sind nicht komplanar !");
         return {};
     }
@@ -292,10 +301,8 @@ CommandOutcome coplanarityCommand(Scene& scene, OutputLog& log) {
 
     CommandOutcome outcome;
     outcome.labelsChanged = true;
-    // No pivot for AC: AC is a multiple of AB (or AB is null), so r and t
-    // are not determined. The entry is tested with the tolerance because the
-    // elimination leaves rounding residue there rather than an exact zero.
-    if (isNearZero(M(2, 2))) {
+    // AC a multiple of AB (or AB null): r and t are not determined.
+    if (exact::areParallel(exactAB, exactAC)) {
         scene.coplanarValid = false;
         log.appendText("Gleichung: AD = r");
         log.appendSymbol(SymbolGlyph::Dot);
@@ -307,8 +314,15 @@ CommandOutcome coplanarityCommand(Scene& scene, OutputLog& log) {
         outcome.labelT = "t=";
         return outcome;
     }
-    const Real r = M(1, 3);
-    const Real t = M(2, 3);
+    Real r = M(1, 3);
+    Real t = M(2, 3);
+    if (isNearZero(M(2, 2))) {
+        // The elimination found no pivot for AC although AB and AC are not
+        // parallel (tiny components): AD = r AB + t AC in closed form.
+        const Vector3 n = crossProduct(AB, AC);
+        r = dotProduct(crossProduct(AD, AC), n) / dotProduct(n, n);
+        t = dotProduct(crossProduct(AB, AD), n) / dotProduct(n, n);
+    }
     const FractionParts rf = asFraction(r);
     const FractionParts tf = asFraction(t);
     scene.coplanarR = rf.p / rf.q;

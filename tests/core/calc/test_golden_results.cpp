@@ -180,10 +180,11 @@ private:
 
 // --- Result blocks --------------------------------------------------------------
 
-std::vector<std::string> resultBlock(const CalculationButton& button, const Scene& read) {
+std::vector<std::string> resultBlock(const CalculationButton& button, const Scene& read,
+                                     const exact::ExactScene& exact) {
     Scene scene = read;
     PlainTextOutputLog log;
-    button.run(scene, log);
+    button.run(scene, exact, log);
     return log.lines();
 }
 
@@ -193,10 +194,11 @@ std::string recordScene(const SceneState& input) {
     std::string out = "#scene\n";
     for (const auto& [name, text] : input.texts) out += name + "=" + text + "\n";
     const Scene scene = readScene(input, Scene()).scene;
+    const exact::ExactScene exact = exact::buildExactScene(scene, input.texts);
     for (const CalculationButton& button : calculationButtons()) {
         if (std::string(button.objectName) == "SpeedButton_ClearRichEdit") continue;
         out += std::string(">") + button.objectName + "\n";
-        for (const std::string& line : resultBlock(button, scene)) out += "|" + line + "\n";
+        for (const std::string& line : resultBlock(button, scene, exact)) out += "|" + line + "\n";
     }
     return out;
 }

@@ -1,0 +1,64 @@
+#include "core/exact/ExactVerdicts.h"
+
+namespace exact {
+
+ExactPlane planeOf(const ExactScene& scene, int plane, bool useE3Copies) {
+    ExactPlane e;
+    const auto index = std::size_t(plane);
+    if (plane == PlaneE1 || plane == PlaneE2) {
+        const auto& k = scene.planeCoeffs[index];
+        e.n = makeVec(k[0], k[1], k[2]);
+        e.d = k[3];
+        e.isPlane = !isNull(e.n);
+        return e;
+    }
+    const bool copies = useE3Copies && plane == PlaneE3;
+    const Vec& u = copies ? scene.e3SpanCopyU : scene.planeSpanU[index];
+    const Vec& v = copies ? scene.e3SpanCopyV : scene.planeSpanV[index];
+    e.n = cross(u, v);
+    e.d = dot(e.n, scene.planeSupport[index]);
+    e.isPlane = !isNull(u) && !isNull(v) && !isNull(e.n);
+    return e;
+}
+
+CoordinateForm withExactZeros(CoordinateForm form, const ExactPlane& plane) {
+    if (plane.n[0].isExact() && plane.n[0].isZero()) form.a = 0;
+    if (plane.n[1].isExact() && plane.n[1].isZero()) form.b = 0;
+    if (plane.n[2].isExact() && plane.n[2].isZero()) form.c = 0;
+    if (plane.d.isExact() && plane.d.isZero()) form.d = 0;
+    return form;
+}
+
+bool areParallel(const Vec& a, const Vec& b) { return isNull(cross(a, b)); }
+
+bool areCoplanar(const Vec& a, const Vec& b, const Vec& c) { return triple(a, b, c).isZero(); }
+
+std::uint8_t pointOnLineStatus(const Vec& S, const Vec& p, const Vec& u) {
+    return areParallel(u, S - p) ? 2 : 1;
+}
+
+std::uint8_t pointInPlaneStatus(const Vec& S, const ExactPlane& plane) {
+    return sameValue(dot(plane.n, S), plane.d) ? 2 : 1;
+}
+
+std::uint8_t lineLineStatus(const Vec& p, const Vec& u, const Vec& q, const Vec& v) {
+    const Vec w = q - p;
+    if (areParallel(u, v)) return areParallel(u, w) ? 0 : 1;
+    return areCoplanar(w, u, v) ? 2 : 3;
+}
+
+std::uint8_t linePlaneStatus(const Vec& p, const Vec& u, const ExactPlane& plane) {
+    if (!dot(plane.n, u).isZero()) return 2;
+    return sameValue(dot(plane.n, p), plane.d) ? 0 : 1;
+}
+
+std::uint8_t planePlaneStatus(const ExactPlane& first, const ExactPlane& second) {
+    if (!areParallel(first.n, second.n)) return 2;
+    // Parallel normals: the same plane when (n1, d1) and (n2, d2) are
+    // proportional, that is d1·n2 = d2·n1.
+    return isNull(first.d * second.n - second.d * first.n) ? 0 : 1;
+}
+
+ExactScene decimalsOf(const Scene& scene) { return buildExactScene(scene, {}); }
+
+}  // namespace exact
