@@ -13,10 +13,14 @@ ExactPlane planeOf(const ExactScene& scene, int plane, bool useE3Copies) {
         return e;
     }
     const bool copies = useE3Copies && plane == PlaneE3;
-    const Vec& u = copies ? scene.e3SpanCopyU : scene.planeSpanU[index];
-    const Vec& v = copies ? scene.e3SpanCopyV : scene.planeSpanV[index];
+    return planeThrough(scene.planeSupport[index], copies ? scene.e3SpanCopyU : scene.planeSpanU[index],
+                        copies ? scene.e3SpanCopyV : scene.planeSpanV[index]);
+}
+
+ExactPlane planeThrough(const Vec& p, const Vec& u, const Vec& v) {
+    ExactPlane e;
     e.n = cross(u, v);
-    e.d = dot(e.n, scene.planeSupport[index]);
+    e.d = dot(e.n, p);
     e.isPlane = !isNull(u) && !isNull(v) && !isNull(e.n);
     return e;
 }

@@ -24,6 +24,8 @@ struct ExactPlane {
 // E1 .. E5; E3 takes the copies of its spanning vectors the point test uses
 // when useE3Copies is set.
 ExactPlane planeOf(const ExactScene& scene, int plane, bool useE3Copies = false);
+// The plane p + r u + s v.
+ExactPlane planeThrough(const Vec& p, const Vec& u, const Vec& v);
 
 // A coordinate form computed in floats with the coefficients that are
 // exactly zero set to 0: a cross product of exactly parallel-to-an-axis
