@@ -86,8 +86,48 @@ Real parallelogramArea(const Vector3& a, const Vector3& b) { return vectorLength
 
 Real triangleArea(const Vector3& a, const Vector3& b) { return vectorLength(crossProduct(a, b)) / 2; }
 
+Vector3 quadrilateralAreaVector(const Vector3& a, const Vector3& b, const Vector3& c) {
+    return scaleVector(addVectors(crossProduct(a, b), crossProduct(b, c)), 0.5L);
+}
+
 Real quadrilateralArea(const Vector3& a, const Vector3& b, const Vector3& c) {
-    return (vectorLength(crossProduct(a, b)) + vectorLength(crossProduct(b, c))) / 2;
+    return vectorLength(quadrilateralAreaVector(a, b, c));
+}
+
+namespace {
+
+// R and S lie on different sides of the line PQ in their common plane:
+// the triangles PQR and PQS turn opposite ways. A triangle without area
+// (a point on the line, or P = Q) decides nothing.
+bool onDifferentSides(const Vector3& P, const Vector3& Q, const Vector3& R, const Vector3& S) {
+    const Vector3 PQ = vectorFromTo(P, Q);
+    const Vector3 r = crossProduct(PQ, vectorFromTo(P, R));
+    const Vector3 s = crossProduct(PQ, vectorFromTo(P, S));
+    if (isNearZero(vectorLength(r)) || isNearZero(vectorLength(s))) return false;
+    return dotProduct(r, s) < 0;
+}
+
+bool segmentsCross(const Vector3& P, const Vector3& Q, const Vector3& R, const Vector3& S) {
+    return onDifferentSides(P, Q, R, S) && onDifferentSides(R, S, P, Q);
+}
+
+}  // namespace
+
+QuadrilateralShape quadrilateralShape(const Vector3& a, const Vector3& b, const Vector3& c) {
+    QuadrilateralShape shape;
+    const Vector3 A = makeVector(0, 0, 0);
+    shape.sidesCross = segmentsCross(A, a, b, c) || segmentsCross(a, b, c, A);
+    if (shape.sidesCross) return shape;
+    const Vector3 normal = quadrilateralAreaVector(a, b, c);
+    if (isNearZero(vectorLength(normal))) return shape;
+    // Edges in the order of the corners: AB, BC, CD, DA. The corner at the
+    // end of edge i turns against the normal when it is over 180 degrees.
+    const Vector3 edges[4] = {a, vectorFromTo(a, b), vectorFromTo(b, c), scaleVector(c, -1)};
+    for (int i = 0; i < 4; ++i) {
+        const Vector3 turn = crossProduct(edges[i], edges[(i + 1) % 4]);
+        if (!isNearZero(vectorLength(turn)) && dotProduct(turn, normal) < 0) shape.reflex[std::size_t((i + 1) % 4)] = true;
+    }
+    return shape;
 }
 
 Real spatVolume(const Vector3& a, const Vector3& b, const Vector3& c) {
@@ -98,8 +138,10 @@ Real triangularPrismVolume(const Vector3& a, const Vector3& b, const Vector3& c)
     return std::fabs(dotProduct(a, crossProduct(b, c))) / 2;
 }
 
+// Where both products have one sign, |x + y| is |x| + |y| to the last bit,
+// so a convex base gives the volume of its two triangular parts.
 Real quadPrismVolume(const Vector3& a, const Vector3& b, const Vector3& c, const Vector3& d) {
-    return (std::fabs(dotProduct(a, crossProduct(b, c))) + std::fabs(dotProduct(a, crossProduct(c, d)))) / 2;
+    return std::fabs(dotProduct(a, crossProduct(b, c)) + dotProduct(a, crossProduct(c, d))) / 2;
 }
 
 Real triangularPyramidVolume(const Vector3& a, const Vector3& b, const Vector3& c) {
@@ -107,7 +149,7 @@ Real triangularPyramidVolume(const Vector3& a, const Vector3& b, const Vector3& 
 }
 
 Real quadPyramidVolume(const Vector3& a, const Vector3& b, const Vector3& c, const Vector3& d) {
-    return std::fabs(dotProduct(a, crossProduct(b, c))) / 6 + std::fabs(dotProduct(a, crossProduct(c, d))) / 6;
+    return std::fabs(dotProduct(a, crossProduct(b, c)) / 6 + dotProduct(a, crossProduct(c, d)) / 6);
 }
 
 bool hasIntegerComponents(const Vector3& v) {
