@@ -33,6 +33,7 @@ struct InteriorAngle {
     SymbolGlyph sign;
     Vector3 first;
     Vector3 second;
+    bool reflex = false;  // over 180°: the full turn minus the angle between the edges
 };
 
 // 'Innenwinkel:  α=90°  β=36,87°  γ=53,13°   ' to 2 decimals. An angle at a
@@ -47,6 +48,7 @@ void appendInteriorAngles(OutputLog& log, const std::vector<InteriorAngle>& angl
         log.appendSymbol(angle.sign);
         switch (angleDegrees(angle.first, angle.second, degrees)) {
             case AngleOutcome::Defined:
+                if (angle.reflex) degrees = 360 - degrees;
                 log.appendText("=" + resultNumberText(roundToDigits(degrees, 2)) + "°  ");
                 break;
             case AngleOutcome::NullVector:
@@ -108,6 +110,45 @@ Corners cornersOf(const Scene& scene) {
     k.SC = vectorFromTo(k.S, k.C);
     k.SD = vectorFromTo(k.S, k.D);
     return k;
+}
+
+// Whether A, B, C and D lie in one plane, decided in one place for the
+// quadrilateral and the two bodies over it.
+bool abcdIsPlanar(const Corners& k, const Vector3& AD) { return areCoplanar(k.AB, k.AC, AD); }
+
+// What the quadrilateral and the bodies over it say instead of a measure
+// when two opposite sides of ABCD cross.
+std::string sidesCrossText(const std::string& measure) {
+    return measure + " nicht berechenbar, da sich die Seiten von ABCD überschneiden !";
+}
+
+constexpr const char* kCornerNames[4] = {"A", "B", "C", "D"};
+
+// 'Diagonalenschnittpunkt:  S(x/y/z)'. A quadrilateral that is not convex
+// has diagonals that do not meet: S, where their lines meet, lies outside,
+// on the extension of the diagonal from the corner over 180°. Crossing
+// sides leave no diagonal inside at all. Outside a plane the shape has
+// neither.
+void appendDiagonalIntersection(OutputLog& log, const Corners& k, const QuadrilateralShape& shape) {
+    log.appendText("Diagonalenschnittpunkt:  S");
+    if (shape.sidesCross) {
+        log.appendLine(" nicht vorhanden, da ABCD sich überschneidet !");
+        return;
+    }
+    bool noIntersection = true;
+    Vector3 S;
+    diagonalIntersection(k.A, k.B, k.C, k.D, noIntersection, S);
+    if (noIntersection) {
+        log.appendLine(" nicht vorhanden, da ABCD keine Ebene !");
+        return;
+    }
+    log.appendLine(resultVectorText(S));
+    for (std::size_t corner = 0; corner < 4; ++corner)
+        if (shape.reflex[corner]) {
+            log.appendLine(std::string("S liegt außerhalb von ABCD, da der Innenwinkel bei ") + kCornerNames[corner] +
+                           " überstumpf ist !");
+            return;
+        }
 }
 
 // AD = D - A for the calculation. The Scene keeps what AD's read-only field
@@ -208,26 +249,27 @@ void quadrilateralCommand(Scene& scene, OutputLog& log) {
     const Corners k = cornersOf(scene);
     const Vector3 BC = vectorFromTo(k.B, k.C);
     const Vector3 CD = vectorFromTo(k.C, k.D);
-    if (areCoplanar(k.AB, k.AC, AD))
-        log.appendLine("A_Viereck_ABCD = " + resultText(3, quadrilateralArea(k.AB, k.AC, AD)));
-    else
+    const bool planar = abcdIsPlanar(k, AD);
+    // Outside a plane there is no inside of ABCD: the angles stay those
+    // between the edges.
+    const QuadrilateralShape shape = planar ? quadrilateralShape(k.AB, k.AC, AD) : QuadrilateralShape();
+    if (!planar)
         log.appendLine("A_ABCD nicht berechenbar, da ABCD keine Ebene !");
+    else if (shape.sidesCross)
+        log.appendLine(sidesCrossText("A_ABCD"));
+    else
+        log.appendLine("A_Viereck_ABCD = " + resultText(3, quadrilateralArea(k.AB, k.AC, AD)));
     log.appendLine("Seitenlängen:  AB=" + resultText(3, vectorLength(k.AB)) +
                    "  BC=" + resultText(3, vectorLength(BC)) +
                    "  CD=" + resultText(3, vectorLength(CD)) +
                    "  AD=" + resultText(3, vectorLength(AD)));
-    log.appendText("Diagonalenschnittpunkt:  S");
-    bool noIntersection = true;
-    Vector3 S;
-    diagonalIntersection(k.A, k.B, k.C, k.D, noIntersection, S);
-    if (noIntersection)
-        log.appendLine(" nicht vorhanden, da ABCD keine Ebene !");
-    else
-        log.appendLine(resultVectorText(S));
-    appendInteriorAngles(log, {{SymbolGlyph::Alpha, k.AB, AD},
-                               {SymbolGlyph::Beta, negated(k.AB), BC},
-                               {SymbolGlyph::Gamma, negated(BC), CD},
-                               {SymbolGlyph::Delta, AD, CD}});
+    appendDiagonalIntersection(log, k, shape);
+    // With crossing sides each angle is one of the two triangles the
+    // crossing cuts off, so the angle between the edges is kept.
+    appendInteriorAngles(log, {{SymbolGlyph::Alpha, k.AB, AD, shape.reflex[0]},
+                               {SymbolGlyph::Beta, negated(k.AB), BC, shape.reflex[1]},
+                               {SymbolGlyph::Gamma, negated(BC), CD, shape.reflex[2]},
+                               {SymbolGlyph::Delta, AD, CD, shape.reflex[3]}});
 }
 
 void prismABCCommand(const Scene& scene, OutputLog& log) {
@@ -240,11 +282,13 @@ void prismABCDCommand(Scene& scene, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
     const Vector3 AD = refreshAD(scene);
     const Corners k = cornersOf(scene);
-    if (areCoplanar(k.AB, k.AC, AD))
+    if (!abcdIsPlanar(k, AD))
+        log.appendLine("ABCD ist keine Ebene !");
+    else if (quadrilateralShape(k.AB, k.AC, AD).sidesCross)
+        log.appendLine(sidesCrossText("V_Prisma_ABCD_AS"));
+    else
         log.appendLine("V_Prisma_ABCD_AS = " +
                        resultText(3, quadPrismVolume(k.SA, k.SB, k.SC, k.SD)));
-    else
-        log.appendLine("ABCD ist keine Ebene !");
 }
 
 void pyramidABCSCommand(const Scene& scene, OutputLog& log) {
@@ -258,11 +302,14 @@ void pyramidABCDSCommand(Scene& scene, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
     const Vector3 AD = refreshAD(scene);
     const Corners k = cornersOf(scene);
-    if (!areCoplanar(k.AB, k.AC, AD)) {
+    if (!abcdIsPlanar(k, AD)) {
         log.appendLine("ABCD ist keine Ebene !");
         return;
     }
-    log.appendLine("V_Pyr_ABCDS = " + resultText(3, quadPyramidVolume(k.SA, k.SB, k.SC, k.SD)));
+    if (quadrilateralShape(k.AB, k.AC, AD).sidesCross)
+        log.appendLine(sidesCrossText("V_Pyr_ABCDS"));
+    else
+        log.appendLine("V_Pyr_ABCDS = " + resultText(3, quadPyramidVolume(k.SA, k.SB, k.SC, k.SD)));
     appendPyramidFoot(log, k.A, k.AB, k.AC, k.S);
 }
 
