@@ -27,6 +27,17 @@ WorkingOutcome vectorProductWorking(const ExactScene& scene, Sheet& sheet);
 WorkingOutcome scalarProductWorking(const ExactScene& scene, Sheet& sheet);
 WorkingOutcome triangleWorking(const ExactScene& scene, Sheet& sheet);
 WorkingOutcome quadrilateralWorking(const ExactScene& scene, Sheet& sheet);
+
+// The plane quadrilateral A → B → C → D from its edges at A, decided
+// exactly, for the area and the bodies over it.
+struct QuadrilateralCorners {
+    bool sidesCross = false;
+    int reflex = -1;  // the corner over 180° (0 = A .. 3 = D), or -1
+    Number turn;      // there (edge in × edge out)·(AB × AC + AC × AD), negative
+};
+QuadrilateralCorners quadrilateralCorners(const Vec& AB, const Vec& AC, const Vec& AD);
+// When two opposite sides cross: which ones and why, in three lines.
+void writeCrossingSides(Sheet& sheet, const Vec& AB, const Vec& AC, const Vec& AD);
 WorkingOutcome prismABCWorking(const ExactScene& scene, Sheet& sheet);
 WorkingOutcome prismABCDWorking(const ExactScene& scene, Sheet& sheet);
 WorkingOutcome pyramidABCSWorking(const ExactScene& scene, Sheet& sheet);
