@@ -48,7 +48,7 @@ struct PlaneData {
 PlaneData planeOf(const Scene& scene, const exact::ExactScene& exact, int plane, bool useE3Copies = false) {
     PlaneData data;
     data.name = "E" + std::to_string(plane);
-    data.exact = exact::planeOf(exact, plane, useE3Copies);
+    data.exact = exact::planeEquation(exact, plane, useE3Copies);
     const auto index = static_cast<std::size_t>(plane);
     if (plane == PlaneE1 || plane == PlaneE2) {
         const auto& k = scene.planeCoeffs[index];

@@ -31,7 +31,7 @@ CommandOutcome outputLineCommand(const Scene& scene, int line, const exact::Exac
 
 CommandOutcome outputPlaneCommand(const Scene& scene, int plane, const exact::ExactScene& exact, OutputLog& log) {
     const std::string name = planeName(plane);
-    const exact::ExactPlane exactPlane = exact::planeOf(exact, plane);
+    const exact::ExactPlane exactPlane = exact::planeEquation(exact, plane);
     if (plane == PlaneE1 || plane == PlaneE2) {
         const auto& k = scene.planeCoeffs[static_cast<std::size_t>(plane)];
         if (!exactPlane.isPlane || (k[0] == 0 && k[1] == 0 && k[2] == 0)) return refusedWith(kNoPlaneMessage);

@@ -2,7 +2,7 @@
 
 namespace exact {
 
-ExactPlane planeOf(const ExactScene& scene, int plane, bool useE3Copies) {
+ExactPlane planeEquation(const ExactScene& scene, int plane, bool useE3Copies) {
     ExactPlane e;
     const auto index = std::size_t(plane);
     if (plane == PlaneE1 || plane == PlaneE2) {
@@ -61,6 +61,42 @@ std::uint8_t planePlaneStatus(const ExactPlane& first, const ExactPlane& second)
     // Parallel normals: the same plane when (n1, d1) and (n2, d2) are
     // proportional, that is d1·n2 = d2·n1.
     return isNull(first.d * second.n - second.d * first.n) ? 0 : 1;
+}
+
+Number sideProduct(const Vec& P, const Vec& Q, const Vec& R, const Vec& S) {
+    return dot(cross(Q - P, R - P), cross(Q - P, S - P));
+}
+
+namespace {
+
+// The side P[i]P[i+1] crosses the opposite side P[i+2]P[i+3].
+bool sidesCross(const std::array<Vec, 4>& P, int i) {
+    const Vec &a = P[std::size_t(i)], &b = P[std::size_t(i + 1)], &c = P[std::size_t(i + 2)],
+              &d = P[std::size_t((i + 3) % 4)];
+    return sideProduct(a, b, c, d).sign() < 0 && sideProduct(c, d, a, b).sign() < 0;
+}
+
+}  // namespace
+
+QuadrilateralCorners quadrilateralCorners(const Vec& AB, const Vec& AC, const Vec& AD) {
+    QuadrilateralCorners corners;
+    const std::array<Vec, 4> P = {Vec{}, AB, AC, AD};  // A at the origin
+    for (int i = 0; i < 2 && !corners.sidesCross; ++i)
+        if (sidesCross(P, i)) {
+            corners.sidesCross = true;
+            corners.crossing = i;
+        }
+    if (corners.sidesCross) return corners;
+    // A corner over 180° turns against the normal of the vector area.
+    const Vec n = cross(AB, AC) + cross(AC, AD);
+    for (std::size_t i = 0; i < 4; ++i) {
+        const Number turn = dot(cross(P[i] - P[(i + 3) % 4], P[(i + 1) % 4] - P[i]), n);
+        if (turn.sign() < 0) {
+            corners.reflex = int(i);
+            corners.turn = turn;
+        }
+    }
+    return corners;
 }
 
 ExactScene decimalsOf(const Scene& scene) { return buildExactScene(scene, {}); }

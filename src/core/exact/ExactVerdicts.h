@@ -23,7 +23,7 @@ struct ExactPlane {
 };
 // E1 .. E5; E3 takes the copies of its spanning vectors the point test uses
 // when useE3Copies is set.
-ExactPlane planeOf(const ExactScene& scene, int plane, bool useE3Copies = false);
+ExactPlane planeEquation(const ExactScene& scene, int plane, bool useE3Copies = false);
 // The plane p + r u + s v.
 ExactPlane planeThrough(const Vec& p, const Vec& u, const Vec& v);
 
@@ -45,6 +45,21 @@ std::uint8_t planePlaneStatus(const ExactPlane& first, const ExactPlane& second)
 
 bool areParallel(const Vec& a, const Vec& b);
 bool areCoplanar(const Vec& a, const Vec& b, const Vec& c);
+
+// The plane quadrilateral A → B → C → D from its edges at A: whether two
+// opposite sides cross, and the corner over 180° if there is one (a simple
+// quadrilateral has at most one).
+struct QuadrilateralCorners {
+    bool sidesCross = false;
+    int crossing = -1;  // 0: AB crosses CD, 1: BC crosses DA
+    int reflex = -1;    // the corner over 180° (0 = A .. 3 = D), or -1
+    Number turn;        // there (edge in × edge out)·(AB × AC + AC × AD), negative
+    bool isReflex(int corner) const { return reflex == corner; }
+};
+QuadrilateralCorners quadrilateralCorners(const Vec& AB, const Vec& AC, const Vec& AD);
+// (PQ × PR)·(PQ × PS): negative exactly when R and S lie on different sides
+// of the line PQ in their common plane.
+Number sideProduct(const Vec& P, const Vec& Q, const Vec& R, const Vec& S);
 
 // The exact reading of a Scene alone, without texts: every value a decimal.
 ExactScene decimalsOf(const Scene& scene);

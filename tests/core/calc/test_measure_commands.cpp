@@ -142,6 +142,46 @@ TEST(Quadrilateral, NonPlanarStillGivesSidesAndAngles) {
     EXPECT_EQ(anglesLine(log), "Innenwinkel:  α=90°  β=90°  γ=90°  δ=78,46°");
 }
 
+// D inside the triangle ABC: the angle at D is over 180°, the triangle ACD
+// is taken from ABC (16/2 - 8/2 = 4), the diagonals do not meet and the
+// bodies over ABCD stand on that area (height 3 whatever S's place above the
+// plane). The bow tie whose sides AB and CD cross has no area and no volume.
+TEST(Quadrilateral, CornerOver180DegreesAndCrossingSides) {
+    Scene scene;
+    setCorners(scene, V(0, 0, 0), V(4, 0, 0), V(4, 4, 0), V(3, 1, 0));
+    scene.points[PointS] = V(7, -2, 3);
+    PlainTextOutputLog log;
+    quadrilateralCommand(scene, exact::decimalsOf(scene), log);
+    prismABCDCommand(scene, exact::decimalsOf(scene), log);
+    pyramidABCDSCommand(scene, exact::decimalsOf(scene), log);
+    auto lines = log.lines();
+    ASSERT_EQ(lines.size(), 8u) << log.text();
+    EXPECT_EQ(lines[0], "A_Viereck_ABCD = 4");
+    EXPECT_EQ(lines[1], "Seitenlängen:  AB=4  BC=4  CD=3,162  AD=3,162");
+    EXPECT_EQ(lines[2], "Diagonalenschnittpunkt:  S(2/2/0)");
+    EXPECT_EQ(lines[3], "S liegt außerhalb von ABCD, da der Innenwinkel bei D überstumpf ist !");
+    EXPECT_EQ(anglesLine(log), "Innenwinkel:  α=18,43°  β=90°  γ=18,43°  δ=233,13°");
+    EXPECT_EQ(lines[5], "V_Prisma_ABCD_AS = 12");
+    EXPECT_EQ(lines[6], "V_Pyr_ABCDS = 4");
+    EXPECT_EQ(lines[7], "Höhenfußpunkt:  F(7/-2/0)");
+
+    log.clearOutputLog();
+    setCorners(scene, V(0, 0, 0), V(2, 2, 0), V(2, 0, 0), V(0, 2, 0));
+    quadrilateralCommand(scene, exact::decimalsOf(scene), log);
+    prismABCDCommand(scene, exact::decimalsOf(scene), log);
+    pyramidABCDSCommand(scene, exact::decimalsOf(scene), log);
+    lines = log.lines();
+    ASSERT_EQ(lines.size(), 9u) << log.text();
+    EXPECT_EQ(lines[2], "A_ABCD nicht berechenbar, da sich die Seiten von ABCD überschneiden !");
+    EXPECT_EQ(lines[3], "Seitenlängen:  AB=2,828  BC=2  CD=2,828  AD=2");
+    EXPECT_EQ(lines[4], "Diagonalenschnittpunkt:  S nicht vorhanden, da ABCD sich überschneidet !");
+    // Each angle is one of the two triangles the crossing cuts off.
+    EXPECT_EQ(anglesLine(log), "Innenwinkel:  α=45°  β=45°  γ=45°  δ=45°");
+    EXPECT_EQ(lines[6], "V_Prisma_ABCD_AS nicht berechenbar, da sich die Seiten von ABCD überschneiden !");
+    EXPECT_EQ(lines[7], "V_Pyr_ABCDS nicht berechenbar, da sich die Seiten von ABCD überschneiden !");
+    EXPECT_EQ(lines[8], "Höhenfußpunkt:  F(7/-2/0)");
+}
+
 TEST(Volumes, UnitCornerAndSquareBase) {
     Scene scene;
     setCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(1, 1, 0));
