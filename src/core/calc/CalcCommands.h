@@ -51,16 +51,16 @@ void planePlaneCommand(const Scene& scene, int plane1, int plane2, const exact::
 void linePlaneCommand(const Scene& scene, int plane, const exact::ExactScene& exact, OutputLog& log);    // g with E1, E3, E5
 
 // --- Measures (each sets the log colour to blue first) --------------------
-void angleAOBCommand(const Scene& scene, OutputLog& log);
-void vectorProductCommand(const Scene& scene, OutputLog& log);
-void scalarProductCommand(const Scene& scene, OutputLog& log);
-void triangleCommand(const Scene& scene, OutputLog& log);
+void angleAOBCommand(const Scene& scene, const exact::ExactScene& exact, OutputLog& log);
+void vectorProductCommand(const Scene& scene, const exact::ExactScene& exact, OutputLog& log);
+void scalarProductCommand(const Scene& scene, const exact::ExactScene& exact, OutputLog& log);
+void triangleCommand(const Scene& scene, const exact::ExactScene& exact, OutputLog& log);
 void quadrilateralCommand(Scene& scene, const exact::ExactScene& exact, OutputLog& log);      // stores AD = D - A
-void prismABCCommand(const Scene& scene, OutputLog& log);
+void prismABCCommand(const Scene& scene, const exact::ExactScene& exact, OutputLog& log);
 void prismABCDCommand(Scene& scene, const exact::ExactScene& exact, OutputLog& log);          // stores AD
 void pyramidABCSCommand(const Scene& scene, const exact::ExactScene& exact, OutputLog& log);
 void pyramidABCDSCommand(Scene& scene, const exact::ExactScene& exact, OutputLog& log);       // stores AD
-void spatCommand(const Scene& scene, OutputLog& log);
+void spatCommand(const Scene& scene, const exact::ExactScene& exact, OutputLog& log);
 // AD = r·AB + t·AC: sets coplanarR, coplanarT, coplanarValid and the labels.
 CommandOutcome coplanarityCommand(Scene& scene, const exact::ExactScene& exact, OutputLog& log);
 

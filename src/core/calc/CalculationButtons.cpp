@@ -6,13 +6,6 @@ namespace {
 
 using exact::ExactScene;
 
-// A measure that decides nothing reads the Scene alone.
-template <void (*Command)(const Scene&, OutputLog&)>
-CommandOutcome measure(Scene& scene, const ExactScene&, OutputLog& log) {
-    Command(scene, log);
-    return {};
-}
-
 template <auto Command>
 CommandOutcome decide(Scene& scene, const ExactScene& exact, OutputLog& log) {
     Command(scene, exact, log);
@@ -86,16 +79,16 @@ const std::vector<CalculationButton>& calculationButtons() {
         {"SpeedButton_E3_mit_g", ReadPlanes, &linePlane<PlaneE3>},
         {"SpeedButton_E5_mit_g", ReadPlanes, &linePlane<PlaneE5>},
         // Measures
-        {"SpeedButton_Winkel_AOC", ReadNothing, &measure<angleAOBCommand>},
-        {"SpeedButton_OAxOB", ReadNothing, &measure<vectorProductCommand>},
-        {"SpeedButton_OA_mal_OB", ReadNothing, &measure<scalarProductCommand>},
-        {"SpeedButton_Dreiecksflaeche", ReadNothing, &measure<triangleCommand>},
+        {"SpeedButton_Winkel_AOC", ReadNothing, &decide<angleAOBCommand>},
+        {"SpeedButton_OAxOB", ReadNothing, &decide<vectorProductCommand>},
+        {"SpeedButton_OA_mal_OB", ReadNothing, &decide<scalarProductCommand>},
+        {"SpeedButton_Dreiecksflaeche", ReadNothing, &decide<triangleCommand>},
         {"SpeedButton_Vierecksflaeche", ReadNothing, &decide<quadrilateralCommand>},
-        {"SpeedButton_PrismavolumenABC", ReadNothing, &measure<prismABCCommand>},
+        {"SpeedButton_PrismavolumenABC", ReadNothing, &decide<prismABCCommand>},
         {"SpeedButton_PrismavolumenABCD", ReadNothing, &decide<prismABCDCommand>},
         {"SpeedButton_Pyramidenvolumen1", ReadNothing, &decide<pyramidABCSCommand>},
         {"SpeedButton_Pyramidenvolumen2", ReadNothing, &decide<pyramidABCDSCommand>},
-        {"SpeedButton_Spatvolumen", ReadNothing, &measure<spatCommand>},
+        {"SpeedButton_Spatvolumen", ReadNothing, &decide<spatCommand>},
         {"SpeedButton_komplanarOAOBOC", ReadNothing, &coplanarityCommand},
     };
     return buttons;

@@ -4,35 +4,39 @@
 #include <cmath>
 
 #include "core/calc/CalcCommands.h"
+#include "core/exact/ExactValues.h"
+#include "core/geometry/KernelArithmetic.h"
 #include "core/output/ResultNumbers.h"
 #include "core/output/ResultTexts.h"
 #include "core/output/TypesetRows.h"
 #include "core/geometry/LinesPlanes.h"
-#include "core/geometry/Solver.h"
 #include "core/geometry/VectorOps.h"
 #include "core/numbers/NumberTools.h"
 
 namespace {
 
+using exact::Number;
+using exact::Vec;
+using exact::toVector3;
+
 enum class AngleOutcome { Defined, NullVector, NotComputable };
 
-// Angle between a and b in degrees. There is none when one of them is the
-// null vector; it cannot be computed when a length under- or overflows.
-AngleOutcome angleDegrees(const Vector3& a, const Vector3& b, Real& degrees) {
-    if (isNullVector(a) || isNullVector(b)) return AngleOutcome::NullVector;
-    const Real la = vectorLength(a);
-    const Real lb = vectorLength(b);
-    if (la == 0 || lb == 0 || !isFiniteReal(la) || !isFiniteReal(lb)) return AngleOutcome::NotComputable;
-    degrees = radToDeg(angleBetween(a, b));
+// Angle between a and b in degrees: from the exact cosine squared, one
+// root and one arccos. There is none when one of them is the null vector.
+AngleOutcome angleDegrees(const Vec& a, const Vec& b, Real& degrees) {
+    if (exact::isNull(a) || exact::isNull(b)) return AngleOutcome::NullVector;
+    const Number d = exact::dot(a, b);
+    const Real cosine = std::sqrt((d * d / (exact::dot(a, a) * exact::dot(b, b))).toReal());
+    degrees = radToDeg(std::acos(clampToUnit(d.sign() < 0 ? -cosine : cosine)));
     return isFiniteReal(degrees) ? AngleOutcome::Defined : AngleOutcome::NotComputable;
 }
 
-Vector3 negated(const Vector3& v) { return scaleVector(v, -1); }
+Vec negated(const Vec& v) { return Number(-1) * v; }
 
 struct InteriorAngle {
     SymbolGlyph sign;
-    Vector3 first;
-    Vector3 second;
+    Vec first;
+    Vec second;
     bool reflex = false;  // over 180°: the full turn minus the angle between the edges
 };
 
@@ -68,50 +72,60 @@ void appendInteriorAngles(OutputLog& log, const std::vector<InteriorAngle>& angl
 
 // 'Ha(x/y/z)': foot of the perpendicular from Q on the line through P in
 // direction u, or a sentence when the two corners spanning u coincide.
-void appendAltitudeFoot(OutputLog& log, const char* label, const Vector3& P, const Vector3& u,
-                        const Vector3& Q, const char* corners) {
-    if (isNullVector(u)) {
+void appendAltitudeFoot(OutputLog& log, const char* label, const Vec& P, const Vec& u, const Vec& Q,
+                        const char* corners) {
+    if (exact::isNull(u)) {
         log.appendLine(std::string(label) + " nicht definiert, da " + corners + " zusammenfallen !");
         return;
     }
-    log.appendLine(label + resultVectorText(footOnLine(P, u, Q)));
+    log.appendLine(label + resultVectorText(toVector3(exact::footOnLine(P, u, Q))));
 }
 
-// 'Höhenfußpunkt:  F(x/y/z)': the foot of S on the plane through A spanned
-// by AB and AC.
-void appendPyramidFoot(OutputLog& log, const Vector3& A, const Vector3& AB, const Vector3& AC,
-                       const Vector3& S, const exact::ExactScene& exact) {
+// The corners, E5's spanning vectors AB and AC, AD and the edges from S,
+// read exactly.
+struct Corners {
+    Vec A, B, C, D, S;
+    Vec AB, AC, AD;
+    Vec SA, SB, SC, SD;
+};
+
+Corners cornersOf(const exact::ExactScene& exact) {
+    Corners k;
+    k.A = exact.points[PointA];
+    k.B = exact.points[PointB];
+    k.C = exact.points[PointC];
+    k.D = exact.points[PointD];
+    k.S = exact.points[PointS];
+    k.AB = exact.planeSpanU[PlaneE5];
+    k.AC = exact.planeSpanV[PlaneE5];
+    k.AD = k.D - k.A;
+    k.SA = k.A - k.S;
+    k.SB = k.B - k.S;
+    k.SC = k.C - k.S;
+    k.SD = k.D - k.S;
+    return k;
+}
+
+// 'Höhenfußpunkt:  F(x/y/z)': the foot of S on the plane through A, B, C.
+void appendPyramidFoot(OutputLog& log, const Corners& k) {
     log.appendText("Höhenfußpunkt:  ");
-    const Vector3 foot = footOnPlane(A, AB, AC, S);
-    if (exact::areParallel(exact.planeSpanU[PlaneE5], exact.planeSpanV[PlaneE5]) ||
-        isNullVector(crossProduct(AB, AC)) || !isFiniteVector(foot)) {
+    const Vec n = exact::cross(k.AB, k.AC);
+    if (exact::isNull(n)) {
         log.appendLine("nicht definiert, da A, B und C auf einer Geraden liegen !");
         return;
     }
+    const Vector3 foot = toVector3(k.S + (exact::dot(n, k.A - k.S) / exact::dot(n, n)) * n);
     log.appendLine("F" + resultVectorText(foot));
 }
 
-struct Corners {
-    Vector3 A, B, C, D, S;
-    Vector3 AB, AC;       // E5's spanning vectors as kept in the scene
-    Vector3 SA, SB, SC, SD;
-};
+// A measure as the result texts round it.
+std::string measureText(const Number& value) { return resultText(3, value.toReal()); }
 
-Corners cornersOf(const Scene& scene) {
-    Corners k;
-    k.A = scene.points[PointA];
-    k.B = scene.points[PointB];
-    k.C = scene.points[PointC];
-    k.D = scene.points[PointD];
-    k.S = scene.points[PointS];
-    k.AB = scene.planeSpanU[PlaneE5];
-    k.AC = scene.planeSpanV[PlaneE5];
-    k.SA = vectorFromTo(k.S, k.A);
-    k.SB = vectorFromTo(k.S, k.B);
-    k.SC = vectorFromTo(k.S, k.C);
-    k.SD = vectorFromTo(k.S, k.D);
-    return k;
-}
+// √(x) of an exact square, rounded once.
+Real rootOf(const Number& square) { return std::sqrt(square.toReal()); }
+
+// |a·(b × c)|.
+Number tripleMagnitude(const Vec& a, const Vec& b, const Vec& c) { return exact::triple(a, b, c).abs(); }
 
 // What the quadrilateral and the bodies over it say instead of a measure
 // when two opposite sides of ABCD cross.
@@ -133,22 +147,23 @@ void appendDiagonalIntersection(OutputLog& log, const Corners& k, bool planar,
         log.appendLine(" nicht vorhanden, da ABCD sich überschneidet !");
         return;
     }
-    bool noIntersection = true;
-    Vector3 S;
-    if (planar) diagonalIntersection(k.A, k.B, k.C, k.D, noIntersection, S);
-    if (planar && noIntersection) {
-        // In one plane the lines of the diagonals meet although the
-        // elimination missed it by its tolerance: the decided case gives S.
-        IncidenceResult result;
-        Vector3 F1, F2, Fq;
-        lineLineIncidence(k.A, vectorFromTo(k.A, k.C), k.B, vectorFromTo(k.B, k.D), result, S, F1, F2, Fq, 2);
-        noIntersection = result.status != 2;
-    }
-    if (noIntersection) {
+    const Vec AC = k.C - k.A, BD = k.D - k.B;
+    if (!planar) {
         log.appendLine(" nicht vorhanden, da ABCD keine Ebene !");
         return;
     }
-    log.appendLine(resultVectorText(S));
+    // Degenerate corners leave a diagonal without direction, or two
+    // diagonals on parallel lines.
+    if (exact::isNull(AC) || exact::isNull(BD)) {
+        log.appendLine(std::string(" nicht definiert, da ") + (exact::isNull(AC) ? "A und C" : "B und D") +
+                       " zusammenfallen !");
+        return;
+    }
+    if (exact::areParallel(AC, BD)) {
+        log.appendLine(" nicht vorhanden, da die Diagonalen parallel sind !");
+        return;
+    }
+    log.appendLine(resultVectorText(toVector3(exact::lineLineValues(2, k.A, AC, k.B, BD).S)));
     if (shape.reflex >= 0)
         log.appendLine(std::string("S liegt außerhalb von ABCD, da der Innenwinkel bei ") +
                        kCornerNames[shape.reflex] + " überstumpf ist !");
@@ -156,13 +171,11 @@ void appendDiagonalIntersection(OutputLog& log, const Corners& k, bool planar,
 
 // AD = D - A for the calculation. The Scene keeps what AD's read-only field
 // gives back, as leaving A or D stores it, so field and Scene agree.
-Vector3 refreshAD(Scene& scene) {
-    Vector3 AD = scene.vectorAD;
-    setCoordinates(AD, vectorFromTo(scene.points[PointA], scene.points[PointD]));
+void refreshAD(Scene& scene) {
+    const Vector3 AD = vectorFromTo(scene.points[PointA], scene.points[PointD]);
     for (int axis = 0; axis < 3; ++axis)
         if (const std::optional<Real> shown = derivedFieldValue(axisValue(AD, axis)))
             axisValue(scene.vectorAD, axis) = *shown;
-    return AD;
 }
 
 // p/q of toFraction(x) where it exists, x/1 otherwise.
@@ -183,12 +196,27 @@ std::string fractionText(const FractionParts& f) {
     return text;
 }
 
+// A fraction of the exact coplanarity factors: exact where it is short
+// enough to read, else the nearest 32-bit fraction of its value.
+FractionParts asFraction(const Number& x) {
+    if (!exact::isReadableFraction(x)) return asFraction(x.toReal());
+    const mpq_class& q = x.rational();
+    return {Number::exact(mpq_class(q.get_num())).toReal(), Number::exact(mpq_class(q.get_den())).toReal()};
+}
+
+// ABCD lies in one plane: AB, AC and AD are coplanar, decided exactly in
+// one place for the quadrilateral and the two bodies over it.
+bool abcdIsPlanar(const Corners& k) { return exact::areCoplanar(k.AB, k.AC, k.AD); }
+
+// Whether the sides of ABCD cross, and its corner over 180°.
+exact::QuadrilateralCorners abcdShape(const Corners& k) { return exact::quadrilateralCorners(k.AB, k.AC, k.AD); }
+
 }  // namespace
 
-void angleAOBCommand(const Scene& scene, OutputLog& log) {
+void angleAOBCommand(const Scene&, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
-    const Vector3& A = scene.points[PointA];
-    const Vector3& B = scene.points[PointB];
+    const Vec& A = exact.points[PointA];
+    const Vec& B = exact.points[PointB];
     log.appendLine(" ");
     log.appendSymbol(SymbolGlyph::Angle);
     Real degrees = 0;
@@ -201,42 +229,43 @@ void angleAOBCommand(const Scene& scene, OutputLog& log) {
         log.appendLine("(OA;OB) nicht berechenbar: Koordinaten außerhalb des Rechenbereichs !");
         return;
     }
-    const bool aNull = isNullVector(A);
-    const bool bNull = isNullVector(B);
+    const bool aNull = exact::isNull(A);
+    const bool bNull = exact::isNull(B);
     const std::string reason = aNull && bNull ? "A und B im Ursprung liegen"
                                : aNull        ? "A im Ursprung liegt"
                                               : "B im Ursprung liegt";
     log.appendLine("(OA;OB) nicht definiert, da " + reason + " !");
 }
 
-void vectorProductCommand(const Scene& scene, OutputLog& log) {
+void vectorProductCommand(const Scene&, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
-    const Vector3 product = crossProduct(scene.points[PointA], scene.points[PointB]);
+    const Vector3 product = toVector3(exact::cross(exact.points[PointA], exact.points[PointB]));
     log.appendLine(" ");
     vectorProductFormula(alignedComponentTexts(product)).writeTo(log);
 }
 
-void scalarProductCommand(const Scene& scene, OutputLog& log) {
+void scalarProductCommand(const Scene&, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
-    const Real product = dotProduct(scene.points[PointA], scene.points[PointB]);
+    const Number product = exact::dot(exact.points[PointA], exact.points[PointB]);
     log.appendLine(" ");
     // Arrows over the O of OA and of OB.
     TypesetRow arrows;
     arrows.glyph(SymbolGlyph::RightArrow).spaces(4).glyph(SymbolGlyph::RightArrow);
     arrows.writeTo(log);
-    log.appendText("OA * OB = " + resultText(3, product));
+    log.appendText("OA * OB = " + measureText(product));
     log.appendLine(" ");
 }
 
-void triangleCommand(const Scene& scene, OutputLog& log) {
+void triangleCommand(const Scene&, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
-    const Corners k = cornersOf(scene);
-    const Vector3 BC = vectorFromTo(k.B, k.C);
-    log.appendLine("A_Dreieck_ABC = " + resultText(3, triangleArea(k.AB, k.AC)));
-    log.appendLine("Seitenlängen:  a=" + resultText(3, vectorLength(BC)) +
-                   "  b=" + resultText(3, vectorLength(k.AC)) +
-                   "  c=" + resultText(3, vectorLength(k.AB)));
-    log.appendLine("Schwerpunkt:  S" + resultVectorText(centroid(k.A, k.B, k.C)));
+    const Corners k = cornersOf(exact);
+    const Vec BC = k.C - k.B;
+    const Vec n = exact::cross(k.AB, k.AC);
+    log.appendLine("A_Dreieck_ABC = " + resultText(3, rootOf(exact::dot(n, n)) / 2));
+    log.appendLine("Seitenlängen:  a=" + resultText(3, exact::lengthOf(BC)) +
+                   "  b=" + resultText(3, exact::lengthOf(k.AC)) +
+                   "  c=" + resultText(3, exact::lengthOf(k.AB)));
+    log.appendLine("Schwerpunkt:  S" + resultVectorText(toVector3((Number(1) / Number(3)) * (k.A + k.B + k.C))));
     log.appendLine("Höhenfußpunkte:");
     appendAltitudeFoot(log, "Ha", k.B, BC, k.A, "B und C");
     appendAltitudeFoot(log, "Hb", k.A, k.AC, k.B, "A und C");
@@ -246,129 +275,106 @@ void triangleCommand(const Scene& scene, OutputLog& log) {
                                {SymbolGlyph::Gamma, k.AC, BC}});
 }
 
-// The edges AB, AC, AD of ABCD read exactly.
-struct ExactEdges {
-    exact::Vec AB, AC, AD;
-};
-
-ExactEdges exactEdges(const exact::ExactScene& exact) {
-    const exact::Vec& A = exact.points[PointA];
-    return {exact.points[PointB] - A, exact.points[PointC] - A, exact.points[PointD] - A};
-}
-
-// Whether A, B, C and D lie in one plane, decided in one place for the
-// quadrilateral and the two bodies over it.
-bool abcdIsPlanar(const exact::ExactScene& exact) {
-    const ExactEdges e = exactEdges(exact);
-    return exact::areCoplanar(e.AB, e.AC, e.AD);
-}
-
-// Whether the sides of ABCD cross, and its corner over 180°.
-exact::QuadrilateralCorners abcdShape(const exact::ExactScene& exact) {
-    const ExactEdges e = exactEdges(exact);
-    return exact::quadrilateralCorners(e.AB, e.AC, e.AD);
-}
-
 void quadrilateralCommand(Scene& scene, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
-    const Vector3 AD = refreshAD(scene);
-    const Corners k = cornersOf(scene);
-    const Vector3 BC = vectorFromTo(k.B, k.C);
-    const Vector3 CD = vectorFromTo(k.C, k.D);
-    const bool planar = abcdIsPlanar(exact);
+    refreshAD(scene);
+    const Corners k = cornersOf(exact);
+    const Vec BC = k.C - k.B;
+    const Vec CD = k.D - k.C;
+    const bool planar = abcdIsPlanar(k);
     // Outside a plane there is no inside of ABCD: the angles stay those
     // between the edges.
-    const exact::QuadrilateralCorners shape = planar ? abcdShape(exact) : exact::QuadrilateralCorners();
-    if (!planar)
+    const exact::QuadrilateralCorners shape = planar ? abcdShape(k) : exact::QuadrilateralCorners();
+    if (!planar) {
         log.appendLine("A_ABCD nicht berechenbar, da ABCD keine Ebene !");
-    else if (shape.sidesCross)
+    } else if (shape.sidesCross) {
         log.appendLine(sidesCrossText("A_ABCD"));
-    else
-        log.appendLine("A_Viereck_ABCD = " + resultText(3, quadrilateralArea(k.AB, k.AC, AD)));
-    log.appendLine("Seitenlängen:  AB=" + resultText(3, vectorLength(k.AB)) +
-                   "  BC=" + resultText(3, vectorLength(BC)) +
-                   "  CD=" + resultText(3, vectorLength(CD)) +
-                   "  AD=" + resultText(3, vectorLength(AD)));
+    } else {
+        // The vector area: the triangles' products summed before the length.
+        const Vec n = exact::cross(k.AB, k.AC) + exact::cross(k.AC, k.AD);
+        log.appendLine("A_Viereck_ABCD = " + resultText(3, rootOf(exact::dot(n, n)) / 2));
+    }
+    log.appendLine("Seitenlängen:  AB=" + resultText(3, exact::lengthOf(k.AB)) +
+                   "  BC=" + resultText(3, exact::lengthOf(BC)) +
+                   "  CD=" + resultText(3, exact::lengthOf(CD)) +
+                   "  AD=" + resultText(3, exact::lengthOf(k.AD)));
     appendDiagonalIntersection(log, k, planar, shape);
     // With crossing sides each angle is one of the two triangles the
     // crossing cuts off, so the angle between the edges is kept.
-    appendInteriorAngles(log, {{SymbolGlyph::Alpha, k.AB, AD, shape.isReflex(0)},
+    appendInteriorAngles(log, {{SymbolGlyph::Alpha, k.AB, k.AD, shape.isReflex(0)},
                                {SymbolGlyph::Beta, negated(k.AB), BC, shape.isReflex(1)},
                                {SymbolGlyph::Gamma, negated(BC), CD, shape.isReflex(2)},
-                               {SymbolGlyph::Delta, AD, CD, shape.isReflex(3)}});
+                               {SymbolGlyph::Delta, k.AD, CD, shape.isReflex(3)}});
 }
 
-void prismABCCommand(const Scene& scene, OutputLog& log) {
+void prismABCCommand(const Scene&, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
-    const Corners k = cornersOf(scene);
-    log.appendLine("V_Prisma_ABC_AS = " + resultText(3, triangularPrismVolume(k.SA, k.SB, k.SC)));
+    const Corners k = cornersOf(exact);
+    log.appendLine("V_Prisma_ABC_AS = " + measureText(tripleMagnitude(k.SA, k.SB, k.SC) / 2));
+}
+
+// The bodies over ABCD: a·(b × c) and a·(c × d) of the edges from S summed
+// with their signs, so that the base counts with its vector area.
+Number quadBodyVolume(const Corners& k, long divisor) {
+    return (exact::triple(k.SA, k.SB, k.SC) + exact::triple(k.SA, k.SC, k.SD)).abs() / Number(divisor);
 }
 
 void prismABCDCommand(Scene& scene, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
-    const Vector3 AD = refreshAD(scene);
-    const Corners k = cornersOf(scene);
-    if (!abcdIsPlanar(exact))
+    refreshAD(scene);
+    const Corners k = cornersOf(exact);
+    if (!abcdIsPlanar(k))
         log.appendLine("ABCD ist keine Ebene !");
-    else if (abcdShape(exact).sidesCross)
+    else if (abcdShape(k).sidesCross)
         log.appendLine(sidesCrossText("V_Prisma_ABCD_AS"));
     else
-        log.appendLine("V_Prisma_ABCD_AS = " +
-                       resultText(3, quadPrismVolume(k.SA, k.SB, k.SC, k.SD)));
+        log.appendLine("V_Prisma_ABCD_AS = " + measureText(quadBodyVolume(k, 2)));
 }
 
-void pyramidABCSCommand(const Scene& scene, const exact::ExactScene& exact, OutputLog& log) {
+void pyramidABCSCommand(const Scene&, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
-    const Corners k = cornersOf(scene);
-    log.appendLine("V_Pyr_ABCS = " + resultText(3, triangularPyramidVolume(k.SA, k.SB, k.SC)));
-    appendPyramidFoot(log, k.A, k.AB, k.AC, k.S, exact);
+    const Corners k = cornersOf(exact);
+    log.appendLine("V_Pyr_ABCS = " + measureText(tripleMagnitude(k.SA, k.SB, k.SC) / 6));
+    appendPyramidFoot(log, k);
 }
 
 void pyramidABCDSCommand(Scene& scene, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
-    const Vector3 AD = refreshAD(scene);
-    const Corners k = cornersOf(scene);
-    if (!abcdIsPlanar(exact)) {
+    refreshAD(scene);
+    const Corners k = cornersOf(exact);
+    if (!abcdIsPlanar(k)) {
         log.appendLine("ABCD ist keine Ebene !");
         return;
     }
-    if (abcdShape(exact).sidesCross)
+    if (abcdShape(k).sidesCross)
         log.appendLine(sidesCrossText("V_Pyr_ABCDS"));
     else
-        log.appendLine("V_Pyr_ABCDS = " + resultText(3, quadPyramidVolume(k.SA, k.SB, k.SC, k.SD)));
-    appendPyramidFoot(log, k.A, k.AB, k.AC, k.S, exact);
+        log.appendLine("V_Pyr_ABCDS = " + measureText(quadBodyVolume(k, 6)));
+    appendPyramidFoot(log, k);
 }
 
-void spatCommand(const Scene& scene, OutputLog& log) {
+void spatCommand(const Scene&, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
-    const Corners k = cornersOf(scene);
-    log.appendLine("V_Spat_AB_AC_AS = " + resultText(3, spatVolume(k.AB, k.AC, k.SA)));
+    const Corners k = cornersOf(exact);
+    log.appendLine("V_Spat_AB_AC_AS = " + measureText(tripleMagnitude(k.AB, k.AC, k.SA)));
 }
 
 CommandOutcome coplanarityCommand(Scene& scene, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
-    const Vector3& AB = scene.planeSpanU[PlaneE5];
-    const Vector3& AC = scene.planeSpanV[PlaneE5];
-    const Vector3& AD = scene.vectorAD;
-    const exact::Vec& exactAB = exact.planeSpanU[PlaneE5];
-    const exact::Vec& exactAC = exact.planeSpanV[PlaneE5];
+    const Vec& AB = exact.planeSpanU[PlaneE5];
+    const Vec& AC = exact.planeSpanV[PlaneE5];
+    const Vec& AD = exact.vectorAD;
     log.appendLine(" ");
-    if (!exact::areCoplanar(exactAB, exactAC, exact.vectorAD)) {
+    if (!exact::areCoplanar(AB, AC, AD)) {
         log.appendLine("AB,AC,AD sind nicht komplanar !");
         return {};
     }
     log.appendLine("AB,AC,AD sind komplanar:");
 
-    WorkMatrix M;
-    setRow(M, 1, {AB.x, AC.x, AD.x});
-    setRow(M, 2, {AB.y, AC.y, AD.y});
-    setRow(M, 3, {AB.z, AC.z, AD.z});
-    solveLinearSystem(M, 3, 3);
-
     CommandOutcome outcome;
     outcome.labelsChanged = true;
     // AC a multiple of AB (or AB null): r and t are not determined.
-    if (exact::areParallel(exactAB, exactAC)) {
+    if (exact::areParallel(AB, AC)) {
         scene.coplanarValid = false;
         log.appendText("Gleichung: AD = r");
         log.appendSymbol(SymbolGlyph::Dot);
@@ -380,17 +386,10 @@ CommandOutcome coplanarityCommand(Scene& scene, const exact::ExactScene& exact, 
         outcome.labelT = "t=";
         return outcome;
     }
-    Real r = M(1, 3);
-    Real t = M(2, 3);
-    if (isNearZero(M(2, 2))) {
-        // The elimination found no pivot for AC although AB and AC are not
-        // parallel (tiny components): AD = r AB + t AC in closed form.
-        const Vector3 n = crossProduct(AB, AC);
-        r = dotProduct(crossProduct(AD, AC), n) / dotProduct(n, n);
-        t = dotProduct(crossProduct(AB, AD), n) / dotProduct(n, n);
-    }
-    const FractionParts rf = asFraction(r);
-    const FractionParts tf = asFraction(t);
+    // AD = r AB + t AC with n = AB × AC.
+    const Vec n = exact::cross(AB, AC);
+    const FractionParts rf = asFraction(exact::dot(exact::cross(AD, AC), n) / exact::dot(n, n));
+    const FractionParts tf = asFraction(exact::dot(exact::cross(AB, AD), n) / exact::dot(n, n));
     scene.coplanarR = rf.p / rf.q;
     scene.coplanarT = tf.p / tf.q;
     scene.coplanarValid = isFiniteReal(scene.coplanarR) && isFiniteReal(scene.coplanarT);

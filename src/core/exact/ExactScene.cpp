@@ -40,10 +40,6 @@ Number matched(const std::optional<mpq_class>& exact, Real used) {
     return Number::decimal(used);
 }
 
-std::optional<mpq_class> exactOf(const Number& n) {
-    if (!n.isExact()) return std::nullopt;
-    return n.rational();
-}
 
 std::optional<mpq_class> fieldValue(const FieldTexts& texts, const std::string& name) {
     const auto it = texts.find(name);
@@ -57,10 +53,12 @@ Vec fromFields(const FieldTexts& texts, const std::array<std::string, 3>& names,
     return v;
 }
 
-// A value derived from exact ones, checked against the one in use.
+// A value derived from others (E5's spanning vectors, AD, g2's direction):
+// exact where they are, though the read-only field shows it rounded to 15
+// digits; the Scene's value where they are not.
 Vec derived(const Vec& exact, const Vector3& used) {
     Vec v;
-    for (int a = 0; a < 3; ++a) v[a] = matched(exactOf(exact[a]), axisValue(used, a));
+    for (int a = 0; a < 3; ++a) v[a] = exact[a].isExact() ? exact[a] : Number::decimal(axisValue(used, a));
     return v;
 }
 

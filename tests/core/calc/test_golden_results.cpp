@@ -15,10 +15,12 @@
 #include <gmpxx.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <cstdlib>
 #include <random>
 #include <sstream>
@@ -30,6 +32,7 @@
 #include "core/model/InputWindowTables.h"
 #include "core/model/SceneInput.h"
 #include "core/exact/ExactScene.h"
+#include "RandomScenes.h"
 
 #ifndef SPATIUM_GOLDEN_FILE
 #error "SPATIUM_GOLDEN_FILE must name the golden data"
@@ -37,151 +40,7 @@
 
 namespace {
 
-using Q = mpq_class;
-using Vec = std::array<Q, 3>;
-
 constexpr int kScenes = 3000;
-
-// --- Random scenes ------------------------------------------------------------
-
-class SceneMaker {
-public:
-    explicit SceneMaker(unsigned seed) : engine_(seed) {}
-
-    SceneState make() {
-        texts_.clear();
-        Vec A = point(), B = point(), C = point(), D = point(), S = point(), P = point(), Q2 = point();
-        Vec pg = point(), vg = vector(), ph = point(), vh = vector();
-        std::array<Q, 4> e1 = plane(), e2 = plane();
-        Vec p3 = point(), u3 = vector(), v3 = vector(), p4 = point(), u4 = vector(), v4 = vector();
-        const Vec n1{e1[0], e1[1], e1[2]};
-        // The relations, each now and then.
-        if (chance(4)) S = add(pg, scale(vg, number()));                      // S on g
-        if (chance(6)) S = add(ph, scale(vh, number()));                      // S on h
-        if (chance(4)) e1[3] = dot(n1, S);                                     // S in E1
-        if (chance(4)) S = add(p3, add(scale(u3, number()), scale(v3, number())));  // S in E3
-        if (chance(4)) vh = scale(vg, nonzero());                              // h parallel to g
-        if (chance(6)) ph = add(pg, scale(vg, number()));                      // ... and through g
-        if (chance(6)) Q2 = add(P, scale(vg, nonzero()));                      // g2 parallel to g
-        if (chance(8)) {                                                        // g2 = g
-            P = add(pg, scale(vg, number()));
-            Q2 = add(P, scale(vg, nonzero()));
-        }
-        if (chance(4)) {                                                        // E2 = E1, or parallel
-            e2 = scaled(e1, nonzero());
-            if (chance(2)) e2[3] += nonzero();
-        }
-        if (chance(5)) {                                                        // E4 parallel to E3
-            u4 = add(scale(u3, number()), scale(v3, number()));
-            v4 = add(scale(u3, number()), scale(v3, nonzero()));
-        }
-        if (chance(6)) p4 = add(p3, add(scale(u3, number()), scale(v3, number())));
-        if (chance(5)) vg = cross(n1, vector());                              // g parallel to E1
-        if (chance(6)) pg = onPlane(e1, pg);                                   // ... and in it
-        if (chance(5)) vg = add(scale(u3, number()), scale(v3, number()));     // g parallel to E3
-        if (chance(6)) pg = add(p3, scale(u3, number()));
-        if (chance(6)) vg = add(scale(sub(B, A), number()), scale(sub(C, A), number()));  // g parallel to E5
-        if (chance(8)) pg = add(A, scale(sub(B, A), number()));
-        if (chance(4)) D = add(A, add(scale(sub(B, A), number()), scale(sub(C, A), number())));  // ABCD plane
-        if (chance(5)) {                                                        // E3 = E1
-            p3 = onPlane(e1, p3);
-            u3 = cross(n1, vector());
-            v3 = cross(n1, u3);
-        }
-        if (chance(15)) vg = Vec{};
-        if (chance(15)) vh = Vec{};
-        if (chance(20)) u3 = Vec{};
-        if (chance(20)) e1 = {0, 0, 0, e1[3]};
-        if (chance(20)) C = add(A, scale(sub(B, A), number()));               // A, B, C on a line
-        const std::pair<int, Vec> points[] = {{PointA, A}, {PointB, B}, {PointC, C}, {PointD, D},
-                                               {PointE, point()}, {PointF, point()}, {PointS, S},
-                                               {PointP, P}, {PointQ, Q2}};
-        for (const auto& [i, v] : points) triple(exact::pointFieldNames(i), v);
-        triple(exact::tripleFieldNames(inputwindow::kSupportG.prefix), pg);
-        triple(exact::tripleFieldNames(inputwindow::kDirectionG.prefix), vg);
-        triple(exact::tripleFieldNames(inputwindow::kSupportH.prefix), ph);
-        triple(exact::tripleFieldNames(inputwindow::kDirectionH.prefix), vh);
-        for (int k = 0; k < 4; ++k) {
-            texts_[exact::coefficientFieldName(PlaneE1, k)] = text(e1[std::size_t(k)]);
-            texts_[exact::coefficientFieldName(PlaneE2, k)] = text(e2[std::size_t(k)]);
-        }
-        triple(exact::tripleFieldNames("p3"), p3);
-        triple(exact::tripleFieldNames("u3"), u3);
-        triple(exact::tripleFieldNames("v3"), v3);
-        triple(exact::tripleFieldNames("p4"), p4);
-        triple(exact::tripleFieldNames("u4"), u4);
-        triple(exact::tripleFieldNames("v4"), v4);
-        SceneState input;
-        input.texts = texts_;
-        return input;
-    }
-
-    // A decimal with a comma where the value has one of at most six places,
-    // else a fraction.
-    static std::string text(const Q& q) {
-        mpz_class den = q.get_den();
-        int twos = 0, fives = 0;
-        while (mpz_divisible_ui_p(den.get_mpz_t(), 2)) den /= 2, ++twos;
-        while (mpz_divisible_ui_p(den.get_mpz_t(), 5)) den /= 5, ++fives;
-        const int places = std::max(twos, fives);
-        if (den != 1 || places > 6) return q.get_str();
-        mpz_class scaled = q.get_num();
-        mpz_class factor;
-        mpz_ui_pow_ui(factor.get_mpz_t(), 10, static_cast<unsigned long>(places));
-        scaled = scaled * factor / q.get_den();
-        const bool negative = scaled < 0;
-        std::string digits = mpz_class(abs(scaled)).get_str();
-        if (places == 0) return (negative ? "-" : "") + digits;
-        if (int(digits.size()) <= places) digits.insert(0, std::size_t(places + 1) - digits.size(), '0');
-        digits.insert(digits.size() - std::size_t(places), ",");
-        return (negative ? "-" : "") + digits;
-    }
-
-private:
-    bool chance(int n) { return std::uniform_int_distribution<int>(1, n)(engine_) == 1; }
-    long whole(long range) { return std::uniform_int_distribution<long>(-range, range)(engine_); }
-    // Whole numbers, decimals with one or two places, fractions.
-    Q number() {
-        switch (std::uniform_int_distribution<int>(0, 9)(engine_)) {
-        case 0: case 1: case 2: case 3: return Q(whole(9));
-        case 4: case 5: return canonical(Q(whole(99), 10));
-        case 6: return canonical(Q(whole(999), 100));
-        default: return canonical(Q(whole(19), std::uniform_int_distribution<long>(2, 9)(engine_)));
-        }
-    }
-    static Q canonical(Q q) {
-        q.canonicalize();
-        return q;
-    }
-    Q nonzero() {
-        Q q = number();
-        return q == 0 ? Q(1, 3) : q;
-    }
-    Vec point() { return {number(), number(), number()}; }
-    Vec vector() { return point(); }
-    std::array<Q, 4> plane() { return {number(), number(), number(), number()}; }
-    static Vec add(const Vec& a, const Vec& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2]}; }
-    static Vec sub(const Vec& a, const Vec& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
-    static Vec scale(const Vec& a, const Q& k) { return {a[0] * k, a[1] * k, a[2] * k}; }
-    static Q dot(const Vec& a, const Vec& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
-    static Vec cross(const Vec& a, const Vec& b) {
-        return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
-    }
-    static std::array<Q, 4> scaled(const std::array<Q, 4>& e, const Q& k) { return {e[0] * k, e[1] * k, e[2] * k, e[3] * k}; }
-    // The point of the plane a·x + b·y + c·z = d nearest to p along its normal.
-    static Vec onPlane(const std::array<Q, 4>& e, const Vec& p) {
-        const Vec n{e[0], e[1], e[2]};
-        const Q nn = dot(n, n);
-        if (nn == 0) return p;
-        return add(p, scale(n, (e[3] - dot(n, p)) / nn));
-    }
-    void triple(const std::array<std::string, 3>& names, const Vec& v) {
-        for (std::size_t a = 0; a < 3; ++a) texts_[names[a]] = text(v[a]);
-    }
-
-    std::mt19937 engine_;
-    std::map<std::string, std::string> texts_;
-};
 
 // --- Result blocks --------------------------------------------------------------
 
@@ -260,7 +119,18 @@ std::vector<RecordedScene> readGolden(const std::string& text) {
 //   "# scene N BUTTON Rundung" a number's last printed digit moved by one at
 //                              a rounding tie;
 //   "# scene N BUTTON Viereck" ABCD is not convex or its sides cross, and the
-//                              quadrilateral or the body over it says so.
+//                              quadrilateral or the body over it says so;
+//   "# scene N BUTTON Wurzel"  only the radicand of a distance changed: it is
+//                              the exact fraction now where it was a rounded
+//                              quotient or a fraction near it;
+//   "# scene N BUTTON Bruch"   only the coplanarity factors changed: the exact
+//                              fraction where a rounded decimal stood;
+//   "# scene N BUTTON Diagonale" the quadrilateral's diagonals have no point
+//                              in common because two corners coincide or
+//                              the diagonals are parallel, and it says so;
+//   "# scene N BUTTON Richtung" only the direction of the line of two planes
+//                              changed: the whole-number multiple of the
+//                              exact cross product now.
 
 struct Change {
     std::string kind;
@@ -332,12 +202,14 @@ bool onlyLastDigits(const std::vector<std::string>& before, const std::vector<st
         for (std::size_t k = 0; k < a.digits.size(); ++k) {
             if (a.digits[k] == b.digits[k]) continue;
             if (a.places[k] != b.places[k]) return false;
-            const mpz_class x(a.digits[k]), y(b.digits[k]);
+            const mpz_class x(a.digits[k], 10), y(b.digits[k], 10);
             if (abs(x - y) != 1) return false;
         }
     }
     return true;
 }
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // The quadrilateral ABCD of the scene is plane but not convex.
 bool notConvex(const SceneState& input, const std::string& button) {
@@ -351,10 +223,32 @@ bool notConvex(const SceneState& input, const std::string& button) {
     return exact::areCoplanar(AB, AC, AD) && (corners.sidesCross || corners.reflex >= 0);
 }
 
+// The lines with every radicand "√(…)" taken out.
+std::vector<std::string> withoutRadicands(std::vector<std::string> lines) {
+    static const std::regex radicand("√\\([^)]*\\)");
+    for (std::string& line : lines) line = std::regex_replace(line, radicand, "√()");
+    return lines;
+}
+
+// Only the rows of the line equation "g: x = P + λ·u" differ.
+bool onlyLineEquation(const std::vector<std::string>& before, const std::vector<std::string>& after) {
+    return before.size() == after.size() && before.front() == after.front() && before.back() == after.back() &&
+           std::any_of(before.begin(), before.end(), [](const std::string& line) { return contains(line, "g: x"); });
+}
+
 std::string kindOf(const SceneState& input, const std::string& button, const std::vector<std::string>& before,
                    const std::vector<std::string>& after) {
     if (notConvex(input, button)) return "Viereck";
-    return onlyLastDigits(before, after) ? "Rundung" : "Urteil";
+    if (onlyLastDigits(before, after)) return "Rundung";
+    if (withoutRadicands(before) == withoutRadicands(after)) return "Wurzel";
+    if (onlyLineEquation(before, after)) return "Richtung";
+    if (before.size() == after.size() && before.size() > 2 && before[1] == after[1] &&
+        contains(before.back(), "Gleichung: AD =") && contains(after.back(), "Gleichung: AD ="))
+        return "Bruch";
+    if (before.size() == after.size() && before.size() > 2 && contains(after[2], "Diagonalenschnittpunkt") &&
+        (contains(after[2], "zusammenfallen") || contains(after[2], "parallel")))
+        return "Diagonale";
+    return "Urteil";
 }
 
 std::string joinedLines(const std::vector<std::string>& lines) {
@@ -365,7 +259,7 @@ std::string joinedLines(const std::vector<std::string>& lines) {
 
 TEST(GoldenResults, EveryResultBlockIsAsRecordedOrAListedChange) {
     if (const char* out = std::getenv("SPATIUM_WRITE_GOLDEN")) {
-        SceneMaker maker(21);
+        randomscenes::SceneMaker maker(21);
         gzFile file = gzopen(out, "wb9");
         ASSERT_NE(file, nullptr) << out;
         for (int i = 0; i < kScenes; ++i) {

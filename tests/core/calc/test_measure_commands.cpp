@@ -28,8 +28,8 @@ TEST(AngleAOB, RightAngleAndScalarProductZero) {
     Scene scene = withAB(V(1, 0, 0), V(0, 1, 0));
     PlainTextOutputLog log;
     log.setOutputColour(Colours::Red);
-    angleAOBCommand(scene, log);
-    scalarProductCommand(scene, log);
+    angleAOBCommand(scene, exact::decimalsOf(scene), log);
+    scalarProductCommand(scene, exact::decimalsOf(scene), log);
     auto lines = log.lines();
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], " ");
@@ -45,15 +45,17 @@ TEST(AngleAOB, RightAngleAndScalarProductZero) {
 TEST(AngleAOB, TwoDecimals) {
     Scene scene = withAB(V(1, 1, 1), V(1, 0, 0));
     PlainTextOutputLog log;
-    angleAOBCommand(scene, log);
+    angleAOBCommand(scene, exact::decimalsOf(scene), log);
     EXPECT_EQ(log.lines()[1], "∠(OA;OB) = 54,74°");
 }
 
+void runAngle(const Scene& scene, OutputLog& log) { angleAOBCommand(scene, exact::decimalsOf(scene), log); }
+
 TEST(AngleAOB, CornerAtTheOriginGivesASentence) {
     PlainTextOutputLog log;
-    angleAOBCommand(withAB(V(0, 0, 0), V(0, 1, 0)), log);
-    angleAOBCommand(withAB(V(1, 0, 0), V(0, 0, 0)), log);
-    angleAOBCommand(withAB(V(0, 0, 0), V(0, 0, 0)), log);
+    runAngle(withAB(V(0, 0, 0), V(0, 1, 0)), log);
+    runAngle(withAB(V(1, 0, 0), V(0, 0, 0)), log);
+    runAngle(withAB(V(0, 0, 0), V(0, 0, 0)), log);
     EXPECT_EQ(log.lines(), (Lines{" ", "∠(OA;OB) nicht definiert, da A im Ursprung liegt !", " ",
                                   "∠(OA;OB) nicht definiert, da B im Ursprung liegt !", " ",
                                   "∠(OA;OB) nicht definiert, da A und B im Ursprung liegen !"}));
@@ -62,7 +64,7 @@ TEST(AngleAOB, CornerAtTheOriginGivesASentence) {
 
 TEST(AngleAOB, HugeCoordinatesNeverGiveNaN) {
     PlainTextOutputLog log;
-    angleAOBCommand(withAB(V(1E3000L, 0, 0), V(0, 1E3000L, 0)), log);
+    runAngle(withAB(V(1E3000L, 0, 0), V(0, 1E3000L, 0)), log);
     expectNoNonFiniteText(log);
     const std::string line = log.lines().at(1);
     EXPECT_TRUE(line == "∠(OA;OB) = 90°" ||
@@ -73,7 +75,7 @@ TEST(AngleAOB, HugeCoordinatesNeverGiveNaN) {
 TEST(VectorProduct, ColumnOfTheCrossProduct) {
     Scene scene = withAB(V(1, 0, 0), V(0, 1, 0));
     PlainTextOutputLog log;
-    vectorProductCommand(scene, log);
+    vectorProductCommand(scene, exact::decimalsOf(scene), log);
     auto lines = log.lines();
     ASSERT_EQ(lines.size(), 4u);
     std::array<std::string, 3> rows{lines[1], lines[2], lines[3]};
@@ -88,7 +90,7 @@ TEST(Triangle, RightTriangle) {
     Scene scene;
     setCorners(scene, V(0, 0, 0), V(4, 0, 0), V(0, 3, 0), V(0, 0, 0));
     PlainTextOutputLog log;
-    triangleCommand(scene, log);
+    triangleCommand(scene, exact::decimalsOf(scene), log);
     auto lines = log.lines();
     ASSERT_EQ(lines.size(), 8u) << log.text();
     EXPECT_EQ(lines[0], "A_Dreieck_ABC = 6");
@@ -105,7 +107,7 @@ TEST(Triangle, CoincidentCornersGiveSentencesNotNaN) {
     Scene scene;
     setCorners(scene, V(1, 1, 1), V(1, 1, 1), V(0, 3, 0), V(0, 0, 0));
     PlainTextOutputLog log;
-    triangleCommand(scene, log);
+    triangleCommand(scene, exact::decimalsOf(scene), log);
     expectNoNonFiniteText(log);
     EXPECT_EQ(linesContaining(log, "Hc nicht definiert, da A und B zusammenfallen !").size(), 1u) << log.text();
     EXPECT_EQ(anglesLine(log), "Innenwinkel:  α=nicht definiert  β=nicht definiert  γ=0°");
@@ -187,9 +189,9 @@ TEST(Volumes, UnitCornerAndSquareBase) {
     setCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(1, 1, 0));
     scene.points[PointS] = V(0, 0, 1);
     PlainTextOutputLog log;
-    prismABCCommand(scene, log);
+    prismABCCommand(scene, exact::decimalsOf(scene), log);
     pyramidABCSCommand(scene, exact::decimalsOf(scene), log);
-    spatCommand(scene, log);
+    spatCommand(scene, exact::decimalsOf(scene), log);
     EXPECT_EQ(log.lines(), (Lines{"V_Prisma_ABC_AS = 0,5", "V_Pyr_ABCS = 0,167", "Höhenfußpunkt:  F(0/0/0)",
                                   "V_Spat_AB_AC_AS = 1"}));
 

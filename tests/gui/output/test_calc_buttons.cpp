@@ -71,15 +71,12 @@ TEST_F(CalcButtonsTest, EveryButtonLeavesFieldsAndSceneInAgreement) {
 
 TEST_F(CalcButtonsTest, CoplanarityButtonSetsLabelsAndSceneFields) {
     Scene& scene = inputWindow->scene();
-    scene.planeSpanU[PlaneE5].x = 2;
-    scene.planeSpanU[PlaneE5].y = 0;
-    scene.planeSpanU[PlaneE5].z = 0;
-    scene.planeSpanV[PlaneE5].x = 0;
-    scene.planeSpanV[PlaneE5].y = 1;
-    scene.planeSpanV[PlaneE5].z = 0;
-    scene.vectorAD.x = 1;
-    scene.vectorAD.y = -3;
-    scene.vectorAD.z = 0;
+    // AB = (2|0|0), AC = (0|1|0), AD = (1|-3|0).
+    const char* corners[4][3] = {{"1", "1", "1"}, {"3", "1", "1"}, {"1", "2", "1"}, {"2", "-2", "1"}};
+    for (int k = 0; k < 4; ++k)
+        for (int a = 0; a < 3; ++a)
+            setText(("Edit_Punkt" + std::to_string(k + 1) + "_" + "xyz"[a]).c_str(), corners[k][a]);
+    inputWindow->readAllFields();
     click("SpeedButton_komplanarOAOBOC");
     EXPECT_TRUE(output().contains(QStringLiteral("Gleichung: AD = 1/2·AB - 3·AC"))) << output().toStdString();
     EXPECT_EQ(inputWindow->label(QStringLiteral("Label_kompl_r"))->text(), QStringLiteral("r=1/2"));
