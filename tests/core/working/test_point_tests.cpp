@@ -189,7 +189,7 @@ TEST(PointTestWorking, InputsWithoutExactFormAreDecimals) {
     const ButtonRun run = runButton("SpeedButton_S_mit_g", t);
     EXPECT_EQ(run.working[1], "g: p = (0|0|0), u = (1,414|0|0)");
     EXPECT_EQ(run.working[2], "S = (2|0|0)");
-    EXPECT_EQ(run.working[7], "x: 2 = 1,414λ  ⇔  1,414λ = 2  ⇒  λ = 1,414");
+    EXPECT_EQ(run.working[7], "x: 2 = 1,414λ  ⇔  1,414λ = 2  ⇒  λ ≈ 1,414");
     EXPECT_EQ(run.outcome.status, 2);
     EXPECT_EQ(run.block.front(), "S liegt auf g mit λ = 1,414");
 }
