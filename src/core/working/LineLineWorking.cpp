@@ -11,14 +11,6 @@ namespace working {
 
 namespace {
 
-// "p + λ·u = (3|3|4) + (-1/4)·(-4|5|0) = (4|7/4|4)".
-Vec writePointOf(Sheet& sheet, const std::string& name, const std::string& formula, const Vec& p,
-                     const Number& k, const Vec& u) {
-    const Vec point = p + k * u;
-    sheet.line(name + " = " + formula + " = " + toText(p) + " + " + factorText(k) + "·" + toText(u) + " = " + toText(point));
-    return point;
-}
-
 WorkingOutcome writeParallel(Sheet& sheet, const LineInput& g, const LineInput& h) {
     sheet.line("2. Liegt q auf " + g.name + "?");
     WorkingOutcome outcome;
@@ -49,7 +41,7 @@ WorkingOutcome writeSkew(Sheet& sheet, const LineInput& g, const LineInput& h) {
     sheet.line("q - p = " + toText(w));
     const Number e = writeDot(sheet, "n", "(q - p)", n, w);
     const Number s = writeLength(sheet, "n", n);
-    outcome.values["d"] = std::sqrt(writeDistance(sheet, "|n·(q - p)| / |n|", e, s).toReal());
+    outcome.values["d"] = std::sqrt(writeDistance(sheet, "|n·(q - p)| / |n|", toText(e), e, s).toReal());
 
     sheet.line("Lotfußpunkte P = p + λ·u auf " + g.name + " und Q = q + μ·v auf " + h.name + ",");
     sheet.line("PQ = q - p + μ·v - λ·u senkrecht zu u und zu v:");

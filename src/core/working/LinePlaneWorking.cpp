@@ -57,12 +57,12 @@ WorkingOutcome linePlaneWorking(const ExactScene& scene, Sheet& sheet, int plane
             return outcome;
         }
         sheet.line(collected + "  falsch: kein gemeinsamer Punkt, g ist parallel zu " + e.name);
-        sheet.line("Abstand von p zu " + e.name + ": d = |n·p - d| / |n|");
+        sheet.line("Abstand von p zu " + e.name + " mit der Hesseschen Normalenform:");
         const Number s = writeLength(sheet, "n", n);
         outcome.status = 1;
-        outcome.values["d"] = std::sqrt(writeDistance(sheet, "|" + toText(np) + " - " + subtrahendText(e.d) + "| / |n|",
-                                                      np - e.d, s)
-                                            .toReal());
+        const Number square =
+            writeDistance(sheet, minusText("|n·p", e.d) + "| / |n|", minusText(toText(np), e.d), np - e.d, s);
+        outcome.values["d"] = std::sqrt(square.toReal());
         return outcome;
     }
     const Number lambda = (e.d - np) / nu;

@@ -24,10 +24,10 @@ WorkingOutcome writeParallelPlanes(Sheet& sheet, const PlaneInput& e1, const Pla
         return outcome;
     }
     sheet.line(e1.name + " und " + e2.name + " sind parallel");
-    sheet.line("Abstand von F zu " + e1.name + ": d = |n1·F - d| / |n1|");
+    sheet.line("Abstand von F zu " + e1.name + " mit der Hesseschen Normalenform:");
     const Number s = writeLength(sheet, "n1", e1.normal());
     const Number square =
-        writeDistance(sheet, "|" + toText(value) + " - " + subtrahendText(e1.d) + "| / |n1|", value - e1.d, s);
+        writeDistance(sheet, minusText("|n1·F", e1.d) + "| / |n1|", minusText(toText(value), e1.d), value - e1.d, s);
     outcome.status = 1;
     outcome.values["d"] = std::sqrt(square.toReal());
     return outcome;

@@ -23,6 +23,14 @@ std::string lineProblem(const LineInput& line) {
     return "Der Richtungsvektor von " + line.name + " ist der Nullvektor, " + line.name + " ist keine Gerade";
 }
 
+Vec writePointOf(Sheet& sheet, const std::string& name, const std::string& formula, const Vec& p, const Number& k,
+                 const Vec& u) {
+    const Vec point = p + k * u;
+    sheet.line(name + " = " + formula + " = " + toText(p) + " + " + factorText(k) + "·" + toText(u) + " " +
+               equalsText(point));
+    return point;
+}
+
 PlaneInput planeOf(const ExactScene& scene, int plane, bool useE3Copies) {
     PlaneInput e;
     e.name = "E" + std::to_string(plane);
@@ -63,14 +71,17 @@ std::string coordinateEquationText(const PlaneInput& plane) {
     return plane.name + ": " + linearText({{plane.a, "x"}, {plane.b, "y"}, {plane.c, "z"}}) + " = " + toText(plane.d);
 }
 
-void writeCoordinateForm(Sheet& sheet, const PlaneInput& plane) {
+std::string parameterFormText(const PlaneInput& plane) {
+    return plane.name + ": p = " + toText(plane.p) + ", u = " + toText(plane.u) + ", v = " + toText(plane.v);
+}
+
+void writeCoordinateForm(Sheet& sheet, const PlaneInput& plane, bool withParameterForm) {
     if (plane.parameterForm) {
-        sheet.line(plane.name + ": p = " + toText(plane.p) + ", u = " + toText(plane.u) + ", v = " + toText(plane.v));
+        if (withParameterForm) sheet.line(parameterFormText(plane));
         sheet.line("Koordinatenform von " + plane.name + " mit dem Normalenvektor n = u × v:");
         writeCross(sheet, "u", "v", plane.u, plane.v);
-        sheet.line("d = n·p = " +
-                   productsText({{plane.a, plane.p[0]}, {plane.b, plane.p[1]}, {plane.c, plane.p[2]}}) + " = " +
-                   toText(plane.d));
+        sheet.line("n·p = " + productsText({{plane.a, plane.p[0]}, {plane.b, plane.p[1]}, {plane.c, plane.p[2]}}) +
+                   " " + equalsText(plane.d));
     }
     sheet.line(coordinateEquationText(plane));
 }

@@ -260,9 +260,10 @@ Real writeAngle(Sheet& sheet, AngleKind kind, const std::string& formula, const 
     return degrees;
 }
 
-Number writeDistance(Sheet& sheet, const std::string& formula, const Number& e, const Number& s) {
+Number writeDistance(Sheet& sheet, const std::string& formula, const std::string& inserted, const Number& e,
+                     const Number& s) {
     const Number square = e * e / s;
-    sheet.line("d = " + formula + " = |" + toText(e) + "| / " + divisorText(rootText(s)) + " " + equalsRoot(square));
+    sheet.line("d = " + formula + " = |" + inserted + "| / " + divisorText(rootText(s)) + " " + equalsRoot(square));
     return square;
 }
 

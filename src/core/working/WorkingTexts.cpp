@@ -192,6 +192,13 @@ std::string linearText(const Number& a, const char* first, const Number& b, cons
     return linearText({{a, first}, {b, second}});
 }
 
+std::string minusText(const std::string& term, const Number& c) {
+    if (c.isZero()) return term;
+    std::string sum = term;
+    appendSummand(sum, toText(-c));
+    return sum;
+}
+
 std::string productsText(const std::vector<std::array<Number, 2>>& products) {
     std::string sum;
     const std::string dot(symbolGlyphText(SymbolGlyph::Dot));

@@ -68,6 +68,9 @@ std::string linearText(const std::vector<Term>& terms);
 // The left-hand side a·λ + b·μ of a linear equation.
 std::string linearText(const Number& a, const char* first, const Number& b, const char* second);
 
+// "n·S - 60", "n·p + 2/3", "n·S" for 0: a term minus a number.
+std::string minusText(const std::string& term, const Number& c);
+
 // "15·6 + 12·8 - 10·(-8)": a sum of products, each written out.
 std::string productsText(const std::vector<std::array<Number, 2>>& products);
 

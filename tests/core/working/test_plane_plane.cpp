@@ -15,7 +15,7 @@ const Lines kE3 = {
     "y: 0·0 - 1·3 = -3",
     "z: 1·(1/2) - 2·0 = 1/2",
     "u × v = (6|-3|1/2)",
-    "d = n·p = 6·1 - 3·0 + 1/2·2 = 7",
+    "n·p = 6·1 - 3·0 + 1/2·2 = 7",
     "E3: 6x - 3y + 1/2·z = 7",
 };
 
@@ -74,7 +74,7 @@ TEST(PlanePlaneWorking, IntersectingParameterPlanes) {
         "y: 1/3·1 - 2·(-1) = 7/3",
         "z: 2·0 - (-1)·1 = 1",
         "u × v = (1|7/3|1)",
-        "d = n·p = 1·0 + 7/3·1 + 1·1 = 10/3",
+        "n·p = 1·0 + 7/3·1 + 1·1 = 10/3",
         "E4: x + 7/3·y + z = 10/3",
         "Normalenvektoren: n1 = (6|-3|1/2), n2 = (1|7/3|1)",
         "n1 = k·n2 ?",
@@ -126,10 +126,10 @@ TEST(PlanePlaneWorking, ParallelPlanesWithTheirDistance) {
         "Punkt F von E3 mit x = 1, y = 1: 6 - 3 + 1/2·z = 7  ⇒  z = 8",
         "F in E1 einsetzen: -12·1 + 6·1 - 1·8 = -14 ≠ 4/3",
         "E1 und E3 sind parallel",
-        "Abstand von F zu E1: d = |n1·F - d| / |n1|",
+        "Abstand von F zu E1 mit der Hesseschen Normalenform:",
         "|n1| = √((-12)² + 6² + (-1)²) = √(181) ≈ 13,454",
-        "d = |-14 - 4/3| / |n1| = |-46/3| / √(181) = √(2116/1629)",
-        "    = 46/543·√(181) ≈ 1,14",
+        "d = |n1·F - 4/3| / |n1| = |-14 - 4/3| / √(181)",
+        "    = √(2116/1629) = 46/543·√(181) ≈ 1,14",
     }}));
     EXPECT_EQ(run.block, (Lines{"E1 || E3 ", "Abstand d = √(2116/1629) = 1,14"}));
 }
