@@ -155,7 +155,8 @@ std::array<Number, 2> writeSolveTwo(Sheet& sheet, const Equation& e1, const Equa
         const Equation& withY = e1.a.isZero() ? e1 : e2;
         const Equation& other = e1.a.isZero() ? e2 : e1;
         y = withY.c / withY.b;
-        sheet.line(withY.label + ": " + solvedText(withY.b, Y, withY.c));
+        // The equation was written above; it is written again only to be solved.
+        if (!(withY.b.isExact() && withY.b.rational() == 1)) sheet.line(withY.label + ": " + solvedText(withY.b, Y, withY.c));
         x = writeBackSubstitution(sheet, other, Y, y, X);
     } else {
         const auto [m1, m2] = eliminationFactors(e1.a, e2.a);
@@ -201,7 +202,9 @@ SystemSolution writeSolveSystem(Sheet& sheet, const std::array<Equation, 3>& equ
 }
 
 std::string rearrangedText(const Equation& e, const std::string& asItComes, const char* X, const char* Y) {
-    return e.label + ": " + asItComes + "  ⇔  " + linearText(e.a, X, e.b, Y) + " = " + toText(e.c);
+    const std::string rearranged = linearText(e.a, X, e.b, Y) + " = " + toText(e.c);
+    if (rearranged == asItComes) return e.label + ": " + asItComes;
+    return e.label + ": " + asItComes + "  ⇔  " + rearranged;
 }
 
 namespace {

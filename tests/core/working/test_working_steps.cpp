@@ -92,6 +92,9 @@ TEST(WorkingSteps, SystemsOfThreeEquationsInTwoUnknowns) {
     EXPECT_EQ(toText(solved.x), "3");
     EXPECT_EQ(toText(solved.y), "2");
     EXPECT_FALSE(irregular.regular);
+    // An equation is rearranged only when that changes it.
+    EXPECT_EQ(rearrangedText({"x", Q(2), Q(-1), Q(-1)}, "1 + 2λ = μ", "λ", "μ"), "x: 1 + 2λ = μ  ⇔  2λ - μ = -1");
+    EXPECT_EQ(rearrangedText({"x", Q(-1), Q(0), Q(5)}, "-λ = 5", "λ", "μ"), "x: -λ = 5");
 }
 
 TEST(WorkingSteps, MultipleTestCrossProductAndAngle) {
