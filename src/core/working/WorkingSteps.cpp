@@ -264,9 +264,9 @@ Real writeAngle(Sheet& sheet, AngleKind kind, const std::string& formula, const 
 }
 
 Number writeDistance(Sheet& sheet, const std::string& formula, const std::string& inserted, const Number& e,
-                     const Number& s) {
+                     const Number& s, const std::string& name) {
     const Number square = e * e / s;
-    sheet.line("d = " + formula + " = |" + inserted + "| / " + divisorText(rootText(s)) + " " + equalsRoot(square));
+    sheet.line(name + " = " + formula + " = |" + inserted + "| / " + divisorText(rootText(s)) + " " + equalsRoot(square));
     return square;
 }
 
