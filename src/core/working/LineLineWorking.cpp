@@ -26,7 +26,7 @@ WorkingOutcome writeParallel(Sheet& sheet, const LineInput& g, const LineInput& 
     const Vec c = writeCross(sheet, "(q - p)", "u", w, g.u);
     const Number cc = dot(c, c), uu = dot(g.u, g.u);
     const Number square = cc / uu;
-    sheet.line("d = " + rootText(cc) + " / " + rootText(uu) + " = " + rootWithValue(square));
+    sheet.line("d = " + divisorText(rootText(cc)) + " / " + divisorText(rootText(uu)) + " " + equalsRoot(square));
     outcome.status = 1;
     outcome.values["d"] = std::sqrt(square.toReal());
     return outcome;
@@ -48,8 +48,8 @@ WorkingOutcome writeSkew(Sheet& sheet, const LineInput& g, const LineInput& h) {
     sheet.line("PQ = q - p + s·v - r·u senkrecht zu u und zu v:");
     const Number uu = dot(g.u, g.u), uv = dot(g.u, h.u), vv = dot(h.u, h.u);
     const Number wu = dot(w, g.u), wv = dot(w, h.u);
-    sheet.line("u·u = " + toText(uu) + ", u·v = " + toText(uv) + ", v·v = " + toText(vv) + ", (q - p)·u = " + toText(wu) +
-               ", (q - p)·v = " + toText(wv));
+    sheet.line("u·u " + equalsText(uu) + ", u·v " + equalsText(uv) + ", v·v " + equalsText(vv) + ", (q - p)·u " +
+               equalsText(wu) + ", (q - p)·v " + equalsText(wv));
     const Equation first{"I", uu, -uv, wu};
     const Equation second{"II", uv, -vv, wv};
     sheet.line("I:  PQ·u = 0  ⇔  " + linearText(first.a, "r", first.b, "s") + " = " + toText(first.c));

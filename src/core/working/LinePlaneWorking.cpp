@@ -67,8 +67,7 @@ WorkingOutcome linePlaneWorking(const ExactScene& scene, Sheet& sheet, int plane
     }
     const Number lambda = (e.d - np) / nu;
     sheet.line(collected + "  ⇔  " + solvedText(nu, "λ", e.d - np));
-    const Vec S = g.p + lambda * g.u;
-    sheet.line("S = p + λ·u = " + toText(g.p) + " + " + factorText(lambda) + "·" + toText(g.u) + " = " + toText(S));
+    const Vec S = writePointOf(sheet, "S", "p + λ·u", g.p, lambda, g.u);
     sheet.line(e.name + " und g schneiden sich in S" + toText(S));
     outcome.status = 2;
     outcome.vectors["S"] = toReals(S);

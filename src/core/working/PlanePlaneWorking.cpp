@@ -16,7 +16,7 @@ WorkingOutcome writeParallelPlanes(Sheet& sheet, const PlaneInput& e1, const Pla
     const Vec F = writePointOfPlane(sheet, e2, "F");
     const Number value = dot(e1.normal(), F);
     const bool inside = sameValue(value, e1.d);
-    sheet.line("F in " + e1.name + " einsetzen: " + substitutionText(e1, F) + " = " + toText(value) +
+    sheet.line("F in " + e1.name + " einsetzen: " + substitutionText(e1, F) + " " + equalsText(value) +
                (inside ? " = " : " ≠ ") + toText(e1.d));
     if (inside) {
         sheet.line(e1.name + " und " + e2.name + " sind identisch");
@@ -74,7 +74,7 @@ WorkingOutcome planePlaneWorking(const ExactScene& scene, Sheet& sheet, int plan
     Vec P;
     P[first] = a;
     P[second] = b;
-    sheet.line("P = " + toText(P));
+    sheet.line("P " + equalsText(P));
     sheet.line("Schnittgerade s: x = P + r·w");
     sheet.vectorEquation({" s: x = ", P, " + r·", w});
     WorkingOutcome outcome;

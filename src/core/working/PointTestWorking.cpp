@@ -27,7 +27,10 @@ PointOnLine writePointOnLine(Sheet& sheet, const std::string& pointName, const V
         bool holds = true;
         if (!u.isZero()) {
             const Number value = rest / u;
-            text += "  ⇔  " + solvedText(u, "λ", rest);
+            if (!line.p[i].isZero())
+                text += "  ⇔  " + solvedText(u, "λ", rest);
+            else if (!(u.isExact() && u.rational() == 1))  // "1 = 1/2·λ": solved at once
+                text += "  ⇒  λ " + equalsText(value);
             if (!lambda) lambda = value;
             holds = sameValue(value, *lambda);
         } else {
@@ -40,8 +43,8 @@ PointOnLine writePointOnLine(Sheet& sheet, const std::string& pointName, const V
     result.on = result.contradiction < 0;
     if (lambda) result.lambda = *lambda;
     if (result.on)
-        sheet.line("alle drei Gleichungen erfüllt: " + pointName + " liegt auf " + line.name + " mit λ = " +
-                   toText(result.lambda));
+        sheet.line("alle drei Gleichungen erfüllt: " + pointName + " liegt auf " + line.name + " mit λ " +
+                   equalsText(result.lambda));
     else
         sheet.line(contradictionText(result.contradiction) + ": " + pointName + " liegt nicht auf " + line.name);
     return result;
@@ -56,7 +59,21 @@ WorkingOutcome pointOnLineWorking(const ExactScene& scene, Sheet& sheet, int lin
     const PointOnLine test = writePointOnLine(sheet, "S", S, line);
     WorkingOutcome outcome;
     outcome.status = test.on ? 2 : 1;
-    if (test.on) outcome.values["λ"] = test.lambda.toReal();
+    if (test.on) {
+        outcome.values["λ"] = test.lambda.toReal();
+        return outcome;
+    }
+    // The foot F of the perpendicular from S: SF is perpendicular to u.
+    sheet.line("Lotfußpunkt F = p + k·u mit (F - S)·u = 0:");
+    const Number e = dot(line.p - S, line.u), uu = dot(line.u, line.u);
+    const Number k = -e / uu;
+    sheet.line("(p - S)·u + k·u·u = 0  ⇔  " + linearText({{e, ""}, {uu, "k"}}) + " = 0  ⇒  k " + equalsText(k));
+    const Vec F = writePointOf(sheet, "F", "p + k·u", line.p, k, line.u);
+    outcome.vectors["F"] = toReals(F);
+    const Vec SF = F - S;
+    const Number square = dot(SF, SF);
+    sheet.line("d = |F - S| = |" + toText(SF) + "| " + equalsRoot(square));
+    outcome.values["d"] = std::sqrt(square.toReal());
     return outcome;
 }
 
@@ -105,8 +122,8 @@ bool writePointInPlane(Sheet& sheet, const Vec& S, const PlaneInput& plane, Work
         outcome.status = 1;
         return false;
     }
-    sheet.line("alle drei Gleichungen erfüllt: S liegt auf " + plane.name + " mit λ = " + toText(solution.x) +
-               ", μ = " + toText(solution.y));
+    sheet.line("alle drei Gleichungen erfüllt: S liegt auf " + plane.name + " mit λ " + equalsText(solution.x) +
+               ", μ " + equalsText(solution.y));
     outcome.status = 2;
     outcome.values["λ"] = solution.x.toReal();
     outcome.values["μ"] = solution.y.toReal();
@@ -143,7 +160,7 @@ void writeParametersInCoordinatePlane(Sheet& sheet, const PlaneInput& plane, con
         if (!P[axis].isZero()) text += "  ⇒  " + std::string(name) + " " + equalsText(*value);
         sheet.line(text);
     }
-    sheet.line("S liegt auf " + plane.name + " mit λ = " + toText(values[0]) + ", μ = " + toText(values[1]));
+    sheet.line("S liegt auf " + plane.name + " mit λ " + equalsText(values[0]) + ", μ " + equalsText(values[1]));
     outcome.status = 2;
     outcome.values["λ"] = values[0].toReal();
     outcome.values["μ"] = values[1].toReal();

@@ -29,7 +29,7 @@ Edges writeEdges(Sheet& sheet, const ExactScene& scene, bool withD) {
 WorkingOutcome writeVolume(Sheet& sheet, const Number& factor, const Number& det) {
     const Number volume = factor * det.abs();
     const std::string k = isOne(factor) ? "" : toText(factor) + "·";
-    sheet.line("V = " + k + "|det| = " + k + "|" + toText(det) + "| = " + toText(volume));
+    sheet.line("V = " + k + "|det| = " + k + "|" + toText(det) + "| " + equalsText(volume));
     WorkingOutcome outcome;
     outcome.values["V"] = volume.toReal();
     return outcome;

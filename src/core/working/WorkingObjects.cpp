@@ -98,7 +98,7 @@ Vec writePointOfPlane(Sheet& sheet, const PlaneInput& plane, const std::string& 
         if (i != solved) fixed += std::string(fixed.empty() ? "" : ", ") + kAxisNames[std::size_t(i)] + " = 1";
     }
     sheet.line("Punkt " + name + " von " + plane.name + " mit " + fixed + ": " + linearText(terms) + " = " +
-               toText(plane.d) + "  ⇒  " + kAxisNames[std::size_t(solved)] + " = " + toText(point[solved]));
+               toText(plane.d) + "  ⇒  " + kAxisNames[std::size_t(solved)] + " " + equalsText(point[solved]));
     return point;
 }
 

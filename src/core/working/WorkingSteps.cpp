@@ -195,9 +195,12 @@ SystemSolution writeSolveSystem(Sheet& sheet, const std::array<Equation, 3>& equ
     const Number lhs = e3.a * solution.x + e3.b * solution.y;
     solution.consistent = sameValue(lhs, e3.c);
     if (!solution.consistent) solution.contradiction = chosen[2];
-    sheet.line("Probe " + e3.label + ": " + productsText({{e3.a, solution.x}, {e3.b, solution.y}}) + " " +
-               equalsText(lhs) + (solution.consistent ? " = " : " ≠ ") + toText(e3.c) +
-               (solution.consistent ? "  erfüllt" : "  Widerspruch"));
+    std::string check = "Probe " + e3.label + ": " + productsText({{e3.a, solution.x}, {e3.b, solution.y}}) + " " +
+                        equalsText(lhs);
+    // "= 1/3 = 1/3" says nothing twice: the agreement is written once.
+    if (!solution.consistent || toText(lhs) != toText(e3.c))
+        check += (solution.consistent ? " = " : " ≠ ") + toText(e3.c);
+    sheet.line(check + (solution.consistent ? "  erfüllt" : "  Widerspruch"));
     return solution;
 }
 

@@ -86,7 +86,7 @@ TEST(LineLineWorking, IntersectingLineThroughPAndQ) {
         "x- und y-Gleichung lösen:",
         "(x) + 2·(y): -3μ = 0  ⇒  μ = 0",
         "μ = 0 in x: 2λ = 2  ⇒  λ = 1",
-        "Probe z: 1/3·1 - 1·0 = 1/3 = 1/3  erfüllt",
+        "Probe z: 1/3·1 - 1·0 = 1/3  erfüllt",
         "S = p + λ·u = (1|1/2|0) + 1·(2|-1|1/3) = (3|-1/2|1/3)",
         "g und g2 schneiden sich in S(3|-1/2|1/3)",
         "Schnittwinkel:",
@@ -97,6 +97,45 @@ TEST(LineLineWorking, IntersectingLineThroughPAndQ) {
         "cos φ = |-7/6| / (√(46/9)·√(13/4)) = 7/598·√(598) ≈ 0,286",
         "φ = arccos(7/598·√(598)) ≈ 73,366°",
     }));
+}
+
+// Parallel lines: q tested on g, then the distance |(q - p) × u| / |u|
+// with a fraction as divisor.
+TEST(LineLineWorking, ParallelLinesWithTheirDistance) {
+    TypedScene t;
+    t.line(LineG, {"0", "0", "0"}, {"1/2", "1", "1"});
+    t.line(LineH, {"1", "0", "0"}, {"1", "2", "2"});
+    const ButtonRun run = runButton("SpeedButton_g_mit_h", t);
+    EXPECT_EQ(run.working, (Lines{
+        "Rechenweg: Lage von g und h",
+        "g: p = (0|0|0), u = (1/2|1|1)",
+        "h: q = (1|0|0), v = (1|2|2)",
+        "1. Richtungsvektoren:",
+        "u = k·v ?",
+        "x: 1/2 = k·1  ⇒  k = 1/2",
+        "y: 1 = 1/2·2 = 1  wahr",
+        "z: 1 = 1/2·2 = 1  wahr",
+        "u = 1/2·v: u und v sind parallel",
+        "2. Liegt q auf g?",
+        "Ansatz: q = p + λ·u",
+        "⎧1⎫   ⎧0⎫     ⎧1/2⎫ ",
+        "⎪0⎟ = ⎪0⎟ + λ·⎪  1⎟ ",
+        "⎩0⎭   ⎩0⎭     ⎩  1⎭ ",
+        "x: 1 = 1/2·λ  ⇒  λ = 2",
+        "y: 0 = λ",
+        "z: 0 = λ",
+        "Widerspruch in der y-Gleichung: q liegt nicht auf g",
+        "g und h sind parallel",
+        "Abstand: d = |(q - p) × u| / |u|",
+        "q - p = (1|0|0)",
+        "(q - p) × u:",
+        "x: 0·1 - 0·1 = 0",
+        "y: 0·(1/2) - 1·1 = -1",
+        "z: 1·1 - 0·(1/2) = 1",
+        "(q - p) × u = (0|-1|1)",
+        "d = √(2) / (3/2) = √(8/9) = 2/3·√(2) ≈ 0,943",
+    }));
+    EXPECT_EQ(run.block, (Lines{"g || h ", "Abstand d = √(8/9) = 0,943"}));
 }
 
 // Random whole-number lines: skew ones, and lines built to intersect, to be

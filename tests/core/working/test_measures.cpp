@@ -214,7 +214,7 @@ TEST(MeasureWorking, Coplanarity) {
         "x- und y-Gleichung lösen:",
         "(x) - 2·(y): -5t = -6  ⇒  t = 6/5",
         "t = 6/5 in x: 2r + 6/5 = -1  ⇒  r = -11/10",
-        "Probe z: 0·(-11/10) + 0·(6/5) = 0 = 0  erfüllt",
+        "Probe z: 0·(-11/10) + 0·(6/5) = 0  erfüllt",
         "AD = -11/10·AB + 6/5·AC",
     }}));
 }

@@ -19,14 +19,14 @@ TEST(PointTestWorking, PointOnGWithFractions) {
         "⎪-2⎟ = ⎪  0⎟ + λ·⎪ -1⎟ ",
         "⎩ 2⎭   ⎩  2⎭     ⎩  0⎭ ",
         "x: 2 = 1/2 + 3/4·λ  ⇔  3/4·λ = 3/2  ⇒  λ = 2",
-        "y: -2 = -λ  ⇔  -λ = -2  ⇒  λ = 2",
+        "y: -2 = -λ  ⇒  λ = 2",
         "z: 2 = 2  wahr für jedes λ",
         "alle drei Gleichungen erfüllt: S liegt auf g mit λ = 2",
     }));
     EXPECT_EQ(run.block, (Lines{"S liegt auf g mit λ = 2"}));
 }
 
-TEST(PointTestWorking, PointBesideHStopsAtTheContradiction) {
+TEST(PointTestWorking, PointBesideHWithTheFootOfThePerpendicular) {
     TypedScene t;
     t.line(LineH, {"1", "-1/3", "0"}, {"2", "1", "-0,5"});
     t.point(PointS, "3", "1/2", "-1");
@@ -40,8 +40,14 @@ TEST(PointTestWorking, PointBesideHStopsAtTheContradiction) {
         "⎩ -1⎭   ⎩   0⎭     ⎩-1/2⎭ ",
         "x: 3 = 1 + 2λ  ⇔  2λ = 2  ⇒  λ = 1",
         "y: 1/2 = -1/3 + λ  ⇔  λ = 5/6",
-        "z: -1 = -1/2·λ  ⇔  -1/2·λ = -1  ⇒  λ = 2",
+        "z: -1 = -1/2·λ  ⇒  λ = 2",
         "Widerspruch in der y-Gleichung: S liegt nicht auf h",
+        "Lotfußpunkt F = p + k·u mit (F - S)·u = 0:",
+        "(p - S)·u + k·u·u = 0  ⇔  -16/3 + 21/4·k = 0  ⇒  k = 64/63",
+        "F = p + k·u = (1|-1/3|0) + (64/63)·(2|1|-1/2)",
+        "    = (191/63|43/63|-32/63)",
+        "d = |F - S| = |(2/63|23/126|31/63)| = √(209/756)",
+        "    = 1/126·√(4389) ≈ 0,526",
     }));
 }
 
@@ -159,6 +165,9 @@ TEST(PointTestWorking, AgreesWithTheResultBlockOnRandomInputs) {
             EXPECT_EQ(run.outcome.status, contains(first, "liegt auf") ? 2 : 1) << first;
             if (run.outcome.status == 2) {
                 EXPECT_TRUE(agreesAfterRounding(run.outcome.values.at("λ"), numberAfter(first, "λ = ")));
+            } else {
+                EXPECT_TRUE(agreesAfterRounding(run.outcome.values.at("d"), numberAfter(run.block[1], ") = ")));
+                EXPECT_TRUE(pointAgrees(run.outcome.vectors.at("F"), pointAfter(run.block[2], "F(")));
             }
         }
         // E3 and E1, with S = p + k·u + m·v for a third of them.
@@ -224,7 +233,7 @@ TEST(PointTestWorking, InputsWithoutExactFormAreDecimals) {
     const ButtonRun run = runButton("SpeedButton_S_mit_g", t);
     EXPECT_EQ(run.working[1], "g: p = (0|0|0), u = (1,414|0|0)");
     EXPECT_EQ(run.working[2], "S = (2|0|0)");
-    EXPECT_EQ(run.working[7], "x: 2 = 1,414λ  ⇔  1,414λ = 2  ⇒  λ ≈ 1,414");
+    EXPECT_EQ(run.working[7], "x: 2 = 1,414λ  ⇒  λ ≈ 1,414");
     EXPECT_EQ(run.outcome.status, 2);
     EXPECT_EQ(run.block.front(), "S liegt auf g mit λ = 1,414");
 }

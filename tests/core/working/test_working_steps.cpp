@@ -82,7 +82,7 @@ TEST(WorkingSteps, SystemsOfThreeEquationsInTwoUnknowns) {
         "x- und y-Gleichung lösen:",
         "x: 2μ = 4  ⇒  μ = 2",
         "μ = 2 in y: λ + 2 = 5  ⇒  λ = 3",
-        "Probe z: 2·3 + 0·2 = 6 = 6  erfüllt",
+        "Probe z: 2·3 + 0·2 = 6  erfüllt",
     };
     EXPECT_EQ(body(log), expected);
     EXPECT_TRUE(contradiction.regular);
