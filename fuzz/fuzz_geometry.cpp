@@ -217,7 +217,7 @@ void runButton(const CalculationButton& button, const FieldScene& fields) {
     Scene copy = fields.scene;
     PlainTextOutputLog log;
     working::writeWorking(button.objectName, copy, fields.texts, log);
-    const CommandOutcome outcome = button.run(copy, log);
+    const CommandOutcome outcome = button.run(copy, exact::buildExactScene(fields.scene, fields.texts), log);
     FUZZ_CHECK_TEXT(log.text());
     FUZZ_CHECK_TEXT(outcome.message);
     FUZZ_CHECK_TEXT(outcome.labelR);

@@ -4,49 +4,56 @@
 
 namespace {
 
+using exact::ExactScene;
+
+// A measure that decides nothing reads the Scene alone.
 template <void (*Command)(const Scene&, OutputLog&)>
-CommandOutcome run(Scene& scene, OutputLog& log) {
+CommandOutcome measure(Scene& scene, const ExactScene&, OutputLog& log) {
     Command(scene, log);
     return {};
 }
 
-template <void (*Command)(Scene&, OutputLog&)>
-CommandOutcome runMutable(Scene& scene, OutputLog& log) {
-    Command(scene, log);
+template <auto Command>
+CommandOutcome decide(Scene& scene, const ExactScene& exact, OutputLog& log) {
+    Command(scene, exact, log);
     return {};
 }
 
 template <int Line>
-CommandOutcome outputLine(Scene& scene, OutputLog& log) { return outputLineCommand(scene, Line, log); }
+CommandOutcome outputLine(Scene& scene, const ExactScene& exact, OutputLog& log) {
+    return outputLineCommand(scene, Line, exact, log);
+}
 
 template <int Plane>
-CommandOutcome outputPlane(Scene& scene, OutputLog& log) { return outputPlaneCommand(scene, Plane, log); }
+CommandOutcome outputPlane(Scene& scene, const ExactScene& exact, OutputLog& log) {
+    return outputPlaneCommand(scene, Plane, exact, log);
+}
 
 template <int Line>
-CommandOutcome pointOnLine(Scene& scene, OutputLog& log) {
-    pointOnLineCommand(scene, Line, log);
+CommandOutcome pointOnLine(Scene& scene, const ExactScene& exact, OutputLog& log) {
+    pointOnLineCommand(scene, Line, exact, log);
     return {};
 }
 
 template <int Line1, int Line2>
-CommandOutcome lineLine(Scene& scene, OutputLog& log) {
-    lineLineCommand(scene, Line1, Line2, log);
+CommandOutcome lineLine(Scene& scene, const ExactScene& exact, OutputLog& log) {
+    lineLineCommand(scene, Line1, Line2, exact, log);
     return {};
 }
 
 template <int Plane1, int Plane2>
-CommandOutcome planePlane(Scene& scene, OutputLog& log) {
-    planePlaneCommand(scene, Plane1, Plane2, log);
+CommandOutcome planePlane(Scene& scene, const ExactScene& exact, OutputLog& log) {
+    planePlaneCommand(scene, Plane1, Plane2, exact, log);
     return {};
 }
 
 template <int Plane>
-CommandOutcome linePlane(Scene& scene, OutputLog& log) {
-    linePlaneCommand(scene, Plane, log);
+CommandOutcome linePlane(Scene& scene, const ExactScene& exact, OutputLog& log) {
+    linePlaneCommand(scene, Plane, exact, log);
     return {};
 }
 
-CommandOutcome clearOutput(Scene&, OutputLog& log) {
+CommandOutcome clearOutput(Scene&, const ExactScene&, OutputLog& log) {
     clearOutputCommand(log);
     return {};
 }
@@ -68,8 +75,8 @@ const std::vector<CalculationButton>& calculationButtons() {
         // Incidences and point tests
         {"SpeedButton_S_mit_g", ReadNothing, &pointOnLine<LineG>},
         {"SpeedButton_S_mit_h", ReadLines, &pointOnLine<LineH>},
-        {"SpeedButton_S_mit_E1", ReadPlanes, &run<pointInE1Command>},
-        {"SpeedButton_S_mit_E3", ReadPlanes, &run<pointInE3Command>},
+        {"SpeedButton_S_mit_E1", ReadPlanes, &decide<pointInE1Command>},
+        {"SpeedButton_S_mit_E3", ReadPlanes, &decide<pointInE3Command>},
         {"SpeedButton_g_mit_h", ReadLines, &lineLine<LineG, LineH>},
         {"SpeedButton_g_mit_g1", ReadLines, &lineLine<LineG, LineG2>},
         {"SpeedButton_E1_mit_E2", ReadPlanes, &planePlane<PlaneE1, PlaneE2>},
@@ -79,16 +86,16 @@ const std::vector<CalculationButton>& calculationButtons() {
         {"SpeedButton_E3_mit_g", ReadPlanes, &linePlane<PlaneE3>},
         {"SpeedButton_E5_mit_g", ReadPlanes, &linePlane<PlaneE5>},
         // Measures
-        {"SpeedButton_Winkel_AOC", ReadNothing, &run<angleAOBCommand>},
-        {"SpeedButton_OAxOB", ReadNothing, &run<vectorProductCommand>},
-        {"SpeedButton_OA_mal_OB", ReadNothing, &run<scalarProductCommand>},
-        {"SpeedButton_Dreiecksflaeche", ReadNothing, &run<triangleCommand>},
-        {"SpeedButton_Vierecksflaeche", ReadNothing, &runMutable<quadrilateralCommand>},
-        {"SpeedButton_PrismavolumenABC", ReadNothing, &run<prismABCCommand>},
-        {"SpeedButton_PrismavolumenABCD", ReadNothing, &runMutable<prismABCDCommand>},
-        {"SpeedButton_Pyramidenvolumen1", ReadNothing, &run<pyramidABCSCommand>},
-        {"SpeedButton_Pyramidenvolumen2", ReadNothing, &runMutable<pyramidABCDSCommand>},
-        {"SpeedButton_Spatvolumen", ReadNothing, &run<spatCommand>},
+        {"SpeedButton_Winkel_AOC", ReadNothing, &measure<angleAOBCommand>},
+        {"SpeedButton_OAxOB", ReadNothing, &measure<vectorProductCommand>},
+        {"SpeedButton_OA_mal_OB", ReadNothing, &measure<scalarProductCommand>},
+        {"SpeedButton_Dreiecksflaeche", ReadNothing, &measure<triangleCommand>},
+        {"SpeedButton_Vierecksflaeche", ReadNothing, &decide<quadrilateralCommand>},
+        {"SpeedButton_PrismavolumenABC", ReadNothing, &measure<prismABCCommand>},
+        {"SpeedButton_PrismavolumenABCD", ReadNothing, &decide<prismABCDCommand>},
+        {"SpeedButton_Pyramidenvolumen1", ReadNothing, &decide<pyramidABCSCommand>},
+        {"SpeedButton_Pyramidenvolumen2", ReadNothing, &decide<pyramidABCDSCommand>},
+        {"SpeedButton_Spatvolumen", ReadNothing, &measure<spatCommand>},
         {"SpeedButton_komplanarOAOBOC", ReadNothing, &coplanarityCommand},
     };
     return buttons;

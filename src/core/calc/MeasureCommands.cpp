@@ -33,6 +33,7 @@ struct InteriorAngle {
     SymbolGlyph sign;
     Vector3 first;
     Vector3 second;
+    bool reflex = false;  // over 180°: the full turn minus the angle between the edges
 };
 
 // 'Innenwinkel:  α=90°  β=36,87°  γ=53,13°   ' to 2 decimals. An angle at a
@@ -47,6 +48,7 @@ void appendInteriorAngles(OutputLog& log, const std::vector<InteriorAngle>& angl
         log.appendSymbol(angle.sign);
         switch (angleDegrees(angle.first, angle.second, degrees)) {
             case AngleOutcome::Defined:
+                if (angle.reflex) degrees = 360 - degrees;
                 log.appendText("=" + resultNumberText(roundToDigits(degrees, 2)) + "°  ");
                 break;
             case AngleOutcome::NullVector:
@@ -78,10 +80,11 @@ void appendAltitudeFoot(OutputLog& log, const char* label, const Vector3& P, con
 // 'Höhenfußpunkt:  F(x/y/z)': the foot of S on the plane through A spanned
 // by AB and AC.
 void appendPyramidFoot(OutputLog& log, const Vector3& A, const Vector3& AB, const Vector3& AC,
-                       const Vector3& S) {
+                       const Vector3& S, const exact::ExactScene& exact) {
     log.appendText("Höhenfußpunkt:  ");
     const Vector3 foot = footOnPlane(A, AB, AC, S);
-    if (isNullVector(crossProduct(AB, AC)) || !isFiniteVector(foot)) {
+    if (exact::areParallel(exact.planeSpanU[PlaneE5], exact.planeSpanV[PlaneE5]) ||
+        isNullVector(crossProduct(AB, AC)) || !isFiniteVector(foot)) {
         log.appendLine("nicht definiert, da A, B und C auf einer Geraden liegen !");
         return;
     }
@@ -108,6 +111,47 @@ Corners cornersOf(const Scene& scene) {
     k.SC = vectorFromTo(k.S, k.C);
     k.SD = vectorFromTo(k.S, k.D);
     return k;
+}
+
+// What the quadrilateral and the bodies over it say instead of a measure
+// when two opposite sides of ABCD cross.
+std::string sidesCrossText(const std::string& measure) {
+    return measure + " nicht berechenbar, da sich die Seiten von ABCD überschneiden !";
+}
+
+constexpr const char* kCornerNames[4] = {"A", "B", "C", "D"};
+
+// 'Diagonalenschnittpunkt:  S(x/y/z)'. A quadrilateral that is not convex
+// has diagonals that do not meet: S, where their lines meet, lies outside,
+// on the extension of the diagonal from the corner over 180°. Crossing
+// sides leave no diagonal inside at all. Outside a plane the shape has
+// neither.
+void appendDiagonalIntersection(OutputLog& log, const Corners& k, bool planar,
+                                const exact::QuadrilateralCorners& shape) {
+    log.appendText("Diagonalenschnittpunkt:  S");
+    if (shape.sidesCross) {
+        log.appendLine(" nicht vorhanden, da ABCD sich überschneidet !");
+        return;
+    }
+    bool noIntersection = true;
+    Vector3 S;
+    if (planar) diagonalIntersection(k.A, k.B, k.C, k.D, noIntersection, S);
+    if (planar && noIntersection) {
+        // In one plane the lines of the diagonals meet although the
+        // elimination missed it by its tolerance: the decided case gives S.
+        IncidenceResult result;
+        Vector3 F1, F2, Fq;
+        lineLineIncidence(k.A, vectorFromTo(k.A, k.C), k.B, vectorFromTo(k.B, k.D), result, S, F1, F2, Fq, 2);
+        noIntersection = result.status != 2;
+    }
+    if (noIntersection) {
+        log.appendLine(" nicht vorhanden, da ABCD keine Ebene !");
+        return;
+    }
+    log.appendLine(resultVectorText(S));
+    if (shape.reflex >= 0)
+        log.appendLine(std::string("S liegt außerhalb von ABCD, da der Innenwinkel bei ") +
+                       kCornerNames[shape.reflex] + " überstumpf ist !");
 }
 
 // AD = D - A for the calculation. The Scene keeps what AD's read-only field
@@ -202,32 +246,56 @@ void triangleCommand(const Scene& scene, OutputLog& log) {
                                {SymbolGlyph::Gamma, k.AC, BC}});
 }
 
-void quadrilateralCommand(Scene& scene, OutputLog& log) {
+// The edges AB, AC, AD of ABCD read exactly.
+struct ExactEdges {
+    exact::Vec AB, AC, AD;
+};
+
+ExactEdges exactEdges(const exact::ExactScene& exact) {
+    const exact::Vec& A = exact.points[PointA];
+    return {exact.points[PointB] - A, exact.points[PointC] - A, exact.points[PointD] - A};
+}
+
+// Whether A, B, C and D lie in one plane, decided in one place for the
+// quadrilateral and the two bodies over it.
+bool abcdIsPlanar(const exact::ExactScene& exact) {
+    const ExactEdges e = exactEdges(exact);
+    return exact::areCoplanar(e.AB, e.AC, e.AD);
+}
+
+// Whether the sides of ABCD cross, and its corner over 180°.
+exact::QuadrilateralCorners abcdShape(const exact::ExactScene& exact) {
+    const ExactEdges e = exactEdges(exact);
+    return exact::quadrilateralCorners(e.AB, e.AC, e.AD);
+}
+
+void quadrilateralCommand(Scene& scene, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
     const Vector3 AD = refreshAD(scene);
     const Corners k = cornersOf(scene);
     const Vector3 BC = vectorFromTo(k.B, k.C);
     const Vector3 CD = vectorFromTo(k.C, k.D);
-    if (areCoplanar(k.AB, k.AC, AD))
-        log.appendLine("A_Viereck_ABCD = " + resultText(3, quadrilateralArea(k.AB, k.AC, AD)));
-    else
+    const bool planar = abcdIsPlanar(exact);
+    // Outside a plane there is no inside of ABCD: the angles stay those
+    // between the edges.
+    const exact::QuadrilateralCorners shape = planar ? abcdShape(exact) : exact::QuadrilateralCorners();
+    if (!planar)
         log.appendLine("A_ABCD nicht berechenbar, da ABCD keine Ebene !");
+    else if (shape.sidesCross)
+        log.appendLine(sidesCrossText("A_ABCD"));
+    else
+        log.appendLine("A_Viereck_ABCD = " + resultText(3, quadrilateralArea(k.AB, k.AC, AD)));
     log.appendLine("Seitenlängen:  AB=" + resultText(3, vectorLength(k.AB)) +
                    "  BC=" + resultText(3, vectorLength(BC)) +
                    "  CD=" + resultText(3, vectorLength(CD)) +
                    "  AD=" + resultText(3, vectorLength(AD)));
-    log.appendText("Diagonalenschnittpunkt:  S");
-    bool noIntersection = true;
-    Vector3 S;
-    diagonalIntersection(k.A, k.B, k.C, k.D, noIntersection, S);
-    if (noIntersection)
-        log.appendLine(" nicht vorhanden, da ABCD keine Ebene !");
-    else
-        log.appendLine(resultVectorText(S));
-    appendInteriorAngles(log, {{SymbolGlyph::Alpha, k.AB, AD},
-                               {SymbolGlyph::Beta, negated(k.AB), BC},
-                               {SymbolGlyph::Gamma, negated(BC), CD},
-                               {SymbolGlyph::Delta, AD, CD}});
+    appendDiagonalIntersection(log, k, planar, shape);
+    // With crossing sides each angle is one of the two triangles the
+    // crossing cuts off, so the angle between the edges is kept.
+    appendInteriorAngles(log, {{SymbolGlyph::Alpha, k.AB, AD, shape.isReflex(0)},
+                               {SymbolGlyph::Beta, negated(k.AB), BC, shape.isReflex(1)},
+                               {SymbolGlyph::Gamma, negated(BC), CD, shape.isReflex(2)},
+                               {SymbolGlyph::Delta, AD, CD, shape.isReflex(3)}});
 }
 
 void prismABCCommand(const Scene& scene, OutputLog& log) {
@@ -236,34 +304,39 @@ void prismABCCommand(const Scene& scene, OutputLog& log) {
     log.appendLine("V_Prisma_ABC_AS = " + resultText(3, triangularPrismVolume(k.SA, k.SB, k.SC)));
 }
 
-void prismABCDCommand(Scene& scene, OutputLog& log) {
+void prismABCDCommand(Scene& scene, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
     const Vector3 AD = refreshAD(scene);
     const Corners k = cornersOf(scene);
-    if (areCoplanar(k.AB, k.AC, AD))
+    if (!abcdIsPlanar(exact))
+        log.appendLine("ABCD ist keine Ebene !");
+    else if (abcdShape(exact).sidesCross)
+        log.appendLine(sidesCrossText("V_Prisma_ABCD_AS"));
+    else
         log.appendLine("V_Prisma_ABCD_AS = " +
                        resultText(3, quadPrismVolume(k.SA, k.SB, k.SC, k.SD)));
-    else
-        log.appendLine("ABCD ist keine Ebene !");
 }
 
-void pyramidABCSCommand(const Scene& scene, OutputLog& log) {
+void pyramidABCSCommand(const Scene& scene, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
     const Corners k = cornersOf(scene);
     log.appendLine("V_Pyr_ABCS = " + resultText(3, triangularPyramidVolume(k.SA, k.SB, k.SC)));
-    appendPyramidFoot(log, k.A, k.AB, k.AC, k.S);
+    appendPyramidFoot(log, k.A, k.AB, k.AC, k.S, exact);
 }
 
-void pyramidABCDSCommand(Scene& scene, OutputLog& log) {
+void pyramidABCDSCommand(Scene& scene, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
     const Vector3 AD = refreshAD(scene);
     const Corners k = cornersOf(scene);
-    if (!areCoplanar(k.AB, k.AC, AD)) {
+    if (!abcdIsPlanar(exact)) {
         log.appendLine("ABCD ist keine Ebene !");
         return;
     }
-    log.appendLine("V_Pyr_ABCDS = " + resultText(3, quadPyramidVolume(k.SA, k.SB, k.SC, k.SD)));
-    appendPyramidFoot(log, k.A, k.AB, k.AC, k.S);
+    if (abcdShape(exact).sidesCross)
+        log.appendLine(sidesCrossText("V_Pyr_ABCDS"));
+    else
+        log.appendLine("V_Pyr_ABCDS = " + resultText(3, quadPyramidVolume(k.SA, k.SB, k.SC, k.SD)));
+    appendPyramidFoot(log, k.A, k.AB, k.AC, k.S, exact);
 }
 
 void spatCommand(const Scene& scene, OutputLog& log) {
@@ -272,13 +345,15 @@ void spatCommand(const Scene& scene, OutputLog& log) {
     log.appendLine("V_Spat_AB_AC_AS = " + resultText(3, spatVolume(k.AB, k.AC, k.SA)));
 }
 
-CommandOutcome coplanarityCommand(Scene& scene, OutputLog& log) {
+CommandOutcome coplanarityCommand(Scene& scene, const exact::ExactScene& exact, OutputLog& log) {
     log.setOutputColour(OutputColours::Result);
     const Vector3& AB = scene.planeSpanU[PlaneE5];
     const Vector3& AC = scene.planeSpanV[PlaneE5];
     const Vector3& AD = scene.vectorAD;
+    const exact::Vec& exactAB = exact.planeSpanU[PlaneE5];
+    const exact::Vec& exactAC = exact.planeSpanV[PlaneE5];
     log.appendLine(" ");
-    if (!areCoplanar(AB, AC, AD)) {
+    if (!exact::areCoplanar(exactAB, exactAC, exact.vectorAD)) {
         log.appendLine("AB,AC,AD sind nicht komplanar !");
         return {};
     }
@@ -292,10 +367,8 @@ CommandOutcome coplanarityCommand(Scene& scene, OutputLog& log) {
 
     CommandOutcome outcome;
     outcome.labelsChanged = true;
-    // No pivot for AC: AC is a multiple of AB (or AB is null), so r and t
-    // are not determined. The entry is tested with the tolerance because the
-    // elimination leaves rounding residue there rather than an exact zero.
-    if (isNearZero(M(2, 2))) {
+    // AC a multiple of AB (or AB null): r and t are not determined.
+    if (exact::areParallel(exactAB, exactAC)) {
         scene.coplanarValid = false;
         log.appendText("Gleichung: AD = r");
         log.appendSymbol(SymbolGlyph::Dot);
@@ -307,8 +380,15 @@ CommandOutcome coplanarityCommand(Scene& scene, OutputLog& log) {
         outcome.labelT = "t=";
         return outcome;
     }
-    const Real r = M(1, 3);
-    const Real t = M(2, 3);
+    Real r = M(1, 3);
+    Real t = M(2, 3);
+    if (isNearZero(M(2, 2))) {
+        // The elimination found no pivot for AC although AB and AC are not
+        // parallel (tiny components): AD = r AB + t AC in closed form.
+        const Vector3 n = crossProduct(AB, AC);
+        r = dotProduct(crossProduct(AD, AC), n) / dotProduct(n, n);
+        t = dotProduct(crossProduct(AB, AD), n) / dotProduct(n, n);
+    }
     const FractionParts rf = asFraction(r);
     const FractionParts tf = asFraction(t);
     scene.coplanarR = rf.p / rf.q;

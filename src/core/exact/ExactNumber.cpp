@@ -1,5 +1,6 @@
 #include "core/exact/ExactNumber.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -20,6 +21,7 @@ Number Number::exact(const mpq_class& q) {
 Number Number::approximation(const mpq_class& q) {
     Number n = exact(q);
     n.exact_ = false;
+    n.terms_ = std::fabs(n.toReal());
     return n;
 }
 
@@ -39,15 +41,18 @@ Number Number::decimal(Real x) {
     else
         mpq_div_2exp(value.get_mpq_t(), value.get_mpq_t(), static_cast<mp_bitcnt_t>(-shift));
     n.q_ = x < 0 ? mpq_class(-value) : value;
+    n.terms_ = std::fabs(x);
     return n;
 }
 
 Real Number::toReal() const { return rationalToReal(q_); }
 
 int Number::sign() const {
-    if (!exact_ && isNearZero(toReal())) return 0;
+    if (!exact_ && std::fabs(toReal()) < kZeroTolerance * std::max<Real>(1, terms_)) return 0;
     return sgn(q_);
 }
+
+Real Number::termMagnitude() const { return exact_ ? std::fabs(toReal()) : terms_; }
 
 bool Number::isWhole() const { return exact_ && q_.get_den() == 1; }
 
@@ -78,27 +83,48 @@ mpq_class rounded(const mpq_class& value) {
     return rounded;
 }
 
-Number combined(const Number& a, const Number& b, const mpq_class& value) {
-    if (a.isExact() && b.isExact() && withinExactBound(value)) return Number::exact(value);
-    return Number::approximation(rounded(value));
+// The magnitude of the terms of a + b, a·b or a/b; only a decimal result
+// needs it.
+enum class Combination { Sum, Product, Quotient };
+
+Real termsOf(const Number& a, const Number& b, Combination how) {
+    switch (how) {
+    case Combination::Sum: return std::max(a.termMagnitude(), b.termMagnitude());
+    case Combination::Product: return a.termMagnitude() * b.termMagnitude();
+    case Combination::Quotient: return a.termMagnitude() / std::fabs(b.toReal());
+    }
+    return 0;
 }
 
 }  // namespace
 
-Number operator+(const Number& a, const Number& b) { return combined(a, b, a.q_ + b.q_); }
+Number Number::combined(const Number& a, const Number& b, const mpq_class& value, int how) {
+    if (a.isExact() && b.isExact() && withinExactBound(value)) return Number::exact(value);
+    Number n = Number::approximation(rounded(value));
+    const Real terms = termsOf(a, b, Combination(how));
+    // A magnitude beyond the extended range leaves the number's own.
+    if (std::isfinite(terms)) n.terms_ = std::max(n.terms_, terms);
+    return n;
+}
 
-Number operator-(const Number& a, const Number& b) { return combined(a, b, a.q_ - b.q_); }
+Number operator+(const Number& a, const Number& b) {
+    return Number::combined(a, b, a.q_ + b.q_, int(Combination::Sum));
+}
+
+Number operator-(const Number& a, const Number& b) {
+    return Number::combined(a, b, a.q_ - b.q_, int(Combination::Sum));
+}
 
 Number operator*(const Number& a, const Number& b) {
     // Nothing times an exact 0 is 0 exactly: a decimal component does not
     // spoil a product it plays no part in.
     if ((a.exact_ && sgn(a.q_) == 0) || (b.exact_ && sgn(b.q_) == 0)) return Number();
-    return combined(a, b, a.q_ * b.q_);
+    return Number::combined(a, b, a.q_ * b.q_, int(Combination::Product));
 }
 
 Number operator/(const Number& a, const Number& b) {
     if (sgn(b.q_) == 0) return Number::approximation(0);
-    return combined(a, b, a.q_ / b.q_);
+    return Number::combined(a, b, a.q_ / b.q_, int(Combination::Quotient));
 }
 
 bool sameValue(const Number& a, const Number& b) { return (a - b).isZero(); }

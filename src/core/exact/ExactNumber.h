@@ -42,8 +42,11 @@ public:
     const mpq_class& rational() const { return q_; }
     // The nearest extended real; infinite beyond the extended range.
     Real toReal() const;
-    // -1, 0 or 1. A decimal counts as 0 within the kernel's kZeroTolerance,
-    // as the calculations below the working decide.
+    // -1, 0 or 1. An exact number has its own sign. A decimal counts as 0
+    // when |x| < 1E-12 · max(1, m), m the largest magnitude among the terms
+    // it was made of: the rounding of inputs such as w(2) leaves a residue
+    // that grows with its terms, so an absolute bound would call large
+    // parallel vectors skew and tiny differences equal.
     int sign() const;
     bool isZero() const { return sign() == 0; }
     // An exact whole number.
@@ -59,9 +62,17 @@ public:
     friend Number operator/(const Number& a, const Number& b);
     Number operator-() const;
 
+    // The largest magnitude among the terms that made this number (its own
+    // magnitude for an input).
+    Real termMagnitude() const;
+
 private:
+    // a ∘ b with the value already computed; `how` is a Combination.
+    static Number combined(const Number& a, const Number& b, const mpq_class& value, int how);
+
     bool exact_ = true;
     mpq_class q_;
+    Real terms_ = 0;  // termMagnitude of a decimal; an exact number uses |q_|
 };
 
 // a - b is zero (exactly, or within the tolerance for decimals).

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "core/model/InputWindowTables.h"
-#include "core/render/LineDrawing.h"
 #include "core/exact/ExactFormula.h"
 
 namespace exact {
@@ -161,22 +160,33 @@ ExactScene buildExactScene(const Scene& scene, const FieldTexts& texts) {
             e.planeCoeffs[std::size_t(row.number)][std::size_t(k)] =
                 matched(fieldValue(texts, coefficientFieldName(row.number, k)),
                         scene.planeCoeffs[std::size_t(row.number)][std::size_t(k)]);
-    for (const auto& row : inputwindow::kParameterPlanes) {
-        const auto n = std::size_t(row.number);
-        const std::string number = std::to_string(row.number);
-        e.planeSupport[n] = fromFields(texts, tripleFieldNames("p" + number), scene.planeSupport[n]);
-        e.planeSpanU[n] = fromFields(texts, tripleFieldNames("u" + number), scene.planeSpanU[n]);
-        e.planeSpanV[n] = fromFields(texts, tripleFieldNames("v" + number), scene.planeSpanV[n]);
+    for (const int plane : {int(PlaneE3), int(PlaneE4), int(PlaneE5)}) {
+        const auto n = std::size_t(plane);
+        const ExactParameterForm form = exactParameterForm(scene, texts, plane);
+        e.planeSupport[n] = form.p;
+        e.planeSpanU[n] = form.u;
+        e.planeSpanV[n] = form.v;
     }
     e.e3SpanCopyU = fromFields(texts, tripleFieldNames("u3"), scene.e3SpanCopyU);
     e.e3SpanCopyV = fromFields(texts, tripleFieldNames("v3"), scene.e3SpanCopyV);
-
-    const Vec& A = e.points[PointA];
-    e.planeSupport[PlaneE5] = derived(A, scene.planeSupport[PlaneE5]);
-    e.planeSpanU[PlaneE5] = derived(e.points[PointB] - A, scene.planeSpanU[PlaneE5]);
-    e.planeSpanV[PlaneE5] = derived(e.points[PointC] - A, scene.planeSpanV[PlaneE5]);
-    e.vectorAD = derived(e.points[PointD] - A, scene.vectorAD);
+    e.vectorAD = derived(e.points[PointD] - e.points[PointA], scene.vectorAD);
     return e;
+}
+
+ExactParameterForm exactParameterForm(const Scene& scene, const FieldTexts& texts, int plane) {
+    const auto n = std::size_t(plane);
+    if (plane == PlaneE5) {
+        // E5 through A, B and C.
+        const Vec A = fromFields(texts, pointFieldNames(PointA), scene.points[PointA]);
+        const Vec B = fromFields(texts, pointFieldNames(PointB), scene.points[PointB]);
+        const Vec C = fromFields(texts, pointFieldNames(PointC), scene.points[PointC]);
+        return {derived(A, scene.planeSupport[n]), derived(B - A, scene.planeSpanU[n]),
+                derived(C - A, scene.planeSpanV[n])};
+    }
+    const std::string number = std::to_string(plane);
+    return {fromFields(texts, tripleFieldNames("p" + number), scene.planeSupport[n]),
+            fromFields(texts, tripleFieldNames("u" + number), scene.planeSpanU[n]),
+            fromFields(texts, tripleFieldNames("v" + number), scene.planeSpanV[n])};
 }
 
 }  // namespace exact

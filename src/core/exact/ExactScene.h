@@ -34,6 +34,13 @@ struct ExactScene {
 
 ExactScene buildExactScene(const Scene& scene, const FieldTexts& texts);
 
+// E3, E4 or E5 alone, read as buildExactScene reads it: for a picture that
+// needs one plane's verdict without reading the whole scene.
+struct ExactParameterForm {
+    Vec p, u, v;
+};
+ExactParameterForm exactParameterForm(const Scene& scene, const FieldTexts& texts, int plane);
+
 // The objectNames of a point's three coordinate fields, of the line fields
 // (Edit_ug / Edit_vg / Edit_uh / Edit_vh + axis), of the plane fields.
 std::array<std::string, 3> pointFieldNames(int point);

@@ -86,8 +86,12 @@ Real parallelogramArea(const Vector3& a, const Vector3& b) { return vectorLength
 
 Real triangleArea(const Vector3& a, const Vector3& b) { return vectorLength(crossProduct(a, b)) / 2; }
 
+Vector3 quadrilateralAreaVector(const Vector3& a, const Vector3& b, const Vector3& c) {
+    return scaleVector(addVectors(crossProduct(a, b), crossProduct(b, c)), 0.5L);
+}
+
 Real quadrilateralArea(const Vector3& a, const Vector3& b, const Vector3& c) {
-    return (vectorLength(crossProduct(a, b)) + vectorLength(crossProduct(b, c))) / 2;
+    return vectorLength(quadrilateralAreaVector(a, b, c));
 }
 
 Real spatVolume(const Vector3& a, const Vector3& b, const Vector3& c) {
@@ -98,8 +102,10 @@ Real triangularPrismVolume(const Vector3& a, const Vector3& b, const Vector3& c)
     return std::fabs(dotProduct(a, crossProduct(b, c))) / 2;
 }
 
+// Where both products have one sign, |x + y| is |x| + |y| to the last bit,
+// so a convex base gives the volume of its two triangular parts.
 Real quadPrismVolume(const Vector3& a, const Vector3& b, const Vector3& c, const Vector3& d) {
-    return (std::fabs(dotProduct(a, crossProduct(b, c))) + std::fabs(dotProduct(a, crossProduct(c, d)))) / 2;
+    return std::fabs(dotProduct(a, crossProduct(b, c)) + dotProduct(a, crossProduct(c, d))) / 2;
 }
 
 Real triangularPyramidVolume(const Vector3& a, const Vector3& b, const Vector3& c) {
@@ -107,7 +113,7 @@ Real triangularPyramidVolume(const Vector3& a, const Vector3& b, const Vector3& 
 }
 
 Real quadPyramidVolume(const Vector3& a, const Vector3& b, const Vector3& c, const Vector3& d) {
-    return std::fabs(dotProduct(a, crossProduct(b, c))) / 6 + std::fabs(dotProduct(a, crossProduct(c, d))) / 6;
+    return std::fabs(dotProduct(a, crossProduct(b, c)) / 6 + dotProduct(a, crossProduct(c, d)) / 6);
 }
 
 bool hasIntegerComponents(const Vector3& v) {

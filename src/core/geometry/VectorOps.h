@@ -67,10 +67,20 @@ Vector3 centroid(const Vector3& A, const Vector3& B, const Vector3& C);
 // Measures over edge vectors that start at the same corner.
 Real parallelogramArea(const Vector3& a, const Vector3& b);
 Real triangleArea(const Vector3& a, const Vector3& b);
-// The quadrilateral split along its middle edge vector b.
+// The plane quadrilateral A -> B -> C -> D given by its edges at A: a = AB,
+// b = AC, c = AD. Its vector area (a x b + b x c) / 2 adds the triangles ABC
+// and ACD with their orientations: where the diagonal AC runs outside (the
+// corner B or D over 180 degrees) one triangle is taken from the other. Its
+// length is the area, its direction the normal the corners turn about.
+Vector3 quadrilateralAreaVector(const Vector3& a, const Vector3& b, const Vector3& c);
+// The length of quadrilateralAreaVector.
 Real quadrilateralArea(const Vector3& a, const Vector3& b, const Vector3& c);
+
 Real spatVolume(const Vector3& a, const Vector3& b, const Vector3& c);
 Real triangularPrismVolume(const Vector3& a, const Vector3& b, const Vector3& c);
+// The bodies over the quadrilateral with the edges SA = a, SB = b, SC = c,
+// SD = d from the apex or lateral edge: a . (b x c) and a . (c x d) are
+// summed with their signs, so that the base counts with its vector area.
 Real quadPrismVolume(const Vector3& a, const Vector3& b, const Vector3& c, const Vector3& d);
 Real triangularPyramidVolume(const Vector3& a, const Vector3& b, const Vector3& c);
 Real quadPyramidVolume(const Vector3& a, const Vector3& b, const Vector3& c, const Vector3& d);

@@ -40,6 +40,9 @@ enum Axis : int { AxisX = 0, AxisY = 1, AxisZ = 2 };
 inline Real& axisValue(Vector3& v, int axis) { return axis == AxisX ? v.x : axis == AxisY ? v.y : v.z; }
 inline Real axisValue(const Vector3& v, int axis) { return axis == AxisX ? v.x : axis == AxisY ? v.y : v.z; }
 
+// The line family never has more members than this in one run.
+constexpr int kMaxFamilyMembers = 1000;
+
 struct Scene {
     Scene();  // start-up values
 

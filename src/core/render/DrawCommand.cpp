@@ -1,5 +1,6 @@
 #include "core/render/DrawCommand.h"
 
+#include "core/exact/ExactVerdicts.h"
 #include "core/geometry/VectorOps.h"
 #include "core/model/SceneOpening.h"
 #include "core/canvas/CoordinateSystem.h"
@@ -55,8 +56,9 @@ void drawCoplanarity(DrawContext& ctx) {
     const Vector3& b = scene.points[PointB];
     const Vector3& c = scene.points[PointC];
     const Vector3& d = scene.points[PointD];
-    if (areCoplanar(scene.planeSpanU[PlaneE5], scene.planeSpanV[PlaneE5], scene.vectorAD) &&
-        scene.coplanarValid) {
+    const exact::ExactScene exact = exact::buildExactScene(scene, ctx.input.texts);
+    if (scene.coplanarValid &&
+        exact::areCoplanar(exact.planeSpanU[PlaneE5], exact.planeSpanV[PlaneE5], exact.vectorAD)) {
         const Vector3 r = addVectors(a, scaleVector(vectorFromTo(a, b), scene.coplanarR));
         const Vector3 t = addVectors(a, scaleVector(vectorFromTo(a, c), scene.coplanarT));
         drawArrow3D(canvas, view, a, r, CoplanarColours::AB, width, false);

@@ -18,8 +18,6 @@ constexpr Real kExtentStepFactor = 0.1L;
 // so small that it needs more steps than this to leave the frame is treated
 // as seen end-on.
 constexpr Real kExtentMaxSteps = 4611686018427387904.0L;  // 2^62
-// The family never draws more members than this in one run.
-constexpr int kMaxFamilyMembers = 1000;
 
 // Messages of the line drawers.
 inline constexpr std::string_view kNullDirectionMessage =

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/exact/ExactVerdicts.h"
 #include "core/geometry/LinesPlanes.h"
 #include "core/geometry/VectorOps.h"
 
@@ -160,6 +161,10 @@ void drawParametricPlane(DrawContext& ctx, int k, Vector3 p, Vector3 u, Vector3 
         failed = true;
         return;
     }
-    const CoordinateForm form = parameterToCoordinateForm(p, u, v);
+    // The picture shows the plane the calculations decide on: a coefficient
+    // that is exactly zero draws no trace point out of rounding residue.
+    const exact::ExactParameterForm exactForm = exact::exactParameterForm(scene, ctx.input.texts, k);
+    const CoordinateForm form = exact::withExactZeros(
+        parameterToCoordinateForm(p, u, v), exact::planeThrough(exactForm.p, exactForm.u, exactForm.v));
     drawPlaneByEquation(ctx, colour, k, form.a, form.b, form.c, form.d);
 }

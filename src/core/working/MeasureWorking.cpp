@@ -63,6 +63,25 @@ WorkingOutcome triangleWorking(const ExactScene& scene, Sheet& sheet) {
     return outcome;
 }
 
+namespace {
+
+constexpr const char* kCorner[4] = {"A", "B", "C", "D"};
+
+}  // namespace
+
+void writeCrossingSides(Sheet& sheet, const Vec& AB, const Vec& AC, const Vec& AD, int crossing) {
+    const std::array<Vec, 4> P = {Vec{}, AB, AC, AD};
+    const int i = crossing;
+    const std::string p = kCorner[i], q = kCorner[i + 1], r = kCorner[i + 2], s = kCorner[(i + 3) % 4];
+    sheet.line("Die Seiten " + p + q + " und " + r + s + " schneiden sich:");
+    for (const auto& [a, b, c, d] : {std::array{p, q, r, s}, std::array{r, s, p, q}}) {
+        const auto at = [&P](const std::string& name) { return P[std::size_t(name[0] - 'A')]; };
+        const Number value = sideProduct(at(a), at(b), at(c), at(d));
+        sheet.line("(" + a + b + " × " + a + c + ")·(" + a + b + " × " + a + d + ") = " + toText(value) + " < 0: " + c +
+                   " und " + d + " liegen auf verschiedenen Seiten von " + a + b);
+    }
+}
+
 WorkingOutcome quadrilateralWorking(const ExactScene& scene, Sheet& sheet) {
     const Vec& AB = scene.planeSpanU[PlaneE5];
     const Vec& AC = scene.planeSpanV[PlaneE5];
@@ -74,25 +93,37 @@ WorkingOutcome quadrilateralWorking(const ExactScene& scene, Sheet& sheet) {
     if (!writeCoplanarityTest(sheet, "det(AB, AC, AD)", AB, AC, AD, "ABCD liegt in einer Ebene",
                               "A, B, C und D liegen nicht in einer Ebene, ABCD ist keine ebene Fläche"))
         return outcome;
+    const QuadrilateralCorners corners = quadrilateralCorners(AB, AC, AD);
+    if (corners.sidesCross) {
+        writeCrossingSides(sheet, AB, AC, AD, corners.crossing);
+        outcome = stop(sheet, "ABCD überschneidet sich selbst, es gibt keinen Flächeninhalt");
+        outcome.status = 2;
+        return outcome;
+    }
     outcome.status = 1;
-    sheet.line("Flächeninhalt aus den Dreiecken ABC und ACD:");
+    // The triangles with their orientation: where the diagonal AC runs
+    // outside, their products point opposite ways and one is taken away.
+    sheet.line("Flächeninhalt F = 1/2·|AB × AC + AC × AD|:");
     const Vec n1 = writeCross(sheet, "AB", "AC", AB, AC);
     const Vec n2 = writeCross(sheet, "AC", "AD", AC, AD);
-    const Number s1 = writeLength(sheet, "AB × AC", n1);
-    const Number s2 = writeLength(sheet, "AC × AD", n2);
-    std::string text = "A = 1/2·(|AB × AC| + |AC × AD|) = 1/2·(" + rootText(s1) + " + " + rootText(s2) + ")";
-    // In one plane both products are parallel, so s1·s2 is a square and the
-    // sum of the roots is the root of a fraction.
-    if (const std::optional<Number> root = exactSquareRoot(s1 * s2)) {
-        const Number square = (s1 + s2 + 2 * *root) / 4;
-        text += " = " + rootWithValue(square);
-        outcome.values["A"] = std::sqrt(square.toReal());
-    } else {
-        const Number area = (approxSquareRoot(s1) + approxSquareRoot(s2)) / 2;
-        text += " ≈ " + toText(area);
-        outcome.values["A"] = area.toReal();
+    const Vec n = n1 + n2;
+    sheet.line("n = AB × AC + AC × AD = " + toText(n));
+    if (corners.reflex >= 0) {
+        const std::size_t i = std::size_t(corners.reflex);
+        const std::string corner = kCorner[i];
+        const std::string in = kCorner[(i + 3) % 4] + corner;
+        const std::string out = corner + kCorner[(i + 1) % 4];
+        sheet.line("(" + in + " × " + out + ")·n = " + toText(corners.turn) + " < 0: der Innenwinkel bei " + corner +
+                   " ist überstumpf, ABCD ist nicht konvex");
+        if (corners.reflex % 2 == 1)
+            sheet.line(std::string("AB × AC und AC × AD sind entgegengesetzt gerichtet: das Dreieck ") +
+                       (corners.reflex == 3 ? "ACD wird vom Dreieck ABC" : "ABC wird vom Dreieck ACD") + " abgezogen");
     }
-    sheet.line(text);
+    const Number s = writeLength(sheet, "n", n);
+    const Number square = s / 4;
+    const std::optional<Number> length = exactSquareRoot(s);
+    sheet.line("F = 1/2·|n| = 1/2·" + (length ? factorText(*length) : rootText(s)) + " = " + rootWithValue(square));
+    outcome.values["F"] = std::sqrt(square.toReal());
     return outcome;
 }
 

@@ -35,25 +35,42 @@ WorkingOutcome writeVolume(Sheet& sheet, const Number& factor, const Number& det
     return outcome;
 }
 
-// The body over the quadrilateral ABCD: its base must be plane. Then two
-// determinants over the triangles ABC and ACD.
+// The body over the quadrilateral ABCD: its base must be plane and must not
+// cross itself. Then two determinants over the triangles ABC and ACD, added
+// with their signs: where the diagonal AC runs outside the base, they have
+// different signs and one part is taken away from the other.
 WorkingOutcome writeQuadVolume(Sheet& sheet, const ExactScene& scene, const Number& factor) {
+    const Vec& AB = scene.planeSpanU[PlaneE5];
+    const Vec& AC = scene.planeSpanV[PlaneE5];
     const Vec AD = scene.points[PointD] - scene.points[PointA];
-    sheet.line("AB = " + toText(scene.planeSpanU[PlaneE5]) + ", AC = " + toText(scene.planeSpanV[PlaneE5]) +
-               ", AD = D - A = " + toText(AD));
+    sheet.line("AB = " + toText(AB) + ", AC = " + toText(AC) + ", AD = D - A = " + toText(AD));
     WorkingOutcome outcome;
     outcome.status = 0;
-    if (!writeCoplanarityTest(sheet, "det(AB, AC, AD)", scene.planeSpanU[PlaneE5], scene.planeSpanV[PlaneE5], AD,
-                              "ABCD ist eben. Teilkörper über ABC und ACD:",
+    if (!writeCoplanarityTest(sheet, "det(AB, AC, AD)", AB, AC, AD, "ABCD ist eben.",
                               "ABCD ist keine ebene Grundfläche, kein Volumen"))
         return outcome;
+    const QuadrilateralCorners corners = quadrilateralCorners(AB, AC, AD);
+    if (corners.sidesCross) {
+        writeCrossingSides(sheet, AB, AC, AD, corners.crossing);
+        outcome = stop(sheet, "ABCD überschneidet sich selbst, es gibt kein Volumen");
+        outcome.status = 2;
+        return outcome;
+    }
+    sheet.line("Teilkörper über ABC und ACD:");
     const Edges k = writeEdges(sheet, scene, true);
     const Number first = writeDeterminant(sheet, "det(SA, SB, SC)", k.SA, k.SB, k.SC);
     const Number second = writeDeterminant(sheet, "det(SA, SC, SD)", k.SA, k.SC, k.SD);
-    const Number volume = factor * first.abs() + factor * second.abs();
+    if (corners.reflex >= 0) {
+        const std::string corner(1, "ABCD"[corners.reflex]);
+        sheet.line("Der Innenwinkel bei " + corner + " ist überstumpf, ABCD ist nicht konvex");
+        if (first.sign() * second.sign() < 0)
+            sheet.line(std::string("det(SA, SB, SC) und det(SA, SC, SD) haben verschiedene Vorzeichen: der Teilkörper über ") +
+                       (corners.reflex == 3 ? "ACD" : "ABC") + " wird abgezogen");
+    }
+    const Number volume = factor * (first + second).abs();
     const std::string f = toText(factor) + "·";
-    sheet.line("V = " + f + "|det(SA, SB, SC)| + " + f + "|det(SA, SC, SD)|");
-    sheet.line("V = " + f + "|" + toText(first) + "| + " + f + "|" + toText(second) + "| = " + toText(volume));
+    sheet.line("V = " + f + "|det(SA, SB, SC) + det(SA, SC, SD)|");
+    sheet.line("V = " + f + "|" + toText(first) + " + " + factorText(second) + "| = " + toText(volume));
     outcome.status = 1;
     outcome.values["V"] = volume.toReal();
     return outcome;

@@ -27,6 +27,10 @@ WorkingOutcome vectorProductWorking(const ExactScene& scene, Sheet& sheet);
 WorkingOutcome scalarProductWorking(const ExactScene& scene, Sheet& sheet);
 WorkingOutcome triangleWorking(const ExactScene& scene, Sheet& sheet);
 WorkingOutcome quadrilateralWorking(const ExactScene& scene, Sheet& sheet);
+
+// When two opposite sides cross (quadrilateralCorners' `crossing`): which
+// ones and why, in three lines.
+void writeCrossingSides(Sheet& sheet, const Vec& AB, const Vec& AC, const Vec& AD, int crossing);
 WorkingOutcome prismABCWorking(const ExactScene& scene, Sheet& sheet);
 WorkingOutcome prismABCDWorking(const ExactScene& scene, Sheet& sheet);
 WorkingOutcome pyramidABCSWorking(const ExactScene& scene, Sheet& sheet);

@@ -4,7 +4,7 @@
 // plane from one form into the other.
 #include <string>
 
-#include "core/exact/ExactScene.h"
+#include "core/exact/ExactVerdicts.h"
 #include "core/working/Working.h"
 #include "core/working/WorkingSteps.h"
 

@@ -16,10 +16,12 @@ void run(InputWindow& form, const CalculationButton& button) {
     // fields show, as the drawers do.
     if (button.readers & ReadLines) form.readLines();
     if (button.readers & ReadPlanes) form.readPlanes();
-    // The working computes exactly from the texts as typed.
+    // The working computes exactly from the texts as typed, and the
+    // result's verdicts are taken from the same exact reading.
     if (form.input().checked("CheckBox_Rechenweg") && working::findWorking(button.objectName))
         working::writeWorking(button.objectName, form.scene(), form.input().texts, form.outputLog());
-    const CommandOutcome outcome = button.run(form.scene(), form.outputLog());
+    const exact::ExactScene exactScene = exact::buildExactScene(form.scene(), form.input().texts);
+    const CommandOutcome outcome = button.run(form.scene(), exactScene, form.outputLog());
     if (!outcome.message.empty())
         form.feedback().showMessage(&form, QString::fromStdString(outcome.message));
     if (outcome.labelsChanged) {

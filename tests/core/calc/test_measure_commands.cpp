@@ -118,7 +118,7 @@ TEST(Quadrilateral, SquareHasItsCentreAsDiagonalIntersection) {
     setCorners(scene, V(0, 0, 0), V(2, 0, 0), V(2, 2, 0), V(0, 2, 0));
     scene.vectorAD.x = scene.vectorAD.y = scene.vectorAD.z = 9;  // stale: computed again
     PlainTextOutputLog log;
-    quadrilateralCommand(scene, log);
+    quadrilateralCommand(scene, exact::decimalsOf(scene), log);
     EXPECT_EQ(log.lines()[0], "A_Viereck_ABCD = 4");
     EXPECT_EQ(log.lines()[1], "Seitenlängen:  AB=2  BC=2  CD=2  AD=2");
     EXPECT_EQ(log.lines()[2], "Diagonalenschnittpunkt:  S(1/1/0)");
@@ -133,7 +133,7 @@ TEST(Quadrilateral, NonPlanarStillGivesSidesAndAngles) {
     Scene scene;
     setCorners(scene, V(0, 0, 0), V(2, 0, 0), V(2, 2, 0), V(0, 2, 1));
     PlainTextOutputLog log;
-    quadrilateralCommand(scene, log);
+    quadrilateralCommand(scene, exact::decimalsOf(scene), log);
     auto lines = log.lines();
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "A_ABCD nicht berechenbar, da ABCD keine Ebene !");
@@ -142,13 +142,53 @@ TEST(Quadrilateral, NonPlanarStillGivesSidesAndAngles) {
     EXPECT_EQ(anglesLine(log), "Innenwinkel:  α=90°  β=90°  γ=90°  δ=78,46°");
 }
 
+// D inside the triangle ABC: the angle at D is over 180°, the triangle ACD
+// is taken from ABC (16/2 - 8/2 = 4), the diagonals do not meet and the
+// bodies over ABCD stand on that area (height 3 whatever S's place above the
+// plane). The bow tie whose sides AB and CD cross has no area and no volume.
+TEST(Quadrilateral, CornerOver180DegreesAndCrossingSides) {
+    Scene scene;
+    setCorners(scene, V(0, 0, 0), V(4, 0, 0), V(4, 4, 0), V(3, 1, 0));
+    scene.points[PointS] = V(7, -2, 3);
+    PlainTextOutputLog log;
+    quadrilateralCommand(scene, exact::decimalsOf(scene), log);
+    prismABCDCommand(scene, exact::decimalsOf(scene), log);
+    pyramidABCDSCommand(scene, exact::decimalsOf(scene), log);
+    auto lines = log.lines();
+    ASSERT_EQ(lines.size(), 8u) << log.text();
+    EXPECT_EQ(lines[0], "A_Viereck_ABCD = 4");
+    EXPECT_EQ(lines[1], "Seitenlängen:  AB=4  BC=4  CD=3,162  AD=3,162");
+    EXPECT_EQ(lines[2], "Diagonalenschnittpunkt:  S(2/2/0)");
+    EXPECT_EQ(lines[3], "S liegt außerhalb von ABCD, da der Innenwinkel bei D überstumpf ist !");
+    EXPECT_EQ(anglesLine(log), "Innenwinkel:  α=18,43°  β=90°  γ=18,43°  δ=233,13°");
+    EXPECT_EQ(lines[5], "V_Prisma_ABCD_AS = 12");
+    EXPECT_EQ(lines[6], "V_Pyr_ABCDS = 4");
+    EXPECT_EQ(lines[7], "Höhenfußpunkt:  F(7/-2/0)");
+
+    log.clearOutputLog();
+    setCorners(scene, V(0, 0, 0), V(2, 2, 0), V(2, 0, 0), V(0, 2, 0));
+    quadrilateralCommand(scene, exact::decimalsOf(scene), log);
+    prismABCDCommand(scene, exact::decimalsOf(scene), log);
+    pyramidABCDSCommand(scene, exact::decimalsOf(scene), log);
+    lines = log.lines();
+    ASSERT_EQ(lines.size(), 9u) << log.text();
+    EXPECT_EQ(lines[2], "A_ABCD nicht berechenbar, da sich die Seiten von ABCD überschneiden !");
+    EXPECT_EQ(lines[3], "Seitenlängen:  AB=2,828  BC=2  CD=2,828  AD=2");
+    EXPECT_EQ(lines[4], "Diagonalenschnittpunkt:  S nicht vorhanden, da ABCD sich überschneidet !");
+    // Each angle is one of the two triangles the crossing cuts off.
+    EXPECT_EQ(anglesLine(log), "Innenwinkel:  α=45°  β=45°  γ=45°  δ=45°");
+    EXPECT_EQ(lines[6], "V_Prisma_ABCD_AS nicht berechenbar, da sich die Seiten von ABCD überschneiden !");
+    EXPECT_EQ(lines[7], "V_Pyr_ABCDS nicht berechenbar, da sich die Seiten von ABCD überschneiden !");
+    EXPECT_EQ(lines[8], "Höhenfußpunkt:  F(7/-2/0)");
+}
+
 TEST(Volumes, UnitCornerAndSquareBase) {
     Scene scene;
     setCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(1, 1, 0));
     scene.points[PointS] = V(0, 0, 1);
     PlainTextOutputLog log;
     prismABCCommand(scene, log);
-    pyramidABCSCommand(scene, log);
+    pyramidABCSCommand(scene, exact::decimalsOf(scene), log);
     spatCommand(scene, log);
     EXPECT_EQ(log.lines(), (Lines{"V_Prisma_ABC_AS = 0,5", "V_Pyr_ABCS = 0,167", "Höhenfußpunkt:  F(0/0/0)",
                                   "V_Spat_AB_AC_AS = 1"}));
@@ -157,8 +197,8 @@ TEST(Volumes, UnitCornerAndSquareBase) {
     log.clearOutputLog();
     setCorners(scene, V(0, 0, 0), V(2, 0, 0), V(2, 2, 0), V(0, 2, 0));
     scene.points[PointS] = V(0, 0, 3);
-    prismABCDCommand(scene, log);
-    pyramidABCDSCommand(scene, log);
+    prismABCDCommand(scene, exact::decimalsOf(scene), log);
+    pyramidABCDSCommand(scene, exact::decimalsOf(scene), log);
     auto lines = log.lines();
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[2], "V_Prisma_ABCD_AS = 12");
@@ -171,13 +211,13 @@ TEST(Volumes, NonPlanarBaseAndCollinearCorners) {
     setCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(1, 1, 1));
     scene.points[PointS] = V(0, 0, 1);
     PlainTextOutputLog log;
-    prismABCDCommand(scene, log);
-    pyramidABCDSCommand(scene, log);
+    prismABCDCommand(scene, exact::decimalsOf(scene), log);
+    pyramidABCDSCommand(scene, exact::decimalsOf(scene), log);
     EXPECT_EQ(log.lines(), (Lines{"ABCD ist keine Ebene !", "ABCD ist keine Ebene !"}));
 
     log.clearOutputLog();
     setCorners(scene, V(0, 0, 0), V(1, 1, 1), V(2, 2, 2), V(0, 0, 0));
-    pyramidABCSCommand(scene, log);
+    pyramidABCSCommand(scene, exact::decimalsOf(scene), log);
     EXPECT_EQ(log.lines()[2], "V_Pyr_ABCS = 0");
     EXPECT_EQ(log.lines()[3], "Höhenfußpunkt:  nicht definiert, da A, B und C auf einer Geraden liegen !");
 }
@@ -187,7 +227,7 @@ TEST(Coplanarity, FractionAndNegativeCoefficient) {
     // AB = (2|0|0), AC = (0|1|0), AD = 1/2·AB - 3·AC = (1|-3|0).
     setCorners(scene, V(1, 1, 1), V(3, 1, 1), V(1, 2, 1), V(2, -2, 1));
     PlainTextOutputLog log;
-    CommandOutcome outcome = coplanarityCommand(scene, log);
+    CommandOutcome outcome = coplanarityCommand(scene, exact::decimalsOf(scene), log);
     EXPECT_EQ(log.lines(), (Lines{" ", "AB,AC,AD sind komplanar:", "Gleichung: AD = 1/2·AB - 3·AC"}));
     EXPECT_TRUE(outcome.labelsChanged);
     EXPECT_EQ(outcome.labelR, "r=1/2");
@@ -201,7 +241,7 @@ TEST(Coplanarity, ZeroCoefficientKeepsItsPlusSign) {
     Scene scene;
     setCorners(scene, V(0, 0, 0), V(1, 2, 0), V(0, 1, 5), V(2, 4, 0));
     PlainTextOutputLog log;
-    CommandOutcome outcome = coplanarityCommand(scene, log);
+    CommandOutcome outcome = coplanarityCommand(scene, exact::decimalsOf(scene), log);
     EXPECT_EQ(log.lines().back(), "Gleichung: AD = 2·AB + 0·AC");
     EXPECT_EQ(outcome.labelR, "r=2");
     EXPECT_EQ(outcome.labelT, "t=0");
@@ -215,7 +255,7 @@ TEST(Coplanarity, SmallNegativeFractionKeepsItsMinusSign) {
     // text does not, so the sign must stay.
     setCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(1, -0.0004L, 0));
     PlainTextOutputLog log;
-    CommandOutcome outcome = coplanarityCommand(scene, log);
+    CommandOutcome outcome = coplanarityCommand(scene, exact::decimalsOf(scene), log);
     EXPECT_EQ(log.lines().back(), "Gleichung: AD = 1·AB - 1/2500·AC");
     EXPECT_EQ(outcome.labelT, "t=-1/2500");
     EXPECT_LT(scene.coplanarT, 0);
@@ -227,7 +267,7 @@ TEST(Coplanarity, ParallelABAndACCannotBeSolved) {
     // AB = (0,1|0,3|0), AC = 3·AB: the elimination leaves rounding residue.
     setCorners(scene, V(0, 0, 0), V(0.1L, 0.3L, 0), V(0.3L, 0.9L, 0), V(1, 0, 0));
     PlainTextOutputLog log;
-    CommandOutcome outcome = coplanarityCommand(scene, log);
+    CommandOutcome outcome = coplanarityCommand(scene, exact::decimalsOf(scene), log);
     EXPECT_EQ(log.lines(), (Lines{" ", "AB,AC,AD sind komplanar:", "Gleichung: AD = r·AB +t·AC  nicht lösbar",
                                   "AB und AC parallel !"}));
     EXPECT_FALSE(scene.coplanarValid);
@@ -242,7 +282,7 @@ TEST(Coplanarity, NotCoplanarLeavesFieldsAndLabels) {
     scene.coplanarValid = true;
     setCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(0, 0, 1));
     PlainTextOutputLog log;
-    CommandOutcome outcome = coplanarityCommand(scene, log);
+    CommandOutcome outcome = coplanarityCommand(scene, exact::decimalsOf(scene), log);
     EXPECT_EQ(log.lines(), (Lines{" ", "AB,AC,AD sind nicht komplanar !"}));
     EXPECT_FALSE(outcome.labelsChanged);
     EXPECT_EQ(scene.coplanarR, 7);
@@ -257,7 +297,7 @@ TEST(Measures, DegenerateCornersNeverPrintNonFiniteText) {
     PlainTextOutputLog log;
     for (const auto& button : calculationButtons()) {
         if (std::string(button.objectName) == "SpeedButton_ClearRichEdit") continue;
-        button.run(scene, log);
+        button.run(scene, exact::decimalsOf(scene), log);
     }
     expectNoNonFiniteText(log);
 }

@@ -73,11 +73,11 @@ TEST(EvaluationOrder, QuadPyramidVolumeDividesEachTermBeforeTheSum) {
     int distinguishing = 0;
     for (int i = 0; i < 500; ++i) {
         const Vector3 a = randomVector(rng), b = randomVector(rng), c = randomVector(rng), d = randomVector(rng);
-        const Real t1 = std::fabs(tripleProduct(a, b, c)), t2 = std::fabs(tripleProduct(a, c, d));
-        distinguishing += (t1 / 6 + t2 / 6) != (t1 + t2) / 6;
-        ASSERT_EQ(quadPyramidVolume(a, b, c, d), t1 / 6 + t2 / 6);
-        ASSERT_EQ(quadPrismVolume(a, b, c, d), (t1 + t2) / 2);
-        ASSERT_EQ(triangularPyramidVolume(a, b, c), t1 / 6);
+        const Real t1 = tripleProduct(a, b, c), t2 = tripleProduct(a, c, d);
+        distinguishing += std::fabs(t1 / 6 + t2 / 6) != std::fabs(t1 + t2) / 6;
+        ASSERT_EQ(quadPyramidVolume(a, b, c, d), std::fabs(t1 / 6 + t2 / 6));
+        ASSERT_EQ(quadPrismVolume(a, b, c, d), std::fabs(t1 + t2) / 2);
+        ASSERT_EQ(triangularPyramidVolume(a, b, c), std::fabs(t1) / 6);
     }
     EXPECT_GT(distinguishing, 10);
 }

@@ -1,9 +1,11 @@
 // Vector operations, measures, whole-number forms and vector texts.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <random>
 
+#include "core/exact/ExactVerdicts.h"
 #include "core/geometry/VectorOps.h"
 #include "core/numbers/NumberTools.h"
 
@@ -112,6 +114,76 @@ TEST(Measures, AreasAndVolumesOfUnitShapes) {
     EXPECT_EQ(triangularPyramidVolume(ex, ey, ez), 1.0L / 6);
     // Pyramid over the unit square with apex height 3: 1 * 3 / 3.
     EXPECT_NEAR(static_cast<double>(quadPyramidVolume(V(0, 0, 3), ex, V(1, 1, 0), ey)), 1.0, 1e-18);
+}
+
+// Random quadrilaterals in random planes, corners p + s·u + t·v with whole s
+// and t: the plane's own coordinates decide in 2D whether opposite sides
+// cross and which corner turns against the others' way round, and give the
+// area by the shoelace formula times |u × v|. The shape, the vector area and
+// the bodies over the base agree with them; a convex quadrilateral keeps the
+// area of its triangles ABC and ACD.
+exact::Vec exactOf(const Vector3& v) {
+    return exact::makeVec(long(v.x), long(v.y), long(v.z));
+}
+
+TEST(Measures, QuadrilateralAgreesWithItsPlaneCoordinates) {
+    std::mt19937 rng(17);
+    std::uniform_int_distribution<int> whole(-6, 6);
+    auto randomVector = [&] { return V(whole(rng), whole(rng), whole(rng)); };
+    using Point2 = std::array<long, 2>;
+    auto turn = [](const Point2& a, const Point2& b, const Point2& c) {
+        return (b[0] - a[0]) * (c[1] - a[1]) - (b[1] - a[1]) * (c[0] - a[0]);
+    };
+    auto cross = [&turn](const Point2& a, const Point2& b, const Point2& c, const Point2& d) {
+        return turn(a, b, c) * turn(a, b, d) < 0 && turn(c, d, a) * turn(c, d, b) < 0;
+    };
+    int convex = 0, reflex = 0, crossing = 0;
+    for (int sample = 0; sample < 3000; ++sample) {
+        const Vector3 p = randomVector(), u = randomVector(), v = randomVector(), S = randomVector();
+        const Vector3 n = crossProduct(u, v);
+        if (isNullVector(n)) continue;
+        std::array<Point2, 4> q;
+        std::array<Vector3, 4> P;
+        long shoelace = 0;
+        for (std::size_t i = 0; i < 4; ++i) {
+            q[i] = {whole(rng), whole(rng)};
+            P[i] = addVectors(p, addVectors(scaleVector(u, q[i][0]), scaleVector(v, q[i][1])));
+        }
+        for (std::size_t i = 0; i < 4; ++i) shoelace += q[i][0] * q[(i + 1) % 4][1] - q[(i + 1) % 4][0] * q[i][1];
+        const bool sidesCross = cross(q[0], q[1], q[2], q[3]) || cross(q[1], q[2], q[3], q[0]);
+
+        const Vector3 a = vectorFromTo(P[0], P[1]), b = vectorFromTo(P[0], P[2]), c = vectorFromTo(P[0], P[3]);
+        const exact::QuadrilateralCorners shape = exact::quadrilateralCorners(exactOf(a), exactOf(b), exactOf(c));
+        ASSERT_EQ(shape.sidesCross, sidesCross) << sample;
+        for (int i = 0; i < 4; ++i) {
+            const bool over180 =
+                !sidesCross && turn(q[std::size_t(i + 3) % 4], q[std::size_t(i)], q[std::size_t(i + 1) % 4]) * shoelace < 0;
+            ASSERT_EQ(shape.isReflex(i), over180) << sample << " corner " << i;
+        }
+        crossing += sidesCross;
+        reflex += shape.reflex >= 0;
+
+        const Real area = std::fabs(Real(shoelace)) / 2 * vectorLength(n);
+        EXPECT_NEAR(quadrilateralArea(a, b, c), area, 1E-15L * (1 + area)) << sample;
+        bool strictlyConvex = true;
+        for (std::size_t i = 0; i < 4; ++i)
+            strictlyConvex = strictlyConvex && turn(q[(i + 3) % 4], q[i], q[(i + 1) % 4]) * shoelace > 0;
+        if (strictlyConvex) {
+            ASSERT_TRUE(!shape.sidesCross && shape.reflex < 0) << sample;
+            ++convex;
+            const Real triangles = (vectorLength(crossProduct(a, b)) + vectorLength(crossProduct(b, c))) / 2;
+            EXPECT_NEAR(quadrilateralArea(a, b, c), triangles, 1E-15L * (1 + area)) << sample;
+        }
+        // Base area times height, the height |(S - p)·n| / |n|.
+        const Real prism = std::fabs(Real(shoelace)) / 2 * std::fabs(dotProduct(vectorFromTo(p, S), n));
+        const Vector3 SA = vectorFromTo(S, P[0]), SB = vectorFromTo(S, P[1]), SC = vectorFromTo(S, P[2]),
+                      SD = vectorFromTo(S, P[3]);
+        EXPECT_NEAR(quadPrismVolume(SA, SB, SC, SD), prism, 1E-15L * (1 + prism)) << sample;
+        EXPECT_NEAR(quadPyramidVolume(SA, SB, SC, SD), prism / 3, 1E-15L * (1 + prism)) << sample;
+    }
+    EXPECT_GT(convex, 300);
+    EXPECT_GT(reflex, 300);
+    EXPECT_GT(crossing, 300);
 }
 
 TEST(IntegerDirection, ExamplesAndSignRule) {

@@ -132,7 +132,7 @@ inline ButtonRun runButton(const std::string& name, const TypedScene& typed) {
     PlainTextOutputLog workingLog, blockLog;
     EXPECT_TRUE(working::writeWorking(name, typed.scene, typed.texts, workingLog, &run.outcome)) << name;
     Scene scene = typed.scene;
-    buttonNamed(name).run(scene, blockLog);
+    buttonNamed(name).run(scene, exact::buildExactScene(typed.scene, typed.texts), blockLog);
     run.working = workingLog.lines();
     run.block = blockLog.lines();
     return run;

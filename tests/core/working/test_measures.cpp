@@ -56,7 +56,8 @@ const Lines kBaseAndHeight = {
     "    = √(529/105) = 23/105·√(105) ≈ 2,245",
 };
 const Lines kQuadrilateralVolume = joined({{"AB = (2|1|0), AC = (1|3|0), AD = D - A = (-1|5/2|0)"}, kPlanarity, {
-    "det = 0: ABCD ist eben. Teilkörper über ABC und ACD:",
+    "det = 0: ABCD ist eben.",
+    "Teilkörper über ABC und ACD:",
     "SA = A - S = (0|-1|-5/2), SB = B - S = (2|0|-5/2)",
     "SC = C - S = (1|2|-5/2), SD = D - S = (-1|3/2|-5/2)",
     "                  |0 -1 -5/2|",
@@ -171,7 +172,7 @@ TEST(MeasureWorking, QuadrilateralArea) {
         "Liegt ABCD in einer Ebene? AD = D - A = (-1|5/2|0)",
     }, kPlanarity, {
         "det = 0: ABCD liegt in einer Ebene",
-        "Flächeninhalt aus den Dreiecken ABC und ACD:",
+        "Flächeninhalt F = 1/2·|AB × AC + AC × AD|:",
         "AB × AC:",
         "x: 1·0 - 0·3 = 0",
         "y: 0·1 - 2·0 = 0",
@@ -182,20 +183,90 @@ TEST(MeasureWorking, QuadrilateralArea) {
         "y: 0·(-1) - 1·0 = 0",
         "z: 1·(5/2) - 3·(-1) = 11/2",
         "AC × AD = (0|0|11/2)",
-        "|AB × AC| = √(0² + 0² + 5²) = √(25) = 5",
-        "|AC × AD| = √(0² + 0² + (11/2)²) = √(121/4) = 11/2",
-        "A = 1/2·(|AB × AC| + |AC × AD|) = 1/2·(5 + 11/2) = 21/4",
+        "n = AB × AC + AC × AD = (0|0|21/2)",
+        "|n| = √(0² + 0² + (21/2)²) = √(441/4) = 21/2",
+        "F = 1/2·|n| = 1/2·(21/2) = 21/4",
     }}));
 }
 
 TEST(MeasureWorking, PrismOverABCD) {
     EXPECT_EQ(runButton("SpeedButton_PrismavolumenABCD", quadrilateralScene()).working,
-              joined({{"Rechenweg: Volumen des Prismas ABCD_AS"}, kQuadrilateralVolume, {"V = 1/2·|det(SA, SB, SC)| + 1/2·|det(SA, SC, SD)|", "V = 1/2·|-25/2| + 1/2·|-55/4| = 105/8"}}));
+              joined({{"Rechenweg: Volumen des Prismas ABCD_AS"}, kQuadrilateralVolume, {"V = 1/2·|det(SA, SB, SC) + det(SA, SC, SD)|", "V = 1/2·|-25/2 + (-55/4)| = 105/8"}}));
 }
 
 TEST(MeasureWorking, PyramidOverABCD) {
     EXPECT_EQ(runButton("SpeedButton_Pyramidenvolumen2", quadrilateralScene()).working,
-              joined({{"Rechenweg: Volumen der Pyramide ABCDS"}, kQuadrilateralVolume, {"V = 1/6·|det(SA, SB, SC)| + 1/6·|det(SA, SC, SD)|", "V = 1/6·|-25/2| + 1/6·|-55/4| = 35/8"}}));
+              joined({{"Rechenweg: Volumen der Pyramide ABCDS"}, kQuadrilateralVolume, {"V = 1/6·|det(SA, SB, SC) + det(SA, SC, SD)|", "V = 1/6·|-25/2 + (-55/4)| = 35/8"}}));
+}
+
+// The working's last lines are these sentences, each wrapped as the sheet
+// wraps it.
+::testing::AssertionResult endsWithSentences(const ButtonRun& run, const Lines& sentences) {
+    Lines expected;
+    for (const auto& sentence : sentences)
+        for (const auto& line : working::wrapLine(sentence)) expected.push_back(line);
+    if (run.working.size() >= expected.size() &&
+        std::equal(expected.begin(), expected.end(), run.working.end() - std::ptrdiff_t(expected.size())))
+        return ::testing::AssertionSuccess();
+    auto failure = ::testing::AssertionFailure() << "the working ends with:";
+    for (std::size_t i = run.working.size() > expected.size() ? run.working.size() - expected.size() : 0;
+         i < run.working.size(); ++i)
+        failure << "\n" << run.working[i];
+    return failure;
+}
+
+// D inside the triangle ABC makes the angle at D over 180°: the triangle ACD
+// is taken from ABC (area 16 - 12 = 4) and the bodies over ABCD have that
+// base. In the bow tie A(0|0|0), B(2|2|0), C(2|0|0), D(0|2|0) the sides AB
+// and CD cross: there is no area and no volume.
+TEST(MeasureWorking, QuadrilateralNotConvexOrCrossingItself) {
+    TypedScene t;
+    t.point(PointA, "0", "0", "0");
+    t.point(PointB, "4", "0", "0");
+    t.point(PointC, "4", "4", "0");
+    t.point(PointD, "3", "1", "0");
+    t.point(PointS, "7", "-2", "3");
+    const ButtonRun area = runButton("SpeedButton_Vierecksflaeche", t);
+    EXPECT_TRUE(endsWithSentences(area, {
+        "AC × AD = (0|0|-8)",
+        "n = AB × AC + AC × AD = (0|0|8)",
+        "(CD × DA)·n = -64 < 0: der Innenwinkel bei D ist überstumpf, ABCD ist nicht konvex",
+        "AB × AC und AC × AD sind entgegengesetzt gerichtet: das Dreieck ACD wird vom Dreieck ABC abgezogen",
+        "|n| = √(0² + 0² + 8²) = √(64) = 8",
+        "F = 1/2·|n| = 1/2·8 = 4",
+    }));
+    EXPECT_EQ(area.outcome.values.at("F"), 4);
+    EXPECT_EQ(area.block[0], "A_Viereck_ABCD = 4");
+    const Lines bodyEnd = {"Der Innenwinkel bei D ist überstumpf, ABCD ist nicht konvex",
+                           "det(SA, SB, SC) und det(SA, SC, SD) haben verschiedene Vorzeichen: der Teilkörper über ACD wird abgezogen"};
+    const ButtonRun prism = runButton("SpeedButton_PrismavolumenABCD", t);
+    EXPECT_TRUE(endsWithSentences(prism, joined({bodyEnd, {"V = 1/2·|det(SA, SB, SC) + det(SA, SC, SD)|",
+                                                           "V = 1/2·|-48 + 24| = 12"}})));
+    EXPECT_EQ(prism.outcome.values.at("V"), 12);
+    const ButtonRun pyramid = runButton("SpeedButton_Pyramidenvolumen2", t);
+    EXPECT_TRUE(endsWithSentences(pyramid, joined({bodyEnd, {"V = 1/6·|det(SA, SB, SC) + det(SA, SC, SD)|",
+                                                             "V = 1/6·|-48 + 24| = 4"}})));
+    EXPECT_EQ(pyramid.outcome.values.at("V"), 4);
+
+    t.point(PointB, "2", "2", "0");
+    t.point(PointC, "2", "0", "0");
+    t.point(PointD, "0", "2", "0");
+    const Lines crossing = {
+        "Die Seiten AB und CD schneiden sich:",
+        "(AB × AC)·(AB × AD) = -16 < 0: C und D liegen auf verschiedenen Seiten von AB",
+        "(CD × CA)·(CD × CB) = -16 < 0: A und B liegen auf verschiedenen Seiten von CD",
+    };
+    for (const auto& [button, sentence] :
+         {std::pair{"SpeedButton_Vierecksflaeche", "es gibt keinen Flächeninhalt"},
+          std::pair{"SpeedButton_PrismavolumenABCD", "es gibt kein Volumen"},
+          std::pair{"SpeedButton_Pyramidenvolumen2", "es gibt kein Volumen"}}) {
+        const ButtonRun run = runButton(button, t);
+        EXPECT_TRUE(endsWithSentences(run, joined({crossing, {"ABCD überschneidet sich selbst, " + std::string(sentence) +
+                                                              "; der Rechenweg endet hier."}})))
+            << button;
+        EXPECT_TRUE(run.outcome.values.empty()) << button;
+        EXPECT_TRUE(contains(run.block[0], "nicht berechenbar, da sich die Seiten von ABCD überschneiden !")) << button;
+    }
 }
 
 TEST(MeasureWorking, Coplanarity) {
@@ -258,10 +329,11 @@ TEST(MeasureWorking, AgreesWithTheResultBlockOnRandomInputs) {
             const Real shown = blockValue(run, marker);
             // The area F (or A), the volume V.
             const auto& values = run.outcome.values;
-            const auto value = values.count("F") ? values.find("F") : values.count("A") ? values.find("A") : values.find("V");
-            ASSERT_EQ(value != values.end(), !std::isnan(shown)) << name << ": " << run.block.front();
-            if (value != values.end()) {
-                EXPECT_TRUE(agreesAfterRounding(value->second, shown)) << name;
+            const char* key = values.count("A") ? "A" : values.count("F") ? "F" : "V";
+            const bool has = values.count(key) > 0;
+            ASSERT_EQ(has, !std::isnan(shown)) << name << ": " << run.block.front();
+            if (has) {
+                EXPECT_TRUE(agreesAfterRounding(values.at(key), shown)) << name;
             }
         }
 
