@@ -1,5 +1,8 @@
-// Point tests: S equated to a line or a plane, the three component
-// equations solved for the parameters, and the verdict.
+// Point tests: S equated to a line or a plane in parameter form, the three
+// component equations solved for the parameters, and the verdict; S put
+// into the equation of a plane in coordinate form. Beside the line or the
+// plane, the foot of the perpendicular from S and the distance (for a
+// plane by the Hesse normal form).
 #include <cmath>
 
 #include "core/working/WorkingCommands.h"

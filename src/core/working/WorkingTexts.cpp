@@ -55,11 +55,6 @@ std::string factorText(const Number& n) {
     return needsParentheses(text) ? "(" + text + ")" : text;
 }
 
-std::string subtrahendText(const Number& n) {
-    const std::string text = toText(n);
-    return text.front() == '-' ? "(" + text + ")" : text;
-}
-
 std::string toText(const Vec& v) { return "(" + toText(v[0]) + "|" + toText(v[1]) + "|" + toText(v[2]) + ")"; }
 
 std::array<std::string, 3> columnTexts(const Vec& v) { return alignComponentTexts({toText(v[0]), toText(v[1]), toText(v[2])}); }

@@ -23,9 +23,6 @@ std::string toText(const Number& n);
 // Text in parentheses when it starts with a minus sign or is a fraction:
 // the second factor of a product, "3·(-2)", "2·(3/4)".
 std::string factorText(const Number& n);
-// Text in parentheses when it starts with a minus sign: what follows a
-// minus sign, "5 - (-2)".
-std::string subtrahendText(const Number& n);
 // "(1|-3/4|2)".
 std::string toText(const Vec& v);
 // The three component texts, right-aligned to one width.
