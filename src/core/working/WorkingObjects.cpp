@@ -103,7 +103,11 @@ Vec writePointOfPlane(Sheet& sheet, const PlaneInput& plane, const std::string& 
 }
 
 std::string substitutionText(const PlaneInput& plane, const Vec& point) {
-    return productsText({{plane.a, point[0]}, {plane.b, point[1]}, {plane.c, point[2]}});
+    // The products of the coefficients that are not 0 ("3·2" for 3y = 6).
+    std::vector<std::array<Number, 2>> products;
+    for (int i = 0; i < 3; ++i)
+        if (!plane.normal()[i].isZero()) products.push_back({plane.normal()[i], point[i]});
+    return productsText(products);
 }
 
 }  // namespace working

@@ -53,8 +53,9 @@ std::string parameterFormText(const PlaneInput& plane);
 // solved for, preferring z, then y, then x:
 // "Punkt von E1 mit x = 1, y = 1: 15 + 12 + 10z = 60  ⇒  z = 33/10".
 Vec writePointOfPlane(Sheet& sheet, const PlaneInput& plane, const std::string& name);
-// A point of a x + b y + c z = d written as point with the values of the
-// coordinates (for a check by substitution): "15·1 + 12·1 + 10·3 = 57".
+// The left side of a x + b y + c z = d with the coordinates of a point
+// put in (for a check by substitution), terms with a coefficient 0 left
+// out: "15·1 + 12·1 + 10·3".
 std::string substitutionText(const PlaneInput& plane, const Vec& point);
 
 }  // namespace working

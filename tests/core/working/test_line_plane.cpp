@@ -30,6 +30,27 @@ TEST(LinePlaneWorking, LineThroughE1) {
         "φ = arcsin(49/2438·√(2438)) ≈ 82,924°",
     }));
     EXPECT_EQ(run.block, (Lines{"E1 ∩ g = S(1,735|0,133|0,122)  ", "Schnittwinkel α = 82,924°"}));
+
+    // Put in, the equation is solved already: it is written once. The
+    // sine 1/2·√(2) gives 45° exactly.
+    t.line(LineG, {"0", "0", "0"}, {"1", "0", "1"});
+    t.coefficients(PlaneE1, {"0", "0", "1", "2"});
+    EXPECT_EQ(runButton("SpeedButton_E1_mit_g", t).working, (Lines{
+        "Rechenweg: Lage von E1 und g",
+        "E1: z = 2",
+        "g: p = (0|0|0), u = (1|0|1)",
+        "g in E1 einsetzen: x = λ, y = 0, z = λ",
+        "λ = 2",
+        "S = p + λ·u = (0|0|0) + 2·(1|0|1) = (2|0|2)",
+        "E1 und g schneiden sich in S(2|0|2)",
+        "Schnittwinkel:",
+        "n·u = 0·1 + 0·0 + 1·1 = 1",
+        "|n| = √(0² + 0² + 1²) = √(1) = 1",
+        "|u| = √(1² + 0² + 1²) = √(2) ≈ 1,414",
+        "sin φ = |n·u| / (|n|·|u|)",
+        "sin φ = |1| / (1·√(2)) = 1/2·√(2) ≈ 0,707",
+        "φ = arcsin(1/2·√(2)) = 45°",
+    }));
 }
 
 TEST(LinePlaneWorking, LineThroughE3InParameterForm) {
@@ -49,7 +70,7 @@ TEST(LinePlaneWorking, LineThroughE3InParameterForm) {
         "E3: -2x + y + 2z = -5",
         "g: p = (1|1/2|0), u = (2|-1|1/3)",
         "g in E3 einsetzen: x = 1 + 2λ, y = 1/2 - λ, z = 1/3·λ",
-        "-2·(1 + 2λ) + 1·(1/2 - λ) + 2·(1/3·λ) = -5",
+        "-2·(1 + 2λ) + 1/2 - λ + 2·(1/3·λ) = -5",
         "-2 - 4λ + 1/2 - λ + 2/3·λ = -5",
         "-13/3·λ - 3/2 = -5  ⇔  -13/3·λ = -7/2  ⇒  λ = 21/26",
         "S = p + λ·u = (1|1/2|0) + (21/26)·(2|-1|1/3)",
