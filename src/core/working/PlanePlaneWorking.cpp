@@ -14,10 +14,7 @@ namespace {
 WorkingOutcome writeParallelPlanes(Sheet& sheet, const PlaneInput& e1, const PlaneInput& e2) {
     WorkingOutcome outcome;
     const Vec F = writePointOfPlane(sheet, e2, "F");
-    const Number value = dot(e1.normal(), F);
-    const bool inside = sameValue(value, e1.d);
-    sheet.line("F in " + e1.name + " einsetzen: " + substitutionText(e1, F) + " " + equalsText(value) +
-               (inside ? " = " : " ≠ ") + toText(e1.d));
+    const auto [value, inside] = writeSubstitution(sheet, "F", e1, F);
     if (inside) {
         sheet.line(e1.name + " und " + e2.name + " sind identisch");
         outcome.status = 0;

@@ -187,18 +187,14 @@ WorkingOutcome pointInPlaneWorking(const ExactScene& scene, Sheet& sheet, int pl
     }
     // A plane in coordinate form: S put into its equation.
     sheet.line(coordinateEquationText(plane) + ", S = " + toText(S));
-    const Number value = dot(plane.normal(), S);
-    const bool inside = sameValue(value, plane.d);
-    std::string test = "S in " + plane.name + " einsetzen: " + substitutionText(plane, S) + " " + equalsText(value);
-    if (inside && toText(value) != toText(plane.d)) test += " = " + toText(plane.d);
-    sheet.line(test + (inside ? "  wahr" : " ≠ " + toText(plane.d)));
-    if (inside) {
+    const Substitution test = writeSubstitution(sheet, "S", plane, S);
+    if (test.inside) {
         writeParametersInCoordinatePlane(sheet, plane, S, outcome);
         return outcome;
     }
     sheet.line("S liegt nicht auf " + plane.name);
     outcome.status = 1;
-    writeDistanceAndFoot(sheet, plane, S, value, outcome);
+    writeDistanceAndFoot(sheet, plane, S, test.value, outcome);
     return outcome;
 }
 

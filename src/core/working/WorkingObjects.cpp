@@ -110,4 +110,19 @@ std::string substitutionText(const PlaneInput& plane, const Vec& point) {
     return productsText(products);
 }
 
+Substitution writeSubstitution(Sheet& sheet, const std::string& pointName, const PlaneInput& plane,
+                               const Vec& point) {
+    Substitution result;
+    result.value = dot(plane.normal(), point);
+    result.inside = sameValue(result.value, plane.d);
+    std::string text = pointName + " in " + plane.name + " einsetzen: " + substitutionText(plane, point) + " " +
+                       equalsText(result.value);
+    if (!result.inside)
+        text += " ≠ " + toText(plane.d);
+    else if (toText(result.value) != toText(plane.d))  // a decimal within rounding of it
+        text += " = " + toText(plane.d);
+    sheet.line(text + (result.inside ? "  wahr" : ""));
+    return result;
+}
+
 }  // namespace working

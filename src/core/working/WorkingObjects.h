@@ -57,5 +57,12 @@ Vec writePointOfPlane(Sheet& sheet, const PlaneInput& plane, const std::string& 
 // put in (for a check by substitution), terms with a coefficient 0 left
 // out: "15·1 + 12·1 + 10·3".
 std::string substitutionText(const PlaneInput& plane, const Vec& point);
+// "S in E1 einsetzen: 15·6 + 12·8 + 10·8 = 266 ≠ 60", or "... = 60  wahr"
+// when the point lies in the plane. Returns the left side's value.
+struct Substitution {
+    Number value;
+    bool inside = false;
+};
+Substitution writeSubstitution(Sheet& sheet, const std::string& pointName, const PlaneInput& plane, const Vec& point);
 
 }  // namespace working

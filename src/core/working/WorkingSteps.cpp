@@ -12,6 +12,8 @@ namespace {
 
 const std::string kDot = "·";
 
+bool isOne(const Number& n) { return n.isExact() && n.rational() == 1; }
+
 // "a·b - c·d = r".
 std::string differenceText(const Number& a, const Number& b, const Number& c, const Number& d) {
     return toText(a) + kDot + factorText(b) + " - " + factorText(c) + kDot + factorText(d) + " " +
@@ -117,10 +119,15 @@ Number writeBackSubstitution(Sheet& sheet, const Equation& e, const char* known,
                              const char* unknown) {
     const Number constant = e.b * value;
     const Number result = (e.c - constant) / e.a;
+    if (e.b.isZero()) {
+        // The equation holds the unknown alone: solved as it stands, and
+        // not written again when it reads "μ = 2" already.
+        if (!isOne(e.a)) sheet.line(e.label + ": " + solvedText(e.a, unknown, e.c));
+        return result;
+    }
     std::string text = std::string(known) + " = " + toText(value) + " in " + e.label + ": " +
                        linearText({{e.a, unknown}, {constant, ""}}) + " = " + toText(e.c);
-    if (!(constant.isZero() && e.a.isExact() && e.a.rational() == 1))
-        text += "  ⇒  " + std::string(unknown) + " " + equalsText(result);
+    if (!(constant.isZero() && isOne(e.a))) text += "  ⇒  " + std::string(unknown) + " " + equalsText(result);
     sheet.line(text);
     return result;
 }
@@ -150,14 +157,21 @@ std::array<Number, 2> eliminationFactors(const Number& a1, const Number& a2) {
 std::array<Number, 2> writeSolveTwo(Sheet& sheet, const Equation& e1, const Equation& e2, const char* X,
                                     const char* Y) {
     Number x, y;
-    if (e1.a.isZero() || e2.a.isZero()) {
-        // One equation holds Y alone.
-        const Equation& withY = e1.a.isZero() ? e1 : e2;
-        const Equation& other = e1.a.isZero() ? e2 : e1;
-        y = withY.c / withY.b;
-        // The equation was written above; it is written again only to be solved.
-        if (!(withY.b.isExact() && withY.b.rational() == 1)) sheet.line(withY.label + ": " + solvedText(withY.b, Y, withY.c));
-        x = writeBackSubstitution(sheet, other, Y, y, X);
+    // An equation that holds one unknown alone is solved first (the
+    // equations were written above: one that reads "μ = 2" already is not
+    // written again), then the other unknown follows from the other one.
+    const Equation* alone = e1.a.isZero() || e1.b.isZero() ? &e1 : e2.a.isZero() || e2.b.isZero() ? &e2 : nullptr;
+    if (alone) {
+        const Equation& other = alone == &e1 ? e2 : e1;
+        if (alone->a.isZero()) {
+            y = alone->c / alone->b;
+            if (!isOne(alone->b)) sheet.line(alone->label + ": " + solvedText(alone->b, Y, alone->c));
+            x = writeBackSubstitution(sheet, other, Y, y, X);
+        } else {
+            x = alone->c / alone->a;
+            if (!isOne(alone->a)) sheet.line(alone->label + ": " + solvedText(alone->a, X, alone->c));
+            y = writeBackSubstitution(sheet, {other.label, other.b, other.a, other.c}, X, x, Y);
+        }
     } else {
         const auto [m1, m2] = eliminationFactors(e1.a, e2.a);
         const Number b = m1 * e1.b - m2 * e2.b;
