@@ -11,14 +11,6 @@ namespace working {
 
 namespace {
 
-// "p + λ·u = (3|3|4) + (-1/4)·(-4|5|0) = (4|7/4|4)".
-Vec writePointOf(Sheet& sheet, const std::string& name, const std::string& formula, const Vec& p,
-                     const Number& k, const Vec& u) {
-    const Vec point = p + k * u;
-    sheet.line(name + " = " + formula + " = " + toText(p) + " + " + factorText(k) + "·" + toText(u) + " = " + toText(point));
-    return point;
-}
-
 WorkingOutcome writeParallel(Sheet& sheet, const LineInput& g, const LineInput& h) {
     sheet.line("2. Liegt q auf " + g.name + "?");
     WorkingOutcome outcome;
@@ -34,7 +26,7 @@ WorkingOutcome writeParallel(Sheet& sheet, const LineInput& g, const LineInput& 
     const Vec c = writeCross(sheet, "(q - p)", "u", w, g.u);
     const Number cc = dot(c, c), uu = dot(g.u, g.u);
     const Number square = cc / uu;
-    sheet.line("d = " + rootText(cc) + " / " + rootText(uu) + " = " + rootWithValue(square));
+    sheet.line("d = " + divisorText(rootText(cc)) + " / " + divisorText(rootText(uu)) + " " + equalsRoot(square));
     outcome.status = 1;
     outcome.values["d"] = std::sqrt(square.toReal());
     return outcome;
@@ -48,22 +40,23 @@ WorkingOutcome writeSkew(Sheet& sheet, const LineInput& g, const LineInput& h) {
     const Vec w = h.p - g.p;
     sheet.line("q - p = " + toText(w));
     const Number e = writeDot(sheet, "n", "(q - p)", n, w);
-    const Number s = writeLength(sheet, "n", n);
-    outcome.values["d"] = std::sqrt(writeDistance(sheet, "|n·(q - p)| / |n|", e, s).toReal());
+    const Number nn = writeLength(sheet, "n", n);
+    outcome.values["d"] = std::sqrt(writeDistance(sheet, "|n·(q - p)| / |n|", toText(e), e, nn).toReal());
 
-    sheet.line("Lotfußpunkte P = p + λ·u auf " + g.name + " und Q = q + μ·v auf " + h.name + ",");
-    sheet.line("PQ = q - p + μ·v - λ·u senkrecht zu u und zu v:");
+    // r and s: λ and μ already name the parameters of the system above.
+    sheet.line("Lotfußpunkte P = p + r·u auf " + g.name + " und Q = q + s·v auf " + h.name + ",");
+    sheet.line("PQ = q - p + s·v - r·u senkrecht zu u und zu v:");
     const Number uu = dot(g.u, g.u), uv = dot(g.u, h.u), vv = dot(h.u, h.u);
     const Number wu = dot(w, g.u), wv = dot(w, h.u);
-    sheet.line("u·u = " + toText(uu) + ", u·v = " + toText(uv) + ", v·v = " + toText(vv) + ", (q - p)·u = " + toText(wu) +
-               ", (q - p)·v = " + toText(wv));
+    sheet.line("u·u " + equalsText(uu) + ", u·v " + equalsText(uv) + ", v·v " + equalsText(vv) + ", (q - p)·u " +
+               equalsText(wu) + ", (q - p)·v " + equalsText(wv));
     const Equation first{"I", uu, -uv, wu};
     const Equation second{"II", uv, -vv, wv};
-    sheet.line("I:  PQ·u = 0  ⇔  " + linearText(first.a, "λ", first.b, "μ") + " = " + toText(first.c));
-    sheet.line("II: PQ·v = 0  ⇔  " + linearText(second.a, "λ", second.b, "μ") + " = " + toText(second.c));
-    const auto [lambda, mu] = writeSolveTwo(sheet, first, second, "λ", "μ");
-    outcome.vectors["P"] = toReals(writePointOf(sheet, "P", "p + λ·u", g.p, lambda, g.u));
-    outcome.vectors["Q"] = toReals(writePointOf(sheet, "Q", "q + μ·v", h.p, mu, h.u));
+    sheet.line("I:  PQ·u = 0  ⇔  " + linearText(first.a, "r", first.b, "s") + " = " + toText(first.c));
+    sheet.line("II: PQ·v = 0  ⇔  " + linearText(second.a, "r", second.b, "s") + " = " + toText(second.c));
+    const auto [r, s] = writeSolveTwo(sheet, first, second, "r", "s");
+    outcome.vectors["P"] = toReals(writePointOf(sheet, "P", "p + r·u", g.p, r, g.u));
+    outcome.vectors["Q"] = toReals(writePointOf(sheet, "Q", "q + s·v", h.p, s, h.u));
     return outcome;
 }
 

@@ -51,14 +51,15 @@ WorkingOutcome scalarProductWorking(const ExactScene& scene, Sheet& sheet) {
 
 WorkingOutcome triangleWorking(const ExactScene& scene, Sheet& sheet) {
     writeABAC(sheet, scene);
-    sheet.line("Flächeninhalt A = 1/2·|AB × AC|:");
+    // F, not A: A is a corner of the triangle.
+    sheet.line("Flächeninhalt F = 1/2·|AB × AC|:");
     const Vec n = writeCross(sheet, "AB", "AC", scene.planeSpanU[PlaneE5], scene.planeSpanV[PlaneE5]);
     const Number s = writeLength(sheet, "AB × AC", n);
     const Number area = s / 4;
-    sheet.line("A = 1/2·" + rootText(s) + " = " + rootWithValue(area));
+    sheet.line("F = 1/2·" + rootText(s) + " " + equalsRoot(area));
     if (s.isZero()) sheet.line("A, B und C liegen auf einer Geraden");
     WorkingOutcome outcome;
-    outcome.values["A"] = std::sqrt(area.toReal());
+    outcome.values["F"] = std::sqrt(area.toReal());
     return outcome;
 }
 

@@ -14,20 +14,17 @@ namespace {
 WorkingOutcome writeParallelPlanes(Sheet& sheet, const PlaneInput& e1, const PlaneInput& e2) {
     WorkingOutcome outcome;
     const Vec F = writePointOfPlane(sheet, e2, "F");
-    const Number value = dot(e1.normal(), F);
-    const bool inside = sameValue(value, e1.d);
-    sheet.line("F in " + e1.name + " einsetzen: " + substitutionText(e1, F) + " = " + toText(value) +
-               (inside ? " = " : " ≠ ") + toText(e1.d));
+    const auto [value, inside] = writeSubstitution(sheet, "F", e1, F);
     if (inside) {
         sheet.line(e1.name + " und " + e2.name + " sind identisch");
         outcome.status = 0;
         return outcome;
     }
     sheet.line(e1.name + " und " + e2.name + " sind parallel");
-    sheet.line("Abstand von F zu " + e1.name + ": d = |n1·F - d| / |n1|");
+    sheet.line("Abstand von F zu " + e1.name + " mit der Hesseschen Normalenform:");
     const Number s = writeLength(sheet, "n1", e1.normal());
     const Number square =
-        writeDistance(sheet, "|" + toText(value) + " - " + subtrahendText(e1.d) + "| / |n1|", value - e1.d, s);
+        writeDistance(sheet, minusText("|n1·F", e1.d) + "| / |n1|", minusText(toText(value), e1.d), value - e1.d, s);
     outcome.status = 1;
     outcome.values["d"] = std::sqrt(square.toReal());
     return outcome;
@@ -46,17 +43,22 @@ WorkingOutcome planePlaneWorking(const ExactScene& scene, Sheet& sheet, int plan
     sheet.line("Normalenvektoren: n1 = " + toText(n1) + ", n2 = " + toText(n2));
     if (writeMultipleTest(sheet, "n1", n1, "n2", n2)) return writeParallelPlanes(sheet, e1, e2);
 
-    sheet.line("Richtung der Schnittgeraden:");
-    Vec r = writeCross(sheet, "n1", "n2", n1, n2);
-    if (const std::optional<Vec> whole = wholeDirection(r); whole && toText(*whole) != toText(r)) {
-        r = *whole;
-        sheet.line("gekürzt: r = " + toText(r));
+    // The line is s with the parameter r and the direction w: g, λ, u and
+    // v name the inputs.
+    sheet.line("Richtung der Schnittgeraden s:");
+    const Vec product = writeCross(sheet, "n1", "n2", n1, n2);
+    Vec w = product;
+    if (const std::optional<Vec> whole = wholeDirection(product); whole && toText(*whole) != toText(product)) {
+        // A whole-number multiple: n1 × n2 = k·w.
+        w = *whole;
+        const int i = !w[0].isZero() ? 0 : !w[1].isZero() ? 1 : 2;
+        sheet.line("Richtungsvektor w = " + toText(w) + " mit n1 × n2 = " + linearText({{product[i] / w[i], "w"}}));
     } else {
-        sheet.line("r = " + toText(r));
+        sheet.line("Richtungsvektor w = n1 × n2");
     }
     // Fix the coordinate whose two others form a solvable system: z when
     // (n1 × n2).z is not 0, else y, else x.
-    const int fixed = !r[2].isZero() ? 2 : !r[1].isZero() ? 1 : 0;
+    const int fixed = !w[2].isZero() ? 2 : !w[1].isZero() ? 1 : 0;
     const int first = fixed == 0 ? 1 : 0;
     const int second = fixed == 2 ? 1 : 2;
     const char* X = kAxisNames[std::size_t(first)];
@@ -69,13 +71,13 @@ WorkingOutcome planePlaneWorking(const ExactScene& scene, Sheet& sheet, int plan
     Vec P;
     P[first] = a;
     P[second] = b;
-    sheet.line("P = " + toText(P));
-    sheet.line("Schnittgerade g: x = P + λ·r");
-    sheet.vectorEquation({" g: x = ", P, " + λ·", r});
+    sheet.line("P " + equalsText(P));
+    sheet.line("Schnittgerade s: x = P + r·w");
+    sheet.vectorEquation({" s: x = ", P, " + r·", w});
     WorkingOutcome outcome;
     outcome.status = 2;
     outcome.vectors["P"] = toReals(P);
-    outcome.vectors["r"] = toReals(r);
+    outcome.vectors["w"] = toReals(w);
     sheet.line("Schnittwinkel:");
     const Number dot = writeDot(sheet, "n1", "n2", n1, n2);
     const Number s1 = writeLength(sheet, "n1", n1);

@@ -1,6 +1,7 @@
 // The volumes by the triple product written as a 3 × 3 determinant expanded
-// along its first row, then the factor of the body; and the coplanarity of
-// AB, AC, AD by det(AB, AC, AD) with the system AD = r·AB + t·AC.
+// along its first row, then the factor of the body; the prism and the
+// pyramid over ABC as base area times height; and the coplanarity of AB,
+// AC, AD by det(AB, AC, AD) with the system AD = r·AB + t·AC.
 #include <cmath>
 
 #include "core/working/WorkingCommands.h"
@@ -28,7 +29,7 @@ Edges writeEdges(Sheet& sheet, const ExactScene& scene, bool withD) {
 WorkingOutcome writeVolume(Sheet& sheet, const Number& factor, const Number& det) {
     const Number volume = factor * det.abs();
     const std::string k = isOne(factor) ? "" : toText(factor) + "·";
-    sheet.line("V = " + k + "|det| = " + k + "|" + toText(det) + "| = " + toText(volume));
+    sheet.line("V = " + k + "|det| = " + k + "|" + toText(det) + "| " + equalsText(volume));
     WorkingOutcome outcome;
     outcome.values["V"] = volume.toReal();
     return outcome;
@@ -75,15 +76,42 @@ WorkingOutcome writeQuadVolume(Sheet& sheet, const ExactScene& scene, const Numb
     return outcome;
 }
 
-WorkingOutcome writeTriangleVolume(Sheet& sheet, const ExactScene& scene, const Number& factor) {
-    const Edges k = writeEdges(sheet, scene, false);
-    return writeVolume(sheet, factor, writeDeterminant(sheet, "det(SA, SB, SC)", k.SA, k.SB, k.SC));
+// The body over the triangle ABC with the apex or the edge AS: V = G·h for
+// the prism, V = 1/3·G·h for the pyramid, with the base G = 1/2·|AB × AC|
+// and the height h, the distance of S from the plane ABC.
+WorkingOutcome writeTriangleVolume(Sheet& sheet, const ExactScene& scene, bool pyramid) {
+    const Vec& AB = scene.planeSpanU[PlaneE5];
+    const Vec& AC = scene.planeSpanV[PlaneE5];
+    const Vec AS = scene.points[PointS] - scene.points[PointA];
+    sheet.line("AB = B - A = " + toText(AB) + ", AC = C - A = " + toText(AC));
+    sheet.line("AS = S - A = " + toText(AS));
+    const std::string formula = pyramid ? "V = 1/3·G·h" : "V = G·h";
+    sheet.line(formula + " mit der Grundfläche G = 1/2·|AB × AC|");
+    sheet.line("und der Höhe h = Abstand von S zur Ebene ABC:");
+    const Vec n = writeCross(sheet, "AB", "AC", AB, AC);
+    const Number nn = writeLength(sheet, "AB × AC", n);
+    const Number factor = Number::exact(mpq_class(1, pyramid ? 6 : 2));
+    const std::string f = toText(factor) + "·";
+    WorkingOutcome outcome;
+    if (nn.isZero()) {
+        sheet.line("G = 0: A, B und C liegen auf einer Geraden, V = 0");
+        outcome.values["V"] = 0;
+        return outcome;
+    }
+    sheet.line("G = 1/2·" + rootText(nn) + " " + equalsRoot(nn / 4));
+    const Number e = writeDot(sheet, "(AB × AC)", "AS", n, AS);
+    writeDistance(sheet, "|(AB × AC)·AS| / |AB × AC|", toText(e), e, nn, "h");
+    const Number volume = factor * e.abs();
+    sheet.line(formula + " = " + f + "|AB × AC|·h = " + f + "|(AB × AC)·AS|");
+    sheet.line("V = " + f + "|" + toText(e) + "| " + equalsText(volume));
+    outcome.values["V"] = volume.toReal();
+    return outcome;
 }
 
 }  // namespace
 
 WorkingOutcome prismABCWorking(const ExactScene& scene, Sheet& sheet) {
-    return writeTriangleVolume(sheet, scene, Number::exact(mpq_class(1, 2)));
+    return writeTriangleVolume(sheet, scene, /*pyramid=*/false);
 }
 
 WorkingOutcome prismABCDWorking(const ExactScene& scene, Sheet& sheet) {
@@ -91,7 +119,7 @@ WorkingOutcome prismABCDWorking(const ExactScene& scene, Sheet& sheet) {
 }
 
 WorkingOutcome pyramidABCSWorking(const ExactScene& scene, Sheet& sheet) {
-    return writeTriangleVolume(sheet, scene, Number::exact(mpq_class(1, 6)));
+    return writeTriangleVolume(sheet, scene, /*pyramid=*/true);
 }
 
 WorkingOutcome pyramidABCDSWorking(const ExactScene& scene, Sheet& sheet) {
@@ -101,9 +129,10 @@ WorkingOutcome pyramidABCDSWorking(const ExactScene& scene, Sheet& sheet) {
 WorkingOutcome spatWorking(const ExactScene& scene, Sheet& sheet) {
     const Vec& AB = scene.planeSpanU[PlaneE5];
     const Vec& AC = scene.planeSpanV[PlaneE5];
-    const Vec SA = scene.points[PointA] - scene.points[PointS];
-    sheet.line("AB = " + toText(AB) + ", AC = " + toText(AC) + ", SA = A - S = " + toText(SA));
-    return writeVolume(sheet, 1, writeDeterminant(sheet, "det(AB, AC, SA)", AB, AC, SA));
+    const Vec AS = scene.points[PointS] - scene.points[PointA];
+    sheet.line("AB = " + toText(AB) + ", AC = " + toText(AC) + ", AS = S - A = " + toText(AS));
+    sheet.line("V = |det(AB, AC, AS)|:");
+    return writeVolume(sheet, 1, writeDeterminant(sheet, "det(AB, AC, AS)", AB, AC, AS));
 }
 
 WorkingOutcome coplanarityWorking(const ExactScene& scene, Sheet& sheet) {
@@ -126,7 +155,16 @@ WorkingOutcome coplanarityWorking(const ExactScene& scene, Sheet& sheet) {
     }
     const SystemSolution solution = writeSolveSystem(sheet, equations, "r", "t");
     if (!solution.regular) {
-        sheet.line("AB und AC sind parallel, r und t sind nicht eindeutig");
+        // r·AB + t·AC runs through the multiples of one vector only: AD is
+        // one of them (then r and t are not determined) or the equation
+        // has no solution.
+        const bool onTheLine = isNull(AB) && isNull(AC) ? isNull(AD) : isNull(cross(AB, AD)) && isNull(cross(AC, AD));
+        if (onTheLine) {
+            sheet.line("AB und AC sind parallel, unendlich viele Lösungen:");
+            sheet.line("AD = r·AB + t·AC nicht eindeutig lösbar");
+        } else {
+            sheet.line("AB und AC sind parallel: AD = r·AB + t·AC nicht lösbar");
+        }
         outcome.status = 1;
         return outcome;
     }

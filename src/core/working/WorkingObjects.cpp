@@ -23,6 +23,14 @@ std::string lineProblem(const LineInput& line) {
     return "Der Richtungsvektor von " + line.name + " ist der Nullvektor, " + line.name + " ist keine Gerade";
 }
 
+Vec writePointOf(Sheet& sheet, const std::string& name, const std::string& formula, const Vec& p, const Number& k,
+                 const Vec& u) {
+    const Vec point = p + k * u;
+    sheet.line(name + " = " + formula + " = " + toText(p) + " + " + factorText(k) + "·" + toText(u) + " " +
+               equalsText(point));
+    return point;
+}
+
 PlaneInput planeOf(const ExactScene& scene, int plane, bool useE3Copies) {
     PlaneInput e;
     e.name = "E" + std::to_string(plane);
@@ -63,14 +71,17 @@ std::string coordinateEquationText(const PlaneInput& plane) {
     return plane.name + ": " + linearText({{plane.a, "x"}, {plane.b, "y"}, {plane.c, "z"}}) + " = " + toText(plane.d);
 }
 
-void writeCoordinateForm(Sheet& sheet, const PlaneInput& plane) {
+std::string parameterFormText(const PlaneInput& plane) {
+    return plane.name + ": p = " + toText(plane.p) + ", u = " + toText(plane.u) + ", v = " + toText(plane.v);
+}
+
+void writeCoordinateForm(Sheet& sheet, const PlaneInput& plane, bool withParameterForm) {
     if (plane.parameterForm) {
-        sheet.line(plane.name + ": p = " + toText(plane.p) + ", u = " + toText(plane.u) + ", v = " + toText(plane.v));
+        if (withParameterForm) sheet.line(parameterFormText(plane));
         sheet.line("Koordinatenform von " + plane.name + " mit dem Normalenvektor n = u × v:");
         writeCross(sheet, "u", "v", plane.u, plane.v);
-        sheet.line("d = n·p = " +
-                   productsText({{plane.a, plane.p[0]}, {plane.b, plane.p[1]}, {plane.c, plane.p[2]}}) + " = " +
-                   toText(plane.d));
+        sheet.line("n·p = " + productsText({{plane.a, plane.p[0]}, {plane.b, plane.p[1]}, {plane.c, plane.p[2]}}) +
+                   " " + equalsText(plane.d));
     }
     sheet.line(coordinateEquationText(plane));
 }
@@ -87,12 +98,31 @@ Vec writePointOfPlane(Sheet& sheet, const PlaneInput& plane, const std::string& 
         if (i != solved) fixed += std::string(fixed.empty() ? "" : ", ") + kAxisNames[std::size_t(i)] + " = 1";
     }
     sheet.line("Punkt " + name + " von " + plane.name + " mit " + fixed + ": " + linearText(terms) + " = " +
-               toText(plane.d) + "  ⇒  " + kAxisNames[std::size_t(solved)] + " = " + toText(point[solved]));
+               toText(plane.d) + "  ⇒  " + kAxisNames[std::size_t(solved)] + " " + equalsText(point[solved]));
     return point;
 }
 
 std::string substitutionText(const PlaneInput& plane, const Vec& point) {
-    return productsText({{plane.a, point[0]}, {plane.b, point[1]}, {plane.c, point[2]}});
+    // The products of the coefficients that are not 0 ("3·2" for 3y = 6).
+    std::vector<std::array<Number, 2>> products;
+    for (int i = 0; i < 3; ++i)
+        if (!plane.normal()[i].isZero()) products.push_back({plane.normal()[i], point[i]});
+    return productsText(products);
+}
+
+Substitution writeSubstitution(Sheet& sheet, const std::string& pointName, const PlaneInput& plane,
+                               const Vec& point) {
+    Substitution result;
+    result.value = dot(plane.normal(), point);
+    result.inside = sameValue(result.value, plane.d);
+    std::string text = pointName + " in " + plane.name + " einsetzen: " + substitutionText(plane, point) + " " +
+                       equalsText(result.value);
+    if (!result.inside)
+        text += " ≠ " + toText(plane.d);
+    else if (toText(result.value) != toText(plane.d))  // a decimal within rounding of it
+        text += " = " + toText(plane.d);
+    sheet.line(text + (result.inside ? "  wahr" : ""));
+    return result;
 }
 
 }  // namespace working

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/geometry/LinesPlanes.h"
+#include "core/output/ResultNumbers.h"
 
 namespace working {
 
@@ -11,16 +12,19 @@ namespace {
 
 const std::string kDot = "·";
 
+bool isOne(const Number& n) { return n.isExact() && n.rational() == 1; }
+
 // "a·b - c·d = r".
 std::string differenceText(const Number& a, const Number& b, const Number& c, const Number& d) {
-    return toText(a) + kDot + factorText(b) + " - " + factorText(c) + kDot + factorText(d) + " = " +
-           toText(a * b - c * d);
+    return toText(a) + kDot + factorText(b) + " - " + factorText(c) + kDot + factorText(d) + " " +
+           equalsText(a * b - c * d);
 }
 
-// "√(41) ≈ 6,403", "√(25) = 5".
+// "√(41) ≈ 6,403", "√(25) = 5", "√(3904) = 8·√(61) ≈ 62,482".
 std::string rootChain(const Number& square) {
     std::string text = "√(" + toText(square) + ")";
-    if (const std::optional<Number> root = exactSquareRoot(square)) return text + " = " + toText(*root);
+    if (const std::optional<Number> root = exactSquareRoot(square)) return text + " " + equalsText(*root);
+    if (const std::optional<std::string> drawn = exactRootText(square); drawn && *drawn != text) text += " = " + *drawn;
     return text + " ≈ " + toText(approxSquareRoot(square));
 }
 
@@ -33,14 +37,14 @@ Vec writeCross(Sheet& sheet, const std::string& a, const std::string& b, const V
     sheet.line("y: " + differenceText(u[2], v[0], u[0], v[2]));
     sheet.line("z: " + differenceText(u[0], v[1], u[1], v[0]));
     const Vec product = cross(u, v);
-    sheet.line(name + " = " + toText(product));
+    sheet.line(name + " " + equalsText(product));
     return product;
 }
 
 Number writeDot(Sheet& sheet, const std::string& a, const std::string& b, const Vec& u, const Vec& v) {
     const Number product = dot(u, v);
-    sheet.line(a + kDot + b + " = " + productsText({{u[0], v[0]}, {u[1], v[1]}, {u[2], v[2]}}) + " = " +
-               toText(product));
+    sheet.line(a + kDot + b + " = " + productsText({{u[0], v[0]}, {u[1], v[1]}, {u[2], v[2]}}) + " " +
+               equalsText(product));
     return product;
 }
 
@@ -65,7 +69,7 @@ Number writeDeterminant(Sheet& sheet, const std::string& name, const Vec& a, con
     sheet.line("= " + toText(a[0]) + kDot + minorTexts[0] + " - " + factorText(a[1]) + kDot + minorTexts[1] + " + " +
                factorText(a[2]) + kDot + minorTexts[2]);
     sheet.line("= " + toText(a[0]) + kDot + factorText(minors[0]) + " - " + factorText(a[1]) + kDot +
-               factorText(minors[1]) + " + " + factorText(a[2]) + kDot + factorText(minors[2]) + " = " + toText(value));
+               factorText(minors[1]) + " + " + factorText(a[2]) + kDot + factorText(minors[2]) + " " + equalsText(value));
     return value;
 }
 
@@ -83,7 +87,7 @@ std::optional<Number> writeMultipleTest(Sheet& sheet, const std::string& uName, 
     while (i < 2 && v[i].isZero()) ++i;
     const Number k = u[i] / v[i];
     sheet.line(std::string(kAxisNames[std::size_t(i)]) + ": " + toText(u[i]) + " = k" + kDot + factorText(v[i]) +
-               "  ⇒  k = " + toText(k));
+               "  ⇒  k " + equalsText(k));
     bool parallel = true;
     for (int j = 0; j < 3; ++j) {
         if (j == i) continue;
@@ -91,7 +95,7 @@ std::optional<Number> writeMultipleTest(Sheet& sheet, const std::string& uName, 
         const bool holds = sameValue(u[j], kv);
         parallel = parallel && holds;
         sheet.line(std::string(kAxisNames[std::size_t(j)]) + ": " + toText(u[j]) + (holds ? " = " : " ≠ ") + toText(k) +
-                   kDot + factorText(v[j]) + " = " + toText(kv) + (holds ? "  wahr" : "  falsch"));
+                   kDot + factorText(v[j]) + " " + equalsText(kv) + (holds ? "  wahr" : "  falsch"));
     }
     if (!parallel) {
         sheet.line(uName + " ist kein Vielfaches von " + vName + ": nicht parallel");
@@ -104,7 +108,7 @@ std::optional<Number> writeMultipleTest(Sheet& sheet, const std::string& uName, 
 std::string solvedText(const Number& k, const std::string& name, const Number& c) {
     const std::string equation = linearText({{k, name}}) + " = " + toText(c);
     if (k.isExact() && k.rational() == 1) return equation;
-    return equation + "  ⇒  " + name + " = " + toText(c / k);
+    return equation + "  ⇒  " + name + " " + equalsText(c / k);
 }
 
 namespace {
@@ -115,10 +119,15 @@ Number writeBackSubstitution(Sheet& sheet, const Equation& e, const char* known,
                              const char* unknown) {
     const Number constant = e.b * value;
     const Number result = (e.c - constant) / e.a;
+    if (e.b.isZero()) {
+        // The equation holds the unknown alone: solved as it stands, and
+        // not written again when it reads "μ = 2" already.
+        if (!isOne(e.a)) sheet.line(e.label + ": " + solvedText(e.a, unknown, e.c));
+        return result;
+    }
     std::string text = std::string(known) + " = " + toText(value) + " in " + e.label + ": " +
                        linearText({{e.a, unknown}, {constant, ""}}) + " = " + toText(e.c);
-    if (!(constant.isZero() && e.a.isExact() && e.a.rational() == 1))
-        text += "  ⇒  " + std::string(unknown) + " = " + toText(result);
+    if (!(constant.isZero() && isOne(e.a))) text += "  ⇒  " + std::string(unknown) + " " + equalsText(result);
     sheet.line(text);
     return result;
 }
@@ -148,13 +157,21 @@ std::array<Number, 2> eliminationFactors(const Number& a1, const Number& a2) {
 std::array<Number, 2> writeSolveTwo(Sheet& sheet, const Equation& e1, const Equation& e2, const char* X,
                                     const char* Y) {
     Number x, y;
-    if (e1.a.isZero() || e2.a.isZero()) {
-        // One equation holds Y alone.
-        const Equation& withY = e1.a.isZero() ? e1 : e2;
-        const Equation& other = e1.a.isZero() ? e2 : e1;
-        y = withY.c / withY.b;
-        sheet.line(withY.label + ": " + solvedText(withY.b, Y, withY.c));
-        x = writeBackSubstitution(sheet, other, Y, y, X);
+    // An equation that holds one unknown alone is solved first (the
+    // equations were written above: one that reads "μ = 2" already is not
+    // written again), then the other unknown follows from the other one.
+    const Equation* alone = e1.a.isZero() || e1.b.isZero() ? &e1 : e2.a.isZero() || e2.b.isZero() ? &e2 : nullptr;
+    if (alone) {
+        const Equation& other = alone == &e1 ? e2 : e1;
+        if (alone->a.isZero()) {
+            y = alone->c / alone->b;
+            if (!isOne(alone->b)) sheet.line(alone->label + ": " + solvedText(alone->b, Y, alone->c));
+            x = writeBackSubstitution(sheet, other, Y, y, X);
+        } else {
+            x = alone->c / alone->a;
+            if (!isOne(alone->a)) sheet.line(alone->label + ": " + solvedText(alone->a, X, alone->c));
+            y = writeBackSubstitution(sheet, {other.label, other.b, other.a, other.c}, X, x, Y);
+        }
     } else {
         const auto [m1, m2] = eliminationFactors(e1.a, e2.a);
         const Number b = m1 * e1.b - m2 * e2.b;
@@ -192,25 +209,51 @@ SystemSolution writeSolveSystem(Sheet& sheet, const std::array<Equation, 3>& equ
     const Number lhs = e3.a * solution.x + e3.b * solution.y;
     solution.consistent = sameValue(lhs, e3.c);
     if (!solution.consistent) solution.contradiction = chosen[2];
-    sheet.line("Probe " + e3.label + ": " + productsText({{e3.a, solution.x}, {e3.b, solution.y}}) + " = " +
-               toText(lhs) + (solution.consistent ? " = " : " ≠ ") + toText(e3.c) +
-               (solution.consistent ? "  erfüllt" : "  Widerspruch"));
+    std::string check = "Probe " + e3.label + ": " + productsText({{e3.a, solution.x}, {e3.b, solution.y}}) + " " +
+                        equalsText(lhs);
+    // "= 1/3 = 1/3" says nothing twice: the agreement is written once.
+    if (!solution.consistent || toText(lhs) != toText(e3.c))
+        check += (solution.consistent ? " = " : " ≠ ") + toText(e3.c);
+    sheet.line(check + (solution.consistent ? "  erfüllt" : "  Widerspruch"));
     return solution;
 }
 
 std::string rearrangedText(const Equation& e, const std::string& asItComes, const char* X, const char* Y) {
-    return e.label + ": " + asItComes + "  ⇔  " + linearText(e.a, X, e.b, Y) + " = " + toText(e.c);
+    const std::string rearranged = linearText(e.a, X, e.b, Y) + " = " + toText(e.c);
+    if (rearranged == asItComes) return e.label + ": " + asItComes;
+    return e.label + ": " + asItComes + "  ⇔  " + rearranged;
 }
+
+namespace {
+
+// The angle in whole degrees when the quotient's square is 0, 1/4, 1/2,
+// 3/4 or 1 (the quotient 0, ±1/2, ±1/2·√(2), ±1/2·√(3) or ±1).
+std::optional<int> exactDegrees(AngleKind kind, const Number& dot, const Number& square) {
+    const bool sine = kind == AngleKind::AbsoluteSine;
+    if (dot.isZero()) return sine ? 0 : 90;
+    if (!square.isExact()) return std::nullopt;
+    static const std::array<std::pair<mpq_class, int>, 4> kCosines = {
+        {{mpq_class(1, 4), 60}, {mpq_class(1, 2), 45}, {mpq_class(3, 4), 30}, {mpq_class(1), 0}}};
+    for (const auto& [cosineSquare, degrees] : kCosines) {
+        if (square.rational() != cosineSquare) continue;
+        if (sine) return 90 - degrees;
+        return kind == AngleKind::Cosine && dot.sign() < 0 ? 180 - degrees : degrees;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
 
 Real writeAngle(Sheet& sheet, AngleKind kind, const std::string& formula, const Number& dot, const Number& s1,
                 const Number& s2, int digits) {
     const bool sine = kind == AngleKind::AbsoluteSine;
     const bool absolute = kind != AngleKind::Cosine;
+    const bool negative = !absolute && dot.sign() < 0;
     const std::string function = sine ? "sin φ" : "cos φ";
+    const std::string inverse = sine ? "arcsin" : "arccos";
     const Number square = dot * dot / (s1 * s2);
     Real value = std::clamp<Real>(std::sqrt(std::fabs(square.toReal())), 0, 1);
-    if (!absolute && dot.sign() < 0) value = -value;
-    const Real degrees = (sine ? std::asin(value) : std::acos(value)) / kPi * 180;
+    if (negative) value = -value;
     std::string shown = toText(dot);
     if (absolute)
         shown = "|" + shown + "|";
@@ -218,29 +261,29 @@ Real writeAngle(Sheet& sheet, AngleKind kind, const std::string& formula, const 
         shown = "(" + shown + ")";  // a fraction over a product
 
     sheet.line(function + " = " + formula);
+    // The quotient exactly: ±√(square) with the squares drawn out.
+    std::optional<std::string> exact = dot.isZero() ? std::optional<std::string>("0") : exactRootText(square);
+    if (exact && negative) *exact = "-" + *exact;
     std::string quotient = function + " = " + shown + " / (" + rootText(s1) + kDot + rootText(s2) + ")";
-    if (const std::optional<Number> exact = exactSquareRoot(square))
-        quotient += " = " + toText(!absolute && dot.sign() < 0 ? -*exact : *exact);
-    else
-        quotient += " " + approxText(value);
+    if (exact) quotient += " = " + *exact;
+    if (!dot.isZero() && !exactSquareRoot(square)) quotient += " " + approxText(value);
     sheet.line(quotient);
-    // A quotient of exactly 0 or ±1 gives a whole angle.
-    if (dot.isZero()) {
-        sheet.line(sine ? "φ = 0°" : "φ = 90°");
-        return sine ? 0 : 90;
+    if (const std::optional<int> whole = exactDegrees(kind, dot, square)) {
+        sheet.line("φ = " + inverse + "(" + exact.value_or("0") + ") = " + std::to_string(*whole) + "°");
+        return *whole;
     }
-    if (square.isExact() && square.rational() == 1) {
-        const int whole = sine ? 90 : (value < 0 ? 180 : 0);
-        sheet.line("φ = " + std::to_string(whole) + "°");
-        return whole;
-    }
-    sheet.line("φ " + approxText(degrees, digits) + "°");
+    const Real degrees = (sine ? std::asin(value) : std::acos(value)) / kPi * 180;
+    if (exact)
+        sheet.line("φ = " + inverse + "(" + *exact + ") " + approxText(degrees, digits) + "°");
+    else
+        sheet.line("φ ≈ " + inverse + "(" + resultText(3, value) + ") " + approxText(degrees, digits) + "°");
     return degrees;
 }
 
-Number writeDistance(Sheet& sheet, const std::string& formula, const Number& e, const Number& s) {
+Number writeDistance(Sheet& sheet, const std::string& formula, const std::string& inserted, const Number& e,
+                     const Number& s, const std::string& name) {
     const Number square = e * e / s;
-    sheet.line("d = " + formula + " = |" + toText(e) + "| / " + rootText(s) + " = " + rootWithValue(square));
+    sheet.line(name + " = " + formula + " = |" + inserted + "| / " + divisorText(rootText(s)) + " " + equalsRoot(square));
     return square;
 }
 

@@ -72,8 +72,10 @@ enum class AngleKind {
 Real writeAngle(Sheet& sheet, AngleKind kind, const std::string& formula, const Number& dot, const Number& s1,
                 const Number& s2, int digits = 3);
 
-// "d = |e| / √(s) = √(e²/s) ≈ ..." for a distance |e| / √(s) (s > 0).
-// Returns the squared distance.
-Number writeDistance(Sheet& sheet, const std::string& formula, const Number& e, const Number& s);
+// "d = <formula> = |<inserted>| / √(s) = √(e²/s) = ... ≈ ..." for a
+// distance |e| / √(s) (s > 0), e written as <inserted> ("266 - 60"), or
+// the height h. Returns the squared distance.
+Number writeDistance(Sheet& sheet, const std::string& formula, const std::string& inserted, const Number& e,
+                     const Number& s, const std::string& name = "d");
 
 }  // namespace working

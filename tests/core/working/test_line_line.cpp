@@ -40,20 +40,21 @@ TEST(LineLineWorking, SkewLinesWithDistanceAndFeet) {
         "u × v = (2/3|7/3|3)",
         "q - p = (-1|1/2|2)",
         "n·(q - p) = 2/3·(-1) + 7/3·(1/2) + 3·2 = 13/2",
-        "|n| = √((2/3)² + (7/3)² + 3²) = √(134/9) ≈ 3,859",
+        "|n| = √((2/3)² + (7/3)² + 3²) = √(134/9) = 1/3·√(134)",
+        "    ≈ 3,859",
         "d = |n·(q - p)| / |n| = |13/2| / √(134/9) = √(1521/536)",
-        "    ≈ 1,685",
-        "Lotfußpunkte P = p + λ·u auf g und Q = q + μ·v auf h,",
-        "PQ = q - p + μ·v - λ·u senkrecht zu u und zu v:",
+        "    = 39/268·√(134) ≈ 1,685",
+        "Lotfußpunkte P = p + r·u auf g und Q = q + s·v auf h,",
+        "PQ = q - p + s·v - r·u senkrecht zu u und zu v:",
         "u·u = 46/9, u·v = 2/3, v·v = 3, (q - p)·u = -11/6,",
         "    (q - p)·v = -5/2",
-        "I:  PQ·u = 0  ⇔  46/9·λ - 2/3·μ = -11/6",
-        "II: PQ·v = 0  ⇔  2/3·λ - 3μ = -5/2",
-        "3·(I) - 23·(II): 67μ = 52  ⇒  μ = 52/67",
-        "μ = 52/67 in I: 46/9·λ - 104/201 = -11/6  ⇒  λ = -69/268",
-        "P = p + λ·u = (1|1/2|0) + (-69/268)·(2|-1|1/3)",
+        "I:  PQ·u = 0  ⇔  46/9·r - 2/3·s = -11/6",
+        "II: PQ·v = 0  ⇔  2/3·r - 3s = -5/2",
+        "3·(I) - 23·(II): 67s = 52  ⇒  s = 52/67",
+        "s = 52/67 in I: 46/9·r - 104/201 = -11/6  ⇒  r = -69/268",
+        "P = p + r·u = (1|1/2|0) + (-69/268)·(2|-1|1/3)",
         "    = (65/134|203/268|-23/268)",
-        "Q = q + μ·v = (0|1|2) + (52/67)·(1|1|-1)",
+        "Q = q + s·v = (0|1|2) + (52/67)·(1|1|-1)",
         "    = (52/67|119/67|82/67)",
     }));
     EXPECT_EQ(run.block, (Lines{"g , h  windschief ", "Abstand d = √(1521/536) = 1,685", "Lotfußpunkte:",
@@ -83,19 +84,58 @@ TEST(LineLineWorking, IntersectingLineThroughPAndQ) {
         "y: 1/2 - λ = -1/2 + 3/2·μ  ⇔  -λ - 3/2·μ = -1",
         "z: 1/3·λ = 1/3 + μ  ⇔  1/3·λ - μ = 1/3",
         "x- und y-Gleichung lösen:",
-        "(x) + 2·(y): -3μ = 0  ⇒  μ = 0",
-        "μ = 0 in x: 2λ = 2  ⇒  λ = 1",
-        "Probe z: 1/3·1 - 1·0 = 1/3 = 1/3  erfüllt",
+        "x: 2λ = 2  ⇒  λ = 1",
+        "λ = 1 in y: -3/2·μ - 1 = -1  ⇒  μ = 0",
+        "Probe z: 1/3·1 - 1·0 = 1/3  erfüllt",
         "S = p + λ·u = (1|1/2|0) + 1·(2|-1|1/3) = (3|-1/2|1/3)",
         "g und g2 schneiden sich in S(3|-1/2|1/3)",
         "Schnittwinkel:",
         "u·v = 2·0 - 1·(3/2) + 1/3·1 = -7/6",
-        "|u| = √(2² + (-1)² + (1/3)²) = √(46/9) ≈ 2,261",
-        "|v| = √(0² + (3/2)² + 1²) = √(13/4) ≈ 1,803",
+        "|u| = √(2² + (-1)² + (1/3)²) = √(46/9) = 1/3·√(46) ≈ 2,261",
+        "|v| = √(0² + (3/2)² + 1²) = √(13/4) = 1/2·√(13) ≈ 1,803",
         "cos φ = |u·v| / (|u|·|v|)",
-        "cos φ = |-7/6| / (√(46/9)·√(13/4)) ≈ 0,286",
-        "φ ≈ 73,366°",
+        "cos φ = |-7/6| / (√(46/9)·√(13/4)) = 7/598·√(598) ≈ 0,286",
+        "φ = arccos(7/598·√(598)) ≈ 73,366°",
     }));
+}
+
+// Parallel lines: q tested on g, then the distance |(q - p) × u| / |u|
+// with a fraction as divisor.
+TEST(LineLineWorking, ParallelLinesWithTheirDistance) {
+    TypedScene t;
+    t.line(LineG, {"0", "0", "0"}, {"1/2", "1", "1"});
+    t.line(LineH, {"1", "0", "0"}, {"1", "2", "2"});
+    const ButtonRun run = runButton("SpeedButton_g_mit_h", t);
+    EXPECT_EQ(run.working, (Lines{
+        "Rechenweg: Lage von g und h",
+        "g: p = (0|0|0), u = (1/2|1|1)",
+        "h: q = (1|0|0), v = (1|2|2)",
+        "1. Richtungsvektoren:",
+        "u = k·v ?",
+        "x: 1/2 = k·1  ⇒  k = 1/2",
+        "y: 1 = 1/2·2 = 1  wahr",
+        "z: 1 = 1/2·2 = 1  wahr",
+        "u = 1/2·v: u und v sind parallel",
+        "2. Liegt q auf g?",
+        "Ansatz: q = p + λ·u",
+        "⎧1⎫   ⎧0⎫     ⎧1/2⎫ ",
+        "⎪0⎟ = ⎪0⎟ + λ·⎪  1⎟ ",
+        "⎩0⎭   ⎩0⎭     ⎩  1⎭ ",
+        "x: 1 = 1/2·λ  ⇒  λ = 2",
+        "y: 0 = λ",
+        "z: 0 = λ",
+        "Widerspruch in der y-Gleichung: q liegt nicht auf g",
+        "g und h sind parallel",
+        "Abstand: d = |(q - p) × u| / |u|",
+        "q - p = (1|0|0)",
+        "(q - p) × u:",
+        "x: 0·1 - 0·1 = 0",
+        "y: 0·(1/2) - 1·1 = -1",
+        "z: 1·1 - 0·(1/2) = 1",
+        "(q - p) × u = (0|-1|1)",
+        "d = √(2) / (3/2) = √(8/9) = 2/3·√(2) ≈ 0,943",
+    }));
+    EXPECT_EQ(run.block, (Lines{"g || h ", "Abstand d = √(8/9) = 0,943"}));
 }
 
 // Random whole-number lines: skew ones, and lines built to intersect, to be

@@ -40,17 +40,20 @@ const Lines kPlanarity = {
     "= 2·0 - 1·0 + 0·(11/2) = 0",
 };
 
-// The edges from S and the determinants, shared by the prism and the
-// pyramid over the same base.
-const Lines kTriangleVolume = {
-    "SA = A - S = (0|-1|-5/2), SB = B - S = (2|0|-5/2)",
-    "SC = C - S = (1|2|-2)",
-    "                  |0 -1 -5/2|",
-    "det(SA, SB, SC) = |2  0 -5/2|",
-    "                  |1  2   -2|",
-    "= 0·(0·(-2) - (-5/2)·2) - (-1)·(2·(-2) - (-5/2)·1)",
-    "    + (-5/2)·(2·2 - 0·1)",
-    "= 0·5 - (-1)·(-3/2) + (-5/2)·4 = -23/2",
+// The base area G and the height h, shared by the prism and the pyramid
+// over the same base.
+const Lines kBaseAndHeight = {
+    "AB × AC:",
+    "x: 1·(1/2) - 0·3 = 1/2",
+    "y: 0·1 - 2·(1/2) = -1",
+    "z: 2·3 - 1·1 = 5",
+    "AB × AC = (1/2|-1|5)",
+    "|AB × AC| = √((1/2)² + (-1)² + 5²) = √(105/4) = 1/2·√(105)",
+    "    ≈ 5,123",
+    "G = 1/2·√(105/4) = √(105/16) = 1/4·√(105) ≈ 2,562",
+    "(AB × AC)·AS = 1/2·0 - 1·1 + 5·(5/2) = 23/2",
+    "h = |(AB × AC)·AS| / |AB × AC| = |23/2| / √(105/4)",
+    "    = √(529/105) = 23/105·√(105) ≈ 2,245",
 };
 const Lines kQuadrilateralVolume = joined({{"AB = (2|1|0), AC = (1|3|0), AD = D - A = (-1|5/2|0)"}, kPlanarity, {
     "det = 0: ABCD ist eben.",
@@ -77,11 +80,11 @@ TEST(MeasureWorking, AngleBetweenOAAndOB) {
         "Rechenweg: Winkel ∠(OA;OB)",
         "OA = (1|0|1/2), OB = (3|1|1/2)",
         "OA·OB = 1·3 + 0·1 + 1/2·(1/2) = 13/4",
-        "|OA| = √(1² + 0² + (1/2)²) = √(5/4) ≈ 1,118",
-        "|OB| = √(3² + 1² + (1/2)²) = √(41/4) ≈ 3,202",
+        "|OA| = √(1² + 0² + (1/2)²) = √(5/4) = 1/2·√(5) ≈ 1,118",
+        "|OB| = √(3² + 1² + (1/2)²) = √(41/4) = 1/2·√(41) ≈ 3,202",
         "cos φ = OA·OB / (|OA|·|OB|)",
-        "cos φ = (13/4) / (√(5/4)·√(41/4)) ≈ 0,908",
-        "φ ≈ 24,78°",
+        "cos φ = (13/4) / (√(5/4)·√(41/4)) = 13/205·√(205) ≈ 0,908",
+        "φ = arccos(13/205·√(205)) ≈ 24,78°",
     }));
 }
 
@@ -109,38 +112,56 @@ TEST(MeasureWorking, TriangleArea) {
     EXPECT_EQ(runButton("SpeedButton_Dreiecksflaeche", triangleScene()).working, (Lines{
         "Rechenweg: Flächeninhalt des Dreiecks ABC",
         "AB = B - A = (2|1|0), AC = C - A = (1|3|1/2)",
-        "Flächeninhalt A = 1/2·|AB × AC|:",
+        "Flächeninhalt F = 1/2·|AB × AC|:",
         "AB × AC:",
         "x: 1·(1/2) - 0·3 = 1/2",
         "y: 0·1 - 2·(1/2) = -1",
         "z: 2·3 - 1·1 = 5",
         "AB × AC = (1/2|-1|5)",
-        "|AB × AC| = √((1/2)² + (-1)² + 5²) = √(105/4) ≈ 5,123",
-        "A = 1/2·√(105/4) = √(105/16) ≈ 2,562",
+        "|AB × AC| = √((1/2)² + (-1)² + 5²) = √(105/4) = 1/2·√(105)",
+        "    ≈ 5,123",
+        "F = 1/2·√(105/4) = √(105/16) = 1/4·√(105) ≈ 2,562",
     }));
 }
 
 TEST(MeasureWorking, PrismOverABC) {
-    EXPECT_EQ(runButton("SpeedButton_PrismavolumenABC", triangleScene()).working,
-              joined({{"Rechenweg: Volumen des Prismas ABC_AS"}, kTriangleVolume, {"V = 1/2·|det| = 1/2·|-23/2| = 23/4"}}));
+    EXPECT_EQ(runButton("SpeedButton_PrismavolumenABC", triangleScene()).working, joined({{
+        "Rechenweg: Volumen des Prismas ABC_AS",
+        "AB = B - A = (2|1|0), AC = C - A = (1|3|1/2)",
+        "AS = S - A = (0|1|5/2)",
+        "V = G·h mit der Grundfläche G = 1/2·|AB × AC|",
+        "und der Höhe h = Abstand von S zur Ebene ABC:",
+    }, kBaseAndHeight, {
+        "V = G·h = 1/2·|AB × AC|·h = 1/2·|(AB × AC)·AS|",
+        "V = 1/2·|23/2| = 23/4",
+    }}));
 }
 
 TEST(MeasureWorking, PyramidOverABC) {
-    EXPECT_EQ(runButton("SpeedButton_Pyramidenvolumen1", triangleScene()).working,
-              joined({{"Rechenweg: Volumen der Pyramide ABCS"}, kTriangleVolume, {"V = 1/6·|det| = 1/6·|-23/2| = 23/12"}}));
+    EXPECT_EQ(runButton("SpeedButton_Pyramidenvolumen1", triangleScene()).working, joined({{
+        "Rechenweg: Volumen der Pyramide ABCS",
+        "AB = B - A = (2|1|0), AC = C - A = (1|3|1/2)",
+        "AS = S - A = (0|1|5/2)",
+        "V = 1/3·G·h mit der Grundfläche G = 1/2·|AB × AC|",
+        "und der Höhe h = Abstand von S zur Ebene ABC:",
+    }, kBaseAndHeight, {
+        "V = 1/3·G·h = 1/6·|AB × AC|·h = 1/6·|(AB × AC)·AS|",
+        "V = 1/6·|23/2| = 23/12",
+    }}));
 }
 
 TEST(MeasureWorking, Spat) {
     EXPECT_EQ(runButton("SpeedButton_Spatvolumen", triangleScene()).working, (Lines{
         "Rechenweg: Volumen des Spats AB, AC, AS",
-        "AB = (2|1|0), AC = (1|3|1/2), SA = A - S = (0|-1|-5/2)",
-        "                  |2  1    0|",
-        "det(AB, AC, SA) = |1  3  1/2|",
-        "                  |0 -1 -5/2|",
-        "= 2·(3·(-5/2) - (1/2)·(-1)) - 1·(1·(-5/2) - (1/2)·0)",
-        "    + 0·(1·(-1) - 3·0)",
-        "= 2·(-7) - 1·(-5/2) + 0·(-1) = -23/2",
-        "V = |det| = |-23/2| = 23/2",
+        "AB = (2|1|0), AC = (1|3|1/2), AS = S - A = (0|1|5/2)",
+        "V = |det(AB, AC, AS)|:",
+        "                  |2 1   0|",
+        "det(AB, AC, AS) = |1 3 1/2|",
+        "                  |0 1 5/2|",
+        "= 2·(3·(5/2) - (1/2)·1) - 1·(1·(5/2) - (1/2)·0)",
+        "    + 0·(1·1 - 3·0)",
+        "= 2·7 - 1·(5/2) + 0·1 = 23/2",
+        "V = |det| = |23/2| = 23/2",
     }));
 }
 
@@ -264,7 +285,7 @@ TEST(MeasureWorking, Coplanarity) {
         "x- und y-Gleichung lösen:",
         "(x) - 2·(y): -5t = -6  ⇒  t = 6/5",
         "t = 6/5 in x: 2r + 6/5 = -1  ⇒  r = -11/10",
-        "Probe z: 0·(-11/10) + 0·(6/5) = 0 = 0  erfüllt",
+        "Probe z: 0·(-11/10) + 0·(6/5) = 0  erfüllt",
         "AD = -11/10·AB + 6/5·AC",
     }}));
 }
@@ -306,6 +327,7 @@ TEST(MeasureWorking, AgreesWithTheResultBlockOnRandomInputs) {
             const ButtonRun run = runButton(name, t);
             expectCleanWorking(run);
             const Real shown = blockValue(run, marker);
+            // The area F (or A), the volume V.
             const auto& values = run.outcome.values;
             const char* key = values.count("A") ? "A" : values.count("F") ? "F" : "V";
             const bool has = values.count(key) > 0;
@@ -353,10 +375,16 @@ TEST(MeasureWorking, DegenerateCornersEndWithASentenceOrAZeroMeasure) {
     EXPECT_TRUE(endsWithSentence(
         angle, "OA ist der Nullvektor (A liegt im Ursprung), es gibt keinen Winkel; der Rechenweg endet hier."));
     EXPECT_TRUE(endsWithSentence(runButton("SpeedButton_Dreiecksflaeche", t), "A, B und C liegen auf einer Geraden"));
+    // AD on the line of AB and AC: infinitely many r, t; AD beside it: none.
     const ButtonRun coplanar = runButton("SpeedButton_komplanarOAOBOC", t);
-    EXPECT_TRUE(endsWithSentence(coplanar, "AB und AC sind parallel, r und t sind nicht eindeutig"));
+    EXPECT_TRUE(endsWithSentence(coplanar, "AD = r·AB + t·AC nicht eindeutig lösbar"));
     EXPECT_EQ(coplanar.block.back(), "AB und AC parallel !");
-    for (const ButtonRun* run : {&angle, &coplanar}) expectCleanWorking(*run);
+    t.point(PointD, "1", "0", "0");
+    const ButtonRun unsolvable = runButton("SpeedButton_komplanarOAOBOC", t);
+    EXPECT_TRUE(endsWithSentence(unsolvable, "AB und AC sind parallel: AD = r·AB + t·AC nicht lösbar"));
+    EXPECT_EQ(unsolvable.block.back(), "AB und AC parallel !");
+    EXPECT_EQ(unsolvable.outcome.status, 1);
+    for (const ButtonRun* run : {&angle, &coplanar, &unsolvable}) expectCleanWorking(*run);
 }
 
 // Every calculation button has a working; the equation output and clear

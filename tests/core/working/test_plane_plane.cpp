@@ -15,7 +15,7 @@ const Lines kE3 = {
     "y: 0·0 - 1·3 = -3",
     "z: 1·(1/2) - 2·0 = 1/2",
     "u × v = (6|-3|1/2)",
-    "d = n·p = 6·1 - 3·0 + 1/2·2 = 7",
+    "n·p = 6·1 - 3·0 + 1/2·2 = 7",
     "E3: 6x - 3y + 1/2·z = 7",
 };
 
@@ -34,30 +34,30 @@ TEST(PlanePlaneWorking, IntersectingCoordinatePlanes) {
         "y: -1 ≠ 2·1 = 2  falsch",
         "z: 1/2 ≠ 2·(-1) = -2  falsch",
         "n1 ist kein Vielfaches von n2: nicht parallel",
-        "Richtung der Schnittgeraden:",
+        "Richtung der Schnittgeraden s:",
         "n1 × n2:",
         "x: -1·(-1) - (1/2)·1 = 1/2",
         "y: 1/2·1 - 2·(-1) = 5/2",
         "z: 2·1 - (-1)·1 = 3",
         "n1 × n2 = (1/2|5/2|3)",
-        "gekürzt: r = (1|5|6)",
+        "Richtungsvektor w = (1|5|6) mit n1 × n2 = 1/2·w",
         "Gemeinsamer Punkt P mit z = 0:",
         "E1: 2x - y = 3",
         "E2: x + y = 1/3",
         "(E1) - 2·(E2): -3y = 7/3  ⇒  y = -7/9",
         "y = -7/9 in E1: 2x + 7/9 = 3  ⇒  x = 10/9",
         "P = (10/9|-7/9|0)",
-        "Schnittgerade g: x = P + λ·r",
+        "Schnittgerade s: x = P + r·w",
         "        ⎧10/9⎫     ⎧1⎫ ",
-        " g: x = ⎪-7/9⎟ + λ·⎪5⎟ ",
+        " s: x = ⎪-7/9⎟ + r·⎪5⎟ ",
         "        ⎩   0⎭     ⎩6⎭ ",
         "Schnittwinkel:",
         "n1·n2 = 2·1 - 1·1 + 1/2·(-1) = 1/2",
-        "|n1| = √(2² + (-1)² + (1/2)²) = √(21/4) ≈ 2,291",
+        "|n1| = √(2² + (-1)² + (1/2)²) = √(21/4) = 1/2·√(21) ≈ 2,291",
         "|n2| = √(1² + 1² + (-1)²) = √(3) ≈ 1,732",
         "cos φ = |n1·n2| / (|n1|·|n2|)",
-        "cos φ = |1/2| / (√(21/4)·√(3)) ≈ 0,126",
-        "φ ≈ 82,762°",
+        "cos φ = |1/2| / (√(21/4)·√(3)) = 1/21·√(7) ≈ 0,126",
+        "φ = arccos(1/21·√(7)) ≈ 82,762°",
     }));
     EXPECT_EQ(run.block.back(), "Schnittwinkel α = 82,762°");
 }
@@ -74,7 +74,7 @@ TEST(PlanePlaneWorking, IntersectingParameterPlanes) {
         "y: 1/3·1 - 2·(-1) = 7/3",
         "z: 2·0 - (-1)·1 = 1",
         "u × v = (1|7/3|1)",
-        "d = n·p = 1·0 + 7/3·1 + 1·1 = 10/3",
+        "n·p = 1·0 + 7/3·1 + 1·1 = 10/3",
         "E4: x + 7/3·y + z = 10/3",
         "Normalenvektoren: n1 = (6|-3|1/2), n2 = (1|7/3|1)",
         "n1 = k·n2 ?",
@@ -82,30 +82,32 @@ TEST(PlanePlaneWorking, IntersectingParameterPlanes) {
         "y: -3 ≠ 6·(7/3) = 14  falsch",
         "z: 1/2 ≠ 6·1 = 6  falsch",
         "n1 ist kein Vielfaches von n2: nicht parallel",
-        "Richtung der Schnittgeraden:",
+        "Richtung der Schnittgeraden s:",
         "n1 × n2:",
         "x: -3·1 - (1/2)·(7/3) = -25/6",
         "y: 1/2·1 - 6·1 = -11/2",
         "z: 6·(7/3) - (-3)·1 = 17",
         "n1 × n2 = (-25/6|-11/2|17)",
-        "gekürzt: r = (25|33|-102)",
+        "Richtungsvektor w = (25|33|-102) mit n1 × n2 = -1/6·w",
         "Gemeinsamer Punkt P mit z = 0:",
         "E3: 6x - 3y = 7",
         "E4: x + 7/3·y = 10/3",
         "(E3) - 6·(E4): -17y = -13  ⇒  y = 13/17",
         "y = 13/17 in E3: 6x - 39/17 = 7  ⇒  x = 79/51",
         "P = (79/51|13/17|0)",
-        "Schnittgerade g: x = P + λ·r",
+        "Schnittgerade s: x = P + r·w",
         "        ⎧79/51⎫     ⎧  25⎫ ",
-        " g: x = ⎪13/17⎟ + λ·⎪  33⎟ ",
+        " s: x = ⎪13/17⎟ + r·⎪  33⎟ ",
         "        ⎩    0⎭     ⎩-102⎭ ",
         "Schnittwinkel:",
         "n1·n2 = 6·1 - 3·(7/3) + 1/2·1 = -1/2",
-        "|n1| = √(6² + (-3)² + (1/2)²) = √(181/4) ≈ 6,727",
-        "|n2| = √(1² + (7/3)² + 1²) = √(67/9) ≈ 2,728",
+        "|n1| = √(6² + (-3)² + (1/2)²) = √(181/4) = 1/2·√(181)",
+        "    ≈ 6,727",
+        "|n2| = √(1² + (7/3)² + 1²) = √(67/9) = 1/3·√(67) ≈ 2,728",
         "cos φ = |n1·n2| / (|n1|·|n2|)",
-        "cos φ = |-1/2| / (√(181/4)·√(67/9)) ≈ 0,027",
-        "φ ≈ 88,439°",
+        "cos φ = |-1/2| / (√(181/4)·√(67/9)) = 3/12127·√(12127)",
+        "    ≈ 0,027",
+        "φ = arccos(3/12127·√(12127)) ≈ 88,439°",
     }}));
 }
 
@@ -124,10 +126,10 @@ TEST(PlanePlaneWorking, ParallelPlanesWithTheirDistance) {
         "Punkt F von E3 mit x = 1, y = 1: 6 - 3 + 1/2·z = 7  ⇒  z = 8",
         "F in E1 einsetzen: -12·1 + 6·1 - 1·8 = -14 ≠ 4/3",
         "E1 und E3 sind parallel",
-        "Abstand von F zu E1: d = |n1·F - d| / |n1|",
+        "Abstand von F zu E1 mit der Hesseschen Normalenform:",
         "|n1| = √((-12)² + 6² + (-1)²) = √(181) ≈ 13,454",
-        "d = |-14 - 4/3| / |n1| = |-46/3| / √(181) = √(2116/1629)",
-        "    ≈ 1,14",
+        "d = |n1·F - 4/3| / |n1| = |-14 - 4/3| / √(181)",
+        "    = √(2116/1629) = 46/543·√(181) ≈ 1,14",
     }}));
     EXPECT_EQ(run.block, (Lines{"E1 || E3 ", "Abstand d = √(2116/1629) = 1,14"}));
 }
@@ -195,7 +197,7 @@ TEST(PlanePlaneWorking, AgreesWithTheResultBlockOnRandomInputs) {
                 d[i] = numbersIn(columns[1][i]).at(0);
             }
             const auto& P = run.outcome.vectors.at("P");
-            const auto& r = run.outcome.vectors.at("r");
+            const auto& r = run.outcome.vectors.at("w");
             EXPECT_LT(distance(X0, P, r), 0.001L) << name;
             const std::array<Real, 3> X1 = {X0[0] + d[0], X0[1] + d[1], X0[2] + d[2]};
             EXPECT_LT(distance(X1, P, r), 0.001L) << name << ": the directions differ";

@@ -19,14 +19,14 @@ TEST(PointTestWorking, PointOnGWithFractions) {
         "⎪-2⎟ = ⎪  0⎟ + λ·⎪ -1⎟ ",
         "⎩ 2⎭   ⎩  2⎭     ⎩  0⎭ ",
         "x: 2 = 1/2 + 3/4·λ  ⇔  3/4·λ = 3/2  ⇒  λ = 2",
-        "y: -2 = -λ  ⇔  -λ = -2  ⇒  λ = 2",
+        "y: -2 = -λ  ⇒  λ = 2",
         "z: 2 = 2  wahr für jedes λ",
         "alle drei Gleichungen erfüllt: S liegt auf g mit λ = 2",
     }));
     EXPECT_EQ(run.block, (Lines{"S liegt auf g mit λ = 2"}));
 }
 
-TEST(PointTestWorking, PointBesideHStopsAtTheContradiction) {
+TEST(PointTestWorking, PointBesideHWithTheFootOfThePerpendicular) {
     TypedScene t;
     t.line(LineH, {"1", "-1/3", "0"}, {"2", "1", "-0,5"});
     t.point(PointS, "3", "1/2", "-1");
@@ -40,40 +40,60 @@ TEST(PointTestWorking, PointBesideHStopsAtTheContradiction) {
         "⎩ -1⎭   ⎩   0⎭     ⎩-1/2⎭ ",
         "x: 3 = 1 + 2λ  ⇔  2λ = 2  ⇒  λ = 1",
         "y: 1/2 = -1/3 + λ  ⇔  λ = 5/6",
-        "z: -1 = -1/2·λ  ⇔  -1/2·λ = -1  ⇒  λ = 2",
+        "z: -1 = -1/2·λ  ⇒  λ = 2",
         "Widerspruch in der y-Gleichung: S liegt nicht auf h",
+        "Lotfußpunkt F = p + k·u mit (F - S)·u = 0:",
+        "(p - S)·u + k·u·u = 0  ⇔  -16/3 + 21/4·k = 0  ⇒  k = 64/63",
+        "F = p + k·u = (1|-1/3|0) + (64/63)·(2|1|-1/2)",
+        "    = (191/63|43/63|-32/63)",
+        "d = |F - S| = |(2/63|23/126|31/63)| = √(209/756)",
+        "    = 1/126·√(4389) ≈ 0,526",
     }));
 }
 
-TEST(PointTestWorking, PointInE1ThroughItsParameterForm) {
+// S put into E1's equation: in E1, λ and μ of E1's own parameter form are
+// read off two equations; beside E1, the distance by the Hesse normal form
+// and the foot on the line through S along n.
+TEST(PointTestWorking, PointAndE1ByItsEquation) {
     TypedScene t;
     t.coefficients(PlaneE1, {"2", "-1/2", "3/2", "4"});
-    t.point(PointS, "3/2", "1", "1/3");  // 3 - 1/2 + 1/2 = 3: beside E1
     t.point(PointS, "1/2", "1", "7/3");  // 1 - 1/2 + 7/2 = 4: in E1
-    const ButtonRun run = runButton("SpeedButton_S_mit_E1", t);
-    EXPECT_EQ(run.working, (Lines{
+    const ButtonRun in = runButton("SpeedButton_S_mit_E1", t);
+    EXPECT_EQ(in.working, (Lines{
         "Rechenweg: Punktprobe S auf E1",
         "E1: 2x - 1/2·y + 3/2·z = 4, S = (1/2|1|7/3)",
-        "Parameterform von E1:",
+        "S in E1 einsetzen: 2·(1/2) - 1/2·1 + 3/2·(7/3) = 4  wahr",
+        "λ und μ in der Parameterform x = P + λ·u + μ·v von E1:",
         "Punkt P von E1 mit x = 1, y = 1: 2 - 1/2 + 3/2·z = 4",
         "    ⇒  z = 5/3",
         "Spannvektoren mit n·u = 0 und n·v = 0: u = (-3/4|0|1),",
         "    v = (1/4|1|0)",
-        "Ansatz: S = P + λ·u + μ·v",
-        "⎧1/2⎫   ⎧  1⎫     ⎧-3/4⎫     ⎧1/4⎫ ",
-        "⎪  1⎟ = ⎪  1⎟ + λ·⎪   0⎟ + μ·⎪  1⎟ ",
-        "⎩7/3⎭   ⎩5/3⎭     ⎩   1⎭     ⎩  0⎭ ",
-        "x: 1/2 = 1 - 3/4·λ + 1/4·μ  ⇔  -3/4·λ + 1/4·μ = -1/2",
-        "y: 1 = 1 + μ  ⇔  μ = 0",
-        "z: 7/3 = 5/3 + λ  ⇔  λ = 2/3",
-        "x- und y-Gleichung lösen:",
-        "y: μ = 0",
-        "μ = 0 in x: -3/4·λ = -1/2  ⇒  λ = 2/3",
-        "Probe z: 1·(2/3) + 0·0 = 2/3 = 2/3  erfüllt",
-        "alle drei Gleichungen erfüllt: S liegt auf E1 mit λ = 2/3,",
-        "    μ = 0",
+        "z: 7/3 = 5/3 + λ  ⇒  λ = 2/3",
+        "y: 1 = 1 + μ  ⇒  μ = 0",
+        "S liegt auf E1 mit λ = 2/3, μ = 0",
     }));
-    EXPECT_EQ(run.block, (Lines{"S liegt auf E1 mit λ = 0,667   μ = 0"}));
+    EXPECT_EQ(in.block, (Lines{"S liegt auf E1 mit λ = 0,667   μ = 0"}));
+
+    t.coefficients(PlaneE1, {"15", "12", "10", "60"});
+    t.point(PointS, "6", "8", "8");
+    const ButtonRun beside = runButton("SpeedButton_S_mit_E1", t);
+    EXPECT_EQ(beside.working, (Lines{
+        "Rechenweg: Punktprobe S auf E1",
+        "E1: 15x + 12y + 10z = 60, S = (6|8|8)",
+        "S in E1 einsetzen: 15·6 + 12·8 + 10·8 = 266 ≠ 60",
+        "S liegt nicht auf E1",
+        "Abstand mit der Hesseschen Normalenform, n₀ = n / |n|:",
+        "|n| = √(15² + 12² + 10²) = √(469) ≈ 21,656",
+        "E1: (15x + 12y + 10z - 60) / √(469) = 0",
+        "d = |n·S - 60| / |n| = |266 - 60| / √(469) = √(42436/469)",
+        "    = 206/469·√(469) ≈ 9,512",
+        "Lotfußpunkt F auf der Lotgeraden x = S + k·n:",
+        "n·(S + k·n) = 60  ⇔  266 + 469k = 60  ⇒  k = -206/469",
+        "F = S + k·n = (6|8|8) + (-206/469)·(15|12|10)",
+        "    = (-276/469|1280/469|1692/469)",
+    }));
+    EXPECT_EQ(beside.block, (Lines{"S liegt nicht auf E1", "Abstand d = √(42436/469) = 9,512",
+                                   "Lotfußpunkt F(-0,588|2,729|3,608)  "}));
 }
 
 TEST(PointTestWorking, PointBesideE3) {
@@ -92,10 +112,27 @@ TEST(PointTestWorking, PointBesideE3) {
         "y: 3 = λ + 1/3·μ  ⇔  λ + 1/3·μ = 3",
         "z: -1/2 = 1/2 - μ  ⇔  -μ = -1",
         "x- und y-Gleichung lösen:",
-        "(x) - 2·(y): -2/3·μ = -2  ⇒  μ = 3",
-        "μ = 3 in x: 2λ = 4  ⇒  λ = 2",
+        "x: 2λ = 4  ⇒  λ = 2",
+        "λ = 2 in y: 1/3·μ + 2 = 3  ⇒  μ = 3",
         "Probe z: 0·2 - 1·3 = -3 ≠ -1  Widerspruch",
         "Widerspruch in der z-Gleichung: S liegt nicht auf E3",
+        "Abstand und Lotfußpunkt mit der Koordinatenform:",
+        "Koordinatenform von E3 mit dem Normalenvektor n = u × v:",
+        "u × v:",
+        "x: 1·(-1) - 0·(1/3) = -1",
+        "y: 0·0 - 2·(-1) = 2",
+        "z: 2·(1/3) - 1·0 = 2/3",
+        "u × v = (-1|2|2/3)",
+        "n·p = -1·1 + 2·0 + 2/3·(1/2) = -2/3",
+        "E3: -x + 2y + 2/3·z = -2/3",
+        "Abstand mit der Hesseschen Normalenform, n₀ = n / |n|:",
+        "|n| = √((-1)² + 2² + (2/3)²) = √(49/9) = 7/3",
+        "E3: (-x + 2y + 2/3·z + 2/3) / (7/3) = 0",
+        "d = |n·S + 2/3| / |n| = |2/3 + 2/3| / (7/3) = 4/7",
+        "Lotfußpunkt F auf der Lotgeraden x = S + k·n:",
+        "n·(S + k·n) = -2/3  ⇔  2/3 + 49/9·k = -2/3  ⇒  k = -12/49",
+        "F = S + k·n = (5|3|-1/2) + (-12/49)·(-1|2|2/3)",
+        "    = (257/49|123/49|-65/98)",
     }));
 }
 
@@ -128,6 +165,9 @@ TEST(PointTestWorking, AgreesWithTheResultBlockOnRandomInputs) {
             EXPECT_EQ(run.outcome.status, contains(first, "liegt auf") ? 2 : 1) << first;
             if (run.outcome.status == 2) {
                 EXPECT_TRUE(agreesAfterRounding(run.outcome.values.at("λ"), numberAfter(first, "λ = ")));
+            } else {
+                EXPECT_TRUE(agreesAfterRounding(run.outcome.values.at("d"), numberAfter(run.block[1], ") = ")));
+                EXPECT_TRUE(pointAgrees(run.outcome.vectors.at("F"), pointAfter(run.block[2], "F(")));
             }
         }
         // E3 and E1, with S = p + k·u + m·v for a third of them.
@@ -150,6 +190,10 @@ TEST(PointTestWorking, AgreesWithTheResultBlockOnRandomInputs) {
             }
             ASSERT_FALSE(run.outcome.stopped) << name << " " << first;
             EXPECT_EQ(run.outcome.status, contains(first, "liegt auf") ? 2 : 1) << name << " " << first;
+            if (run.outcome.status == 1) {
+                EXPECT_TRUE(agreesAfterRounding(run.outcome.values.at("d"), numberAfter(run.block[1], ") = ")));
+                EXPECT_TRUE(pointAgrees(run.outcome.vectors.at("F"), pointAfter(run.block[2], "F(")));
+            }
             if (run.outcome.status != 2) continue;
             EXPECT_TRUE(agreesAfterRounding(run.outcome.values.at("λ"), numberAfter(first, "λ = "))) << first;
             EXPECT_TRUE(agreesAfterRounding(run.outcome.values.at("μ"), numberAfter(first, "μ = "))) << first;
@@ -189,7 +233,7 @@ TEST(PointTestWorking, InputsWithoutExactFormAreDecimals) {
     const ButtonRun run = runButton("SpeedButton_S_mit_g", t);
     EXPECT_EQ(run.working[1], "g: p = (0|0|0), u = (1,414|0|0)");
     EXPECT_EQ(run.working[2], "S = (2|0|0)");
-    EXPECT_EQ(run.working[7], "x: 2 = 1,414λ  ⇔  1,414λ = 2  ⇒  λ = 1,414");
+    EXPECT_EQ(run.working[7], "x: 2 = 1,414λ  ⇒  λ ≈ 1,414");
     EXPECT_EQ(run.outcome.status, 2);
     EXPECT_EQ(run.block.front(), "S liegt auf g mit λ = 1,414");
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 #include <random>
+#include <regex>
 
 #include "core/output/OutputLog.h"
 #include "core/numbers/NumberReader.h"
@@ -107,10 +108,21 @@ TEST(WorkingNumbers, TextsOfNumbersRootsTermsAndProducts) {
 
     EXPECT_EQ(rootText(Q(25, 4)), "5/2");
     EXPECT_EQ(rootText(Q(14)), "√(14)");
-    EXPECT_EQ(rootWithValue(Q(50, 3)), "√(50/3) ≈ 4,082");
-    EXPECT_EQ(rootWithValue(Q(2401, 12001)), "√(2401/12001) ≈ 0,447");
+    EXPECT_EQ(rootWithValue(Q(50, 3)), "√(50/3) = 5/3·√(6) ≈ 4,082");
+    EXPECT_EQ(rootWithValue(Q(2401, 12001)), "√(2401/12001) = 49/12001·√(12001) ≈ 0,447");
+    EXPECT_EQ(rootWithValue(Q(14)), "√(14) ≈ 3,742");
     EXPECT_EQ(rootWithValue(Q(9)), "3");
     EXPECT_EQ(rootText(Number::decimal(2)), "1,414");
+    EXPECT_EQ(equalsRoot(Number::decimal(2)), "≈ 1,414");
+    EXPECT_EQ(equalsRoot(Q(9, 4)), "= 3/2");
+    EXPECT_EQ(equalsText(Q(3, 4)), "= 3/4");
+    EXPECT_EQ(equalsText(Number::decimal(1.0L / 3)), "≈ 0,333");
+    EXPECT_EQ(equalsText(makeVec(Q(1), Number::decimal(0.5L), Q(2))), "≈ (1|0,5|2)");
+    // A divisor that is a fraction or a product stands in brackets.
+    for (const auto& [divisor, shown] : std::vector<std::pair<std::string, std::string>>{
+             {"3/2", "(3/2)"}, {"1/4·√(5)", "(1/4·√(5))"}, {"-2", "(-2)"}, {"7", "7"}, {"0,5", "0,5"},
+             {"√(50/3)", "√(50/3)"}, {"|n·u|", "|n·u|"}, {"√(2)·√(3)", "(√(2)·√(3))"}})
+        EXPECT_EQ(divisorText(divisor), shown) << divisor;
 
     EXPECT_EQ(linearText({{Q(3), ""}, {Q(-4), "λ"}, {Q(2, 3), "μ"}}), "3 - 4λ + 2/3·μ");
     EXPECT_EQ(linearText({{Q(0), ""}, {Q(1), "λ"}, {Q(-1), "μ"}}), "λ - μ");
@@ -118,6 +130,40 @@ TEST(WorkingNumbers, TextsOfNumbersRootsTermsAndProducts) {
     EXPECT_EQ(linearText({{Q(3), "(x)"}, {Q(-1), "(z)"}}), "3·(x) - (z)");
     EXPECT_EQ(linearText({{Number::decimal(1.5L), "λ"}}), "1,5λ");
     EXPECT_EQ(productsText({{Q(15), Q(6)}, {Q(-12), Q(-8)}, {Q(1, 2), Q(3)}}), "15·6 - 12·(-8) + 1/2·3");
+}
+
+// The root with its square factors drawn out: k·√(m) with k²·m the
+// square and m a whole number without a square factor; hand-worked cases,
+// then random fractions checked against that definition.
+TEST(WorkingNumbers, RootsHaveTheirSquareFactorsDrawnOut) {
+    const std::pair<Number, const char*> cases[] = {
+        {Q(3904), "8·√(61)"},     {Q(725, 16), "5/4·√(29)"}, {Q(14), "√(14)"},   {Q(1, 2), "1/2·√(2)"},
+        {Q(25, 4), "5/2"},        {Q(0), "0"},               {Q(50, 3), "5/3·√(6)"},
+        {Q(3L * 65537 * 65537), "65537·√(3)"},  // a square factor beyond the divisors tried one by one
+    };
+    for (const auto& [square, text] : cases) EXPECT_EQ(exactRootText(square).value_or("-"), text);
+    EXPECT_FALSE(exactRootText(Number::decimal(2)).has_value());
+    EXPECT_FALSE(exactRootText(Q(-4)).has_value());
+
+    std::mt19937 engine(61);
+    const std::regex form(R"(^(?:(\d+(?:/\d+)?)·)?√\((\d+)\)$)");
+    for (int sample = 0; sample < 500; ++sample) {
+        const long p = std::uniform_int_distribution<long>(1, 3000)(engine);
+        const long q = std::uniform_int_distribution<long>(1, 3000)(engine);
+        mpq_class square(p, q);
+        square.canonicalize();
+        const std::string text = exactRootText(Number::exact(square)).value();
+        std::smatch parts;
+        if (!std::regex_match(text, parts, form)) {  // a perfect square
+            const mpq_class root(text);
+            EXPECT_EQ(root * root, square) << text;
+            continue;
+        }
+        const mpq_class k(parts[1].matched ? parts[1].str() : "1");
+        const long m = std::stol(parts[2].str());
+        EXPECT_EQ(k * k * m, square) << text;
+        for (long d = 2; d * d <= m; ++d) ASSERT_NE(m % (d * d), 0) << text;
+    }
 }
 
 TEST(WorkingNumbers, LongLinesWrapBeforeOperatorsWithinSixtyColumns) {

@@ -3,7 +3,10 @@
 // and angles.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/output/OutputLog.h"
+#include "core/geometry/LinesPlanes.h"
 #include "core/working/WorkingSteps.h"
 
 using namespace working;
@@ -79,7 +82,7 @@ TEST(WorkingSteps, SystemsOfThreeEquationsInTwoUnknowns) {
         "x- und y-Gleichung lösen:",
         "x: 2μ = 4  ⇒  μ = 2",
         "μ = 2 in y: λ + 2 = 5  ⇒  λ = 3",
-        "Probe z: 2·3 + 0·2 = 6 = 6  erfüllt",
+        "Probe z: 2·3 + 0·2 = 6  erfüllt",
     };
     EXPECT_EQ(body(log), expected);
     EXPECT_TRUE(contradiction.regular);
@@ -89,6 +92,9 @@ TEST(WorkingSteps, SystemsOfThreeEquationsInTwoUnknowns) {
     EXPECT_EQ(toText(solved.x), "3");
     EXPECT_EQ(toText(solved.y), "2");
     EXPECT_FALSE(irregular.regular);
+    // An equation is rearranged only when that changes it.
+    EXPECT_EQ(rearrangedText({"x", Q(2), Q(-1), Q(-1)}, "1 + 2λ = μ", "λ", "μ"), "x: 1 + 2λ = μ  ⇔  2λ - μ = -1");
+    EXPECT_EQ(rearrangedText({"x", Q(-1), Q(0), Q(5)}, "-λ = 5", "λ", "μ"), "x: -λ = 5");
 }
 
 TEST(WorkingSteps, MultipleTestCrossProductAndAngle) {
@@ -121,7 +127,7 @@ TEST(WorkingSteps, MultipleTestCrossProductAndAngle) {
         "u × v = (-30|-24|-28)",
         "cos φ = OA·OB / (|OA|·|OB|)",
         "cos φ = -1 / (√(2)·√(2)) = -1/2",
-        "φ ≈ 120°",
+        "φ = arccos(-1/2) = 120°",
     };
     EXPECT_EQ(body(log), expected);
     ASSERT_TRUE(k.has_value());
@@ -129,6 +135,51 @@ TEST(WorkingSteps, MultipleTestCrossProductAndAngle) {
     EXPECT_FALSE(none.has_value());
     EXPECT_EQ(toText(cross), "(-30|-24|-28)");
     EXPECT_NEAR(static_cast<double>(degrees), 120.0, 1E-12);
+}
+
+// The angles whose cosine or sine is 0, ±1/2, ±1/2·√(2), ±1/2·√(3) or ±1
+// are given exactly in whole degrees, any other one rounded; each agrees
+// with the arc function of the quotient.
+TEST(WorkingSteps, AnglesOfTheTableAreExact) {
+    struct Case {
+        AngleKind kind;
+        long dot, s1, s2;
+        const char* quotient;  // the end of the quotient's line
+        const char* angle;
+    };
+    const Case cases[] = {
+        {AngleKind::Cosine, 1, 2, 2, " = 1/2", "φ = arccos(1/2) = 60°"},
+        {AngleKind::Cosine, -1, 1, 2, " = -1/2·√(2) ≈ -0,707", "φ = arccos(-1/2·√(2)) = 135°"},
+        {AngleKind::Cosine, 3, 3, 4, " = 1/2·√(3) ≈ 0,866", "φ = arccos(1/2·√(3)) = 30°"},
+        {AngleKind::Cosine, -2, 2, 2, " = -1", "φ = arccos(-1) = 180°"},
+        {AngleKind::Cosine, 0, 5, 3, " = 0", "φ = arccos(0) = 90°"},
+        {AngleKind::AbsoluteCosine, -1, 2, 2, " = 1/2", "φ = arccos(1/2) = 60°"},
+        {AngleKind::AbsoluteCosine, -1, 1, 2, " = 1/2·√(2) ≈ 0,707", "φ = arccos(1/2·√(2)) = 45°"},
+        {AngleKind::AbsoluteSine, -3, 3, 4, " = 1/2·√(3) ≈ 0,866", "φ = arcsin(1/2·√(3)) = 60°"},
+        {AngleKind::AbsoluteSine, 1, 2, 2, " = 1/2", "φ = arcsin(1/2) = 30°"},
+        {AngleKind::AbsoluteSine, 0, 2, 7, " = 0", "φ = arcsin(0) = 0°"},
+        {AngleKind::AbsoluteSine, 2, 2, 2, " = 1", "φ = arcsin(1) = 90°"},
+        {AngleKind::Cosine, 1, 1, 3, " = 1/3·√(3) ≈ 0,577", "φ = arccos(1/3·√(3)) ≈ 54,736°"},
+        {AngleKind::AbsoluteSine, 2, 5, 3, " = 2/15·√(15) ≈ 0,516", "φ = arcsin(2/15·√(15)) ≈ 31,091°"},
+    };
+    for (const Case& c : cases) {
+        PlainTextOutputLog log;
+        Real degrees = 0;
+        {
+            Sheet sheet(log, "Test");
+            degrees = writeAngle(sheet, c.kind, "...", Q(c.dot), Q(c.s1), Q(c.s2));
+        }
+        const std::vector<std::string> lines = body(log);
+        ASSERT_EQ(lines.size(), 3u);
+        EXPECT_EQ(lines[2], c.angle);
+        const std::string& quotient = lines[1];
+        EXPECT_EQ(quotient.substr(quotient.size() - std::string(c.quotient).size()), c.quotient) << quotient;
+        const Real q = c.dot / std::sqrt(static_cast<Real>(c.s1 * c.s2));
+        const Real expected = c.kind == AngleKind::AbsoluteSine ? std::asin(std::fabs(q))
+                              : c.kind == AngleKind::Cosine     ? std::acos(q)
+                                                                : std::acos(std::fabs(q));
+        EXPECT_NEAR(static_cast<double>(degrees), static_cast<double>(expected / kPi * 180), 1E-9) << c.angle;
+    }
 }
 
 }  // namespace
