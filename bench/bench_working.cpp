@@ -3,6 +3,7 @@
 //   ./bench/spatium_bench --benchmark_filter=Working
 // BM_WorkingCore: the working and the result block of each button into a
 // plain-text log, on the start-up scene (its fields as typed).
+// BM_WorkingBusy: the same on the busy scene of the export tests.
 // BM_WorkingClick: a real click in the input window with "Rechenweg
 // anzeigen" checked (and unchecked, for comparison): the fields re-read,
 // the working and the block written into the output area. Run it with the filter above: it needs the widget
@@ -20,6 +21,7 @@
 #include "core/model/InputWindowTables.h"
 #include "gui/plot/PlotWindow.h"
 #include "core/working/Working.h"
+#include "BusyScene.h"
 
 namespace {
 
@@ -55,7 +57,29 @@ void BM_WorkingCore(benchmark::State& state) {
         Scene scene;
         PlainTextOutputLog log;
         working::writeWorking(entry.objectName, scene, texts, log);
-        button->run(scene, log);
+        button->run(scene, exact::buildExactScene(scene, texts), log);
+        benchmark::DoNotOptimize(log.text().size());
+    }
+    state.SetLabel(entry.objectName);
+}
+
+// Each button's working and result on the busy scene, from its texts:
+// the scene read exactly for the working and again for the result, as a
+// click does.
+void BM_WorkingBusy(benchmark::State& state) {
+    const working::WorkingEntry& entry = working::workingEntries()[std::size_t(state.range(0))];
+    Scene busy;
+    ViewControls controls;
+    makeBusyScene(busy, controls);
+    const SceneState input = inputShowing(busy);
+    const CalculationButton* button = nullptr;
+    for (const CalculationButton& b : calculationButtons())
+        if (std::string(b.objectName) == entry.objectName) button = &b;
+    for (auto _ : state) {
+        Scene scene = busy;
+        PlainTextOutputLog log;
+        working::writeWorking(entry.objectName, scene, input.texts, log);
+        button->run(scene, exact::buildExactScene(scene, input.texts), log);
         benchmark::DoNotOptimize(log.text().size());
     }
     state.SetLabel(entry.objectName);
@@ -108,6 +132,7 @@ void BM_WorkingClick(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_WorkingCore)->DenseRange(0, 22)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WorkingBusy)->DenseRange(0, 22)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WorkingExactGSearch)->Unit(benchmark::kMillisecond);
 // S auf E1, g und h (skew: the longest working), E3 und E4, Viereck ABCD,
 // Pyramide ABCDS, the coplanarity.

@@ -14,12 +14,6 @@ Vector3 normalOf(Real a, Real b, Real c) { return makeVector(a, b, c); }
 // Angles in degrees: divided by pi first, then multiplied by 180.
 Real degrees(Real radians) { return radians / kPi * 180; }
 
-// The angle (0..90) between two lines, or between two planes by their
-// normals.
-Real angleOfDirections(const Vector3& a, const Vector3& b) {
-    return degrees(std::acos(clampToUnit(std::fabs(dotProduct(a, b) / vectorLength(a) / vectorLength(b)))));
-}
-
 // A computed zero keeps no sign: "-0" has no place in a coordinate text.
 Real withoutNegativeZero(Real x) { return x == 0 ? 0 : x; }
 
@@ -273,21 +267,17 @@ Real distanceFromResult(const IncidenceResult& result) {
 }
 
 void pointOnLineTest(const Vector3& S, const Vector3& p, const Vector3& u, IncidenceResult& result, Vector3& F,
-                     Real& t, std::optional<std::uint8_t> decided) {
+                     Real& t) {
     if (isNullVector(u)) return markDegenerate(result);
     const Vector3 w = vectorFromTo(p, S);
-    if (decided ? *decided == 2 : areParallel(u, w)) {
-        Real parameter = 0;
+    if (areParallel(u, w)) {
+        Real parameter = kNotFoundParameter;
         if (!isNearZero(u.x)) {
             parameter = w.x / u.x;
         } else if (!isNearZero(u.y)) {
             parameter = w.y / u.y;
         } else if (!isNearZero(u.z)) {
             parameter = w.z / u.z;
-        } else {
-            // A direction with every component below the tolerance is still
-            // a direction: project onto it.
-            parameter = dotProduct(u, w) / dotProduct(u, u);
         }
         if (!std::isfinite(parameter)) return markDegenerate(result);
         result.status = 2;
@@ -303,10 +293,9 @@ void pointOnLineTest(const Vector3& S, const Vector3& p, const Vector3& u, Incid
     result.distSqDenominator = 1;
 }
 
-namespace {
-
-void lineLineByFloats(const Vector3& p, const Vector3& u, const Vector3& q, const Vector3& v,
-                      IncidenceResult& result, Vector3& S, Vector3& F1, Vector3& F2, Vector3& Fq) {
+void lineLineIncidence(const Vector3& p, const Vector3& u, const Vector3& q, const Vector3& v,
+                       IncidenceResult& result, Vector3& S, Vector3& F1, Vector3& F2, Vector3& Fq) {
+    if (isNullVector(u) || isNullVector(v)) return markDegenerate(result);
     // Work on a copy so that a result that would not be finite leaves the
     // caller's record as it was.
     IncidenceResult r = result;
@@ -337,7 +326,8 @@ void lineLineByFloats(const Vector3& p, const Vector3& u, const Vector3& q, cons
         } else {
             r.status = 2;
             setCoordinates(s, addVectors(p, scaleVector(u, M(1, 3))));
-            r.angleDegrees = angleOfDirections(u, v);
+            const Real q0 = dotProduct(u, v) / vectorLength(u) / vectorLength(v);
+            r.angleDegrees = degrees(std::acos(clampToUnit(std::fabs(q0))));
         }
     }
     if (r.status == 3) {
@@ -363,84 +353,14 @@ void lineLineByFloats(const Vector3& p, const Vector3& u, const Vector3& q, cons
     setCoordinates(Fq, fq);
 }
 
-// The parameters of the common perpendicular's feet: p + λ u and q + μ v
-// with n = u x v, in closed form so that no pivot tolerance of the solver
-// stands between a decided case and its values.
-void perpendicularFeet(const Vector3& p, const Vector3& u, const Vector3& q, const Vector3& v, Real& lambda,
-                       Real& mu) {
-    const Vector3 w = vectorFromTo(p, q);
-    const Vector3 n = crossProduct(u, v);
-    const Real nn = dotProduct(n, n);
-    lambda = dotProduct(crossProduct(w, v), n) / nn;
-    mu = dotProduct(crossProduct(w, u), n) / nn;
-}
-
-// The values of the case the verdict chose where the floats' own tests
-// chose another.
-void lineLineDecided(std::uint8_t decided, const Vector3& p, const Vector3& u, const Vector3& q,
-                     const Vector3& v, IncidenceResult& r, Vector3& s, Vector3& f1, Vector3& f2, Vector3& fq) {
-    r.status = decided;
-    Real lambda = 0, mu = 0;
-    switch (decided) {
-    case 0:
-        return;
-    case 1: {
-        Real discarded = 0;
-        pointOnLineTest(q, p, u, r, fq, discarded, 1);
-        return;
-    }
-    case 2:
-        perpendicularFeet(p, u, q, v, lambda, mu);
-        setCoordinates(s, addVectors(p, scaleVector(u, lambda)));
-        r.angleDegrees = angleOfDirections(u, v);
-        return;
-    default: {
-        const Vector3 n = crossProduct(u, v);
-        const Real e = dotProduct(n, vectorFromTo(p, q));
-        r.distSqNumerator = e * e;
-        r.distSqDenominator = dotProduct(n, n);
-        perpendicularFeet(p, u, q, v, lambda, mu);
-        setCoordinates(f1, addVectors(p, scaleVector(u, lambda)));
-        setCoordinates(f2, addVectors(q, scaleVector(v, mu)));
-    }
-    }
-}
-
-}  // namespace
-
-void lineLineIncidence(const Vector3& p, const Vector3& u, const Vector3& q, const Vector3& v,
-                       IncidenceResult& result, Vector3& S, Vector3& F1, Vector3& F2, Vector3& Fq,
-                       std::optional<std::uint8_t> decided) {
-    if (isNullVector(u) || isNullVector(v)) return markDegenerate(result);
-    IncidenceResult r = result;
-    Vector3 s = S, f1 = F1, f2 = F2, fq = Fq;
-    lineLineByFloats(p, u, q, v, r, s, f1, f2, fq);
-    if (decided && r.status != *decided) {
-        r = result;
-        s = S, f1 = F1, f2 = F2, fq = Fq;
-        lineLineDecided(*decided, p, u, q, v, r, s, f1, f2, fq);
-        if (r.status == kStatusDegenerateInput ||
-            !allFinite({r.distSqNumerator, r.distSqDenominator, r.angleDegrees}) || !isFiniteVector(s) ||
-            !isFiniteVector(f1) || !isFiniteVector(f2) || !isFiniteVector(fq))
-            return markDegenerate(result);
-    }
-    result = r;
-    setCoordinates(S, s);
-    setCoordinates(F1, f1);
-    setCoordinates(F2, f2);
-    setCoordinates(Fq, fq);
-}
-
 void pointPlaneTest(const Vector3& S, const Vector3& p, const Vector3& u, const Vector3& v, Real a, Real b, Real c,
-                    Real d, bool coordinateForm, IncidenceResult& result, Vector3& F, Real& r, Real& s,
-                    std::optional<std::uint8_t> decided) {
+                    Real d, bool coordinateForm, IncidenceResult& result, Vector3& F, Real& r, Real& s) {
     if (a == 0 && b == 0 && c == 0) return markDegenerate(result);
     const Vector3 support = coordinateForm ? pointOfPlane(a, b, c, d) : p;
     const Vector3 w = vectorFromTo(support, S);
     const Vector3 n = normalOf(a, b, c);
 
-    const bool satisfied = satisfiesPlaneEquation(S, a, b, c, d);
-    if (decided ? *decided != 2 : !satisfied) {
+    if (!satisfiesPlaneEquation(S, a, b, c, d)) {
         Real numerator = 0, denominator = 1;
         planeDistanceSquared(S, a, b, c, d, numerator, denominator);
         const Real k = dotProduct(n, vectorFromTo(S, support)) / dotProduct(n, n);
@@ -454,37 +374,24 @@ void pointPlaneTest(const Vector3& S, const Vector3& p, const Vector3& u, const 
         return;
     }
 
-    Real first = 0, second = 0;
-    if (satisfied) {
-        WorkMatrix M;
-        setRow(M, 1, {u.x, v.x, w.x});
-        setRow(M, 2, {u.y, v.y, w.y});
-        setRow(M, 3, {u.z, v.z, w.z});
-        solveLinearSystem(M, 3, 3);
-        first = M(1, 3);
-        second = M(2, 3);
-    } else {
-        // In the plane by the verdict though its equation is missed by
-        // rounding: w = r u + s v in closed form, with m = u x v.
-        const Vector3 m = crossProduct(u, v);
-        const Real mm = dotProduct(m, m);
-        first = dotProduct(crossProduct(w, v), m) / mm;
-        second = dotProduct(crossProduct(u, w), m) / mm;
-    }
-    if (!std::isfinite(first) || !std::isfinite(second)) return markDegenerate(result);
+    WorkMatrix M;
+    setRow(M, 1, {u.x, v.x, w.x});
+    setRow(M, 2, {u.y, v.y, w.y});
+    setRow(M, 3, {u.z, v.z, w.z});
+    solveLinearSystem(M, 3, 3);
+    if (!std::isfinite(M(1, 3)) || !std::isfinite(M(2, 3))) return markDegenerate(result);
     result.status = 2;
-    r = first;
-    s = second;
+    r = M(1, 3);
+    s = M(2, 3);
 }
 
 void linePlaneIncidence(const Vector3& p, const Vector3& u, Real a, Real b, Real c, Real d, IncidenceResult& result,
-                        Vector3& S, std::optional<std::uint8_t> decided) {
+                        Vector3& S) {
     if (isNullVector(u) || (a == 0 && b == 0 && c == 0)) return markDegenerate(result);
     const Vector3 n = normalOf(a, b, c);
     const Real nu = dotProduct(n, u);
-    if (decided ? *decided != 2 : (nu == 0 || orthogonalWithinRounding(n, u))) {
-        if (decided ? *decided == 0
-                    : (satisfiesPlaneEquation(p, a, b, c, d) || onPlaneWithinRounding(p, a, b, c, d))) {
+    if (nu == 0 || orthogonalWithinRounding(n, u)) {
+        if (satisfiesPlaneEquation(p, a, b, c, d) || onPlaneWithinRounding(p, a, b, c, d)) {
             result.status = 0;
             return;
         }
@@ -505,10 +412,9 @@ void linePlaneIncidence(const Vector3& p, const Vector3& u, Real a, Real b, Real
     result.angleDegrees = angle;
 }
 
-namespace {
-
-void planePlaneByFloats(Real a1, Real b1, Real c1, Real d1, Real a2, Real b2, Real c2, Real d2,
-                        IncidenceResult& result, Vector3& P, Vector3& direction) {
+void planePlaneIncidence(Real a1, Real b1, Real c1, Real d1, Real a2, Real b2, Real c2, Real d2,
+                         IncidenceResult& result, Vector3& P, Vector3& direction) {
+    if ((a1 == 0 && b1 == 0 && c1 == 0) || (a2 == 0 && b2 == 0 && c2 == 0)) return markDegenerate(result);
     WorkMatrix M;
     setRow(M, 1, {a1, b1, c1, d1});
     setRow(M, 2, {a2, b2, c2, d2});
@@ -549,56 +455,13 @@ void planePlaneByFloats(Real a1, Real b1, Real c1, Real d1, Real a2, Real b2, Re
     } else {
         point = makeVector(M(1, 4), 0, M(2, 4));
     }
-    const Real angle = angleOfDirections(N1, N2);
+    const Real angle =
+        degrees(std::acos(clampToUnit(std::fabs(dotProduct(N1, N2)) / vectorLength(N1) / vectorLength(N2))));
     if (!isFiniteVector(point) || !isFiniteVector(dir) || !std::isfinite(angle)) return markDegenerate(result);
     result.status = 2;
     setCoordinates(P, point);
     setCoordinates(direction, dir);
     result.angleDegrees = angle;
-}
-
-// The values of the case the verdict chose where the floats' own tests
-// chose another.
-void planePlaneDecided(std::uint8_t decided, Real a1, Real b1, Real c1, Real d1, Real a2, Real b2, Real c2,
-                       Real d2, IncidenceResult& result, Vector3& P, Vector3& direction) {
-    result.status = decided;
-    if (decided == 0) return;
-    if (decided == 1) {
-        planeDistanceSquared(pointOfPlane(a2, b2, c2, d2), a1, b1, c1, d1, result.distSqNumerator,
-                             result.distSqDenominator);
-        return;
-    }
-    // The point of the line of intersection nearest to the origin:
-    // P = (d1 (n2 x L) + d2 (L x n1)) / |L|² with L = n1 x n2.
-    const Vector3 N1 = normalOf(a1, b1, c1);
-    const Vector3 N2 = normalOf(a2, b2, c2);
-    const Vector3 L = crossProduct(N1, N2);
-    const Vector3 sum = addVectors(scaleVector(crossProduct(N2, L), d1), scaleVector(crossProduct(L, N1), d2));
-    setCoordinates(P, scaleVector(sum, 1 / dotProduct(L, L)));
-    setCoordinates(direction, integerDirection(L));
-    result.angleDegrees = angleOfDirections(N1, N2);
-}
-
-}  // namespace
-
-void planePlaneIncidence(Real a1, Real b1, Real c1, Real d1, Real a2, Real b2, Real c2, Real d2,
-                         IncidenceResult& result, Vector3& P, Vector3& direction,
-                         std::optional<std::uint8_t> decided) {
-    if ((a1 == 0 && b1 == 0 && c1 == 0) || (a2 == 0 && b2 == 0 && c2 == 0)) return markDegenerate(result);
-    IncidenceResult r = result;
-    Vector3 point = P, dir = direction;
-    planePlaneByFloats(a1, b1, c1, d1, a2, b2, c2, d2, r, point, dir);
-    if (decided && r.status != *decided) {
-        r = result;
-        point = P, dir = direction;
-        planePlaneDecided(*decided, a1, b1, c1, d1, a2, b2, c2, d2, r, point, dir);
-        if (!allFinite({r.distSqNumerator, r.distSqDenominator, r.angleDegrees}) || !isFiniteVector(point) ||
-            !isFiniteVector(dir))
-            return markDegenerate(result);
-    }
-    result = r;
-    setCoordinates(P, point);
-    setCoordinates(direction, dir);
 }
 
 void diagonalIntersection(const Vector3& A, const Vector3& B, const Vector3& C, const Vector3& D,

@@ -1,7 +1,11 @@
 #pragma once
 // Lines and planes: form conversions, simpler display forms, trace points,
 // feet of perpendiculars, distances, and the five incidence operations with
-// their case codes, squared distances and intersection angles.
+// their case codes, squared distances and intersection angles, in extended
+// reals. The calculation buttons decide and compute on the scene read
+// exactly instead (core/exact/ExactVerdicts.h, ExactValues.h); the float
+// incidence operations stay as the reference the fuzzer and the benchmarks
+// run against.
 //
 // Results come back as values or through the caller's out-parameters; there
 // are no process-wide result records. Out-parameters are in/out: an output an
@@ -17,7 +21,6 @@
 // operations report the trace points as missing, and the feet and distances
 // document their fallback below.
 #include <cstdint>
-#include <optional>
 
 #include "core/geometry/Vector3.h"
 #include "core/numbers/Real.h"
@@ -99,7 +102,9 @@ struct IncidenceResult {
     Real angleDegrees = 0;
 };
 
-// The reach of the whole-number support point search.
+// The parameter reported when a direction has no component outside the
+// tolerance, and the reach of the whole-number support point search.
+constexpr Real kNotFoundParameter = 1E300L;
 constexpr long kSearchLimit = 1000000;
 constexpr Real kPi = 3.141592653589793238462643383279502884L;
 
@@ -153,25 +158,17 @@ Vector3 footOnPlane(const Vector3& p, const Vector3& u, const Vector3& v, const 
 // sqrt(distSqNumerator / distSqDenominator); 0 for a zero denominator.
 Real distanceFromResult(const IncidenceResult& result);
 
-// `decided`: the case as the exact verdicts chose it (core/exact/
-// ExactVerdicts.h). Where the floats' own tests agree, nothing changes;
-// where they do not, the operations compute the values of the decided case
-// instead of deciding themselves.
-//
-// Is S on p + t u (within the tolerance)? On the line: t (from the first
-// component outside the tolerance, else by projection), F and the squared
-// distance untouched. Off the line: foot F and the squared distance over 1,
-// t untouched.
+// Is S on p + t u (within the tolerance)? On the line: t (kNotFoundParameter
+// when u has no component outside the tolerance), F and the squared distance
+// untouched. Off the line: foot F and the squared distance over 1, t untouched.
 void pointOnLineTest(const Vector3& S, const Vector3& p, const Vector3& u,
-                     IncidenceResult& result, Vector3& F, Real& t,
-                     std::optional<std::uint8_t> decided = std::nullopt);
+                     IncidenceResult& result, Vector3& F, Real& t);
 
 // Lines g: p + t u and h: q + s v. Writes S and the angle (0..90) when
 // intersecting; F1 on g and F2 on h and the squared distance when skew; the
 // foot Fq of q on g and the squared distance when parallel.
 void lineLineIncidence(const Vector3& p, const Vector3& u, const Vector3& q, const Vector3& v,
-                       IncidenceResult& result, Vector3& S, Vector3& F1, Vector3& F2, Vector3& Fq,
-                       std::optional<std::uint8_t> decided = std::nullopt);
+                       IncidenceResult& result, Vector3& S, Vector3& F1, Vector3& F2, Vector3& Fq);
 
 // Is S in the plane a x + b y + c z = d (exact test)? The coefficients are
 // always given; coordinateForm = true means p, u, v are not known (p is then
@@ -179,21 +176,18 @@ void lineLineIncidence(const Vector3& p, const Vector3& u, const Vector3& q, con
 // distance. In the plane: r and s with S = p + r u + s v.
 void pointPlaneTest(const Vector3& S, const Vector3& p, const Vector3& u, const Vector3& v,
                     Real a, Real b, Real c, Real d, bool coordinateForm,
-                    IncidenceResult& result, Vector3& F, Real& r, Real& s,
-                    std::optional<std::uint8_t> decided = std::nullopt);
+                    IncidenceResult& result, Vector3& F, Real& r, Real& s);
 
 // Line p + t u against a x + b y + c z = d. Intersecting: S and the angle
 // (0..90). Parallel outside: the squared distance of p from the plane.
 void linePlaneIncidence(const Vector3& p, const Vector3& u, Real a, Real b, Real c, Real d,
-                        IncidenceResult& result, Vector3& S,
-                        std::optional<std::uint8_t> decided = std::nullopt);
+                        IncidenceResult& result, Vector3& S);
 
 // Two planes in coordinate form. Intersecting: a point P and the whole-number
 // direction of the intersection line, and the angle (0..90). Parallel: the
 // squared distance between the planes.
 void planePlaneIncidence(Real a1, Real b1, Real c1, Real d1, Real a2, Real b2, Real c2, Real d2,
-                         IncidenceResult& result, Vector3& P, Vector3& direction,
-                         std::optional<std::uint8_t> decided = std::nullopt);
+                         IncidenceResult& result, Vector3& P, Vector3& direction);
 
 // Intersection S of the diagonals AC and BD of a quadrilateral;
 // noIntersection when they miss each other (S is then the origin).

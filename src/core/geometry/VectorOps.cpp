@@ -77,6 +77,13 @@ bool areCoplanar(const Vector3& a, const Vector3& b, const Vector3& c) {
     return isNearZero(dotProduct(a, crossProduct(b, c)));
 }
 
+Vector3 crossProductTerms(const Vector3& a, const Vector3& b) {
+    return makeVector(std::fabs(a.y * b.z) + std::fabs(a.z * b.y), std::fabs(a.z * b.x) + std::fabs(a.x * b.z),
+                      std::fabs(a.x * b.y) + std::fabs(a.y * b.x));
+}
+
+bool residueNearZero(Real x, Real terms) { return x != 0 && !(std::fabs(x) > kZeroTolerance * terms); }
+
 Vector3 centroid(const Vector3& A, const Vector3& B, const Vector3& C) {
     constexpr Real oneThird = 1.0L / 3.0L;
     return scaleVector(addVectors(addVectors(A, B), C), oneThird);

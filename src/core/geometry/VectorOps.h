@@ -61,6 +61,13 @@ Real angleBetween(const Vector3& a, const Vector3& b);
 bool areParallel(const Vector3& a, const Vector3& b);
 // isNearZero(a . (b x c)).
 bool areCoplanar(const Vector3& a, const Vector3& b, const Vector3& c);
+// The magnitudes of the terms of a x b: (|a.y b.z| + |a.z b.y|, ...).
+Vector3 crossProductTerms(const Vector3& a, const Vector3& b);
+// x is not zero but within rounding of it, for a value made of terms of
+// the given total magnitude: inputs rounded to 15 digits and the products'
+// rounding stay far below 1E-12 of the terms, so anything beyond is surely
+// not zero. Only such a value needs an exact look.
+bool residueNearZero(Real x, Real terms);
 // (A + B + C) times the extended value nearest to 1/3.
 Vector3 centroid(const Vector3& A, const Vector3& B, const Vector3& C);
 

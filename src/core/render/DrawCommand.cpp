@@ -1,5 +1,7 @@
 #include "core/render/DrawCommand.h"
 
+#include <cmath>
+
 #include "core/exact/ExactVerdicts.h"
 #include "core/geometry/VectorOps.h"
 #include "core/model/SceneOpening.h"
@@ -44,6 +46,22 @@ void drawConnections(DrawContext& ctx) {
     }
 }
 
+// AB, AC, AD coplanar as the coplanarity button decides it. A triple
+// product of 0 or clearly away from zero in floats says so; only a residue
+// within rounding of zero needs the exact reading.
+bool coplanarAsDecided(const DrawContext& ctx) {
+    const Scene& scene = ctx.scene;
+    const Vector3& AB = scene.planeSpanU[PlaneE5];
+    const Vector3& AC = scene.planeSpanV[PlaneE5];
+    const Vector3 n = crossProduct(AC, scene.vectorAD);
+    const Vector3 terms = crossProductTerms(AC, scene.vectorAD);
+    const Real tripleTerms = std::fabs(AB.x) * terms.x + std::fabs(AB.y) * terms.y + std::fabs(AB.z) * terms.z;
+    const Real triple = dotProduct(AB, n);
+    if (!residueNearZero(triple, tripleTerms)) return triple == 0;
+    const exact::ExactScene exact = exact::buildExactScene(scene, ctx.input.texts);
+    return exact::areCoplanar(exact.planeSpanU[PlaneE5], exact.planeSpanV[PlaneE5], exact.vectorAD);
+}
+
 // AD = r AB + t AC as a parallelogram of hollow arrows (when the last
 // coplanarity calculation found r and t and AB, AC, AD are still coplanar),
 // always the three vectors AB, AC, AD, then the four points on top.
@@ -56,9 +74,7 @@ void drawCoplanarity(DrawContext& ctx) {
     const Vector3& b = scene.points[PointB];
     const Vector3& c = scene.points[PointC];
     const Vector3& d = scene.points[PointD];
-    const exact::ExactScene exact = exact::buildExactScene(scene, ctx.input.texts);
-    if (scene.coplanarValid &&
-        exact::areCoplanar(exact.planeSpanU[PlaneE5], exact.planeSpanV[PlaneE5], exact.vectorAD)) {
+    if (scene.coplanarValid && coplanarAsDecided(ctx)) {
         const Vector3 r = addVectors(a, scaleVector(vectorFromTo(a, b), scene.coplanarR));
         const Vector3 t = addVectors(a, scaleVector(vectorFromTo(a, c), scene.coplanarT));
         drawArrow3D(canvas, view, a, r, CoplanarColours::AB, width, false);

@@ -163,8 +163,14 @@ void drawParametricPlane(DrawContext& ctx, int k, Vector3 p, Vector3 u, Vector3 
     }
     // The picture shows the plane the calculations decide on: a coefficient
     // that is exactly zero draws no trace point out of rounding residue.
-    const exact::ExactParameterForm exactForm = exact::exactParameterForm(scene, ctx.input.texts, k);
-    const CoordinateForm form = exact::withExactZeros(
-        parameterToCoordinateForm(p, u, v), exact::planeThrough(exactForm.p, exactForm.u, exactForm.v));
+    // Only a residue within rounding of zero needs the exact reading, so that
+    // redrawing stays as fast as before.
+    CoordinateForm form = parameterToCoordinateForm(p, u, v);
+    const Vector3 terms = crossProductTerms(u, v);
+    if (residueNearZero(form.a, terms.x) || residueNearZero(form.b, terms.y) ||
+        residueNearZero(form.c, terms.z)) {
+        const exact::ExactParameterForm exactForm = exact::exactParameterForm(scene, ctx.input.texts, k);
+        form = exact::withExactZeros(form, exact::planeThrough(exactForm.p, exactForm.u, exactForm.v));
+    }
     drawPlaneByEquation(ctx, colour, k, form.a, form.b, form.c, form.d);
 }
