@@ -83,16 +83,15 @@ mpq_class rounded(const mpq_class& value) {
     return rounded;
 }
 
-// The magnitude of the terms of a + b, a·b or a/b; only a decimal result
-// needs it.
+// The magnitude of the terms of a + b: the larger of the two operands'
+// terms. A product or a quotient is one term, its own magnitude: the
+// decimals are computed on their binary values exactly, so what a sum of
+// products may lose is the rounding of the inputs against the largest of
+// its terms, not the history of each factor.
 enum class Combination { Sum, Product, Quotient };
 
 Real termsOf(const Number& a, const Number& b, Combination how) {
-    switch (how) {
-    case Combination::Sum: return std::max(a.termMagnitude(), b.termMagnitude());
-    case Combination::Product: return a.termMagnitude() * b.termMagnitude();
-    case Combination::Quotient: return a.termMagnitude() / std::fabs(b.toReal());
-    }
+    if (how == Combination::Sum) return std::max(a.termMagnitude(), b.termMagnitude());
     return 0;
 }
 

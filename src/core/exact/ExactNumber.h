@@ -44,9 +44,9 @@ public:
     Real toReal() const;
     // -1, 0 or 1. An exact number has its own sign. A decimal counts as 0
     // when |x| < 1E-12 · max(1, m), m the largest magnitude among the terms
-    // it was made of: the rounding of inputs such as w(2) leaves a residue
-    // that grows with its terms, so an absolute bound would call large
-    // parallel vectors skew and tiny differences equal.
+    // of the sum it was made as (a product or quotient is one term): the
+    // rounding of inputs such as w(2) leaves a residue that grows with its
+    // terms, so an absolute bound would call large parallel vectors skew.
     int sign() const;
     bool isZero() const { return sign() == 0; }
     // An exact whole number.
@@ -62,8 +62,8 @@ public:
     friend Number operator/(const Number& a, const Number& b);
     Number operator-() const;
 
-    // The largest magnitude among the terms that made this number (its own
-    // magnitude for an input).
+    // The largest magnitude among the terms of the sum that made this number
+    // (its own magnitude for an input, a product or a quotient).
     Real termMagnitude() const;
 
 private:

@@ -28,9 +28,14 @@ public:
 
     SceneState make() {
         texts_.clear();
-        // Huge coordinates and tiny components in one scene would make sums
-        // beyond the exact range of 30 digits: one kind per scene.
-        hugePoints_ = extremes_ && chance(2);
+        // One kind of extreme per scene: huge coordinates and tiny components
+        // together make sums beyond the exact range of 30 digits, and beside
+        // either of them 10⁻¹² of the terms (the tolerance of inexact g) is
+        // coarser than the scene's detail.
+        const int kind = extremes_ ? std::uniform_int_distribution<int>(0, 2)(engine_) : -1;
+        hugePoints_ = kind == 0;
+        tinyVectors_ = kind == 1;
+        const bool inexactG = kind == 2;
         Vec A = point(), B = point(), C = point(), D = point(), S = point(), P = point(), Q2 = point();
         Vec pg = point(), vg = vector(), ph = point(), vh = vector();
         std::array<Q, 4> e1 = plane(), e2 = plane();
@@ -80,6 +85,11 @@ public:
         for (const auto& [i, v] : points) triple(exact::pointFieldNames(i), v);
         triple(exact::tripleFieldNames(inputwindow::kSupportG.prefix), pg);
         triple(exact::tripleFieldNames(inputwindow::kDirectionG.prefix), vg);
+        // g's direction times √2 keeps every relation of g but has no exact
+        // value: its verdicts fall to the tolerance.
+        if (inexactG && chance(2))
+            for (const std::string& name : exact::tripleFieldNames(inputwindow::kDirectionG.prefix))
+                texts_[name] = "(" + texts_[name] + ")*w(2)";
         triple(exact::tripleFieldNames(inputwindow::kSupportH.prefix), ph);
         triple(exact::tripleFieldNames(inputwindow::kDirectionH.prefix), vh);
         for (int k = 0; k < 4; ++k) {
@@ -142,7 +152,7 @@ private:
     // With extremes, now and then a coordinate of k·10¹⁵ or a vector
     // component of k·10⁻²⁰.
     Q extreme(int exponent) {
-        if (!extremes_ || (exponent > 0) != hugePoints_ || !chance(8)) return number();
+        if (!(exponent > 0 ? hugePoints_ : tinyVectors_) || !chance(8)) return number();
         mpz_class power;
         mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(std::abs(exponent)));
         const Q k(whole(9));
@@ -173,6 +183,7 @@ private:
     std::mt19937 engine_;
     bool extremes_ = false;
     bool hugePoints_ = false;
+    bool tinyVectors_ = false;
     std::map<std::string, std::string> texts_;
 };
 
