@@ -122,7 +122,7 @@ WorkingOutcome quadrilateralWorking(const ExactScene& scene, Sheet& sheet) {
     const Number s = writeLength(sheet, "n", n);
     const Number square = s / 4;
     const std::optional<Number> length = exactSquareRoot(s);
-    sheet.line("F = 1/2·|n| = 1/2·" + (length ? factorText(*length) : rootText(s)) + " = " + rootWithValue(square));
+    sheet.line("F = 1/2·|n| = 1/2·" + (length ? factorText(*length) : rootText(s)) + " " + equalsRoot(square));
     outcome.values["F"] = std::sqrt(square.toReal());
     return outcome;
 }

@@ -70,7 +70,7 @@ WorkingOutcome writeQuadVolume(Sheet& sheet, const ExactScene& scene, const Numb
     const Number volume = factor * (first + second).abs();
     const std::string f = toText(factor) + "·";
     sheet.line("V = " + f + "|det(SA, SB, SC) + det(SA, SC, SD)|");
-    sheet.line("V = " + f + "|" + toText(first) + " + " + factorText(second) + "| = " + toText(volume));
+    sheet.line("V = " + f + "|" + toText(first) + " + " + factorText(second) + "| " + equalsText(volume));
     outcome.status = 1;
     outcome.values["V"] = volume.toReal();
     return outcome;
