@@ -82,24 +82,35 @@ void writeCrossingSides(Sheet& sheet, const Vec& AB, const Vec& AC, const Vec& A
     }
 }
 
+PlaneQuadrilateral writePlaneQuadrilateral(Sheet& sheet, const Vec& AB, const Vec& AC, const Vec& AD,
+                                           const char* planar, const char* notPlanar, const char* noMeasure) {
+    PlaneQuadrilateral base;
+    base.outcome.status = 0;
+    if (!writeCoplanarityTest(sheet, "det(AB, AC, AD)", AB, AC, AD, planar, notPlanar)) return base;
+    base.corners = quadrilateralCorners(AB, AC, AD);
+    if (base.corners.sidesCross) {
+        writeCrossingSides(sheet, AB, AC, AD, base.corners.crossing);
+        base.outcome = stop(sheet, std::string("ABCD überschneidet sich selbst, ") + noMeasure);
+        base.outcome.status = 2;
+        return base;
+    }
+    base.usable = true;
+    return base;
+}
+
 WorkingOutcome quadrilateralWorking(const ExactScene& scene, Sheet& sheet) {
     const Vec& AB = scene.planeSpanU[PlaneE5];
     const Vec& AC = scene.planeSpanV[PlaneE5];
     const Vec AD = scene.points[PointD] - scene.points[PointA];
     writeABAC(sheet, scene);
     sheet.line("Liegt ABCD in einer Ebene? AD = D - A = " + toText(AD));
-    WorkingOutcome outcome;
-    outcome.status = 0;
-    if (!writeCoplanarityTest(sheet, "det(AB, AC, AD)", AB, AC, AD, "ABCD liegt in einer Ebene",
-                              "A, B, C und D liegen nicht in einer Ebene, ABCD ist keine ebene Fläche"))
-        return outcome;
-    const QuadrilateralCorners corners = quadrilateralCorners(AB, AC, AD);
-    if (corners.sidesCross) {
-        writeCrossingSides(sheet, AB, AC, AD, corners.crossing);
-        outcome = stop(sheet, "ABCD überschneidet sich selbst, es gibt keinen Flächeninhalt");
-        outcome.status = 2;
-        return outcome;
-    }
+    const PlaneQuadrilateral base =
+        writePlaneQuadrilateral(sheet, AB, AC, AD, "ABCD liegt in einer Ebene",
+                                "A, B, C und D liegen nicht in einer Ebene, ABCD ist keine ebene Fläche",
+                                "es gibt keinen Flächeninhalt");
+    WorkingOutcome outcome = base.outcome;
+    if (!base.usable) return outcome;
+    const QuadrilateralCorners& corners = base.corners;
     outcome.status = 1;
     // The triangles with their orientation: where the diagonal AC runs
     // outside, their products point opposite ways and one is taken away.

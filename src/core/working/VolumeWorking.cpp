@@ -44,18 +44,12 @@ WorkingOutcome writeQuadVolume(Sheet& sheet, const ExactScene& scene, const Numb
     const Vec& AC = scene.planeSpanV[PlaneE5];
     const Vec AD = scene.points[PointD] - scene.points[PointA];
     sheet.line("AB = " + toText(AB) + ", AC = " + toText(AC) + ", AD = D - A = " + toText(AD));
-    WorkingOutcome outcome;
-    outcome.status = 0;
-    if (!writeCoplanarityTest(sheet, "det(AB, AC, AD)", AB, AC, AD, "ABCD ist eben.",
-                              "ABCD ist keine ebene Grundfläche, kein Volumen"))
-        return outcome;
-    const QuadrilateralCorners corners = quadrilateralCorners(AB, AC, AD);
-    if (corners.sidesCross) {
-        writeCrossingSides(sheet, AB, AC, AD, corners.crossing);
-        outcome = stop(sheet, "ABCD überschneidet sich selbst, es gibt kein Volumen");
-        outcome.status = 2;
-        return outcome;
-    }
+    const PlaneQuadrilateral base =
+        writePlaneQuadrilateral(sheet, AB, AC, AD, "ABCD ist eben.", "ABCD ist keine ebene Grundfläche, kein Volumen",
+                                "es gibt kein Volumen");
+    WorkingOutcome outcome = base.outcome;
+    if (!base.usable) return outcome;
+    const QuadrilateralCorners& corners = base.corners;
     sheet.line("Teilkörper über ABC und ACD:");
     const Edges k = writeEdges(sheet, scene, true);
     const Number first = writeDeterminant(sheet, "det(SA, SB, SC)", k.SA, k.SB, k.SC);

@@ -31,6 +31,16 @@ WorkingOutcome quadrilateralWorking(const ExactScene& scene, Sheet& sheet);
 // When two opposite sides cross (quadrilateralCorners' `crossing`): which
 // ones and why, in three lines.
 void writeCrossingSides(Sheet& sheet, const Vec& AB, const Vec& AC, const Vec& AD, int crossing);
+// The test whether ABCD is a plane quadrilateral that does not cross
+// itself, with the sentences for the plane and the other cases; usable, or
+// the outcome to stop with (status 0: no plane, 2: crossing sides).
+struct PlaneQuadrilateral {
+    bool usable = false;
+    WorkingOutcome outcome;
+    QuadrilateralCorners corners;
+};
+PlaneQuadrilateral writePlaneQuadrilateral(Sheet& sheet, const Vec& AB, const Vec& AC, const Vec& AD,
+                                           const char* planar, const char* notPlanar, const char* noMeasure);
 WorkingOutcome prismABCWorking(const ExactScene& scene, Sheet& sheet);
 WorkingOutcome prismABCDWorking(const ExactScene& scene, Sheet& sheet);
 WorkingOutcome pyramidABCSWorking(const ExactScene& scene, Sheet& sheet);
