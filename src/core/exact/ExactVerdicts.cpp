@@ -99,6 +99,5 @@ QuadrilateralCorners quadrilateralCorners(const Vec& AB, const Vec& AC, const Ve
     return corners;
 }
 
-ExactScene decimalsOf(const Scene& scene) { return buildExactScene(scene, {}); }
 
 }  // namespace exact

@@ -61,7 +61,5 @@ QuadrilateralCorners quadrilateralCorners(const Vec& AB, const Vec& AC, const Ve
 // of the line PQ in their common plane.
 Number sideProduct(const Vec& P, const Vec& Q, const Vec& R, const Vec& S);
 
-// The exact reading of a Scene alone, without texts: every value a decimal.
-ExactScene decimalsOf(const Scene& scene);
 
 }  // namespace exact

@@ -36,7 +36,7 @@ TEST(PointOnLine, OnTheLineGivesOneLineWithLambda) {
     Scene scene = withLine(LineG, V(0, 0, 0), V(2, 0, 0));
     scene.points[PointS] = V(3, 0, 0);
     PlainTextOutputLog log;
-    pointOnLineCommand(scene, LineG, exact::decimalsOf(scene), log);
+    pointOnLineCommand(scene, LineG, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{"S liegt auf g mit λ = 1,5"}));
 }
 
@@ -44,7 +44,7 @@ TEST(PointOnLine, OffTheLineGivesStatementExactDistanceAndFoot) {
     Scene scene = withLine(LineH, V(0, 0, 0), V(1, 0, 0));
     scene.points[PointS] = V(1, 1, 1);
     PlainTextOutputLog log;
-    pointOnLineCommand(scene, LineH, exact::decimalsOf(scene), log);
+    pointOnLineCommand(scene, LineH, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{"S liegt nicht auf h", "Abstand d = √(2) = 1,414", "Lotfußpunkt F(1|0|0)  "}));
 }
 
@@ -52,7 +52,7 @@ TEST(PointOnLine, NullDirectionIsReportedNotTested) {
     Scene scene = withLine(LineG, V(1, 2, 3), V(0, 0, 0));
     scene.points[PointS] = V(1, 2, 3);
     PlainTextOutputLog log;
-    pointOnLineCommand(scene, LineG, exact::decimalsOf(scene), log);
+    pointOnLineCommand(scene, LineG, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{"g: Richtungsvektor darf nicht Nullvektor sein !"}));
 }
 
@@ -63,7 +63,7 @@ TEST(PointInPlane, E1ParametersReferToE1sOwnParameterForm) {
     setParameterPlane(scene, PlaneE3, V(0, 0, 0), V(1, 0, 0), V(0, 0, 1));
     scene.points[PointS] = V(3, 5, 0);
     PlainTextOutputLog log;
-    pointInE1Command(scene, exact::decimalsOf(scene), log);
+    pointInE1Command(scene, exact::buildExactScene(scene, {}), log);
     // Support pointOfPlane(z = 0) = (1|1|0), spanning vectors (0|1|0) and
     // (1|0|0) of E1's parameter form: S = (1|1|0) + 4·(0|1|0) + 2·(1|0|0).
     EXPECT_EQ(log.lines(), (Lines{"S liegt auf E1 mit λ = 4   μ = 2"}));
@@ -75,7 +75,7 @@ TEST(PointInPlane, E1LambdaAndMuReproduceS) {
     setParameterPlane(scene, PlaneE3, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0));
     scene.points[PointS] = V(1, 1, 0);  // 2 + 3 - 0 = 5
     PlainTextOutputLog log;
-    pointInE1Command(scene, exact::decimalsOf(scene), log);
+    pointInE1Command(scene, exact::buildExactScene(scene, {}), log);
     ASSERT_EQ(log.lines().size(), 1u);
     // pointOfPlane(2,3,-1,5) = (1|1|0) = S itself, so λ = μ = 0.
     EXPECT_EQ(log.lines()[0], "S liegt auf E1 mit λ = 0   μ = 0");
@@ -86,7 +86,7 @@ TEST(PointInPlane, E1OffThePlaneGivesDistanceAndFoot) {
     scene.planeCoeffs[PlaneE1] = {0, 0, 1, 2};
     scene.points[PointS] = V(1, 2, 5);
     PlainTextOutputLog log;
-    pointInE1Command(scene, exact::decimalsOf(scene), log);
+    pointInE1Command(scene, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{"S liegt nicht auf E1", "Abstand d = √(9) = 3", "Lotfußpunkt F(1|2|2)  "}));
 }
 
@@ -95,7 +95,7 @@ TEST(PointInPlane, E3UsesItsOwnSupportAndSpanningVectors) {
     setParameterPlane(scene, PlaneE3, V(3, 2, 1), V(3, -2, 1), V(-3, 2, 1));
     scene.points[PointS] = V(3 + 6 + 3, 2 - 4 - 2, 1 + 2 - 1);  // p + 2u - v
     PlainTextOutputLog log;
-    pointInE3Command(scene, exact::decimalsOf(scene), log);
+    pointInE3Command(scene, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{"S liegt auf E3 mit λ = 2   μ = -1"}));
 }
 
@@ -104,8 +104,8 @@ TEST(PointInPlane, InvalidPlanesAreReported) {
     scene.planeCoeffs[PlaneE1] = {0, 0, 0, 1};
     setParameterPlane(scene, PlaneE3, V(0, 0, 0), V(1, 1, 1), V(2, 2, 2));
     PlainTextOutputLog log;
-    pointInE1Command(scene, exact::decimalsOf(scene), log);
-    pointInE3Command(scene, exact::decimalsOf(scene), log);
+    pointInE1Command(scene, exact::buildExactScene(scene, {}), log);
+    pointInE3Command(scene, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{"E1: Es liegt keine Ebene vor !", "E3: Es liegt keine Ebene vor !"}));
     expectNoNonFiniteText(log);
 }
@@ -116,18 +116,18 @@ TEST(LineLine, AllFourCases) {
     PlainTextOutputLog log;
 
     setLine(scene, LineH, V(0, 3, 0), V(0, -2, 0));
-    lineLineCommand(scene, LineG, LineH, exact::decimalsOf(scene), log);
+    lineLineCommand(scene, LineG, LineH, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{"g = h "}));
 
     log.clearOutputLog();
     setLine(scene, LineH, V(0, 0, 5), V(0, 2, 0));
-    lineLineCommand(scene, LineG, LineH, exact::decimalsOf(scene), log);
+    lineLineCommand(scene, LineG, LineH, exact::buildExactScene(scene, {}), log);
     // The distance, but no foot point.
     EXPECT_EQ(log.lines(), (Lines{"       Ausgaben im Textformat", " ", "g || h ", "Abstand d = √(25) = 5"}));
 
     log.clearOutputLog();
     setLine(scene, LineH, V(0, 0, 5), V(0, 0, 1));
-    lineLineCommand(scene, LineG, LineH, exact::decimalsOf(scene), log);
+    lineLineCommand(scene, LineG, LineH, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{"       Ausgaben im Textformat", " ", "g ∩ h = S(0|0|0)  ",
                                   "Schnittwinkel α = 90°"}));
 }
@@ -137,7 +137,7 @@ TEST(LineLine, SkewLinesPrintFiveLines) {
     setLine(scene, LineG, V(0, 0, 0), V(1, 0, 0));
     setLine(scene, LineG2, V(0, 1, 1), V(0, 1, 0));
     PlainTextOutputLog log;
-    lineLineCommand(scene, LineG, LineG2, exact::decimalsOf(scene), log);
+    lineLineCommand(scene, LineG, LineG2, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{"g , g2  windschief ", "Abstand d = √(1) = 1", "Lotfußpunkte:", "P(0|0|0)  ",
                                   "Q(0|0|1)  "}));
 }
@@ -147,7 +147,7 @@ TEST(LineLine, NullDirectionsAreReported) {
     setLine(scene, LineG, V(0, 0, 0), V(0, 0, 0));
     setLine(scene, LineH, V(0, 0, 0), V(0, 0, 0));
     PlainTextOutputLog log;
-    lineLineCommand(scene, LineG, LineH, exact::decimalsOf(scene), log);
+    lineLineCommand(scene, LineG, LineH, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{"g: Richtungsvektor darf nicht Nullvektor sein !",
                                   "h: Richtungsvektor darf nicht Nullvektor sein !"}));
 }
@@ -157,7 +157,7 @@ TEST(PlanePlane, PerpendicularPlanesGiveLineEquationAndRightAngle) {
     scene.planeCoeffs[PlaneE1] = {1, 0, 0, 0};
     scene.planeCoeffs[PlaneE2] = {0, 1, 0, 0};
     PlainTextOutputLog log;
-    planePlaneCommand(scene, PlaneE1, PlaneE2, exact::decimalsOf(scene), log);
+    planePlaneCommand(scene, PlaneE1, PlaneE2, exact::buildExactScene(scene, {}), log);
     auto lines = log.lines();
     ASSERT_EQ(lines.size(), 5u) << log.text();
     EXPECT_EQ(lines[0], "E1 ∩ E2 = g mit:");
@@ -179,8 +179,8 @@ TEST(PlanePlane, IdenticalAndParallelPlanes) {
     setParameterPlane(scene, PlaneE4, V(5, 5, 3), V(2, 0, 0), V(1, 1, 0));   // z = 3
     scene.planeCoeffs[PlaneE1] = {0, 0, 2, 0};                              // z = 0
     PlainTextOutputLog log;
-    planePlaneCommand(scene, PlaneE3, PlaneE4, exact::decimalsOf(scene), log);
-    planePlaneCommand(scene, PlaneE1, PlaneE3, exact::decimalsOf(scene), log);
+    planePlaneCommand(scene, PlaneE3, PlaneE4, exact::buildExactScene(scene, {}), log);
+    planePlaneCommand(scene, PlaneE1, PlaneE3, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{"E3 || E4 ", "Abstand d = √(9) = 3", "E1 = E3 "}));
 }
 
@@ -189,18 +189,18 @@ TEST(LinePlane, IntersectingParallelAndContained) {
     scene.planeCoeffs[PlaneE1] = {0, 0, 1, 2};
     setLine(scene, LineG, V(1, 0, 0), V(0, 0, 1));
     PlainTextOutputLog log;
-    linePlaneCommand(scene, PlaneE1, exact::decimalsOf(scene), log);
+    linePlaneCommand(scene, PlaneE1, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{"E1 ∩ g = S(1|0|2)  ", "Schnittwinkel α = 90°"}));
 
     log.clearOutputLog();
     setLine(scene, LineG, V(1, 0, 5), V(1, 1, 0));
-    linePlaneCommand(scene, PlaneE1, exact::decimalsOf(scene), log);
+    linePlaneCommand(scene, PlaneE1, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines()[2], "g || E1 ");
     EXPECT_EQ(log.lines()[3], "Abstand d = √(9) = 3");
 
     log.clearOutputLog();
     setLine(scene, LineG, V(1, 0, 2), V(1, 1, 0));
-    linePlaneCommand(scene, PlaneE1, exact::decimalsOf(scene), log);
+    linePlaneCommand(scene, PlaneE1, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines()[2], "g liegt auf E1 ");
 }
 
@@ -209,7 +209,7 @@ TEST(LinePlane, E5FollowsTheCornersABC) {
     setCorners(scene, V(1, 0, 0), V(0, 1, 0), V(0, 0, 1), V(0, 0, 0));  // x + y + z = 1
     setLine(scene, LineG, V(0, 0, 0), V(1, 1, 1));
     PlainTextOutputLog log;
-    linePlaneCommand(scene, PlaneE5, exact::decimalsOf(scene), log);
+    linePlaneCommand(scene, PlaneE5, exact::buildExactScene(scene, {}), log);
     ASSERT_EQ(log.lines().size(), 2u);
     EXPECT_EQ(log.lines()[0], "E5 ∩ g = S(0,333|0,333|0,333)  ");
     EXPECT_EQ(log.lines()[1], "Schnittwinkel α = 90°");
@@ -220,7 +220,7 @@ TEST(Incidences, TheyKeepTheCurrentColour) {
     scene.points[PointS] = V(0, 0, 0);
     PlainTextOutputLog log;
     log.setOutputColour(Colours::Green);
-    pointOnLineCommand(scene, LineG, exact::decimalsOf(scene), log);
+    pointOnLineCommand(scene, LineG, exact::buildExactScene(scene, {}), log);
     ASSERT_EQ(log.runs().size(), 1u);
     EXPECT_EQ(log.runs()[0].colour, Colours::Green);
     EXPECT_EQ(log.lines()[0], "S liegt auf g mit λ = 0");

@@ -28,8 +28,8 @@ TEST(AngleAOB, RightAngleAndScalarProductZero) {
     Scene scene = withAB(V(1, 0, 0), V(0, 1, 0));
     PlainTextOutputLog log;
     log.setOutputColour(Colours::Red);
-    angleAOBCommand(scene, exact::decimalsOf(scene), log);
-    scalarProductCommand(scene, exact::decimalsOf(scene), log);
+    angleAOBCommand(scene, exact::buildExactScene(scene, {}), log);
+    scalarProductCommand(scene, exact::buildExactScene(scene, {}), log);
     auto lines = log.lines();
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], " ");
@@ -45,11 +45,11 @@ TEST(AngleAOB, RightAngleAndScalarProductZero) {
 TEST(AngleAOB, TwoDecimals) {
     Scene scene = withAB(V(1, 1, 1), V(1, 0, 0));
     PlainTextOutputLog log;
-    angleAOBCommand(scene, exact::decimalsOf(scene), log);
+    angleAOBCommand(scene, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines()[1], "∠(OA;OB) = 54,74°");
 }
 
-void runAngle(const Scene& scene, OutputLog& log) { angleAOBCommand(scene, exact::decimalsOf(scene), log); }
+void runAngle(const Scene& scene, OutputLog& log) { angleAOBCommand(scene, exact::buildExactScene(scene, {}), log); }
 
 TEST(AngleAOB, CornerAtTheOriginGivesASentence) {
     PlainTextOutputLog log;
@@ -75,7 +75,7 @@ TEST(AngleAOB, HugeCoordinatesNeverGiveNaN) {
 TEST(VectorProduct, ColumnOfTheCrossProduct) {
     Scene scene = withAB(V(1, 0, 0), V(0, 1, 0));
     PlainTextOutputLog log;
-    vectorProductCommand(scene, exact::decimalsOf(scene), log);
+    vectorProductCommand(scene, exact::buildExactScene(scene, {}), log);
     auto lines = log.lines();
     ASSERT_EQ(lines.size(), 4u);
     std::array<std::string, 3> rows{lines[1], lines[2], lines[3]};
@@ -90,7 +90,7 @@ TEST(Triangle, RightTriangle) {
     Scene scene;
     setCorners(scene, V(0, 0, 0), V(4, 0, 0), V(0, 3, 0), V(0, 0, 0));
     PlainTextOutputLog log;
-    triangleCommand(scene, exact::decimalsOf(scene), log);
+    triangleCommand(scene, exact::buildExactScene(scene, {}), log);
     auto lines = log.lines();
     ASSERT_EQ(lines.size(), 8u) << log.text();
     EXPECT_EQ(lines[0], "A_Dreieck_ABC = 6");
@@ -107,7 +107,7 @@ TEST(Triangle, CoincidentCornersGiveSentencesNotNaN) {
     Scene scene;
     setCorners(scene, V(1, 1, 1), V(1, 1, 1), V(0, 3, 0), V(0, 0, 0));
     PlainTextOutputLog log;
-    triangleCommand(scene, exact::decimalsOf(scene), log);
+    triangleCommand(scene, exact::buildExactScene(scene, {}), log);
     expectNoNonFiniteText(log);
     EXPECT_EQ(linesContaining(log, "Hc nicht definiert, da A und B zusammenfallen !").size(), 1u) << log.text();
     EXPECT_EQ(anglesLine(log), "Innenwinkel:  α=nicht definiert  β=nicht definiert  γ=0°");
@@ -120,7 +120,7 @@ TEST(Quadrilateral, SquareHasItsCentreAsDiagonalIntersection) {
     setCorners(scene, V(0, 0, 0), V(2, 0, 0), V(2, 2, 0), V(0, 2, 0));
     scene.vectorAD.x = scene.vectorAD.y = scene.vectorAD.z = 9;  // stale: computed again
     PlainTextOutputLog log;
-    quadrilateralCommand(scene, exact::decimalsOf(scene), log);
+    quadrilateralCommand(scene, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines()[0], "A_Viereck_ABCD = 4");
     EXPECT_EQ(log.lines()[1], "Seitenlängen:  AB=2  BC=2  CD=2  AD=2");
     EXPECT_EQ(log.lines()[2], "Diagonalenschnittpunkt:  S(1/1/0)");
@@ -135,7 +135,7 @@ TEST(Quadrilateral, NonPlanarStillGivesSidesAndAngles) {
     Scene scene;
     setCorners(scene, V(0, 0, 0), V(2, 0, 0), V(2, 2, 0), V(0, 2, 1));
     PlainTextOutputLog log;
-    quadrilateralCommand(scene, exact::decimalsOf(scene), log);
+    quadrilateralCommand(scene, exact::buildExactScene(scene, {}), log);
     auto lines = log.lines();
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "A_ABCD nicht berechenbar, da ABCD keine Ebene !");
@@ -153,9 +153,9 @@ TEST(Quadrilateral, CornerOver180DegreesAndCrossingSides) {
     setCorners(scene, V(0, 0, 0), V(4, 0, 0), V(4, 4, 0), V(3, 1, 0));
     scene.points[PointS] = V(7, -2, 3);
     PlainTextOutputLog log;
-    quadrilateralCommand(scene, exact::decimalsOf(scene), log);
-    prismABCDCommand(scene, exact::decimalsOf(scene), log);
-    pyramidABCDSCommand(scene, exact::decimalsOf(scene), log);
+    quadrilateralCommand(scene, exact::buildExactScene(scene, {}), log);
+    prismABCDCommand(scene, exact::buildExactScene(scene, {}), log);
+    pyramidABCDSCommand(scene, exact::buildExactScene(scene, {}), log);
     auto lines = log.lines();
     ASSERT_EQ(lines.size(), 8u) << log.text();
     EXPECT_EQ(lines[0], "A_Viereck_ABCD = 4");
@@ -169,9 +169,9 @@ TEST(Quadrilateral, CornerOver180DegreesAndCrossingSides) {
 
     log.clearOutputLog();
     setCorners(scene, V(0, 0, 0), V(2, 2, 0), V(2, 0, 0), V(0, 2, 0));
-    quadrilateralCommand(scene, exact::decimalsOf(scene), log);
-    prismABCDCommand(scene, exact::decimalsOf(scene), log);
-    pyramidABCDSCommand(scene, exact::decimalsOf(scene), log);
+    quadrilateralCommand(scene, exact::buildExactScene(scene, {}), log);
+    prismABCDCommand(scene, exact::buildExactScene(scene, {}), log);
+    pyramidABCDSCommand(scene, exact::buildExactScene(scene, {}), log);
     lines = log.lines();
     ASSERT_EQ(lines.size(), 9u) << log.text();
     EXPECT_EQ(lines[2], "A_ABCD nicht berechenbar, da sich die Seiten von ABCD überschneiden !");
@@ -189,9 +189,9 @@ TEST(Volumes, UnitCornerAndSquareBase) {
     setCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(1, 1, 0));
     scene.points[PointS] = V(0, 0, 1);
     PlainTextOutputLog log;
-    prismABCCommand(scene, exact::decimalsOf(scene), log);
-    pyramidABCSCommand(scene, exact::decimalsOf(scene), log);
-    spatCommand(scene, exact::decimalsOf(scene), log);
+    prismABCCommand(scene, exact::buildExactScene(scene, {}), log);
+    pyramidABCSCommand(scene, exact::buildExactScene(scene, {}), log);
+    spatCommand(scene, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{"V_Prisma_ABC_AS = 0,5", "V_Pyr_ABCS = 0,167", "Höhenfußpunkt:  F(0/0/0)",
                                   "V_Spat_AB_AC_AS = 1"}));
 
@@ -199,8 +199,8 @@ TEST(Volumes, UnitCornerAndSquareBase) {
     log.clearOutputLog();
     setCorners(scene, V(0, 0, 0), V(2, 0, 0), V(2, 2, 0), V(0, 2, 0));
     scene.points[PointS] = V(0, 0, 3);
-    prismABCDCommand(scene, exact::decimalsOf(scene), log);
-    pyramidABCDSCommand(scene, exact::decimalsOf(scene), log);
+    prismABCDCommand(scene, exact::buildExactScene(scene, {}), log);
+    pyramidABCDSCommand(scene, exact::buildExactScene(scene, {}), log);
     auto lines = log.lines();
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[2], "V_Prisma_ABCD_AS = 12");
@@ -213,13 +213,13 @@ TEST(Volumes, NonPlanarBaseAndCollinearCorners) {
     setCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(1, 1, 1));
     scene.points[PointS] = V(0, 0, 1);
     PlainTextOutputLog log;
-    prismABCDCommand(scene, exact::decimalsOf(scene), log);
-    pyramidABCDSCommand(scene, exact::decimalsOf(scene), log);
+    prismABCDCommand(scene, exact::buildExactScene(scene, {}), log);
+    pyramidABCDSCommand(scene, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{"ABCD ist keine Ebene !", "ABCD ist keine Ebene !"}));
 
     log.clearOutputLog();
     setCorners(scene, V(0, 0, 0), V(1, 1, 1), V(2, 2, 2), V(0, 0, 0));
-    pyramidABCSCommand(scene, exact::decimalsOf(scene), log);
+    pyramidABCSCommand(scene, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines()[2], "V_Pyr_ABCS = 0");
     EXPECT_EQ(log.lines()[3], "Höhenfußpunkt:  nicht definiert, da A, B und C auf einer Geraden liegen !");
 }
@@ -229,7 +229,7 @@ TEST(Coplanarity, FractionAndNegativeCoefficient) {
     // AB = (2|0|0), AC = (0|1|0), AD = 1/2·AB - 3·AC = (1|-3|0).
     setCorners(scene, V(1, 1, 1), V(3, 1, 1), V(1, 2, 1), V(2, -2, 1));
     PlainTextOutputLog log;
-    CommandOutcome outcome = coplanarityCommand(scene, exact::decimalsOf(scene), log);
+    CommandOutcome outcome = coplanarityCommand(scene, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{" ", "AB,AC,AD sind komplanar:", "Gleichung: AD = 1/2·AB - 3·AC"}));
     EXPECT_TRUE(outcome.labelsChanged);
     EXPECT_EQ(outcome.labelR, "r=1/2");
@@ -243,7 +243,7 @@ TEST(Coplanarity, ZeroCoefficientKeepsItsPlusSign) {
     Scene scene;
     setCorners(scene, V(0, 0, 0), V(1, 2, 0), V(0, 1, 5), V(2, 4, 0));
     PlainTextOutputLog log;
-    CommandOutcome outcome = coplanarityCommand(scene, exact::decimalsOf(scene), log);
+    CommandOutcome outcome = coplanarityCommand(scene, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines().back(), "Gleichung: AD = 2·AB + 0·AC");
     EXPECT_EQ(outcome.labelR, "r=2");
     EXPECT_EQ(outcome.labelT, "t=0");
@@ -257,7 +257,7 @@ TEST(Coplanarity, SmallNegativeFractionKeepsItsMinusSign) {
     // text does not, so the sign must stay.
     setCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(1, -0.0004L, 0));
     PlainTextOutputLog log;
-    CommandOutcome outcome = coplanarityCommand(scene, exact::decimalsOf(scene), log);
+    CommandOutcome outcome = coplanarityCommand(scene, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines().back(), "Gleichung: AD = 1·AB - 1/2500·AC");
     EXPECT_EQ(outcome.labelT, "t=-1/2500");
     EXPECT_LT(scene.coplanarT, 0);
@@ -269,7 +269,7 @@ TEST(Coplanarity, ParallelABAndACCannotBeSolved) {
     // AB = (0,1|0,3|0), AC = 3·AB: the elimination leaves rounding residue.
     setCorners(scene, V(0, 0, 0), V(0.1L, 0.3L, 0), V(0.3L, 0.9L, 0), V(1, 0, 0));
     PlainTextOutputLog log;
-    CommandOutcome outcome = coplanarityCommand(scene, exact::decimalsOf(scene), log);
+    CommandOutcome outcome = coplanarityCommand(scene, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{" ", "AB,AC,AD sind komplanar:", "Gleichung: AD = r·AB +t·AC  nicht lösbar",
                                   "AB und AC parallel !"}));
     EXPECT_FALSE(scene.coplanarValid);
@@ -284,7 +284,7 @@ TEST(Coplanarity, NotCoplanarLeavesFieldsAndLabels) {
     scene.coplanarValid = true;
     setCorners(scene, V(0, 0, 0), V(1, 0, 0), V(0, 1, 0), V(0, 0, 1));
     PlainTextOutputLog log;
-    CommandOutcome outcome = coplanarityCommand(scene, exact::decimalsOf(scene), log);
+    CommandOutcome outcome = coplanarityCommand(scene, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(log.lines(), (Lines{" ", "AB,AC,AD sind nicht komplanar !"}));
     EXPECT_FALSE(outcome.labelsChanged);
     EXPECT_EQ(scene.coplanarR, 7);
@@ -299,7 +299,7 @@ TEST(Measures, DegenerateCornersNeverPrintNonFiniteText) {
     PlainTextOutputLog log;
     for (const auto& button : calculationButtons()) {
         if (std::string(button.objectName) == "SpeedButton_ClearRichEdit") continue;
-        button.run(scene, exact::decimalsOf(scene), log);
+        button.run(scene, exact::buildExactScene(scene, {}), log);
     }
     expectNoNonFiniteText(log);
 }

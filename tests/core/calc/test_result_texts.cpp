@@ -77,7 +77,7 @@ TEST(OutputLine, DirectionIsShownWholeAndShortest) {
     scene.lineSupport[LineG] = V(1, 2, 3);
     scene.lineDirection[LineG] = V(2, 4, 6);
     PlainTextOutputLog log;
-    CommandOutcome outcome = outputLineCommand(scene, LineG, exact::decimalsOf(scene), log);
+    CommandOutcome outcome = outputLineCommand(scene, LineG, exact::buildExactScene(scene, {}), log);
     EXPECT_TRUE(outcome.message.empty());
     auto rows = formulaAround(log, " g: x = ");
     expectColumnsAligned(rows);
@@ -101,7 +101,7 @@ TEST(OutputLine, LineParallelToTheXyPlaneHasNoSxy) {
     scene.lineSupport[LineH] = V(1, 2, 3);
     scene.lineDirection[LineH] = V(1, 1, 0);
     PlainTextOutputLog log;
-    outputLineCommand(scene, LineH, exact::decimalsOf(scene), log);
+    outputLineCommand(scene, LineH, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(linesContaining(log, "Sxy").size(), 0u);
     EXPECT_EQ(linesContaining(log, "Sxz(-1|0|3)  ").size(), 1u);
     EXPECT_EQ(linesContaining(log, "Syz(0|1|3)  ").size(), 1u);
@@ -114,7 +114,7 @@ TEST(OutputLine, NullDirectionIsRefusedAndWritesNothing) {
     PlainTextOutputLog log;
     log.clearOutputLog();
     const std::string before = log.text();
-    CommandOutcome outcome = outputLineCommand(scene, LineG2, exact::decimalsOf(scene), log);
+    CommandOutcome outcome = outputLineCommand(scene, LineG2, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(outcome.message, "Richtungsvektor darf nicht Nullvektor sein !");
     EXPECT_EQ(log.text(), before);
 }
@@ -124,7 +124,7 @@ TEST(OutputPlane, CoordinateFormPrintsEquationsAndTraceLines) {
     scene.planeCoeffs[PlaneE1] = {2, 3, -1, 6};
     PlainTextOutputLog log;
     log.setOutputColour(Colours::Red);
-    EXPECT_TRUE(outputPlaneCommand(scene, PlaneE1, exact::decimalsOf(scene), log).message.empty());
+    EXPECT_TRUE(outputPlaneCommand(scene, PlaneE1, exact::buildExactScene(scene, {}), log).message.empty());
     auto lines = log.lines();
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], "E1: 2x+3y-z=6");
@@ -146,7 +146,7 @@ TEST(OutputPlane, PlaneParallelToTwoAxesHasNoTraceLines) {
     Scene scene;
     scene.planeCoeffs[PlaneE1] = {0, 0, 1, 5};
     PlainTextOutputLog log;
-    outputPlaneCommand(scene, PlaneE1, exact::decimalsOf(scene), log);
+    outputPlaneCommand(scene, PlaneE1, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(linesContaining(log, "Spurgeraden").size(), 1u);
     EXPECT_EQ(linesContaining(log, "Spurgeraden")[0], "Spurgeraden von E1: keine");
     EXPECT_EQ(linesContaining(log, "xy: x =").size(), 0u);
@@ -156,7 +156,7 @@ TEST(OutputPlane, PlaneThroughOriginGetsRealTraceLinesNotNullDirections) {
     Scene scene;
     scene.planeCoeffs[PlaneE2] = {1, 2, 3, 0};
     PlainTextOutputLog log;
-    outputPlaneCommand(scene, PlaneE2, exact::decimalsOf(scene), log);
+    outputPlaneCommand(scene, PlaneE2, exact::buildExactScene(scene, {}), log);
     EXPECT_EQ(linesContaining(log, "fallen in den Ursprung").size(), 3u) << log.text();
     const std::array<std::string, 3> null{"0", "0", "0"};
     const std::array<std::array<std::string, 3>, 3> expected = {
@@ -189,7 +189,7 @@ TEST(OutputPlane, ParameterFormPrintsParameterThenCoordinateEquation) {
     scene.planeSpanU[PlaneE4] = V(-1, 0, 2);
     scene.planeSpanV[PlaneE4] = V(0, 1, 0);
     PlainTextOutputLog log;
-    EXPECT_TRUE(outputPlaneCommand(scene, PlaneE4, exact::decimalsOf(scene), log).message.empty());
+    EXPECT_TRUE(outputPlaneCommand(scene, PlaneE4, exact::buildExactScene(scene, {}), log).message.empty());
     auto lines = log.lines();
     ASSERT_GE(lines.size(), 4u);
     EXPECT_NE(lines[1].find("E4: x = "), std::string::npos);
@@ -206,9 +206,9 @@ TEST(OutputPlane, RefusalsLeaveTheLogUnchanged) {
     scene.planeSpanU[PlaneE4] = V(1, 2, 3);
     scene.planeSpanV[PlaneE4] = V(-2, -4, -6);  // parallel: no plane
     PlainTextOutputLog log;
-    EXPECT_EQ(outputPlaneCommand(scene, PlaneE2, exact::decimalsOf(scene), log).message, "Es liegt keine Ebene vor !");
-    EXPECT_EQ(outputPlaneCommand(scene, PlaneE3, exact::decimalsOf(scene), log).message, "Spannvektoren dürfen nicht Nullvektor sein !");
-    EXPECT_EQ(outputPlaneCommand(scene, PlaneE4, exact::decimalsOf(scene), log).message, "Es liegt keine Ebene vor !");
+    EXPECT_EQ(outputPlaneCommand(scene, PlaneE2, exact::buildExactScene(scene, {}), log).message, "Es liegt keine Ebene vor !");
+    EXPECT_EQ(outputPlaneCommand(scene, PlaneE3, exact::buildExactScene(scene, {}), log).message, "Spannvektoren dürfen nicht Nullvektor sein !");
+    EXPECT_EQ(outputPlaneCommand(scene, PlaneE4, exact::buildExactScene(scene, {}), log).message, "Es liegt keine Ebene vor !");
     EXPECT_EQ(log.text(), "");
 }
 
@@ -222,8 +222,8 @@ TEST(OutputCommands, ExtremeValuesNeverPrintInfinityOrNaN) {
     scene.planeSpanU[PlaneE3] = V(huge, 0, 1);
     scene.planeSpanV[PlaneE3] = V(0, huge, 1);
     PlainTextOutputLog log;
-    outputLineCommand(scene, LineG, exact::decimalsOf(scene), log);
-    outputPlaneCommand(scene, PlaneE1, exact::decimalsOf(scene), log);
-    outputPlaneCommand(scene, PlaneE3, exact::decimalsOf(scene), log);
+    outputLineCommand(scene, LineG, exact::buildExactScene(scene, {}), log);
+    outputPlaneCommand(scene, PlaneE1, exact::buildExactScene(scene, {}), log);
+    outputPlaneCommand(scene, PlaneE3, exact::buildExactScene(scene, {}), log);
     expectNoNonFiniteText(log);
 }
