@@ -7,6 +7,7 @@
 #include "core/exact/ExactValues.h"
 #include "core/output/ResultNumbers.h"
 #include "core/output/ResultTexts.h"
+#include "core/numbers/NumberTools.h"
 #include "core/geometry/VectorOps.h"
 
 namespace {
@@ -105,15 +106,26 @@ bool allFinite(std::initializer_list<Vector3> points) {
 
 // 'Abstand d = √(p/q) = 1,234' with the exact fraction as the radicand
 // where it is short enough to read; otherwise as a rounded quotient.
+// A distance that is not zero but rounds to 0 at three decimals is shown
+// with its significant digits ('√(1E-26) = 1E-13'): "nicht auf g" beside
+// "d = 0" would read as a contradiction.
 void appendDistance(OutputLog& log, const Number& squared) {
     const IncidenceResult result = exact::distanceResult(1, squared);
-    if (!exact::isReadableFraction(squared)) return appendDistanceLine(log, result);
-    const mpq_class& q = squared.rational();
-    std::string radicand = q.get_num().get_str();
-    if (q.get_den() != 1) radicand += "/" + q.get_den().get_str();
+    const Real distance = distanceFromResult(result);
+    std::string radicand, value = resultText(3, distance);
+    if (squared.sign() > 0 && roundToDigits(distance, 3) == 0) {
+        radicand = resultNumberText(result.distSqNumerator);
+        value = resultNumberText(distance);
+    } else if (exact::isReadableFraction(squared)) {
+        const mpq_class& q = squared.rational();
+        radicand = q.get_num().get_str();
+        if (q.get_den() != 1) radicand += "/" + q.get_den().get_str();
+    } else {
+        return appendDistanceLine(log, result);
+    }
     log.appendText("Abstand d = ");
     log.appendSymbol(SymbolGlyph::Radical);
-    log.appendLine("(" + radicand + ") = " + resultText(3, distanceFromResult(result)));
+    log.appendLine("(" + radicand + ") = " + value);
 }
 
 void appendIntersection(OutputLog& log, const std::string& name1, const std::string& name2) {

@@ -3,6 +3,8 @@
 
 #include "core/calc/CalcCommands.h"
 #include "calc_test_support.h"
+#include "core/model/SceneInput.h"
+#include "core/model/SceneOpening.h"
 
 using Lines = std::vector<std::string>;
 
@@ -224,4 +226,62 @@ TEST(Incidences, TheyKeepTheCurrentColour) {
     ASSERT_EQ(log.runs().size(), 1u);
     EXPECT_EQ(log.runs()[0].colour, Colours::Green);
     EXPECT_EQ(log.lines()[0], "S liegt auf g mit λ = 0");
+}
+
+namespace {
+
+// A button's result block on the start-up scene with some fields typed.
+using Typed = std::vector<std::pair<const char*, const char*>>;
+
+Lines resultOf(const std::string& button, const Typed& typed) {
+    SceneState input = startUpInput();
+    for (const auto& [name, text] : typed) input.texts[name] = text;
+    Scene scene = readScene(input, Scene()).scene;
+    PlainTextOutputLog log;
+    for (const CalculationButton& b : calculationButtons())
+        if (button == b.objectName) b.run(scene, exact::buildExactScene(scene, input.texts), log);
+    return log.lines();
+}
+
+}  // namespace
+
+// Inputs where extended floats decided wrongly: a typed 0,1 is no binary
+// number, and an absolute 1E-12 is no measure for tiny or huge components.
+TEST(ExactVerdicts, DecideWhatRoundingDecidedWrongly) {
+    const Typed sOnE1 = {
+        {"Edit_a1", "1"}, {"Edit_b1", "2"}, {"Edit_c1", "3"}, {"Edit_d1", "1,4"},
+        {"Edit_Punkt7_x", "0,1"}, {"Edit_Punkt7_y", "0,2"}, {"Edit_Punkt7_z", "0,3"}};
+    EXPECT_EQ(resultOf("SpeedButton_S_mit_E1", sOnE1), (Lines{"S liegt auf E1 mit λ = 0,833   μ = -0,8"}));
+
+    // E5 through A, B, C; g through A in E5, then beside it.
+    Typed e5 = {
+        {"Edit_Punkt1_x", "-3"}, {"Edit_Punkt1_y", "2"},  {"Edit_Punkt1_z", "3"},
+        {"Edit_Punkt2_x", "2"},  {"Edit_Punkt2_y", "0"},  {"Edit_Punkt2_z", "-10/3"},
+        {"Edit_Punkt3_x", "4"},  {"Edit_Punkt3_y", "2"},  {"Edit_Punkt3_z", "-4"},
+        {"Edit_ugx", "-3"},      {"Edit_ugy", "2"},       {"Edit_ugz", "3"},
+        {"Edit_vgx", "3"},       {"Edit_vgy", "-4"},      {"Edit_vgz", "-17/3"}};
+    EXPECT_EQ(resultOf("SpeedButton_E5_mit_g", e5), (Lines{"g liegt auf E5 "}));
+    e5[11].second = "4";  // one up from A
+    EXPECT_EQ(resultOf("SpeedButton_E5_mit_g", e5), (Lines{"g || E5 ", "Abstand d = √(9/22) = 0,64"}));
+
+    // AD = 2·AB - AC in sevenths: coplanar, and ABCD is a plane.
+    const Typed sevenths = {
+        {"Edit_Punkt1_x", "0"},   {"Edit_Punkt1_y", "0"},   {"Edit_Punkt1_z", "0"},
+        {"Edit_Punkt2_x", "1/7"}, {"Edit_Punkt2_y", "2/7"}, {"Edit_Punkt2_z", "3/7"},
+        {"Edit_Punkt3_x", "2/7"}, {"Edit_Punkt3_y", "1/7"}, {"Edit_Punkt3_z", "5/7"},
+        {"Edit_Punkt4_x", "0"},   {"Edit_Punkt4_y", "3/7"}, {"Edit_Punkt4_z", "1/7"}};
+    EXPECT_EQ(resultOf("SpeedButton_komplanarOAOBOC", sevenths),
+              (Lines{" ", "AB,AC,AD sind komplanar:", "Gleichung: AD = 2·AB - 1·AC"}));
+    for (const char* body : {"SpeedButton_Vierecksflaeche", "SpeedButton_PrismavolumenABCD", "SpeedButton_Pyramidenvolumen2"})
+        EXPECT_EQ(resultOf(body, sevenths).front().find("keine Ebene"), std::string::npos) << body;
+
+    // Components below 1E-12: h meets g far out, and S is beside g.
+    const Typed tiny = {
+        {"Edit_ugx", "0"}, {"Edit_ugy", "0"},     {"Edit_ugz", "0"}, {"Edit_vgx", "1"}, {"Edit_vgy", "0"},
+        {"Edit_vgz", "0"}, {"Edit_uhx", "0"},     {"Edit_uhy", "1"}, {"Edit_uhz", "0"}, {"Edit_vhx", "1"},
+        {"Edit_vhy", "1E-20"}, {"Edit_vhz", "0"}, {"Edit_Punkt7_x", "5"}, {"Edit_Punkt7_y", "1E-13"},
+        {"Edit_Punkt7_z", "0"}};
+    EXPECT_EQ(resultOf("SpeedButton_g_mit_h", tiny).front(), "g ∩ h = S(-1E20|0|0)  ");
+    EXPECT_EQ(resultOf("SpeedButton_S_mit_g", tiny),
+              (Lines{"S liegt nicht auf g", "Abstand d = √(1E-26) = 1E-13", "Lotfußpunkt F(5|0|0)  "}));
 }
