@@ -84,7 +84,8 @@ WorkingOutcome lineLineWorking(const ExactScene& scene, Sheet& sheet, int line1,
                                       linearText({{h.p[i], ""}, {h.u[i], "μ"}}),
                                   "λ", "μ"));
     }
-    const SystemSolution solution = writeSolveSystem(sheet, equations, "λ", "μ");
+    const SystemSolution solution =
+        writeSolveSystem(sheet, equations, "λ", "μ", exact::lineLineStatus(g.p, g.u, h.p, h.u) == 2);
     if (!solution.regular)  // only when decimals put u and v within rounding of parallel
         return stop(sheet, "u und v sind fast parallel, das System hat keine eindeutige Lösung");
     if (!solution.consistent) {

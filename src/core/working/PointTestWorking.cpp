@@ -43,7 +43,11 @@ PointOnLine writePointOnLine(Sheet& sheet, const std::string& pointName, const V
         if (!holds && result.contradiction < 0) result.contradiction = i;
         sheet.line(text);
     }
-    result.on = result.contradiction < 0;
+    // The verdict is the calculations' ((S - p) × u null); for exact inputs
+    // the equations say the same, for decimals the tolerance may judge a
+    // single equation otherwise.
+    result.on = exact::pointOnLineStatus(S, line.p, line.u) == 2;
+    if (!result.on && result.contradiction < 0) result.contradiction = 0;
     if (lambda) result.lambda = *lambda;
     if (result.on)
         sheet.line("alle drei Gleichungen erfüllt: " + pointName + " liegt auf " + line.name + " mit λ " +
@@ -115,7 +119,9 @@ bool writePointInPlane(Sheet& sheet, const Vec& S, const PlaneInput& plane, Work
         sheet.line(rearrangedText(
             e, toText(S[i]) + " = " + linearText({{plane.p[i], ""}, {plane.u[i], "λ"}, {plane.v[i], "μ"}}), "λ", "μ"));
     }
-    const SystemSolution solution = writeSolveSystem(sheet, equations, "λ", "μ");
+    const SystemSolution solution = writeSolveSystem(
+        sheet, equations, "λ", "μ",
+        exact::pointInPlaneStatus(S, exact::planeThrough(plane.p, plane.u, plane.v)) == 2);
     if (!solution.regular) {  // only when decimals put u and v within rounding of parallel
         outcome = stop(sheet, "u und v sind parallel, " + plane.name + " ist keine Ebene");
         return false;

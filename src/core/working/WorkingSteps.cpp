@@ -88,12 +88,14 @@ std::optional<Number> writeMultipleTest(Sheet& sheet, const std::string& uName, 
     const Number k = u[i] / v[i];
     sheet.line(std::string(kAxisNames[std::size_t(i)]) + ": " + toText(u[i]) + " = k" + kDot + factorText(v[i]) +
                "  ⇒  k " + equalsText(k));
-    bool parallel = true;
+    // The verdict is the calculations' (u × v null); for exact inputs the
+    // components say the same, for decimals the tolerance may judge a single
+    // component otherwise.
+    const bool parallel = exact::areParallel(u, v);
     for (int j = 0; j < 3; ++j) {
         if (j == i) continue;
         const Number kv = k * v[j];
         const bool holds = sameValue(u[j], kv);
-        parallel = parallel && holds;
         sheet.line(std::string(kAxisNames[std::size_t(j)]) + ": " + toText(u[j]) + (holds ? " = " : " ≠ ") + toText(k) +
                    kDot + factorText(v[j]) + " " + equalsText(kv) + (holds ? "  wahr" : "  falsch"));
     }
@@ -184,7 +186,7 @@ std::array<Number, 2> writeSolveTwo(Sheet& sheet, const Equation& e1, const Equa
 }
 
 SystemSolution writeSolveSystem(Sheet& sheet, const std::array<Equation, 3>& equations, const char* X,
-                                const char* Y) {
+                                const char* Y, std::optional<bool> consistent) {
     SystemSolution solution;
     static constexpr int kPairs[3][3] = {{0, 1, 2}, {0, 2, 1}, {1, 2, 0}};
     const int* chosen = nullptr;
@@ -207,7 +209,7 @@ SystemSolution writeSolveSystem(Sheet& sheet, const std::array<Equation, 3>& equ
     solution.y = y;
 
     const Number lhs = e3.a * solution.x + e3.b * solution.y;
-    solution.consistent = sameValue(lhs, e3.c);
+    solution.consistent = consistent.value_or(sameValue(lhs, e3.c));
     if (!solution.consistent) solution.contradiction = chosen[2];
     std::string check = "Probe " + e3.label + ": " + productsText({{e3.a, solution.x}, {e3.b, solution.y}}) + " " +
                         equalsText(lhs);

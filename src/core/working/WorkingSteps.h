@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/exact/ExactVerdicts.h"
 #include "core/working/WorkingSheet.h"
 #include "core/working/WorkingTexts.h"
 
@@ -48,8 +49,10 @@ struct SystemSolution {
 // Solves two equations whose coefficients are independent (the elimination
 // written out) and checks the third ("Probe"). Writes nothing when no two
 // equations are independent (regular = false): the caller says why.
+// `consistent`: the verdict of the calculations where there is one, so that
+// a decimal check within the tolerance cannot judge otherwise.
 SystemSolution writeSolveSystem(Sheet& sheet, const std::array<Equation, 3>& equations, const char* X,
-                                const char* Y);
+                                const char* Y, std::optional<bool> consistent = std::nullopt);
 // Solves two equations with a1·b2 - a2·b1 not zero: Y by elimination (or
 // from the equation without X), then X by putting Y back. Returns {X, Y}.
 std::array<Number, 2> writeSolveTwo(Sheet& sheet, const Equation& e1, const Equation& e2, const char* X,

@@ -30,12 +30,12 @@ public:
         texts_.clear();
         // One kind of extreme per scene: huge coordinates and tiny components
         // together make sums beyond the exact range of 30 digits, and beside
-        // either of them 10⁻¹² of the terms (the tolerance of inexact g) is
-        // coarser than the scene's detail.
+        // coordinates of 10¹⁵, 10⁻¹² of the terms (the tolerance of an
+        // inexact g) is coarser than the scene's detail.
         const int kind = extremes_ ? std::uniform_int_distribution<int>(0, 2)(engine_) : -1;
         hugePoints_ = kind == 0;
         tinyVectors_ = kind == 1;
-        const bool inexactG = kind == 2;
+        const bool inexactG = kind != 0;
         Vec A = point(), B = point(), C = point(), D = point(), S = point(), P = point(), Q2 = point();
         Vec pg = point(), vg = vector(), ph = point(), vh = vector();
         std::array<Q, 4> e1 = plane(), e2 = plane();
