@@ -44,8 +44,8 @@ struct PlaneData {
     Vec p, u, v;          // a parameter form of the same plane
 };
 
-// E1, E2 from their coefficients with a parameter form from their first
-// axis point; E3 .. E5 from their parameter form. useE3Copies takes E3's
+// E1, E2 from their coefficients with the parameter form the point tests
+// take (exact::parameterFormOf); E3 .. E5 from their parameter form. useE3Copies takes E3's
 // spanning vectors from the copies the plane reader keeps for the point test.
 PlaneData planeOf(const exact::ExactScene& exact, int plane, bool useE3Copies = false) {
     PlaneData data;
@@ -57,21 +57,10 @@ PlaneData planeOf(const exact::ExactScene& exact, int plane, bool useE3Copies = 
             data.problem = kNoPlaneMessage;
             return data;
         }
-        // The point with two coordinates 1 and the third solved for (z
-        // before y before x), spanned by the vectors from the first axis
-        // point (x before y before z) one step along the two other axes.
-        const Vec& n = data.equation.n;
-        const Number& d = data.equation.d;
-        const int solved = !n[2].isZero() ? 2 : !n[1].isZero() ? 1 : 0;
-        data.p = exact::makeVec(1, 1, 1);
-        data.p[solved] = (d - dot(n, data.p) + n[solved]) / n[solved];
-        const int axis = !n[0].isZero() ? 0 : !n[1].isZero() ? 1 : 2;
-        const int first = axis == 2 ? 1 : 2;   // the axis of u's 1
-        const int second = axis == 0 ? 1 : 0;  // the axis of v's 1
-        data.u[first] = 1;
-        data.u[axis] = -n[first] / n[axis];
-        data.v[second] = 1;
-        data.v[axis] = -n[second] / n[axis];
+        const exact::CoordinatePlaneForm form = exact::parameterFormOf(data.equation);
+        data.p = form.p;
+        data.u = form.u;
+        data.v = form.v;
         return data;
     }
     const bool copies = useE3Copies && plane == PlaneE3;

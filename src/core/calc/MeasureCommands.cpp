@@ -21,13 +21,11 @@ using exact::toVector3;
 
 enum class AngleOutcome { Defined, NullVector, NotComputable };
 
-// Angle between a and b in degrees: from the exact cosine squared, one
-// root and one arccos. There is none when one of them is the null vector.
+// Angle between a and b in degrees, from the exact cosine. There is none
+// when one of them is the null vector.
 AngleOutcome angleDegrees(const Vec& a, const Vec& b, Real& degrees) {
     if (exact::isNull(a) || exact::isNull(b)) return AngleOutcome::NullVector;
-    const Number d = exact::dot(a, b);
-    const Real cosine = std::sqrt((d * d / (exact::dot(a, a) * exact::dot(b, b))).toReal());
-    degrees = radToDeg(std::acos(clampToUnit(d.sign() < 0 ? -cosine : cosine)));
+    degrees = radToDeg(std::acos(clampToUnit(exact::cosineOf(a, b))));
     return isFiniteReal(degrees) ? AngleOutcome::Defined : AngleOutcome::NotComputable;
 }
 

@@ -40,7 +40,6 @@ Number matched(const std::optional<mpq_class>& exact, Real used) {
     return Number::decimal(used);
 }
 
-
 std::optional<mpq_class> fieldValue(const FieldTexts& texts, const std::string& name) {
     const auto it = texts.find(name);
     if (it == texts.end()) return std::nullopt;

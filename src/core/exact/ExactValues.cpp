@@ -141,11 +141,15 @@ PlanePlaneValues planePlaneValues(std::uint8_t status, const ExactPlane& first, 
     return values;
 }
 
-Real angleDegrees(const Vec& a, const Vec& b, bool sine) {
-    // The cosine (or sine) squared is exact; one root and one arccos follow.
+Real cosineOf(const Vec& a, const Vec& b) {
+    // The cosine squared is exact; one root follows.
     const Number d = dot(a, b);
-    const Real quotient = std::sqrt((d * d / (dot(a, a) * dot(b, b))).toReal());
-    const Real q = clampToUnit(quotient);
+    const Real magnitude = std::sqrt((d * d / (dot(a, a) * dot(b, b))).toReal());
+    return d.sign() < 0 ? -magnitude : magnitude;
+}
+
+Real angleDegrees(const Vec& a, const Vec& b, bool sine) {
+    const Real q = clampToUnit(std::fabs(cosineOf(a, b)));
     return (sine ? std::asin(q) : std::acos(q)) / kPi * 180;
 }
 

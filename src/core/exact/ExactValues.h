@@ -68,6 +68,9 @@ struct PlanePlaneValues {
 };
 PlanePlaneValues planePlaneValues(std::uint8_t status, const ExactPlane& first, const ExactPlane& second);
 
+// The cosine of the angle between a and b (neither null), from its exact
+// square and sign.
+Real cosineOf(const Vec& a, const Vec& b);
 // The angle (0..90) between two directions, or between planes by their
 // normals; `sine` for a line and a plane normal.
 Real angleDegrees(const Vec& a, const Vec& b, bool sine = false);

@@ -25,6 +25,22 @@ ExactPlane planeThrough(const Vec& p, const Vec& u, const Vec& v) {
     return e;
 }
 
+CoordinatePlaneForm parameterFormOf(const ExactPlane& plane) {
+    const Vec& n = plane.n;
+    CoordinatePlaneForm form;
+    const int solved = !n[2].isZero() ? 2 : !n[1].isZero() ? 1 : 0;
+    form.p = makeVec(1, 1, 1);
+    form.p[solved] = (plane.d - dot(n, form.p) + n[solved]) / n[solved];
+    const int axis = !n[0].isZero() ? 0 : !n[1].isZero() ? 1 : 2;
+    form.uAxis = axis == 2 ? 1 : 2;
+    form.vAxis = axis == 0 ? 1 : 0;
+    form.u[form.uAxis] = 1;
+    form.u[axis] = -n[form.uAxis] / n[axis];
+    form.v[form.vAxis] = 1;
+    form.v[axis] = -n[form.vAxis] / n[axis];
+    return form;
+}
+
 CoordinateForm withExactZeros(CoordinateForm form, const ExactPlane& plane) {
     if (plane.n[0].isExact() && plane.n[0].isZero()) form.a = 0;
     if (plane.n[1].isExact() && plane.n[1].isZero()) form.b = 0;

@@ -27,6 +27,16 @@ ExactPlane planeEquation(const ExactScene& scene, int plane, bool useE3Copies = 
 // The plane p + r u + s v.
 ExactPlane planeThrough(const Vec& p, const Vec& u, const Vec& v);
 
+// A plane n·x = d in the parameter form the point tests take: the point
+// with two coordinates 1 and the third solved for (z before y before x), and
+// the vectors from the first axis point (x before y before z) one step along
+// each of the two other axes: u has its 1 on uAxis, v on vAxis.
+struct CoordinatePlaneForm {
+    Vec p, u, v;
+    int uAxis = 2, vAxis = 1;
+};
+CoordinatePlaneForm parameterFormOf(const ExactPlane& plane);
+
 // A coordinate form computed in floats with the coefficients that are
 // exactly zero set to 0: a cross product of exactly parallel-to-an-axis
 // spanning vectors leaves rounding residue where the plane has no term.

@@ -144,23 +144,11 @@ bool writePointInPlane(Sheet& sheet, const Vec& S, const PlaneInput& plane, Work
 // a 0 and a 1, so that λ and μ are read off two of the equations.
 void writeParametersInCoordinatePlane(Sheet& sheet, const PlaneInput& plane, const Vec& S, WorkingOutcome& outcome) {
     sheet.line("λ und μ in der Parameterform x = P + λ·u + μ·v von " + plane.name + ":");
+    // The result block's parameter form, so that λ and μ are its.
+    const CoordinatePlaneForm form = parameterFormOf(ExactPlane{plane.normal(), plane.d, true});
     const Vec P = writePointOfPlane(sheet, plane, "P");
-    Vec u, v;
-    int lambdaAxis = 2, muAxis = 1;
-    if (!plane.a.isZero()) {
-        u = makeVec(-plane.c / plane.a, 0, 1);
-        v = makeVec(-plane.b / plane.a, 1, 0);
-    } else if (!plane.b.isZero()) {
-        u = makeVec(0, -plane.c / plane.b, 1);
-        v = makeVec(1, -plane.a / plane.b, 0);
-        muAxis = 0;
-    } else {
-        u = makeVec(0, 1, -plane.b / plane.c);
-        v = makeVec(1, 0, -plane.a / plane.c);
-        lambdaAxis = 1;
-        muAxis = 0;
-    }
-    sheet.line("Spannvektoren mit n·u = 0 und n·v = 0: u = " + toText(u) + ", v = " + toText(v));
+    const int lambdaAxis = form.uAxis, muAxis = form.vAxis;
+    sheet.line("Spannvektoren mit n·u = 0 und n·v = 0: u = " + toText(form.u) + ", v = " + toText(form.v));
     std::array<Number, 2> values;
     for (const auto& [axis, name, value] : {std::tuple{lambdaAxis, "λ", &values[0]}, std::tuple{muAxis, "μ", &values[1]}}) {
         const auto i = std::size_t(axis);

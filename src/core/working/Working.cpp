@@ -63,9 +63,12 @@ const WorkingEntry* findWorking(std::string_view objectName) {
 
 bool writeWorking(std::string_view objectName, const Scene& scene, const FieldTexts& texts, OutputLog& log,
                   WorkingOutcome* outcome) {
+    return writeWorking(objectName, buildExactScene(scene, texts), log, outcome);
+}
+
+bool writeWorking(std::string_view objectName, const ExactScene& exact, OutputLog& log, WorkingOutcome* outcome) {
     const WorkingEntry* entry = findWorking(objectName);
     if (!entry) return false;
-    const ExactScene exact = buildExactScene(scene, texts);
     Sheet sheet(log, entry->title);
     if (entry->usesLineG && exact.lineGBeyondExactBound) sheet.line(kBeyondExactBoundSentence);
     const WorkingOutcome result = entry->write(exact, sheet);

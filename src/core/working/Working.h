@@ -49,5 +49,8 @@ const WorkingEntry* findWorking(std::string_view objectName);
 // nothing) when the button has no working.
 bool writeWorking(std::string_view objectName, const Scene& scene, const FieldTexts& texts, OutputLog& log,
                   WorkingOutcome* outcome = nullptr);
+// The same on the scene already read exactly (as the result block reads it).
+bool writeWorking(std::string_view objectName, const ExactScene& exact, OutputLog& log,
+                  WorkingOutcome* outcome = nullptr);
 
 }  // namespace working

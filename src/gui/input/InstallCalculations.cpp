@@ -16,11 +16,11 @@ void run(InputWindow& form, const CalculationButton& button) {
     // fields show, as the drawers do.
     if (button.readers & ReadLines) form.readLines();
     if (button.readers & ReadPlanes) form.readPlanes();
-    // The working computes exactly from the texts as typed, and the
-    // result's verdicts are taken from the same exact reading.
-    if (form.input().checked("CheckBox_Rechenweg") && working::findWorking(button.objectName))
-        working::writeWorking(button.objectName, form.scene(), form.input().texts, form.outputLog());
+    // The working and the result compute on one exact reading of the texts
+    // as typed.
     const exact::ExactScene exactScene = exact::buildExactScene(form.scene(), form.input().texts);
+    if (form.input().checked("CheckBox_Rechenweg") && working::findWorking(button.objectName))
+        working::writeWorking(button.objectName, exactScene, form.outputLog());
     const CommandOutcome outcome = button.run(form.scene(), exactScene, form.outputLog());
     if (!outcome.message.empty())
         form.feedback().showMessage(&form, QString::fromStdString(outcome.message));
