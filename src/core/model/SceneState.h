@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/geometry/Colour.h"
+#include "core/model/OutputBlocks.h"
 
 // The font an edit shows its text in (the text placed into the picture).
 struct TextFont {
@@ -30,11 +31,13 @@ struct TextRun {
     bool operator==(const TextRun&) const = default;
 };
 
-// An output area: its text with its colours, and the colour the next text
-// written into it gets.
+// An output area: its text with its colours, the colour the next text
+// written into it gets, and the structure of the results in it.
 struct OutputText {
     std::vector<TextRun> runs;
     Colour colour = Colours::Black;
+    // What the calculations wrote, as they wrote it (see OutputBlocks.h).
+    std::vector<OutputBlock> blocks;
     bool operator==(const OutputText&) const = default;
 };
 
