@@ -41,6 +41,7 @@ struct OutputItem {
 
 // What one click of a calculation button wrote.
 struct OutputBlock {
+    std::string source;  // object name of the button that wrote it
     std::string text;  // exactly the characters it wrote, '\n' between paragraphs
     std::vector<OutputItem> items;
     bool operator==(const OutputBlock&) const = default;
