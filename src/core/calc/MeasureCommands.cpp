@@ -246,12 +246,7 @@ void scalarProductCommand(const Scene&, const exact::ExactScene& exact, OutputLo
     log.setOutputColour(OutputColours::Result);
     const Number product = exact::dot(exact.points[PointA], exact.points[PointB]);
     log.appendLine(" ");
-    // Arrows over the O of OA and of OB.
-    TypesetRow arrows;
-    arrows.glyph(SymbolGlyph::RightArrow).spaces(4).glyph(SymbolGlyph::RightArrow);
-    arrows.writeTo(log);
-    log.appendText("OA * OB = " + measureText(product));
-    log.appendLine(" ");
+    scalarProductFormula(measureText(product)).writeTo(log);
 }
 
 void triangleCommand(const Scene&, const exact::ExactScene& exact, OutputLog& log) {

@@ -45,13 +45,67 @@ int utf8Length(std::string_view text) {
 
 OutputLog::~OutputLog() = default;
 
+void OutputLog::appendText(std::string_view text) {
+    insertText(text);
+    if (!recording_ || text.empty()) return;
+    recording_->text.append(text);
+    if (!sentence_) sentence_ = OutputItem{outputColour(), {}, {}};
+    sentence_->text.append(text);
+}
+
+void OutputLog::endSentence() {
+    if (!recording_) return;
+    recording_->items.push_back(sentence_ ? std::move(*sentence_) : OutputItem{outputColour(), {}, {}});
+    sentence_.reset();
+}
+
 void OutputLog::appendLine(std::string_view text) {
     appendText(text);
     appendParagraphBreak();
+    if (!recording_) return;
+    recording_->text.push_back('\n');
+    endSentence();
+}
+
+void OutputLog::insertLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        insertText(line);
+        appendParagraphBreak();
+    }
 }
 
 void OutputLog::appendLines(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) appendLine(line);
+    std::vector<WrittenItem> items;
+    if (recording_)
+        for (const std::string& line : lines) items.push_back({{line}, OutputItem{{}, line, {}}});
+    else
+        items.push_back({lines, {}});
+    appendItems(items);
+}
+
+void OutputLog::appendItems(const std::vector<WrittenItem>& items) {
+    std::vector<std::string> rows;
+    for (const WrittenItem& written : items) rows.insert(rows.end(), written.rows.begin(), written.rows.end());
+    if (!rows.empty()) insertLines(rows);
+    if (!recording_) return;
+    if (sentence_) endSentence();  // a line begun before runs on into the first row
+    for (const WrittenItem& written : items) {
+        for (const std::string& row : written.rows) recording_->text.append(row).push_back('\n');
+        recording_->items.push_back(written.item);
+        recording_->items.back().colour = outputColour();
+    }
+}
+
+void OutputLog::beginBlock(std::string_view source) {
+    endBlock();
+    recording_ = OutputBlock{std::string(source), {}, {}};
+}
+
+void OutputLog::endBlock() {
+    if (!recording_) return;
+    if (sentence_) endSentence();
+    if (!recording_->text.empty()) blocks_.push_back(std::move(*recording_));
+    recording_.reset();
 }
 
 void OutputLog::appendSymbol(SymbolGlyph glyph) { appendText(symbolGlyphText(glyph)); }
@@ -63,11 +117,18 @@ void OutputLog::appendSymbolSpaces(int n) {
 }
 
 void OutputLog::clearOutputLog() {
+    // The heading belongs to no block; a block being recorded starts again
+    // after it.
+    std::optional<OutputBlock> recording = std::move(recording_);
+    recording_.reset();
+    sentence_.reset();
+    blocks_.clear();
     deleteAllText();
     setOutputColour(OutputColours::Heading);
     appendLine(kOutputHeading);
     setOutputColour(OutputColours::Result);
     appendLine(" ");
+    if (recording) recording_ = OutputBlock{recording->source, {}, {}};
 }
 
 void OutputLog::replaceContents(const std::vector<OutputRun>& runs) {
@@ -77,10 +138,11 @@ void OutputLog::replaceContents(const std::vector<OutputRun>& runs) {
         setOutputColour(run.colour);
         std::string_view rest = run.text;
         for (std::size_t end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
-            appendLine(rest.substr(0, end));
+            insertText(rest.substr(0, end));
+            appendParagraphBreak();
             rest.remove_prefix(end + 1);
         }
-        appendText(rest);
+        insertText(rest);
     }
     setOutputColour(next);
 }
@@ -95,7 +157,7 @@ void PlainTextOutputLog::add(std::string_view text) {
     }
 }
 
-void PlainTextOutputLog::appendText(std::string_view text) { add(text); }
+void PlainTextOutputLog::insertText(std::string_view text) { add(text); }
 
 void PlainTextOutputLog::setOutputColour(Colour colour) { colour_ = colour; }
 

@@ -7,11 +7,13 @@
 // monospace font that has all of them at the same advance as a letter, so a
 // typeset equation keeps its columns on screen and as copied plain text:
 // one character is one column.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/geometry/Colour.h"
+#include "core/model/OutputBlocks.h"
 
 enum class SymbolGlyph : int {
     RightArrow = 0,      // vector arrow over x
@@ -68,17 +70,30 @@ struct OutputRun {
     bool operator==(const OutputRun&) const = default;
 };
 
+// Rows the area shows for one item, and the item behind them.
+struct WrittenItem {
+    std::vector<std::string> rows;
+    OutputItem item;
+};
+
+// Everything written goes into the area; between beginBlock and endBlock it
+// is also kept as an OutputBlock (blocks()): sentences as the calculations
+// wrote them and typeset formulas as their pieces, so that the results can
+// leave the program as LaTeX without reading the area's glyphs back.
 class OutputLog {
 public:
     virtual ~OutputLog();
 
     // Inserts UTF-8 text at the end in the current colour.
-    virtual void appendText(std::string_view text) = 0;
+    void appendText(std::string_view text);
     // appendText, then a paragraph break.
     void appendLine(std::string_view text);
     // appendLine for each, in one go (an implementation may write them
     // faster together than one by one).
-    virtual void appendLines(const std::vector<std::string>& lines);
+    void appendLines(const std::vector<std::string>& lines);
+    // The rows of each item as lines, in one go; a block being recorded
+    // keeps the items themselves.
+    void appendItems(const std::vector<WrittenItem>& items);
     // Colour of everything inserted from now on, until the next call.
     virtual void setOutputColour(Colour colour) = 0;
     virtual Colour outputColour() const = 0;
@@ -89,19 +104,52 @@ public:
     void appendSymbolSpaces(int n);
 
     // Deletes all text and writes the heading: fuchsia heading line, then
-    // blue, then a line holding one blank. The colour stays blue.
+    // blue, then a line holding one blank. The colour stays blue. The
+    // recorded blocks go with the text.
     void clearOutputLog();
 
     // The whole text as runs of one colour each, neighbours of equal colour
     // merged; a paragraph break belongs to the run of the text before it.
     virtual std::vector<OutputRun> contents() const = 0;
     // Deletes all text and writes `runs` instead. The colour of the text
-    // inserted next stays as it was.
+    // inserted next stays as it was. Nothing of it is recorded as a block.
     virtual void replaceContents(const std::vector<OutputRun>& runs);
 
+    // What is written from now on until endBlock is one block, made by the
+    // button `source`.
+    void beginBlock(std::string_view source);
+    // Ends the block; it joins blocks() when it wrote anything.
+    void endBlock();
+    // The blocks recorded (or set) since the area was last cleared; those
+    // the user has edited since are still listed (see segmentOutput).
+    const std::vector<OutputBlock>& blocks() const { return blocks_; }
+    void setBlocks(std::vector<OutputBlock> blocks) { blocks_ = std::move(blocks); }
+
 protected:
+    virtual void insertText(std::string_view text) = 0;
+    // Each line followed by a paragraph break.
+    virtual void insertLines(const std::vector<std::string>& lines);
     virtual void appendParagraphBreak() = 0;
     virtual void deleteAllText() = 0;
+
+private:
+    void endSentence();
+
+    std::vector<OutputBlock> blocks_;
+    std::optional<OutputBlock> recording_;
+    std::optional<OutputItem> sentence_;  // the line being written piece by piece
+};
+
+// Records the writes of its scope as one block of `log`.
+class OutputBlockScope {
+public:
+    OutputBlockScope(OutputLog& log, std::string_view source) : log_(log) { log_.beginBlock(source); }
+    ~OutputBlockScope() { log_.endBlock(); }
+    OutputBlockScope(const OutputBlockScope&) = delete;
+    OutputBlockScope& operator=(const OutputBlockScope&) = delete;
+
+private:
+    OutputLog& log_;
 };
 
 // Records everything as plain UTF-8 text with '\n' as paragraph break, and
@@ -111,7 +159,6 @@ class PlainTextOutputLog : public OutputLog {
 public:
     using Run = OutputRun;
 
-    void appendText(std::string_view text) override;
     void setOutputColour(Colour colour) override;
     Colour outputColour() const override { return colour_; }
 
@@ -125,6 +172,7 @@ public:
     std::vector<OutputRun> contents() const override { return runs_; }
 
 protected:
+    void insertText(std::string_view text) override;
     void appendParagraphBreak() override;
     void deleteAllText() override;
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/model/OutputBlocks.h"
 #include "core/output/OutputLog.h"
 
 class TypesetRow {
@@ -21,36 +22,42 @@ public:
 
     int width() const { return width_; }
     std::string plainText() const;
-    // The pieces, then appendLine(" ").
-    void writeTo(OutputLog& log) const;
 
 private:
-    struct Piece {
-        bool glyph = false;
-        bool spaces = false;
-        SymbolGlyph code = SymbolGlyph::RightArrow;
-        std::string text;
-    };
-    std::vector<Piece> pieces_;
+    std::string text_;
     int width_ = 0;
 };
 
+// Three rows of glyph art and, beside them, the formula they show as
+// pieces (FormulaPiece): the area gets the rows, a recorded block the
+// pieces.
 class TypesetFormula {
 public:
-    TypesetRow& row(int i) { return rows_[static_cast<std::size_t>(i)]; }
     const TypesetRow& row(int i) const { return rows_[static_cast<std::size_t>(i)]; }
+
+    // Text on the middle row.
+    TypesetFormula& text(std::string_view text);
+    TypesetFormula& glyph(SymbolGlyph glyph);
+    TypesetFormula& spaces(int n);
+    // A name on the middle row with the vector arrow over its first letter.
+    TypesetFormula& vectorName(std::string_view name);
 
     // Pads all three rows to the width of the widest.
     void alignRows();
     // alignRows, then a column vector: upper hooks, bars, lower hooks
     // around the three (already equally long) component texts.
     void addColumnVector(const std::array<std::string, 3>& texts);
-    // The three rows in order, each ended with appendLine(" ").
+    // The rows in order, each ended with appendLine(" "); an empty last row
+    // is left out.
     void writeTo(OutputLog& log) const;
     std::array<std::string, 3> plainRows() const;
+    const std::vector<FormulaPiece>& pieces() const { return pieces_; }
 
 private:
+    void addText(std::string_view text);
+
     std::array<TypesetRow, 3> rows_;
+    std::vector<FormulaPiece> pieces_;
 };
 
 // "name: x = p + λ·u" with the vector arrow over the x. The name gets a
@@ -63,3 +70,5 @@ TypesetFormula planeEquationFormula(std::string_view name, const std::array<std:
                                     const std::array<std::string, 3>& v);
 // "OA × OB = w" with vector arrows over OA and OB.
 TypesetFormula vectorProductFormula(const std::array<std::string, 3>& w);
+// "OA * OB = value" with vector arrows over OA and OB (two rows).
+TypesetFormula scalarProductFormula(std::string_view value);

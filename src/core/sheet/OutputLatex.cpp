@@ -2,10 +2,257 @@
 
 #include "core/tikz/TexText.h"
 
-std::string latexOfItem(const OutputItem& item) { return texText(item.text) + "\\par\n"; }
+namespace {
+
+constexpr std::size_t kNone = std::size_t(-1);
+
+bool isLetter(char32_t c) {
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
+}
+bool isDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+bool isPunctuation(char32_t c) { return c == U'.' || c == U',' || c == U';' || c == U':' || c == U'!' || c == U'?'; }
+
+struct MathSymbol {
+    char32_t c;
+    const char* tex;
+};
+
+// The program's symbols and TeX's reserved characters in math mode.
+constexpr MathSymbol kMathSymbols[] = {
+    {U'·', "\\cdot "}, {U'⋅', "\\cdot "}, {U'*', "\\cdot "}, {U'×', "\\times "}, {U'≈', "\\approx "},
+    {U'⇔', "\\Leftrightarrow "}, {U'⇒', "\\Rightarrow "}, {U'⇐', "\\Leftarrow "}, {U'∩', "\\cap "},
+    {U'∥', "\\parallel "}, {U'∦', "\\not\\parallel "}, {U'λ', "\\lambda "}, {U'μ', "\\mu "}, {U'φ', "\\varphi "},
+    {U'α', "\\alpha "}, {U'β', "\\beta "}, {U'γ', "\\gamma "}, {U'δ', "\\delta "}, {U'ε', "\\varepsilon "},
+    {U'σ', "\\sigma "}, {U'π', "\\pi "}, {U'∑', "\\sum "}, {U'∠', "\\angle "}, {U'≠', "\\neq "}, {U'≤', "\\leq "},
+    {U'≥', "\\geq "}, {U'°', "^\\circ "}, {U'²', "^2"}, {U'³', "^3"}, {U'−', "-"}, {U'→', "\\rightarrow "},
+    {U'∈', "\\in "}, {U'∉', "\\notin "}, {U'⊥', "\\perp "}, {U'∞', "\\infty "}, {U'±', "\\pm "}, {U'…', "\\ldots "},
+    {U':', "\\colon "}, {U'#', "\\#"}, {U'$', "\\$"}, {U'%', "\\%"}, {U'&', "\\&"}, {U'{', "\\{"}, {U'}', "\\}"},
+    {U'~', "\\sim "}, {U'\\', "\\backslash "}, {U'_', "\\_"}, {U'"', "\\text{''}"}, {U'\'', "'"},
+};
+
+// A text the calculations wrote, as math: numbers with the decimal comma,
+// fractions of two numbers and roots set as TeX sets them, words of two or
+// more letters upright in \text{}, single letters as variables.
+class MathText {
+public:
+    explicit MathText(std::string_view utf8) : c_(codePoints(utf8)) {}
+    std::string convert() const { return convert(0, c_.size()); }
+
+private:
+    char32_t at(std::size_t i, std::size_t to) const { return i < to ? c_[i] : 0; }
+
+    // A word starts with a letter followed by a letter or an underscore.
+    bool wordStarts(std::size_t i, std::size_t to) const {
+        return isLetter(at(i, to)) && (isLetter(at(i + 1, to)) || at(i + 1, to) == U'_');
+    }
+
+    std::string utf8(std::size_t from, std::size_t to) const {
+        std::string out;
+        for (std::size_t i = from; i < to; ++i) appendUtf8(out, c_[i]);
+        return out;
+    }
+
+    std::size_t matching(std::size_t open, std::size_t to) const {
+        int depth = 0;
+        for (std::size_t i = open; i < to; ++i) {
+            if (c_[i] == U'(') ++depth;
+            if (c_[i] == U')' && --depth == 0) return i;
+        }
+        return kNone;
+    }
+
+    // Words with the blanks and punctuation between them, up to the first
+    // thing that is not a word: one \text{}.
+    std::size_t text(std::size_t i, std::size_t to, bool leadingBlank, std::string& out) const {
+        std::size_t from = i;
+        for (;;) {
+            while (i < to && (isLetter(c_[i]) || isDigit(c_[i]) || c_[i] == U'_')) ++i;
+            std::size_t k = i;
+            while (k < to && (c_[k] == U' ' || isPunctuation(c_[k]))) ++k;
+            if (k == to || !wordStarts(k, to)) {
+                // Punctuation and one blank after the last word belong to it.
+                while (i < k && isPunctuation(c_[i])) ++i;
+                const bool blank = i < k;
+                out += "\\text{" + texText((leadingBlank ? " " : "") + utf8(from, i) + (blank ? " " : "")) + "}";
+                return k;
+            }
+            i = k;
+        }
+    }
+
+    std::size_t digits(std::size_t i, std::size_t to, std::string& out) const {
+        while (isDigit(at(i, to))) out += char(c_[i++]);
+        return i;
+    }
+
+    // 12, 3,25, 1E-13, 5/4.
+    std::size_t number(std::size_t i, std::size_t to, std::string& out) const {
+        std::string numerator;
+        i = decimal(i, to, numerator);
+        if (at(i, to) == U'/' && isDigit(at(i + 1, to))) {
+            std::string denominator;
+            i = decimal(i + 1, to, denominator);
+            out += "\\frac{" + numerator + "}{" + denominator + "}";
+        } else {
+            out += numerator;
+        }
+        return i;
+    }
+
+    std::size_t decimal(std::size_t i, std::size_t to, std::string& out) const {
+        i = digits(i, to, out);
+        if (at(i, to) == U',' && isDigit(at(i + 1, to))) {
+            out += "{,}";
+            i = digits(i + 1, to, out);
+        }
+        const char32_t sign = at(i + 1, to);
+        const bool signed_ = sign == U'-' || sign == U'+' || sign == U'−';
+        if (at(i, to) == U'E' && isDigit(at(i + (signed_ ? 2 : 1), to))) {
+            out += "\\mathrm{E}{";
+            if (signed_) out += sign == U'+' ? "+" : "-";
+            i = digits(i + (signed_ ? 2 : 1), to, out);
+            out += "}";
+        }
+        return i;
+    }
+
+    // After √ or ^: a bracket, a number or a letter as the argument.
+    std::size_t argument(std::size_t i, std::size_t to, std::string& out) const {
+        if (at(i, to) == U'(') {
+            const std::size_t close = matching(i, to);
+            if (close != kNone) {
+                out += group(i + 1, close);
+                return close + 1;
+            }
+        }
+        if (isDigit(at(i, to))) return number(i, to, out);
+        if (isLetter(at(i, to)) && c_[i] < 0x80) {
+            out += char(c_[i]);
+            return i + 1;
+        }
+        return i;
+    }
+
+    // The inside of a bracket: "1|2|3" are a point's coordinates.
+    std::string group(std::size_t from, std::size_t to) const {
+        int depth = 0;
+        std::vector<std::size_t> bars;
+        for (std::size_t i = from; i < to; ++i) {
+            if (c_[i] == U'(') ++depth;
+            if (c_[i] == U')') --depth;
+            if (c_[i] == U'|' && depth == 0) bars.push_back(i);
+        }
+        if (bars.size() != 2) return convert(from, to);
+        return convert(from, bars[0]) + " \\mid " + convert(bars[0] + 1, bars[1]) + " \\mid " +
+               convert(bars[1] + 1, to);
+    }
+
+    std::string convert(std::size_t from, std::size_t to) const {
+        std::string out;
+        int blanks = 0;
+        for (std::size_t i = from; i < to;) {
+            const char32_t ch = c_[i];
+            if (ch == U' ') {
+                ++blanks;
+                ++i;
+                continue;
+            }
+            if (wordStarts(i, to)) {
+                i = text(i, to, blanks > 0 && !out.empty(), out);
+                blanks = 0;
+                continue;
+            }
+            if (blanks >= 2 && !out.empty()) out += "\\quad ";
+            blanks = 0;
+            if (isDigit(ch)) {
+                i = number(i, to, out);
+            } else if (ch == U'√' || ch == U'^') {
+                std::string argument_;
+                const std::size_t next = argument(i + 1, to, argument_);
+                out += next == i + 1 ? (ch == U'√' ? "\\surd " : "\\wedge ")
+                                     : (ch == U'√' ? "\\sqrt{" : "^{") + argument_ + "}";
+                i = next;
+            } else if (ch == U'(' && matching(i, to) != kNone) {
+                const std::size_t close = matching(i, to);
+                out += "(" + group(i + 1, close) + ")";
+                i = close + 1;
+            } else {
+                appendSymbol(ch, out);
+                ++i;
+            }
+        }
+        return out;
+    }
+
+    static void appendSymbol(char32_t ch, std::string& out) {
+        for (const MathSymbol& symbol : kMathSymbols)
+            if (symbol.c == ch) {
+                out += symbol.tex;
+                return;
+            }
+        if (ch < 0x80 && ch >= 0x20) {
+            out += char(ch);
+            return;
+        }
+        std::string utf8;
+        appendUtf8(utf8, ch);
+        out += "\\text{" + texText(utf8) + "}";
+    }
+
+    std::vector<char32_t> c_;
+};
+
+std::string math(std::string_view text) { return MathText(text).convert(); }
+
+std::string matrix(const char* kind, const std::vector<std::string>& cells, std::size_t columns) {
+    std::string out = std::string("\\begin{") + kind + "}";
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        out += math(cells[i]);
+        if (i + 1 < cells.size()) out += (i + 1) % columns == 0 ? " \\\\ " : " & ";
+    }
+    return out + "\\end{" + kind + "}";
+}
+
+std::string formulaPiece(const FormulaPiece& piece) {
+    switch (piece.kind) {
+    case FormulaPiece::Kind::Text:
+        return math(piece.texts.at(0));
+    case FormulaPiece::Kind::Vector: {
+        const std::string name = math(piece.texts.at(0));
+        return (codePoints(piece.texts.at(0)).size() == 1 ? "\\vec{" : "\\overrightarrow{") + name + "}";
+    }
+    case FormulaPiece::Kind::Column:
+        return matrix("pmatrix", piece.texts, 1);
+    case FormulaPiece::Kind::Determinant:
+        return matrix("vmatrix", piece.texts, 3);
+    }
+    return {};
+}
+
+bool isBlank(std::string_view text) { return text.find_first_not_of(" \n") == std::string_view::npos; }
+
+}  // namespace
+
+std::string latexMath(std::string_view text) { return math(text); }
+
+std::string latexOfItem(const OutputItem& item) {
+    if (item.isFormula()) {
+        std::string out = "\\noindent$\\displaystyle ";
+        for (const FormulaPiece& piece : item.formula) out += formulaPiece(piece);
+        return out + "$\\par\n";
+    }
+    if (isBlank(item.text)) return "\\medskip\n";
+    return "\\noindent$" + math(item.text) + "$\\par\n";
+}
 
 std::string latexOfSegment(std::string_view text, const OutputSegment& segment) {
-    if (!segment.block) return texText(std::string(text.substr(segment.begin, segment.end - segment.begin))) + "\\par\n";
+    if (!segment.block) {
+        std::string_view line = text.substr(segment.begin, segment.end - segment.begin);
+        if (isBlank(line)) return "\\medskip\n";
+        line.remove_prefix(line.find_first_not_of(' '));
+        line.remove_suffix(line.size() - 1 - line.find_last_not_of(" \n"));
+        return "\\noindent " + texText(std::string(line)) + "\\par\n";
+    }
     std::string out;
     for (const OutputItem& item : segment.block->items) out += latexOfItem(item);
     return out;
@@ -17,7 +264,7 @@ std::string outputLatex(std::string_view text, const std::vector<OutputBlock>& b
 
 std::string outputLatex(std::string_view text, const std::vector<OutputBlock>& blocks, std::size_t from,
                         std::size_t to) {
-    std::string out;
+    std::string out = "% Spatium-Ausgaben; die Präambel braucht \\usepackage{amsmath}\n";
     for (const OutputSegment& segment : segmentOutput(text, blocks))
         if (segment.begin < to && segment.end > from) out += latexOfSegment(text, segment);
     return out;

@@ -10,6 +10,10 @@
 
 #include "core/model/OutputBlocks.h"
 
+// A text as the calculations write it (λ, ·, √(…), 3,5, 5/4, P(1|2|3))
+// as the inside of a math formula.
+std::string latexMath(std::string_view text);
+
 // One sentence or formula as one paragraph of LaTeX, ending in "\n".
 std::string latexOfItem(const OutputItem& item);
 
@@ -17,9 +21,10 @@ std::string latexOfItem(const OutputItem& item);
 // line escaped.
 std::string latexOfSegment(std::string_view text, const OutputSegment& segment);
 
-// The whole area: every segment in order.
+// The whole area, every segment in order, after a comment line naming the
+// package it needs.
 std::string outputLatex(std::string_view text, const std::vector<OutputBlock>& blocks);
 // Only the segments that overlap the bytes [from, to) of the text (a
-// selection); an empty range takes the segment it stands in.
+// selection).
 std::string outputLatex(std::string_view text, const std::vector<OutputBlock>& blocks, std::size_t from,
                         std::size_t to);

@@ -4,11 +4,9 @@
 #include <vector>
 
 namespace {
-
 constexpr char32_t kInvalid = 0xFFFD;
+}  // namespace
 
-// The code points of a UTF-8 text; kInvalid for every byte that does not
-// start a well-formed sequence (overlong forms and surrogates included).
 std::vector<char32_t> codePoints(std::string_view text) {
     std::vector<char32_t> out;
     for (std::size_t i = 0; i < text.size();) {
@@ -52,6 +50,8 @@ void appendUtf8(std::string& out, char32_t c) {
         out += char(0x80 | (c & 0x3F));
     }
 }
+
+namespace {
 
 struct TexSymbol {
     char32_t c;

@@ -6,6 +6,8 @@
 // "€" becomes "EUR" and any other character becomes "?", so no text can
 // break a document. No two characters join into a ligature.
 #include <string>
+#include <string_view>
+#include <vector>
 
 std::string texText(const std::string& utf8);
 
@@ -13,3 +15,8 @@ std::string texText(const std::string& utf8);
 // TeX's to ignore, so only line breaks, other control characters and bytes
 // that are not UTF-8 are replaced (by a space or "?").
 std::string texCommentText(const std::string& utf8);
+
+// The code points of a UTF-8 text; U+FFFD for every byte that does not
+// start a well-formed sequence (overlong forms and surrogates included).
+std::vector<char32_t> codePoints(std::string_view text);
+void appendUtf8(std::string& out, char32_t c);

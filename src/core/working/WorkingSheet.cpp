@@ -92,13 +92,11 @@ Sheet::Sheet(OutputLog& log, std::string_view title) : log_(log) { line("Rechenw
 Sheet::~Sheet() {
     const Colour previous = log_.outputColour();
     log_.setOutputColour(kWorkingColour);
-    log_.appendLines(lines_);
+    log_.appendItems(items_);
     log_.setOutputColour(previous);
 }
 
-void Sheet::line(const std::string& text) {
-    for (std::string& line : wrapLine(text)) lines_.push_back(std::move(line));
-}
+void Sheet::line(const std::string& text) { items_.push_back({wrapLine(text), OutputItem{{}, text, {}}}); }
 
 void Sheet::vectorEquation(const std::vector<Piece>& pieces) {
     TypesetFormula formula;
@@ -108,16 +106,16 @@ void Sheet::vectorEquation(const std::vector<Piece>& pieces) {
             formula.addColumnVector(columnTexts(*piece.vector));
             oneLine += toText(*piece.vector);
         } else {
-            formula.row(1).text(piece.text);
+            formula.text(piece.text);
             oneLine += piece.text;
         }
     }
     formula.alignRows();
     // Each row ends with one blank of its own, as the result texts' rows.
-    if (formula.row(1).width() < kWorkingWidth)
-        for (const std::string& row : formula.plainRows()) lines_.push_back(row + " ");
-    else
-        line(oneLine);
+    if (formula.row(1).width() >= kWorkingWidth) return line(oneLine);
+    WrittenItem written{{}, OutputItem{{}, {}, formula.pieces()}};
+    for (const std::string& row : formula.plainRows()) written.rows.push_back(row + " ");
+    items_.push_back(std::move(written));
 }
 
 void Sheet::determinant(const std::string& name, const Vec& first, const Vec& second, const Vec& third) {
@@ -131,14 +129,15 @@ void Sheet::determinant(const std::string& name, const Vec& first, const Vec& se
     }
     const std::string prefix = name + " = ";
     const std::string blank(static_cast<std::size_t>(utf8Length(prefix)), ' ');
-    std::array<std::string, 3> lines;
-    for (std::size_t row = 0; row < 3; ++row)
-        lines[row] = (row == 1 ? prefix : blank) + "|" + cells[row][0] + " " + cells[row][1] + " " + cells[row][2] + "|";
-    if (utf8Length(lines[1]) > kWorkingWidth) {
-        line(name + " mit den Zeilen " + toText(first) + ", " + toText(second) + ", " + toText(third));
-        return;
+    WrittenItem written{{}, OutputItem{{}, {}, {{FormulaPiece::Kind::Text, {prefix}}, {FormulaPiece::Kind::Determinant, {}}}}};
+    for (std::size_t row = 0; row < 3; ++row) {
+        written.rows.push_back((row == 1 ? prefix : blank) + "|" + cells[row][0] + " " + cells[row][1] + " " +
+                               cells[row][2] + "|");
+        for (int col = 0; col < 3; ++col) written.item.formula[1].texts.push_back(toText((*rows[row])[col]));
     }
-    for (std::string& line : lines) lines_.push_back(std::move(line));
+    if (utf8Length(written.rows[1]) > kWorkingWidth)
+        return line(name + " mit den Zeilen " + toText(first) + ", " + toText(second) + ", " + toText(third));
+    items_.push_back(std::move(written));
 }
 
 }  // namespace working

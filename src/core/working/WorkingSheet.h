@@ -55,7 +55,7 @@ public:
 
 private:
     OutputLog& log_;
-    std::vector<std::string> lines_;
+    std::vector<WrittenItem> items_;
 };
 
 }  // namespace working

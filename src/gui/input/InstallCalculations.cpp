@@ -19,6 +19,8 @@ void run(InputWindow& form, const CalculationButton& button) {
     // The working and the result compute on one exact reading of the texts
     // as typed.
     const exact::ExactScene exactScene = exact::buildExactScene(form.scene(), form.input().texts);
+    // What the click writes is kept as one block, for the results as LaTeX.
+    const OutputBlockScope block(form.outputLog(), button.objectName);
     if (form.input().checked("CheckBox_Rechenweg") && working::findWorking(button.objectName))
         working::writeWorking(button.objectName, exactScene, form.outputLog());
     const CommandOutcome outcome = button.run(form.scene(), exactScene, form.outputLog());

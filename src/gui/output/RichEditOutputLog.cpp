@@ -75,7 +75,7 @@ RichEditOutputLog::RichEditOutputLog(QTextEdit* edit) : edit_(edit) {
     configureOutputArea(edit);
 }
 
-void RichEditOutputLog::appendText(std::string_view text) {
+void RichEditOutputLog::insertText(std::string_view text) {
     if (!edit_ || text.empty()) return;
     QTextCursor cursor(edit_->document());
     cursor.movePosition(QTextCursor::End);
@@ -84,7 +84,7 @@ void RichEditOutputLog::appendText(std::string_view text) {
     forgetOwnEdits();
 }
 
-void RichEditOutputLog::appendLines(const std::vector<std::string>& lines) {
+void RichEditOutputLog::insertLines(const std::vector<std::string>& lines) {
     if (!edit_ || lines.empty()) return;
     QTextCursor cursor(edit_->document());
     cursor.movePosition(QTextCursor::End);

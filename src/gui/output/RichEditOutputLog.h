@@ -13,9 +13,6 @@ public:
     // writes into it from then on. The control stays owned by its window.
     explicit RichEditOutputLog(QTextEdit* edit);
 
-    void appendText(std::string_view text) override;
-    // All lines through one cursor, scrolled to the end once.
-    void appendLines(const std::vector<std::string>& lines) override;
     void setOutputColour(Colour colour) override;
     Colour outputColour() const override { return colour_; }
     // Pictures, tables and fonts pasted into the area are not part of it:
@@ -46,6 +43,9 @@ public:
     static int widthForColumns(const QTextEdit* edit, int columns);
 
 protected:
+    void insertText(std::string_view text) override;
+    // All lines through one cursor, scrolled to the end once.
+    void insertLines(const std::vector<std::string>& lines) override;
     void appendParagraphBreak() override;
     void deleteAllText() override;
 
