@@ -1,5 +1,7 @@
 #include "core/sheet/OutputLatex.h"
 
+#include <cctype>
+
 #include "core/tikz/TexText.h"
 
 namespace {
@@ -41,9 +43,18 @@ public:
 private:
     char32_t at(std::size_t i, std::size_t to) const { return i < to ? c_[i] : 0; }
 
-    // A word starts with a letter followed by a letter or an underscore.
+    // A word starts with a letter followed by a letter or an underscore, or
+    // is a letter joined to a word by a hyphen ("z-Gleichung", "x- und").
     bool wordStarts(std::size_t i, std::size_t to) const {
-        return isLetter(at(i, to)) && (isLetter(at(i + 1, to)) || at(i + 1, to) == U'_');
+        if (!isLetter(at(i, to))) return false;
+        if (isLetter(at(i + 1, to)) || at(i + 1, to) == U'_') return true;
+        const std::size_t after = at(i + 2, to) == U' ' ? i + 3 : i + 2;
+        return at(i + 1, to) == U'-' && isLetter(at(after, to)) && isLetter(at(after + 1, to));
+    }
+
+    bool inWord(std::size_t i, std::size_t to) const {
+        const char32_t ch = at(i, to);
+        return isLetter(ch) || isDigit(ch) || ch == U'_' || (ch == U'-' && isLetter(at(i + 1, to)));
     }
 
     std::string utf8(std::size_t from, std::size_t to) const {
@@ -61,22 +72,27 @@ private:
         return kNone;
     }
 
-    // Words with the blanks and punctuation between them, up to the first
-    // thing that is not a word: one \text{}.
+    // Words with the blanks, hyphens and punctuation between them, up to the
+    // first thing that is not a word: one \text{}.
     std::size_t text(std::size_t i, std::size_t to, bool leadingBlank, std::string& out) const {
-        std::size_t from = i;
+        const std::size_t from = i;
         for (;;) {
-            while (i < to && (isLetter(c_[i]) || isDigit(c_[i]) || c_[i] == U'_')) ++i;
+            while (inWord(i, to)) ++i;
             std::size_t k = i;
-            while (k < to && (c_[k] == U' ' || isPunctuation(c_[k]))) ++k;
-            if (k == to || !wordStarts(k, to)) {
-                // Punctuation and one blank after the last word belong to it.
-                while (i < k && isPunctuation(c_[i])) ++i;
-                const bool blank = i < k;
-                out += "\\text{" + texText((leadingBlank ? " " : "") + utf8(from, i) + (blank ? " " : "")) + "}";
-                return k;
+            while (k < to && (c_[k] == U' ' || c_[k] == U'-' || isPunctuation(c_[k]))) ++k;
+            if (k < to && wordStarts(k, to)) {
+                i = k;
+                continue;
             }
-            i = k;
+            // Punctuation right after the last word belongs to it, and the
+            // blanks after that; in \text{} a blank after "{" or before "}"
+            // is kept.
+            if (k == to && c_[k - 1] != U' ') i = k;  // "… keine Ebene !"
+            while (i < to && isPunctuation(c_[i])) ++i;
+            std::size_t end = i;
+            while (end < to && c_[end] == U' ') ++end;
+            out += std::string("\\text{") + (leadingBlank ? " " : "") + texText(utf8(from, i)) + (end > i ? " }" : "}");
+            return end;
         }
     }
 
@@ -157,12 +173,17 @@ private:
                 ++i;
                 continue;
             }
+            // A blank between a word and a name or number is the text's;
+            // beside an operator TeX spaces by itself.
+            const bool afterName = !out.empty() && (std::isalnum(static_cast<unsigned char>(out.back())) ||
+                                                    out.back() == ')' || out.back() == '}');
             if (wordStarts(i, to)) {
-                i = text(i, to, blanks > 0 && !out.empty(), out);
+                if (blanks > 0 && !afterName && !out.empty() && out.back() != ' ') out += ' ';
+                i = text(i, to, blanks > 0 && afterName, out);
                 blanks = 0;
                 continue;
             }
-            if (blanks >= 2 && !out.empty()) out += "\\quad ";
+            if (blanks > 0 && !out.empty() && (blanks >= 2 || out.back() != ' ')) out += blanks >= 2 ? "\\quad " : " ";
             blanks = 0;
             if (isDigit(ch)) {
                 i = number(i, to, out);
