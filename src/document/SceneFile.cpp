@@ -111,9 +111,114 @@ bool readFont(const QJsonValue& value, TextFont& font) {
     return readColour(o.value(QLatin1String("colour")), font.colour);
 }
 
+// The kinds of formula pieces by their JSON key, with the number of texts
+// each holds (1: a string, else an array of that many strings).
+struct PieceKey {
+    const char* key;
+    FormulaPiece::Kind kind;
+    qsizetype texts;
+};
+constexpr PieceKey kPieceKeys[] = {
+    {"text", FormulaPiece::Kind::Text, 1},
+    {"vector", FormulaPiece::Kind::Vector, 1},
+    {"column", FormulaPiece::Kind::Column, 3},
+    {"determinant", FormulaPiece::Kind::Determinant, 9},
+};
+
+bool readPiece(const QJsonValue& value, FormulaPiece& piece) {
+    const QJsonObject o = value.toObject();
+    if (!value.isObject() || o.size() != 1) return false;
+    for (const PieceKey& key : kPieceKeys) {
+        const QJsonValue texts = o.value(QLatin1String(key.key));
+        if (texts.isUndefined()) continue;
+        piece.kind = key.kind;
+        if (key.texts == 1) {
+            if (!texts.isString()) return false;
+            piece.texts = {texts.toString().toStdString()};
+            return true;
+        }
+        if (!texts.isArray() || texts.toArray().size() != key.texts) return false;
+        for (const QJsonValue& text : texts.toArray()) {
+            if (!text.isString()) return false;
+            piece.texts.push_back(text.toString().toStdString());
+        }
+        return true;
+    }
+    return false;
+}
+
+QJsonValue pieceValue(const FormulaPiece& piece) {
+    for (const PieceKey& key : kPieceKeys) {
+        if (key.kind != piece.kind) continue;
+        if (key.texts == 1) return QJsonObject{{key.key, QString::fromStdString(piece.texts.at(0))}};
+        QJsonArray texts;
+        for (const std::string& text : piece.texts) texts.append(QString::fromStdString(text));
+        return QJsonObject{{key.key, texts}};
+    }
+    return {};
+}
+
+// An item: its colour and either a sentence ("text") or a formula.
+bool readItem(const QJsonValue& value, OutputItem& item) {
+    const QJsonObject o = value.toObject();
+    if (!value.isObject() || !readColour(o.value(QLatin1String("colour")), item.colour)) return false;
+    const QJsonValue text = o.value(QLatin1String("text")), formula = o.value(QLatin1String("formula"));
+    if (text.isString() && formula.isUndefined()) {
+        item.text = text.toString().toStdString();
+        return true;
+    }
+    if (!text.isUndefined() || !formula.isArray() || formula.toArray().isEmpty()) return false;
+    for (const QJsonValue& piece : formula.toArray()) {
+        if (!readPiece(piece, item.formula.emplace_back())) return false;
+    }
+    return true;
+}
+
+bool readBlock(const QJsonValue& value, OutputBlock& block) {
+    const QJsonObject o = value.toObject();
+    const QJsonValue source = o.value(QLatin1String("source")), text = o.value(QLatin1String("text")),
+                     items = o.value(QLatin1String("items"));
+    if (!value.isObject() || !source.isString() || !text.isString() || !items.isArray()) return false;
+    block.source = source.toString().toStdString();
+    block.text = text.toString().toStdString();
+    for (const QJsonValue& item : items.toArray())
+        if (!readItem(item, block.items.emplace_back())) return false;
+    return true;
+}
+
+QJsonValue blocksValue(const std::vector<OutputBlock>& blocks) {
+    QJsonArray out;
+    for (const OutputBlock& block : blocks) {
+        QJsonArray items;
+        for (const OutputItem& item : block.items) {
+            QJsonObject o{{"colour", colourToText(item.colour)}};
+            if (item.isFormula()) {
+                QJsonArray formula;
+                for (const FormulaPiece& piece : item.formula) formula.append(pieceValue(piece));
+                o.insert(QStringLiteral("formula"), formula);
+            } else {
+                o.insert(QStringLiteral("text"), QString::fromStdString(item.text));
+            }
+            items.append(o);
+        }
+        out.append(QJsonObject{{"source", QString::fromStdString(block.source)},
+                               {"text", QString::fromStdString(block.text)},
+                               {"items", items}});
+    }
+    return out;
+}
+
 bool readOutput(const QJsonValue& value, OutputText& output) {
     if (!value.isObject()) return false;
     const QJsonObject o = value.toObject();
+    // The calculations' blocks behind the text (optional: older files have
+    // none, and their text copies as plain lines).
+    const QJsonValue blocks = o.value(QLatin1String("blocks"));
+    if (!blocks.isUndefined()) {
+        if (!blocks.isArray()) return false;
+        for (const QJsonValue& block : blocks.toArray())
+            if (!readBlock(block, output.blocks.emplace_back())) return false;
+    }
     const QJsonValue runs = o.value(QLatin1String("runs"));
     if (!runs.isArray()) return false;
     for (const QJsonValue& run : runs.toArray()) {
@@ -266,7 +371,9 @@ QByteArray sceneToJson(const SceneState& s) {
     const auto output = [](const OutputText& o) {
         QJsonArray runs;
         for (const TextRun& run : o.runs) runs.append(QJsonObject{{"colour", colourToText(run.colour)}, {"text", QString::fromStdString(run.text)}});
-        return QJsonValue(QJsonObject{{"colour", colourToText(o.colour)}, {"runs", runs}});
+        QJsonObject area{{"colour", colourToText(o.colour)}, {"runs", runs}};
+        if (!o.blocks.empty()) area.insert(QStringLiteral("blocks"), blocksValue(o.blocks));
+        return QJsonValue(area);
     };
     const auto number = [](double d) { return QJsonValue(d); };
     const QJsonObject groups{

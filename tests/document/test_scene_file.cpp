@@ -34,8 +34,14 @@ SceneState sample() {
     s.colours["Panel_Punkt3DFarbe"] = 0x00123456;
     s.choices["ComboBox_Zoomfaktor"] = 4;
     s.fonts["Edit_Text_in_Grafik"] = TextFont{"DejaVu Serif", 14, true, true, false, true, 0x0000FF00};
+    // A block of each kind of item, as a calculation records them.
+    using Kind = FormulaPiece::Kind;
+    const OutputBlock block{"SpeedButton_Kreuzprodukt", "α · β ⎧3⎫\n",
+                            {{0x00FF0000, "S liegt auf g mit λ = 1/2", {}},
+                             {0x00008080, {}, {{Kind::Vector, {"OA"}}, {Kind::Text, {" × "}}, {Kind::Column, {"1", "-2", "3/4"}},
+                                               {Kind::Determinant, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}}}}}};
     s.outputs["RichEditOut"] =
-        OutputText{{{"       Ausgaben\n \n", 0x00FF00FF}, {"α · β ⎧3⎫\n", 0x00FF0000}}, 0x00800000};
+        OutputText{{{"       Ausgaben\n \n", 0x00FF00FF}, {"α · β ⎧3⎫\n", 0x00FF0000}}, 0x00800000, {block}};
     s.view["offsetX"] = -1000000;
     s.view["offsetY"] = 46;
     s.view["rotationZ"] = -715;
@@ -121,6 +127,12 @@ TEST(SceneFileFormat, EveryMalformedFileIsRefusedWholeWithAReason) {
         {"output run without text", replaced(good, "\"text\": \"α · β ⎧3⎫\\n\"", "\"txt\": \"\""),
          SceneFileStatus::NotAScene},
         {"output runs no list", replaced(good, "\"runs\": [", "\"runs\": 5, \"x\": ["), SceneFileStatus::NotAScene},
+        {"blocks no list", replaced(good, "\"blocks\": [", "\"blocks\": 5, \"x\": ["), SceneFileStatus::NotAScene},
+        {"column of two", replaced(good, "\"-2\",", ""), SceneFileStatus::NotAScene},
+        {"piece of two kinds", replaced(good, "\"vector\": \"OA\"", "\"vector\": \"OA\", \"text\": \"x\""),
+         SceneFileStatus::NotAScene},
+        {"block without text", replaced(good, "\"text\": \"α · β ⎧3⎫\\n\"\n", "\"txt\": \"\"\n"),
+         SceneFileStatus::NotAScene},
         {"rotation beyond 720", replaced(good, "-715", "725"), SceneFileStatus::NotAScene},
         {"offset fraction", replaced(good, "\"offsetY\": 46", "\"offsetY\": 46.5"), SceneFileStatus::NotAScene},
         {"offset too far", replaced(good, "\"offsetY\": 46", "\"offsetY\": 1000001"), SceneFileStatus::NotAScene},

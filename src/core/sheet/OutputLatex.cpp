@@ -1,5 +1,6 @@
 #include "core/sheet/OutputLatex.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "core/tikz/TexText.h"
@@ -239,7 +240,10 @@ std::string formulaPiece(const FormulaPiece& piece) {
     case FormulaPiece::Kind::Text:
         return math(piece.texts.at(0));
     case FormulaPiece::Kind::Vector: {
-        const std::string name = math(piece.texts.at(0));
+        // A vector's name is a name of points (OA), however many letters.
+        const std::string& text = piece.texts.at(0);
+        const bool letters = std::all_of(text.begin(), text.end(), [](char ch) { return std::isalpha(static_cast<unsigned char>(ch)); });
+        const std::string name = letters ? text : math(text);
         return (codePoints(piece.texts.at(0)).size() == 1 ? "\\vec{" : "\\overrightarrow{") + name + "}";
     }
     case FormulaPiece::Kind::Column:

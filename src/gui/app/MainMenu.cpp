@@ -39,6 +39,9 @@ MainMenu::MainMenu(QMainWindow& window) {
     editMenu->addSeparator();
     copyPicture = addEntry(editMenu, "Action_Bild_kopieren", QStringLiteral("Bild &kopieren"),
                            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
+    copyOutputLatex = addEntry(editMenu, "Action_Ausgaben_als_LaTeX_kopieren",
+                               QStringLiteral("Ausgaben als &LaTeX kopieren"),
+                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)});
 
     helpMenu = bar->addMenu(QStringLiteral("&Hilfe"));
     helpMenu->setObjectName(QStringLiteral("Menu_Hilfe"));

@@ -42,6 +42,7 @@ public:
     QAction* undo = nullptr;
     QAction* redo = nullptr;
     QAction* copyPicture = nullptr;
+    QAction* copyOutputLatex = nullptr;
     QAction* usageNotes = nullptr;
     QAction* about = nullptr;
 

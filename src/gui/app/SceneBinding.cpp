@@ -66,6 +66,12 @@ SceneState captureScene(const PlotWindow& plotWindow, const InputWindow& inputWi
     OutputText& output = s.outputs[kOutputAreaName];
     for (const OutputRun& run : inputWindow.outputLog().contents()) output.runs.push_back({run.text, run.colour});
     output.colour = inputWindow.outputLog().outputColour();
+    // Only the blocks the area still shows unchanged: the others explain nothing.
+    if (!inputWindow.outputLog().blocks().empty()) {
+        std::string text;
+        for (const TextRun& run : output.runs) text += run.text;
+        output.blocks = blocksStillShown(text, inputWindow.outputLog().blocks());
+    }
     captureLineGParameters(inputWindow.scene(), s);
     return s;
 }
@@ -87,6 +93,7 @@ void loadScene(PlotWindow& plotWindow, InputWindow& inputWindow, const SceneStat
             for (const TextRun& run : output->runs) runs.push_back({run.colour, run.text});
             inputWindow.outputLog().replaceContents(runs);
             inputWindow.outputLog().setOutputColour(output->colour);
+            inputWindow.outputLog().setBlocks(output->blocks);
         }
         inputWindow.readAllFields();
         // g at the t the file says it was left at (a file without them

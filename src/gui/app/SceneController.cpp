@@ -60,6 +60,8 @@ SceneController::SceneController(PlotWindow& plotWindow, InputWindow& inputWindo
     connect(menu_.undo, &QAction::triggered, &undo_.stack(), &QUndoStack::undo);
     connect(menu_.redo, &QAction::triggered, &undo_.stack(), &QUndoStack::redo);
     connect(menu_.copyPicture, &QAction::triggered, &plotWindow_, &PlotWindow::copyPictureToClipboard);
+    connect(menu_.copyOutputLatex, &QAction::triggered, &inputWindow_, &InputWindow::copyOutputAsLatex);
+    inputWindow_.setOutputAreaActions({menu_.copyOutputLatex});
     connect(menu_.usageNotes, &QAction::triggered, &plotWindow_, &PlotWindow::showHelp);
     connect(menu_.about, &QAction::triggered, this, [this] { showAbout(); });
     connect(&undo_.stack(), &QUndoStack::indexChanged, this, [this] { refreshUndoEntries(); });

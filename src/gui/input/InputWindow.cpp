@@ -9,11 +9,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -58,6 +60,14 @@ InputWindow::InputWindow(PlotWindow& plotWindow, QWidget* parent)
     buildLayout();
     bindInput();
     outputLog_ = std::make_unique<RichEditOutputLog>(outputArea_);
+    outputArea_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(outputArea_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu* menu = outputArea_->createStandardContextMenu(at);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        if (!outputAreaActions_.isEmpty()) menu->addSeparator();
+        menu->addActions(outputAreaActions_);
+        menu->popup(outputArea_->viewport()->mapToGlobal(at));
+    });
     fitToScreen();
     colourChooser_ = [this](Colour initial) -> std::optional<Colour> {
         if (!colourDialog_) colourDialog_ = new QColorDialog(this);
@@ -107,6 +117,12 @@ void InputWindow::fitToScreen() {
 
 OutputLog& InputWindow::outputLog() { return *outputLog_; }
 const OutputLog& InputWindow::outputLog() const { return *outputLog_; }
+
+void InputWindow::copyOutputAsLatex() const {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(outputLog_->latex()));
+}
+
+void InputWindow::setOutputAreaActions(const QList<QAction*>& actions) { outputAreaActions_ = actions; }
 
 QLineEdit* InputWindow::edit(const QString& objectName) const { return findChild<QLineEdit*>(objectName); }
 QCheckBox* InputWindow::checkBox(const QString& objectName) const { return findChild<QCheckBox*>(objectName); }

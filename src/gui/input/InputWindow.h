@@ -28,6 +28,8 @@ class QLabel;
 class QLineEdit;
 class QTextEdit;
 class OutputLog;
+class QAction;
+class RichEditOutputLog;
 class PlotWindow;
 class UserFeedback;
 class ColourPanel;
@@ -55,6 +57,12 @@ public:
     QTextEdit* outputArea() const { return outputArea_; }
     OutputLog& outputLog();
     const OutputLog& outputLog() const;
+    // "Ausgaben als LaTeX kopieren": the output area's blocks and lines the
+    // selection touches (all of them without a selection) as LaTeX on the
+    // clipboard.
+    void copyOutputAsLatex() const;
+    // Entries the output area's context menu offers below its own.
+    void setOutputAreaActions(const QList<QAction*>& actions);
 
     // Widgets by objectName (nullptr when there is none of that kind).
     QLineEdit* edit(const QString& objectName) const;
@@ -142,7 +150,8 @@ private:
     mutable QObject binding_;  // ends input_'s binding before input_ goes
     std::unique_ptr<Fields> fields_;
     QTextEdit* outputArea_ = nullptr;
-    std::unique_ptr<OutputLog> outputLog_;
+    std::unique_ptr<RichEditOutputLog> outputLog_;
+    QList<QAction*> outputAreaActions_;
     QColorDialog* colourDialog_ = nullptr;
     ColourChooser colourChooser_;
     // Every box with the Scene flag it drives.

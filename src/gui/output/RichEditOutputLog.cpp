@@ -12,6 +12,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "core/sheet/OutputLatex.h"
+
 namespace {
 
 QColor toQColor(Colour colour) {
@@ -207,6 +209,26 @@ std::vector<OutputRun> RichEditOutputLog::contents() const {
         }
     }
     return runs;
+}
+
+std::string RichEditOutputLog::latex() const {
+    std::string text;
+    for (const OutputRun& run : contents()) text += run.text;
+    if (!edit_ || !edit_->textCursor().hasSelection()) return outputLatex(text, blocks());
+    std::size_t unshown = 0;
+    for (const OutputRun& run : unshown_) unshown += run.text.size();
+    // A position of the document as a byte of the text contents() gives.
+    const auto byteAt = [this, unshown](int position) {
+        QTextCursor cursor(edit_->document());
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+        QString before = cursor.selectedText();
+        before.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        before.replace(QChar::LineSeparator, QLatin1Char('\n'));
+        before.remove(QChar::ObjectReplacementCharacter);
+        return unshown + std::size_t(before.toUtf8().size());
+    };
+    const QTextCursor selection = edit_->textCursor();
+    return outputLatex(text, blocks(), byteAt(selection.selectionStart()), byteAt(selection.selectionEnd()));
 }
 
 void RichEditOutputLog::setOutputColour(Colour colour) {

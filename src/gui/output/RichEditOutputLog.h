@@ -32,6 +32,10 @@ public:
 
     QTextEdit* edit() const { return edit_; }
 
+    // The area as LaTeX (outputLatex): every block and line the selection
+    // touches, or everything when nothing is selected.
+    std::string latex() const;
+
     // Sets up a control as the output area; safe to call more than once.
     static void configureOutputArea(QTextEdit* edit);
     // The one monospace font of the area. It holds every glyph of

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTextEdit>
+#include <QTextDocument>
 
 #include <chrono>
 
@@ -618,7 +619,7 @@ TEST_F(SceneFilesTest, VeryLongTextsOpenAsTheyAreWithTheMessagesLeavingGives) {
 // opens within 2 s, title and all, and is saved back whole.
 TEST_F(SceneFilesTest, AnOutputAreaOfMillionsOfLinesOpensQuicklyAndIsSavedWhole) {
     SceneState big;
-    big.outputs[kOutputAreaName] = OutputText{{{std::string(5'200'000, '\n'), 0x00FF0000}}, 0x00FF0000};
+    big.outputs[kOutputAreaName] = OutputText{{{std::string(5'200'000, '\n'), 0x00FF0000}}, 0x00FF0000, {}};
     ASSERT_TRUE(writeSceneFile(file("big.spatium"), big).ok());
     ASSERT_GT(QFileInfo(file("big.spatium")).size(), 10'000'000);
     const auto start = std::chrono::steady_clock::now();
@@ -647,4 +648,62 @@ TEST_F(SceneFilesTest, ABoxAddedLaterIsSavedAndOpenedByItsName) {
     answers.saveAnswer = WindowServices::SaveAnswer::Discard;
     ASSERT_TRUE(scenes().openFile(file("later.spatium")));
     EXPECT_TRUE(later->isChecked());
+}
+
+// The outputs leave as LaTeX ("Ausgaben als LaTeX kopieren", also in the
+// area's context menu): the same after saving and reopening; a selection
+// copies the blocks it touches; a file without the blocks copies its text
+// as plain lines.
+TEST_F(SceneFilesTest, OutputsCopyAsTheSameLatexAfterReopening) {
+    showInputWindow();
+    click("CheckBox_Rechenweg");
+    for (const char* button : {"SpeedButton_g_ausgeben", "SpeedButton_g_mit_h", "SpeedButton_OAxOB"}) click(button);
+    const auto copyAction = [this] {
+        return plotWindow().findChild<QAction*>(QStringLiteral("Action_Ausgaben_als_LaTeX_kopieren"));
+    };
+    QAction* copy = copyAction();
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+L")));
+    copy->trigger();
+    const QString typed = QGuiApplication::clipboard()->text();
+    for (const char* part : {"\\begin{pmatrix}", "\\text{Rechenweg: Lage von }g", "\\overrightarrow{OA}"})
+        EXPECT_TRUE(typed.contains(QLatin1String(part))) << part << "\n" << typed.toStdString();
+
+    answers.savePath = file("latex.spatium");
+    ASSERT_TRUE(scenes().saveAs());
+    start();
+    ASSERT_TRUE(scenes().openFile(file("latex.spatium")));
+    QGuiApplication::clipboard()->clear();
+    copy = copyAction();
+    copy->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), typed);
+
+    // A selection inside the last block: that block alone, from the
+    // context menu.
+    QTextEdit* area = inputWindow().outputArea();
+    QTextCursor cursor = area->document()->find(QStringLiteral("OB ="));
+    ASSERT_FALSE(cursor.isNull());
+    area->setTextCursor(cursor);
+    emit area->customContextMenuRequested(QPoint(4, 4));
+    QMenu* menu = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* m = qobject_cast<QMenu*>(widget); m && m->isVisible()) menu = m;
+    ASSERT_TRUE(menu);
+    ASSERT_TRUE(menu->actions().contains(copy));
+    menu->close();
+    copy->trigger();
+    const QString selected = QGuiApplication::clipboard()->text();
+    EXPECT_TRUE(selected.contains(QLatin1String("\\overrightarrow{OA}")));
+    EXPECT_FALSE(selected.contains(QLatin1String("Rechenweg: Lage"))) << selected.toStdString();
+
+    // Without the blocks the text is all there is.
+    SceneState old;
+    ASSERT_TRUE(readSceneFile(file("latex.spatium"), old).ok());
+    old.outputs[kOutputAreaName].blocks.clear();
+    ASSERT_TRUE(writeSceneFile(file("old.spatium"), old).ok());
+    ASSERT_TRUE(scenes().openFile(file("old.spatium")));
+    copy->trigger();
+    const QString plain = QGuiApplication::clipboard()->text();
+    EXPECT_FALSE(plain.contains(QLatin1String("pmatrix")));
+    EXPECT_TRUE(plain.contains(QLatin1String("\\noindent Rechenweg: Lage von g und h\\par"))) << plain.toStdString();
 }
