@@ -247,7 +247,10 @@ TEST(SceneFileFormat, DocumentedExampleIsAGoodScene) {
     // A complete example: the points, a family field, the output and the view.
     EXPECT_EQ(state.texts.at("Edit_Punkt1_x"), "4");
     EXPECT_EQ(state.texts.at("Edit_vgz"), "2t");
-    EXPECT_FALSE(state.outputs.at("RichEditOut").runs.empty());
+    const OutputText& output = state.outputs.at("RichEditOut");
+    std::string shown;
+    for (const TextRun& run : output.runs) shown += run.text;
+    EXPECT_EQ(blocksStillShown(shown, output.blocks).size(), 1u);  // the block stands in the text
     EXPECT_TRUE(state.fonts.count("Edit_Text_in_Grafik"));
     EXPECT_EQ(state.view.size(), 5u);
     EXPECT_EQ(state.parameters.at("Edit_vgz"), 2.0L);

@@ -171,6 +171,10 @@ Berechnungen
   Umformungen und Probe, mit exakten Brüchen und Wurzeln aus den
   Eingaben, so wie sie eingetippt sind (Formeln wie w(2) oder pi
   als Dezimalzahlen).
+  „Bearbeiten“ → „Ausgaben als LaTeX kopieren“ (Strg+Umschalt+L,
+  auch im Kontextmenü des Ausgabefensters) legt die Ausgaben – oder
+  die Blöcke, die die Markierung berührt – als LaTeX (mit amsmath)
+  in die Zwischenablage: Spaltenvektoren, Brüche und Wurzeln gesetzt.
 
 Steuerung
   „auf Standardwerte zurückstellen“ setzt alle Eingaben und die
