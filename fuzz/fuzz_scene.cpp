@@ -10,6 +10,7 @@
 //    was opened never loses it;
 //  - from the disk by readSceneFile, which must come to the same verdict and
 //    value, and on failure name the file in its message;
+//  - its output area as LaTeX, whose braces all close;
 //  - as the settings file (INI) the recent files are kept in: the list
 //    holds at most RecentFiles::kMaxEntries non-empty paths, each once.
 #include <cmath>
@@ -30,6 +31,7 @@
 #include "document/RecentFiles.h"
 #include "document/SceneFile.h"
 #include "core/model/SceneState.h"
+#include "core/sheet/OutputLatex.h"
 
 namespace {
 
@@ -44,7 +46,7 @@ const SceneState& before() {
         s.colours["Panel_Punkt3DFarbe"] = 0x00FF0000;
         s.choices["ComboBox_Zoomfaktor"] = 2;
         s.fonts["Edit_Text_in_Grafik"] = TextFont{"DejaVu Sans", 10, false, false, false, false, 0};
-        s.outputs["RichEditOut"] = OutputText{{{"Ausgaben\n", 0x00FF00FF}}, 0};
+        s.outputs["RichEditOut"] = OutputText{{{"Ausgaben\n", 0x00FF00FF}}, 0, {}};
         s.view["offsetX"] = 12;
         return s;
     }();
@@ -65,6 +67,23 @@ void checkRanges(const SceneState& s) {
     for (const auto& [name, colour] : s.colours) FUZZ_CHECK((colour & 0xFF000000u) == 0);
 }
 
+// An opened output area copies as LaTeX whose groups close: nothing a
+// file's blocks hold can open a brace it does not close.
+void checkOutputLatex(const SceneState& s) {
+    for (const auto& [name, output] : s.outputs) {
+        std::string text;
+        for (const TextRun& run : output.runs) text += run.text;
+        const std::string latex = outputLatex(text, output.blocks);
+        int depth = 0;
+        for (std::size_t i = 0; i < latex.size(); ++i) {
+            if (latex[i] == '\\') ++i;  // a command or an escaped brace
+            else if (latex[i] == '{') ++depth;
+            else if (latex[i] == '}') FUZZ_CHECK(--depth >= 0);
+        }
+        FUZZ_CHECK(depth == 0);
+    }
+}
+
 SceneFileStatus checkSceneReader(const QByteArray& bytes, SceneState& state) {
     state = before();
     QString reason;
@@ -76,6 +95,7 @@ SceneFileStatus checkSceneReader(const QByteArray& bytes, SceneState& state) {
         return status;
     }
     checkRanges(state);
+    checkOutputLatex(state);
     // Saved again, the file reads back to the same value.
     SceneState again;
     QString second;

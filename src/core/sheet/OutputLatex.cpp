@@ -38,7 +38,16 @@ constexpr MathSymbol kMathSymbols[] = {
 // more letters upright in \text{}, single letters as variables.
 class MathText {
 public:
-    explicit MathText(std::string_view utf8) : c_(codePoints(utf8)) {}
+    explicit MathText(std::string_view utf8) : c_(codePoints(utf8)), close_(c_.size(), kNone) {
+        std::vector<std::size_t> open;
+        for (std::size_t i = 0; i < c_.size(); ++i) {
+            if (c_[i] == U'(') open.push_back(i);
+            if (c_[i] == U')' && !open.empty()) {
+                close_[open.back()] = i;
+                open.pop_back();
+            }
+        }
+    }
     std::string convert() const { return convert(0, c_.size()); }
 
 private:
@@ -64,13 +73,12 @@ private:
         return out;
     }
 
+    // The bracket closing the one at `open`, within `to`; none beyond a
+    // depth of brackets that no calculation writes, where the rest is taken
+    // as it stands (a typed formula may nest thousands deep).
     std::size_t matching(std::size_t open, std::size_t to) const {
-        int depth = 0;
-        for (std::size_t i = open; i < to; ++i) {
-            if (c_[i] == U'(') ++depth;
-            if (c_[i] == U')' && --depth == 0) return i;
-        }
-        return kNone;
+        if (depth_ >= kMaxDepth) return kNone;
+        return close_[open] < to ? close_[open] : kNone;
     }
 
     // Words with the blanks, hyphens and punctuation between them, up to the
@@ -152,6 +160,13 @@ private:
 
     // The inside of a bracket: "1|2|3" are a point's coordinates.
     std::string group(std::size_t from, std::size_t to) const {
+        ++depth_;
+        std::string out = groupInside(from, to);
+        --depth_;
+        return out;
+    }
+
+    std::string groupInside(std::size_t from, std::size_t to) const {
         int depth = 0;
         std::vector<std::size_t> bars;
         for (std::size_t i = from; i < to; ++i) {
@@ -221,7 +236,10 @@ private:
         out += "\\text{" + texText(utf8) + "}";
     }
 
+    static constexpr int kMaxDepth = 16;
     std::vector<char32_t> c_;
+    std::vector<std::size_t> close_;  // of each "(": its ")", or kNone
+    mutable int depth_ = 0;
 };
 
 std::string math(std::string_view text) { return MathText(text).convert(); }

@@ -110,6 +110,10 @@ TEST(OutputLatex, SetsTheCalculationsNotationAsTeXDoes) {
         {"A_Dreieck_ABC = 5/4·√(29) ≈ 6,731", "\\text{A\\_Dreieck\\_ABC }= \\frac{5}{4}\\cdot \\sqrt{29} \\approx 6{,}731"},
     };
     for (const auto& [text, latex] : cases) EXPECT_EQ(latexMath(text), latex) << text;
+    // Typed formulas may nest deeper than any result: taken as they stand
+    // beyond a few levels, in linear time.
+    const std::string deep = latexMath(std::string(200000, '(') + "√(1/2)" + std::string(200000, ')'));
+    EXPECT_EQ(deep.find("\\surd (\\frac{1}{2})"), 200000u) << deep.substr(199990, 40);
 }
 
 TEST(OutputLatex, TextNoBlockExplainsComesOutAsEscapedLines) {
