@@ -111,6 +111,8 @@ private:
     }
     double advance(const std::string& text) const { return m_.horizontalAdvance(qt(text)); }
     double bracket() const { return 0.45 * m_.height(); }
+    // Between a parenthesis and the widest cell.
+    double padding() const { return 0.15 * m_.height(); }
     double cellGap() const { return 0.6 * m_.height(); }
 
     // The widths of a column's or determinant's cells, column by column.
@@ -126,7 +128,7 @@ private:
         if (p.texts.empty()) return 0;
         if (!tall(p)) return advance(p.texts[0]);
         const std::vector<double> cells = cellWidths(p);
-        double w = 2 * bracket();
+        double w = 2 * (bracket() + padding());
         for (const double c : cells) w += c;
         return w + cellGap() * double(cells.size() - 1) + 0.3 * m_.height();
     }
@@ -178,7 +180,7 @@ private:
         const double left = x + 0.1 * m_.height();
         const double right = x + pieceWidth(p) - 0.2 * m_.height();
         const std::vector<double> cells = cellWidths(p);
-        double cellX = left + bracket();
+        double cellX = left + bracket() + padding();
         for (std::size_t c = 0; c < cells.size(); ++c) {
             for (std::size_t r = 0; r < 3; ++r) {
                 const std::string& text = p.texts.size() > r * cells.size() + c ? p.texts[r * cells.size() + c] : p.texts[0];
