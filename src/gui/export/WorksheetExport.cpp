@@ -33,6 +33,9 @@ QFont sheetFont(double points, bool bold = false, bool mono = false) {
     QFont font(mono ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(points);
     font.setBold(bold);
+    // No ligatures: "fl" in "Grundfläche" stays two letters when the text
+    // is searched or copied.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
