@@ -9,6 +9,7 @@
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -80,7 +81,9 @@ WorksheetDialog::WorksheetDialog(QWidget* parent, const QString& title, const Wo
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(file_);
     fileRow->addWidget(browseButton);
-    form->addRow(QStringLiteral("&Datei:"), fileRow);
+    auto* fileLabel = new QLabel(QStringLiteral("&Datei:"), this);
+    fileLabel->setBuddy(file_);
+    form->addRow(fileLabel, fileRow);
     lastProposal_ = proposal();
     file_->setText(lastProposal_);
     // The proposed name follows the title and the kind until the user
