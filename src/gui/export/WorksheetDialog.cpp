@@ -110,14 +110,16 @@ QString WorksheetDialog::title() const { return title_->text(); }
 SheetKind WorksheetDialog::kind() const { return SheetKind(kind_->currentData().toInt()); }
 
 WorksheetRequest WorksheetDialog::request() const {
-    return {file_->text().trimmed(), figure_->isChecked(), width_->value()};
+    // A bare name goes into the folder the dialog proposed.
+    const QString file = file_->text().trimmed();
+    return {file.isEmpty() ? file : QDir(folder_).absoluteFilePath(file), figure_->isChecked(), width_->value()};
 }
 
 void WorksheetDialog::store(WorksheetChoices& choices) const {
     choices.kind = kind();
     choices.figure = figure_->isChecked();
     choices.widthCm = width_->value();
-    const QString file = file_->text().trimmed();
+    const QString file = request().fileName;
     if (!file.isEmpty()) choices.folder = QFileInfo(file).absolutePath();
 }
 

@@ -230,7 +230,10 @@ public:
         const QFontMetricsF titleMetrics(title_, &writer_);
         const QFontMetricsF kindMetrics(text_, &writer_);
         const double kindWidth = kindMetrics.horizontalAdvance(kind);
-        const QStringList lines = wrapped(qt(sheet_.title), titleMetrics, width() - kindWidth - mm(5));
+        QString title = qt(sheet_.title);
+        for (QChar& c : title)
+            if (c.category() == QChar::Other_Control) c = QLatin1Char(' ');
+        const QStringList lines = wrapped(title, titleMetrics, width() - kindWidth - mm(5));
         Chunk chunk;
         for (qsizetype i = 0; i < lines.size(); ++i)
             chunk.lines.push_back({titleMetrics.lineSpacing(), [this, line = lines[i], first = i == 0, kind, kindWidth,
@@ -408,9 +411,9 @@ QString widthText(double widthCm) { return QString::fromStdString(numberText(Rea
 }  // namespace
 
 std::optional<SheetFormat> sheetFormatOfFileName(const QString& fileName) {
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == QLatin1String("pdf")) return SheetFormat::Pdf;
-    if (suffix == QLatin1String("tex")) return SheetFormat::Tex;
+    const std::optional<PictureFormat> format = formatOfFileName(fileName);
+    if (format == PictureFormat::Pdf) return SheetFormat::Pdf;
+    if (format == PictureFormat::Tikz) return SheetFormat::Tex;
     return std::nullopt;
 }
 

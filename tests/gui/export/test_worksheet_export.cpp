@@ -224,9 +224,9 @@ TEST_F(WorksheetExportTest, LongSolutionBreaksPagesOnlyBetweenBlocksThatFit) {
     EXPECT_TRUE(pdfText(path("leer.pdf")).contains(QString::fromUtf8(kNoResultsSentence)));
 }
 
-// The dialog: a name typed without suffix becomes a PDF with the chosen
-// title and kind; a name chosen with the browse button and the LaTeX filter
-// becomes .tex; an existing file is replaced only after "Ja"; a folder that
+// The dialog: a bare name typed without suffix becomes a PDF in the
+// proposed folder, with the chosen title and kind; a name chosen with the
+// browse button and the LaTeX filter becomes .tex; an existing file is replaced only after "Ja"; a folder that
 // does not exist gives a German message and no file; each problem opens
 // the dialog again.
 TEST_F(WorksheetExportTest, DialogWritesTheChosenSheetAndAsksBeforeReplacing) {
@@ -265,7 +265,7 @@ TEST_F(WorksheetExportTest, DialogWritesTheChosenSheetAndAsksBeforeReplacing) {
         field(d, "Edit_Titel")->setText(QStringLiteral("Aufgabe 3"));
         d.findChild<QCheckBox*>(QStringLiteral("CheckBox_Figur"))->setChecked(false);
         EXPECT_FALSE(d.findChild<QDoubleSpinBox*>(QStringLiteral("Edit_FigurBreiteCm"))->isEnabled());
-        field(d, "Edit_Datei")->setText(path("blatt"));
+        field(d, "Edit_Datei")->setText(QStringLiteral("blatt"));  // into the proposed folder
         return true;
     }});
     const QString written = pdfText(path("blatt.pdf"));
