@@ -353,7 +353,7 @@ private:
             items_.push_back(sentence("Geradenschar für t von " + typed("Edit_t1") + " bis " + typed("Edit_t2") +
                                       " in Schritten von " + typed("Edit_Delta_t")));
         else
-            items_.push_back(sentence("für t = " + numberText(scene_.lineGParameters[std::size_t(withT)])));
+            items_.push_back(sentence("mit t = " + numberText(scene_.lineGParameters[std::size_t(withT)])));
     }
 
     // "a·x + b·y + c·z = d" as typed: a coefficient 0 leaves its term out, 1

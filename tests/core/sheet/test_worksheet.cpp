@@ -104,7 +104,7 @@ TEST(Worksheet, GivesEveryDrawnObjectAndEveryObjectAShownResultReads) {
     state.checks["CheckBox_Geradenschar"] = false;
     const OpenedScene single = openScene(state);
     const std::vector<OutputItem> given = givenObjects(single.input, single.scene);
-    EXPECT_EQ(given[4].text, "für t = 1");
+    EXPECT_EQ(given[4].text, "mit t = 1");
 }
 
 TEST(Worksheet, EveryCalculationButtonNamesTheObjectsItReads) {
