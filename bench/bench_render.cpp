@@ -19,6 +19,8 @@
 #include <vector>
 
 #include "BusyScene.h"
+#include "BusySheet.h"
+#include "gui/export/WorksheetExport.h"
 #include "gui/picture/PictureExport.h"
 #include "core/canvas/PictureRecorder.h"
 #include "core/render/DrawCommand.h"
@@ -160,6 +162,37 @@ void BM_ExportBusyPng4Encode(benchmark::State& state) {
     state.counters["kB"] = double(bytes) / 1024;
 }
 BENCHMARK(BM_ExportBusyPng4Encode)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+
+// A worksheet of the busy scene with the output of every calculation and
+// its working (31 blocks): the sheet made from the scene and written with
+// the figure 12 cm wide. Goal: within 300 ms.
+//   ./bench/spatium_bench --benchmark_filter=Sheet
+template <class Render>
+void runBusySheets(benchmark::State& state, Render render) {
+    ensureApplication();
+    KeptBusyPicture picture;
+    const PictureSource source = picture.source();
+    Scene scene;
+    ViewControls controls;
+    makeBusyScene(scene, controls);
+    const SceneState input = busySheetState(scene);
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const Worksheet sheet = makeWorksheet(input, scene, SheetKind::Solution, "Busy");
+        bytes = render(sheet, source).size();
+    }
+    state.counters["kB"] = double(bytes) / 1024;
+}
+
+void BM_SheetBusyPdf(benchmark::State& state) {
+    runBusySheets(state, [](const Worksheet& w, const PictureSource& s) { return renderWorksheetPdf(w, &s, kDefaultWidthCm); });
+}
+BENCHMARK(BM_SheetBusyPdf)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_SheetBusyTex(benchmark::State& state) {
+    runBusySheets(state, [](const Worksheet& w, const PictureSource& s) { return renderWorksheetTex(w, &s, kDefaultWidthCm); });
+}
+BENCHMARK(BM_SheetBusyTex)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The same redraw onto the recording canvas: the cost of the drawing logic
 // and projection alone, without any painting.

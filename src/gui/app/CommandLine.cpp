@@ -36,6 +36,15 @@ const QList<OptionRow>& optionRows() {
          {},
          QStringLiteral("Mit --export und .tex: ein vollständiges LaTeX-Dokument statt einer einzelnen "
                         "tikzpicture-Umgebung.")},
+        {{"sheet"},
+         QStringLiteral("ART"),
+         QStringLiteral("Mit --export: statt des Bildes ein Arbeitsblatt mit der Figur (Breite --width-cm) und "
+                        "den gegebenen Objekten, als PDF (.pdf) oder LaTeX-Dokument (.tex). ART ist aufgabe "
+                        "(Aufgabenblatt) oder loesung (Lösungsblatt: dazu die Ergebnisse und Rechenwege des "
+                        "Ausgabefensters).")},
+        {{"title"},
+         QStringLiteral("TEXT"),
+         QStringLiteral("Mit --sheet: die Überschrift des Arbeitsblatts (Standard: der Name der Szenendatei).")},
     };
     return options;
 }
@@ -158,11 +167,21 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.exportOptions = BatchExportOptions{parser.value(QStringLiteral("export")),
                                                   parser.value(QStringLiteral("scale")),
                                                   parser.value(QStringLiteral("width-cm")),
-                                                  parser.isSet(QStringLiteral("tikz-standalone"))};
+                                                  parser.isSet(QStringLiteral("tikz-standalone")),
+                                                  parser.value(QStringLiteral("sheet")),
+                                                  parser.value(QStringLiteral("title"))};
         if (files.isEmpty())
             result.errors << QStringLiteral("Zu --export fehlt die Szenendatei: spatium --export AUSGABE DATEI");
+        const bool sheet = parser.isSet(QStringLiteral("sheet"));
+        for (const char* name : {"scale", "tikz-standalone"})
+            if (sheet && parser.isSet(QLatin1String(name)))
+                result.errors << QStringLiteral("Die Option %1 gilt nur für Bilder, nicht zusammen mit --sheet.")
+                                     .arg(quoted(optionSpelling(QLatin1String(name))));
+        if (!sheet && parser.isSet(QStringLiteral("title")))
+            result.errors << QStringLiteral("Die Option %1 gilt nur zusammen mit --sheet.")
+                                 .arg(quoted(optionSpelling(QStringLiteral("title"))));
     } else {
-        for (const char* name : {"scale", "width-cm", "tikz-standalone"})
+        for (const char* name : {"scale", "width-cm", "tikz-standalone", "sheet", "title"})
             if (parser.isSet(QLatin1String(name)))
                 result.errors << QStringLiteral("Die Option %1 gilt nur zusammen mit --export.")
                                      .arg(quoted(optionSpelling(QLatin1String(name))));
@@ -186,6 +205,8 @@ QString commandLineHelp() {
         "Aufruf: spatium [DATEI]\n"
         "        spatium --export AUSGABE [--scale N] [--width-cm W]\n"
         "                [--tikz-standalone] DATEI\n"
+        "        spatium --export BLATT.pdf|BLATT.tex --sheet aufgabe|loesung\n"
+        "                [--title TEXT] [--width-cm W] DATEI\n"
         "        spatium --help | --version\n\n"
         "Spatium zeichnet und berechnet analytische Geometrie im Raum für den Unterricht.\n\n"
         "Argumente:\n");

@@ -5,6 +5,8 @@
 //   spatium [DATEI]                      open the scene DATEI after the start-up
 //   spatium --export AUSGABE [--scale N] [--width-cm W] [--tikz-standalone] DATEI
 //                                        write DATEI's picture to AUSGABE, no window
+//   spatium --export BLATT --sheet aufgabe|loesung [--title TEXT] [--width-cm W] DATEI
+//                                        write DATEI's task or solution sheet to BLATT
 //   spatium -h | --help | -v | --version
 //
 // Help, version and every error are answered on the terminal alone, so they

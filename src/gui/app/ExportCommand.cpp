@@ -1,6 +1,7 @@
 #include "gui/app/ExportCommand.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include "gui/app/CommandLine.h"
 #include "document/SceneFile.h"
@@ -53,7 +54,12 @@ int runExportCommand(const CommandLine& commandLine) {
     drawOpenedScene(picture, opened, host);
     for (const FieldRejection& r : opened.rejections)
         if (!r.message.empty()) printError(rejectionLine(sceneFile, r, opened.input.text(r.field)));
-    const BatchExportOutcome outcome = runBatchExport({picture.calls(), screen.picture()}, *commandLine.exportOptions);
+    const BatchExportOptions& options = *commandLine.exportOptions;
+    const PictureSource source{picture.calls(), screen.picture()};
+    const BatchExportOutcome outcome =
+        options.sheet.isEmpty()
+            ? runBatchExport(source, options)
+            : runBatchWorksheet(source, opened.input, opened.scene, QFileInfo(sceneFile).completeBaseName(), options);
     if (!outcome.message.isEmpty()) printError(outcome.message);
     return outcome.exitStatus;
 }

@@ -26,6 +26,7 @@ MainMenu::MainMenu(QMainWindow& window) {
     // Ctrl+Shift+E: plain Ctrl+E stays with the text fields.
     exportPicture = addEntry(fileMenu, "Action_Bild_exportieren", QStringLiteral("Bild &exportieren …"),
                              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)});
+    exportWorksheet = addEntry(fileMenu, "Action_Arbeitsblatt_exportieren", QStringLiteral("&Arbeitsblatt exportieren …"));
     print = addEntry(fileMenu, "Action_Drucken", QStringLiteral("&Drucken …"), {QKeySequence(Qt::CTRL | Qt::Key_P)});
     printPreview = addEntry(fileMenu, "Action_Druckvorschau", QStringLiteral("Druck&vorschau …"));
     quitSeparator_ = fileMenu->addSeparator();

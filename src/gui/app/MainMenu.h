@@ -36,6 +36,7 @@ public:
     QAction* save = nullptr;
     QAction* saveAs = nullptr;
     QAction* exportPicture = nullptr;
+    QAction* exportWorksheet = nullptr;
     QAction* print = nullptr;
     QAction* printPreview = nullptr;
     QAction* quit = nullptr;

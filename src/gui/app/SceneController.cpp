@@ -54,6 +54,12 @@ SceneController::SceneController(PlotWindow& plotWindow, InputWindow& inputWindo
     connect(menu_.saveAs, &QAction::triggered, this, [this] { saveAs(); });
     connect(menu_.exportPicture, &QAction::triggered, this,
             [this] { exportPictureWithDialogs(plotWindow_, outputChoices_, outputDialogs_); });
+    connect(menu_.exportWorksheet, &QAction::triggered, this, [this] {
+        // The sheet's title is the scene's name, without the file's suffix.
+        const QString title = path_.isEmpty() ? kUntitled : QFileInfo(path_).completeBaseName();
+        exportWorksheetWithDialog(plotWindow_, captureScene(plotWindow_, inputWindow_), inputWindow_.scene(), title,
+                                  worksheetChoices_, outputDialogs_);
+    });
     connect(menu_.print, &QAction::triggered, this, [this] { printPictureWithDialog(plotWindow_, outputChoices_, outputDialogs_); });
     connect(menu_.printPreview, &QAction::triggered, this, [this] { previewPicturePrint(plotWindow_, outputChoices_, outputDialogs_); });
     connect(menu_.quit, &QAction::triggered, &plotWindow_, &QWidget::close);

@@ -1,7 +1,7 @@
 #pragma once
 // Scenes as files: the main window's menu bar and what its entries do
 // ("Neu", "Öffnen …", "Zuletzt geöffnet", "Speichern", "Speichern unter …",
-// "Bild exportieren …", "Drucken …", "Druckvorschau …", "Beenden",
+// "Bild exportieren …", "Arbeitsblatt exportieren …", "Drucken …", "Druckvorschau …", "Beenden",
 // "Rückgängig", "Wiederholen", "Bild kopieren",
 // "Bedienungshinweise", "Über Spatium"), the question about unsaved changes,
 // the window title with the scene's name and "*", and the undo history of
@@ -20,6 +20,7 @@
 #include "document/RecentFiles.h"
 #include "core/model/SceneState.h"
 #include "gui/export/OutputDialogs.h"
+#include "gui/export/WorksheetDialog.h"
 #include "core/model/Scene.h"
 #include "gui/plot/WindowServices.h"
 
@@ -84,6 +85,7 @@ private:
     WindowServices services_;
     OutputDialogServices outputDialogs_;
     OutputChoices outputChoices_;  // what the export and print dialogs last chose in this run
+    WorksheetChoices worksheetChoices_;
     std::unique_ptr<QSettings> settings_;
     RecentFiles recent_;
     MainMenu menu_;

@@ -22,7 +22,6 @@
 #include <vector>
 
 #include "core/canvas/PictureRecorder.h"
-#include "gui/canvas/QPainterCanvas.h"
 #include "gui/widgets/FieldReaders.h"
 #include "gui/plot/PlotWindow.h"
 #include "gui/canvas/QImageCanvas.h"
@@ -82,11 +81,16 @@ QString completedSaveFileName(QWidget* parent, const QString& fileName, const QS
                               const std::function<bool(QWidget* parent, const QString& text)>& askYesNo) {
     if (fileName.isEmpty() || !QFileInfo(fileName).suffix().isEmpty()) return fileName;
     const QString completed = fileName + extension;
-    const QFileInfo target(completed);
-    if (!target.exists()) return completed;
+    return mayReplaceFile(parent, completed, askYesNo) ? completed : QString();
+}
+
+bool mayReplaceFile(QWidget* parent, const QString& fileName,
+                    const std::function<bool(QWidget* parent, const QString& text)>& askYesNo) {
+    const QFileInfo target(fileName);
+    if (!target.exists()) return true;
     const QString question = QStringLiteral("„%1“ ist bereits vorhanden.\nSoll die Datei ersetzt werden?")
                                  .arg(target.fileName());
-    return askYesNo && askYesNo(parent, question) ? completed : QString();
+    return askYesNo && askYesNo(parent, question);
 }
 
 PictureOptions::PictureOptions(QSize pictureSize, OptionRows rows, QRect markedPart, const OutputChoices& choices,
@@ -205,10 +209,7 @@ bool printPictureOn(QPrinter& printer, const PictureSource& source, QRect part, 
     const double width = scale * part.width();
     // Painter coordinates start at the printable area's corner.
     const double x = std::clamp((sheet.width() - width) / 2 - printable.left(), 0.0, printable.width() - width);
-    {
-        QPainterCanvas canvas(painter, part, scale, QPointF(x, 0));
-        replayCalls(source.calls, canvas);
-    }
+    paintPicture(painter, source, part, scale, QPointF(x, 0));
     return painter.end();
 }
 

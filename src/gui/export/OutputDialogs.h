@@ -39,6 +39,10 @@ OutputDialogServices defaultOutputDialogServices();
 // Empty when the answer is no (or there is no one to ask).
 QString completedSaveFileName(QWidget* parent, const QString& fileName, const QString& extension,
                               const std::function<bool(QWidget* parent, const QString& text)>& askYesNo);
+// True when fileName is no existing file, or when askYesNo agrees to
+// replace it ("„x.pdf“ ist bereits vorhanden. …").
+bool mayReplaceFile(QWidget* parent, const QString& fileName,
+                    const std::function<bool(QWidget* parent, const QString& text)>& askYesNo);
 
 struct OutputChoices {
     QString folder;                    // empty: the user's picture folder

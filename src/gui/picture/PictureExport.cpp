@@ -111,12 +111,20 @@ QImage renderPictureImage(const PictureSource& source, QRect part, int scale) {
     // small curves do.
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    {
-        QPainterCanvas canvas(painter, part, scale);
-        replayCalls(source.calls, canvas);
-    }
+    paintPicture(painter, source, part, scale, {});
     painter.end();
     return image;
+}
+
+void paintPicture(QPainter& painter, const PictureSource& source, QRect part, double scale, QPointF at) {
+    // Lines reach beyond the picture's frame (the screen cuts them there).
+    painter.save();
+    painter.setClipRect(QRectF(at, QSizeF(part.size()) * scale), Qt::IntersectClip);
+    {
+        QPainterCanvas canvas(painter, part, scale, at);
+        replayCalls(source.calls, canvas);
+    }
+    painter.restore();
 }
 
 QByteArray encodePng(const QImage& image, int scale) {
@@ -147,11 +155,7 @@ QByteArray renderPdf(const PictureSource& source, QRect part, double widthCm) {
         QPainter painter;
         if (!painter.begin(&writer)) return {};
         // The page measures whole points; the picture fills its width.
-        const double scale = double(writer.width()) / part.width();
-        {
-            QPainterCanvas canvas(painter, part, scale);
-            replayCalls(source.calls, canvas);
-        }
+        paintPicture(painter, source, part, double(writer.width()) / part.width(), {});
         painter.end();
     }
     return bytes;

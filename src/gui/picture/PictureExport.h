@@ -8,6 +8,7 @@
 // is left and an existing file of that name stays as it was.
 #include <QByteArray>
 #include <QImage>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 #include <optional>
@@ -64,6 +65,13 @@ QString exportPicture(const PictureSource& source, const ExportRequest& request)
 QRect exportedPart(QRect part, QSize pictureSize);
 
 // --- renderers (part: picture pixels inside the picture) ------------------
+
+class QPainter;
+
+// The part drawn as vectors onto any painter (a page, a printer, an image),
+// `scale` painter units per picture pixel, its top left corner at `at`,
+// cut at the part's edges.
+void paintPicture(QPainter& painter, const PictureSource& source, QRect part, double scale, QPointF at);
 
 // Scale 1: the screen's own pixels. Scales 2 .. 4: drawn at that resolution.
 QImage renderPictureImage(const PictureSource& source, QRect part, int scale);

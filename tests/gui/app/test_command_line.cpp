@@ -112,8 +112,10 @@ TEST(CommandLineRun, ManualPageListsExactlyTheOptionsOfTheHelp) {
         if (lines[i] == QLatin1String(".TP"))  // the next line is the option's tag
             pageNames += optionNames(QString(lines[i + 1]).remove(QRegularExpression(QStringLiteral("^\\.[A-Z]+"))));
 
-    const QSet<QString> expected{"DATEI", "-h",    "--help",   "-v", "--version",        "--export",
-                                 "AUSGABE", "--scale", "--width-cm", "--tikz-standalone"};
+    const QSet<QString> expected{"DATEI",   "-h",      "--help",     "-v",
+                                 "--version", "--export", "AUSGABE",  "--scale",
+                                 "--width-cm", "--tikz-standalone", "--sheet", "ART",
+                                 "--title",  "TEXT"};
     EXPECT_EQ(helpNames, expected);
     EXPECT_EQ(pageNames, helpNames);
 }
@@ -252,3 +254,68 @@ TEST(CommandLineRun, ProblemsNameWhereTheyAreAndFileNamesMayFollowTwoDashes) {
     QDir::setCurrent(previous);
 }
 
+
+// The worksheets from the terminal: both kinds in both formats, the title
+// as given or the scene's name, each rejected field on standard error (the
+// sheet shows the text as typed); a wrong kind, format or option gives a
+// German message and no file.
+TEST(CommandLineRun, WritesWorksheetsAndReportsRejectedFields) {
+    QTemporaryDir dir;
+    auto path = [&dir](const char* name) { return dir.filePath(QLatin1String(name)); };
+    SceneState scene;
+    scene.texts["Edit_Punkt1_x"] = "1+*2";
+    scene.texts["Edit_Punkt7_y"] = "3/4";
+    scene.checks["CheckBox_Punkt1_zeichnen"] = true;
+    scene.checks["CheckBox_Ebene1_zeichnen"] = true;
+    scene.outputs["RichEditOut"] = {{{"       Ausgaben im Textformat\n \n", 0x00FF00FF}}, 0x00FF0000, {}};
+    ASSERT_TRUE(writeSceneFile(path("Aufgabe 7.spatium"), scene).ok());
+
+    const struct {
+        const char* out;
+        QStringList options;
+        const char* shows;
+    } runs[] = {
+        {"aufgabe.pdf", {"--sheet", "aufgabe", "--width-cm", "8,5"}, "Aufgabe 7"},
+        {"loesung.pdf", {"--sheet", "loesung"}, "Noch keine Ergebnisse"},
+        {"aufgabe.tex", {"--sheet", "Aufgabe", "--title", "Übung & Test"}, "Übung \\& Test}\\hfill Aufgabenblatt"},
+        {"loesung.tex", {"--sheet", "lösung"}, "Aufgabe 7}\\hfill Lösungsblatt"},
+    };
+    for (const auto& r : runs) {
+        const QStringList arguments = QStringList{"--export", path(r.out)} + r.options + QStringList{path("Aufgabe 7.spatium")};
+        const ProgramRun run = runSpatium(arguments);
+        ASSERT_EQ(run.status, 0) << shown(arguments, run);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("Aufgabe 7.spatium: Feld Edit_Punkt1_x „1+*2“: Fehler an Stelle 2")))
+            << shown(arguments, run);
+        QString written = QString::fromUtf8(readAll(path(r.out)));
+        if (written.startsWith(QLatin1String("%PDF"))) {
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"), {path(r.out), QStringLiteral("-")});
+            ASSERT_TRUE(text.waitForFinished(30000));
+            written = QString::fromUtf8(text.readAllStandardOutput());
+            EXPECT_TRUE(written.contains(QStringLiteral("A(1+·2 | 0 | 0)"))) << written.toStdString();
+            EXPECT_TRUE(written.contains(QStringLiteral("E1: 15x + 12y + 10z = 60"))) << written.toStdString();
+        }
+        EXPECT_TRUE(written.contains(QString::fromUtf8(r.shows))) << r.out;
+    }
+
+    const struct {
+        QStringList options;
+        const char* message;
+    } bad[] = {
+        {{"--sheet", "loesungen"}, "Die Blattart „loesungen“ gibt es nicht: erlaubt sind aufgabe und loesung."},
+        {{"--sheet", "aufgabe", "--scale", "2"}, "Die Option „--scale“ gilt nur für Bilder, nicht zusammen mit --sheet."},
+        {{"--title", "x"}, "Die Option „--title“ gilt nur zusammen mit --sheet."},
+        {{"--sheet", "aufgabe", "--width-cm", "18"}, "Die Figur kann zwischen 1 cm und 17 cm breit sein."},
+    };
+    for (const auto& b : bad) {
+        const QStringList arguments = QStringList{"--export", path("falsch.pdf")} + b.options + QStringList{path("Aufgabe 7.spatium")};
+        const ProgramRun run = runSpatium(arguments);
+        EXPECT_EQ(run.status, 2) << shown(arguments, run);
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(b.message))) << shown(arguments, run);
+    }
+    const QStringList picture{"--export", path("falsch.png"), "--sheet", "aufgabe", path("Aufgabe 7.spatium")};
+    const ProgramRun run = runSpatium(picture);
+    EXPECT_EQ(run.status, 2) << shown(picture, run);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Arbeitsblätter werden als PDF (.pdf) oder LaTeX (.tex) gespeichert.")));
+    EXPECT_FALSE(QFile::exists(path("falsch.pdf")) || QFile::exists(path("falsch.png")));
+}

@@ -562,7 +562,8 @@ TEST_F(SceneFilesTest, MenuBarEntriesShortcutsAndTheWindowGrowingByItsHeight) {
     for (const QAction* a : scenes().menu().fileMenu->actions())
         file << (a->isSeparator() ? QStringLiteral("|") : a->menu() ? QStringLiteral("Menu") : a->objectName());
     EXPECT_EQ(file.join(' '), QStringLiteral("Action_Neu Action_Oeffnen Menu | Action_Speichern "
-                                             "Action_Speichern_unter | Action_Bild_exportieren Action_Drucken "
+                                             "Action_Speichern_unter | Action_Bild_exportieren Action_Arbeitsblatt_exportieren "
+                                             "Action_Drucken "
                                              "Action_Druckvorschau Action_Test | Action_Beenden"));
     EXPECT_EQ(extra->objectName(), QStringLiteral("Action_Test"));
 }

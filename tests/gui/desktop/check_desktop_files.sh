@@ -82,7 +82,7 @@ manual)
   LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$1/share/man/man1/spatium.1.gz" >"$scratch/out" 2>"$scratch/err" ||
     fail "man: $(cat "$scratch/err")"
   [ ! -s "$scratch/err" ] || fail "man: $(cat "$scratch/err")"
-  for option in DATEI --help --version "--export AUSGABE" "--scale N" "--width-cm W" --tikz-standalone; do
+  for option in DATEI --help --version "--export AUSGABE" "--scale N" "--width-cm W" --tikz-standalone "--sheet ART" "--title TEXT"; do
     grep -qF -- "$option" "$scratch/out" || fail "the manual page lacks $option"
   done
   ;;
