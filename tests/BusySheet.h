@@ -11,27 +11,21 @@
 #include "core/model/InputWindowTables.h"
 #include "core/working/Working.h"
 
-// What the calculations write, one block per click with one sentence per
-// line (the working first, as with "Rechenweg anzeigen").
+// What the calculations write, one block per click (the working first, as
+// with "Rechenweg anzeigen").
 inline OutputText calculatedOutput(Scene scene, const SceneState& state) {
     PlainTextOutputLog log;
     log.clearOutputLog();
-    std::vector<OutputBlock> blocks;
     for (const CalculationButton& button : calculationButtons()) {
         if (std::string_view(button.objectName) == "SpeedButton_ClearRichEdit") continue;
-        const std::size_t before = log.text().size();
         const exact::ExactScene exactScene = exact::buildExactScene(scene, state.texts);
+        const OutputBlockScope block(log, button.objectName);
         working::writeWorking(button.objectName, exactScene, log);
         button.run(scene, exactScene, log);
-        OutputBlock block{button.objectName, log.text().substr(before), {}};
-        std::string_view rest = block.text;
-        for (std::size_t end; (end = rest.find('\n')) != std::string_view::npos; rest.remove_prefix(end + 1))
-            block.items.push_back({Colours::Black, std::string(rest.substr(0, end)), {}});
-        if (!block.text.empty()) blocks.push_back(block);
     }
     OutputText area;
     for (const OutputRun& run : log.contents()) area.runs.push_back({run.text, run.colour});
-    area.blocks = blocks;
+    area.blocks = log.blocks();
     return area;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "core/tikz/TexText.h"
 
@@ -27,7 +28,7 @@ constexpr MathSymbol kMathSymbols[] = {
     {U'∥', "\\parallel "}, {U'∦', "\\not\\parallel "}, {U'λ', "\\lambda "}, {U'μ', "\\mu "}, {U'φ', "\\varphi "},
     {U'α', "\\alpha "}, {U'β', "\\beta "}, {U'γ', "\\gamma "}, {U'δ', "\\delta "}, {U'ε', "\\varepsilon "},
     {U'σ', "\\sigma "}, {U'π', "\\pi "}, {U'∑', "\\sum "}, {U'∠', "\\angle "}, {U'≠', "\\neq "}, {U'≤', "\\leq "},
-    {U'≥', "\\geq "}, {U'°', "^\\circ "}, {U'²', "^2"}, {U'³', "^3"}, {U'−', "-"}, {U'→', "\\rightarrow "},
+    {U'≥', "\\geq "}, {U'°', "^\\circ "}, {U'−', "-"}, {U'→', "\\rightarrow "},
     {U'∈', "\\in "}, {U'∉', "\\notin "}, {U'⊥', "\\perp "}, {U'∞', "\\infty "}, {U'±', "\\pm "}, {U'…', "\\ldots "},
     {U':', "\\colon "}, {U'#', "\\#"}, {U'$', "\\$"}, {U'%', "\\%"}, {U'&', "\\&"}, {U'{', "\\{"}, {U'}', "\\}"},
     {U'~', "\\sim "}, {U'\\', "\\backslash "}, {U'_', "\\_"}, {U'"', "\\text{''}"}, {U'\'', "'"},
@@ -209,6 +210,10 @@ private:
                 out += next == i + 1 ? (ch == U'√' ? "\\surd " : "\\wedge ")
                                      : (ch == U'√' ? "\\sqrt{" : "^{") + argument_ + "}";
                 i = next;
+            } else if (superscript(ch)) {
+                out += "^{";
+                for (; i < to && superscript(c_[i]); ++i) out += superscript(c_[i]);
+                out += "}";
             } else if (ch == U'(' && matching(i, to) != kNone) {
                 const std::size_t close = matching(i, to);
                 out += "(" + group(i + 1, close) + ")";
@@ -219,6 +224,16 @@ private:
             }
         }
         return out;
+    }
+
+    // The raised characters of typed exponents, as the exponent's text.
+    static const char* superscript(char32_t ch) {
+        static constexpr std::pair<char32_t, const char*> kRaised[] = {
+            {U'⁰', "0"}, {U'¹', "1"}, {U'²', "2"}, {U'³', "3"}, {U'⁴', "4"}, {U'⁵', "5"}, {U'⁶', "6"},
+            {U'⁷', "7"}, {U'⁸', "8"}, {U'⁹', "9"}, {U'⁻', "-"}, {U'⁺', "+"}, {U'⁽', "("}, {U'⁾', ")"}};
+        for (const auto& [raised, text] : kRaised)
+            if (raised == ch) return text;
+        return nullptr;
     }
 
     static void appendSymbol(char32_t ch, std::string& out) {
@@ -258,9 +273,11 @@ std::string formulaPiece(const FormulaPiece& piece) {
     case FormulaPiece::Kind::Text:
         return math(piece.texts.at(0));
     case FormulaPiece::Kind::Vector: {
-        // A vector's name is a name of points (OA), however many letters.
+        // A vector's name is a name of points (OA, AB'), however many letters.
         const std::string& text = piece.texts.at(0);
-        const bool letters = std::all_of(text.begin(), text.end(), [](char ch) { return std::isalpha(static_cast<unsigned char>(ch)); });
+        const bool letters = std::all_of(text.begin(), text.end(), [](char ch) {
+            return std::isalpha(static_cast<unsigned char>(ch)) || ch == '\'';
+        });
         const std::string name = letters ? text : math(text);
         return (codePoints(piece.texts.at(0)).size() == 1 ? "\\vec{" : "\\overrightarrow{") + name + "}";
     }
@@ -270,6 +287,16 @@ std::string formulaPiece(const FormulaPiece& piece) {
         return matrix("vmatrix", piece.texts, 3);
     }
     return {};
+}
+
+// A column vector's rows in the area's glyphs (from a file without blocks,
+// or an edited block), with bars for the bracket pieces: "|3|" reads as a
+// row of a column, where TeX's fonts have no such pieces.
+std::string withoutBracketPieces(std::string_view line) {
+    std::string out;
+    for (char32_t c : codePoints(line))
+        appendUtf8(out, c == U'⎧' || c == U'⎫' || c == U'⎩' || c == U'⎭' || c == U'⎪' || c == U'⎟' ? U'|' : c);
+    return out;
 }
 
 bool isBlank(std::string_view text) { return text.find_first_not_of(" \n") == std::string_view::npos; }
@@ -294,7 +321,7 @@ std::string latexOfSegment(std::string_view text, const OutputSegment& segment) 
         if (isBlank(line)) return "\\medskip\n";
         line.remove_prefix(line.find_first_not_of(' '));
         line.remove_suffix(line.size() - 1 - line.find_last_not_of(" \n"));
-        return "\\noindent " + texText(std::string(line)) + "\\par\n";
+        return "\\noindent " + texText(withoutBracketPieces(line)) + "\\par\n";
     }
     std::string out;
     for (const OutputItem& item : segment.block->items) out += latexOfItem(item);

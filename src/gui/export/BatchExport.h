@@ -21,8 +21,8 @@ struct BatchExportOptions {
     QString scale;    // as typed; empty: 1
     QString widthCm;  // as typed, decimal comma or point; empty: 12
     bool tikzStandalone = false;  // --tikz-standalone: OUT.tex a complete document
-    QString sheet;    // --sheet as typed: a worksheet instead of the picture; empty: the picture
-    QString title;    // --title: the worksheet's title; empty: the scene file's name
+    QString sheet{};  // --sheet as typed: a worksheet instead of the picture; empty: the picture
+    QString title{};  // --title: the worksheet's title; empty: the scene file's name
 };
 
 struct BatchExportOutcome {

@@ -183,15 +183,15 @@ private:
         const double left = x + 0.1 * m_.height();
         const double right = x + pieceWidth(p) - 0.2 * m_.height();
         const std::vector<double> cells = cellWidths(p);
-        double cellX = left + bracket() + padding();
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            for (std::size_t r = 0; r < 3; ++r) {
+        std::vector<double> cellX(cells.size(), left + bracket() + padding());
+        for (std::size_t c = 1; c < cells.size(); ++c) cellX[c] = cellX[c - 1] + cells[c - 1] + cellGap();
+        // Row by row, as the text reads (and as a copy from the PDF gives it).
+        for (std::size_t r = 0; r < 3; ++r)
+            for (std::size_t c = 0; c < cells.size(); ++c) {
                 const std::string& text = p.texts.size() > r * cells.size() + c ? p.texts[r * cells.size() + c] : p.texts[0];
                 const double w = advance(text);
-                painter.drawText(QPointF(cellX + (cells[c] - w) / 2, baseline + (double(r) - 1) * row), qt(text));
+                painter.drawText(QPointF(cellX[c] + (cells[c] - w) / 2, baseline + (double(r) - 1) * row), qt(text));
             }
-            cellX += cells[c] + cellGap();
-        }
         painter.save();
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
