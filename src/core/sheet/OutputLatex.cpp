@@ -183,6 +183,7 @@ private:
     std::string convert(std::size_t from, std::size_t to) const {
         std::string out;
         int blanks = 0;
+        bool afterText = false;
         for (std::size_t i = from; i < to;) {
             const char32_t ch = c_[i];
             if (ch == U' ') {
@@ -198,8 +199,13 @@ private:
                 if (blanks > 0 && !afterName && !out.empty() && out.back() != ' ') out += ' ';
                 i = text(i, to, blanks > 0 && afterName, out);
                 blanks = 0;
+                afterText = true;
                 continue;
             }
+            // A sign right after words ("von -1") is the number's, not a
+            // difference with the words.
+            const bool sign = afterText && (ch == U'-' || ch == U'−') && (isDigit(at(i + 1, to)) || isLetter(at(i + 1, to)));
+            afterText = false;
             if (blanks > 0 && !out.empty() && (blanks >= 2 || out.back() != ' ')) out += blanks >= 2 ? "\\quad " : " ";
             blanks = 0;
             if (isDigit(ch)) {
@@ -218,6 +224,9 @@ private:
                 const std::size_t close = matching(i, to);
                 out += "(" + group(i + 1, close) + ")";
                 i = close + 1;
+            } else if (sign) {
+                out += "{-}";
+                ++i;
             } else {
                 appendSymbol(ch, out);
                 ++i;
