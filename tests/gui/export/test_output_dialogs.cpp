@@ -187,9 +187,13 @@ TEST_F(OutputDialogs, ExportFailureIsShownAndWritesNothing) {
 }
 
 // The picture lies centred across the sheet at the top of the printable
-// area, at the width chosen in the print dialog's "Bild" tab.
+// area, at the width chosen in the print dialog's "Bild" tab; the lines g
+// and h, which run out of the picture, end at its edge as on the screen.
 TEST_F(OutputDialogs, PrintPutsThePictureCentredAtTheTopOfThePage) {
-    drawWith([](Scene&, ViewControls& c, ViewState&) { c.raster = true; });  // the raster marks the picture's edges
+    drawWith([](Scene& s, ViewControls& c, ViewState&) {
+        c.raster = true;  // the raster marks the picture's edges
+        s.drawLineFlag[LineG] = s.drawLineFlag[LineH] = true;
+    });
     const QString pdf = path("gedruckt.pdf");
     printPictureWithDialog(form, choices, answering(QString(), QString(), [pdf](QDialog& d) {
         auto* print = qobject_cast<QPrintDialog*>(&d);
