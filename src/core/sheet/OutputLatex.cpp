@@ -183,7 +183,6 @@ private:
     std::string convert(std::size_t from, std::size_t to) const {
         std::string out;
         int blanks = 0;
-        bool afterText = false;
         for (std::size_t i = from; i < to;) {
             const char32_t ch = c_[i];
             if (ch == U' ') {
@@ -199,13 +198,12 @@ private:
                 if (blanks > 0 && !afterName && !out.empty() && out.back() != ' ') out += ' ';
                 i = text(i, to, blanks > 0 && afterName, out);
                 blanks = 0;
-                afterText = true;
                 continue;
             }
-            // A sign right after words ("von -1") is the number's, not a
-            // difference with the words.
-            const bool sign = afterText && (ch == U'-' || ch == U'−') && (isDigit(at(i + 1, to)) || isLetter(at(i + 1, to)));
-            afterText = false;
+            // A minus written tight to its number ("von -1", "x: -2",
+            // "|-132|") is the number's sign; between blanks it is a
+            // difference. TeX cannot tell after words, "\colon" or a bar.
+            const bool sign = (ch == U'-' || ch == U'−') && signAt(i, from, to);
             if (blanks > 0 && !out.empty() && (blanks >= 2 || out.back() != ' ')) out += blanks >= 2 ? "\\quad " : " ";
             blanks = 0;
             if (isDigit(ch)) {
@@ -216,16 +214,21 @@ private:
                 out += next == i + 1 ? (ch == U'√' ? "\\surd " : "\\wedge ")
                                      : (ch == U'√' ? "\\sqrt{" : "^{") + argument_ + "}";
                 i = next;
-            } else if (superscript(ch)) {
-                out += "^{";
-                for (; i < to && superscript(c_[i]); ++i) out += superscript(c_[i]);
+            } else if (superscript(ch) || subscript(ch)) {
+                const auto script = superscript(ch) ? superscript : subscript;
+                out += script == superscript ? "^{" : "_{";
+                for (; i < to && script(c_[i]); ++i) out += script(c_[i]);
                 out += "}";
             } else if (ch == U'(' && matching(i, to) != kNone) {
                 const std::size_t close = matching(i, to);
                 out += "(" + group(i + 1, close) + ")";
                 i = close + 1;
             } else if (sign) {
-                out += "{-}";
+                // Where TeX takes it as a sign anyway, it stays plain.
+                const std::size_t last = out.find_last_not_of(' ');
+                const bool plain = last == std::string::npos || std::string_view("(=<>,[").find(out[last]) != std::string_view::npos ||
+                                   out.ends_with("\\mid ");
+                out += plain ? "-" : "{-}";
                 ++i;
             } else {
                 appendSymbol(ch, out);
@@ -243,6 +246,22 @@ private:
         for (const auto& [raised, text] : kRaised)
             if (raised == ch) return text;
         return nullptr;
+    }
+
+    bool signAt(std::size_t i, std::size_t from, std::size_t to) const {
+        const char32_t next = at(i + 1, to);
+        if (!(isDigit(next) || isLetter(next) || next == U'(' || next == U'√')) return false;
+        if (i == from) return true;
+        const auto closes = [](char32_t c) { return isDigit(c) || isLetter(c) || c == U')'; };
+        const char32_t before = c_[i - 1];
+        if (before == U'|') return i - 1 == from || !closes(c_[i - 2]);  // an opening bar
+        return !closes(before) && before != U'²' && before != U'³' && before != U'°';
+    }
+
+    // The lowered digits of an index (n₀).
+    static const char* subscript(char32_t ch) {
+        static constexpr const char* kDigits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+        return ch >= U'₀' && ch <= U'₉' ? kDigits[ch - U'₀'] : nullptr;
     }
 
     static void appendSymbol(char32_t ch, std::string& out) {

@@ -107,6 +107,8 @@ TEST(OutputLatex, SetsTheCalculationsNotationAsTeXDoes) {
         {"|2/3 + 2/3| / (7/3) = 4/7", "|\\frac{2}{3} + \\frac{2}{3}| / (\\frac{7}{3}) = \\frac{4}{7}"},
         {"S liegt auf g mit λ = 2   μ = 1E-13", "S\\text{ liegt auf }g\\text{ mit }\\lambda = 2\\quad \\mu = 1\\mathrm{E}{-13}"},
         {"φ = arccos(-1/2) = 120°", "\\varphi = \\text{arccos}(-\\frac{1}{2}) = 120^\\circ "},
+        {"x: -2·1 = -2   n₀ = n/|n|", "x\\colon {-}2\\cdot 1 = -2\\quad n_{0} = n/|n|"},
+        {"cos φ = |-132| / 5 - 2x-z", "\\text{cos }\\varphi = |{-}132| / 5 - 2x-z"},
         {"Geradenschar für t von -1 bis 2", "\\text{Geradenschar für }t\\text{ von }{-}1\\text{ bis }2"},
         {"A_Dreieck_ABC = 5/4·√(29) ≈ 6,731", "\\text{A\\_Dreieck\\_ABC }= \\frac{5}{4}\\cdot \\sqrt{29} \\approx 6{,}731"},
     };
