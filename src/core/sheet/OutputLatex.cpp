@@ -101,7 +101,12 @@ private:
             while (i < to && isPunctuation(c_[i])) ++i;
             std::size_t end = i;
             while (end < to && c_[end] == U' ') ++end;
-            out += std::string("\\text{") + (leadingBlank ? " " : "") + texText(utf8(from, i)) + (end > i ? " }" : "}");
+            // Before an operator TeX spaces by itself ("AB = …").
+            const char32_t next = at(end, to);
+            const bool sign = (next == U'-' || next == U'−') && at(end + 1, to) != U' ';
+            const bool blank =
+                end > i && (sign || std::u32string_view(U"=+-−·×≈⇒⇔≠≤≥<>∩∥").find(next) == std::u32string_view::npos);
+            out += std::string("\\text{") + (leadingBlank ? " " : "") + texText(utf8(from, i)) + (blank ? " }" : "}");
             return end;
         }
     }

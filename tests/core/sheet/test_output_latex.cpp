@@ -110,7 +110,7 @@ TEST(OutputLatex, SetsTheCalculationsNotationAsTeXDoes) {
         {"x: -2·1 = -2   n₀ = n/|n|", "x\\colon {-}2\\cdot 1 = -2\\quad n_{0} = n/|n|"},
         {"cos φ = |-132| / 5 - 2x-z", "\\text{cos }\\varphi = |{-}132| / 5 - 2x-z"},
         {"Geradenschar für t von -1 bis 2", "\\text{Geradenschar für }t\\text{ von }{-}1\\text{ bis }2"},
-        {"A_Dreieck_ABC = 5/4·√(29) ≈ 6,731", "\\text{A\\_Dreieck\\_ABC }= \\frac{5}{4}\\cdot \\sqrt{29} \\approx 6{,}731"},
+        {"A_Dreieck_ABC = 5/4·√(29) ≈ 6,731", "\\text{A\\_Dreieck\\_ABC}= \\frac{5}{4}\\cdot \\sqrt{29} \\approx 6{,}731"},
     };
     for (const auto& [text, latex] : cases) EXPECT_EQ(latexMath(text), latex) << text;
     // Typed formulas may nest deeper than any result: taken as they stand
